@@ -1,0 +1,155 @@
+#pragma once
+
+// What a program supplies to the calculator shell: its cases (inputs, entry check, result
+// rows with their formulas, sketch) and the small rules in which the five programs differ.
+// Everything here is data; the shell model does all the work.
+
+#include "expr.h"
+#include "sketch.h"
+
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace shell {
+
+struct InputDef {
+    std::string caption;  // "P", "l", "I1", "dia", ... case-sensitive
+    double start = 0;
+    double step = 1;
+};
+
+struct RowDef {
+    std::string caption;  // "反力 (RA)": the result name with its symbol in parentheses
+    Expr formula;
+};
+
+// A plain note shown under the results when its condition holds after a computation
+// (for example an empirical column formula used beyond its range).
+struct Advisory {
+    Expr condition;
+    std::string text;
+};
+
+using SketchFunction = std::function<Sketch(const std::vector<double> &inputs)>;
+
+struct CaseDef {
+    std::string caption;  // button caption: "Beam (1)", "Rectangular bar"
+    std::vector<InputDef> inputs;
+    Expr rejectWhen;  // entry check: the input is rejected where this is non-zero (null: never)
+    std::vector<RowDef> rows;
+    std::vector<Advisory> advisories;
+    SketchFunction sketch;  // drawn from the current inputs
+    int group = 0;          // layout group of the program (buckling has two)
+    // Captions in the order the legend lines are built (empty: the input captions in order).
+    std::vector<std::string> legendOrder;
+
+    int inputCount() const { return static_cast<int>(inputs.size()); }
+    int rowCount() const { return static_cast<int>(rows.size()); }
+};
+
+// Builds a case so that its source reads like the formula table it implements:
+//
+//     CaseBuilder c("Beam (1)");
+//     const Expr P = c.input("P", 100), a = c.input("a", 30), l = c.input("l", 100);
+//     c.rejectWhen(l <= 0 || a < 0);
+//     const Expr RA = c.row("反力 (RA)", (P * (l - a)) / l);
+//     c.row("反力 (RB)", P - RA);
+class CaseBuilder
+{
+public:
+    explicit CaseBuilder(const std::string &caption);
+
+    // The next input (its index is the order of the calls); returns the symbol for formulas.
+    Expr input(const std::string &caption, double start, double step = 1);
+    void rejectWhen(const Expr &condition);
+    // The next result row; returns its value for reuse by later rows.
+    Expr row(const std::string &caption, const Expr &formula);
+    void advise(const Expr &condition, const std::string &text);
+    void sketch(SketchFunction drawing);
+    void group(int layoutGroup);
+    void legendOrder(const std::vector<std::string> &captions);
+
+    CaseDef build() const { return m_case; }
+
+private:
+    CaseDef m_case;
+};
+
+// Fixed positions of one layout group, in twips.
+struct LayoutGroup {
+    int pictureTop = 2100;
+    int pictureLeft = 2400;
+    int frameTop = 2000;
+    int frameLeft = 5500;
+    int command2Top = 2200;
+    int command2Left = 10000;
+    int frame2Gap = 0;            // space between the upper part and the results frame
+    int frame2Height = 0;         // fixed results frame height (0: by the result count)
+    bool frame2BelowPicture = false;  // results frame below the lower of picture and input frame
+};
+
+enum class UnitChange {
+    Convert,      // unit-bearing inputs are multiplied by the factor, the case recomputed
+    RelabelOnly   // only the unit captions change (the numbers mean whatever unit the user means)
+};
+
+enum class ResetWrite {
+    General,        // stored numbers written back with the general number text
+    ScaledFormatted // unit-bearing stored numbers scaled to the unit system, then FormatLarge*
+};
+
+enum class StartupReset {
+    None,         // the case selection at start-up computes the start texts as laid out
+    CurrentCase,  // Reset once after the first case is selected
+    EveryCase     // every case made current and reset before the first selection
+};
+
+struct Program {
+    std::string name;         // command-line name: "Beams", "cantilever", "Rahmen", "buckling", "Profilor"
+    std::string windowTitle;  // "Beams", "Cantilever", ...
+    std::string titleLine0;   // Label3(0)
+    std::string titleLine1;   // Label3(1)
+    int windowWidth = 14000;  // twips
+    int windowHeight = 11000;
+    std::vector<LayoutGroup> groups{LayoutGroup{}};
+    int frame2Left = 2400;
+    int chartLeft = 2200;
+    int chartWidth = 9200;
+    int pictureWidth = 2900;
+    int pictureHeight = 2600;
+    // Results frame height by the number of result rows.
+    std::function<int(int rows)> frame2Height;
+    std::vector<CaseDef> cases;
+
+    // Unit caption of a result row in a unit system.
+    std::function<std::string(const std::string &caption, int row, int unitSystem)> unitLabel;
+    // The note lines (Label4) of a case in a unit system, top to bottom.
+    std::function<std::vector<std::string>(int caseIndex, int unitSystem)> notes;
+
+    UnitChange unitChange = UnitChange::Convert;
+    std::vector<std::string> unitBearingCaptions;  // "E", "P", "w", "M"
+    bool stepScaledBySquareRoot = false;           // unit change scales a step by √factor
+    ResetWrite resetWrite = ResetWrite::ScaledFormatted;
+    StartupReset startupReset = StartupReset::None;
+
+    std::string helpFile;          // "Beams.pdf"
+    std::string helpMessageTitle;  // "Beams Message"
+    std::string errorPrefix;       // "Error : "
+    unsigned programColor = 0x00C08040;  // decoration colour, 0x00BBGGRR
+
+    int caseCount() const { return static_cast<int>(cases.size()); }
+    bool hasPages() const { return cases.size() > 10; }
+    bool isUnitBearing(const std::string &caption) const;
+};
+
+// One evaluation of a case outside any window: the entry check, then every row in order.
+// A rejected input leaves `values` empty.
+struct Evaluation {
+    bool rejected = false;
+    std::vector<double> values;
+};
+Evaluation evaluate(const CaseDef &definition, const std::vector<double> &inputs);
+std::vector<double> startValues(const CaseDef &definition);
+
+} // namespace shell

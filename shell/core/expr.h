@@ -1,0 +1,105 @@
+#pragma once
+
+// Formulas as values.
+//
+// A result formula is built with ordinary C++ operators on the case's inputs and keeps the
+// grouping and left-to-right order it was written in. Evaluating it walks the tree doing the
+// same double operations in the same order as hand-written code would, so
+//
+//     const Expr RA = (P * (l - a)) / l;
+//
+// gives, with P = 100, a = 30, l = 100, exactly the double (100.0 * (100.0 - 30.0)) / 100.0.
+// The same value prints as a formula ("(P × (l − a)) / l") for the reference document and,
+// with the inputs substituted, as a worked line ("(100 × (100 − 30)) / 100").
+//
+// Conditions (entry checks, branches) are expressions too: a comparison is 1 when it holds
+// and 0 otherwise; `||` and `&&` evaluate both sides, as the entry checks do.
+
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace shell {
+
+struct ExprNode;
+
+// The numbers an expression is evaluated on: the case's inputs by index and the rows computed
+// so far (a row that reuses an earlier row reads it from here).
+struct EvalContext {
+    const std::vector<double> *inputs = nullptr;
+    const std::vector<double> *rows = nullptr;
+};
+
+class Expr
+{
+public:
+    Expr();                 // the constant 0
+    Expr(double constant);  // NOLINT(google-explicit-constructor): lets `3 * E` read as written
+    Expr(int constant);     // NOLINT(google-explicit-constructor)
+
+    // Input k of the case, shown as `name`.
+    static Expr input(int index, const std::string &name);
+    // A constant the engineer knows by name (π = 3.141592, the coefficient a = 761, ...).
+    static Expr constant(const std::string &name, double value);
+    // The value of an earlier result row, shown by its symbol.
+    static Expr row(int index, const std::string &symbol);
+
+    double eval(const EvalContext &context) const;
+
+    // "(P × (l − a)) / l": names of inputs, intermediates and rows as they are written.
+    std::string formula() const;
+    // "(100 × (100 − 30)) / 100": the same with the current numbers substituted.
+    std::string substituted(const EvalContext &context) const;
+
+    // Named intermediates used anywhere inside, in first-use order, without repeats
+    // (so that a reference can define them before the formula that uses them).
+    std::vector<Expr> intermediates() const;
+    // For a named intermediate: its name and its defining expression.
+    std::string name() const;
+    Expr definition() const;
+
+    bool isNull() const { return !m_node; }
+    const ExprNode *node() const { return m_node.get(); }
+    const std::shared_ptr<const ExprNode> &shared() const { return m_node; }
+    explicit Expr(std::shared_ptr<const ExprNode> node) : m_node(std::move(node)) {}
+
+private:
+    std::shared_ptr<const ExprNode> m_node;
+};
+
+// A named intermediate (b = l − a, X0, k): evaluated where it is used, printed by its name.
+Expr named(const std::string &name, const Expr &definition);
+
+Expr operator+(const Expr &a, const Expr &b);
+Expr operator-(const Expr &a, const Expr &b);
+Expr operator*(const Expr &a, const Expr &b);
+Expr operator/(const Expr &a, const Expr &b);
+Expr operator-(const Expr &a);  // negation
+
+// q raised to the whole number n, by general exponentiation (std::pow), as the formulas write q², q³.
+Expr pow(const Expr &base, int exponent);
+// q raised to any power (std::pow).
+Expr pow(const Expr &base, const Expr &exponent);
+Expr sqrt(const Expr &argument);
+Expr abs(const Expr &argument);
+
+// Comparisons give 1 or 0.
+Expr operator<(const Expr &a, const Expr &b);
+Expr operator<=(const Expr &a, const Expr &b);
+Expr operator>(const Expr &a, const Expr &b);
+Expr operator>=(const Expr &a, const Expr &b);
+Expr operator==(const Expr &a, const Expr &b);
+Expr operator!=(const Expr &a, const Expr &b);
+// Both sides are always evaluated; the result is 1 or 0.
+Expr operator||(const Expr &a, const Expr &b);
+Expr operator&&(const Expr &a, const Expr &b);
+
+// An explicit branch: `then` where the condition is non-zero, `otherwise` elsewhere.
+// Only the branch taken is evaluated.
+Expr when(const Expr &condition, const Expr &then, const Expr &otherwise);
+
+// The larger / smaller of two values (the first one where they are equal).
+Expr max(const Expr &a, const Expr &b);
+Expr min(const Expr &a, const Expr &b);
+
+} // namespace shell

@@ -1,0 +1,259 @@
+#include "numbertext.h"
+
+#include <cctype>
+#include <charconv>
+#include <cmath>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <limits>
+
+namespace shell {
+
+namespace {
+
+bool isSkipped(char c) { return c == ' ' || c == '\t' || c == '\n'; }
+
+// &H / &O integers: the digits of the base up to the first other character.
+double readRadixInteger(const std::string &s, std::size_t pos, int radix)
+{
+    double value = 0;
+    for (; pos < s.size(); ++pos) {
+        const char c = s[pos];
+        int digit = -1;
+        if (c >= '0' && c <= '9')
+            digit = c - '0';
+        else if (radix == 16 && c >= 'a' && c <= 'f')
+            digit = c - 'a' + 10;
+        else if (radix == 16 && c >= 'A' && c <= 'F')
+            digit = c - 'A' + 10;
+        if (digit < 0 || digit >= radix)
+            break;
+        value = value * radix + digit;
+    }
+    return value;
+}
+
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
+
+// Correctly rounded decimal digits of |value| with `digits` significant digits, a value
+// exactly halfway rounded away from zero. Returns the digit string and the decimal exponent
+// of its first digit.
+void roundedDigits(double value, int digits, std::string &out, int &exponent)
+{
+    // 40 significant digits show any exact tie at up to 17 digits: the neighbouring doubles
+    // lie far further away than the 40th digit.
+    char buffer[96];
+    const auto result =
+        std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value), std::chars_format::scientific, 39);
+    std::string text(buffer, result.ptr);
+    const auto e = text.find('e');
+    exponent = std::atoi(text.c_str() + e + 1);
+    std::string all;
+    for (std::size_t i = 0; i < e; ++i)
+        if (isDigit(text[i]))
+            all += text[i];
+    out = all.substr(0, static_cast<std::size_t>(digits));
+    if (all[static_cast<std::size_t>(digits)] >= '5') {
+        int i = digits - 1;
+        while (i >= 0 && out[static_cast<std::size_t>(i)] == '9') {
+            out[static_cast<std::size_t>(i)] = '0';
+            --i;
+        }
+        if (i >= 0) {
+            ++out[static_cast<std::size_t>(i)];
+        } else {
+            out.insert(out.begin(), '1');
+            out.pop_back();
+            ++exponent;
+        }
+    }
+}
+
+std::string exponentText(char letter, int exponent)
+{
+    char buffer[16];
+    std::snprintf(buffer, sizeof buffer, "%c%c%02d", letter, exponent < 0 ? '-' : '+', std::abs(exponent));
+    return buffer;
+}
+
+} // namespace
+
+double readNumber(std::string_view text)
+{
+    std::string s;
+    s.reserve(text.size());
+    for (char c : text)
+        if (!isSkipped(c))
+            s += c;
+
+    if (s.size() >= 2 && s[0] == '&') {
+        if (s[1] == 'H' || s[1] == 'h')
+            return readRadixInteger(s, 2, 16);
+        if (s[1] == 'O' || s[1] == 'o')
+            return readRadixInteger(s, 2, 8);
+        return 0;
+    }
+
+    std::size_t pos = 0;
+    bool negative = false;
+    if (pos < s.size() && (s[pos] == '+' || s[pos] == '-')) {
+        negative = s[pos] == '-';
+        ++pos;
+    }
+    std::string mantissa;
+    bool anyDigit = false;
+    while (pos < s.size() && isDigit(s[pos])) {
+        mantissa += s[pos++];
+        anyDigit = true;
+    }
+    if (pos < s.size() && s[pos] == '.') {
+        mantissa += s[pos++];
+        while (pos < s.size() && isDigit(s[pos])) {
+            mantissa += s[pos++];
+            anyDigit = true;
+        }
+    }
+    if (!anyDigit)
+        return 0;
+
+    std::string number = mantissa;
+    if (pos < s.size() && (s[pos] == 'E' || s[pos] == 'e' || s[pos] == 'D' || s[pos] == 'd')) {
+        std::size_t p = pos + 1;
+        std::string exponent = "e";
+        if (p < s.size() && (s[p] == '+' || s[p] == '-'))
+            exponent += s[p++];
+        const std::size_t firstDigit = p;
+        while (p < s.size() && isDigit(s[p]))
+            exponent += s[p++];
+        if (p > firstDigit)
+            number += exponent;
+    }
+
+    double value = 0;
+    const auto result = std::from_chars(number.data(), number.data() + number.size(), value);
+    if (result.ec == std::errc::result_out_of_range) {
+        // Too large or too small for a double: decide by the decimal magnitude.
+        double m = 0;
+        const auto e = number.find('e');
+        const std::string mantissaPart = number.substr(0, e);
+        std::from_chars(mantissaPart.data(), mantissaPart.data() + mantissaPart.size(), m);
+        const long exponent = e == std::string::npos ? 0 : std::strtol(number.c_str() + e + 1, nullptr, 10);
+        const bool overflow = m != 0 && std::log10(m) + static_cast<double>(exponent) > 0;
+        value = overflow ? std::numeric_limits<double>::infinity() : 0.0;
+    }
+    return negative ? -value : value;
+}
+
+bool holdsNumber(std::string_view text)
+{
+    std::string s;
+    for (char c : text)
+        if (!isSkipped(c))
+            s += c;
+    if (s.size() >= 2 && s[0] == '&' && (s[1] == 'H' || s[1] == 'h'))
+        return s.size() > 2 && std::isxdigit(static_cast<unsigned char>(s[2]));
+    if (s.size() >= 2 && s[0] == '&' && (s[1] == 'O' || s[1] == 'o'))
+        return s.size() > 2 && s[2] >= '0' && s[2] <= '7';
+    std::size_t pos = 0;
+    if (pos < s.size() && (s[pos] == '+' || s[pos] == '-'))
+        ++pos;
+    if (pos < s.size() && isDigit(s[pos]))
+        return true;
+    return pos + 1 < s.size() && s[pos] == '.' && isDigit(s[pos + 1]);
+}
+
+std::string generalText(double value)
+{
+    if (!std::isfinite(value))
+        return {};
+    if (value == 0)
+        return "0";
+    std::string digits;
+    int exponent = 0;
+    roundedDigits(value, 15, digits, exponent);
+    while (digits.size() > 1 && digits.back() == '0')
+        digits.pop_back();
+
+    std::string text = value < 0 ? "-" : "";
+    if (exponent >= 15 || exponent < -4) {
+        text += digits[0];
+        if (digits.size() > 1)
+            text += '.' + digits.substr(1);
+        return text + exponentText('E', exponent);
+    }
+    if (exponent < 0) {
+        text += "0." + std::string(static_cast<std::size_t>(-exponent - 1), '0') + digits;
+        return text;
+    }
+    const auto integerDigits = static_cast<std::size_t>(exponent + 1);
+    if (digits.size() <= integerDigits)
+        return text + digits + std::string(integerDigits - digits.size(), '0');
+    return text + digits.substr(0, integerDigits) + '.' + digits.substr(integerDigits);
+}
+
+std::string scientificText(double value, int decimals)
+{
+    if (!std::isfinite(value))
+        return {};
+    if (value == 0)
+        return "0." + std::string(static_cast<std::size_t>(decimals), '0') + "e+00";
+    std::string digits;
+    int exponent = 0;
+    roundedDigits(value, decimals + 1, digits, exponent);
+    std::string text = value < 0 ? "-" : "";
+    text += digits[0];
+    if (decimals > 0)
+        text += '.' + digits.substr(1);
+    return text + exponentText('e', exponent);
+}
+
+std::string FormatLargeValue(double value)
+{
+    return value > 100000000 ? scientificText(value, 4) : generalText(value);
+}
+
+std::string FormatLargeStep(double value)
+{
+    return value > 10000 ? scientificText(value, 2) : generalText(value);
+}
+
+double UnitScale(int unitSystem)
+{
+    switch (unitSystem) {
+    case 1:
+        return 100;
+    case 2:
+        return 1000000;
+    default:
+        return 1;
+    }
+}
+
+double StressToUnit(double value, int unitSystem)
+{
+    if (unitSystem == 1)
+        return value * 100;
+    if (unitSystem == 2)
+        return value * 1000000;
+    return value;
+}
+
+double Log10OrZero(double value) { return value > 0 ? std::log(value) / std::log(10.0) : 0; }
+
+std::string SymbolPart(const std::string &caption)
+{
+    const auto open = caption.find('(');
+    return open == std::string::npos ? std::string() : caption.substr(open);
+}
+
+std::string SymbolOf(const std::string &caption)
+{
+    const auto open = caption.find('(');
+    if (open == std::string::npos)
+        return {};
+    const auto close = caption.find(')', open);
+    return caption.substr(open + 1, close == std::string::npos ? std::string::npos : close - open - 1);
+}
+
+} // namespace shell

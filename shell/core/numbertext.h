@@ -1,0 +1,49 @@
+#pragma once
+
+// Reading and writing the numbers that live as texts in the input and result fields.
+
+#include <string>
+#include <string_view>
+
+namespace shell {
+
+// The leading-number rule: blanks, tabs and line feeds are skipped wherever they stand, then
+// the longest prefix that forms a number is read; "" and non-numbers read 0.
+//   "12abc" -> 12,  "1 2" -> 12,  " -3.5e2x" -> -350,  "1D3" -> 1000,  "&H1F" -> 31,  "&O17" -> 15
+// A number too large for a double reads as ±infinity (callers reject it).
+double readNumber(std::string_view text);
+// True where the leading-number rule finds a number at all ("", "abc" and "-" hold none).
+bool holdsNumber(std::string_view text);
+
+// General number text: up to 15 significant digits, no trailing zeros, scientific form
+// (upper-case E, signed exponent of at least two digits) at or above 1E+15 and below 1E-04.
+//   833.3333333333333 -> "833.333333333333",  0.00001 -> "1E-05",  -0.0 -> "0"
+// Not-finite values give "" (a result field that cannot be computed shows empty).
+std::string generalText(double value);
+
+// One digit before the point, `decimals` after it, lower-case e, signed exponent of at least
+// two digits; a value exactly halfway rounds away from zero.
+//   scientificText(1690.5, 3) -> "1.691e+03",  scientificText(0, 3) -> "0.000e+00"
+std::string scientificText(double value, int decimals);
+
+// The result format "#.000e+00".
+inline std::string resultText(double value) { return scientificText(value, 3); }
+
+// Texts the program writes into input and step fields (Reset, unit change):
+// FormatLargeValue(x) is "#.0000e+00" above 100000000, else the general text;
+// FormatLargeStep(x) is "#.00e+00" above 10000, else the general text.
+std::string FormatLargeValue(double value);
+std::string FormatLargeStep(double value);
+
+// The factor from N/mm² to the stress unit of a unit system (1, 100, 1000000).
+double UnitScale(int unitSystem);
+// A value given in N/mm², in the stress unit of the unit system.
+double StressToUnit(double value, int unitSystem);
+// Decimal logarithm of positive values, 0 otherwise (the log-scale chart).
+double Log10OrZero(double value);
+// "反力 (RA)" -> "(RA)"; a text without "(" gives "".
+std::string SymbolPart(const std::string &caption);
+// "反力 (RA)" -> "RA": the text between the first "(" and the first ")" after it.
+std::string SymbolOf(const std::string &caption);
+
+} // namespace shell

@@ -1,0 +1,89 @@
+// Where the picture, the input frame, the Reset button, the results frame and the chart stand
+// (twips), and how they follow a case selection and a resize.
+
+#include "shellmodel.h"
+
+#include <algorithm>
+
+namespace shell {
+
+namespace {
+constexpr int FrameCaptionBand = 450;  // frame caption and top margin
+constexpr int InputRowHeight = 390;    // one input row: caption, text, scroll bar, step
+constexpr int ChartBottomMargin = 700;
+constexpr int ChartRightMargin = 400;
+
+const LayoutGroup &groupOf(const Program &program, const CaseDef &c)
+{
+    const auto g = static_cast<std::size_t>(std::clamp(c.group, 0, static_cast<int>(program.groups.size()) - 1));
+    return program.groups[g];
+}
+} // namespace
+
+int ShellModel::inputFrameHeight(int inputCount) { return FrameCaptionBand + InputRowHeight * inputCount; }
+
+Rect ShellModel::pictureRect(int caseIndex) const
+{
+    const CaseDef &c = m_program.cases[static_cast<std::size_t>(caseIndex)];
+    const LayoutGroup &g = groupOf(m_program, c);
+    return {g.pictureLeft, g.pictureTop, std::max(g.frameLeft - g.pictureLeft - 100, 900), m_program.pictureHeight};
+}
+
+Rect ShellModel::inputFrameRect(int caseIndex) const
+{
+    const CaseDef &c = m_program.cases[static_cast<std::size_t>(caseIndex)];
+    const LayoutGroup &g = groupOf(m_program, c);
+    // All frames of a group share one height: room for the most inputs of the program, and
+    // never shorter than the picture beside it, so the results frame clears both.
+    int most = 0;
+    for (const CaseDef &other : m_program.cases)
+        most = std::max(most, other.inputCount());
+    const Rect picture = pictureRect(caseIndex);
+    const int height = std::max(inputFrameHeight(most), picture.bottom() - g.frameTop);
+    return {g.frameLeft, g.frameTop, std::max(g.command2Left - g.frameLeft - 150, 2400), height};
+}
+
+Rect ShellModel::noteRect(int line) const
+{
+    return {m_command2.left, m_command2.top + 900 + 450 * line, std::max(m_windowWidth - m_command2.left - 200, 600),
+            420};
+}
+
+void ShellModel::layoutCase(const CaseDef &c)
+{
+    const LayoutGroup &g = groupOf(m_program, c);
+    m_command2 = {g.command2Left, g.command2Top, 1100, 450};
+
+    const Rect frame = inputFrameRect(CurrentCase);
+    const Rect picture = pictureRect(CurrentCase);
+    int top = frame.bottom();
+    if (g.frame2BelowPicture && picture.bottom() > top)
+        top = picture.bottom();
+    m_frame2.left = m_program.frame2Left;
+    m_frame2.top = top + g.frame2Gap;
+    m_frame2.height = g.frame2Height > 0 ? g.frame2Height
+                                         : (m_program.frame2Height ? m_program.frame2Height(c.rowCount()) : 2550);
+    m_frame2.width = std::max(m_windowWidth - m_frame2.left - 600, 3000);
+
+    m_chart.top = m_frame2.bottom();
+    const int height = m_windowHeight - m_chart.top - ChartBottomMargin;
+    if (height >= 0)
+        m_chart.height = height;
+}
+
+void ShellModel::resize(int widthTwips, int heightTwips)
+{
+    m_windowWidth = widthTwips;
+    m_windowHeight = heightTwips;
+    m_frame2.width = std::max(m_windowWidth - m_frame2.left - 600, 3000);
+    if (heightTwips > 10000) {
+        const int height = heightTwips - (m_frame2.top + m_frame2.height + ChartBottomMargin);
+        if (height >= 0)
+            m_chart.height = height;
+    }
+    const int width = widthTwips - m_chart.left - ChartRightMargin;
+    if (width >= 0)
+        m_chart.width = width;
+}
+
+} // namespace shell
