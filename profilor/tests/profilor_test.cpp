@@ -1,0 +1,245 @@
+#include "profilor.h"
+#include "recordingplatform.h"
+#include "shellmodel.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+using shell::evaluate;
+
+const shell::CaseDef &shape(int index) { return profilor::program().cases[static_cast<std::size_t>(index)]; }
+
+std::vector<double> rowsOf(int index, const std::vector<double> &inputs)
+{
+    const auto result = evaluate(shape(index), inputs);
+    EXPECT_FALSE(result.rejected);
+    return result.values;
+}
+
+bool rejected(int index, const std::vector<double> &inputs) { return evaluate(shape(index), inputs).rejected; }
+
+// Second moment of a rectangle of width w and height h about an axis at distance y from its
+// centroid: w h³ / 12 + w h y².
+double rectangleAbout(double w, double h, double y) { return w * h * h * h / 12 + w * h * y * y; }
+
+struct Worked {
+    const char *name;
+    int shape;
+    std::vector<double> inputs;
+    std::vector<double> expected;  // A, e1, I, Z1, i (, e2, Z2)
+};
+
+class WorkedValues : public ::testing::TestWithParam<Worked>
+{
+};
+
+TEST_P(WorkedValues, matchHandCalculation)
+{
+    const Worked &w = GetParam();
+    const auto rows = rowsOf(w.shape, w.inputs);
+    ASSERT_EQ(rows.size(), w.expected.size());
+    for (std::size_t r = 0; r < rows.size(); ++r)
+        EXPECT_NEAR(rows[r], w.expected[r], std::fabs(w.expected[r]) * 1e-9 + 1e-12) << w.name << " row " << r;
+}
+
+const double pi = 3.141592;
+
+INSTANTIATE_TEST_SUITE_P(
+    profilor, WorkedValues,
+    ::testing::Values(
+        Worked{"bar", 0, {10, 10}, {100, 5, 10000.0 / 12, 1000.0 / 6, 10 * 0.28867}},
+        Worked{"bar deep", 0, {20, 5}, {100, 10, 5 * 8000.0 / 12, 400 * 5 / 6.0, 20 * 0.28867}},
+        // Outer 10 × 10 less inner 6 × 6: S = 10·10³ − 6·6³.
+        Worked{"tube square", 1, {10, 10, 2}, {64, 5, 8704.0 / 12, 8704.0 / 60, std::sqrt(8704.0 / 768)}},
+        // b > a: b is the depth; outer 10 wide × 20 deep less inner 6 × 16.
+        Worked{"tube b deep", 1, {10, 20, 2}, {200 - 96, 10, (10 * 8000.0 - 6 * 4096.0) / 12,
+                                               (10 * 8000.0 - 6 * 4096.0) / 120,
+                                               std::sqrt((10 * 8000.0 - 6 * 4096.0) / (12 * 104.0))}},
+        Worked{"circle", 2, {10}, {pi * 100 / 4, 5, pi * 10000 / 64, pi * 1000 / 32, 2.5}},
+        Worked{"ring", 3, {10, 8}, {pi * 36 / 4, 5, pi * 5904 / 64, pi * 5904 / 320, std::sqrt(164.0) / 4}},
+        // Channel 10 × 10, flanges 2, web 2: the same I as the I section of the same sizes.
+        Worked{"channel", 4, {10, 10, 2, 2}, {52, 5, 8272.0 / 12, 8272.0 / 60, std::sqrt(8272.0 / 624)}},
+        // Bending about the web centre line: flange 2 × 10³/12 plus web 8 × 2³/12.
+        Worked{"tee", 5, {10, 2, 2, 8}, {36, 5, 2064.0 / 12, 2064.0 / 60, std::sqrt(2064.0 / 432)}},
+        Worked{"I", 7, {10, 10, 2, 2}, {52, 5, (10000 - 8 * 216.0) / 12, (10000 - 8 * 216.0) / 60,
+                                        std::sqrt((10000 - 8 * 216.0) / 12 / 52), 5, (10000 - 8 * 216.0) / 60}}),
+    [](const auto &param) {
+        std::string n = param.param.name;
+        for (char &ch : n)
+            if (ch == ' ')
+                ch = '_';
+        return n;
+    });
+
+TEST(profilor, lSectionByParallelAxes)
+{
+    // Leg a (10 × 2) along the bottom and the rest of leg b (2 × 8) above it.
+    const auto rows = rowsOf(6, {10, 10, 2});
+    const double e1 = (20 * 1 + 16 * 6) / 36.0;
+    const double I = rectangleAbout(10, 2, e1 - 1) + rectangleAbout(2, 8, 6 - e1);
+    EXPECT_DOUBLE_EQ(rows[0], 36);
+    EXPECT_NEAR(rows[1], e1, 1e-12);
+    EXPECT_NEAR(rows[2], I, 1e-9);
+    EXPECT_NEAR(rows[3], I / e1, 1e-9);
+    EXPECT_NEAR(rows[4], std::sqrt(I / 36), 1e-12);
+    EXPECT_NEAR(rows[5], 10 - e1, 1e-12);
+    EXPECT_NEAR(rows[6], I / (10 - e1), 1e-9);
+}
+
+TEST(profilor, tubeWithEqualSidesGivesTheSameNumbersEitherWay)
+{
+    const auto square = rowsOf(1, {12, 12, 3});
+    const auto nearlyDeepA = rowsOf(1, {12.000000001, 12, 3});
+    for (std::size_t r = 0; r < square.size(); ++r)
+        EXPECT_NEAR(square[r], nearlyDeepA[r], 1e-6);
+}
+
+TEST(profilor, flangesMeetingInTheMiddleAreASolidRectangle)
+{
+    const auto channel = rowsOf(4, {10, 10, 5, 2});
+    EXPECT_DOUBLE_EQ(channel[0], 100);
+    EXPECT_NEAR(channel[2], 10000.0 / 12, 1e-9);
+    const auto ibeam = rowsOf(7, {10, 10, 5, 2});
+    EXPECT_DOUBLE_EQ(ibeam[0], 100);
+    EXPECT_NEAR(ibeam[2], 10000.0 / 12, 1e-9);
+}
+
+TEST(profilor, checksAtTheirBoundaries)
+{
+    struct Check {
+        int shape;
+        std::vector<double> inputs;
+        bool rejects;
+    };
+    const Check checks[] = {
+        {0, {0, 10}, true},          {0, {10, 0}, true},           {0, {1e-9, 1e-9}, false},
+        {1, {10, 10, 0}, true},      {1, {10, 10, 5}, true},       {1, {10, 12, 5}, true},
+        {1, {11, 12, 5.4}, false},   {2, {-3}, false},             {2, {0}, false},
+        {3, {8, 10}, true},          {3, {10, 10}, false},         {3, {0, 0}, false},
+        {4, {1, 10, 2, 2}, true},    {4, {2, 10, 2, 2}, false},    {4, {10, 1, 2, 2}, true},
+        {4, {10, 10, 6, 2}, true},   {4, {10, 10, 5, 2}, false},   {5, {2, 3, 2, 8}, true},
+        {5, {3, 3, 2, 8}, false},    {5, {10, 2, 8, 2}, true},     {5, {10, 2, 2, 2}, false},
+        {6, {1, 10, 2}, true},       {6, {2, 10, 2}, false},       {6, {10, 1, 2}, true},
+        {6, {10, 2, 2}, false},      {7, {1, 10, 2, 2}, true},     {7, {10, 1, 2, 2}, true},
+        {7, {10, 2, 2, 2}, false},   {7, {10, 10, 6, 2}, true},    {7, {10, 10, 5, 2}, false},
+    };
+    for (const Check &c : checks)
+        EXPECT_EQ(rejected(c.shape, c.inputs), c.rejects)
+            << shape(c.shape).caption << " " << ::testing::PrintToString(c.inputs);
+}
+
+class Window : public ::testing::Test
+{
+protected:
+    void SetUp() override { model.start(); }
+    std::vector<std::string> texts() const
+    {
+        std::vector<std::string> t;
+        for (int r = 0; r < model.ResultCount; ++r)
+            t.push_back(model.rows()[static_cast<std::size_t>(r)].text);
+        return t;
+    }
+    shell::testing::RecordingPlatform platform;
+    shell::ShellModel model{profilor::program(), platform};
+};
+
+TEST_F(Window, startsWithTheRectangularBarComputed)
+{
+    EXPECT_EQ(model.CurrentCase, 0);
+    EXPECT_EQ(model.text(0, 0), "10");
+    EXPECT_EQ(model.text(0, 1), "10");
+    EXPECT_EQ(texts(), (std::vector<std::string>{"1.000e+02", "5.000e+00", "8.333e+02", "1.667e+02", "2.887e+00"}));
+    std::vector<std::string> labels;
+    for (const auto &p : model.chartPoints())
+        labels.push_back(p.label);
+    EXPECT_EQ(labels, (std::vector<std::string>{"(A)", "(e1)", "(I)", "(Z1)", "(i)"}));
+    EXPECT_EQ(model.rows()[0].unit, "mm^2");
+}
+
+TEST_F(Window, lengthUnitRelabelsWithoutComputing)
+{
+    model.selectCase(7);
+    const auto before = texts();
+    const int computes = model.computeCount();
+    model.chooseUnit(1);
+    EXPECT_EQ(texts(), before);
+    EXPECT_EQ(model.computeCount(), computes);
+    std::vector<std::string> units;
+    for (const auto &row : model.rows())
+        units.push_back(row.unit);
+    EXPECT_EQ(units, (std::vector<std::string>{"cm^2", "cm", "cm^4", "cm^3", "cm", "cm", "cm^ 3"}));
+    model.selectCase(0);
+    EXPECT_EQ(model.rows()[2].unit, "cm^4");
+    model.reset();
+    EXPECT_EQ(model.rows()[0].unit, "cm^2");
+}
+
+TEST_F(Window, sevenRowsOnlyForTheLAndISections)
+{
+    model.selectCase(7);
+    EXPECT_EQ(model.ResultCount, 7);
+    EXPECT_EQ(model.frame2Rect().height, 2240);
+    EXPECT_TRUE(model.rows()[6].visible);
+    model.selectCase(4);
+    EXPECT_EQ(model.ResultCount, 5);
+    EXPECT_EQ(model.frame2Rect().height, 1680);
+    EXPECT_FALSE(model.rows()[5].visible);
+    EXPECT_EQ(model.chartPoints().size(), 5u);
+    EXPECT_EQ(platform.clipboard, "");
+    model.copyResults();
+    EXPECT_EQ(std::count(platform.clipboard.begin(), platform.clipboard.end(), '\n'), 5);
+    EXPECT_EQ(platform.clipboard.rfind("断面積 (A) \t5.200e+01 mm^2\r\n", 0), 0u);
+}
+
+TEST_F(Window, rejectedDimensionKeepsTheLastResults)
+{
+    model.selectCase(5);
+    const auto before = texts();
+    model.setText(1, "20");  // web thicker than the flange is wide
+    EXPECT_TRUE(model.statusVisible());
+    EXPECT_EQ(model.statusText(), "Please check command entry  #2");
+    EXPECT_EQ(texts(), before);
+    model.reset();
+    EXPECT_FALSE(model.statusVisible());
+    EXPECT_EQ(model.text(5, 1), "2");
+}
+
+TEST_F(Window, degenerateSectionEmptiesOnlyTheRowsItCannotCompute)
+{
+    model.selectCase(4);
+    for (int k = 0; k < 4; ++k)
+        model.setText(k, "0");
+    EXPECT_FALSE(model.statusVisible());
+    EXPECT_EQ(texts(), (std::vector<std::string>{"0.000e+00", "0.000e+00", "0.000e+00", "", ""}));
+    EXPECT_DOUBLE_EQ(model.chartPoints()[3].value, 0);
+
+    model.selectCase(3);
+    model.setText(0, "0");
+    model.setText(1, "0");
+    EXPECT_EQ(texts()[3], "");  // section modulus divides by OD
+    EXPECT_EQ(texts()[4], "0.000e+00");
+}
+
+TEST(profilorSketches, everyShapeHasAnOutlineAtAnyDimensions)
+{
+    for (const auto &c : profilor::program().cases) {
+        for (const auto &inputs : {shell::startValues(c), std::vector<double>(c.inputs.size(), 0.0),
+                                   std::vector<double>(c.inputs.size(), 1e300)}) {
+            const shell::Sketch s = c.sketch(inputs);
+            const bool outlined = std::any_of(s.elements().begin(), s.elements().end(), [](const auto &e) {
+                return e.kind == shell::SketchElement::Kind::Outline || e.kind == shell::SketchElement::Kind::Circle;
+            });
+            EXPECT_TRUE(outlined) << c.caption;
+            int dimensions = 0;
+            for (const auto &e : s.elements())
+                dimensions += e.kind == shell::SketchElement::Kind::Dimension;
+            EXPECT_EQ(dimensions, c.inputCount()) << c.caption;
+        }
+    }
+}
+
+} // namespace
