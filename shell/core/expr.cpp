@@ -162,8 +162,8 @@ std::string printChild(const ExprNode &child, int parentPrecedence, bool rightSi
 {
     std::string text = printNode(child, ctx);
     int p = precedence(child.op);
-    // A substituted negative number binds like a negation.
-    if (ctx && p == 9 && !text.empty() && text[0] == '-')
+    // A negative number, written as a constant or substituted, binds like a negation.
+    if (p == 9 && !text.empty() && text[0] == '-')
         p = 6;
     if (p < parentPrecedence || (rightSide && p == parentPrecedence))
         return "(" + text + ")";

@@ -36,23 +36,10 @@ double readRadixInteger(const std::string &s, std::size_t pos, int radix)
 
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
-// Correctly rounded decimal digits of |value| with `digits` significant digits, a value
-// exactly halfway rounded away from zero. Returns the digit string and the decimal exponent
-// of its first digit.
-void roundedDigits(double value, int digits, std::string &out, int &exponent)
+// Rounds the decimal digit string `all` (first digit at decimal exponent `exponent`) to
+// `digits` significant digits, a value exactly halfway rounded away from zero.
+void roundDigitString(const std::string &all, int digits, std::string &out, int &exponent)
 {
-    // 40 significant digits show any exact tie at up to 17 digits: the neighbouring doubles
-    // lie far further away than the 40th digit.
-    char buffer[96];
-    const auto result =
-        std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value), std::chars_format::scientific, 39);
-    std::string text(buffer, result.ptr);
-    const auto e = text.find('e');
-    exponent = std::atoi(text.c_str() + e + 1);
-    std::string all;
-    for (std::size_t i = 0; i < e; ++i)
-        if (isDigit(text[i]))
-            all += text[i];
     out = all.substr(0, static_cast<std::size_t>(digits));
     if (all[static_cast<std::size_t>(digits)] >= '5') {
         int i = digits - 1;
@@ -68,6 +55,33 @@ void roundedDigits(double value, int digits, std::string &out, int &exponent)
             ++exponent;
         }
     }
+}
+
+// Correctly rounded decimal digits of |value| with `digits` significant digits (at most 15),
+// a value exactly halfway rounded away from zero. Returns the digit string and the decimal
+// exponent of its first digit.
+void roundedDigits(double value, int digits, std::string &out, int &exponent)
+{
+    // 40 significant digits show any exact tie at up to 17 digits: the neighbouring doubles
+    // lie far further away than the 40th digit.
+    char buffer[96];
+    const auto result =
+        std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value), std::chars_format::scientific, 39);
+    std::string text(buffer, result.ptr);
+    const auto e = text.find('e');
+    exponent = std::atoi(text.c_str() + e + 1);
+    std::string all;
+    for (std::size_t i = 0; i < e; ++i)
+        if (isDigit(text[i]))
+            all += text[i];
+    std::string fifteen;
+    roundDigitString(all, 15, fifteen, exponent);
+    // The shorter formats round the fifteen digits the general text shows, so that 9.9995
+    // (a double a hair below it) formats as 1.000e+01 like the 9.9995 the user sees.
+    if (digits < 15)
+        roundDigitString(fifteen, digits, out, exponent);
+    else
+        out = fifteen;
 }
 
 std::string exponentText(char letter, int exponent)
@@ -133,13 +147,17 @@ double readNumber(std::string_view text)
     double value = 0;
     const auto result = std::from_chars(number.data(), number.data() + number.size(), value);
     if (result.ec == std::errc::result_out_of_range) {
-        // Too large or too small for a double: decide by the decimal magnitude.
-        double m = 0;
+        // Too large or too small for a double: decide by the decimal magnitude, counted on the
+        // digits themselves so that a number typed out in full ("1" and 400 zeros) counts too.
         const auto e = number.find('e');
-        const std::string mantissaPart = number.substr(0, e);
-        std::from_chars(mantissaPart.data(), mantissaPart.data() + mantissaPart.size(), m);
         const long exponent = e == std::string::npos ? 0 : std::strtol(number.c_str() + e + 1, nullptr, 10);
-        const bool overflow = m != 0 && std::log10(m) + static_cast<double>(exponent) > 0;
+        const std::size_t firstDigit = mantissa.find_first_not_of("0.");
+        std::size_t point = mantissa.find('.');
+        if (point == std::string::npos)
+            point = mantissa.size();
+        const double magnitude = firstDigit < point ? static_cast<double>(point - firstDigit - 1)
+                                                    : -static_cast<double>(firstDigit - point);
+        const bool overflow = firstDigit != std::string::npos && magnitude + static_cast<double>(exponent) >= 0;
         value = overflow ? std::numeric_limits<double>::infinity() : 0.0;
     }
     return negative ? -value : value;

@@ -22,8 +22,10 @@ bool holdsNumber(std::string_view text);
 std::string generalText(double value);
 
 // One digit before the point, `decimals` after it, lower-case e, signed exponent of at least
-// two digits; a value exactly halfway rounds away from zero.
-//   scientificText(1690.5, 3) -> "1.691e+03",  scientificText(0, 3) -> "0.000e+00"
+// two digits. The fifteen digits of the general text are rounded, a value exactly halfway
+// away from zero.
+//   scientificText(1690.5, 3) -> "1.691e+03",  scientificText(9.9995, 3) -> "1.000e+01",
+//   scientificText(0, 3) -> "0.000e+00"
 std::string scientificText(double value, int decimals);
 
 // The result format "#.000e+00".
