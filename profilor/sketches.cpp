@@ -50,7 +50,7 @@ double centroidY(const std::vector<Point> &p)
 void horizontalAxis(Sketch &s, const std::vector<Point> &outline, double left, double right)
 {
     const double y = centroidY(outline);
-    s.axis({left - 12, y}, {right + 12, y}, "x");
+    s.axis({right + 12, y}, {left - 12, y}, "x");
 }
 
 } // namespace
@@ -90,7 +90,7 @@ Sketch circularBarSketch(const std::vector<double> &in)
     (void)in;  // a circle looks the same at every diameter
     Sketch s;
     s.circle({50, 50}, 50);
-    s.axis({-12, 50}, {112, 50}, "x");
+    s.axis({112, 50}, {-12, 50}, "x");
     s.dimension({0, 0}, {100, 0}, 14, "dia");
     return s;
 }
@@ -103,7 +103,7 @@ Sketch circularTubeSketch(const std::vector<double> &in)
     Sketch s;
     s.circle({50, 50}, 50);
     s.circleHole({50, 50}, inner / 2);
-    s.axis({-12, 50}, {112, 50}, "x");
+    s.axis({112, 50}, {-12, 50}, "x");
     s.dimension({0, 0}, {100, 0}, 14, "OD");
     s.dimension({50 - inner / 2, 100}, {50 + inner / 2, 100}, -14, "ID");
     return s;

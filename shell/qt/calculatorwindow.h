@@ -1,0 +1,119 @@
+#pragma once
+
+// The calculator window of a program: built from the program's catalogue, it forwards every
+// user gesture to the shell model and afterwards writes each widget whose content differs
+// from the model (under a signal blocker, so nothing loops back).
+
+#include "qtplatform.h"
+#include "shellmodel.h"
+
+#include <QMainWindow>
+
+#include <memory>
+#include <vector>
+
+class QAction;
+class QCheckBox;
+class QFrame;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QPushButton;
+class QScrollBar;
+
+namespace shell {
+
+class ChartView;
+class SketchView;
+
+// Builds the window of `program`, shows it and runs the event loop.
+int runCalculator(int argc, char **argv, const Program &program);
+
+class CalculatorWindow : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    explicit CalculatorWindow(const Program &program, Platform *platform = nullptr, QWidget *parent = nullptr);
+    ~CalculatorWindow() override;
+
+    ShellModel &model() { return *m_model; }
+    QMenu *mainMenu() const { return m_menu10; }
+    QMenu *valueMenu() const { return m_menu20; }
+    // Brings every widget in line with the model.
+    void refresh();
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    void contextMenuEvent(QContextMenuEvent *event) override;
+
+private:
+    struct InputRow {
+        QLabel *caption = nullptr;
+        QLineEdit *value = nullptr;
+        QScrollBar *scroll = nullptr;
+        QLineEdit *step = nullptr;
+    };
+    struct CasePage {
+        SketchView *picture = nullptr;
+        QGroupBox *frame = nullptr;
+        std::vector<InputRow> rows;
+    };
+    struct ResultWidgets {
+        QCheckBox *check = nullptr;
+        QLineEdit *value = nullptr;
+        QLabel *unit = nullptr;
+    };
+
+    // windowbuild.cpp: the controls and menus.
+    void buildControls();
+    void buildCasePage(int caseIndex);
+    void buildResults();
+    void buildMenus();
+    void setTabOrder();
+
+    // calculatorwindow.cpp: gestures and refresh.
+    void place(QWidget *widget, const Rect &twips);
+    void popupMenu(PopupSource source, const QPoint &globalPos);
+    void openContextMenuAtFocus();
+    void refreshLayout();
+    void refreshInputs();
+    void refreshResults();
+    void refreshMenus();
+    void applyColors();
+
+    const Program &m_program;
+    std::unique_ptr<QtPlatform> m_ownPlatform;
+    std::unique_ptr<ShellModel> m_model;
+
+    QWidget *m_form = nullptr;
+    QLabel *m_banner = nullptr;
+    std::vector<QFrame *> m_bands;
+    std::vector<QLabel *> m_titles;
+    std::vector<QPushButton *> m_commandLabels;  // Label1(0..3)
+    std::vector<QFrame *> m_pages;               // Frame3(0), Frame3(1)
+    std::vector<QPushButton *> m_caseButtons;
+    std::vector<CasePage> m_cases;
+    QPushButton *m_reset = nullptr;
+    std::vector<QLabel *> m_notes;
+    QLabel *m_advisory = nullptr;
+    QGroupBox *m_resultsFrame = nullptr;
+    std::vector<ResultWidgets> m_results;
+    ChartView *m_chart = nullptr;
+
+    QMenu *m_menu10 = nullptr;
+    QMenu *m_menu20 = nullptr;
+    QAction *m_lengthUnitMenu = nullptr;
+    QAction *m_chartSettingMenu = nullptr;
+    QMenu *m_chartSubmenu = nullptr;
+    QAction *m_formatAction = nullptr;
+    QAction *m_logAction = nullptr;
+    std::vector<QAction *> m_unitActions;
+    std::vector<QAction *> m_chartTypeActions;
+    QAction *m_valueAction = nullptr;
+    bool m_refreshing = false;
+};
+
+} // namespace shell
