@@ -161,9 +161,10 @@ Sketch lSectionSketch(const std::vector<double> &in)
     s.dimension({0, b}, {a, b}, -14, "a");
     s.dimension({0, b}, {0, 0}, 14, "b");
     s.dimension({0, 0}, {t, 0}, 12, "c");
+    // The centroid distances to the outer face of leg a and to the tip of leg b.
     const double y = centroidY(outline);
-    s.label({a + 4, (y + b) / 2}, "e1");
-    s.label({a + 4, y / 2}, "e2");
+    s.dimension({a, y}, {a, b}, 10, "e1");
+    s.dimension({a, 0}, {a, y}, 10, "e2");
     return s;
 }
 

@@ -237,7 +237,7 @@ TEST(profilorSketches, everyShapeHasAnOutlineAtAnyDimensions)
             int dimensions = 0;
             for (const auto &e : s.elements())
                 dimensions += e.kind == shell::SketchElement::Kind::Dimension;
-            EXPECT_EQ(dimensions, c.inputCount()) << c.caption;
+            EXPECT_GE(dimensions, c.inputCount()) << c.caption;
         }
     }
 }

@@ -1,0 +1,133 @@
+// The nine column cases as formulas: the Euler buckling load with an end-condition constant n,
+// and the empirical (Tetmajer) buckling stress of a pinned column of length l.
+
+#include "columns.h"
+
+#include <string>
+
+namespace buckling {
+
+using shell::CaseBuilder;
+using shell::Expr;
+
+namespace {
+
+// π² as the column tables take it: the square of π rounded to 3.141592 (not of the full π).
+constexpr double PiSquared = 9.869600294464002;
+
+// An Euler column: its case caption, end condition and the default constant n with its step.
+struct EulerColumn {
+    const char *caption;
+    ColumnEnds ends;
+    double n;
+    double nStep;
+    const char *endConstant;  // n as the picture labels it
+};
+
+constexpr EulerColumn EulerColumns[] = {
+    {"Buckling (1)", ColumnEnds::FixedFree, 0.25, 0.01, "n = 1/4"},
+    {"Buckling (2)", ColumnEnds::PinnedPinned, 1, 0.1, "n = 1"},
+    {"Buckling (3)", ColumnEnds::FixedPinned, 2, 0.1, "n = 2"},
+    {"Buckling (4)", ColumnEnds::FixedFixed, 4, 0.1, "n = 4"},
+};
+
+// Tetmajer's column formula σk = a · (1 − b λ + c λ²) in N/mm², valid up to the slenderness
+// λ0 where the elastic (Euler) hyperbola takes over.
+struct Tetmajer {
+    double a;
+    double b;
+    double c;
+    double lambda0;
+};
+
+constexpr Tetmajer CastIron{761, 0.01546, 0.00007, 80};  // 776 − 12 λ + 0.053 λ²
+constexpr Tetmajer WroughtIron{296, 0.00425, 0, 112};    // 303 − 1.29 λ
+constexpr Tetmajer MildSteel{304, 0.00368, 0, 105};      // 310 − 1.14 λ
+constexpr Tetmajer HardSteel{328, 0.00185, 0, 89};       // 335 − 0.62 λ
+// Softwood, the line 29.3 − 0.194 λ: b = 0.194 / 29.3 = 0.00662 (0.00626, with its digits
+// swapped, would overstate the buckling stress by up to a tenth).
+constexpr Tetmajer Softwood{28.7, 0.00662, 0, 100};
+
+struct EmpiricalColumn {
+    const char *caption;
+    const char *material;
+    Tetmajer coefficients;
+};
+
+const EmpiricalColumn EmpiricalColumns[] = {
+    {"Buckling (5)", "cast iron", CastIron},   {"Buckling (6)", "wrought iron", WroughtIron},
+    {"Buckling (7)", "mild steel", MildSteel}, {"Buckling (8)", "hard steel", HardSteel},
+    {"Buckling (9)", "softwood", Softwood},
+};
+
+shell::CaseDef eulerCase(const EulerColumn &column)
+{
+    CaseBuilder c(column.caption);
+    c.group(EulerGroup);
+    const Expr l = c.input("l", 100);
+    const Expr E = c.input("E", 100000, 1000);
+    const Expr I = c.input("I", 833, 10);
+    const Expr A = c.input("A", 100);
+    const Expr n = c.input("n", column.n, column.nStep);
+    c.rejectWhen((l <= 0) || (E <= 0) || (I <= 0) || (A <= 0) || (n <= 0));
+
+    const Expr piSquared = Expr::constant("π²", PiSquared);
+    const Expr Lk = shell::named("Lk", l / shell::sqrt(n));  // buckling length
+    const Expr k = shell::named("k", shell::sqrt(I / A));    // radius of gyration
+    const Expr lambda = shell::named("λ", l / k);            // slenderness, of l and not of Lk
+
+    c.row("座屈荷重 (Pk)", (piSquared * (E * I)) / shell::pow(Lk, 2));
+    c.row("座屈応力 (σk)", (n * piSquared) * (E / shell::pow(lambda, 2)));
+    c.row("断面2次半径 (k)", k);
+    c.row("細長比 (λ)", lambda);
+    c.row("座屈長 (L)", Lk);
+
+    const ColumnEnds ends = column.ends;
+    const std::string endConstant = column.endConstant;
+    c.sketch([ends, endConstant](const std::vector<double> &) { return eulerColumnSketch(ends, endConstant); });
+    return c.build();
+}
+
+shell::CaseDef empiricalCase(const EmpiricalColumn &column)
+{
+    CaseBuilder c(column.caption);
+    c.group(EmpiricalGroup);
+    const Expr l = c.input("l", 100);  // taken as the buckling length
+    const Expr I = c.input("I", 833, 10);
+    const Expr A = c.input("A", 100);
+    c.rejectWhen((l <= 0) || (I <= 0) || (A <= 0));
+
+    const Tetmajer &t = column.coefficients;
+    const Expr a = Expr::constant("a", t.a);
+    const Expr b = Expr::constant("b", t.b);
+    const Expr cc = Expr::constant("c", t.c);
+    const Expr k = shell::named("k", shell::sqrt(I / A));
+    const Expr lambda = shell::named("λ", l / k);
+
+    // Beyond λ0 the line runs on to small and then negative stresses: shown as computed.
+    c.row("座屈応力 (σk)", a * ((1 - (b * lambda)) + (cc * shell::pow(lambda, 2))));
+    c.row("断面2次半径 (k)", k);
+    c.row("細長比 (λ)", lambda);
+
+    const std::string limit = std::to_string(static_cast<int>(t.lambda0));
+    c.advise(lambda > Expr::constant("λ0", t.lambda0),
+             "λ > " + limit + ": the empirical formula does not apply here (Euler range, cases 1-4)");
+
+    const std::string material = column.material;
+    c.sketch([material](const std::vector<double> &) { return empiricalColumnSketch(material); });
+    return c.build();
+}
+
+} // namespace
+
+std::vector<shell::CaseDef> columnCases()
+{
+    std::vector<shell::CaseDef> cases;
+    for (const EulerColumn &column : EulerColumns)
+        cases.push_back(eulerCase(column));
+    for (const EmpiricalColumn &column : EmpiricalColumns)
+        cases.push_back(empiricalCase(column));
+    return cases;
+}
+
+} // namespace buckling

@@ -1,0 +1,3 @@
+#include "buckling.h"
+#include "calculatorwindow.h"
+int main(int argc, char **argv) { return shell::runCalculator(argc, argv, buckling::program()); }
