@@ -33,13 +33,7 @@ Rect ShellModel::inputFrameRect(int caseIndex) const
 {
     const CaseDef &c = m_program.cases[static_cast<std::size_t>(caseIndex)];
     const LayoutGroup &g = groupOf(m_program, c);
-    // All frames of a group share one height: room for the most inputs of the program, and
-    // never shorter than the picture beside it, so the results frame clears both.
-    int most = 0;
-    for (const CaseDef &other : m_program.cases)
-        most = std::max(most, other.inputCount());
-    const Rect picture = pictureRect(caseIndex);
-    const int height = std::max(inputFrameHeight(most), picture.bottom() - g.frameTop);
+    const int height = inputFrameHeight(c.inputCount());
     return {g.frameLeft, g.frameTop, std::max(g.command2Left - g.frameLeft - 150, 2400), height};
 }
 
@@ -56,8 +50,10 @@ void ShellModel::layoutCase(const CaseDef &c)
 
     const Rect frame = inputFrameRect(CurrentCase);
     const Rect picture = pictureRect(CurrentCase);
+    // The results frame goes below the input frame, and below the picture where that reaches
+    // lower, so that it never covers the case sketch.
     int top = frame.bottom();
-    if (g.frame2BelowPicture && picture.bottom() > top)
+    if (picture.bottom() > top)
         top = picture.bottom();
     m_frame2.left = m_program.frame2Left;
     m_frame2.top = top + g.frame2Gap;

@@ -255,7 +255,8 @@ TEST(shellmodel, resultsFrameAndChartFollowTheRowCount)
         const Rect frame2 = m.frame2Rect();
         const Rect chart = m.chartRect();
         EXPECT_EQ(frame2.height, c.frame2Height);
-        EXPECT_EQ(frame2.top, m.inputFrameRect(c.caseIndex).bottom());
+        EXPECT_EQ(frame2.top, std::max(m.inputFrameRect(c.caseIndex).bottom(), m.pictureRect(c.caseIndex).bottom()));
+        EXPECT_GE(frame2.top, m.inputFrameRect(c.caseIndex).bottom());
         EXPECT_EQ(frame2.left, 2400);
         EXPECT_EQ(chart.top, frame2.bottom());
         EXPECT_EQ(chart.height, 11000 - chart.top - 700);

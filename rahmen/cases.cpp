@@ -1,0 +1,144 @@
+// The Rahmen program value: titles, layout, unit captions of the result rows, the input notes
+// and the Reset and unit-change rules around the ten frame cases of formulas.cpp.
+
+#include "rahmen.h"
+
+#include "frames.h"
+#include "numbertext.h"
+
+#include <array>
+#include <cctype>
+#include <string>
+#include <vector>
+
+namespace rahmen {
+
+namespace {
+
+// UnitCaptions, five per unit system (0 mm, 1 cm, 2 m): length, stress, second moment, line
+// load, moment. The moment units carry the half-width middle dot U+FF65.
+const std::array<std::string, 15> UnitCaptions = {
+    "mm", "N/mm^2", "mm^4", "N/mm", "N･mm",  //
+    "cm", "N/cm^2", "cm^4", "N/cm", "N･cm",  //
+    "m",  "N/m^2",  "m^4",  "N/m",  "N･m"};
+
+std::string unitCaption(int unitSystem, int entry)
+{
+    return UnitCaptions[static_cast<std::size_t>((5 * unitSystem) + entry)];
+}
+
+std::string upper(std::string text)
+{
+    for (char &ch : text)
+        ch = static_cast<char>(std::toupper(static_cast<unsigned char>(ch)));
+    return text;
+}
+
+// UnitLabel: reactions ("V", "H") are forces in N, moments ("M") in N times the length unit.
+std::string unitLabel(const std::string &caption, int /*row*/, int unitSystem)
+{
+    const std::string symbol = shell::SymbolOf(caption);
+    const std::string first = upper(symbol.substr(0, 1));
+    if (first == "V" || first == "H")
+        return "N";
+    if (first == "M")
+        return unitCaption(unitSystem, 4);
+    return {};
+}
+
+// ShowInputNotes: one line for each input that carries a load or a second moment, in input
+// order, the input's caption followed by the note and its unit: "w : 荷重 N/mm",
+// "I1 : 断面2次モーメント mm^4".
+std::vector<std::string> inputNotes(const std::vector<std::string> &captions, int unitSystem)
+{
+    const std::string pointLoad = std::string(" : 荷重 ") + "N";
+    const std::string secondMoment = " : 断面2次モーメント " + unitCaption(unitSystem, 2);
+    const std::string lineLoad = " : 荷重 " + unitCaption(unitSystem, 3);
+    std::vector<std::string> lines;
+    for (const std::string &caption : captions) {
+        const std::string key = upper(caption);
+        if (key == "P")
+            lines.push_back(caption + pointLoad);
+        else if (key == "I" || key == "I1" || key == "I2")
+            lines.push_back(caption + secondMoment);
+        else if (key == "W" || key == "W1" || key == "W2")
+            lines.push_back(caption + lineLoad);
+    }
+    return lines;
+}
+
+// Results frame height by the number of result rows.
+int resultsFrameHeight(int rows)
+{
+    if (rows >= 9)
+        return 2550;
+    if (rows >= 7)
+        return 2160;
+    return 1710;
+}
+
+shell::Program build()
+{
+    shell::Program p;
+    p.name = "Rahmen";
+    p.windowTitle = "Rahmen";
+    p.titleLine0 = "Rahmen  properties of Beam Compute tool ";
+    p.titleLine1 = "Rahmen  Program version 1.0     Reference :";
+    p.windowWidth = 14000;
+    p.windowHeight = 11000;
+
+    shell::LayoutGroup g;
+    g.pictureTop = 2000;
+    g.pictureLeft = 2600;
+    g.frameTop = 2000;
+    g.frameLeft = 4800;
+    g.command2Top = 2100;
+    // Reset stands beside the input frame, which the shell sizes from this position: room for
+    // caption, value, scroll bar and step of every input row.
+    g.command2Left = 9300;
+    g.frame2BelowPicture = true;
+    p.groups = {g};
+    p.pictureWidth = 2100;  // up to the input frame
+    p.pictureHeight = 2400;
+    p.frame2Left = 2400;
+    p.chartLeft = 2200;
+    p.chartWidth = 9500;
+    p.frame2Height = resultsFrameHeight;
+
+    p.cases = frameCases();
+
+    p.unitLabel = unitLabel;
+    std::vector<std::vector<std::string>> captions;
+    for (const shell::CaseDef &c : p.cases) {
+        std::vector<std::string> inputs;
+        for (const shell::InputDef &input : c.inputs)
+            inputs.push_back(input.caption);
+        captions.push_back(inputs);
+    }
+    p.notes = [captions](int caseIndex, int unitSystem) {
+        return inputNotes(captions[static_cast<std::size_t>(caseIndex)], unitSystem);
+    };
+
+    // A length unit change scales the loads; lengths and second moments keep their numbers.
+    p.unitChange = shell::UnitChange::Convert;
+    p.unitBearingCaptions = {"E", "P", "w", "M"};
+    // Reset writes the stored start numbers back as they are, in every unit system (no case
+    // has a modulus "E", the only input Reset would scale).
+    p.resetWrite = shell::ResetWrite::General;
+    p.startupReset = shell::StartupReset::EveryCase;
+
+    p.helpFile = "Rahmen.pdf";
+    p.helpMessageTitle = "Message";
+    p.errorPrefix = "Error: ";
+    return p;
+}
+
+} // namespace
+
+const shell::Program &program()
+{
+    static const shell::Program value = build();
+    return value;
+}
+
+} // namespace rahmen
