@@ -1,0 +1,12 @@
+#pragma once
+
+// Beams: reactions, shear forces, bending moments and deflections of single-span beams under
+// 19 standard arrangements of supports and loads.
+
+#include "catalogue.h"
+
+namespace beams {
+
+const shell::Program &program();
+
+} // namespace beams
