@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include <cmath>
 #include <string>
 #include <vector>
@@ -115,7 +117,7 @@ TEST_F(BucklingWindow, TwoLayoutGroups)
         EXPECT_EQ(frame.left, g.frame.left);
         EXPECT_EQ(frame.top, g.frame.top);
         EXPECT_EQ(model.command2Rect().left, g.command2Left);
-        EXPECT_EQ(model.frame2Rect().top, frame.bottom() + g.gap);
+        EXPECT_EQ(model.frame2Rect().top, std::max(frame.bottom(), picture.bottom()) + g.gap);
         EXPECT_EQ(model.frame2Rect().height, g.frame2Height);
         EXPECT_EQ(model.chartRect().top, model.frame2Rect().bottom());
         EXPECT_EQ(model.chartRect().height, 10000 - model.chartRect().top - 700);

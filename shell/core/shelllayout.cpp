@@ -26,7 +26,9 @@ Rect ShellModel::pictureRect(int caseIndex) const
 {
     const CaseDef &c = m_program.cases[static_cast<std::size_t>(caseIndex)];
     const LayoutGroup &g = groupOf(m_program, c);
-    return {g.pictureLeft, g.pictureTop, std::max(g.frameLeft - g.pictureLeft - 100, 900), m_program.pictureHeight};
+    const int room = std::max(g.frameLeft - g.pictureLeft - 100, 900);
+    return {g.pictureLeft, g.pictureTop, m_program.pictureWidth > 0 ? std::min(m_program.pictureWidth, room) : room,
+            m_program.pictureHeight};
 }
 
 Rect ShellModel::inputFrameRect(int caseIndex) const

@@ -189,13 +189,17 @@ void CalculatorWindow::refreshLayout()
     place(m_commandLabels[0], {width - 1350, 300, 1100, 450});
     place(m_commandLabels[1], {width - 2550, 300, 1100, 450});
 
-    const int pageHeight = 10 * ButtonPitch + 60;
+    // Ten buttons to the first page; the second page holds the rest (eleven in cantilever).
+    const int perPage = m_pages.size() == 1 ? static_cast<int>(m_caseButtons.size())
+                                             : std::max(10, static_cast<int>(m_caseButtons.size()) - 10);
+    const int pageHeight = perPage * ButtonPitch + 60;
     for (std::size_t p = 0; p < m_pages.size(); ++p) {
         place(m_pages[p], {150, ButtonsTop, 1850, pageHeight});
         m_pages[p]->setVisible(static_cast<int>(p) == m_model->page() || m_pages.size() == 1);
     }
     for (std::size_t i = 0; i < m_caseButtons.size(); ++i)
-        place(m_caseButtons[i], {50, 30 + static_cast<int>(i % 10) * ButtonPitch, 1750, 380});
+        place(m_caseButtons[i], {50, 30 + static_cast<int>(m_pages.size() == 1 || i < 10 ? i : i - 10) * ButtonPitch,
+                                 1750, 380});
     if (m_commandLabels.size() == 4) {
         place(m_commandLabels[2], {150, ButtonsTop + pageHeight + 120, 1850, 420});
         place(m_commandLabels[3], {150, ButtonsTop + pageHeight + 560, 1850, 420});
@@ -229,9 +233,9 @@ void CalculatorWindow::refreshLayout()
 
     const Rect results = m_model->frame2Rect();
     place(m_resultsFrame, results);
-    // More than five rows stand in two columns so that every row keeps a readable height.
+    // The rows stand in two columns where one column would squeeze them below a readable height.
     const int count = m_model->ResultCount;
-    const int columns = count > 5 ? 2 : 1;
+    const int columns = count > 0 && (results.height - 260) / count < 330 ? 2 : 1;
     const int perColumn = std::max((count + columns - 1) / columns, 1);
     const int rowHeight = std::min(420, (results.height - 260) / perColumn);
     const int columnWidth = (results.width - 240) / columns;
@@ -239,8 +243,8 @@ void CalculatorWindow::refreshLayout()
         const int left = 120 + (r / perColumn) * columnWidth;
         const int top = 200 + (r % perColumn) * rowHeight;
         ResultWidgets &w = m_results[static_cast<std::size_t>(r)];
-        const int checkWidth = columnWidth * 48 / 100;
-        const int valueWidth = columnWidth * 30 / 100;
+        const int checkWidth = columnWidth * 56 / 100;
+        const int valueWidth = columnWidth * 25 / 100;
         place(w.check, {left, top, checkWidth, rowHeight - 45});
         place(w.value, {left + checkWidth + 60, top, valueWidth, rowHeight - 45});
         place(w.unit, {left + checkWidth + valueWidth + 150, top, columnWidth - checkWidth - valueWidth - 210,

@@ -108,7 +108,7 @@ void CalculatorWindow::buildControls()
         m_pages.push_back(page);
     }
     for (int i = 0; i < m_program.caseCount(); ++i) {
-        QFrame *page = m_pages[static_cast<std::size_t>(i / 10 < pageCount ? i / 10 : pageCount - 1)];
+        QFrame *page = m_pages[static_cast<std::size_t>(i < 10 ? 0 : pageCount - 1)];
         auto *button = named(new QPushButton(qs(m_program.cases[static_cast<std::size_t>(i)].caption), page),
                              indexed("Command1", i));
         button->setCheckable(true);

@@ -1,0 +1,43 @@
+#pragma once
+
+// The pieces the cantilever program value is assembled from: the 21 cases with their formulas
+// (formulas.cpp: cantilevers and propped cantilevers, formulas_span.cpp: single spans) and one
+// symbolic sketch per case (sketches.cpp).
+
+#include "catalogue.h"
+
+#include <vector>
+
+namespace cantilever {
+
+// "Cantilever (1)" .. "Cantilever (8)": cantilevers and propped cantilevers, in button order.
+std::vector<shell::CaseDef> fixedEndCases();
+// "Cantilever (9)" .. "Cantilever (21)": single spans, simply supported and fixed at both ends.
+std::vector<shell::CaseDef> spanCases();
+
+namespace sketches {
+using Inputs = std::vector<double>;
+shell::Sketch cantileverPointLoad(const Inputs &);
+shell::Sketch cantileverUniform(const Inputs &);
+shell::Sketch cantileverTriangular(const Inputs &);
+shell::Sketch cantileverMoment(const Inputs &);
+shell::Sketch proppedPointLoad(const Inputs &);
+shell::Sketch proppedUniform(const Inputs &);
+shell::Sketch proppedTriangular(const Inputs &);
+shell::Sketch proppedMoment(const Inputs &);
+shell::Sketch spanPointLoad(const Inputs &);
+shell::Sketch spanMidPointLoad(const Inputs &);
+shell::Sketch spanThirdPointLoads(const Inputs &);
+shell::Sketch spanSymmetricPointLoads(const Inputs &);
+shell::Sketch spanUniform(const Inputs &);
+shell::Sketch spanTrapezoidal(const Inputs &);
+shell::Sketch spanSymmetricTriangle(const Inputs &);
+shell::Sketch spanTwoTriangles(const Inputs &);
+shell::Sketch spanThreeTriangles(const Inputs &);
+shell::Sketch spanRisingTriangle(const Inputs &);
+shell::Sketch spanPartialUniform(const Inputs &);
+shell::Sketch spanMoment(const Inputs &);
+shell::Sketch spanWheelLoads(const Inputs &);
+} // namespace sketches
+
+} // namespace cantilever

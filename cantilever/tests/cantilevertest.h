@@ -1,0 +1,63 @@
+#pragma once
+
+// Helpers for the cantilever tests: run a case at its start values with some inputs changed,
+// and read its rows by symbol.
+
+#include "cantilever.h"
+#include "numbertext.h"
+
+#include <map>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+namespace cantilever::tests {
+
+inline const shell::CaseDef &caseDef(int index) { return program().cases.at(index); }
+
+using Changes = std::map<std::string, double>;
+
+// The start values of a case with the inputs named in `changes` (by caption) replaced.
+inline std::vector<double> inputsWith(int caseIndex, const Changes &changes)
+{
+    const shell::CaseDef &c = caseDef(caseIndex);
+    std::vector<double> values = shell::startValues(c);
+    for (const auto &[caption, value] : changes) {
+        bool found = false;
+        for (int k = 0; k < c.inputCount(); ++k)
+            if (c.inputs[k].caption == caption) {
+                values[k] = value;
+                found = true;
+            }
+        if (!found)
+            throw std::invalid_argument("no input " + caption + " in " + c.caption);
+    }
+    return values;
+}
+
+struct Results {
+    bool rejected = false;
+    std::vector<double> values;
+    std::map<std::string, double> bySymbol;  // "RA", "MA,MB", ...
+    double operator[](const std::string &symbol) const
+    {
+        const auto it = bySymbol.find(symbol);
+        if (it == bySymbol.end())
+            throw std::invalid_argument("no row " + symbol);
+        return it->second;
+    }
+};
+
+inline Results run(int caseIndex, const Changes &changes = {})
+{
+    const shell::CaseDef &c = caseDef(caseIndex);
+    const shell::Evaluation e = shell::evaluate(c, inputsWith(caseIndex, changes));
+    Results r;
+    r.rejected = e.rejected;
+    r.values = e.values;
+    for (std::size_t i = 0; i < e.values.size(); ++i)
+        r.bySymbol[shell::SymbolOf(c.rows[i].caption)] = e.values[i];
+    return r;
+}
+
+} // namespace cantilever::tests

@@ -1,0 +1,154 @@
+// Every case at its start values, shown as the window shows them ("#.000e+00"), and a few
+// hand calculations with small whole numbers.
+
+#include "cantilevertest.h"
+
+#include <gtest/gtest.h>
+
+#include <ostream>
+
+namespace cantilever::tests {
+namespace {
+
+struct WorkedRows {
+    int caseIndex;
+    std::vector<std::string> texts;
+};
+
+void PrintTo(const WorkedRows &worked, std::ostream *os) { *os << "case " << worked.caseIndex; }
+
+const std::vector<WorkedRows> StartValueRows = {
+    {0, {"1.000e+02", "3.000e+03", "2.255e-01", "1.373e-01"}},
+    {1, {"1.000e+02", "1.250e+03", "5.000e+03", "5.315e-02"}},
+    {2, {"5.000e+01", "2.083e+02", "1.667e+03", "1.532e-02"}},
+    {3, {"0.000e+00", "1.000e+02", "1.000e+02", "5.462e-03", "2.941e-03"}},
+    {4, {"4.365e+01", "5.635e+01", "-1.365e+03", "1.691e+03", "1.019e-02"}},
+    {5, {"6.250e+03", "3.750e+03", "-1.250e+05", "7.031e+04", "6.253e-01", "6.489e-01"}},
+    {6, {"4.000e+03", "1.000e+03", "-6.667e+04", "2.980e+04", "2.863e-01"}},
+    {7, {"-1.365e+00", "1.365e+00", "3.650e+01", "5.905e+01", "4.095e+01"}},
+    // fmid of the load 70 from A: the mid-span deflection of the same load 30 from B.
+    {8,
+     {"3.000e+01", "7.000e+01", "2.100e+03", "1.981e-02", "2.160e+01", "7.840e+01", "-6.300e+02", "1.470e+03",
+      "3.706e-03"}},
+    {9, {"5.000e+01", "5.000e+01", "2.500e+03", "2.501e-02", "1.250e+03", "6.253e-03"}},
+    {10, {"1.000e+02", "1.000e+02", "3.333e+03", "4.261e-02", "2.222e+03", "9.263e-03"}},
+    {11, {"1.000e+02", "1.000e+02", "3.000e+03", "3.962e-02", "2.100e+03", "8.103e-03"}},
+    // MA,MB = w l² / 12.
+    {12, {"5.000e+03", "5.000e+03", "1.250e+05", "1.563e+00", "8.333e+04", "3.126e-01"}},
+    // MA,MB = (w l² / 12)(1 - 2(a/l)² + (a/l)³).
+    {13, {"4.000e+03", "4.000e+03", "1.183e+05", "1.465e+00", "7.733e+04"}},
+    {14, {"2.500e+03", "2.500e+03", "8.333e+04", "1.000e+00", "5.208e+04", "2.188e-01"}},
+    {15, {"2.500e+03", "2.500e+03", "6.250e+04", "8.206e-01", "4.427e+04"}},
+    {16, {"2.500e+03", "2.500e+03", "6.481e+04", "7.997e-01", "4.282e+04"}},
+    {17,
+     {"1.667e+03", "3.333e+03", "6.250e+04", "6.400e+04", "7.827e-01", "1.500e+03", "3.500e+03", "-3.333e+04",
+      "-5.000e+04", "1.571e-01"}},
+    {18, {"2.000e+01", "2.000e+01", "8.000e+02", "9.284e-03", "-4.733e+02", "4.733e+02"}},
+    {19, {"-1.000e+00", "1.000e+00", "7.000e+01", "3.000e+01", "3.361e-04", "3.300e+01", "-7.000e+00"}},
+    {20, {"1.700e+02", "3.613e+03"}},
+};
+
+class StartValues : public ::testing::TestWithParam<WorkedRows>
+{
+};
+
+TEST_P(StartValues, ShowTheWorkedRows)
+{
+    const WorkedRows &worked = GetParam();
+    const Results r = run(worked.caseIndex);
+    ASSERT_FALSE(r.rejected);
+    ASSERT_EQ(r.values.size(), worked.texts.size());
+    for (std::size_t i = 0; i < r.values.size(); ++i)
+        EXPECT_EQ(shell::resultText(r.values[i]), worked.texts[i]) << caseDef(worked.caseIndex).rows[i].caption;
+}
+
+INSTANTIATE_TEST_SUITE_P(cantilever, StartValues, ::testing::ValuesIn(StartValueRows),
+                         [](const ::testing::TestParamInfo<WorkedRows> &param) {
+                             return "Case" + std::to_string(param.param.caseIndex);
+                         });
+
+// One row at other inputs: shown text.
+struct WorkedRow {
+    const char *name;
+    int caseIndex;
+    Changes changes;
+    std::string symbol;
+    std::string text;
+};
+
+void PrintTo(const WorkedRow &worked, std::ostream *os) { *os << worked.name; }
+
+const std::vector<WorkedRow> OtherRows = {
+    // No moment between the free end and the load.
+    {"CantileverMomentBeyondLoadIsZero", 0, {{"x", 30}}, "Mx", "0.000e+00"},
+    {"CantileverMomentAtFixedEnd", 0, {{"x", 100}}, "Mx", "7.000e+03"},
+    // Two wheels 50 apart: the reaction with one wheel over the support, the other 50 in.
+    {"WheelsReaction", 20, {{"a", 50}}, "Rmax", "1.500e+02"},
+    {"WheelsMomentBothOnSpan", 20, {{"a", 50}}, "Mmax", "2.813e+03"},
+    {"WheelsMomentOneAtMidSpan", 20, {{"a", 60}}, "Mmax", "2.500e+03"},
+};
+
+class OtherInputs : public ::testing::TestWithParam<WorkedRow>
+{
+};
+
+TEST_P(OtherInputs, ShowTheWorkedRow)
+{
+    const WorkedRow &worked = GetParam();
+    const Results r = run(worked.caseIndex, worked.changes);
+    ASSERT_FALSE(r.rejected);
+    EXPECT_EQ(shell::resultText(r[worked.symbol]), worked.text);
+}
+
+INSTANTIATE_TEST_SUITE_P(cantilever, OtherInputs, ::testing::ValuesIn(OtherRows),
+                         [](const ::testing::TestParamInfo<WorkedRow> &param) { return param.param.name; });
+
+// Hand calculations on a unit stiffness EI = 1, point load P = 3 or moment M = 4 at a = 2,
+// b = 1 beyond it: fC = P a³ / 3 = 8 and fB = fC + (P a² / 2) b = 14; fC = M a² / 2 = 8 and
+// fB = fC + (M a) b = 16.
+TEST(HandCalculation, CantileverDeflections)
+{
+    const Results point = run(0, {{"a", 2}, {"b", 1}, {"P", 3}, {"E", 1}, {"I", 1}});
+    EXPECT_DOUBLE_EQ(point["fC"], 8);
+    EXPECT_DOUBLE_EQ(point["fB"], 14);
+    const Results moment = run(3, {{"a", 2}, {"b", 1}, {"M", 4}, {"E", 1}, {"I", 1}});
+    EXPECT_DOUBLE_EQ(moment["fC"], 8);
+    EXPECT_DOUBLE_EQ(moment["fB"], 16);
+}
+
+struct EntryCheck {
+    int caseIndex;
+    Changes changes;
+    bool rejected;
+};
+
+void PrintTo(const EntryCheck &check, std::ostream *os) { *os << "case " << check.caseIndex; }
+
+const std::vector<EntryCheck> EntryCheckRows = {
+    {0, {{"a", 0}}, true},   {0, {{"b", 0}}, false},  {0, {{"x", 0}}, false},  {0, {{"x", -1}}, true},
+    {1, {{"l", 0}}, true},   {1, {{"x", -1}}, true},  {2, {{"l", 0}}, true},   {2, {{"x", -1}}, true},
+    {3, {{"a", 0}}, true},   {4, {{"a", 0}}, false},  {4, {{"l", 0}}, true},   {5, {{"x", -1}}, true},
+    {6, {{"l", 0}}, true},   {6, {{"E", 0}, {"I", -1}, {"w", -5}}, false},     {7, {{"a", 0}}, true},
+    {7, {{"b", 0}}, false},  {8, {{"a", -1}}, true},  {9, {{"l", 0}}, true},   {10, {{"l", 0}}, true},
+    {11, {{"a", -1}}, true}, {12, {{"l", 0}}, true},  {13, {{"a", -1}}, true}, {14, {{"l", 0}}, true},
+    {15, {{"l", 0}}, true},  {16, {{"l", 0}}, true},  {17, {{"x", -10}}, false}, {18, {{"b", 0}}, true},
+    {18, {{"a", -1}}, true}, {18, {{"c", -1}}, true}, {19, {{"a", 0}}, true},  {19, {{"b", 0}}, false},
+    {20, {{"a", -1}}, true}, {20, {{"l", 0}}, true},
+    // Ramps of the trapezoid may meet at mid-span but not overlap.
+    {13, {{"a", 50}}, false}, {13, {{"a", 50.5}}, true},
+};
+
+class EntryChecks : public ::testing::TestWithParam<EntryCheck>
+{
+};
+
+TEST_P(EntryChecks, DecideRejection)
+{
+    const EntryCheck &check = GetParam();
+    EXPECT_EQ(run(check.caseIndex, check.changes).rejected, check.rejected);
+}
+
+INSTANTIATE_TEST_SUITE_P(cantilever, EntryChecks, ::testing::ValuesIn(EntryCheckRows));
+
+} // namespace
+} // namespace cantilever::tests

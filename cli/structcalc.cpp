@@ -1,0 +1,243 @@
+#include "structcalc.h"
+
+#include "numbertext.h"
+#include "programs.h"
+#include "shellmodel.h"
+
+#include <charconv>
+#include <cmath>
+#include <cstdio>
+#include <ostream>
+
+namespace structcalc {
+
+namespace {
+
+const char *const Usage =
+    "usage: structcalc PROGRAM CASE [NAME=VALUE ...] [--unit mm|cm|m] [--raw] [--json]\n"
+    "       structcalc --list [PROGRAM]\n"
+    "PROGRAM is Beams, cantilever, Rahmen, buckling or Profilor; CASE the number of its case button;\n"
+    "NAME an input caption as the window shows it (l is the span, I the second moment).\n";
+
+// The command line has no window: nothing to beep, copy, pick or open.
+class QuietPlatform : public shell::Platform
+{
+public:
+    void beep() override {}
+    void setClipboardText(const std::string &) override {}
+    bool pickColor(unsigned, unsigned &) override { return false; }
+    bool openDocument(const std::string &, int &, std::string &) override { return false; }
+    void messageBox(const std::string &, const std::string &) override {}
+    std::string programFolder() override { return "."; }
+    void closeWindow() override {}
+};
+
+struct Request {
+    const shell::Program *program = nullptr;
+    int caseIndex = -1;
+    std::vector<std::pair<std::string, std::string>> inputs;
+    int unitSystem = -1;
+    bool raw = false;
+    bool json = false;
+};
+
+int usage(std::ostream &err, const std::string &problem)
+{
+    err << "structcalc: " << problem << "\n" << Usage;
+    return UsageError;
+}
+
+std::string jsonString(const std::string &s)
+{
+    std::string out = "\"";
+    for (const char ch : s) {
+        const auto c = static_cast<unsigned char>(ch);
+        if (ch == '"' || ch == '\\') {
+            out += '\\';
+            out += ch;
+        } else if (c < 0x20) {
+            char buffer[8];
+            std::snprintf(buffer, sizeof buffer, "\\u%04x", c);
+            out += buffer;
+        } else {
+            out += ch;
+        }
+    }
+    return out + "\"";
+}
+
+// The shortest text that reads back as the same double; null where there is no number.
+std::string jsonNumber(double value)
+{
+    if (!std::isfinite(value))
+        return "null";
+    char buffer[64];
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
+    return std::string(buffer, result.ptr);
+}
+
+void list(std::ostream &out, const shell::Program &program)
+{
+    out << program.name << "\n";
+    for (int i = 0; i < program.caseCount(); ++i) {
+        const shell::CaseDef &c = program.cases[static_cast<std::size_t>(i)];
+        out << "  " << (i + 1) << "\t" << c.caption << "\t";
+        for (std::size_t k = 0; k < c.inputs.size(); ++k)
+            out << (k ? " " : "") << c.inputs[k].caption << "=" << shell::generalText(c.inputs[k].start);
+        out << "\n";
+    }
+}
+
+bool parseCaseNumber(const std::string &text, int &number)
+{
+    if (text.empty() || text.size() > 4)
+        return false;
+    number = 0;
+    for (const char ch : text) {
+        if (ch < '0' || ch > '9')
+            return false;
+        number = number * 10 + (ch - '0');
+    }
+    return true;
+}
+
+int parse(const std::vector<std::string> &args, Request &request, std::ostream &err)
+{
+    std::vector<std::string> positional;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string &arg = args[i];
+        if (arg == "--raw") {
+            request.raw = true;
+        } else if (arg == "--json") {
+            request.json = true;
+        } else if (arg == "--unit" || arg.rfind("--unit=", 0) == 0) {
+            std::string unit;
+            if (arg == "--unit") {
+                if (i + 1 >= args.size())
+                    return usage(err, "--unit needs mm, cm or m");
+                unit = args[++i];
+            } else {
+                unit = arg.substr(7);
+            }
+            if (unit == "mm")
+                request.unitSystem = 0;
+            else if (unit == "cm")
+                request.unitSystem = 1;
+            else if (unit == "m")
+                request.unitSystem = 2;
+            else
+                return usage(err, "unknown length unit '" + unit + "' (mm, cm or m)");
+        } else if (arg.rfind("--", 0) == 0) {
+            return usage(err, "unknown option '" + arg + "'");
+        } else {
+            positional.push_back(arg);
+        }
+    }
+    if (positional.size() < 2)
+        return usage(err, positional.empty() ? "no program given" : "no case number given");
+    request.program = findProgram(positional[0]);
+    if (!request.program)
+        return usage(err, "unknown program '" + positional[0] + "'");
+    int number = 0;
+    if (!parseCaseNumber(positional[1], number) || number < 1 || number > request.program->caseCount())
+        return usage(err, "case '" + positional[1] + "' is not a case of " + request.program->name + " (1 to " +
+                              std::to_string(request.program->caseCount()) + ")");
+    request.caseIndex = number - 1;
+    const shell::CaseDef &c = request.program->cases[static_cast<std::size_t>(request.caseIndex)];
+    for (std::size_t i = 2; i < positional.size(); ++i) {
+        const std::string &assignment = positional[i];
+        const auto equals = assignment.find('=');
+        if (equals == std::string::npos || equals == 0)
+            return usage(err, "'" + assignment + "' is not NAME=VALUE");
+        const std::string name = assignment.substr(0, equals);
+        bool known = false;
+        for (const shell::InputDef &input : c.inputs)
+            known = known || input.caption == name;
+        if (!known) {
+            std::string names;
+            for (const shell::InputDef &input : c.inputs)
+                names += (names.empty() ? "" : ", ") + input.caption;
+            return usage(err, "'" + name + "' is not an input of " + request.program->name + " case " +
+                                  std::to_string(number) + " (" + names + ")");
+        }
+        request.inputs.emplace_back(name, assignment.substr(equals + 1));
+    }
+    return Computed;
+}
+
+void printJson(std::ostream &out, const Request &request, const shell::ShellModel &model)
+{
+    static const char *const units[] = {"mm", "cm", "m"};
+    const shell::CaseDef &c = model.currentCaseDef();
+    const std::vector<double> numbers = model.inputNumbers(request.caseIndex);
+    out << "{\"program\": " << jsonString(request.program->name) << ", \"case\": " << (request.caseIndex + 1)
+        << ", \"unit\": " << jsonString(units[model.UnitSystem]) << ", \"inputs\": {";
+    for (std::size_t k = 0; k < c.inputs.size(); ++k)
+        out << (k ? ", " : "") << jsonString(c.inputs[k].caption) << ": " << jsonNumber(numbers[k]);
+    out << "}, \"rows\": [";
+    for (int r = 0; r < model.ResultCount; ++r) {
+        const shell::ResultRow &row = model.rows()[static_cast<std::size_t>(r)];
+        out << (r ? ", " : "") << "{\"caption\": " << jsonString(row.caption)
+            << ", \"symbol\": " << jsonString(shell::SymbolOf(row.caption)) << ", \"value\": " << jsonNumber(row.value)
+            << ", \"text\": " << jsonString(request.raw ? shell::generalText(row.value) : row.text)
+            << ", \"unit\": " << jsonString(row.unit) << "}";
+    }
+    out << "]}\n";
+}
+
+} // namespace
+
+int run(const std::vector<std::string> &args, std::ostream &out, std::ostream &err)
+{
+    if (!args.empty() && args[0] == "--list") {
+        if (args.size() > 2)
+            return usage(err, "--list takes at most one program");
+        if (args.size() == 2) {
+            const shell::Program *program = findProgram(args[1]);
+            if (!program)
+                return usage(err, "unknown program '" + args[1] + "'");
+            list(out, *program);
+        } else {
+            for (const shell::Program *program : programs())
+                list(out, *program);
+        }
+        return Computed;
+    }
+    if (!args.empty() && (args[0] == "--help" || args[0] == "-h")) {
+        out << Usage;
+        return Computed;
+    }
+
+    Request request;
+    if (const int status = parse(args, request, err); status != Computed)
+        return status;
+
+    QuietPlatform platform;
+    shell::ShellModel model(*request.program, platform);
+    model.start();
+    model.selectCase(request.caseIndex);
+    if (request.unitSystem >= 0)
+        model.chooseUnit(request.unitSystem);
+    const shell::CaseDef &c = model.currentCaseDef();
+    for (const auto &[name, value] : request.inputs)
+        for (int k = 0; k < c.inputCount(); ++k)
+            if (c.inputs[static_cast<std::size_t>(k)].caption == name)
+                model.setText(k, value);
+
+    if (model.lastRejected()) {
+        err << model.statusText() << "\n";
+        return Rejected;
+    }
+    if (request.json) {
+        printJson(out, request, model);
+        return Computed;
+    }
+    for (int r = 0; r < model.ResultCount; ++r) {
+        const shell::ResultRow &row = model.rows()[static_cast<std::size_t>(r)];
+        out << row.caption << "\t" << (request.raw ? shell::generalText(row.value) : row.text) << "\t" << row.unit
+            << "\n";
+    }
+    return Computed;
+}
+
+} // namespace structcalc

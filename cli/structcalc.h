@@ -1,0 +1,21 @@
+#pragma once
+
+// structcalc PROGRAM CASE [NAME=VALUE ...] [--unit mm|cm|m] [--raw] [--json]
+//
+//     $ structcalc Profilor 1 a=20
+//     断面積 (A)	2.000e+02	mm^2
+//     ...
+//
+// Exit status: 0 computed, 2 usage error, 3 rejected by the case's entry check.
+
+#include <iosfwd>
+#include <string>
+#include <vector>
+
+namespace structcalc {
+
+enum ExitStatus { Computed = 0, UsageError = 2, Rejected = 3 };
+
+int run(const std::vector<std::string> &args, std::ostream &out, std::ostream &err);
+
+} // namespace structcalc

@@ -1,0 +1,122 @@
+#include "structcalc.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+namespace {
+
+struct Outcome {
+    int status = -1;
+    std::string out;
+    std::string err;
+};
+
+Outcome run(const std::vector<std::string> &args)
+{
+    std::ostringstream out, err;
+    Outcome r;
+    r.status = structcalc::run(args, out, err);
+    r.out = out.str();
+    r.err = err.str();
+    return r;
+}
+
+std::vector<std::string> lines(const std::string &text)
+{
+    std::vector<std::string> result;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);)
+        result.push_back(line);
+    return result;
+}
+
+TEST(structcalc, printsTheRowsAsTheWindowShowsThem)
+{
+    const Outcome r = run({"profilor", "1"});
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(lines(r.out), (std::vector<std::string>{"断面積 (A)\t1.000e+02\tmm^2", "重心距離 (e1)\t5.000e+00\tmm",
+                                                      "断面2次モーメント (I)\t8.333e+02\tmm^4",
+                                                      "断面係数 (Z1)\t1.667e+02\tmm^3", "断面2次半径 (i)\t2.887e+00\tmm"}));
+    EXPECT_TRUE(r.err.empty());
+}
+
+TEST(structcalc, inputsAreReadWithTheLeadingNumberRule)
+{
+    // "1 2" reads 12 and "10abc" reads 10: A = 120.
+    const Outcome r = run({"Profilor", "1", "a=1 2", "b=10abc", "--raw"});
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(lines(r.out)[0], "断面積 (A)\t120\tmm^2");
+    EXPECT_EQ(lines(run({"Profilor", "1", "--raw"}).out)[2], "断面2次モーメント (I)\t833.333333333333\tmm^4");
+}
+
+TEST(structcalc, unitRelabelsProfilor)
+{
+    const Outcome r = run({"Profilor", "8", "--unit", "cm"});
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(lines(r.out).back(), "断面係数 (Z2)\t1.379e+02\tcm^ 3");
+}
+
+TEST(structcalc, jsonCarriesNumbersAndNullForRowsShownEmpty)
+{
+    const Outcome r = run({"Profilor", "5", "a=0", "b=0", "c=0", "d=0", "--json"});
+    EXPECT_EQ(r.status, 0);
+    EXPECT_NE(r.out.find("\"program\": \"Profilor\", \"case\": 5, \"unit\": \"mm\""), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find("\"inputs\": {\"a\": 0, \"b\": 0, \"c\": 0, \"d\": 0}"), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find("{\"caption\": \"断面係数 (Z1)\", \"symbol\": \"Z1\", \"value\": null, \"text\": \"\""),
+              std::string::npos)
+        << r.out;
+    const Outcome full = run({"Profilor", "1", "--json"});
+    EXPECT_NE(full.out.find("\"value\": 833.3333333333334, \"text\": \"8.333e+02\", \"unit\": \"mm^4\""),
+              std::string::npos)
+        << full.out;
+}
+
+TEST(structcalc, rejectedInputExitsThreeWithTheWindowsMessage)
+{
+    const Outcome r = run({"Profilor", "6", "b=20"});
+    EXPECT_EQ(r.status, 3);
+    EXPECT_EQ(r.err, "Please check command entry  #2\n");
+    EXPECT_TRUE(r.out.empty());
+    // The last assignment decides: an intermediate rejection that a later input mends computes.
+    EXPECT_EQ(run({"Profilor", "6", "b=20", "a=30"}).status, 0);
+}
+
+TEST(structcalc, usageErrorsExitTwoWithAnExplanation)
+{
+    const std::vector<std::vector<std::string>> bad{
+        {},
+        {"Profilor"},
+        {"Trusses", "1"},
+        {"Profilor", "0"},
+        {"Profilor", "9"},
+        {"Profilor", "x"},
+        {"Profilor", "1", "A=3"},
+        {"Profilor", "1", "a"},
+        {"Profilor", "1", "=3"},
+        {"Profilor", "1", "--unit", "km"},
+        {"Profilor", "1", "--unit"},
+        {"Profilor", "1", "--fast"},
+        {"--list", "Trusses"},
+    };
+    for (const auto &args : bad) {
+        const Outcome r = run(args);
+        EXPECT_EQ(r.status, 2) << ::testing::PrintToString(args);
+        EXPECT_NE(r.err.find("structcalc: "), std::string::npos);
+        EXPECT_NE(r.err.find("usage: structcalc PROGRAM CASE"), std::string::npos);
+        EXPECT_TRUE(r.out.empty());
+    }
+}
+
+TEST(structcalc, listNamesEveryProgramAndItsCases)
+{
+    const Outcome one = run({"--list", "profilor"});
+    EXPECT_EQ(one.status, 0);
+    EXPECT_EQ(lines(one.out).size(), 9u);
+    EXPECT_EQ(lines(one.out)[4], "  4\tCircular tube\tOD=10 ID=8");
+    const Outcome all = run({"--list"});
+    for (const char *name : {"Beams", "cantilever", "Rahmen", "buckling", "Profilor"})
+        EXPECT_NE(all.out.find(std::string(name) + "\n"), std::string::npos) << name;
+}
+
+} // namespace

@@ -1,0 +1,42 @@
+#pragma once
+
+// Drawing a case sketch (sketch.h) with QPainter onto any paint device: the case picture of
+// the window, a PDF page, a PNG.
+//
+// The sketch is fitted into the target keeping its proportions, with room for everything that
+// reaches beyond its points (support symbols, arrows, labels). Symbols, line widths and the
+// label size follow the size of the target, so a picture 120 pixels wide and one filling a
+// page look alike; labels use the family of the painter's current font.
+
+#include "sketch.h"
+
+#include <QRectF>
+#include <QWidget>
+
+class QPainter;
+
+namespace shell {
+
+void paintSketch(QPainter &painter, const QRectF &target, const Sketch &sketch);
+
+// A case picture: the sketch on white inside a thin border.
+class SketchView : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit SketchView(QWidget *parent = nullptr);
+
+    // Repaints only when the sketch differs from the one shown.
+    void setSketch(Sketch sketch);
+    const Sketch &sketch() const { return m_sketch; }
+
+    QSize sizeHint() const override;
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    Sketch m_sketch;
+};
+
+}  // namespace shell
