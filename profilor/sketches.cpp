@@ -46,11 +46,18 @@ double centroidY(const std::vector<Point> &p)
     return area != 0 ? moment / (3 * area) : 0;
 }
 
-// A horizontal bending axis through the centroid of the outline, reaching past both sides.
-void horizontalAxis(Sketch &s, const std::vector<Point> &outline, double left, double right)
+// A horizontal bending axis through the centroid of the outline, reaching `beyondLeft` and
+// `beyondRight` past its sides; the label stands at the left end unless `labelRight`.
+void horizontalAxis(Sketch &s, const std::vector<Point> &outline, double left, double right, double beyondLeft = 12,
+                    double beyondRight = 12, bool labelRight = false)
 {
     const double y = centroidY(outline);
-    s.axis({right + 12, y}, {left - 12, y}, "x");
+    const Point west{left - beyondLeft, y};
+    const Point east{right + beyondRight, y};
+    if (labelRight)
+        s.axis(west, east, "x");
+    else
+        s.axis(east, west, "x");
 }
 
 } // namespace
@@ -119,10 +126,10 @@ Sketch cSectionSketch(const std::vector<double> &in)
     const std::vector<Point> outline{{0, 0}, {a, 0}, {a, t}, {d, t}, {d, b - t}, {a, b - t}, {a, b}, {0, b}};
     Sketch s;
     s.outline(outline);
-    horizontalAxis(s, outline, 0, a);
+    horizontalAxis(s, outline, 0, a, 6, 12, true);
     s.dimension({0, 0}, {a, 0}, 14, "a");
     s.dimension({0, b}, {0, 0}, 14, "b");
-    s.dimension({a, 0}, {a, t}, -14, "c");
+    s.dimension({a, 0}, {a, t}, 14, "c");
     s.dimension({0, b}, {d, b}, -12, "d");
     return s;
 }
@@ -139,10 +146,10 @@ Sketch tSectionSketch(const std::vector<double> &in)
     Sketch s;
     s.outline(outline);
     // Bending about the axis of symmetry: the centre line of the web.
-    s.axis({a / 2, -14}, {a / 2, t + d + 12}, "y");
+    s.axis({a / 2, t + d + 6}, {a / 2, -30}, "y");
     s.dimension({0, 0}, {a, 0}, 20, "a");
     s.dimension({webLeft, t + d}, {webRight, t + d}, -12, "b");
-    s.dimension({a, 0}, {a, t}, -14, "c");
+    s.dimension({a, 0}, {a, t}, 14, "c");
     s.dimension({webLeft, t + d}, {webLeft, t}, 14, "d");
     return s;
 }
@@ -157,7 +164,7 @@ Sketch lSectionSketch(const std::vector<double> &in)
     const std::vector<Point> outline{{0, 0}, {t, 0}, {t, b - t}, {a, b - t}, {a, b}, {0, b}};
     Sketch s;
     s.outline(outline);
-    horizontalAxis(s, outline, 0, a);
+    horizontalAxis(s, outline, 0, a, 28, 4);
     s.dimension({0, b}, {a, b}, -14, "a");
     s.dimension({0, b}, {0, 0}, 14, "b");
     s.dimension({0, 0}, {t, 0}, 12, "c");
@@ -183,7 +190,7 @@ Sketch iSectionSketch(const std::vector<double> &in)
     horizontalAxis(s, outline, 0, b);
     s.dimension({0, 0}, {b, 0}, 14, "b");
     s.dimension({b, 0}, {b, a}, 22, "a");
-    s.dimension({b, a - t}, {b, a}, -10, "c");
+    s.dimension({b, a - t}, {b, a}, 10, "c");
     s.dimension({webLeft, a}, {webRight, a}, -12, "d");
     return s;
 }
