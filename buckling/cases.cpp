@@ -4,6 +4,7 @@
 #include "buckling.h"
 #include "columns.h"
 #include "numbertext.h"
+#include "unitcaptions.h"
 
 #include <array>
 #include <cctype>
@@ -13,54 +14,22 @@ namespace buckling {
 
 namespace {
 
-// Unit captions per unit system (mm, cm, m): length, stress, second moment of area.
-struct UnitCaptionSet {
-    const char *length;
-    const char *stress;
-    const char *secondMoment;
-};
-
-constexpr std::array<UnitCaptionSet, 3> UnitCaptions{{
-    {"mm", "N/mm^2", "mm^4"},
-    {"cm", "N/cm^2", "cm^4"},
-    {"m", "N/m^2", "m^4"},
-}};
-
 // The input notes; the E and I notes are followed by the unit of the current system.
 const std::string ElasticModulusNote = "E : 弾性係数 ";
 const std::string SecondMomentNote = "I : 断面2次モーメント ";
 const std::string EndConstantNote = "n : 柱端定数 ";
 
-// The first character of a result symbol, upper-cased: "σk" gives "Σ", "λ" gives "Λ".
-std::string upperInitial(const std::string &symbol)
-{
-    if (symbol.empty())
-        return {};
-    const unsigned char first = static_cast<unsigned char>(symbol[0]);
-    if (first < 0x80)
-        return std::string(1, static_cast<char>(std::toupper(first)));
-    if (symbol.compare(0, 2, "σ") == 0)
-        return "Σ";
-    if (symbol.compare(0, 2, "λ") == 0)
-        return "Λ";
-    std::size_t end = 1;  // any other character is kept whole
-    while (end < symbol.size() && (static_cast<unsigned char>(symbol[end]) & 0xC0) == 0x80)
-        ++end;
-    return symbol.substr(0, end);
-}
-
 // UnitLabel: the load Pk in N, the stress σk in the stress unit, k and L in the length unit,
 // the slenderness λ without unit.
 std::string UnitLabel(const std::string &caption, int unitSystem)
 {
-    const UnitCaptionSet &units = UnitCaptions[static_cast<std::size_t>(unitSystem)];
-    const std::string initial = upperInitial(shell::SymbolOf(caption));
+    const std::string initial = shell::symbolInitial(caption);
     if (initial == "P")
         return "N";
     if (initial == "Σ")
-        return units.stress;
+        return shell::unitCaption(unitSystem, shell::UnitKind::Stress);
     if (initial == "L" || initial == "K")
-        return units.length;
+        return shell::unitCaption(unitSystem, shell::UnitKind::Length);
     return {};
 }
 
@@ -68,9 +37,8 @@ std::string UnitLabel(const std::string &caption, int unitSystem)
 // cases explain E and I; the empirical cases have no E and explain I only.
 std::vector<std::string> inputNotes(int caseIndex, int unitSystem)
 {
-    const UnitCaptionSet &units = UnitCaptions[static_cast<std::size_t>(unitSystem)];
-    const std::string modulus = ElasticModulusNote + units.stress;
-    const std::string secondMoment = SecondMomentNote + units.secondMoment;
+    const std::string modulus = ElasticModulusNote + shell::unitCaption(unitSystem, shell::UnitKind::Stress);
+    const std::string secondMoment = SecondMomentNote + shell::unitCaption(unitSystem, shell::UnitKind::SecondMoment);
     if (caseIndex == 0)
         return {modulus, secondMoment, EndConstantNote};
     if (caseIndex < 4)

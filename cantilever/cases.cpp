@@ -5,6 +5,7 @@
 
 #include "catalogue_parts.h"
 #include "numbertext.h"
+#include "unitcaptions.h"
 
 #include <array>
 #include <cctype>
@@ -13,63 +14,18 @@ namespace cantilever {
 
 namespace {
 
-// Unit captions by unit system (mm, cm, m) and kind.
-enum UnitKind { Length, Stress, SecondMoment, LineLoad, Moment, UnitKinds };
-const std::array<std::array<const char *, UnitKinds>, 3> UnitCaptions{{
-    {"mm", "N/mm^2", "mm^4", "N/mm", "N･mm"},
-    {"cm", "N/cm^2", "cm^4", "N/cm", "N･cm"},
-    {"m", "N/m^2", "m^4", "N/m", "N･m"},
-}};
-
-// What each legend symbol is, by kind: load P, elastic modulus E, second moment I, line load
-// w, moment M.
-const std::array<const char *, UnitKinds> LegendHints{
-    " : 荷重 ", " : 弾性係数 ", " : 断面2次モーメント ", " : 荷重 ", " : モーメント "};
-
-// The legend kind of an input caption, or -1 for captions without a legend line (lengths).
-int legendKind(const std::string &caption)
-{
-    std::string s = caption;
-    for (char &ch : s)
-        ch = static_cast<char>(std::toupper(static_cast<unsigned char>(ch)));
-    if (s == "P")
-        return 0;
-    if (s == "E")
-        return 1;
-    if (s == "I")
-        return 2;
-    if (s == "W" || s == "W1" || s == "W2")
-        return 3;
-    if (s == "M")
-        return 4;
-    return -1;
-}
-
-// The legend line of a symbol: the symbol as written, its meaning and its unit. A point load
-// is in N in every unit system.
-std::string legendLine(const std::string &caption, int kind, int unitSystem)
-{
-    const std::string unit = kind == 0 ? "N" : UnitCaptions.at(unitSystem).at(kind);
-    return caption + LegendHints[kind] + unit;
-}
-
 // The unit of a result row by the first letter of its symbol: reactions in N, moments in the
 // moment unit, deflections in the length unit.
 std::string unitLabel(const std::string &caption, int /*row*/, int unitSystem)
 {
-    const std::string symbol = shell::SymbolOf(caption);
-    if (symbol.empty())
-        return {};
-    switch (std::toupper(static_cast<unsigned char>(symbol.front()))) {
-    case 'R':
+    const std::string c = shell::symbolInitial(caption);
+    if (c == "R")
         return "N";
-    case 'M':
-        return UnitCaptions.at(unitSystem)[Moment];
-    case 'F':
-        return UnitCaptions.at(unitSystem)[Length];
-    default:
-        return {};
-    }
+    if (c == "M")
+        return shell::unitCaption(unitSystem, shell::UnitKind::Moment);
+    if (c == "F")
+        return shell::unitCaption(unitSystem, shell::UnitKind::Length);
+    return {};
 }
 
 // Results frame height by the number of result rows.
@@ -126,13 +82,7 @@ shell::Program build()
         legendCaptions.push_back(captions);
     }
     p.notes = [legendCaptions](int caseIndex, int unitSystem) {
-        std::vector<std::string> lines;
-        for (const std::string &caption : legendCaptions.at(caseIndex)) {
-            const int kind = legendKind(caption);
-            if (kind >= 0)
-                lines.push_back(legendLine(caption, kind, unitSystem));
-        }
-        return lines;
+        return shell::legendLines(legendCaptions.at(static_cast<std::size_t>(caseIndex)), unitSystem);
     };
     p.unitLabel = unitLabel;
 

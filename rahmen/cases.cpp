@@ -5,6 +5,7 @@
 
 #include "frames.h"
 #include "numbertext.h"
+#include "unitcaptions.h"
 
 #include <array>
 #include <cctype>
@@ -15,34 +16,14 @@ namespace rahmen {
 
 namespace {
 
-// UnitCaptions, five per unit system (0 mm, 1 cm, 2 m): length, stress, second moment, line
-// load, moment. The moment units carry the half-width middle dot U+FF65.
-const std::array<std::string, 15> UnitCaptions = {
-    "mm", "N/mm^2", "mm^4", "N/mm", "N･mm",  //
-    "cm", "N/cm^2", "cm^4", "N/cm", "N･cm",  //
-    "m",  "N/m^2",  "m^4",  "N/m",  "N･m"};
-
-std::string unitCaption(int unitSystem, int entry)
-{
-    return UnitCaptions[static_cast<std::size_t>((5 * unitSystem) + entry)];
-}
-
-std::string upper(std::string text)
-{
-    for (char &ch : text)
-        ch = static_cast<char>(std::toupper(static_cast<unsigned char>(ch)));
-    return text;
-}
-
 // UnitLabel: reactions ("V", "H") are forces in N, moments ("M") in N times the length unit.
 std::string unitLabel(const std::string &caption, int /*row*/, int unitSystem)
 {
-    const std::string symbol = shell::SymbolOf(caption);
-    const std::string first = upper(symbol.substr(0, 1));
+    const std::string first = shell::symbolInitial(caption);
     if (first == "V" || first == "H")
         return "N";
     if (first == "M")
-        return unitCaption(unitSystem, 4);
+        return shell::unitCaption(unitSystem, shell::UnitKind::Moment);
     return {};
 }
 
@@ -52,11 +33,11 @@ std::string unitLabel(const std::string &caption, int /*row*/, int unitSystem)
 std::vector<std::string> inputNotes(const std::vector<std::string> &captions, int unitSystem)
 {
     const std::string pointLoad = std::string(" : 荷重 ") + "N";
-    const std::string secondMoment = " : 断面2次モーメント " + unitCaption(unitSystem, 2);
-    const std::string lineLoad = " : 荷重 " + unitCaption(unitSystem, 3);
+    const std::string secondMoment = " : 断面2次モーメント " + shell::unitCaption(unitSystem, shell::UnitKind::SecondMoment);
+    const std::string lineLoad = " : 荷重 " + shell::unitCaption(unitSystem, shell::UnitKind::LineLoad);
     std::vector<std::string> lines;
     for (const std::string &caption : captions) {
-        const std::string key = upper(caption);
+        const std::string key = shell::upperCase(caption);
         if (key == "P")
             lines.push_back(caption + pointLoad);
         else if (key == "I" || key == "I1" || key == "I2")
