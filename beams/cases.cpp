@@ -7,8 +7,6 @@
 #include "numbertext.h"
 #include "unitcaptions.h"
 
-#include <array>
-#include <cctype>
 #include <string>
 #include <vector>
 

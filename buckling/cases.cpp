@@ -6,8 +6,6 @@
 #include "numbertext.h"
 #include "unitcaptions.h"
 
-#include <array>
-#include <cctype>
 #include <string>
 
 namespace buckling {

@@ -228,6 +228,10 @@ int run(const std::vector<std::string> &args, std::ostream &out, std::ostream &e
         err << model.statusText() << "\n";
         return Rejected;
     }
+    // A plain note of the window (an empirical formula beyond its range) goes to stderr, so
+    // that stdout keeps one line per result row.
+    for (const std::string &note : model.advisories())
+        err << "note: " << note << "\n";
     if (request.json) {
         printJson(out, request, model);
         return Computed;

@@ -108,6 +108,27 @@ TEST(structcalc, usageErrorsExitTwoWithAnExplanation)
     }
 }
 
+TEST(structcalc, unitIsChosenBeforeTheInputsAreSet)
+{
+    // mm -> cm converts the start value of E (100000 N/mm² = 10000000 N/cm²); a typed P stays as typed.
+    const Outcome r = run({"Beams", "1", "--unit", "cm", "P=250", "--json"});
+    EXPECT_EQ(r.status, 0);
+    EXPECT_NE(r.out.find("\"unit\": \"cm\", \"inputs\": {\"P\": 250, \"a\": 30, \"l\": 100, \"x1\": 20, \"x2\": 50, "
+                         "\"E\": 1e+07, \"I\": 833}"),
+              std::string::npos)
+        << r.out;
+    EXPECT_NE(r.out.find("\"unit\": \"N･cm\""), std::string::npos);
+}
+
+TEST(structcalc, plainNotesGoToStderrAndLeaveTheRowsAlone)
+{
+    const Outcome r = run({"buckling", "9", "l=3000"});
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(lines(r.out).size(), 3u);
+    EXPECT_EQ(lines(r.out)[0], "座屈応力 (σk)\t-1.688e+02\tN/mm^2");
+    EXPECT_EQ(r.err.rfind("note: ", 0), 0u) << r.err;
+}
+
 TEST(structcalc, listNamesEveryProgramAndItsCases)
 {
     const Outcome one = run({"--list", "profilor"});
