@@ -243,12 +243,13 @@ void CalculatorWindow::refreshLayout()
         const int left = 120 + (r / perColumn) * columnWidth;
         const int top = 200 + (r % perColumn) * rowHeight;
         ResultWidgets &w = m_results[static_cast<std::size_t>(r)];
-        const int checkWidth = columnWidth * 56 / 100;
-        const int valueWidth = columnWidth * 25 / 100;
+        // Caption, value and unit; a column keeps a small gap before the next one.
+        const int unitWidth = 900;
+        const int valueWidth = 1250;
+        const int checkWidth = std::min(columnWidth - unitWidth - valueWidth - 360, 4400);
         place(w.check, {left, top, checkWidth, rowHeight - 45});
         place(w.value, {left + checkWidth + 60, top, valueWidth, rowHeight - 45});
-        place(w.unit, {left + checkWidth + valueWidth + 150, top, columnWidth - checkWidth - valueWidth - 210,
-                       rowHeight - 45});
+        place(w.unit, {left + checkWidth + valueWidth + 150, top, unitWidth, rowHeight - 45});
     }
 
     Rect chart = m_model->chartRect();
