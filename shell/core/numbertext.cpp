@@ -1,5 +1,6 @@
 #include "numbertext.h"
 
+#include <algorithm>
 #include <cctype>
 #include <charconv>
 #include <cmath>
@@ -60,20 +61,35 @@ void roundDigitString(const std::string &all, int digits, std::string &out, int 
 // Correctly rounded decimal digits of |value| with `digits` significant digits (at most 15),
 // a value exactly halfway rounded away from zero. Returns the digit string and the decimal
 // exponent of its first digit.
-void roundedDigits(double value, int digits, std::string &out, int &exponent)
+// The significant digits of |value| correctly rounded to `precision` + 1 digits, and the
+// decimal exponent of the first one.
+std::string decimalDigits(double value, int precision, int &exponent)
 {
-    // 40 significant digits show any exact tie at up to 17 digits: the neighbouring doubles
-    // lie far further away than the 40th digit.
     char buffer[96];
     const auto result =
-        std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value), std::chars_format::scientific, 39);
-    std::string text(buffer, result.ptr);
-    const auto e = text.find('e');
-    exponent = std::atoi(text.c_str() + e + 1);
+        std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value), std::chars_format::scientific, precision);
+    const char *e = std::find(buffer, result.ptr, 'e');
+    // The exponent as to_chars writes it: a sign, then at least two digits (not terminated).
+    exponent = 0;
+    for (const char *p = e + 2; p < result.ptr; ++p)
+        exponent = exponent * 10 + (*p - '0');
+    if (e + 1 < result.ptr && e[1] == '-')
+        exponent = -exponent;
     std::string all;
-    for (std::size_t i = 0; i < e; ++i)
-        if (isDigit(text[i]))
-            all += text[i];
+    for (const char *p = buffer; p != e; ++p)
+        if (isDigit(*p))
+            all += *p;
+    return all;
+}
+
+void roundedDigits(double value, int digits, std::string &out, int &exponent)
+{
+    // Seventeen digits decide the rounding at the fifteenth unless they read exactly half way
+    // ("...50"); then forty digits show whether the double is a true tie (the neighbouring
+    // doubles lie far further away than the fortieth digit).
+    std::string all = decimalDigits(value, 16, exponent);
+    if (all.compare(15, std::string::npos, "50") == 0)
+        all = decimalDigits(value, 39, exponent);
     std::string fifteen;
     roundDigitString(all, 15, fifteen, exponent);
     // The shorter formats round the fifteen digits the general text shows, so that 9.9995
