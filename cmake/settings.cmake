@@ -13,6 +13,6 @@ endif()
 # Every test executable runs without a display and in a UTF-8 locale.
 function(structcalc_add_tests target)
     gtest_discover_tests(${target}
-        PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LC_ALL=C.UTF-8;ASAN_OPTIONS=detect_leaks=0"
+        PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LC_ALL=C.UTF-8"
         DISCOVERY_TIMEOUT 60)
 endfunction()
