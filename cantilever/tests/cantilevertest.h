@@ -17,24 +17,6 @@ inline const shell::CaseDef &caseDef(int index) { return program().cases.at(inde
 
 using Changes = std::map<std::string, double>;
 
-// The start values of a case with the inputs named in `changes` (by caption) replaced.
-inline std::vector<double> inputsWith(int caseIndex, const Changes &changes)
-{
-    const shell::CaseDef &c = caseDef(caseIndex);
-    std::vector<double> values = shell::startValues(c);
-    for (const auto &[caption, value] : changes) {
-        bool found = false;
-        for (int k = 0; k < c.inputCount(); ++k)
-            if (c.inputs[k].caption == caption) {
-                values[k] = value;
-                found = true;
-            }
-        if (!found)
-            throw std::invalid_argument("no input " + caption + " in " + c.caption);
-    }
-    return values;
-}
-
 struct Results {
     bool rejected = false;
     std::vector<double> values;
@@ -48,13 +30,21 @@ struct Results {
     }
 };
 
+// The case at its start values with the inputs named in `changes` (by caption) replaced.
 inline Results run(int caseIndex, const Changes &changes = {})
 {
     const shell::CaseDef &c = caseDef(caseIndex);
-    const shell::Evaluation e = shell::evaluate(c, inputsWith(caseIndex, changes));
-    Results r;
-    r.rejected = e.rejected;
-    r.values = e.values;
+    std::vector<double> inputs = shell::startValues(c);
+    for (const auto &[caption, value] : changes) {
+        int k = 0;
+        while (k < c.inputCount() && c.inputs[k].caption != caption)
+            ++k;
+        if (k == c.inputCount())
+            throw std::invalid_argument("no input " + caption + " in " + c.caption);
+        inputs[k] = value;
+    }
+    const shell::Evaluation e = shell::evaluate(c, inputs);
+    Results r{e.rejected, e.values, {}};
     for (std::size_t i = 0; i < e.values.size(); ++i)
         r.bySymbol[shell::SymbolOf(c.rows[i].caption)] = e.values[i];
     return r;

@@ -1,23 +1,14 @@
-// Every case at its start values, shown as the window shows them ("#.000e+00"), and a few
-// hand calculations with small whole numbers.
+// Every case at its start values, shown as the window shows them ("#.000e+00"), a few hand
+// calculations with small whole numbers, and the entry checks.
 
 #include "cantilevertest.h"
 
 #include <gtest/gtest.h>
 
-#include <ostream>
-
 namespace cantilever::tests {
 namespace {
 
-struct WorkedRows {
-    int caseIndex;
-    std::vector<std::string> texts;
-};
-
-void PrintTo(const WorkedRows &worked, std::ostream *os) { *os << "case " << worked.caseIndex; }
-
-const std::vector<WorkedRows> StartValueRows = {
+const std::vector<std::pair<int, std::vector<std::string>>> StartValueRows = {
     {0, {"1.000e+02", "3.000e+03", "2.255e-01", "1.373e-01"}},
     {1, {"1.000e+02", "1.250e+03", "5.000e+03", "5.315e-02"}},
     {2, {"5.000e+01", "2.083e+02", "1.667e+03", "1.532e-02"}},
@@ -48,65 +39,31 @@ const std::vector<WorkedRows> StartValueRows = {
     {20, {"1.700e+02", "3.613e+03"}},
 };
 
-class StartValues : public ::testing::TestWithParam<WorkedRows>
+TEST(WorkedValues, StartValuesShowTheWorkedRows)
 {
-};
-
-TEST_P(StartValues, ShowTheWorkedRows)
-{
-    const WorkedRows &worked = GetParam();
-    const Results r = run(worked.caseIndex);
-    ASSERT_FALSE(r.rejected);
-    ASSERT_EQ(r.values.size(), worked.texts.size());
-    for (std::size_t i = 0; i < r.values.size(); ++i)
-        EXPECT_EQ(shell::resultText(r.values[i]), worked.texts[i]) << caseDef(worked.caseIndex).rows[i].caption;
+    for (const auto &[caseIndex, texts] : StartValueRows) {
+        const Results r = run(caseIndex);
+        ASSERT_FALSE(r.rejected) << caseIndex;
+        ASSERT_EQ(r.values.size(), texts.size()) << caseIndex;
+        for (std::size_t i = 0; i < r.values.size(); ++i)
+            EXPECT_EQ(shell::resultText(r.values[i]), texts[i]) << caseDef(caseIndex).rows[i].caption;
+    }
 }
 
-INSTANTIATE_TEST_SUITE_P(cantilever, StartValues, ::testing::ValuesIn(StartValueRows),
-                         [](const ::testing::TestParamInfo<WorkedRows> &param) {
-                             return "Case" + std::to_string(param.param.caseIndex);
-                         });
-
-// One row at other inputs: shown text.
-struct WorkedRow {
-    const char *name;
-    int caseIndex;
-    Changes changes;
-    std::string symbol;
-    std::string text;
-};
-
-void PrintTo(const WorkedRow &worked, std::ostream *os) { *os << worked.name; }
-
-const std::vector<WorkedRow> OtherRows = {
+TEST(WorkedValues, OtherInputs)
+{
     // No moment between the free end and the load.
-    {"CantileverMomentBeyondLoadIsZero", 0, {{"x", 30}}, "Mx", "0.000e+00"},
-    {"CantileverMomentAtFixedEnd", 0, {{"x", 100}}, "Mx", "7.000e+03"},
+    EXPECT_EQ(run(0, {{"x", 30}})["Mx"], 0);
+    EXPECT_EQ(shell::resultText(run(0, {{"x", 100}})["Mx"]), "7.000e+03");
     // Two wheels 50 apart: the reaction with one wheel over the support, the other 50 in.
-    {"WheelsReaction", 20, {{"a", 50}}, "Rmax", "1.500e+02"},
-    {"WheelsMomentBothOnSpan", 20, {{"a", 50}}, "Mmax", "2.813e+03"},
-    {"WheelsMomentOneAtMidSpan", 20, {{"a", 60}}, "Mmax", "2.500e+03"},
-};
-
-class OtherInputs : public ::testing::TestWithParam<WorkedRow>
-{
-};
-
-TEST_P(OtherInputs, ShowTheWorkedRow)
-{
-    const WorkedRow &worked = GetParam();
-    const Results r = run(worked.caseIndex, worked.changes);
-    ASSERT_FALSE(r.rejected);
-    EXPECT_EQ(shell::resultText(r[worked.symbol]), worked.text);
+    EXPECT_EQ(shell::resultText(run(20, {{"a", 50}})["Rmax"]), "1.500e+02");
+    EXPECT_EQ(shell::resultText(run(20, {{"a", 50}})["Mmax"]), "2.813e+03");
 }
-
-INSTANTIATE_TEST_SUITE_P(cantilever, OtherInputs, ::testing::ValuesIn(OtherRows),
-                         [](const ::testing::TestParamInfo<WorkedRow> &param) { return param.param.name; });
 
 // Hand calculations on a unit stiffness EI = 1, point load P = 3 or moment M = 4 at a = 2,
 // b = 1 beyond it: fC = P a³ / 3 = 8 and fB = fC + (P a² / 2) b = 14; fC = M a² / 2 = 8 and
 // fB = fC + (M a) b = 16.
-TEST(HandCalculation, CantileverDeflections)
+TEST(WorkedValues, CantileverDeflectionsByHand)
 {
     const Results point = run(0, {{"a", 2}, {"b", 1}, {"P", 3}, {"E", 1}, {"I", 1}});
     EXPECT_DOUBLE_EQ(point["fC"], 8);
@@ -116,39 +73,22 @@ TEST(HandCalculation, CantileverDeflections)
     EXPECT_DOUBLE_EQ(moment["fB"], 16);
 }
 
-struct EntryCheck {
-    int caseIndex;
-    Changes changes;
-    bool rejected;
-};
-
-void PrintTo(const EntryCheck &check, std::ostream *os) { *os << "case " << check.caseIndex; }
-
-const std::vector<EntryCheck> EntryCheckRows = {
-    {0, {{"a", 0}}, true},   {0, {{"b", 0}}, false},  {0, {{"x", 0}}, false},  {0, {{"x", -1}}, true},
-    {1, {{"l", 0}}, true},   {1, {{"x", -1}}, true},  {2, {{"l", 0}}, true},   {2, {{"x", -1}}, true},
-    {3, {{"a", 0}}, true},   {4, {{"a", 0}}, false},  {4, {{"l", 0}}, true},   {5, {{"x", -1}}, true},
-    {6, {{"l", 0}}, true},   {6, {{"E", 0}, {"I", -1}, {"w", -5}}, false},     {7, {{"a", 0}}, true},
-    {7, {{"b", 0}}, false},  {8, {{"a", -1}}, true},  {9, {{"l", 0}}, true},   {10, {{"l", 0}}, true},
-    {11, {{"a", -1}}, true}, {12, {{"l", 0}}, true},  {13, {{"a", -1}}, true}, {14, {{"l", 0}}, true},
-    {15, {{"l", 0}}, true},  {16, {{"l", 0}}, true},  {17, {{"x", -10}}, false}, {18, {{"b", 0}}, true},
-    {18, {{"a", -1}}, true}, {18, {{"c", -1}}, true}, {19, {{"a", 0}}, true},  {19, {{"b", 0}}, false},
-    {20, {{"a", -1}}, true}, {20, {{"l", 0}}, true},
-    // Ramps of the trapezoid may meet at mid-span but not overlap.
-    {13, {{"a", 50}}, false}, {13, {{"a", 50.5}}, true},
-};
-
-class EntryChecks : public ::testing::TestWithParam<EntryCheck>
+TEST(EntryChecks, DecideRejection)
 {
-};
-
-TEST_P(EntryChecks, DecideRejection)
-{
-    const EntryCheck &check = GetParam();
-    EXPECT_EQ(run(check.caseIndex, check.changes).rejected, check.rejected);
+    struct EntryCheck {
+        int caseIndex;
+        Changes changes;
+        bool rejected;
+    };
+    for (const EntryCheck &check : std::vector<EntryCheck>{
+             {0, {{"a", 0}}, true},   {0, {{"b", 0}}, false},   {0, {{"x", 0}}, false},  {0, {{"x", -1}}, true},
+             {1, {{"l", 0}}, true},   {4, {{"a", 0}}, false},   {6, {{"E", 0}, {"I", -1}, {"w", -5}}, false},
+             {8, {{"a", -1}}, true},  {17, {{"x", -10}}, false}, {18, {{"b", 0}}, true}, {18, {{"c", -1}}, true},
+             {19, {{"a", 0}}, true},  {19, {{"b", 0}}, false},  {20, {{"a", -1}}, true},
+             // Ramps of the trapezoid may meet at mid-span but not overlap.
+             {13, {{"a", 50}}, false}, {13, {{"a", 50.5}}, true}})
+        EXPECT_EQ(run(check.caseIndex, check.changes).rejected, check.rejected) << "case " << check.caseIndex;
 }
-
-INSTANTIATE_TEST_SUITE_P(cantilever, EntryChecks, ::testing::ValuesIn(EntryCheckRows));
 
 } // namespace
 } // namespace cantilever::tests
