@@ -1,17 +1,24 @@
 // The real window, driven offscreen with QTest gestures: that a gesture reaches the model and
 // the model's answer comes back to the widgets. Widgets are found by their object names.
 
+#include "beams.h"
+#include "buckling.h"
 #include "calculatorwindow.h"
+#include "cantilever.h"
 #include "profilor.h"
+#include "rahmen.h"
+#include "sketchpainter.h"
 #include "recordingplatform.h"
 
 #include <QAction>
 #include <QCheckBox>
 #include <QContextMenuEvent>
 #include <QGroupBox>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPainter>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QStatusBar>
@@ -30,8 +37,7 @@ protected:
         window->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
     }
-    template <typename W>
-    W *find(const char *name)
+    template <typename W> W *find(const char *name)
     {
         W *widget = window->findChild<W *>(QString::fromLatin1(name));
         EXPECT_NE(widget, nullptr) << name;
@@ -147,4 +153,32 @@ TEST_F(WindowTest, helpWithoutItsDocumentSaysSo)
     EXPECT_EQ(platform.openedPaths[0], platform.folder + "/profilor.pdf");
 }
 
-} // namespace
+}  // namespace
+
+// Every case picture of every program paints without asserting and shows something, at the
+// window's picture size and at a page's size, for the start values and for inputs that make no
+// drawable member (zero everywhere).
+TEST(caseSketches, everyCaseOfEveryProgramPaints)
+{
+    const shell::Program *programs[] = {&beams::program(), &cantilever::program(), &rahmen::program(),
+                                        &buckling::program(), &profilor::program()};
+    for (const shell::Program *program : programs) {
+        for (const shell::CaseDef &c : program->cases) {
+            ASSERT_TRUE(c.sketch) << program->name << " " << c.caption;
+            for (const auto &inputs : {shell::startValues(c), std::vector<double>(c.inputs.size(), 0.0)}) {
+                for (const QSize size : {QSize(140, 170), QSize(700, 500)}) {
+                    QImage image(size, QImage::Format_RGB32);
+                    image.fill(Qt::white);
+                    QPainter painter(&image);
+                    shell::paintSketch(painter, QRectF(QPointF(0, 0), QSizeF(size)), c.sketch(inputs));
+                    painter.end();
+                    int marked = 0;
+                    for (int y = 0; y < size.height(); y += 2)
+                        for (int x = 0; x < size.width(); x += 2)
+                            marked += image.pixel(x, y) != qRgb(255, 255, 255);
+                    EXPECT_GT(marked, 40) << program->name << " " << c.caption;
+                }
+            }
+        }
+    }
+}
