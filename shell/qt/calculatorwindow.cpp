@@ -52,6 +52,8 @@ int runCalculator(int argc, char **argv, const Program &program)
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QString::fromStdString(program.name));
+    // Lets the desktop match the window to the program's menu entry and icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("structcalc-") + QString::fromStdString(program.name).toLower());
     CalculatorWindow window(program);
     window.show();
     return QApplication::exec();

@@ -1,0 +1,91 @@
+#pragma once
+
+// The words and numbers of one case as its reference pages print them, taken from the
+// program's catalogue: the inputs with their start values, steps and the units the program's
+// legend gives them, the entry check in words, the named intermediate values, and every result
+// row with its formula and its worked value at the start values. No painting here.
+//
+// For "Beam (1)" with P = 100, a = 30, l = 100 the first result reads
+//     caption "反力 (RA)", unit "N", symbol "RA", formula "(P × (l − a)) / l",
+//     worked "(100 × (100 − 30)) / 100", value "70", shown "7.000e+01".
+
+#include "catalogue.h"
+
+#include <string>
+#include <vector>
+
+namespace refdoc {
+
+// The unit system the reference pages are written in: mm, the one every program starts in.
+constexpr int DocumentUnitSystem = 0;
+
+struct InputLine {
+    std::string caption;
+    std::string start;  // general number text of the start value
+    std::string step;
+    std::string unit;     // from the program's legend; empty where the legend does not name it
+    std::string meaning;  // the legend's word for it ("荷重", "弾性係数"); may be empty
+};
+
+// A named intermediate: b = l − a = 100 − 30 = 70.
+struct DefinitionLine {
+    std::string name;
+    std::string formula;
+    std::string worked;
+    std::string value;
+};
+
+// A constant the formulas name (the column formula's a = 761, π = 3.141592).
+struct ConstantLine {
+    std::string name;
+    std::string value;
+};
+
+struct ResultLine {
+    std::string caption;  // "反力 (RA)"
+    std::string unit;     // the row's unit caption in the document's unit system
+    std::string symbol;   // "RA" (the caption itself where it has no symbol)
+    std::string formula;  // a row that is a named value shows that value's definition
+    std::string worked;   // the formula with the start values substituted; empty when rejected
+    std::string value;    // general number text; empty when rejected or not finite
+    std::string shown;    // as the window shows it by default ("#.000e+00"); empty when not finite
+};
+
+struct AdvisoryLine {
+    std::string text;
+    std::string condition;
+    bool holdsAtStart = false;
+};
+
+struct CaseText {
+    std::string caption;
+    std::vector<InputLine> inputs;
+    std::string entryCheck;          // "Rejected when l ≤ 0 or a < 0", or "No entry check"
+    bool startRejected = false;      // the start values themselves fail the entry check
+    std::vector<std::string> notes;  // legend lines that name no input of the case
+    std::vector<ConstantLine> constants;
+    std::vector<DefinitionLine> definitions;
+    std::vector<ResultLine> results;
+    std::vector<AdvisoryLine> advisories;
+};
+
+CaseText describeCase(const shell::Program &program, int caseIndex);
+
+// Whether the case rejects any input at all (a case built without a check has the constant 0).
+bool hasEntryCheck(const shell::CaseDef &definition);
+// "Rejected when " followed by the check's formula, or "No entry check" for a case without one.
+std::string entryCheckText(const shell::CaseDef &definition);
+
+// What a legend line "P : 荷重 N" says about the input `caption`: the unit after the last
+// blank ("N") and the words between the colon and the unit ("荷重"). False where the line
+// is about another input. A line without a unit ("n : 柱端定数 ") gives only the words.
+bool readLegendLine(const std::string &line, const std::string &caption, std::string &unit, std::string &meaning);
+
+// The named constants of an expression, read by laying its formula beside the same formula
+// with numbers substituted: "a × (1 − b × λ)" beside "761 × (1 − 0.01546 × 34.6)" gives
+// a = 761 and b = 0.01546 where a and b are not among `known` (inputs, intermediates, rows).
+// Printings that do not line up (a branch, a bracketed negative number) give nothing.
+std::vector<ConstantLine> constantsOf(const std::string &formula, const std::string &substituted,
+                                      const std::vector<std::string> &known);
+
+}  // namespace refdoc
