@@ -1,0 +1,393 @@
+#include "chartpainter.h"
+
+#include <QFontMetricsF>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPen>
+#include <QPolygonF>
+
+#include <algorithm>
+#include <cmath>
+
+namespace shell {
+
+namespace {
+
+// Values beyond this are drawn at it, so that the axis arithmetic stays finite.
+constexpr double LargestPlotted = 1e300;
+// A spread of values smaller than this is drawn on a plain 0 .. 1 axis.
+constexpr double SmallestSpread = 1e-290;
+
+double plotted(double value)
+{
+    if (!std::isfinite(value))
+        return 0;
+    return std::clamp(value, -LargestPlotted, LargestPlotted);
+}
+
+bool is3D(ChartType type)
+{
+    return type == ChartType::Bar3D || type == ChartType::Line3D || type == ChartType::Area3D ||
+           type == ChartType::Step3D;
+}
+
+// The smallest of 1, 2, 5 × 10^n not below `raw`.
+double roundStep(double raw)
+{
+    const double magnitude = std::pow(10.0, std::floor(std::log10(raw)));
+    const double fraction = raw / magnitude;
+    constexpr double Slack = 1e-9;
+    if (fraction <= 1 + Slack)
+        return magnitude;
+    if (fraction <= 2 + Slack)
+        return 2 * magnitude;
+    if (fraction <= 5 + Slack)
+        return 5 * magnitude;
+    return 10 * magnitude;
+}
+
+}  // namespace
+
+ChartLayout layoutChart(const QRectF &area, const std::vector<ChartPoint> &points, ChartType type, bool logScale,
+                        const QFontMetricsF &metrics)
+{
+    ChartLayout l;
+    if (points.empty())
+        return l;
+    const int count = static_cast<int>(points.size());
+    l.area = area;
+    l.lineHeight = metrics.height();
+    l.pad = std::max(2.0, l.lineHeight * 0.4);
+    l.tickLength = l.lineHeight * 0.3;
+
+    double minValue = 0;
+    double maxValue = 0;
+    double labelWidth = 0;
+    for (const ChartPoint &p : points) {
+        minValue = std::min(minValue, plotted(p.value));
+        maxValue = std::max(maxValue, plotted(p.value));
+        labelWidth = std::max(labelWidth, metrics.horizontalAdvance(QString::fromStdString(p.label)));
+    }
+
+    // The top tick label needs half a line above the plot; the log title stands on a line of
+    // its own. The columns and the tick count do not depend on the title, so that a point is
+    // hit at the same place in both modes.
+    const double plainTop = area.top() + l.pad + (l.lineHeight * 0.5);
+    const double top = logScale ? plainTop + l.lineHeight : plainTop;
+    const double right = area.right() - l.pad;
+    double left = area.left() + l.pad;
+    l.labelRows = 1;
+    for (int pass = 0; pass < 5; ++pass) {
+        const double bottom = area.bottom() - l.pad - (l.labelRows * l.lineHeight) - (l.pad * 0.5);
+        const double plainHeight = bottom - plainTop;
+        const double width = right - left;
+        if (bottom - top < 4 || width < count)
+            return l;
+        double depthX = 0;
+        if (is3D(type))
+            depthX = std::min({(width / count) * 0.5, plainHeight * 0.25, l.lineHeight * 1.6});
+        l.depth = QPointF(depthX, -depthX * 0.6);
+        l.plot = QRectF(QPointF(left, top - l.depth.y()), QPointF(right - depthX, bottom));
+        l.slot = l.plot.width() / count;
+        const int intervals = std::max(1, static_cast<int>((plainHeight + l.depth.y()) / (l.lineHeight * 1.8)));
+        l.axis = chartAxis(minValue, maxValue, intervals);
+
+        double tickWidth = 0;
+        for (int i = 0; i <= l.axis.intervals; ++i)
+            tickWidth = std::max(tickWidth, metrics.horizontalAdvance(chartTickText(l.tick(i))));
+        const double neededLeft = area.left() + l.pad + tickWidth + l.tickLength + (l.pad * 0.5);
+        const int rows = labelWidth > l.slot * 0.92 ? 2 : 1;
+        if (neededLeft <= left + 0.01 && rows == l.labelRows)
+            break;
+        left = std::max(left, neededLeft);
+        l.labelRows = std::max(l.labelRows, rows);
+    }
+    l.labelTop = l.plot.bottom() + (l.pad * 0.5);
+    l.drawable = l.plot.width() >= count && l.plot.height() >= 4;
+    return l;
+}
+
+namespace {
+
+QColor mixed(const QColor &colour, const QColor &with, double share)
+{
+    const auto mix = [share](int a, int b) { return static_cast<int>(std::lround((a * (1 - share)) + (b * share))); };
+    return QColor(mix(colour.red(), with.red()), mix(colour.green(), with.green()), mix(colour.blue(), with.blue()));
+}
+
+struct Shades {
+    QColor face;
+    QColor top;
+    QColor side;
+    QPen edge;
+};
+
+// A box standing in front of the back wall: its right side and top first, then its front.
+void drawBox(QPainter &painter, const QRectF &front, const QPointF &depth, const Shades &shades)
+{
+    painter.setPen(shades.edge);
+    if (!depth.isNull()) {
+        painter.setBrush(shades.side);
+        painter.drawPolygon(
+            QPolygonF({front.topRight(), front.bottomRight(), front.bottomRight() + depth, front.topRight() + depth}));
+        painter.setBrush(shades.top);
+        painter.drawPolygon(
+            QPolygonF({front.topLeft(), front.topRight(), front.topRight() + depth, front.topLeft() + depth}));
+    }
+    painter.setBrush(shades.face);
+    painter.drawRect(front);
+}
+
+void drawWallsAndGrid(QPainter &painter, const ChartLayout &l, const QPen &gridPen, const QPen &zeroPen)
+{
+    const QRectF &p = l.plot;
+    const QPointF d = l.depth;
+    painter.setPen(QPen(QColor(160, 160, 160), gridPen.widthF()));
+    if (d.isNull()) {
+        painter.setBrush(Qt::white);
+        painter.drawRect(p);
+    } else {
+        painter.setBrush(QColor(244, 244, 244));
+        painter.drawRect(p.translated(d));
+        painter.setBrush(QColor(232, 232, 232));
+        painter.drawPolygon(QPolygonF({p.topLeft(), p.topLeft() + d, p.bottomLeft() + d, p.bottomLeft()}));
+        painter.setBrush(QColor(222, 222, 222));
+        painter.drawPolygon(QPolygonF({p.bottomLeft(), p.bottomLeft() + d, p.bottomRight() + d, p.bottomRight()}));
+    }
+    for (int i = 0; i <= l.axis.intervals; ++i) {
+        const double value = l.tick(i);
+        const double y = l.y(value);
+        painter.setPen(value == 0 ? zeroPen : gridPen);
+        const QPointF front(p.left(), y);
+        if (d.isNull()) {
+            painter.drawLine(front, QPointF(p.right(), y));
+        } else {
+            painter.drawPolyline(QPolygonF({front, front + d, QPointF(p.right(), y) + d}));
+            if (value == 0)
+                painter.drawLine(front, QPointF(p.right(), y));
+        }
+    }
+}
+
+void drawValueAxis(QPainter &painter, const ChartLayout &l, const QPen &axisPen, const QColor &textColour,
+                   bool logScale)
+{
+    const QRectF &p = l.plot;
+    painter.setPen(axisPen);
+    painter.drawLine(p.topLeft(), p.bottomLeft());
+    const double labelRight = p.left() - l.tickLength - (l.pad * 0.3);
+    for (int i = 0; i <= l.axis.intervals; ++i) {
+        const double y = l.y(l.tick(i));
+        painter.setPen(axisPen);
+        painter.drawLine(QPointF(p.left() - l.tickLength, y), QPointF(p.left(), y));
+        painter.setPen(textColour);
+        const QRectF box(l.area.left(), y - l.lineHeight, labelRight - l.area.left(), 2 * l.lineHeight);
+        painter.drawText(box, Qt::AlignRight | Qt::AlignVCenter, chartTickText(l.tick(i)));
+    }
+    if (logScale) {
+        painter.setPen(textColour);
+        const QRectF box(l.area.left() + l.pad, l.area.top() + (l.pad * 0.5), l.area.width(), l.lineHeight);
+        painter.drawText(box, Qt::AlignLeft | Qt::AlignTop, QStringLiteral("log10"));
+    }
+}
+
+void drawCategoryLabels(QPainter &painter, const ChartLayout &l, const std::vector<ChartPoint> &points,
+                        const QFontMetricsF &metrics, const QColor &textColour)
+{
+    painter.setPen(textColour);
+    const double room = l.slot * l.labelRows * 0.95;
+    for (int i = 0; i < static_cast<int>(points.size()); ++i) {
+        QString text = QString::fromStdString(points[static_cast<size_t>(i)].label);
+        if (metrics.horizontalAdvance(text) > room)
+            text = metrics.elidedText(text, Qt::ElideRight, room);
+        const double y = l.labelTop + ((i % l.labelRows) * l.lineHeight);
+        painter.drawText(QRectF(l.centre(i) - room, y, 2 * room, l.lineHeight), Qt::AlignHCenter | Qt::AlignTop, text);
+    }
+}
+
+// The polygon of an area chart down to the zero line; a single point is drawn as a plateau.
+QPolygonF areaOutline(const QPolygonF &line, double zeroY)
+{
+    QPolygonF outline;
+    outline << QPointF(line.first().x(), zeroY) << line << QPointF(line.last().x(), zeroY);
+    return outline;
+}
+
+void drawSeries(QPainter &painter, const ChartLayout &l, const std::vector<double> &values, ChartType type,
+                const Shades &shades)
+{
+    const int count = static_cast<int>(values.size());
+    const double zeroY = l.y(0);
+    const QPointF d = l.depth;
+    QPolygonF line;
+    for (int i = 0; i < count; ++i)
+        line << QPointF(l.centre(i), l.y(values[static_cast<size_t>(i)]));
+    const auto column = [&](int i, double share) {
+        const double y = line[i].y();
+        return QRectF(QPointF(l.centre(i) - (l.slot * share * 0.5), std::min(y, zeroY)),
+                      QPointF(l.centre(i) + (l.slot * share * 0.5), std::max(y, zeroY)));
+    };
+    if (count == 1 && (type == ChartType::Line3D || type == ChartType::Area2D || type == ChartType::Area3D)) {
+        const QPointF p = line.first();
+        line = QPolygonF({p - QPointF(l.slot * 0.3, 0), p + QPointF(l.slot * 0.3, 0)});
+    }
+
+    switch (type) {
+    case ChartType::Bar2D:
+    case ChartType::Bar3D:
+        for (int i = 0; i < count; ++i)
+            drawBox(painter, column(i, 0.55), d, shades);
+        break;
+    case ChartType::Step2D: {
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(shades.face);
+        for (int i = 0; i < count; ++i)
+            painter.drawRect(column(i, 1.0));
+        QPolygonF steps;
+        steps << QPointF(l.plot.left(), zeroY);
+        for (int i = 0; i < count; ++i)
+            steps << QPointF(l.plot.left() + (i * l.slot), line[i].y())
+                  << QPointF(l.plot.left() + ((i + 1) * l.slot), line[i].y());
+        steps << QPointF(l.plot.right(), zeroY);
+        painter.setPen(shades.edge);
+        painter.drawPolyline(steps);
+        break;
+    }
+    case ChartType::Step3D:
+        for (int i = 0; i < count; ++i)
+            drawBox(painter, column(i, 1.0), d, shades);
+        break;
+    case ChartType::Line2D: {
+        QPen pen(shades.face, std::max(1.5, l.lineHeight * 0.14));
+        pen.setJoinStyle(Qt::RoundJoin);
+        painter.setPen(pen);
+        painter.drawPolyline(line);
+        const double half = l.lineHeight * 0.2;
+        painter.setPen(shades.edge);
+        painter.setBrush(shades.face);
+        for (const QPointF &p : std::as_const(line))
+            painter.drawRect(QRectF(p - QPointF(half, half), p + QPointF(half, half)));
+        break;
+    }
+    case ChartType::Line3D: {
+        // A tape seen from above: its top, then its front edge, so that a stretch running
+        // along the line of sight still shows.
+        const QPointF thickness(0, std::max(2.0, l.lineHeight * 0.22));
+        painter.setPen(shades.edge);
+        for (int i = 0; i + 1 < line.size(); ++i) {
+            painter.setBrush(shades.top);
+            painter.drawPolygon(QPolygonF({line[i], line[i + 1], line[i + 1] + d, line[i] + d}));
+            painter.setBrush(shades.face);
+            painter.drawPolygon(QPolygonF({line[i], line[i + 1], line[i + 1] + thickness, line[i] + thickness}));
+        }
+        break;
+    }
+    case ChartType::Area2D:
+        painter.setPen(shades.edge);
+        painter.setBrush(shades.face);
+        painter.drawPolygon(areaOutline(line, zeroY));
+        break;
+    case ChartType::Area3D: {
+        const QPolygonF front = areaOutline(line, zeroY);
+        painter.setPen(shades.edge);
+        painter.setBrush(shades.side);
+        painter.drawPolygon(front.translated(d));
+        painter.setBrush(shades.top);
+        for (int i = 0; i + 1 < line.size(); ++i)
+            painter.drawPolygon(QPolygonF({line[i], line[i + 1], line[i + 1] + d, line[i] + d}));
+        painter.setBrush(shades.side);
+        const QPointF end = line.last();
+        const QPointF endFoot(end.x(), zeroY);
+        painter.drawPolygon(QPolygonF({endFoot, end, end + d, endFoot + d}));
+        painter.setBrush(shades.face);
+        painter.drawPolygon(front);
+        break;
+    }
+    }
+}
+
+}  // namespace
+
+ChartAxis chartAxis(double minValue, double maxValue, int maxIntervals)
+{
+    maxIntervals = std::max(1, maxIntervals);
+    const double low = std::min(0.0, plotted(minValue));
+    double high = std::max(0.0, plotted(maxValue));
+    if (high - low < SmallestSpread)
+        high = low + 1;
+    ChartAxis axis;
+    axis.step = roundStep((high - low) / maxIntervals);
+    for (int attempt = 0; attempt < 4; ++attempt) {
+        const double first = std::floor((low / axis.step) + 1e-9);
+        const double last = std::ceil((high / axis.step) - 1e-9);
+        axis.low = first * axis.step;
+        axis.high = last * axis.step;
+        axis.intervals = std::max(1, static_cast<int>(std::lround(last - first)));
+        if (axis.intervals <= maxIntervals)
+            break;
+        axis.step = roundStep(axis.step * 1.5);
+    }
+    if (axis.high <= axis.low)
+        axis.high = axis.low + axis.step;
+    return axis;
+}
+
+QString chartTickText(double value)
+{
+    if (value == 0)
+        return QStringLiteral("0");
+    return QString::number(value, 'g', 5);
+}
+
+void paintChart(QPainter &painter, const QRectF &area, const std::vector<ChartPoint> &points, ChartType type,
+                const QColor &fill, bool logScale)
+{
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing, true);
+    const QFontMetricsF metrics(painter.font(), painter.device());
+    const double line = std::max(1.0, metrics.height() * 0.06);
+    painter.setPen(QPen(QColor(128, 128, 128), line));
+    painter.setBrush(Qt::white);
+    painter.drawRect(area.adjusted(line / 2, line / 2, -line / 2, -line / 2));
+
+    const ChartLayout l = layoutChart(area, points, type, logScale, metrics);
+    if (l.drawable) {
+        const QColor text(Qt::black);
+        const QPen gridPen(QColor(215, 215, 215), line);
+        const QPen axisPen(QColor(64, 64, 64), line);
+        drawWallsAndGrid(painter, l, gridPen, axisPen);
+        drawValueAxis(painter, l, axisPen, text, logScale);
+        drawCategoryLabels(painter, l, points, metrics, text);
+
+        const QColor face = fill.isValid() ? fill.toRgb() : QColor(Qt::red);
+        const Shades shades{face, mixed(face, Qt::white, 0.35), mixed(face, Qt::black, 0.3),
+                            QPen(mixed(face, Qt::black, 0.5), line)};
+        std::vector<double> values;
+        for (const ChartPoint &p : points)
+            values.push_back(plotted(p.value));
+        drawSeries(painter, l, values, type, shades);
+    }
+    painter.restore();
+}
+
+int chartPointAt(const QRectF &area, const std::vector<ChartPoint> &points, ChartType type, const QPointF &pos,
+                 const QFontMetricsF &metrics)
+{
+    const ChartLayout l = layoutChart(area, points, type, false, metrics);
+    if (!l.drawable)
+        return -1;
+    // A column reaches from the top of the chart down to its label.
+    const double bottom = l.labelTop + (l.labelRows * l.lineHeight);
+    if (pos.y() < area.top() || pos.y() > bottom || pos.x() < l.plot.left() || pos.x() >= l.plot.right())
+        return -1;
+    const int point = static_cast<int>((pos.x() - l.plot.left()) / l.slot);
+    return std::clamp(point, 0, static_cast<int>(points.size()) - 1);
+}
+
+int chartPointAt(const QRectF &area, const std::vector<ChartPoint> &points, ChartType type, const QPointF &pos,
+                 const QFont &font)
+{
+    return chartPointAt(area, points, type, pos, QFontMetricsF(font));
+}
+
+}  // namespace shell

@@ -1,0 +1,83 @@
+#pragma once
+
+// The result chart: one series of labelled points drawn with QPainter onto any paint device
+// (the window, a PDF page, a PNG), in one of eight looks (bars, lines, areas and steps, each
+// flat or with an oblique depth), on a value axis with round tick steps.
+//
+//     paintChart(painter, QRectF(0, 0, 600, 200), {{"(RA)", 500}, {"(Mmax)", -2000}},
+//                ChartType::Bar2D, Qt::red, false);
+//     // -> two red bars, one up to 500 and one down to -2000, on an axis from -2000 to 500
+//     //    with ticks every 500, labelled "(RA)" and "(Mmax)" underneath.
+
+#include "shellmodel.h"
+
+#include <QColor>
+#include <QFont>
+#include <QPointF>
+#include <QRectF>
+#include <QString>
+
+#include <cmath>
+#include <vector>
+
+class QFontMetricsF;
+class QPainter;
+
+namespace shell {
+
+// The value axis: from `low` to `high` in `intervals` steps of `step` (1, 2 or 5 × 10^n).
+// The axis always takes in 0, so that every bar stands on the zero line.
+//   chartAxis(0, 1800, 5)  -> 0 .. 2000, step 500
+//   chartAxis(-3, 7, 6)    -> -4 .. 8, step 2
+struct ChartAxis {
+    double low = 0;
+    double high = 1;
+    double step = 1;
+    int intervals = 1;
+};
+ChartAxis chartAxis(double minValue, double maxValue, int maxIntervals);
+
+// A tick label in compact general form: 2000 -> "2000", 150000 -> "1.5e+05", 0.25 -> "0.25".
+QString chartTickText(double value);
+
+void paintChart(QPainter &painter, const QRectF &area, const std::vector<ChartPoint> &points, ChartType type,
+                const QColor &fill, bool logScale);
+
+// The 0-based point whose column (its share of the category axis, from the top of the plot
+// down to its label) contains `pos`, or -1. `font` must be the font the chart was painted with.
+int chartPointAt(const QRectF &area, const std::vector<ChartPoint> &points, ChartType type, const QPointF &pos,
+                 const QFont &font = QFont());
+// The same, measured with the metrics of the font on the device the chart was painted on.
+int chartPointAt(const QRectF &area, const std::vector<ChartPoint> &points, ChartType type, const QPointF &pos,
+                 const QFontMetricsF &metrics);
+
+// Where everything of the chart goes inside its area.
+struct ChartLayout {
+    bool drawable = false;
+    QRectF area;
+    QRectF plot;    // the front plane of the plot
+    QPointF depth;  // offset from the front plane to the back wall (3D looks only)
+    ChartAxis axis;
+    double slot = 0;  // width of one point's column on the front plane
+    double labelTop = 0;
+    int labelRows = 1;
+    double pad = 0;
+    double tickLength = 0;
+    double lineHeight = 0;
+
+    double y(double value) const
+    {
+        return plot.bottom() - (((value - axis.low) / (axis.high - axis.low)) * plot.height());
+    }
+    double centre(int point) const { return plot.left() + ((point + 0.5) * slot); }
+    double tick(int i) const
+    {
+        const double value = axis.low + (i * axis.step);
+        return std::fabs(value) < axis.step * 1e-9 ? 0.0 : value;
+    }
+};
+
+ChartLayout layoutChart(const QRectF &area, const std::vector<ChartPoint> &points, ChartType type, bool logScale,
+                        const QFontMetricsF &metrics);
+
+}  // namespace shell
