@@ -39,9 +39,9 @@ bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
 // Rounds the decimal digit string `all` (first digit at decimal exponent `exponent`) to
 // `digits` significant digits, a value exactly halfway rounded away from zero.
-void roundDigitString(const std::string &all, int digits, std::string &out, int &exponent)
+void roundDigitString(std::string_view all, int digits, std::string &out, int &exponent)
 {
-    out = all.substr(0, static_cast<std::size_t>(digits));
+    out = std::string(all.substr(0, static_cast<std::size_t>(digits)));
     if (all[static_cast<std::size_t>(digits)] >= '5') {
         int i = digits - 1;
         while (i >= 0 && out[static_cast<std::size_t>(i)] == '9') {
@@ -63,7 +63,9 @@ void roundDigitString(const std::string &all, int digits, std::string &out, int 
 // exponent of its first digit.
 // The significant digits of |value| correctly rounded to `precision` + 1 digits, and the
 // decimal exponent of the first one.
-std::string decimalDigits(double value, int precision, int &exponent)
+// Writes the significant digits of |value|, correctly rounded to `precision` + 1 digits, into
+// `digits` (room for 48) and returns how many; `exponent` is that of the first digit.
+std::size_t decimalDigits(double value, int precision, char *digits, int &exponent)
 {
     char buffer[96];
     const auto result =
@@ -75,11 +77,11 @@ std::string decimalDigits(double value, int precision, int &exponent)
         exponent = exponent * 10 + (*p - '0');
     if (e + 1 < result.ptr && e[1] == '-')
         exponent = -exponent;
-    std::string all;
-    for (const char *p = buffer; p != e; ++p)
+    std::size_t count = 0;
+    for (const char *p = buffer; p != e && count < 48; ++p)
         if (isDigit(*p))
-            all += *p;
-    return all;
+            digits[count++] = *p;
+    return count;
 }
 
 void roundedDigits(double value, int digits, std::string &out, int &exponent)
@@ -87,9 +89,11 @@ void roundedDigits(double value, int digits, std::string &out, int &exponent)
     // Seventeen digits decide the rounding at the fifteenth unless they read exactly half way
     // ("...50"); then forty digits show whether the double is a true tie (the neighbouring
     // doubles lie far further away than the fortieth digit).
-    std::string all = decimalDigits(value, 16, exponent);
-    if (all.compare(15, std::string::npos, "50") == 0)
-        all = decimalDigits(value, 39, exponent);
+    char buffer[48];
+    std::size_t count = decimalDigits(value, 16, buffer, exponent);
+    if (count == 17 && buffer[15] == '5' && buffer[16] == '0')
+        count = decimalDigits(value, 39, buffer, exponent);
+    const std::string_view all(buffer, count);
     std::string fifteen;
     roundDigitString(all, 15, fifteen, exponent);
     // The shorter formats round the fifteen digits the general text shows, so that 9.9995
@@ -100,28 +104,46 @@ void roundedDigits(double value, int digits, std::string &out, int &exponent)
         out = fifteen;
 }
 
+// "e+02", "E-05", "e+308": the letter, the sign, at least two digits.
 std::string exponentText(char letter, int exponent)
 {
-    char buffer[16];
-    std::snprintf(buffer, sizeof buffer, "%c%c%02d", letter, exponent < 0 ? '-' : '+', std::abs(exponent));
-    return buffer;
+    std::string text{letter, exponent < 0 ? '-' : '+'};
+    int magnitude = exponent < 0 ? -exponent : exponent;
+    if (magnitude >= 100) {
+        text += static_cast<char>('0' + magnitude / 100);
+        magnitude %= 100;
+    }
+    text += static_cast<char>('0' + magnitude / 10);
+    text += static_cast<char>('0' + magnitude % 10);
+    return text;
 }
 
 } // namespace
 
 double readNumber(std::string_view text)
 {
-    std::string s;
-    s.reserve(text.size());
-    for (char c : text)
-        if (!isSkipped(c))
-            s += c;
+    // The text without its blanks; short texts (all that a field usually holds) stay on the stack.
+    char shortText[64];
+    std::string longText;
+    std::string_view s;
+    if (text.size() <= sizeof shortText) {
+        std::size_t n = 0;
+        for (char c : text)
+            if (!isSkipped(c))
+                shortText[n++] = c;
+        s = std::string_view(shortText, n);
+    } else {
+        for (char c : text)
+            if (!isSkipped(c))
+                longText += c;
+        s = longText;
+    }
 
     if (s.size() >= 2 && s[0] == '&') {
         if (s[1] == 'H' || s[1] == 'h')
-            return readRadixInteger(s, 2, 16);
+            return readRadixInteger(std::string(s), 2, 16);
         if (s[1] == 'O' || s[1] == 'o')
-            return readRadixInteger(s, 2, 8);
+            return readRadixInteger(std::string(s), 2, 8);
         return 0;
     }
 
@@ -131,33 +153,53 @@ double readNumber(std::string_view text)
         negative = s[pos] == '-';
         ++pos;
     }
-    std::string mantissa;
+    const std::size_t mantissaStart = pos;
     bool anyDigit = false;
     while (pos < s.size() && isDigit(s[pos])) {
-        mantissa += s[pos++];
+        ++pos;
         anyDigit = true;
     }
     if (pos < s.size() && s[pos] == '.') {
-        mantissa += s[pos++];
+        ++pos;
         while (pos < s.size() && isDigit(s[pos])) {
-            mantissa += s[pos++];
+            ++pos;
             anyDigit = true;
         }
     }
     if (!anyDigit)
         return 0;
+    const std::string_view mantissa = s.substr(mantissaStart, pos - mantissaStart);
 
-    std::string number = mantissa;
+    // The number as from_chars reads it: the mantissa, then "e" and the exponent where one
+    // follows with at least one digit (E or D, either case, in the text).
+    std::string_view exponentPart;
     if (pos < s.size() && (s[pos] == 'E' || s[pos] == 'e' || s[pos] == 'D' || s[pos] == 'd')) {
         std::size_t p = pos + 1;
-        std::string exponent = "e";
         if (p < s.size() && (s[p] == '+' || s[p] == '-'))
-            exponent += s[p++];
+            ++p;
         const std::size_t firstDigit = p;
         while (p < s.size() && isDigit(s[p]))
-            exponent += s[p++];
+            ++p;
         if (p > firstDigit)
-            number += exponent;
+            exponentPart = s.substr(pos + 1, p - pos - 1);
+    }
+    char shortNumber[72];
+    std::string longNumber;
+    std::string_view number;
+    if (mantissa.size() + exponentPart.size() + 1 <= sizeof shortNumber) {
+        std::copy(mantissa.begin(), mantissa.end(), shortNumber);
+        std::size_t n = mantissa.size();
+        if (!exponentPart.empty()) {
+            shortNumber[n++] = 'e';
+            std::copy(exponentPart.begin(), exponentPart.end(), shortNumber + n);
+            n += exponentPart.size();
+        }
+        number = std::string_view(shortNumber, n);
+    } else {
+        longNumber = std::string(mantissa);
+        if (!exponentPart.empty())
+            longNumber += 'e' + std::string(exponentPart);
+        number = longNumber;
     }
 
     double value = 0;
@@ -165,8 +207,7 @@ double readNumber(std::string_view text)
     if (result.ec == std::errc::result_out_of_range) {
         // Too large or too small for a double: decide by the decimal magnitude, counted on the
         // digits themselves so that a number typed out in full ("1" and 400 zeros) counts too.
-        const auto e = number.find('e');
-        const long exponent = e == std::string::npos ? 0 : std::strtol(number.c_str() + e + 1, nullptr, 10);
+        const long exponent = exponentPart.empty() ? 0 : std::strtol(std::string(exponentPart).c_str(), nullptr, 10);
         const std::size_t firstDigit = mantissa.find_first_not_of("0.");
         std::size_t point = mantissa.find('.');
         if (point == std::string::npos)
@@ -209,21 +250,33 @@ std::string generalText(double value)
     while (digits.size() > 1 && digits.back() == '0')
         digits.pop_back();
 
-    std::string text = value < 0 ? "-" : "";
+    std::string text;
+    text.reserve(24);
+    if (value < 0)
+        text += '-';
     if (exponent >= 15 || exponent < -4) {
         text += digits[0];
-        if (digits.size() > 1)
-            text += '.' + digits.substr(1);
+        if (digits.size() > 1) {
+            text += '.';
+            text.append(digits, 1, std::string::npos);
+        }
         return text + exponentText('E', exponent);
     }
     if (exponent < 0) {
-        text += "0." + std::string(static_cast<std::size_t>(-exponent - 1), '0') + digits;
-        return text;
+        text += "0.";
+        text.append(static_cast<std::size_t>(-exponent - 1), '0');
+        return text + digits;
     }
     const auto integerDigits = static_cast<std::size_t>(exponent + 1);
-    if (digits.size() <= integerDigits)
-        return text + digits + std::string(integerDigits - digits.size(), '0');
-    return text + digits.substr(0, integerDigits) + '.' + digits.substr(integerDigits);
+    if (digits.size() <= integerDigits) {
+        text += digits;
+        text.append(integerDigits - digits.size(), '0');
+        return text;
+    }
+    text.append(digits, 0, integerDigits);
+    text += '.';
+    text.append(digits, integerDigits, std::string::npos);
+    return text;
 }
 
 std::string scientificText(double value, int decimals)
@@ -239,6 +292,58 @@ std::string scientificText(double value, int decimals)
     text += digits[0];
     if (decimals > 0)
         text += '.' + digits.substr(1);
+    return text + exponentText('e', exponent);
+}
+
+std::string resultTextOf(std::string_view shown)
+{
+    constexpr int decimals = 3;
+    std::size_t pos = 0;
+    const bool negative = !shown.empty() && shown[0] == '-';
+    if (negative)
+        ++pos;
+    std::string all;  // every digit of the mantissa, leading zeros included
+    std::size_t integerDigits = std::string::npos;
+    for (; pos < shown.size(); ++pos) {
+        if (isDigit(shown[pos]))
+            all += shown[pos];
+        else if (shown[pos] == '.' && integerDigits == std::string::npos)
+            integerDigits = all.size();
+        else
+            break;
+    }
+    if (integerDigits == std::string::npos)
+        integerDigits = all.size();
+    int written = 0;  // the exponent written after E
+    if (pos < shown.size() && (shown[pos] == 'E' || shown[pos] == 'e')) {
+        std::size_t p = pos + 1;
+        const bool minus = p < shown.size() && shown[p] == '-';
+        if (p < shown.size() && (shown[p] == '+' || shown[p] == '-'))
+            ++p;
+        const std::size_t first = p;
+        while (p < shown.size() && isDigit(shown[p]) && p - first < 4)
+            written = written * 10 + (shown[p++] - '0');
+        if (p == first)
+            pos = shown.size() + 1;  // not a plain number
+        else
+            pos = p;
+        written = minus ? -written : written;
+    }
+    const std::size_t first = all.find_first_not_of('0');
+    // Anything but a plain number of at most 15 significant digits goes the long way.
+    if (all.empty() || pos != shown.size() || (first != std::string::npos && all.size() - first > 15))
+        return resultText(readNumber(shown));
+    if (first == std::string::npos)
+        return scientificText(0, decimals);
+    int exponent = static_cast<int>(integerDigits) - static_cast<int>(first) - 1 + written;
+    std::string digits = all.substr(first);
+    digits.append(static_cast<std::size_t>(decimals + 2), '0');
+    std::string rounded;
+    roundDigitString(digits, decimals + 1, rounded, exponent);
+    std::string text = negative ? "-" : "";
+    text += rounded[0];
+    text += '.';
+    text += rounded.substr(1);
     return text + exponentText('e', exponent);
 }
 

@@ -30,6 +30,11 @@ std::string scientificText(double value, int decimals);
 
 // The result format "#.000e+00".
 inline std::string resultText(double value) { return scientificText(value, 3); }
+// The result format of a number as a field shows it: the same text as
+// resultText(readNumber(shown)), taken from the digits of the text where it holds a plain number
+// of at most 15 significant digits (every general or result text), without a round trip
+// through a double.
+std::string resultTextOf(std::string_view shown);
 
 // Texts the program writes into input and step fields (Reset, unit change):
 // FormatLargeValue(x) is "#.0000e+00" above 100000000, else the general text;

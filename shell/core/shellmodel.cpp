@@ -159,19 +159,16 @@ void ShellModel::drawChart()
     PointRow.clear();
     m_chartPoints.clear();
     for (int r = 0; r < ResultCount; ++r) {
-        const ResultRow &row = m_rows[static_cast<std::size_t>(r)];
-        if (!row.ticked)
-            continue;
-        PointRow.push_back(r);
+        ResultRow &row = m_rows[static_cast<std::size_t>(r)];
+        // The chart takes the number in the field as it stands (full precision after a
+        // computation, the formatted value after a tick), then the field is formatted.
         const double v = readNumber(row.text);
-        m_chartPoints.push_back({SymbolPart(row.caption), m_logScale ? Log10OrZero(v) : v});
-    }
-    if (m_formatResults) {
-        for (int r = 0; r < ResultCount; ++r) {
-            ResultRow &row = m_rows[static_cast<std::size_t>(r)];
-            if (!row.text.empty())
-                row.text = resultText(readNumber(row.text));
+        if (row.ticked) {
+            PointRow.push_back(r);
+            m_chartPoints.push_back({SymbolPart(row.caption), m_logScale ? Log10OrZero(v) : v});
         }
+        if (m_formatResults && !row.text.empty())
+            row.text = resultTextOf(row.text);
     }
 }
 

@@ -4,7 +4,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <limits>
+#include <random>
+#include <vector>
 #include <string>
 
 namespace {
@@ -130,3 +133,21 @@ TEST(numbertext, formatLargeValueAndStepApplyAboveTheirThresholdsOnly)
 }
 
 } // namespace
+
+// The result format taken from the digits of a shown text must be exactly the format of the
+// number read back from it, for every text the fields hold.
+TEST(numbertext, resultFormatFromShownDigitsMatchesTheNumber)
+{
+    std::mt19937_64 random(20261206);
+    std::uniform_real_distribution<double> mantissa(-10, 10);
+    std::uniform_int_distribution<int> exponent(-30, 30);
+    std::vector<std::string> texts{"1690.5", "-2812.5", "9.9995", "0", "-0", "1E-05", "0.0001", "1.5E+16",
+                                   "99999.5", "12abc", "1 2", "", "-", ".5", "5.", "1e", "&H1F"};
+    for (int i = 0; i < 20000; ++i) {
+        const double v = mantissa(random) * std::pow(10.0, exponent(random));
+        texts.push_back(shell::generalText(v));
+        texts.push_back(shell::resultText(v));
+    }
+    for (const std::string &t : texts)
+        ASSERT_EQ(shell::resultTextOf(t), shell::resultText(shell::readNumber(t))) << "'" << t << "'";
+}
