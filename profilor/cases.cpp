@@ -28,7 +28,6 @@ shell::Program build()
     group.frameLeft = 4600;
     group.command2Top = 2200;
     group.command2Left = 9050;
-    group.frame2BelowPicture = true;
     p.groups = {group};
     p.frame2Left = 2400;
     p.chartLeft = 2200;

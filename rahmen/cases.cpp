@@ -75,7 +75,6 @@ shell::Program build()
     // Reset stands beside the input frame, which the shell sizes from this position: room for
     // caption, value, scroll bar and step of every input row.
     g.command2Left = 9300;
-    g.frame2BelowPicture = true;
     p.groups = {g};
     p.pictureWidth = 2100;  // up to the input frame
     p.pictureHeight = 2400;

@@ -86,7 +86,6 @@ struct LayoutGroup {
     int command2Left = 10000;
     int frame2Gap = 0;            // space between the upper part and the results frame
     int frame2Height = 0;         // fixed results frame height (0: by the result count)
-    bool frame2BelowPicture = false;  // results frame below the lower of picture and input frame
 };
 
 enum class UnitChange {
