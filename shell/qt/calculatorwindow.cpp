@@ -170,10 +170,9 @@ void CalculatorWindow::refreshResults()
     setLabelIfDifferent(m_advisory, advice);
     m_advisory->setVisible(!advice.isEmpty());
 
-    auto *status = m_form->findChild<QStatusBar *>(QStringLiteral("StatusBar1"));
-    status->setVisible(m_model->statusVisible());
-    if (m_model->statusVisible() && status->currentMessage() != qs(m_model->statusText()))
-        status->showMessage(qs(m_model->statusText()));
+    m_status->setVisible(m_model->statusVisible());
+    if (m_model->statusVisible() && m_status->currentMessage() != qs(m_model->statusText()))
+        m_status->showMessage(qs(m_model->statusText()));
 
     m_chart->setData(m_model->chartPoints(), m_model->chartType(), fromBgr(m_model->PlotColor), m_model->logScale());
 }
@@ -261,8 +260,7 @@ void CalculatorWindow::refreshLayout()
         chart.height = std::max(chart.height - 500, 0);
     }
     place(m_chart, chart);
-    auto *status = m_form->findChild<QStatusBar *>(QStringLiteral("StatusBar1"));
-    place(status, {0, height - 450, width, 450});
+    place(m_status, {0, height - 450, width, 450});
 }
 
 void CalculatorWindow::refreshMenus()

@@ -21,6 +21,7 @@ class QLineEdit;
 class QMenu;
 class QPushButton;
 class QScrollBar;
+class QStatusBar;
 
 namespace shell {
 
@@ -102,6 +103,7 @@ private:
     QGroupBox *m_resultsFrame = nullptr;
     std::vector<ResultWidgets> m_results;
     ChartView *m_chart = nullptr;
+    QStatusBar *m_status = nullptr;
 
     QMenu *m_menu10 = nullptr;
     QMenu *m_menu20 = nullptr;

@@ -155,9 +155,9 @@ void CalculatorWindow::buildControls()
     connect(m_chart, &ChartView::contextMenuRequested, this,
             [this](QPoint globalPos) { m_chartSubmenu->popup(globalPos); });
 
-    auto *status = named(new QStatusBar(m_form), QStringLiteral("StatusBar1"));
-    status->setSizeGripEnabled(false);
-    status->hide();
+    m_status = named(new QStatusBar(m_form), QStringLiteral("StatusBar1"));
+    m_status->setSizeGripEnabled(false);
+    m_status->hide();
 
     buildMenus();
     setTabOrder();
