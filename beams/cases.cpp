@@ -29,20 +29,6 @@ std::string unitLabel(const std::string &caption, int /*row*/, int unitSystem)
     return {};
 }
 
-// Results frame height by the number of result rows.
-int resultsFrameHeight(int rows)
-{
-    if (rows >= 9)
-        return 2550;
-    if (rows >= 7)
-        return 2160;
-    if (rows >= 5)
-        return 1710;
-    if (rows >= 3)
-        return 1260;
-    return 700;
-}
-
 shell::Program makeProgram()
 {
     shell::Program p;
@@ -67,7 +53,7 @@ shell::Program makeProgram()
     // The picture fills the room left of the input frames.
     p.pictureWidth = 2900;
     p.pictureHeight = 2600;
-    p.frame2Height = resultsFrameHeight;
+    p.frame2Height = shell::heightsByRows(2550, 2160, 1710, 1260, 700);
 
     p.cases = beamCases();
     std::vector<std::vector<std::string>> inputCaptions;

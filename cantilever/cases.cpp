@@ -26,20 +26,6 @@ std::string unitLabel(const std::string &caption, int /*row*/, int unitSystem)
     return {};
 }
 
-// Results frame height by the number of result rows.
-int frame2Height(int rows)
-{
-    if (rows >= 9)
-        return 2500;
-    if (rows >= 7)
-        return 2040;
-    if (rows >= 5)
-        return 1590;
-    if (rows >= 3)
-        return 1120;
-    return 700;
-}
-
 shell::Program build()
 {
     shell::Program p;
@@ -64,7 +50,7 @@ shell::Program build()
     // The picture fills the room left of the input frame and ends above the results frame.
     p.pictureWidth = 2500;
     p.pictureHeight = 2600;
-    p.frame2Height = frame2Height;
+    p.frame2Height = shell::heightsByRows(2500, 2040, 1590, 1120, 700);
 
     p.cases = fixedEndCases();
     for (shell::CaseDef &c : spanCases())

@@ -46,16 +46,6 @@ std::vector<std::string> inputNotes(const std::vector<std::string> &captions, in
     return lines;
 }
 
-// Results frame height by the number of result rows.
-int resultsFrameHeight(int rows)
-{
-    if (rows >= 9)
-        return 2550;
-    if (rows >= 7)
-        return 2160;
-    return 1710;
-}
-
 shell::Program build()
 {
     shell::Program p;
@@ -81,7 +71,7 @@ shell::Program build()
     p.frame2Left = 2400;
     p.chartLeft = 2200;
     p.chartWidth = 9500;
-    p.frame2Height = resultsFrameHeight;
+    p.frame2Height = shell::heightsByRows(2550, 2160, 1710, 1710, 1710);
 
     p.cases = frameCases();
 

@@ -40,6 +40,20 @@ bool Program::isUnitBearing(const std::string &caption) const
     return std::find(unitBearingCaptions.begin(), unitBearingCaptions.end(), caption) != unitBearingCaptions.end();
 }
 
+std::function<int(int rows)> heightsByRows(int nineOrMore, int sevenOrEight, int fiveOrSix, int threeOrFour,
+                                           int twoOrFewer)
+{
+    return [=](int rows) {
+        if (rows >= 9)
+            return nineOrMore;
+        if (rows >= 7)
+            return sevenOrEight;
+        if (rows >= 5)
+            return fiveOrSix;
+        return rows >= 3 ? threeOrFour : twoOrFewer;
+    };
+}
+
 Evaluation evaluate(const CaseDef &definition, const std::vector<double> &inputs)
 {
     Evaluation result;

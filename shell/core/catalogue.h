@@ -104,6 +104,10 @@ enum class StartupReset {
     EveryCase     // every case made current and reset before the first selection
 };
 
+// Results frame heights by bands of the result count: 9 rows or more, 7–8, 5–6, 3–4, 2 or fewer.
+std::function<int(int rows)> heightsByRows(int nineOrMore, int sevenOrEight, int fiveOrSix, int threeOrFour,
+                                           int twoOrFewer);
+
 struct Program {
     std::string name;         // command-line name: "Beams", "cantilever", "Rahmen", "buckling", "Profilor"
     std::string windowTitle;  // "Beams", "Cantilever", ...
