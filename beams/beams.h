@@ -3,7 +3,7 @@
 // Beams: reactions, shear forces, bending moments and deflections of single-span beams under
 // 19 standard arrangements of supports and loads.
 
-#include "catalogue.h"
+#include "shell/core/catalogue.h"
 
 namespace beams {
 

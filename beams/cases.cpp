@@ -1,95 +1,381 @@
-// The Beams program value: titles, window layout, unit captions of the result rows, the
-// legend of load symbols, and the rules for Reset and a change of length unit.
+// The 19 beam cases: inputs with their start values and steps, the entry check, and the
+// result rows in order, each formula grouped exactly as it is evaluated.
 
-#include "beams.h"
-
-#include "catalogue_parts.h"
-#include "numbertext.h"
-#include "unitcaptions.h"
-
-#include <string>
-#include <vector>
+#include "beams/catalogue_parts.h"
 
 namespace beams {
 
 namespace {
 
-// The unit of a result row follows the first letter of its symbol: reactions and shear
-// forces (R, S) in N, moments (M, and the zero-shear row X0) in the moment unit, the
-// deflection σmax (Σ once upper-cased) and F in the length unit.
-std::string unitLabel(const std::string &caption, int /*row*/, int unitSystem)
+using shell::CaseBuilder;
+using shell::Expr;
+using shell::named;
+using shell::pow;
+using shell::when;
+
+// Result captions: the result name with its symbol in parentheses.
+std::string reaction(const std::string &symbol) { return "反力 (" + symbol + ")"; }
+std::string shear(const std::string &symbol) { return "せん断力 (" + symbol + ")"; }
+std::string moment(const std::string &symbol) { return "曲げモーメント (" + symbol + ")"; }
+std::string maxMoment(const std::string &symbol) { return "最大曲げモーメント (" + symbol + ")"; }
+const char *const maxDeflection = "最大変位 (σmax)";
+
+// Handbook coefficients such as 3/8 are the double quotient of the two whole numbers.
+Expr fraction(int numerator, int denominator) { return Expr(numerator) / denominator; }
+
+// The elastic constants start at E = 100000 (step 1000) and I = 833 (step 10).
+Expr modulus(CaseBuilder &c) { return c.input("E", 100000, 1000); }
+Expr secondMoment(CaseBuilder &c) { return c.input("I", 833, 10); }
+
+shell::CaseDef simplePointLoad()
 {
-    const std::string c = shell::symbolInitial(caption);
-    if (c == "R" || c == "S")
-        return "N";
-    if (c == "M" || c == "X")
-        return shell::unitCaption(unitSystem, shell::UnitKind::Moment);
-    if (c == "F" || c == "Σ")
-        return shell::unitCaption(unitSystem, shell::UnitKind::Length);
-    return {};
+    CaseBuilder c("Beam (1)");
+    const Expr P = c.input("P", 100), a = c.input("a", 30), l = c.input("l", 100);
+    const Expr x1 = c.input("x1", 20), x2 = c.input("x2", 50), E = modulus(c), I = secondMoment(c);
+    c.rejectWhen((l <= 0) || (a < 0) || (x1 < 0) || (x2 < 0));
+    const Expr b = named("b", l - a);
+    const Expr RA = c.row(reaction("RA"), (P * (l - a)) / l);
+    c.row(reaction("RB"), (P * a) / l);
+    // The moment grows as RA × x up to the load and loses P × (x − a) beyond it; both rows
+    // take the part of the span their position lies in.
+    const auto momentAt = [&](const Expr &x) { return when(x <= a, RA * x, (RA * x) - (P * (x - a))); };
+    c.row(moment("Mx1"), momentAt(x1));
+    c.row(moment("Mx2"), momentAt(x2));
+    c.row(maxMoment("Mmax"), ((P * a) * b) / l);
+    c.row(maxDeflection, ((((P * a) * a) * b) * b) / (((3 * E) * I) * l));
+    c.sketch(sketches::simplePointLoad);
+    return c.build();
 }
 
-shell::Program makeProgram()
+shell::CaseDef simpleUniform()
 {
-    shell::Program p;
-    p.name = "Beams";
-    p.windowTitle = "Beams";
-    p.titleLine0 = "Bending properties of Beam Compute tool ";
-    p.titleLine1 = "Beams Program version 1.0       Reference :";
-    p.windowWidth = 14500;
-    p.windowHeight = 11000;
+    CaseBuilder c("Beam (2)");
+    const Expr w = c.input("w", 100), l = c.input("l", 100), x = c.input("x", 30), E = modulus(c),
+               I = secondMoment(c);
+    c.rejectWhen((l <= 0) || (x < 0));
+    const Expr RA = c.row(reaction("RA"), (w * l) / 2);
+    c.row(reaction("RB"), RA);
+    c.row(shear("Sx"), RA - (w * x));
+    c.row(moment("Mx"), ((w * x) / 2) * (l - x));
+    c.row(maxMoment("Mmax"), (0.125 * w) * pow(l, 2));
+    c.row(maxDeflection, ((5 * w) * pow(l, 4)) / ((384 * E) * I));
+    c.sketch(sketches::simpleUniform);
+    return c.build();
+}
 
-    shell::LayoutGroup layout;
-    layout.pictureTop = 2100;
-    layout.pictureLeft = 2400;
-    layout.frameTop = 2000;
-    layout.frameLeft = 5500;
-    layout.command2Top = 2200;
-    layout.command2Left = 10000;
-    p.groups = {layout};
-    p.frame2Left = 2400;
-    p.chartLeft = 2200;
-    p.chartWidth = 9200;
-    // The picture fills the room left of the input frames.
-    p.pictureWidth = 2900;
-    p.pictureHeight = 2600;
-    p.frame2Height = shell::heightsByRows(2550, 2160, 1710, 1260, 700);
+shell::CaseDef simpleTriangular()
+{
+    CaseBuilder c("Beam (3)");
+    const Expr w = c.input("w", 100), l = c.input("l", 100), x = c.input("x", 30), E = modulus(c),
+               I = secondMoment(c);
+    c.rejectWhen((l <= 0) || (x < 0));
+    c.row(reaction("RA"), (w * l) / 6);
+    c.row(reaction("RB"), (w * l) / 3);
+    c.row(shear("Sx"), (w / (6 * l)) * (pow(l, 2) - (3 * pow(x, 2))));
+    c.row(moment("Mx"), (((w * x) / 6) / l) * (pow(l, 2) - pow(x, 2)));
+    c.row(maxMoment("Mmax"), (0.0642 * w) * pow(l, 2));
+    c.row(maxDeflection, (0.00652 * (w * pow(l, 4))) / (E * I));
+    c.sketch(sketches::simpleTriangular);
+    return c.build();
+}
 
-    p.cases = beamCases();
-    std::vector<std::vector<std::string>> inputCaptions;
-    for (const shell::CaseDef &c : p.cases) {
-        std::vector<std::string> captions;
-        for (const shell::InputDef &input : c.inputs)
-            captions.push_back(input.caption);
-        inputCaptions.push_back(captions);
-    }
+shell::CaseDef simplePartialUniform()
+{
+    CaseBuilder c("Beam (4)");
+    const Expr w = c.input("w", 100), a = c.input("a", 20), b = c.input("b", 50), l = c.input("l", 100),
+               x = c.input("x", 30);
+    c.rejectWhen((a < 0) || (b < 0) || (l <= 0) || (x < 0));
+    const Expr RA = c.row(reaction("RA"), ((w / (2 * l)) * (b - a)) * (((2 * l) - b) - a));
+    c.row(reaction("RB"), ((w / (2 * l)) * (b - a)) * (b + a));
+    // Moment at x: RA × x ahead of the load, the loaded part from a to b, and beyond b the
+    // whole load w × (b − a) acting at its centre (a + b) / 2. A load given back to front
+    // (a > b) keeps the loaded-part expression everywhere.
+    const Expr loaded = (RA * x) - ((w / 2) * pow(x - a, 2));
+    const Expr beyond = (RA * x) - ((w * (b - a)) * (x - ((a + b) / 2)));
+    c.row(moment("Mx"), when(a > b, loaded, when(x < a, RA * x, when(x <= b, loaded, beyond))));
+    // Zero shear at X0; the row keeps the moment caption although it holds a position.
+    const Expr X0 = c.row(moment("X0"), a + (RA / w));
+    c.row(maxMoment("Mmax"), (RA * X0) - ((w / 2) * pow(X0 - a, 2)));
+    c.row(maxMoment("Mxmax"), ((w * (b - a)) * (((2 * l) - b) + a)) / 8);
+    c.sketch(sketches::simplePartialUniform);
+    return c.build();
+}
 
-    p.unitLabel = unitLabel;
-    p.notes = [inputCaptions](int caseIndex, int unitSystem) {
-        if (caseIndex < 0 || caseIndex >= static_cast<int>(inputCaptions.size()))
-            return std::vector<std::string>{};
-        return shell::legendLines(inputCaptions[caseIndex], unitSystem);
+shell::CaseDef simpleSymmetricTriangle()
+{
+    CaseBuilder c("Beam (5)");
+    const Expr w = c.input("w", 100), l = c.input("l", 100), x = c.input("x", 30);
+    c.rejectWhen((l <= 0) || (x < 0));
+    const Expr RA = c.row(reaction("RA"), (w * l) / 4);
+    c.row(reaction("RB"), RA);
+    // Shear and moment of the left half; the right half mirrors them about mid-span, the
+    // shear with its sign reversed.
+    const auto shearAt = [&](const Expr &p) { return ((w / 4) / l) * (pow(l, 2) - (4 * pow(p, 2))); };
+    const auto momentAt = [&](const Expr &p) {
+        return ((w * p) / (12 * l)) * ((3 * pow(l, 2)) - (4 * pow(p, 2)));
     };
+    const Expr leftHalf = x <= (l / 2);
+    c.row(shear("Sx"), when(leftHalf, shearAt(x), -shearAt(l - x)));
+    c.row(moment("Mx"), when(leftHalf, momentAt(x), momentAt(l - x)));
+    c.row(maxMoment("Mmax"), (w * pow(l, 2)) / 12);
+    c.sketch(sketches::simpleSymmetricTriangle);
+    return c.build();
+}
 
-    // Loads and the elastic modulus carry the length unit; w1, w2, P1, P2 and I do not.
-    p.unitChange = shell::UnitChange::Convert;
-    p.unitBearingCaptions = {"E", "P", "w", "M"};
-    p.stepScaledBySquareRoot = false;
-    p.resetWrite = shell::ResetWrite::ScaledFormatted;
-    p.startupReset = shell::StartupReset::None;
+shell::CaseDef simpleTriangularPlusUniform()
+{
+    CaseBuilder c("Beam (6)");
+    const Expr w1 = c.input("w1", 100), w2 = c.input("w2", 100), l = c.input("l", 100), x = c.input("x", 30);
+    const Expr E = modulus(c), I = secondMoment(c);
+    c.rejectWhen((l <= 0) || (x < 0));
+    c.row(reaction("RA"), ((w1 * l) / 6) + ((w2 * l) / 2));
+    c.row(reaction("RB"), ((w1 * l) / 3) + ((w2 * l) / 2));
+    c.row(shear("Sx"), ((w1 / (6 * l)) * (pow(l, 2) - (3 * pow(x, 2)))) + ((w2 / 2) * (l - (2 * x))));
+    c.row(moment("Mx"), (((w2 * x) / 2) * (l - x)) + (((w1 * x) / (6 * l)) * (pow(l, 2) - pow(x, 2))));
+    // Mid-span moment and deflection.
+    c.row(maxMoment("Mmax"), (pow(l, 2) / 16) * ((2 * w2) + w1));
+    c.row(maxDeflection, ((5 * pow(l, 4)) / ((768 * E) * I)) * (w1 + (2 * w2)));
+    c.sketch(sketches::simpleTriangularPlusUniform);
+    return c.build();
+}
 
-    p.helpFile = "Beams.pdf";
-    p.helpMessageTitle = "Beams Message";
-    p.errorPrefix = "Error : ";
-    return p;
+// Cantilevers 7 to 9: free end A, fixed end B, x measured from the free end.
+
+shell::CaseDef cantileverPointLoad()
+{
+    CaseBuilder c("Beam (7)");
+    const Expr P = c.input("P", 100), l = c.input("l", 100), x = c.input("x", 30), E = modulus(c),
+               I = secondMoment(c);
+    c.rejectWhen((l <= 0) || (x < 0));
+    c.row(reaction("RA"), 0);  // the free end carries no reaction
+    c.row(reaction("RB"), P);
+    c.row(shear("Sx"), -P);
+    c.row(moment("Mx"), (-P) * x);
+    c.row(maxMoment("MBmax"), (-P) * l);
+    c.row(maxDeflection, (P * pow(l, 3)) / ((3 * E) * I));
+    c.sketch(sketches::cantileverPointLoad);
+    return c.build();
+}
+
+shell::CaseDef cantileverUniform()
+{
+    CaseBuilder c("Beam (8)");
+    const Expr w = c.input("w", 100), l = c.input("l", 100), x = c.input("x", 30), E = modulus(c),
+               I = secondMoment(c);
+    c.rejectWhen((l <= 0) || (x < 0));
+    c.row(reaction("RA"), 0);  // the free end carries no reaction
+    c.row(reaction("RB"), w * l);
+    c.row(shear("Sx"), (-w) * x);
+    c.row(moment("Mx"), (w * pow(x, 2)) / 2);
+    c.row(maxMoment("MBmax"), (-(w * pow(l, 2))) / 2);
+    c.row(maxDeflection, (w * pow(l, 4)) / ((8 * E) * I));
+    c.sketch(sketches::cantileverUniform);
+    return c.build();
+}
+
+shell::CaseDef cantileverTriangular()
+{
+    CaseBuilder c("Beam (9)");
+    const Expr w = c.input("w", 100), l = c.input("l", 100), x = c.input("x", 70), E = modulus(c),
+               I = secondMoment(c);
+    c.rejectWhen((l <= 0) || (x < 0));
+    c.row(reaction("RB"), (w * l) / 2);
+    c.row(shear("Sx"), ((-w) * pow(x, 2)) / (2 * l));
+    c.row(moment("Mx"), (w * pow(x, 3)) / (6 * l));
+    c.row(maxMoment("MBmax"), (-(w * pow(l, 2))) / 6);
+    c.row(maxDeflection, (w * pow(l, 4)) / ((30 * E) * I));
+    c.sketch(sketches::cantileverTriangular);
+    return c.build();
+}
+
+shell::CaseDef overhangPointLoad()
+{
+    CaseBuilder c("Beam (10)");
+    const Expr P = c.input("P", 100), a = c.input("a", 20), l = c.input("l", 80), x1 = c.input("x1", 30),
+               x2 = c.input("x2", 10);
+    c.rejectWhen((l <= 0) || (x1 < 0) || (x2 < 0));
+    // RA comes out negative: support A holds the beam down against the tip load.
+    const Expr RA = c.row(reaction("RA"), (-P) * (a / l));
+    c.row(reaction("RB"), (P * (a + l)) / l);
+    c.row(shear("S.A-B"), -RA);
+    c.row(shear("S.B-C"), P);
+    c.row(moment("Mx1"), RA * x1);
+    c.row(moment("Mx2"), (-P) * x2);
+    c.row(maxMoment("MB"), RA * l);
+    c.sketch(sketches::overhangPointLoad);
+    return c.build();
+}
+
+shell::CaseDef overhangUniform()
+{
+    CaseBuilder c("Beam (11)");
+    const Expr w = c.input("w", 100), a = c.input("a", 20), l = c.input("l", 80), x1 = c.input("x1", 30),
+               x2 = c.input("x2", 15);
+    c.rejectWhen((l <= 0) || (a < 0) || (x1 < 0) || (x2 < 0));
+    const Expr RA = c.row(reaction("RA"), ((w * (l + a)) * (l - a)) / (2 * l));
+    c.row(reaction("RB"), (w * pow(l + a, 2)) / (2 * l));
+    c.row(shear("Sx1"), RA - (w * x1));
+    c.row(shear("Sx2"), w * x2);
+    c.row(shear("SB"), RA - (w * l));  // just left of B
+    c.row(moment("Mx1"), (RA * x1) - ((w * pow(x1, 2)) / 2));
+    c.row(moment("Mx2"), (-(w * pow(x2, 2))) / 2);
+    c.row(moment("MB"), (-(w * pow(a, 2))) / 2);
+    c.row(maxMoment("Mx1max"), ((w * pow(l + a, 2)) * pow(l - a, 2)) / (8 * pow(l, 2)));
+    c.sketch(sketches::overhangUniform);
+    return c.build();
+}
+
+shell::CaseDef twoOverhangsPointLoads()
+{
+    CaseBuilder c("Beam (12)");
+    const Expr P1 = c.input("P1", 100), P2 = c.input("P2", 100), a = c.input("a", 15), b = c.input("b", 25);
+    const Expr l = c.input("l", 60), x = c.input("x", 20);
+    c.rejectWhen((l <= 0) || (a < 0) || (b < 0) || (x < 0));
+    const Expr RA = c.row(reaction("RA"), ((P1 * (l + a)) - (P2 * b)) / l);
+    c.row(reaction("RB"), ((P2 * (l + b)) - (P1 * a)) / l);
+    c.row(moment("MA"), (-P1) * a);
+    c.row(moment("MB"), (-P2) * b);
+    c.row(moment("Mx"), (RA * x) - (P1 * (a + x)));
+    c.sketch(sketches::twoOverhangsPointLoads);
+    return c.build();
+}
+
+shell::CaseDef twoOverhangsUniform()
+{
+    CaseBuilder c("Beam (13)");
+    const Expr w = c.input("w", 100), a = c.input("a", 15), b = c.input("b", 25), l = c.input("l", 60),
+               x = c.input("x", 20);
+    c.rejectWhen((l <= 0) || (a < 0) || (b < 0) || (x < 0));
+    const Expr T = named("T", (a + l) + b);  // the whole loaded length
+    const Expr RA = c.row(reaction("RA"), ((w * T) * ((T / 2) - b)) / l);
+    c.row(reaction("RB"), ((w * T) * ((T / 2) - a)) / l);
+    c.row(moment("MA"), ((-w) * pow(a, 2)) / 2);
+    c.row(moment("MB"), ((-w) * pow(b, 2)) / 2);
+    c.row(moment("Mx"), (RA * x) - ((w * pow(a + x, 2)) / 2));
+    c.sketch(sketches::twoOverhangsUniform);
+    return c.build();
+}
+
+// Propped cantilevers 14 and 15: simple support at A, fixed end at B.
+
+shell::CaseDef proppedPointLoad()
+{
+    CaseBuilder c("Beam (14)");
+    const Expr P = c.input("P", 100), a = c.input("a", 30), l = c.input("l", 100), x = c.input("x", 20);
+    c.rejectWhen((l <= 0) || (a < 0) || (x < 0));
+    const Expr b = named("b", l - a);
+    const Expr RA = c.row(reaction("RA"), ((P * pow(b, 2)) / (2 * pow(l, 3))) * (a + (2 * l)));
+    c.row(reaction("RB"), P - RA);
+    c.row(moment("MB"), (((P * a) * b) / (2 * pow(l, 2))) * (a + l));
+    // RA × x up to the load, less P × (x − a) beyond it.
+    c.row(moment("Mx"), when(x <= a, RA * x, (RA * x) - (P * (x - a))));
+    c.sketch(sketches::proppedPointLoad);
+    return c.build();
+}
+
+shell::CaseDef proppedUniform()
+{
+    CaseBuilder c("Beam (15)");
+    const Expr w = c.input("w", 100), l = c.input("l", 100), x = c.input("x", 30);
+    c.rejectWhen((l <= 0) || (x < 0));
+    c.row(reaction("RA"), (fraction(3, 8) * w) * l);
+    c.row(reaction("RB"), (fraction(5, 8) * w) * l);
+    c.row(moment("MB"), ((-fraction(1, 8)) * w) * pow(l, 2));
+    c.row(moment("Mx"), ((w * x) / 8) * ((3 * l) - (4 * x)));
+    c.row(moment("Mxmax"), (fraction(9, 128) * w) * pow(l, 2));
+    c.sketch(sketches::proppedUniform);
+    return c.build();
+}
+
+// Beams 16 to 19 are fixed at both ends.
+
+shell::CaseDef fixedUniform()
+{
+    CaseBuilder c("Beam (16)");
+    const Expr w = c.input("w", 100), l = c.input("l", 100), x = c.input("x", 30), E = modulus(c),
+               I = secondMoment(c);
+    c.rejectWhen((l <= 0) || (x < 0));
+    const Expr RA = c.row(reaction("RA"), (w * l) / 2);
+    c.row(reaction("RB"), RA);
+    c.row(shear("Sx"), RA - (w * x));
+    const Expr MA = c.row(moment("MA"), ((-w) * pow(l, 2)) / 12);
+    c.row(moment("MB"), MA);
+    c.row(moment("Mx"), MA + (((w * x) / 2) * (l - x)));
+    c.row(moment("Mxmax"), (w * pow(l, 2)) / 24);
+    c.row(maxDeflection, fraction(1, 384) * ((w * pow(l, 4)) / (E * I)));
+    c.sketch(sketches::fixedUniform);
+    return c.build();
+}
+
+shell::CaseDef fixedPointLoad()
+{
+    CaseBuilder c("Beam (17)");
+    const Expr P = c.input("P", 100), a = c.input("a", 30), l = c.input("l", 100), x = c.input("x", 30);
+    c.rejectWhen((l <= 0) || (a < 0) || (x < 0));
+    const Expr b = named("b", l - a);
+    const Expr RA = c.row(reaction("RA"), ((P * pow(b, 2)) / pow(l, 3)) * ((2 * a) + l));
+    c.row(reaction("RB"), P - RA);
+    const Expr MA = c.row(moment("MA"), (((-P) * a) * pow(b, 2)) / pow(l, 2));
+    c.row(moment("MB"), (((-P) * pow(a, 2)) * b) / pow(l, 2));
+    // Under the load itself (x = a) the second branch applies; both give the same value there.
+    c.row(moment("Mx"), when(a > x, (RA * x) + MA, ((RA * x) + MA) - (P * (x - a))));
+    c.sketch(sketches::fixedPointLoad);
+    return c.build();
+}
+
+shell::CaseDef fixedTriangular()
+{
+    CaseBuilder c("Beam (18)");
+    const Expr w = c.input("w", 100), l = c.input("l", 100), x = c.input("x", 50);
+    c.rejectWhen((l <= 0) || (x < 0));
+    const Expr RA = c.row(reaction("RA"), (fraction(3, 20) * w) * l);
+    c.row(reaction("RB"), (fraction(7, 20) * w) * l);
+    c.row(shear("Sx"), RA - ((w * pow(x, 2)) / (2 * l)));
+    c.row(moment("MA"), ((-fraction(1, 30)) * w) * pow(l, 2));
+    c.row(moment("MB"), ((-fraction(1, 20)) * w) * pow(l, 2));
+    c.row(moment("Mx"), (((((3 * w) * l) * x) / 20) - ((w * pow(l, 2)) / 30)) - ((w * pow(x, 3)) / (6 * l)));
+    c.row(moment("Mxmax"), (0.0215 * w) * pow(l, 2));
+    c.sketch(sketches::fixedTriangular);
+    return c.build();
+}
+
+shell::CaseDef fixedTriangularPlusUniform()
+{
+    CaseBuilder c("Beam (19)");
+    const Expr w1 = c.input("w1", 100), w2 = c.input("w2", 100), l = c.input("l", 100), x = c.input("x", 30);
+    c.rejectWhen((l <= 0) || (x < 0));
+    const Expr RA = c.row(reaction("RA"), ((w2 * l) / 2) + (((3 * w1) * l) / 20));
+    c.row(reaction("RB"), ((w2 * l) / 2) + (((7 * w1) * l) / 20));
+    const Expr MA = c.row(moment("MA"), -(((w2 * pow(l, 2)) / 12) + ((w1 * pow(l, 2)) / 30)));
+    c.row(moment("MB"), -(((w2 * pow(l, 2)) / 12) + ((w1 * pow(l, 2)) / 20)));
+    c.row(moment("Mx"), (((RA * x) + MA) - ((w2 * pow(x, 2)) / 2)) - ((w1 * pow(x, 3)) / (6 * l)));
+    c.sketch(sketches::fixedTriangularPlusUniform);
+    return c.build();
 }
 
 } // namespace
 
-const shell::Program &program()
+std::vector<shell::CaseDef> beamCases()
 {
-    static const shell::Program beams = makeProgram();
-    return beams;
+    return {simplePointLoad(),
+            simpleUniform(),
+            simpleTriangular(),
+            simplePartialUniform(),
+            simpleSymmetricTriangle(),
+            simpleTriangularPlusUniform(),
+            cantileverPointLoad(),
+            cantileverUniform(),
+            cantileverTriangular(),
+            overhangPointLoad(),
+            overhangUniform(),
+            twoOverhangsPointLoads(),
+            twoOverhangsUniform(),
+            proppedPointLoad(),
+            proppedUniform(),
+            fixedUniform(),
+            fixedPointLoad(),
+            fixedTriangular(),
+            fixedTriangularPlusUniform()};
 }
 
 } // namespace beams

@@ -3,7 +3,7 @@
 // The pieces the Beams program value is assembled from: the 19 cases with their formulas
 // (formulas.cpp) and one symbolic sketch per case (sketches.cpp).
 
-#include "catalogue.h"
+#include "shell/core/catalogue.h"
 
 #include <vector>
 

@@ -1,3 +1,3 @@
-#include "beams.h"
-#include "calculatorwindow.h"
+#include "beams/beams.h"
+#include "shell/qt/calculatorwindow.h"
 int main(int argc, char **argv) { return shell::runCalculator(argc, argv, beams::program()); }

@@ -3,7 +3,7 @@
 // pictures are not to scale: every beam is drawn 100 long on y = 0 with the loads above it
 // and the dimension lines stacked below the supports.
 
-#include "catalogue_parts.h"
+#include "beams/catalogue_parts.h"
 
 #include <string>
 

@@ -4,11 +4,11 @@
 //
 //     QT_QPA_PLATFORM=offscreen build/bench/shell_bench
 
-#include "calculatorwindow.h"
-#include "cantilever.h"
-#include "recordingplatform.h"
-#include "shellmodel.h"
-#include "structcalc.h"
+#include "shell/qt/calculatorwindow.h"
+#include "cantilever/cantilever.h"
+#include "shell/core/testing/recordingplatform.h"
+#include "shell/core/shellmodel.h"
+#include "cli/structcalc.h"
 
 #include <QApplication>
 #include <QLineEdit>

@@ -1,115 +1,133 @@
-// The buckling program as a value: titles, the two layout groups (Euler and empirical cases),
-// the unit captions of its results and the input notes.
+// The nine column cases as formulas: the Euler buckling load with an end-condition constant n,
+// and the empirical (Tetmajer) buckling stress of a pinned column of length l.
 
-#include "buckling.h"
-#include "columns.h"
-#include "numbertext.h"
-#include "unitcaptions.h"
+#include "buckling/catalogue_parts.h"
 
 #include <string>
 
 namespace buckling {
 
+using shell::CaseBuilder;
+using shell::Expr;
+
 namespace {
 
-// The input notes; the E and I notes are followed by the unit of the current system.
-const std::string ElasticModulusNote = "E : 弾性係数 ";
-const std::string SecondMomentNote = "I : 断面2次モーメント ";
-const std::string EndConstantNote = "n : 柱端定数 ";
+// π² as the column tables take it: the square of π rounded to 3.141592 (not of the full π).
+constexpr double PiSquared = 9.869600294464002;
 
-// UnitLabel: the load Pk in N, the stress σk in the stress unit, k and L in the length unit,
-// the slenderness λ without unit.
-std::string UnitLabel(const std::string &caption, int unitSystem)
+// An Euler column: its case caption, end condition and the default constant n with its step.
+struct EulerColumn {
+    const char *caption;
+    ColumnEnds ends;
+    double n;
+    double nStep;
+    const char *endConstant;  // n as the picture labels it
+};
+
+constexpr EulerColumn EulerColumns[] = {
+    {"Buckling (1)", ColumnEnds::FixedFree, 0.25, 0.01, "n = 1/4"},
+    {"Buckling (2)", ColumnEnds::PinnedPinned, 1, 0.1, "n = 1"},
+    {"Buckling (3)", ColumnEnds::FixedPinned, 2, 0.1, "n = 2"},
+    {"Buckling (4)", ColumnEnds::FixedFixed, 4, 0.1, "n = 4"},
+};
+
+// Tetmajer's column formula σk = a · (1 − b λ + c λ²) in N/mm², valid up to the slenderness
+// λ0 where the elastic (Euler) hyperbola takes over.
+struct Tetmajer {
+    double a;
+    double b;
+    double c;
+    double lambda0;
+};
+
+constexpr Tetmajer CastIron{761, 0.01546, 0.00007, 80};  // 776 − 12 λ + 0.053 λ²
+constexpr Tetmajer WroughtIron{296, 0.00425, 0, 112};    // 303 − 1.29 λ
+constexpr Tetmajer MildSteel{304, 0.00368, 0, 105};      // 310 − 1.14 λ
+constexpr Tetmajer HardSteel{328, 0.00185, 0, 89};       // 335 − 0.62 λ
+// Softwood, the line 29.3 − 0.194 λ: b = 0.194 / 29.3 = 0.00662 (0.00626, with its digits
+// swapped, would overstate the buckling stress by up to a tenth).
+constexpr Tetmajer Softwood{28.7, 0.00662, 0, 100};
+
+struct EmpiricalColumn {
+    const char *caption;
+    const char *material;
+    Tetmajer coefficients;
+};
+
+const EmpiricalColumn EmpiricalColumns[] = {
+    {"Buckling (5)", "cast iron", CastIron},   {"Buckling (6)", "wrought iron", WroughtIron},
+    {"Buckling (7)", "mild steel", MildSteel}, {"Buckling (8)", "hard steel", HardSteel},
+    {"Buckling (9)", "softwood", Softwood},
+};
+
+shell::CaseDef eulerCase(const EulerColumn &column)
 {
-    const std::string initial = shell::symbolInitial(caption);
-    if (initial == "P")
-        return "N";
-    if (initial == "Σ")
-        return shell::unitCaption(unitSystem, shell::UnitKind::Stress);
-    if (initial == "L" || initial == "K")
-        return shell::unitCaption(unitSystem, shell::UnitKind::Length);
-    return {};
+    CaseBuilder c(column.caption);
+    c.group(EulerGroup);
+    const Expr l = c.input("l", 100);
+    const Expr E = c.input("E", 100000, 1000);
+    const Expr I = c.input("I", 833, 10);
+    const Expr A = c.input("A", 100);
+    const Expr n = c.input("n", column.n, column.nStep);
+    c.rejectWhen((l <= 0) || (E <= 0) || (I <= 0) || (A <= 0) || (n <= 0));
+
+    const Expr piSquared = Expr::constant("π²", PiSquared);
+    const Expr Lk = shell::named("Lk", l / shell::sqrt(n));  // buckling length
+    const Expr k = shell::named("k", shell::sqrt(I / A));    // radius of gyration
+    const Expr lambda = shell::named("λ", l / k);            // slenderness, of l and not of Lk
+
+    c.row("座屈荷重 (Pk)", (piSquared * (E * I)) / shell::pow(Lk, 2));
+    c.row("座屈応力 (σk)", (n * piSquared) * (E / shell::pow(lambda, 2)));
+    c.row("断面2次半径 (k)", k);
+    c.row("細長比 (λ)", lambda);
+    c.row("座屈長 (L)", Lk);
+
+    const ColumnEnds ends = column.ends;
+    const std::string endConstant = column.endConstant;
+    c.sketch([ends, endConstant](const std::vector<double> &) { return eulerColumnSketch(ends, endConstant); });
+    return c.build();
 }
 
-// Label4 lines: the Euler case with the default n = 1/4 also explains n; the other Euler
-// cases explain E and I; the empirical cases have no E and explain I only.
-std::vector<std::string> inputNotes(int caseIndex, int unitSystem)
+shell::CaseDef empiricalCase(const EmpiricalColumn &column)
 {
-    const std::string modulus = ElasticModulusNote + shell::unitCaption(unitSystem, shell::UnitKind::Stress);
-    const std::string secondMoment = SecondMomentNote + shell::unitCaption(unitSystem, shell::UnitKind::SecondMoment);
-    if (caseIndex == 0)
-        return {modulus, secondMoment, EndConstantNote};
-    if (caseIndex < 4)
-        return {modulus, secondMoment};
-    return {secondMoment};
-}
+    CaseBuilder c(column.caption);
+    c.group(EmpiricalGroup);
+    const Expr l = c.input("l", 100);  // taken as the buckling length
+    const Expr I = c.input("I", 833, 10);
+    const Expr A = c.input("A", 100);
+    c.rejectWhen((l <= 0) || (I <= 0) || (A <= 0));
 
-shell::LayoutGroup eulerLayout()
-{
-    shell::LayoutGroup g;
-    g.pictureTop = 2100;
-    g.pictureLeft = 2600;
-    g.frameTop = 2000;
-    g.frameLeft = 4400;
-    g.command2Top = 2200;
-    g.command2Left = 9000;
-    g.frame2Gap = 0;
-    g.frame2Height = 1620;  // five result rows
-    return g;
-}
+    const Tetmajer &t = column.coefficients;
+    const Expr a = Expr::constant("a", t.a);
+    const Expr b = Expr::constant("b", t.b);
+    const Expr cc = Expr::constant("c", t.c);
+    const Expr k = shell::named("k", shell::sqrt(I / A));
+    const Expr lambda = shell::named("λ", l / k);
 
-shell::LayoutGroup empiricalLayout()
-{
-    shell::LayoutGroup g;
-    g.pictureTop = 2100;
-    g.pictureLeft = 2300;
-    g.frameTop = 2100;
-    g.frameLeft = 5650;
-    g.command2Top = 2200;
-    g.command2Left = 10100;
-    g.frame2Gap = 700;
-    g.frame2Height = 1080;  // three result rows
-    return g;
-}
+    // Beyond λ0 the line runs on to small and then negative stresses: shown as computed.
+    c.row("座屈応力 (σk)", a * ((1 - (b * lambda)) + (cc * shell::pow(lambda, 2))));
+    c.row("断面2次半径 (k)", k);
+    c.row("細長比 (λ)", lambda);
 
-shell::Program makeProgram()
-{
-    shell::Program p;
-    p.name = "buckling";
-    p.windowTitle = "Buckling";
-    p.titleLine0 = "Buckling  properties of Beam Compute tool ";
-    p.titleLine1 = "Buckling  Program version 1.0     Reference :";
-    p.windowWidth = 14000;
-    p.windowHeight = 10000;
-    p.groups = {eulerLayout(), empiricalLayout()};
-    p.frame2Left = 2400;
-    p.chartLeft = 2200;
-    p.chartWidth = 9500;
-    // A standing column: a tall picture (the Euler group's is narrow, 1700 between its left
-    // 2600 and the input frame at 4400).
-    p.pictureWidth = 1700;
-    p.pictureHeight = 2600;
-    p.frame2Height = [](int rows) { return rows >= 5 ? 1620 : 1080; };
-    p.cases = columnCases();
-    p.unitLabel = [](const std::string &caption, int, int unitSystem) { return UnitLabel(caption, unitSystem); };
-    p.notes = inputNotes;
-    p.unitChange = shell::UnitChange::Convert;
-    p.unitBearingCaptions = {"E"};
-    p.stepScaledBySquareRoot = true;
-    p.resetWrite = shell::ResetWrite::ScaledFormatted;
-    p.startupReset = shell::StartupReset::EveryCase;
-    p.helpFile = "buckling.pdf";
-    p.helpMessageTitle = "Message";
-    p.errorPrefix = "Error: ";
-    return p;
+    const std::string limit = std::to_string(static_cast<int>(t.lambda0));
+    c.advise(lambda > Expr::constant("λ0", t.lambda0),
+             "λ > " + limit + ": the empirical formula does not apply here (Euler range, cases 1-4)");
+
+    const std::string material = column.material;
+    c.sketch([material](const std::vector<double> &) { return empiricalColumnSketch(material); });
+    return c.build();
 }
 
 } // namespace
 
-const shell::Program &program()
+std::vector<shell::CaseDef> columnCases()
 {
-    static const shell::Program p = makeProgram();
-    return p;
+    std::vector<shell::CaseDef> cases;
+    for (const EulerColumn &column : EulerColumns)
+        cases.push_back(eulerCase(column));
+    for (const EmpiricalColumn &column : EmpiricalColumns)
+        cases.push_back(empiricalCase(column));
+    return cases;
 }
 
 } // namespace buckling

@@ -1,3 +1,3 @@
-#include "buckling.h"
-#include "calculatorwindow.h"
+#include "buckling/buckling.h"
+#include "shell/qt/calculatorwindow.h"
 int main(int argc, char **argv) { return shell::runCalculator(argc, argv, buckling::program()); }

@@ -1,7 +1,7 @@
 // The case pictures: a vertical column with its end conditions, the axial load P on its head,
 // the length l, and the buckled shape (the mode of the first buckling load) dashed.
 
-#include "columns.h"
+#include "buckling/catalogue_parts.h"
 
 #include <algorithm>
 #include <cmath>

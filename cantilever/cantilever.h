@@ -3,7 +3,7 @@
 // Cantilever: reactions, bending moments and deflections of cantilevers, propped cantilevers
 // and single spans (simply supported and fixed at both ends) under 21 load arrangements.
 
-#include "catalogue.h"
+#include "shell/core/catalogue.h"
 
 namespace cantilever {
 

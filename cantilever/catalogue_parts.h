@@ -1,19 +1,18 @@
 #pragma once
 
 // The pieces the cantilever program value is assembled from: the 21 cases with their formulas
-// (formulas.cpp: cantilevers and propped cantilevers, formulas_span.cpp: single spans) and one
+// (cases.cpp) and one
 // symbolic sketch per case (sketches.cpp).
 
-#include "catalogue.h"
+#include "shell/core/catalogue.h"
 
 #include <vector>
 
 namespace cantilever {
 
-// "Cantilever (1)" .. "Cantilever (8)": cantilevers and propped cantilevers, in button order.
-std::vector<shell::CaseDef> fixedEndCases();
-// "Cantilever (9)" .. "Cantilever (21)": single spans, simply supported and fixed at both ends.
-std::vector<shell::CaseDef> spanCases();
+// "Cantilever (1)" .. "Cantilever (21)" in button order: cantilevers and propped cantilevers
+// (1 to 8), then single spans, simply supported and fixed at both ends (9 to 21).
+std::vector<shell::CaseDef> cantileverCases();
 
 namespace sketches {
 using Inputs = std::vector<double>;

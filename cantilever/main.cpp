@@ -1,3 +1,3 @@
-#include "cantilever.h"
-#include "calculatorwindow.h"
+#include "cantilever/cantilever.h"
+#include "shell/qt/calculatorwindow.h"
 int main(int argc, char **argv) { return shell::runCalculator(argc, argv, cantilever::program()); }

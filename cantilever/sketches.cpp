@@ -4,7 +4,7 @@
 // lines stacked below. A single-span case reports on two spans under the same load, so its
 // picture shows the simply supported span above the span fixed at both ends.
 
-#include "catalogue_parts.h"
+#include "cantilever/catalogue_parts.h"
 
 #include <functional>
 #include <string>

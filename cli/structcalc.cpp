@@ -1,8 +1,8 @@
-#include "structcalc.h"
+#include "cli/structcalc.h"
 
-#include "numbertext.h"
-#include "programs.h"
-#include "shellmodel.h"
+#include "shell/core/numbertext.h"
+#include "registry/registry.h"
+#include "shell/core/shellmodel.h"
 
 #include <charconv>
 #include <cmath>
@@ -13,11 +13,15 @@ namespace structcalc {
 
 namespace {
 
-const char *const Usage =
-    "usage: structcalc PROGRAM CASE [NAME=VALUE ...] [--unit mm|cm|m] [--raw] [--json]\n"
-    "       structcalc --list [PROGRAM]\n"
-    "PROGRAM is Beams, cantilever, Rahmen, buckling or Profilor; CASE the number of its case button;\n"
-    "NAME an input caption as the window shows it (l is the span, I the second moment).\n";
+std::string usageText()
+{
+    return "usage: structcalc PROGRAM CASE [NAME=VALUE ...] [--unit mm|cm|m] [--raw] [--json]\n"
+           "       structcalc --list [PROGRAM]\n"
+           "PROGRAM is " +
+           registry::namesInWords() +
+           "; CASE the number of its case button;\n"
+           "NAME an input caption as the window shows it (l is the span, I the second moment).\n";
+}
 
 // The command line has no window: nothing to beep, copy, pick or open.
 class QuietPlatform : public shell::Platform
@@ -43,7 +47,7 @@ struct Request {
 
 int usage(std::ostream &err, const std::string &problem)
 {
-    err << "structcalc: " << problem << "\n" << Usage;
+    err << "structcalc: " << problem << "\n" << usageText();
     return UsageError;
 }
 
@@ -135,7 +139,7 @@ int parse(const std::vector<std::string> &args, Request &request, std::ostream &
     }
     if (positional.size() < 2)
         return usage(err, positional.empty() ? "no program given" : "no case number given");
-    request.program = findProgram(positional[0]);
+    request.program = registry::find(positional[0]);
     if (!request.program)
         return usage(err, "unknown program '" + positional[0] + "'");
     int number = 0;
@@ -193,18 +197,18 @@ int run(const std::vector<std::string> &args, std::ostream &out, std::ostream &e
         if (args.size() > 2)
             return usage(err, "--list takes at most one program");
         if (args.size() == 2) {
-            const shell::Program *program = findProgram(args[1]);
+            const shell::Program *program = registry::find(args[1]);
             if (!program)
                 return usage(err, "unknown program '" + args[1] + "'");
             list(out, *program);
         } else {
-            for (const shell::Program *program : programs())
+            for (const shell::Program *program : registry::programs())
                 list(out, *program);
         }
         return Computed;
     }
     if (!args.empty() && (args[0] == "--help" || args[0] == "-h")) {
-        out << Usage;
+        out << usageText();
         return Computed;
     }
 

@@ -1,18 +1,24 @@
-# Compile settings shared by every target: warnings as errors, Qt's strict string defines,
-# and the sanitizers when asked for.
+# Compile settings shared by every target: warnings, Qt's strict string defines, and the
+# sanitizers when asked for. Warnings become errors through CMAKE_COMPILE_WARNING_AS_ERROR (on
+# in the presets and the test command, off for a packager's build).
 add_library(structcalc_settings INTERFACE)
 target_compile_options(structcalc_settings INTERFACE
-    -Wall -Wextra -Wpedantic -Wshadow -Wold-style-cast -Wnon-virtual-dtor -Werror)
+    -Wall -Wextra -Wpedantic -Wshadow -Wold-style-cast -Wnon-virtual-dtor)
 target_compile_definitions(structcalc_settings INTERFACE
     QT_NO_CAST_FROM_ASCII QT_USE_QSTRINGBUILDER QT_NO_NARROWING_CONVERSIONS_IN_CONNECT)
+# Every header is included by its library's folder: "shell/core/expr.h", "beams/beams.h".
+target_include_directories(structcalc_settings INTERFACE ${PROJECT_SOURCE_DIR})
 if(STRUCTCALC_SANITIZE)
-    target_compile_options(structcalc_settings INTERFACE -fsanitize=address,undefined -fno-sanitize-recover=undefined -fno-omit-frame-pointer)
+    target_compile_options(structcalc_settings INTERFACE
+        -fsanitize=address,undefined -fno-sanitize-recover=undefined -fno-omit-frame-pointer)
     target_link_options(structcalc_settings INTERFACE -fsanitize=address,undefined)
 endif()
 
-# Every test executable runs without a display and in a UTF-8 locale.
+# Every test executable runs without a display and in a UTF-8 locale. Test names carry no
+# printed parameter values: every parameterised suite names its instances itself.
 function(structcalc_add_tests target)
     gtest_discover_tests(${target}
+        NO_PRETTY_VALUES
         PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LC_ALL=C.UTF-8"
         DISCOVERY_TIMEOUT 60)
 endfunction()

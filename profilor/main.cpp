@@ -1,4 +1,4 @@
-#include "calculatorwindow.h"
-#include "profilor.h"
+#include "shell/qt/calculatorwindow.h"
+#include "profilor/profilor.h"
 
 int main(int argc, char **argv) { return shell::runCalculator(argc, argv, profilor::program()); }

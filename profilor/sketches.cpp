@@ -3,7 +3,7 @@
 // that make no drawable section (zero, negative, out of proportion) fall back to the start
 // values, so the picture always shows a clean standard outline.
 
-#include "profilor.h"
+#include "profilor/catalogue_parts.h"
 
 #include <algorithm>
 #include <cmath>

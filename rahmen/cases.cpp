@@ -1,112 +1,264 @@
-// The Rahmen program value: titles, layout, unit captions of the result rows, the input notes
-// and the Reset and unit-change rules around the ten frame cases of formulas.cpp.
+// The ten portal frame cases, each written as its formula table.
+//
+// Sign rules shared by all cases: a bending moment is positive when it puts the inside face of
+// the frame in tension (a downward load on the beam gives negative corner moments MB, MC); a
+// horizontal reaction under a downward load on the beam is the inward thrust, given positive.
+// Under a horizontal load (cases 2, 4, 7, 9) VA and VD are given as the same positive value
+// although one of them acts downward, and HA and HD are both given positive.
+//
+// Every case rejects a column height or a span that is not positive, and I1 = 0, since the
+// stiffness ratio divides by it. Loads may be zero or negative.
+//
+// Worked example, case 1 with w = 1000, h = l = 100, I1 = I2 = 833 (k = 1):
+// MB = MC = −(1000 · 100²) / (4 · 5) = −500000, VA = VD = 50000, HA = HD = 5000.
 
-#include "rahmen.h"
-
-#include "frames.h"
-#include "numbertext.h"
-#include "unitcaptions.h"
-
-#include <string>
-#include <vector>
+#include "rahmen/catalogue_parts.h"
 
 namespace rahmen {
 
+using shell::Expr;
+using shell::named;
+
 namespace {
 
-// UnitLabel: reactions ("V", "H") are forces in N, moments ("M") in N times the length unit.
-std::string unitLabel(const std::string &caption, int /*row*/, int unitSystem)
+// Sketch hook of a case: the drawing depends on the load and the feet only.
+shell::SketchFunction drawn(shell::Sketch (*drawing)(Feet), Feet feet)
 {
-    const std::string first = shell::symbolInitial(caption);
-    if (first == "V" || first == "H")
-        return "N";
-    if (first == "M")
-        return shell::unitCaption(unitSystem, shell::UnitKind::Moment);
-    return {};
+    return [drawing, feet](const std::vector<double> &) { return drawing(feet); };
 }
 
-// ShowInputNotes: one line for each input that carries a load or a second moment, in input
-// order, the input's caption followed by the note and its unit: "w : 荷重 N/mm",
-// "I1 : 断面2次モーメント mm^4".
-std::vector<std::string> inputNotes(const std::vector<std::string> &captions, int unitSystem)
+// The stiffness ratio of beam to column, k = (I2 / I1) · (h / l).
+Expr stiffnessRatio(const Expr &I1, const Expr &I2, const Expr &h, const Expr &l)
 {
-    const std::string pointLoad = std::string(" : 荷重 ") + "N";
-    const std::string secondMoment = " : 断面2次モーメント " + shell::unitCaption(unitSystem, shell::UnitKind::SecondMoment);
-    const std::string lineLoad = " : 荷重 " + shell::unitCaption(unitSystem, shell::UnitKind::LineLoad);
-    std::vector<std::string> lines;
-    for (const std::string &caption : captions) {
-        const std::string key = shell::upperCase(caption);
-        if (key == "P")
-            lines.push_back(caption + pointLoad);
-        else if (key == "I" || key == "I1" || key == "I2")
-            lines.push_back(caption + secondMoment);
-        else if (key == "W" || key == "W1" || key == "W2")
-            lines.push_back(caption + lineLoad);
-    }
-    return lines;
+    return named("k", (I2 / I1) * (h / l));
 }
 
-shell::Program build()
+shell::CaseDef case1()
 {
-    shell::Program p;
-    p.name = "Rahmen";
-    p.windowTitle = "Rahmen";
-    p.titleLine0 = "Rahmen  properties of Beam Compute tool ";
-    p.titleLine1 = "Rahmen  Program version 1.0     Reference :";
-    p.windowWidth = 14000;
-    p.windowHeight = 11000;
+    shell::CaseBuilder frame("Rahmen (1)");
+    const Expr w = frame.input("w", 1000, 100), h = frame.input("h", 100, 1), l = frame.input("l", 100, 1);
+    const Expr I1 = frame.input("I1", 833, 10), I2 = frame.input("I2", 833, 10);
+    frame.rejectWhen((h <= 0) || (l <= 0) || (I1 == 0));
+    const Expr k = stiffnessRatio(I1, I2, h, l);
+    const Expr M = named("M", (-(w * shell::pow(l, 2))) / (4 * ((2 * k) + 3)));
+    frame.row("モーメント (MB)", M);
+    frame.row("モーメント (MC)", M);
+    const Expr VA = frame.row("鉛直反力 (VA)", (w * l) / 2);
+    frame.row("鉛直反力 (VD)", VA);
+    const Expr HA = frame.row("水平反力 (HA)", (-M) / h);
+    frame.row("水平反力 (HD)", HA);
+    frame.sketch(drawn(uniformLoadOnBeam, Feet::Pinned));
+    return frame.build();
+}
 
-    shell::LayoutGroup g;
-    g.pictureTop = 2000;
-    g.pictureLeft = 2600;
-    g.frameTop = 2000;
-    g.frameLeft = 4800;
-    g.command2Top = 2100;
-    // Reset stands beside the input frame, which the shell sizes from this position: room for
-    // caption, value, scroll bar and step of every input row.
-    g.command2Left = 9300;
-    p.groups = {g};
-    p.pictureWidth = 2100;  // up to the input frame
-    p.pictureHeight = 2400;
-    p.frame2Left = 2400;
-    p.chartLeft = 2200;
-    p.chartWidth = 9500;
-    p.frame2Height = shell::heightsByRows(2550, 2160, 1710, 1710, 1710);
+shell::CaseDef case2()
+{
+    shell::CaseBuilder frame("Rahmen (2)");
+    const Expr P = frame.input("P", 1000, 100), h = frame.input("h", 100, 1), l = frame.input("l", 100, 1);
+    const Expr I1 = frame.input("I1", 833, 10);
+    frame.input("I2", 833, 10);
+    // The symmetric frame shares a load at B equally between its feet whatever its sections
+    // are; I1 = 0 is still refused, as in every other case.
+    frame.rejectWhen((h <= 0) || (l <= 0) || (I1 == 0));
+    frame.row("モーメント (MB)", (P * h) / 2);
+    frame.row("モーメント (MC)", -((P * h) / 2));
+    const Expr VA = frame.row("鉛直反力 (VA)", (P * h) / l);
+    frame.row("鉛直反力 (VD)", VA);
+    const Expr HA = frame.row("水平反力 (HA)", P / 2);
+    frame.row("水平反力 (HD)", HA);
+    frame.sketch(drawn(horizontalLoadAtB, Feet::Pinned));
+    return frame.build();
+}
 
-    p.cases = frameCases();
+shell::CaseDef case3()
+{
+    shell::CaseBuilder frame("Rahmen (3)");
+    const Expr P = frame.input("P", 1000, 100), h = frame.input("h", 100, 1), l = frame.input("l", 100, 1);
+    const Expr a = frame.input("a", 30, 1), b = frame.input("b", 70, 1);
+    const Expr I1 = frame.input("I1", 833, 10), I2 = frame.input("I2", 833, 10);
+    frame.rejectWhen((h <= 0) || (l <= 0) || (a <= 0) || (b <= 0) || (I1 == 0));
+    const Expr k = stiffnessRatio(I1, I2, h, l);
+    const Expr M = named("M", (-(((P * a) * b) / l)) * (3 / (2 * ((2 * k) + 3))));
+    frame.row("モーメント (MB)", M);
+    frame.row("モーメント (MC)", M);
+    frame.row("鉛直反力 (VA)", (P * b) / l);
+    frame.row("鉛直反力 (VD)", (P * a) / l);
+    const Expr HA = frame.row("水平反力 (HA)", (-M) / h);
+    frame.row("水平反力 (HD)", HA);
+    frame.sketch(drawn(pointLoadOnBeam, Feet::Pinned));
+    return frame.build();
+}
 
-    p.unitLabel = unitLabel;
-    std::vector<std::vector<std::string>> captions;
-    for (const shell::CaseDef &c : p.cases) {
-        std::vector<std::string> inputs;
-        for (const shell::InputDef &input : c.inputs)
-            inputs.push_back(input.caption);
-        captions.push_back(inputs);
-    }
-    p.notes = [captions](int caseIndex, int unitSystem) {
-        return inputNotes(captions[static_cast<std::size_t>(caseIndex)], unitSystem);
-    };
+shell::CaseDef case4()
+{
+    shell::CaseBuilder frame("Rahmen (4)");
+    const Expr w = frame.input("w", 1000, 100), h = frame.input("h", 100, 1), l = frame.input("l", 100, 1);
+    const Expr I1 = frame.input("I1", 833, 10), I2 = frame.input("I2", 833, 10);
+    frame.rejectWhen((h <= 0) || (l <= 0) || (I1 == 0));
+    const Expr k = stiffnessRatio(I1, I2, h, l);
+    const Expr q = named("q", k / (2 * ((2 * k) + 3)));
+    const Expr W = named("W", (w * shell::pow(h, 2)) / 4);
+    frame.row("モーメント (MB)", W * ((-q) + 1));
+    const Expr MC = frame.row("モーメント (MC)", W * ((-q) - 1));
+    const Expr VA = frame.row("鉛直反力 (VA)", (w * shell::pow(h, 2)) / (2 * l));
+    frame.row("鉛直反力 (VD)", VA);
+    // The thrust at D follows from the unloaded right column; A takes the rest of w · h.
+    const Expr HD = named("HD", (-MC) / h);
+    frame.row("水平反力 (HA)", (w * h) - HD);
+    frame.row("水平反力 (HD)", HD);
+    frame.sketch(drawn(uniformLoadOnColumn, Feet::Pinned));
+    return frame.build();
+}
 
-    // A length unit change scales the loads; lengths and second moments keep their numbers.
-    p.unitChange = shell::UnitChange::Convert;
-    p.unitBearingCaptions = {"E", "P", "w", "M"};
-    // Reset writes the stored start numbers back as they are, in every unit system (no case
-    // has a modulus "E", the only input Reset would scale).
-    p.resetWrite = shell::ResetWrite::General;
-    p.startupReset = shell::StartupReset::EveryCase;
+shell::CaseDef case5()
+{
+    shell::CaseBuilder frame("Rahmen (5)");
+    const Expr P = frame.input("P", 1000, 100), h = frame.input("h", 100, 1), l = frame.input("l", 100, 1);
+    const Expr a = frame.input("a", 70, 1), c = frame.input("c", 30, 1);
+    const Expr I1 = frame.input("I1", 833, 10), I2 = frame.input("I2", 833, 10);
+    frame.rejectWhen((h <= 0) || (l <= 0) || (a <= 0) || (c <= 0) || (I1 == 0));
+    const Expr k = stiffnessRatio(I1, I2, h, l);
+    const Expr S = named("S", (((3 * shell::pow(a / h, 2)) - 1) * k) / ((2 * k) + 3));
+    frame.row("モーメント (MB)", ((P * c) / 2) * (S + 1));
+    const Expr MC = frame.row("モーメント (MC)", ((P * c) / 2) * (S - 1));
+    const Expr H = named("H", (-MC) / h);
+    // Just below and just above the bracket: the moment jumps by the bracket moment P · c.
+    frame.row("モーメント (MEA)", (-H) * a);
+    frame.row("モーメント (MEB)", (P * c) - (H * a));
+    frame.row("鉛直反力 (VA)", P - ((P * c) / l));
+    frame.row("鉛直反力 (VD)", (P * c) / l);
+    frame.row("水平反力 (HA)", H);
+    frame.row("水平反力 (HD)", H);
+    frame.sketch(drawn(bracketLoad, Feet::Pinned));
+    return frame.build();
+}
 
-    p.helpFile = "Rahmen.pdf";
-    p.helpMessageTitle = "Message";
-    p.errorPrefix = "Error: ";
-    return p;
+shell::CaseDef case6()
+{
+    shell::CaseBuilder frame("Rahmen (6)");
+    const Expr w = frame.input("w", 1000, 100), h = frame.input("h", 100, 1), l = frame.input("l", 100, 1);
+    const Expr I1 = frame.input("I1", 833, 10), I2 = frame.input("I2", 833, 10);
+    frame.rejectWhen((h <= 0) || (l <= 0) || (I1 == 0));
+    const Expr k = stiffnessRatio(I1, I2, h, l);
+    const Expr M1 = named("M1", (w * shell::pow(l, 2)) / (12 * (k + 2)));
+    frame.row("モーメント (MA)", M1);
+    frame.row("モーメント (MB)", -2 * M1);
+    frame.row("モーメント (MC)", -2 * M1);
+    frame.row("モーメント (MD)", M1);
+    const Expr VA = frame.row("鉛直反力 (VA)", (w * l) / 2);
+    frame.row("鉛直反力 (VD)", VA);
+    const Expr HA = frame.row("水平反力 (HA)", (3 * M1) / h);
+    frame.row("水平反力 (HD)", HA);
+    frame.sketch(drawn(uniformLoadOnBeam, Feet::Fixed));
+    return frame.build();
+}
+
+shell::CaseDef case7()
+{
+    shell::CaseBuilder frame("Rahmen (7)");
+    const Expr P = frame.input("P", 1000, 100), h = frame.input("h", 100, 1), l = frame.input("l", 100, 1);
+    const Expr I1 = frame.input("I1", 833, 10), I2 = frame.input("I2", 833, 10);
+    frame.rejectWhen((h <= 0) || (l <= 0) || (I1 == 0));
+    const Expr k = stiffnessRatio(I1, I2, h, l);
+    const Expr D = named("D", (6 * k) + 1);
+    const Expr F = named("F", (P * h) / 2);
+    frame.row("モーメント (MA)", -(F * (((3 * k) + 1) / D)));
+    const Expr MB = frame.row("モーメント (MB)", F * ((3 * k) / D));
+    frame.row("モーメント (MC)", -MB);
+    frame.row("モーメント (MD)", F * (((3 * k) + 1) / D));
+    const Expr VA = frame.row("鉛直反力 (VA)", (2 * MB) / l);
+    frame.row("鉛直反力 (VD)", VA);
+    const Expr HA = frame.row("水平反力 (HA)", P / 2);
+    frame.row("水平反力 (HD)", HA);
+    frame.sketch(drawn(horizontalLoadAtB, Feet::Fixed));
+    return frame.build();
+}
+
+shell::CaseDef case8()
+{
+    shell::CaseBuilder frame("Rahmen (8)");
+    const Expr P = frame.input("P", 1000, 100), h = frame.input("h", 100, 1), l = frame.input("l", 100, 1);
+    const Expr a = frame.input("a", 30, 1), b = frame.input("b", 70, 1);
+    const Expr I1 = frame.input("I1", 833, 10), I2 = frame.input("I2", 833, 10);
+    frame.rejectWhen((h <= 0) || (l <= 0) || (a <= 0) || (b <= 0) || (I1 == 0));
+    const Expr k = stiffnessRatio(I1, I2, h, l);
+    const Expr Q = named("Q", ((P * a) * b) / l);
+    // The part of the corner moments due to the load standing off mid-span.
+    const Expr delta = named("δ", ((b / l) - (a / l)) / (2 * ((6 * k) + 1)));
+    frame.row("モーメント (MA)", Q * ((1 / (2 * (k + 2))) - delta));
+    frame.row("モーメント (MB)", -(Q * ((1 / (k + 2)) + delta)));
+    frame.row("モーメント (MC)", (-Q) * ((1 / (k + 2)) - delta));
+    frame.row("モーメント (MD)", Q * ((1 / (2 * (k + 2))) + delta));
+    const Expr VA = frame.row("鉛直反力 (VA)", (P * (b / l)) * (1 + (((a / l) * ((b / l) - (a / l))) / ((6 * k) + 1))));
+    frame.row("鉛直反力 (VD)", P - VA);
+    const Expr HA = frame.row("水平反力 (HA)", (((3 * P) * a) * b) / (((2 * l) * h) * (k + 2)));
+    frame.row("水平反力 (HD)", HA);
+    frame.sketch(drawn(pointLoadOnBeam, Feet::Fixed));
+    return frame.build();
+}
+
+shell::CaseDef case9()
+{
+    shell::CaseBuilder frame("Rahmen (9)");
+    const Expr w = frame.input("w", 1000, 100), h = frame.input("h", 100, 1), l = frame.input("l", 100, 1);
+    const Expr I1 = frame.input("I1", 833, 10), I2 = frame.input("I2", 833, 10);
+    frame.rejectWhen((h <= 0) || (l <= 0) || (I1 == 0));
+    const Expr k = stiffnessRatio(I1, I2, h, l);
+    const Expr W = named("W", (w * shell::pow(h, 2)) / 4);
+    // Symmetric (T1, T3) and antisymmetric (T2, T4) parts of the corner and foot moments.
+    const Expr T1 = named("T1", (-(k + 3)) / (6 * (k + 2)));
+    const Expr T2 = named("T2", ((4 * k) + 1) / ((6 * k) + 1));
+    const Expr T3 = named("T3", (-k) / (6 * (k + 2)));
+    const Expr T4 = named("T4", (2 * k) / ((6 * k) + 1));
+    frame.row("モーメント (MA)", W * (T1 - T2));
+    frame.row("モーメント (MB)", W * (T3 + T4));
+    frame.row("モーメント (MC)", W * (T3 - T4));
+    frame.row("モーメント (MD)", W * (T1 + T2));
+    const Expr VA = frame.row("鉛直反力 (VA)", ((w * shell::pow(h, 2)) * k) / (l * ((6 * k) + 1)));
+    frame.row("鉛直反力 (VD)", VA);
+    // The foot D takes this share of w · h; A takes the rest.
+    const Expr HD = named("HD", ((w * h) * ((2 * k) + 3)) / (8 * (k + 2)));
+    frame.row("水平反力 (HA)", (w * h) - HD);
+    frame.row("水平反力 (HD)", HD);
+    frame.sketch(drawn(uniformLoadOnColumn, Feet::Fixed));
+    return frame.build();
+}
+
+shell::CaseDef case10()
+{
+    shell::CaseBuilder frame("Rahmen (10)");
+    const Expr P = frame.input("P", 1000, 100), h = frame.input("h", 100, 1), l = frame.input("l", 100, 1);
+    const Expr a = frame.input("a", 70, 1), b = frame.input("b", 30, 1), c = frame.input("c", 30, 1);
+    const Expr I1 = frame.input("I1", 833, 10), I2 = frame.input("I2", 833, 10);
+    frame.rejectWhen((h <= 0) || (l <= 0) || (a <= 0) || (b <= 0) || (c <= 0) || (I1 == 0));
+    const Expr k = stiffnessRatio(I1, I2, h, l);
+    const Expr Pc = named("Pc", P * c);
+    const Expr X1 =
+        named("X1", (Pc / (2 * (k + 2))) * ((1 + (k * (2 * (b / h)))) - ((k + 1) * (3 * shell::pow(b / h, 2)))));
+    const Expr X2 = named("X2", (((Pc * k) * (a / h)) * ((3 * (a / h)) - 2)) / (2 * (k + 2)));
+    const Expr X3 = named("X3", ((((3 * P) * c) * k) * (a / h)) / ((6 * k) + 1));
+    const Expr MA = frame.row("モーメント (MA)", X1 - ((Pc / 2) - X3));
+    frame.row("モーメント (MB)", X2 + X3);
+    frame.row("モーメント (MC)", X2 - X3);
+    frame.row("モーメント (MD)", X1 + ((Pc / 2) - X3));
+    const Expr H = named("H", (Pc / (2 * h)) + ((X1 - X2) / h));
+    // Just below and just above the bracket: the moment jumps by the bracket moment P · c.
+    const Expr MEA = frame.row("モーメント (MEA)", MA - (H * a));
+    frame.row("モーメント (MEB)", MEA + Pc);
+    const Expr VD = named("VD", (2 * X3) / l);
+    frame.row("鉛直反力 (VA)", P - VD);
+    frame.row("鉛直反力 (VD)", VD);
+    frame.row("水平反力 (HA)", H);
+    frame.row("水平反力 (HD)", H);
+    frame.sketch(drawn(bracketLoad, Feet::Fixed));
+    return frame.build();
 }
 
 } // namespace
 
-const shell::Program &program()
+std::vector<shell::CaseDef> frameCases()
 {
-    static const shell::Program value = build();
-    return value;
+    return {case1(), case2(), case3(), case4(), case5(), case6(), case7(), case8(), case9(), case10()};
 }
 
 } // namespace rahmen

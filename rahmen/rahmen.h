@@ -4,7 +4,7 @@
 // height h and second moment I1, one beam of span l and second moment I2) with pinned or
 // fixed feet under ten standard loads.
 
-#include "catalogue.h"
+#include "shell/core/catalogue.h"
 
 namespace rahmen {
 

@@ -2,7 +2,7 @@
 // its load in place, the dimension letters and the members' second moments I1 (columns) and
 // I2 (beam). Symbolic, not to scale: every case uses the same frame of span 100 and height 70.
 
-#include "frames.h"
+#include "rahmen/catalogue_parts.h"
 
 namespace rahmen {
 

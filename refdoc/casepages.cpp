@@ -1,7 +1,7 @@
-#include "casepages.h"
+#include "refdoc/casepages.h"
 
-#include "casetext.h"
-#include "sketchpainter.h"
+#include "refdoc/casetext.h"
+#include "shell/qt/sketchpainter.h"
 
 #include <QFontMetricsF>
 #include <QPainter>

@@ -1,6 +1,6 @@
-#include "casetext.h"
+#include "refdoc/casetext.h"
 
-#include "numbertext.h"
+#include "shell/core/numbertext.h"
 
 #include <QString>
 

@@ -9,7 +9,7 @@
 //     caption "反力 (RA)", unit "N", symbol "RA", formula "(P × (l − a)) / l",
 //     worked "(100 × (100 − 30)) / 100", value "70", shown "7.000e+01".
 
-#include "catalogue.h"
+#include "shell/core/catalogue.h"
 
 #include <string>
 #include <vector>

@@ -1,13 +1,12 @@
 // refdoc: writes the reference document that Help opens beside a program.
 //
-//     refdoc Beams build/beams/Beams.pdf     one program; the file name must be its help file
-//     refdoc --all DIR                       every program, each under its help file's name
+//     refdoc Beams build/beams/Beams.pdf     the file name must be the program's help file
 //
 // Runs without a display (the offscreen platform is chosen where none is set).
 
-#include "referencedocument.h"
+#include "refdoc/referencedocument.h"
+#include "registry/registry.h"
 
-#include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
 
@@ -17,7 +16,7 @@ namespace {
 
 int usage()
 {
-    std::fprintf(stderr, "usage: refdoc PROGRAM OUTPUT.pdf\n       refdoc --all DIRECTORY\n");
+    std::fprintf(stderr, "usage: refdoc PROGRAM OUTPUT.pdf\n");
     return 2;
 }
 
@@ -40,17 +39,7 @@ int main(int argc, char **argv)
     if (args.size() != 2)
         return usage();
 
-    if (args[0] == QStringLiteral("--all")) {
-        const QDir folder(args[1]);
-        if (!folder.mkpath(QStringLiteral(".")))
-            return usage();
-        bool ok = true;
-        for (const shell::Program *program : refdoc::documentedPrograms())
-            ok = write(*program, folder.filePath(QString::fromStdString(program->helpFile))) && ok;
-        return ok ? 0 : 1;
-    }
-
-    const shell::Program *program = refdoc::findProgram(args[0].toStdString());
+    const shell::Program *program = registry::find(args[0].toStdString());
     if (!program) {
         std::fprintf(stderr, "refdoc: no program named %s\n", qPrintable(args[0]));
         return 2;

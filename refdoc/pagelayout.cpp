@@ -1,4 +1,4 @@
-#include "pagelayout.h"
+#include "refdoc/pagelayout.h"
 
 #include <QFontMetricsF>
 #include <QPainter>

@@ -1,20 +1,13 @@
-#include "referencedocument.h"
+#include "refdoc/referencedocument.h"
 
-#include "beams.h"
-#include "buckling.h"
-#include "cantilever.h"
-#include "casepages.h"
-#include "pagelayout.h"
-#include "profilor.h"
-#include "rahmen.h"
+#include "refdoc/casepages.h"
+#include "refdoc/pagelayout.h"
 
 #include <QFileInfo>
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
 
-#include <algorithm>
-#include <cctype>
 #include <memory>
 
 namespace refdoc {
@@ -25,29 +18,7 @@ namespace {
 // placed exactly.
 constexpr int Resolution = 600;
 
-std::string lower(std::string text)
-{
-    std::transform(text.begin(), text.end(), text.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return text;
-}
-
 }  // namespace
-
-const std::vector<const shell::Program *> &documentedPrograms()
-{
-    static const std::vector<const shell::Program *> all{&beams::program(), &cantilever::program(), &rahmen::program(),
-                                                         &buckling::program(), &profilor::program()};
-    return all;
-}
-
-const shell::Program *findProgram(const std::string &name)
-{
-    for (const shell::Program *program : documentedPrograms())
-        if (lower(program->name) == lower(name))
-            return program;
-    return nullptr;
-}
 
 WriteResult writeReference(const shell::Program &program, const QString &path)
 {

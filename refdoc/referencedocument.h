@@ -8,7 +8,7 @@
 //
 // Painting needs a QGuiApplication (the offscreen platform will do).
 
-#include "catalogue.h"
+#include "shell/core/catalogue.h"
 
 #include <QString>
 
@@ -16,12 +16,6 @@
 #include <vector>
 
 namespace refdoc {
-
-// The five programs, in the order of the family.
-const std::vector<const shell::Program *> &documentedPrograms();
-// The program started as `name` ("Beams", "profilor", ...), compared without regard to case;
-// nullptr when there is none.
-const shell::Program *findProgram(const std::string &name);
 
 struct WriteResult {
     bool ok = false;

@@ -3,8 +3,8 @@
 // Evaluating a beam case by input caption and result symbol, outside any window:
 //     value(16, {{"a", 50}, {"x", 50}}, "Mx")  ->  the mid-span moment of "Beam (17)"
 
-#include "beams.h"
-#include "numbertext.h"
+#include "beams/beams.h"
+#include "shell/core/numbertext.h"
 
 #include <gtest/gtest.h>
 

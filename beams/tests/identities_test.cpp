@@ -1,7 +1,7 @@
 // Equilibrium of the reactions, the piecewise moment and shear rows in each part of the span,
 // and the fixed-end and propped-cantilever classics at mid-span.
 
-#include "beamstest.h"
+#include "beams/tests/beamstest.h"
 
 #include <algorithm>
 #include <cmath>

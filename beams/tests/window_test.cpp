@@ -1,9 +1,9 @@
 // Beams in a whole window without a display: entry checks with the field number, results
 // that cannot be computed, the legend lines, the length unit change and Reset.
 
-#include "beamstest.h"
-#include "recordingplatform.h"
-#include "shellmodel.h"
+#include "beams/tests/beamstest.h"
+#include "shell/core/testing/recordingplatform.h"
+#include "shell/core/shellmodel.h"
 
 #include <set>
 

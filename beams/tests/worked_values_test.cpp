@@ -2,7 +2,7 @@
 // worked examples, and hand calculations (statics, handbook deflections) for the cases
 // without one.
 
-#include "beamstest.h"
+#include "beams/tests/beamstest.h"
 
 namespace beams::testing {
 namespace {

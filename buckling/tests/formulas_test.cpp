@@ -1,8 +1,8 @@
 // The column formulas outside any window: worked values, σk = Pk / A, the entry checks, and
 // the empirical lines against the Euler hyperbola where they hand over.
 
-#include "buckling.h"
-#include "numbertext.h"
+#include "buckling/buckling.h"
+#include "shell/core/numbertext.h"
 
 #include <gtest/gtest.h>
 

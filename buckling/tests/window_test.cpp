@@ -1,10 +1,10 @@
 // The buckling window driven through the shell model: the two layout groups, the negative
 // empirical stress, the slenderness note, the unit change of E and Reset.
 
-#include "buckling.h"
-#include "numbertext.h"
-#include "recordingplatform.h"
-#include "shellmodel.h"
+#include "buckling/buckling.h"
+#include "shell/core/numbertext.h"
+#include "shell/core/testing/recordingplatform.h"
+#include "shell/core/shellmodel.h"
 
 #include <gtest/gtest.h>
 

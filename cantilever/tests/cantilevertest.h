@@ -3,8 +3,8 @@
 // Helpers for the cantilever tests: run a case at its start values with some inputs changed,
 // and read its rows by symbol.
 
-#include "cantilever.h"
-#include "numbertext.h"
+#include "cantilever/cantilever.h"
+#include "shell/core/numbertext.h"
 
 #include <map>
 #include <stdexcept>

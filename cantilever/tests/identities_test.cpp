@@ -1,7 +1,7 @@
 // Identities the results obey for any input: equilibrium, symmetry, limits, and the same load
 // described from either end.
 
-#include "cantilevertest.h"
+#include "cantilever/tests/cantilevertest.h"
 
 #include <gtest/gtest.h>
 

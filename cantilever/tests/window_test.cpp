@@ -1,9 +1,9 @@
 // The program in a window without a display: legend lines, the entry error message, the
 // length unit change and Reset.
 
-#include "cantilevertest.h"
-#include "recordingplatform.h"
-#include "shellmodel.h"
+#include "cantilever/tests/cantilevertest.h"
+#include "shell/core/testing/recordingplatform.h"
+#include "shell/core/shellmodel.h"
 
 #include <gtest/gtest.h>
 

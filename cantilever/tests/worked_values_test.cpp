@@ -1,7 +1,7 @@
 // Every case at its start values, shown as the window shows them ("#.000e+00"), a few hand
 // calculations with small whole numbers, and the entry checks.
 
-#include "cantilevertest.h"
+#include "cantilever/tests/cantilevertest.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "structcalc.h"
+#include "cli/structcalc.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
-#include "profilor.h"
-#include "recordingplatform.h"
-#include "shellmodel.h"
+#include "profilor/profilor.h"
+#include "shell/core/testing/recordingplatform.h"
+#include "shell/core/shellmodel.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
 // Physics of the frame cases: every frame in equilibrium under its load, the bracket's moment
 // jump, sign reversal under a reversed load, and the entry checks.
 
-#include "numbertext.h"
-#include "rahmen.h"
+#include "shell/core/numbertext.h"
+#include "rahmen/rahmen.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,9 @@
 // The Rahmen window: the worked results of every case at its start values, input notes, the
 // length unit change and Reset.
 
-#include "rahmen.h"
-#include "recordingplatform.h"
-#include "shellmodel.h"
+#include "rahmen/rahmen.h"
+#include "shell/core/testing/recordingplatform.h"
+#include "shell/core/shellmodel.h"
 
 #include <gtest/gtest.h>
 

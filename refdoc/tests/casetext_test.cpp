@@ -1,4 +1,4 @@
-#include "casetext.h"
+#include "refdoc/casetext.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,5 @@
-#include "referencedocument.h"
+#include "refdoc/referencedocument.h"
+#include "registry/registry.h"
 
 #include "programpaths.h"
 
@@ -140,24 +141,14 @@ std::string programName(const ::testing::TestParamInfo<const shell::Program *> &
     return program.param->name;
 }
 
-INSTANTIATE_TEST_SUITE_P(refdoc, Reference, ::testing::ValuesIn(refdoc::documentedPrograms()), programName);
-
-TEST(refdoc, EveryProgramIsDocumentedUnderItsOwnName)
-{
-    for (const shell::Program *program : refdoc::documentedPrograms()) {
-        EXPECT_EQ(refdoc::findProgram(program->name), program);
-        EXPECT_FALSE(program->helpFile.empty()) << program->name;
-    }
-    EXPECT_EQ(refdoc::findProgram("profilor"), refdoc::findProgram("Profilor"));
-    EXPECT_EQ(refdoc::findProgram("Frames"), nullptr);
-}
+INSTANTIATE_TEST_SUITE_P(refdoc, Reference, ::testing::ValuesIn(registry::programs()), programName);
 
 TEST(refdoc, AFolderThatCannotBeWrittenIsReported)
 {
     QTemporaryDir folder;
     ASSERT_TRUE(folder.isValid());
     const QString path = folder.filePath(QStringLiteral("missing/Beams.pdf"));
-    const refdoc::WriteResult result = refdoc::writeReference(*refdoc::documentedPrograms().front(), path);
+    const refdoc::WriteResult result = refdoc::writeReference(*registry::programs().front(), path);
     EXPECT_FALSE(result.ok);
     EXPECT_FALSE(result.error.isEmpty());
 }
@@ -166,7 +157,7 @@ TEST(refdoc, AFolderThatCannotBeWrittenIsReported)
 TEST(refdoc, BuildTreeDocumentLiesBesideEachProgram)
 {
     for (const auto &[name, executable] : ProgramPaths) {
-        const shell::Program *program = refdoc::findProgram(name);
+        const shell::Program *program = registry::find(name);
         ASSERT_NE(program, nullptr) << name;
         const QString document = QFileInfo(QString::fromUtf8(executable)).dir().filePath(q(program->helpFile));
         EXPECT_TRUE(readAll(document).startsWith("%PDF-")) << document.toStdString();

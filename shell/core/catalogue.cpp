@@ -1,6 +1,6 @@
-#include "catalogue.h"
+#include "shell/core/catalogue.h"
 
-#include "numbertext.h"
+#include "shell/core/numbertext.h"
 
 #include <algorithm>
 

@@ -4,8 +4,8 @@
 // rows with their formulas, sketch) and the small rules in which the five programs differ.
 // Everything here is data; the shell model does all the work.
 
-#include "expr.h"
-#include "sketch.h"
+#include "shell/core/expr.h"
+#include "shell/core/sketch.h"
 
 #include <functional>
 #include <string>
@@ -110,7 +110,12 @@ std::function<int(int rows)> heightsByRows(int nineOrMore, int sevenOrEight, int
 
 struct Program {
     std::string name;         // command-line name: "Beams", "cantilever", "Rahmen", "buckling", "Profilor"
+    std::string id;           // lower-case identifier of its files: "beams" (structcalc-beams.desktop)
     std::string windowTitle;  // "Beams", "Cantilever", ...
+    std::string desktopComment;  // one line for the desktop's program list
+    std::string pictureObjectName = "Image1";  // object name of the case pictures ("Image1(i)")
+    // Case buttons on the first page; a program with more cases has a second page for the rest.
+    int casesPerPage = 10;
     std::string titleLine0;   // Label3(0)
     std::string titleLine1;   // Label3(1)
     int windowWidth = 14000;  // twips
@@ -142,7 +147,10 @@ struct Program {
     unsigned programColor = 0x00C08040;  // decoration colour, 0x00BBGGRR
 
     int caseCount() const { return static_cast<int>(cases.size()); }
-    bool hasPages() const { return cases.size() > 10; }
+    bool hasPages() const { return caseCount() > casesPerPage; }
+    // The button page of a case (0 or 1) and the first case of a page.
+    int pageOf(int caseIndex) const { return hasPages() && caseIndex >= casesPerPage ? 1 : 0; }
+    int firstCaseOf(int page) const { return page > 0 && hasPages() ? casesPerPage : 0; }
     bool isUnitBearing(const std::string &caption) const;
 };
 

@@ -1,6 +1,6 @@
-#include "expr.h"
+#include "shell/core/expr.h"
 
-#include "numbertext.h"
+#include "shell/core/numbertext.h"
 
 #include <cmath>
 #include <limits>

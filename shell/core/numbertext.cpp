@@ -1,4 +1,4 @@
-#include "numbertext.h"
+#include "shell/core/numbertext.h"
 
 #include <algorithm>
 #include <cctype>

@@ -1,4 +1,4 @@
-#include "platform.h"
+#include "shell/core/platform.h"
 
 namespace shell {
 

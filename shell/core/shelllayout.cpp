@@ -1,7 +1,7 @@
 // Where the picture, the input frame, the Reset button, the results frame and the chart stand
 // (twips), and how they follow a case selection and a resize.
 
-#include "shellmodel.h"
+#include "shell/core/shellmodel.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
-#include "shellmodel.h"
+#include "shell/core/shellmodel.h"
 
-#include "numbertext.h"
+#include "shell/core/numbertext.h"
 
 #include <algorithm>
 #include <cmath>
@@ -325,7 +325,7 @@ void ShellModel::nextPage()
     if (!m_program.hasPages())
         return;
     m_page = 1;
-    selectCase(10);
+    selectCase(m_program.firstCaseOf(1));
 }
 
 void ShellModel::previousPage()
@@ -333,7 +333,7 @@ void ShellModel::previousPage()
     if (!m_program.hasPages())
         return;
     m_page = 0;
-    selectCase(0);
+    selectCase(m_program.firstCaseOf(0));
 }
 
 void ShellModel::popup(PopupSource source)

@@ -8,8 +8,8 @@
 // case's compute handler, exactly as a text box's change notification would: that rule lives
 // in `writeText` alone.
 
-#include "catalogue.h"
-#include "platform.h"
+#include "shell/core/catalogue.h"
+#include "shell/core/platform.h"
 
 #include <array>
 #include <string>

@@ -1,4 +1,4 @@
-#include "sketch.h"
+#include "shell/core/sketch.h"
 
 namespace shell {
 

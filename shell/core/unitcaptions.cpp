@@ -1,6 +1,6 @@
-#include "unitcaptions.h"
+#include "shell/core/unitcaptions.h"
 
-#include "numbertext.h"
+#include "shell/core/numbertext.h"
 
 #include <array>
 #include <cctype>

@@ -1,7 +1,7 @@
-#include "calculatorwindow.h"
+#include "shell/qt/calculatorwindow.h"
 
-#include "chartview.h"
-#include "sketchpainter.h"
+#include "shell/qt/chartview.h"
+#include "shell/qt/sketchpainter.h"
 
 #include <QAction>
 #include <QApplication>
@@ -190,17 +190,19 @@ void CalculatorWindow::refreshLayout()
     place(m_commandLabels[0], {width - 1350, 300, 1100, 450});
     place(m_commandLabels[1], {width - 2550, 300, 1100, 450});
 
-    // Ten buttons to the first page; the second page holds the rest (eleven in cantilever).
-    const int perPage = m_pages.size() == 1 ? static_cast<int>(m_caseButtons.size())
-                                             : std::max(10, static_cast<int>(m_caseButtons.size()) - 10);
+    // The page height fits the fuller page (cantilever's second page holds eleven buttons).
+    const int cases = m_program.caseCount();
+    const int firstPage = m_program.hasPages() ? m_program.casesPerPage : cases;
+    const int perPage = std::max(firstPage, cases - firstPage);
     const int pageHeight = perPage * ButtonPitch + 60;
     for (std::size_t p = 0; p < m_pages.size(); ++p) {
         place(m_pages[p], {150, ButtonsTop, 1850, pageHeight});
         m_pages[p]->setVisible(static_cast<int>(p) == m_model->page() || m_pages.size() == 1);
     }
     for (std::size_t i = 0; i < m_caseButtons.size(); ++i)
-        place(m_caseButtons[i], {50, 30 + static_cast<int>(m_pages.size() == 1 || i < 10 ? i : i - 10) * ButtonPitch,
-                                 1750, 380});
+        place(m_caseButtons[i],
+              {50, 30 + (static_cast<int>(i) - m_program.firstCaseOf(m_program.pageOf(static_cast<int>(i)))) * ButtonPitch,
+               1750, 380});
     if (m_commandLabels.size() == 4) {
         place(m_commandLabels[2], {150, ButtonsTop + pageHeight + 120, 1850, 420});
         place(m_commandLabels[3], {150, ButtonsTop + pageHeight + 560, 1850, 420});

@@ -4,8 +4,8 @@
 // user gesture to the shell model and afterwards writes each widget whose content differs
 // from the model (under a signal blocker, so nothing loops back).
 
-#include "qtplatform.h"
-#include "shellmodel.h"
+#include "shell/qt/qtplatform.h"
+#include "shell/core/shellmodel.h"
 
 #include <QMainWindow>
 

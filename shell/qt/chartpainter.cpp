@@ -1,4 +1,4 @@
-#include "chartpainter.h"
+#include "shell/qt/chartpainter.h"
 
 #include <QFontMetricsF>
 #include <QPainter>

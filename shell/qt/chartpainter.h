@@ -9,7 +9,7 @@
 //     // -> two red bars, one up to 500 and one down to -2000, on an axis from -2000 to 500
 //     //    with ticks every 500, labelled "(RA)" and "(Mmax)" underneath.
 
-#include "shellmodel.h"
+#include "shell/core/shellmodel.h"
 
 #include <QColor>
 #include <QFont>

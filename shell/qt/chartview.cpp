@@ -1,4 +1,4 @@
-#include "chartview.h"
+#include "shell/qt/chartview.h"
 
 #include <QContextMenuEvent>
 #include <QFocusEvent>

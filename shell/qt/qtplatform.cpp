@@ -1,4 +1,4 @@
-#include "qtplatform.h"
+#include "shell/qt/qtplatform.h"
 
 #include <QApplication>
 #include <QClipboard>

@@ -3,7 +3,7 @@
 // The internals shared by the case sketch drawing (sketchpainter.h): the sizes derived from the
 // label size, the canvas that draws or only measures, and the drawing of all elements.
 
-#include "sketch.h"
+#include "shell/core/sketch.h"
 
 #include <QBrush>
 #include <QColor>

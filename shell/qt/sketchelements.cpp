@@ -1,4 +1,4 @@
-#include "sketchcanvas.h"
+#include "shell/qt/sketchcanvas.h"
 
 #include <QPainterPath>
 #include <QPen>

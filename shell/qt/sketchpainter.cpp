@@ -1,6 +1,6 @@
-#include "sketchpainter.h"
+#include "shell/qt/sketchpainter.h"
 
-#include "sketchcanvas.h"
+#include "shell/qt/sketchcanvas.h"
 
 #include <QPainter>
 

@@ -8,7 +8,7 @@
 // label size follow the size of the target, so a picture 120 pixels wide and one filling a
 // page look alike; labels use the family of the painter's current font.
 
-#include "sketch.h"
+#include "shell/core/sketch.h"
 
 #include <QRectF>
 #include <QWidget>

@@ -1,4 +1,4 @@
-#include "sketchpainter.h"
+#include "shell/qt/sketchpainter.h"
 
 #include <QColor>
 #include <QPainter>

@@ -1,10 +1,10 @@
 // The controls and menus of the calculator window, built once from the program value. Every
 // control carries the object name of the control it plays (Command1_3, Text2_0, HScroll2_0,
-// Check1_4, Tx_4, Label5_4, Frame2, MSChart1, StatusBar1, ...).
+// Check1_4, Tx_4, Label5_4, Frame2, Chart1, StatusBar1, ...).
 
-#include "calculatorwindow.h"
-#include "chartview.h"
-#include "sketchpainter.h"
+#include "shell/qt/calculatorwindow.h"
+#include "shell/qt/chartview.h"
+#include "shell/qt/sketchpainter.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -88,16 +88,16 @@ void CalculatorWindow::buildControls()
         connect(m_commandLabels[2], &QPushButton::clicked, this, [this] {
             m_model->nextPage();
             refresh();
-            m_caseButtons[10]->setFocus();
+            m_caseButtons[static_cast<std::size_t>(m_program.firstCaseOf(1))]->setFocus();
         });
         connect(m_commandLabels[3], &QPushButton::clicked, this, [this] {
             m_model->previousPage();
             refresh();
-            m_caseButtons[0]->setFocus();
+            m_caseButtons[static_cast<std::size_t>(m_program.firstCaseOf(0))]->setFocus();
         });
     }
 
-    // Case buttons, ten to a page.
+    // Case buttons, on one page or two.
     const int pageCount = m_program.hasPages() ? 2 : 1;
     for (int p = 0; p < pageCount; ++p) {
         auto *page = new QFrame(m_form);
@@ -108,7 +108,7 @@ void CalculatorWindow::buildControls()
         m_pages.push_back(page);
     }
     for (int i = 0; i < m_program.caseCount(); ++i) {
-        QFrame *page = m_pages[static_cast<std::size_t>(i < 10 ? 0 : pageCount - 1)];
+        QFrame *page = m_pages[static_cast<std::size_t>(m_program.pageOf(i))];
         auto *button = named(new QPushButton(qs(m_program.cases[static_cast<std::size_t>(i)].caption), page),
                              indexed("Command1", i));
         button->setCheckable(true);
@@ -144,7 +144,7 @@ void CalculatorWindow::buildControls()
                                              " padding: 2px 6px; }"));
     m_advisory->hide();
 
-    m_chart = named(new ChartView(m_form), QStringLiteral("MSChart1"));
+    m_chart = named(new ChartView(m_form), QStringLiteral("Chart1"));
     connect(m_chart, &ChartView::pointClicked, this, [this](int point, QPoint globalPos) {
         const std::string caption = m_model->selectPoint(point);
         if (caption.empty())
@@ -168,7 +168,7 @@ void CalculatorWindow::buildCasePage(int caseIndex)
     const CaseDef &c = m_program.cases[static_cast<std::size_t>(caseIndex)];
     const int n = caseIndex + 1;
     CasePage page;
-    page.picture = named(new SketchView(m_form), indexed(m_program.name == "Profilor" ? "Image4" : "Image1", caseIndex));
+    page.picture = named(new SketchView(m_form), indexed(m_program.pictureObjectName.c_str(), caseIndex));
     page.picture->hide();
     page.frame = named(new QGroupBox(qs(c.caption), m_form), indexed("Frame1", caseIndex));
     page.frame->hide();

@@ -2,7 +2,7 @@
 
 // A platform for tests: records every service the model asks for and answers as told.
 
-#include "platform.h"
+#include "shell/core/platform.h"
 
 #include <string>
 #include <vector>

@@ -1,7 +1,7 @@
 // Formulas as values: evaluated, printed and substituted in the grouping they were written in.
 
-#include "catalogue.h"
-#include "expr.h"
+#include "shell/core/catalogue.h"
+#include "shell/core/expr.h"
 
 #include <gtest/gtest.h>
 

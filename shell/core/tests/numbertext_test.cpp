@@ -1,6 +1,6 @@
 // Reading typed numbers and writing numbers back into fields.
 
-#include "numbertext.h"
+#include "shell/core/numbertext.h"
 
 #include <gtest/gtest.h>
 

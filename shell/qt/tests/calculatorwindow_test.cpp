@@ -1,24 +1,17 @@
 // The real window, driven offscreen with QTest gestures: that a gesture reaches the model and
 // the model's answer comes back to the widgets. Widgets are found by their object names.
 
-#include "beams.h"
-#include "buckling.h"
-#include "calculatorwindow.h"
-#include "cantilever.h"
-#include "profilor.h"
-#include "rahmen.h"
-#include "sketchpainter.h"
-#include "recordingplatform.h"
+#include "shell/qt/calculatorwindow.h"
+#include "profilor/profilor.h"
+#include "shell/core/testing/recordingplatform.h"
 
 #include <QAction>
 #include <QCheckBox>
 #include <QContextMenuEvent>
 #include <QGroupBox>
-#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
-#include <QPainter>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QStatusBar>
@@ -37,11 +30,19 @@ protected:
         window->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
     }
-    template <typename W> W *find(const char *name)
+    // The control of that object name, for ASSERT_TRUE(find("Text1_0", field)): a missing
+    // control fails the test where it is looked up.
+    template <typename W> ::testing::AssertionResult find(const char *name, W *&widget)
     {
-        W *widget = window->findChild<W *>(QString::fromLatin1(name));
-        EXPECT_NE(widget, nullptr) << name;
-        return widget;
+        widget = window->findChild<W *>(QString::fromLatin1(name));
+        if (!widget)
+            return ::testing::AssertionFailure() << "no control " << name;
+        return ::testing::AssertionSuccess();
+    }
+    QString text(const char *lineEdit)
+    {
+        const auto *field = window->findChild<QLineEdit *>(QString::fromLatin1(lineEdit));
+        return field ? field->text() : QStringLiteral("<no control %1>").arg(QString::fromLatin1(lineEdit));
     }
 
     shell::testing::RecordingPlatform platform;
@@ -50,7 +51,10 @@ protected:
 
 TEST_F(WindowTest, eachKeystrokeRecomputesOnceAndKeepsTheCursor)
 {
-    QLineEdit *a = find<QLineEdit>("Text1_0");
+    QLineEdit *a = nullptr;
+    QLineEdit *result = nullptr;
+    ASSERT_TRUE(find("Text1_0", a));
+    ASSERT_TRUE(find("Tx_0", result));
     a->setFocus();
     a->setCursorPosition(1);  // between "1" and "0"
     const int before = window->model().computeCount();
@@ -58,56 +62,74 @@ TEST_F(WindowTest, eachKeystrokeRecomputesOnceAndKeepsTheCursor)
     EXPECT_EQ(window->model().computeCount(), before + 1);
     EXPECT_EQ(a->text(), QStringLiteral("120"));
     EXPECT_EQ(a->cursorPosition(), 2);
-    EXPECT_EQ(find<QLineEdit>("Tx_0")->text(), QStringLiteral("1.200e+03"));
-    EXPECT_EQ(find<QLineEdit>("Tx_0")->alignment() & Qt::AlignRight, Qt::AlignRight);
+    EXPECT_EQ(result->text(), QStringLiteral("1.200e+03"));
+    EXPECT_EQ(result->alignment() & Qt::AlignRight, Qt::AlignRight);
 }
 
 TEST_F(WindowTest, clearingAnInputShowsTheEntryErrorAndKeepsTheResults)
 {
-    QLineEdit *b = find<QLineEdit>("Text1_1");
+    QLineEdit *b = nullptr;
+    QStatusBar *status = nullptr;
+    ASSERT_TRUE(find("Text1_1", b));
+    ASSERT_TRUE(find("StatusBar1", status));
     b->setFocus();
     b->selectAll();
     QTest::keyClick(b, Qt::Key_Delete);
-    auto *status = find<QStatusBar>("StatusBar1");
     EXPECT_TRUE(status->isVisible());
     EXPECT_EQ(status->currentMessage(), QStringLiteral("Please check command entry  #2"));
-    EXPECT_EQ(find<QLineEdit>("Tx_0")->text(), QStringLiteral("1.000e+02"));
+    EXPECT_EQ(text("Tx_0"), QStringLiteral("1.000e+02"));
     EXPECT_EQ(platform.beeps, 1);
 }
 
 TEST_F(WindowTest, aScrollBarClickStepsItsInput)
 {
-    QScrollBar *scroll = find<QScrollBar>("HScroll1_0");
+    QScrollBar *scroll = nullptr;
+    QScrollBar *other = nullptr;
+    QLineEdit *b = nullptr;
+    ASSERT_TRUE(find("HScroll1_0", scroll));
+    ASSERT_TRUE(find("HScroll1_1", other));
+    ASSERT_TRUE(find("Text1_1", b));
     // A click on the right arrow: focus first, then one step of 1 from the input's own value.
     QTest::mouseClick(scroll, Qt::LeftButton, {}, QPoint(scroll->width() - 4, scroll->height() / 2));
-    EXPECT_EQ(find<QLineEdit>("Text1_0")->text(), QStringLiteral("11"));
+    EXPECT_EQ(text("Text1_0"), QStringLiteral("11"));
     QTest::mouseClick(scroll, Qt::LeftButton, {}, QPoint(scroll->width() - 4, scroll->height() / 2));
-    EXPECT_EQ(find<QLineEdit>("Text1_0")->text(), QStringLiteral("12"));
+    EXPECT_EQ(text("Text1_0"), QStringLiteral("12"));
     // Typing into another input and coming back starts from the value shown, not a stale base.
-    QLineEdit *b = find<QLineEdit>("Text1_1");
     b->setFocus();
     b->selectAll();
     QTest::keyClicks(b, QStringLiteral("40"));
-    QScrollBar *other = find<QScrollBar>("HScroll1_1");
     QTest::mouseClick(other, Qt::LeftButton, {}, QPoint(4, other->height() / 2));
     EXPECT_EQ(b->text(), QStringLiteral("39"));
 }
 
 TEST_F(WindowTest, caseButtonsShowTheirFrameAndRows)
 {
-    QTest::mouseClick(find<QPushButton>("Command1_7"), Qt::LeftButton);
-    EXPECT_TRUE(find<QGroupBox>("Frame1_7")->isVisible());
-    EXPECT_FALSE(find<QGroupBox>("Frame1_0")->isVisible());
-    EXPECT_TRUE(find<QCheckBox>("Check1_6")->isVisible());
-    EXPECT_EQ(find<QCheckBox>("Check1_6")->text(), QStringLiteral("断面係数 (Z2)"));
-    QTest::mouseClick(find<QPushButton>("Command1_2"), Qt::LeftButton);
-    EXPECT_FALSE(find<QCheckBox>("Check1_6")->isVisible());
-    EXPECT_EQ(find<QLabel>("Label5_2")->text(), QStringLiteral("mm^4"));
+    QPushButton *iSection = nullptr;
+    QPushButton *circle = nullptr;
+    QGroupBox *iFrame = nullptr;
+    QGroupBox *barFrame = nullptr;
+    QCheckBox *z2 = nullptr;
+    QLabel *unit = nullptr;
+    ASSERT_TRUE(find("Command1_7", iSection));
+    ASSERT_TRUE(find("Command1_2", circle));
+    ASSERT_TRUE(find("Frame1_7", iFrame));
+    ASSERT_TRUE(find("Frame1_0", barFrame));
+    ASSERT_TRUE(find("Check1_6", z2));
+    ASSERT_TRUE(find("Label5_2", unit));
+    QTest::mouseClick(iSection, Qt::LeftButton);
+    EXPECT_TRUE(iFrame->isVisible());
+    EXPECT_FALSE(barFrame->isVisible());
+    EXPECT_TRUE(z2->isVisible());
+    EXPECT_EQ(z2->text(), QStringLiteral("断面係数 (Z2)"));
+    QTest::mouseClick(circle, Qt::LeftButton);
+    EXPECT_FALSE(z2->isVisible());
+    EXPECT_EQ(unit->text(), QStringLiteral("mm^4"));
 }
 
 TEST_F(WindowTest, uncheckingARowTakesItOffTheChart)
 {
-    QCheckBox *first = find<QCheckBox>("Check1_0");
+    QCheckBox *first = nullptr;
+    ASSERT_TRUE(find("Check1_0", first));
     QTest::mouseClick(first, Qt::LeftButton, {}, QPoint(6, first->height() / 2));
     EXPECT_FALSE(first->isChecked());
     EXPECT_EQ(window->model().chartPoints().size(), 4u);
@@ -116,28 +138,41 @@ TEST_F(WindowTest, uncheckingARowTakesItOffTheChart)
 
 TEST_F(WindowTest, rightClickOpensTheMenuAndItsCommandsReachTheModel)
 {
-    auto *frame = find<QGroupBox>("Frame2");
+    QGroupBox *frame = nullptr;
+    QAction *copy = nullptr;
+    QAction *mm = nullptr;
+    QAction *cm = nullptr;
+    QAction *format = nullptr;
+    QLabel *unit = nullptr;
+    ASSERT_TRUE(find("Frame2", frame));
+    ASSERT_TRUE(find("m10_2", copy));
+    ASSERT_TRUE(find("m1015_0", mm));
+    ASSERT_TRUE(find("m1015_1", cm));
+    ASSERT_TRUE(find("m1010_1", format));
+    ASSERT_TRUE(find("Label5_0", unit));
     QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(5, 5), frame->mapToGlobal(QPoint(5, 5)));
     QCoreApplication::sendEvent(frame, &event);
     EXPECT_TRUE(window->mainMenu()->isVisible());
     window->mainMenu()->hide();
 
-    window->findChild<QAction *>(QStringLiteral("m10_2"))->trigger();
+    copy->trigger();
     EXPECT_EQ(platform.clipboard, window->model().resultsText());
     EXPECT_EQ(platform.clipboard.rfind("断面積 (A) \t1.000e+02 mm^2\r\n", 0), 0u);
 
-    window->findChild<QAction *>(QStringLiteral("m1015_1"))->trigger();
-    EXPECT_EQ(find<QLabel>("Label5_0")->text(), QStringLiteral("cm^2"));
-    EXPECT_TRUE(window->findChild<QAction *>(QStringLiteral("m1015_1"))->isChecked());
-    EXPECT_FALSE(window->findChild<QAction *>(QStringLiteral("m1015_0"))->isChecked());
+    cm->trigger();
+    EXPECT_EQ(unit->text(), QStringLiteral("cm^2"));
+    EXPECT_TRUE(cm->isChecked());
+    EXPECT_FALSE(mm->isChecked());
 
-    window->findChild<QAction *>(QStringLiteral("m1010_1"))->trigger();
-    EXPECT_EQ(find<QLineEdit>("Tx_2")->text(), QStringLiteral("833.333333333333"));
+    format->trigger();
+    EXPECT_EQ(text("Tx_2"), QStringLiteral("833.333333333333"));
 }
 
 TEST_F(WindowTest, theKeyboardOpensTheMenuToo)
 {
-    find<QLineEdit>("Text1_0")->setFocus();
+    QLineEdit *a = nullptr;
+    ASSERT_TRUE(find("Text1_0", a));
+    a->setFocus();
     QTest::keyClick(window.get(), Qt::Key_F10, Qt::ShiftModifier);
     EXPECT_TRUE(window->mainMenu()->isVisible());
     window->mainMenu()->hide();
@@ -145,8 +180,10 @@ TEST_F(WindowTest, theKeyboardOpensTheMenuToo)
 
 TEST_F(WindowTest, helpWithoutItsDocumentSaysSo)
 {
+    QPushButton *help = nullptr;
+    ASSERT_TRUE(find("Label1_1", help));
     platform.openSucceeds = false;
-    QTest::mouseClick(find<QPushButton>("Label1_1"), Qt::LeftButton);
+    QTest::mouseClick(help, Qt::LeftButton);
     ASSERT_EQ(platform.messages.size(), 1u);
     EXPECT_EQ(platform.messages[0].text, "profilor.pdf : Reference File open error ! ");
     EXPECT_EQ(platform.messages[0].title, "Message");
@@ -154,31 +191,3 @@ TEST_F(WindowTest, helpWithoutItsDocumentSaysSo)
 }
 
 }  // namespace
-
-// Every case picture of every program paints without asserting and shows something, at the
-// window's picture size and at a page's size, for the start values and for inputs that make no
-// drawable member (zero everywhere).
-TEST(caseSketches, everyCaseOfEveryProgramPaints)
-{
-    const shell::Program *programs[] = {&beams::program(), &cantilever::program(), &rahmen::program(),
-                                        &buckling::program(), &profilor::program()};
-    for (const shell::Program *program : programs) {
-        for (const shell::CaseDef &c : program->cases) {
-            ASSERT_TRUE(c.sketch) << program->name << " " << c.caption;
-            for (const auto &inputs : {shell::startValues(c), std::vector<double>(c.inputs.size(), 0.0)}) {
-                for (const QSize size : {QSize(140, 170), QSize(700, 500)}) {
-                    QImage image(size, QImage::Format_RGB32);
-                    image.fill(Qt::white);
-                    QPainter painter(&image);
-                    shell::paintSketch(painter, QRectF(QPointF(0, 0), QSizeF(size)), c.sketch(inputs));
-                    painter.end();
-                    int marked = 0;
-                    for (int y = 0; y < size.height(); y += 2)
-                        for (int x = 0; x < size.width(); x += 2)
-                            marked += image.pixel(x, y) != qRgb(255, 255, 255);
-                    EXPECT_GT(marked, 40) << program->name << " " << c.caption;
-                }
-            }
-        }
-    }
-}

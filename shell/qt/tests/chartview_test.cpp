@@ -1,7 +1,7 @@
 // The result chart painted into images: round axis steps taking in zero, every look draws and the looks
 // differ, non-finite values lie on the zero line, and a click finds the bar it lands on.
 
-#include "chartview.h"
+#include "shell/qt/chartview.h"
 
 #include <QApplication>
 #include <QImage>

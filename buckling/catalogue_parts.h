@@ -2,8 +2,8 @@
 
 // Pieces of the buckling program shared between its source files (not part of its interface).
 
-#include "catalogue.h"
-#include "sketch.h"
+#include "shell/core/catalogue.h"
+#include "shell/core/sketch.h"
 
 #include <string>
 #include <vector>

@@ -3,8 +3,8 @@
 // The pieces the Rahmen program value is assembled from: the ten frame cases with their
 // formulas, and the frame drawings they show.
 
-#include "catalogue.h"
-#include "sketch.h"
+#include "shell/core/catalogue.h"
+#include "shell/core/sketch.h"
 
 #include <vector>
 

@@ -1,0 +1,97 @@
+// The Beams program value: titles, window layout, unit captions of the result rows, the
+// legend of load symbols, and the rules for Reset and a change of length unit.
+
+#include "beams/beams.h"
+
+#include "beams/catalogue_parts.h"
+#include "shell/core/numbertext.h"
+#include "shell/core/unitcaptions.h"
+
+#include <string>
+#include <vector>
+
+namespace beams {
+
+namespace {
+
+// The unit of a result row follows the first letter of its symbol: reactions and shear
+// forces (R, S) in N, moments (M, and the zero-shear row X0) in the moment unit, the
+// deflection σmax (Σ once upper-cased) and F in the length unit.
+std::string unitLabel(const std::string &caption, int /*row*/, int unitSystem)
+{
+    const std::string c = shell::symbolInitial(caption);
+    if (c == "R" || c == "S")
+        return "N";
+    if (c == "M" || c == "X")
+        return shell::unitCaption(unitSystem, shell::UnitKind::Moment);
+    if (c == "F" || c == "Σ")
+        return shell::unitCaption(unitSystem, shell::UnitKind::Length);
+    return {};
+}
+
+shell::Program makeProgram()
+{
+    shell::Program p;
+    p.name = "Beams";
+    p.id = "beams";
+    p.desktopComment = "Reactions, shear forces, bending moments and deflections of single-span beams";
+    p.windowTitle = "Beams";
+    p.titleLine0 = "Bending properties of Beam Compute tool ";
+    p.titleLine1 = "Beams Program version 1.0       Reference :";
+    p.windowWidth = 14500;
+    p.windowHeight = 11000;
+
+    shell::LayoutGroup layout;
+    layout.pictureTop = 2100;
+    layout.pictureLeft = 2400;
+    layout.frameTop = 2000;
+    layout.frameLeft = 5500;
+    layout.command2Top = 2200;
+    layout.command2Left = 10000;
+    p.groups = {layout};
+    p.frame2Left = 2400;
+    p.chartLeft = 2200;
+    p.chartWidth = 9200;
+    // The picture fills the room left of the input frames.
+    p.pictureWidth = 2900;
+    p.pictureHeight = 2600;
+    p.frame2Height = shell::heightsByRows(2550, 2160, 1710, 1260, 700);
+
+    p.cases = beamCases();
+    std::vector<std::vector<std::string>> inputCaptions;
+    for (const shell::CaseDef &c : p.cases) {
+        std::vector<std::string> captions;
+        for (const shell::InputDef &input : c.inputs)
+            captions.push_back(input.caption);
+        inputCaptions.push_back(captions);
+    }
+
+    p.unitLabel = unitLabel;
+    p.notes = [inputCaptions](int caseIndex, int unitSystem) {
+        if (caseIndex < 0 || caseIndex >= static_cast<int>(inputCaptions.size()))
+            return std::vector<std::string>{};
+        return shell::legendLines(inputCaptions[caseIndex], unitSystem);
+    };
+
+    // Loads and the elastic modulus carry the length unit; w1, w2, P1, P2 and I do not.
+    p.unitChange = shell::UnitChange::Convert;
+    p.unitBearingCaptions = {"E", "P", "w", "M"};
+    p.stepScaledBySquareRoot = false;
+    p.resetWrite = shell::ResetWrite::ScaledFormatted;
+    p.startupReset = shell::StartupReset::None;
+
+    p.helpFile = "Beams.pdf";
+    p.helpMessageTitle = "Beams Message";
+    p.errorPrefix = "Error : ";
+    return p;
+}
+
+} // namespace
+
+const shell::Program &program()
+{
+    static const shell::Program beams = makeProgram();
+    return beams;
+}
+
+} // namespace beams

@@ -1,0 +1,117 @@
+// The buckling program as a value: titles, the two layout groups (Euler and empirical cases),
+// the unit captions of its results and the input notes.
+
+#include "buckling/buckling.h"
+#include "buckling/catalogue_parts.h"
+#include "shell/core/numbertext.h"
+#include "shell/core/unitcaptions.h"
+
+#include <string>
+
+namespace buckling {
+
+namespace {
+
+// The input notes; the E and I notes are followed by the unit of the current system.
+const std::string ElasticModulusNote = "E : 弾性係数 ";
+const std::string SecondMomentNote = "I : 断面2次モーメント ";
+const std::string EndConstantNote = "n : 柱端定数 ";
+
+// UnitLabel: the load Pk in N, the stress σk in the stress unit, k and L in the length unit,
+// the slenderness λ without unit.
+std::string UnitLabel(const std::string &caption, int unitSystem)
+{
+    const std::string initial = shell::symbolInitial(caption);
+    if (initial == "P")
+        return "N";
+    if (initial == "Σ")
+        return shell::unitCaption(unitSystem, shell::UnitKind::Stress);
+    if (initial == "L" || initial == "K")
+        return shell::unitCaption(unitSystem, shell::UnitKind::Length);
+    return {};
+}
+
+// Label4 lines: the Euler case with the default n = 1/4 also explains n; the other Euler
+// cases explain E and I; the empirical cases have no E and explain I only.
+std::vector<std::string> inputNotes(int caseIndex, int unitSystem)
+{
+    const std::string modulus = ElasticModulusNote + shell::unitCaption(unitSystem, shell::UnitKind::Stress);
+    const std::string secondMoment = SecondMomentNote + shell::unitCaption(unitSystem, shell::UnitKind::SecondMoment);
+    if (caseIndex == 0)
+        return {modulus, secondMoment, EndConstantNote};
+    if (caseIndex < 4)
+        return {modulus, secondMoment};
+    return {secondMoment};
+}
+
+shell::LayoutGroup eulerLayout()
+{
+    shell::LayoutGroup g;
+    g.pictureTop = 2100;
+    g.pictureLeft = 2600;
+    g.frameTop = 2000;
+    g.frameLeft = 4400;
+    g.command2Top = 2200;
+    g.command2Left = 9000;
+    g.frame2Gap = 0;
+    g.frame2Height = 1620;  // five result rows
+    return g;
+}
+
+shell::LayoutGroup empiricalLayout()
+{
+    shell::LayoutGroup g;
+    g.pictureTop = 2100;
+    g.pictureLeft = 2300;
+    g.frameTop = 2100;
+    g.frameLeft = 5650;
+    g.command2Top = 2200;
+    g.command2Left = 10100;
+    g.frame2Gap = 700;
+    g.frame2Height = 1080;  // three result rows
+    return g;
+}
+
+shell::Program makeProgram()
+{
+    shell::Program p;
+    p.name = "buckling";
+    p.id = "buckling";
+    p.desktopComment = "Buckling loads and stresses of straight columns";
+    p.windowTitle = "Buckling";
+    p.titleLine0 = "Buckling  properties of Beam Compute tool ";
+    p.titleLine1 = "Buckling  Program version 1.0     Reference :";
+    p.windowWidth = 14000;
+    p.windowHeight = 10000;
+    p.groups = {eulerLayout(), empiricalLayout()};
+    p.frame2Left = 2400;
+    p.chartLeft = 2200;
+    p.chartWidth = 9500;
+    // A standing column: a tall picture (the Euler group's is narrow, 1700 between its left
+    // 2600 and the input frame at 4400).
+    p.pictureWidth = 1700;
+    p.pictureHeight = 2600;
+    p.frame2Height = [](int rows) { return rows >= 5 ? 1620 : 1080; };
+    p.cases = columnCases();
+    p.unitLabel = [](const std::string &caption, int, int unitSystem) { return UnitLabel(caption, unitSystem); };
+    p.notes = inputNotes;
+    p.unitChange = shell::UnitChange::Convert;
+    p.unitBearingCaptions = {"E"};
+    p.stepScaledBySquareRoot = true;
+    p.resetWrite = shell::ResetWrite::ScaledFormatted;
+    p.startupReset = shell::StartupReset::EveryCase;
+    p.helpFile = "buckling.pdf";
+    p.helpMessageTitle = "Message";
+    p.errorPrefix = "Error: ";
+    return p;
+}
+
+} // namespace
+
+const shell::Program &program()
+{
+    static const shell::Program p = makeProgram();
+    return p;
+}
+
+} // namespace buckling

@@ -1,0 +1,92 @@
+// The cantilever program value: titles, layout, unit captions of the result rows, the legend
+// of load and stiffness symbols, and the 21 cases.
+
+#include "cantilever/cantilever.h"
+
+#include "cantilever/catalogue_parts.h"
+#include "shell/core/numbertext.h"
+#include "shell/core/unitcaptions.h"
+
+
+namespace cantilever {
+
+namespace {
+
+// The unit of a result row by the first letter of its symbol: reactions in N, moments in the
+// moment unit, deflections in the length unit.
+std::string unitLabel(const std::string &caption, int /*row*/, int unitSystem)
+{
+    const std::string c = shell::symbolInitial(caption);
+    if (c == "R")
+        return "N";
+    if (c == "M")
+        return shell::unitCaption(unitSystem, shell::UnitKind::Moment);
+    if (c == "F")
+        return shell::unitCaption(unitSystem, shell::UnitKind::Length);
+    return {};
+}
+
+shell::Program build()
+{
+    shell::Program p;
+    p.name = "cantilever";
+    p.id = "cantilever";
+    p.desktopComment = "Reactions, moments and deflections of cantilevers, propped cantilevers and single spans";
+    p.windowTitle = "Cantilever";
+    p.titleLine0 = "Bending properties of Cantilever Compute tool ";
+    p.titleLine1 = "Cantilever Program version 1.0    Reference :";
+    p.windowWidth = 14000;
+    p.windowHeight = 11000;
+
+    shell::LayoutGroup layout;
+    layout.pictureTop = 2100;
+    layout.pictureLeft = 2500;
+    layout.frameTop = 2000;
+    layout.frameLeft = 5100;
+    layout.command2Top = 2200;
+    layout.command2Left = 9600;
+    p.groups = {layout};
+    p.frame2Left = 2400;
+    p.chartLeft = 2200;
+    p.chartWidth = 9200;
+    // The picture fills the room left of the input frame and ends above the results frame.
+    p.pictureWidth = 2500;
+    p.pictureHeight = 2600;
+    p.frame2Height = shell::heightsByRows(2500, 2040, 1590, 1120, 700);
+
+    p.cases = cantileverCases();
+
+    // The caption labels of each case in their own order; the legend takes them in that order.
+    std::vector<std::vector<std::string>> legendCaptions;
+    for (const shell::CaseDef &c : p.cases) {
+        std::vector<std::string> captions = c.legendOrder;
+        if (captions.empty())
+            for (const shell::InputDef &input : c.inputs)
+                captions.push_back(input.caption);
+        legendCaptions.push_back(captions);
+    }
+    p.notes = [legendCaptions](int caseIndex, int unitSystem) {
+        return shell::legendLines(legendCaptions.at(static_cast<std::size_t>(caseIndex)), unitSystem);
+    };
+    p.unitLabel = unitLabel;
+
+    p.unitChange = shell::UnitChange::Convert;
+    p.unitBearingCaptions = {"E", "P", "w", "M"};
+    p.stepScaledBySquareRoot = false;
+    p.resetWrite = shell::ResetWrite::ScaledFormatted;
+    p.startupReset = shell::StartupReset::None;
+    p.helpFile = "cantilever.pdf";
+    p.helpMessageTitle = "Cantilever Message";
+    p.errorPrefix = "Error : ";
+    return p;
+}
+
+} // namespace
+
+const shell::Program &program()
+{
+    static const shell::Program value = build();
+    return value;
+}
+
+} // namespace cantilever

@@ -1,0 +1,71 @@
+# One call per program of the family makes everything the program is: its catalogue library,
+# its window, its reference document, its desktop entry and icon, its installation and its
+# tests.
+#
+#     structcalc_add_program(NAME Beams ID beams HELP Beams.pdf
+#                            SOURCES program.cpp cases.cpp sketches.cpp)
+#
+# The program's folder holds main.cpp, the public header ID.h (namespace ID, ID::program()),
+# its icon icon.svg and its tests in tests/. The registry lists the programs in the order of
+# these calls; the top-level CMakeLists.txt makes them, one line per program.
+
+set(STRUCTCALC_INSTALL_PROGRAMDIR "${CMAKE_INSTALL_LIBDIR}/structcalc"
+    CACHE STRING "Folder below the prefix for the programs and their reference documents")
+
+# Every program's reference document, written at build time.
+add_custom_target(reference_pdfs ALL)
+
+function(structcalc_add_program)
+    cmake_parse_arguments(PARSE_ARGV 0 arg "" "NAME;ID;HELP" "SOURCES")
+    if(NOT arg_NAME OR NOT arg_ID OR NOT arg_HELP OR NOT arg_SOURCES)
+        message(FATAL_ERROR "structcalc_add_program needs NAME, ID, HELP and SOURCES")
+    endif()
+    set(catalogue ${arg_ID}_catalogue)
+    add_library(${catalogue} STATIC ${arg_SOURCES})
+    target_link_libraries(${catalogue} PUBLIC shell_core)
+
+    add_executable(${arg_NAME} main.cpp)
+    target_link_libraries(${arg_NAME} PRIVATE ${catalogue} shell_qt)
+
+    set_property(GLOBAL APPEND PROPERTY STRUCTCALC_PROGRAMS ${arg_NAME})
+    set_property(GLOBAL APPEND PROPERTY STRUCTCALC_PROGRAM_IDS ${arg_ID})
+
+    # Help opens the document beside the running executable: written there in the build tree
+    # too, and again whenever a catalogue changes (refdoc is relinked then).
+    set(document ${CMAKE_CURRENT_BINARY_DIR}/${arg_HELP})
+    add_custom_command(
+        OUTPUT ${document}
+        COMMAND ${CMAKE_COMMAND} -E env QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=0
+                $<TARGET_FILE:refdoc> ${arg_NAME} ${document}
+        DEPENDS refdoc
+        COMMENT "Writing the reference document ${arg_HELP}"
+        VERBATIM)
+    # The desktop entry as the program value describes it; the installation adds its Exec line.
+    set(entry ${CMAKE_CURRENT_BINARY_DIR}/structcalc-${arg_ID}.desktop.in)
+    add_custom_command(
+        OUTPUT ${entry}
+        COMMAND programfiles desktop ${arg_NAME} ${entry}
+        DEPENDS programfiles
+        COMMENT "Writing the desktop entry of ${arg_NAME}"
+        VERBATIM)
+    add_custom_target(${arg_ID}_files ALL DEPENDS ${document} ${entry})
+    add_dependencies(reference_pdfs ${arg_ID}_files)
+
+    # The program and its document go together into one folder below the prefix, with a link
+    # in bin/ for the command line and the desktop entry.
+    install(TARGETS ${arg_NAME} RUNTIME DESTINATION ${STRUCTCALC_INSTALL_PROGRAMDIR})
+    install(FILES ${document} DESTINATION ${STRUCTCALC_INSTALL_PROGRAMDIR})
+    install(FILES icon.svg DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps
+            RENAME structcalc-${arg_ID}.svg)
+    file(RELATIVE_PATH link_folder /prefix/${CMAKE_INSTALL_BINDIR} /prefix/${STRUCTCALC_INSTALL_PROGRAMDIR})
+    install(CODE "set(STRUCTCALC_PROGRAM \"${arg_NAME}\")
+set(STRUCTCALC_ENTRY \"${entry}\")
+set(STRUCTCALC_BINDIR \"${CMAKE_INSTALL_BINDIR}\")
+set(STRUCTCALC_APPLICATIONS \"${CMAKE_INSTALL_DATADIR}/applications\")
+set(STRUCTCALC_LINK_FOLDER \"${link_folder}\")
+include(\"${PROJECT_SOURCE_DIR}/cmake/installentry.cmake\")")
+
+    if(BUILD_TESTING AND EXISTS ${CMAKE_CURRENT_SOURCE_DIR}/tests/CMakeLists.txt)
+        add_subdirectory(tests)
+    endif()
+endfunction()

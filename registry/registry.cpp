@@ -1,0 +1,47 @@
+#include "registry/registry.h"
+
+#include <algorithm>
+#include <cctype>
+
+namespace registry {
+
+namespace {
+
+bool sameName(const std::string &a, const std::string &b)
+{
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+               return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
+           });
+}
+
+} // namespace
+
+std::vector<const shell::Program *> programs()
+{
+    std::vector<const shell::Program *> all;
+    for (const Entry &entry : entries())
+        all.push_back(&entry.program());
+    return all;
+}
+
+const shell::Program *find(const std::string &name)
+{
+    for (const Entry &entry : entries())
+        if (sameName(entry.name, name))
+            return &entry.program();
+    return nullptr;
+}
+
+std::string namesInWords()
+{
+    const std::vector<Entry> &all = entries();
+    std::string words;
+    for (std::size_t k = 0; k < all.size(); ++k) {
+        if (k > 0)
+            words += k + 1 == all.size() ? " or " : ", ";
+        words += all[k].name;
+    }
+    return words;
+}
+
+} // namespace registry

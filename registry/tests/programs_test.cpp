@@ -1,0 +1,136 @@
+// The family as a whole: the registry, and every case of every program held to the rules any
+// case must keep (distinct captions, a unit for every row, finite results at the start
+// values, a picture that paints).
+
+#include "registry/registry.h"
+#include "shell/core/numbertext.h"
+#include "shell/qt/sketchpainter.h"
+
+#include <QImage>
+#include <QPainter>
+
+#include <gtest/gtest.h>
+
+#include <cctype>
+#include <cmath>
+#include <ostream>
+#include <set>
+#include <string>
+
+namespace {
+
+TEST(registry, NamesEachProgramOnceAndFindsItWithoutRegardToCase)
+{
+    std::set<std::string> names;
+    std::set<std::string> ids;
+    for (const registry::Entry &entry : registry::entries()) {
+        const shell::Program &program = entry.program();
+        EXPECT_EQ(program.name, entry.name);
+        EXPECT_TRUE(names.insert(program.name).second) << program.name;
+        EXPECT_TRUE(ids.insert(program.id).second) << program.id;
+        for (const char ch : program.id)
+            EXPECT_TRUE(std::islower(static_cast<unsigned char>(ch))) << program.id;
+        EXPECT_FALSE(program.helpFile.empty()) << program.name;
+        EXPECT_FALSE(program.desktopComment.empty()) << program.name;
+        EXPECT_EQ(registry::find(program.id), &program);
+        EXPECT_EQ(registry::find(program.name), &program);
+    }
+    EXPECT_EQ(registry::entries().size(), 5u);
+    EXPECT_EQ(registry::find("Frames"), nullptr);
+    EXPECT_EQ(registry::namesInWords(), "Beams, cantilever, Rahmen, buckling or Profilor");
+}
+
+struct CaseRef {
+    const shell::Program *program;
+    int index;
+    const shell::CaseDef &definition() const { return program->cases[static_cast<std::size_t>(index)]; }
+};
+
+void PrintTo(const CaseRef &ref, std::ostream *out) { *out << ref.program->name << " " << ref.definition().caption; }
+
+std::vector<CaseRef> everyCase()
+{
+    std::vector<CaseRef> all;
+    for (const shell::Program *program : registry::programs())
+        for (int k = 0; k < program->caseCount(); ++k)
+            all.push_back({program, k});
+    return all;
+}
+
+std::string caseName(const ::testing::TestParamInfo<CaseRef> &info)
+{
+    return info.param.program->name + "_case" + std::to_string(info.param.index + 1);
+}
+
+class EveryCase : public ::testing::TestWithParam<CaseRef>
+{
+};
+
+TEST_P(EveryCase, CaptionsAreDistinct)
+{
+    const shell::CaseDef &c = GetParam().definition();
+    std::set<std::string> inputs;
+    for (const shell::InputDef &input : c.inputs)
+        EXPECT_TRUE(inputs.insert(input.caption).second) << "input " << input.caption;
+    std::set<std::string> rows;
+    for (const shell::RowDef &row : c.rows) {
+        EXPECT_TRUE(rows.insert(row.caption).second) << "row " << row.caption;
+        EXPECT_FALSE(shell::SymbolOf(row.caption).empty()) << "row without a symbol: " << row.caption;
+    }
+    EXPECT_GT(c.inputCount(), 0);
+    EXPECT_GT(c.rowCount(), 0);
+}
+
+// The slenderness is a pure number; every other row names a quantity with a unit.
+TEST_P(EveryCase, EveryRowHasAUnitInEveryUnitSystem)
+{
+    const shell::Program &program = *GetParam().program;
+    const shell::CaseDef &c = GetParam().definition();
+    for (int system = 0; system < 3; ++system) {
+        for (int r = 0; r < c.rowCount(); ++r) {
+            const std::string &caption = c.rows[static_cast<std::size_t>(r)].caption;
+            const std::string unit = program.unitLabel(caption, r, system);
+            if (shell::SymbolOf(caption) == "λ")
+                EXPECT_EQ(unit, "") << caption;
+            else
+                EXPECT_FALSE(unit.empty()) << caption << " in unit system " << system;
+        }
+    }
+}
+
+TEST_P(EveryCase, StartValuesAreAcceptedAndGiveFiniteRows)
+{
+    const shell::CaseDef &c = GetParam().definition();
+    const shell::Evaluation evaluation = shell::evaluate(c, shell::startValues(c));
+    ASSERT_FALSE(evaluation.rejected);
+    ASSERT_EQ(evaluation.values.size(), c.rows.size());
+    for (std::size_t r = 0; r < c.rows.size(); ++r)
+        EXPECT_TRUE(std::isfinite(evaluation.values[r])) << c.rows[r].caption;
+}
+
+// The picture paints without asserting and shows something, at the window's picture size and
+// at a page's size, for the start values and for inputs that make no drawable member (zero
+// everywhere).
+TEST_P(EveryCase, PicturePaints)
+{
+    const shell::CaseDef &c = GetParam().definition();
+    ASSERT_TRUE(c.sketch);
+    for (const auto &inputs : {shell::startValues(c), std::vector<double>(c.inputs.size(), 0.0)}) {
+        for (const QSize size : {QSize(140, 170), QSize(700, 500)}) {
+            QImage image(size, QImage::Format_RGB32);
+            image.fill(Qt::white);
+            QPainter painter(&image);
+            shell::paintSketch(painter, QRectF(QPointF(0, 0), QSizeF(size)), c.sketch(inputs));
+            painter.end();
+            int marked = 0;
+            for (int y = 0; y < size.height(); y += 2)
+                for (int x = 0; x < size.width(); x += 2)
+                    marked += image.pixel(x, y) != qRgb(255, 255, 255);
+            EXPECT_GT(marked, 40) << size.width() << "x" << size.height();
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(family, EveryCase, ::testing::ValuesIn(everyCase()), caseName);
+
+} // namespace
