@@ -9,4 +9,4 @@ namespace beams {
 
 const shell::Program &program();
 
-} // namespace beams
+}  // namespace beams

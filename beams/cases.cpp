@@ -14,18 +14,39 @@ using shell::pow;
 using shell::when;
 
 // Result captions: the result name with its symbol in parentheses.
-std::string reaction(const std::string &symbol) { return "反力 (" + symbol + ")"; }
-std::string shear(const std::string &symbol) { return "せん断力 (" + symbol + ")"; }
-std::string moment(const std::string &symbol) { return "曲げモーメント (" + symbol + ")"; }
-std::string maxMoment(const std::string &symbol) { return "最大曲げモーメント (" + symbol + ")"; }
+std::string reaction(const std::string &symbol)
+{
+    return "反力 (" + symbol + ")";
+}
+std::string shear(const std::string &symbol)
+{
+    return "せん断力 (" + symbol + ")";
+}
+std::string moment(const std::string &symbol)
+{
+    return "曲げモーメント (" + symbol + ")";
+}
+std::string maxMoment(const std::string &symbol)
+{
+    return "最大曲げモーメント (" + symbol + ")";
+}
 const char *const maxDeflection = "最大変位 (σmax)";
 
 // Handbook coefficients such as 3/8 are the double quotient of the two whole numbers.
-Expr fraction(int numerator, int denominator) { return Expr(numerator) / denominator; }
+Expr fraction(int numerator, int denominator)
+{
+    return Expr(numerator) / denominator;
+}
 
 // The elastic constants start at E = 100000 (step 1000) and I = 833 (step 10).
-Expr modulus(CaseBuilder &c) { return c.input("E", 100000, 1000); }
-Expr secondMoment(CaseBuilder &c) { return c.input("I", 833, 10); }
+Expr modulus(CaseBuilder &c)
+{
+    return c.input("E", 100000, 1000);
+}
+Expr secondMoment(CaseBuilder &c)
+{
+    return c.input("I", 833, 10);
+}
 
 shell::CaseDef simplePointLoad()
 {
@@ -50,8 +71,7 @@ shell::CaseDef simplePointLoad()
 shell::CaseDef simpleUniform()
 {
     CaseBuilder c("Beam (2)");
-    const Expr w = c.input("w", 100), l = c.input("l", 100), x = c.input("x", 30), E = modulus(c),
-               I = secondMoment(c);
+    const Expr w = c.input("w", 100), l = c.input("l", 100), x = c.input("x", 30), E = modulus(c), I = secondMoment(c);
     c.rejectWhen((l <= 0) || (x < 0));
     const Expr RA = c.row(reaction("RA"), (w * l) / 2);
     c.row(reaction("RB"), RA);
@@ -66,8 +86,7 @@ shell::CaseDef simpleUniform()
 shell::CaseDef simpleTriangular()
 {
     CaseBuilder c("Beam (3)");
-    const Expr w = c.input("w", 100), l = c.input("l", 100), x = c.input("x", 30), E = modulus(c),
-               I = secondMoment(c);
+    const Expr w = c.input("w", 100), l = c.input("l", 100), x = c.input("x", 30), E = modulus(c), I = secondMoment(c);
     c.rejectWhen((l <= 0) || (x < 0));
     c.row(reaction("RA"), (w * l) / 6);
     c.row(reaction("RB"), (w * l) / 3);
@@ -111,9 +130,7 @@ shell::CaseDef simpleSymmetricTriangle()
     // Shear and moment of the left half; the right half mirrors them about mid-span, the
     // shear with its sign reversed.
     const auto shearAt = [&](const Expr &p) { return ((w / 4) / l) * (pow(l, 2) - (4 * pow(p, 2))); };
-    const auto momentAt = [&](const Expr &p) {
-        return ((w * p) / (12 * l)) * ((3 * pow(l, 2)) - (4 * pow(p, 2)));
-    };
+    const auto momentAt = [&](const Expr &p) { return ((w * p) / (12 * l)) * ((3 * pow(l, 2)) - (4 * pow(p, 2))); };
     const Expr leftHalf = x <= (l / 2);
     c.row(shear("Sx"), when(leftHalf, shearAt(x), -shearAt(l - x)));
     c.row(moment("Mx"), when(leftHalf, momentAt(x), momentAt(l - x)));
@@ -144,8 +161,7 @@ shell::CaseDef simpleTriangularPlusUniform()
 shell::CaseDef cantileverPointLoad()
 {
     CaseBuilder c("Beam (7)");
-    const Expr P = c.input("P", 100), l = c.input("l", 100), x = c.input("x", 30), E = modulus(c),
-               I = secondMoment(c);
+    const Expr P = c.input("P", 100), l = c.input("l", 100), x = c.input("x", 30), E = modulus(c), I = secondMoment(c);
     c.rejectWhen((l <= 0) || (x < 0));
     c.row(reaction("RA"), 0);  // the free end carries no reaction
     c.row(reaction("RB"), P);
@@ -160,8 +176,7 @@ shell::CaseDef cantileverPointLoad()
 shell::CaseDef cantileverUniform()
 {
     CaseBuilder c("Beam (8)");
-    const Expr w = c.input("w", 100), l = c.input("l", 100), x = c.input("x", 30), E = modulus(c),
-               I = secondMoment(c);
+    const Expr w = c.input("w", 100), l = c.input("l", 100), x = c.input("x", 30), E = modulus(c), I = secondMoment(c);
     c.rejectWhen((l <= 0) || (x < 0));
     c.row(reaction("RA"), 0);  // the free end carries no reaction
     c.row(reaction("RB"), w * l);
@@ -176,8 +191,7 @@ shell::CaseDef cantileverUniform()
 shell::CaseDef cantileverTriangular()
 {
     CaseBuilder c("Beam (9)");
-    const Expr w = c.input("w", 100), l = c.input("l", 100), x = c.input("x", 70), E = modulus(c),
-               I = secondMoment(c);
+    const Expr w = c.input("w", 100), l = c.input("l", 100), x = c.input("x", 70), E = modulus(c), I = secondMoment(c);
     c.rejectWhen((l <= 0) || (x < 0));
     c.row(reaction("RB"), (w * l) / 2);
     c.row(shear("Sx"), ((-w) * pow(x, 2)) / (2 * l));
@@ -292,8 +306,7 @@ shell::CaseDef proppedUniform()
 shell::CaseDef fixedUniform()
 {
     CaseBuilder c("Beam (16)");
-    const Expr w = c.input("w", 100), l = c.input("l", 100), x = c.input("x", 30), E = modulus(c),
-               I = secondMoment(c);
+    const Expr w = c.input("w", 100), l = c.input("l", 100), x = c.input("x", 30), E = modulus(c), I = secondMoment(c);
     c.rejectWhen((l <= 0) || (x < 0));
     const Expr RA = c.row(reaction("RA"), (w * l) / 2);
     c.row(reaction("RB"), RA);
@@ -353,7 +366,7 @@ shell::CaseDef fixedTriangularPlusUniform()
     return c.build();
 }
 
-} // namespace
+}  // namespace
 
 std::vector<shell::CaseDef> beamCases()
 {
@@ -378,4 +391,4 @@ std::vector<shell::CaseDef> beamCases()
             fixedTriangularPlusUniform()};
 }
 
-} // namespace beams
+}  // namespace beams

@@ -33,6 +33,6 @@ shell::Sketch fixedUniform(const Inputs &);
 shell::Sketch fixedPointLoad(const Inputs &);
 shell::Sketch fixedTriangular(const Inputs &);
 shell::Sketch fixedTriangularPlusUniform(const Inputs &);
-} // namespace sketches
+}  // namespace sketches
 
-} // namespace beams
+}  // namespace beams

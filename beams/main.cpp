@@ -1,3 +1,6 @@
 #include "beams/beams.h"
 #include "shell/qt/calculatorwindow.h"
-int main(int argc, char **argv) { return shell::runCalculator(argc, argv, beams::program()); }
+int main(int argc, char **argv)
+{
+    return shell::runCalculator(argc, argv, beams::program());
+}

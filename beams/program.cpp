@@ -86,7 +86,7 @@ shell::Program makeProgram()
     return p;
 }
 
-} // namespace
+}  // namespace
 
 const shell::Program &program()
 {
@@ -94,4 +94,4 @@ const shell::Program &program()
     return beams;
 }
 
-} // namespace beams
+}  // namespace beams

@@ -19,7 +19,10 @@ constexpr double Span = 100;
 constexpr double LoadHeight = 16;  // a uniform load or the tall end of a triangle
 constexpr double BaseLoad = 8;     // the uniform part under a triangle stacked on it
 
-Point at(double x) { return {x, 0}; }
+Point at(double x)
+{
+    return {x, 0};
+}
 
 // Dimension line `row` below the beam (row 0 nearest), drawn left to right: a negative
 // offset puts it on the right of a→b, which is below the beam.
@@ -103,7 +106,7 @@ void positionAndSpan(Sketch &s, double x = 30)
     dimension(s, 0, Span, 1, "l");
 }
 
-} // namespace
+}  // namespace
 
 shell::Sketch simplePointLoad(const Inputs &)
 {
@@ -281,4 +284,4 @@ shell::Sketch fixedTriangularPlusUniform(const Inputs &)
     return s;
 }
 
-} // namespace beams::sketches
+}  // namespace beams::sketches

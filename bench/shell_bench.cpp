@@ -4,11 +4,11 @@
 //
 //     QT_QPA_PLATFORM=offscreen build/bench/shell_bench
 
-#include "shell/qt/calculatorwindow.h"
 #include "cantilever/cantilever.h"
-#include "shell/core/testing/recordingplatform.h"
-#include "shell/core/shellmodel.h"
 #include "cli/structcalc.h"
+#include "shell/core/shellmodel.h"
+#include "shell/core/testing/recordingplatform.h"
+#include "shell/qt/calculatorwindow.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -92,7 +92,7 @@ void structcalcRun(benchmark::State &state)
 }
 BENCHMARK(structcalcRun)->Unit(benchmark::kMicrosecond);
 
-} // namespace
+}  // namespace
 
 int main(int argc, char **argv)
 {

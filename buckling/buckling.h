@@ -9,4 +9,4 @@ namespace buckling {
 
 const shell::Program &program();
 
-} // namespace buckling
+}  // namespace buckling

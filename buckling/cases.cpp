@@ -118,7 +118,7 @@ shell::CaseDef empiricalCase(const EmpiricalColumn &column)
     return c.build();
 }
 
-} // namespace
+}  // namespace
 
 std::vector<shell::CaseDef> columnCases()
 {
@@ -130,4 +130,4 @@ std::vector<shell::CaseDef> columnCases()
     return cases;
 }
 
-} // namespace buckling
+}  // namespace buckling

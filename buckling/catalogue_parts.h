@@ -29,4 +29,4 @@ shell::Sketch eulerColumnSketch(ColumnEnds ends, const std::string &endConstant)
 // A pinned column of length l (taken as the buckling length), labelled with its material.
 shell::Sketch empiricalColumnSketch(const std::string &material);
 
-} // namespace buckling
+}  // namespace buckling

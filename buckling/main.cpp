@@ -1,3 +1,6 @@
 #include "buckling/buckling.h"
 #include "shell/qt/calculatorwindow.h"
-int main(int argc, char **argv) { return shell::runCalculator(argc, argv, buckling::program()); }
+int main(int argc, char **argv)
+{
+    return shell::runCalculator(argc, argv, buckling::program());
+}

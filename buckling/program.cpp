@@ -106,7 +106,7 @@ shell::Program makeProgram()
     return p;
 }
 
-} // namespace
+}  // namespace
 
 const shell::Program &program()
 {
@@ -114,4 +114,4 @@ const shell::Program &program()
     return p;
 }
 
-} // namespace buckling
+}  // namespace buckling

@@ -41,7 +41,10 @@ std::vector<Point> bucklingMode(const std::function<double(double)> &w)
     return points;
 }
 
-double halfSine(double s) { return std::sin(Pi * s); }
+double halfSine(double s)
+{
+    return std::sin(Pi * s);
+}
 
 // The column, its load and its length, common to every picture.
 Sketch loadedColumn()
@@ -67,7 +70,7 @@ void guidedFixedHead(Sketch &s)
     s.fixed(Head, Side::Right);
 }
 
-} // namespace
+}  // namespace
 
 Sketch eulerColumnSketch(ColumnEnds ends, const std::string &endConstant)
 {
@@ -111,4 +114,4 @@ Sketch empiricalColumnSketch(const std::string &material)
     return s;
 }
 
-} // namespace buckling
+}  // namespace buckling

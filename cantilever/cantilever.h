@@ -9,4 +9,4 @@ namespace cantilever {
 
 const shell::Program &program();
 
-} // namespace cantilever
+}  // namespace cantilever

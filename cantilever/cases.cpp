@@ -49,8 +49,7 @@ shell::CaseDef cantileverUniform()
     c.row("反力 (RA)", w * l);
     c.row("曲げモーメント (Mx)", (w * pow(x, 2)) / 2);
     c.row("曲げモーメント (MA)", (w * pow(l, 2)) / 2);
-    c.row("変位 (fx)",
-          ((w * pow(l, 4)) / ((8 * E) * I)) * ((1 - ((4 * x) / (3 * l))) + (pow(x, 4) / (3 * pow(l, 4)))));
+    c.row("変位 (fx)", ((w * pow(l, 4)) / ((8 * E) * I)) * ((1 - ((4 * x) / (3 * l))) + (pow(x, 4) / (3 * pow(l, 4)))));
     c.sketch(sketches::cantileverUniform);
     return c.build();
 }
@@ -100,8 +99,7 @@ shell::CaseDef proppedPointLoad()
     c.row("反力 (RA)", P - RB);
     c.row("反力 (RB)", RB);
     c.row("曲げモーメント (MA)", (((-P) * (l - a)) * (pow(l, 2) - pow(l - a, 2))) / (2 * pow(l, 2)));
-    c.row("曲げモーメント (MC)",
-          ((P * (l - a)) / 2) * ((2 - ((3 * (l - a)) / l)) + (pow(l - a, 3) / pow(l, 3))));
+    c.row("曲げモーメント (MC)", ((P * (l - a)) / 2) * ((2 - ((3 * (l - a)) / l)) + (pow(l - a, 3) / pow(l, 3))));
     c.row("変位 (fC)", (((P * pow(a, 3)) * pow(l - a, 2)) / (((12 * E) * I) * pow(l, 3))) * ((4 * l) - a));
     c.sketch(sketches::proppedPointLoad);
     return c.build();
@@ -161,7 +159,6 @@ shell::CaseDef proppedMoment()
     c.sketch(sketches::proppedMoment);
     return c.build();
 }
-
 
 // Point load P at C, a from A.
 shell::CaseDef spanPointLoad()
@@ -270,8 +267,7 @@ shell::CaseDef spanTrapezoidal()
     const Expr RA = c.row("反力 (RA)", ((l - a) / 2) * w);
     c.row("反力 (RB)", RA);
     c.row("曲げモーメント (MC)", ((w * pow(l, 2)) / 24) * (3 - (4 * pow(a / l, 2))));
-    c.row("変位 (fC)",
-          ((w * pow(l, 4)) / ((1920 * E) * I)) * ((25 - (40 * pow(a / l, 2))) + (16 * pow(a / l, 4))));
+    c.row("変位 (fC)", ((w * pow(l, 4)) / ((1920 * E) * I)) * ((25 - (40 * pow(a / l, 2))) + (16 * pow(a / l, 4))));
     // Fixed-end moment (wl²/12)(1 − 2(a/l)² + (a/l)³): wl²/12 of the uniform load when a = 0.
     c.row("曲げモーメント (MA,MB)", ((w * pow(l, 2)) / 12) * (1 - ((2 * pow(a / l, 2)) - pow(a / l, 3))));
     c.sketch(sketches::spanTrapezoidal);
@@ -365,12 +361,10 @@ shell::CaseDef spanPartialUniform()
     c.row("曲げモーメント (Mmax)", (W / b) * ((pow(a + ((RA * b) / W), 2) - pow(a, 2)) / 2));
     // The mid-span deflection of a load of length b centred on the span.
     c.row("変位 (fmax)", (W / ((384 * E) * I)) * (((8 * pow(l, 3)) - ((4 * l) * pow(b, 2))) + pow(b, 3)));
-    c.row("曲げモーメント (MA)", ((-W) / ((12 * pow(l, 2)) * b)) *
-                                      ((pow(b + cc, 3) * ((4 * l) - (3 * (b + cc)))) -
-                                       (pow(cc, 3) * ((4 * l) - (3 * cc)))));
+    c.row("曲げモーメント (MA)", ((-W) / ((12 * pow(l, 2)) * b)) * ((pow(b + cc, 3) * ((4 * l) - (3 * (b + cc)))) -
+                                                                    (pow(cc, 3) * ((4 * l) - (3 * cc)))));
     c.row("曲げモーメント (MB)", (W / ((12 * pow(l, 2)) * b)) *
-                                      ((pow(a + b, 3) * ((4 * l) - (3 * (a + b)))) -
-                                       (pow(a, 3) * ((4 * l) - (3 * a)))));
+                                     ((pow(a + b, 3) * ((4 * l) - (3 * (a + b)))) - (pow(a, 3) * ((4 * l) - (3 * a)))));
     c.sketch(sketches::spanPartialUniform);
     return c.build();
 }
@@ -408,16 +402,16 @@ shell::CaseDef spanWheelLoads()
     return c.build();
 }
 
-} // namespace
+}  // namespace
 
 std::vector<shell::CaseDef> cantileverCases()
 {
-    return {cantileverPointLoad(), cantileverUniform(), cantileverTriangular(), cantileverMoment(),
-            proppedPointLoad(),    proppedUniform(),    proppedTriangular(),    proppedMoment(),
-            spanPointLoad(),      spanMidPointLoad(),   spanThirdPointLoads(), spanSymmetricPointLoads(),
-            spanUniform(),        spanTrapezoidal(),    spanSymmetricTriangle(), spanTwoTriangles(),
-            spanThreeTriangles(), spanRisingTriangle(), spanPartialUniform(),  spanMoment(),
+    return {cantileverPointLoad(), cantileverUniform(),  cantileverTriangular(),  cantileverMoment(),
+            proppedPointLoad(),    proppedUniform(),     proppedTriangular(),     proppedMoment(),
+            spanPointLoad(),       spanMidPointLoad(),   spanThirdPointLoads(),   spanSymmetricPointLoads(),
+            spanUniform(),         spanTrapezoidal(),    spanSymmetricTriangle(), spanTwoTriangles(),
+            spanThreeTriangles(),  spanRisingTriangle(), spanPartialUniform(),    spanMoment(),
             spanWheelLoads()};
 }
 
-} // namespace cantilever
+}  // namespace cantilever

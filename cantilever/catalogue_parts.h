@@ -37,6 +37,6 @@ shell::Sketch spanRisingTriangle(const Inputs &);
 shell::Sketch spanPartialUniform(const Inputs &);
 shell::Sketch spanMoment(const Inputs &);
 shell::Sketch spanWheelLoads(const Inputs &);
-} // namespace sketches
+}  // namespace sketches
 
-} // namespace cantilever
+}  // namespace cantilever

@@ -1,3 +1,6 @@
 #include "cantilever/cantilever.h"
 #include "shell/qt/calculatorwindow.h"
-int main(int argc, char **argv) { return shell::runCalculator(argc, argv, cantilever::program()); }
+int main(int argc, char **argv)
+{
+    return shell::runCalculator(argc, argv, cantilever::program());
+}

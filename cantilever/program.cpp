@@ -7,7 +7,6 @@
 #include "shell/core/numbertext.h"
 #include "shell/core/unitcaptions.h"
 
-
 namespace cantilever {
 
 namespace {
@@ -81,7 +80,7 @@ shell::Program build()
     return p;
 }
 
-} // namespace
+}  // namespace
 
 const shell::Program &program()
 {
@@ -89,4 +88,4 @@ const shell::Program &program()
     return value;
 }
 
-} // namespace cantilever
+}  // namespace cantilever

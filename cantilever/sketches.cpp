@@ -18,14 +18,17 @@ using shell::Side;
 using shell::Sketch;
 
 constexpr double Span = 100;
-constexpr double LoadHeight = 16;   // a uniform load or the peak of a triangle
-constexpr double SecondSpan = 62;   // level of the fixed-ended span under the simply supported one
+constexpr double LoadHeight = 16;  // a uniform load or the peak of a triangle
+constexpr double SecondSpan = 62;  // level of the fixed-ended span under the simply supported one
 constexpr double MomentRadius = 7;
 
 // The load of a single-span case drawn on the span at level y; only the upper copy is labelled.
 using SpanLoad = std::function<void(Sketch &, double y, bool labelled)>;
 
-std::string labelIf(bool labelled, const std::string &text) { return labelled ? text : std::string(); }
+std::string labelIf(bool labelled, const std::string &text)
+{
+    return labelled ? text : std::string();
+}
 
 // Dimension line `row` below the member at level y (row 0 nearest): drawn left to right, a
 // negative offset puts it on the right of its direction, below the member.
@@ -92,7 +95,7 @@ void halves(Sketch &s, double y)
     dimension(s, 0, Span, y, 1, "l");
 }
 
-} // namespace
+}  // namespace
 
 Sketch cantileverPointLoad(const Inputs &)
 {
@@ -231,9 +234,8 @@ Sketch spanTrapezoidal(const Inputs &)
 
 Sketch spanSymmetricTriangle(const Inputs &)
 {
-    Sketch s = twoSpans([](Sketch &t, double y, bool labelled) {
-        triangle(t, 0, Span / 2, Span, y, labelIf(labelled, "w"));
-    });
+    Sketch s =
+        twoSpans([](Sketch &t, double y, bool labelled) { triangle(t, 0, Span / 2, Span, y, labelIf(labelled, "w")); });
     halves(s, SecondSpan);
     return s;
 }
@@ -262,9 +264,8 @@ Sketch spanThreeTriangles(const Inputs &)
 
 Sketch spanRisingTriangle(const Inputs &)
 {
-    Sketch s = twoSpans([](Sketch &t, double y, bool labelled) {
-        triangle(t, 0, Span, Span, y, labelIf(labelled, "w"));
-    });
+    Sketch s =
+        twoSpans([](Sketch &t, double y, bool labelled) { triangle(t, 0, Span, Span, y, labelIf(labelled, "w")); });
     dimension(s, 0, 50, SecondSpan, 0, "x");
     dimension(s, 0, Span, SecondSpan, 1, "l");
     return s;
@@ -301,4 +302,4 @@ Sketch spanWheelLoads(const Inputs &)
     return s;
 }
 
-} // namespace cantilever::sketches
+}  // namespace cantilever::sketches

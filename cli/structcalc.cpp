@@ -1,7 +1,7 @@
 #include "cli/structcalc.h"
 
-#include "shell/core/numbertext.h"
 #include "registry/registry.h"
+#include "shell/core/numbertext.h"
 #include "shell/core/shellmodel.h"
 
 #include <charconv>
@@ -189,7 +189,7 @@ void printJson(std::ostream &out, const Request &request, const shell::ShellMode
     out << "]}\n";
 }
 
-} // namespace
+}  // namespace
 
 int run(const std::vector<std::string> &args, std::ostream &out, std::ostream &err)
 {
@@ -248,4 +248,4 @@ int run(const std::vector<std::string> &args, std::ostream &out, std::ostream &e
     return Computed;
 }
 
-} // namespace structcalc
+}  // namespace structcalc

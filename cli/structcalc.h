@@ -18,4 +18,4 @@ enum ExitStatus { Computed = 0, UsageError = 2, Rejected = 3 };
 
 int run(const std::vector<std::string> &args, std::ostream &out, std::ostream &err);
 
-} // namespace structcalc
+}  // namespace structcalc

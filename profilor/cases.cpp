@@ -26,7 +26,7 @@ const char *const Z2Caption = "断面係数 (Z2)";
 // π as the programs have always used it, not the full double precision.
 const Expr Pi = Expr::constant("π", 3.141592);
 
-} // namespace
+}  // namespace
 
 shell::CaseDef rectangularBar()
 {
@@ -157,4 +157,4 @@ shell::CaseDef iSection()
     return c.build();
 }
 
-} // namespace profilor
+}  // namespace profilor

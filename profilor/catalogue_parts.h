@@ -29,4 +29,4 @@ shell::Sketch tSectionSketch(const std::vector<double> &in);
 shell::Sketch lSectionSketch(const std::vector<double> &in);
 shell::Sketch iSectionSketch(const std::vector<double> &in);
 
-} // namespace profilor
+}  // namespace profilor

@@ -1,4 +1,7 @@
-#include "shell/qt/calculatorwindow.h"
 #include "profilor/profilor.h"
+#include "shell/qt/calculatorwindow.h"
 
-int main(int argc, char **argv) { return shell::runCalculator(argc, argv, profilor::program()); }
+int main(int argc, char **argv)
+{
+    return shell::runCalculator(argc, argv, profilor::program());
+}

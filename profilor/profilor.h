@@ -9,4 +9,4 @@ namespace profilor {
 
 const shell::Program &program();
 
-} // namespace profilor
+}  // namespace profilor

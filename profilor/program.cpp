@@ -58,7 +58,7 @@ shell::Program build()
     return p;
 }
 
-} // namespace
+}  // namespace
 
 const shell::Program &program()
 {
@@ -66,4 +66,4 @@ const shell::Program &program()
     return p;
 }
 
-} // namespace profilor
+}  // namespace profilor

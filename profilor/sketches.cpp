@@ -20,9 +20,8 @@ namespace {
 std::vector<double> proportioned(const std::vector<double> &in, const std::vector<double> &start, double least = 8)
 {
     std::vector<double> v = in;
-    const bool drawable = v.size() == start.size() && std::all_of(v.begin(), v.end(), [](double x) {
-                              return std::isfinite(x) && x > 0;
-                          });
+    const bool drawable =
+        v.size() == start.size() && std::all_of(v.begin(), v.end(), [](double x) { return std::isfinite(x) && x > 0; });
     if (!drawable)
         v = start;
     const double largest = *std::max_element(v.begin(), v.end());
@@ -60,7 +59,7 @@ void horizontalAxis(Sketch &s, const std::vector<Point> &outline, double left, d
         s.axis(east, west, "x");
 }
 
-} // namespace
+}  // namespace
 
 Sketch rectangularBarSketch(const std::vector<double> &in)
 {
@@ -141,8 +140,8 @@ Sketch tSectionSketch(const std::vector<double> &in)
         v = proportioned({10, 2, 2, 8}, {10, 2, 2, 8}, 6);
     const double a = v[0], b = v[1], t = v[2], d = v[3];
     const double webLeft = (a - b) / 2, webRight = (a + b) / 2;
-    const std::vector<Point> outline{{0, 0},       {a, 0},           {a, t},       {webRight, t},
-                                     {webRight, t + d}, {webLeft, t + d}, {webLeft, t}, {0, t}};
+    const std::vector<Point> outline{{0, 0},           {a, 0},       {a, t}, {webRight, t}, {webRight, t + d},
+                                     {webLeft, t + d}, {webLeft, t}, {0, t}};
     Sketch s;
     s.outline(outline);
     // Bending about the axis of symmetry: the centre line of the web.
@@ -182,9 +181,8 @@ Sketch iSectionSketch(const std::vector<double> &in)
         v = proportioned({10, 10, 2, 2}, {10, 10, 2, 2}, 6);
     const double a = v[0], b = v[1], t = v[2], d = v[3];
     const double webLeft = (b - d) / 2, webRight = (b + d) / 2;
-    const std::vector<Point> outline{{0, 0},           {b, 0},           {b, t},           {webRight, t},
-                                     {webRight, a - t}, {b, a - t},       {b, a},           {0, a},
-                                     {0, a - t},        {webLeft, a - t}, {webLeft, t},     {0, t}};
+    const std::vector<Point> outline{{0, 0}, {b, 0}, {b, t},     {webRight, t},    {webRight, a - t}, {b, a - t},
+                                     {b, a}, {0, a}, {0, a - t}, {webLeft, a - t}, {webLeft, t},      {0, t}};
     Sketch s;
     s.outline(outline);
     horizontalAxis(s, outline, 0, b);
@@ -195,4 +193,4 @@ Sketch iSectionSketch(const std::vector<double> &in)
     return s;
 }
 
-} // namespace profilor
+}  // namespace profilor

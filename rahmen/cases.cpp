@@ -254,11 +254,11 @@ shell::CaseDef case10()
     return frame.build();
 }
 
-} // namespace
+}  // namespace
 
 std::vector<shell::CaseDef> frameCases()
 {
     return {case1(), case2(), case3(), case4(), case5(), case6(), case7(), case8(), case9(), case10()};
 }
 
-} // namespace rahmen
+}  // namespace rahmen

@@ -25,4 +25,4 @@ shell::Sketch uniformLoadOnColumn(Feet feet);
 // The bracket at E on the column AB; fixed feet also show b, the distance from E up to B.
 shell::Sketch bracketLoad(Feet feet);
 
-} // namespace rahmen
+}  // namespace rahmen

@@ -31,7 +31,8 @@ std::string unitLabel(const std::string &caption, int /*row*/, int unitSystem)
 std::vector<std::string> inputNotes(const std::vector<std::string> &captions, int unitSystem)
 {
     const std::string pointLoad = std::string(" : 荷重 ") + "N";
-    const std::string secondMoment = " : 断面2次モーメント " + shell::unitCaption(unitSystem, shell::UnitKind::SecondMoment);
+    const std::string secondMoment =
+        " : 断面2次モーメント " + shell::unitCaption(unitSystem, shell::UnitKind::SecondMoment);
     const std::string lineLoad = " : 荷重 " + shell::unitCaption(unitSystem, shell::UnitKind::LineLoad);
     std::vector<std::string> lines;
     for (const std::string &caption : captions) {
@@ -103,7 +104,7 @@ shell::Program build()
     return p;
 }
 
-} // namespace
+}  // namespace
 
 const shell::Program &program()
 {
@@ -111,4 +112,4 @@ const shell::Program &program()
     return value;
 }
 
-} // namespace rahmen
+}  // namespace rahmen

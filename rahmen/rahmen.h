@@ -10,4 +10,4 @@ namespace rahmen {
 
 const shell::Program &program();
 
-} // namespace rahmen
+}  // namespace rahmen

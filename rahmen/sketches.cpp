@@ -36,7 +36,7 @@ Sketch frame(Feet feet)
     return s;
 }
 
-} // namespace
+}  // namespace
 
 Sketch uniformLoadOnBeam(Feet feet)
 {
@@ -83,4 +83,4 @@ Sketch bracketLoad(Feet feet)
     return s;
 }
 
-} // namespace rahmen
+}  // namespace rahmen

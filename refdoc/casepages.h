@@ -3,8 +3,8 @@
 // The blocks of the reference document: the title page with the list of cases, and one
 // section per case (see referencedocument.h for what a section holds).
 
-#include "shell/core/catalogue.h"
 #include "refdoc/pagelayout.h"
+#include "shell/core/catalogue.h"
 
 #include <memory>
 #include <vector>

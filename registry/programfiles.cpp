@@ -25,7 +25,7 @@ std::string desktopEntry(const shell::Program &program)
            program.name + "\n";
 }
 
-} // namespace
+}  // namespace
 
 int main(int argc, char **argv)
 {

@@ -14,7 +14,7 @@ bool sameName(const std::string &a, const std::string &b)
            });
 }
 
-} // namespace
+}  // namespace
 
 std::vector<const shell::Program *> programs()
 {
@@ -44,4 +44,4 @@ std::string namesInWords()
     return words;
 }
 
-} // namespace registry
+}  // namespace registry

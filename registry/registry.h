@@ -29,4 +29,4 @@ const shell::Program *find(const std::string &name);
 // "Beams, cantilever, Rahmen, buckling or Profilor".
 std::string namesInWords();
 
-} // namespace registry
+}  // namespace registry

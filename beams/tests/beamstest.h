@@ -16,7 +16,10 @@ namespace beams::testing {
 
 using Overrides = std::vector<std::pair<std::string, double>>;
 
-inline const shell::CaseDef &beamCase(int index) { return program().cases.at(static_cast<size_t>(index)); }
+inline const shell::CaseDef &beamCase(int index)
+{
+    return program().cases.at(static_cast<size_t>(index));
+}
 
 // The start values of a case with some inputs replaced, by caption.
 inline std::vector<double> inputsOf(int caseIndex, const Overrides &overrides)
@@ -61,4 +64,4 @@ inline double value(int caseIndex, const Overrides &overrides, const std::string
     return r < static_cast<int>(rows.size()) ? rows[static_cast<size_t>(r)] : 0.0;
 }
 
-} // namespace beams::testing
+}  // namespace beams::testing

@@ -10,7 +10,10 @@
 namespace beams::testing {
 namespace {
 
-double closeTo(double expected) { return 1e-9 * std::max(1.0, std::fabs(expected)); }
+double closeTo(double expected)
+{
+    return 1e-9 * std::max(1.0, std::fabs(expected));
+}
 
 TEST(beams, ReactionsCarryTheWholeLoad)
 {
@@ -19,12 +22,14 @@ TEST(beams, ReactionsCarryTheWholeLoad)
     const Load point = [](auto &in) { return in[0]; }, uniform = [](auto &in) { return in[0] * in[1]; };
     const Load triangle = [](auto &in) { return in[0] * in[1] / 2; };
     const Load triangleAndUniform = [](auto &in) { return (in[0] * in[2] / 2) + (in[1] * in[2]); };
+    // clang-format off
     const std::vector<std::pair<int, Load>> cases{
         {0, point}, {1, uniform}, {2, triangle}, {3, [](auto &in) { return in[0] * (in[2] - in[1]); }},
         {4, triangle}, {5, triangleAndUniform}, {6, point}, {7, uniform}, {8, triangle}, {9, point},
         {10, [](auto &in) { return in[0] * (in[2] + in[1]); }}, {11, [](auto &in) { return in[0] + in[1]; }},
         {12, [](auto &in) { return in[0] * (in[1] + in[3] + in[2]); }}, {13, point}, {14, uniform},
         {15, uniform}, {16, point}, {17, triangle}, {18, triangleAndUniform}};
+    // clang-format on
     for (const auto &[caseIndex, totalLoad] : cases) {
         const shell::CaseDef &c = beamCase(caseIndex);
         std::vector<double> in = shell::startValues(c);
@@ -95,5 +100,5 @@ TEST(beams, PiecewiseRowsAndClassicsMatchTheHandValues)
         EXPECT_NEAR(value(h.caseIndex, h.in, h.row), h.expected, closeTo(h.expected)) << h.what;
 }
 
-} // namespace
-} // namespace beams::testing
+}  // namespace
+}  // namespace beams::testing

@@ -2,8 +2,8 @@
 // that cannot be computed, the legend lines, the length unit change and Reset.
 
 #include "beams/tests/beamstest.h"
-#include "shell/core/testing/recordingplatform.h"
 #include "shell/core/shellmodel.h"
+#include "shell/core/testing/recordingplatform.h"
 
 #include <set>
 
@@ -37,9 +37,11 @@ TEST(beamsWindow, EntryCheckNamesTheFieldAndKeepsTheResults)
         const char *text;
         bool rejected;
     };
+    // clang-format off
     for (const Entry &e : {Entry{0, 2, "0", true}, {0, 2, "", true}, {0, 2, "0.5", false}, {0, 1, "-1", true},
                            {0, 1, "0", false}, {0, 4, "-1", true}, {0, 0, "-1", false}, {0, 5, "0", false},
                            {10, 1, "-1", true}, {9, 1, "-1", false}}) {  // "Beam (10)" does not check a
+        // clang-format on
         Window w(e.caseIndex);
         const std::vector<std::string> before = w.texts();
         w.model.setText(e.field, e.text);
@@ -93,11 +95,11 @@ TEST(beamsWindow, CentimetresConvertLoadsAndModulusButNotLengths)
 {
     Window w(0);
     w.model.chooseUnit(1);
-    EXPECT_EQ(w.model.text(0, 5), "10000000");  // E
-    EXPECT_EQ(w.model.text(0, 7 + 5), "1.00e+05");  // its step
-    EXPECT_EQ(w.model.text(0, 0), "10000");  // P
-    EXPECT_EQ(w.model.text(0, 2), "100");  // l
-    EXPECT_EQ(w.model.text(0, 6), "833");  // I
+    EXPECT_EQ(w.model.text(0, 5), "10000000");       // E
+    EXPECT_EQ(w.model.text(0, 7 + 5), "1.00e+05");   // its step
+    EXPECT_EQ(w.model.text(0, 0), "10000");          // P
+    EXPECT_EQ(w.model.text(0, 2), "100");            // l
+    EXPECT_EQ(w.model.text(0, 6), "833");            // I
     EXPECT_EQ(w.model.rows()[0].text, "7.000e+03");  // recomputed with P = 10000
     EXPECT_EQ(w.model.rows()[2].unit, "N･cm");
     EXPECT_EQ(w.model.notes(), (std::vector<std::string>{lineP, "E : 弾性係数 N/cm^2", "I : 断面2次モーメント cm^4"}));
@@ -125,5 +127,5 @@ TEST(beamsWindow, ResetInCentimetresWritesTheDefaultsInThatUnit)
     EXPECT_EQ(uniform.model.rows()[0].text, "5.000e+05");
 }
 
-} // namespace
-} // namespace beams::testing
+}  // namespace
+}  // namespace beams::testing

@@ -9,6 +9,7 @@ namespace {
 
 using Rows = std::vector<std::pair<const char *, const char *>>;
 
+// clang-format off
 const std::vector<std::pair<int, Rows>> workedValues = {
     {0, {{"RA", "7.000e+01"}, {"RB", "3.000e+01"}, {"Mx1", "1.400e+03"}, {"Mx2", "1.500e+03"},
          {"Mmax", "2.100e+03"}, {"σmax", "1.765e-02"}}},
@@ -43,6 +44,7 @@ const std::vector<std::pair<int, Rows>> workedValues = {
           {"Mx", "2.083e+04"}, {"Mxmax", "2.150e+04"}}},
     {18, {{"RA", "6.500e+03"}, {"RB", "8.500e+03"}, {"MA", "-1.167e+05"}, {"MB", "-1.333e+05"}, {"Mx", "2.883e+04"}}},
 };
+// clang-format on
 
 TEST(beams, StartValuesShowTheWorkedResults)
 {
@@ -52,5 +54,5 @@ TEST(beams, StartValuesShowTheWorkedResults)
     }
 }
 
-} // namespace
-} // namespace beams::testing
+}  // namespace
+}  // namespace beams::testing

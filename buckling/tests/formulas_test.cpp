@@ -12,7 +12,10 @@
 
 namespace {
 
-const shell::CaseDef &columnCase(int index) { return buckling::program().cases.at(static_cast<std::size_t>(index)); }
+const shell::CaseDef &columnCase(int index)
+{
+    return buckling::program().cases.at(static_cast<std::size_t>(index));
+}
 
 // Defaults l 100, E 100000, I 833, A 100 and the case's own n; then l 100, I 833, A 100 for
 // the five materials, softwood with the mended b = 0.00662 (0.00626 would give 2.248e+01).
@@ -80,4 +83,4 @@ TEST(buckling, EmpiricalLineMeetsEulerAtItsLimit)
     }
 }
 
-} // namespace
+}  // namespace

@@ -3,8 +3,8 @@
 
 #include "buckling/buckling.h"
 #include "shell/core/numbertext.h"
-#include "shell/core/testing/recordingplatform.h"
 #include "shell/core/shellmodel.h"
+#include "shell/core/testing/recordingplatform.h"
 
 #include <gtest/gtest.h>
 
@@ -29,8 +29,10 @@ protected:
 TEST_F(BucklingWindow, TwoLayoutGroups)
 {
     // case, picture left, input frame left and top, Reset left, gap, results height
+    // clang-format off
     const int groups[][7] = {{0, 2600, 4400, 2000, 9000, 0, 1620}, {3, 2600, 4400, 2000, 9000, 0, 1620},
                              {4, 2300, 5650, 2100, 10100, 700, 1080}, {8, 2300, 5650, 2100, 10100, 700, 1080}};
+    // clang-format on
     for (const auto &g : groups) {
         model.selectCase(g[0]);
         const shell::Rect picture = model.pictureRect(g[0]), frame = model.inputFrameRect(g[0]);
@@ -93,4 +95,4 @@ TEST_F(BucklingWindow, ResetInCentimetresScalesTheStoredModulus)
     EXPECT_EQ(model.rows()[0].text, "2.055e+06");
 }
 
-} // namespace
+}  // namespace

@@ -13,7 +13,10 @@
 
 namespace cantilever::tests {
 
-inline const shell::CaseDef &caseDef(int index) { return program().cases.at(index); }
+inline const shell::CaseDef &caseDef(int index)
+{
+    return program().cases.at(index);
+}
 
 using Changes = std::map<std::string, double>;
 
@@ -50,4 +53,4 @@ inline Results run(int caseIndex, const Changes &changes = {})
     return r;
 }
 
-} // namespace cantilever::tests
+}  // namespace cantilever::tests

@@ -100,5 +100,5 @@ TEST(Identity, WheelLoads)
     EXPECT_EQ(run(20, {{"a", std::nextafter(atSwitch, 100.0)}})["Mmax"], 2500);
 }
 
-} // namespace
-} // namespace cantilever::tests
+}  // namespace
+}  // namespace cantilever::tests

@@ -2,8 +2,8 @@
 // length unit change and Reset.
 
 #include "cantilever/tests/cantilevertest.h"
-#include "shell/core/testing/recordingplatform.h"
 #include "shell/core/shellmodel.h"
+#include "shell/core/testing/recordingplatform.h"
 
 #include <gtest/gtest.h>
 
@@ -100,5 +100,5 @@ TEST_F(Window, ResetInCentimetresWritesScaledStartValues)
     EXPECT_EQ(model.scrollValue(15, input("E")), 0);
 }
 
-} // namespace
-} // namespace cantilever::tests
+}  // namespace
+}  // namespace cantilever::tests

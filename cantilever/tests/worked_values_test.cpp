@@ -80,6 +80,7 @@ TEST(EntryChecks, DecideRejection)
         Changes changes;
         bool rejected;
     };
+    // clang-format off
     for (const EntryCheck &check : std::vector<EntryCheck>{
              {0, {{"a", 0}}, true},   {0, {{"b", 0}}, false},   {0, {{"x", 0}}, false},  {0, {{"x", -1}}, true},
              {1, {{"l", 0}}, true},   {4, {{"a", 0}}, false},   {6, {{"E", 0}, {"I", -1}, {"w", -5}}, false},
@@ -87,8 +88,9 @@ TEST(EntryChecks, DecideRejection)
              {19, {{"a", 0}}, true},  {19, {{"b", 0}}, false},  {20, {{"a", -1}}, true},
              // Ramps of the trapezoid may meet at mid-span but not overlap.
              {13, {{"a", 50}}, false}, {13, {{"a", 50.5}}, true}})
+        // clang-format on
         EXPECT_EQ(run(check.caseIndex, check.changes).rejected, check.rejected) << "case " << check.caseIndex;
 }
 
-} // namespace
-} // namespace cantilever::tests
+}  // namespace
+}  // namespace cantilever::tests

@@ -35,9 +35,10 @@ TEST(structcalc, printsTheRowsAsTheWindowShowsThem)
 {
     const Outcome r = run({"profilor", "1"});
     EXPECT_EQ(r.status, 0);
-    EXPECT_EQ(lines(r.out), (std::vector<std::string>{"断面積 (A)\t1.000e+02\tmm^2", "重心距離 (e1)\t5.000e+00\tmm",
-                                                      "断面2次モーメント (I)\t8.333e+02\tmm^4",
-                                                      "断面係数 (Z1)\t1.667e+02\tmm^3", "断面2次半径 (i)\t2.887e+00\tmm"}));
+    EXPECT_EQ(lines(r.out),
+              (std::vector<std::string>{"断面積 (A)\t1.000e+02\tmm^2", "重心距離 (e1)\t5.000e+00\tmm",
+                                        "断面2次モーメント (I)\t8.333e+02\tmm^4", "断面係数 (Z1)\t1.667e+02\tmm^3",
+                                        "断面2次半径 (i)\t2.887e+00\tmm"}));
     EXPECT_TRUE(r.err.empty());
 }
 
@@ -140,4 +141,4 @@ TEST(structcalc, listNamesEveryProgramAndItsCases)
         EXPECT_NE(all.out.find(std::string(name) + "\n"), std::string::npos) << name;
 }
 
-} // namespace
+}  // namespace

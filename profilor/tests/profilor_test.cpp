@@ -1,6 +1,6 @@
 #include "profilor/profilor.h"
-#include "shell/core/testing/recordingplatform.h"
 #include "shell/core/shellmodel.h"
+#include "shell/core/testing/recordingplatform.h"
 
 #include <gtest/gtest.h>
 
@@ -11,7 +11,10 @@ namespace {
 
 using shell::evaluate;
 
-const shell::CaseDef &shape(int index) { return profilor::program().cases[static_cast<std::size_t>(index)]; }
+const shell::CaseDef &shape(int index)
+{
+    return profilor::program().cases[static_cast<std::size_t>(index)];
+}
 
 std::vector<double> rowsOf(int index, const std::vector<double> &inputs)
 {
@@ -20,11 +23,17 @@ std::vector<double> rowsOf(int index, const std::vector<double> &inputs)
     return result.values;
 }
 
-bool rejected(int index, const std::vector<double> &inputs) { return evaluate(shape(index), inputs).rejected; }
+bool rejected(int index, const std::vector<double> &inputs)
+{
+    return evaluate(shape(index), inputs).rejected;
+}
 
 // Second moment of a rectangle of width w and height h about an axis at distance y from its
 // centroid: w h³ / 12 + w h y².
-double rectangleAbout(double w, double h, double y) { return w * h * h * h / 12 + w * h * y * y; }
+double rectangleAbout(double w, double h, double y)
+{
+    return w * h * h * h / 12 + w * h * y * y;
+}
 
 struct Worked {
     const char *name;
@@ -50,6 +59,7 @@ const double pi = 3.141592;
 
 INSTANTIATE_TEST_SUITE_P(
     profilor, WorkedValues,
+    // clang-format off
     ::testing::Values(
         Worked{"bar", 0, {10, 10}, {100, 5, 10000.0 / 12, 1000.0 / 6, 10 * 0.28867}},
         Worked{"bar deep", 0, {20, 5}, {100, 10, 5 * 8000.0 / 12, 400 * 5 / 6.0, 20 * 0.28867}},
@@ -67,6 +77,7 @@ INSTANTIATE_TEST_SUITE_P(
         Worked{"tee", 5, {10, 2, 2, 8}, {36, 5, 2064.0 / 12, 2064.0 / 60, std::sqrt(2064.0 / 432)}},
         Worked{"I", 7, {10, 10, 2, 2}, {52, 5, (10000 - 8 * 216.0) / 12, (10000 - 8 * 216.0) / 60,
                                         std::sqrt((10000 - 8 * 216.0) / 12 / 52), 5, (10000 - 8 * 216.0) / 60}}),
+    // clang-format on
     [](const auto &param) {
         std::string n = param.param.name;
         for (char &ch : n)
@@ -116,16 +127,16 @@ TEST(profilor, checksAtTheirBoundaries)
         bool rejects;
     };
     const Check checks[] = {
-        {0, {0, 10}, true},          {0, {10, 0}, true},           {0, {1e-9, 1e-9}, false},
-        {1, {10, 10, 0}, true},      {1, {10, 10, 5}, true},       {1, {10, 12, 5}, true},
-        {1, {11, 12, 5.4}, false},   {2, {-3}, false},             {2, {0}, false},
-        {3, {8, 10}, true},          {3, {10, 10}, false},         {3, {0, 0}, false},
-        {4, {1, 10, 2, 2}, true},    {4, {2, 10, 2, 2}, false},    {4, {10, 1, 2, 2}, true},
-        {4, {10, 10, 6, 2}, true},   {4, {10, 10, 5, 2}, false},   {5, {2, 3, 2, 8}, true},
-        {5, {3, 3, 2, 8}, false},    {5, {10, 2, 8, 2}, true},     {5, {10, 2, 2, 2}, false},
-        {6, {1, 10, 2}, true},       {6, {2, 10, 2}, false},       {6, {10, 1, 2}, true},
-        {6, {10, 2, 2}, false},      {7, {1, 10, 2, 2}, true},     {7, {10, 1, 2, 2}, true},
-        {7, {10, 2, 2, 2}, false},   {7, {10, 10, 6, 2}, true},    {7, {10, 10, 5, 2}, false},
+        {0, {0, 10}, true},        {0, {10, 0}, true},         {0, {1e-9, 1e-9}, false},
+        {1, {10, 10, 0}, true},    {1, {10, 10, 5}, true},     {1, {10, 12, 5}, true},
+        {1, {11, 12, 5.4}, false}, {2, {-3}, false},           {2, {0}, false},
+        {3, {8, 10}, true},        {3, {10, 10}, false},       {3, {0, 0}, false},
+        {4, {1, 10, 2, 2}, true},  {4, {2, 10, 2, 2}, false},  {4, {10, 1, 2, 2}, true},
+        {4, {10, 10, 6, 2}, true}, {4, {10, 10, 5, 2}, false}, {5, {2, 3, 2, 8}, true},
+        {5, {3, 3, 2, 8}, false},  {5, {10, 2, 8, 2}, true},   {5, {10, 2, 2, 2}, false},
+        {6, {1, 10, 2}, true},     {6, {2, 10, 2}, false},     {6, {10, 1, 2}, true},
+        {6, {10, 2, 2}, false},    {7, {1, 10, 2, 2}, true},   {7, {10, 1, 2, 2}, true},
+        {7, {10, 2, 2, 2}, false}, {7, {10, 10, 6, 2}, true},  {7, {10, 10, 5, 2}, false},
     };
     for (const Check &c : checks)
         EXPECT_EQ(rejected(c.shape, c.inputs), c.rejects)
@@ -242,4 +253,4 @@ TEST(profilorSketches, everyShapeHasAnOutlineAtAnyDimensions)
     }
 }
 
-} // namespace
+}  // namespace

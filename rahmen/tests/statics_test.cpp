@@ -1,8 +1,8 @@
 // Physics of the frame cases: every frame in equilibrium under its load, the bracket's moment
 // jump, sign reversal under a reversed load, and the entry checks.
 
-#include "shell/core/numbertext.h"
 #include "rahmen/rahmen.h"
+#include "shell/core/numbertext.h"
 
 #include <gtest/gtest.h>
 
@@ -18,7 +18,10 @@ namespace {
 
 using Values = std::map<std::string, double>;
 
-const shell::CaseDef &frameCase(int number) { return program().cases.at(static_cast<std::size_t>(number - 1)); }
+const shell::CaseDef &frameCase(int number)
+{
+    return program().cases.at(static_cast<std::size_t>(number - 1));
+}
 
 // All inputs of case `number` by caption: the start values with `changes` laid over them.
 Values byCaption(int number, const Values &changes = {})
@@ -78,10 +81,12 @@ TEST(RahmenStatics, EveryFrameIsInEquilibrium)
         // counter-clockwise: the resultant forces, their moment about A, and the change the load
         // on the left column makes to MA − MB. Cases n and n + 5 carry the same load: w on the
         // beam, P at B, P on the beam, w on the left column, P on the bracket at c inside the bay.
+        // clang-format off
         const struct {
             double fx, fy, momentAboutA, leftColumn;
         } loads[] = {{0, -F * l, -F * l * l / 2, 0}, {F, 0, -F * h, 0}, {0, -F, -F * a, 0},
                      {F * h, 0, -F * h * h / 2, F * h * h / 2}, {0, -F, -F * c, -F * c}};
+        // clang-format on
         const auto &load = loads[(number - 1) % 5];
         const double MA = r.count("MA") ? r.at("MA") : 0.0;  // pinned feet carry no moment
         const double MD = r.count("MD") ? r.at("MD") : 0.0;
@@ -134,5 +139,5 @@ TEST(RahmenStatics, RejectsWhatCannotBeComputedAndNothingElse)
     }
 }
 
-} // namespace
-} // namespace rahmen::testing
+}  // namespace
+}  // namespace rahmen::testing

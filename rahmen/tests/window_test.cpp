@@ -2,8 +2,8 @@
 // length unit change and Reset.
 
 #include "rahmen/rahmen.h"
-#include "shell/core/testing/recordingplatform.h"
 #include "shell/core/shellmodel.h"
+#include "shell/core/testing/recordingplatform.h"
 
 #include <gtest/gtest.h>
 
@@ -87,5 +87,5 @@ TEST_F(RahmenWindow, ResetRestoresTheStartNumbersInAnyUnit)
     EXPECT_EQ(model.rows()[0].text, "5.000e+04");
 }
 
-} // namespace
-} // namespace rahmen::testing
+}  // namespace
+}  // namespace rahmen::testing

@@ -46,7 +46,10 @@ struct CaseRef {
     const shell::CaseDef &definition() const { return program->cases[static_cast<std::size_t>(index)]; }
 };
 
-void PrintTo(const CaseRef &ref, std::ostream *out) { *out << ref.program->name << " " << ref.definition().caption; }
+void PrintTo(const CaseRef &ref, std::ostream *out)
+{
+    *out << ref.program->name << " " << ref.definition().caption;
+}
 
 std::vector<CaseRef> everyCase()
 {
@@ -133,4 +136,4 @@ TEST_P(EveryCase, PicturePaints)
 
 INSTANTIATE_TEST_SUITE_P(family, EveryCase, ::testing::ValuesIn(everyCase()), caseName);
 
-} // namespace
+}  // namespace

@@ -6,7 +6,10 @@
 
 namespace shell {
 
-CaseBuilder::CaseBuilder(const std::string &caption) { m_case.caption = caption; }
+CaseBuilder::CaseBuilder(const std::string &caption)
+{
+    m_case.caption = caption;
+}
 
 Expr CaseBuilder::input(const std::string &caption, double start, double step)
 {
@@ -15,7 +18,10 @@ Expr CaseBuilder::input(const std::string &caption, double start, double step)
     return Expr::input(index, caption);
 }
 
-void CaseBuilder::rejectWhen(const Expr &condition) { m_case.rejectWhen = condition; }
+void CaseBuilder::rejectWhen(const Expr &condition)
+{
+    m_case.rejectWhen = condition;
+}
 
 Expr CaseBuilder::row(const std::string &caption, const Expr &formula)
 {
@@ -29,11 +35,20 @@ void CaseBuilder::advise(const Expr &condition, const std::string &text)
     m_case.advisories.push_back({condition, text});
 }
 
-void CaseBuilder::sketch(SketchFunction drawing) { m_case.sketch = std::move(drawing); }
+void CaseBuilder::sketch(SketchFunction drawing)
+{
+    m_case.sketch = std::move(drawing);
+}
 
-void CaseBuilder::group(int layoutGroup) { m_case.group = layoutGroup; }
+void CaseBuilder::group(int layoutGroup)
+{
+    m_case.group = layoutGroup;
+}
 
-void CaseBuilder::legendOrder(const std::vector<std::string> &captions) { m_case.legendOrder = captions; }
+void CaseBuilder::legendOrder(const std::vector<std::string> &captions)
+{
+    m_case.legendOrder = captions;
+}
 
 bool Program::isUnitBearing(const std::string &caption) const
 {
@@ -78,4 +93,4 @@ std::vector<double> startValues(const CaseDef &definition)
     return values;
 }
 
-} // namespace shell
+}  // namespace shell

@@ -84,18 +84,18 @@ struct LayoutGroup {
     int frameLeft = 5500;
     int command2Top = 2200;
     int command2Left = 10000;
-    int frame2Gap = 0;            // space between the upper part and the results frame
-    int frame2Height = 0;         // fixed results frame height (0: by the result count)
+    int frame2Gap = 0;     // space between the upper part and the results frame
+    int frame2Height = 0;  // fixed results frame height (0: by the result count)
 };
 
 enum class UnitChange {
-    Convert,      // unit-bearing inputs are multiplied by the factor, the case recomputed
-    RelabelOnly   // only the unit captions change (the numbers mean whatever unit the user means)
+    Convert,     // unit-bearing inputs are multiplied by the factor, the case recomputed
+    RelabelOnly  // only the unit captions change (the numbers mean whatever unit the user means)
 };
 
 enum class ResetWrite {
-    General,        // stored numbers written back with the general number text
-    ScaledFormatted // unit-bearing stored numbers scaled to the unit system, then FormatLarge*
+    General,         // stored numbers written back with the general number text
+    ScaledFormatted  // unit-bearing stored numbers scaled to the unit system, then FormatLarge*
 };
 
 enum class StartupReset {
@@ -109,9 +109,9 @@ std::function<int(int rows)> heightsByRows(int nineOrMore, int sevenOrEight, int
                                            int twoOrFewer);
 
 struct Program {
-    std::string name;         // command-line name: "Beams", "cantilever", "Rahmen", "buckling", "Profilor"
-    std::string id;           // lower-case identifier of its files: "beams" (structcalc-beams.desktop)
-    std::string windowTitle;  // "Beams", "Cantilever", ...
+    std::string name;            // command-line name: "Beams", "cantilever", "Rahmen", "buckling", "Profilor"
+    std::string id;              // lower-case identifier of its files: "beams" (structcalc-beams.desktop)
+    std::string windowTitle;     // "Beams", "Cantilever", ...
     std::string desktopComment;  // one line for the desktop's program list
     std::string pictureObjectName = "Image1";  // object name of the case pictures ("Image1(i)")
     // Case buttons on the first page; a program with more cases has a second page for the rest.
@@ -141,9 +141,9 @@ struct Program {
     ResetWrite resetWrite = ResetWrite::ScaledFormatted;
     StartupReset startupReset = StartupReset::None;
 
-    std::string helpFile;          // "Beams.pdf"
-    std::string helpMessageTitle;  // "Beams Message"
-    std::string errorPrefix;       // "Error : "
+    std::string helpFile;                // "Beams.pdf"
+    std::string helpMessageTitle;        // "Beams Message"
+    std::string errorPrefix;             // "Error : "
     unsigned programColor = 0x00C08040;  // decoration colour, 0x00BBGGRR
 
     int caseCount() const { return static_cast<int>(cases.size()); }
@@ -163,4 +163,4 @@ struct Evaluation {
 Evaluation evaluate(const CaseDef &definition, const std::vector<double> &inputs);
 std::vector<double> startValues(const CaseDef &definition);
 
-} // namespace shell
+}  // namespace shell

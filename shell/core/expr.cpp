@@ -7,6 +7,7 @@
 
 namespace shell {
 
+// clang-format off
 enum class Op {
     Constant, Input, Row, Named,
     Negate, Sqrt, Abs, PowInt,
@@ -14,12 +15,13 @@ enum class Op {
     Less, LessEqual, Greater, GreaterEqual, Equal, NotEqual,
     Or, And, Max, Min, When
 };
+// clang-format on
 
 struct ExprNode {
     Op op = Op::Constant;
-    double value = 0;   // Constant
-    int index = 0;      // Input, Row; exponent of PowInt
-    std::string name;   // Input, Row, Named, named Constant
+    double value = 0;  // Constant
+    int index = 0;     // Input, Row; exponent of PowInt
+    std::string name;  // Input, Row, Named, named Constant
     std::shared_ptr<const ExprNode> a, b, c;
 };
 
@@ -44,10 +46,10 @@ double evalNode(const ExprNode &n, const EvalContext &ctx)
         return n.value;
     case Op::Input:
         return ctx.inputs && n.index < static_cast<int>(ctx.inputs->size()) ? (*ctx.inputs)[n.index]
-                                                                              : std::numeric_limits<double>::quiet_NaN();
+                                                                            : std::numeric_limits<double>::quiet_NaN();
     case Op::Row:
         return ctx.rows && n.index < static_cast<int>(ctx.rows->size()) ? (*ctx.rows)[n.index]
-                                                                          : std::numeric_limits<double>::quiet_NaN();
+                                                                        : std::numeric_limits<double>::quiet_NaN();
     case Op::Named:
         return evalNode(*n.a, ctx);
     case Op::Negate:
@@ -103,6 +105,7 @@ double evalNode(const ExprNode &n, const EvalContext &ctx)
 
 // Binding strength when printing; a child binding less tightly than its parent is
 // parenthesised, and so is a right operand binding equally (the operators group left to right).
+// clang-format off
 int precedence(Op op)
 {
     switch (op) {
@@ -124,7 +127,9 @@ int precedence(Op op)
         return 9;
     }
 }
+// clang-format on
 
+// clang-format off
 const char *symbolOf(Op op)
 {
     switch (op) {
@@ -143,6 +148,7 @@ const char *symbolOf(Op op)
     default: return " ? ";
     }
 }
+// clang-format on
 
 std::string superscript(int n)
 {
@@ -204,12 +210,12 @@ std::string printNode(const ExprNode &n, const EvalContext *ctx)
             const bool taken = evalNode(*n.a, *ctx) != 0;
             return printNode(taken ? *n.b : *n.c, ctx);
         }
-        return "{" + printNode(*n.b, ctx) + " where " + printNode(*n.a, ctx) + "; otherwise " +
-               printNode(*n.c, ctx) + "}";
+        return "{" + printNode(*n.b, ctx) + " where " + printNode(*n.a, ctx) + "; otherwise " + printNode(*n.c, ctx) +
+               "}";
     case Op::Max:
     case Op::Min:
-        return std::string(n.op == Op::Max ? "max(" : "min(") + printNode(*n.a, ctx) + ", " +
-               printNode(*n.b, ctx) + ")";
+        return std::string(n.op == Op::Max ? "max(" : "min(") + printNode(*n.a, ctx) + ", " + printNode(*n.b, ctx) +
+               ")";
     default:
         break;
     }
@@ -232,7 +238,7 @@ void collectNamed(const NodePtr &n, std::vector<Expr> &out)
     }
 }
 
-} // namespace
+}  // namespace
 
 Expr::Expr() : Expr(0.0) {}
 
@@ -271,11 +277,20 @@ Expr Expr::row(int index, const std::string &symbol)
     return Expr(std::shared_ptr<const ExprNode>(std::move(node)));
 }
 
-double Expr::eval(const EvalContext &context) const { return evalNode(*m_node, context); }
+double Expr::eval(const EvalContext &context) const
+{
+    return evalNode(*m_node, context);
+}
 
-std::string Expr::formula() const { return printNode(*m_node, nullptr); }
+std::string Expr::formula() const
+{
+    return printNode(*m_node, nullptr);
+}
 
-std::string Expr::substituted(const EvalContext &context) const { return printNode(*m_node, &context); }
+std::string Expr::substituted(const EvalContext &context) const
+{
+    return printNode(*m_node, &context);
+}
 
 std::vector<Expr> Expr::intermediates() const
 {
@@ -288,9 +303,15 @@ std::vector<Expr> Expr::intermediates() const
     return out;
 }
 
-std::string Expr::name() const { return m_node->name; }
+std::string Expr::name() const
+{
+    return m_node->name;
+}
 
-Expr Expr::definition() const { return m_node->a ? Expr(m_node->a) : *this; }
+Expr Expr::definition() const
+{
+    return m_node->a ? Expr(m_node->a) : *this;
+}
 
 Expr named(const std::string &name, const Expr &definition)
 {
@@ -302,14 +323,32 @@ Expr named(const std::string &name, const Expr &definition)
 }
 
 namespace {
-Expr binary(Op op, const Expr &a, const Expr &b) { return make(op, a.shared(), b.shared()); }
-} // namespace
+Expr binary(Op op, const Expr &a, const Expr &b)
+{
+    return make(op, a.shared(), b.shared());
+}
+}  // namespace
 
-Expr operator+(const Expr &a, const Expr &b) { return binary(Op::Add, a, b); }
-Expr operator-(const Expr &a, const Expr &b) { return binary(Op::Subtract, a, b); }
-Expr operator*(const Expr &a, const Expr &b) { return binary(Op::Multiply, a, b); }
-Expr operator/(const Expr &a, const Expr &b) { return binary(Op::Divide, a, b); }
-Expr operator-(const Expr &a) { return make(Op::Negate, a.shared()); }
+Expr operator+(const Expr &a, const Expr &b)
+{
+    return binary(Op::Add, a, b);
+}
+Expr operator-(const Expr &a, const Expr &b)
+{
+    return binary(Op::Subtract, a, b);
+}
+Expr operator*(const Expr &a, const Expr &b)
+{
+    return binary(Op::Multiply, a, b);
+}
+Expr operator/(const Expr &a, const Expr &b)
+{
+    return binary(Op::Divide, a, b);
+}
+Expr operator-(const Expr &a)
+{
+    return make(Op::Negate, a.shared());
+}
 
 Expr pow(const Expr &base, int exponent)
 {
@@ -320,25 +359,64 @@ Expr pow(const Expr &base, int exponent)
     return Expr(std::shared_ptr<const ExprNode>(std::move(node)));
 }
 
-Expr pow(const Expr &base, const Expr &exponent) { return binary(Op::Pow, base, exponent); }
-Expr sqrt(const Expr &argument) { return make(Op::Sqrt, argument.shared()); }
-Expr abs(const Expr &argument) { return make(Op::Abs, argument.shared()); }
+Expr pow(const Expr &base, const Expr &exponent)
+{
+    return binary(Op::Pow, base, exponent);
+}
+Expr sqrt(const Expr &argument)
+{
+    return make(Op::Sqrt, argument.shared());
+}
+Expr abs(const Expr &argument)
+{
+    return make(Op::Abs, argument.shared());
+}
 
-Expr operator<(const Expr &a, const Expr &b) { return binary(Op::Less, a, b); }
-Expr operator<=(const Expr &a, const Expr &b) { return binary(Op::LessEqual, a, b); }
-Expr operator>(const Expr &a, const Expr &b) { return binary(Op::Greater, a, b); }
-Expr operator>=(const Expr &a, const Expr &b) { return binary(Op::GreaterEqual, a, b); }
-Expr operator==(const Expr &a, const Expr &b) { return binary(Op::Equal, a, b); }
-Expr operator!=(const Expr &a, const Expr &b) { return binary(Op::NotEqual, a, b); }
-Expr operator||(const Expr &a, const Expr &b) { return binary(Op::Or, a, b); }
-Expr operator&&(const Expr &a, const Expr &b) { return binary(Op::And, a, b); }
+Expr operator<(const Expr &a, const Expr &b)
+{
+    return binary(Op::Less, a, b);
+}
+Expr operator<=(const Expr &a, const Expr &b)
+{
+    return binary(Op::LessEqual, a, b);
+}
+Expr operator>(const Expr &a, const Expr &b)
+{
+    return binary(Op::Greater, a, b);
+}
+Expr operator>=(const Expr &a, const Expr &b)
+{
+    return binary(Op::GreaterEqual, a, b);
+}
+Expr operator==(const Expr &a, const Expr &b)
+{
+    return binary(Op::Equal, a, b);
+}
+Expr operator!=(const Expr &a, const Expr &b)
+{
+    return binary(Op::NotEqual, a, b);
+}
+Expr operator||(const Expr &a, const Expr &b)
+{
+    return binary(Op::Or, a, b);
+}
+Expr operator&&(const Expr &a, const Expr &b)
+{
+    return binary(Op::And, a, b);
+}
 
 Expr when(const Expr &condition, const Expr &then, const Expr &otherwise)
 {
     return make(Op::When, condition.shared(), then.shared(), otherwise.shared());
 }
 
-Expr max(const Expr &a, const Expr &b) { return binary(Op::Max, a, b); }
-Expr min(const Expr &a, const Expr &b) { return binary(Op::Min, a, b); }
+Expr max(const Expr &a, const Expr &b)
+{
+    return binary(Op::Max, a, b);
+}
+Expr min(const Expr &a, const Expr &b)
+{
+    return binary(Op::Min, a, b);
+}
 
-} // namespace shell
+}  // namespace shell

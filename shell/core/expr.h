@@ -102,4 +102,4 @@ Expr when(const Expr &condition, const Expr &then, const Expr &otherwise);
 Expr max(const Expr &a, const Expr &b);
 Expr min(const Expr &a, const Expr &b);
 
-} // namespace shell
+}  // namespace shell

@@ -13,7 +13,10 @@ namespace shell {
 
 namespace {
 
-bool isSkipped(char c) { return c == ' ' || c == '\t' || c == '\n'; }
+bool isSkipped(char c)
+{
+    return c == ' ' || c == '\t' || c == '\n';
+}
 
 // &H / &O integers: the digits of the base up to the first other character.
 double readRadixInteger(const std::string &s, std::size_t pos, int radix)
@@ -35,7 +38,10 @@ double readRadixInteger(const std::string &s, std::size_t pos, int radix)
     return value;
 }
 
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
 
 // Rounds the decimal digit string `all` (first digit at decimal exponent `exponent`) to
 // `digits` significant digits, a value exactly halfway rounded away from zero.
@@ -118,7 +124,7 @@ std::string exponentText(char letter, int exponent)
     return text;
 }
 
-} // namespace
+}  // namespace
 
 double readNumber(std::string_view text)
 {
@@ -212,8 +218,8 @@ double readNumber(std::string_view text)
         std::size_t point = mantissa.find('.');
         if (point == std::string::npos)
             point = mantissa.size();
-        const double magnitude = firstDigit < point ? static_cast<double>(point - firstDigit - 1)
-                                                    : -static_cast<double>(firstDigit - point);
+        const double magnitude =
+            firstDigit < point ? static_cast<double>(point - firstDigit - 1) : -static_cast<double>(firstDigit - point);
         const bool overflow = firstDigit != std::string::npos && magnitude + static_cast<double>(exponent) >= 0;
         value = overflow ? std::numeric_limits<double>::infinity() : 0.0;
     }
@@ -378,7 +384,10 @@ double StressToUnit(double value, int unitSystem)
     return value;
 }
 
-double Log10OrZero(double value) { return value > 0 ? std::log(value) / std::log(10.0) : 0; }
+double Log10OrZero(double value)
+{
+    return value > 0 ? std::log(value) / std::log(10.0) : 0;
+}
 
 std::string SymbolPart(const std::string &caption)
 {
@@ -395,4 +404,4 @@ std::string SymbolOf(const std::string &caption)
     return caption.substr(open + 1, close == std::string::npos ? std::string::npos : close - open - 1);
 }
 
-} // namespace shell
+}  // namespace shell

@@ -29,7 +29,10 @@ std::string generalText(double value);
 std::string scientificText(double value, int decimals);
 
 // The result format "#.000e+00".
-inline std::string resultText(double value) { return scientificText(value, 3); }
+inline std::string resultText(double value)
+{
+    return scientificText(value, 3);
+}
 // The result format of a number as a field shows it: the same text as
 // resultText(readNumber(shown)), taken from the digits of the text where it holds a plain number
 // of at most 15 significant digits (every general or result text), without a round trip
@@ -53,4 +56,4 @@ std::string SymbolPart(const std::string &caption);
 // "反力 (RA)" -> "RA": the text between the first "(" and the first ")" after it.
 std::string SymbolOf(const std::string &caption);
 
-} // namespace shell
+}  // namespace shell

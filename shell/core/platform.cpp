@@ -11,4 +11,4 @@ char folderSeparator()
 #endif
 }
 
-} // namespace shell
+}  // namespace shell

@@ -28,4 +28,4 @@ public:
 // The platform's folder separator.
 char folderSeparator();
 
-} // namespace shell
+}  // namespace shell

@@ -18,9 +18,12 @@ const LayoutGroup &groupOf(const Program &program, const CaseDef &c)
     const auto g = static_cast<std::size_t>(std::clamp(c.group, 0, static_cast<int>(program.groups.size()) - 1));
     return program.groups[g];
 }
-} // namespace
+}  // namespace
 
-int ShellModel::inputFrameHeight(int inputCount) { return FrameCaptionBand + InputRowHeight * inputCount; }
+int ShellModel::inputFrameHeight(int inputCount)
+{
+    return FrameCaptionBand + InputRowHeight * inputCount;
+}
 
 Rect ShellModel::pictureRect(int caseIndex) const
 {
@@ -59,8 +62,8 @@ void ShellModel::layoutCase(const CaseDef &c)
         top = picture.bottom();
     m_frame2.left = m_program.frame2Left;
     m_frame2.top = top + g.frame2Gap;
-    m_frame2.height = g.frame2Height > 0 ? g.frame2Height
-                                         : (m_program.frame2Height ? m_program.frame2Height(c.rowCount()) : 2550);
+    m_frame2.height =
+        g.frame2Height > 0 ? g.frame2Height : (m_program.frame2Height ? m_program.frame2Height(c.rowCount()) : 2550);
     m_frame2.width = std::max(m_windowWidth - m_frame2.left - 600, 3000);
 
     m_chart.top = m_frame2.bottom();
@@ -84,4 +87,4 @@ void ShellModel::resize(int widthTwips, int heightTwips)
         m_chart.width = width;
 }
 
-} // namespace shell
+}  // namespace shell

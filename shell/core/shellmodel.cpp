@@ -87,8 +87,8 @@ void ShellModel::selectCase(int index)
         row.visible = static_cast<int>(r) < ResultCount;
         if (row.visible) {
             row.caption = c.rows[r].caption;
-            row.unit = m_program.unitLabel ? m_program.unitLabel(row.caption, static_cast<int>(r), UnitSystem)
-                                           : std::string();
+            row.unit =
+                m_program.unitLabel ? m_program.unitLabel(row.caption, static_cast<int>(r), UnitSystem) : std::string();
         }
     }
     m_notes = m_program.notes ? m_program.notes(index, UnitSystem) : std::vector<std::string>();
@@ -103,7 +103,10 @@ void ShellModel::reselect()
     selectCase(saved);
 }
 
-void ShellModel::setText(int k, const std::string &text) { writeText(k, text); }
+void ShellModel::setText(int k, const std::string &text)
+{
+    writeText(k, text);
+}
 
 void ShellModel::writeText(int k, const std::string &text)
 {
@@ -309,7 +312,10 @@ void ShellModel::toggleLogScale()
     drawChart();
 }
 
-void ShellModel::chooseChartType(ChartType type) { m_chartType = type; }
+void ShellModel::chooseChartType(ChartType type)
+{
+    m_chartType = type;
+}
 
 std::string ShellModel::selectPoint(int point)
 {
@@ -354,7 +360,10 @@ std::string ShellModel::resultsText() const
     return s;
 }
 
-void ShellModel::copyResults() { m_platform.setClipboardText(resultsText()); }
+void ShellModel::copyResults()
+{
+    m_platform.setClipboardText(resultsText());
+}
 
 void ShellModel::help()
 {
@@ -369,6 +378,9 @@ void ShellModel::help()
         m_platform.messageBox(m_program.errorPrefix + std::to_string(errorNumber) + errorText, "Error Message");
 }
 
-void ShellModel::exit() { m_platform.closeWindow(); }
+void ShellModel::exit()
+{
+    m_platform.closeWindow();
+}
 
-} // namespace shell
+}  // namespace shell

@@ -114,27 +114,27 @@ public:
     const MenuVisibility &menuVisibility() const { return m_menuVisibility; }
 
     // --- gestures and commands ---
-    void selectCase(int index);                        // Command1_Click
-    void setText(int k, const std::string &text);      // the user edits a field of the current case
-    void setScroll(int k, int value);                  // HScroll_Change of the current case
-    void setScrollFocus(int k, bool focused);          // HScroll_GotFocus / LostFocus
-    void reset();                                      // Command2_Click
-    void chooseUnit(int unitSystem);                   // m1015_Click
-    void toggleFormat();                               // m1010(1)
-    void programColorCommand();                        // m1010(0)
-    void tickRow(int row, bool ticked);                // Check1_Click
-    void plotColorCommand();                           // m1020(0)
-    void toggleLogScale();                             // m1020(1)
-    void chooseChartType(ChartType type);              // m1020(3..10)
-    std::string selectPoint(int point);                // caption of m20(0) for chart point `point` (0-based)
-    void resize(int widthTwips, int heightTwips);      // Form_Resize
-    void nextPage();                                   // Label1(2)
-    void previousPage();                               // Label1(3)
-    void popup(PopupSource source);                    // right click: which Menu10 items show
-    std::string resultsText() const;                   // the clipboard text of the results
-    void copyResults();                                // m10(2)
-    void help();                                       // Label1(1)
-    void exit();                                       // Label1(0)
+    void selectCase(int index);                    // Command1_Click
+    void setText(int k, const std::string &text);  // the user edits a field of the current case
+    void setScroll(int k, int value);              // HScroll_Change of the current case
+    void setScrollFocus(int k, bool focused);      // HScroll_GotFocus / LostFocus
+    void reset();                                  // Command2_Click
+    void chooseUnit(int unitSystem);               // m1015_Click
+    void toggleFormat();                           // m1010(1)
+    void programColorCommand();                    // m1010(0)
+    void tickRow(int row, bool ticked);            // Check1_Click
+    void plotColorCommand();                       // m1020(0)
+    void toggleLogScale();                         // m1020(1)
+    void chooseChartType(ChartType type);          // m1020(3..10)
+    std::string selectPoint(int point);            // caption of m20(0) for chart point `point` (0-based)
+    void resize(int widthTwips, int heightTwips);  // Form_Resize
+    void nextPage();                               // Label1(2)
+    void previousPage();                           // Label1(3)
+    void popup(PopupSource source);                // right click: which Menu10 items show
+    std::string resultsText() const;               // the clipboard text of the results
+    void copyResults();                            // m10(2)
+    void help();                                   // Label1(1)
+    void exit();                                   // Label1(0)
 
     // Re-lay out and recompute the current case although it did not change.
     void reselect();
@@ -174,4 +174,4 @@ private:
     MenuVisibility m_menuVisibility;
 };
 
-} // namespace shell
+}  // namespace shell

@@ -12,7 +12,7 @@ SketchElement element(SketchElement::Kind kind, Point a, Point b = {}, const std
     e.label = label;
     return e;
 }
-} // namespace
+}  // namespace
 
 Sketch &Sketch::member(Point a, Point b)
 {
@@ -115,4 +115,4 @@ Sketch &Sketch::label(Point at, const std::string &text)
     return *this;
 }
 
-} // namespace shell
+}  // namespace shell

@@ -28,10 +28,10 @@ enum class Side { Above, Below, Left, Right };
 
 // A support or an end condition, drawn at a point of a member.
 enum class SupportKind {
-    Pin,      // hinged support (triangle)
-    Roller,   // roller support (triangle on rollers)
-    Fixed,    // clamped end (hatched wall)
-    Free      // free end (a small open circle)
+    Pin,     // hinged support (triangle)
+    Roller,  // roller support (triangle on rollers)
+    Fixed,   // clamped end (hatched wall)
+    Free     // free end (a small open circle)
 };
 
 struct SketchElement {
@@ -100,4 +100,4 @@ private:
     std::vector<SketchElement> m_elements;
 };
 
-} // namespace shell
+}  // namespace shell

@@ -35,7 +35,7 @@ int legendKind(const std::string &caption)
     return -1;
 }
 
-} // namespace
+}  // namespace
 
 std::string unitCaption(int unitSystem, UnitKind kind)
 {
@@ -81,4 +81,4 @@ std::vector<std::string> legendLines(const std::vector<std::string> &captions, i
     return lines;
 }
 
-} // namespace shell
+}  // namespace shell

@@ -26,4 +26,4 @@ std::string symbolInitial(const std::string &caption);
 // written followed by what it is and its unit: "P : 荷重 N", "E : 弾性係数 N/mm^2".
 std::vector<std::string> legendLines(const std::vector<std::string> &captions, int unitSystem);
 
-} // namespace shell
+}  // namespace shell

@@ -28,9 +28,15 @@ constexpr int Twips = ShellModel::TwipsPerPixel;
 constexpr int ButtonPitch = 420;
 constexpr int ButtonsTop = 1950;
 
-QString qs(const std::string &s) { return QString::fromStdString(s); }
+QString qs(const std::string &s)
+{
+    return QString::fromStdString(s);
+}
 
-QColor fromBgr(unsigned bgr) { return QColor(int(bgr & 0xFFu), int((bgr >> 8) & 0xFFu), int((bgr >> 16) & 0xFFu)); }
+QColor fromBgr(unsigned bgr)
+{
+    return QColor(int(bgr & 0xFFu), int((bgr >> 8) & 0xFFu), int((bgr >> 16) & 0xFFu));
+}
 
 void setTextIfDifferent(QLineEdit *edit, const QString &text)
 {
@@ -46,7 +52,7 @@ void setLabelIfDifferent(QLabel *label, const QString &text)
         label->setText(text);
 }
 
-} // namespace
+}  // namespace
 
 int runCalculator(int argc, char **argv, const Program &program)
 {
@@ -201,7 +207,8 @@ void CalculatorWindow::refreshLayout()
     }
     for (std::size_t i = 0; i < m_caseButtons.size(); ++i)
         place(m_caseButtons[i],
-              {50, 30 + (static_cast<int>(i) - m_program.firstCaseOf(m_program.pageOf(static_cast<int>(i)))) * ButtonPitch,
+              {50,
+               30 + (static_cast<int>(i) - m_program.firstCaseOf(m_program.pageOf(static_cast<int>(i)))) * ButtonPitch,
                1750, 380});
     if (m_commandLabels.size() == 4) {
         place(m_commandLabels[2], {150, ButtonsTop + pageHeight + 120, 1850, 420});
@@ -362,4 +369,4 @@ void CalculatorWindow::resizeEvent(QResizeEvent *event)
     refreshLayout();
 }
 
-} // namespace shell
+}  // namespace shell

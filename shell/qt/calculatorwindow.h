@@ -4,8 +4,8 @@
 // user gesture to the shell model and afterwards writes each widget whose content differs
 // from the model (under a signal blocker, so nothing loops back).
 
-#include "shell/qt/qtplatform.h"
 #include "shell/core/shellmodel.h"
+#include "shell/qt/qtplatform.h"
 
 #include <QMainWindow>
 
@@ -118,4 +118,4 @@ private:
     bool m_refreshing = false;
 };
 
-} // namespace shell
+}  // namespace shell

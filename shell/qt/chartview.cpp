@@ -44,11 +44,20 @@ void ChartView::setData(std::vector<ChartPoint> points, ChartType type, QColor f
     update();
 }
 
-QSize ChartView::sizeHint() const { return {400, 160}; }
+QSize ChartView::sizeHint() const
+{
+    return {400, 160};
+}
 
-QSize ChartView::minimumSizeHint() const { return {120, 80}; }
+QSize ChartView::minimumSizeHint() const
+{
+    return {120, 80};
+}
 
-QRectF ChartView::chartArea() const { return QRectF(rect()); }
+QRectF ChartView::chartArea() const
+{
+    return QRectF(rect());
+}
 
 QPoint ChartView::pointGlobalPos(int point) const
 {

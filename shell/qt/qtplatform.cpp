@@ -14,14 +14,20 @@
 namespace shell {
 
 namespace {
-QColor fromBgr(unsigned bgr) { return QColor(int(bgr & 0xFFu), int((bgr >> 8) & 0xFFu), int((bgr >> 16) & 0xFFu)); }
+QColor fromBgr(unsigned bgr)
+{
+    return QColor(int(bgr & 0xFFu), int((bgr >> 8) & 0xFFu), int((bgr >> 16) & 0xFFu));
+}
 unsigned toBgr(const QColor &c)
 {
     return unsigned(c.red()) | (unsigned(c.green()) << 8) | (unsigned(c.blue()) << 16);
 }
-} // namespace
+}  // namespace
 
-void QtPlatform::beep() { QApplication::beep(); }
+void QtPlatform::beep()
+{
+    QApplication::beep();
+}
 
 void QtPlatform::setClipboardText(const std::string &text)
 {
@@ -66,4 +72,4 @@ void QtPlatform::closeWindow()
         m_window->close();
 }
 
-} // namespace shell
+}  // namespace shell

@@ -26,4 +26,4 @@ private:
     QWidget *m_window;
 };
 
-} // namespace shell
+}  // namespace shell

@@ -40,7 +40,10 @@ QPointF towards(Side side)
     return {0, 1};
 }
 
-QString text(const std::string &label) { return QString::fromStdString(label); }
+QString text(const std::string &label)
+{
+    return QString::fromStdString(label);
+}
 
 void drawSupport(Canvas &c, const SketchElement &e)
 {

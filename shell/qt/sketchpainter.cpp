@@ -19,7 +19,10 @@ using sketchcanvas::Kind;
 using sketchcanvas::Metrics;
 using sketchcanvas::metricsFor;
 
-bool finite(Point p) { return std::isfinite(p.x) && std::isfinite(p.y); }
+bool finite(Point p)
+{
+    return std::isfinite(p.x) && std::isfinite(p.y);
+}
 
 // Elements whose numbers are all finite: a picture drawn from unusual inputs leaves out what
 // it cannot place rather than failing.

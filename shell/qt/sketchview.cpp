@@ -8,11 +8,17 @@
 
 namespace shell {
 
-SketchView::SketchView(QWidget *parent) : QWidget(parent) { setAttribute(Qt::WA_OpaquePaintEvent); }
+SketchView::SketchView(QWidget *parent) : QWidget(parent)
+{
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
 
 namespace {
 
-bool samePoint(Point p, Point q) { return p.x == q.x && p.y == q.y; }
+bool samePoint(Point p, Point q)
+{
+    return p.x == q.x && p.y == q.y;
+}
 
 bool sameElement(const SketchElement &e, const SketchElement &f)
 {
@@ -33,7 +39,10 @@ void SketchView::setSketch(Sketch sketch)
     update();
 }
 
-QSize SketchView::sizeHint() const { return {190, 170}; }
+QSize SketchView::sizeHint() const
+{
+    return {190, 170};
+}
 
 void SketchView::paintEvent(QPaintEvent *)
 {

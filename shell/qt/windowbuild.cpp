@@ -22,18 +22,23 @@ namespace shell {
 
 namespace {
 
-QString qs(const std::string &s) { return QString::fromStdString(s); }
+QString qs(const std::string &s)
+{
+    return QString::fromStdString(s);
+}
 
-template <typename W>
-W *named(W *widget, const QString &name)
+template <typename W> W *named(W *widget, const QString &name)
 {
     widget->setObjectName(name);
     return widget;
 }
 
-QString indexed(const char *base, int index) { return QString::fromLatin1(base) + QLatin1Char('_') + QString::number(index); }
+QString indexed(const char *base, int index)
+{
+    return QString::fromLatin1(base) + QLatin1Char('_') + QString::number(index);
+}
 
-} // namespace
+}  // namespace
 
 void CalculatorWindow::buildControls()
 {
@@ -60,8 +65,8 @@ void CalculatorWindow::buildControls()
     m_banner->installEventFilter(this);
 
     for (int i = 0; i < 2; ++i) {
-        auto *title = named(new QLabel(qs(i == 0 ? m_program.titleLine0 : m_program.titleLine1), m_form),
-                            indexed("Label3", i));
+        auto *title =
+            named(new QLabel(qs(i == 0 ? m_program.titleLine0 : m_program.titleLine1), m_form), indexed("Label3", i));
         QFont font = title->font();
         font.setPointSizeF(font.pointSizeF() * (i == 0 ? 1.35 : 1.0));
         font.setBold(i == 0);
@@ -287,9 +292,9 @@ void CalculatorWindow::buildMenus()
         refresh();
     });
     m_chartSubmenu->addSeparator()->setObjectName(QStringLiteral("m1020_2"));
-    const QString types[] = {QStringLiteral("3D Bar"),      QStringLiteral("2D Bar"),       QStringLiteral("3D Line"),
-                             QStringLiteral("2D Line"),     QStringLiteral("3D Area Bar"),  QStringLiteral("2D Area Line"),
-                             QStringLiteral("3D Step"),     QStringLiteral("2D Step")};
+    const QString types[] = {QStringLiteral("3D Bar"),  QStringLiteral("2D Bar"),      QStringLiteral("3D Line"),
+                             QStringLiteral("2D Line"), QStringLiteral("3D Area Bar"), QStringLiteral("2D Area Line"),
+                             QStringLiteral("3D Step"), QStringLiteral("2D Step")};
     for (int i = 0; i < 8; ++i) {
         QAction *action = named(m_chartSubmenu->addAction(types[i]), indexed("m1020", i + 3));
         action->setCheckable(true);
@@ -326,4 +331,4 @@ void CalculatorWindow::setTabOrder()
         QWidget::setTabOrder(order[i - 1], order[i]);
 }
 
-} // namespace shell
+}  // namespace shell

@@ -30,10 +30,7 @@ public:
         errorText = openErrorText;
         return openSucceeds;
     }
-    void messageBox(const std::string &text, const std::string &title) override
-    {
-        messages.push_back({text, title});
-    }
+    void messageBox(const std::string &text, const std::string &title) override { messages.push_back({text, title}); }
     std::string programFolder() override { return folder; }
     void closeWindow() override { ++closes; }
 
@@ -57,4 +54,4 @@ public:
     int closes = 0;
 };
 
-} // namespace shell::testing
+}  // namespace shell::testing

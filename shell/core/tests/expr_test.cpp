@@ -103,4 +103,4 @@ TEST(expr, rowsReuseEarlierRowsAndTheEntryCheckRejects)
     EXPECT_TRUE(r.values.empty());
 }
 
-} // namespace
+}  // namespace

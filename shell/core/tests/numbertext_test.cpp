@@ -7,8 +7,8 @@
 #include <cmath>
 #include <limits>
 #include <random>
-#include <vector>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -22,16 +22,39 @@ TEST(numbertext, readsTheLeadingNumber)
         const char *text;
         double expected;
     } table[] = {
-        {"", 0}, {"abc12", 0}, {"12abc", 12}, {"00012", 12}, {"-3.5", -3.5}, {"+7", 7}, {"-.25", -0.25},
-        {"5.", 5}, {"-", 0}, {".", 0}, {"+-5", 0},
+        {"", 0},
+        {"abc12", 0},
+        {"12abc", 12},
+        {"00012", 12},
+        {"-3.5", -3.5},
+        {"+7", 7},
+        {"-.25", -0.25},
+        {"5.", 5},
+        {"-", 0},
+        {".", 0},
+        {"+-5", 0},
         // one decimal point only: the second ends the number
-        {"1.2.3", 1.2}, {"1,5", 1},
+        {"1.2.3", 1.2},
+        {"1,5", 1},
         // exponents: E or D in either case; a letter without digits is junk after the number
-        {"1.5e+3", 1500}, {"25e-2", 0.25}, {"1d-2", 0.01}, {"7e", 7}, {"7E+", 7}, {"1e2.5", 100},
+        {"1.5e+3", 1500},
+        {"25e-2", 0.25},
+        {"1d-2", 0.01},
+        {"7e", 7},
+        {"7E+", 7},
+        {"1e2.5", 100},
         // blanks, tabs and line feeds are skipped wherever they stand
-        {"\t-\t3 . 5 e 2 x", -350}, {"1\n0\n0", 100}, {" \t\n", 0},
+        {"\t-\t3 . 5 e 2 x", -350},
+        {"1\n0\n0", 100},
+        {" \t\n", 0},
         // hexadecimal and octal integers
-        {"&h1f", 31}, {"& H 1 F", 31}, {"&H10zz", 16}, {"&H", 0}, {"&o777", 511}, {"&O19", 1}, {"&O8", 0},
+        {"&h1f", 31},
+        {"& H 1 F", 31},
+        {"&H10zz", 16},
+        {"&H", 0},
+        {"&o777", 511},
+        {"&O19", 1},
+        {"&O8", 0},
         {"&X12", 0},
     };
     for (const auto &c : table) {
@@ -132,7 +155,7 @@ TEST(numbertext, formatLargeValueAndStepApplyAboveTheirThresholdsOnly)
     }
 }
 
-} // namespace
+}  // namespace
 
 // The result format taken from the digits of a shown text must be exactly the format of the
 // number read back from it, for every text the fields hold.
@@ -141,8 +164,8 @@ TEST(numbertext, resultFormatFromShownDigitsMatchesTheNumber)
     std::mt19937_64 random(20261206);
     std::uniform_real_distribution<double> mantissa(-10, 10);
     std::uniform_int_distribution<int> exponent(-30, 30);
-    std::vector<std::string> texts{"1690.5", "-2812.5", "9.9995", "0", "-0", "1E-05", "0.0001", "1.5E+16",
-                                   "99999.5", "12abc", "1 2", "", "-", ".5", "5.", "1e", "&H1F"};
+    std::vector<std::string> texts{"1690.5", "-2812.5", "9.9995", "0", "-0", "1E-05", "0.0001", "1.5E+16", "99999.5",
+                                   "12abc",  "1 2",     "",       "-", ".5", "5.",    "1e",     "&H1F"};
     for (int i = 0; i < 20000; ++i) {
         const double v = mantissa(random) * std::pow(10.0, exponent(random));
         texts.push_back(shell::generalText(v));

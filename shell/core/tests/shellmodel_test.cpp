@@ -2,8 +2,8 @@
 // a beam-like case with a modulus, a load and two lengths, a case for the scroll coupling,
 // and ten one-input cases so that the buttons take two pages.
 
-#include "shell/core/testing/recordingplatform.h"
 #include "shell/core/shellmodel.h"
+#include "shell/core/testing/recordingplatform.h"
 
 #include <gtest/gtest.h>
 
@@ -432,4 +432,4 @@ TEST(shellmodel, helpOpensTheReferenceBesideTheProgramOrReportsWhy)
     EXPECT_EQ(w.platform.messages[1].title, "Error Message");
 }
 
-} // namespace
+}  // namespace

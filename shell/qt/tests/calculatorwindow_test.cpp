@@ -1,9 +1,9 @@
 // The real window, driven offscreen with QTest gestures: that a gesture reaches the model and
 // the model's answer comes back to the widgets. Widgets are found by their object names.
 
-#include "shell/qt/calculatorwindow.h"
 #include "profilor/profilor.h"
 #include "shell/core/testing/recordingplatform.h"
+#include "shell/qt/calculatorwindow.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -32,7 +32,7 @@ protected:
     }
     // The control of that object name, for ASSERT_TRUE(find("Text1_0", field)): a missing
     // control fails the test where it is looked up.
-    template <typename W> ::testing::AssertionResult find(const char *name, W *&widget)
+    template <typename W>::testing::AssertionResult find(const char *name, W *&widget)
     {
         widget = window->findChild<W *>(QString::fromLatin1(name));
         if (!widget)
