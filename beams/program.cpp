@@ -58,20 +58,8 @@ shell::Program makeProgram()
     p.frame2Height = shell::heightsByRows(2550, 2160, 1710, 1260, 700);
 
     p.cases = beamCases();
-    std::vector<std::vector<std::string>> inputCaptions;
-    for (const shell::CaseDef &c : p.cases) {
-        std::vector<std::string> captions;
-        for (const shell::InputDef &input : c.inputs)
-            captions.push_back(input.caption);
-        inputCaptions.push_back(captions);
-    }
-
     p.unitLabel = unitLabel;
-    p.notes = [inputCaptions](int caseIndex, int unitSystem) {
-        if (caseIndex < 0 || caseIndex >= static_cast<int>(inputCaptions.size()))
-            return std::vector<std::string>{};
-        return shell::legendLines(inputCaptions[caseIndex], unitSystem);
-    };
+    p.legend = shell::beamLegend();
 
     // Loads and the elastic modulus carry the length unit; w1, w2, P1, P2 and I do not.
     p.unitChange = shell::UnitChange::Convert;

@@ -70,6 +70,10 @@ shell::CaseDef eulerCase(const EulerColumn &column)
     const Expr A = c.input("A", 100);
     const Expr n = c.input("n", column.n, column.nStep);
     c.rejectWhen((l <= 0) || (E <= 0) || (I <= 0) || (A <= 0) || (n <= 0));
+    // The legend explains the end constant only for the flagpole, whose n = 1/4 is the one a
+    // reader would not guess; the other end conditions explain E and I.
+    if (column.ends != ColumnEnds::FixedFree)
+        c.legendOrder({"E", "I"});
 
     const Expr piSquared = Expr::constant("π²", PiSquared);
     const Expr Lk = shell::named("Lk", l / shell::sqrt(n));  // buckling length

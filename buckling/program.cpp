@@ -12,11 +12,6 @@ namespace buckling {
 
 namespace {
 
-// The input notes; the E and I notes are followed by the unit of the current system.
-const std::string ElasticModulusNote = "E : 弾性係数 ";
-const std::string SecondMomentNote = "I : 断面2次モーメント ";
-const std::string EndConstantNote = "n : 柱端定数 ";
-
 // UnitLabel: the load Pk in N, the stress σk in the stress unit, k and L in the length unit,
 // the slenderness λ without unit.
 std::string UnitLabel(const std::string &caption, int unitSystem)
@@ -29,19 +24,6 @@ std::string UnitLabel(const std::string &caption, int unitSystem)
     if (initial == "L" || initial == "K")
         return shell::unitCaption(unitSystem, shell::UnitKind::Length);
     return {};
-}
-
-// Label4 lines: the Euler case with the default n = 1/4 also explains n; the other Euler
-// cases explain E and I; the empirical cases have no E and explain I only.
-std::vector<std::string> inputNotes(int caseIndex, int unitSystem)
-{
-    const std::string modulus = ElasticModulusNote + shell::unitCaption(unitSystem, shell::UnitKind::Stress);
-    const std::string secondMoment = SecondMomentNote + shell::unitCaption(unitSystem, shell::UnitKind::SecondMoment);
-    if (caseIndex == 0)
-        return {modulus, secondMoment, EndConstantNote};
-    if (caseIndex < 4)
-        return {modulus, secondMoment};
-    return {secondMoment};
 }
 
 shell::LayoutGroup eulerLayout()
@@ -94,7 +76,10 @@ shell::Program makeProgram()
     p.frame2Height = [](int rows) { return rows >= 5 ? 1620 : 1080; };
     p.cases = columnCases();
     p.unitLabel = [](const std::string &caption, int, int unitSystem) { return UnitLabel(caption, unitSystem); };
-    p.notes = inputNotes;
+    // The legend explains E and I, and the end constant n where a case lists it.
+    p.legend = {{{"E"}, "弾性係数", shell::UnitKind::Stress},
+                {{"I"}, "断面2次モーメント", shell::UnitKind::SecondMoment},
+                {{"N"}, "柱端定数", shell::UnitKind::None}};
     p.unitChange = shell::UnitChange::Convert;
     p.unitBearingCaptions = {"E"};
     p.stepScaledBySquareRoot = true;

@@ -55,18 +55,8 @@ shell::Program build()
 
     p.cases = cantileverCases();
 
-    // The caption labels of each case in their own order; the legend takes them in that order.
-    std::vector<std::vector<std::string>> legendCaptions;
-    for (const shell::CaseDef &c : p.cases) {
-        std::vector<std::string> captions = c.legendOrder;
-        if (captions.empty())
-            for (const shell::InputDef &input : c.inputs)
-                captions.push_back(input.caption);
-        legendCaptions.push_back(captions);
-    }
-    p.notes = [legendCaptions](int caseIndex, int unitSystem) {
-        return shell::legendLines(legendCaptions.at(static_cast<std::size_t>(caseIndex)), unitSystem);
-    };
+    // The legend takes each case's caption labels in their own order.
+    p.legend = shell::beamLegend();
     p.unitLabel = unitLabel;
 
     p.unitChange = shell::UnitChange::Convert;

@@ -25,28 +25,6 @@ std::string unitLabel(const std::string &caption, int /*row*/, int unitSystem)
     return {};
 }
 
-// ShowInputNotes: one line for each input that carries a load or a second moment, in input
-// order, the input's caption followed by the note and its unit: "w : 荷重 N/mm",
-// "I1 : 断面2次モーメント mm^4".
-std::vector<std::string> inputNotes(const std::vector<std::string> &captions, int unitSystem)
-{
-    const std::string pointLoad = std::string(" : 荷重 ") + "N";
-    const std::string secondMoment =
-        " : 断面2次モーメント " + shell::unitCaption(unitSystem, shell::UnitKind::SecondMoment);
-    const std::string lineLoad = " : 荷重 " + shell::unitCaption(unitSystem, shell::UnitKind::LineLoad);
-    std::vector<std::string> lines;
-    for (const std::string &caption : captions) {
-        const std::string key = shell::upperCase(caption);
-        if (key == "P")
-            lines.push_back(caption + pointLoad);
-        else if (key == "I" || key == "I1" || key == "I2")
-            lines.push_back(caption + secondMoment);
-        else if (key == "W" || key == "W1" || key == "W2")
-            lines.push_back(caption + lineLoad);
-    }
-    return lines;
-}
-
 shell::Program build()
 {
     shell::Program p;
@@ -79,16 +57,10 @@ shell::Program build()
     p.cases = frameCases();
 
     p.unitLabel = unitLabel;
-    std::vector<std::vector<std::string>> captions;
-    for (const shell::CaseDef &c : p.cases) {
-        std::vector<std::string> inputs;
-        for (const shell::InputDef &input : c.inputs)
-            inputs.push_back(input.caption);
-        captions.push_back(inputs);
-    }
-    p.notes = [captions](int caseIndex, int unitSystem) {
-        return inputNotes(captions[static_cast<std::size_t>(caseIndex)], unitSystem);
-    };
+    // The legend explains the loads and the second moments of each case, in input order.
+    p.legend = {{{"P"}, "荷重", shell::UnitKind::Force},
+                {{"I", "I1", "I2"}, "断面2次モーメント", shell::UnitKind::SecondMoment},
+                {{"W", "W1", "W2"}, "荷重", shell::UnitKind::LineLoad}};
 
     // A length unit change scales the loads; lengths and second moments keep their numbers.
     p.unitChange = shell::UnitChange::Convert;

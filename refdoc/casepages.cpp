@@ -147,8 +147,6 @@ Block entryCheck(const QPaintDevice *device, const PageGeometry &g, const shell:
         paragraphs.emplace_back(QStringLiteral("The start values fail this check, so the results below show their "
                                                "formulas only."),
                                 Style::Body);
-    for (const std::string &note : text.notes)
-        paragraphs.emplace_back(q(note), Style::Body);
     return spaced(paragraphBlock(device, paragraphs, g.mm(1.5)), g.mm(5));
 }
 

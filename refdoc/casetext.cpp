@@ -2,8 +2,6 @@
 
 #include "shell/core/numbertext.h"
 
-#include <QString>
-
 #include <algorithm>
 #include <cmath>
 #include <utility>
@@ -11,15 +9,6 @@
 namespace refdoc {
 
 namespace {
-
-std::string trimmed(const std::string &text)
-{
-    const std::size_t first = text.find_first_not_of(' ');
-    if (first == std::string::npos)
-        return {};
-    const std::size_t last = text.find_last_not_of(' ');
-    return text.substr(first, last - first + 1);
-}
 
 // The general number text, or empty where the value is not finite (the window shows such a
 // row empty as well).
@@ -52,99 +41,7 @@ shell::Expr printed(const shell::Expr &formula)
     return named ? formula.definition() : formula;
 }
 
-// The pieces of a printed formula: symbols, numbers, and single other characters.
-struct Token {
-    enum Kind { Symbol, Number, Other } kind;
-    QString text;
-};
-
-bool superscriptDigit(QChar c)
-{
-    return c == QChar(0x00B2) || c == QChar(0x00B3) || c == QChar(0x00B9) || c == QChar(0x2070) ||
-           (c >= QChar(0x2074) && c <= QChar(0x2079));
-}
-
-std::vector<Token> tokens(const QString &text)
-{
-    std::vector<Token> out;
-    int i = 0;
-    const int n = static_cast<int>(text.size());
-    while (i < n) {
-        const QChar c = text[i];
-        int end = i + 1;
-        Token::Kind kind = Token::Other;
-        if (c.isSpace()) {
-            ++i;
-            continue;
-        }
-        if (c.isLetter()) {
-            kind = Token::Symbol;
-            while (end < n && text[end].isLetterOrNumber())
-                ++end;
-        } else if (c.isDigit() || (c == QLatin1Char('-') && i + 1 < n && text[i + 1].isDigit())) {
-            kind = Token::Number;
-            while (end < n && (text[end].isDigit() || text[end] == QLatin1Char('.')))
-                ++end;
-            if (end < n && text[end] == QLatin1Char('E')) {
-                ++end;
-                if (end < n && (text[end] == QLatin1Char('+') || text[end] == QLatin1Char('-')))
-                    ++end;
-                while (end < n && text[end].isDigit())
-                    ++end;
-            }
-            while (end < n && superscriptDigit(text[end]))
-                ++end;
-        } else if (c == QChar(0x221E) || c == QLatin1Char('?')) {
-            kind = Token::Number;
-        }
-        out.push_back({kind, text.mid(i, end - i)});
-        i = end;
-    }
-    return out;
-}
-
-// The superscript digits a token ends with ("l²" -> "²").
-QString powerSuffix(const QString &text)
-{
-    int start = static_cast<int>(text.size());
-    while (start > 0 && superscriptDigit(text[start - 1]))
-        --start;
-    return text.mid(start);
-}
-
 }  // namespace
-
-std::vector<ConstantLine> constantsOf(const std::string &formula, const std::string &substituted,
-                                      const std::vector<std::string> &known)
-{
-    const std::vector<Token> names = tokens(QString::fromStdString(formula));
-    const std::vector<Token> numbers = tokens(QString::fromStdString(substituted));
-    if (names.size() != numbers.size())
-        return {};
-    std::vector<ConstantLine> found;
-    for (std::size_t k = 0; k < names.size(); ++k) {
-        const Token &name = names[k];
-        const Token &number = numbers[k];
-        if (name.kind == Token::Symbol && number.kind == Token::Number) {
-            // A power written on a symbol stays on the number put in for it.
-            QString symbol = name.text;
-            QString value = number.text;
-            const QString power = powerSuffix(symbol);
-            if (!power.isEmpty() && powerSuffix(value) == power) {
-                symbol.chop(power.size());
-                value.chop(power.size());
-            }
-            const std::string s = symbol.toStdString();
-            const bool seen =
-                std::any_of(found.begin(), found.end(), [&](const ConstantLine &c) { return c.name == s; });
-            if (!seen && std::find(known.begin(), known.end(), s) == known.end())
-                found.push_back({s, value.toStdString()});
-        } else if (name.kind != number.kind || name.text != number.text) {
-            return {};  // the two printings do not line up
-        }
-    }
-    return found;
-}
 
 bool hasEntryCheck(const shell::CaseDef &definition)
 {
@@ -158,54 +55,29 @@ std::string entryCheckText(const shell::CaseDef &definition)
     return "Rejected when " + definition.rejectWhen.formula();
 }
 
-bool readLegendLine(const std::string &line, const std::string &caption, std::string &unit, std::string &meaning)
-{
-    const std::string lead = caption + " : ";
-    if (caption.empty() || line.compare(0, lead.size(), lead) != 0)
-        return false;
-    const std::string rest = line.substr(lead.size());
-    const std::size_t blank = rest.find_last_of(' ');
-    if (blank == std::string::npos) {
-        unit.clear();
-        meaning = trimmed(rest);
-    } else {
-        unit = rest.substr(blank + 1);
-        meaning = trimmed(rest.substr(0, blank));
-    }
-    return true;
-}
-
 namespace {
 
-// The constants named anywhere in the case, in the order the case's text shows them.
-std::vector<ConstantLine> caseConstants(const shell::CaseDef &definition, const CaseText &text,
-                                        const shell::EvalContext &context)
+// The constants the case's formulas name anywhere (entry check, rows, advisories), in the order
+// the case's text shows them, each name once.
+std::vector<ConstantLine> caseConstants(const shell::CaseDef &definition)
 {
-    std::vector<std::string> known;
-    for (const InputLine &input : text.inputs)
-        known.push_back(input.caption);
-    for (const DefinitionLine &line : text.definitions)
-        known.push_back(line.name);
-    for (const ResultLine &line : text.results)
-        known.push_back(line.symbol);
-    std::vector<ConstantLine> constants;
-    const auto add = [&](const std::string &formula, const std::string &substituted) {
-        for (const ConstantLine &c : constantsOf(formula, substituted, known)) {
-            known.push_back(c.name);
-            constants.push_back(c);
-        }
-    };
+    std::vector<shell::Expr> expressions;
     if (hasEntryCheck(definition))
-        add(definition.rejectWhen.formula(), definition.rejectWhen.substituted(context));
-    if (text.startRejected)
-        return constants;
-    for (const DefinitionLine &line : text.definitions)
-        add(line.formula, line.worked);
-    for (const ResultLine &line : text.results)
-        add(line.formula, line.worked);
+        expressions.push_back(definition.rejectWhen);
+    for (const shell::RowDef &row : definition.rows)
+        expressions.push_back(row.formula);
     for (const shell::Advisory &advisory : definition.advisories)
         if (!advisory.condition.isNull())
-            add(advisory.condition.formula(), advisory.condition.substituted(context));
+            expressions.push_back(advisory.condition);
+    std::vector<ConstantLine> constants;
+    for (const shell::Expr &expression : expressions) {
+        for (const shell::Expr &constant : expression.constants()) {
+            const bool seen = std::any_of(constants.begin(), constants.end(),
+                                          [&](const ConstantLine &c) { return c.name == constant.name(); });
+            if (!seen)
+                constants.push_back({constant.name(), shell::generalText(constant.constantValue())});
+        }
+    }
     return constants;
 }
 
@@ -217,22 +89,17 @@ CaseText describeCase(const shell::Program &program, int caseIndex)
     CaseText text;
     text.caption = definition.caption;
 
-    const std::vector<std::string> legend =
-        program.notes ? program.notes(caseIndex, DocumentUnitSystem) : std::vector<std::string>();
-    std::vector<bool> legendUsed(legend.size(), false);
+    const std::vector<shell::LegendLine> legend = shell::legendLines(program, definition, DocumentUnitSystem);
     for (const shell::InputDef &input : definition.inputs) {
         InputLine line{input.caption, shell::generalText(input.start), shell::generalText(input.step), {}, {}};
-        for (std::size_t k = 0; k < legend.size(); ++k) {
-            if (!legendUsed[k] && readLegendLine(legend[k], input.caption, line.unit, line.meaning)) {
-                legendUsed[k] = true;
-                break;
+        for (const shell::LegendLine &entry : legend) {
+            if (entry.symbol == input.caption) {
+                line.unit = entry.unit;
+                line.meaning = entry.meaning;
             }
         }
         text.inputs.push_back(line);
     }
-    for (std::size_t k = 0; k < legend.size(); ++k)
-        if (!legendUsed[k] && !trimmed(legend[k]).empty())
-            text.notes.push_back(legend[k]);
 
     text.entryCheck = entryCheckText(definition);
     const std::vector<double> inputs = shell::startValues(definition);
@@ -281,7 +148,7 @@ CaseText describeCase(const shell::Program &program, int caseIndex)
             line.holdsAtStart = advisory.condition.eval(context) != 0;
         text.advisories.push_back(line);
     }
-    text.constants = caseConstants(definition, text, context);
+    text.constants = caseConstants(definition);
     return text;
 }
 

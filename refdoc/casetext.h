@@ -60,9 +60,8 @@ struct AdvisoryLine {
 struct CaseText {
     std::string caption;
     std::vector<InputLine> inputs;
-    std::string entryCheck;          // "Rejected when l ≤ 0 or a < 0", or "No entry check"
-    bool startRejected = false;      // the start values themselves fail the entry check
-    std::vector<std::string> notes;  // legend lines that name no input of the case
+    std::string entryCheck;      // "Rejected when l ≤ 0 or a < 0", or "No entry check"
+    bool startRejected = false;  // the start values themselves fail the entry check
     std::vector<ConstantLine> constants;
     std::vector<DefinitionLine> definitions;
     std::vector<ResultLine> results;
@@ -75,17 +74,5 @@ CaseText describeCase(const shell::Program &program, int caseIndex);
 bool hasEntryCheck(const shell::CaseDef &definition);
 // "Rejected when " followed by the check's formula, or "No entry check" for a case without one.
 std::string entryCheckText(const shell::CaseDef &definition);
-
-// What a legend line "P : 荷重 N" says about the input `caption`: the unit after the last
-// blank ("N") and the words between the colon and the unit ("荷重"). False where the line
-// is about another input. A line without a unit ("n : 柱端定数 ") gives only the words.
-bool readLegendLine(const std::string &line, const std::string &caption, std::string &unit, std::string &meaning);
-
-// The named constants of an expression, read by laying its formula beside the same formula
-// with numbers substituted: "a × (1 − b × λ)" beside "761 × (1 − 0.01546 × 34.6)" gives
-// a = 761 and b = 0.01546 where a and b are not among `known` (inputs, intermediates, rows).
-// Printings that do not line up (a branch, a bracketed negative number) give nothing.
-std::vector<ConstantLine> constantsOf(const std::string &formula, const std::string &substituted,
-                                      const std::vector<std::string> &known);
 
 }  // namespace refdoc

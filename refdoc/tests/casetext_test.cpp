@@ -10,41 +10,6 @@ namespace {
 using shell::CaseBuilder;
 using shell::Expr;
 
-struct LegendRow {
-    const char *line;
-    const char *caption;
-    bool about;
-    const char *unit;
-    const char *meaning;
-};
-
-class LegendLine : public ::testing::TestWithParam<LegendRow>
-{
-};
-
-TEST_P(LegendLine, GivesUnitAndMeaningOfItsOwnInputOnly)
-{
-    const LegendRow &row = GetParam();
-    std::string unit = "unchanged";
-    std::string meaning = "unchanged";
-    EXPECT_EQ(refdoc::readLegendLine(row.line, row.caption, unit, meaning), row.about);
-    if (row.about) {
-        EXPECT_EQ(unit, row.unit);
-        EXPECT_EQ(meaning, row.meaning);
-    }
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    casetext, LegendLine,
-    ::testing::Values(LegendRow{"P : 荷重 N", "P", true, "N", "荷重"},
-                      LegendRow{"E : 弾性係数 N/mm^2", "E", true, "N/mm^2", "弾性係数"},
-                      LegendRow{"I1 : 断面2次モーメント mm^4", "I1", true, "mm^4", "断面2次モーメント"},
-                      LegendRow{"M : モーメント N･mm", "M", true, "N･mm", "モーメント"},
-                      // a note without a unit: the end-condition constant of a column
-                      LegendRow{"n : 柱端定数 ", "n", true, "", "柱端定数"},
-                      LegendRow{"P : 荷重 N", "P1", false, "", ""}, LegendRow{"P1 : 荷重 N", "P", false, "", ""},
-                      LegendRow{"w : 荷重 N/mm", "W", false, "", ""}));
-
 // A simply supported span with a point load P at a from A: RA = P (l − a) / l, RB = P − RA.
 shell::Program simpleSpan()
 {
@@ -69,7 +34,7 @@ shell::Program simpleSpan()
     p.unitLabel = [](const std::string &caption, int, int unitSystem) {
         return caption.find("反力") == 0 ? std::string("N") : unitSystem == 0 ? std::string("mm") : std::string("m");
     };
-    p.notes = [](int, int) { return std::vector<std::string>{"P : 荷重 N", "l : スパン mm", "支点 A, B"}; };
+    p.legend = {{{"P"}, "荷重", shell::UnitKind::Force}, {{"L"}, "スパン", shell::UnitKind::Length}};
     return p;
 }
 
@@ -83,7 +48,7 @@ TEST(casetext, EntryCheckReadsAsTheConditionThatRejects)
     EXPECT_EQ(refdoc::entryCheckText(free.build()), "No entry check");
 }
 
-TEST(casetext, InputsTakeTheirUnitsFromTheLegendAndKeepTheOtherNotes)
+TEST(casetext, InputsTakeTheirUnitsAndMeaningsFromTheLegend)
 {
     const refdoc::CaseText text = refdoc::describeCase(simpleSpan(), 0);
     ASSERT_EQ(text.inputs.size(), 3u);
@@ -94,7 +59,6 @@ TEST(casetext, InputsTakeTheirUnitsFromTheLegendAndKeepTheOtherNotes)
     EXPECT_EQ(text.inputs[2].unit, "mm");
     EXPECT_EQ(text.inputs[2].start, "100");
     EXPECT_EQ(text.inputs[2].step, "5");
-    EXPECT_EQ(text.notes, std::vector<std::string>{"支点 A, B"});
 }
 
 TEST(casetext, ResultsAreWorkedAtTheStartValues)
@@ -148,41 +112,27 @@ TEST(casetext, RejectedStartValuesLeaveFormulasWithoutWorkedValues)
     EXPECT_EQ(text.results[0].value, "");
 }
 
-struct ConstantRow {
-    const char *formula;
-    const char *substituted;
-    std::vector<std::string> known;
-    std::vector<std::pair<std::string, std::string>> expected;
-};
-
-class Constants : public ::testing::TestWithParam<ConstantRow>
+// The column formula names its coefficients; the constants of a branch not taken at the start
+// values, of a named intermediate and of an advisory are listed too, each once.
+TEST(casetext, ConstantsAreListedFromEveryFormulaOfTheCase)
 {
-};
+    CaseBuilder c("Column (1)");
+    const Expr l = c.input("l", 100), k = c.input("k", 2.5);
+    const Expr a = Expr::constant("a", 761), b = Expr::constant("b", 0.01546), cc = Expr::constant("c", 7e-05);
+    const Expr lambda = shell::named("λ", l / k);
+    c.row("座屈応力 (σk)", a * ((1 - (b * lambda)) + (cc * shell::pow(lambda, 2))));
+    c.row("分岐 (q)", shell::when(lambda > 1000, Expr::constant("q0", 3), a));
+    c.advise(lambda > Expr::constant("λ0", 80), "beyond the line");
+    shell::Program p;
+    p.name = "Column";
+    p.cases = {c.build()};
+    p.unitLabel = [](const std::string &, int, int) { return std::string("N/mm^2"); };
 
-TEST_P(Constants, AreReadFromTheFormulaBesideItsWorkedForm)
-{
-    const ConstantRow &row = GetParam();
     std::vector<std::pair<std::string, std::string>> found;
-    for (const refdoc::ConstantLine &c : refdoc::constantsOf(row.formula, row.substituted, row.known))
-        found.emplace_back(c.name, c.value);
-    EXPECT_EQ(found, row.expected);
+    for (const refdoc::ConstantLine &constant : refdoc::describeCase(p, 0).constants)
+        found.emplace_back(constant.name, constant.value);
+    EXPECT_EQ(found, (std::vector<std::pair<std::string, std::string>>{
+                         {"a", "761"}, {"b", "0.01546"}, {"c", "7E-05"}, {"q0", "3"}, {"λ0", "80"}}));
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    casetext, Constants,
-    ::testing::Values(
-        // the empirical column formula: a, b, c are the material's coefficients
-        ConstantRow{"a × (1 − b × λ + c × λ²)",
-                    "761 × (1 − 0.01546 × 34.6 + 7E-05 × 34.6²)",
-                    {"λ"},
-                    {{"a", "761"}, {"b", "0.01546"}, {"c", "7E-05"}}},
-        ConstantRow{"π × d² / 4", "3.141592 × 10² / 4", {"d"}, {{"π", "3.141592"}}},
-        ConstantRow{
-            "π² × E × I / (n × l²)", "9.8696 × 100000 × 833 / (1 × 100²)", {"E", "I", "n", "l"}, {{"π²", "9.8696"}}},
-        ConstantRow{"λ > λ0", "34.6 > 80", {"λ"}, {{"λ0", "80"}}},
-        // inputs and intermediates are no constants
-        ConstantRow{"P × b / l", "100 × 70 / 100", {"P", "b", "l"}, {}},
-        // a branch prints only the branch taken: the two forms do not line up
-        ConstantRow{"{q where x ≤ a; otherwise 0}", "5", {"x", "a"}, {}}, ConstantRow{"P × q", "(-5) × 2", {"P"}, {}}));
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include "shell/core/numbertext.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace shell {
 
@@ -69,18 +70,51 @@ std::function<int(int rows)> heightsByRows(int nineOrMore, int sevenOrEight, int
     };
 }
 
+std::vector<LegendSymbol> beamLegend()
+{
+    return {{{"P"}, "荷重", UnitKind::Force},
+            {{"E"}, "弾性係数", UnitKind::Stress},
+            {{"I"}, "断面2次モーメント", UnitKind::SecondMoment},
+            {{"W", "W1", "W2"}, "荷重", UnitKind::LineLoad},
+            {{"M"}, "モーメント", UnitKind::Moment}};
+}
+
+std::vector<LegendLine> legendLines(const Program &program, const CaseDef &definition, int unitSystem)
+{
+    std::vector<std::string> order = definition.legendOrder;
+    if (order.empty())
+        for (const InputDef &input : definition.inputs)
+            order.push_back(input.caption);
+    std::vector<LegendLine> lines;
+    for (const std::string &caption : order) {
+        const std::string key = upperCase(caption);
+        for (const LegendSymbol &symbol : program.legend) {
+            if (std::find(symbol.captions.begin(), symbol.captions.end(), key) != symbol.captions.end()) {
+                lines.push_back({caption, symbol.meaning, unitCaption(unitSystem, symbol.unit)});
+                break;
+            }
+        }
+    }
+    return lines;
+}
+
 Evaluation evaluate(const CaseDef &definition, const std::vector<double> &inputs)
 {
     Evaluation result;
     std::vector<double> rows;
     const EvalContext context{&inputs, &rows};
-    if (!definition.rejectWhen.isNull() && definition.rejectWhen.eval(context) != 0) {
+    // A number too large for a double cannot be computed with: rejected like the case's checks.
+    const bool overflow = std::any_of(inputs.begin(), inputs.end(), [](double v) { return !std::isfinite(v); });
+    if (overflow || (!definition.rejectWhen.isNull() && definition.rejectWhen.eval(context) != 0)) {
         result.rejected = true;
         return result;
     }
     rows.reserve(definition.rows.size());
     for (const RowDef &row : definition.rows)
         rows.push_back(row.formula.eval(context));
+    for (const Advisory &advisory : definition.advisories)
+        if (advisory.condition.eval(context) != 0)
+            result.advisories.push_back(advisory.text);
     result.values = std::move(rows);
     return result;
 }

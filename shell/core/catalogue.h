@@ -6,6 +6,7 @@
 
 #include "shell/core/expr.h"
 #include "shell/core/sketch.h"
+#include "shell/core/unitcaptions.h"
 
 #include <functional>
 #include <string>
@@ -41,7 +42,7 @@ struct CaseDef {
     std::vector<Advisory> advisories;
     SketchFunction sketch;  // drawn from the current inputs
     int group = 0;          // layout group of the program (buckling has two)
-    // Captions in the order the legend lines are built (empty: the input captions in order).
+    // Input captions in the order the legend explains them (empty: the inputs in their order).
     std::vector<std::string> legendOrder;
 
     int inputCount() const { return static_cast<int>(inputs.size()); }
@@ -108,6 +109,23 @@ enum class StartupReset {
 std::function<int(int rows)> heightsByRows(int nineOrMore, int sevenOrEight, int fiveOrSix, int threeOrFour,
                                            int twoOrFewer);
 
+// A symbol the program's legend explains wherever an input of a case has it as caption:
+// {{"W", "W1", "W2"}, "荷重", UnitKind::LineLoad} gives "w1 : 荷重 N/mm" for the input w1.
+struct LegendSymbol {
+    std::vector<std::string> captions;  // upper-cased: "P", "W1"
+    std::string meaning;                // "荷重"
+    UnitKind unit = UnitKind::None;
+};
+
+// One line of the legend under the Reset button.
+struct LegendLine {
+    std::string symbol;   // the input caption as written: "w1"
+    std::string meaning;  // "荷重"
+    std::string unit;     // "N/mm"; empty for a pure number
+    // "w1 : 荷重 N/mm" (a pure number ends in the blank: "n : 柱端定数 ").
+    std::string text() const { return symbol + " : " + meaning + " " + unit; }
+};
+
 struct Program {
     std::string name;            // command-line name: "Beams", "cantilever", "Rahmen", "buckling", "Profilor"
     std::string id;              // lower-case identifier of its files: "beams" (structcalc-beams.desktop)
@@ -132,8 +150,8 @@ struct Program {
 
     // Unit caption of a result row in a unit system.
     std::function<std::string(const std::string &caption, int row, int unitSystem)> unitLabel;
-    // The note lines (Label4) of a case in a unit system, top to bottom.
-    std::function<std::vector<std::string>(int caseIndex, int unitSystem)> notes;
+    // The symbols the legend (Label4) explains, for the inputs of each case.
+    std::vector<LegendSymbol> legend;
 
     UnitChange unitChange = UnitChange::Convert;
     std::vector<std::string> unitBearingCaptions;  // "E", "P", "w", "M"
@@ -154,11 +172,22 @@ struct Program {
     bool isUnitBearing(const std::string &caption) const;
 };
 
-// One evaluation of a case outside any window: the entry check, then every row in order.
-// A rejected input leaves `values` empty.
+// The legend of the beam programs: loads P (N), w, w1, w2 (line load) and M (moment), the
+// elastic modulus E and the second moment I.
+std::vector<LegendSymbol> beamLegend();
+
+// The legend lines of a case in a unit system, top to bottom: one for every input (in the
+// case's legend order) whose caption the program's legend explains.
+std::vector<LegendLine> legendLines(const Program &program, const CaseDef &definition, int unitSystem);
+
+// One evaluation of a case, as the window, the command line and the reference document all
+// make it: an input that is not a finite number or that the entry check refuses rejects the
+// inputs (and leaves `values` empty); otherwise every row in order, and the advisories whose
+// condition holds.
 struct Evaluation {
     bool rejected = false;
     std::vector<double> values;
+    std::vector<std::string> advisories;
 };
 Evaluation evaluate(const CaseDef &definition, const std::vector<double> &inputs);
 std::vector<double> startValues(const CaseDef &definition);

@@ -10,10 +10,10 @@ namespace shell {
 // clang-format off
 enum class Op {
     Constant, Input, Row, Named,
-    Negate, Sqrt, Abs, PowInt,
-    Add, Subtract, Multiply, Divide, Pow,
+    Negate, Sqrt, PowInt,
+    Add, Subtract, Multiply, Divide,
     Less, LessEqual, Greater, GreaterEqual, Equal, NotEqual,
-    Or, And, Max, Min, When
+    Or, And, Min, When
 };
 // clang-format on
 
@@ -56,8 +56,6 @@ double evalNode(const ExprNode &n, const EvalContext &ctx)
         return -evalNode(*n.a, ctx);
     case Op::Sqrt:
         return std::sqrt(evalNode(*n.a, ctx));
-    case Op::Abs:
-        return std::fabs(evalNode(*n.a, ctx));
     case Op::PowInt:
         return std::pow(evalNode(*n.a, ctx), static_cast<double>(n.index));
     case Op::When:
@@ -76,8 +74,6 @@ double evalNode(const ExprNode &n, const EvalContext &ctx)
         return x * y;
     case Op::Divide:
         return x / y;
-    case Op::Pow:
-        return std::pow(x, y);
     case Op::Less:
         return x < y ? 1 : 0;
     case Op::LessEqual:
@@ -94,8 +90,6 @@ double evalNode(const ExprNode &n, const EvalContext &ctx)
         return (x != 0 || y != 0) ? 1 : 0;
     case Op::And:
         return (x != 0 && y != 0) ? 1 : 0;
-    case Op::Max:
-        return y > x ? y : x;
     case Op::Min:
         return y < x ? y : x;
     default:
@@ -121,7 +115,7 @@ int precedence(Op op)
         return 5;
     case Op::Negate:
         return 6;
-    case Op::PowInt: case Op::Pow:
+    case Op::PowInt:
         return 7;
     default:
         return 9;
@@ -199,12 +193,8 @@ std::string printNode(const ExprNode &n, const EvalContext *ctx)
         return "\u2212" + printChild(*n.a, 6, false, ctx);
     case Op::Sqrt:
         return "\u221a(" + printNode(*n.a, ctx) + ")";
-    case Op::Abs:
-        return "|" + printNode(*n.a, ctx) + "|";
     case Op::PowInt:
         return printChild(*n.a, 8, false, ctx) + superscript(n.index);
-    case Op::Pow:
-        return printChild(*n.a, 8, false, ctx) + "^" + printChild(*n.b, 8, false, ctx);
     case Op::When:
         if (ctx) {
             const bool taken = evalNode(*n.a, *ctx) != 0;
@@ -212,10 +202,8 @@ std::string printNode(const ExprNode &n, const EvalContext *ctx)
         }
         return "{" + printNode(*n.b, ctx) + " where " + printNode(*n.a, ctx) + "; otherwise " + printNode(*n.c, ctx) +
                "}";
-    case Op::Max:
     case Op::Min:
-        return std::string(n.op == Op::Max ? "max(" : "min(") + printNode(*n.a, ctx) + ", " + printNode(*n.b, ctx) +
-               ")";
+        return "min(" + printNode(*n.a, ctx) + ", " + printNode(*n.b, ctx) + ")";
     default:
         break;
     }
@@ -236,6 +224,22 @@ void collectNamed(const NodePtr &n, std::vector<Expr> &out)
                 return;
         out.push_back(Expr(n));
     }
+}
+
+void collectConstants(const NodePtr &n, std::vector<Expr> &out)
+{
+    if (!n)
+        return;
+    if (n->op == Op::Constant && !n->name.empty()) {
+        for (const Expr &e : out)
+            if (e.name() == n->name)
+                return;
+        out.push_back(Expr(n));
+        return;
+    }
+    collectConstants(n->a, out);
+    collectConstants(n->b, out);
+    collectConstants(n->c, out);
 }
 
 }  // namespace
@@ -303,6 +307,18 @@ std::vector<Expr> Expr::intermediates() const
     return out;
 }
 
+std::vector<Expr> Expr::constants() const
+{
+    std::vector<Expr> out;
+    collectConstants(m_node, out);
+    return out;
+}
+
+double Expr::constantValue() const
+{
+    return m_node->value;
+}
+
 std::string Expr::name() const
 {
     return m_node->name;
@@ -359,17 +375,9 @@ Expr pow(const Expr &base, int exponent)
     return Expr(std::shared_ptr<const ExprNode>(std::move(node)));
 }
 
-Expr pow(const Expr &base, const Expr &exponent)
-{
-    return binary(Op::Pow, base, exponent);
-}
 Expr sqrt(const Expr &argument)
 {
     return make(Op::Sqrt, argument.shared());
-}
-Expr abs(const Expr &argument)
-{
-    return make(Op::Abs, argument.shared());
 }
 
 Expr operator<(const Expr &a, const Expr &b)
@@ -410,10 +418,6 @@ Expr when(const Expr &condition, const Expr &then, const Expr &otherwise)
     return make(Op::When, condition.shared(), then.shared(), otherwise.shared());
 }
 
-Expr max(const Expr &a, const Expr &b)
-{
-    return binary(Op::Max, a, b);
-}
 Expr min(const Expr &a, const Expr &b)
 {
     return binary(Op::Min, a, b);

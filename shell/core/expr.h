@@ -54,6 +54,11 @@ public:
     // Named intermediates used anywhere inside, in first-use order, without repeats
     // (so that a reference can define them before the formula that uses them).
     std::vector<Expr> intermediates() const;
+    // Named constants used anywhere inside, branches and named intermediates included, in
+    // first-use order, each name once (a = 761, b = 0.01546 of a column formula).
+    std::vector<Expr> constants() const;
+    // For a named constant: its value.
+    double constantValue() const;
     // For a named intermediate: its name and its defining expression.
     std::string name() const;
     Expr definition() const;
@@ -78,10 +83,7 @@ Expr operator-(const Expr &a);  // negation
 
 // q raised to the whole number n, by general exponentiation (std::pow), as the formulas write q², q³.
 Expr pow(const Expr &base, int exponent);
-// q raised to any power (std::pow).
-Expr pow(const Expr &base, const Expr &exponent);
 Expr sqrt(const Expr &argument);
-Expr abs(const Expr &argument);
 
 // Comparisons give 1 or 0.
 Expr operator<(const Expr &a, const Expr &b);
@@ -98,8 +100,7 @@ Expr operator&&(const Expr &a, const Expr &b);
 // Only the branch taken is evaluated.
 Expr when(const Expr &condition, const Expr &then, const Expr &otherwise);
 
-// The larger / smaller of two values (the first one where they are equal).
-Expr max(const Expr &a, const Expr &b);
+// The smaller of two values (the first one where they are equal).
 Expr min(const Expr &a, const Expr &b);
 
 }  // namespace shell

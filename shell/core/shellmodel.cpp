@@ -91,7 +91,9 @@ void ShellModel::selectCase(int index)
                 m_program.unitLabel ? m_program.unitLabel(row.caption, static_cast<int>(r), UnitSystem) : std::string();
         }
     }
-    m_notes = m_program.notes ? m_program.notes(index, UnitSystem) : std::vector<std::string>();
+    m_notes.clear();
+    for (const LegendLine &line : legendLines(m_program, c, UnitSystem))
+        m_notes.push_back(line.text());
     m_advisories.clear();
     compute(0);
 }
@@ -121,29 +123,18 @@ void ShellModel::compute(int index)
 {
     ++m_computeCount;
     const CaseDef &c = currentCaseDef();
-    const std::vector<double> inputs = inputNumbers(CurrentCase);
-    std::vector<double> values;
-    const EvalContext context{&inputs, &values};
-
-    // A number too large for a double cannot be computed with: reject it like the case's checks.
-    const bool overflow = std::any_of(inputs.begin(), inputs.end(), [](double v) { return !std::isfinite(v); });
-    if (overflow || (!c.rejectWhen.isNull() && c.rejectWhen.eval(context) != 0)) {
+    Evaluation evaluation = evaluate(c, inputNumbers(CurrentCase));
+    if (evaluation.rejected) {
         entryError(index);
         return;
     }
-
-    values.reserve(c.rows.size());
-    for (std::size_t r = 0; r < c.rows.size(); ++r) {
-        const double v = c.rows[r].formula.eval(context);
-        values.push_back(v);
+    for (std::size_t r = 0; r < evaluation.values.size(); ++r) {
+        const double v = evaluation.values[r];
         ResultRow &row = m_rows[r];
         row.value = std::isfinite(v) ? v : std::numeric_limits<double>::quiet_NaN();
         row.text = generalText(v);
     }
-    m_advisories.clear();
-    for (const Advisory &advisory : c.advisories)
-        if (advisory.condition.eval(context) != 0)
-            m_advisories.push_back(advisory.text);
+    m_advisories = std::move(evaluation.advisories);
     m_lastRejected = false;
     drawChart();
 }

@@ -15,30 +15,14 @@ const std::array<std::array<const char *, 5>, 3> UnitCaptions{{
     {"m", "N/m^2", "m^4", "N/m", "N･m"},
 }};
 
-// What each legend symbol is: load P, elastic modulus E, second moment I, line load w, moment M.
-const std::array<const char *, 5> LegendHints{" : 荷重 ", " : 弾性係数 ", " : 断面2次モーメント ", " : 荷重 ",
-                                              " : モーメント "};
-
-int legendKind(const std::string &caption)
-{
-    const std::string s = upperCase(caption);
-    if (s == "P")
-        return 0;
-    if (s == "E")
-        return 1;
-    if (s == "I")
-        return 2;
-    if (s == "W" || s == "W1" || s == "W2")
-        return 3;
-    if (s == "M")
-        return 4;
-    return -1;
-}
-
 }  // namespace
 
 std::string unitCaption(int unitSystem, UnitKind kind)
 {
+    if (kind == UnitKind::Force)
+        return "N";
+    if (kind == UnitKind::None)
+        return {};
     const auto system = static_cast<std::size_t>(unitSystem >= 0 && unitSystem < 3 ? unitSystem : 0);
     return UnitCaptions[system][static_cast<std::size_t>(kind)];
 }
@@ -66,19 +50,6 @@ std::string symbolInitial(const std::string &caption)
     while (end < symbol.size() && (static_cast<unsigned char>(symbol[end]) & 0xC0) == 0x80)
         ++end;
     return symbol.substr(0, end);
-}
-
-std::vector<std::string> legendLines(const std::vector<std::string> &captions, int unitSystem)
-{
-    std::vector<std::string> lines;
-    for (const std::string &caption : captions) {
-        const int kind = legendKind(caption);
-        if (kind < 0)
-            continue;
-        const std::string unit = kind == 0 ? std::string("N") : unitCaption(unitSystem, static_cast<UnitKind>(kind));
-        lines.push_back(caption + LegendHints[static_cast<std::size_t>(kind)] + unit);
-    }
-    return lines;
 }
 
 }  // namespace shell

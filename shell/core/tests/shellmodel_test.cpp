@@ -75,9 +75,7 @@ Program makeProgram()
     p.unitLabel = [](const std::string &caption, int, int unitSystem) {
         return caption.find("(Z)") != std::string::npos ? std::string() : std::string(UnitNames[unitSystem]);
     };
-    p.notes = [](int caseIndex, int unitSystem) {
-        return std::vector<std::string>{"case " + std::to_string(caseIndex + 1), UnitNames[unitSystem]};
-    };
+    p.legend = {{{"P"}, "荷重", UnitKind::Force}, {{"L"}, "スパン", UnitKind::Length}};
     p.unitChange = UnitChange::Convert;
     p.unitBearingCaptions = {"E", "P", "w", "M"};
     p.resetWrite = ResetWrite::ScaledFormatted;
@@ -347,7 +345,7 @@ TEST(shellmodel, unitChangeConvertsTheUnitBearingInputsAndBack)
     m.chooseUnit(1);
     EXPECT_EQ(w.inputs(), CmInputs);
     EXPECT_EQ(m.rows()[0].unit, "cm");
-    EXPECT_EQ(m.notes(), (std::vector<std::string>{"case 1", "cm"}));
+    EXPECT_EQ(m.notes(), (std::vector<std::string>{"P : 荷重 N", "l : スパン cm"}));
     EXPECT_EQ(m.rows()[0].text, "8.333e+04");
 
     m.chooseUnit(2);  // cm -> m -> cm goes by the ratio of the scales
