@@ -4,6 +4,7 @@
 // and the dimension lines stacked below the supports.
 
 #include "beams/catalogue_parts.h"
+#include "shell/core/beamsketch.h"
 
 #include <string>
 
@@ -11,52 +12,53 @@ namespace beams::sketches {
 
 namespace {
 
+using shell::BeamEnd;
 using shell::Point;
 using shell::Side;
 using shell::Sketch;
+using shell::SupportKind;
 
-constexpr double Span = 100;
-constexpr double LoadHeight = 16;  // a uniform load or the tall end of a triangle
-constexpr double BaseLoad = 8;     // the uniform part under a triangle stacked on it
+constexpr double Span = shell::BeamSpan;
+constexpr double LoadHeight = shell::BeamLoadHeight;
+constexpr double BaseLoad = 8;  // the uniform part under a triangle stacked on it
+constexpr shell::DimensionRows Rows{22, 14};
 
 Point at(double x)
 {
     return {x, 0};
 }
 
-// Dimension line `row` below the beam (row 0 nearest), drawn left to right: a negative
-// offset puts it on the right of a→b, which is below the beam.
+// Dimension line `row` below the beam (row 0 nearest), drawn left to right.
 void dimension(Sketch &s, double from, double to, int row, const std::string &label)
 {
-    s.dimension(at(from), at(to), -(22 + (14.0 * row)), label);
+    Rows.add(s, from, to, 0, row, label);
+}
+
+Sketch beam(const BeamEnd &left, const BeamEnd &right)
+{
+    Sketch s;
+    shell::addBeam(s, 0, left, right);
+    return s;
 }
 
 Sketch simpleSpan()
 {
-    Sketch s;
-    s.member(at(0), at(Span)).pin(at(0), "A").roller(at(Span), "B");
-    return s;
+    return beam({SupportKind::Pin, "A"}, {SupportKind::Roller, "B"});
 }
 
 Sketch cantilever()
 {
-    Sketch s;
-    s.member(at(0), at(Span)).freeEnd(at(0), "A").fixed(at(Span), Side::Right, "B");
-    return s;
+    return beam({SupportKind::Free, "A"}, {SupportKind::Fixed, "B"});
 }
 
 Sketch propped()
 {
-    Sketch s;
-    s.member(at(0), at(Span)).pin(at(0), "A").fixed(at(Span), Side::Right, "B");
-    return s;
+    return beam({SupportKind::Pin, "A"}, {SupportKind::Fixed, "B"});
 }
 
 Sketch fixedBothEnds()
 {
-    Sketch s;
-    s.member(at(0), at(Span)).fixed(at(0), Side::Left, "A").fixed(at(Span), Side::Right, "B");
-    return s;
+    return beam({SupportKind::Fixed, "A"}, {SupportKind::Fixed, "B"});
 }
 
 // Supports A and B with an overhang from B to the tip C.
@@ -81,13 +83,13 @@ Sketch twoOverhangs()
 
 void uniform(Sketch &s, const std::string &label, double from = 0, double to = Span)
 {
-    s.distributed(at(from), at(to), LoadHeight, LoadHeight, Side::Above, label);
+    shell::addUniformLoad(s, from, to, 0, label);
 }
 
 // Rising from 0 at A to its full height at B.
 void triangle(Sketch &s, const std::string &label)
 {
-    s.distributed(at(0), at(Span), 0, LoadHeight, Side::Above, label);
+    shell::addTriangularLoad(s, 0, Span, Span, 0, label);
 }
 
 // A triangle w1 stacked on a uniform load w2; the w2 label stands over the low end of the
@@ -149,8 +151,7 @@ shell::Sketch simplePartialUniform(const Inputs &)
 shell::Sketch simpleSymmetricTriangle(const Inputs &)
 {
     Sketch s = simpleSpan();
-    s.distributed(at(0), at(Span / 2), 0, LoadHeight, Side::Above, "w");
-    s.distributed(at(Span / 2), at(Span), LoadHeight, 0, Side::Above, "");
+    shell::addTriangularLoad(s, 0, Span / 2, Span, 0, "w");
     positionAndSpan(s);
     return s;
 }

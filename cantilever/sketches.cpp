@@ -5,6 +5,7 @@
 // picture shows the simply supported span above the span fixed at both ends.
 
 #include "cantilever/catalogue_parts.h"
+#include "shell/core/beamsketch.h"
 
 #include <functional>
 #include <string>
@@ -16,11 +17,12 @@ namespace {
 using shell::Point;
 using shell::Side;
 using shell::Sketch;
+using shell::SupportKind;
 
-constexpr double Span = 100;
-constexpr double LoadHeight = 16;  // a uniform load or the peak of a triangle
+constexpr double Span = shell::BeamSpan;
 constexpr double SecondSpan = 62;  // level of the fixed-ended span under the simply supported one
 constexpr double MomentRadius = 7;
+constexpr shell::DimensionRows Rows{18, 11};
 
 // The load of a single-span case drawn on the span at level y; only the upper copy is labelled.
 using SpanLoad = std::function<void(Sketch &, double y, bool labelled)>;
@@ -30,18 +32,17 @@ std::string labelIf(bool labelled, const std::string &text)
     return labelled ? text : std::string();
 }
 
-// Dimension line `row` below the member at level y (row 0 nearest): drawn left to right, a
-// negative offset puts it on the right of its direction, below the member.
+// Dimension line `row` below the member at level y (row 0 nearest), drawn left to right.
 void dimension(Sketch &s, double from, double to, double y, int row, const std::string &label)
 {
-    s.dimension({from, y}, {to, y}, -(18 + (11.0 * row)), label);
+    Rows.add(s, from, to, y, row, label);
 }
 
 // Cantilever: fixed at A on the left, free at B.
 Sketch cantilever()
 {
     Sketch s;
-    s.member({0, 0}, {Span, 0}).fixed({0, 0}, Side::Left, "A").freeEnd({Span, 0}, "B");
+    shell::addBeam(s, 0, {SupportKind::Fixed, "A"}, {SupportKind::Free, "B"});
     return s;
 }
 
@@ -49,7 +50,7 @@ Sketch cantilever()
 Sketch propped()
 {
     Sketch s;
-    s.member({0, 0}, {Span, 0}).fixed({0, 0}, Side::Left, "A").roller({Span, 0}, "B");
+    shell::addBeam(s, 0, {SupportKind::Fixed, "A"}, {SupportKind::Roller, "B"});
     return s;
 }
 
@@ -57,26 +58,22 @@ Sketch propped()
 Sketch twoSpans(const SpanLoad &load)
 {
     Sketch s;
-    s.member({0, 0}, {Span, 0}).pin({0, 0}, "A").roller({Span, 0}, "B");
+    shell::addBeam(s, 0, {SupportKind::Pin, "A"}, {SupportKind::Roller, "B"});
     load(s, 0, true);
-    s.member({0, SecondSpan}, {Span, SecondSpan});
-    s.fixed({0, SecondSpan}, Side::Left, "A").fixed({Span, SecondSpan}, Side::Right, "B");
+    shell::addBeam(s, SecondSpan, {SupportKind::Fixed, "A"}, {SupportKind::Fixed, "B"});
     load(s, SecondSpan, false);
     return s;
 }
 
 void uniform(Sketch &s, double from, double to, double y, const std::string &label)
 {
-    s.distributed({from, y}, {to, y}, LoadHeight, LoadHeight, Side::Above, label);
+    shell::addUniformLoad(s, from, to, y, label);
 }
 
 // A triangle from `from` to `to` with its peak w at `peak` (which may be either end).
 void triangle(Sketch &s, double from, double peak, double to, double y, const std::string &label)
 {
-    if (peak > from)
-        s.distributed({from, y}, {peak, y}, 0, LoadHeight, Side::Above, label);
-    if (to > peak)
-        s.distributed({peak, y}, {to, y}, LoadHeight, 0, Side::Above, peak > from ? std::string() : label);
+    shell::addTriangularLoad(s, from, peak, to, y, label);
 }
 
 // Three equal parts of the span with the whole span beneath them.
