@@ -33,7 +33,7 @@ Expr stiffnessRatio(const Expr &I1, const Expr &I2, const Expr &h, const Expr &l
     return named("k", (I2 / I1) * (h / l));
 }
 
-shell::CaseDef case1()
+shell::CaseDef pinnedUniformOnBeam()
 {
     shell::CaseBuilder frame("Rahmen (1)");
     const Expr w = frame.input("w", 1000, 100), h = frame.input("h", 100, 1), l = frame.input("l", 100, 1);
@@ -51,7 +51,7 @@ shell::CaseDef case1()
     return frame.build();
 }
 
-shell::CaseDef case2()
+shell::CaseDef pinnedHorizontalLoadAtB()
 {
     shell::CaseBuilder frame("Rahmen (2)");
     const Expr P = frame.input("P", 1000, 100), h = frame.input("h", 100, 1), l = frame.input("l", 100, 1);
@@ -70,7 +70,7 @@ shell::CaseDef case2()
     return frame.build();
 }
 
-shell::CaseDef case3()
+shell::CaseDef pinnedPointLoadOnBeam()
 {
     shell::CaseBuilder frame("Rahmen (3)");
     const Expr P = frame.input("P", 1000, 100), h = frame.input("h", 100, 1), l = frame.input("l", 100, 1);
@@ -89,7 +89,7 @@ shell::CaseDef case3()
     return frame.build();
 }
 
-shell::CaseDef case4()
+shell::CaseDef pinnedUniformOnColumn()
 {
     shell::CaseBuilder frame("Rahmen (4)");
     const Expr w = frame.input("w", 1000, 100), h = frame.input("h", 100, 1), l = frame.input("l", 100, 1);
@@ -110,7 +110,7 @@ shell::CaseDef case4()
     return frame.build();
 }
 
-shell::CaseDef case5()
+shell::CaseDef pinnedBracketLoad()
 {
     shell::CaseBuilder frame("Rahmen (5)");
     const Expr P = frame.input("P", 1000, 100), h = frame.input("h", 100, 1), l = frame.input("l", 100, 1);
@@ -133,7 +133,7 @@ shell::CaseDef case5()
     return frame.build();
 }
 
-shell::CaseDef case6()
+shell::CaseDef fixedUniformOnBeam()
 {
     shell::CaseBuilder frame("Rahmen (6)");
     const Expr w = frame.input("w", 1000, 100), h = frame.input("h", 100, 1), l = frame.input("l", 100, 1);
@@ -153,7 +153,7 @@ shell::CaseDef case6()
     return frame.build();
 }
 
-shell::CaseDef case7()
+shell::CaseDef fixedHorizontalLoadAtB()
 {
     shell::CaseBuilder frame("Rahmen (7)");
     const Expr P = frame.input("P", 1000, 100), h = frame.input("h", 100, 1), l = frame.input("l", 100, 1);
@@ -174,7 +174,7 @@ shell::CaseDef case7()
     return frame.build();
 }
 
-shell::CaseDef case8()
+shell::CaseDef fixedPointLoadOnBeam()
 {
     shell::CaseBuilder frame("Rahmen (8)");
     const Expr P = frame.input("P", 1000, 100), h = frame.input("h", 100, 1), l = frame.input("l", 100, 1);
@@ -197,7 +197,7 @@ shell::CaseDef case8()
     return frame.build();
 }
 
-shell::CaseDef case9()
+shell::CaseDef fixedUniformOnColumn()
 {
     shell::CaseBuilder frame("Rahmen (9)");
     const Expr w = frame.input("w", 1000, 100), h = frame.input("h", 100, 1), l = frame.input("l", 100, 1);
@@ -224,7 +224,7 @@ shell::CaseDef case9()
     return frame.build();
 }
 
-shell::CaseDef case10()
+shell::CaseDef fixedBracketLoad()
 {
     shell::CaseBuilder frame("Rahmen (10)");
     const Expr P = frame.input("P", 1000, 100), h = frame.input("h", 100, 1), l = frame.input("l", 100, 1);
@@ -258,7 +258,9 @@ shell::CaseDef case10()
 
 std::vector<shell::CaseDef> frameCases()
 {
-    return {case1(), case2(), case3(), case4(), case5(), case6(), case7(), case8(), case9(), case10()};
+    return {pinnedUniformOnBeam(),  pinnedHorizontalLoadAtB(), pinnedPointLoadOnBeam(),  pinnedUniformOnColumn(),
+            pinnedBracketLoad(),    fixedUniformOnBeam(),      fixedHorizontalLoadAtB(), fixedPointLoadOnBeam(),
+            fixedUniformOnColumn(), fixedBracketLoad()};
 }
 
 }  // namespace rahmen

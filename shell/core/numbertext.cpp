@@ -64,11 +64,6 @@ void roundDigitString(std::string_view all, int digits, std::string &out, int &e
     }
 }
 
-// Correctly rounded decimal digits of |value| with `digits` significant digits (at most 15),
-// a value exactly halfway rounded away from zero. Returns the digit string and the decimal
-// exponent of its first digit.
-// The significant digits of |value| correctly rounded to `precision` + 1 digits, and the
-// decimal exponent of the first one.
 // Writes the significant digits of |value|, correctly rounded to `precision` + 1 digits, into
 // `digits` (room for 48) and returns how many; `exponent` is that of the first digit.
 std::size_t decimalDigits(double value, int precision, char *digits, int &exponent)
@@ -90,6 +85,8 @@ std::size_t decimalDigits(double value, int precision, char *digits, int &expone
     return count;
 }
 
+// The decimal digits of |value| with `digits` significant digits (at most 15), a value exactly
+// halfway rounded away from zero, and the decimal exponent of the first one.
 void roundedDigits(double value, int digits, std::string &out, int &exponent)
 {
     // Seventeen digits decide the rounding at the fifteenth unless they read exactly half way

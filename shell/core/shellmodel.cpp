@@ -333,14 +333,6 @@ void ShellModel::previousPage()
     selectCase(m_program.firstCaseOf(0));
 }
 
-void ShellModel::popup(PopupSource source)
-{
-    if (source == PopupSource::Banner)
-        m_menuVisibility.lengthUnit = true;
-    else
-        m_menuVisibility.chartSetting = true;
-}
-
 std::string ShellModel::resultsText() const
 {
     std::string s;

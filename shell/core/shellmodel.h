@@ -41,13 +41,6 @@ struct ChartPoint {
 
 enum class ChartType { Bar3D, Bar2D, Line3D, Line2D, Area3D, Area2D, Step3D, Step2D };
 
-enum class PopupSource { Banner, Background, ResultsFrame, TitleLine, NoteLine };
-
-// What the last popup request made visible in Menu10.
-struct MenuVisibility {
-    bool lengthUnit = true;
-    bool chartSetting = true;
-};
 
 class ShellModel
 {
@@ -111,7 +104,6 @@ public:
     Rect noteRect(int line) const;
     static int inputFrameHeight(int inputCount);
     int page() const { return m_page; }
-    const MenuVisibility &menuVisibility() const { return m_menuVisibility; }
 
     // --- gestures and commands ---
     void selectCase(int index);                    // Command1_Click
@@ -130,7 +122,6 @@ public:
     void resize(int widthTwips, int heightTwips);  // Form_Resize
     void nextPage();                               // Label1(2)
     void previousPage();                           // Label1(3)
-    void popup(PopupSource source);                // right click: which Menu10 items show
     std::string resultsText() const;               // the clipboard text of the results
     void copyResults();                            // m10(2)
     void help();                                   // Label1(1)
@@ -171,7 +162,6 @@ private:
     Rect m_frame2;
     Rect m_chart;
     int m_page = 0;
-    MenuVisibility m_menuVisibility;
 };
 
 }  // namespace shell

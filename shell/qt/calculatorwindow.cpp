@@ -280,8 +280,6 @@ void CalculatorWindow::refreshMenus()
         m_unitActions[static_cast<std::size_t>(i)]->setChecked(i == m_model->UnitSystem);
     for (int i = 0; i < 8; ++i)
         m_chartTypeActions[static_cast<std::size_t>(i)]->setChecked(i == static_cast<int>(m_model->chartType()));
-    m_lengthUnitMenu->setVisible(m_model->menuVisibility().lengthUnit);
-    m_chartSettingMenu->setVisible(m_model->menuVisibility().chartSetting);
 }
 
 void CalculatorWindow::applyColors()
@@ -302,9 +300,8 @@ void CalculatorWindow::applyColors()
     }
 }
 
-void CalculatorWindow::popupMenu(PopupSource source, const QPoint &globalPos)
+void CalculatorWindow::popupMenu(const QPoint &globalPos)
 {
-    m_model->popup(source);
     refreshMenus();
     m_menu10->popup(globalPos);
 }
@@ -318,25 +315,21 @@ void CalculatorWindow::openContextMenuAtFocus()
     if (focus == m_chart)
         m_chartSubmenu->popup(at);
     else
-        popupMenu(PopupSource::Background, at);
+        popupMenu(at);
 }
 
 bool CalculatorWindow::eventFilter(QObject *watched, QEvent *event)
 {
     if (event->type() == QEvent::ContextMenu) {
         const auto *menuEvent = static_cast<QContextMenuEvent *>(event);
-        PopupSource source = PopupSource::Background;
-        if (watched == m_banner)
-            source = PopupSource::Banner;
-        else if (watched == m_resultsFrame)
-            source = PopupSource::ResultsFrame;
-        else if (std::find(m_titles.begin(), m_titles.end(), watched) != m_titles.end())
-            source = PopupSource::TitleLine;
-        else if (std::find(m_notes.begin(), m_notes.end(), watched) != m_notes.end())
-            source = PopupSource::NoteLine;
-        else if (watched != m_form)
+        // The banner, the background, the results frame, the title and the note lines open
+        // the window's menu; other controls keep their own.
+        const bool opensMenu = watched == m_banner || watched == m_resultsFrame || watched == m_form ||
+                               std::find(m_titles.begin(), m_titles.end(), watched) != m_titles.end() ||
+                               std::find(m_notes.begin(), m_notes.end(), watched) != m_notes.end();
+        if (!opensMenu)
             return QMainWindow::eventFilter(watched, event);
-        popupMenu(source, menuEvent->globalPos());
+        popupMenu(menuEvent->globalPos());
         return true;
     }
     if (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut) {
@@ -357,7 +350,7 @@ bool CalculatorWindow::eventFilter(QObject *watched, QEvent *event)
 
 void CalculatorWindow::contextMenuEvent(QContextMenuEvent *event)
 {
-    popupMenu(PopupSource::Background, event->globalPos());
+    popupMenu(event->globalPos());
 }
 
 void CalculatorWindow::resizeEvent(QResizeEvent *event)

@@ -41,7 +41,6 @@ public:
 
     ShellModel &model() { return *m_model; }
     QMenu *mainMenu() const { return m_menu10; }
-    QMenu *valueMenu() const { return m_menu20; }
     // Brings every widget in line with the model.
     void refresh();
 
@@ -77,7 +76,7 @@ private:
 
     // calculatorwindow.cpp: gestures and refresh.
     void place(QWidget *widget, const Rect &twips);
-    void popupMenu(PopupSource source, const QPoint &globalPos);
+    void popupMenu(const QPoint &globalPos);
     void openContextMenuAtFocus();
     void refreshLayout();
     void refreshInputs();
@@ -107,8 +106,6 @@ private:
 
     QMenu *m_menu10 = nullptr;
     QMenu *m_menu20 = nullptr;
-    QAction *m_lengthUnitMenu = nullptr;
-    QAction *m_chartSettingMenu = nullptr;
     QMenu *m_chartSubmenu = nullptr;
     QAction *m_formatAction = nullptr;
     QAction *m_logAction = nullptr;

@@ -28,10 +28,8 @@ public:
 
     const std::vector<ChartPoint> &points() const { return m_points; }
     ChartType chartType() const { return m_type; }
-    QColor fillColor() const { return m_fill; }
     bool logScale() const { return m_logScale; }
     // The point picked with the keyboard, -1 when none.
-    int currentPoint() const { return m_current; }
 
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;

@@ -12,7 +12,6 @@ class QtPlatform : public Platform
 {
 public:
     explicit QtPlatform(QWidget *window = nullptr) : m_window(window) {}
-    void setWindow(QWidget *window) { m_window = window; }
 
     void beep() override;
     void setClipboardText(const std::string &text) override;

@@ -262,7 +262,7 @@ void CalculatorWindow::buildMenus()
     });
 
     QMenu *unit = m_menu10->addMenu(QStringLiteral("Length unit"));
-    m_lengthUnitMenu = named(unit->menuAction(), QStringLiteral("m10_1"));
+    named(unit->menuAction(), QStringLiteral("m10_1"));
     const QString units[] = {QStringLiteral("mm"), QStringLiteral("cm"), QStringLiteral("m")};
     for (int i = 0; i < 3; ++i) {
         QAction *action = named(unit->addAction(units[i]), indexed("m1015", i));
@@ -279,7 +279,7 @@ void CalculatorWindow::buildMenus()
 
     m_chartSubmenu = m_menu10->addMenu(QStringLiteral("Chart setting"));
     m_chartSubmenu->setObjectName(QStringLiteral("ChartSetting"));
-    m_chartSettingMenu = named(m_chartSubmenu->menuAction(), QStringLiteral("m10_3"));
+    named(m_chartSubmenu->menuAction(), QStringLiteral("m10_3"));
     QAction *plotColor = named(m_chartSubmenu->addAction(QStringLiteral("Plot color ...")), QStringLiteral("m1020_0"));
     connect(plotColor, &QAction::triggered, this, [this] {
         m_model->plotColorCommand();

@@ -431,3 +431,29 @@ TEST(shellmodel, helpOpensTheReferenceBesideTheProgramOrReportsWhy)
 }
 
 }  // namespace
+
+// The colour dialogs start from the colour in use; a cancelled dialog changes nothing. Exit
+// closes the window.
+TEST(shellmodel, colourCommandsStartFromTheCurrentColourAndCancelChangesNothing)
+{
+    Window w;
+    ShellModel &m = w.model;
+    EXPECT_EQ(m.PlotColor, 255u);
+    w.platform.colorToPick = 0x0000FF00;
+    m.plotColorCommand();
+    EXPECT_EQ(w.platform.colorDialogInitial, 255u);
+    EXPECT_EQ(m.PlotColor, 0x0000FF00u);
+
+    w.platform.cancelColor = true;
+    m.plotColorCommand();
+    EXPECT_EQ(w.platform.colorDialogInitial, 0x0000FF00u);
+    EXPECT_EQ(m.PlotColor, 0x0000FF00u);
+    const unsigned before = m.programColor();
+    m.programColorCommand();
+    EXPECT_EQ(w.platform.colorDialogInitial, before);
+    EXPECT_EQ(m.programColor(), before);
+    EXPECT_EQ(w.platform.colorDialogs, 3);
+
+    m.exit();
+    EXPECT_EQ(w.platform.closes, 1);
+}
