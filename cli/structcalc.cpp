@@ -160,7 +160,7 @@ int parse(const std::vector<std::string> &args, Request &request, std::ostream &
         if (!known) {
             std::string names;
             for (const shell::InputDef &input : c.inputs)
-                names += (names.empty() ? "" : ", ") + input.caption;
+                names.append(names.empty() ? "" : ", ").append(input.caption);
             return usage(err, "'" + name + "' is not an input of " + request.program->name + " case " +
                                   std::to_string(number) + " (" + names + ")");
         }

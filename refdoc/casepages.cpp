@@ -274,7 +274,7 @@ std::vector<Block> advisories(const QPaintDevice *device, const PageGeometry &g,
 // One line of the list of cases: number, caption, a dotted leader, and the page its section
 // starts on.
 Block contentsLine(const QPaintDevice *device, const PageGeometry &g, int caseIndex, const QString &caption,
-                   std::shared_ptr<const std::vector<int>> casePages)
+                   const std::shared_ptr<const std::vector<int>> &casePages)
 {
     const Paragraph number(std::vector<Run>{{QString::number(caseIndex + 1), Style::Body, Grey}}, 0, true);
     const Paragraph text(caption, Style::Body);
@@ -318,7 +318,7 @@ Paragraph guide(const QString &lead, const QString &text)
 }  // namespace
 
 std::vector<Block> titlePage(const shell::Program &program, const QPaintDevice *device, const PageGeometry &g,
-                             std::shared_ptr<const std::vector<int>> casePages)
+                             const std::shared_ptr<const std::vector<int>> &casePages)
 {
     std::vector<Block> blocks;
     blocks.push_back(spaced(paragraphBlock(device,

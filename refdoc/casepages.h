@@ -16,7 +16,7 @@ namespace refdoc {
 // The title page. `casePages` is filled in after the pages are laid out (the page of each
 // case's section, from 1); the list of cases reads it when it is drawn.
 std::vector<Block> titlePage(const shell::Program &program, const QPaintDevice *device, const PageGeometry &geometry,
-                             std::shared_ptr<const std::vector<int>> casePages);
+                             const std::shared_ptr<const std::vector<int>> &casePages);
 
 // The section of one case, starting on a page of its own.
 std::vector<Block> caseSection(const shell::Program &program, int caseIndex, const QPaintDevice *device,

@@ -33,6 +33,7 @@ protected:
     std::vector<std::string> rowTexts() const
     {
         std::vector<std::string> texts;
+        texts.reserve(static_cast<std::size_t>(model.ResultCount));
         for (int r = 0; r < model.ResultCount; ++r)
             texts.push_back(model.rows()[r].text);
         return texts;

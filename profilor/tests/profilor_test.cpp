@@ -150,6 +150,7 @@ protected:
     std::vector<std::string> texts() const
     {
         std::vector<std::string> t;
+        t.reserve(static_cast<std::size_t>(model.ResultCount));
         for (int r = 0; r < model.ResultCount; ++r)
             t.push_back(model.rows()[static_cast<std::size_t>(r)].text);
         return t;

@@ -88,7 +88,7 @@ TEST(casetext, NamedValuesAreDefinedOnceAndARowThatIsOneShowsItsDefinition)
     EXPECT_EQ(text.definitions[0].name, "b");
     EXPECT_EQ(text.definitions[0].value, "70");
     // The row k is the named value k itself: it prints b / l, not "k".
-    EXPECT_NE(text.results[2].formula.find("b"), std::string::npos);
+    EXPECT_NE(text.results[2].formula.find('b'), std::string::npos);
     EXPECT_NE(text.results[2].formula, "k");
     EXPECT_EQ(text.results[2].value, "0.7");
 }

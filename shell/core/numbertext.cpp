@@ -270,7 +270,7 @@ std::string generalText(double value)
         text.append(static_cast<std::size_t>(-exponent - 1), '0');
         return text + digits;
     }
-    const auto integerDigits = static_cast<std::size_t>(exponent + 1);
+    const auto integerDigits = static_cast<std::size_t>(exponent) + 1;
     if (digits.size() <= integerDigits) {
         text += digits;
         text.append(integerDigits - digits.size(), '0');
@@ -340,7 +340,7 @@ std::string resultTextOf(std::string_view shown)
         return scientificText(0, decimals);
     int exponent = static_cast<int>(integerDigits) - static_cast<int>(first) - 1 + written;
     std::string digits = all.substr(first);
-    digits.append(static_cast<std::size_t>(decimals + 2), '0');
+    digits.append(static_cast<std::size_t>(decimals) + 2, '0');
     std::string rounded;
     roundDigitString(digits, decimals + 1, rounded, exponent);
     std::string text = negative ? "-" : "";

@@ -41,6 +41,7 @@ void ShellModel::start()
     DefaultStore.clear();
     for (const auto &texts : m_texts) {
         std::vector<double> stored;
+        stored.reserve(texts.size());
         for (const std::string &t : texts)
             stored.push_back(readNumber(t));
         DefaultStore.push_back(stored);
@@ -185,7 +186,7 @@ void ShellModel::scrollToText(int k)
         ScrollBase = readNumber(texts[static_cast<std::size_t>(k)]);
         m_scroll[cc][static_cast<std::size_t>(k)] = 0;
     }
-    const double step = readNumber(texts[static_cast<std::size_t>(count + k)]);
+    const double step = readNumber(texts[static_cast<std::size_t>(count) + static_cast<std::size_t>(k)]);
     const int position = m_scroll[cc][static_cast<std::size_t>(k)];
     writeText(k, generalText(ScrollBase + position * step));
 }
@@ -217,7 +218,7 @@ void ShellModel::resetCase()
     const int n = c.inputCount();
     for (int k = 0; k < n; ++k) {
         double value = stored[static_cast<std::size_t>(k)];
-        double step = stored[static_cast<std::size_t>(n + k)];
+        double step = stored[static_cast<std::size_t>(n) + static_cast<std::size_t>(k)];
         if (m_program.resetWrite == ResetWrite::General) {
             writeText(k, generalText(value));
             writeText(n + k, generalText(step));
@@ -263,7 +264,7 @@ void ShellModel::unitConvert(double factor)
         const std::string value = texts[static_cast<std::size_t>(k)];
         if (holdsNumber(value))
             writeText(k, FormatLargeValue(readNumber(value) * factor));
-        const std::string step = texts[static_cast<std::size_t>(n + k)];
+        const std::string step = texts[static_cast<std::size_t>(n) + static_cast<std::size_t>(k)];
         if (holdsNumber(step))
             writeText(n + k, FormatLargeStep(readNumber(step) * stepFactor));
     }

@@ -41,7 +41,6 @@ struct ChartPoint {
 
 enum class ChartType { Bar3D, Bar2D, Line3D, Line2D, Area3D, Area2D, Step3D, Step2D };
 
-
 class ShellModel
 {
 public:

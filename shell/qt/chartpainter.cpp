@@ -363,6 +363,7 @@ void paintChart(QPainter &painter, const QRectF &area, const std::vector<ChartPo
         const Shades shades{face, mixed(face, Qt::white, 0.35), mixed(face, Qt::black, 0.3),
                             QPen(mixed(face, Qt::black, 0.5), line)};
         std::vector<double> values;
+        values.reserve(points.size());
         for (const ChartPoint &p : points)
             values.push_back(plotted(p.value));
         drawSeries(painter, l, values, type, shades);

@@ -16,12 +16,12 @@ const Expr a = Expr::input(0, "a");
 const Expr b = Expr::input(1, "b");
 const Expr c = Expr::input(2, "c");
 
-double at(const Expr &e, std::vector<double> inputs)
+double at(const Expr &e, const std::vector<double> &inputs)
 {
     return e.eval(EvalContext{&inputs, nullptr});
 }
 
-std::string substitutedAt(const Expr &e, std::vector<double> inputs)
+std::string substitutedAt(const Expr &e, const std::vector<double> &inputs)
 {
     return e.substituted(EvalContext{&inputs, nullptr});
 }

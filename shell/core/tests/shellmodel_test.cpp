@@ -106,6 +106,7 @@ struct Window {
     std::vector<std::string> inputs() const
     {
         std::vector<std::string> out;
+        out.reserve(2 * model.currentCaseDef().inputs.size());
         for (int k = 0; k < 2 * model.currentCaseDef().inputCount(); ++k)
             out.push_back(model.text(model.CurrentCase, k));
         return out;
