@@ -1,0 +1,14 @@
+#include "mechanics/outcome.h"
+
+#include <charconv>
+
+namespace mechanics {
+
+std::string numberText(double value)
+{
+    char buffer[32];
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
+    return std::string(buffer, result.ptr);
+}
+
+}  // namespace mechanics
