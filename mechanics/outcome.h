@@ -48,7 +48,7 @@ private:
 };
 
 // Shortest text that reads back to the same double ("2.5", "1e-07"), independent of the
-// locale; used in error messages and the CSV table.
+// locale, with 0 for −0; used in error messages and the CSV table.
 std::string numberText(double value);
 
 }  // namespace mechanics
