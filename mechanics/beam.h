@@ -27,7 +27,7 @@
 //   reactions    +6.667 at x = 0 (P·b/L), +3.333 at x = 6 (P·a/L)
 //   shear        +6.667 on [0, 2), −3.333 on (2, 6]
 //   moment       13.333 under the load (P·a·b/L)
-//   deflection   0.07111 under the load (P·a²·b²/(3·EI·L))
+//   deflection   0.03556 under the load (P·a²·b²/(3·EI·L))
 
 #include "mechanics/outcome.h"
 #include "mechanics/piecewise.h"

@@ -84,7 +84,9 @@ Extreme extremeOf(const std::vector<Candidate> &candidates, double sign, double 
         best = std::max(best, signedValue(c));
 
     Extreme extreme;
-    extreme.value = sign * best;
+    // Rounding leaves a few ulps where the answer is zero (the deflection over a support, the
+    // moment at a pin); such a value is within the tolerance of zero and is reported as 0.
+    extreme.value = std::fabs(best) <= valueTol ? 0.0 : sign * best;
     const Candidate *kept = nullptr;
     for (const Candidate &c : candidates) {
         if (signedValue(c) < best - valueTol)

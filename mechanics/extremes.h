@@ -8,12 +8,13 @@
 // inside each piece, the roots of its derivative found to machine precision (see realRoots).
 // No sampling: an extreme between two samples cannot be missed.
 //
-// Values within 1e-10 of the diagram's largest magnitude of the extreme count as attaining it,
-// so the two supports of a symmetric span are both reported although rounding gives them values
-// a few ulps apart. Positions closer than 1e-9 of the diagram's length are one position (a
-// breakpoint is kept in preference to a root found next to it). Where the extreme holds over a
-// whole stretch (a constant piece, such as the moment between two equal loads of a symmetric
-// span), both ends of the stretch are listed.
+// Tolerances: a value counts as attaining an extreme where it differs from it by at most 1e-10
+// of the diagram's largest magnitude, so the two supports of a symmetric span are both reported
+// although rounding gives them values a few ulps apart; an extreme within that tolerance of zero
+// is reported as exactly 0 (the deflection over a support is zero, not 1e-17). Positions closer
+// than 1e-9 of the diagram's length are one position (a breakpoint is kept in preference to a
+// root found next to it). Where the extreme holds over a whole stretch (a constant piece, such as
+// the moment between two equal loads of a symmetric span), both ends of the stretch are listed.
 //
 //   Simply supported span L = 6, P = 10 at x = 2 (see beam.h):
 //   extremes(shear)  -> largest 6.667 at {0, Both} and {2, Left};

@@ -266,6 +266,11 @@ TEST(beam, symmetricLoadsGiveAPlateauBetweenThemAndEqualReactions)
     EXPECT_NEAR(d.at[0].x, L / 2, 1e-12 * L);
     // δ at mid-span of two symmetric loads: P·a·(3L² − 4a²)/(24EI)
     EXPECT_NEAR(d.value, P * a * (3 * L * L - 4 * a * a) / (24 * 500), 1e-12 * d.value);
+    // the least deflection is that of the supports: 0 itself, not the rounding left there
+    const Extreme least = extremes(*s.deflection).smallest;
+    EXPECT_EQ(least.value, 0);
+    ASSERT_EQ(least.at.size(), 2u);
+    EXPECT_EQ(least.at[1].x, L);
 }
 
 TEST(beam, csvTableHasBothSidesOfTheLoadAndEmptyDeflectionWithoutEI)
