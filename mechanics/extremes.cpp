@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstddef>
+#include <utility>
 
 namespace mechanics {
 
@@ -19,7 +20,13 @@ struct Candidate {
     bool atBreakpoint = false;
 };
 
-std::vector<Candidate> candidatesOf(const Piecewise &f)
+struct Candidates {
+    std::vector<Candidate> list;  // ascending in x, the left side of a jump first
+    double valueTol = 0;
+    double positionTol = 0;
+};
+
+Candidates candidatesOf(const Piecewise &f)
 {
     const std::vector<double> &breaks = f.breakpoints();
     const std::vector<Polynomial> &pieces = f.pieces();
@@ -72,7 +79,7 @@ std::vector<Candidate> candidatesOf(const Piecewise &f)
     std::sort(candidates.begin(), candidates.end(), [](const Candidate &a, const Candidate &b) {
         return a.x < b.x || (a.x == b.x && a.side == Side::Left && b.side != Side::Left);
     });
-    return candidates;
+    return {std::move(candidates), valueTol, positionTol};
 }
 
 // sign +1 for the largest value, −1 for the smallest.
@@ -113,13 +120,8 @@ Extremes extremes(const Piecewise &f)
 {
     if (f.empty())
         return {};
-    const std::vector<Candidate> candidates = candidatesOf(f);
-    double scale = 0;
-    for (const Candidate &c : candidates)
-        scale = std::max({scale, std::fabs(c.high), std::fabs(c.low)});
-    const double valueTol = valueTolerance * scale;
-    const double positionTol = positionTolerance * (f.end() - f.start());
-    return {extremeOf(candidates, 1, valueTol, positionTol), extremeOf(candidates, -1, valueTol, positionTol)};
+    const Candidates c = candidatesOf(f);
+    return {extremeOf(c.list, 1, c.valueTol, c.positionTol), extremeOf(c.list, -1, c.valueTol, c.positionTol)};
 }
 
 }  // namespace mechanics

@@ -1,6 +1,9 @@
 #pragma once
 
-// Polynomials in a local coordinate t, and their real roots on an interval.
+// Polynomials in a local coordinate t, and their real roots on an interval. The diagrams of a
+// member are polynomials of degree five at most, and all that is asked of their roots is where
+// a derivative changes sign; a root finder of this size is written here rather than taken from
+// a numerics library, which would bring a dependency for a few dozen lines.
 //
 // Every piece of a diagram is stored as a polynomial in t = x − x0 from the start x0 of its
 // piece, never in the member coordinate x: near the right end of a long member, powers of x

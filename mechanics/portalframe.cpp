@@ -5,6 +5,7 @@
 
 #include <cmath>
 #include <cstddef>
+#include <initializer_list>
 #include <optional>
 #include <string>
 #include <utility>
@@ -125,6 +126,8 @@ std::optional<Error> checkFrame(const PortalFrame &f)
                                                      (e = positive("the beam second moment I2", f.beamInertia)))
         return e;
     const auto onMember = [&f](FrameMember m, double s) -> std::optional<Error> {
+        if (m != FrameMember::AB && m != FrameMember::BC && m != FrameMember::CD)
+            return invalid("a frame load names no member of the frame");
         const double length = m == FrameMember::BC ? f.span : f.height;
         if (!std::isfinite(s) || s < -rangeTolerance * length || s > length + rangeTolerance * length)
             return invalid(std::string("a load at s = ") + numberText(s) + " lies outside member " + nameOf(m) +

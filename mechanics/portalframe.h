@@ -20,11 +20,13 @@
 //   M          the bending moment is positive where the inside face of the frame is in tension:
 //              a downward load on the beam gives a positive (sagging) moment at mid-span and
 //              negative (hogging) corner moments. Around a rigid corner M is continuous: the
-//              moment at the top of a column equals the moment at that end of the beam.
+//              moment at the top of a column equals the moment at that end of the beam (unless
+//              a couple is applied at the corner itself, which M then steps by).
 //   reactions  HA, HD positive to the right (+x) and VA, VD positive upward, acting on the frame.
-//              MA and MD are the bending moments at the feet in the same inside-tension sense
-//              (0 for pinned feet); the couple support A exerts on the frame is MA clockwise,
-//              the one support D exerts is MD counter-clockwise.
+//              MA and MD are the moments the fixed feet hold, in the same inside-tension sense:
+//              the bending moments at the feet (0 for pinned feet; a couple applied at a foot
+//              itself is carried by the column, not by the support). The couple support A exerts
+//              on the frame is MA clockwise, the one support D exerts is MD counter-clockwise.
 //
 // Worked example: pinned feet, h = 4, l = 6, I1 = I2 (k = (I2/I1)·(h/l) = 2/3), w = 10 on the
 // whole beam: corner moments −w·l²/(4·(2k + 3)) = −20.77 at B and C, mid-span moment
