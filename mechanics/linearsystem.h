@@ -1,0 +1,24 @@
+#pragma once
+
+// Small dense linear systems: the handful of unknown reactions, rotations and integration
+// constants of one member or frame. A dozen unknowns at most, solved once per diagram, so a
+// plain Gaussian elimination written here serves better than a linear-algebra dependency.
+
+#include <optional>
+#include <vector>
+
+namespace mechanics {
+
+// Row-major square matrix.
+using Matrix = std::vector<std::vector<double>>;
+
+// Solves a·x = b by Gaussian elimination with partial pivoting after equilibration: rows and
+// then columns are scaled to a largest entry of 1, so that equations in forces, moments and
+// displacements, and unknowns in forces and rotations, weigh alike. No solution where a pivot
+// falls below 1e-12 of the equilibrated scale: the system is singular (for a member, a
+// mechanism) or too near it to trust any digit. Also no solution for a non-square or non-finite
+// input.
+//   solveLinearSystem({{2, 1}, {1, 3}}, {3, 5}) -> {0.8, 1.4}
+std::optional<std::vector<double>> solveLinearSystem(Matrix a, std::vector<double> b);
+
+}  // namespace mechanics

@@ -1,0 +1,36 @@
+#pragma once
+
+// Members worked by hand from handbook closed forms, shared by the handbook and the property
+// tests: every solved case is also checked for equilibrium, support conditions and continuity.
+
+#include "mechanics/beam.h"
+
+#include <functional>
+#include <ostream>
+#include <string>
+#include <vector>
+
+namespace beamcases {
+
+struct Check {
+    std::string what;
+    std::function<double(const mechanics::BeamSolution &)> actual;
+    double expected;
+};
+
+struct HandbookCase {
+    std::string name;  // letters, digits and underscores: it names a ctest entry
+    mechanics::Beam beam;
+    std::vector<Check> checks;
+};
+
+std::vector<HandbookCase> handbookCases();
+
+// GoogleTest shows a parameter by its name, not by a dump of its bytes (which would also end up
+// in the ctest entry).
+inline void PrintTo(const HandbookCase &c, std::ostream *out)
+{
+    *out << c.name;
+}
+
+}  // namespace beamcases
