@@ -1,7 +1,7 @@
 #pragma once
 
-// The pieces the Beams program value is assembled from: the 19 cases with their formulas
-// (formulas.cpp) and one symbolic sketch per case (sketches.cpp).
+// The pieces the Beams program value (program.cpp) is assembled from: the 19 cases with their
+// formulas (cases.cpp) and one symbolic sketch per case (sketches.cpp). Private to the program.
 
 #include "shell/core/catalogue.h"
 

@@ -1,6 +1,8 @@
 #pragma once
 
-// Pieces of the buckling program shared between its source files (not part of its interface).
+// The pieces the buckling program value (program.cpp) is assembled from: the nine column cases
+// with their formulas (cases.cpp) and the column drawings (sketches.cpp). Private to the
+// program.
 
 #include "shell/core/catalogue.h"
 #include "shell/core/sketch.h"

@@ -1,5 +1,5 @@
-// The buckling program as a value: titles, the two layout groups (Euler and empirical cases),
-// the unit captions of its results and the input notes.
+// The buckling program value: titles, the two layout groups (Euler and empirical cases), the
+// unit captions of its results and the legend of E, I and n.
 
 #include "buckling/buckling.h"
 #include "buckling/catalogue_parts.h"

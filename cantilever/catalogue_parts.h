@@ -1,8 +1,8 @@
 #pragma once
 
-// The pieces the cantilever program value is assembled from: the 21 cases with their formulas
-// (cases.cpp) and one
-// symbolic sketch per case (sketches.cpp).
+// The pieces the cantilever program value (program.cpp) is assembled from: the 21 cases with
+// their formulas (cases.cpp) and one symbolic sketch per case (sketches.cpp). Private to the
+// program.
 
 #include "shell/core/catalogue.h"
 

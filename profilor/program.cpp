@@ -1,3 +1,6 @@
+// The Profilor program value: titles, layout, the unit captions of the seven result rows per
+// length unit, and the rule that a unit change only relabels.
+
 #include "profilor/profilor.h"
 
 #include "profilor/catalogue_parts.h"

@@ -1,7 +1,8 @@
 #pragma once
 
-// The pieces the Rahmen program value is assembled from: the ten frame cases with their
-// formulas, and the frame drawings they show.
+// The pieces the Rahmen program value (program.cpp) is assembled from: the ten frame cases with
+// their formulas (cases.cpp) and the frame drawings they show (sketches.cpp). Private to the
+// program.
 
 #include "shell/core/catalogue.h"
 #include "shell/core/sketch.h"

@@ -1,5 +1,5 @@
-// The Rahmen program value: titles, layout, unit captions of the result rows, the input notes
-// and the Reset and unit-change rules around the ten frame cases of formulas.cpp.
+// The Rahmen program value: titles, layout, unit captions of the result rows, the legend of
+// loads and second moments, and the Reset and unit-change rules around the ten frame cases.
 
 #include "rahmen/rahmen.h"
 

@@ -24,7 +24,7 @@ void expectSameRows(const Results &a, const Results &b, const std::vector<std::s
 
 // A couple on a propped cantilever or a simple span: the moment jumps by M at C, and the
 // reactions form a couple of their own.
-TEST(Identity, MomentJumpsByMAtTheCouple)
+TEST(cantileverIdentity, MomentJumpsByMAtTheCouple)
 {
     for (const auto &[a, b, M] : {std::tuple{70.0, 30.0, 100.0}, {10.0, 90.0, -35.0}, {55.0, 0.0, 7.5e6}})
         for (int caseIndex : {7, 19}) {
@@ -35,7 +35,7 @@ TEST(Identity, MomentJumpsByMAtTheCouple)
     EXPECT_EQ(run(19, {{"a", 40}, {"b", 40}})["fC"], 0);
 }
 
-TEST(Identity, ThirdPointLoadsDeflectionRatio)
+TEST(cantileverIdentity, ThirdPointLoadsDeflectionRatio)
 {
     for (const auto &[P, l, E, I] : {std::tuple{100.0, 100.0, 100000.0, 833.0}, {3.0, 7250.0, 205000.0, 1.2e8}}) {
         const Results r = run(10, {{"P", P}, {"l", l}, {"E", E}, {"I", I}});
@@ -43,7 +43,7 @@ TEST(Identity, ThirdPointLoadsDeflectionRatio)
     }
 }
 
-TEST(Identity, CentredPartialLoadIsSymmetric)
+TEST(cantileverIdentity, CentredPartialLoadIsSymmetric)
 {
     for (const auto &[ac, b, w] : {std::tuple{30.0, 40.0, 1.0}, {0.0, 80.0, 12.5}, {45.0, 1.0, 300.0}}) {
         const Results r = run(18, {{"a", ac}, {"b", b}, {"c", ac}, {"w", w}});
@@ -53,7 +53,7 @@ TEST(Identity, CentredPartialLoadIsSymmetric)
     }
 }
 
-TEST(Identity, LoadsAtTheEnds)
+TEST(cantileverIdentity, LoadsAtTheEnds)
 {
     const Results atSupport = run(8, {{"a", 0}});
     EXPECT_EQ(atSupport["RA"], 100);
@@ -74,7 +74,7 @@ TEST(Identity, LoadsAtTheEnds)
 
 // The same load described from either end gives the same rows: the mid-span deflection and
 // the pair of loads take the distance from the nearer support.
-TEST(Identity, LoadsFromEitherEnd)
+TEST(cantileverIdentity, LoadsFromEitherEnd)
 {
     for (double a : {5.0, 30.0, 49.0}) {
         expectClose(run(8, {{"a", 100 - a}})["fmid"], run(8, {{"a", a}})["fmid"], "fmid");
@@ -86,7 +86,7 @@ TEST(Identity, LoadsFromEitherEnd)
     expectClose(pairAtMidSpan["fC2"], pairAtMidSpan["fC"] / 4, "fC2");
 }
 
-TEST(Identity, WheelLoads)
+TEST(cantileverIdentity, WheelLoads)
 {
     EXPECT_EQ(run(20, {{"a", 0}})["Rmax"], 200);
     // A span or more apart, one wheel at a time: its own load, and w l / 4 at mid-span.

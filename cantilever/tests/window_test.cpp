@@ -10,7 +10,7 @@
 namespace cantilever::tests {
 namespace {
 
-class Window : public ::testing::Test
+class cantileverWindow : public ::testing::Test
 {
 protected:
     void SetUp() override { model.start(); }
@@ -43,13 +43,13 @@ protected:
     shell::ShellModel model{program(), platform};
 };
 
-TEST_F(Window, LegendLinesInTheOrderOfTheCaptionLabels)
+TEST_F(cantileverWindow, LegendLinesInTheOrderOfTheCaptionLabels)
 {
     EXPECT_EQ(model.notes(),
               (std::vector<std::string>{"E : 弾性係数 N/mm^2", "P : 荷重 N", "I : 断面2次モーメント mm^4"}));
 }
 
-TEST_F(Window, RejectedInputKeepsTheResultsAndNamesTheField)
+TEST_F(cantileverWindow, RejectedInputKeepsTheResultsAndNamesTheField)
 {
     model.selectCase(1);
     const std::vector<std::string> before = rowTexts();
@@ -66,7 +66,7 @@ TEST_F(Window, RejectedInputKeepsTheResultsAndNamesTheField)
     EXPECT_EQ(rowTexts(), before);
 }
 
-TEST_F(Window, UnitChangeConvertsLoadsAndStiffnessOnly)
+TEST_F(cantileverWindow, UnitChangeConvertsLoadsAndStiffnessOnly)
 {
     model.chooseUnit(1);
     EXPECT_EQ(text("E"), "10000000");
@@ -84,7 +84,7 @@ TEST_F(Window, UnitChangeConvertsLoadsAndStiffnessOnly)
     EXPECT_EQ(rowTexts(), (std::vector<std::string>{"1.000e+02", "3.000e+03", "2.255e-01", "1.373e-01"}));
 }
 
-TEST_F(Window, ResetInCentimetresWritesScaledStartValues)
+TEST_F(cantileverWindow, ResetInCentimetresWritesScaledStartValues)
 {
     model.chooseUnit(1);
     model.selectCase(15);

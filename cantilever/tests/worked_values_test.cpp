@@ -39,7 +39,7 @@ const std::vector<std::pair<int, std::vector<std::string>>> StartValueRows = {
     {20, {"1.700e+02", "3.613e+03"}},
 };
 
-TEST(WorkedValues, StartValuesShowTheWorkedRows)
+TEST(cantileverWorkedValues, StartValuesShowTheWorkedRows)
 {
     for (const auto &[caseIndex, texts] : StartValueRows) {
         const Results r = run(caseIndex);
@@ -50,7 +50,7 @@ TEST(WorkedValues, StartValuesShowTheWorkedRows)
     }
 }
 
-TEST(WorkedValues, OtherInputs)
+TEST(cantileverWorkedValues, OtherInputs)
 {
     // No moment between the free end and the load.
     EXPECT_EQ(run(0, {{"x", 30}})["Mx"], 0);
@@ -63,7 +63,7 @@ TEST(WorkedValues, OtherInputs)
 // Hand calculations on a unit stiffness EI = 1, point load P = 3 or moment M = 4 at a = 2,
 // b = 1 beyond it: fC = P a³ / 3 = 8 and fB = fC + (P a² / 2) b = 14; fC = M a² / 2 = 8 and
 // fB = fC + (M a) b = 16.
-TEST(WorkedValues, CantileverDeflectionsByHand)
+TEST(cantileverWorkedValues, CantileverDeflectionsByHand)
 {
     const Results point = run(0, {{"a", 2}, {"b", 1}, {"P", 3}, {"E", 1}, {"I", 1}});
     EXPECT_DOUBLE_EQ(point["fC"], 8);
@@ -73,7 +73,7 @@ TEST(WorkedValues, CantileverDeflectionsByHand)
     EXPECT_DOUBLE_EQ(moment["fB"], 16);
 }
 
-TEST(EntryChecks, DecideRejection)
+TEST(cantileverEntryChecks, DecideRejection)
 {
     struct EntryCheck {
         int caseIndex;

@@ -42,11 +42,11 @@ struct Worked {
     std::vector<double> expected;  // A, e1, I, Z1, i (, e2, Z2)
 };
 
-class WorkedValues : public ::testing::TestWithParam<Worked>
+class profilorWorkedValues : public ::testing::TestWithParam<Worked>
 {
 };
 
-TEST_P(WorkedValues, matchHandCalculation)
+TEST_P(profilorWorkedValues, matchHandCalculation)
 {
     const Worked &w = GetParam();
     const auto rows = rowsOf(w.shape, w.inputs);
@@ -58,7 +58,7 @@ TEST_P(WorkedValues, matchHandCalculation)
 const double pi = 3.141592;
 
 INSTANTIATE_TEST_SUITE_P(
-    profilor, WorkedValues,
+    profilor, profilorWorkedValues,
     // clang-format off
     ::testing::Values(
         Worked{"bar", 0, {10, 10}, {100, 5, 10000.0 / 12, 1000.0 / 6, 10 * 0.28867}},
@@ -143,7 +143,7 @@ TEST(profilor, checksAtTheirBoundaries)
             << shape(c.shape).caption << " " << ::testing::PrintToString(c.inputs);
 }
 
-class Window : public ::testing::Test
+class profilorWindow : public ::testing::Test
 {
 protected:
     void SetUp() override { model.start(); }
@@ -159,7 +159,7 @@ protected:
     shell::ShellModel model{profilor::program(), platform};
 };
 
-TEST_F(Window, startsWithTheRectangularBarComputed)
+TEST_F(profilorWindow, startsWithTheRectangularBarComputed)
 {
     EXPECT_EQ(model.CurrentCase, 0);
     EXPECT_EQ(model.text(0, 0), "10");
@@ -172,7 +172,7 @@ TEST_F(Window, startsWithTheRectangularBarComputed)
     EXPECT_EQ(model.rows()[0].unit, "mm^2");
 }
 
-TEST_F(Window, lengthUnitRelabelsWithoutComputing)
+TEST_F(profilorWindow, lengthUnitRelabelsWithoutComputing)
 {
     model.selectCase(7);
     const auto before = texts();
@@ -190,7 +190,7 @@ TEST_F(Window, lengthUnitRelabelsWithoutComputing)
     EXPECT_EQ(model.rows()[0].unit, "cm^2");
 }
 
-TEST_F(Window, sevenRowsOnlyForTheLAndISections)
+TEST_F(profilorWindow, sevenRowsOnlyForTheLAndISections)
 {
     model.selectCase(7);
     EXPECT_EQ(model.ResultCount, 7);
@@ -207,7 +207,7 @@ TEST_F(Window, sevenRowsOnlyForTheLAndISections)
     EXPECT_EQ(platform.clipboard.rfind("断面積 (A) \t5.200e+01 mm^2\r\n", 0), 0u);
 }
 
-TEST_F(Window, rejectedDimensionKeepsTheLastResults)
+TEST_F(profilorWindow, rejectedDimensionKeepsTheLastResults)
 {
     model.selectCase(5);
     const auto before = texts();
@@ -220,7 +220,7 @@ TEST_F(Window, rejectedDimensionKeepsTheLastResults)
     EXPECT_EQ(model.text(5, 1), "2");
 }
 
-TEST_F(Window, degenerateSectionEmptiesOnlyTheRowsItCannotCompute)
+TEST_F(profilorWindow, degenerateSectionEmptiesOnlyTheRowsItCannotCompute)
 {
     model.selectCase(4);
     for (int k = 0; k < 4; ++k)

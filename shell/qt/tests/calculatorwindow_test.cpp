@@ -21,7 +21,7 @@
 
 namespace {
 
-class WindowTest : public ::testing::Test
+class calculatorwindow : public ::testing::Test
 {
 protected:
     void SetUp() override
@@ -49,7 +49,7 @@ protected:
     std::unique_ptr<shell::CalculatorWindow> window;
 };
 
-TEST_F(WindowTest, eachKeystrokeRecomputesOnceAndKeepsTheCursor)
+TEST_F(calculatorwindow, eachKeystrokeRecomputesOnceAndKeepsTheCursor)
 {
     QLineEdit *a = nullptr;
     QLineEdit *result = nullptr;
@@ -66,7 +66,7 @@ TEST_F(WindowTest, eachKeystrokeRecomputesOnceAndKeepsTheCursor)
     EXPECT_EQ(result->alignment() & Qt::AlignRight, Qt::AlignRight);
 }
 
-TEST_F(WindowTest, clearingAnInputShowsTheEntryErrorAndKeepsTheResults)
+TEST_F(calculatorwindow, clearingAnInputShowsTheEntryErrorAndKeepsTheResults)
 {
     QLineEdit *b = nullptr;
     QStatusBar *status = nullptr;
@@ -81,7 +81,7 @@ TEST_F(WindowTest, clearingAnInputShowsTheEntryErrorAndKeepsTheResults)
     EXPECT_EQ(platform.beeps, 1);
 }
 
-TEST_F(WindowTest, aScrollBarClickStepsItsInput)
+TEST_F(calculatorwindow, aScrollBarClickStepsItsInput)
 {
     QScrollBar *scroll = nullptr;
     QScrollBar *other = nullptr;
@@ -102,7 +102,7 @@ TEST_F(WindowTest, aScrollBarClickStepsItsInput)
     EXPECT_EQ(b->text(), QStringLiteral("39"));
 }
 
-TEST_F(WindowTest, caseButtonsShowTheirFrameAndRows)
+TEST_F(calculatorwindow, caseButtonsShowTheirFrameAndRows)
 {
     QPushButton *iSection = nullptr;
     QPushButton *circle = nullptr;
@@ -126,7 +126,7 @@ TEST_F(WindowTest, caseButtonsShowTheirFrameAndRows)
     EXPECT_EQ(unit->text(), QStringLiteral("mm^4"));
 }
 
-TEST_F(WindowTest, uncheckingARowTakesItOffTheChart)
+TEST_F(calculatorwindow, uncheckingARowTakesItOffTheChart)
 {
     QCheckBox *first = nullptr;
     ASSERT_TRUE(find("Check1_0", first));
@@ -136,7 +136,7 @@ TEST_F(WindowTest, uncheckingARowTakesItOffTheChart)
     EXPECT_EQ(window->model().selectPoint(0).rfind("重心距離 (e1)  ", 0), 0u);
 }
 
-TEST_F(WindowTest, rightClickOpensTheMenuAndItsCommandsReachTheModel)
+TEST_F(calculatorwindow, rightClickOpensTheMenuAndItsCommandsReachTheModel)
 {
     QGroupBox *frame = nullptr;
     QAction *copy = nullptr;
@@ -168,7 +168,7 @@ TEST_F(WindowTest, rightClickOpensTheMenuAndItsCommandsReachTheModel)
     EXPECT_EQ(text("Tx_2"), QStringLiteral("833.333333333333"));
 }
 
-TEST_F(WindowTest, theKeyboardOpensTheMenuToo)
+TEST_F(calculatorwindow, theKeyboardOpensTheMenuToo)
 {
     QLineEdit *a = nullptr;
     ASSERT_TRUE(find("Text1_0", a));
@@ -178,7 +178,7 @@ TEST_F(WindowTest, theKeyboardOpensTheMenuToo)
     window->mainMenu()->hide();
 }
 
-TEST_F(WindowTest, helpWithoutItsDocumentSaysSo)
+TEST_F(calculatorwindow, helpWithoutItsDocumentSaysSo)
 {
     QPushButton *help = nullptr;
     ASSERT_TRUE(find("Label1_1", help));
