@@ -5,7 +5,6 @@
 
 #include "beams/catalogue_parts.h"
 #include "shell/core/numbertext.h"
-#include "shell/core/unitcaptions.h"
 
 #include <string>
 #include <vector>
@@ -13,21 +12,6 @@
 namespace beams {
 
 namespace {
-
-// The unit of a result row follows the first letter of its symbol: reactions and shear
-// forces (R, S) in N, moments (M, and the zero-shear row X0) in the moment unit, the
-// deflection σmax (Σ once upper-cased) and F in the length unit.
-std::string unitLabel(const std::string &caption, int /*row*/, int unitSystem)
-{
-    const std::string c = shell::symbolInitial(caption);
-    if (c == "R" || c == "S")
-        return "N";
-    if (c == "M" || c == "X")
-        return shell::unitCaption(unitSystem, shell::UnitKind::Moment);
-    if (c == "F" || c == "Σ")
-        return shell::unitCaption(unitSystem, shell::UnitKind::Length);
-    return {};
-}
 
 shell::Program makeProgram()
 {
@@ -58,14 +42,10 @@ shell::Program makeProgram()
     p.frame2Height = shell::heightsByRows(2550, 2160, 1710, 1260, 700);
 
     p.cases = beamCases();
-    p.unitLabel = unitLabel;
     p.legend = shell::beamLegend();
 
     // Loads and the elastic modulus carry the length unit; w1, w2, P1, P2 and I do not.
     p.unitChange = shell::UnitChange::Convert;
-    p.unitBearingCaptions = {"E", "P", "w", "M"};
-    p.stepScaledBySquareRoot = false;
-    p.resetWrite = shell::ResetWrite::ScaledFormatted;
     p.startupReset = shell::StartupReset::None;
 
     p.helpFile = "Beams.pdf";

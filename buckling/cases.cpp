@@ -8,6 +8,7 @@
 namespace buckling {
 
 using shell::CaseBuilder;
+using shell::Dimension;
 using shell::Expr;
 
 namespace {
@@ -64,12 +65,16 @@ shell::CaseDef eulerCase(const EulerColumn &column)
 {
     CaseBuilder c(column.caption);
     c.group(EulerGroup);
-    const Expr l = c.input("l", 100);
-    const Expr E = c.input("E", 100000, 1000);
-    const Expr I = c.input("I", 833, 10);
-    const Expr A = c.input("A", 100);
-    const Expr n = c.input("n", column.n, column.nStep);
-    c.rejectWhen((l <= 0) || (E <= 0) || (I <= 0) || (A <= 0) || (n <= 0));
+    const Expr l = c.input("l", Dimension::Length, 100);
+    const Expr E = c.input("E", Dimension::Stress, 100000, 1000);
+    const Expr I = c.input("I", Dimension::SecondMoment, 833, 10);
+    const Expr A = c.input("A", Dimension::Area, 100);
+    const Expr n = c.input("n", Dimension::None, column.n, column.nStep);
+    c.requirePositive(l);
+    c.requirePositive(E);
+    c.requirePositive(I);
+    c.requirePositive(A);
+    c.requirePositive(n);
     // The legend explains the end constant only for the flagpole, whose n = 1/4 is the one a
     // reader would not guess; the other end conditions explain E and I.
     if (column.ends != ColumnEnds::FixedFree)
@@ -80,11 +85,11 @@ shell::CaseDef eulerCase(const EulerColumn &column)
     const Expr k = shell::named("k", shell::sqrt(I / A));    // radius of gyration
     const Expr lambda = shell::named("λ", l / k);            // slenderness, of l and not of Lk
 
-    c.row("座屈荷重 (Pk)", (piSquared * (E * I)) / shell::pow(Lk, 2));
-    c.row("座屈応力 (σk)", (n * piSquared) * (E / shell::pow(lambda, 2)));
-    c.row("断面2次半径 (k)", k);
-    c.row("細長比 (λ)", lambda);
-    c.row("座屈長 (L)", Lk);
+    c.row("座屈荷重 (Pk)", Dimension::Force, (piSquared * (E * I)) / shell::pow(Lk, 2));
+    c.row("座屈応力 (σk)", Dimension::Stress, (n * piSquared) * (E / shell::pow(lambda, 2)));
+    c.row("断面2次半径 (k)", Dimension::Length, k);
+    c.row("細長比 (λ)", Dimension::None, lambda);
+    c.row("座屈長 (L)", Dimension::Length, Lk);
 
     const ColumnEnds ends = column.ends;
     const std::string endConstant = column.endConstant;
@@ -96,10 +101,12 @@ shell::CaseDef empiricalCase(const EmpiricalColumn &column)
 {
     CaseBuilder c(column.caption);
     c.group(EmpiricalGroup);
-    const Expr l = c.input("l", 100);  // taken as the buckling length
-    const Expr I = c.input("I", 833, 10);
-    const Expr A = c.input("A", 100);
-    c.rejectWhen((l <= 0) || (I <= 0) || (A <= 0));
+    const Expr l = c.input("l", Dimension::Length, 100);  // taken as the buckling length
+    const Expr I = c.input("I", Dimension::SecondMoment, 833, 10);
+    const Expr A = c.input("A", Dimension::Area, 100);
+    c.requirePositive(l);
+    c.requirePositive(I);
+    c.requirePositive(A);
 
     const Tetmajer &t = column.coefficients;
     const Expr a = Expr::constant("a", t.a);
@@ -109,9 +116,9 @@ shell::CaseDef empiricalCase(const EmpiricalColumn &column)
     const Expr lambda = shell::named("λ", l / k);
 
     // Beyond λ0 the line runs on to small and then negative stresses: shown as computed.
-    c.row("座屈応力 (σk)", a * ((1 - (b * lambda)) + (cc * shell::pow(lambda, 2))));
-    c.row("断面2次半径 (k)", k);
-    c.row("細長比 (λ)", lambda);
+    c.row("座屈応力 (σk)", Dimension::Stress, a * ((1 - (b * lambda)) + (cc * shell::pow(lambda, 2))));
+    c.row("断面2次半径 (k)", Dimension::Length, k);
+    c.row("細長比 (λ)", Dimension::None, lambda);
 
     const std::string limit = std::to_string(static_cast<int>(t.lambda0));
     c.advise(lambda > Expr::constant("λ0", t.lambda0),

@@ -4,27 +4,12 @@
 #include "buckling/buckling.h"
 #include "buckling/catalogue_parts.h"
 #include "shell/core/numbertext.h"
-#include "shell/core/unitcaptions.h"
 
 #include <string>
 
 namespace buckling {
 
 namespace {
-
-// UnitLabel: the load Pk in N, the stress σk in the stress unit, k and L in the length unit,
-// the slenderness λ without unit.
-std::string UnitLabel(const std::string &caption, int unitSystem)
-{
-    const std::string initial = shell::symbolInitial(caption);
-    if (initial == "P")
-        return "N";
-    if (initial == "Σ")
-        return shell::unitCaption(unitSystem, shell::UnitKind::Stress);
-    if (initial == "L" || initial == "K")
-        return shell::unitCaption(unitSystem, shell::UnitKind::Length);
-    return {};
-}
 
 shell::LayoutGroup eulerLayout()
 {
@@ -75,15 +60,9 @@ shell::Program makeProgram()
     p.pictureHeight = 2600;
     p.frame2Height = [](int rows) { return rows >= 5 ? 1620 : 1080; };
     p.cases = columnCases();
-    p.unitLabel = [](const std::string &caption, int, int unitSystem) { return UnitLabel(caption, unitSystem); };
     // The legend explains E and I, and the end constant n where a case lists it.
-    p.legend = {{{"E"}, "弾性係数", shell::UnitKind::Stress},
-                {{"I"}, "断面2次モーメント", shell::UnitKind::SecondMoment},
-                {{"N"}, "柱端定数", shell::UnitKind::None}};
+    p.legend = {{{"E"}, "弾性係数"}, {{"I"}, "断面2次モーメント"}, {{"N"}, "柱端定数"}};
     p.unitChange = shell::UnitChange::Convert;
-    p.unitBearingCaptions = {"E"};
-    p.stepScaledBySquareRoot = true;
-    p.resetWrite = shell::ResetWrite::ScaledFormatted;
     p.startupReset = shell::StartupReset::EveryCase;
     p.helpFile = "buckling.pdf";
     p.helpMessageTitle = "Message";

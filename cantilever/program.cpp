@@ -5,25 +5,10 @@
 
 #include "cantilever/catalogue_parts.h"
 #include "shell/core/numbertext.h"
-#include "shell/core/unitcaptions.h"
 
 namespace cantilever {
 
 namespace {
-
-// The unit of a result row by the first letter of its symbol: reactions in N, moments in the
-// moment unit, deflections in the length unit.
-std::string unitLabel(const std::string &caption, int /*row*/, int unitSystem)
-{
-    const std::string c = shell::symbolInitial(caption);
-    if (c == "R")
-        return "N";
-    if (c == "M")
-        return shell::unitCaption(unitSystem, shell::UnitKind::Moment);
-    if (c == "F")
-        return shell::unitCaption(unitSystem, shell::UnitKind::Length);
-    return {};
-}
 
 shell::Program build()
 {
@@ -57,12 +42,8 @@ shell::Program build()
 
     // The legend takes each case's caption labels in their own order.
     p.legend = shell::beamLegend();
-    p.unitLabel = unitLabel;
 
     p.unitChange = shell::UnitChange::Convert;
-    p.unitBearingCaptions = {"E", "P", "w", "M"};
-    p.stepScaledBySquareRoot = false;
-    p.resetWrite = shell::ResetWrite::ScaledFormatted;
     p.startupReset = shell::StartupReset::None;
     p.helpFile = "cantilever.pdf";
     p.helpMessageTitle = "Cantilever Message";

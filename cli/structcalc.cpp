@@ -15,7 +15,7 @@ namespace {
 
 std::string usageText()
 {
-    return "usage: structcalc PROGRAM CASE [NAME=VALUE ...] [--unit mm|cm|m] [--raw] [--json]\n"
+    return "usage: structcalc PROGRAM CASE [NAME=VALUE ...] [--unit mm|cm|m[,N|kN]] [--raw] [--json]\n"
            "       structcalc --list [PROGRAM]\n"
            "PROGRAM is " +
            registry::namesInWords() +
@@ -40,7 +40,8 @@ struct Request {
     const shell::Program *program = nullptr;
     int caseIndex = -1;
     std::vector<std::pair<std::string, std::string>> inputs;
-    int unitSystem = -1;
+    int unitSystem = -1;  // length unit; -1: as the window starts
+    int forceUnit = -1;
     bool raw = false;
     bool json = false;
 };
@@ -123,14 +124,24 @@ int parse(const std::vector<std::string> &args, Request &request, std::ostream &
             } else {
                 unit = arg.substr(7);
             }
-            if (unit == "mm")
-                request.unitSystem = 0;
-            else if (unit == "cm")
-                request.unitSystem = 1;
-            else if (unit == "m")
-                request.unitSystem = 2;
-            else
-                return usage(err, "unknown length unit '" + unit + "' (mm, cm or m)");
+            // "cm", "kN", "m,kN": a length unit, a force unit or both.
+            std::size_t start = 0;
+            while (start <= unit.size()) {
+                const std::size_t comma = std::min(unit.find(',', start), unit.size());
+                const std::string part = unit.substr(start, comma - start);
+                if (part == "mm" || part == "cm" || part == "m") {
+                    if (request.unitSystem >= 0)
+                        return usage(err, "--unit names two length units in '" + unit + "'");
+                    request.unitSystem = part == "mm" ? 0 : part == "cm" ? 1 : 2;
+                } else if (part == "N" || part == "kN") {
+                    if (request.forceUnit >= 0)
+                        return usage(err, "--unit names two force units in '" + unit + "'");
+                    request.forceUnit = part == "N" ? 0 : 1;
+                } else {
+                    return usage(err, "unknown unit '" + part + "' (mm, cm or m; N or kN)");
+                }
+                start = comma + 1;
+            }
         } else if (arg.rfind("--", 0) == 0) {
             return usage(err, "unknown option '" + arg + "'");
         } else {
@@ -164,29 +175,69 @@ int parse(const std::vector<std::string> &args, Request &request, std::ostream &
             return usage(err, "'" + name + "' is not an input of " + request.program->name + " case " +
                                   std::to_string(number) + " (" + names + ")");
         }
-        request.inputs.emplace_back(name, assignment.substr(equals + 1));
+        // Values on the command line are numbers and nothing else: a script that passes "12abc"
+        // has a fault the window's leading-number reading would hide.
+        const std::string value = assignment.substr(equals + 1);
+        if (!shell::isWholeNumber(value)) {
+            err << "structcalc: " << name << ": not a number: " << value << "\n";
+            return UsageError;
+        }
+        request.inputs.emplace_back(name, value);
     }
     return Computed;
 }
 
-void printJson(std::ostream &out, const Request &request, const shell::ShellModel &model)
+// The case, the units and the inputs with their units: the head every JSON answer starts with.
+void printJsonHead(std::ostream &out, const Request &request, const shell::ShellModel &model)
 {
-    static const char *const units[] = {"mm", "cm", "m"};
     const shell::CaseDef &c = model.currentCaseDef();
     const std::vector<double> numbers = model.inputNumbers(request.caseIndex);
     out << "{\"program\": " << jsonString(request.program->name) << ", \"case\": " << (request.caseIndex + 1)
-        << ", \"unit\": " << jsonString(units[model.UnitSystem]) << ", \"inputs\": {";
+        << ", \"title\": " << jsonString(c.title)
+        << ", \"unit\": " << jsonString(shell::lengthUnitName(model.UnitSystem))
+        << ", \"forceUnit\": " << jsonString(shell::forceUnitName(model.ForceUnit)) << ", \"inputs\": {";
     for (std::size_t k = 0; k < c.inputs.size(); ++k)
         out << (k ? ", " : "") << jsonString(c.inputs[k].caption) << ": " << jsonNumber(numbers[k]);
-    out << "}, \"rows\": [";
+    out << "}, \"inputUnits\": {";
+    for (std::size_t k = 0; k < c.inputs.size(); ++k)
+        out << (k ? ", " : "") << jsonString(c.inputs[k].caption) << ": "
+            << jsonString(model.inputUnit(request.caseIndex, static_cast<int>(k)));
+    out << "}";
+}
+
+void printJson(std::ostream &out, const Request &request, const shell::ShellModel &model)
+{
+    printJsonHead(out, request, model);
+    const shell::CaseDef &c = model.currentCaseDef();
+    out << ", \"rows\": [";
     for (int r = 0; r < model.ResultCount; ++r) {
         const shell::ResultRow &row = model.rows()[static_cast<std::size_t>(r)];
         out << (r ? ", " : "") << "{\"caption\": " << jsonString(row.caption)
             << ", \"symbol\": " << jsonString(shell::SymbolOf(row.caption)) << ", \"value\": " << jsonNumber(row.value)
             << ", \"text\": " << jsonString(request.raw ? shell::generalText(row.value) : row.text)
-            << ", \"unit\": " << jsonString(row.unit) << "}";
+            << ", \"unit\": " << jsonString(row.unit)
+            << ", \"meaning\": " << jsonString(c.rows[static_cast<std::size_t>(r)].meaning) << "}";
     }
     out << "]}\n";
+}
+
+// A refused input: which and why, in the window's words.
+int printRejection(std::ostream &out, std::ostream &err, const Request &request, const shell::ShellModel &model)
+{
+    const shell::CaseDef &c = model.currentCaseDef();
+    const int field = model.markedField();
+    const std::string entry = "Please check command entry  #" + std::to_string(field + 1);
+    if (field >= 0 && !model.rejectionReason().empty())
+        err << "structcalc: " << c.caption << ": " << model.rejectionReason() << " (" << entry << ")\n";
+    else
+        err << "structcalc: " << c.caption << ": " << model.statusText() << "\n";
+    if (request.json) {
+        printJsonHead(out, request, model);
+        const bool named = field >= 0 && field < c.inputCount();
+        out << ", \"rejected\": true, \"reason\": " << jsonString(model.rejectionReason()) << ", \"field\": "
+            << (named ? jsonString(c.inputs[static_cast<std::size_t>(field)].caption) : std::string("null")) << "}\n";
+    }
+    return Rejected;
 }
 
 }  // namespace
@@ -220,22 +271,23 @@ int run(const std::vector<std::string> &args, std::ostream &out, std::ostream &e
     shell::ShellModel model(*request.program, platform);
     model.start();
     model.selectCase(request.caseIndex);
+    // The units first, so that the values given are read in them.
     if (request.unitSystem >= 0)
         model.chooseUnit(request.unitSystem);
+    if (request.forceUnit >= 0)
+        model.chooseForceUnit(request.forceUnit);
     const shell::CaseDef &c = model.currentCaseDef();
     for (const auto &[name, value] : request.inputs)
         for (int k = 0; k < c.inputCount(); ++k)
             if (c.inputs[static_cast<std::size_t>(k)].caption == name)
                 model.setText(k, value);
 
-    if (model.lastRejected()) {
-        err << model.statusText() << "\n";
-        return Rejected;
-    }
+    if (model.lastRejected())
+        return printRejection(out, err, request, model);
     // A plain note of the window (an empirical formula beyond its range) goes to stderr, so
     // that stdout keeps one line per result row.
     for (const std::string &note : model.advisories())
-        err << "note: " << note << "\n";
+        err << "structcalc: note: " << note << "\n";
     if (request.json) {
         printJson(out, request, model);
         return Computed;

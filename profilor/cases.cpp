@@ -7,6 +7,7 @@
 namespace profilor {
 
 using shell::CaseBuilder;
+using shell::Dimension;
 using shell::Expr;
 using shell::named;
 using shell::pow;
@@ -31,14 +32,15 @@ const Expr Pi = Expr::constant("π", 3.141592);
 shell::CaseDef rectangularBar()
 {
     CaseBuilder section("Rectangular bar");
-    const Expr a = section.input("a", 10), b = section.input("b", 10);
-    section.rejectWhen((a <= 0) || (b <= 0));
-    section.row(AreaCaption, a * b);
-    section.row(E1Caption, a / 2);
-    section.row(ICaption, (b * pow(a, 3)) / 12);
-    section.row(Z1Caption, (pow(a, 2) * b) / 6);
+    const Expr a = section.input("a", Dimension::Length, 10), b = section.input("b", Dimension::Length, 10);
+    section.requirePositive(a);
+    section.requirePositive(b);
+    section.row(AreaCaption, Dimension::Area, a * b);
+    section.row(E1Caption, Dimension::Length, a / 2);
+    section.row(ICaption, Dimension::SecondMoment, (b * pow(a, 3)) / 12);
+    section.row(Z1Caption, Dimension::SectionModulus, (pow(a, 2) * b) / 6);
     // 0.28867 stands for 1/√12 as the tables print it.
-    section.row(RadiusCaption, a * 0.28867);
+    section.row(RadiusCaption, Dimension::Length, a * 0.28867);
     section.sketch(rectangularBarSketch);
     return section.build();
 }
@@ -46,18 +48,23 @@ shell::CaseDef rectangularBar()
 shell::CaseDef rectangularTube()
 {
     CaseBuilder section("Rectangular tube");
-    const Expr a = section.input("a", 10), b = section.input("b", 10), c = section.input("c", 2);
-    section.rejectWhen((a <= 0) || (b <= 0) || (c <= 0) || ((a - (2 * c)) <= 0) || ((b - (2 * c)) <= 0));
+    const Expr a = section.input("a", Dimension::Length, 10), b = section.input("b", Dimension::Length, 10),
+               c = section.input("c", Dimension::Length, 2);
+    section.requirePositive(a);
+    section.requirePositive(b);
+    section.requirePositive(c);
+    section.requireBelow(c, a / 2);
+    section.requireBelow(c, b / 2);
     const Expr ai = named("ai", a - (2 * c));
     const Expr bi = named("bi", b - (2 * c));
     // The larger outer side is the depth.
     const Expr deep = a > b;
     const Expr S = named("S", when(deep, (b * pow(a, 3)) - (bi * pow(ai, 3)), (a * pow(b, 3)) - (ai * pow(bi, 3))));
-    const Expr A = section.row(AreaCaption, (a * b) - (ai * bi));
-    section.row(E1Caption, when(deep, a / 2, b / 2));
-    section.row(ICaption, S / 12);
-    section.row(Z1Caption, when(deep, S / (6 * a), S / (6 * b)));
-    section.row(RadiusCaption, sqrt(S / (12 * A)));
+    const Expr A = section.row(AreaCaption, Dimension::Area, (a * b) - (ai * bi));
+    section.row(E1Caption, Dimension::Length, when(deep, a / 2, b / 2));
+    section.row(ICaption, Dimension::SecondMoment, S / 12);
+    section.row(Z1Caption, Dimension::SectionModulus, when(deep, S / (6 * a), S / (6 * b)));
+    section.row(RadiusCaption, Dimension::Length, sqrt(S / (12 * A)));
     section.sketch(rectangularTubeSketch);
     return section.build();
 }
@@ -65,12 +72,12 @@ shell::CaseDef rectangularTube()
 shell::CaseDef circularBar()
 {
     CaseBuilder section("Circular bar");
-    const Expr d = section.input("dia", 10);
-    section.row(AreaCaption, (Pi * pow(d, 2)) / 4);
-    section.row(E1Caption, d / 2);
-    section.row(ICaption, (Pi * pow(d, 4)) / 64);
-    section.row(Z1Caption, (Pi * pow(d, 3)) / 32);
-    section.row(RadiusCaption, d / 4);
+    const Expr d = section.input("dia", Dimension::Length, 10);
+    section.row(AreaCaption, Dimension::Area, (Pi * pow(d, 2)) / 4);
+    section.row(E1Caption, Dimension::Length, d / 2);
+    section.row(ICaption, Dimension::SecondMoment, (Pi * pow(d, 4)) / 64);
+    section.row(Z1Caption, Dimension::SectionModulus, (Pi * pow(d, 3)) / 32);
+    section.row(RadiusCaption, Dimension::Length, d / 4);
     section.sketch(circularBarSketch);
     return section.build();
 }
@@ -78,13 +85,13 @@ shell::CaseDef circularBar()
 shell::CaseDef circularTube()
 {
     CaseBuilder section("Circular tube");
-    const Expr D = section.input("OD", 10), d = section.input("ID", 8);
-    section.rejectWhen(D < d);
-    section.row(AreaCaption, (Pi * (pow(D, 2) - pow(d, 2))) / 4);
-    section.row(E1Caption, D / 2);
-    section.row(ICaption, (Pi * (pow(D, 4) - pow(d, 4))) / 64);
-    section.row(Z1Caption, (Pi * (pow(D, 4) - pow(d, 4))) / (32 * D));
-    section.row(RadiusCaption, sqrt(pow(D, 2) + pow(d, 2)) / 4);
+    const Expr D = section.input("OD", Dimension::Length, 10), d = section.input("ID", Dimension::Length, 8);
+    section.requireAtLeast(D, d);
+    section.row(AreaCaption, Dimension::Area, (Pi * (pow(D, 2) - pow(d, 2))) / 4);
+    section.row(E1Caption, Dimension::Length, D / 2);
+    section.row(ICaption, Dimension::SecondMoment, (Pi * (pow(D, 4) - pow(d, 4))) / 64);
+    section.row(Z1Caption, Dimension::SectionModulus, (Pi * (pow(D, 4) - pow(d, 4))) / (32 * D));
+    section.row(RadiusCaption, Dimension::Length, sqrt(pow(D, 2) + pow(d, 2)) / 4);
     section.sketch(circularTubeSketch);
     return section.build();
 }
@@ -92,16 +99,18 @@ shell::CaseDef circularTube()
 shell::CaseDef cSection()
 {
     CaseBuilder section("C section");
-    const Expr a = section.input("a", 10), b = section.input("b", 10), c = section.input("c", 2),
-               d = section.input("d", 2);
+    const Expr a = section.input("a", Dimension::Length, 10), b = section.input("b", Dimension::Length, 10),
+               c = section.input("c", Dimension::Length, 2), d = section.input("d", Dimension::Length, 2);
     // Flanges thicker together than the depth would overlap (2c = b is a solid rectangle).
-    section.rejectWhen((a < d) || (b < c) || ((2 * c) > b));
+    section.requireAtLeast(a, d);
+    section.requireAtLeast(b, c);
+    section.requireAtMost(c, b / 2);
     const Expr S = named("S", (a * pow(b, 3)) - ((a - d) * pow(b - (2 * c), 3)));
-    const Expr A = section.row(AreaCaption, (a * b) - ((a - d) * (b - (2 * c))));
-    section.row(E1Caption, b / 2);
-    section.row(ICaption, S / 12);
-    section.row(Z1Caption, S / (6 * b));
-    section.row(RadiusCaption, sqrt(S / (12 * A)));
+    const Expr A = section.row(AreaCaption, Dimension::Area, (a * b) - ((a - d) * (b - (2 * c))));
+    section.row(E1Caption, Dimension::Length, b / 2);
+    section.row(ICaption, Dimension::SecondMoment, S / 12);
+    section.row(Z1Caption, Dimension::SectionModulus, S / (6 * b));
+    section.row(RadiusCaption, Dimension::Length, sqrt(S / (12 * A)));
     section.sketch(cSectionSketch);
     return section.build();
 }
@@ -109,16 +118,17 @@ shell::CaseDef cSection()
 shell::CaseDef tSection()
 {
     CaseBuilder section("T section");
-    const Expr a = section.input("a", 10), b = section.input("b", 2), c = section.input("c", 2),
-               d = section.input("d", 8);
-    section.rejectWhen((a < b) || (d < c));
+    const Expr a = section.input("a", Dimension::Length, 10), b = section.input("b", Dimension::Length, 2),
+               c = section.input("c", Dimension::Length, 2), d = section.input("d", Dimension::Length, 8);
+    section.requireAtLeast(a, b);
+    section.requireAtLeast(d, c);
     // Bending about the axis of symmetry, the centre line of the web.
     const Expr S = named("S", (c * pow(a, 3)) + (d * pow(b, 3)));
-    const Expr A = section.row(AreaCaption, (a * c) + (b * d));
-    section.row(E1Caption, a / 2);
-    section.row(ICaption, S / 12);
-    section.row(Z1Caption, S / (6 * a));
-    section.row(RadiusCaption, sqrt(S / (12 * A)));
+    const Expr A = section.row(AreaCaption, Dimension::Area, (a * c) + (b * d));
+    section.row(E1Caption, Dimension::Length, a / 2);
+    section.row(ICaption, Dimension::SecondMoment, S / 12);
+    section.row(Z1Caption, Dimension::SectionModulus, S / (6 * a));
+    section.row(RadiusCaption, Dimension::Length, sqrt(S / (12 * A)));
     section.sketch(tSectionSketch);
     return section.build();
 }
@@ -126,18 +136,21 @@ shell::CaseDef tSection()
 shell::CaseDef lSection()
 {
     CaseBuilder section("L section");
-    const Expr a = section.input("a", 10), b = section.input("b", 10), c = section.input("c", 2);
-    section.rejectWhen((a < c) || (b < c));
+    const Expr a = section.input("a", Dimension::Length, 10), b = section.input("b", Dimension::Length, 10),
+               c = section.input("c", Dimension::Length, 2);
+    section.requireAtLeast(a, c);
+    section.requireAtLeast(b, c);
     // e1 from the outer face of leg a, e2 to the tip of leg b.
     const Expr e1 = named("e1", ((pow(b, 2) * c) + (pow(c, 2) * (a - c))) / (2 * ((c * (a - c)) + (b * c))));
     const Expr e2 = named("e2", b - e1);
-    const Expr A = section.row(AreaCaption, (a * b) - ((a - c) * (b - c)));
-    const Expr E1 = section.row(E1Caption, e1);
-    const Expr I = section.row(ICaption, (((c * pow(e2, 3)) + (a * pow(e1, 3))) - ((a - c) * pow(e1 - c, 3))) / 3);
-    section.row(Z1Caption, I / E1);
-    section.row(RadiusCaption, sqrt(I / A));
-    const Expr E2 = section.row(E2Caption, e2);
-    section.row(Z2Caption, I / E2);
+    const Expr A = section.row(AreaCaption, Dimension::Area, (a * b) - ((a - c) * (b - c)));
+    const Expr E1 = section.row(E1Caption, Dimension::Length, e1);
+    const Expr I = section.row(ICaption, Dimension::SecondMoment,
+                               (((c * pow(e2, 3)) + (a * pow(e1, 3))) - ((a - c) * pow(e1 - c, 3))) / 3);
+    section.row(Z1Caption, Dimension::SectionModulus, I / E1);
+    section.row(RadiusCaption, Dimension::Length, sqrt(I / A));
+    const Expr E2 = section.row(E2Caption, Dimension::Length, e2);
+    section.row(Z2Caption, Dimension::SectionModulus, I / E2);
     section.sketch(lSectionSketch);
     return section.build();
 }
@@ -145,17 +158,20 @@ shell::CaseDef lSection()
 shell::CaseDef iSection()
 {
     CaseBuilder section("I section");
-    const Expr a = section.input("a", 10), b = section.input("b", 10), c = section.input("c", 2),
-               d = section.input("d", 2);
+    const Expr a = section.input("a", Dimension::Length, 10), b = section.input("b", Dimension::Length, 10),
+               c = section.input("c", Dimension::Length, 2), d = section.input("d", Dimension::Length, 2);
     // Flanges thicker together than the depth would overlap (2c = a is a solid rectangle).
-    section.rejectWhen((a < c) || (b < d) || ((2 * c) > a));
-    const Expr A = section.row(AreaCaption, ((2 * b) * c) + (d * (a - (2 * c))));
-    const Expr E1 = section.row(E1Caption, a / 2);
-    const Expr I = section.row(ICaption, ((b * pow(a, 3)) - ((b - d) * pow(a - (2 * c), 3))) / 12);
-    section.row(Z1Caption, I / E1);
-    section.row(RadiusCaption, sqrt(I / A));
-    const Expr E2 = section.row(E2Caption, a / 2);
-    section.row(Z2Caption, I / E2);
+    section.requireAtLeast(a, c);
+    section.requireAtLeast(b, d);
+    section.requireAtMost(c, a / 2);
+    const Expr A = section.row(AreaCaption, Dimension::Area, ((2 * b) * c) + (d * (a - (2 * c))));
+    const Expr E1 = section.row(E1Caption, Dimension::Length, a / 2);
+    const Expr I =
+        section.row(ICaption, Dimension::SecondMoment, ((b * pow(a, 3)) - ((b - d) * pow(a - (2 * c), 3))) / 12);
+    section.row(Z1Caption, Dimension::SectionModulus, I / E1);
+    section.row(RadiusCaption, Dimension::Length, sqrt(I / A));
+    const Expr E2 = section.row(E2Caption, Dimension::Length, a / 2);
+    section.row(Z2Caption, Dimension::SectionModulus, I / E2);
     section.sketch(iSectionSketch);
     return section.build();
 }

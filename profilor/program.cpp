@@ -45,14 +45,15 @@ shell::Program build()
     p.frame2Height = [](int rows) { return rows >= 7 ? 2240 : 1680; };
     p.cases = {rectangularBar(), rectangularTube(), circularBar(), circularTube(),
                cSection(),       tSection(),        lSection(),    iSection()};
-    p.unitLabel = [](const std::string &, int row, int unitSystem) -> std::string {
-        if (row < 0 || row > 6 || unitSystem < 0 || unitSystem > 2)
+    p.unitLabel = [](int row, shell::Units units) -> std::string {
+        if (row < 0 || row > 6 || units.length < 0 || units.length > 2)
             return {};
-        return UnitCaptions[unitSystem][row];
+        return UnitCaptions[units.length][row];
     };
-    // The dimensions are lengths in whatever unit the user means: a unit change relabels.
+    // The dimensions are lengths in whatever unit the user means: a unit change relabels. A
+    // section has no forces, so there is no force unit to choose.
     p.unitChange = shell::UnitChange::RelabelOnly;
-    p.resetWrite = shell::ResetWrite::General;
+    p.forceUnits = false;
     p.startupReset = shell::StartupReset::CurrentCase;
     p.helpFile = "profilor.pdf";
     p.helpMessageTitle = "Message";

@@ -16,6 +16,7 @@
 
 namespace rahmen {
 
+using shell::Dimension;
 using shell::Expr;
 using shell::named;
 
@@ -36,17 +37,21 @@ Expr stiffnessRatio(const Expr &I1, const Expr &I2, const Expr &h, const Expr &l
 shell::CaseDef pinnedUniformOnBeam()
 {
     shell::CaseBuilder frame("Rahmen (1)");
-    const Expr w = frame.input("w", 1000, 100), h = frame.input("h", 100, 1), l = frame.input("l", 100, 1);
-    const Expr I1 = frame.input("I1", 833, 10), I2 = frame.input("I2", 833, 10);
-    frame.rejectWhen((h <= 0) || (l <= 0) || (I1 == 0));
+    const Expr w = frame.input("w", Dimension::LineLoad, 1000, 100), h = frame.input("h", Dimension::Length, 100, 1),
+               l = frame.input("l", Dimension::Length, 100, 1);
+    const Expr I1 = frame.input("I1", Dimension::SecondMoment, 833, 10),
+               I2 = frame.input("I2", Dimension::SecondMoment, 833, 10);
+    frame.requirePositive(h);
+    frame.requirePositive(l);
+    frame.requirePositive(I1);
     const Expr k = stiffnessRatio(I1, I2, h, l);
     const Expr M = named("M", (-(w * shell::pow(l, 2))) / (4 * ((2 * k) + 3)));
-    frame.row("モーメント (MB)", M);
-    frame.row("モーメント (MC)", M);
-    const Expr VA = frame.row("鉛直反力 (VA)", (w * l) / 2);
-    frame.row("鉛直反力 (VD)", VA);
-    const Expr HA = frame.row("水平反力 (HA)", (-M) / h);
-    frame.row("水平反力 (HD)", HA);
+    frame.row("モーメント (MB)", Dimension::Moment, M);
+    frame.row("モーメント (MC)", Dimension::Moment, M);
+    const Expr VA = frame.row("鉛直反力 (VA)", Dimension::Force, (w * l) / 2);
+    frame.row("鉛直反力 (VD)", Dimension::Force, VA);
+    const Expr HA = frame.row("水平反力 (HA)", Dimension::Force, (-M) / h);
+    frame.row("水平反力 (HD)", Dimension::Force, HA);
     frame.sketch(drawn(uniformLoadOnBeam, Feet::Pinned));
     return frame.build();
 }
@@ -54,18 +59,21 @@ shell::CaseDef pinnedUniformOnBeam()
 shell::CaseDef pinnedHorizontalLoadAtB()
 {
     shell::CaseBuilder frame("Rahmen (2)");
-    const Expr P = frame.input("P", 1000, 100), h = frame.input("h", 100, 1), l = frame.input("l", 100, 1);
-    const Expr I1 = frame.input("I1", 833, 10);
-    frame.input("I2", 833, 10);
+    const Expr P = frame.input("P", Dimension::Force, 1000, 100), h = frame.input("h", Dimension::Length, 100, 1),
+               l = frame.input("l", Dimension::Length, 100, 1);
+    const Expr I1 = frame.input("I1", Dimension::SecondMoment, 833, 10);
+    frame.input("I2", Dimension::SecondMoment, 833, 10);
     // The symmetric frame shares a load at B equally between its feet whatever its sections
     // are; I1 = 0 is still refused, as in every other case.
-    frame.rejectWhen((h <= 0) || (l <= 0) || (I1 == 0));
-    frame.row("モーメント (MB)", (P * h) / 2);
-    frame.row("モーメント (MC)", -((P * h) / 2));
-    const Expr VA = frame.row("鉛直反力 (VA)", (P * h) / l);
-    frame.row("鉛直反力 (VD)", VA);
-    const Expr HA = frame.row("水平反力 (HA)", P / 2);
-    frame.row("水平反力 (HD)", HA);
+    frame.requirePositive(h);
+    frame.requirePositive(l);
+    frame.requirePositive(I1);
+    frame.row("モーメント (MB)", Dimension::Moment, (P * h) / 2);
+    frame.row("モーメント (MC)", Dimension::Moment, -((P * h) / 2));
+    const Expr VA = frame.row("鉛直反力 (VA)", Dimension::Force, (P * h) / l);
+    frame.row("鉛直反力 (VD)", Dimension::Force, VA);
+    const Expr HA = frame.row("水平反力 (HA)", Dimension::Force, P / 2);
+    frame.row("水平反力 (HD)", Dimension::Force, HA);
     frame.sketch(drawn(horizontalLoadAtB, Feet::Pinned));
     return frame.build();
 }
@@ -73,18 +81,24 @@ shell::CaseDef pinnedHorizontalLoadAtB()
 shell::CaseDef pinnedPointLoadOnBeam()
 {
     shell::CaseBuilder frame("Rahmen (3)");
-    const Expr P = frame.input("P", 1000, 100), h = frame.input("h", 100, 1), l = frame.input("l", 100, 1);
-    const Expr a = frame.input("a", 30, 1), b = frame.input("b", 70, 1);
-    const Expr I1 = frame.input("I1", 833, 10), I2 = frame.input("I2", 833, 10);
-    frame.rejectWhen((h <= 0) || (l <= 0) || (a <= 0) || (b <= 0) || (I1 == 0));
+    const Expr P = frame.input("P", Dimension::Force, 1000, 100), h = frame.input("h", Dimension::Length, 100, 1),
+               l = frame.input("l", Dimension::Length, 100, 1);
+    const Expr a = frame.input("a", Dimension::Length, 30, 1), b = frame.input("b", Dimension::Length, 70, 1);
+    const Expr I1 = frame.input("I1", Dimension::SecondMoment, 833, 10),
+               I2 = frame.input("I2", Dimension::SecondMoment, 833, 10);
+    frame.requirePositive(h);
+    frame.requirePositive(l);
+    frame.requirePositive(a);
+    frame.requirePositive(b);
+    frame.requirePositive(I1);
     const Expr k = stiffnessRatio(I1, I2, h, l);
     const Expr M = named("M", (-(((P * a) * b) / l)) * (3 / (2 * ((2 * k) + 3))));
-    frame.row("モーメント (MB)", M);
-    frame.row("モーメント (MC)", M);
-    frame.row("鉛直反力 (VA)", (P * b) / l);
-    frame.row("鉛直反力 (VD)", (P * a) / l);
-    const Expr HA = frame.row("水平反力 (HA)", (-M) / h);
-    frame.row("水平反力 (HD)", HA);
+    frame.row("モーメント (MB)", Dimension::Moment, M);
+    frame.row("モーメント (MC)", Dimension::Moment, M);
+    frame.row("鉛直反力 (VA)", Dimension::Force, (P * b) / l);
+    frame.row("鉛直反力 (VD)", Dimension::Force, (P * a) / l);
+    const Expr HA = frame.row("水平反力 (HA)", Dimension::Force, (-M) / h);
+    frame.row("水平反力 (HD)", Dimension::Force, HA);
     frame.sketch(drawn(pointLoadOnBeam, Feet::Pinned));
     return frame.build();
 }
@@ -92,20 +106,24 @@ shell::CaseDef pinnedPointLoadOnBeam()
 shell::CaseDef pinnedUniformOnColumn()
 {
     shell::CaseBuilder frame("Rahmen (4)");
-    const Expr w = frame.input("w", 1000, 100), h = frame.input("h", 100, 1), l = frame.input("l", 100, 1);
-    const Expr I1 = frame.input("I1", 833, 10), I2 = frame.input("I2", 833, 10);
-    frame.rejectWhen((h <= 0) || (l <= 0) || (I1 == 0));
+    const Expr w = frame.input("w", Dimension::LineLoad, 1000, 100), h = frame.input("h", Dimension::Length, 100, 1),
+               l = frame.input("l", Dimension::Length, 100, 1);
+    const Expr I1 = frame.input("I1", Dimension::SecondMoment, 833, 10),
+               I2 = frame.input("I2", Dimension::SecondMoment, 833, 10);
+    frame.requirePositive(h);
+    frame.requirePositive(l);
+    frame.requirePositive(I1);
     const Expr k = stiffnessRatio(I1, I2, h, l);
     const Expr q = named("q", k / (2 * ((2 * k) + 3)));
     const Expr W = named("W", (w * shell::pow(h, 2)) / 4);
-    frame.row("モーメント (MB)", W * ((-q) + 1));
-    const Expr MC = frame.row("モーメント (MC)", W * ((-q) - 1));
-    const Expr VA = frame.row("鉛直反力 (VA)", (w * shell::pow(h, 2)) / (2 * l));
-    frame.row("鉛直反力 (VD)", VA);
+    frame.row("モーメント (MB)", Dimension::Moment, W * ((-q) + 1));
+    const Expr MC = frame.row("モーメント (MC)", Dimension::Moment, W * ((-q) - 1));
+    const Expr VA = frame.row("鉛直反力 (VA)", Dimension::Force, (w * shell::pow(h, 2)) / (2 * l));
+    frame.row("鉛直反力 (VD)", Dimension::Force, VA);
     // The thrust at D follows from the unloaded right column; A takes the rest of w · h.
     const Expr HD = named("HD", (-MC) / h);
-    frame.row("水平反力 (HA)", (w * h) - HD);
-    frame.row("水平反力 (HD)", HD);
+    frame.row("水平反力 (HA)", Dimension::Force, (w * h) - HD);
+    frame.row("水平反力 (HD)", Dimension::Force, HD);
     frame.sketch(drawn(uniformLoadOnColumn, Feet::Pinned));
     return frame.build();
 }
@@ -113,22 +131,28 @@ shell::CaseDef pinnedUniformOnColumn()
 shell::CaseDef pinnedBracketLoad()
 {
     shell::CaseBuilder frame("Rahmen (5)");
-    const Expr P = frame.input("P", 1000, 100), h = frame.input("h", 100, 1), l = frame.input("l", 100, 1);
-    const Expr a = frame.input("a", 70, 1), c = frame.input("c", 30, 1);
-    const Expr I1 = frame.input("I1", 833, 10), I2 = frame.input("I2", 833, 10);
-    frame.rejectWhen((h <= 0) || (l <= 0) || (a <= 0) || (c <= 0) || (I1 == 0));
+    const Expr P = frame.input("P", Dimension::Force, 1000, 100), h = frame.input("h", Dimension::Length, 100, 1),
+               l = frame.input("l", Dimension::Length, 100, 1);
+    const Expr a = frame.input("a", Dimension::Length, 70, 1), c = frame.input("c", Dimension::Length, 30, 1);
+    const Expr I1 = frame.input("I1", Dimension::SecondMoment, 833, 10),
+               I2 = frame.input("I2", Dimension::SecondMoment, 833, 10);
+    frame.requirePositive(h);
+    frame.requirePositive(l);
+    frame.requirePositive(a);
+    frame.requirePositive(c);
+    frame.requirePositive(I1);
     const Expr k = stiffnessRatio(I1, I2, h, l);
     const Expr S = named("S", (((3 * shell::pow(a / h, 2)) - 1) * k) / ((2 * k) + 3));
-    frame.row("モーメント (MB)", ((P * c) / 2) * (S + 1));
-    const Expr MC = frame.row("モーメント (MC)", ((P * c) / 2) * (S - 1));
+    frame.row("モーメント (MB)", Dimension::Moment, ((P * c) / 2) * (S + 1));
+    const Expr MC = frame.row("モーメント (MC)", Dimension::Moment, ((P * c) / 2) * (S - 1));
     const Expr H = named("H", (-MC) / h);
     // Just below and just above the bracket: the moment jumps by the bracket moment P · c.
-    frame.row("モーメント (MEA)", (-H) * a);
-    frame.row("モーメント (MEB)", (P * c) - (H * a));
-    frame.row("鉛直反力 (VA)", P - ((P * c) / l));
-    frame.row("鉛直反力 (VD)", (P * c) / l);
-    frame.row("水平反力 (HA)", H);
-    frame.row("水平反力 (HD)", H);
+    frame.row("モーメント (MEA)", Dimension::Moment, (-H) * a);
+    frame.row("モーメント (MEB)", Dimension::Moment, (P * c) - (H * a));
+    frame.row("鉛直反力 (VA)", Dimension::Force, P - ((P * c) / l));
+    frame.row("鉛直反力 (VD)", Dimension::Force, (P * c) / l);
+    frame.row("水平反力 (HA)", Dimension::Force, H);
+    frame.row("水平反力 (HD)", Dimension::Force, H);
     frame.sketch(drawn(bracketLoad, Feet::Pinned));
     return frame.build();
 }
@@ -136,19 +160,23 @@ shell::CaseDef pinnedBracketLoad()
 shell::CaseDef fixedUniformOnBeam()
 {
     shell::CaseBuilder frame("Rahmen (6)");
-    const Expr w = frame.input("w", 1000, 100), h = frame.input("h", 100, 1), l = frame.input("l", 100, 1);
-    const Expr I1 = frame.input("I1", 833, 10), I2 = frame.input("I2", 833, 10);
-    frame.rejectWhen((h <= 0) || (l <= 0) || (I1 == 0));
+    const Expr w = frame.input("w", Dimension::LineLoad, 1000, 100), h = frame.input("h", Dimension::Length, 100, 1),
+               l = frame.input("l", Dimension::Length, 100, 1);
+    const Expr I1 = frame.input("I1", Dimension::SecondMoment, 833, 10),
+               I2 = frame.input("I2", Dimension::SecondMoment, 833, 10);
+    frame.requirePositive(h);
+    frame.requirePositive(l);
+    frame.requirePositive(I1);
     const Expr k = stiffnessRatio(I1, I2, h, l);
     const Expr M1 = named("M1", (w * shell::pow(l, 2)) / (12 * (k + 2)));
-    frame.row("モーメント (MA)", M1);
-    frame.row("モーメント (MB)", -2 * M1);
-    frame.row("モーメント (MC)", -2 * M1);
-    frame.row("モーメント (MD)", M1);
-    const Expr VA = frame.row("鉛直反力 (VA)", (w * l) / 2);
-    frame.row("鉛直反力 (VD)", VA);
-    const Expr HA = frame.row("水平反力 (HA)", (3 * M1) / h);
-    frame.row("水平反力 (HD)", HA);
+    frame.row("モーメント (MA)", Dimension::Moment, M1);
+    frame.row("モーメント (MB)", Dimension::Moment, -2 * M1);
+    frame.row("モーメント (MC)", Dimension::Moment, -2 * M1);
+    frame.row("モーメント (MD)", Dimension::Moment, M1);
+    const Expr VA = frame.row("鉛直反力 (VA)", Dimension::Force, (w * l) / 2);
+    frame.row("鉛直反力 (VD)", Dimension::Force, VA);
+    const Expr HA = frame.row("水平反力 (HA)", Dimension::Force, (3 * M1) / h);
+    frame.row("水平反力 (HD)", Dimension::Force, HA);
     frame.sketch(drawn(uniformLoadOnBeam, Feet::Fixed));
     return frame.build();
 }
@@ -156,20 +184,24 @@ shell::CaseDef fixedUniformOnBeam()
 shell::CaseDef fixedHorizontalLoadAtB()
 {
     shell::CaseBuilder frame("Rahmen (7)");
-    const Expr P = frame.input("P", 1000, 100), h = frame.input("h", 100, 1), l = frame.input("l", 100, 1);
-    const Expr I1 = frame.input("I1", 833, 10), I2 = frame.input("I2", 833, 10);
-    frame.rejectWhen((h <= 0) || (l <= 0) || (I1 == 0));
+    const Expr P = frame.input("P", Dimension::Force, 1000, 100), h = frame.input("h", Dimension::Length, 100, 1),
+               l = frame.input("l", Dimension::Length, 100, 1);
+    const Expr I1 = frame.input("I1", Dimension::SecondMoment, 833, 10),
+               I2 = frame.input("I2", Dimension::SecondMoment, 833, 10);
+    frame.requirePositive(h);
+    frame.requirePositive(l);
+    frame.requirePositive(I1);
     const Expr k = stiffnessRatio(I1, I2, h, l);
     const Expr D = named("D", (6 * k) + 1);
     const Expr F = named("F", (P * h) / 2);
-    frame.row("モーメント (MA)", -(F * (((3 * k) + 1) / D)));
-    const Expr MB = frame.row("モーメント (MB)", F * ((3 * k) / D));
-    frame.row("モーメント (MC)", -MB);
-    frame.row("モーメント (MD)", F * (((3 * k) + 1) / D));
-    const Expr VA = frame.row("鉛直反力 (VA)", (2 * MB) / l);
-    frame.row("鉛直反力 (VD)", VA);
-    const Expr HA = frame.row("水平反力 (HA)", P / 2);
-    frame.row("水平反力 (HD)", HA);
+    frame.row("モーメント (MA)", Dimension::Moment, -(F * (((3 * k) + 1) / D)));
+    const Expr MB = frame.row("モーメント (MB)", Dimension::Moment, F * ((3 * k) / D));
+    frame.row("モーメント (MC)", Dimension::Moment, -MB);
+    frame.row("モーメント (MD)", Dimension::Moment, F * (((3 * k) + 1) / D));
+    const Expr VA = frame.row("鉛直反力 (VA)", Dimension::Force, (2 * MB) / l);
+    frame.row("鉛直反力 (VD)", Dimension::Force, VA);
+    const Expr HA = frame.row("水平反力 (HA)", Dimension::Force, P / 2);
+    frame.row("水平反力 (HD)", Dimension::Force, HA);
     frame.sketch(drawn(horizontalLoadAtB, Feet::Fixed));
     return frame.build();
 }
@@ -177,22 +209,29 @@ shell::CaseDef fixedHorizontalLoadAtB()
 shell::CaseDef fixedPointLoadOnBeam()
 {
     shell::CaseBuilder frame("Rahmen (8)");
-    const Expr P = frame.input("P", 1000, 100), h = frame.input("h", 100, 1), l = frame.input("l", 100, 1);
-    const Expr a = frame.input("a", 30, 1), b = frame.input("b", 70, 1);
-    const Expr I1 = frame.input("I1", 833, 10), I2 = frame.input("I2", 833, 10);
-    frame.rejectWhen((h <= 0) || (l <= 0) || (a <= 0) || (b <= 0) || (I1 == 0));
+    const Expr P = frame.input("P", Dimension::Force, 1000, 100), h = frame.input("h", Dimension::Length, 100, 1),
+               l = frame.input("l", Dimension::Length, 100, 1);
+    const Expr a = frame.input("a", Dimension::Length, 30, 1), b = frame.input("b", Dimension::Length, 70, 1);
+    const Expr I1 = frame.input("I1", Dimension::SecondMoment, 833, 10),
+               I2 = frame.input("I2", Dimension::SecondMoment, 833, 10);
+    frame.requirePositive(h);
+    frame.requirePositive(l);
+    frame.requirePositive(a);
+    frame.requirePositive(b);
+    frame.requirePositive(I1);
     const Expr k = stiffnessRatio(I1, I2, h, l);
     const Expr Q = named("Q", ((P * a) * b) / l);
     // The part of the corner moments due to the load standing off mid-span.
     const Expr delta = named("δ", ((b / l) - (a / l)) / (2 * ((6 * k) + 1)));
-    frame.row("モーメント (MA)", Q * ((1 / (2 * (k + 2))) - delta));
-    frame.row("モーメント (MB)", -(Q * ((1 / (k + 2)) + delta)));
-    frame.row("モーメント (MC)", (-Q) * ((1 / (k + 2)) - delta));
-    frame.row("モーメント (MD)", Q * ((1 / (2 * (k + 2))) + delta));
-    const Expr VA = frame.row("鉛直反力 (VA)", (P * (b / l)) * (1 + (((a / l) * ((b / l) - (a / l))) / ((6 * k) + 1))));
-    frame.row("鉛直反力 (VD)", P - VA);
-    const Expr HA = frame.row("水平反力 (HA)", (((3 * P) * a) * b) / (((2 * l) * h) * (k + 2)));
-    frame.row("水平反力 (HD)", HA);
+    frame.row("モーメント (MA)", Dimension::Moment, Q * ((1 / (2 * (k + 2))) - delta));
+    frame.row("モーメント (MB)", Dimension::Moment, -(Q * ((1 / (k + 2)) + delta)));
+    frame.row("モーメント (MC)", Dimension::Moment, (-Q) * ((1 / (k + 2)) - delta));
+    frame.row("モーメント (MD)", Dimension::Moment, Q * ((1 / (2 * (k + 2))) + delta));
+    const Expr VA = frame.row("鉛直反力 (VA)", Dimension::Force,
+                              (P * (b / l)) * (1 + (((a / l) * ((b / l) - (a / l))) / ((6 * k) + 1))));
+    frame.row("鉛直反力 (VD)", Dimension::Force, P - VA);
+    const Expr HA = frame.row("水平反力 (HA)", Dimension::Force, (((3 * P) * a) * b) / (((2 * l) * h) * (k + 2)));
+    frame.row("水平反力 (HD)", Dimension::Force, HA);
     frame.sketch(drawn(pointLoadOnBeam, Feet::Fixed));
     return frame.build();
 }
@@ -200,9 +239,13 @@ shell::CaseDef fixedPointLoadOnBeam()
 shell::CaseDef fixedUniformOnColumn()
 {
     shell::CaseBuilder frame("Rahmen (9)");
-    const Expr w = frame.input("w", 1000, 100), h = frame.input("h", 100, 1), l = frame.input("l", 100, 1);
-    const Expr I1 = frame.input("I1", 833, 10), I2 = frame.input("I2", 833, 10);
-    frame.rejectWhen((h <= 0) || (l <= 0) || (I1 == 0));
+    const Expr w = frame.input("w", Dimension::LineLoad, 1000, 100), h = frame.input("h", Dimension::Length, 100, 1),
+               l = frame.input("l", Dimension::Length, 100, 1);
+    const Expr I1 = frame.input("I1", Dimension::SecondMoment, 833, 10),
+               I2 = frame.input("I2", Dimension::SecondMoment, 833, 10);
+    frame.requirePositive(h);
+    frame.requirePositive(l);
+    frame.requirePositive(I1);
     const Expr k = stiffnessRatio(I1, I2, h, l);
     const Expr W = named("W", (w * shell::pow(h, 2)) / 4);
     // Symmetric (T1, T3) and antisymmetric (T2, T4) parts of the corner and foot moments.
@@ -210,16 +253,16 @@ shell::CaseDef fixedUniformOnColumn()
     const Expr T2 = named("T2", ((4 * k) + 1) / ((6 * k) + 1));
     const Expr T3 = named("T3", (-k) / (6 * (k + 2)));
     const Expr T4 = named("T4", (2 * k) / ((6 * k) + 1));
-    frame.row("モーメント (MA)", W * (T1 - T2));
-    frame.row("モーメント (MB)", W * (T3 + T4));
-    frame.row("モーメント (MC)", W * (T3 - T4));
-    frame.row("モーメント (MD)", W * (T1 + T2));
-    const Expr VA = frame.row("鉛直反力 (VA)", ((w * shell::pow(h, 2)) * k) / (l * ((6 * k) + 1)));
-    frame.row("鉛直反力 (VD)", VA);
+    frame.row("モーメント (MA)", Dimension::Moment, W * (T1 - T2));
+    frame.row("モーメント (MB)", Dimension::Moment, W * (T3 + T4));
+    frame.row("モーメント (MC)", Dimension::Moment, W * (T3 - T4));
+    frame.row("モーメント (MD)", Dimension::Moment, W * (T1 + T2));
+    const Expr VA = frame.row("鉛直反力 (VA)", Dimension::Force, ((w * shell::pow(h, 2)) * k) / (l * ((6 * k) + 1)));
+    frame.row("鉛直反力 (VD)", Dimension::Force, VA);
     // The foot D takes this share of w · h; A takes the rest.
     const Expr HD = named("HD", ((w * h) * ((2 * k) + 3)) / (8 * (k + 2)));
-    frame.row("水平反力 (HA)", (w * h) - HD);
-    frame.row("水平反力 (HD)", HD);
+    frame.row("水平反力 (HA)", Dimension::Force, (w * h) - HD);
+    frame.row("水平反力 (HD)", Dimension::Force, HD);
     frame.sketch(drawn(uniformLoadOnColumn, Feet::Fixed));
     return frame.build();
 }
@@ -227,29 +270,37 @@ shell::CaseDef fixedUniformOnColumn()
 shell::CaseDef fixedBracketLoad()
 {
     shell::CaseBuilder frame("Rahmen (10)");
-    const Expr P = frame.input("P", 1000, 100), h = frame.input("h", 100, 1), l = frame.input("l", 100, 1);
-    const Expr a = frame.input("a", 70, 1), b = frame.input("b", 30, 1), c = frame.input("c", 30, 1);
-    const Expr I1 = frame.input("I1", 833, 10), I2 = frame.input("I2", 833, 10);
-    frame.rejectWhen((h <= 0) || (l <= 0) || (a <= 0) || (b <= 0) || (c <= 0) || (I1 == 0));
+    const Expr P = frame.input("P", Dimension::Force, 1000, 100), h = frame.input("h", Dimension::Length, 100, 1),
+               l = frame.input("l", Dimension::Length, 100, 1);
+    const Expr a = frame.input("a", Dimension::Length, 70, 1), b = frame.input("b", Dimension::Length, 30, 1),
+               c = frame.input("c", Dimension::Length, 30, 1);
+    const Expr I1 = frame.input("I1", Dimension::SecondMoment, 833, 10),
+               I2 = frame.input("I2", Dimension::SecondMoment, 833, 10);
+    frame.requirePositive(h);
+    frame.requirePositive(l);
+    frame.requirePositive(a);
+    frame.requirePositive(b);
+    frame.requirePositive(c);
+    frame.requirePositive(I1);
     const Expr k = stiffnessRatio(I1, I2, h, l);
     const Expr Pc = named("Pc", P * c);
     const Expr X1 =
         named("X1", (Pc / (2 * (k + 2))) * ((1 + (k * (2 * (b / h)))) - ((k + 1) * (3 * shell::pow(b / h, 2)))));
     const Expr X2 = named("X2", (((Pc * k) * (a / h)) * ((3 * (a / h)) - 2)) / (2 * (k + 2)));
     const Expr X3 = named("X3", ((((3 * P) * c) * k) * (a / h)) / ((6 * k) + 1));
-    const Expr MA = frame.row("モーメント (MA)", X1 - ((Pc / 2) - X3));
-    frame.row("モーメント (MB)", X2 + X3);
-    frame.row("モーメント (MC)", X2 - X3);
-    frame.row("モーメント (MD)", X1 + ((Pc / 2) - X3));
+    const Expr MA = frame.row("モーメント (MA)", Dimension::Moment, X1 - ((Pc / 2) - X3));
+    frame.row("モーメント (MB)", Dimension::Moment, X2 + X3);
+    frame.row("モーメント (MC)", Dimension::Moment, X2 - X3);
+    frame.row("モーメント (MD)", Dimension::Moment, X1 + ((Pc / 2) - X3));
     const Expr H = named("H", (Pc / (2 * h)) + ((X1 - X2) / h));
     // Just below and just above the bracket: the moment jumps by the bracket moment P · c.
-    const Expr MEA = frame.row("モーメント (MEA)", MA - (H * a));
-    frame.row("モーメント (MEB)", MEA + Pc);
+    const Expr MEA = frame.row("モーメント (MEA)", Dimension::Moment, MA - (H * a));
+    frame.row("モーメント (MEB)", Dimension::Moment, MEA + Pc);
     const Expr VD = named("VD", (2 * X3) / l);
-    frame.row("鉛直反力 (VA)", P - VD);
-    frame.row("鉛直反力 (VD)", VD);
-    frame.row("水平反力 (HA)", H);
-    frame.row("水平反力 (HD)", H);
+    frame.row("鉛直反力 (VA)", Dimension::Force, P - VD);
+    frame.row("鉛直反力 (VD)", Dimension::Force, VD);
+    frame.row("水平反力 (HA)", Dimension::Force, H);
+    frame.row("水平反力 (HD)", Dimension::Force, H);
     frame.sketch(drawn(bracketLoad, Feet::Fixed));
     return frame.build();
 }

@@ -5,7 +5,6 @@
 
 #include "rahmen/catalogue_parts.h"
 #include "shell/core/numbertext.h"
-#include "shell/core/unitcaptions.h"
 
 #include <string>
 #include <vector>
@@ -13,17 +12,6 @@
 namespace rahmen {
 
 namespace {
-
-// UnitLabel: reactions ("V", "H") are forces in N, moments ("M") in N times the length unit.
-std::string unitLabel(const std::string &caption, int /*row*/, int unitSystem)
-{
-    const std::string first = shell::symbolInitial(caption);
-    if (first == "V" || first == "H")
-        return "N";
-    if (first == "M")
-        return shell::unitCaption(unitSystem, shell::UnitKind::Moment);
-    return {};
-}
 
 shell::Program build()
 {
@@ -56,18 +44,13 @@ shell::Program build()
 
     p.cases = frameCases();
 
-    p.unitLabel = unitLabel;
     // The legend explains the loads and the second moments of each case, in input order.
-    p.legend = {{{"P"}, "荷重", shell::UnitKind::Force},
-                {{"I", "I1", "I2"}, "断面2次モーメント", shell::UnitKind::SecondMoment},
-                {{"W", "W1", "W2"}, "荷重", shell::UnitKind::LineLoad}};
+    p.legend = {{{"P"}, "荷重"}, {{"I", "I1", "I2"}, "断面2次モーメント"}, {{"W", "W1", "W2"}, "荷重"}};
 
     // A length unit change scales the loads; lengths and second moments keep their numbers.
     p.unitChange = shell::UnitChange::Convert;
-    p.unitBearingCaptions = {"E", "P", "w", "M"};
     // Reset writes the stored start numbers back as they are, in every unit system (no case
     // has a modulus "E", the only input Reset would scale).
-    p.resetWrite = shell::ResetWrite::General;
     p.startupReset = shell::StartupReset::EveryCase;
 
     p.helpFile = "Rahmen.pdf";

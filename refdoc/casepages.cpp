@@ -135,13 +135,8 @@ Block pictureAndInputs(const QPaintDevice *device, const PageGeometry &g, const 
 Block entryCheck(const QPaintDevice *device, const PageGeometry &g, const shell::CaseDef &definition,
                  const CaseText &text)
 {
-    std::vector<Run> runs{{QStringLiteral("Entry check: "), Style::BodyBold, Qt::black}};
-    if (!hasEntryCheck(definition)) {
-        runs.push_back({q(text.entryCheck), Style::Body, Qt::black});
-    } else {
-        runs.push_back({QStringLiteral("Rejected when "), Style::Body, Qt::black});
-        runs.push_back({q(definition.rejectWhen.formula()), Style::Formula, Qt::black});
-    }
+    std::vector<Run> runs{{QStringLiteral("Entry check: "), Style::BodyBold, Qt::black},
+                          {q(entryCheckText(definition)), Style::Body, Qt::black}};
     std::vector<Paragraph> paragraphs{Paragraph(runs, g.mm(5))};
     if (text.startRejected)
         paragraphs.emplace_back(QStringLiteral("The start values fail this check, so the results below show their "

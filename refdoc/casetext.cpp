@@ -43,16 +43,14 @@ shell::Expr printed(const shell::Expr &formula)
 
 }  // namespace
 
-bool hasEntryCheck(const shell::CaseDef &definition)
-{
-    return !definition.rejectWhen.isNull() && definition.rejectWhen.formula() != "0";
-}
-
 std::string entryCheckText(const shell::CaseDef &definition)
 {
-    if (!hasEntryCheck(definition))
+    if (definition.checks.empty())
         return "No entry check";
-    return "Rejected when " + definition.rejectWhen.formula();
+    std::string text;
+    for (const shell::Check &check : definition.checks)
+        text += (text.empty() ? "" : "; ") + (check.reason.empty() ? check.holds.formula() : check.reason);
+    return text;
 }
 
 namespace {
@@ -62,8 +60,8 @@ namespace {
 std::vector<ConstantLine> caseConstants(const shell::CaseDef &definition)
 {
     std::vector<shell::Expr> expressions;
-    if (hasEntryCheck(definition))
-        expressions.push_back(definition.rejectWhen);
+    for (const shell::Check &check : definition.checks)
+        expressions.push_back(check.holds);
     for (const shell::RowDef &row : definition.rows)
         expressions.push_back(row.formula);
     for (const shell::Advisory &advisory : definition.advisories)
@@ -88,28 +86,31 @@ CaseText describeCase(const shell::Program &program, int caseIndex)
     const shell::CaseDef &definition = program.cases.at(static_cast<std::size_t>(caseIndex));
     CaseText text;
     text.caption = definition.caption;
+    text.title = definition.title;
 
-    const std::vector<shell::LegendLine> legend = shell::legendLines(program, definition, DocumentUnitSystem);
+    const std::vector<shell::LegendLine> legend = shell::legendLines(program, definition, DocumentUnits);
     for (const shell::InputDef &input : definition.inputs) {
-        InputLine line{input.caption, shell::generalText(input.start), shell::generalText(input.step), {}, {}};
-        for (const shell::LegendLine &entry : legend) {
-            if (entry.symbol == input.caption) {
-                line.unit = entry.unit;
+        InputLine line{input.caption,
+                       shell::generalText(input.start),
+                       shell::generalText(input.step),
+                       shell::unitCaption(DocumentUnits, input.dimension),
+                       {}};
+        for (const shell::LegendLine &entry : legend)
+            if (entry.symbol == input.caption)
                 line.meaning = entry.meaning;
-            }
-        }
         text.inputs.push_back(line);
     }
 
-    text.entryCheck = entryCheckText(definition);
+    for (const shell::Check &check : definition.checks)
+        text.domain.push_back(check.reason.empty() ? check.holds.formula() : check.reason);
     const std::vector<double> inputs = shell::startValues(definition);
     const shell::Evaluation evaluation = shell::evaluate(definition, inputs);
     text.startRejected = evaluation.rejected;
     const shell::EvalContext context{&inputs, &evaluation.values};
 
     std::vector<shell::Expr> definitions;
-    if (hasEntryCheck(definition))
-        collectDefinitions(definition.rejectWhen, definitions);
+    for (const shell::Check &check : definition.checks)
+        collectDefinitions(check.holds, definitions);
     for (const shell::RowDef &row : definition.rows)
         collectDefinitions(printed(row.formula), definitions);
     for (const shell::Advisory &advisory : definition.advisories)
@@ -127,7 +128,8 @@ CaseText describeCase(const shell::Program &program, int caseIndex)
         const shell::RowDef &row = definition.rows[static_cast<std::size_t>(r)];
         ResultLine line;
         line.caption = row.caption;
-        line.unit = program.unitLabel ? program.unitLabel(row.caption, r, DocumentUnitSystem) : std::string();
+        line.unit = program.rowUnit(definition, r, DocumentUnits);
+        line.meaning = row.meaning;
         line.symbol = shell::SymbolOf(row.caption);
         if (line.symbol.empty())
             line.symbol = row.caption;

@@ -16,14 +16,14 @@
 
 namespace refdoc {
 
-// The unit system the reference pages are written in: mm, the one every program starts in.
-constexpr int DocumentUnitSystem = 0;
+// The units the reference pages are written in: mm and N, those every program starts in.
+constexpr shell::Units DocumentUnits = shell::CatalogueUnits;
 
 struct InputLine {
     std::string caption;
     std::string start;  // general number text of the start value
     std::string step;
-    std::string unit;     // from the program's legend; empty where the legend does not name it
+    std::string unit;     // the unit of its dimension; empty for a pure number
     std::string meaning;  // the legend's word for it ("荷重", "弾性係数"); may be empty
 };
 
@@ -45,6 +45,7 @@ struct ResultLine {
     std::string caption;  // "反力 (RA)"
     std::string unit;     // the row's unit caption in the document's unit system
     std::string symbol;   // "RA" (the caption itself where it has no symbol)
+    std::string meaning;  // what the quantity is, where it is taken, its sign
     std::string formula;  // a row that is a named value shows that value's definition
     std::string worked;   // the formula with the start values substituted; empty when rejected
     std::string value;    // general number text; empty when rejected or not finite
@@ -59,9 +60,10 @@ struct AdvisoryLine {
 
 struct CaseText {
     std::string caption;
+    std::string title;  // the case in words
     std::vector<InputLine> inputs;
-    std::string entryCheck;      // "Rejected when l ≤ 0 or a < 0", or "No entry check"
-    bool startRejected = false;  // the start values themselves fail the entry check
+    std::vector<std::string> domain;  // the reasons of the domain, in order: "l must be greater than 0"
+    bool startRejected = false;       // the start values themselves fail the entry check
     std::vector<ConstantLine> constants;
     std::vector<DefinitionLine> definitions;
     std::vector<ResultLine> results;
@@ -70,9 +72,7 @@ struct CaseText {
 
 CaseText describeCase(const shell::Program &program, int caseIndex);
 
-// Whether the case rejects any input at all (a case built without a check has the constant 0).
-bool hasEntryCheck(const shell::CaseDef &definition);
-// "Rejected when " followed by the check's formula, or "No entry check" for a case without one.
+// The domain in words: the reasons joined by "; ", or "No entry check" for a case without one.
 std::string entryCheckText(const shell::CaseDef &definition);
 
 }  // namespace refdoc

@@ -72,13 +72,17 @@ TEST_F(BucklingWindow, SlendernessNoteBeyondTheEmpiricalRange)
     }
 }
 
-// Only E bears the unit; its step grows by the square root of the factor.
-TEST_F(BucklingWindow, UnitChangeToMetresConvertsOnlyE)
+// The same column in metres: E and its step by 10^6, I by 10^-12, A by 10^-6, l by 10^-3;
+// the buckling stress is the same stress in N/m^2.
+TEST_F(BucklingWindow, MetresShowTheSameColumn)
 {
     model.chooseUnit(2);
+    EXPECT_EQ(model.text(0, 0), "0.1");
     EXPECT_EQ(model.text(0, 1), "1.0000e+11");
-    EXPECT_EQ(model.text(0, 6), "1.00e+06");
-    EXPECT_EQ(model.text(0, 2), "833");
+    EXPECT_EQ(model.text(0, 6), "1.00e+09");
+    EXPECT_EQ(model.text(0, 2), "8.33E-10");
+    EXPECT_EQ(model.text(0, 3), "0.0001");
+    EXPECT_EQ(model.text(0, 4), "0.25");
     EXPECT_EQ(model.notes()[0], "E : 弾性係数 N/m^2");
     EXPECT_EQ(model.rows()[1].text, "2.055e+08");
 }
@@ -89,10 +93,10 @@ TEST_F(BucklingWindow, ResetInCentimetresScalesTheStoredModulus)
     model.setText(0, "250");
     model.setText(1, "5");
     model.reset();
-    EXPECT_EQ(model.text(0, 0), "100");
+    EXPECT_EQ(model.text(0, 0), "10");
     EXPECT_EQ(model.text(0, 1), "10000000");
     EXPECT_EQ(model.text(0, 6), "1.00e+05");
-    EXPECT_EQ(model.rows()[0].text, "2.055e+06");
+    EXPECT_EQ(model.rows()[0].text, "2.055e+04");  // the same load in N
 }
 
 }  // namespace

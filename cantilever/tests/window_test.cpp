@@ -55,28 +55,29 @@ TEST_F(cantileverWindow, RejectedInputKeepsTheResultsAndNamesTheField)
     const std::vector<std::string> before = rowTexts();
     model.setText(input("l"), "");
     EXPECT_TRUE(model.statusVisible());
-    EXPECT_EQ(model.statusText(), "Please check command entry  #3");
+    EXPECT_EQ(model.statusText(), "Please check command entry  #3 : l must be greater than 0");
     EXPECT_EQ(rowTexts(), before);
     EXPECT_EQ(platform.beeps, 1);
     // A step field changed while the span is still empty: the message names the step field.
     model.setText(5 + input("w"), "2");
-    EXPECT_EQ(model.statusText(), "Please check command entry  #9");
+    EXPECT_EQ(model.statusText(), "Please check command entry  #9 : l must be greater than 0");
     model.setText(input("l"), "100");
     EXPECT_FALSE(model.statusVisible());
     EXPECT_EQ(rowTexts(), before);
 }
 
-TEST_F(cantileverWindow, UnitChangeConvertsLoadsAndStiffnessOnly)
+TEST_F(cantileverWindow, UnitChangeKeepsTheSameMember)
 {
     model.chooseUnit(1);
     EXPECT_EQ(text("E"), "10000000");
     EXPECT_EQ(step("E"), "1.00e+05");
-    EXPECT_EQ(text("P"), "10000");
-    EXPECT_EQ(text("a"), "70");
+    EXPECT_EQ(text("P"), "100");
+    EXPECT_EQ(text("a"), "7");
     EXPECT_EQ(model.notes().front(), "E : 弾性係数 N/cm^2");
     EXPECT_EQ(model.rows()[1].unit, "N･cm");
-    // The reaction is the load, now 100 times larger.
-    EXPECT_EQ(model.rows()[0].text, "1.000e+04");
+    // The reaction is the load as it was; the moment 3000 N･mm is 300 N･cm.
+    EXPECT_EQ(model.rows()[0].text, "1.000e+02");
+    EXPECT_EQ(model.rows()[1].text, "3.000e+02");
     model.chooseUnit(2);
     EXPECT_EQ(text("E"), "1.0000e+11");
     model.chooseUnit(0);
@@ -93,11 +94,11 @@ TEST_F(cantileverWindow, ResetInCentimetresWritesScaledStartValues)
     model.setScrollFocus(input("E"), true);
     model.setScroll(input("E"), 7);
     model.reset();
-    EXPECT_EQ(text("w"), "10000");
+    EXPECT_EQ(text("w"), "1000");
     EXPECT_EQ(text("E"), "10000000");
     EXPECT_EQ(step("E"), "1.00e+05");
-    EXPECT_EQ(text("l"), "100");
-    EXPECT_EQ(text("I"), "833");
+    EXPECT_EQ(text("l"), "10");
+    EXPECT_EQ(text("I"), "0.0833");
     EXPECT_EQ(model.scrollValue(15, input("E")), 0);
 }
 

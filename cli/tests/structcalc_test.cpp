@@ -42,13 +42,20 @@ TEST(structcalc, printsTheRowsAsTheWindowShowsThem)
     EXPECT_TRUE(r.err.empty());
 }
 
-TEST(structcalc, inputsAreReadWithTheLeadingNumberRule)
+TEST(structcalc, valuesMustBeNumbersAndNothingElse)
 {
-    // "1 2" reads 12 and "10abc" reads 10: A = 120.
-    const Outcome r = run({"Profilor", "1", "a=1 2", "b=10abc", "--raw"});
+    // Blanks are skipped as in the window ("1 2" is 12); "10abc" would read 10 there, but a
+    // script that writes it has a fault: a usage error.
+    const Outcome r = run({"Profilor", "1", "a=1 2", "b=10", "--raw"});
     EXPECT_EQ(r.status, 0);
     EXPECT_EQ(lines(r.out)[0], "断面積 (A)\t120\tmm^2");
     EXPECT_EQ(lines(run({"Profilor", "1", "--raw"}).out)[2], "断面2次モーメント (I)\t833.333333333333\tmm^4");
+    for (const char *value : {"10abc", "", "abc", "1e", "--3"}) {
+        const Outcome bad = run({"Profilor", "1", std::string("b=") + value});
+        EXPECT_EQ(bad.status, 2) << value;
+        EXPECT_EQ(bad.err, std::string("structcalc: b: not a number: ") + value + "\n");
+    }
+    EXPECT_EQ(run({"Profilor", "1", "b=&H1F", "b=1e2", "b= -3.5"}).status, 3);  // numbers, but b < 0 is refused
 }
 
 TEST(structcalc, unitRelabelsProfilor)
@@ -62,7 +69,8 @@ TEST(structcalc, jsonCarriesNumbersAndNullForRowsShownEmpty)
 {
     const Outcome r = run({"Profilor", "5", "a=0", "b=0", "c=0", "d=0", "--json"});
     EXPECT_EQ(r.status, 0);
-    EXPECT_NE(r.out.find("\"program\": \"Profilor\", \"case\": 5, \"unit\": \"mm\""), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find("\"program\": \"Profilor\", \"case\": 5, "), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find("\"unit\": \"mm\""), std::string::npos) << r.out;
     EXPECT_NE(r.out.find("\"inputs\": {\"a\": 0, \"b\": 0, \"c\": 0, \"d\": 0}"), std::string::npos) << r.out;
     EXPECT_NE(r.out.find("{\"caption\": \"断面係数 (Z1)\", \"symbol\": \"Z1\", \"value\": null, \"text\": \"\""),
               std::string::npos)
@@ -75,10 +83,15 @@ TEST(structcalc, jsonCarriesNumbersAndNullForRowsShownEmpty)
 
 TEST(structcalc, rejectedInputExitsThreeWithTheWindowsMessage)
 {
-    const Outcome r = run({"Profilor", "6", "b=20"});
+    const Outcome r = run({"Beams", "1", "a=150"});
     EXPECT_EQ(r.status, 3);
-    EXPECT_EQ(r.err, "Please check command entry  #2\n");
+    EXPECT_EQ(r.err, "structcalc: Beam (1): a must lie between 0 and l (Please check command entry  #2)\n");
     EXPECT_TRUE(r.out.empty());
+    const Outcome json = run({"Beams", "1", "a=150", "--json"});
+    EXPECT_EQ(json.status, 3);
+    EXPECT_NE(json.out.find("\"rejected\": true, \"reason\": \"a must lie between 0 and l\", \"field\": \"a\"}"),
+              std::string::npos)
+        << json.out;
     // The last assignment decides: an intermediate rejection that a later input mends computes.
     EXPECT_EQ(run({"Profilor", "6", "b=20", "a=30"}).status, 0);
 }
@@ -111,14 +124,20 @@ TEST(structcalc, usageErrorsExitTwoWithAnExplanation)
 
 TEST(structcalc, unitIsChosenBeforeTheInputsAreSet)
 {
-    // mm -> cm converts the start value of E (100000 N/mm² = 10000000 N/cm²); a typed P stays as typed.
-    const Outcome r = run({"Beams", "1", "--unit", "cm", "P=250", "--json"});
+    // mm -> cm converts the start values (the same beam in cm); the values given are read in cm.
+    const Outcome r = run({"Beams", "1", "--unit", "cm", "P=250", "x2=6", "--json"});
     EXPECT_EQ(r.status, 0);
-    EXPECT_NE(r.out.find("\"unit\": \"cm\", \"inputs\": {\"P\": 250, \"a\": 30, \"l\": 100, \"x1\": 20, \"x2\": 50, "
-                         "\"E\": 1e+07, \"I\": 833}"),
-              std::string::npos)
+    EXPECT_NE(
+        r.out.find("\"unit\": \"cm\", \"forceUnit\": \"N\", \"inputs\": {\"P\": 250, \"a\": 3, \"l\": 10, "
+                   "\"x1\": 2, \"x2\": 6, \"E\": 1e+07, \"I\": 0.0833}, \"inputUnits\": {\"P\": \"N\", \"a\": \"cm\""),
+        std::string::npos)
         << r.out;
     EXPECT_NE(r.out.find("\"unit\": \"N･cm\""), std::string::npos);
+    // kN and m: RA = 0.1 kN × 70 / 100
+    const Outcome si = run({"Beams", "1", "--unit", "m,kN", "--raw"});
+    EXPECT_EQ(si.status, 0);
+    EXPECT_EQ(lines(si.out)[0], "反力 (RA)\t0.07\tkN");
+    EXPECT_EQ(run({"Beams", "1", "--unit", "m,cm"}).status, 2);
 }
 
 TEST(structcalc, plainNotesGoToStderrAndLeaveTheRowsAlone)
@@ -127,7 +146,7 @@ TEST(structcalc, plainNotesGoToStderrAndLeaveTheRowsAlone)
     EXPECT_EQ(r.status, 0);
     EXPECT_EQ(lines(r.out).size(), 3u);
     EXPECT_EQ(lines(r.out)[0], "座屈応力 (σk)\t-1.688e+02\tN/mm^2");
-    EXPECT_EQ(r.err.rfind("note: ", 0), 0u) << r.err;
+    EXPECT_EQ(r.err.rfind("structcalc: note: ", 0), 0u) << r.err;
 }
 
 TEST(structcalc, listNamesEveryProgramAndItsCases)

@@ -213,7 +213,8 @@ TEST_F(profilorWindow, rejectedDimensionKeepsTheLastResults)
     const auto before = texts();
     model.setText(1, "20");  // web thicker than the flange is wide
     EXPECT_TRUE(model.statusVisible());
-    EXPECT_EQ(model.statusText(), "Please check command entry  #2");
+    EXPECT_EQ(model.statusText(), "Please check command entry  #2 : a must be b or more");
+    EXPECT_EQ(model.markedField(), 0);
     EXPECT_EQ(texts(), before);
     model.reset();
     EXPECT_FALSE(model.statusVisible());

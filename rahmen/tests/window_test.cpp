@@ -45,32 +45,37 @@ TEST_F(RahmenWindow, StartValuesGiveTheWorkedResults)
     }
 }
 
-TEST_F(RahmenWindow, CentimetresScaleTheLoadOnly)
+TEST_F(RahmenWindow, CentimetresShowTheSameFrame)
 {
     model.selectCase(1);
     const std::string moment = " : 断面2次モーメント ";
     EXPECT_EQ(model.notes(), (std::vector<std::string>{"P : 荷重 N", "I1" + moment + "mm^4", "I2" + moment + "mm^4"}));
     model.chooseUnit(1);
-    EXPECT_EQ(model.text(1, 0), "100000");
-    EXPECT_EQ(model.text(1, 5), "10000");  // the step of P
-    EXPECT_EQ(model.text(1, 1), "100");
-    EXPECT_EQ(model.text(1, 3), "833");
+    EXPECT_EQ(model.text(1, 0), "1000");
+    EXPECT_EQ(model.text(1, 5), "100");  // the step of P
+    EXPECT_EQ(model.text(1, 1), "10");
+    EXPECT_EQ(model.text(1, 3), "0.0833");
     EXPECT_EQ(model.notes().back(), "I2" + moment + "cm^4");
     EXPECT_EQ(model.rows()[0].unit, "N･cm");
-    // The moment MB = P·h/2 follows the scaled load.
-    EXPECT_EQ(model.rows()[0].text, "5.000e+06");
+    // The moment MB = P·h/2: 50000 N･mm.
+    EXPECT_EQ(model.rows()[0].text, "5.000e+03");
     model.chooseUnit(0);
     EXPECT_EQ(model.text(1, 0), "1000");
     EXPECT_EQ(model.text(1, 5), "100");
 }
 
-TEST_F(RahmenWindow, MetresWriteLargeLoadsInScientificForm)
+TEST_F(RahmenWindow, MetresAndKilonewtonsShowTheSameFrame)
 {
     EXPECT_EQ(model.notes().front(), "w : 荷重 N/mm");
     model.chooseUnit(2);
-    EXPECT_EQ(model.text(0, 0), "1.0000e+09");
-    EXPECT_EQ(model.text(0, 5), "1.00e+08");
-    EXPECT_EQ(model.text(0, 1), "100");
+    EXPECT_EQ(model.text(0, 0), "1000000");  // 1000 N/mm
+    EXPECT_EQ(model.text(0, 5), "1.00e+05");
+    EXPECT_EQ(model.text(0, 1), "0.1");
+    model.chooseForceUnit(1);
+    EXPECT_EQ(model.text(0, 0), "1000");
+    EXPECT_EQ(model.notes().front(), "w : 荷重 kN/m");
+    EXPECT_EQ(model.rows()[0].unit, "kN･m");
+    EXPECT_EQ(model.rows()[0].text, "-5.000e-01");  // MB = −500000 N･mm
 }
 
 TEST_F(RahmenWindow, ResetRestoresTheStartNumbersInAnyUnit)
@@ -79,12 +84,13 @@ TEST_F(RahmenWindow, ResetRestoresTheStartNumbersInAnyUnit)
     model.setText(0, "2500");
     model.setText(1, "250");
     model.chooseUnit(1);
-    EXPECT_EQ(model.text(1, 0), "250000");
+    EXPECT_EQ(model.text(1, 0), "2500");
+    EXPECT_EQ(model.text(1, 1), "25");
     model.reset();
     EXPECT_EQ(model.text(1, 0), "1000");
     EXPECT_EQ(model.text(1, 5), "100");
-    EXPECT_EQ(model.text(1, 1), "100");
-    EXPECT_EQ(model.rows()[0].text, "5.000e+04");
+    EXPECT_EQ(model.text(1, 1), "10");
+    EXPECT_EQ(model.rows()[0].text, "5.000e+03");
 }
 
 }  // namespace

@@ -8,43 +8,46 @@
 namespace {
 
 using shell::CaseBuilder;
+using shell::Dimension;
 using shell::Expr;
 
 // A simply supported span with a point load P at a from A: RA = P (l − a) / l, RB = P − RA.
 shell::Program simpleSpan()
 {
     CaseBuilder c("Span (1)");
-    const Expr P = c.input("P", 100), a = c.input("a", 30), l = c.input("l", 100, 5);
-    c.rejectWhen((l <= 0) || (a < 0));
+    c.title("Simply supported span, point load P at a");
+    const Expr P = c.input("P", Dimension::Force, 100), a = c.input("a", Dimension::Length, 30);
+    const Expr l = c.input("l", Dimension::Length, 100, 5);
+    c.requirePositive(l);
+    c.requireAtLeast(a, 0);
     const Expr b = shell::named("b", l - a);
-    const Expr RA = c.row("反力 (RA)", (P * b) / l);
-    c.row("反力 (RB)", P - RA);
-    c.row("剛比 (k)", shell::named("k", b / l));
-    c.row("無限 (X)", P / (l - l));
+    const Expr RA = c.row("反力 (RA)", Dimension::Force, (P * b) / l).means("upward reaction at A");
+    c.row("反力 (RB)", Dimension::Force, P - RA);
+    c.row("剛比 (k)", Dimension::None, shell::named("k", b / l));
+    c.row("無限 (X)", Dimension::Length, P / (l - l));
     c.advise(a > l, "a beyond the span");
 
     CaseBuilder d("Span (2)");
-    const Expr w = d.input("w", 10), span = d.input("l", 0);
-    d.rejectWhen(span <= 0);
-    d.row("反力 (R)", (w * span) / 2);
+    const Expr w = d.input("w", Dimension::LineLoad, 10), span = d.input("l", Dimension::Length, 0);
+    d.requirePositive(span);
+    d.row("反力 (R)", Dimension::Force, (w * span) / 2);
 
     shell::Program p;
     p.name = "Span";
     p.cases = {c.build(), d.build()};
-    p.unitLabel = [](const std::string &caption, int, int unitSystem) {
-        return caption.find("反力") == 0 ? std::string("N") : unitSystem == 0 ? std::string("mm") : std::string("m");
-    };
-    p.legend = {{{"P"}, "荷重", shell::UnitKind::Force}, {{"L"}, "スパン", shell::UnitKind::Length}};
+    p.legend = {{{"P"}, "荷重"}, {{"L"}, "スパン"}};
     return p;
 }
 
-TEST(casetext, EntryCheckReadsAsTheConditionThatRejects)
+TEST(casetext, EntryCheckReadsAsTheDomainInWords)
 {
     const shell::Program p = simpleSpan();
-    EXPECT_EQ(refdoc::entryCheckText(p.cases[0]), "Rejected when l ≤ 0 or a < 0");
+    EXPECT_EQ(refdoc::entryCheckText(p.cases[0]), "l must be greater than 0; a must be 0 or more");
+    EXPECT_EQ(refdoc::describeCase(p, 0).domain,
+              (std::vector<std::string>{"l must be greater than 0", "a must be 0 or more"}));
     CaseBuilder free("Free");
-    free.input("x", 1);
-    free.row("値 (y)", 2);
+    free.input("x", Dimension::Length, 1);
+    free.row("値 (y)", Dimension::Length, 2);
     EXPECT_EQ(refdoc::entryCheckText(free.build()), "No entry check");
 }
 
@@ -55,8 +58,11 @@ TEST(casetext, InputsTakeTheirUnitsAndMeaningsFromTheLegend)
     EXPECT_EQ(text.inputs[0].caption, "P");
     EXPECT_EQ(text.inputs[0].unit, "N");
     EXPECT_EQ(text.inputs[0].meaning, "荷重");
-    EXPECT_EQ(text.inputs[1].unit, "");  // a: the legend does not name it
+    EXPECT_EQ(text.inputs[1].unit, "mm");   // a: every input has the unit of its dimension
+    EXPECT_EQ(text.inputs[1].meaning, "");  // though the legend does not name it
     EXPECT_EQ(text.inputs[2].unit, "mm");
+    EXPECT_EQ(text.inputs[2].meaning, "スパン");
+    EXPECT_EQ(text.title, "Simply supported span, point load P at a");
     EXPECT_EQ(text.inputs[2].start, "100");
     EXPECT_EQ(text.inputs[2].step, "5");
 }
@@ -75,7 +81,8 @@ TEST(casetext, ResultsAreWorkedAtTheStartValues)
     EXPECT_EQ(text.results[1].value, "30");
     EXPECT_NE(text.results[1].formula.find("RA"), std::string::npos);  // reuses the earlier row by its symbol
     EXPECT_NE(text.results[1].worked.find("70"), std::string::npos);
-    EXPECT_EQ(text.results[2].unit, "mm");
+    EXPECT_EQ(text.results[2].unit, "");  // a ratio
+    EXPECT_EQ(text.results[0].meaning, "upward reaction at A");
     // A division by zero has no value: the window shows the row empty.
     EXPECT_EQ(text.results[3].value, "");
     EXPECT_EQ(text.results[3].shown, "");
@@ -117,16 +124,15 @@ TEST(casetext, RejectedStartValuesLeaveFormulasWithoutWorkedValues)
 TEST(casetext, ConstantsAreListedFromEveryFormulaOfTheCase)
 {
     CaseBuilder c("Column (1)");
-    const Expr l = c.input("l", 100), k = c.input("k", 2.5);
+    const Expr l = c.input("l", Dimension::Length, 100), k = c.input("k", Dimension::Length, 2.5);
     const Expr a = Expr::constant("a", 761), b = Expr::constant("b", 0.01546), cc = Expr::constant("c", 7e-05);
     const Expr lambda = shell::named("λ", l / k);
-    c.row("座屈応力 (σk)", a * ((1 - (b * lambda)) + (cc * shell::pow(lambda, 2))));
-    c.row("分岐 (q)", shell::when(lambda > 1000, Expr::constant("q0", 3), a));
+    c.row("座屈応力 (σk)", Dimension::Stress, a * ((1 - (b * lambda)) + (cc * shell::pow(lambda, 2))));
+    c.row("分岐 (q)", Dimension::Stress, shell::when(lambda > 1000, Expr::constant("q0", 3), a));
     c.advise(lambda > Expr::constant("λ0", 80), "beyond the line");
     shell::Program p;
     p.name = "Column";
     p.cases = {c.build()};
-    p.unitLabel = [](const std::string &, int, int) { return std::string("N/mm^2"); };
 
     std::vector<std::pair<std::string, std::string>> found;
     for (const refdoc::ConstantLine &constant : refdoc::describeCase(p, 0).constants)

@@ -85,19 +85,20 @@ TEST_P(EveryCase, CaptionsAreDistinct)
     EXPECT_GT(c.rowCount(), 0);
 }
 
-// The slenderness is a pure number; every other row names a quantity with a unit.
+// Every input and row carries a dimension; the pure numbers (slenderness, end constant) have no
+// unit and every other row shows one in every unit system.
 TEST_P(EveryCase, EveryRowHasAUnitInEveryUnitSystem)
 {
     const shell::Program &program = *GetParam().program;
     const shell::CaseDef &c = GetParam().definition();
-    for (int system = 0; system < 3; ++system) {
-        for (int r = 0; r < c.rowCount(); ++r) {
-            const std::string &caption = c.rows[static_cast<std::size_t>(r)].caption;
-            const std::string unit = program.unitLabel(caption, r, system);
-            if (shell::SymbolOf(caption) == "λ")
-                EXPECT_EQ(unit, "") << caption;
-            else
-                EXPECT_FALSE(unit.empty()) << caption << " in unit system " << system;
+    for (int length = 0; length < 3; ++length) {
+        for (int force = 0; force < (program.forceUnits ? 2 : 1); ++force) {
+            for (int r = 0; r < c.rowCount(); ++r) {
+                const shell::RowDef &row = c.rows[static_cast<std::size_t>(r)];
+                const std::string unit = program.rowUnit(c, r, {length, force});
+                EXPECT_EQ(unit.empty(), row.dimension == shell::Dimension::None)
+                    << row.caption << " in " << length << "/" << force;
+            }
         }
     }
 }

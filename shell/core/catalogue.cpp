@@ -7,28 +7,75 @@
 
 namespace shell {
 
+namespace {
+
+// The index of the input an expression stands for; -1 for anything else.
+int fieldOf(const Expr &field)
+{
+    return field.isInput() ? field.inputIndex() : -1;
+}
+
+}  // namespace
+
 CaseBuilder::CaseBuilder(const std::string &caption)
 {
     m_case.caption = caption;
 }
 
-Expr CaseBuilder::input(const std::string &caption, double start, double step)
+void CaseBuilder::title(const std::string &words)
+{
+    m_case.title = words;
+}
+
+Expr CaseBuilder::input(const std::string &caption, Dimension dimension, double start, double step)
 {
     const int index = m_case.inputCount();
-    m_case.inputs.push_back({caption, start, step});
+    m_case.inputs.push_back({caption, dimension, start, step});
     return Expr::input(index, caption);
 }
 
-void CaseBuilder::rejectWhen(const Expr &condition)
+void CaseBuilder::require(const Expr &field, const Expr &holds, const std::string &reason)
 {
-    m_case.rejectWhen = condition;
+    m_case.checks.push_back({holds, fieldOf(field), reason});
 }
 
-Expr CaseBuilder::row(const std::string &caption, const Expr &formula)
+void CaseBuilder::requirePositive(const Expr &field)
+{
+    require(field, field > 0, field.formula() + " must be greater than 0");
+}
+
+void CaseBuilder::requireAtLeast(const Expr &field, const Expr &lower)
+{
+    require(field, field >= lower, field.formula() + " must be " + lower.formula() + " or more");
+}
+
+void CaseBuilder::requireAtMost(const Expr &field, const Expr &upper)
+{
+    require(field, field <= upper, field.formula() + " must be " + upper.formula() + " or less");
+}
+
+void CaseBuilder::requireBelow(const Expr &field, const Expr &upper)
+{
+    require(field, field < upper, field.formula() + " must be less than " + upper.formula());
+}
+
+void CaseBuilder::requireBetween(const Expr &field, const Expr &lower, const Expr &upper)
+{
+    require(field, (field >= lower) && (field <= upper),
+            field.formula() + " must lie between " + lower.formula() + " and " + upper.formula());
+}
+
+RowRef CaseBuilder::row(const std::string &caption, Dimension dimension, const Expr &formula)
 {
     const int index = m_case.rowCount();
-    m_case.rows.push_back({caption, formula});
-    return Expr::row(index, SymbolOf(caption));
+    m_case.rows.push_back({caption, dimension, formula, {}});
+    return RowRef(*this, index, Expr::row(index, SymbolOf(caption)));
+}
+
+RowRef &RowRef::means(const std::string &meaning)
+{
+    m_builder.m_case.rows[static_cast<std::size_t>(m_index)].meaning = meaning;
+    return *this;
 }
 
 void CaseBuilder::advise(const Expr &condition, const std::string &text)
@@ -41,6 +88,21 @@ void CaseBuilder::sketch(SketchFunction drawing)
     m_case.sketch = std::move(drawing);
 }
 
+void CaseBuilder::member(const std::string &name, std::function<mechanics::Beam(const std::vector<double> &)> beam)
+{
+    m_case.members.push_back({name, std::move(beam), {}});
+}
+
+void CaseBuilder::frame(std::function<mechanics::PortalFrame(const std::vector<double> &)> frame)
+{
+    m_case.members.push_back({{}, {}, std::move(frame)});
+}
+
+void CaseBuilder::mark(int member, const Expr &x, const std::string &label)
+{
+    m_case.marks.push_back({member, x, label});
+}
+
 void CaseBuilder::group(int layoutGroup)
 {
     m_case.group = layoutGroup;
@@ -51,9 +113,13 @@ void CaseBuilder::legendOrder(const std::vector<std::string> &captions)
     m_case.legendOrder = captions;
 }
 
-bool Program::isUnitBearing(const std::string &caption) const
+std::string Program::rowUnit(const CaseDef &definition, int row, Units units) const
 {
-    return std::find(unitBearingCaptions.begin(), unitBearingCaptions.end(), caption) != unitBearingCaptions.end();
+    if (unitLabel)
+        return unitLabel(row, units);
+    if (row < 0 || row >= definition.rowCount())
+        return {};
+    return unitCaption(units, definition.rows[static_cast<std::size_t>(row)].dimension);
 }
 
 std::function<int(int rows)> heightsByRows(int nineOrMore, int sevenOrEight, int fiveOrSix, int threeOrFour,
@@ -72,14 +138,14 @@ std::function<int(int rows)> heightsByRows(int nineOrMore, int sevenOrEight, int
 
 std::vector<LegendSymbol> beamLegend()
 {
-    return {{{"P"}, "荷重", UnitKind::Force},
-            {{"E"}, "弾性係数", UnitKind::Stress},
-            {{"I"}, "断面2次モーメント", UnitKind::SecondMoment},
-            {{"W", "W1", "W2"}, "荷重", UnitKind::LineLoad},
-            {{"M"}, "モーメント", UnitKind::Moment}};
+    return {{{"P"}, "荷重"},
+            {{"E"}, "弾性係数"},
+            {{"I"}, "断面2次モーメント"},
+            {{"W", "W1", "W2"}, "荷重"},
+            {{"M"}, "モーメント"}};
 }
 
-std::vector<LegendLine> legendLines(const Program &program, const CaseDef &definition, int unitSystem)
+std::vector<LegendLine> legendLines(const Program &program, const CaseDef &definition, Units units)
 {
     std::vector<std::string> order = definition.legendOrder;
     if (order.empty())
@@ -87,10 +153,14 @@ std::vector<LegendLine> legendLines(const Program &program, const CaseDef &defin
             order.push_back(input.caption);
     std::vector<LegendLine> lines;
     for (const std::string &caption : order) {
+        const auto input = std::find_if(definition.inputs.begin(), definition.inputs.end(),
+                                        [&](const InputDef &in) { return in.caption == caption; });
+        if (input == definition.inputs.end())
+            continue;
         const std::string key = upperCase(caption);
         for (const LegendSymbol &symbol : program.legend) {
             if (std::find(symbol.captions.begin(), symbol.captions.end(), key) != symbol.captions.end()) {
-                lines.push_back({caption, symbol.meaning, unitCaption(unitSystem, symbol.unit)});
+                lines.push_back({caption, symbol.meaning, unitCaption(units, input->dimension)});
                 break;
             }
         }
@@ -103,11 +173,22 @@ Evaluation evaluate(const CaseDef &definition, const std::vector<double> &inputs
     Evaluation result;
     std::vector<double> rows;
     const EvalContext context{&inputs, &rows};
-    // A number too large for a double cannot be computed with: rejected like the case's checks.
-    const bool overflow = std::any_of(inputs.begin(), inputs.end(), [](double v) { return !std::isfinite(v); });
-    if (overflow || (!definition.rejectWhen.isNull() && definition.rejectWhen.eval(context) != 0)) {
-        result.rejected = true;
-        return result;
+    // A number too large for a double cannot be computed with: rejected like the domain's checks.
+    for (std::size_t k = 0; k < inputs.size(); ++k) {
+        if (!std::isfinite(inputs[k])) {
+            result.rejected = true;
+            result.field = static_cast<int>(k);
+            result.reason = definition.inputs[k].caption + " is too large a number";
+            return result;
+        }
+    }
+    for (const Check &check : definition.checks) {
+        if (check.holds.eval(context) == 0) {
+            result.rejected = true;
+            result.field = check.field;
+            result.reason = check.reason;
+            return result;
+        }
     }
     rows.reserve(definition.rows.size());
     for (const RowDef &row : definition.rows)
@@ -122,6 +203,7 @@ Evaluation evaluate(const CaseDef &definition, const std::vector<double> &inputs
 std::vector<double> startValues(const CaseDef &definition)
 {
     std::vector<double> values;
+    values.reserve(definition.inputs.size());
     for (const InputDef &input : definition.inputs)
         values.push_back(input.start);
     return values;

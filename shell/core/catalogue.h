@@ -1,12 +1,15 @@
 #pragma once
 
-// What a program supplies to the calculator shell: its cases (inputs, entry check, result
-// rows with their formulas, sketch) and the small rules in which the five programs differ.
-// Everything here is data; the shell model does all the work.
+// What a program supplies to the calculator shell: its cases (inputs with their dimensions,
+// domain, result rows with their formulas and meanings, member models, sketch) and the small
+// rules in which the five programs differ. Everything here is data; the shell model does all
+// the work.
 
+#include "mechanics/beam.h"
+#include "mechanics/portalframe.h"
 #include "shell/core/expr.h"
 #include "shell/core/sketch.h"
-#include "shell/core/unitcaptions.h"
+#include "shell/core/units.h"
 
 #include <functional>
 #include <string>
@@ -14,15 +17,29 @@
 
 namespace shell {
 
+// An input of a case. Start value and step are in the catalogue's units (mm and N).
 struct InputDef {
     std::string caption;  // "P", "l", "I1", "dia", ... case-sensitive
+    Dimension dimension = Dimension::None;
     double start = 0;
     double step = 1;
 };
 
 struct RowDef {
     std::string caption;  // "反力 (RA)": the result name with its symbol in parentheses
+    Dimension dimension = Dimension::None;
     Expr formula;
+    // One line: what the quantity is, where it is taken, and its sign where the sign is not
+    // obvious ("upward reaction at A; negative means the support holds the beam down").
+    std::string meaning;
+};
+
+// One condition of a case's domain: the inputs describe the drawn member only where `holds` is
+// non-zero. `field` is the input the reason speaks of (the window marks it).
+struct Check {
+    Expr holds;
+    int field = -1;
+    std::string reason;  // "a must lie between 0 and l"
 };
 
 // A plain note shown under the results when its condition holds after a computation
@@ -34,12 +51,32 @@ struct Advisory {
 
 using SketchFunction = std::function<Sketch(const std::vector<double> &inputs)>;
 
+// A member the case's rows describe, built from the current inputs (in the window's units,
+// which the solver takes as they come: any consistent units give the same member). A case
+// that reports on two members (a span simply supported and fixed at both ends) has two.
+struct MemberModel {
+    std::string name;  // "simply supported", "fixed at both ends"; may be empty for the only one
+    std::function<mechanics::Beam(const std::vector<double> &inputs)> beam;          // or
+    std::function<mechanics::PortalFrame(const std::vector<double> &inputs)> frame;  // a frame
+};
+
+// A position typed into the case, marked on the diagrams of a member: x from the member's left
+// end as the sketch draws it.
+struct PositionMark {
+    int member = 0;
+    Expr x;
+    std::string label;  // "x1"
+};
+
 struct CaseDef {
     std::string caption;  // button caption: "Beam (1)", "Rectangular bar"
+    std::string title;    // in words: "Simply supported beam, point load P at a"
     std::vector<InputDef> inputs;
-    Expr rejectWhen;  // entry check: the input is rejected where this is non-zero (null: never)
+    std::vector<Check> checks;  // the domain, in the order the reasons are given
     std::vector<RowDef> rows;
     std::vector<Advisory> advisories;
+    std::vector<MemberModel> members;
+    std::vector<PositionMark> marks;
     SketchFunction sketch;  // drawn from the current inputs
     int group = 0;          // layout group of the program (buckling has two)
     // Input captions in the order the legend explains them (empty: the inputs in their order).
@@ -49,31 +86,66 @@ struct CaseDef {
     int rowCount() const { return static_cast<int>(rows.size()); }
 };
 
+class CaseBuilder;
+
+// A row just added to a case: converts to its value for later rows, and takes its meaning.
+class RowRef
+{
+public:
+    RowRef(CaseBuilder &builder, int index, Expr value) : m_builder(builder), m_index(index), m_value(std::move(value))
+    {
+    }
+    RowRef &means(const std::string &meaning);
+    operator Expr() const { return m_value; }  // NOLINT(google-explicit-constructor): `const Expr RA = c.row(...)`
+
+private:
+    CaseBuilder &m_builder;
+    int m_index;
+    Expr m_value;
+};
+
 // Builds a case so that its source reads like the formula table it implements:
 //
 //     CaseBuilder c("Beam (1)");
-//     const Expr P = c.input("P", 100), a = c.input("a", 30), l = c.input("l", 100);
-//     c.rejectWhen(l <= 0 || a < 0);
-//     const Expr RA = c.row("反力 (RA)", (P * (l - a)) / l);
-//     c.row("反力 (RB)", P - RA);
+//     c.title("Simply supported beam, point load P at a");
+//     const Expr P = c.input("P", Dimension::Force, 100), a = c.input("a", Dimension::Length, 30);
+//     const Expr l = c.input("l", Dimension::Length, 100);
+//     c.requirePositive(l);
+//     c.requireBetween(a, 0, l);  // "a must lie between 0 and l"
+//     const Expr RA = c.row("反力 (RA)", Dimension::Force, (P * (l - a)) / l).means("upward reaction at A");
+//     c.row("反力 (RB)", Dimension::Force, P - RA).means("upward reaction at B");
 class CaseBuilder
 {
 public:
     explicit CaseBuilder(const std::string &caption);
 
+    void title(const std::string &words);
     // The next input (its index is the order of the calls); returns the symbol for formulas.
-    Expr input(const std::string &caption, double start, double step = 1);
-    void rejectWhen(const Expr &condition);
-    // The next result row; returns its value for reuse by later rows.
-    Expr row(const std::string &caption, const Expr &formula);
+    Expr input(const std::string &caption, Dimension dimension, double start, double step = 1);
+
+    // The domain. `field` is an input of this case; the reason is shown as it is given, or
+    // made from the names of the bounds:
+    void require(const Expr &field, const Expr &holds, const std::string &reason);
+    void requirePositive(const Expr &field);                                       // "l must be greater than 0"
+    void requireAtLeast(const Expr &field, const Expr &lower);                     // "x must be 0 or more"
+    void requireAtMost(const Expr &field, const Expr &upper);                      // "a must be l / 2 or less"
+    void requireBelow(const Expr &field, const Expr &upper);                       // "c must be less than a / 2"
+    void requireBetween(const Expr &field, const Expr &lower, const Expr &upper);  // "a must lie between 0 and l"
+
+    // The next result row; converts to its value for reuse by later rows.
+    RowRef row(const std::string &caption, Dimension dimension, const Expr &formula);
     void advise(const Expr &condition, const std::string &text);
     void sketch(SketchFunction drawing);
+    void member(const std::string &name, std::function<mechanics::Beam(const std::vector<double> &)> beam);
+    void frame(std::function<mechanics::PortalFrame(const std::vector<double> &)> frame);
+    void mark(int member, const Expr &x, const std::string &label);
     void group(int layoutGroup);
     void legendOrder(const std::vector<std::string> &captions);
 
     CaseDef build() const { return m_case; }
 
 private:
+    friend class RowRef;
     CaseDef m_case;
 };
 
@@ -90,13 +162,8 @@ struct LayoutGroup {
 };
 
 enum class UnitChange {
-    Convert,     // unit-bearing inputs are multiplied by the factor, the case recomputed
+    Convert,     // every input converts by its dimension, so the member stays the same
     RelabelOnly  // only the unit captions change (the numbers mean whatever unit the user means)
-};
-
-enum class ResetWrite {
-    General,         // stored numbers written back with the general number text
-    ScaledFormatted  // unit-bearing stored numbers scaled to the unit system, then FormatLarge*
 };
 
 enum class StartupReset {
@@ -110,11 +177,11 @@ std::function<int(int rows)> heightsByRows(int nineOrMore, int sevenOrEight, int
                                            int twoOrFewer);
 
 // A symbol the program's legend explains wherever an input of a case has it as caption:
-// {{"W", "W1", "W2"}, "荷重", UnitKind::LineLoad} gives "w1 : 荷重 N/mm" for the input w1.
+// {{"W", "W1", "W2"}, "荷重"} gives "w1 : 荷重 N/mm" for the input w1, the unit that of the
+// input's dimension.
 struct LegendSymbol {
     std::vector<std::string> captions;  // upper-cased: "P", "W1"
     std::string meaning;                // "荷重"
-    UnitKind unit = UnitKind::None;
 };
 
 // One line of the legend under the Reset button.
@@ -148,15 +215,14 @@ struct Program {
     std::function<int(int rows)> frame2Height;
     std::vector<CaseDef> cases;
 
-    // Unit caption of a result row in a unit system.
-    std::function<std::string(const std::string &caption, int row, int unitSystem)> unitLabel;
+    // The unit caption of a result row where the program writes its own (Profilor's table);
+    // otherwise the caption of the row's dimension.
+    std::function<std::string(int row, Units units)> unitLabel;
     // The symbols the legend (Label4) explains, for the inputs of each case.
     std::vector<LegendSymbol> legend;
 
     UnitChange unitChange = UnitChange::Convert;
-    std::vector<std::string> unitBearingCaptions;  // "E", "P", "w", "M"
-    bool stepScaledBySquareRoot = false;           // unit change scales a step by √factor
-    ResetWrite resetWrite = ResetWrite::ScaledFormatted;
+    bool forceUnits = true;  // the window offers N and kN beside the length units
     StartupReset startupReset = StartupReset::None;
 
     std::string helpFile;                // "Beams.pdf"
@@ -169,7 +235,8 @@ struct Program {
     // The button page of a case (0 or 1) and the first case of a page.
     int pageOf(int caseIndex) const { return hasPages() && caseIndex >= casesPerPage ? 1 : 0; }
     int firstCaseOf(int page) const { return page > 0 && hasPages() ? casesPerPage : 0; }
-    bool isUnitBearing(const std::string &caption) const;
+    // The unit caption of result row `row` of a case.
+    std::string rowUnit(const CaseDef &definition, int row, Units units) const;
 };
 
 // The legend of the beam programs: loads P (N), w, w1, w2 (line load) and M (moment), the
@@ -178,14 +245,16 @@ std::vector<LegendSymbol> beamLegend();
 
 // The legend lines of a case in a unit system, top to bottom: one for every input (in the
 // case's legend order) whose caption the program's legend explains.
-std::vector<LegendLine> legendLines(const Program &program, const CaseDef &definition, int unitSystem);
+std::vector<LegendLine> legendLines(const Program &program, const CaseDef &definition, Units units);
 
 // One evaluation of a case, as the window, the command line and the reference document all
-// make it: an input that is not a finite number or that the entry check refuses rejects the
-// inputs (and leaves `values` empty); otherwise every row in order, and the advisories whose
-// condition holds.
+// make it: an input that is not a finite number, or the first condition of the domain that
+// does not hold, rejects the inputs (and leaves `values` empty) with the field and the reason;
+// otherwise every row in order, and the advisories whose condition holds.
 struct Evaluation {
     bool rejected = false;
+    int field = -1;      // the input the reason is about
+    std::string reason;  // "a must lie between 0 and l", "E is too large a number"
     std::vector<double> values;
     std::vector<std::string> advisories;
 };

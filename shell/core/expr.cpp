@@ -307,6 +307,16 @@ std::vector<Expr> Expr::intermediates() const
     return out;
 }
 
+bool Expr::isInput() const
+{
+    return m_node && m_node->op == Op::Input;
+}
+
+int Expr::inputIndex() const
+{
+    return m_node->index;
+}
+
 std::vector<Expr> Expr::constants() const
 {
     std::vector<Expr> out;

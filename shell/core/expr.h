@@ -64,6 +64,9 @@ public:
     Expr definition() const;
 
     bool isNull() const { return !m_node; }
+    // Whether this is an input of the case, and which.
+    bool isInput() const;
+    int inputIndex() const;
     const ExprNode *node() const { return m_node.get(); }
     const std::shared_ptr<const ExprNode> &shared() const { return m_node; }
     explicit Expr(std::shared_ptr<const ExprNode> node) : m_node(std::move(node)) {}

@@ -241,6 +241,47 @@ bool holdsNumber(std::string_view text)
     return pos + 1 < s.size() && s[pos] == '.' && isDigit(s[pos + 1]);
 }
 
+bool isWholeNumber(std::string_view text)
+{
+    std::string s;
+    for (char c : text)
+        if (!isSkipped(c))
+            s += c;
+    if (!holdsNumber(s))
+        return false;
+    std::size_t pos = 0;
+    if (s[0] == '&') {
+        const bool hex = s[1] == 'H' || s[1] == 'h';
+        for (pos = 2; pos < s.size(); ++pos) {
+            const char c = s[pos];
+            const bool digit = hex ? std::isxdigit(static_cast<unsigned char>(c)) != 0 : (c >= '0' && c <= '7');
+            if (!digit)
+                return false;
+        }
+        return true;
+    }
+    if (s[pos] == '+' || s[pos] == '-')
+        ++pos;
+    while (pos < s.size() && isDigit(s[pos]))
+        ++pos;
+    if (pos < s.size() && s[pos] == '.') {
+        ++pos;
+        while (pos < s.size() && isDigit(s[pos]))
+            ++pos;
+    }
+    if (pos < s.size() && (s[pos] == 'E' || s[pos] == 'e' || s[pos] == 'D' || s[pos] == 'd')) {
+        std::size_t p = pos + 1;
+        if (p < s.size() && (s[p] == '+' || s[p] == '-'))
+            ++p;
+        const std::size_t firstDigit = p;
+        while (p < s.size() && isDigit(s[p]))
+            ++p;
+        if (p > firstDigit)
+            pos = p;
+    }
+    return pos == s.size();
+}
+
 std::string generalText(double value)
 {
     if (!std::isfinite(value))
@@ -358,6 +399,27 @@ std::string FormatLargeValue(double value)
 std::string FormatLargeStep(double value)
 {
     return value > 10000 ? scientificText(value, 2) : generalText(value);
+}
+
+namespace {
+
+// `formatted` where it reads back as the number the general text shows, else the general text.
+std::string exactOrGeneral(double value, const std::string &formatted)
+{
+    const std::string general = generalText(value);
+    return readNumber(formatted) == readNumber(general) ? formatted : general;
+}
+
+}  // namespace
+
+std::string convertedValueText(double value)
+{
+    return exactOrGeneral(value, FormatLargeValue(value));
+}
+
+std::string convertedStepText(double value)
+{
+    return exactOrGeneral(value, FormatLargeStep(value));
 }
 
 double UnitScale(int unitSystem)

@@ -14,6 +14,9 @@ namespace shell {
 double readNumber(std::string_view text);
 // True where the leading-number rule finds a number at all ("", "abc" and "-" hold none).
 bool holdsNumber(std::string_view text);
+// True where the text is a number and nothing else, blanks aside: "1e5", " -3.5", "&H1F";
+// not "12abc", "1e" (read as 1), "" or "abc".
+bool isWholeNumber(std::string_view text);
 
 // General number text: up to 15 significant digits, no trailing zeros, scientific form
 // (upper-case E, signed exponent of at least two digits) at or above 1E+15 and below 1E-04.
@@ -44,6 +47,11 @@ std::string resultTextOf(std::string_view shown);
 // FormatLargeStep(x) is "#.00e+00" above 10000, else the general text.
 std::string FormatLargeValue(double value);
 std::string FormatLargeStep(double value);
+// The same texts for a number the program converted: the scientific form only where it gives
+// the number exactly (to the general text's fifteen digits), so that a value converted there
+// and back keeps every digit the user typed ("123456789" is not written as 1.2346e+08).
+std::string convertedValueText(double value);
+std::string convertedStepText(double value);
 
 // The factor from N/mm² to the stress unit of a unit system (1, 100, 1000000).
 double UnitScale(int unitSystem);

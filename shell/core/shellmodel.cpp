@@ -19,6 +19,7 @@ ShellModel::ShellModel(const Program &program, Platform &platform) : m_program(p
             texts.push_back(generalText(input.step));
         m_texts.push_back(texts);
         m_scroll.emplace_back(c.inputs.size(), 0);
+        m_caseUnits.push_back(CatalogueUnits);
         rowSlots = std::max(rowSlots, c.rows.size());
     }
     m_rows.resize(rowSlots);
@@ -61,6 +62,22 @@ void ShellModel::start()
         reset();
 }
 
+std::string ShellModel::inputUnit(int caseIndex, int k) const
+{
+    const CaseDef &c = m_program.cases[static_cast<std::size_t>(caseIndex)];
+    if (k < 0 || k >= c.inputCount())
+        return {};
+    return unitCaption(units(), c.inputs[static_cast<std::size_t>(k)].dimension);
+}
+
+std::string ShellModel::inputNote(int caseIndex, int k) const
+{
+    const std::string &t = text(caseIndex, k);
+    if (isWholeNumber(t) || t.find_first_not_of(" \t\n") == std::string::npos)
+        return {};
+    return "read as " + generalText(readNumber(t));
+}
+
 std::vector<double> ShellModel::inputNumbers(int caseIndex) const
 {
     const auto &def = m_program.cases[static_cast<std::size_t>(caseIndex)];
@@ -78,24 +95,33 @@ void ShellModel::selectCase(int index)
     CurrentCase = index;
     const CaseDef &c = currentCaseDef();
 
-    for (ResultRow &row : m_rows)
-        row.ticked = true;
     layoutCase(c);
-
+    // The rows show only what this case computes in these units: nothing until it has.
     ResultCount = c.rowCount();
     for (std::size_t r = 0; r < m_rows.size(); ++r) {
         ResultRow &row = m_rows[r];
+        row.ticked = true;
         row.visible = static_cast<int>(r) < ResultCount;
+        row.text.clear();
+        row.value = std::numeric_limits<double>::quiet_NaN();
         if (row.visible) {
             row.caption = c.rows[r].caption;
-            row.unit =
-                m_program.unitLabel ? m_program.unitLabel(row.caption, static_cast<int>(r), UnitSystem) : std::string();
+            row.unit = m_program.rowUnit(c, static_cast<int>(r), units());
         }
     }
     m_notes.clear();
-    for (const LegendLine &line : legendLines(m_program, c, UnitSystem))
+    for (const LegendLine &line : legendLines(m_program, c, units()))
         m_notes.push_back(line.text());
     m_advisories.clear();
+
+    // A case last shown in other units is brought into the window's units first.
+    int field = -1;
+    std::string reason;
+    if (m_program.unitChange == UnitChange::Convert && !convertCase(index, units(), field, reason)) {
+        ++m_computeCount;
+        entryError(0, field, reason);
+        return;
+    }
     compute(0);
 }
 
@@ -126,7 +152,7 @@ void ShellModel::compute(int index)
     const CaseDef &c = currentCaseDef();
     Evaluation evaluation = evaluate(c, inputNumbers(CurrentCase));
     if (evaluation.rejected) {
-        entryError(index);
+        entryError(index, evaluation.field, evaluation.reason);
         return;
     }
     for (std::size_t r = 0; r < evaluation.values.size(); ++r) {
@@ -137,15 +163,21 @@ void ShellModel::compute(int index)
     }
     m_advisories = std::move(evaluation.advisories);
     m_lastRejected = false;
+    m_markedField = -1;
+    m_reason.clear();
     drawChart();
 }
 
-void ShellModel::entryError(int index)
+void ShellModel::entryError(int index, int field, const std::string &reason)
 {
     m_platform.beep();
     m_statusVisible = true;
     m_statusText = "Please check command entry  #" + std::to_string(index + 1);
+    if (!reason.empty())
+        m_statusText += " : " + reason;
     m_lastRejected = true;
+    m_markedField = field;
+    m_reason = reason;
 }
 
 void ShellModel::drawChart()
@@ -214,23 +246,19 @@ void ShellModel::reset()
 void ShellModel::resetCase()
 {
     const CaseDef &c = currentCaseDef();
-    const auto &stored = DefaultStore[static_cast<std::size_t>(CurrentCase)];
-    const int n = c.inputCount();
-    for (int k = 0; k < n; ++k) {
-        double value = stored[static_cast<std::size_t>(k)];
-        double step = stored[static_cast<std::size_t>(n) + static_cast<std::size_t>(k)];
-        if (m_program.resetWrite == ResetWrite::General) {
-            writeText(k, generalText(value));
-            writeText(n + k, generalText(step));
-        } else {
-            if (m_program.isUnitBearing(c.inputs[static_cast<std::size_t>(k)].caption)) {
-                value = StressToUnit(value, UnitSystem);
-                step = StressToUnit(step, UnitSystem);
-            }
-            writeText(k, FormatLargeValue(value));
-            writeText(n + k, FormatLargeStep(step));
-        }
-        m_scroll[static_cast<std::size_t>(CurrentCase)][static_cast<std::size_t>(k)] = 0;
+    const auto cc = static_cast<std::size_t>(CurrentCase);
+    const auto &stored = DefaultStore[cc];
+    const std::size_t n = c.inputs.size();
+    // The start values are those of the catalogue (mm and N), written in the case's units.
+    const bool convert = m_program.unitChange == UnitChange::Convert;
+    const Units to = convert ? m_caseUnits[cc] : CatalogueUnits;
+    for (std::size_t k = 0; k < n; ++k) {
+        const Dimension d = c.inputs[k].dimension;
+        const double value = shell::convert(stored[k], d, CatalogueUnits, to);
+        const double step = shell::convert(stored[n + k], d, CatalogueUnits, to);
+        writeText(static_cast<int>(k), convertedValueText(value));
+        writeText(static_cast<int>(n + k), convertedStepText(step));
+        m_scroll[cc][k] = 0;
     }
 }
 
@@ -238,36 +266,68 @@ void ShellModel::chooseUnit(int unitSystem)
 {
     if (unitSystem < 0 || unitSystem > 2)
         return;
+    changeUnits({unitSystem, ForceUnit});
+}
+
+void ShellModel::chooseForceUnit(int forceUnit)
+{
+    if (forceUnit < 0 || forceUnit > 1 || !m_program.forceUnits)
+        return;
+    changeUnits({UnitSystem, forceUnit});
+}
+
+void ShellModel::changeUnits(Units to)
+{
     if (m_program.unitChange == UnitChange::RelabelOnly) {
-        UnitSystem = unitSystem;
-        for (std::size_t r = 0; r < m_rows.size(); ++r)
-            if (m_program.unitLabel)
-                m_rows[r].unit = m_program.unitLabel(m_rows[r].caption, static_cast<int>(r), UnitSystem);
+        // The numbers mean whatever unit the user means: only the captions follow.
+        UnitSystem = to.length;
+        ForceUnit = to.force;
+        const CaseDef &c = currentCaseDef();
+        for (int r = 0; r < ResultCount; ++r)
+            m_rows[static_cast<std::size_t>(r)].unit = m_program.rowUnit(c, r, units());
         return;
     }
-    if (unitSystem != UnitSystem)
-        unitConvert(UnitScale(unitSystem) / UnitScale(UnitSystem));
-    UnitSystem = unitSystem;
+    // The case on display converts now; the others when they are next shown. A number that
+    // would leave the range of a double refuses the change and leaves every field as it was.
+    int field = -1;
+    std::string reason;
+    if (!convertCase(CurrentCase, to, field, reason)) {
+        entryError(field, field, reason);
+        return;
+    }
+    UnitSystem = to.length;
+    ForceUnit = to.force;
     reselect();
 }
 
-void ShellModel::unitConvert(double factor)
+bool ShellModel::convertCase(int caseIndex, Units to, int &field, std::string &reason)
 {
-    const CaseDef &c = currentCaseDef();
-    const int n = c.inputCount();
-    const double stepFactor = m_program.stepScaledBySquareRoot ? std::sqrt(factor) : factor;
-    for (int k = 0; k < n; ++k) {
-        if (!m_program.isUnitBearing(c.inputs[static_cast<std::size_t>(k)].caption))
-            continue;
-        const auto &texts = m_texts[static_cast<std::size_t>(CurrentCase)];
+    const auto cc = static_cast<std::size_t>(caseIndex);
+    const Units from = m_caseUnits[cc];
+    if (from == to)
+        return true;
+    const CaseDef &c = m_program.cases[cc];
+    const std::size_t n = c.inputs.size();
+    std::vector<std::string> converted = m_texts[cc];
+    for (std::size_t k = 0; k < 2 * n; ++k) {
+        const std::string &t = m_texts[cc][k];
         // A field that holds no number is left as the user typed it.
-        const std::string value = texts[static_cast<std::size_t>(k)];
-        if (holdsNumber(value))
-            writeText(k, FormatLargeValue(readNumber(value) * factor));
-        const std::string step = texts[static_cast<std::size_t>(n) + static_cast<std::size_t>(k)];
-        if (holdsNumber(step))
-            writeText(n + k, FormatLargeStep(readNumber(step) * stepFactor));
+        if (!holdsNumber(t))
+            continue;
+        const InputDef &input = c.inputs[k % n];
+        const double value = readNumber(t);
+        const double v = shell::convert(value, input.dimension, from, to);
+        if (!std::isfinite(value) || !std::isfinite(v)) {
+            field = static_cast<int>(k);
+            reason =
+                input.caption + (k < n ? "" : " step") + " cannot be written in " + unitCaption(to, input.dimension);
+            return false;
+        }
+        converted[k] = k < n ? convertedValueText(v) : convertedStepText(v);
     }
+    m_texts[cc] = std::move(converted);
+    m_caseUnits[cc] = to;
+    return true;
 }
 
 void ShellModel::toggleFormat()

@@ -60,7 +60,8 @@ public:
     // --- window state, under the names the programs use ---
     int CurrentCase = -1;
     int ResultCount = 0;
-    int UnitSystem = 0;
+    int UnitSystem = 0;  // length unit: 0 mm, 1 cm, 2 m
+    int ForceUnit = 0;   // 0 N, 1 kN
     unsigned PlotColor = 255;
     double ScrollBase = 0;
     std::array<bool, MaxInputs> ScrollFocus{};
@@ -74,6 +75,11 @@ public:
     int scrollValue(int caseIndex, int k) const { return m_scroll[caseIndex][k]; }
     // The numbers of the current case's inputs as the compute handler reads them.
     std::vector<double> inputNumbers(int caseIndex) const;
+    // The units the window works in, and the caption of input k's unit in them.
+    Units units() const { return {UnitSystem, ForceUnit}; }
+    std::string inputUnit(int caseIndex, int k) const;
+    // "read as 8" while the text of a field holds more than its number ("8abc"); else "".
+    std::string inputNote(int caseIndex, int k) const;
 
     // --- results, notes, status ---
     const std::vector<ResultRow> &rows() const { return m_rows; }
@@ -81,8 +87,12 @@ public:
     const std::vector<std::string> &advisories() const { return m_advisories; }
     bool statusVisible() const { return m_statusVisible; }
     const std::string &statusText() const { return m_statusText; }
-    // True while the last computation of the current case was rejected.
+    // True while the last computation of the current case was rejected: the rows then show the
+    // last accepted results of this case, stale, or nothing.
     bool lastRejected() const { return m_lastRejected; }
+    // The input the rejection is about (-1: none) and why.
+    int markedField() const { return m_markedField; }
+    const std::string &rejectionReason() const { return m_reason; }
     int computeCount() const { return m_computeCount; }
 
     // --- chart ---
@@ -110,7 +120,8 @@ public:
     void setScroll(int k, int value);              // HScroll_Change of the current case
     void setScrollFocus(int k, bool focused);      // HScroll_GotFocus / LostFocus
     void reset();                                  // Command2_Click
-    void chooseUnit(int unitSystem);               // m1015_Click
+    void chooseUnit(int unitSystem);               // m1015_Click: mm, cm, m
+    void chooseForceUnit(int forceUnit);           // N, kN
     void toggleFormat();                           // m1010(1)
     void programColorCommand();                    // m1010(0)
     void tickRow(int row, bool ticked);            // Check1_Click
@@ -132,10 +143,13 @@ public:
 private:
     void writeText(int k, const std::string &text);
     void compute(int index);
-    void entryError(int index);
+    void entryError(int index, int field, const std::string &reason);
     void drawChart();
     void scrollToText(int k);
-    void unitConvert(double factor);
+    void changeUnits(Units to);
+    // Brings the texts of a case into the units `to`; false (and nothing changed) where a number
+    // would leave the range of a double, with the field and the reason.
+    bool convertCase(int caseIndex, Units to, int &field, std::string &reason);
     void layoutCase(const CaseDef &c);
     void resetCase();
 
@@ -143,6 +157,7 @@ private:
     Platform &m_platform;
     std::vector<std::vector<std::string>> m_texts;
     std::vector<std::vector<int>> m_scroll;
+    std::vector<Units> m_caseUnits;  // the units each case's texts are written in
     std::vector<ResultRow> m_rows;
     std::vector<std::string> m_notes;
     std::vector<std::string> m_advisories;
@@ -150,6 +165,8 @@ private:
     bool m_statusVisible = false;
     std::string m_statusText;
     bool m_lastRejected = false;
+    int m_markedField = -1;
+    std::string m_reason;
     int m_computeCount = 0;
     ChartType m_chartType = ChartType::Bar2D;
     bool m_logScale = false;

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include <string>
 #include <vector>
 
@@ -76,15 +78,18 @@ TEST(expr, formulaAndSubstitutionKeepTheWrittenGrouping)
     EXPECT_EQ(substitutedAt(a * b, {1e-5, 2.0 / 3.0, 0}), "1E-05 × 0.666666666666667");
 }
 
-TEST(expr, rowsReuseEarlierRowsAndTheEntryCheckRejects)
+TEST(expr, rowsReuseEarlierRowsAndTheDomainRejectsWithItsReason)
 {
     CaseBuilder builder("Beam (1)");
-    const Expr P = builder.input("P", 100), x = builder.input("a", 30), l = builder.input("l", 100);
-    builder.rejectWhen((l <= 0) || (x < 0) || (x > l));
-    const Expr RA = builder.row("反力 (RA)", (P * (l - x)) / l);
-    builder.row("反力 (RB)", P - RA);
+    const Expr P = builder.input("P", Dimension::Force, 100), x = builder.input("a", Dimension::Length, 30);
+    const Expr l = builder.input("l", Dimension::Length, 100);
+    builder.requirePositive(l);
+    builder.requireBetween(x, 0, l);
+    const Expr RA = builder.row("反力 (RA)", Dimension::Force, (P * (l - x)) / l).means("upward reaction at A");
+    builder.row("反力 (RB)", Dimension::Force, P - RA);
     const CaseDef def = builder.build();
     EXPECT_EQ(def.rows[1].formula.formula(), "P − RA");
+    EXPECT_EQ(def.rows[0].meaning, "upward reaction at A");
 
     const Evaluation e = evaluate(def, startValues(def));
     ASSERT_FALSE(e.rejected);
@@ -94,13 +99,23 @@ TEST(expr, rowsReuseEarlierRowsAndTheEntryCheckRejects)
     const std::vector<double> in{100, 30, 100};
     EXPECT_EQ(def.rows[1].formula.substituted(EvalContext{&in, &rows}), "100 − 70");
 
-    // boundaries: l = 0, a = 0, a = l and a just past l
-    EXPECT_TRUE(evaluate(def, {100, 30, 0}).rejected);
+    // boundaries: l = 0, a = 0, a = l and a just past l; the first condition that fails speaks
+    const Evaluation zeroSpan = evaluate(def, {100, 30, 0});
+    EXPECT_TRUE(zeroSpan.rejected);
+    EXPECT_EQ(zeroSpan.reason, "l must be greater than 0");
+    EXPECT_EQ(zeroSpan.field, 2);
     EXPECT_FALSE(evaluate(def, {100, 0, 100}).rejected);
     EXPECT_FALSE(evaluate(def, {100, 100, 100}).rejected);
-    const Evaluation r = evaluate(def, {100, 101, 100});
+    const Evaluation r = evaluate(def, {100, std::nextafter(100.0, 200.0), 100});
     EXPECT_TRUE(r.rejected);
+    EXPECT_EQ(r.reason, "a must lie between 0 and l");
+    EXPECT_EQ(r.field, 1);
     EXPECT_TRUE(r.values.empty());
+    EXPECT_EQ(evaluate(def, {100, -1e-300, 100}).reason, "a must lie between 0 and l");
+    // a number beyond the range of a double is refused before any condition
+    const Evaluation huge = evaluate(def, {HUGE_VAL, 30, 100});
+    EXPECT_EQ(huge.reason, "P is too large a number");
+    EXPECT_EQ(huge.field, 0);
 }
 
 }  // namespace

@@ -16,23 +16,21 @@ namespace {
 using namespace shell;
 using shell::testing::RecordingPlatform;
 
-const char *const UnitNames[] = {"mm", "cm", "m"};
-
 // Inputs E, P, l, a; rejected where the span l is not positive; the ratio l / a divides by the
-// input a, which the check allows to be 0.
+// input a, which the domain allows to be 0.
 CaseDef loadCase()
 {
     CaseBuilder c("Test (1)");
-    const Expr E = c.input("E", 100000, 1000);
-    const Expr P = c.input("P", 2500, 10);
-    const Expr l = c.input("l", 100, 1);
-    const Expr a = c.input("a", 4, 2);
-    c.rejectWhen(l <= 0);
-    c.row("荷重 (P3)", P / 3);
-    c.row("比 (Ra)", l / a);
-    c.row("剛性 (Ke)", E * l);
-    c.row("差 (Sd)", a - P);
-    c.row("零 (Z)", 0);
+    const Expr E = c.input("E", Dimension::Stress, 100000, 1000);
+    const Expr P = c.input("P", Dimension::Force, 2500, 10);
+    const Expr l = c.input("l", Dimension::Length, 100, 1);
+    const Expr a = c.input("a", Dimension::Length, 4, 2);
+    c.requirePositive(l);
+    c.row("荷重 (P3)", Dimension::Force, P / 3);
+    c.row("比 (Ra)", Dimension::None, l / a);
+    c.row("剛性 (Ke)", Dimension::LineLoad, E * l);
+    c.row("差 (Sd)", Dimension::Length, a - l);
+    c.row("零 (Z)", Dimension::None, 0);
     return c.build();
 }
 
@@ -40,10 +38,10 @@ CaseDef loadCase()
 CaseDef scrollCase()
 {
     CaseBuilder c("Test (2)");
-    const Expr x = c.input("x", 10, 2);
-    const Expr w = c.input("w", 5, 0.5);
-    c.row("位置 (X)", x);
-    c.row("荷重 (W)", w * 2);
+    const Expr x = c.input("x", Dimension::Length, 10, 2);
+    const Expr w = c.input("w", Dimension::LineLoad, 5, 0.5);
+    c.row("位置 (X)", Dimension::Length, x);
+    c.row("荷重 (W)", Dimension::LineLoad, w * 2);
     return c.build();
 }
 
@@ -51,9 +49,9 @@ CaseDef scrollCase()
 CaseDef fillerCase(int i)
 {
     CaseBuilder c("Test (" + std::to_string(i + 1) + ")");
-    const Expr v = c.input("v", i);
+    const Expr v = c.input("v", Dimension::Length, i);
     for (int r = 0; r < i - 1; ++r)
-        c.row("値 (V" + std::to_string(r) + ")", v * (r + 1));
+        c.row("値 (V" + std::to_string(r) + ")", Dimension::Length, v * (r + 1));
     return c.build();
 }
 
@@ -72,13 +70,8 @@ Program makeProgram()
     p.cases.push_back(scrollCase());
     for (int i = 2; i < 12; ++i)
         p.cases.push_back(fillerCase(i));
-    p.unitLabel = [](const std::string &caption, int, int unitSystem) {
-        return caption.find("(Z)") != std::string::npos ? std::string() : std::string(UnitNames[unitSystem]);
-    };
-    p.legend = {{{"P"}, "荷重", UnitKind::Force}, {{"L"}, "スパン", UnitKind::Length}};
+    p.legend = {{{"P"}, "荷重"}, {{"L"}, "スパン"}};
     p.unitChange = UnitChange::Convert;
-    p.unitBearingCaptions = {"E", "P", "w", "M"};
-    p.resetWrite = ResetWrite::ScaledFormatted;
     p.helpFile = "Test.pdf";
     p.helpMessageTitle = "Test Message";
     p.errorPrefix = "Error : ";
@@ -113,9 +106,10 @@ struct Window {
     }
 };
 
-const std::vector<std::string> StartResults{"8.333e+02", "2.500e+01", "1.000e+07", "-2.496e+03", "0.000e+00"};
+const std::vector<std::string> StartResults{"8.333e+02", "2.500e+01", "1.000e+07", "-9.600e+01", "0.000e+00"};
 const std::vector<std::string> StartInputs{"100000", "2500", "100", "4", "1000", "10", "1", "2"};
-const std::vector<std::string> CmInputs{"10000000", "250000", "100", "4", "1.00e+05", "1000", "1", "2"};
+// The same member in cm: E 10^7 N/cm², the lengths a tenth, P and its step as they were.
+const std::vector<std::string> CmInputs{"10000000", "2500", "10", "0.4", "1.00e+05", "10", "0.1", "0.2"};
 
 // --- case selection, layout and pages ---
 
@@ -209,11 +203,11 @@ TEST(shellmodel, aRejectedInputBeepsNamesTheFieldAndKeepsTheResults)
         const char *text;
         const char *message;
     } table[] = {
-        {2, "0", "Please check command entry  #3"},
-        {2, "abc", "Please check command entry  #3"},
+        {2, "0", "Please check command entry  #3 : l must be greater than 0"},
+        {2, "abc", "Please check command entry  #3 : l must be greater than 0"},
         // an input too large for a double cannot be computed with
-        {0, "1e999", "Please check command entry  #1"},
-        {1, "-1D999", "Please check command entry  #2"},
+        {0, "1e999", "Please check command entry  #1 : E is too large a number"},
+        {1, "-1D999", "Please check command entry  #2 : P is too large a number"},
     };
     int beeps = 0;
     for (const auto &c : table) {
@@ -222,17 +216,30 @@ TEST(shellmodel, aRejectedInputBeepsNamesTheFieldAndKeepsTheResults)
         EXPECT_EQ(w.platform.beeps, ++beeps);
         EXPECT_TRUE(m.statusVisible());
         EXPECT_EQ(m.statusText(), c.message);
+        EXPECT_EQ(m.markedField(), c.field);
+        EXPECT_TRUE(m.lastRejected());  // the rows below are the last accepted ones, stale
         EXPECT_EQ(w.texts(), StartResults);
         EXPECT_EQ(m.chartPoints().size(), 5u);
         m.setText(c.field, StartInputs[static_cast<std::size_t>(c.field)]);
         EXPECT_FALSE(m.statusVisible());
+        EXPECT_EQ(m.markedField(), -1);
     }
     EXPECT_EQ(w.platform.beeps, beeps);
 
-    // the message names the field changed last, step fields included
+    // the message names the field changed last, step fields included; the mark stays on the
+    // field the reason is about
     m.setText(2, "0");
     m.setText(4, "500");  // the step of E: index 4 of the case's text boxes
-    EXPECT_EQ(m.statusText(), "Please check command entry  #5");
+    EXPECT_EQ(m.statusText(), "Please check command entry  #5 : l must be greater than 0");
+    EXPECT_EQ(m.markedField(), 2);
+
+    // a case whose inputs are refused shows no numbers of another case under its captions
+    m.selectCase(1);
+    m.setText(0, "1e999");
+    m.selectCase(0);
+    m.selectCase(1);
+    EXPECT_TRUE(m.lastRejected());
+    EXPECT_EQ(w.texts(), (std::vector<std::string>{"", ""}));
 }
 
 TEST(shellmodel, aRowThatCannotBeComputedShowsEmptyWhileTheOthersShow)
@@ -243,7 +250,7 @@ TEST(shellmodel, aRowThatCannotBeComputedShowsEmptyWhileTheOthersShow)
     EXPECT_FALSE(m.statusVisible());
     EXPECT_EQ(m.rows()[1].text, "");
     EXPECT_EQ(m.rows()[0].text, "8.333e+02");
-    EXPECT_EQ(m.rows()[3].text, "-2.500e+03");
+    EXPECT_EQ(m.rows()[3].text, "-1.000e+02");
     ASSERT_EQ(m.chartPoints().size(), 5u);
     EXPECT_EQ(m.chartPoints()[1].value, 0);
 }
@@ -254,7 +261,7 @@ TEST(shellmodel, resultFormatSwitchRecomputesInTheOtherFormat)
     ShellModel &m = w.model;
     m.toggleFormat();
     EXPECT_FALSE(m.formatResults());
-    EXPECT_EQ(w.texts(), (std::vector<std::string>{"833.333333333333", "25", "10000000", "-2496", "0"}));
+    EXPECT_EQ(w.texts(), (std::vector<std::string>{"833.333333333333", "25", "10000000", "-96", "0"}));
     m.toggleFormat();
     EXPECT_EQ(w.texts(), StartResults);
 }
@@ -320,7 +327,7 @@ TEST(shellmodel, resetRestoresTheDefaultsInTheCurrentUnit)
     } table[] = {
         {0, StartInputs},
         {1, CmInputs},
-        {2, {"1.0000e+11", "2.5000e+09", "100", "4", "1.00e+09", "1.00e+07", "1", "2"}},
+        {2, {"1.0000e+11", "2500", "0.1", "0.004", "1.00e+09", "10", "0.001", "0.002"}},
     };
     for (const auto &c : table) {
         SCOPED_TRACE(c.unit);
@@ -339,31 +346,66 @@ TEST(shellmodel, resetRestoresTheDefaultsInTheCurrentUnit)
     }
 }
 
-TEST(shellmodel, unitChangeConvertsTheUnitBearingInputsAndBack)
+TEST(shellmodel, unitChangeConvertsEveryInputByItsDimensionAndBack)
 {
     Window w;
     ShellModel &m = w.model;
     m.chooseUnit(1);
     EXPECT_EQ(w.inputs(), CmInputs);
-    EXPECT_EQ(m.rows()[0].unit, "cm");
+    // The same member: the results are the same quantities, written in the new units.
+    EXPECT_EQ(w.texts(), (std::vector<std::string>{"8.333e+02", "2.500e+01", "1.000e+08", "-9.600e+00", "0.000e+00"}));
+    EXPECT_EQ(m.rows()[0].unit, "N");
+    EXPECT_EQ(m.rows()[1].unit, "");
+    EXPECT_EQ(m.rows()[2].unit, "N/cm");
+    EXPECT_EQ(m.rows()[3].unit, "cm");
+    EXPECT_EQ(m.inputUnit(0, 0), "N/cm^2");
     EXPECT_EQ(m.notes(), (std::vector<std::string>{"P : 荷重 N", "l : スパン cm"}));
-    EXPECT_EQ(m.rows()[0].text, "8.333e+04");
 
-    m.chooseUnit(2);  // cm -> m -> cm goes by the ratio of the scales
-    EXPECT_EQ(m.text(0, 0), "1.0000e+11");
-    m.chooseUnit(1);
-    EXPECT_EQ(w.inputs(), CmInputs);
+    m.chooseUnit(2);
+    m.chooseForceUnit(1);
+    EXPECT_EQ(w.inputs(), (std::vector<std::string>{"100000000", "2.5", "0.1", "0.004", "1.00e+06", "0.01", "0.001",
+                                                    "0.002"}));  // kN/m^2, kN, m
+    EXPECT_EQ(m.inputUnit(0, 0), "kN/m^2");
+    EXPECT_EQ(m.rows()[2].unit, "kN/m");
+    m.chooseForceUnit(0);
     m.chooseUnit(0);
     EXPECT_EQ(w.inputs(), StartInputs);
     EXPECT_EQ(w.texts(), StartResults);
 
-    // a field holding no number is left as it is
-    m.setText(0, "abc");
-    m.setText(1, "");
+    // Typed digits survive a round trip; a field holding no number is left as it is.
+    m.setText(0, "123456789");
+    m.setText(1, "abc");
     m.chooseUnit(1);
-    EXPECT_EQ(m.text(0, 0), "abc");
-    EXPECT_EQ(m.text(0, 1), "");
-    EXPECT_EQ(m.text(0, 4), "1.00e+05");
+    m.chooseUnit(0);
+    EXPECT_EQ(m.text(0, 0), "123456789");
+    EXPECT_EQ(m.text(0, 1), "abc");
+}
+
+// A case not on display converts when it is next shown; a number that cannot be written in
+// the new units refuses the change and leaves every field as it was.
+TEST(shellmodel, hiddenCasesConvertWhenShownAndOverflowRefusesTheChange)
+{
+    Window w;
+    ShellModel &m = w.model;
+    m.selectCase(1);
+    m.setText(1, "7");  // w = 7 N/mm
+    m.selectCase(0);
+    m.chooseUnit(1);
+    m.selectCase(1);
+    EXPECT_EQ(m.text(1, 0), "1");   // x: 10 mm
+    EXPECT_EQ(m.text(1, 1), "70");  // w: 7 N/mm
+    EXPECT_EQ(m.rows()[1].text, "1.400e+02");
+    m.chooseUnit(0);
+
+    m.selectCase(0);
+    m.setText(0, "1e303");
+    const int beeps = w.platform.beeps;
+    m.chooseUnit(2);  // E × 10^6 leaves the range of a double
+    EXPECT_EQ(m.UnitSystem, 0);
+    EXPECT_EQ(m.text(0, 0), "1e303");
+    EXPECT_EQ(w.platform.beeps, beeps + 1);
+    EXPECT_EQ(m.statusText(), "Please check command entry  #1 : E cannot be written in N/m^2");
+    EXPECT_EQ(m.markedField(), 0);
 }
 
 // --- chart ---
@@ -389,7 +431,7 @@ TEST(shellmodel, aSelectedPointShowsItsOwnRowsCaptionAndValue)
     m.tickRow(0, false);
     EXPECT_EQ(m.PointRow, (std::vector<int>{1, 2, 3, 4}));
     EXPECT_EQ(m.selectPoint(0), "比 (Ra)  2.500e+01");
-    EXPECT_EQ(m.selectPoint(2), "差 (Sd)  -2.496e+03");
+    EXPECT_EQ(m.selectPoint(2), "差 (Sd)  -9.600e+01");
 }
 
 // --- commands ---
@@ -400,14 +442,14 @@ TEST(shellmodel, clipboardHoldsOneLinePerVisibleRow)
     ShellModel &m = w.model;
     m.tickRow(2, false);
     m.copyResults();
-    EXPECT_EQ(w.platform.clipboard, "荷重 (P3) \t8.333e+02 mm\r\n"
-                                    "比 (Ra) \t2.500e+01 mm\r\n"
-                                    "剛性 (Ke) \t1.000e+07 mm\r\n"
-                                    "差 (Sd) \t-2.496e+03 mm\r\n"
+    EXPECT_EQ(w.platform.clipboard, "荷重 (P3) \t8.333e+02 N\r\n"
+                                    "比 (Ra) \t2.500e+01 \r\n"
+                                    "剛性 (Ke) \t1.000e+07 N/mm\r\n"
+                                    "差 (Sd) \t-9.600e+01 mm\r\n"
                                     "零 (Z) \t0.000e+00 \r\n");
     m.setText(3, "0");
     m.copyResults();
-    EXPECT_NE(w.platform.clipboard.find("比 (Ra) \t mm\r\n"), std::string::npos);
+    EXPECT_NE(w.platform.clipboard.find("比 (Ra) \t \r\n"), std::string::npos);
 }
 
 TEST(shellmodel, helpOpensTheReferenceBesideTheProgramOrReportsWhy)

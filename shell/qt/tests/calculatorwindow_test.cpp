@@ -76,7 +76,7 @@ TEST_F(calculatorwindow, clearingAnInputShowsTheEntryErrorAndKeepsTheResults)
     b->selectAll();
     QTest::keyClick(b, Qt::Key_Delete);
     EXPECT_TRUE(status->isVisible());
-    EXPECT_EQ(status->currentMessage(), QStringLiteral("Please check command entry  #2"));
+    EXPECT_EQ(status->currentMessage(), QStringLiteral("Please check command entry  #2 : b must be greater than 0"));
     EXPECT_EQ(text("Tx_0"), QStringLiteral("1.000e+02"));
     EXPECT_EQ(platform.beeps, 1);
 }

@@ -1,0 +1,123 @@
+#include "shell/core/units.h"
+
+#include <array>
+#include <cctype>
+
+namespace shell {
+
+namespace {
+
+// Powers of the length and of the force in each dimension.
+struct Powers {
+    int length;
+    int force;
+};
+
+Powers powersOf(Dimension dimension)
+{
+    switch (dimension) {
+    case Dimension::None:
+        return {0, 0};
+    case Dimension::Length:
+        return {1, 0};
+    case Dimension::Area:
+        return {2, 0};
+    case Dimension::SectionModulus:
+        return {3, 0};
+    case Dimension::SecondMoment:
+        return {4, 0};
+    case Dimension::Force:
+        return {0, 1};
+    case Dimension::LineLoad:
+        return {-1, 1};
+    case Dimension::Moment:
+        return {1, 1};
+    case Dimension::Stress:
+        return {-2, 1};
+    }
+    return {0, 0};
+}
+
+// Decimal exponent of one unit in the base units (mm, N): 1 cm = 10^1 mm, 1 kN = 10^3 N.
+int lengthExponent(int length)
+{
+    return length == unit::Cm ? 1 : length == unit::M ? 3 : 0;
+}
+
+int forceExponent(int force)
+{
+    return force == unit::KN ? 3 : 0;
+}
+
+// 10^0 .. 10^22 are exact doubles; the factors here reach 10^18 at most.
+double powerOfTen(int k)
+{
+    double p = 1;
+    for (int i = 0; i < k; ++i)
+        p *= 10;
+    return p;
+}
+
+}  // namespace
+
+std::string lengthUnitName(int length)
+{
+    static const std::array<const char *, 3> names{"mm", "cm", "m"};
+    return names[static_cast<std::size_t>(length >= 0 && length < 3 ? length : 0)];
+}
+
+std::string forceUnitName(int force)
+{
+    return force == unit::KN ? "kN" : "N";
+}
+
+std::string unitCaption(Units units, Dimension dimension)
+{
+    const std::string l = lengthUnitName(units.length);
+    const std::string f = forceUnitName(units.force);
+    switch (dimension) {
+    case Dimension::None:
+        return {};
+    case Dimension::Length:
+        return l;
+    case Dimension::Area:
+        return l + "^2";
+    case Dimension::SectionModulus:
+        return l + "^3";
+    case Dimension::SecondMoment:
+        return l + "^4";
+    case Dimension::Force:
+        return f;
+    case Dimension::LineLoad:
+        return f + "/" + l;
+    case Dimension::Moment:
+        return f + "･" + l;
+    case Dimension::Stress:
+        return f + "/" + l + "^2";
+    }
+    return {};
+}
+
+int conversionExponent(Dimension dimension, Units from, Units to)
+{
+    // A quantity of length power p and force power q: one `from` unit is 10^(p·Lfrom + q·Ffrom)
+    // base units, and so on; the number shrinks as the unit grows.
+    const Powers p = powersOf(dimension);
+    return p.length * (lengthExponent(from.length) - lengthExponent(to.length)) +
+           p.force * (forceExponent(from.force) - forceExponent(to.force));
+}
+
+double convert(double value, Dimension dimension, Units from, Units to)
+{
+    const int k = conversionExponent(dimension, from, to);
+    return k >= 0 ? value * powerOfTen(k) : value / powerOfTen(-k);
+}
+
+std::string upperCase(std::string text)
+{
+    for (char &ch : text)
+        ch = static_cast<char>(std::toupper(static_cast<unsigned char>(ch)));
+    return text;
+}
+
+}  // namespace shell

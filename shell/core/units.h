@@ -1,0 +1,61 @@
+#pragma once
+
+// Physical dimensions and the unit systems the programs work in: a length unit (mm, cm, m) and
+// a force unit (N, kN). Every input and every result row carries its dimension, so a change of
+// units converts each number by its own factor and the member stays the same member:
+//
+//     convert(100, Dimension::LineLoad, {unit::Mm, unit::N}, {unit::Cm, unit::N})     -> 1000
+//     convert(833, Dimension::SecondMoment, {unit::Mm, unit::N}, {unit::Cm, unit::N}) -> 0.0833
+//     unitCaption({unit::M, unit::KN}, Dimension::Moment)                         -> "kN･m"
+//
+// The factors are whole powers of ten, applied as one multiplication or one division by an
+// exactly represented power, so a value converted there and back returns to the same digits.
+
+#include <string>
+
+namespace shell {
+
+enum class Dimension {
+    None,            // a pure number (slenderness, end constant)
+    Length,          // mm
+    Area,            // mm^2
+    SectionModulus,  // mm^3
+    SecondMoment,    // mm^4
+    Force,           // N
+    LineLoad,        // N/mm
+    Moment,          // N･mm
+    Stress           // N/mm^2, also the elastic modulus
+};
+
+namespace unit {
+enum Length { Mm = 0, Cm = 1, M = 2 };
+enum Force { N = 0, KN = 1 };
+}  // namespace unit
+
+struct Units {
+    int length = unit::Mm;  // unit::Length: the window's UnitSystem
+    int force = unit::N;    // unit::Force
+    bool operator==(const Units &other) const { return length == other.length && force == other.force; }
+    bool operator!=(const Units &other) const { return !(*this == other); }
+};
+
+// The units the catalogues give their start values in.
+constexpr Units CatalogueUnits{unit::Mm, unit::N};
+
+// "mm", "cm", "m"; "N", "kN".
+std::string lengthUnitName(int length);
+std::string forceUnitName(int force);
+
+// The caption of a dimension in a unit system: "mm^4", "N/cm", "kN･m", "N/mm^2", "kN/m^2"; "" for
+// a pure number. Moments carry the half-width middle dot U+FF65.
+std::string unitCaption(Units units, Dimension dimension);
+
+// The power of ten k with value_in_to = value_in_from × 10^k.
+int conversionExponent(Dimension dimension, Units from, Units to);
+// The value in `to` of a value given in `from`; not finite where the result overflows.
+double convert(double value, Dimension dimension, Units from, Units to);
+
+// ASCII letters upper-cased: "w1" -> "W1".
+std::string upperCase(std::string text);
+
+}  // namespace shell
