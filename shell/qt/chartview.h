@@ -29,7 +29,6 @@ public:
     const std::vector<ChartPoint> &points() const { return m_points; }
     ChartType chartType() const { return m_type; }
     bool logScale() const { return m_logScale; }
-    // The point picked with the keyboard, -1 when none.
 
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
