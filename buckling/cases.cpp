@@ -109,7 +109,9 @@ shell::CaseDef empiricalCase(const EmpiricalColumn &column)
     c.requirePositive(A);
 
     const Tetmajer &t = column.coefficients;
-    const Expr a = Expr::constant("a", t.a);
+    // a is a stress (N/mm² in the table), taken in the units on display; b and c are per unit
+    // of slenderness, a pure number.
+    const Expr a = Expr::constant("a", t.a, Dimension::Stress);
     const Expr b = Expr::constant("b", t.b);
     const Expr cc = Expr::constant("c", t.c);
     const Expr k = shell::named("k", shell::sqrt(I / A));

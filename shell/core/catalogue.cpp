@@ -168,11 +168,11 @@ std::vector<LegendLine> legendLines(const Program &program, const CaseDef &defin
     return lines;
 }
 
-Evaluation evaluate(const CaseDef &definition, const std::vector<double> &inputs)
+Evaluation evaluate(const CaseDef &definition, const std::vector<double> &inputs, Units units)
 {
     Evaluation result;
     std::vector<double> rows;
-    const EvalContext context{&inputs, &rows};
+    const EvalContext context{&inputs, &rows, units};
     // A number too large for a double cannot be computed with: rejected like the domain's checks.
     for (std::size_t k = 0; k < inputs.size(); ++k) {
         if (!std::isfinite(inputs[k])) {

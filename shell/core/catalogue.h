@@ -258,7 +258,7 @@ struct Evaluation {
     std::vector<double> values;
     std::vector<std::string> advisories;
 };
-Evaluation evaluate(const CaseDef &definition, const std::vector<double> &inputs);
+Evaluation evaluate(const CaseDef &definition, const std::vector<double> &inputs, Units units = CatalogueUnits);
 std::vector<double> startValues(const CaseDef &definition);
 
 }  // namespace shell

@@ -19,9 +19,10 @@ enum class Op {
 
 struct ExprNode {
     Op op = Op::Constant;
-    double value = 0;  // Constant
-    int index = 0;     // Input, Row; exponent of PowInt
-    std::string name;  // Input, Row, Named, named Constant
+    double value = 0;                       // Constant
+    int index = 0;                          // Input, Row; exponent of PowInt
+    std::string name;                       // Input, Row, Named, named Constant
+    Dimension dimension = Dimension::None;  // Constant: its value is in mm and N
     std::shared_ptr<const ExprNode> a, b, c;
 };
 
@@ -43,7 +44,7 @@ double evalNode(const ExprNode &n, const EvalContext &ctx)
 {
     switch (n.op) {
     case Op::Constant:
-        return n.value;
+        return n.dimension == Dimension::None ? n.value : convert(n.value, n.dimension, CatalogueUnits, ctx.units);
     case Op::Input:
         return ctx.inputs && n.index < static_cast<int>(ctx.inputs->size()) ? (*ctx.inputs)[n.index]
                                                                             : std::numeric_limits<double>::quiet_NaN();
@@ -182,7 +183,7 @@ std::string printNode(const ExprNode &n, const EvalContext *ctx)
     case Op::Constant:
         if (!n.name.empty() && !ctx)
             return n.name;
-        return numberText(n.value);
+        return numberText(ctx ? evalNode(n, *ctx) : n.value);
     case Op::Input:
     case Op::Row:
     case Op::Named:
@@ -264,11 +265,12 @@ Expr Expr::input(int index, const std::string &name)
     return Expr(std::shared_ptr<const ExprNode>(std::move(node)));
 }
 
-Expr Expr::constant(const std::string &name, double value)
+Expr Expr::constant(const std::string &name, double value, Dimension dimension)
 {
     auto node = std::make_shared<ExprNode>();
     node->value = value;
     node->name = name;
+    node->dimension = dimension;
     return Expr(std::shared_ptr<const ExprNode>(std::move(node)));
 }
 
@@ -327,6 +329,11 @@ std::vector<Expr> Expr::constants() const
 double Expr::constantValue() const
 {
     return m_node->value;
+}
+
+Dimension Expr::constantDimension() const
+{
+    return m_node->dimension;
 }
 
 std::string Expr::name() const

@@ -15,6 +15,8 @@
 // Conditions (entry checks, branches) are expressions too: a comparison is 1 when it holds
 // and 0 otherwise; `||` and `&&` evaluate both sides, as the entry checks do.
 
+#include "shell/core/units.h"
+
 #include <memory>
 #include <string>
 #include <vector>
@@ -28,6 +30,8 @@ struct ExprNode;
 struct EvalContext {
     const std::vector<double> *inputs = nullptr;
     const std::vector<double> *rows = nullptr;
+    // The units the inputs are written in: a constant with a dimension is taken in them.
+    Units units = CatalogueUnits;
 };
 
 class Expr
@@ -39,8 +43,9 @@ public:
 
     // Input k of the case, shown as `name`.
     static Expr input(int index, const std::string &name);
-    // A constant the engineer knows by name (π = 3.141592, the coefficient a = 761, ...).
-    static Expr constant(const std::string &name, double value);
+    // A constant the engineer knows by name (π = 3.141592, the coefficient a = 761 N/mm², ...).
+    // A constant with a dimension is given in mm and N and evaluated in the context's units.
+    static Expr constant(const std::string &name, double value, Dimension dimension = Dimension::None);
     // The value of an earlier result row, shown by its symbol.
     static Expr row(int index, const std::string &symbol);
 
@@ -57,8 +62,9 @@ public:
     // Named constants used anywhere inside, branches and named intermediates included, in
     // first-use order, each name once (a = 761, b = 0.01546 of a column formula).
     std::vector<Expr> constants() const;
-    // For a named constant: its value.
+    // For a named constant: its value in mm and N, and its dimension.
     double constantValue() const;
+    Dimension constantDimension() const;
     // For a named intermediate: its name and its defining expression.
     std::string name() const;
     Expr definition() const;

@@ -150,7 +150,9 @@ void ShellModel::compute(int index)
 {
     ++m_computeCount;
     const CaseDef &c = currentCaseDef();
-    Evaluation evaluation = evaluate(c, inputNumbers(CurrentCase));
+    // A program that only relabels computes in the catalogue's units whatever the labels say.
+    const Units in = m_program.unitChange == UnitChange::Convert ? units() : CatalogueUnits;
+    Evaluation evaluation = evaluate(c, inputNumbers(CurrentCase), in);
     if (evaluation.rejected) {
         entryError(index, evaluation.field, evaluation.reason);
         return;

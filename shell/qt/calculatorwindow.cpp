@@ -52,6 +52,28 @@ void setLabelIfDifferent(QLabel *label, const QString &text)
         label->setText(text);
 }
 
+void setToolTipIfDifferent(QWidget *widget, const QString &tip)
+{
+    if (widget->toolTip() != tip)
+        widget->setToolTip(tip);
+}
+
+// How an input field looks: plain, marked as the one the entry error is about (a red frame and
+// a pale red ground, which read in every style), or warning that its text holds more than its
+// number (a pale amber ground).
+enum class FieldMark { None, Refused, ReadAsNumber };
+
+void markField(QLineEdit *edit, FieldMark mark)
+{
+    static const QString refused =
+        QStringLiteral("QLineEdit { border: 2px solid #c62828; border-radius: 2px; background: #fdecea; }");
+    static const QString readAs =
+        QStringLiteral("QLineEdit { border: 1px solid #e0a800; border-radius: 2px; background: #fff4cc; }");
+    const QString sheet = mark == FieldMark::Refused ? refused : mark == FieldMark::ReadAsNumber ? readAs : QString();
+    if (edit->styleSheet() != sheet)
+        edit->setStyleSheet(sheet);
+}
+
 }  // namespace
 
 int runCalculator(int argc, char **argv, const Program &program)
@@ -59,7 +81,7 @@ int runCalculator(int argc, char **argv, const Program &program)
     QApplication app(argc, argv);
     QApplication::setApplicationName(QString::fromStdString(program.name));
     // Lets the desktop match the window to the program's menu entry and icon.
-    QGuiApplication::setDesktopFileName(QStringLiteral("structcalc-") + QString::fromStdString(program.name).toLower());
+    QGuiApplication::setDesktopFileName(QStringLiteral("structcalc-") + QString::fromStdString(program.id));
     CalculatorWindow window(program);
     window.show();
     return QApplication::exec();
@@ -126,10 +148,33 @@ void CalculatorWindow::refreshInputs()
         if (!shown)
             continue;
         const int count = static_cast<int>(page.rows.size());
+        const CaseDef &definition = m_program.cases[static_cast<std::size_t>(i)];
         for (int k = 0; k < count; ++k) {
             InputRow &row = page.rows[static_cast<std::size_t>(k)];
             setTextIfDifferent(row.value, qs(m_model->text(i, k)));
             setTextIfDifferent(row.step, qs(m_model->text(i, count + k)));
+            // The symbol with its unit in grey: "l mm", "w N/mm".
+            const QString unit = qs(m_model->inputUnit(i, k)).toHtmlEscaped();
+            const QString symbol = qs(definition.inputs[static_cast<std::size_t>(k)].caption).toHtmlEscaped();
+            setLabelIfDifferent(row.caption, unit.isEmpty()
+                                                 ? symbol
+                                                 : symbol + QStringLiteral("&nbsp;<span style='color:#666'>") + unit +
+                                                       QStringLiteral("</span>"));
+            for (const int field : {k, count + k}) {
+                QLineEdit *edit = field < count ? row.value : row.step;
+                const std::string note = m_model->inputNote(i, field);
+                FieldMark mark = FieldMark::None;
+                QString tip = field < count ? QString() : QStringLiteral("step");
+                if (m_model->lastRejected() && m_model->markedField() == field) {
+                    mark = FieldMark::Refused;
+                    tip = qs(m_model->rejectionReason());
+                } else if (!note.empty()) {
+                    mark = FieldMark::ReadAsNumber;
+                    tip = qs(note);
+                }
+                markField(edit, mark);
+                setToolTipIfDifferent(edit, tip);
+            }
             if (row.scroll->value() != m_model->scrollValue(i, k) && !row.scroll->isSliderDown()) {
                 const QSignalBlocker blocker(row.scroll);
                 row.scroll->setValue(m_model->scrollValue(i, k));
@@ -160,7 +205,22 @@ void CalculatorWindow::refreshResults()
         }
         setTextIfDifferent(w.value, qs(row.text));
         setLabelIfDifferent(w.unit, qs(row.unit));
+        const CaseDef &c = m_model->currentCaseDef();
+        setToolTipIfDifferent(w.check, r < c.rows.size() ? qs(c.rows[r].meaning) : QString());
     }
+    // Results that no longer belong to the inputs shown (a refused input) are greyed as stale;
+    // they come back as soon as the input is accepted.
+    const bool stale = m_model->lastRejected();
+    if (m_resultsFrame->isEnabled() == stale) {
+        m_resultsFrame->setEnabled(!stale);
+        m_resultsFrame->setToolTip(stale ? QStringLiteral("Results of the last accepted input") : QString());
+    }
+    m_chart->setStale(stale);
+
+    const CaseDef &onDisplay = m_model->currentCaseDef();
+    setLabelIfDifferent(m_caseTitle, onDisplay.title.empty()
+                                         ? qs(onDisplay.caption)
+                                         : qs(onDisplay.caption) + QStringLiteral(": ") + qs(onDisplay.title));
 
     const auto &notes = m_model->notes();
     for (std::size_t j = 0; j < m_notes.size(); ++j) {
@@ -221,17 +281,19 @@ void CalculatorWindow::refreshLayout()
         place(page.picture, m_model->pictureRect(current));
         const Rect frame = m_model->inputFrameRect(current);
         place(page.frame, frame);
-        // Caption, value, scroll bar, step: the scroll bar takes what the two fields leave.
+        // Caption with its unit, value, scroll bar, step: the scroll bar takes what the others
+        // leave.
         const int inner = frame.width - 120;
-        const int valueWidth = std::clamp(inner * 26 / 100, 900, 1400);
-        const int stepWidth = std::clamp(inner * 19 / 100, 700, 1000);
-        const int scrollLeft = 600 + valueWidth + 90;
+        const int captionWidth = 1000;
+        const int valueWidth = std::clamp(inner * 24 / 100, 900, 1400);
+        const int stepWidth = std::clamp(inner * 17 / 100, 700, 1000);
+        const int scrollLeft = captionWidth + 100 + valueWidth + 90;
         const int scrollWidth = std::max(inner - scrollLeft - stepWidth - 90, 600);
         for (std::size_t k = 0; k < page.rows.size(); ++k) {
             const int top = 360 + static_cast<int>(k) * 390;
             InputRow &row = page.rows[k];
-            place(row.caption, {40, top, 500, 330});
-            place(row.value, {600, top, valueWidth, 330});
+            place(row.caption, {40, top, captionWidth, 330});
+            place(row.value, {captionWidth + 100, top, valueWidth, 330});
             place(row.scroll, {scrollLeft, top + 30, scrollWidth, 270});
             place(row.step, {scrollLeft + scrollWidth + 90, top, stepWidth, 330});
         }
@@ -262,6 +324,10 @@ void CalculatorWindow::refreshLayout()
         place(w.unit, {left + checkWidth + valueWidth + 150, top, unitWidth, rowHeight - 45});
     }
 
+    // The case in words between the rule under the titles and the picture.
+    const Rect picture = m_model->pictureRect(std::max(current, 0));
+    place(m_caseTitle, {picture.left, 1580, std::max(width - picture.left - 400, 3000), 380});
+
     Rect chart = m_model->chartRect();
     if (m_advisory->isVisible()) {
         place(m_advisory, {chart.left, chart.top + 60, chart.width, 400});
@@ -278,6 +344,8 @@ void CalculatorWindow::refreshMenus()
     m_logAction->setChecked(m_model->logScale());
     for (int i = 0; i < 3; ++i)
         m_unitActions[static_cast<std::size_t>(i)]->setChecked(i == m_model->UnitSystem);
+    for (std::size_t i = 0; i < m_forceActions.size(); ++i)
+        m_forceActions[i]->setChecked(static_cast<int>(i) == m_model->ForceUnit);
     for (int i = 0; i < 8; ++i)
         m_chartTypeActions[static_cast<std::size_t>(i)]->setChecked(i == static_cast<int>(m_model->chartType()));
 }

@@ -51,7 +51,7 @@ protected:
 
 private:
     struct InputRow {
-        QLabel *caption = nullptr;
+        QLabel *caption = nullptr;  // the symbol and its unit
         QLineEdit *value = nullptr;
         QScrollBar *scroll = nullptr;
         QLineEdit *step = nullptr;
@@ -99,6 +99,7 @@ private:
     QPushButton *m_reset = nullptr;
     std::vector<QLabel *> m_notes;
     QLabel *m_advisory = nullptr;
+    QLabel *m_caseTitle = nullptr;
     QGroupBox *m_resultsFrame = nullptr;
     std::vector<ResultWidgets> m_results;
     ChartView *m_chart = nullptr;
@@ -109,7 +110,8 @@ private:
     QMenu *m_chartSubmenu = nullptr;
     QAction *m_formatAction = nullptr;
     QAction *m_logAction = nullptr;
-    std::vector<QAction *> m_unitActions;
+    std::vector<QAction *> m_unitActions;   // mm, cm, m
+    std::vector<QAction *> m_forceActions;  // N, kN
     std::vector<QAction *> m_chartTypeActions;
     QAction *m_valueAction = nullptr;
     bool m_refreshing = false;

@@ -70,11 +70,26 @@ QPoint ChartView::pointGlobalPos(int point) const
     return mapToGlobal(QPointF(l.centre(point), l.plot.center().y()).toPoint());
 }
 
+void ChartView::setStale(bool stale)
+{
+    if (m_stale == stale)
+        return;
+    m_stale = stale;
+    update();
+}
+
 void ChartView::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     painter.setFont(font());
     paintChart(painter, chartArea(), m_points, m_type, m_fill, m_logScale);
+    if (m_stale) {
+        // Washed out: the bars stay readable but plainly belong to an earlier input.
+        painter.fillRect(rect(), QColor(255, 255, 255, 150));
+        painter.setPen(palette().color(QPalette::Mid));
+        painter.drawText(rect().adjusted(8, 4, -8, -4), Qt::AlignTop | Qt::AlignRight,
+                         QStringLiteral("results of the last accepted input"));
+    }
     if (!hasFocus())
         return;
     painter.setRenderHint(QPainter::Antialiasing, false);

@@ -25,6 +25,9 @@ public:
 
     // Repaints only when something changed.
     void setData(std::vector<ChartPoint> points, ChartType type, QColor fill, bool logScale);
+    // Results of an input since refused: drawn washed out until the next accepted input.
+    void setStale(bool stale);
+    bool stale() const { return m_stale; }
 
     const std::vector<ChartPoint> &points() const { return m_points; }
     ChartType chartType() const { return m_type; }
@@ -55,6 +58,7 @@ private:
     ChartType m_type = ChartType::Bar2D;
     QColor m_fill = Qt::red;
     bool m_logScale = false;
+    bool m_stale = false;
     int m_current = -1;
     // Set from a right button or context-menu key press to its release: the context menu event
     // the platform sends between the two must not ask for the menu a second time.

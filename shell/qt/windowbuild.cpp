@@ -114,8 +114,9 @@ void CalculatorWindow::buildControls()
     }
     for (int i = 0; i < m_program.caseCount(); ++i) {
         QFrame *page = m_pages[static_cast<std::size_t>(m_program.pageOf(i))];
-        auto *button = named(new QPushButton(qs(m_program.cases[static_cast<std::size_t>(i)].caption), page),
-                             indexed("Command1", i));
+        const CaseDef &c = m_program.cases[static_cast<std::size_t>(i)];
+        auto *button = named(new QPushButton(qs(c.caption), page), indexed("Command1", i));
+        button->setToolTip(qs(c.title));
         button->setCheckable(true);
         button->setAutoDefault(false);
         connect(button, &QPushButton::clicked, this, [this, i] {
@@ -142,6 +143,13 @@ void CalculatorWindow::buildControls()
     }
 
     buildResults();
+
+    // The case on display in words, above its picture and inputs.
+    m_caseTitle = named(new QLabel(m_form), QStringLiteral("CaseTitle"));
+    QFont titleFont = m_caseTitle->font();
+    titleFont.setBold(true);
+    m_caseTitle->setFont(titleFont);
+    m_caseTitle->installEventFilter(this);
 
     m_advisory = named(new QLabel(m_form), QStringLiteral("Advisory"));
     m_advisory->setWordWrap(true);
@@ -181,9 +189,9 @@ void CalculatorWindow::buildCasePage(int caseIndex)
     const int count = c.inputCount();
     for (int k = 0; k < count; ++k) {
         InputRow row;
-        row.caption = named(new QLabel(qs(c.inputs[static_cast<std::size_t>(k)].caption), page.frame),
-                            QStringLiteral("F%1L_%2").arg(n).arg(k));
+        row.caption = named(new QLabel(page.frame), QStringLiteral("F%1L_%2").arg(n).arg(k));
         row.caption->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        row.caption->setTextFormat(Qt::RichText);
         row.value = named(new QLineEdit(page.frame), QStringLiteral("Text%1_%2").arg(n).arg(k));
         row.value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         row.value->setAccessibleName(qs(c.inputs[static_cast<std::size_t>(k)].caption));
@@ -272,6 +280,20 @@ void CalculatorWindow::buildMenus()
             refresh();
         });
         m_unitActions.push_back(action);
+    }
+    // The force unit beside the length unit, where the program has forces.
+    if (m_program.forceUnits) {
+        unit->addSeparator()->setObjectName(QStringLiteral("m1015_3"));
+        const QString forces[] = {QStringLiteral("N"), QStringLiteral("kN")};
+        for (int i = 0; i < 2; ++i) {
+            QAction *action = named(unit->addAction(forces[i]), indexed("m1015", i + 4));
+            action->setCheckable(true);
+            connect(action, &QAction::triggered, this, [this, i] {
+                m_model->chooseForceUnit(i);
+                refresh();
+            });
+            m_forceActions.push_back(action);
+        }
     }
 
     QAction *copy = named(m_menu10->addAction(QStringLiteral("Results to clipboard")), QStringLiteral("m10_2"));

@@ -2,6 +2,7 @@
 // the model's answer comes back to the widgets. Widgets are found by their object names.
 
 #include "profilor/profilor.h"
+#include "registry/registry.h"
 #include "shell/core/testing/recordingplatform.h"
 #include "shell/qt/calculatorwindow.h"
 
@@ -188,6 +189,93 @@ TEST_F(calculatorwindow, helpWithoutItsDocumentSaysSo)
     EXPECT_EQ(platform.messages[0].text, "profilor.pdf : Reference File open error ! ");
     EXPECT_EQ(platform.messages[0].title, "Message");
     EXPECT_EQ(platform.openedPaths[0], platform.folder + "/profilor.pdf");
+}
+
+}  // namespace
+
+namespace {
+
+// A Beams window: the force unit beside the length unit, a refused input marked with its reason
+// and the results greyed until it is mended, a text read by its leading number marked, the case
+// and its rows explained in words.
+class beamsCalculatorWindow : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        window = std::make_unique<shell::CalculatorWindow>(*registry::find("Beams"), &platform);
+        window->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+    }
+    template <typename W>::testing::AssertionResult find(const char *name, W *&widget)
+    {
+        widget = window->findChild<W *>(QString::fromLatin1(name));
+        if (!widget)
+            return ::testing::AssertionFailure() << "no control " << name;
+        return ::testing::AssertionSuccess();
+    }
+
+    shell::testing::RecordingPlatform platform;
+    std::unique_ptr<shell::CalculatorWindow> window;
+};
+
+TEST_F(beamsCalculatorWindow, forceUnitConvertsBesideTheLengthUnit)
+{
+    QAction *kN = nullptr;
+    QAction *N = nullptr;
+    QAction *m = nullptr;
+    QLineEdit *load = nullptr;
+    QLabel *caption = nullptr;
+    QLabel *unit = nullptr;
+    ASSERT_TRUE(find("m1015_5", kN));
+    ASSERT_TRUE(find("m1015_4", N));
+    ASSERT_TRUE(find("m1015_2", m));
+    ASSERT_TRUE(find("Text1_0", load));
+    ASSERT_TRUE(find("F1L_0", caption));
+    ASSERT_TRUE(find("Label5_2", unit));
+    EXPECT_TRUE(N->isChecked());
+    kN->trigger();
+    m->trigger();
+    EXPECT_TRUE(kN->isChecked());
+    EXPECT_FALSE(N->isChecked());
+    EXPECT_EQ(load->text(), QStringLiteral("0.1"));  // 100 N
+    EXPECT_TRUE(caption->text().contains(QStringLiteral("kN")));
+    EXPECT_EQ(unit->text(), QStringLiteral("kN･m"));
+}
+
+TEST_F(beamsCalculatorWindow, refusedInputIsMarkedAndTheResultsGreyedUntilMended)
+{
+    QLineEdit *span = nullptr;
+    QLineEdit *load = nullptr;
+    QLineEdit *x2 = nullptr;
+    QGroupBox *results = nullptr;
+    QLabel *title = nullptr;
+    QCheckBox *reaction = nullptr;
+    ASSERT_TRUE(find("Text1_2", span));
+    ASSERT_TRUE(find("Text1_0", load));
+    ASSERT_TRUE(find("Text1_4", x2));
+    ASSERT_TRUE(find("Frame2", results));
+    ASSERT_TRUE(find("CaseTitle", title));
+    ASSERT_TRUE(find("Check1_0", reaction));
+    EXPECT_EQ(title->text(), QStringLiteral("Beam (1): Simply supported beam, point load P at a"));
+    EXPECT_FALSE(reaction->toolTip().isEmpty());
+
+    span->setFocus();
+    span->selectAll();
+    QTest::keyClicks(span, QStringLiteral("40"));  // x2 = 50 now lies beyond the span
+    EXPECT_FALSE(results->isEnabled());
+    EXPECT_FALSE(x2->styleSheet().isEmpty());
+    EXPECT_EQ(x2->toolTip(), QStringLiteral("x2 must lie between 0 and l"));
+    QTest::keyClick(span, Qt::Key_0);  // 400
+    EXPECT_TRUE(results->isEnabled());
+    EXPECT_TRUE(x2->styleSheet().isEmpty());
+
+    load->setFocus();
+    load->selectAll();
+    QTest::keyClicks(load, QStringLiteral("8kN"));
+    EXPECT_EQ(load->toolTip(), QStringLiteral("read as 8"));
+    EXPECT_FALSE(load->styleSheet().isEmpty());
+    EXPECT_TRUE(results->isEnabled());
 }
 
 }  // namespace

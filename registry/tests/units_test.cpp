@@ -1,0 +1,173 @@
+// Units over the whole family: the same member in every unit system. Random inputs a case
+// accepts, written by hand in cm and N, m and kN (and the other combinations), give the same
+// physical results as in mm and N; the window converts every field there and back to the digits
+// it started from; Reset in any unit gives the start values of the same member.
+
+#include "registry/registry.h"
+#include "shell/core/numbertext.h"
+#include "shell/core/shellmodel.h"
+#include "shell/core/testing/acceptedinputs.h"
+#include "shell/core/testing/recordingplatform.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <map>
+#include <ostream>
+#include <string>
+#include <vector>
+
+namespace {
+
+using shell::Dimension;
+using shell::Units;
+
+// Powers of length and force of each dimension, written out here on their own.
+struct Powers {
+    int length;
+    int force;
+};
+
+const std::map<Dimension, Powers> PowersOf{
+    {Dimension::None, {0, 0}},         {Dimension::Length, {1, 0}},   {Dimension::Area, {2, 0}},
+    {Dimension::SectionModulus, {3, 0}}, {Dimension::SecondMoment, {4, 0}}, {Dimension::Force, {0, 1}},
+    {Dimension::LineLoad, {-1, 1}},    {Dimension::Moment, {1, 1}},   {Dimension::Stress, {-2, 1}},
+};
+
+// One unit in mm or N: 1 cm = 10 mm, 1 m = 1000 mm, 1 kN = 1000 N.
+double millimetres(int length)
+{
+    return length == 0 ? 1.0 : length == 1 ? 10.0 : 1000.0;
+}
+
+double newtons(int force)
+{
+    return force == 0 ? 1.0 : 1000.0;
+}
+
+// A value given in mm and N, written in `units`.
+double inUnits(double value, Dimension d, Units units)
+{
+    const Powers p = PowersOf.at(d);
+    return value * std::pow(millimetres(units.length), -p.length) * std::pow(newtons(units.force), -p.force);
+}
+
+struct CaseRef {
+    const shell::Program *program;
+    int index;
+    const shell::CaseDef &definition() const { return program->cases[static_cast<std::size_t>(index)]; }
+};
+
+void PrintTo(const CaseRef &ref, std::ostream *out)
+{
+    *out << ref.program->name << " " << ref.definition().caption;
+}
+
+std::vector<CaseRef> convertingCases()
+{
+    std::vector<CaseRef> all;
+    for (const shell::Program *program : registry::programs())
+        if (program->unitChange == shell::UnitChange::Convert)
+            for (int k = 0; k < program->caseCount(); ++k)
+                all.push_back({program, k});
+    return all;
+}
+
+std::string caseName(const ::testing::TestParamInfo<CaseRef> &info)
+{
+    return info.param.program->name + "_case" + std::to_string(info.param.index + 1);
+}
+
+class SameMember : public ::testing::TestWithParam<CaseRef>
+{
+};
+
+const Units Systems[] = {{1, 0}, {2, 0}, {0, 1}, {1, 1}, {2, 1}};
+
+TEST_P(SameMember, GivesTheSameResultsInEveryUnitSystem)
+{
+    const shell::CaseDef &c = GetParam().definition();
+    const auto accepted = shell::testing::acceptedInputs(c, 8, 11);
+    ASSERT_FALSE(accepted.empty());
+    for (const std::vector<double> &base : accepted) {
+        const shell::Evaluation reference = shell::evaluate(c, base);
+        ASSERT_FALSE(reference.rejected);
+        // The largest result of each dimension: the scale a difference of rounding is held to.
+        std::map<Dimension, double> scale;
+        for (std::size_t r = 0; r < c.rows.size(); ++r)
+            if (std::isfinite(reference.values[r]))
+                scale[c.rows[r].dimension] = std::max(scale[c.rows[r].dimension], std::fabs(reference.values[r]));
+        for (const Units units : Systems) {
+            std::vector<double> inputs;
+            for (std::size_t k = 0; k < base.size(); ++k)
+                inputs.push_back(inUnits(base[k], c.inputs[k].dimension, units));
+            const shell::Evaluation there = shell::evaluate(c, inputs, units);
+            ASSERT_FALSE(there.rejected) << "refused in " << units.length << "/" << units.force << ": " << there.reason;
+            for (std::size_t r = 0; r < c.rows.size(); ++r) {
+                const double expected = reference.values[r];
+                // Back in mm and N: divided by the size of one mm-and-N unit in these units.
+                const double back = there.values[r] / inUnits(1.0, c.rows[r].dimension, units);
+                if (!std::isfinite(expected)) {
+                    EXPECT_FALSE(std::isfinite(back)) << c.rows[r].caption;
+                    continue;
+                }
+                const double tolerance = 1e-12 * (std::fabs(expected) + scale[c.rows[r].dimension]);
+                EXPECT_NEAR(back, expected, tolerance)
+                    << c.rows[r].caption << " in " << units.length << "/" << units.force;
+            }
+        }
+    }
+}
+
+// Through the window: typed inputs go to every unit system and come back with their digits,
+// and Reset shows the start values of the same member in the units on display.
+TEST_P(SameMember, WindowConvertsThereAndBackAndResetsInEveryUnitSystem)
+{
+    const shell::Program &program = *GetParam().program;
+    const int index = GetParam().index;
+    const shell::CaseDef &c = GetParam().definition();
+    shell::testing::RecordingPlatform platform;
+    shell::ShellModel model(program, platform);
+    model.start();
+    model.selectCase(index);
+    const auto accepted = shell::testing::acceptedInputs(c, 1, 5);
+    ASSERT_FALSE(accepted.empty());
+    const int n = c.inputCount();
+    for (int k = 0; k < n; ++k)
+        model.setText(k, shell::generalText(accepted[0][static_cast<std::size_t>(k)]));
+    std::vector<std::string> typed;
+    for (int k = 0; k < 2 * n; ++k)
+        typed.push_back(model.text(index, k));
+    for (const Units units : Systems) {
+        model.chooseUnit(units.length);
+        model.chooseForceUnit(units.force);
+        ASSERT_FALSE(model.lastRejected()) << model.statusText();
+        for (int k = 0; k < n; ++k) {
+            const double shown = shell::readNumber(model.text(index, k));
+            const double expected = inUnits(accepted[0][static_cast<std::size_t>(k)], c.inputs[k].dimension, units);
+            EXPECT_NEAR(shown, expected, 1e-13 * std::fabs(expected)) << c.inputs[k].caption;
+        }
+        model.chooseUnit(0);
+        model.chooseForceUnit(0);
+        for (int k = 0; k < 2 * n; ++k)
+            EXPECT_EQ(model.text(index, k), typed[static_cast<std::size_t>(k)]) << "field " << k;
+    }
+    for (const Units units : Systems) {
+        model.chooseUnit(units.length);
+        model.chooseForceUnit(units.force);
+        model.reset();
+        for (int k = 0; k < n; ++k) {
+            const shell::InputDef &input = c.inputs[static_cast<std::size_t>(k)];
+            const double start = inUnits(input.start, input.dimension, units);
+            const double step = inUnits(input.step, input.dimension, units);
+            EXPECT_NEAR(shell::readNumber(model.text(index, k)), start, 1e-13 * std::fabs(start)) << input.caption;
+            EXPECT_NEAR(shell::readNumber(model.text(index, n + k)), step, 1e-13 * std::fabs(step)) << input.caption;
+        }
+        EXPECT_FALSE(model.lastRejected()) << model.statusText();
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(family, SameMember, ::testing::ValuesIn(convertingCases()), caseName);
+
+}  // namespace
