@@ -30,9 +30,9 @@ struct Powers {
 };
 
 const std::map<Dimension, Powers> PowersOf{
-    {Dimension::None, {0, 0}},         {Dimension::Length, {1, 0}},   {Dimension::Area, {2, 0}},
+    {Dimension::None, {0, 0}},           {Dimension::Length, {1, 0}},       {Dimension::Area, {2, 0}},
     {Dimension::SectionModulus, {3, 0}}, {Dimension::SecondMoment, {4, 0}}, {Dimension::Force, {0, 1}},
-    {Dimension::LineLoad, {-1, 1}},    {Dimension::Moment, {1, 1}},   {Dimension::Stress, {-2, 1}},
+    {Dimension::LineLoad, {-1, 1}},      {Dimension::Moment, {1, 1}},       {Dimension::Stress, {-2, 1}},
 };
 
 // One unit in mm or N: 1 cm = 10 mm, 1 m = 1000 mm, 1 kN = 1000 N.

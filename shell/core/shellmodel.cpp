@@ -150,6 +150,15 @@ void ShellModel::compute(int index)
 {
     ++m_computeCount;
     const CaseDef &c = currentCaseDef();
+    // A step that is not a finite number is refused like an input: the scroll bar could write
+    // nothing sensible with it.
+    const std::size_t n = c.inputs.size();
+    for (std::size_t k = 0; k < n; ++k) {
+        if (!std::isfinite(readNumber(m_texts[static_cast<std::size_t>(CurrentCase)][n + k]))) {
+            entryError(index, static_cast<int>(n + k), c.inputs[k].caption + " step is too large a number");
+            return;
+        }
+    }
     // A program that only relabels computes in the catalogue's units whatever the labels say.
     const Units in = m_program.unitChange == UnitChange::Convert ? units() : CatalogueUnits;
     Evaluation evaluation = evaluate(c, inputNumbers(CurrentCase), in);
@@ -189,12 +198,12 @@ void ShellModel::drawChart()
     m_chartPoints.clear();
     for (int r = 0; r < ResultCount; ++r) {
         ResultRow &row = m_rows[static_cast<std::size_t>(r)];
-        // The chart takes the number in the field as it stands (full precision after a
-        // computation, the formatted value after a tick), then the field is formatted.
-        const double v = readNumber(row.text);
+        // The chart takes the computed value itself; a row that cannot be computed keeps its
+        // slot, empty.
         if (row.ticked) {
             PointRow.push_back(r);
-            m_chartPoints.push_back({SymbolPart(row.caption), m_logScale ? Log10OrZero(v) : v});
+            const double v = row.value;
+            m_chartPoints.push_back({SymbolPart(row.caption), std::isfinite(v) && m_logScale ? Log10OrZero(v) : v});
         }
         if (m_formatResults && !row.text.empty())
             row.text = resultTextOf(row.text);
@@ -222,7 +231,11 @@ void ShellModel::scrollToText(int k)
     }
     const double step = readNumber(texts[static_cast<std::size_t>(count) + static_cast<std::size_t>(k)]);
     const int position = m_scroll[cc][static_cast<std::size_t>(k)];
-    writeText(k, generalText(ScrollBase + position * step));
+    const double value = ScrollBase + position * step;
+    // A position that would leave the range of a double leaves the input as it is.
+    if (!std::isfinite(value))
+        return;
+    writeText(k, generalText(value));
 }
 
 void ShellModel::setScrollFocus(int k, bool focused)
@@ -376,7 +389,9 @@ std::string ShellModel::selectPoint(int point)
     if (point < 0 || point >= static_cast<int>(m_chartPoints.size()))
         return {};
     const double value = m_chartPoints[static_cast<std::size_t>(point)].value;
-    const std::string text = m_formatResults ? resultText(value) : generalText(value);
+    const std::string text = !std::isfinite(value) ? std::string("cannot be computed")
+                             : m_formatResults     ? resultText(value)
+                                                   : generalText(value);
     return m_rows[static_cast<std::size_t>(PointRow[static_cast<std::size_t>(point)])].caption + "  " + text;
 }
 

@@ -213,19 +213,20 @@ QPolygonF areaOutline(const QPolygonF &line, double zeroY)
     return outline;
 }
 
-void drawSeries(QPainter &painter, const ChartLayout &l, const std::vector<double> &values, ChartType type,
-                const Shades &shades)
+// A run of points that can all be drawn, the first at slot `first`.
+void drawRun(QPainter &painter, const ChartLayout &l, int first, const std::vector<double> &values, ChartType type,
+             const Shades &shades)
 {
     const int count = static_cast<int>(values.size());
     const double zeroY = l.y(0);
     const QPointF d = l.depth;
     QPolygonF line;
     for (int i = 0; i < count; ++i)
-        line << QPointF(l.centre(i), l.y(values[static_cast<size_t>(i)]));
+        line << QPointF(l.centre(first + i), l.y(values[static_cast<size_t>(i)]));
     const auto column = [&](int i, double share) {
         const double y = line[i].y();
-        return QRectF(QPointF(l.centre(i) - (l.slot * share * 0.5), std::min(y, zeroY)),
-                      QPointF(l.centre(i) + (l.slot * share * 0.5), std::max(y, zeroY)));
+        return QRectF(QPointF(l.centre(first + i) - (l.slot * share * 0.5), std::min(y, zeroY)),
+                      QPointF(l.centre(first + i) + (l.slot * share * 0.5), std::max(y, zeroY)));
     };
     if (count == 1 && (type == ChartType::Line3D || type == ChartType::Area2D || type == ChartType::Area3D)) {
         const QPointF p = line.first();
@@ -244,11 +245,11 @@ void drawSeries(QPainter &painter, const ChartLayout &l, const std::vector<doubl
         for (int i = 0; i < count; ++i)
             painter.drawRect(column(i, 1.0));
         QPolygonF steps;
-        steps << QPointF(l.plot.left(), zeroY);
+        steps << QPointF(l.plot.left() + (first * l.slot), zeroY);
         for (int i = 0; i < count; ++i)
-            steps << QPointF(l.plot.left() + (i * l.slot), line[i].y())
-                  << QPointF(l.plot.left() + ((i + 1) * l.slot), line[i].y());
-        steps << QPointF(l.plot.right(), zeroY);
+            steps << QPointF(l.plot.left() + ((first + i) * l.slot), line[i].y())
+                  << QPointF(l.plot.left() + ((first + i + 1) * l.slot), line[i].y());
+        steps << QPointF(l.plot.left() + ((first + count) * l.slot), zeroY);
         painter.setPen(shades.edge);
         painter.drawPolyline(steps);
         break;
@@ -303,6 +304,25 @@ void drawSeries(QPainter &painter, const ChartLayout &l, const std::vector<doubl
         painter.drawPolygon(front);
         break;
     }
+    }
+}
+
+// Every point that can be drawn; a value that cannot be computed leaves its slot empty, and a
+// line or an area breaks there.
+void drawSeries(QPainter &painter, const ChartLayout &l, const std::vector<double> &values, ChartType type,
+                const Shades &shades)
+{
+    const int count = static_cast<int>(values.size());
+    for (int start = 0; start < count;) {
+        if (!std::isfinite(values[static_cast<size_t>(start)])) {
+            ++start;
+            continue;
+        }
+        int end = start;
+        while (end < count && std::isfinite(values[static_cast<size_t>(end)]))
+            ++end;
+        drawRun(painter, l, start, std::vector<double>(values.begin() + start, values.begin() + end), type, shades);
+        start = end;
     }
 }
 
@@ -365,7 +385,7 @@ void paintChart(QPainter &painter, const QRectF &area, const std::vector<ChartPo
         std::vector<double> values;
         values.reserve(points.size());
         for (const ChartPoint &p : points)
-            values.push_back(plotted(p.value));
+            values.push_back(std::isfinite(p.value) ? plotted(p.value) : p.value);
         drawSeries(painter, l, values, type, shades);
     }
     painter.restore();

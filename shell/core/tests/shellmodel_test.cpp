@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <string>
 #include <vector>
 
@@ -252,7 +253,8 @@ TEST(shellmodel, aRowThatCannotBeComputedShowsEmptyWhileTheOthersShow)
     EXPECT_EQ(m.rows()[0].text, "8.333e+02");
     EXPECT_EQ(m.rows()[3].text, "-1.000e+02");
     ASSERT_EQ(m.chartPoints().size(), 5u);
-    EXPECT_EQ(m.chartPoints()[1].value, 0);
+    EXPECT_TRUE(std::isnan(m.chartPoints()[1].value));  // its slot stays empty
+    EXPECT_EQ(m.selectPoint(1), "比 (Ra)  cannot be computed");
 }
 
 TEST(shellmodel, resultFormatSwitchRecomputesInTheOtherFormat)
@@ -499,4 +501,28 @@ TEST(shellmodel, colourCommandsStartFromTheCurrentColourAndCancelChangesNothing)
 
     m.exit();
     EXPECT_EQ(w.platform.closes, 1);
+}
+
+// A step that is no finite number is refused like an input; a scroll position whose value
+// would leave the range of a double leaves the input as it is.
+TEST(shellmodel, stepsBeyondTheRangeOfADoubleAreRefused)
+{
+    Window w;
+    ShellModel &m = w.model;
+    m.setText(4 + 2, "1e400");  // the step of l
+    EXPECT_TRUE(m.lastRejected());
+    EXPECT_EQ(m.statusText(), "Please check command entry  #7 : l step is too large a number");
+    EXPECT_EQ(m.markedField(), 6);
+    m.setText(4 + 2, "1");
+    EXPECT_FALSE(m.lastRejected());
+
+    m.setText(0, "1e308");
+    m.setText(4, "1e306");
+    m.setScrollFocus(0, true);
+    m.setScroll(0, 900);  // 1e308 + 900 × 1e306 is beyond the largest double
+    EXPECT_EQ(m.text(0, 0), "1e308");
+    m.setScroll(0, -900);
+    EXPECT_EQ(m.text(0, 0), "1e308");  // -8e308 as well
+    m.setScroll(0, 1);
+    EXPECT_EQ(m.text(0, 0), "1.01E+308");
 }

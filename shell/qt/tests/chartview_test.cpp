@@ -1,9 +1,10 @@
 // The result chart painted into images: round axis steps taking in zero, every look draws and the looks
-// differ, non-finite values lie on the zero line, and a click finds the bar it lands on.
+// differ, a value that cannot be computed leaves its slot empty, and a click finds the bar it lands on.
 
 #include "shell/qt/chartview.h"
 
 #include <QApplication>
+#include <QFontMetricsF>
 #include <QImage>
 #include <QPainter>
 #include <QSignalSpy>
@@ -94,14 +95,27 @@ TEST(chartview, EveryTypeDrawsAndTheEightTypesDiffer)
             EXPECT_NE(images[i], images[j]) << i << " and " << j;
 }
 
-TEST(chartview, NonFiniteValuesAreDrawnAsZero)
+// A value that cannot be computed leaves its slot empty in every look, while the others are
+// drawn where they would be.
+TEST(chartview, ValuesThatCannotBeComputedLeaveTheirSlotEmpty)
 {
-    const double inf = std::numeric_limits<double>::infinity();
-    const std::vector<ChartPoint> nonFinite{
-        {"(A)", std::numeric_limits<double>::quiet_NaN()}, {"(B)", 4}, {"(C)", inf}, {"(D)", -inf}};
-    const std::vector<ChartPoint> zeros{{"(A)", 0}, {"(B)", 4}, {"(C)", 0}, {"(D)", 0}};
-    for (ChartType type : AllTypes)
-        EXPECT_EQ(paint(nonFinite, type), paint(zeros, type)) << static_cast<int>(type);
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    const std::vector<ChartPoint> gaps{{"(A)", nan}, {"(B)", 4}, {"(C)", nan}, {"(D)", 3}, {"(E)", 5}};
+    const std::vector<ChartPoint> all{{"(A)", 2}, {"(B)", 4}, {"(C)", 1}, {"(D)", 3}, {"(E)", 5}};
+    const QRectF area(QPointF(0, 0), Size);
+    const QFontMetricsF metrics{QFont()};
+    const shell::ChartLayout l = shell::layoutChart(area, all, ChartType::Bar2D, false, metrics);
+    for (ChartType type : AllTypes) {
+        const QImage image = paint(gaps, type);
+        for (const int slot : {0, 2}) {
+            int filled = 0;
+            const int x = static_cast<int>(l.centre(slot));
+            for (int y = 0; y < image.height(); ++y)
+                filled += image.pixelColor(x, y) == Fill;
+            EXPECT_EQ(filled, 0) << "slot " << slot << " of type " << static_cast<int>(type);
+        }
+        EXPECT_GE(fillRuns(image).size(), 1u) << static_cast<int>(type);
+    }
 }
 
 TEST(chartview, AClickFindsTheBarItLandsOnAlsoInLogMode)
