@@ -18,10 +18,13 @@ bool isSkipped(char c)
     return c == ' ' || c == '\t' || c == '\n';
 }
 
-// &H / &O integers: the digits of the base up to the first other character.
+// &H / &O integers: the digits of the base up to the first other character, rounded once to
+// the nearest double (a sum digit by digit would round at every step above 2^53). The digits
+// are written out as binary-exact hexadecimal for strtod, which rounds correctly.
 double readRadixInteger(const std::string &s, std::size_t pos, int radix)
 {
-    double value = 0;
+    std::string bits;  // octal digits as three bits each
+    std::string hex = "0x";
     for (; pos < s.size(); ++pos) {
         const char c = s[pos];
         int digit = -1;
@@ -33,9 +36,24 @@ double readRadixInteger(const std::string &s, std::size_t pos, int radix)
             digit = c - 'A' + 10;
         if (digit < 0 || digit >= radix)
             break;
-        value = value * radix + digit;
+        if (radix == 16) {
+            hex += c;
+        } else {
+            for (int b = 2; b >= 0; --b)
+                bits += ((digit >> b) & 1) != 0 ? '1' : '0';
+        }
     }
-    return value;
+    if (radix == 8) {
+        bits.insert(0, (4 - (bits.size() % 4)) % 4, '0');
+        for (std::size_t i = 0; i < bits.size(); i += 4) {
+            const int nibble =
+                ((bits[i] - '0') << 3) | ((bits[i + 1] - '0') << 2) | ((bits[i + 2] - '0') << 1) | (bits[i + 3] - '0');
+            hex += "0123456789abcdef"[nibble];
+        }
+    }
+    if (hex.size() == 2)
+        return 0;
+    return std::strtod(hex.c_str(), nullptr);  // too large for a double: HUGE_VAL, read as overflow
 }
 
 bool isDigit(char c)
@@ -110,15 +128,10 @@ void roundedDigits(double value, int digits, std::string &out, int &exponent)
 // "e+02", "E-05", "e+308": the letter, the sign, at least two digits.
 std::string exponentText(char letter, int exponent)
 {
-    std::string text{letter, exponent < 0 ? '-' : '+'};
-    int magnitude = exponent < 0 ? -exponent : exponent;
-    if (magnitude >= 100) {
-        text += static_cast<char>('0' + magnitude / 100);
-        magnitude %= 100;
-    }
-    text += static_cast<char>('0' + magnitude / 10);
-    text += static_cast<char>('0' + magnitude % 10);
-    return text;
+    std::string digits = std::to_string(exponent < 0 ? -static_cast<long>(exponent) : static_cast<long>(exponent));
+    if (digits.size() < 2)
+        digits.insert(0, 1, '0');
+    return std::string{letter, exponent < 0 ? '-' : '+'} + digits;
 }
 
 }  // namespace
@@ -380,6 +393,9 @@ std::string resultTextOf(std::string_view shown)
     if (first == std::string::npos)
         return scientificText(0, decimals);
     int exponent = static_cast<int>(integerDigits) - static_cast<int>(first) - 1 + written;
+    // Beyond the range of a double the digits mean no number a field can hold: read as one.
+    if (exponent >= 308 || exponent <= -308)
+        return resultText(readNumber(shown));
     std::string digits = all.substr(first);
     digits.append(static_cast<std::size_t>(decimals) + 2, '0');
     std::string rounded;

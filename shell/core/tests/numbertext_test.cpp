@@ -56,6 +56,11 @@ TEST(numbertext, readsTheLeadingNumber)
         {"&O19", 1},
         {"&O8", 0},
         {"&X12", 0},
+        // above 2^53 rounded once to the nearest double, not digit by digit
+        {"&H25ECF84201C1AD398", 4.372531258060878e+19},
+        {"&O4573174102003406551630", 4.372531258060878e+19},
+        {"&O7777777777777777777777", 7.378697629483821e+19},
+        {"&H1FFFFFFFFFFFFF", 9007199254740991},
     };
     for (const auto &c : table) {
         SCOPED_TRACE(c.text);
@@ -164,8 +169,9 @@ TEST(numbertext, resultFormatFromShownDigitsMatchesTheNumber)
     std::mt19937_64 random(20261206);
     std::uniform_real_distribution<double> mantissa(-10, 10);
     std::uniform_int_distribution<int> exponent(-30, 30);
-    std::vector<std::string> texts{"1690.5", "-2812.5", "9.9995", "0", "-0", "1E-05", "0.0001", "1.5E+16", "99999.5",
-                                   "12abc",  "1 2",     "",       "-", ".5", "5.",    "1e",     "&H1F"};
+    std::vector<std::string> texts{"1690.5",  "-2812.5", "9.9995", "0",      "-0",      "1E-05",    "0.0001",
+                                   "1.5E+16", "99999.5", "12abc",  "1 2",    "",        "-",        ".5",
+                                   "5.",      "1e",      "&H1F",   "1E9999", "1E-9999", "9.9E+308", "1.7E+308"};
     for (int i = 0; i < 20000; ++i) {
         const double v = mantissa(random) * std::pow(10.0, exponent(random));
         texts.push_back(shell::generalText(v));
@@ -173,4 +179,8 @@ TEST(numbertext, resultFormatFromShownDigitsMatchesTheNumber)
     }
     for (const std::string &t : texts)
         ASSERT_EQ(shell::resultTextOf(t), shell::resultText(shell::readNumber(t))) << "'" << t << "'";
+    // Exponents beyond the range of a double: nothing written outside the format's alphabet.
+    EXPECT_EQ(shell::resultTextOf("1E9999"), "");
+    EXPECT_EQ(shell::resultTextOf("1E-9999"), "0.000e+00");
+    EXPECT_EQ(shell::scientificText(1.7e308, 3), "1.700e+308");
 }
