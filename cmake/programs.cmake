@@ -11,6 +11,12 @@
 
 set(STRUCTCALC_INSTALL_PROGRAMDIR "${CMAKE_INSTALL_LIBDIR}/structcalc"
     CACHE STRING "Folder below the prefix for the programs and their reference documents")
+set(STRUCTCALC_HOMEPAGE "https://example.org/structcalc"
+    CACHE STRING "Web address of the project, named in the AppStream metainfo")
+# The date of the build, for the manual pages and the metainfo; SOURCE_DATE_EPOCH, where set,
+# makes it reproducible.
+string(TIMESTAMP STRUCTCALC_BUILD_DATE "%Y-%m-%d" UTC)
+find_program(GZIP_PROGRAM gzip REQUIRED)
 
 # Every program's reference document, written at build time.
 add_custom_target(reference_pdfs ALL)
@@ -48,7 +54,24 @@ function(structcalc_add_program)
         DEPENDS programfiles
         COMMENT "Writing the desktop entry of ${arg_NAME}"
         VERBATIM)
-    add_custom_target(${arg_ID}_files ALL DEPENDS ${document} ${entry})
+    # The AppStream metainfo and the manual page, from the program value too.
+    set(metainfo ${CMAKE_CURRENT_BINARY_DIR}/structcalc-${arg_ID}.metainfo.xml)
+    add_custom_command(
+        OUTPUT ${metainfo}
+        COMMAND programfiles metainfo ${arg_NAME} ${metainfo} ${PROJECT_VERSION} ${STRUCTCALC_BUILD_DATE}
+                ${STRUCTCALC_HOMEPAGE}
+        DEPENDS programfiles
+        COMMENT "Writing the AppStream metainfo of ${arg_NAME}"
+        VERBATIM)
+    set(manpage ${CMAKE_CURRENT_BINARY_DIR}/${arg_NAME}.1)
+    add_custom_command(
+        OUTPUT ${manpage}.gz
+        COMMAND programfiles manpage ${arg_NAME} ${manpage} ${PROJECT_VERSION} ${STRUCTCALC_BUILD_DATE}
+        COMMAND ${GZIP_PROGRAM} -9nf ${manpage}
+        DEPENDS programfiles
+        COMMENT "Writing the manual page of ${arg_NAME}"
+        VERBATIM)
+    add_custom_target(${arg_ID}_files ALL DEPENDS ${document} ${entry} ${metainfo} ${manpage}.gz)
     add_dependencies(reference_pdfs ${arg_ID}_files)
 
     # The program and its document go together into one folder below the prefix, with a link
@@ -57,6 +80,8 @@ function(structcalc_add_program)
     install(FILES ${document} DESTINATION ${STRUCTCALC_INSTALL_PROGRAMDIR})
     install(FILES icon.svg DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps
             RENAME structcalc-${arg_ID}.svg)
+    install(FILES ${metainfo} DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+    install(FILES ${manpage}.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
     file(RELATIVE_PATH link_folder /prefix/${CMAKE_INSTALL_BINDIR} /prefix/${STRUCTCALC_INSTALL_PROGRAMDIR})
     install(CODE "set(STRUCTCALC_PROGRAM \"${arg_NAME}\")
 set(STRUCTCALC_ENTRY \"${entry}\")
