@@ -94,9 +94,9 @@ shell::CaseDef spanPointLoad()
     c.row("反力 (RBs)", Dimension::Force, (P * pow(a / l, 2)) * (1 + (2 * ((l - a) / l))))
         .means(onFixedSpan("upward reaction at B"));
     // The end moments as clockwise couples on the member: at A this is the sagging moment
-    // there (negative), at B the hogging one (positive).
+    // there (negative under a downward load), at B the hogging one (positive).
     c.row("曲げモーメント (MA)", Dimension::Moment, -(((P * a) * pow(l - a, 2)) / pow(l, 2)))
-        .means("moment at the fixed end A, sagging positive (hogging, so negative)");
+        .means("moment at the fixed end A, sagging positive (hogging under a downward load)");
     c.row("曲げモーメント (MB)", Dimension::Moment, ((P * pow(a, 2)) * (l - a)) / pow(l, 2))
         .means("moment at the fixed end B, hogging shown positive (clockwise end couple)");
     c.row("変位 (fC)", Dimension::Length, ((P * pow(a, 3)) * pow(l - a, 3)) / (((3 * E) * I) * pow(l, 3)))
@@ -348,9 +348,9 @@ shell::CaseDef spanRisingTriangle()
     c.row("反力 (RA1)", Dimension::Force, (3 * W) / 20).means(onFixedSpan("upward reaction at A"));
     c.row("反力 (RB1)", Dimension::Force, (7 * W) / 20).means(onFixedSpan("upward reaction at B"));
     c.row("曲げモーメント (MA)", Dimension::Moment, -((w * pow(l, 2)) / 30))
-        .means("moment at the fixed end A, sagging positive (hogging, so negative)");
+        .means("moment at the fixed end A, sagging positive (hogging under a downward load)");
     c.row("曲げモーメント (MB)", Dimension::Moment, -((w * pow(l, 2)) / 20))
-        .means("moment at the fixed end B, sagging positive (hogging, so negative)");
+        .means("moment at the fixed end B, sagging positive (hogging under a downward load)");
     c.row("変位 (fC)", Dimension::Length, (w * pow(l, 4)) / ((764 * E) * I))
         .means(onFixedSpan("largest deflection, 0.525 l from A (divisor rounded)"));
     bothSpans(c, l, E, I, [=](Beam &beam, const Inputs &in) {
@@ -392,7 +392,7 @@ shell::CaseDef spanPartialUniform()
     c.row("曲げモーメント (MA)", Dimension::Moment,
           ((-W) / ((12 * pow(l, 2)) * b)) *
               ((pow(b + cc, 3) * ((4 * l) - (3 * (b + cc)))) - (pow(cc, 3) * ((4 * l) - (3 * cc)))))
-        .means("moment at the fixed end A, sagging positive (hogging, so negative)");
+        .means("moment at the fixed end A, sagging positive (hogging under a downward load)");
     c.row("曲げモーメント (MB)", Dimension::Moment,
           (W / ((12 * pow(l, 2)) * b)) *
               ((pow(a + b, 3) * ((4 * l) - (3 * (a + b)))) - (pow(a, 3) * ((4 * l) - (3 * a)))))
@@ -430,7 +430,7 @@ shell::CaseDef spanMoment()
     c.row("曲げモーメント (MA)", Dimension::Moment, (M * (b / pow(l, 2))) * ((3 * a) - l))
         .means("moment at the fixed end A, sagging positive (clockwise end couple)");
     c.row("曲げモーメント (MB)", Dimension::Moment, (M * (a / pow(l, 2))) * ((3 * b) - l))
-        .means("moment at the fixed end B, hogging positive (clockwise end couple)");
+        .means("moment at the fixed end B, hogging shown positive (clockwise end couple)");
     bothSpans(c, l, E, I, [=](Beam &beam, const Inputs &in) { beam.couples = {{valueOf(a, in), valueOf(M, in)}}; });
     c.sketch(sketches::spanMoment);
     return c.build();
