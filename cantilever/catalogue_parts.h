@@ -1,7 +1,8 @@
 #pragma once
 
-// The pieces the cantilever program value (program.cpp) is assembled from: the 21 cases with
-// their formulas (cases.cpp) and one symbolic sketch per case (sketches.cpp). Private to the
+// The pieces the cantilever program value (program.cpp) is assembled from: the cantilever and
+// propped-cantilever cases (cases.cpp), the single-span cases (spancases.cpp) with their
+// formulas and member models, and one symbolic sketch per case (sketches.cpp). Private to the
 // program.
 
 #include "shell/core/catalogue.h"
@@ -13,9 +14,19 @@ namespace cantilever {
 // "Cantilever (1)" .. "Cantilever (21)" in button order: cantilevers and propped cantilevers
 // (1 to 8), then single spans, simply supported and fixed at both ends (9 to 21).
 std::vector<shell::CaseDef> cantileverCases();
+// "Cantilever (9)" .. "Cantilever (21)".
+std::vector<shell::CaseDef> spanCases();
+
+using Inputs = std::vector<double>;
+
+// The number an input, or an expression of inputs such as a + b, stands for in one set of
+// inputs: the member models are built from the same symbols as the rows.
+inline double valueOf(const shell::Expr &symbol, const Inputs &inputs)
+{
+    return symbol.eval({&inputs, nullptr});
+}
 
 namespace sketches {
-using Inputs = std::vector<double>;
 shell::Sketch cantileverPointLoad(const Inputs &);
 shell::Sketch cantileverUniform(const Inputs &);
 shell::Sketch cantileverTriangular(const Inputs &);

@@ -65,7 +65,7 @@ TEST(cantileverWorkedValues, OtherInputs)
 // fB = fC + (M a) b = 16.
 TEST(cantileverWorkedValues, CantileverDeflectionsByHand)
 {
-    const Results point = run(0, {{"a", 2}, {"b", 1}, {"P", 3}, {"E", 1}, {"I", 1}});
+    const Results point = run(0, {{"a", 2}, {"b", 1}, {"P", 3}, {"E", 1}, {"I", 1}, {"x", 1}});
     EXPECT_DOUBLE_EQ(point["fC"], 8);
     EXPECT_DOUBLE_EQ(point["fB"], 14);
     const Results moment = run(3, {{"a", 2}, {"b", 1}, {"M", 4}, {"E", 1}, {"I", 1}});
@@ -83,8 +83,8 @@ TEST(cantileverEntryChecks, DecideRejection)
     // clang-format off
     for (const EntryCheck &check : std::vector<EntryCheck>{
              {0, {{"a", 0}}, true},   {0, {{"b", 0}}, false},   {0, {{"x", 0}}, false},  {0, {{"x", -1}}, true},
-             {1, {{"l", 0}}, true},   {4, {{"a", 0}}, false},   {6, {{"E", 0}, {"I", -1}, {"w", -5}}, false},
-             {8, {{"a", -1}}, true},  {17, {{"x", -10}}, false}, {18, {{"b", 0}}, true}, {18, {{"c", -1}}, true},
+             {1, {{"l", 0}}, true},   {4, {{"a", 0}}, false},   {6, {{"w", -5}}, false},   {6, {{"E", 0}}, true},
+             {8, {{"a", -1}}, true},  {17, {{"x", -10}}, true}, {18, {{"b", 0}}, true}, {18, {{"c", -1}}, true},
              {19, {{"a", 0}}, true},  {19, {{"b", 0}}, false},  {20, {{"a", -1}}, true},
              // Ramps of the trapezoid may meet at mid-span but not overlap.
              {13, {{"a", 50}}, false}, {13, {{"a", 50.5}}, true}})

@@ -1,0 +1,184 @@
+// The domain of every case: the boundaries accepted and refused on either side, the reasons
+// and the field they name, and loads of either sign or none, never refused.
+
+#include "cantilever/tests/cantilevertest.h"
+#include "shell/core/testing/acceptedinputs.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+#include <ostream>
+
+namespace cantilever::tests {
+namespace {
+
+// Just beyond a bound, on the side away from zero.
+double above(double bound)
+{
+    return std::nextafter(bound, std::numeric_limits<double>::infinity());
+}
+double below(double bound)
+{
+    return std::nextafter(bound, -std::numeric_limits<double>::infinity());
+}
+
+struct Boundary {
+    int caseIndex;
+    Changes changes;
+    std::string reason;  // empty: accepted
+    std::string field;   // the input the reason names
+};
+
+void PrintTo(const Boundary &b, std::ostream *out)
+{
+    *out << caseDef(b.caseIndex).caption << " with";
+    for (const auto &[caption, value] : b.changes)
+        *out << " " << caption << " = " << value;
+}
+
+// Around the start values: l = 100 wherever the case has a span, a = 70 and b = 30 where the
+// member is a + b long.
+const std::vector<Boundary> Boundaries = {
+    // Cantilever with a point load: x runs from the free end over the whole member a + b.
+    {0, {{"a", 0}}, "a must be greater than 0", "a"},
+    {0, {{"a", 1e-300}, {"x", 0}}, "", ""},
+    {0, {{"b", 0}}, "", ""},
+    {0, {{"b", below(0)}}, "b must be 0 or more", "b"},
+    {0, {{"x", 0}}, "", ""},
+    {0, {{"x", 100}}, "", ""},
+    {0, {{"x", above(100)}}, "x must lie between 0 and a + b", "x"},
+    {0, {{"x", below(0)}}, "x must lie between 0 and a + b", "x"},
+    // The span is named before the position measured on it.
+    {1, {{"l", -5}, {"x", -5}}, "l must be greater than 0", "l"},
+    {1, {{"x", 100}}, "", ""},
+    {1, {{"x", above(100)}}, "x must lie between 0 and l", "x"},
+    {2, {{"x", 0}}, "", ""},
+    {2, {{"x", above(100)}}, "x must lie between 0 and l", "x"},
+    {3, {{"a", 0}}, "a must be greater than 0", "a"},
+    {3, {{"b", 0}}, "", ""},
+    {3, {{"b", -1}}, "b must be 0 or more", "b"},
+    // Propped cantilevers.
+    {4, {{"a", 0}}, "", ""},
+    {4, {{"a", 100}}, "", ""},
+    {4, {{"a", above(100)}}, "a must lie between 0 and l", "a"},
+    {4, {{"a", -1}}, "a must lie between 0 and l", "a"},
+    {5, {{"x", 0}}, "", ""},
+    {5, {{"x", 100}}, "", ""},
+    {5, {{"x", above(100)}}, "x must lie between 0 and l", "x"},
+    {7, {{"a", 0}}, "a must be greater than 0", "a"},
+    {7, {{"b", 0}}, "", ""},
+    {7, {{"b", below(0)}}, "b must be 0 or more", "b"},
+    // Single spans.
+    {8, {{"a", 0}}, "", ""},
+    {8, {{"a", 100}}, "", ""},
+    {8, {{"a", above(100)}}, "a must lie between 0 and l", "a"},
+    {8, {{"a", below(0)}}, "a must lie between 0 and l", "a"},
+    {11, {{"a", 100}}, "", ""},
+    {11, {{"a", above(100)}}, "a must lie between 0 and l", "a"},
+    {11, {{"a", -1}}, "a must lie between 0 and l", "a"},
+    // Ramps of the trapezoid may meet at mid-span but not overlap.
+    {13, {{"a", 0}}, "", ""},
+    {13, {{"a", 50}}, "", ""},
+    {13, {{"a", above(50)}}, "a must lie between 0 and l / 2", "a"},
+    {13, {{"a", -1}}, "a must lie between 0 and l / 2", "a"},
+    {17, {{"x", 0}}, "", ""},
+    {17, {{"x", 100}}, "", ""},
+    {17, {{"x", -10}}, "x must lie between 0 and l", "x"},
+    {17, {{"x", above(100)}}, "x must lie between 0 and l", "x"},
+    {18, {{"a", 0}, {"c", 0}}, "", ""},
+    {18, {{"a", -1}}, "a must be 0 or more", "a"},
+    {18, {{"b", 0}}, "b must be greater than 0", "b"},
+    {18, {{"c", below(0)}}, "c must be 0 or more", "c"},
+    {19, {{"a", 0}}, "a must be greater than 0", "a"},
+    {19, {{"b", 0}}, "", ""},
+    {19, {{"b", -1}}, "b must be 0 or more", "b"},
+    // The wheel pair: any spacing, one wheel at a time beyond the span.
+    {20, {{"a", 0}}, "", ""},
+    {20, {{"a", 1000}}, "", ""},
+    {20, {{"a", below(0)}}, "a must be 0 or more", "a"},
+};
+
+class cantileverDomain : public ::testing::TestWithParam<Boundary>
+{
+};
+
+TEST_P(cantileverDomain, AcceptsOrRefusesWithItsReason)
+{
+    const Boundary &b = GetParam();
+    const shell::CaseDef &c = caseDef(b.caseIndex);
+    std::vector<double> inputs = shell::startValues(c);
+    for (const auto &[caption, value] : b.changes) {
+        int k = 0;
+        while (k < c.inputCount() && c.inputs[static_cast<std::size_t>(k)].caption != caption)
+            ++k;
+        ASSERT_LT(k, c.inputCount()) << caption;
+        inputs[static_cast<std::size_t>(k)] = value;
+    }
+    const shell::Evaluation e = shell::evaluate(c, inputs);
+    EXPECT_EQ(e.rejected, !b.reason.empty());
+    EXPECT_EQ(e.reason, b.reason);
+    if (!b.reason.empty()) {
+        ASSERT_GE(e.field, 0);
+        EXPECT_EQ(c.inputs[static_cast<std::size_t>(e.field)].caption, b.field);
+    } else {
+        for (std::size_t r = 0; r < e.values.size(); ++r)
+            EXPECT_TRUE(std::isfinite(e.values[r])) << c.rows[r].caption;
+    }
+}
+
+std::string boundaryName(const ::testing::TestParamInfo<Boundary> &info)
+{
+    return "Cantilever_" + std::to_string(info.param.caseIndex + 1) + "_" + std::to_string(info.index);
+}
+
+INSTANTIATE_TEST_SUITE_P(boundaries, cantileverDomain, ::testing::ValuesIn(Boundaries), boundaryName);
+
+// The span and the stiffness of every case that has them: zero and just below refused, the
+// smallest positive stiffness accepted.
+TEST(cantileverDomainEveryCase, SpanAndStiffnessMustBePositive)
+{
+    for (int caseIndex = 0; caseIndex < program().caseCount(); ++caseIndex) {
+        const shell::CaseDef &c = caseDef(caseIndex);
+        for (int k = 0; k < c.inputCount(); ++k) {
+            const std::string &caption = c.inputs[static_cast<std::size_t>(k)].caption;
+            if (caption != "l" && caption != "E" && caption != "I")
+                continue;
+            for (const double value : {0.0, below(0), -100.0}) {
+                std::vector<double> inputs = shell::startValues(c);
+                inputs[static_cast<std::size_t>(k)] = value;
+                const shell::Evaluation e = shell::evaluate(c, inputs);
+                EXPECT_EQ(e.reason, caption + " must be greater than 0")
+                    << c.caption << " " << caption << " = " << value;
+                EXPECT_EQ(e.field, k) << c.caption;
+            }
+            if (caption == "l")
+                continue;  // a short span leaves the positions measured on it beyond its end
+            std::vector<double> inputs = shell::startValues(c);
+            inputs[static_cast<std::size_t>(k)] = 1e-300;
+            EXPECT_FALSE(shell::evaluate(c, inputs).rejected) << c.caption << " " << caption;
+        }
+    }
+}
+
+// Uplift and empty spans are real: a load input of any case is never refused for its sign or
+// for being zero.
+TEST(cantileverDomainEveryCase, NegativeAndZeroLoadsAreAccepted)
+{
+    for (int caseIndex = 0; caseIndex < program().caseCount(); ++caseIndex) {
+        const shell::CaseDef &c = caseDef(caseIndex);
+        for (int k = 0; k < c.inputCount(); ++k) {
+            if (!shell::testing::isLoad(c.inputs[static_cast<std::size_t>(k)].dimension))
+                continue;
+            for (const double load : {0.0, -c.inputs[static_cast<std::size_t>(k)].start, -1e-9}) {
+                std::vector<double> inputs = shell::startValues(c);
+                inputs[static_cast<std::size_t>(k)] = load;
+                EXPECT_FALSE(shell::evaluate(c, inputs).rejected)
+                    << c.caption << " " << c.inputs[static_cast<std::size_t>(k)].caption << " = " << load;
+            }
+        }
+    }
+}
+
+}  // namespace
+}  // namespace cantilever::tests
