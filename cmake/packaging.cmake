@@ -5,7 +5,8 @@
 
 # What Debian asks of every package beside the programs: the copyright and the changelog.
 install(FILES docs/debian/copyright DESTINATION ${CMAKE_INSTALL_DOCDIR})
-set(changelog ${PROJECT_BINARY_DIR}/changelog.Debian)
+# (A package built from this tree is native: its changelog is changelog.gz.)
+set(changelog ${PROJECT_BINARY_DIR}/changelog)
 add_custom_command(
     OUTPUT ${changelog}.gz
     COMMAND ${CMAKE_COMMAND} -E copy ${PROJECT_SOURCE_DIR}/docs/debian/changelog ${changelog}
@@ -20,13 +21,13 @@ set(CPACK_PACKAGE_NAME structcalc)
 set(CPACK_PACKAGE_VENDOR "The structcalc developers")
 set(CPACK_PACKAGE_CONTACT "The structcalc developers <structcalc@example.org>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "calculators for structural engineers")
-set(CPACK_PACKAGE_DESCRIPTION
-    "Five desktop calculators and a command line for the members an engineer checks daily: \
-Beams (19 single-span beam cases), cantilever (21 cantilever, propped and single-span cases), \
-Rahmen (10 portal frames), buckling (Euler and empirical column formulas) and Profilor \
-(8 cross-sections). Inputs convert with the units (mm, cm, m; N, kN), impossible inputs are \
-refused with the reason, the shear, moment and deflection diagrams come from an exact solver, \
-and each program has a reference document with every formula.")
+set(CPACK_PACKAGE_DESCRIPTION "Five desktop calculators and a command line for the members an engineer
+checks daily: Beams (19 single-span beam cases), cantilever (21 cantilever,
+propped and single-span cases), Rahmen (10 portal frames), buckling (Euler
+and empirical column formulas) and Profilor (8 cross-sections). Inputs
+convert with the units (mm, cm, m; N, kN), impossible inputs are refused
+with the reason, the shear, moment and deflection diagrams come from an
+exact solver, and each program has a reference document with every formula.")
 set(CPACK_DEBIAN_PACKAGE_SECTION science)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE ${STRUCTCALC_HOMEPAGE})
