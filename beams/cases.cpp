@@ -1,6 +1,7 @@
 // The 19 beam cases: what each is in words, its inputs with their start values and steps, the
-// domain in which its formulas describe the drawn member, and the result rows in order, each
-// formula grouped exactly as it is evaluated, with what it means.
+// domain in which its formulas describe the drawn member, the result rows in order (each formula
+// grouped exactly as it is evaluated, with what it means), the member it states for the diagrams
+// and the positions marked on it.
 
 #include "beams/catalogue_parts.h"
 
@@ -98,14 +99,7 @@ shell::CaseDef simplePointLoad()
     c.row(maxMoment("Mmax"), Dimension::Moment, ((P * a) * b) / l).means("moment under the load P, the largest");
     c.row(maxDeflection, Dimension::Length, ((((P * a) * a) * b) * b) / (((3 * E) * I) * l))
         .means("deflection under the load P, downward positive (the largest only for a = l / 2)");
-    c.member({}, [](const std::vector<double> &in) {
-        mechanics::Beam beam;
-        beam.length = in[2];
-        beam.flexuralRigidity = in[5] * in[6];
-        beam.supports = {{0, mechanics::SupportKind::Pinned}, {in[2], mechanics::SupportKind::Roller}};
-        beam.forces = {{in[1], in[0]}};
-        return beam;
-    });
+    c.member({}, members::simplePointLoad);
     c.mark(0, x1, "x1");
     c.mark(0, x2, "x2");
     c.sketch(sketches::simplePointLoad);
@@ -128,6 +122,8 @@ shell::CaseDef simpleUniform()
     c.row(maxMoment("Mmax"), Dimension::Moment, (0.125 * w) * pow(l, 2)).means("moment at mid-span, the largest");
     c.row(maxDeflection, Dimension::Length, ((5 * w) * pow(l, 4)) / ((384 * E) * I))
         .means("deflection at mid-span, the largest, downward positive");
+    c.member({}, members::simpleUniform);
+    c.mark(0, x, "x");
     c.sketch(sketches::simpleUniform);
     return c.build();
 }
@@ -150,6 +146,8 @@ shell::CaseDef simpleTriangular()
         .means("the largest moment, at l / √3 from A (coefficient rounded)");
     c.row(maxDeflection, Dimension::Length, (0.00652 * (w * pow(l, 4))) / (E * I))
         .means("the largest deflection, at 0.519 l from A, downward positive (coefficient rounded)");
+    c.member({}, members::simpleTriangular);
+    c.mark(0, x, "x");
     c.sketch(sketches::simpleTriangular);
     return c.build();
 }
@@ -183,6 +181,8 @@ shell::CaseDef simplePartialUniform()
         .means("moment at X0, the largest");
     c.row(maxMoment("Mxmax"), Dimension::Moment, ((w * (b - a)) * (((2 * l) - b) + a)) / 8)
         .means("mid-span moment with the load w × (b − a) centred on the span: the largest it gives anywhere");
+    c.member({}, members::simplePartialUniform);
+    c.mark(0, x, "x");
     c.sketch(sketches::simplePartialUniform);
     return c.build();
 }
@@ -205,6 +205,8 @@ shell::CaseDef simpleSymmetricTriangle()
     c.row(shear("Sx"), Dimension::Force, when(leftHalf, shearAt(x), -shearAt(l - x))).means(shearAtX);
     c.row(moment("Mx"), Dimension::Moment, when(leftHalf, momentAt(x), momentAt(l - x))).means(momentAtX);
     c.row(maxMoment("Mmax"), Dimension::Moment, (w * pow(l, 2)) / 12).means("moment at mid-span, the largest");
+    c.member({}, members::simpleSymmetricTriangle);
+    c.mark(0, x, "x");
     c.sketch(sketches::simpleSymmetricTriangle);
     return c.build();
 }
@@ -231,6 +233,8 @@ shell::CaseDef simpleTriangularPlusUniform()
         .means("moment at mid-span, sagging positive (the largest only for w1 = 0)");
     c.row(maxDeflection, Dimension::Length, ((5 * pow(l, 4)) / ((768 * E) * I)) * (w1 + (2 * w2)))
         .means("deflection at mid-span, downward positive (the largest only for w1 = 0)");
+    c.member({}, members::simpleTriangularPlusUniform);
+    c.mark(0, x, "x");
     c.sketch(sketches::simpleTriangularPlusUniform);
     return c.build();
 }
@@ -253,6 +257,8 @@ shell::CaseDef cantileverPointLoad()
     c.row(moment("Mx"), Dimension::Moment, (-P) * x).means("moment at x from the free end, hogging negative");
     c.row(maxMoment("MBmax"), Dimension::Moment, (-P) * l).means(largestMomentAtFixedB);
     c.row(maxDeflection, Dimension::Length, (P * pow(l, 3)) / ((3 * E) * I)).means(deflectionAtFreeA);
+    c.member({}, members::cantileverPointLoad);
+    c.mark(0, x, "x");
     c.sketch(sketches::cantileverPointLoad);
     return c.build();
 }
@@ -272,6 +278,8 @@ shell::CaseDef cantileverUniform()
     c.row(moment("Mx"), Dimension::Moment, (w * pow(x, 2)) / 2).means(hoggingAtXShownPositive);
     c.row(maxMoment("MBmax"), Dimension::Moment, (-(w * pow(l, 2))) / 2).means(largestMomentAtFixedB);
     c.row(maxDeflection, Dimension::Length, (w * pow(l, 4)) / ((8 * E) * I)).means(deflectionAtFreeA);
+    c.member({}, members::cantileverUniform);
+    c.mark(0, x, "x");
     c.sketch(sketches::cantileverUniform);
     return c.build();
 }
@@ -290,6 +298,8 @@ shell::CaseDef cantileverTriangular()
     c.row(moment("Mx"), Dimension::Moment, (w * pow(x, 3)) / (6 * l)).means(hoggingAtXShownPositive);
     c.row(maxMoment("MBmax"), Dimension::Moment, (-(w * pow(l, 2))) / 6).means(largestMomentAtFixedB);
     c.row(maxDeflection, Dimension::Length, (w * pow(l, 4)) / ((30 * E) * I)).means(deflectionAtFreeA);
+    c.member({}, members::cantileverTriangular);
+    c.mark(0, x, "x");
     c.sketch(sketches::cantileverTriangular);
     return c.build();
 }
@@ -319,6 +329,9 @@ shell::CaseDef overhangPointLoad()
     c.row(moment("Mx2"), Dimension::Moment, (-P) * x2).means("moment at x2 from the tip C, hogging negative");
     c.row(maxMoment("MB"), Dimension::Moment, RA * l)
         .means("moment over support B, the largest in magnitude, hogging negative");
+    c.member({}, members::overhangPointLoad);
+    c.mark(0, x1, "x1");
+    c.mark(0, (l + a) - x2, "x2");
     c.sketch(sketches::overhangPointLoad);
     return c.build();
 }
@@ -349,6 +362,9 @@ shell::CaseDef overhangUniform()
     c.row(moment("MB"), Dimension::Moment, (-(w * pow(a, 2))) / 2).means("moment over support B, hogging negative");
     c.row(maxMoment("Mx1max"), Dimension::Moment, ((w * pow(l + a, 2)) * pow(l - a, 2)) / (8 * pow(l, 2)))
         .means("the largest moment of the span, where the shear is zero, (l² − a²) / (2 l) from A");
+    c.member({}, members::overhangUniform);
+    c.mark(0, x1, "x1");
+    c.mark(0, (l + a) - x2, "x2");
     c.sketch(sketches::overhangUniform);
     return c.build();
 }
@@ -374,6 +390,8 @@ shell::CaseDef twoOverhangsPointLoads()
     c.row(moment("MB"), Dimension::Moment, (-P2) * b).means("moment over support B, hogging negative");
     c.row(moment("Mx"), Dimension::Moment, (RA * x) - (P1 * (a + x)))
         .means("moment at x from A within the span, sagging positive");
+    c.member({}, members::twoOverhangsPointLoads);
+    c.mark(0, a + x, "x");
     c.sketch(sketches::twoOverhangsPointLoads);
     return c.build();
 }
@@ -396,6 +414,8 @@ shell::CaseDef twoOverhangsUniform()
     c.row(moment("MB"), Dimension::Moment, ((-w) * pow(b, 2)) / 2).means("moment over support B, hogging negative");
     c.row(moment("Mx"), Dimension::Moment, (RA * x) - ((w * pow(a + x, 2)) / 2))
         .means("moment at x from A within the span, sagging positive");
+    c.member({}, members::twoOverhangsUniform);
+    c.mark(0, a + x, "x");
     c.sketch(sketches::twoOverhangsUniform);
     return c.build();
 }
@@ -419,6 +439,8 @@ shell::CaseDef proppedPointLoad()
         .means("hogging moment at the fixed end B, shown positive");
     // RA × x up to the load, less P × (x − a) beyond it.
     c.row(moment("Mx"), Dimension::Moment, when(x <= a, RA * x, (RA * x) - (P * (x - a)))).means(momentAtX);
+    c.member({}, members::proppedPointLoad);
+    c.mark(0, x, "x");
     c.sketch(sketches::proppedPointLoad);
     return c.build();
 }
@@ -438,6 +460,8 @@ shell::CaseDef proppedUniform()
     c.row(moment("Mx"), Dimension::Moment, ((w * x) / 8) * ((3 * l) - (4 * x))).means(momentAtX);
     c.row(moment("Mxmax"), Dimension::Moment, (fraction(9, 128) * w) * pow(l, 2))
         .means("the largest sagging moment, at 3 l / 8 from A");
+    c.member({}, members::proppedUniform);
+    c.mark(0, x, "x");
     c.sketch(sketches::proppedUniform);
     return c.build();
 }
@@ -462,6 +486,8 @@ shell::CaseDef fixedUniform()
     c.row(moment("Mxmax"), Dimension::Moment, (w * pow(l, 2)) / 24).means("moment at mid-span, the largest sagging");
     c.row(maxDeflection, Dimension::Length, fraction(1, 384) * ((w * pow(l, 4)) / (E * I)))
         .means("deflection at mid-span, the largest, downward positive");
+    c.member({}, members::fixedUniform);
+    c.mark(0, x, "x");
     c.sketch(sketches::fixedUniform);
     return c.build();
 }
@@ -484,6 +510,8 @@ shell::CaseDef fixedPointLoad()
     // Under the load itself (x = a) the second branch applies; both give the same value there.
     c.row(moment("Mx"), Dimension::Moment, when(a > x, (RA * x) + MA, ((RA * x) + MA) - (P * (x - a))))
         .means(momentAtX);
+    c.member({}, members::fixedPointLoad);
+    c.mark(0, x, "x");
     c.sketch(sketches::fixedPointLoad);
     return c.build();
 }
@@ -507,6 +535,8 @@ shell::CaseDef fixedTriangular()
     // The handbook's coefficient; the exact largest moment is 0.02144 w l².
     c.row(moment("Mxmax"), Dimension::Moment, (0.0215 * w) * pow(l, 2))
         .means("the largest sagging moment, at 0.548 l from A (coefficient rounded up)");
+    c.member({}, members::fixedTriangular);
+    c.mark(0, x, "x");
     c.sketch(sketches::fixedTriangular);
     return c.build();
 }
@@ -526,6 +556,8 @@ shell::CaseDef fixedTriangularPlusUniform()
     c.row(moment("MB"), Dimension::Moment, -(((w2 * pow(l, 2)) / 12) + ((w1 * pow(l, 2)) / 20))).means(momentAtFixedB);
     c.row(moment("Mx"), Dimension::Moment, (((RA * x) + MA) - ((w2 * pow(x, 2)) / 2)) - ((w1 * pow(x, 3)) / (6 * l)))
         .means(momentAtX);
+    c.member({}, members::fixedTriangularPlusUniform);
+    c.mark(0, x, "x");
     c.sketch(sketches::fixedTriangularPlusUniform);
     return c.build();
 }
