@@ -1,7 +1,8 @@
 #pragma once
 
 // The pieces the Beams program value (program.cpp) is assembled from: the 19 cases with their
-// formulas (cases.cpp) and one symbolic sketch per case (sketches.cpp). Private to the program.
+// formulas (cases.cpp), the member each case describes (members.cpp) and one symbolic sketch per
+// case (sketches.cpp). Private to the program.
 
 #include "shell/core/catalogue.h"
 
@@ -11,6 +12,29 @@ namespace beams {
 
 // "Beam (1)" .. "Beam (19)" in button order.
 std::vector<shell::CaseDef> beamCases();
+
+namespace members {
+using Inputs = std::vector<double>;
+mechanics::Beam simplePointLoad(const Inputs &);
+mechanics::Beam simpleUniform(const Inputs &);
+mechanics::Beam simpleTriangular(const Inputs &);
+mechanics::Beam simplePartialUniform(const Inputs &);
+mechanics::Beam simpleSymmetricTriangle(const Inputs &);
+mechanics::Beam simpleTriangularPlusUniform(const Inputs &);
+mechanics::Beam cantileverPointLoad(const Inputs &);
+mechanics::Beam cantileverUniform(const Inputs &);
+mechanics::Beam cantileverTriangular(const Inputs &);
+mechanics::Beam overhangPointLoad(const Inputs &);
+mechanics::Beam overhangUniform(const Inputs &);
+mechanics::Beam twoOverhangsPointLoads(const Inputs &);
+mechanics::Beam twoOverhangsUniform(const Inputs &);
+mechanics::Beam proppedPointLoad(const Inputs &);
+mechanics::Beam proppedUniform(const Inputs &);
+mechanics::Beam fixedUniform(const Inputs &);
+mechanics::Beam fixedPointLoad(const Inputs &);
+mechanics::Beam fixedTriangular(const Inputs &);
+mechanics::Beam fixedTriangularPlusUniform(const Inputs &);
+}  // namespace members
 
 namespace sketches {
 using Inputs = std::vector<double>;
