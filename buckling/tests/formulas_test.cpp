@@ -96,6 +96,15 @@ TEST(buckling, EmpiricalCaseBeyondItsRangeSaysSo)
     EXPECT_TRUE(shell::evaluate(columnCase(6), {100, 833, 100}).advisories.empty());
 }
 
+TEST(buckling, EveryCaseHasATitleAndEveryRowAMeaning)
+{
+    for (const shell::CaseDef &c : buckling::program().cases) {
+        EXPECT_FALSE(c.title.empty()) << c.caption;
+        for (const shell::RowDef &row : c.rows)
+            EXPECT_FALSE(row.meaning.empty()) << c.caption << " " << row.caption;
+    }
+}
+
 // At λ0 the empirical line meets the Euler stress of a pinned column of the same material
 // (handbook moduli, N/mm²) within a few per cent; the swapped softwood b = 0.00626 would miss
 // by almost 9 %.

@@ -129,6 +129,16 @@ TEST(RahmenStatics, ReversedLoadReversesEveryResult)
     }
 }
 
+// Every frame says in words what it carries, and every row what it is and how it is signed.
+TEST(RahmenCases, EveryCaseHasATitleAndEveryRowAMeaning)
+{
+    for (const shell::CaseDef &c : program().cases) {
+        EXPECT_EQ(c.title.rfind("Portal frame, ", 0), 0u) << c.caption;
+        for (const shell::RowDef &row : c.rows)
+            EXPECT_FALSE(row.meaning.empty()) << c.caption << " " << row.caption;
+    }
+}
+
 // The domain: the size of the frame and its sections above zero in every case; loads of any
 // sign, zero included.
 TEST(RahmenDomain, EveryCaseRefusesAFrameWithoutSizeOrStiffnessAndAcceptsAnyLoad)
