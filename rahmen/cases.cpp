@@ -11,8 +11,9 @@
 // stiffness ratio divides by I1, and a member without stiffness makes no frame); a load on the
 // beam at a from B and b from C with a, b above zero and a + b = l; a bracket at a above A on
 // the column, with 0 < a ≤ h, and on fixed feet b below B with a + b = h; its lever c above
-// zero (inside the bay, as drawn). a + b is compared with l or h to within 1e-9 of it, so that
-// positions typed as decimals meet. Loads may be zero or negative.
+// zero and below l (inside the bay, as drawn, clear of the other column). a + b is compared
+// with l or h to within 1e-9 of it, so that positions typed as decimals meet. Loads may be
+// zero or negative.
 //
 // Worked example, case 1 with w = 1000, h = l = 100, I1 = I2 = 833 (k = 1):
 // MB = MC = −(1000 · 100²) / (4 · 5) = −500000, VA = VD = 50000, HA = HD = 5000.
@@ -258,6 +259,7 @@ shell::CaseDef pinnedBracketLoad()
     frame.requirePositive(a);
     frame.requireAtMost(a, h);
     frame.requirePositive(c);
+    frame.requireBelow(c, l);  // the bracket stays inside the bay
     requireSections(frame, I1, I2);
     const Expr k = stiffnessRatio(I1, I2, h, l);
     const Expr S = named("S", (((3 * shell::pow(a / h, 2)) - 1) * k) / ((2 * k) + 3));
@@ -410,6 +412,7 @@ shell::CaseDef fixedBracketLoad()
     frame.requirePositive(b);
     requireSum(frame, a, b, h);
     frame.requirePositive(c);
+    frame.requireBelow(c, l);  // the bracket stays inside the bay
     requireSections(frame, I1, I2);
     const Expr k = stiffnessRatio(I1, I2, h, l);
     const Expr Pc = named("Pc", P * c);

@@ -159,9 +159,8 @@ TEST(RahmenDomain, EveryCaseRefusesAFrameWithoutSizeOrStiffnessAndAcceptsAnyLoad
         // A very stiff beam on slender columns and the reverse are frames all the same.
         EXPECT_FALSE(evaluation(number, {{"I1", 1e-6}}).rejected);
         EXPECT_FALSE(evaluation(number, {{"I2", 1e-6}}).rejected);
-        if (number != 3 && number != 8) {  // there the span is tied to a + b
-            EXPECT_FALSE(evaluation(number, {{"l", 0.001}}).rejected);
-        }
+        // A narrow bay holding the bracket's lever; where a + b must equal l, the start a, b refuse it.
+        EXPECT_EQ(evaluation(number, {{"l", 0.001}, {"c", 0.0005}}).rejected, number == 3 || number == 8);
     }
 }
 
@@ -215,12 +214,15 @@ INSTANTIATE_TEST_SUITE_P(
         DomainCase{5, {{"a", 0}}, "a must be greater than 0"},
         DomainCase{5, {{"a", 0.001}}, ""},
         DomainCase{5, {{"c", 0}}, "c must be greater than 0"},
+        DomainCase{5, {{"c", 99.999}}, ""},
+        DomainCase{5, {{"c", 100}}, "c must be less than l"},
         DomainCase{5, {{"h", 50}}, "a must be h or less"},
         DomainCase{10, {{"a", 70}, {"b", 30}}, ""},
         DomainCase{10, {{"a", 70}, {"b", 30 + 5e-8}}, ""},
         DomainCase{10, {{"a", 70}, {"b", 30 + 2e-7}}, "a + b must equal h"},
         DomainCase{10, {{"h", 120}}, "a + b must equal h"},
         DomainCase{10, {{"a", 100}, {"b", 0}}, "b must be greater than 0"},
+        DomainCase{10, {{"c", 120}}, "c must be less than l"},
         DomainCase{10, {{"c", -30}}, "c must be greater than 0"}),
     // clang-format on
     [](const ::testing::TestParamInfo<DomainCase> &param) {
