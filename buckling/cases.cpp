@@ -16,9 +16,11 @@ namespace {
 // π² as the column tables take it: the square of π rounded to 3.141592 (not of the full π).
 constexpr double PiSquared = 9.869600294464002;
 
-// An Euler column: its case caption, end condition and the default constant n with its step.
+// An Euler column: its case caption, the end condition in words, and the default constant n
+// with its step. Every case takes any n above zero; the title names the one it starts with.
 struct EulerColumn {
     const char *caption;
+    const char *title;
     ColumnEnds ends;
     double n;
     double nStep;
@@ -26,10 +28,10 @@ struct EulerColumn {
 };
 
 constexpr EulerColumn EulerColumns[] = {
-    {"Buckling (1)", ColumnEnds::FixedFree, 0.25, 0.01, "n = 1/4"},
-    {"Buckling (2)", ColumnEnds::PinnedPinned, 1, 0.1, "n = 1"},
-    {"Buckling (3)", ColumnEnds::FixedPinned, 2, 0.1, "n = 2"},
-    {"Buckling (4)", ColumnEnds::FixedFixed, 4, 0.1, "n = 4"},
+    {"Buckling (1)", "Euler column, fixed base and free top (n = 1/4)", ColumnEnds::FixedFree, 0.25, 0.01, "n = 1/4"},
+    {"Buckling (2)", "Euler column, pinned at both ends (n = 1)", ColumnEnds::PinnedPinned, 1, 0.1, "n = 1"},
+    {"Buckling (3)", "Euler column, fixed base and pinned top (n = 2)", ColumnEnds::FixedPinned, 2, 0.1, "n = 2"},
+    {"Buckling (4)", "Euler column, fixed at both ends (n = 4)", ColumnEnds::FixedFixed, 4, 0.1, "n = 4"},
 };
 
 // Tetmajer's column formula σk = a · (1 − b λ + c λ²) in N/mm², valid up to the slenderness
@@ -61,9 +63,12 @@ const EmpiricalColumn EmpiricalColumns[] = {
     {"Buckling (9)", "softwood", Softwood},
 };
 
+const char *const RadiusOfGyration = "radius of gyration of the section, √(I / A)";
+
 shell::CaseDef eulerCase(const EulerColumn &column)
 {
     CaseBuilder c(column.caption);
+    c.title(column.title);
     c.group(EulerGroup);
     const Expr l = c.input("l", Dimension::Length, 100);
     const Expr E = c.input("E", Dimension::Stress, 100000, 1000);
@@ -85,11 +90,14 @@ shell::CaseDef eulerCase(const EulerColumn &column)
     const Expr k = shell::named("k", shell::sqrt(I / A));    // radius of gyration
     const Expr lambda = shell::named("λ", l / k);            // slenderness, of l and not of Lk
 
-    c.row("座屈荷重 (Pk)", Dimension::Force, (piSquared * (E * I)) / shell::pow(Lk, 2));
-    c.row("座屈応力 (σk)", Dimension::Stress, (n * piSquared) * (E / shell::pow(lambda, 2)));
-    c.row("断面2次半径 (k)", Dimension::Length, k);
-    c.row("細長比 (λ)", Dimension::None, lambda);
-    c.row("座屈長 (L)", Dimension::Length, Lk);
+    c.row("座屈荷重 (Pk)", Dimension::Force, (piSquared * (E * I)) / shell::pow(Lk, 2))
+        .means("elastic (Euler) buckling load π²·E·I / Lk², π taken as 3.141592");
+    c.row("座屈応力 (σk)", Dimension::Stress, (n * piSquared) * (E / shell::pow(lambda, 2)))
+        .means("Euler buckling stress, the buckling load over the area (Pk / A)");
+    c.row("断面2次半径 (k)", Dimension::Length, k).means(RadiusOfGyration);
+    c.row("細長比 (λ)", Dimension::None, lambda)
+        .means("slenderness l / k, of the column length l (not of the buckling length Lk)");
+    c.row("座屈長 (L)", Dimension::Length, Lk).means("buckling length Lk = l / √n");
 
     const ColumnEnds ends = column.ends;
     const std::string endConstant = column.endConstant;
@@ -99,7 +107,13 @@ shell::CaseDef eulerCase(const EulerColumn &column)
 
 shell::CaseDef empiricalCase(const EmpiricalColumn &column)
 {
+    const Tetmajer &t = column.coefficients;
+    const std::string material = column.material;
+    // Cast iron's line has a square term: a parabola in λ.
+    const std::string shape = t.c != 0 ? "parabola" : "line";
+    const std::string limit = std::to_string(static_cast<int>(t.lambda0));
     CaseBuilder c(column.caption);
+    c.title("Empirical column " + shape + ", " + material);
     c.group(EmpiricalGroup);
     const Expr l = c.input("l", Dimension::Length, 100);  // taken as the buckling length
     const Expr I = c.input("I", Dimension::SecondMoment, 833, 10);
@@ -108,7 +122,6 @@ shell::CaseDef empiricalCase(const EmpiricalColumn &column)
     c.requirePositive(I);
     c.requirePositive(A);
 
-    const Tetmajer &t = column.coefficients;
     // a is a stress (N/mm² in the table), taken in the units on display; b and c are per unit
     // of slenderness, a pure number.
     const Expr a = Expr::constant("a", t.a, Dimension::Stress);
@@ -117,16 +130,18 @@ shell::CaseDef empiricalCase(const EmpiricalColumn &column)
     const Expr k = shell::named("k", shell::sqrt(I / A));
     const Expr lambda = shell::named("λ", l / k);
 
-    // Beyond λ0 the line runs on to small and then negative stresses: shown as computed.
-    c.row("座屈応力 (σk)", Dimension::Stress, a * ((1 - (b * lambda)) + (cc * shell::pow(lambda, 2))));
-    c.row("断面2次半径 (k)", Dimension::Length, k);
-    c.row("細長比 (λ)", Dimension::None, lambda);
+    // Beyond λ0 a line runs on to small and then negative stresses, and cast iron's parabola turns
+    // up again past its lowest point at λ = b / 2c ≈ 110: shown as computed, with the advisory.
+    c.row("座屈応力 (σk)", Dimension::Stress, a * ((1 - (b * lambda)) + (cc * shell::pow(lambda, 2))))
+        .means("buckling stress on the empirical " + shape + " of " + material + ", valid for λ up to " + limit +
+               " only");
+    c.row("断面2次半径 (k)", Dimension::Length, k).means(RadiusOfGyration);
+    c.row("細長比 (λ)", Dimension::None, lambda)
+        .means("slenderness l / k, the length l taken as the buckling length (pinned ends)");
 
-    const std::string limit = std::to_string(static_cast<int>(t.lambda0));
     c.advise(lambda > Expr::constant("λ0", t.lambda0),
              "λ > " + limit + ": the empirical formula does not apply here (Euler range, cases 1-4)");
 
-    const std::string material = column.material;
     c.sketch([material](const std::vector<double> &) { return empiricalColumnSketch(material); });
     return c.build();
 }

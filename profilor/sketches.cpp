@@ -84,7 +84,11 @@ Sketch rectangularTubeSketch(const std::vector<double> &in)
     Sketch s;
     s.outline(outline);
     s.hole({{t, t}, {b - t, t}, {b - t, a - t}, {t, a - t}});
-    horizontalAxis(s, outline, 0, b);
+    // The tube bends about its major axis: across the larger side, upright where b is wider.
+    if (b > a)
+        s.axis({b / 2, -6}, {b / 2, a + 14}, "y");
+    else
+        horizontalAxis(s, outline, 0, b);
     s.dimension({0, 0}, {b, 0}, 14, "b");
     s.dimension({b, 0}, {b, a}, 14, "a");
     s.dimension({0, a}, {t, a}, -12, "c");

@@ -1,8 +1,9 @@
-// The column formulas outside any window: worked values, σk = Pk / A, the entry checks, and
-// the empirical lines against the Euler hyperbola where they hand over.
+// The column formulas outside any window: worked values, σk = Pk / A, the domain with its
+// reasons, and the empirical lines against the Euler hyperbola where they hand over.
 
 #include "buckling/buckling.h"
 #include "shell/core/numbertext.h"
+#include "shell/core/testing/acceptedinputs.h"
 
 #include <gtest/gtest.h>
 
@@ -41,31 +42,66 @@ TEST(buckling, WorkedValuesAtTheDefaults)
     }
 }
 
-// The buckling stress is the buckling load spread over the section, for any end condition.
+// The buckling stress is the buckling load spread over the section, for any end condition: the
+// two rows reach it by different roads (Pk from the buckling length, σk from the slenderness of
+// l), at handbook columns and at inputs drawn around the start values.
 TEST(buckling, StressIsLoadOverArea)
 {
-    const std::vector<std::vector<double>> inputs = {
+    std::vector<std::vector<double>> inputs = {
         {3500, 205000, 2.9e7, 5380, 1}, {2.5, 2.1e11, 8.0e-6, 3.0e-3, 2}, {800, 10000, 1.0e8, 30000, 0.7}};
-    for (int caseIndex = 0; caseIndex < 4; ++caseIndex)
+    for (int caseIndex = 0; caseIndex < 4; ++caseIndex) {
+        for (const auto &drawn : shell::testing::acceptedInputs(columnCase(caseIndex), 20, 11 + caseIndex))
+            inputs.push_back(drawn);
         for (const std::vector<double> &in : inputs) {
             const shell::Evaluation e = shell::evaluate(columnCase(caseIndex), in);
             ASSERT_FALSE(e.rejected);
             EXPECT_NEAR(e.values[1], e.values[0] / in[3], 1e-12 * e.values[1]);
         }
+    }
 }
 
-// Each non-positive input is refused before anything is divided by it (n = 0 and A = 0 would
-// otherwise give an infinite buckling length and radius of gyration).
-TEST(buckling, NonPositiveInputsAreRejected)
+// Every input of every case must be above zero (n = 0 and A = 0 would otherwise give an infinite
+// buckling length and radius of gyration, E = 0 no column at all); the reason names the input,
+// and the least positive number is accepted.
+TEST(buckling, NonPositiveInputsAreRejectedWithTheirReason)
 {
     for (int caseIndex = 0; caseIndex < 9; ++caseIndex) {
-        const std::vector<double> start = shell::startValues(columnCase(caseIndex));
-        for (std::size_t k = 0; k < start.size(); ++k)
+        const shell::CaseDef &c = columnCase(caseIndex);
+        const std::vector<double> start = shell::startValues(c);
+        for (std::size_t k = 0; k < start.size(); ++k) {
             for (const double bad : {0.0, -1.0}) {
                 std::vector<double> in = start;
                 in[k] = bad;
-                EXPECT_TRUE(shell::evaluate(columnCase(caseIndex), in).values.empty()) << caseIndex << " " << k;
+                const shell::Evaluation e = shell::evaluate(c, in);
+                EXPECT_TRUE(e.values.empty()) << caseIndex << " " << k;
+                EXPECT_EQ(e.reason, c.inputs[k].caption + " must be greater than 0");
+                EXPECT_EQ(e.field, static_cast<int>(k));
             }
+            std::vector<double> in = start;
+            in[k] = 1e-3;
+            EXPECT_FALSE(shell::evaluate(c, in).rejected) << caseIndex << " " << k;
+        }
+    }
+}
+
+// Beyond λ0 an empirical case still computes, and says the line does not apply there; a line
+// then gives small and, far out, negative stresses (shown as computed).
+TEST(buckling, EmpiricalCaseBeyondItsRangeSaysSo)
+{
+    const shell::Evaluation softwood = shell::evaluate(columnCase(8), {3000, 833, 100});
+    ASSERT_FALSE(softwood.rejected);
+    EXPECT_LT(softwood.values[0], 0);
+    ASSERT_EQ(softwood.advisories.size(), 1u);
+    EXPECT_EQ(softwood.advisories[0].rfind("λ > 100", 0), 0u) << softwood.advisories[0];
+    EXPECT_TRUE(shell::evaluate(columnCase(6), {100, 833, 100}).advisories.empty());
+}
+
+TEST(buckling, EveryCaseHasATitleAndEveryRowAMeaning)
+{
+    for (const shell::CaseDef &c : buckling::program().cases) {
+        EXPECT_FALSE(c.title.empty()) << c.caption;
+        for (const shell::RowDef &row : c.rows)
+            EXPECT_FALSE(row.meaning.empty()) << c.caption << " " << row.caption;
     }
 }
 

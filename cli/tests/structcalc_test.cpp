@@ -67,11 +67,12 @@ TEST(structcalc, unitRelabelsProfilor)
 
 TEST(structcalc, jsonCarriesNumbersAndNullForRowsShownEmpty)
 {
-    const Outcome r = run({"Profilor", "5", "a=0", "b=0", "c=0", "d=0", "--json"});
+    // A bar so deep that its second moment and section modulus pass the largest double.
+    const Outcome r = run({"Profilor", "1", "a=1e200", "b=0.5", "--json"});
     EXPECT_EQ(r.status, 0);
-    EXPECT_NE(r.out.find("\"program\": \"Profilor\", \"case\": 5, "), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find("\"program\": \"Profilor\", \"case\": 1, "), std::string::npos) << r.out;
     EXPECT_NE(r.out.find("\"unit\": \"mm\""), std::string::npos) << r.out;
-    EXPECT_NE(r.out.find("\"inputs\": {\"a\": 0, \"b\": 0, \"c\": 0, \"d\": 0}"), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find("\"inputs\": {\"a\": 1e+200, \"b\": 0.5}"), std::string::npos) << r.out;
     EXPECT_NE(r.out.find("{\"caption\": \"断面係数 (Z1)\", \"symbol\": \"Z1\", \"value\": null, \"text\": \"\""),
               std::string::npos)
         << r.out;

@@ -1,5 +1,5 @@
 // Physics of the frame cases: every frame in equilibrium under its load, the bracket's moment
-// jump, sign reversal under a reversed load, and the entry checks.
+// jump, sign reversal under a reversed load, and the domain of each case with its reasons.
 
 #include "rahmen/rahmen.h"
 #include "shell/core/numbertext.h"
@@ -10,6 +10,7 @@
 #include <cmath>
 #include <initializer_list>
 #include <map>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -33,15 +34,21 @@ Values byCaption(int number, const Values &changes = {})
     return v;
 }
 
+// The evaluation of case `number` at its start values with `changes` laid over them.
+shell::Evaluation evaluation(int number, const Values &changes = {})
+{
+    const Values in = byCaption(number, changes);
+    std::vector<double> values;
+    for (const shell::InputDef &input : frameCase(number).inputs)
+        values.push_back(in.at(input.caption));
+    return shell::evaluate(frameCase(number), values);
+}
+
 // The results of case `number` by symbol ("MB", "VA", ...); empty when the input is rejected.
 Values results(int number, const Values &changes = {})
 {
     const shell::CaseDef &c = frameCase(number);
-    const Values in = byCaption(number, changes);
-    std::vector<double> values;
-    for (const shell::InputDef &input : c.inputs)
-        values.push_back(in.at(input.caption));
-    const shell::Evaluation e = shell::evaluate(c, values);
+    const shell::Evaluation e = evaluation(number, changes);
     Values bySymbol;
     for (std::size_t r = 0; r < e.values.size(); ++r)
         bySymbol[shell::SymbolOf(c.rows[r].caption)] = e.values[r];
@@ -122,22 +129,105 @@ TEST(RahmenStatics, ReversedLoadReversesEveryResult)
     }
 }
 
-// Entry checks: every length must be positive, and so must I1 (the stiffness ratio divides by
-// it); loads may be zero or negative.
-TEST(RahmenStatics, RejectsWhatCannotBeComputedAndNothingElse)
+// Every frame says in words what it carries, and every row what it is and how it is signed.
+TEST(RahmenCases, EveryCaseHasATitleAndEveryRowAMeaning)
 {
-    for (int number = 1; number <= 10; ++number) {
-        auto rejected = [number](const Values &changes) { return results(number, changes).empty(); };
-        EXPECT_FALSE(rejected({})) << number;
-        for (const shell::InputDef &input : frameCase(number).inputs) {
-            const std::string &x = input.caption;
-            const bool length = x == "h" || x == "l" || x == "a" || x == "b" || x == "c";
-            EXPECT_EQ(rejected({{x, 0}}), length || x == "I1") << number << " " << x;
-            EXPECT_EQ(rejected({{x, -1}}), length || x == "I1") << number << " " << x;
-            EXPECT_FALSE(length && rejected({{x, 0.001}})) << number << " " << x;
-        }
+    for (const shell::CaseDef &c : program().cases) {
+        EXPECT_EQ(c.title.rfind("Portal frame, ", 0), 0u) << c.caption;
+        for (const shell::RowDef &row : c.rows)
+            EXPECT_FALSE(row.meaning.empty()) << c.caption << " " << row.caption;
     }
 }
+
+// The domain: the size of the frame and its sections above zero in every case; loads of any
+// sign, zero included.
+TEST(RahmenDomain, EveryCaseRefusesAFrameWithoutSizeOrStiffnessAndAcceptsAnyLoad)
+{
+    for (int number = 1; number <= 10; ++number) {
+        SCOPED_TRACE(number);
+        const std::string load = frameCase(number).inputs[0].caption;
+        for (const double value : {0.0, -1.0, -2500.0})
+            EXPECT_FALSE(evaluation(number, {{load, value}}).rejected) << load << " = " << value;
+        for (const char *input : {"h", "l", "I1", "I2"}) {
+            for (const double value : {0.0, -1.0}) {
+                const shell::Evaluation e = evaluation(number, {{input, value}});
+                EXPECT_TRUE(e.rejected) << input << " = " << value;
+                EXPECT_EQ(e.reason, std::string(input) + " must be greater than 0");
+                EXPECT_EQ(frameCase(number).inputs.at(static_cast<std::size_t>(e.field)).caption, input);
+            }
+        }
+        // A very stiff beam on slender columns and the reverse are frames all the same.
+        EXPECT_FALSE(evaluation(number, {{"I1", 1e-6}}).rejected);
+        EXPECT_FALSE(evaluation(number, {{"I2", 1e-6}}).rejected);
+        // A narrow bay holding the bracket's lever; where a + b must equal l, the start a, b refuse it.
+        EXPECT_EQ(evaluation(number, {{"l", 0.001}, {"c", 0.0005}}).rejected, number == 3 || number == 8);
+    }
+}
+
+struct DomainCase {
+    int number;
+    Values changes;
+    const char *reason;  // empty where the inputs are accepted
+};
+
+void PrintTo(const DomainCase &d, std::ostream *out)
+{
+    *out << "Rahmen (" << d.number << ") " << ::testing::PrintToString(d.changes);
+}
+
+class RahmenPositions : public ::testing::TestWithParam<DomainCase>
+{
+};
+
+// The positions on the beam and the column at their bounds: a + b = l (or h) to within 1e-9 of
+// it (1e-7 on the start frame of 100), a bracket no higher than the column.
+TEST_P(RahmenPositions, AtTheirBounds)
+{
+    const DomainCase &d = GetParam();
+    const shell::Evaluation e = evaluation(d.number, d.changes);
+    EXPECT_EQ(e.reason, d.reason);
+    EXPECT_EQ(e.rejected, !std::string(d.reason).empty());
+    if (e.reason.rfind("a + b", 0) == 0) {  // b is the one to mend: a is measured first
+        EXPECT_EQ(frameCase(d.number).inputs.at(static_cast<std::size_t>(e.field)).caption, "b");
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rahmen, RahmenPositions,
+    // clang-format off
+    ::testing::Values(
+        DomainCase{3, {{"a", 30}, {"b", 70}}, ""},
+        DomainCase{3, {{"a", 30}, {"b", 70 + 5e-8}}, ""},
+        DomainCase{3, {{"a", 30 - 5e-8}, {"b", 70}}, ""},
+        DomainCase{3, {{"a", 30}, {"b", 70 + 2e-7}}, "a + b must equal l"},
+        DomainCase{3, {{"a", 30 - 2e-7}, {"b", 70}}, "a + b must equal l"},
+        DomainCase{3, {{"l", 120}}, "a + b must equal l"},
+        DomainCase{3, {{"a", 0}, {"b", 100}}, "a must be greater than 0"},
+        DomainCase{3, {{"a", 100}, {"b", 0}}, "b must be greater than 0"},
+        DomainCase{3, {{"a", 0.001}, {"b", 99.999}}, ""},
+        DomainCase{3, {{"h", 0}, {"a", 0}}, "h must be greater than 0"},
+        DomainCase{8, {{"a", 95}, {"b", 5}}, ""},
+        DomainCase{8, {{"a", 95}, {"b", 6}}, "a + b must equal l"},
+        DomainCase{8, {{"a", -30}, {"b", 130}}, "a must be greater than 0"},
+        DomainCase{5, {{"a", 100}}, ""},
+        DomainCase{5, {{"a", 100.001}}, "a must be h or less"},
+        DomainCase{5, {{"a", 0}}, "a must be greater than 0"},
+        DomainCase{5, {{"a", 0.001}}, ""},
+        DomainCase{5, {{"c", 0}}, "c must be greater than 0"},
+        DomainCase{5, {{"c", 99.999}}, ""},
+        DomainCase{5, {{"c", 100}}, "c must be less than l"},
+        DomainCase{5, {{"h", 50}}, "a must be h or less"},
+        DomainCase{10, {{"a", 70}, {"b", 30}}, ""},
+        DomainCase{10, {{"a", 70}, {"b", 30 + 5e-8}}, ""},
+        DomainCase{10, {{"a", 70}, {"b", 30 + 2e-7}}, "a + b must equal h"},
+        DomainCase{10, {{"h", 120}}, "a + b must equal h"},
+        DomainCase{10, {{"a", 100}, {"b", 0}}, "b must be greater than 0"},
+        DomainCase{10, {{"c", 120}}, "c must be less than l"},
+        DomainCase{10, {{"c", -30}}, "c must be greater than 0"}),
+    // clang-format on
+    [](const ::testing::TestParamInfo<DomainCase> &param) {
+        return "case" + std::to_string(param.param.number) + "_" + std::to_string(param.index);
+    });
 
 }  // namespace
 }  // namespace rahmen::testing

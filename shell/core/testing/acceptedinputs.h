@@ -39,17 +39,25 @@ inline bool isLoad(Dimension d)
 }
 
 // `count` sets of inputs the case accepts (fewer only where the domain refuses nearly every
-// draw, which a test should notice).
+// draw, which a test should notice). Draws alternate between a factor for each input and one
+// factor for each dimension: the second keeps relations such as a + b = l that independent
+// draws would almost never meet.
 inline std::vector<std::vector<double>> acceptedInputs(const CaseDef &definition, int count, std::uint64_t seed)
 {
     Draws draws(seed);
     std::vector<std::vector<double>> accepted;
     for (int attempt = 0; attempt < 200 * count && static_cast<int>(accepted.size()) < count; ++attempt) {
+        const bool byDimension = attempt % 2 == 1;
+        double factors[16];
+        for (double &f : factors)
+            f = std::exp(draws.between(-1.1, 1.1));
         std::vector<double> inputs;
         for (const InputDef &input : definition.inputs) {
             // Between a third and three times the start value; a zero start is drawn on a scale of 1.
             const double scale = input.start != 0 ? input.start : 1.0;
-            double v = scale * std::exp(draws.between(-1.1, 1.1));
+            const double factor =
+                byDimension ? factors[static_cast<int>(input.dimension) % 16] : std::exp(draws.between(-1.1, 1.1));
+            double v = scale * factor;
             if (isLoad(input.dimension) && draws.next() < 0.25)
                 v = -v;
             inputs.push_back(v);
