@@ -90,6 +90,7 @@ shell::CaseDef eulerCase(const EulerColumn &column)
     c.row("断面2次半径 (k)", Dimension::Length, k);
     c.row("細長比 (λ)", Dimension::None, lambda);
     c.row("座屈長 (L)", Dimension::Length, Lk);
+    c.columnCurve({lambda, (n * piSquared) * E, std::nullopt});
 
     const ColumnEnds ends = column.ends;
     const std::string endConstant = column.endConstant;
@@ -119,6 +120,8 @@ shell::CaseDef empiricalCase(const EmpiricalColumn &column)
     c.row("座屈応力 (σk)", Dimension::Stress, a * ((1 - (b * lambda)) + (cc * shell::pow(lambda, 2))));
     c.row("断面2次半径 (k)", Dimension::Length, k);
     c.row("細長比 (λ)", Dimension::None, lambda);
+
+    c.columnCurve({lambda, std::nullopt, shell::EmpiricalLine{t.a, t.b, t.c, t.lambda0}});
 
     const std::string limit = std::to_string(static_cast<int>(t.lambda0));
     c.advise(lambda > Expr::constant("λ0", t.lambda0),

@@ -41,6 +41,7 @@ shell::CaseDef rectangularBar()
     section.row(Z1Caption, Dimension::SectionModulus, (pow(a, 2) * b) / 6);
     // 0.28867 stands for 1/√12 as the tables print it.
     section.row(RadiusCaption, Dimension::Length, a * 0.28867);
+    section.section({1, -1, shell::Side::Above});
     section.sketch(rectangularBarSketch);
     return section.build();
 }
@@ -65,6 +66,7 @@ shell::CaseDef rectangularTube()
     section.row(ICaption, Dimension::SecondMoment, S / 12);
     section.row(Z1Caption, Dimension::SectionModulus, when(deep, S / (6 * a), S / (6 * b)));
     section.row(RadiusCaption, Dimension::Length, sqrt(S / (12 * A)));
+    section.section({1, -1, shell::Side::Above});
     section.sketch(rectangularTubeSketch);
     return section.build();
 }
@@ -78,6 +80,7 @@ shell::CaseDef circularBar()
     section.row(ICaption, Dimension::SecondMoment, (Pi * pow(d, 4)) / 64);
     section.row(Z1Caption, Dimension::SectionModulus, (Pi * pow(d, 3)) / 32);
     section.row(RadiusCaption, Dimension::Length, d / 4);
+    section.section({1, -1, shell::Side::Above});
     section.sketch(circularBarSketch);
     return section.build();
 }
@@ -92,6 +95,7 @@ shell::CaseDef circularTube()
     section.row(ICaption, Dimension::SecondMoment, (Pi * (pow(D, 4) - pow(d, 4))) / 64);
     section.row(Z1Caption, Dimension::SectionModulus, (Pi * (pow(D, 4) - pow(d, 4))) / (32 * D));
     section.row(RadiusCaption, Dimension::Length, sqrt(pow(D, 2) + pow(d, 2)) / 4);
+    section.section({1, -1, shell::Side::Above});
     section.sketch(circularTubeSketch);
     return section.build();
 }
@@ -111,6 +115,7 @@ shell::CaseDef cSection()
     section.row(ICaption, Dimension::SecondMoment, S / 12);
     section.row(Z1Caption, Dimension::SectionModulus, S / (6 * b));
     section.row(RadiusCaption, Dimension::Length, sqrt(S / (12 * A)));
+    section.section({1, -1, shell::Side::Above});
     section.sketch(cSectionSketch);
     return section.build();
 }
@@ -129,6 +134,7 @@ shell::CaseDef tSection()
     section.row(ICaption, Dimension::SecondMoment, S / 12);
     section.row(Z1Caption, Dimension::SectionModulus, S / (6 * a));
     section.row(RadiusCaption, Dimension::Length, sqrt(S / (12 * A)));
+    section.section({1, -1, shell::Side::Right});
     section.sketch(tSectionSketch);
     return section.build();
 }
@@ -151,6 +157,7 @@ shell::CaseDef lSection()
     section.row(RadiusCaption, Dimension::Length, sqrt(I / A));
     const Expr E2 = section.row(E2Caption, Dimension::Length, e2);
     section.row(Z2Caption, Dimension::SectionModulus, I / E2);
+    section.section({1, 5, shell::Side::Below});
     section.sketch(lSectionSketch);
     return section.build();
 }
@@ -172,6 +179,7 @@ shell::CaseDef iSection()
     section.row(RadiusCaption, Dimension::Length, sqrt(I / A));
     const Expr E2 = section.row(E2Caption, Dimension::Length, a / 2);
     section.row(Z2Caption, Dimension::SectionModulus, I / E2);
+    section.section({1, 5, shell::Side::Above});
     section.sketch(iSectionSketch);
     return section.build();
 }
