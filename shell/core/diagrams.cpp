@@ -292,6 +292,22 @@ std::vector<mechanics::BeamSample> sampleMember(const MemberDiagram &member, int
     return rows;
 }
 
+std::string valuesAtText(const MemberDiagram &member, double x, bool withSlope, const std::string &lengthUnit)
+{
+    std::string text = "x = " + diagramNumber(x) + " " + lengthUnit;
+    for (const Curve &c : member.curves) {
+        if (c.quantity == Quantity::Slope && !withSlope)
+            continue;
+        const double left = c.values.leftOf(x);
+        const double right = c.values.rightOf(x);
+        std::string value = diagramNumber(right);
+        if (diagramNumber(left) != value)
+            value = diagramNumber(left) + " | " + value;
+        text += "   " + quantitySymbol(c.quantity) + " = " + value + (c.unit.empty() ? "" : " " + c.unit);
+    }
+    return text;
+}
+
 std::vector<FrameSample> sampleFrame(const FrameDiagram &frame, int intervals)
 {
     std::vector<FrameSample> samples;

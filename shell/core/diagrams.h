@@ -159,6 +159,10 @@ CaseDiagrams caseDiagrams(const CaseDef &definition, int caseIndex, const std::v
 // (the rows of the table `x,V,M,theta,delta`).
 std::vector<mechanics::BeamSample> sampleMember(const MemberDiagram &member, int intervals);
 
+// The values of a member at x for the status line, θ only `withSlope`; at a jump both sides:
+//   "x = 30 mm   V = 70 | -30 N   M = 2100 N･mm   δ = 0.01765 mm"
+std::string valuesAtText(const MemberDiagram &member, double x, bool withSlope, const std::string &lengthUnit);
+
 // One point of a frame's moment diagram.
 struct FrameSample {
     int member = 0;  // 0 AB, 1 BC, 2 CD

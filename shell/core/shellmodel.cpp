@@ -372,7 +372,9 @@ void ShellModel::toggleLogScale()
 
 void ShellModel::chooseChartType(ChartType type)
 {
+    // A chart type is a look of the results chart: choosing one shows the chart.
     m_chartType = type;
+    m_chartArea = ChartArea::Results;
 }
 
 void ShellModel::chooseView(ChartArea area)
