@@ -1,0 +1,428 @@
+// The figures other than a straight member: a portal frame with its moment diagram, a column
+// curve, a cross-section with its centroid and extreme fibres.
+
+#include "shell/qt/chartpainter.h"
+#include "shell/qt/diagramparts.h"
+#include "shell/qt/sketchcanvas.h"
+#include "shell/qt/sketchpainter.h"
+
+#include <QPainterPath>
+#include <QPen>
+#include <QPolygonF>
+
+#include <algorithm>
+#include <cmath>
+#include <functional>
+
+namespace shell::diagramparts {
+
+namespace {
+
+const QColor MomentInk = curveInk(Quantity::Moment);
+const QColor EulerInk(30, 90, 170);
+const QColor EmpiricalInk(185, 80, 10);
+
+double magnitude(const mechanics::Extremes &e)
+{
+    double m = 0;
+    if (!e.largest.at.empty())
+        m = std::max(m, std::fabs(e.largest.value));
+    if (!e.smallest.at.empty())
+        m = std::max(m, std::fabs(e.smallest.value));
+    return std::isfinite(m) ? m : 0;
+}
+
+}  // namespace
+
+void paintFrame(QPainter &painter, const QRectF &area, const FrameDiagram &f, const std::string &lengthUnit)
+{
+    const QFontMetricsF metrics(painter.font(), painter.device());
+    const double lh = metrics.height();
+    const double pad = std::max(2.0, lh * 0.35);
+    const double h = f.frame.height;
+    const double l = f.frame.span;
+    double largest = 0;
+    for (const FrameMemberDiagram &m : f.members)
+        largest = std::max(largest, magnitude(m.extremes));
+
+    const QString title = QStringLiteral("M  ") + qs(f.momentUnit) + QStringLiteral("   on the tension side");
+    const auto corner = [&](const char *name, double value) -> QString {
+        return QString::fromLatin1(name) + QStringLiteral(" = ") + valueWithUnit(value, f.momentUnit);
+    };
+    const QString labelB = corner("MB", f.MB), labelC = corner("MC", f.MC);
+    const double side = std::max(metrics.horizontalAdvance(labelB), metrics.horizontalAdvance(labelC)) * 0.6 + pad;
+    const QRectF room = area.adjusted(pad + side, pad + (lh * 2.2), -(pad + side), -(pad + (lh * 1.6)));
+    if (room.width() < 20 || room.height() < 20 || !(h > 0) || !(l > 0)) {
+        paintMessage(painter, area, QStringLiteral("The diagrams need a larger window"));
+        return;
+    }
+    // The diagram reaches a quarter of the shorter member out from the frame on either side.
+    const double shorter = std::min(l, h);
+    const double s = std::min(room.width() / (l + (0.5 * shorter)), room.height() / (h + (0.5 * shorter)));
+    const double reach = 0.25 * shorter * s;
+    const double momentScale = largest > 0 ? reach / largest : 0;
+    const QPointF A(room.center().x() - (l * s / 2), room.center().y() + (h * s / 2));
+    const auto map = [&](mechanics::Point p) { return QPointF(A.x() + (p.x * s), A.y() - (p.y * s)); };
+    // Inside of the frame: right of AB, below BC, left of CD.
+    const QPointF inward[] = {{1, 0}, {0, 1}, {-1, 0}};
+
+    painter.setPen(Ink);
+    painter.drawText(QRectF(area.left() + pad, area.top() + pad, area.width() - (2 * pad), lh),
+                     Qt::AlignLeft | Qt::AlignVCenter, title);
+
+    Labels labels(metrics, area.adjusted(pad, pad + lh, -pad, -pad));
+    for (std::size_t k = 0; k < 3; ++k) {
+        const mechanics::FrameMemberResult &r = f.members[k].result;
+        QPolygonF curve;
+        QPainterPath fill;
+        const std::vector<mechanics::Sample> samples = mechanics::samplePositions({&r.moment}, 120);
+        fill.moveTo(map(r.start));
+        for (const mechanics::Sample &sample : samples) {
+            const QPointF p = map(r.at(sample.x)) + (inward[k] * (mechanics::valueAt(r.moment, sample) * momentScale));
+            curve << p;
+            fill.lineTo(p);
+        }
+        fill.lineTo(map(r.end));
+        fill.closeSubpath();
+        painter.fillPath(fill, areaFill(Quantity::Moment, true));
+        painter.setPen(QPen(MomentInk, std::max(1.5, lh * 0.12)));
+        painter.drawPolyline(curve);
+        // Extremes inside the member (the corners are labelled on their own).
+        for (const mechanics::Extreme *e : {&f.members[k].extremes.largest, &f.members[k].extremes.smallest}) {
+            if (e->at.empty() || e->value == 0)
+                continue;
+            const double at = e->at.front().x;
+            if (at <= r.length * 1e-6 || at >= r.length * (1 - 1e-6))
+                continue;
+            const QPointF p = map(r.at(at)) + (inward[k] * (e->value * momentScale));
+            painter.setPen(Qt::NoPen);
+            painter.setBrush(MomentInk);
+            painter.drawEllipse(p, lh * 0.16, lh * 0.16);
+            const QString text = QStringLiteral("M = ") + valueWithUnit(e->value, f.momentUnit) +
+                                 QStringLiteral(" at ") + qs(diagramNumber(at)) + QLatin1Char(' ') + qs(lengthUnit) +
+                                 QStringLiteral(" from ") + qs(f.members[k].name.substr(0, 1));
+            const QSizeF size = labels.size(text);
+            const QPointF out = inward[k] * (e->value >= 0 ? 1 : -1);
+            const QPointF anchor = p + (out * (lh * 0.3));
+            labels.place(text,
+                         {anchor + QPointF(out.x() < 0 ? -size.width() : (out.x() > 0 ? 0 : -size.width() / 2),
+                                           out.y() < 0 ? -size.height() : (out.y() > 0 ? 0 : -size.height() / 2)),
+                          p + QPointF(lh * 0.3, lh * 0.3), p + QPointF(-size.width() - (lh * 0.3), lh * 0.3)},
+                         MomentInk.darker(150));
+        }
+    }
+    painter.setBrush(Qt::NoBrush);
+
+    // The frame and its feet over the diagram.
+    Sketch sketch;
+    const auto at = [&](double x, double y) { return Point{(x * s), -(y * s)}; };
+    sketch.member(at(0, 0), at(0, h)).member(at(0, h), at(l, h)).member(at(l, h), at(l, 0));
+    const SupportKind foot = f.frame.feet == mechanics::FrameFeet::Fixed ? SupportKind::Fixed : SupportKind::Pin;
+    sketch.support(at(0, 0), foot, Side::Below, "A").support(at(l, 0), foot, Side::Below, "D");
+    std::vector<const SketchElement *> elements;
+    for (const SketchElement &e : sketch.elements())
+        elements.push_back(&e);
+    const sketchcanvas::Metrics m = sketchcanvas::metricsFor(painter.font(), lh * 0.7);
+    sketchcanvas::Canvas canvas(&painter, m, painter.device(), 1, A, QPointF(l * s / 2, 0));
+    sketchcanvas::drawAll(canvas, elements);
+
+    // The corner moments outside the corners, the feet moments beside the feet.
+    const QPointF B = map({0, h}), C = map({l, h});
+    const QSizeF sizeB = labels.size(labelB), sizeC = labels.size(labelC);
+    labels.place(labelB, {B + QPointF(-sizeB.width() - (lh * 0.3), -sizeB.height() - (lh * 0.2)),
+                          B + QPointF(-sizeB.width() / 2, -sizeB.height() - (lh * 0.2))});
+    labels.place(labelC, {C + QPointF(lh * 0.3, -sizeC.height() - (lh * 0.2)),
+                          C + QPointF(-sizeC.width() / 2, -sizeC.height() - (lh * 0.2))});
+    if (f.frame.feet == mechanics::FrameFeet::Fixed) {
+        const QString labelA = corner("MA", f.MA), labelD = corner("MD", f.MD);
+        const QSizeF sizeA = labels.size(labelA), sizeD = labels.size(labelD);
+        const QPointF D = map({l, 0});
+        labels.place(labelA, {A + QPointF(-sizeA.width() - (lh * 0.6), -sizeA.height()),
+                              A + QPointF(lh * 0.6, -sizeA.height() * 2)});
+        labels.place(labelD, {D + QPointF(lh * 0.6, -sizeD.height()),
+                              D + QPointF(-sizeD.width() - (lh * 0.6), -sizeD.height() * 2)});
+    }
+    labels.draw(painter);
+}
+
+void paintColumnCurve(QPainter &painter, const QRectF &area, const ColumnCurveDiagram &c)
+{
+    const QFontMetricsF metrics(painter.font(), painter.device());
+    const double lh = metrics.height();
+    const double pad = std::max(2.0, lh * 0.35);
+    const double current = c.stressAt(c.lambda);
+    double top = 0;
+    if (c.empirical)
+        top = std::max(c.empirical->a * 1.1, std::isfinite(current) ? current * 1.2 : 0.0);
+    else
+        top = std::max(std::isfinite(current) ? current * 1.5 : 0.0, c.euler(c.lambdaMax / 4));
+    if (!(top > 0) || !std::isfinite(top))
+        top = 1;
+
+    const double left = area.left() + pad + metrics.horizontalAdvance(QStringLiteral("00000000")) + (lh * 0.4);
+    const QRectF plot(QPointF(left, area.top() + pad + (lh * 1.4)),
+                      QPointF(area.right() - pad - (lh * 1.5), area.bottom() - pad - (lh * 1.3)));
+    if (plot.width() < 20 || plot.height() < 20) {
+        paintMessage(painter, area, QStringLiteral("The diagrams need a larger window"));
+        return;
+    }
+    const ChartAxis axis = chartAxis(0, top, std::max(1, static_cast<int>(plot.height() / (lh * 1.5))));
+    const auto X = [&](double lambda) { return plot.left() + (plot.width() * lambda / c.lambdaMax); };
+    const auto Y = [&](double sigma) {
+        return plot.bottom() - (plot.height() * (sigma - axis.low) / (axis.high - axis.low));
+    };
+
+    // Grid, ticks and the axis names.
+    painter.setPen(Ink);
+    painter.drawText(QRectF(area.left() + pad, area.top() + pad, area.width(), lh), Qt::AlignLeft | Qt::AlignVCenter,
+                     QStringLiteral("σk  ") + qs(c.stressUnit));
+    for (int i = 0; i <= axis.intervals; ++i) {
+        const double value = axis.low + (i * axis.step);
+        painter.setPen(QPen(GridInk, 1));
+        painter.drawLine(QPointF(plot.left(), Y(value)), QPointF(plot.right(), Y(value)));
+        painter.setPen(AxisInk);
+        painter.drawText(QRectF(area.left(), Y(value) - (lh / 2), plot.left() - area.left() - (lh * 0.3), lh),
+                         Qt::AlignRight | Qt::AlignVCenter, qs(diagramNumber(value)));
+    }
+    const double step = roundStep(c.lambdaMax / std::max(1.0, plot.width() / (lh * 3.5)));
+    for (int i = 0; i * step <= c.lambdaMax * (1 + 1e-9); ++i) {
+        const double x = X(i * step);
+        painter.setPen(QPen(GridInk, 1));
+        painter.drawLine(QPointF(x, plot.top()), QPointF(x, plot.bottom()));
+        painter.setPen(AxisInk);
+        painter.drawText(QRectF(x - (lh * 2), plot.bottom() + (lh * 0.15), lh * 4, lh), Qt::AlignCenter,
+                         qs(diagramNumber(i * step)));
+    }
+    painter.drawText(QRectF(plot.right() + (lh * 0.2), plot.bottom() - (lh * 0.5), lh * 1.5, lh),
+                     Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("λ"));
+    painter.setPen(QPen(AxisInk, 1));
+    painter.drawLine(plot.bottomLeft(), plot.bottomRight());
+    painter.drawLine(plot.bottomLeft(), plot.topLeft());
+
+    Labels labels(metrics, plot);
+    painter.save();
+    painter.setClipRect(plot.adjusted(-2, -2, 2, 2));
+    const auto trace = [&](double from, double to, const std::function<double(double)> &sigma, const QPen &pen) {
+        QPolygonF line;
+        const int steps = 240;
+        for (int i = 0; i <= steps; ++i) {
+            const double lambda = from + ((to - from) * i / steps);
+            const double value = sigma(lambda);
+            if (std::isfinite(value))
+                line << QPointF(X(lambda), Y(std::min(value, axis.high * 4)));
+        }
+        painter.setPen(pen);
+        painter.drawPolyline(line);
+    };
+    const double width = std::max(1.5, lh * 0.13);
+    const auto eulerCurve = [&](double lambda) { return c.euler(lambda); };
+    if (c.empirical) {
+        const double l0 = c.empirical->lambda0;
+        // Euler's hyperbola through the empirical value at λ0, dotted where the line governs.
+        const double atLimit = c.empiricalAt(l0);
+        const auto through = [&](double lambda) { return atLimit * (l0 * l0) / (lambda * lambda); };
+        trace(l0 * 0.45, l0, through, QPen(EulerInk, 1, Qt::DotLine));
+        trace(l0, c.lambdaMax, eulerCurve, QPen(EulerInk, width));
+        trace(
+            0, l0, [&](double lambda) { return c.empiricalAt(lambda); }, QPen(EmpiricalInk, width));
+        painter.setPen(QPen(AxisInk, 1, Qt::DashLine));
+        painter.drawLine(QPointF(X(l0), plot.top()), QPointF(X(l0), plot.bottom()));
+        labels.place(QStringLiteral("λ0 = ") + qs(diagramNumber(l0)),
+                     {{X(l0) + (lh * 0.2), plot.top()}, {X(l0) - (lh * 5), plot.top()}});
+        const QPointF onLine(X(l0 * 0.3), Y(c.empiricalAt(l0 * 0.3)));
+        labels.place(QStringLiteral("empirical"), {onLine + QPointF(0, lh * 0.3), onLine - QPointF(0, lh * 1.3)},
+                     EmpiricalInk.darker(130));
+    } else {
+        trace(c.lambdaMax / 400, c.lambdaMax, eulerCurve, QPen(EulerInk, width));
+    }
+    painter.restore();
+    const double farEnd = c.lambdaMax * 0.9;
+    const QPointF onEuler(X(farEnd), Y(c.euler(farEnd)));
+    labels.place(QStringLiteral("Euler"), {onEuler - QPointF(lh * 2, lh * 1.3), onEuler + QPointF(-lh * 2, lh * 0.3)},
+                 EulerInk.darker(130));
+
+    // The current column.
+    if (std::isfinite(current) && std::isfinite(c.lambda)) {
+        const QPointF p(X(std::min(c.lambda, c.lambdaMax)), Y(std::min(current, axis.high)));
+        painter.setPen(QPen(MarkInk, 1.2));
+        painter.setBrush(MarkInk);
+        painter.drawEllipse(p, lh * 0.22, lh * 0.22);
+        painter.setBrush(Qt::NoBrush);
+        const QString text = QStringLiteral("λ = ") + qs(diagramNumber(c.lambda)) + QStringLiteral(",  σk = ") +
+                             valueWithUnit(current, c.stressUnit);
+        const QSizeF size = labels.size(text);
+        labels.place(text,
+                     {p + QPointF(lh * 0.5, -size.height() - (lh * 0.2)), p + QPointF(lh * 0.5, lh * 0.2),
+                      p + QPointF(-size.width() - (lh * 0.5), -size.height() - (lh * 0.2))},
+                     MarkInk.darker(130));
+    }
+    labels.draw(painter);
+}
+
+namespace {
+
+struct SectionGeometry {
+    double area = 0;
+    double cx = 0;
+    double cy = 0;
+    double left = 0, right = 0, top = 0, bottom = 0;
+    bool valid = false;
+};
+
+// Centroid and extent of the filled parts of a section sketch: outlines and circles, less holes.
+SectionGeometry geometryOf(const Sketch &sketch)
+{
+    SectionGeometry g;
+    double mx = 0, my = 0;
+    bool first = true;
+    const auto extend = [&](double x0, double y0, double x1, double y1) {
+        g.left = first ? x0 : std::min(g.left, x0);
+        g.right = first ? x1 : std::max(g.right, x1);
+        g.top = first ? y0 : std::min(g.top, y0);
+        g.bottom = first ? y1 : std::max(g.bottom, y1);
+        first = false;
+    };
+    const double pi = std::acos(-1.0);
+    for (const SketchElement &e : sketch.elements()) {
+        const bool cut = e.kind == SketchElement::Kind::Hole || e.kind == SketchElement::Kind::CircleHole;
+        const double sign = cut ? -1 : 1;
+        if (e.kind == SketchElement::Kind::Outline || e.kind == SketchElement::Kind::Hole) {
+            double a = 0, sx = 0, sy = 0;
+            for (std::size_t i = 0; i < e.points.size(); ++i) {
+                const Point &p = e.points[i];
+                const Point &q = e.points[(i + 1) % e.points.size()];
+                const double cross = (p.x * q.y) - (q.x * p.y);
+                a += cross;
+                sx += (p.x + q.x) * cross;
+                sy += (p.y + q.y) * cross;
+                if (!cut)
+                    extend(p.x, p.y, p.x, p.y);
+            }
+            if (a != 0) {
+                g.area += sign * std::fabs(a / 2);
+                mx += sign * std::fabs(a / 2) * (sx / (3 * a));
+                my += sign * std::fabs(a / 2) * (sy / (3 * a));
+            }
+        } else if (e.kind == SketchElement::Kind::Circle || e.kind == SketchElement::Kind::CircleHole) {
+            const double a = pi * e.h1 * e.h1;
+            g.area += sign * a;
+            mx += sign * a * e.a.x;
+            my += sign * a * e.a.y;
+            if (!cut)
+                extend(e.a.x - e.h1, e.a.y - e.h1, e.a.x + e.h1, e.a.y + e.h1);
+        }
+    }
+    g.valid = g.area > 0 && !first;
+    if (g.valid) {
+        g.cx = mx / g.area;
+        g.cy = my / g.area;
+    }
+    return g;
+}
+
+}  // namespace
+
+void paintSection(QPainter &painter, const QRectF &area, const SectionDiagram &section)
+{
+    const QFontMetricsF metrics(painter.font(), painter.device());
+    const double lh = metrics.height();
+    const SectionGeometry g = geometryOf(section.sketch);
+    if (!g.valid) {
+        paintMessage(painter, area, QStringLiteral("No section to draw"));
+        return;
+    }
+    // The sketch without its own e1 and e2 lines; they come back with their values.
+    Sketch sketch;
+    double reachRight = g.right, reachTop = g.top;
+    for (const SketchElement &e : section.sketch.elements()) {
+        if (e.kind == SketchElement::Kind::Dimension && (e.label == "e1" || e.label == "e2"))
+            continue;
+        if (e.kind == SketchElement::Kind::Dimension) {
+            reachRight = std::max({reachRight, e.a.x + std::fabs(e.h1), e.b.x + std::fabs(e.h1)});
+            reachTop = std::min({reachTop, e.a.y - std::fabs(e.h1), e.b.y - std::fabs(e.h1)});
+        } else if (e.kind == SketchElement::Kind::Axis) {
+            // An upright axis is named at its top end: room for the name above it.
+            reachTop = std::min({reachTop, e.a.y - 8, e.b.y - 8});
+        }
+    }
+    for (const SketchElement &e : section.sketch.elements()) {
+        if (e.kind == SketchElement::Kind::Dimension && (e.label == "e1" || e.label == "e2"))
+            continue;
+        switch (e.kind) {
+        case SketchElement::Kind::Outline:
+            sketch.outline(e.points);
+            break;
+        case SketchElement::Kind::Hole:
+            sketch.hole(e.points);
+            break;
+        case SketchElement::Kind::Circle:
+            sketch.circle(e.a, e.h1);
+            break;
+        case SketchElement::Kind::CircleHole:
+            sketch.circleHole(e.a, e.h1);
+            break;
+        case SketchElement::Kind::Dimension:
+            sketch.dimension(e.a, e.b, e.h1, e.label);
+            break;
+        case SketchElement::Kind::Axis:
+            sketch.axis(e.a, e.b, e.label);
+            break;
+        case SketchElement::Kind::Label:
+            sketch.label(e.a, e.label);
+            break;
+        default:
+            break;
+        }
+    }
+    const std::string unit = section.lengthUnit;
+    const auto text = [&](const char *name, double value) {
+        return std::string(name) + " = " + diagramNumber(value) + (unit.empty() ? "" : " " + unit);
+    };
+    const double size = std::max(g.right - g.left, g.bottom - g.top);
+    const double gap = 0.14 * size;
+    const bool upright = section.figure.e1Side == Side::Left || section.figure.e1Side == Side::Right;
+    if (!upright) {
+        // Vertical lines right of everything: top fibre to centroid, centroid to bottom fibre.
+        const double offset = (reachRight - g.right) + gap;
+        const bool e1Below = section.figure.e1Side == Side::Below;
+        sketch.dimension({g.right, g.top}, {g.right, g.cy}, offset,
+                         text(e1Below ? "e2" : "e1", e1Below ? section.e2 : section.e1));
+        sketch.dimension({g.right, g.cy}, {g.right, g.bottom}, offset,
+                         text(e1Below ? "e1" : "e2", e1Below ? section.e1 : section.e2));
+    } else {
+        // Horizontal lines above everything: left fibre to centroid, centroid to right fibre.
+        const double offset = (g.top - reachTop) + gap;
+        const bool e1Right = section.figure.e1Side == Side::Right;
+        // Two rows, the second above the first, so that their names stand clear of each other.
+        sketch.dimension({g.left, g.top}, {g.cx, g.top}, offset + gap,
+                         text(e1Right ? "e2" : "e1", e1Right ? section.e2 : section.e1));
+        sketch.dimension({g.cx, g.top}, {g.right, g.top}, offset,
+                         text(e1Right ? "e1" : "e2", e1Right ? section.e1 : section.e2));
+    }
+    const double pad = std::max(2.0, lh * 0.35);
+    const SketchPlacement placed = paintSketch(painter, area.adjusted(pad, pad, -pad, -pad), sketch);
+    if (!placed.drawn)
+        return;
+    // The centroid: a circle with two filled quarters, named G.
+    const QPointF centre = placed.map({g.cx, g.cy});
+    const double r = lh * 0.32;
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing, true);
+    painter.setPen(QPen(Ink, 1));
+    painter.setBrush(Paper);
+    painter.drawEllipse(centre, r, r);
+    QPainterPath quarters;
+    quarters.moveTo(centre);
+    quarters.arcTo(QRectF(centre - QPointF(r, r), QSizeF(2 * r, 2 * r)), 0, 90);
+    quarters.closeSubpath();
+    quarters.moveTo(centre);
+    quarters.arcTo(QRectF(centre - QPointF(r, r), QSizeF(2 * r, 2 * r)), 180, 90);
+    quarters.closeSubpath();
+    painter.fillPath(quarters, Ink);
+    painter.setPen(Ink);
+    painter.drawText(QRectF(centre + QPointF(r * 1.2, -lh - (r * 0.2)), QSizeF(lh * 1.5, lh)),
+                     Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("G"));
+    painter.restore();
+}
+
+}  // namespace shell::diagramparts
