@@ -45,29 +45,82 @@ double leftMargin(const CaseDiagrams &diagrams, const QFontMetricsF &metrics)
     return caption + ticks + (metrics.height() * 0.9);
 }
 
-// The value axis of a strip: round ticks taking in zero, as many as its height holds.
-ChartAxis stripAxis(const Curve &curve, double height, double lineHeight)
-{
-    const int intervals = std::max(1, static_cast<int>(height / (lineHeight * 1.05)));
-    const double low = curve.extremes.smallest.at.empty() ? 0 : curve.extremes.smallest.value;
-    const double high = curve.extremes.largest.at.empty() ? 0 : curve.extremes.largest.value;
-    // A diagram that is zero within rounding everywhere is drawn on a plain axis.
-    const double spread = std::max(std::fabs(low), std::fabs(high));
-    if (!(spread > 0) || !std::isfinite(spread))
-        return chartAxis(0, 1, intervals);
-    return chartAxis(low, high, intervals);
-}
-
+// The value scale of a strip: the values fill it (with zero always in it), the ticks stand at
+// the round multiples of 1, 2 or 5 × 10^n that fall inside, as many as its height holds.
 struct StripScale {
     QRectF rect;
-    ChartAxis axis;
+    double low = 0;
+    double high = 1;
+    double step = 1;
     bool down = false;
     double y(double value) const
     {
-        const double t = (value - axis.low) / (axis.high - axis.low);
+        const double t = (value - low) / (high - low);
         return down ? rect.top() + (t * rect.height()) : rect.bottom() - (t * rect.height());
     }
+    std::vector<double> ticks() const
+    {
+        std::vector<double> values;
+        const double first = std::ceil((low / step) - 1e-9);
+        for (double k = first; (k * step) <= high * (1 + 1e-12) + (step * 1e-9) && values.size() < 64; ++k)
+            values.push_back(std::fabs(k) < 0.5 ? 0 : k * step);
+        return values;
+    }
 };
+
+StripScale stripScale(const Curve &curve, const QRectF &rect, double lineHeight)
+{
+    StripScale s;
+    s.rect = rect;
+    s.down = downward(curve.quantity);
+    const double smallest = curve.extremes.smallest.at.empty() ? 0 : curve.extremes.smallest.value;
+    const double largest = curve.extremes.largest.at.empty() ? 0 : curve.extremes.largest.value;
+    s.low = std::min(0.0, std::isfinite(smallest) ? smallest : 0.0);
+    s.high = std::max(0.0, std::isfinite(largest) ? largest : 0.0);
+    // A diagram that is zero everywhere is drawn on a plain axis.
+    if (!(s.high - s.low > 0)) {
+        s.low = 0;
+        s.high = 1;
+    }
+    const double margin = (s.high - s.low) * 0.04;
+    s.low -= s.low < 0 ? margin : 0;
+    s.high += s.high > 0 ? margin : 0;
+    const int intervals = std::max(1, static_cast<int>(rect.height() / (lineHeight * 1.05)));
+    s.step = roundStep((s.high - s.low) / intervals);
+    // Two ticks at least, so that the scale can be read: the next smaller round step (5 -> 2,
+    // 2 -> 1, 1 -> 0.5).
+    for (int i = 0; i < 3 && s.ticks().size() < 2; ++i) {
+        const double magnitude = std::pow(10.0, std::floor(std::log10(s.step) + 1e-9));
+        const double leading = std::round(s.step / magnitude);
+        s.step = leading >= 5 ? 2 * magnitude : leading >= 2 ? magnitude : magnitude / 2;
+    }
+    return s;
+}
+
+// Thin straight lines of the grid and the axes, one pixel wide and without antialiasing: crisp,
+// and drawn in one go.
+void drawCrispLines(QPainter &painter, const std::vector<QLineF> &lines, const QColor &ink)
+{
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.setPen(QPen(ink, 0));
+    painter.drawLines(lines.data(), static_cast<int>(lines.size()));
+    painter.restore();
+}
+
+// A diagram's curve, about two device pixels wide: two antialiased hairlines a device pixel
+// apart on the diagonal. A hairline is drawn by the raster engine's fast path; a wide pen is
+// stroked as an outline and filled, many times slower, and this runs on every keystroke.
+void drawCurve(QPainter &painter, const QPolygonF &line, const QColor &ink)
+{
+    const double device = painter.device() ? 1.0 / painter.device()->devicePixelRatioF() : 1.0;
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing, true);
+    painter.setPen(QPen(ink, 0));
+    painter.drawPolyline(line);
+    painter.drawPolyline(line.translated(device * 0.7, device * 0.7));
+    painter.restore();
+}
 
 QString positionsText(const mechanics::Extreme &extreme, const std::string &lengthUnit)
 {
@@ -86,33 +139,34 @@ void paintStrip(QPainter &painter, const MemberBlock &block, const QRectF &strip
 {
     const double lineHeight = metrics.height();
     const double length = member.length();
-    StripScale scale{strip, stripAxis(curve, strip.height(), lineHeight), downward(curve.quantity)};
+    const StripScale scale = stripScale(curve, strip, lineHeight);
 
     // The symbol and its unit, then the value ticks.
     painter.setPen(Ink);
     const QRectF captionBox(strip.left(), strip.center().y() - lineHeight, metrics.horizontalAdvance(qs(curve.unit)),
                             2 * lineHeight);
     const double captionWidth = std::max(captionBox.width(), metrics.horizontalAdvance(QStringLiteral("M")));
-    painter.drawText(QRectF(strip.left(), strip.center().y() - lineHeight, captionWidth, lineHeight),
-                     Qt::AlignHCenter | Qt::AlignVCenter, qs(quantitySymbol(curve.quantity)));
+    drawTextIn(painter, metrics, QRectF(strip.left(), strip.center().y() - lineHeight, captionWidth, lineHeight),
+               Qt::AlignHCenter, qs(quantitySymbol(curve.quantity)));
     painter.setPen(AxisInk);
-    painter.drawText(QRectF(strip.left(), strip.center().y(), captionWidth, lineHeight),
-                     Qt::AlignHCenter | Qt::AlignVCenter, qs(curve.unit));
+    drawTextIn(painter, metrics, QRectF(strip.left(), strip.center().y(), captionWidth, lineHeight), Qt::AlignHCenter,
+               qs(curve.unit));
     // The zero tick first, so that it keeps its label where labels of neighbouring ticks or
     // strips would meet.
     const double tickLength = lineHeight * 0.25;
-    std::vector<double> ticks;
-    for (int i = 0; i <= scale.axis.intervals; ++i) {
-        const double value = scale.axis.low + (i * scale.axis.step);
-        ticks.push_back(std::fabs(value) < scale.axis.step * 1e-9 ? 0 : value);
-    }
+    std::vector<double> ticks = scale.ticks();
     std::stable_partition(ticks.begin(), ticks.end(), [](double v) { return v == 0; });
+    std::vector<QLineF> grid, tickMarks;
     for (const double value : ticks) {
         const double y = scale.y(value);
-        painter.setPen(QPen(GridInk, 1));
-        painter.drawLine(QPointF(block.plotLeft, y), QPointF(block.plotRight, y));
-        painter.setPen(QPen(AxisInk, 1));
-        painter.drawLine(QPointF(block.plotLeft - tickLength, y), QPointF(block.plotLeft, y));
+        grid.emplace_back(QPointF(block.plotLeft, y), QPointF(block.plotRight, y));
+        tickMarks.emplace_back(QPointF(block.plotLeft - tickLength, y), QPointF(block.plotLeft, y));
+    }
+    drawCrispLines(painter, grid, GridInk);
+    drawCrispLines(painter, tickMarks, AxisInk);
+    painter.setPen(AxisInk);
+    for (const double value : ticks) {
+        const double y = scale.y(value);
         const QString text = qs(diagramNumber(value));
         const double width = metrics.horizontalAdvance(text);
         const double right = block.plotLeft - tickLength - (lineHeight * 0.15);
@@ -124,19 +178,30 @@ void paintStrip(QPainter &painter, const MemberBlock &block, const QRectF &strip
         if (std::any_of(tickBoxes.begin(), tickBoxes.end(), [&](const QRectF &b) { return b.intersects(spaced); }))
             continue;
         tickBoxes.push_back(spaced);
-        painter.drawText(box, Qt::AlignRight | Qt::AlignVCenter, text);
+        drawTextIn(painter, metrics, box, Qt::AlignRight, text);
     }
 
-    // The curve at about one point per two pixels, both sides of every jump, and its area.
-    const int intervals = std::max(8, static_cast<int>((block.plotRight - block.plotLeft) / 2));
-    const std::vector<mechanics::Sample> samples = mechanics::samplePositions({&curve.values}, intervals);
+    // The curve piece by piece, so that both sides of every jump are drawn: a straight piece by
+    // its ends, a curved one at about every third pixel; and its area.
     QPolygonF line;
-    line.reserve(static_cast<int>(samples.size()));
-    for (const mechanics::Sample &s : samples)
-        line << QPointF(block.xAt(s.x, length), scale.y(mechanics::valueAt(curve.values, s)));
+    const std::vector<double> &breaks = curve.values.breakpoints();
+    const std::vector<mechanics::Polynomial> &pieces = curve.values.pieces();
+    const double pixelsPerUnit = (block.plotRight - block.plotLeft) / length;
+    for (std::size_t k = 0; k < pieces.size(); ++k) {
+        const double width = breaks[k + 1] - breaks[k];
+        const int steps =
+            pieces[k].degree() <= 1 ? 1 : std::clamp(static_cast<int>(width * pixelsPerUnit / 3), 2, 1000);
+        for (int i = 0; i <= steps; ++i) {
+            const double t = width * i / steps;
+            line << QPointF(block.xAt(breaks[k] + t, length), scale.y(pieces[k](t)));
+        }
+    }
     const double zero = scale.y(0);
     painter.save();
     painter.setClipRect(strip.adjusted(0, -1, 0, 1));
+    // The areas without antialiasing (the curve drawn over them gives the smooth edge): an
+    // antialiased fill of this size costs the raster engine a hundred times more.
+    painter.setRenderHint(QPainter::Antialiasing, false);
     for (const bool positive : {true, false}) {
         QPainterPath area;
         area.moveTo(block.plotLeft, zero);
@@ -148,10 +213,8 @@ void paintStrip(QPainter &painter, const MemberBlock &block, const QRectF &strip
         area.closeSubpath();
         painter.fillPath(area, areaFill(curve.quantity, positive));
     }
-    painter.setPen(QPen(AxisInk, 1));
-    painter.drawLine(QPointF(block.plotLeft, zero), QPointF(block.plotRight, zero));
-    painter.setPen(QPen(curveInk(curve.quantity), std::max(1.5, lineHeight * 0.12)));
-    painter.drawPolyline(line);
+    drawCrispLines(painter, {QLineF(QPointF(block.plotLeft, zero), QPointF(block.plotRight, zero))}, AxisInk);
+    drawCurve(painter, line, curveInk(curve.quantity));
     painter.restore();
 
     // The extremes, each with value, unit and position; a zero extreme needs no label.
@@ -197,8 +260,11 @@ void paintMember(QPainter &painter, const MemberBlock &block, const MemberDiagra
     const double u = lineHeight * 0.55;
     const double level = block.drawing.top() + (u * 2.6) + (lineHeight * 0.2);
 
+    // The member itself is a bar drawn directly (a wide antialiased pen this long is slow); the
+    // sketch vocabulary draws its supports and loads.
+    const double thickness = std::max(1.2, u * 0.2);
+    painter.fillRect(QRectF(block.plotLeft, level - (thickness / 2), block.plotRight - block.plotLeft, thickness), Ink);
     Sketch sketch;
-    sketch.member({0, 0}, {length, 0});
     for (const mechanics::Support &s : member.beam.supports) {
         if (s.kind == mechanics::SupportKind::Fixed) {
             const Side wall = s.x <= 0 ? Side::Left : s.x >= length ? Side::Right : Side::Below;
@@ -340,7 +406,7 @@ void paintMembers(QPainter &painter, const QRectF &area, const CaseDiagrams &dia
             bold.setBold(true);
             painter.save();
             painter.setFont(bold);
-            painter.drawText(b.title, Qt::AlignLeft | Qt::AlignVCenter, qs(member.name));
+            drawTextIn(painter, QFontMetricsF(bold, painter.device()), b.title, Qt::AlignLeft, qs(member.name));
             painter.restore();
         }
         const double length = member.length();
@@ -350,10 +416,14 @@ void paintMembers(QPainter &painter, const QRectF &area, const CaseDiagrams &dia
         const double stripsBottom = b.strips.back().second.bottom();
         const int most = std::max(1, static_cast<int>((b.plotRight - b.plotLeft) / (lineHeight * 4)));
         const double step = roundStep(length / most);
-        painter.setPen(QPen(GridInk, 1));
-        for (int i = 0; i * step <= length * (1 + 1e-9); ++i)
-            painter.drawLine(QPointF(b.xAt(i * step, length), stripsTop),
-                             QPointF(b.xAt(i * step, length), stripsBottom));
+        std::vector<QLineF> grid, tickMarks;
+        for (int i = 0; i * step <= length * (1 + 1e-9); ++i) {
+            const double x = b.xAt(i * step, length);
+            grid.emplace_back(QPointF(x, stripsTop), QPointF(x, stripsBottom));
+            tickMarks.emplace_back(QPointF(x, stripsBottom), QPointF(x, stripsBottom + (lineHeight * 0.25)));
+        }
+        tickMarks.emplace_back(QPointF(b.plotLeft, stripsBottom), QPointF(b.plotRight, stripsBottom));
+        drawCrispLines(painter, grid, GridInk);
 
         Labels labels(metrics, QRectF(QPointF(b.plotLeft, stripsTop), QPointF(b.right, stripsBottom)));
         std::vector<QRectF> tickBoxes;
@@ -361,24 +431,25 @@ void paintMembers(QPainter &painter, const QRectF &area, const CaseDiagrams &dia
             paintStrip(painter, b, strip, *member.curve(quantity), member, diagrams.lengthUnit, metrics, labels,
                        tickBoxes);
 
-        painter.setPen(QPen(AxisInk, 1));
-        painter.drawLine(QPointF(b.plotLeft, stripsBottom), QPointF(b.plotRight, stripsBottom));
+        drawCrispLines(painter, tickMarks, AxisInk);
+        painter.setPen(AxisInk);
         double lastRight = -1e300;
         for (int i = 0; i * step <= length * (1 + 1e-9); ++i) {
             const double x = b.xAt(i * step, length);
-            painter.drawLine(QPointF(x, stripsBottom), QPointF(x, stripsBottom + (lineHeight * 0.25)));
             const QString text = qs(diagramNumber(i * step));
             const double width = metrics.horizontalAdvance(text);
             if (x - (width / 2) > lastRight + (lineHeight * 0.3)) {
-                painter.drawText(QRectF(x - (width / 2) - 2, stripsBottom + (lineHeight * 0.2), width + 4, lineHeight),
-                                 Qt::AlignCenter, text);
+                drawTextIn(painter, metrics,
+                           QRectF(x - (width / 2) - 2, stripsBottom + (lineHeight * 0.2), width + 4, lineHeight),
+                           Qt::AlignHCenter, text);
                 lastRight = x + (width / 2);
             }
         }
         const QString axisName = QStringLiteral("x  ") + qs(diagrams.lengthUnit);
-        painter.drawText(QRectF(b.drawing.left(), stripsBottom + (lineHeight * 0.2),
-                                b.plotLeft - b.drawing.left() - (lineHeight * 0.5), lineHeight),
-                         Qt::AlignRight | Qt::AlignVCenter, axisName);
+        drawTextIn(painter, metrics,
+                   QRectF(QPointF(b.drawing.left(), stripsBottom + (lineHeight * 0.2)),
+                          QPointF(b.plotLeft - (lineHeight * 0.5), stripsBottom + (lineHeight * 1.2))),
+                   Qt::AlignRight, axisName);
 
         // The typed positions: a line through the member and every strip, named at the top;
         // then the member and the values of its loads, clear of the names.

@@ -51,6 +51,21 @@ QString valueWithUnit(double value, const std::string &unit)
     return unit.empty() ? number : number + QLatin1Char(' ') + qs(unit);
 }
 
+void drawTextIn(QPainter &painter, const QFontMetricsF &metrics, const QRectF &box, Qt::Alignment alignment,
+                const QString &text)
+{
+    if (text.isEmpty())
+        return;
+    const double width = metrics.horizontalAdvance(text);
+    double x = box.left();
+    if (alignment & Qt::AlignRight)
+        x = box.right() - width;
+    else if (alignment & Qt::AlignHCenter)
+        x = box.center().x() - (width / 2);
+    const double baseline = box.top() + ((box.height() - metrics.height()) / 2) + metrics.ascent();
+    painter.drawText(QPointF(x, baseline), text);
+}
+
 QSizeF Labels::size(const QString &text) const
 {
     return {m_metrics.horizontalAdvance(text) + 4, m_metrics.height()};
@@ -109,7 +124,7 @@ void Labels::draw(QPainter &painter) const
     for (std::size_t i = 0; i < m_boxes.size(); ++i) {
         painter.fillRect(m_boxes[i], QColor(255, 255, 255, 170));
         painter.setPen(m_inks[i]);
-        painter.drawText(m_boxes[i], Qt::AlignCenter, m_texts[i]);
+        drawTextIn(painter, m_metrics, m_boxes[i], Qt::AlignCenter, m_texts[i]);
     }
 }
 

@@ -36,12 +36,18 @@ double roundStep(double raw);
 // "2100 N･mm": a value with its unit caption.
 QString valueWithUnit(double value, const std::string &unit);
 
+// A line of text in a box, aligned left, right or centred and centred vertically: drawn at its
+// baseline, which is much cheaper than laying it out in the box.
+void drawTextIn(QPainter &painter, const QFontMetricsF &metrics, const QRectF &box, Qt::Alignment alignment,
+                const QString &text);
+
 // Labels placed one after another, each at the first of its candidate places that stays inside
 // the bounds and meets no label placed before; drawn on a white ground over the lines.
 class Labels
 {
 public:
     Labels(const QFontMetricsF &metrics, const QRectF &bounds) : m_metrics(metrics), m_bounds(bounds) {}
+    // The label of the box it stands in: the text's own width, a little more for its ground.
     QSizeF size(const QString &text) const;
     // Candidate top-left corners, in order of preference; the label stays inside `within` where
     // that is given, else inside the bounds.
