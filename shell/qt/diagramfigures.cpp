@@ -123,8 +123,10 @@ void paintFrame(QPainter &painter, const QRectF &area, const FrameDiagram &f, co
     for (const SketchElement &e : sketch.elements())
         elements.push_back(&e);
     const sketchcanvas::Metrics m = sketchcanvas::metricsFor(painter.font(), lh * 0.7);
+    painter.save();  // the canvas sets its own font for the names of the feet
     sketchcanvas::Canvas canvas(&painter, m, painter.device(), 1, A, QPointF(l * s / 2, 0));
     sketchcanvas::drawAll(canvas, elements);
+    painter.restore();
 
     // The corner moments outside the corners, the feet moments beside the feet.
     const QPointF B = map({0, h}), C = map({l, h});
@@ -229,7 +231,9 @@ void paintColumnCurve(QPainter &painter, const QRectF &area, const ColumnCurveDi
         painter.drawLine(QPointF(X(l0), plot.top()), QPointF(X(l0), plot.bottom()));
         labels.place(QStringLiteral("λ0 = ") + qs(diagramNumber(l0)),
                      {{X(l0) + (lh * 0.2), plot.top()}, {X(l0) - (lh * 5), plot.top()}});
-        const QPointF onLine(X(l0 * 0.3), Y(c.empiricalAt(l0 * 0.3)));
+        // Named away from the current column.
+        const double named = std::isfinite(c.lambda) && c.lambda < 0.5 * l0 ? 0.75 * l0 : 0.25 * l0;
+        const QPointF onLine(X(named), Y(c.empiricalAt(named)));
         labels.place(QStringLiteral("empirical"), {onLine + QPointF(0, lh * 0.3), onLine - QPointF(0, lh * 1.3)},
                      EmpiricalInk.darker(130));
     } else {
@@ -241,13 +245,10 @@ void paintColumnCurve(QPainter &painter, const QRectF &area, const ColumnCurveDi
     labels.place(QStringLiteral("Euler"), {onEuler - QPointF(lh * 2, lh * 1.3), onEuler + QPointF(-lh * 2, lh * 0.3)},
                  EulerInk.darker(130));
 
-    // The current column.
-    if (std::isfinite(current) && std::isfinite(c.lambda)) {
-        const QPointF p(X(std::min(c.lambda, c.lambdaMax)), Y(std::min(current, axis.high)));
-        painter.setPen(QPen(MarkInk, 1.2));
-        painter.setBrush(MarkInk);
-        painter.drawEllipse(p, lh * 0.22, lh * 0.22);
-        painter.setBrush(Qt::NoBrush);
+    // The current column, its dot over every label.
+    const bool marked = std::isfinite(current) && std::isfinite(c.lambda);
+    const QPointF p(X(std::min(c.lambda, c.lambdaMax)), Y(std::min(current, axis.high)));
+    if (marked) {
         const QString text = QStringLiteral("λ = ") + qs(diagramNumber(c.lambda)) + QStringLiteral(",  σk = ") +
                              valueWithUnit(current, c.stressUnit);
         const QSizeF size = labels.size(text);
@@ -257,6 +258,12 @@ void paintColumnCurve(QPainter &painter, const QRectF &area, const ColumnCurveDi
                      MarkInk.darker(130));
     }
     labels.draw(painter);
+    if (marked) {
+        painter.setPen(QPen(MarkInk, 1.2));
+        painter.setBrush(MarkInk);
+        painter.drawEllipse(p, lh * 0.22, lh * 0.22);
+        painter.setBrush(Qt::NoBrush);
+    }
 }
 
 namespace {
@@ -394,7 +401,7 @@ void paintSection(QPainter &painter, const QRectF &area, const SectionDiagram &s
         const double offset = (g.top - reachTop) + gap;
         const bool e1Right = section.figure.e1Side == Side::Right;
         // Two rows, the second above the first, so that their names stand clear of each other.
-        sketch.dimension({g.left, g.top}, {g.cx, g.top}, offset + gap,
+        sketch.dimension({g.left, g.top}, {g.cx, g.top}, offset + (2 * gap),
                          text(e1Right ? "e2" : "e1", e1Right ? section.e2 : section.e1));
         sketch.dimension({g.cx, g.top}, {g.right, g.top}, offset,
                          text(e1Right ? "e1" : "e2", e1Right ? section.e1 : section.e2));
