@@ -4,9 +4,11 @@
 // that keep clear of each other, and the figures other than straight members.
 
 #include "shell/core/diagrams.h"
+#include "shell/qt/diagrampainter.h"
 
 #include <QColor>
 #include <QFontMetricsF>
+#include <QLineF>
 #include <QPainter>
 #include <QRectF>
 #include <QString>
@@ -66,11 +68,25 @@ private:
     std::vector<QColor> m_inks;
 };
 
+// Thin straight lines of the grid and the axes, one pixel wide and without antialiasing: crisp,
+// and drawn in one go.
+void drawCrispLines(QPainter &painter, const std::vector<QLineF> &lines, const QColor &ink);
+
+// One strip of a member's diagrams: the quantity's symbol and unit, its round ticks (labels
+// kept clear of `tickBoxes`, which collects them), the area on the side of the sign, the curve
+// and its extremes (placed in `labels`).
+void paintStrip(QPainter &painter, const MemberBlock &block, const QRectF &strip, const Curve &curve,
+                const MemberDiagram &member, const std::string &lengthUnit, const QFontMetricsF &metrics,
+                Labels &labels, std::vector<QRectF> &tickBoxes);
+// The member with its supports, its loads and their values (placed in `labels`).
+void paintMember(QPainter &painter, const MemberBlock &block, const MemberDiagram &member, Units units,
+                 const QFontMetricsF &metrics, Labels &labels);
+
 // A message in the middle of the area (no diagram, or why there is none).
 void paintMessage(QPainter &painter, const QRectF &area, const QString &text);
 
 void paintFrame(QPainter &painter, const QRectF &area, const FrameDiagram &frame, const std::string &lengthUnit);
 void paintColumnCurve(QPainter &painter, const QRectF &area, const ColumnCurveDiagram &curve);
-void paintSection(QPainter &painter, const QRectF &area, const SectionDiagram &section);
+void paintSection(QPainter &painter, const QRectF &area, const SectionDiagram &section);  // diagramsection.cpp
 
 }  // namespace shell::diagramparts
