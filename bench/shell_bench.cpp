@@ -1,9 +1,11 @@
 // Timings that matter to the user: one keystroke in the model (read, compute, format, chart
-// points), one keystroke in the real window up to a finished repaint, opening a window, and
-// one command-line run. The case is the one with the most result rows.
+// points), one keystroke in the real window up to a finished repaint (with the results chart on
+// the case with the most result rows, and with the diagrams of Beam (1)), opening a window, and
+// one command-line run.
 //
 //     QT_QPA_PLATFORM=offscreen build/bench/shell_bench
 
+#include "beams/beams.h"
 #include "cantilever/cantilever.h"
 #include "cli/structcalc.h"
 #include "shell/core/shellmodel.h"
@@ -70,6 +72,30 @@ void windowKeystroke(benchmark::State &state)
     }
 }
 BENCHMARK(windowKeystroke)->Unit(benchmark::kMicrosecond);
+
+// The same keystroke with the diagrams on display: the member solved again, its extremes found
+// and the member with its strips painted.
+void windowKeystrokeDiagrams(benchmark::State &state)
+{
+    shell::testing::RecordingPlatform platform;
+    shell::CalculatorWindow window(beams::program(), &platform);
+    window.show();
+    window.model().selectCase(0);
+    window.model().chooseView(shell::ChartArea::Diagrams);
+    window.refresh();
+    QApplication::processEvents();
+    auto *input = window.findChild<QLineEdit *>(QStringLiteral("Text1_0"));
+    input->setFocus();
+    input->end(false);
+    bool add = true;
+    for (auto _ : state) {
+        QTest::keyClick(input, add ? Qt::Key_1 : Qt::Key_Backspace);
+        add = !add;
+        QApplication::sendPostedEvents();
+        QApplication::processEvents();
+    }
+}
+BENCHMARK(windowKeystrokeDiagrams)->Unit(benchmark::kMicrosecond);
 
 void windowStartup(benchmark::State &state)
 {

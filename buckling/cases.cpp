@@ -98,6 +98,7 @@ shell::CaseDef eulerCase(const EulerColumn &column)
     c.row("細長比 (λ)", Dimension::None, lambda)
         .means("slenderness l / k, of the column length l (not of the buckling length Lk)");
     c.row("座屈長 (L)", Dimension::Length, Lk).means("buckling length Lk = l / √n");
+    c.columnCurve({lambda, (n * piSquared) * E, std::nullopt});
 
     const ColumnEnds ends = column.ends;
     const std::string endConstant = column.endConstant;
@@ -139,6 +140,7 @@ shell::CaseDef empiricalCase(const EmpiricalColumn &column)
     c.row("細長比 (λ)", Dimension::None, lambda)
         .means("slenderness l / k, the length l taken as the buckling length (pinned ends)");
 
+    c.columnCurve({lambda, std::nullopt, shell::EmpiricalLine{t.a, t.b, t.c, t.lambda0}});
     c.advise(lambda > Expr::constant("λ0", t.lambda0),
              "λ > " + limit + ": the empirical formula does not apply here (Euler range, cases 1-4)");
 

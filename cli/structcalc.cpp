@@ -1,12 +1,12 @@
 #include "cli/structcalc.h"
 
+#include "cli/diagramoutput.h"
+#include "cli/jsontext.h"
+
 #include "registry/registry.h"
 #include "shell/core/numbertext.h"
 #include "shell/core/shellmodel.h"
 
-#include <charconv>
-#include <cmath>
-#include <cstdio>
 #include <ostream>
 
 namespace structcalc {
@@ -16,11 +16,15 @@ namespace {
 std::string usageText()
 {
     return "usage: structcalc PROGRAM CASE [NAME=VALUE ...] [--unit mm|cm|m[,N|kN]] [--raw] [--json]\n"
+           "                  [--diagram [--points N]]\n"
            "       structcalc --list [PROGRAM]\n"
            "PROGRAM is " +
            registry::namesInWords() +
            "; CASE the number of its case button;\n"
-           "NAME an input caption as the window shows it (l is the span, I the second moment).\n";
+           "NAME an input caption as the window shows it (l is the span, I the second moment).\n"
+           "--diagram prints the member's diagrams as CSV (x,V,M,theta,delta; frames member,s,x,y,M;\n"
+           "columns lambda,euler,empirical) at N + 1 equally spaced points (N = 100 by default, 1 to\n"
+           "100000) plus both sides of every jump; with --json, as arrays beside the rows.\n";
 }
 
 // The command line has no window: nothing to beep, copy, pick or open.
@@ -44,41 +48,17 @@ struct Request {
     int forceUnit = -1;
     bool raw = false;
     bool json = false;
+    bool diagram = false;
+    int points = -1;  // intervals of the diagram table; -1: not given
 };
+
+constexpr int DefaultPoints = 100;
+constexpr int MostPoints = 100000;
 
 int usage(std::ostream &err, const std::string &problem)
 {
     err << "structcalc: " << problem << "\n" << usageText();
     return UsageError;
-}
-
-std::string jsonString(const std::string &s)
-{
-    std::string out = "\"";
-    for (const char ch : s) {
-        const auto c = static_cast<unsigned char>(ch);
-        if (ch == '"' || ch == '\\') {
-            out += '\\';
-            out += ch;
-        } else if (c < 0x20) {
-            char buffer[8];
-            std::snprintf(buffer, sizeof buffer, "\\u%04x", c);
-            out += buffer;
-        } else {
-            out += ch;
-        }
-    }
-    return out + "\"";
-}
-
-// The shortest text that reads back as the same double; null where there is no number.
-std::string jsonNumber(double value)
-{
-    if (!std::isfinite(value))
-        return "null";
-    char buffer[64];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
-    return std::string(buffer, result.ptr);
 }
 
 void list(std::ostream &out, const shell::Program &program)
@@ -106,6 +86,20 @@ bool parseCaseNumber(const std::string &text, int &number)
     return true;
 }
 
+// A whole number of at most six digits.
+bool parseCount(const std::string &text, int &number)
+{
+    if (text.empty() || text.size() > 6)
+        return false;
+    number = 0;
+    for (const char ch : text) {
+        if (ch < '0' || ch > '9')
+            return false;
+        number = number * 10 + (ch - '0');
+    }
+    return true;
+}
+
 int parse(const std::vector<std::string> &args, Request &request, std::ostream &err)
 {
     std::vector<std::string> positional;
@@ -115,6 +109,21 @@ int parse(const std::vector<std::string> &args, Request &request, std::ostream &
             request.raw = true;
         } else if (arg == "--json") {
             request.json = true;
+        } else if (arg == "--diagram") {
+            request.diagram = true;
+        } else if (arg == "--points" || arg.rfind("--points=", 0) == 0) {
+            std::string count;
+            if (arg == "--points") {
+                if (i + 1 >= args.size())
+                    return usage(err, "--points needs a number of intervals (1 to 100000)");
+                count = args[++i];
+            } else {
+                count = arg.substr(9);
+            }
+            int number = 0;
+            if (!parseCount(count, number) || number < 1 || number > MostPoints)
+                return usage(err, "--points takes a whole number from 1 to 100000, not '" + count + "'");
+            request.points = number;
         } else if (arg == "--unit" || arg.rfind("--unit=", 0) == 0) {
             std::string unit;
             if (arg == "--unit") {
@@ -148,6 +157,8 @@ int parse(const std::vector<std::string> &args, Request &request, std::ostream &
             positional.push_back(arg);
         }
     }
+    if (request.points >= 0 && !request.diagram)
+        return usage(err, "--points goes with --diagram");
     if (positional.size() < 2)
         return usage(err, positional.empty() ? "no program given" : "no case number given");
     request.program = registry::find(positional[0]);
@@ -159,6 +170,10 @@ int parse(const std::vector<std::string> &args, Request &request, std::ostream &
                               std::to_string(request.program->caseCount()) + ")");
     request.caseIndex = number - 1;
     const shell::CaseDef &c = request.program->cases[static_cast<std::size_t>(request.caseIndex)];
+    if (request.diagram && c.members.empty() && !c.columnCurve) {
+        err << "structcalc: " << request.program->name << " case " << number << " has no diagram\n";
+        return UsageError;
+    }
     for (std::size_t i = 2; i < positional.size(); ++i) {
         const std::string &assignment = positional[i];
         const auto equals = assignment.find('=');
@@ -185,6 +200,11 @@ int parse(const std::vector<std::string> &args, Request &request, std::ostream &
         request.inputs.emplace_back(name, value);
     }
     return Computed;
+}
+
+int intervals(const Request &request)
+{
+    return request.points > 0 ? request.points : DefaultPoints;
 }
 
 // The case, the units and the inputs with their units: the head every JSON answer starts with.
@@ -218,7 +238,11 @@ void printJson(std::ostream &out, const Request &request, const shell::ShellMode
             << ", \"unit\": " << jsonString(row.unit)
             << ", \"meaning\": " << jsonString(c.rows[static_cast<std::size_t>(r)].meaning) << "}";
     }
-    out << "]}\n";
+    out << "]";
+    printJsonExtremes(out, model.diagrams());
+    if (request.diagram)
+        printJsonDiagram(out, model.diagrams(), intervals(request));
+    out << "}\n";
 }
 
 // A refused input: which and why, in the window's words.
@@ -288,8 +312,18 @@ int run(const std::vector<std::string> &args, std::ostream &out, std::ostream &e
     // that stdout keeps one line per result row.
     for (const std::string &note : model.advisories())
         err << "structcalc: note: " << note << "\n";
+    if (request.diagram && model.diagrams().kind == shell::CaseDiagrams::Kind::Error) {
+        err << "structcalc: " << c.caption << ": " << model.diagrams().error << "\n";
+        if (request.json)
+            printJson(out, request, model);
+        return Rejected;
+    }
     if (request.json) {
         printJson(out, request, model);
+        return Computed;
+    }
+    if (request.diagram) {
+        printDiagramCsv(out, model.diagrams(), intervals(request));
         return Computed;
     }
     for (int r = 0; r < model.ResultCount; ++r) {

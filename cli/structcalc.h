@@ -1,12 +1,13 @@
 #pragma once
 
-// structcalc PROGRAM CASE [NAME=VALUE ...] [--unit mm|cm|m] [--raw] [--json]
+// structcalc PROGRAM CASE [NAME=VALUE ...] [--unit mm|cm|m] [--raw] [--json] [--diagram [--points N]]
 //
 //     $ structcalc Profilor 1 a=20
 //     断面積 (A)	2.000e+02	mm^2
 //     ...
 //
-// Exit status: 0 computed, 2 usage error, 3 rejected by the case's entry check.
+// Exit status: 0 computed, 2 usage error (also --diagram for a case without one), 3 rejected by
+// the case's entry check (or, with --diagram, a member the solver cannot solve).
 
 #include <iosfwd>
 #include <string>

@@ -56,6 +56,7 @@ shell::CaseDef rectangularBar()
     // 0.28867 stands for 1/√12 as the tables print it.
     section.row(RadiusCaption, Dimension::Length, a * 0.28867)
         .means("radius of gyration, a × 0.28867 (1/√12 rounded to five digits)");
+    section.section({1, -1, shell::Side::Above});
     section.sketch(rectangularBarSketch);
     return section.build();
 }
@@ -83,6 +84,7 @@ shell::CaseDef rectangularTube()
         .means("second moment about the centroidal axis parallel to the shorter side");
     section.row(Z1Caption, Dimension::SectionModulus, when(deep, S / (6 * a), S / (6 * b))).means(ModulusE1);
     section.row(RadiusCaption, Dimension::Length, sqrt(S / (12 * A))).means(Radius);
+    section.section({1, -1, shell::Side::Above});
     section.sketch(rectangularTubeSketch);
     return section.build();
 }
@@ -98,6 +100,7 @@ shell::CaseDef circularBar()
     section.row(ICaption, Dimension::SecondMoment, (Pi * pow(d, 4)) / 64).means("second moment about a diameter");
     section.row(Z1Caption, Dimension::SectionModulus, (Pi * pow(d, 3)) / 32).means(ModulusE1);
     section.row(RadiusCaption, Dimension::Length, d / 4).means(Radius);
+    section.section({1, -1, shell::Side::Above});
     section.sketch(circularBarSketch);
     return section.build();
 }
@@ -117,6 +120,7 @@ shell::CaseDef circularTube()
         .means("second moment about a diameter");
     section.row(Z1Caption, Dimension::SectionModulus, (Pi * (pow(D, 4) - pow(d, 4))) / (32 * D)).means(ModulusE1);
     section.row(RadiusCaption, Dimension::Length, sqrt(pow(D, 2) + pow(d, 2)) / 4).means(Radius);
+    section.section({1, -1, shell::Side::Above});
     section.sketch(circularTubeSketch);
     return section.build();
 }
@@ -143,6 +147,7 @@ shell::CaseDef cSection()
         .means("second moment about the axis of symmetry, square to the web");
     section.row(Z1Caption, Dimension::SectionModulus, S / (6 * b)).means(ModulusE1);
     section.row(RadiusCaption, Dimension::Length, sqrt(S / (12 * A))).means(Radius);
+    section.section({1, -1, shell::Side::Above});
     section.sketch(cSectionSketch);
     return section.build();
 }
@@ -169,6 +174,7 @@ shell::CaseDef tSection()
         .means("second moment about the axis of symmetry, the web's centre line");
     section.row(Z1Caption, Dimension::SectionModulus, S / (6 * a)).means(ModulusE1);
     section.row(RadiusCaption, Dimension::Length, sqrt(S / (12 * A))).means(Radius);
+    section.section({1, -1, shell::Side::Right});
     section.sketch(tSectionSketch);
     return section.build();
 }
@@ -199,6 +205,7 @@ shell::CaseDef lSection()
     section.row(RadiusCaption, Dimension::Length, sqrt(I / A)).means(Radius);
     const Expr E2 = section.row(E2Caption, Dimension::Length, e2).means("from the centroid to the tip of leg b");
     section.row(Z2Caption, Dimension::SectionModulus, I / E2).means("section modulus I / e2, at the tip of leg b");
+    section.section({1, 5, shell::Side::Below});
     section.sketch(lSectionSketch);
     return section.build();
 }
@@ -228,6 +235,7 @@ shell::CaseDef iSection()
     const Expr E2 = section.row(E2Caption, Dimension::Length, a / 2)
                         .means("half the depth a: from the bending axis to the face of the other flange");
     section.row(Z2Caption, Dimension::SectionModulus, I / E2).means("section modulus I / e2, the same by symmetry");
+    section.section({1, 5, shell::Side::Above});
     section.sketch(iSectionSketch);
     return section.build();
 }

@@ -103,6 +103,16 @@ void CaseBuilder::mark(int member, const Expr &x, const std::string &label)
     m_case.marks.push_back({member, x, label});
 }
 
+void CaseBuilder::columnCurve(const ColumnCurve &curve)
+{
+    m_case.columnCurve = curve;
+}
+
+void CaseBuilder::section(const SectionFigure &figure)
+{
+    m_case.section = figure;
+}
+
 void CaseBuilder::group(int layoutGroup)
 {
     m_case.group = layoutGroup;

@@ -12,6 +12,7 @@
 #include "shell/core/units.h"
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -68,6 +69,31 @@ struct PositionMark {
     std::string label;  // "x1"
 };
 
+// The column curve of a buckling case: the buckling stress σk against the slenderness λ.
+// Euler's hyperbola σ = eulerNumerator / λ² for the case's end condition (n·π²·E), or an
+// empirical straight line or parabola σ = a·(1 − b·λ + c·λ²) of the material up to λ0, with
+// Euler's hyperbola through its value at λ0 beyond.
+struct EmpiricalLine {
+    double a = 0;  // N/mm² (the catalogue's stress unit)
+    double b = 0;
+    double c = 0;
+    double lambda0 = 0;
+};
+struct ColumnCurve {
+    Expr slenderness;                    // λ of the current inputs
+    std::optional<Expr> eulerNumerator;  // in the case's stress unit
+    std::optional<EmpiricalLine> empirical;
+};
+
+// What the section drawing of a cross-section case annotates: the rows that hold the distances
+// from the centroid to the extreme fibres, and the side of the case sketch where e1 ends (e2
+// ends on the opposite side). Left or Right: the bending axis stands upright.
+struct SectionFigure {
+    int e1Row = -1;
+    int e2Row = -1;  // -1: the section has no separate e2 row
+    Side e1Side = Side::Below;
+};
+
 struct CaseDef {
     std::string caption;  // button caption: "Beam (1)", "Rectangular bar"
     std::string title;    // in words: "Simply supported beam, point load P at a"
@@ -77,6 +103,8 @@ struct CaseDef {
     std::vector<Advisory> advisories;
     std::vector<MemberModel> members;
     std::vector<PositionMark> marks;
+    std::optional<ColumnCurve> columnCurve;
+    std::optional<SectionFigure> section;
     SketchFunction sketch;  // drawn from the current inputs
     int group = 0;          // layout group of the program (buckling has two)
     // Input captions in the order the legend explains them (empty: the inputs in their order).
@@ -139,6 +167,8 @@ public:
     void member(const std::string &name, std::function<mechanics::Beam(const std::vector<double> &)> beam);
     void frame(std::function<mechanics::PortalFrame(const std::vector<double> &)> frame);
     void mark(int member, const Expr &x, const std::string &label);
+    void columnCurve(const ColumnCurve &curve);
+    void section(const SectionFigure &figure);
     void group(int layoutGroup);
     void legendOrder(const std::vector<std::string> &captions);
 

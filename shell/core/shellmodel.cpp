@@ -113,6 +113,7 @@ void ShellModel::selectCase(int index)
     for (const LegendLine &line : legendLines(m_program, c, units()))
         m_notes.push_back(line.text());
     m_advisories.clear();
+    m_diagrams = CaseDiagrams();
 
     // A case last shown in other units is brought into the window's units first.
     int field = -1;
@@ -161,11 +162,16 @@ void ShellModel::compute(int index)
     }
     // A program that only relabels computes in the catalogue's units whatever the labels say.
     const Units in = m_program.unitChange == UnitChange::Convert ? units() : CatalogueUnits;
-    Evaluation evaluation = evaluate(c, inputNumbers(CurrentCase), in);
+    const std::vector<double> numbers = inputNumbers(CurrentCase);
+    Evaluation evaluation = evaluate(c, numbers, in);
     if (evaluation.rejected) {
         entryError(index, evaluation.field, evaluation.reason);
         return;
     }
+    // The same inputs give the same diagrams: only a change solves the member again.
+    if (m_diagrams.caseIndex != CurrentCase || m_diagrams.units != units() || m_diagrams.inputs != numbers ||
+        m_diagrams.rows != evaluation.values)
+        m_diagrams = caseDiagrams(c, CurrentCase, numbers, evaluation.values, units());
     for (std::size_t r = 0; r < evaluation.values.size(); ++r) {
         const double v = evaluation.values[r];
         ResultRow &row = m_rows[r];
@@ -381,7 +387,19 @@ void ShellModel::toggleLogScale()
 
 void ShellModel::chooseChartType(ChartType type)
 {
+    // A chart type is a look of the results chart: choosing one shows the chart.
     m_chartType = type;
+    m_chartArea = ChartArea::Results;
+}
+
+void ShellModel::chooseView(ChartArea area)
+{
+    m_chartArea = area;
+}
+
+void ShellModel::toggleSlope()
+{
+    m_showSlope = !m_showSlope;
 }
 
 std::string ShellModel::selectPoint(int point)

@@ -9,6 +9,7 @@
 // in `writeText` alone.
 
 #include "shell/core/catalogue.h"
+#include "shell/core/diagrams.h"
 #include "shell/core/platform.h"
 
 #include <array>
@@ -40,6 +41,9 @@ struct ChartPoint {
 };
 
 enum class ChartType { Bar3D, Bar2D, Line3D, Line2D, Area3D, Area2D, Step3D, Step2D };
+
+// What the chart area shows: the chart of the result rows, or the member's own diagrams.
+enum class ChartArea { Results, Diagrams };
 
 class ShellModel
 {
@@ -102,6 +106,12 @@ public:
     bool formatResults() const { return m_formatResults; }
     unsigned programColor() const { return m_programColor; }
 
+    // --- diagrams: the current case's member, frame, column curve or section, made after
+    // every accepted computation (a rejected one leaves those of the last accepted inputs) ---
+    const CaseDiagrams &diagrams() const { return m_diagrams; }
+    ChartArea chartArea() const { return m_chartArea; }
+    bool showSlope() const { return m_showSlope; }
+
     // --- layout, in twips ---
     int windowWidth() const { return m_windowWidth; }
     int windowHeight() const { return m_windowHeight; }
@@ -128,6 +138,8 @@ public:
     void plotColorCommand();                       // m1020(0)
     void toggleLogScale();                         // m1020(1)
     void chooseChartType(ChartType type);          // m1020(3..10)
+    void chooseView(ChartArea area);               // the results chart or the diagrams
+    void toggleSlope();                            // "Show slope" on the diagrams
     std::string selectPoint(int point);            // caption of m20(0) for chart point `point` (0-based)
     void resize(int widthTwips, int heightTwips);  // Form_Resize
     void nextPage();                               // Label1(2)
@@ -169,6 +181,9 @@ private:
     std::string m_reason;
     int m_computeCount = 0;
     ChartType m_chartType = ChartType::Bar2D;
+    CaseDiagrams m_diagrams;
+    ChartArea m_chartArea = ChartArea::Results;
+    bool m_showSlope = false;
     bool m_logScale = false;
     bool m_formatResults = true;
     unsigned m_programColor = 0;

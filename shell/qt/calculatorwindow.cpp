@@ -1,6 +1,7 @@
 #include "shell/qt/calculatorwindow.h"
 
 #include "shell/qt/chartview.h"
+#include "shell/qt/diagramview.h"
 #include "shell/qt/sketchpainter.h"
 
 #include <QAction>
@@ -240,7 +241,26 @@ void CalculatorWindow::refreshResults()
     if (m_model->statusVisible() && m_status->currentMessage() != qs(m_model->statusText()))
         m_status->showMessage(qs(m_model->statusText()));
 
-    m_chart->setData(m_model->chartPoints(), m_model->chartType(), fromBgr(m_model->PlotColor), m_model->logScale());
+    // Only the view on display follows the model, so a keystroke draws one of them.
+    const bool diagrams = m_model->chartArea() == ChartArea::Diagrams;
+    if (diagrams)
+        m_diagramView->setData(m_model->diagrams(), DiagramOptions{m_model->showSlope()});
+    else
+        m_chart->setData(m_model->chartPoints(), m_model->chartType(), fromBgr(m_model->PlotColor),
+                         m_model->logScale());
+    if (m_chart->isVisibleTo(m_form) == diagrams || m_diagramView->isVisibleTo(m_form) != diagrams) {
+        const bool focused = m_chart->hasFocus() || m_diagramView->hasFocus();
+        m_chart->setVisible(!diagrams);
+        m_diagramView->setVisible(diagrams);
+        if (focused)
+            (diagrams ? static_cast<QWidget *>(m_diagramView) : m_chart)->setFocus();
+    }
+}
+
+void CalculatorWindow::chooseView(ChartArea area)
+{
+    m_model->chooseView(area);
+    refresh();
 }
 
 void CalculatorWindow::refreshLayout()
@@ -334,7 +354,16 @@ void CalculatorWindow::refreshLayout()
         chart.top += 500;
         chart.height = std::max(chart.height - 500, 0);
     }
+    // The switch between the results chart and the diagrams stands above them, on the right.
+    constexpr int SwitchHeight = 330;
+    const int switchWidth =
+        std::max(m_diagramsSwitch->sizeHint().width(), m_resultsSwitch->sizeHint().width()) * Twips + 150;
+    place(m_diagramsSwitch, {chart.left + chart.width - switchWidth, chart.top + 30, switchWidth, SwitchHeight});
+    place(m_resultsSwitch, {chart.left + chart.width - (2 * switchWidth), chart.top + 30, switchWidth, SwitchHeight});
+    chart.top += SwitchHeight + 60;
+    chart.height = std::max(chart.height - SwitchHeight - 60, 0);
     place(m_chart, chart);
+    place(m_diagramView, chart);
     place(m_status, {0, height - 450, width, 450});
 }
 
@@ -346,8 +375,15 @@ void CalculatorWindow::refreshMenus()
         m_unitActions[static_cast<std::size_t>(i)]->setChecked(i == m_model->UnitSystem);
     for (std::size_t i = 0; i < m_forceActions.size(); ++i)
         m_forceActions[i]->setChecked(static_cast<int>(i) == m_model->ForceUnit);
+    const bool diagrams = m_model->chartArea() == ChartArea::Diagrams;
     for (int i = 0; i < 8; ++i)
-        m_chartTypeActions[static_cast<std::size_t>(i)]->setChecked(i == static_cast<int>(m_model->chartType()));
+        m_chartTypeActions[static_cast<std::size_t>(i)]->setChecked(!diagrams &&
+                                                                    i == static_cast<int>(m_model->chartType()));
+    m_diagramsAction->setChecked(diagrams);
+    m_slopeAction->setChecked(m_model->showSlope());
+    m_slopeAction->setEnabled(diagrams);
+    m_resultsSwitch->setChecked(!diagrams);
+    m_diagramsSwitch->setChecked(diagrams);
 }
 
 void CalculatorWindow::applyColors()
@@ -380,7 +416,7 @@ void CalculatorWindow::openContextMenuAtFocus()
     if (!focus || !isAncestorOf(focus))
         focus = m_form;
     const QPoint at = focus->mapToGlobal(focus->rect().center());
-    if (focus == m_chart)
+    if (focus == m_chart || focus == m_diagramView)
         m_chartSubmenu->popup(at);
     else
         popupMenu(at);

@@ -26,6 +26,7 @@ class QStatusBar;
 namespace shell {
 
 class ChartView;
+class DiagramView;
 class SketchView;
 
 // Builds the window of `program`, shows it and runs the event loop.
@@ -83,6 +84,7 @@ private:
     void refreshResults();
     void refreshMenus();
     void applyColors();
+    void chooseView(ChartArea area);
 
     const Program &m_program;
     std::unique_ptr<QtPlatform> m_ownPlatform;
@@ -103,6 +105,9 @@ private:
     QGroupBox *m_resultsFrame = nullptr;
     std::vector<ResultWidgets> m_results;
     ChartView *m_chart = nullptr;
+    DiagramView *m_diagramView = nullptr;
+    QPushButton *m_resultsSwitch = nullptr;   // the switch above the chart: results chart
+    QPushButton *m_diagramsSwitch = nullptr;  // or diagrams
     QStatusBar *m_status = nullptr;
 
     QMenu *m_menu10 = nullptr;
@@ -113,6 +118,8 @@ private:
     std::vector<QAction *> m_unitActions;   // mm, cm, m
     std::vector<QAction *> m_forceActions;  // N, kN
     std::vector<QAction *> m_chartTypeActions;
+    QAction *m_diagramsAction = nullptr;
+    QAction *m_slopeAction = nullptr;
     QAction *m_valueAction = nullptr;
     bool m_refreshing = false;
 };

@@ -70,13 +70,13 @@ double labelPixels(const QRectF &target, double dpi)
 
 }  // namespace
 
-void paintSketch(QPainter &painter, const QRectF &target, const Sketch &sketch)
+SketchPlacement paintSketch(QPainter &painter, const QRectF &target, const Sketch &sketch)
 {
     const std::vector<const SketchElement *> elements = drawable(sketch);
     // One pixel is kept free all round for the antialiased edges.
     const QRectF room = target.adjusted(1, 1, -1, -1);
     if (elements.empty() || room.width() < 4 || room.height() < 4)
-        return;
+        return {};
     QPaintDevice *device = painter.device();
     const double dpi = device ? device->logicalDpiY() : 96;
     const QRectF box = extent(elements);
@@ -112,11 +112,13 @@ void paintSketch(QPainter &painter, const QRectF &target, const Sketch &sketch)
         const QRectF bounds = measure(scale);
         painter.save();
         painter.setRenderHint(QPainter::Antialiasing, true);
-        Canvas c(&painter, metrics, device, scale, room.center() - bounds.center(), middle);
+        const QPointF origin = room.center() - bounds.center();
+        Canvas c(&painter, metrics, device, scale, origin, middle);
         drawAll(c, elements);
         painter.restore();
-        return;
+        return {true, scale, origin};
     }
+    return {};
 }
 
 }  // namespace shell

@@ -10,6 +10,7 @@
 
 #include "shell/core/sketch.h"
 
+#include <QPointF>
 #include <QRectF>
 #include <QWidget>
 
@@ -17,7 +18,15 @@ class QPainter;
 
 namespace shell {
 
-void paintSketch(QPainter &painter, const QRectF &target, const Sketch &sketch);
+// Where the sketch went: a point p of the sketch is at origin + p × scale on the device.
+struct SketchPlacement {
+    bool drawn = false;
+    double scale = 1;
+    QPointF origin;
+    QPointF map(Point p) const { return origin + (QPointF(p.x, p.y) * scale); }
+};
+
+SketchPlacement paintSketch(QPainter &painter, const QRectF &target, const Sketch &sketch);
 
 // A case picture: the sketch on white inside a thin border.
 class SketchView : public QWidget

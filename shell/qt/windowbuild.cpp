@@ -4,6 +4,7 @@
 
 #include "shell/qt/calculatorwindow.h"
 #include "shell/qt/chartview.h"
+#include "shell/qt/diagramview.h"
 #include "shell/qt/sketchpainter.h"
 
 #include <QAction>
@@ -168,6 +169,36 @@ void CalculatorWindow::buildControls()
     connect(m_chart, &ChartView::contextMenuRequested, this,
             [this](QPoint globalPos) { m_chartSubmenu->popup(globalPos); });
 
+    // The diagrams share the chart's place; two flat toggles above it choose between them.
+    m_diagramView = named(new DiagramView(m_form), QStringLiteral("Diagrams1"));
+    m_diagramView->hide();
+    connect(m_diagramView, &DiagramView::contextMenuRequested, this,
+            [this](QPoint globalPos) { m_chartSubmenu->popup(globalPos); });
+    connect(m_diagramView, &DiagramView::valuesHovered, this, [this](const QString &text) {
+        if (text.isEmpty()) {
+            m_status->setVisible(m_model->statusVisible());
+            if (m_model->statusVisible())
+                m_status->showMessage(qs(m_model->statusText()));
+            else
+                m_status->clearMessage();
+            return;
+        }
+        m_status->show();
+        m_status->showMessage(text);
+    });
+    m_resultsSwitch = named(new QPushButton(QStringLiteral("Results"), m_form), QStringLiteral("ChartSwitch_0"));
+    m_diagramsSwitch = named(new QPushButton(QStringLiteral("Diagrams"), m_form), QStringLiteral("ChartSwitch_1"));
+    for (QPushButton *button : {m_resultsSwitch, m_diagramsSwitch}) {
+        button->setCheckable(true);
+        button->setFlat(true);
+        button->setAutoDefault(false);
+        button->setCursor(Qt::PointingHandCursor);
+    }
+    m_resultsSwitch->setToolTip(QStringLiteral("The chart of the result rows"));
+    m_diagramsSwitch->setToolTip(QStringLiteral("Shear, moment and deflection along the member"));
+    connect(m_resultsSwitch, &QPushButton::clicked, this, [this] { chooseView(ChartArea::Results); });
+    connect(m_diagramsSwitch, &QPushButton::clicked, this, [this] { chooseView(ChartArea::Diagrams); });
+
     m_status = named(new QStatusBar(m_form), QStringLiteral("StatusBar1"));
     m_status->setSizeGripEnabled(false);
     m_status->hide();
@@ -326,6 +357,16 @@ void CalculatorWindow::buildMenus()
         });
         m_chartTypeActions.push_back(action);
     }
+    m_chartSubmenu->addSeparator()->setObjectName(QStringLiteral("m1020_11"));
+    m_diagramsAction = named(m_chartSubmenu->addAction(QStringLiteral("Diagrams")), QStringLiteral("m1020_12"));
+    m_diagramsAction->setCheckable(true);
+    connect(m_diagramsAction, &QAction::triggered, this, [this] { chooseView(ChartArea::Diagrams); });
+    m_slopeAction = named(m_chartSubmenu->addAction(QStringLiteral("Show slope")), QStringLiteral("m1020_13"));
+    m_slopeAction->setCheckable(true);
+    connect(m_slopeAction, &QAction::triggered, this, [this] {
+        m_model->toggleSlope();
+        refresh();
+    });
 
     m_menu20 = named(new QMenu(this), QStringLiteral("Menu20"));
     m_valueAction = named(m_menu20->addAction(QString()), QStringLiteral("m20_0"));
@@ -348,7 +389,10 @@ void CalculatorWindow::setTabOrder()
         order.push_back(w.check);
         order.push_back(w.value);
     }
+    order.push_back(m_resultsSwitch);
+    order.push_back(m_diagramsSwitch);
     order.push_back(m_chart);
+    order.push_back(m_diagramView);
     for (std::size_t i = 1; i < order.size(); ++i)
         QWidget::setTabOrder(order[i - 1], order[i]);
 }

@@ -1,0 +1,181 @@
+// structcalc --diagram and the JSON extremes: the table's header and rows, the frame table's
+// member column, the column curve's empty fields, --points validation.
+
+#include "cli/diagramoutput.h"
+#include "cli/structcalc.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace {
+
+struct Outcome {
+    int status = -1;
+    std::string out;
+    std::string err;
+};
+
+Outcome run(const std::vector<std::string> &args)
+{
+    std::ostringstream out, err;
+    Outcome r;
+    r.status = structcalc::run(args, out, err);
+    r.out = out.str();
+    r.err = err.str();
+    return r;
+}
+
+std::vector<std::string> lines(const std::string &text)
+{
+    std::vector<std::string> result;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);)
+        result.push_back(line);
+    return result;
+}
+
+std::vector<std::string> fields(const std::string &line)
+{
+    std::vector<std::string> result;
+    std::string field;
+    std::istringstream in(line);
+    while (std::getline(in, field, ','))
+        result.push_back(field);
+    if (!line.empty() && line.back() == ',')
+        result.emplace_back();
+    return result;
+}
+
+TEST(structcalcDiagram, memberTableHasEquallySpacedRowsAndBothSidesOfTheLoad)
+{
+    // Seven intervals of 100 mm miss the load at 30 mm: 8 rows plus its two sides.
+    const Outcome r = run({"Beams", "1", "--diagram", "--points", "7"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    const std::vector<std::string> table = lines(r.out);
+    ASSERT_EQ(table.size(), 1u + 8 + 2);
+    EXPECT_EQ(table[0], "x,V,M,theta,delta");
+    // 0, 14.29, 28.57, then the load from the left and from the right.
+    EXPECT_EQ(fields(table[4])[0], "30");
+    EXPECT_EQ(fields(table[4])[1], "70");
+    EXPECT_EQ(fields(table[5])[1], "-30");
+    EXPECT_EQ(fields(table[4])[2], "2100");  // P·a·b / l
+    EXPECT_EQ(fields(table[5])[2], "2100");
+    EXPECT_EQ(fields(table.back())[0], "100");
+    for (std::size_t i = 1; i < table.size(); ++i)
+        EXPECT_EQ(fields(table[i]).size(), 5u) << table[i];
+
+    // The default: 100 intervals, the load on one of them, so one row more for its other side.
+    EXPECT_EQ(lines(run({"Beams", "1", "--diagram"}).out).size(), 1u + 101 + 1);
+    // In other units the same member, in those units.
+    const std::vector<std::string> cm = lines(run({"Beams", "1", "--diagram", "--points=4", "--unit", "cm"}).out);
+    EXPECT_EQ(fields(cm[3])[0], "3");
+    EXPECT_EQ(fields(cm[3])[2], "210");
+}
+
+TEST(structcalcDiagram, pointsAreAWholeNumberFromOneTo100000)
+{
+    for (const char *bad : {"0", "100001", "abc", "-3", "1.5", ""}) {
+        const Outcome r = run({"Beams", "1", "--diagram", "--points", bad});
+        EXPECT_EQ(r.status, 2) << bad;
+        EXPECT_NE(r.err.find("--points"), std::string::npos) << r.err;
+        EXPECT_TRUE(r.out.empty());
+    }
+    EXPECT_EQ(run({"Beams", "1", "--diagram", "--points"}).status, 2);
+    EXPECT_EQ(run({"Beams", "1", "--points", "10"}).status, 2);  // without --diagram
+    EXPECT_EQ(lines(run({"Beams", "1", "--diagram", "--points", "1"}).out).size(), 1u + 2 + 2);
+    EXPECT_EQ(lines(run({"Beams", "1", "--diagram", "--points", "100000"}).out).size(), 1u + 100001 + 1);
+}
+
+TEST(structcalcDiagram, caseWithoutMemberSaysSo)
+{
+    const Outcome r = run({"Profilor", "1", "--diagram"});
+    EXPECT_EQ(r.status, 2);
+    EXPECT_EQ(r.err, "structcalc: Profilor case 1 has no diagram\n");
+    EXPECT_TRUE(r.out.empty());
+}
+
+TEST(structcalcDiagram, columnCurveLeavesEmptyWhereALineDoesNotApply)
+{
+    // Cast iron: the line up to λ0 = 80, Euler beyond; λ = 0, 37.5, 75, 80, 112.5, 150.
+    const std::vector<std::string> table = lines(run({"buckling", "5", "--diagram", "--points", "4"}).out);
+    ASSERT_EQ(table.size(), 1u + 5 + 1);
+    EXPECT_EQ(table[0], "lambda,euler,empirical");
+    EXPECT_EQ(table[1], "0,,761");
+    EXPECT_EQ(fields(table[4])[0], "80");
+    EXPECT_EQ(fields(table[4])[1], fields(table[4])[2]);
+    EXPECT_EQ(fields(table.back())[2], "");
+    EXPECT_NE(fields(table.back())[1], "");
+    // An Euler column has no empirical line, and no stress at λ = 0.
+    const std::vector<std::string> euler = lines(run({"buckling", "2", "--diagram", "--points", "3"}).out);
+    EXPECT_EQ(euler[1], "0,,");
+    EXPECT_EQ(fields(euler[2]).size(), 3u);
+    EXPECT_EQ(fields(euler[2])[2], "");
+}
+
+TEST(structcalcDiagram, jsonCarriesTheExtremesAndWithDiagramTheArrays)
+{
+    const Outcome r = run({"Beams", "1", "--json"});
+    ASSERT_EQ(r.status, 0);
+    EXPECT_NE(r.out.find("{\"quantity\": \"M\", \"kind\": \"max\", \"value\": 2100, \"x\": 30}"), std::string::npos)
+        << r.out;
+    EXPECT_NE(r.out.find("{\"quantity\": \"V\", \"kind\": \"min\", \"value\": -30, \"x\": 30, \"side\": \"right\"}"),
+              std::string::npos);
+    EXPECT_EQ(r.out.find("\"diagram\""), std::string::npos);
+
+    const Outcome d = run({"Beams", "1", "--json", "--diagram", "--points", "2"});
+    ASSERT_EQ(d.status, 0);
+    EXPECT_NE(
+        d.out.find("\"diagram\": [{\"member\": \"\", \"x\": [0, 30, 30, 50, 100], \"V\": [70, 70, -30, -30, -30], "
+                   "\"M\": [0, 2100, 2100, 1500, 0]"),
+        std::string::npos)
+        << d.out;
+    EXPECT_EQ(d.out.back(), '\n');
+    EXPECT_EQ(d.out[d.out.size() - 2], '}');
+
+    // A case without a member has no extremes.
+    EXPECT_EQ(run({"Profilor", "1", "--json"}).out.find("extremes"), std::string::npos);
+}
+
+TEST(structcalcDiagram, frameTableNamesEachMember)
+{
+    shell::CaseBuilder c("Frame");
+    c.frame([](const std::vector<double> &) {
+        mechanics::PortalFrame f;
+        f.height = 4;
+        f.span = 6;
+        f.columnInertia = 1;
+        f.beamInertia = 1;
+        f.feet = mechanics::FrameFeet::Fixed;
+        f.forces = {{mechanics::FrameMember::BC, 3, 0, 10}};
+        return f;
+    });
+    const shell::CaseDiagrams d = shell::caseDiagrams(c.build(), 0, {}, {}, shell::CatalogueUnits);
+    std::ostringstream csv;
+    structcalc::printDiagramCsv(csv, d, 2);
+    const std::vector<std::string> table = lines(csv.str());
+    EXPECT_EQ(table[0], "member,s,x,y,M");
+    // Three points on each member: the force at mid-span bends the moment line, it does not make it jump.
+    ASSERT_EQ(table.size(), 1u + 3 + 3 + 3);
+    EXPECT_EQ(fields(table[1])[0], "AB");
+    EXPECT_EQ(table[1].substr(0, 9), "AB,0,0,0,");
+    EXPECT_EQ(fields(table[3]).at(3), "4");  // the top of AB is B
+    EXPECT_EQ(fields(table[4])[0], "BC");
+    EXPECT_EQ(fields(table[7])[0], "CD");
+    EXPECT_EQ(fields(table[9])[2], "6");  // D
+    // Symmetric: the moments at A and D, and at B and C, are equal.
+    const auto M = [&](std::size_t row) { return std::stod(fields(table[row])[4]); };
+    EXPECT_NEAR(M(1), M(9), 1e-12 * std::fabs(M(1)));
+    EXPECT_NEAR(M(3), M(7), 1e-12 * std::fabs(M(3)));
+    EXPECT_LT(M(3), 0);  // hogging corners
+    EXPECT_GT(M(5), 0);  // sagging under the load
+
+    std::ostringstream json;
+    structcalc::printJsonExtremes(json, d);
+    EXPECT_NE(json.str().find("\"member\": \"BC\", \"kind\": \"max\""), std::string::npos) << json.str();
+}
+
+}  // namespace

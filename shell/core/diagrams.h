@@ -1,0 +1,178 @@
+#pragma once
+
+// The diagrams of a case, computed from its member model by the exact solver and so independent
+// of its result rows: for a straight member the shear force V, bending moment M, slope θ and
+// deflection δ along it with their extremes and the case's typed positions; for a portal frame
+// the bending moment along each member with the corner values; for a column the curve of the
+// buckling stress against the slenderness; for a cross-section its drawing with the centroid
+// distances to the extreme fibres.
+//
+// Sign convention (that of mechanics/beam.h): x from the left end of the member as the case
+// sketch draws it; loads and deflections positive downward; V = dM/dx, the sum of the upward
+// forces left of the section; M positive sagging (tension at the bottom). Frames: M positive
+// where the inside face of the frame is in tension, drawn on the tension side.
+//
+// Values are in the units the inputs are given in (the solver takes any consistent units), so
+// the diagrams of a span of 100 mm under 100 N read in N and N･mm, those of the same span in
+// m and kN in kN and kN･m.
+//
+//   Beam (1) with P = 100, a = 30, l = 100, E = 100000, I = 833:
+//   diagrams.members[0].curve(Quantity::Moment)->extremes.largest -> 2100 at x = 30
+//   diagrams.members[0].marks -> {"x1", 20}, {"x2", 50}
+
+#include "mechanics/beam.h"
+#include "mechanics/extremes.h"
+#include "mechanics/portalframe.h"
+#include "mechanics/sampling.h"
+#include "shell/core/catalogue.h"
+#include "shell/core/sketch.h"
+#include "shell/core/units.h"
+
+#include <array>
+#include <limits>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace shell {
+
+enum class Quantity { Shear, Moment, Slope, Deflection };
+
+// "V", "M", "θ", "δ": the symbol on the diagram.
+std::string quantitySymbol(Quantity quantity);
+// "V", "M", "theta", "delta": the name in CSV headers and JSON.
+std::string quantityKey(Quantity quantity);
+
+// A number on a diagram: four significant digits, no trailing zeros, scientific from 10^6 and
+// below 10^-3; "" where there is no number (a diagram never shows "nan" or "inf").
+//   2100 -> "2100",  13.3333 -> "13.33",  0.035556 -> "0.03556",  -1.5e-5 -> "-1.5e-05"
+std::string diagramNumber(double value);
+
+// One diagram of a member: its values along x, its extremes and its unit caption.
+struct Curve {
+    Quantity quantity = Quantity::Moment;
+    mechanics::Piecewise values;
+    mechanics::Extremes extremes;
+    std::string unit;  // "N", "kN･m", "mm", "rad"
+};
+
+// A position typed into the case, evaluated: "x1" at 20.
+struct Mark {
+    std::string label;
+    double x = 0;
+};
+
+struct MemberDiagram {
+    std::string name;      // "simply supported"; empty for a case's only member
+    mechanics::Beam beam;  // the member as solved: its supports and loads, for the drawing
+    std::vector<mechanics::Reaction> reactions;
+    std::vector<Curve> curves;  // V and M; θ and δ where the member has a flexural rigidity
+    std::vector<Mark> marks;
+
+    double length() const { return beam.length; }
+    // The curve of a quantity; nullptr where the member has none (no EI: no θ, no δ).
+    const Curve *curve(Quantity quantity) const;
+};
+
+struct FrameMemberDiagram {
+    std::string name;  // "AB": left column bottom to top, "BC": beam left to right, "CD": right column top to bottom
+    mechanics::FrameMemberResult result;  // where it stands, its length and M(s)
+    mechanics::Extremes extremes;
+};
+
+struct FrameDiagram {
+    mechanics::PortalFrame frame;
+    mechanics::PortalReactions reactions;
+    std::array<FrameMemberDiagram, 3> members;
+    std::string momentUnit;
+    // The moments at the feet and the corners: A at the foot of AB, B its top (the moment at B
+    // of the beam may differ by a couple applied at the corner), C and D alike.
+    double MA = 0, MB = 0, MC = 0, MD = 0;
+};
+
+// The column curve with the case's numbers in the current stress unit.
+struct ColumnCurveDiagram {
+    std::optional<double> eulerNumerator;    // σ = eulerNumerator / λ²
+    std::optional<EmpiricalLine> empirical;  // a in the current stress unit
+    double lambda = 0;                       // the current column
+    double lambdaMax = 0;                    // the curve is drawn and sampled over 0 .. lambdaMax
+    std::string stressUnit;
+
+    // σ of Euler's hyperbola: the case's own, or for an empirical line the one through its
+    // value at λ0 and only beyond λ0; NaN where it does not apply.
+    double euler(double lambda) const;
+    // σ of the empirical line up to λ0; NaN beyond it or where there is none.
+    double empiricalAt(double lambda) const;
+    // The buckling stress the curve gives: the empirical line up to λ0, Euler beyond.
+    double stressAt(double lambda) const;
+};
+
+struct ColumnSample {
+    double lambda = 0;
+    double euler = std::numeric_limits<double>::quiet_NaN();
+    double empirical = std::numeric_limits<double>::quiet_NaN();
+};
+
+// N + 1 equally spaced slendernesses from 0 to lambdaMax, and λ0 where the empirical line
+// meets Euler's hyperbola and it is not one of them.
+std::vector<ColumnSample> sampleColumnCurve(const ColumnCurveDiagram &curve, int intervals);
+
+struct SectionDiagram {
+    Sketch sketch;  // the case sketch, drawn to proportion
+    SectionFigure figure;
+    double e1 = std::numeric_limits<double>::quiet_NaN();
+    double e2 = std::numeric_limits<double>::quiet_NaN();
+    std::string lengthUnit;
+};
+
+struct CaseDiagrams {
+    enum class Kind {
+        None,     // the case has nothing to draw
+        Members,  // one straight member or several
+        Frame,
+        Column,
+        Section,
+        Error  // the member model could not be solved: `error` says why
+    };
+    Kind kind = Kind::None;
+    std::string error;
+    std::vector<MemberDiagram> members;
+    std::optional<FrameDiagram> frame;
+    std::optional<ColumnCurveDiagram> column;
+    std::optional<SectionDiagram> section;
+    std::string lengthUnit;
+
+    // What the diagrams were made from: equal sources give equal diagrams.
+    int caseIndex = -1;
+    std::vector<double> inputs;
+    std::vector<double> rows;
+    Units units;
+    bool sameSource(const CaseDiagrams &other) const;
+};
+
+// The diagrams of a case for its current inputs and result rows, in `units` (the units the
+// inputs are written in).
+CaseDiagrams caseDiagrams(const CaseDef &definition, int caseIndex, const std::vector<double> &inputs,
+                          const std::vector<double> &rows, Units units);
+
+// V, M, θ and δ of a member at N + 1 equally spaced positions plus both sides of every jump
+// (the rows of the table `x,V,M,theta,delta`).
+std::vector<mechanics::BeamSample> sampleMember(const MemberDiagram &member, int intervals);
+
+// The values of a member at x for the status line, θ only `withSlope`; at a jump both sides:
+//   "x = 30 mm   V = 70 | -30 N   M = 2100 N･mm   δ = 0.01765 mm"
+std::string valuesAtText(const MemberDiagram &member, double x, bool withSlope, const std::string &lengthUnit);
+
+// One point of a frame's moment diagram.
+struct FrameSample {
+    int member = 0;  // 0 AB, 1 BC, 2 CD
+    double s = 0;
+    double x = 0;
+    double y = 0;
+    double moment = 0;
+};
+
+// Each member at N + 1 equally spaced positions plus both sides of every jump, AB, BC, CD.
+std::vector<FrameSample> sampleFrame(const FrameDiagram &frame, int intervals);
+
+}  // namespace shell

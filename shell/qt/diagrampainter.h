@@ -1,0 +1,62 @@
+#pragma once
+
+// The diagrams of a case (shell/core/diagrams.h) drawn with QPainter onto any paint device: the
+// window, a PDF page, a PNG.
+//
+// A straight member is drawn at the top with its supports and loads, and under it one strip per
+// quantity (V, M, θ on request, δ), all on the member's own x axis: the curve with its area
+// filled on the side of its sign, the zero line, round value ticks, the unit on each strip and
+// every non-zero extreme labelled with its value, unit and position. M is drawn on the tension
+// side (sagging below the zero line) and δ downward, as the member bends; V and θ positive
+// upward. The case's typed positions are vertical lines through every strip.
+//
+// A portal frame is drawn as its outline with the moment diagram on the tension side of each
+// member, the corner moments and the extremes inside the beam labelled. A column curve plots σk
+// against λ; a section is its case sketch with the centroid and the extreme-fibre distances.
+//
+// Labels use the painter's current font, so the window's, and keep clear of each other.
+//
+//     QPainter painter(&image);
+//     paintDiagrams(painter, QRectF(0, 0, 600, 300), model.diagrams(), DiagramOptions{});
+
+#include "shell/core/diagrams.h"
+
+#include <QRectF>
+#include <QString>
+
+#include <vector>
+
+class QFontMetricsF;
+class QPainter;
+
+namespace shell {
+
+struct DiagramOptions {
+    bool showSlope = false;  // the θ strip between M and δ
+};
+
+// Where a member's drawing and its strips lie inside the area: one block per member.
+struct MemberBlock {
+    int member = 0;  // index into CaseDiagrams::members
+    QRectF title;    // the member's name (empty rectangle for a case's only member)
+    QRectF drawing;  // the member with its supports and loads
+    std::vector<std::pair<Quantity, QRectF>> strips;
+    double plotLeft = 0;    // x = 0
+    double plotRight = 0;   // x = length
+    double axisBottom = 0;  // below the x tick labels
+    double right = 0;       // the right edge of the block's room
+    double xAt(double x, double length) const { return plotLeft + ((plotRight - plotLeft) * (x / length)); }
+};
+
+std::vector<MemberBlock> layoutMembers(const QRectF &area, const CaseDiagrams &diagrams, const DiagramOptions &options,
+                                       const QFontMetricsF &metrics);
+
+void paintDiagrams(QPainter &painter, const QRectF &area, const CaseDiagrams &diagrams, const DiagramOptions &options);
+
+// The values of a member at the point `pos` of the painted area, for the status bar:
+// "x = 30 mm   V = 70 N   M = 2100 N･mm   δ = 0.01765 mm"; empty away from every member.
+// `metrics` must be those of the font the diagrams were painted with.
+QString diagramValuesAt(const QRectF &area, const CaseDiagrams &diagrams, const DiagramOptions &options,
+                        const QPointF &pos, const QFontMetricsF &metrics);
+
+}  // namespace shell

@@ -1,0 +1,92 @@
+#pragma once
+
+// The internals shared by the diagram drawings (diagrampainter.h): inks, round steps, labels
+// that keep clear of each other, and the figures other than straight members.
+
+#include "shell/core/diagrams.h"
+#include "shell/qt/diagrampainter.h"
+
+#include <QColor>
+#include <QFontMetricsF>
+#include <QLineF>
+#include <QPainter>
+#include <QRectF>
+#include <QString>
+
+#include <vector>
+
+namespace shell::diagramparts {
+
+inline const QColor Ink(0, 0, 0);
+inline const QColor AxisInk(90, 90, 90);
+inline const QColor GridInk(228, 228, 228);
+inline const QColor MarkInk(200, 40, 40);
+inline const QColor Paper(255, 255, 255);
+
+QColor curveInk(Quantity quantity);
+// The fill of the area between the curve and the zero line, by the sign of the values.
+QColor areaFill(Quantity quantity, bool positive);
+
+inline QString qs(const std::string &s)
+{
+    return QString::fromStdString(s);
+}
+
+// The smallest of 1, 2, 5 × 10^n not below `raw` (raw > 0).
+double roundStep(double raw);
+
+// "2100 N･mm": a value with its unit caption.
+QString valueWithUnit(double value, const std::string &unit);
+
+// A line of text in a box, aligned left, right or centred and centred vertically: drawn at its
+// baseline, which is much cheaper than laying it out in the box.
+void drawTextIn(QPainter &painter, const QFontMetricsF &metrics, const QRectF &box, Qt::Alignment alignment,
+                const QString &text);
+
+// Labels placed one after another, each at the first of its candidate places that stays inside
+// the bounds and meets no label placed before; drawn on a white ground over the lines.
+class Labels
+{
+public:
+    Labels(const QFontMetricsF &metrics, const QRectF &bounds) : m_metrics(metrics), m_bounds(bounds) {}
+    // The label of the box it stands in: the text's own width, a little more for its ground.
+    QSizeF size(const QString &text) const;
+    // Candidate top-left corners, in order of preference; the label stays inside `within` where
+    // that is given, else inside the bounds.
+    void place(const QString &text, const std::vector<QPointF> &corners, const QColor &ink = Ink,
+               const QRectF &within = QRectF());
+    void draw(QPainter &painter) const;
+    const std::vector<QRectF> &boxes() const { return m_boxes; }
+
+private:
+    static QRectF inside(QRectF box, const QRectF &bounds);
+
+    const QFontMetricsF &m_metrics;
+    QRectF m_bounds;
+    std::vector<QRectF> m_boxes;
+    std::vector<QString> m_texts;
+    std::vector<QColor> m_inks;
+};
+
+// Thin straight lines of the grid and the axes, one pixel wide and without antialiasing: crisp,
+// and drawn in one go.
+void drawCrispLines(QPainter &painter, const std::vector<QLineF> &lines, const QColor &ink);
+
+// One strip of a member's diagrams: the quantity's symbol and unit, its round ticks (labels
+// kept clear of `tickBoxes`, which collects them), the area on the side of the sign, the curve
+// and its extremes (placed in `labels`).
+void paintStrip(QPainter &painter, const MemberBlock &block, const QRectF &strip, const Curve &curve,
+                const MemberDiagram &member, const std::string &lengthUnit, const QFontMetricsF &metrics,
+                Labels &labels, std::vector<QRectF> &tickBoxes);
+// The member with its supports, its loads and their values (placed in `labels`).
+void paintMember(QPainter &painter, const MemberBlock &block, const MemberDiagram &member, Units units,
+                 const QFontMetricsF &metrics, Labels &labels);
+
+// A message in the middle of the area (no diagram, or why there is none).
+void paintMessage(QPainter &painter, const QRectF &area, const QString &text);
+
+void paintFrame(QPainter &painter, const QRectF &area, const FrameDiagram &frame, const std::string &lengthUnit);
+void paintColumnCurve(QPainter &painter, const QRectF &area, const ColumnCurveDiagram &curve);
+void paintSection(QPainter &painter, const QRectF &area, const SectionDiagram &section);  // diagramsection.cpp
+
+}  // namespace shell::diagramparts

@@ -1,0 +1,101 @@
+#include "shell/qt/diagramview.h"
+
+#include <QContextMenuEvent>
+#include <QFontMetricsF>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace shell {
+
+DiagramView::DiagramView(QWidget *parent) : QWidget(parent)
+{
+    setFocusPolicy(Qt::StrongFocus);
+    setMouseTracking(true);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void DiagramView::setData(const CaseDiagrams &diagrams, const DiagramOptions &options)
+{
+    if (diagrams.sameSource(m_diagrams) && diagrams.error == m_diagrams.error &&
+        options.showSlope == m_options.showSlope)
+        return;
+    m_diagrams = diagrams;
+    m_options = options;
+    update();
+}
+
+QSize DiagramView::sizeHint() const
+{
+    return {400, 240};
+}
+
+QSize DiagramView::minimumSizeHint() const
+{
+    return {120, 80};
+}
+
+void DiagramView::paintEvent(QPaintEvent *)
+{
+    ++m_paintCount;
+    QPainter painter(this);
+    painter.setFont(font());
+    paintDiagrams(painter, QRectF(rect()), m_diagrams, m_options);
+    if (hasFocus()) {
+        painter.setRenderHint(QPainter::Antialiasing, false);
+        painter.setPen(QPen(palette().color(QPalette::Highlight), 1, Qt::DotLine));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(rect().adjusted(1, 1, -2, -2));
+    }
+}
+
+void DiagramView::mouseMoveEvent(QMouseEvent *event)
+{
+    const QString text =
+        diagramValuesAt(QRectF(rect()), m_diagrams, m_options, event->position(), QFontMetricsF(font(), this));
+    if (text != m_hovered) {
+        m_hovered = text;
+        emit valuesHovered(text);
+    }
+    QWidget::mouseMoveEvent(event);
+}
+
+void DiagramView::leaveEvent(QEvent *event)
+{
+    if (!m_hovered.isEmpty()) {
+        m_hovered.clear();
+        emit valuesHovered(QString());
+    }
+    QWidget::leaveEvent(event);
+}
+
+void DiagramView::mousePressEvent(QMouseEvent *event)
+{
+    m_menuAsked = event->button() == Qt::RightButton;
+    event->accept();
+    if (m_menuAsked)
+        emit contextMenuRequested(event->globalPosition().toPoint());
+}
+
+void DiagramView::keyPressEvent(QKeyEvent *event)
+{
+    const int key = event->key();
+    if (key == Qt::Key_Menu || (key == Qt::Key_F10 && event->modifiers().testFlag(Qt::ShiftModifier))) {
+        m_menuAsked = true;
+        event->accept();
+        emit contextMenuRequested(mapToGlobal(rect().center()));
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+void DiagramView::contextMenuEvent(QContextMenuEvent *event)
+{
+    // Accepted in every case, so that the window behind does not open a menu of its own.
+    event->accept();
+    if (!m_menuAsked)
+        emit contextMenuRequested(event->globalPos());
+    m_menuAsked = false;
+}
+
+}  // namespace shell

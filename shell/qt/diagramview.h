@@ -1,0 +1,52 @@
+#pragma once
+
+// The diagrams of the current case as a widget; the painting itself is in diagrampainter.h.
+
+#include "shell/core/diagrams.h"
+#include "shell/qt/diagrampainter.h"
+
+#include <QPoint>
+#include <QString>
+#include <QWidget>
+
+namespace shell {
+
+// Pointing at a member's diagrams reports the values at that x (for the status bar); leaving
+// them reports an empty text. The right button, the context-menu key and Shift+F10 ask for the
+// chart's menu, as on the results chart.
+class DiagramView : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit DiagramView(QWidget *parent = nullptr);
+
+    // Repaints only when the diagrams come from other inputs or the options differ.
+    void setData(const CaseDiagrams &diagrams, const DiagramOptions &options);
+    const CaseDiagrams &diagrams() const { return m_diagrams; }
+    const DiagramOptions &options() const { return m_options; }
+    int paintCount() const { return m_paintCount; }
+
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
+
+signals:
+    void valuesHovered(const QString &text);
+    void contextMenuRequested(QPoint globalPos);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void leaveEvent(QEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void contextMenuEvent(QContextMenuEvent *event) override;
+
+private:
+    CaseDiagrams m_diagrams;
+    DiagramOptions m_options;
+    QString m_hovered;
+    int m_paintCount = 0;
+    bool m_menuAsked = false;
+};
+
+}  // namespace shell

@@ -1,0 +1,298 @@
+// The diagrams painted into images: every kind draws, the moment hangs on the tension side and
+// peaks under the load, the typed positions cross the strips, the column curves and the section
+// show their parts, and pointing at a member reads its values. No stored reference images.
+//
+// With DIAGRAM_SHOTS=DIR set, every picture is also written to DIR at 100 % and 200 %, to look at.
+
+#include "beams/beams.h"
+#include "buckling/buckling.h"
+#include "profilor/profilor.h"
+#include "shell/qt/diagrampainter.h"
+#include "shell/qt/diagramparts.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFontMetricsF>
+#include <QImage>
+#include <QPainter>
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+namespace {
+
+using namespace shell;
+
+CaseDiagrams diagramsOf(const CaseDef &c, const std::vector<double> &inputs)
+{
+    const Evaluation e = evaluate(c, inputs);
+    return caseDiagrams(c, 0, inputs, e.values, CatalogueUnits);
+}
+
+CaseDiagrams diagramsOf(const CaseDef &c)
+{
+    return diagramsOf(c, startValues(c));
+}
+
+QImage paint(const CaseDiagrams &d, QSize size = QSize(760, 240), double ratio = 1, DiagramOptions options = {})
+{
+    QImage image(size * ratio, QImage::Format_RGB32);
+    image.setDevicePixelRatio(ratio);
+    image.fill(Qt::magenta);
+    QPainter painter(&image);
+    painter.setFont(QApplication::font());
+    paintDiagrams(painter, QRectF(QPointF(0, 0), QSizeF(size)), d, options);
+    return image;
+}
+
+void keep(const QImage &image, const char *name)
+{
+    const char *dir = std::getenv("DIAGRAM_SHOTS");
+    if (dir && *dir)
+        image.save(QDir(QString::fromLocal8Bit(dir)).filePath(QString::fromLatin1(name) + QStringLiteral(".png")));
+}
+
+bool near(QRgb pixel, const QColor &colour, int tolerance = 45)
+{
+    return std::abs(qRed(pixel) - colour.red()) <= tolerance && std::abs(qGreen(pixel) - colour.green()) <= tolerance &&
+           std::abs(qBlue(pixel) - colour.blue()) <= tolerance;
+}
+
+int count(const QImage &image, const QColor &colour, int tolerance = 30)
+{
+    int n = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            n += near(image.pixel(x, y), colour, tolerance) ? 1 : 0;
+    return n;
+}
+
+// The topmost and bottommost rows of `colour` in column x between y0 and y1 (-1 where none).
+std::pair<int, int> inkRows(const QImage &image, int x, double y0, double y1, const QColor &colour)
+{
+    int first = -1, last = -1;
+    for (int y = std::max(0, static_cast<int>(y0)); y < std::min(image.height(), static_cast<int>(y1)); ++y)
+        if (near(image.pixel(x, y), colour, 70)) {
+            first = first < 0 ? y : first;
+            last = y;
+        }
+    return {first, last};
+}
+
+// A beam over three quarters of its length with the rest overhanging, uniform load and a tip load.
+CaseDef overhangCase()
+{
+    CaseBuilder c("Overhang");
+    c.input("w", Dimension::LineLoad, 2);
+    c.input("P", Dimension::Force, 150);
+    c.input("l", Dimension::Length, 400);
+    c.member({}, [](const std::vector<double> &in) {
+        mechanics::Beam b;
+        b.length = in[2];
+        b.flexuralRigidity = 2e10;
+        b.supports = {{0, mechanics::SupportKind::Pinned}, {0.75 * in[2], mechanics::SupportKind::Roller}};
+        b.distributed = {{0, in[2], in[0], in[0]}};
+        b.forces = {{in[2], in[1]}};
+        return b;
+    });
+    return c.build();
+}
+
+// Fixed at the left, propped at the right, uniform load: hogging at the wall, sagging at 5l/8.
+mechanics::Beam proppedCantilever(double l, double w)
+{
+    mechanics::Beam b;
+    b.length = l;
+    b.flexuralRigidity = 1e9;
+    b.supports = {{0, mechanics::SupportKind::Fixed}, {l, mechanics::SupportKind::Roller}};
+    b.distributed = {{0, l, w, w}};
+    return b;
+}
+
+CaseDef proppedCase()
+{
+    CaseBuilder c("Propped");
+    c.input("w", Dimension::LineLoad, 1);
+    c.input("l", Dimension::Length, 1000);
+    c.member({}, [](const std::vector<double> &in) { return proppedCantilever(in[1], in[0]); });
+    return c.build();
+}
+
+// A span reported simply supported and fixed at both ends, as the cantilever program's span cases.
+CaseDef twoMemberCase()
+{
+    CaseBuilder c("Two");
+    c.input("w", Dimension::LineLoad, 1);
+    c.input("l", Dimension::Length, 1000);
+    for (const bool fixed : {false, true})
+        c.member(fixed ? "fixed at both ends" : "simply supported", [fixed](const std::vector<double> &in) {
+            mechanics::Beam b;
+            b.length = in[1];
+            b.flexuralRigidity = 1e9;
+            const auto end = fixed ? mechanics::SupportKind::Fixed : mechanics::SupportKind::Pinned;
+            b.supports = {{0, end}, {in[1], fixed ? end : mechanics::SupportKind::Roller}};
+            b.distributed = {{0, in[1], in[0], in[0]}};
+            return b;
+        });
+    return c.build();
+}
+
+CaseDef frameCase()
+{
+    CaseBuilder c("Frame");
+    c.input("w", Dimension::LineLoad, 10);
+    c.input("H", Dimension::Force, 20000);
+    c.frame([](const std::vector<double> &in) {
+        mechanics::PortalFrame f;
+        f.height = 4000;
+        f.span = 6000;
+        f.columnInertia = 1;
+        f.beamInertia = 2;
+        f.feet = mechanics::FrameFeet::Fixed;
+        f.distributed = {{mechanics::FrameMember::BC, 0, 6000, in[0], in[0]}};
+        f.forces = {{mechanics::FrameMember::AB, 4000, in[1], 0}};
+        return f;
+    });
+    return c.build();
+}
+
+class diagrampainter : public ::testing::Test
+{
+protected:
+    static QFontMetricsF metrics(const QImage &image) { return QFontMetricsF(QApplication::font(), &image); }
+};
+
+TEST_F(diagrampainter, momentHangsOnTheTensionSideAndPeaksUnderTheLoad)
+{
+    const CaseDiagrams d = diagramsOf(beams::program().cases[0]);
+    const QImage image = paint(d, QSize(760, 300));
+    keep(image, "beam-point-load");
+    keep(paint(d, QSize(760, 300), 2), "beam-point-load@2x");
+    keep(paint(d, QSize(760, 230), 1, DiagramOptions{true}), "beam-point-load-slope");
+
+    const std::vector<MemberBlock> blocks = layoutMembers(QRectF(image.rect()), d, {}, metrics(image));
+    ASSERT_EQ(blocks.size(), 1u);
+    const MemberBlock &b = blocks[0];
+    ASSERT_EQ(b.strips.size(), 3u);  // V, M, δ: θ only on request
+    EXPECT_EQ(b.strips[1].first, Quantity::Moment);
+    const QRectF M = b.strips[1].second;
+    const QColor ink = diagramparts::curveInk(Quantity::Moment);
+    const auto curveRow = [&](double x) {
+        return inkRows(image, static_cast<int>(std::lround(b.xAt(x, 100))), M.top(), M.bottom() + 1, ink).second;
+    };
+    // Sagging is drawn below the zero line at the top: deepest under the load at x = 30.
+    EXPECT_GT(curveRow(30), curveRow(10));
+    EXPECT_GT(curveRow(30), curveRow(70));
+    EXPECT_GT(curveRow(70), curveRow(95));
+
+    // Shear: positive left of the load (above), negative right of it (below).
+    const QRectF V = b.strips[0].second;
+    const QColor vInk = diagramparts::curveInk(Quantity::Shear);
+    const int left = inkRows(image, static_cast<int>(b.xAt(15, 100)), V.top(), V.bottom() + 1, vInk).first;
+    const int right = inkRows(image, static_cast<int>(b.xAt(60, 100)), V.top(), V.bottom() + 1, vInk).first;
+    ASSERT_GE(left, 0);
+    EXPECT_LT(left, right);
+
+    // x1 = 20 and x2 = 50 cross every strip.
+    for (const double mark : {20.0, 50.0}) {
+        const int x = static_cast<int>(std::lround(b.xAt(mark, 100)));
+        for (const auto &[quantity, strip] : b.strips) {
+            bool found = false;
+            for (int dx = -1; dx <= 1 && !found; ++dx)
+                found = inkRows(image, x + dx, strip.top(), strip.bottom(), diagramparts::MarkInk).first >= 0;
+            EXPECT_TRUE(found) << "mark " << mark << " in strip " << quantitySymbol(quantity);
+        }
+    }
+}
+
+TEST_F(diagrampainter, proppedCantileverHogsAtTheWallAndSagsInTheSpan)
+{
+    const CaseDiagrams d = diagramsOf(proppedCase());
+    const QImage image = paint(d, QSize(760, 300));
+    keep(image, "propped-cantilever");
+    keep(paint(d, QSize(760, 300), 2), "propped-cantilever@2x");
+    const MemberBlock b = layoutMembers(QRectF(image.rect()), d, {}, metrics(image)).front();
+    const QRectF M = b.strips[1].second;
+    const QColor ink = diagramparts::curveInk(Quantity::Moment);
+    const int wall = inkRows(image, static_cast<int>(b.xAt(5, 1000)), M.top(), M.bottom() + 1, ink).first;
+    const int span = inkRows(image, static_cast<int>(b.xAt(625, 1000)), M.top(), M.bottom() + 1, ink).second;
+    ASSERT_GE(wall, 0);
+    EXPECT_LT(wall, span);
+}
+
+TEST_F(diagrampainter, everyKindDrawsSomething)
+{
+    struct Picture {
+        const char *name;
+        CaseDiagrams diagrams;
+        QColor ink;  // a colour only that kind's figure has
+    };
+    CaseBuilder bare("Bare");  // a case without a member model
+    bare.input("l", Dimension::Length, 10);
+    const CaseDiagrams none = diagramsOf(bare.build());
+    CaseBuilder loose("Loose");
+    loose.input("l", Dimension::Length, 10);
+    loose.member({}, [](const std::vector<double> &) {
+        mechanics::Beam b;
+        b.length = 10;
+        return b;
+    });
+    const Picture pictures[] = {
+        {"overhang", diagramsOf(overhangCase()), diagramparts::curveInk(Quantity::Deflection)},
+        {"two-members", diagramsOf(twoMemberCase()), diagramparts::curveInk(Quantity::Shear)},
+        {"frame", diagramsOf(frameCase()), diagramparts::curveInk(Quantity::Moment)},
+        {"column-cast-iron", diagramsOf(buckling::program().cases[4]), QColor(185, 80, 10)},
+        {"column-euler", diagramsOf(buckling::program().cases[1]), QColor(30, 90, 170)},
+        {"section-l", diagramsOf(profilor::program().cases[6], {10, 10, 2}), QColor(210, 210, 210)},
+        {"section-t", diagramsOf(profilor::program().cases[5], {10, 2, 2, 8}), QColor(210, 210, 210)},
+        {"no-member", none, diagramparts::AxisInk},
+        {"unsolvable", diagramsOf(loose.build()), diagramparts::AxisInk},
+    };
+    for (const Picture &p : pictures) {
+        for (const double ratio : {1.0, 2.0}) {
+            const QImage image = paint(p.diagrams, QSize(760, 280), ratio);
+            keep(image, (std::string(p.name) + (ratio > 1 ? "@2x" : "")).c_str());
+            EXPECT_EQ(count(image, Qt::magenta, 0), 0) << p.name << ": the whole area is painted";
+            EXPECT_GT(count(image, p.ink, 20), 10 * ratio) << p.name << " at " << ratio;
+        }
+    }
+    // The column curves differ: only the empirical case has the empirical line.
+    const QColor empirical(185, 80, 10);
+    EXPECT_EQ(count(paint(pictures[4].diagrams), empirical, 20), 0);
+    // Nothing to draw: no curve at all.
+    EXPECT_EQ(count(paint(none), diagramparts::curveInk(Quantity::Moment), 20), 0);
+}
+
+TEST_F(diagrampainter, twoMembersStandSideBySideWhenWideAndStackedWhenTall)
+{
+    const CaseDiagrams d = diagramsOf(twoMemberCase());
+    QImage image(10, 10, QImage::Format_RGB32);
+    const std::vector<MemberBlock> wide = layoutMembers(QRectF(0, 0, 900, 260), d, {}, metrics(image));
+    ASSERT_EQ(wide.size(), 2u);
+    EXPECT_GT(wide[1].plotLeft, wide[0].plotRight);
+    EXPECT_FALSE(wide[0].title.isEmpty());
+    const std::vector<MemberBlock> tall = layoutMembers(QRectF(0, 0, 500, 700), d, {}, metrics(image));
+    ASSERT_EQ(tall.size(), 2u);
+    EXPECT_GT(tall[1].drawing.top(), tall[0].strips.back().second.bottom());
+    EXPECT_EQ(tall[0].plotLeft, tall[1].plotLeft);
+}
+
+TEST_F(diagrampainter, pointingAtAMemberReadsItsValues)
+{
+    const CaseDiagrams d = diagramsOf(beams::program().cases[0]);
+    QImage image(760, 300, QImage::Format_RGB32);
+    const QRectF area(image.rect());
+    const MemberBlock b = layoutMembers(area, d, {}, metrics(image)).front();
+    const QPointF atLoad(b.xAt(30, 100), b.strips[1].second.center().y());
+    const QString text = diagramValuesAt(area, d, {}, atLoad, metrics(image));
+    EXPECT_TRUE(text.startsWith(QStringLiteral("x = 30 mm"))) << text.toStdString();
+    EXPECT_TRUE(text.contains(QStringLiteral("M = 2100 N･mm"))) << text.toStdString();
+    EXPECT_TRUE(diagramValuesAt(area, d, {}, QPointF(2, 2), metrics(image)).isEmpty());
+    EXPECT_TRUE(diagramValuesAt(area, diagramsOf(frameCase()), {}, atLoad, metrics(image)).isEmpty());
+}
+
+}  // namespace

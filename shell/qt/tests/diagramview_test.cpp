@@ -1,0 +1,138 @@
+// The chart area's two views in the real window: the switch above the chart and the menu's
+// "Diagrams" item agree with the model, the choice stays across case changes, a chart type brings
+// the chart back, and pointing at the diagrams writes the values into the status bar.
+
+#include "beams/beams.h"
+#include "shell/core/testing/recordingplatform.h"
+#include "shell/qt/calculatorwindow.h"
+#include "shell/qt/chartview.h"
+#include "shell/qt/diagramview.h"
+
+#include <QAction>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class diagramview : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        window = std::make_unique<shell::CalculatorWindow>(beams::program(), &platform);
+        window->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+        results = window->findChild<QPushButton *>(QStringLiteral("ChartSwitch_0"));
+        diagrams = window->findChild<QPushButton *>(QStringLiteral("ChartSwitch_1"));
+        view = window->findChild<shell::DiagramView *>(QStringLiteral("Diagrams1"));
+        chart = window->findChild<shell::ChartView *>(QStringLiteral("Chart1"));
+        menuItem = window->findChild<QAction *>(QStringLiteral("m1020_12"));
+        slope = window->findChild<QAction *>(QStringLiteral("m1020_13"));
+        ASSERT_TRUE(results && diagrams && view && chart && menuItem && slope);
+    }
+    // The switch, the menu item, the model and the widget on display all say the same.
+    void expectShowing(bool showingDiagrams)
+    {
+        EXPECT_EQ(window->model().chartArea(),
+                  showingDiagrams ? shell::ChartArea::Diagrams : shell::ChartArea::Results);
+        EXPECT_EQ(diagrams->isChecked(), showingDiagrams);
+        EXPECT_EQ(results->isChecked(), !showingDiagrams);
+        EXPECT_EQ(view->isVisible(), showingDiagrams);
+        EXPECT_EQ(chart->isVisible(), !showingDiagrams);
+        window->refresh();
+        EXPECT_EQ(menuItem->isChecked(), showingDiagrams);
+        int checkedTypes = 0;
+        for (int i = 3; i <= 10; ++i) {
+            auto *type = window->findChild<QAction *>(QStringLiteral("m1020_%1").arg(i));
+            EXPECT_NE(type, nullptr) << i;
+            checkedTypes += type && type->isChecked() ? 1 : 0;
+        }
+        EXPECT_EQ(checkedTypes, showingDiagrams ? 0 : 1);
+    }
+
+    shell::testing::RecordingPlatform platform;
+    std::unique_ptr<shell::CalculatorWindow> window;
+    QPushButton *results = nullptr;
+    QPushButton *diagrams = nullptr;
+    shell::DiagramView *view = nullptr;
+    shell::ChartView *chart = nullptr;
+    QAction *menuItem = nullptr;
+    QAction *slope = nullptr;
+};
+
+TEST_F(diagramview, switchMenuItemAndModelAgreeAcrossCases)
+{
+    expectShowing(false);
+    EXPECT_EQ(menuItem->text(), QStringLiteral("Diagrams"));
+    EXPECT_EQ(slope->text(), QStringLiteral("Show slope"));
+
+    QTest::mouseClick(diagrams, Qt::LeftButton);
+    expectShowing(true);
+    EXPECT_EQ(view->diagrams().kind, shell::CaseDiagrams::Kind::Members);
+
+    // Another case and back: still the diagrams.
+    QTest::mouseClick(window->findChild<QPushButton *>(QStringLiteral("Command1_1")), Qt::LeftButton);
+    expectShowing(true);
+    EXPECT_EQ(view->diagrams().kind, shell::CaseDiagrams::Kind::Members);
+    QTest::mouseClick(window->findChild<QPushButton *>(QStringLiteral("Command1_0")), Qt::LeftButton);
+    expectShowing(true);
+
+    // Clicking the switch that is on leaves it on.
+    QTest::mouseClick(diagrams, Qt::LeftButton);
+    expectShowing(true);
+
+    // A chart type from the menu is a look of the results chart: it shows the chart.
+    window->findChild<QAction *>(QStringLiteral("m1020_6"))->trigger();
+    expectShowing(false);
+    EXPECT_EQ(window->model().chartType(), shell::ChartType::Line2D);
+
+    menuItem->trigger();
+    expectShowing(true);
+    QTest::mouseClick(results, Qt::LeftButton);
+    expectShowing(false);
+}
+
+TEST_F(diagramview, keystrokesRedrawTheDiagramsOnlyWhenTheMemberChanges)
+{
+    QTest::mouseClick(diagrams, Qt::LeftButton);
+    QLineEdit *P = window->findChild<QLineEdit *>(QStringLiteral("Text1_0"));
+    ASSERT_NE(P, nullptr);
+    P->setFocus();
+    P->end(false);
+    QTest::keyClick(P, Qt::Key_0);  // P = 1000
+    EXPECT_DOUBLE_EQ(view->diagrams().members.at(0).curve(shell::Quantity::Moment)->extremes.largest.value, 21000);
+    QApplication::processEvents();
+    const int painted = view->paintCount();
+    QTest::keyClick(P, Qt::Key_Period);  // "1000." is the same member: nothing to draw again
+    QApplication::processEvents();
+    EXPECT_EQ(view->paintCount(), painted);
+
+    slope->trigger();
+    EXPECT_TRUE(view->options().showSlope);
+    EXPECT_TRUE(slope->isChecked());
+}
+
+TEST_F(diagramview, pointingAtTheMemberShowsItsValuesInTheStatusBar)
+{
+    QTest::mouseClick(diagrams, Qt::LeftButton);
+    auto *status = window->findChild<QStatusBar *>(QStringLiteral("StatusBar1"));
+    ASSERT_NE(status, nullptr);
+    const QPoint middle = view->rect().center();
+    QMouseEvent move(QEvent::MouseMove, QPointF(middle), view->mapToGlobal(QPointF(middle)), Qt::NoButton, Qt::NoButton,
+                     Qt::NoModifier);
+    QApplication::sendEvent(view, &move);
+    EXPECT_TRUE(status->isVisible());
+    EXPECT_TRUE(status->currentMessage().startsWith(QStringLiteral("x = "))) << status->currentMessage().toStdString();
+    EXPECT_TRUE(status->currentMessage().contains(QStringLiteral("M = ")));
+    QEvent leave(QEvent::Leave);
+    QApplication::sendEvent(view, &leave);
+    EXPECT_FALSE(status->isVisible());
+}
+
+}  // namespace
