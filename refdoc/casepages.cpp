@@ -85,21 +85,21 @@ Flow formulaFlow(std::vector<FormulaPiece> pieces, double indent, double lineGap
                 });
 }
 
-Block flowBlock(std::vector<Flow> flows, double gap)
+Block flowBlock(const QPaintDevice *device, std::vector<Flow> flows, double gap)
 {
     auto shared = std::make_shared<std::vector<Flow>>(std::move(flows));
     Block block;
-    block.height = [shared, gap](double width) {
+    block.height = [device, shared, gap](double width) {
         double h = 0;
         for (const Flow &f : *shared)
-            h += f.height(nullptr, width) + gap;
+            h += f.height(device, width) + gap;
         return shared->empty() ? 0 : h - gap;
     };
-    block.draw = [shared, gap](QPainter &painter, const QRectF &rect) {
+    block.draw = [device, shared, gap](QPainter &painter, const QRectF &rect) {
         double y = rect.top();
         for (const Flow &f : *shared) {
             f.draw(painter, QPointF(rect.left(), y), rect.width());
-            y += f.height(nullptr, rect.width()) + gap;
+            y += f.height(device, rect.width()) + gap;
         }
     };
     return block;
@@ -112,10 +112,10 @@ struct Setters {
     Setters(const QPaintDevice *device) : formula(device, 10), worked(device, 10, Grey) {}
 };
 
-// "name = formula", then on a line of its own "= worked = value" with the value in bold. A
-// formula that is a single name or number is not worked again.
+// "name = formula", then "= worked = value" with the value in bold, on a line of its own where
+// `ownLine`. A formula that is a single name or number is not worked again.
 std::vector<FormulaPiece> formulaPieces(const Setters &t, const std::string &name, const shell::Expr &expression,
-                                        const CaseText &text, bool worked, double value)
+                                        const CaseText &text, bool worked, double value, bool ownLine = true)
 {
     const BoxPtr lead =
         name.empty() ? BoxPtr() : t.formula.row({t.formula.symbol(name), t.formula.text(QStringLiteral(" = "))});
@@ -124,17 +124,18 @@ std::vector<FormulaPiece> formulaPieces(const Setters &t, const std::string &nam
         return pieces;
     const shell::EvalContext context = text.context();
     const bool leaf = expression.operandCount() == 0 || expression.op() == shell::Op::Named;
+    const QString equals = ownLine ? QStringLiteral("= ") : QStringLiteral(" = ");
     if (!leaf) {
-        std::vector<FormulaPiece> steps =
-            t.worked.workedPieces(expression, context, t.worked.text(QStringLiteral("= ")));
-        steps.front().forceBreak = true;
+        std::vector<FormulaPiece> steps = t.worked.workedPieces(expression, context, t.worked.text(equals));
+        steps.front().forceBreak = ownLine;
         pieces.insert(pieces.end(), steps.begin(), steps.end());
     }
-    if (std::isfinite(value))
-        pieces.push_back({t.formula.row({t.formula.text(leaf ? QStringLiteral("= ") : QStringLiteral(" = ")),
-                                         t.formula.number(value, true)}),
-                          leaf});
-    else
+    const bool number = expression.op() == shell::Op::Constant && expression.name().empty();
+    if (std::isfinite(value) && !number)
+        pieces.push_back(
+            {t.formula.row({t.formula.text(leaf ? equals : QStringLiteral(" = ")), t.formula.number(value, true)}),
+             leaf && ownLine});
+    else if (!std::isfinite(value))
         pieces.push_back(
             {t.worked.text(QStringLiteral("  (no finite value: the window leaves this row empty)")), true});
     return pieces;
@@ -243,20 +244,22 @@ std::vector<Block> intermediates(const QPaintDevice *device, const PageGeometry 
                                 t.formula.text(q(c.value)),
                                 t.formula.text(c.unit.empty() ? QString() : QStringLiteral(" ") + q(c.unit))}),
                  false});
-        blocks.push_back(spaced(flowBlock({formulaFlow(pieces, 0, g.mm(1))}, 0), g.mm(1.2)));
+        blocks.push_back(spaced(flowBlock(device, {formulaFlow(pieces, 0, g.mm(1))}, 0), g.mm(1.2)));
     }
     for (const DefinitionLine &line : text.definitions) {
         const bool worked = !line.worked.empty();
         const double value = worked ? line.expression.eval(text.context()) : 0;
-        blocks.push_back(spaced(
-            flowBlock(
-                {formulaFlow(formulaPieces(t, line.name, line.expression, text, worked, value), g.mm(8), g.mm(1))}, 0),
-            g.mm(1.8)));
+        blocks.push_back(
+            spaced(flowBlock(device,
+                             {formulaFlow(formulaPieces(t, line.name, line.expression, text, worked, value, false),
+                                          g.mm(8), g.mm(1))},
+                             0),
+                   g.mm(1.8)));
     }
     return blocks;
 }
 
-const std::vector<double> ResultColumns{0.24, 0.53, 0.13, 0.10};
+const std::vector<double> ResultColumns{0.22, 0.50, 0.15, 0.13};
 
 Block resultHeader(const QPaintDevice *device, const PageGeometry &g)
 {
@@ -290,9 +293,10 @@ std::vector<Block> results(const QPaintDevice *device, const PageGeometry &g, co
 {
     std::vector<Block> blocks;
     Block heading = subheading(device, g, QStringLiteral("Results"));
-    // The heading goes to the next page unless the column heads and the first three rows (or all
-    // of fewer) fit below it.
-    heading.keepTogether = static_cast<int>(std::min<std::size_t>(text.results.size(), 3)) + 1;
+    // A short table goes to the next page whole rather than break; a long one breaks with its
+    // column heads repeated, and its heading goes with the column heads and three rows at least.
+    const std::size_t rows = text.results.size();
+    heading.keepTogether = static_cast<int>(rows <= 6 ? rows : 3) + 1;
     blocks.push_back(heading);
     blocks.push_back(spaced(resultHeader(device, g), 0, true));
     // Where the table goes on over a page, the page starts with the case and the column heads.
@@ -334,7 +338,7 @@ std::vector<Block> advisories(const QPaintDevice *device, const PageGeometry &g,
                 pieces.push_back({t.worked.text(QStringLiteral(" (it holds at the start values)"))});
             flows.push_back(formulaFlow(pieces, g.mm(3), g.mm(1)));
         }
-        Block block = flowBlock(flows, g.mm(0.8));
+        Block block = flowBlock(device, flows, g.mm(0.8));
         blocks.push_back(spaced(block, g.mm(1.5)));
     }
     return blocks;

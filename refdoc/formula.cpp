@@ -362,8 +362,9 @@ BoxPtr Typesetter::cases(const std::vector<std::pair<BoxPtr, BoxPtr>> &branches)
 
 Typesetter::Built Typesetter::build(const shell::Expr &e, const shell::EvalContext *context) const
 {
+    // A number as written: a constant of the formula, or the value of a name in the worked line.
     const auto valueOf = [&](const shell::Expr &x) {
-        const double v = x.eval(*context);
+        const double v = context ? x.eval(*context) : x.constantValue();
         const std::string t = workedNumber(v);
         Built b{number(v), 9, v >= 0, v < 0};
         if (v < 0)
