@@ -377,7 +377,7 @@ Block contentsLine(const QPaintDevice *device, const PageGeometry &g, const QStr
             painter.drawLine(QPointF(from, baseline), QPointF(to, baseline));
         painter.restore();
     };
-    block.spaceBefore = g.mm(0.6);
+    block.spaceBefore = g.mm(0.15);
     block.linkTarget = section;
     return block;
 }
@@ -442,7 +442,7 @@ std::vector<Block> titlePage(const shell::Program &program, const DocumentInfo &
         QStringLiteral("Each row gives its formula, the same with the start values put in (six significant digits, "
                        "a negative value in brackets) and the value; the Value column shows it as the window does "
                        "by default (#.000e+00). A row without a finite value is left empty by the window.")));
-    blocks.push_back(spaced(paragraphBlock(device, guides, g.mm(2)), g.mm(6)));
+    blocks.push_back(spaced(paragraphBlock(device, guides, g.mm(1.5)), g.mm(4)));
 
     blocks.push_back(subheading(device, g, QStringLiteral("Contents")));
     for (int k = 0; k < program.caseCount(); ++k)
