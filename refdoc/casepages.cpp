@@ -1,6 +1,8 @@
 #include "refdoc/casepages.h"
 
 #include "refdoc/casetext.h"
+#include "refdoc/formula.h"
+#include "refdoc/handbook.h"
 #include "shell/qt/sketchpainter.h"
 
 #include <QFontMetricsF>
@@ -8,9 +10,12 @@
 #include <QPen>
 
 #include <algorithm>
+#include <cmath>
 #include <utility>
 
 namespace refdoc {
+
+const QString SourcesTitle = QStringLiteral("Sources and assumptions");
 
 namespace {
 
@@ -69,37 +74,99 @@ Block ruleBlock(const PageGeometry &g)
     return block;
 }
 
-// The case's picture at its start values beside the table of its inputs. The unit and
-// meaning columns are left out where the program's legend names none.
+// A table cell that holds typeset formula pieces.
+Flow formulaFlow(std::vector<FormulaPiece> pieces, double indent, double lineGap)
+{
+    auto shared = std::make_shared<std::vector<FormulaPiece>>(std::move(pieces));
+    return Flow([shared, indent, lineGap](const QPaintDevice *,
+                                          double width) { return formulaHeight(*shared, width, indent, lineGap); },
+                [shared, indent, lineGap](QPainter &painter, const QPointF &topLeft, double width) {
+                    drawFormula(painter, *shared, topLeft, width, indent, lineGap);
+                });
+}
+
+Block flowBlock(const QPaintDevice *device, std::vector<Flow> flows, double gap)
+{
+    auto shared = std::make_shared<std::vector<Flow>>(std::move(flows));
+    Block block;
+    block.height = [device, shared, gap](double width) {
+        double h = 0;
+        for (const Flow &f : *shared)
+            h += f.height(device, width) + gap;
+        return shared->empty() ? 0 : h - gap;
+    };
+    block.draw = [device, shared, gap](QPainter &painter, const QRectF &rect) {
+        double y = rect.top();
+        for (const Flow &f : *shared) {
+            f.draw(painter, QPointF(rect.left(), y), rect.width());
+            y += f.height(device, rect.width()) + gap;
+        }
+    };
+    return block;
+}
+
+// The typesetters of a page: formulas in black, worked lines in grey.
+struct Setters {
+    Typesetter formula;
+    Typesetter worked;
+    Setters(const QPaintDevice *device) : formula(device, 10), worked(device, 10, Grey) {}
+};
+
+// "name = formula", then "= worked = value" with the value in bold, on a line of its own where
+// `ownLine`. A formula that is a single name or number is not worked again.
+std::vector<FormulaPiece> formulaPieces(const Setters &t, const std::string &name, const shell::Expr &expression,
+                                        const CaseText &text, bool worked, double value, bool ownLine = true)
+{
+    const BoxPtr lead =
+        name.empty() ? BoxPtr() : t.formula.row({t.formula.symbol(name), t.formula.text(QStringLiteral(" = "))});
+    std::vector<FormulaPiece> pieces = t.formula.formulaPieces(expression, lead);
+    if (!worked)
+        return pieces;
+    const shell::EvalContext context = text.context();
+    const bool leaf = expression.operandCount() == 0 || expression.op() == shell::Op::Named;
+    const QString equals = ownLine ? QStringLiteral("= ") : QStringLiteral(" = ");
+    if (!leaf) {
+        std::vector<FormulaPiece> steps = t.worked.workedPieces(expression, context, t.worked.text(equals));
+        steps.front().forceBreak = ownLine;
+        pieces.insert(pieces.end(), steps.begin(), steps.end());
+    }
+    const bool number = expression.op() == shell::Op::Constant && expression.name().empty();
+    if (std::isfinite(value) && !number)
+        pieces.push_back(
+            {t.formula.row({t.formula.text(leaf ? equals : QStringLiteral(" = ")), t.formula.number(value, true)}),
+             leaf && ownLine});
+    else if (!std::isfinite(value))
+        pieces.push_back(
+            {t.worked.text(QStringLiteral("  (no finite value: the window leaves this row empty)")), true});
+    return pieces;
+}
+
+// The case's picture at its start values beside the table of its inputs, each with its unit
+// and, where the program's legend names it, its meaning.
 Block pictureAndInputs(const QPaintDevice *device, const PageGeometry &g, const shell::CaseDef &definition,
                        const CaseText &text)
 {
     const double pictureWidth = g.mm(68);
     const double pictureHeight = g.mm(58);
     const double gap = g.mm(5);
-    const bool units = std::any_of(text.inputs.begin(), text.inputs.end(), [](const InputLine &input) {
-        return !input.unit.empty() || !input.meaning.empty();
-    });
-    const std::vector<double> columns =
-        units ? std::vector<double>{0.14, 0.18, 0.14, 0.19, 0.35} : std::vector<double>{0.2, 0.3, 0.25};
-    const auto row = [&](std::vector<std::vector<Paragraph>> cells, const QColor &shade) {
-        cells.resize(columns.size());
-        return tableRow(device, g.mm(1), columns, cells, shade);
+    const std::vector<double> columns{0.16, 0.24, 0.2, 0.4};
+    const auto row = [&](std::vector<std::vector<Flow>> cells, const QColor &shade) {
+        return tableRow(device, g.mm(1), columns, std::move(cells), shade);
     };
+    const Setters t(device);
     auto rows = std::make_shared<std::vector<Block>>();
     rows->push_back(row({{Paragraph(QStringLiteral("Input"), Style::BodyBold)},
-                         {Paragraph(QStringLiteral("Start"), Style::BodyBold)},
-                         {Paragraph(QStringLiteral("Step"), Style::BodyBold)},
+                         {Paragraph(QStringLiteral("Start value"), Style::BodyBold)},
                          {Paragraph(QStringLiteral("Unit"), Style::BodyBold)},
                          {Paragraph(QStringLiteral("Meaning"), Style::BodyBold)}},
                         HeaderShade));
     for (const InputLine &input : text.inputs)
-        rows->push_back(row({{Paragraph(q(input.caption), Style::Formula)},
-                             {Paragraph(q(input.start), Style::Body)},
-                             {Paragraph(q(input.step), Style::Body)},
-                             {Paragraph(q(input.unit), Style::Body)},
-                             {Paragraph(q(input.meaning), Style::Body)}},
-                            Qt::transparent));
+        rows->push_back(
+            row({{formulaFlow({{t.formula.symbol(input.caption)}}, 0, 0)},
+                 {Paragraph(q(input.start), Style::Body)},
+                 {Paragraph(input.unit.empty() ? QStringLiteral("(a number)") : q(input.unit), Style::Body)},
+                 {Paragraph(q(input.meaning), Style::Body)}},
+                Qt::transparent));
     const auto tableHeight = [rows](double width) {
         double h = 0;
         for (const Block &r : *rows)
@@ -132,44 +199,30 @@ Block pictureAndInputs(const QPaintDevice *device, const PageGeometry &g, const 
     return block;
 }
 
-Block entryCheck(const QPaintDevice *device, const PageGeometry &g, const shell::CaseDef &definition,
-                 const CaseText &text)
+// Where the case applies, in words.
+Block domain(const QPaintDevice *device, const PageGeometry &g, const CaseText &text)
 {
-    std::vector<Run> runs{{QStringLiteral("Entry check: "), Style::BodyBold, Qt::black},
-                          {q(entryCheckText(definition)), Style::Body, Qt::black}};
+    std::vector<Run> runs{{QStringLiteral("Valid for: "), Style::BodyBold, Qt::black}};
+    if (text.domain.empty())
+        runs.push_back({QStringLiteral("any inputs (the case has no entry check)."), Style::Body, Qt::black});
+    for (std::size_t k = 0; k < text.domain.size(); ++k)
+        runs.push_back({q(text.domain[k]) + (k + 1 < text.domain.size() ? QStringLiteral("; ") : QStringLiteral(".")),
+                        Style::Body, Qt::black});
+    if (!text.domain.empty())
+        runs.push_back({QStringLiteral(" The window refuses other entries with the reason."), Style::Body, Grey});
     std::vector<Paragraph> paragraphs{Paragraph(runs, g.mm(5))};
     if (text.startRejected)
-        paragraphs.emplace_back(QStringLiteral("The start values fail this check, so the results below show their "
-                                               "formulas only."),
+        paragraphs.emplace_back(QStringLiteral("The start values lie outside this domain, so the results below show "
+                                               "their formulas only."),
                                 Style::Body);
     return spaced(paragraphBlock(device, paragraphs, g.mm(1.5)), g.mm(5));
 }
 
-// The worked part of a formula line: "= 100 − 30 = 70", the substituted formula in grey
-// where it says more than the formula and the value, the value in bold.
-std::vector<Run> workedRuns(const std::string &formula, const std::string &worked, const std::string &value,
-                            bool startsLine)
+// The case's diagrams at the start values with their extremes. None yet: the diagram painter
+// draws them here, between the inputs and the results, once it is there.
+std::vector<Block> diagrams(const shell::Program &, int, const QPaintDevice *, const PageGeometry &)
 {
-    std::vector<Run> runs;
-    if (worked.empty())
-        return runs;  // the start values are rejected: formulas only
-    const QString first = startsLine ? QStringLiteral("= ") : QStringLiteral(" = ");
-    const bool showWorked = worked != formula && worked != value;
-    if (showWorked)
-        runs.push_back({first + q(worked), Style::Formula, Grey});
-    if (value.empty())
-        runs.push_back({QStringLiteral(" (no finite value: the window leaves this row empty)"), Style::Small, Grey});
-    else if (value != formula)
-        runs.push_back({(showWorked ? QStringLiteral(" = ") : first) + q(value), Style::FormulaBold, Qt::black});
-    return runs;
-}
-
-Paragraph definitionLine(const PageGeometry &g, const DefinitionLine &line)
-{
-    std::vector<Run> runs{{q(line.name) + QStringLiteral(" = ") + q(line.formula), Style::Formula, Qt::black}};
-    for (Run &run : workedRuns(line.formula, line.worked, line.value, false))
-        runs.push_back(run);
-    return Paragraph(runs, g.mm(8));
+    return {};
 }
 
 std::vector<Block> intermediates(const QPaintDevice *device, const PageGeometry &g, const CaseText &text)
@@ -181,20 +234,32 @@ std::vector<Block> intermediates(const QPaintDevice *device, const PageGeometry 
                                 text.constants.empty()     ? QStringLiteral("Intermediate values")
                                 : text.definitions.empty() ? QStringLiteral("Constants")
                                                            : QStringLiteral("Constants and intermediate values")));
+    const Setters t(device);
     if (!text.constants.empty()) {
-        std::vector<Run> runs;
+        std::vector<FormulaPiece> pieces;
         for (const ConstantLine &c : text.constants)
-            runs.push_back(
-                {(runs.empty() ? QString() : QStringLiteral(",   ")) + q(c.name) + QStringLiteral(" = ") + q(c.value),
-                 Style::Formula, Qt::black});
-        blocks.push_back(spaced(paragraphBlock(device, {Paragraph(runs)}), g.mm(1.2)));
+            pieces.push_back(
+                {t.formula.row({t.formula.text(pieces.empty() ? QString() : QStringLiteral(",   ")),
+                                t.formula.symbol(c.name), t.formula.text(QStringLiteral(" = ")),
+                                t.formula.text(q(c.value)),
+                                t.formula.text(c.unit.empty() ? QString() : QStringLiteral(" ") + q(c.unit))}),
+                 false});
+        blocks.push_back(spaced(flowBlock(device, {formulaFlow(pieces, 0, g.mm(1))}, 0), g.mm(1.2)));
     }
-    for (const DefinitionLine &line : text.definitions)
-        blocks.push_back(spaced(paragraphBlock(device, {definitionLine(g, line)}), g.mm(1.2)));
+    for (const DefinitionLine &line : text.definitions) {
+        const bool worked = !line.worked.empty();
+        const double value = worked ? line.expression.eval(text.context()) : 0;
+        blocks.push_back(
+            spaced(flowBlock(device,
+                             {formulaFlow(formulaPieces(t, line.name, line.expression, text, worked, value, false),
+                                          g.mm(8), g.mm(1))},
+                             0),
+                   g.mm(1.8)));
+    }
     return blocks;
 }
 
-const std::vector<double> ResultColumns{0.21, 0.54, 0.14, 0.11};
+const std::vector<double> ResultColumns{0.22, 0.50, 0.15, 0.13};
 
 Block resultHeader(const QPaintDevice *device, const PageGeometry &g)
 {
@@ -206,25 +271,33 @@ Block resultHeader(const QPaintDevice *device, const PageGeometry &g)
                     HeaderShade);
 }
 
-Block resultRow(const QPaintDevice *device, const PageGeometry &g, const ResultLine &line, bool shaded)
+Block resultRow(const QPaintDevice *device, const PageGeometry &g, const CaseText &text, std::size_t r)
 {
-    std::vector<Paragraph> formula{
-        Paragraph({{q(line.symbol) + QStringLiteral(" = ") + q(line.formula), Style::Formula, Qt::black}}, g.mm(5))};
-    const std::vector<Run> worked = workedRuns(line.formula, line.worked, line.value, true);
-    if (!worked.empty())
-        formula.emplace_back(worked, g.mm(5));
-    return tableRow(device, g.mm(1), ResultColumns,
-                    {{Paragraph(q(line.caption), Style::Body)},
-                     formula,
-                     {Paragraph({{q(line.shown), Style::Body, Qt::black}}, 0, true)},
-                     {Paragraph(q(line.unit), Style::Body)}},
-                    shaded ? RowShade : QColor(Qt::transparent));
+    const ResultLine &line = text.results[r];
+    const Setters t(device);
+    const bool worked = !line.worked.empty();
+    const double value = worked ? text.rowValues[r] : 0;
+    std::vector<Flow> caption{Paragraph(q(line.caption), Style::Body)};
+    if (!line.meaning.empty())
+        caption.emplace_back(Paragraph(std::vector<Run>{{q(line.meaning), Style::Small, Grey}}));
+    return tableRow(
+        device, g.mm(1), ResultColumns,
+        {caption,
+         {formulaFlow(formulaPieces(t, line.symbol, line.expression, text, worked, value), g.mm(5), g.mm(1))},
+         {Paragraph({{q(line.shown), Style::Body, Qt::black}}, 0, true)},
+         {Paragraph(line.unit.empty() ? QStringLiteral("\u2013") : q(line.unit), Style::Body)}},
+        r % 2 == 1 ? RowShade : QColor(Qt::transparent));
 }
 
 std::vector<Block> results(const QPaintDevice *device, const PageGeometry &g, const CaseText &text)
 {
     std::vector<Block> blocks;
-    blocks.push_back(subheading(device, g, QStringLiteral("Results")));
+    Block heading = subheading(device, g, QStringLiteral("Results"));
+    // A short table goes to the next page whole rather than break; a long one breaks with its
+    // column heads repeated, and its heading goes with the column heads and three rows at least.
+    const std::size_t rows = text.results.size();
+    heading.keepTogether = static_cast<int>(rows <= 6 ? rows : 3) + 1;
+    blocks.push_back(heading);
     blocks.push_back(spaced(resultHeader(device, g), 0, true));
     // Where the table goes on over a page, the page starts with the case and the column heads.
     std::vector<Block> again{
@@ -240,7 +313,7 @@ std::vector<Block> results(const QPaintDevice *device, const PageGeometry &g, co
         again[1].draw(painter, QRectF(rect.left(), top, rect.width(), again[1].height(rect.width())));
     };
     for (std::size_t r = 0; r < text.results.size(); ++r) {
-        Block row = resultRow(device, g, text.results[r], r % 2 == 1);
+        Block row = resultRow(device, g, text, r);
         row.continuedHeader = header;
         blocks.push_back(row);
     }
@@ -253,25 +326,30 @@ std::vector<Block> advisories(const QPaintDevice *device, const PageGeometry &g,
     if (text.advisories.empty())
         return blocks;
     blocks.push_back(subheading(device, g, QStringLiteral("Notes shown by the window")));
+    const Setters t(device);
     for (const AdvisoryLine &line : text.advisories) {
-        std::vector<Run> runs{{QStringLiteral("• ") + q(line.text), Style::Body, Qt::black}};
-        if (!line.condition.empty()) {
-            runs.push_back({QStringLiteral(", shown when "), Style::Body, Grey});
-            runs.push_back({q(line.condition), Style::Formula, Grey});
+        std::vector<Flow> flows{
+            Paragraph(std::vector<Run>{{QStringLiteral("\u2022 ") + q(line.text), Style::Body, Qt::black}}, g.mm(3))};
+        if (!line.expression.isNull()) {
+            std::vector<FormulaPiece> pieces{{t.worked.text(QStringLiteral("shown when "))}};
+            for (const FormulaPiece &piece : t.worked.formulaPieces(line.expression, BoxPtr()))
+                pieces.push_back(piece);
+            if (line.holdsAtStart)
+                pieces.push_back({t.worked.text(QStringLiteral(" (it holds at the start values)"))});
+            flows.push_back(formulaFlow(pieces, g.mm(3), g.mm(1)));
         }
-        if (line.holdsAtStart)
-            runs.push_back({QStringLiteral(" (it holds at the start values)"), Style::Body, Grey});
-        blocks.push_back(spaced(paragraphBlock(device, {Paragraph(runs, g.mm(3))}), g.mm(1.5)));
+        Block block = flowBlock(device, flows, g.mm(0.8));
+        blocks.push_back(spaced(block, g.mm(1.5)));
     }
     return blocks;
 }
 
-// One line of the list of cases: number, caption, a dotted leader, and the page its section
-// starts on.
-Block contentsLine(const QPaintDevice *device, const PageGeometry &g, int caseIndex, const QString &caption,
-                   const std::shared_ptr<const std::vector<int>> &casePages)
+// One line of the list of contents: number, title, a dotted leader, and the page its section
+// starts on. The whole line links to the section.
+Block contentsLine(const QPaintDevice *device, const PageGeometry &g, const QString &number, const QString &caption,
+                   int section, const std::shared_ptr<const std::vector<int>> &sectionPages)
 {
-    const Paragraph number(std::vector<Run>{{QString::number(caseIndex + 1), Style::Body, Grey}}, 0, true);
+    const Paragraph numberText(std::vector<Run>{{number, Style::Body, Grey}}, 0, true);
     const Paragraph text(caption, Style::Body);
     const double numberWidth = g.mm(8);
     const double pageWidth = g.mm(12);
@@ -279,12 +357,12 @@ Block contentsLine(const QPaintDevice *device, const PageGeometry &g, int caseIn
     Block block;
     block.height = [=](double width) { return text.height(device, width - numberWidth - indent - pageWidth); };
     block.draw = [=](QPainter &painter, const QRectF &rect) {
-        number.draw(painter, rect.topLeft(), numberWidth);
+        numberText.draw(painter, rect.topLeft(), numberWidth);
         const double textLeft = rect.left() + numberWidth + indent;
         const double textWidth = rect.width() - numberWidth - indent - pageWidth;
         text.draw(painter, QPointF(textLeft, rect.top()), textWidth);
-        const std::size_t k = static_cast<std::size_t>(caseIndex);
-        const int page = casePages && k < casePages->size() ? (*casePages)[k] : 0;
+        const std::size_t k = static_cast<std::size_t>(section);
+        const int page = sectionPages && k < sectionPages->size() ? (*sectionPages)[k] : 0;
         if (page <= 0)
             return;
         Paragraph(std::vector<Run>{{QString::number(page), Style::Body, Qt::black}}, 0, true)
@@ -295,11 +373,12 @@ Block contentsLine(const QPaintDevice *device, const PageGeometry &g, int caseIn
         const double baseline = rect.top() + (rect.height() + metrics.ascent() - metrics.descent()) / 2;
         painter.save();
         painter.setPen(QPen(QColor(160, 160, 160), g.mm(0.3), Qt::DotLine));
-        if (to > from)
+        if (to > from && text.height(device, textWidth) < 1.5 * metrics.height())
             painter.drawLine(QPointF(from, baseline), QPointF(to, baseline));
         painter.restore();
     };
-    block.spaceBefore = g.mm(0.4);
+    block.spaceBefore = g.mm(0.15);
+    block.linkTarget = section;
     return block;
 }
 
@@ -312,50 +391,63 @@ Paragraph guide(const QString &lead, const QString &text)
 
 }  // namespace
 
-std::vector<Block> titlePage(const shell::Program &program, const QPaintDevice *device, const PageGeometry &g,
-                             const std::shared_ptr<const std::vector<int>> &casePages)
+QString sectionTitle(const shell::Program &program, int section)
+{
+    if (section == program.caseCount())
+        return SourcesTitle;
+    const shell::CaseDef &definition = program.cases.at(static_cast<std::size_t>(section));
+    return definition.title.empty() ? q(definition.caption) : q(definition.caption + ": " + definition.title);
+}
+
+std::vector<Block> titlePage(const shell::Program &program, const DocumentInfo &info, const QPaintDevice *device,
+                             const PageGeometry &g, const std::shared_ptr<const std::vector<int>> &sectionPages)
 {
     std::vector<Block> blocks;
     blocks.push_back(spaced(paragraphBlock(device,
                                            {Paragraph(q(program.windowTitle), Style::Title),
-                                            Paragraph(QStringLiteral("Reference"), Style::Subtitle)},
+                                            Paragraph(QStringLiteral("Reference handbook"), Style::Subtitle)},
                                            g.mm(1)),
                             0));
     blocks.push_back(ruleBlock(g));
-    std::vector<Paragraph> titles;
-    for (const std::string &line : {program.titleLine0, program.titleLine1})
-        if (!line.empty())
-            titles.emplace_back(std::vector<Run>{{q(line), Style::Body, Grey}});
-    blocks.push_back(spaced(paragraphBlock(device, titles, g.mm(1)), g.mm(2)));
+    std::vector<Paragraph> about{Paragraph(q(program.desktopComment) + QStringLiteral("."), Style::Body)};
+    about.emplace_back(std::vector<Run>{
+        {QStringLiteral("Version ") + q(info.version) + QStringLiteral(", built ") + q(info.date), Style::Body, Grey}});
+    blocks.push_back(spaced(paragraphBlock(device, about, g.mm(1.5)), g.mm(2)));
 
-    const std::vector<Paragraph> guides{
-        guide(QStringLiteral("About this document."),
+    std::vector<Paragraph> guides{
+        guide(QStringLiteral("About this handbook."),
               QStringLiteral("Help in ") + q(program.windowTitle) + QStringLiteral(" opens this file, ") +
                   q(program.helpFile) +
                   QStringLiteral(", from the program's folder. It is written from the program's own case catalogue, "
                                  "so it shows exactly what the program computes: for every case its picture, its "
-                                 "inputs with their start values and steps, the check that rejects an entry, and "
-                                 "every result row with its formula as the program evaluates it and the value it "
-                                 "gives at the start values.")),
+                                 "inputs with their units, the domain in which it applies, and every result row "
+                                 "with its meaning, its formula as the program evaluates it and the value it gives "
+                                 "at the start values.")),
         guide(QStringLiteral("Units."),
-              QStringLiteral("Numbers and units are those of the unit system mm, in which the program starts. An "
-                             "input's unit and meaning are given where the program's legend names them.")),
-        guide(QStringLiteral("Formulas."),
-              QStringLiteral("They are written in the order the program works them out: brackets group as "
-                             "evaluated, × multiplies, / divides, x² and x³ are powers, √( ) is a square root, "
-                             "min( , ) and max( , ) the smaller and the larger value, and {A where c; otherwise B} "
-                             "takes A where the condition c holds. A condition counts 1 where it holds and 0 "
-                             "elsewhere. Constants and named intermediate values are listed before the results "
-                             "that use them.")),
-        guide(QStringLiteral("Results."),
-              QStringLiteral("Each row gives its formula, the same with the start values put in, and the value; "
-                             "the Value column shows it as the window does by default (#.000e+00). A row without "
-                             "a finite value is left empty by the window."))};
-    blocks.push_back(spaced(paragraphBlock(device, guides, g.mm(2)), g.mm(7)));
+              QStringLiteral("Numbers are in mm and N, the units the program starts in; every input and result "
+                             "carries its unit.")),
+    };
+    QString convention;
+    for (const std::string &sentence : signConvention(program))
+        convention += (convention.isEmpty() ? QString() : QStringLiteral(" ")) + q(sentence);
+    guides.push_back(guide(QStringLiteral("Sign convention."), convention));
+    guides.push_back(guide(QStringLiteral("Notation."), q(notation(program))));
+    guides.push_back(guide(
+        QStringLiteral("Formulas."),
+        QStringLiteral("They group as the program evaluates them: a fraction bar, a root's bar and brackets enclose "
+                       "what is worked out first; a brace lists a formula's cases, each with its condition. "
+                       "Constants and named intermediate values are given before the results that use them.")));
+    guides.push_back(guide(
+        QStringLiteral("Results."),
+        QStringLiteral("Each row gives its formula, the same with the start values put in (six significant digits, "
+                       "a negative value in brackets) and the value; the Value column shows it as the window does "
+                       "by default (#.000e+00). A row without a finite value is left empty by the window.")));
+    blocks.push_back(spaced(paragraphBlock(device, guides, g.mm(1.5)), g.mm(4)));
 
-    blocks.push_back(subheading(device, g, QStringLiteral("Cases")));
+    blocks.push_back(subheading(device, g, QStringLiteral("Contents")));
     for (int k = 0; k < program.caseCount(); ++k)
-        blocks.push_back(contentsLine(device, g, k, q(program.cases[static_cast<std::size_t>(k)].caption), casePages));
+        blocks.push_back(contentsLine(device, g, QString::number(k + 1), sectionTitle(program, k), k, sectionPages));
+    blocks.push_back(contentsLine(device, g, QString(), SourcesTitle, program.caseCount(), sectionPages));
     return blocks;
 }
 
@@ -365,7 +457,7 @@ std::vector<Block> caseSection(const shell::Program &program, int caseIndex, con
     const shell::CaseDef &definition = program.cases.at(static_cast<std::size_t>(caseIndex));
     const CaseText text = describeCase(program, caseIndex);
     std::vector<Block> blocks;
-    Block heading = headingBlock(device, g, q(text.caption),
+    Block heading = headingBlock(device, g, sectionTitle(program, caseIndex),
                                  QStringLiteral("Case ") + QString::number(caseIndex + 1) + QStringLiteral(" of ") +
                                      QString::number(program.caseCount()));
     heading.newPage = true;
@@ -373,11 +465,29 @@ std::vector<Block> caseSection(const shell::Program &program, int caseIndex, con
     heading.runningHead = q(text.caption);
     blocks.push_back(heading);
     blocks.push_back(spaced(pictureAndInputs(device, g, definition, text), g.mm(3)));
-    blocks.push_back(entryCheck(device, g, definition, text));
-    for (std::vector<Block> part :
-         {intermediates(device, g, text), results(device, g, text), advisories(device, g, text)})
+    blocks.push_back(domain(device, g, text));
+    for (std::vector<Block> part : {diagrams(program, caseIndex, device, g), intermediates(device, g, text),
+                                    results(device, g, text), advisories(device, g, text)})
         for (Block &block : part)
             blocks.push_back(std::move(block));
+    return blocks;
+}
+
+std::vector<Block> sourcesSection(const shell::Program &program, const QPaintDevice *device, const PageGeometry &g)
+{
+    std::vector<Block> blocks;
+    Block heading = headingBlock(device, g, SourcesTitle, QString());
+    heading.newPage = true;
+    heading.anchor = program.caseCount();
+    heading.runningHead = SourcesTitle;
+    blocks.push_back(heading);
+    for (const SourceNote &note : sourceNotes(program)) {
+        std::vector<Run> runs;
+        if (!note.caseCaption.empty())
+            runs.push_back({q(note.caseCaption) + QStringLiteral(". "), Style::BodyBold, Qt::black});
+        runs.push_back({q(note.text), Style::Body, Qt::black});
+        blocks.push_back(spaced(paragraphBlock(device, {Paragraph(runs, g.mm(4))}), g.mm(2.5)));
+    }
     return blocks;
 }
 

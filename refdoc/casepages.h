@@ -1,10 +1,13 @@
 #pragma once
 
-// The blocks of the reference document: the title page with the list of cases, and one
-// section per case (see referencedocument.h for what a section holds).
+// The blocks of the reference document: the title page with the contents, one section per
+// case (see referencedocument.h for what a section holds), and the sources and assumptions.
 
+#include "refdoc/handbook.h"
 #include "refdoc/pagelayout.h"
 #include "shell/core/catalogue.h"
+
+#include <QString>
 
 #include <memory>
 #include <vector>
@@ -13,13 +16,23 @@ class QPaintDevice;
 
 namespace refdoc {
 
-// The title page. `casePages` is filled in after the pages are laid out (the page of each
-// case's section, from 1); the list of cases reads it when it is drawn.
-std::vector<Block> titlePage(const shell::Program &program, const QPaintDevice *device, const PageGeometry &geometry,
-                             const std::shared_ptr<const std::vector<int>> &casePages);
+// The sections of a program's handbook: one per case, in case order, and then the sources and
+// assumptions (section number caseCount()).
+extern const QString SourcesTitle;
+// "Beam (7): fixed-end beam, point load at mid-span": the case caption and its title in words.
+QString sectionTitle(const shell::Program &program, int section);
+
+// The title page. `sectionPages` is filled in after the pages are laid out (the page of each
+// section, from 1); the contents read it when they are drawn.
+std::vector<Block> titlePage(const shell::Program &program, const DocumentInfo &info, const QPaintDevice *device,
+                             const PageGeometry &geometry, const std::shared_ptr<const std::vector<int>> &sectionPages);
 
 // The section of one case, starting on a page of its own.
 std::vector<Block> caseSection(const shell::Program &program, int caseIndex, const QPaintDevice *device,
                                const PageGeometry &geometry);
+
+// The program's sources and assumptions, on a page of its own after the cases.
+std::vector<Block> sourcesSection(const shell::Program &program, const QPaintDevice *device,
+                                  const PageGeometry &geometry);
 
 }  // namespace refdoc

@@ -1,5 +1,6 @@
 #include "refdoc/casetext.h"
 
+#include "refdoc/workednumber.h"
 #include "shell/core/numbertext.h"
 
 #include <algorithm>
@@ -73,7 +74,8 @@ std::vector<ConstantLine> caseConstants(const shell::CaseDef &definition)
             const bool seen = std::any_of(constants.begin(), constants.end(),
                                           [&](const ConstantLine &c) { return c.name == constant.name(); });
             if (!seen)
-                constants.push_back({constant.name(), shell::generalText(constant.constantValue())});
+                constants.push_back({constant.name(), workedNumber(constant.constantValue()),
+                                     shell::unitCaption(DocumentUnits, constant.constantDimension())});
         }
     }
     return constants;
@@ -106,7 +108,9 @@ CaseText describeCase(const shell::Program &program, int caseIndex)
     const std::vector<double> inputs = shell::startValues(definition);
     const shell::Evaluation evaluation = shell::evaluate(definition, inputs);
     text.startRejected = evaluation.rejected;
-    const shell::EvalContext context{&inputs, &evaluation.values};
+    text.inputValues = inputs;
+    text.rowValues = evaluation.values;
+    const shell::EvalContext context = text.context();
 
     std::vector<shell::Expr> definitions;
     for (const shell::Check &check : definition.checks)
@@ -116,7 +120,7 @@ CaseText describeCase(const shell::Program &program, int caseIndex)
     for (const shell::Advisory &advisory : definition.advisories)
         collectDefinitions(advisory.condition, definitions);
     for (const shell::Expr &named : definitions) {
-        DefinitionLine line{named.name(), named.definition().formula(), {}, {}};
+        DefinitionLine line{named.definition(), named.name(), named.definition().formula(), {}, {}};
         if (!evaluation.rejected) {
             line.worked = named.definition().substituted(context);
             line.value = valueText(named.definition().eval(context));
@@ -127,6 +131,7 @@ CaseText describeCase(const shell::Program &program, int caseIndex)
     for (int r = 0; r < definition.rowCount(); ++r) {
         const shell::RowDef &row = definition.rows[static_cast<std::size_t>(r)];
         ResultLine line;
+        line.expression = printed(row.formula);
         line.caption = row.caption;
         line.unit = program.rowUnit(definition, r, DocumentUnits);
         line.meaning = row.meaning;
@@ -144,8 +149,8 @@ CaseText describeCase(const shell::Program &program, int caseIndex)
     }
 
     for (const shell::Advisory &advisory : definition.advisories) {
-        AdvisoryLine line{advisory.text, advisory.condition.isNull() ? std::string() : advisory.condition.formula(),
-                          false};
+        AdvisoryLine line{advisory.condition, advisory.text,
+                          advisory.condition.isNull() ? std::string() : advisory.condition.formula(), false};
         if (!evaluation.rejected && !advisory.condition.isNull())
             line.holdsAtStart = advisory.condition.eval(context) != 0;
         text.advisories.push_back(line);

@@ -29,30 +29,34 @@ struct InputLine {
 
 // A named intermediate: b = l − a = 100 − 30 = 70.
 struct DefinitionLine {
+    shell::Expr expression;  // the definition, for typesetting
     std::string name;
     std::string formula;
     std::string worked;
     std::string value;
 };
 
-// A constant the formulas name (the column formula's a = 761, π = 3.141592).
+// A constant the formulas name (the column formula's a = 761 N/mm², π = 3.141592).
 struct ConstantLine {
     std::string name;
-    std::string value;
+    std::string value;  // as a worked line writes it: "7 × 10⁻⁵"
+    std::string unit;   // the unit of its dimension in the document's units; empty for a pure number
 };
 
 struct ResultLine {
-    std::string caption;  // "反力 (RA)"
-    std::string unit;     // the row's unit caption in the document's unit system
-    std::string symbol;   // "RA" (the caption itself where it has no symbol)
-    std::string meaning;  // what the quantity is, where it is taken, its sign
-    std::string formula;  // a row that is a named value shows that value's definition
-    std::string worked;   // the formula with the start values substituted; empty when rejected
-    std::string value;    // general number text; empty when rejected or not finite
-    std::string shown;    // as the window shows it by default ("#.000e+00"); empty when not finite
+    shell::Expr expression;  // the formula printed (a named value's definition), for typesetting
+    std::string caption;     // "反力 (RA)"
+    std::string unit;        // the row's unit caption in the document's unit system
+    std::string symbol;      // "RA" (the caption itself where it has no symbol)
+    std::string meaning;     // what the quantity is, where it is taken, its sign
+    std::string formula;     // a row that is a named value shows that value's definition
+    std::string worked;      // the formula with the start values substituted; empty when rejected
+    std::string value;       // general number text; empty when rejected or not finite
+    std::string shown;       // as the window shows it by default ("#.000e+00"); empty when not finite
 };
 
 struct AdvisoryLine {
+    shell::Expr expression;  // the condition; null where the note has none
     std::string text;
     std::string condition;
     bool holdsAtStart = false;
@@ -68,6 +72,10 @@ struct CaseText {
     std::vector<DefinitionLine> definitions;
     std::vector<ResultLine> results;
     std::vector<AdvisoryLine> advisories;
+    // The numbers the worked lines are worked with: the start values and the rows they give.
+    std::vector<double> inputValues;
+    std::vector<double> rowValues;
+    shell::EvalContext context() const { return {&inputValues, &rowValues, DocumentUnits}; }
 };
 
 CaseText describeCase(const shell::Program &program, int caseIndex);

@@ -22,7 +22,8 @@ int usage()
 
 bool write(const shell::Program &program, const QString &path)
 {
-    const refdoc::WriteResult result = refdoc::writeReference(program, path);
+    const refdoc::WriteResult result =
+        refdoc::writeReference(program, path, {STRUCTCALC_VERSION, STRUCTCALC_BUILD_DATE});
     if (!result.ok)
         std::fprintf(stderr, "refdoc: %s\n", qPrintable(result.error));
     return result.ok;

@@ -161,6 +161,14 @@ void Paragraph::draw(QPainter &painter, const QPointF &topLeft, double width) co
     layout.draw(&painter, topLeft);
 }
 
+Flow::Flow(const Paragraph &paragraph)
+    : height([paragraph](const QPaintDevice *device, double width) { return paragraph.height(device, width); }),
+      draw([paragraph](QPainter &painter, const QPointF &topLeft, double width) {
+          paragraph.draw(painter, topLeft, width);
+      })
+{
+}
+
 Block paragraphBlock(const QPaintDevice *device, std::vector<Paragraph> paragraphs, double gap)
 {
     auto shared = std::make_shared<std::vector<Paragraph>>(std::move(paragraphs));
@@ -182,19 +190,19 @@ Block paragraphBlock(const QPaintDevice *device, std::vector<Paragraph> paragrap
 }
 
 Block tableRow(const QPaintDevice *device, double millimetre, std::vector<double> fractions,
-               std::vector<std::vector<Paragraph>> cells, const QColor &background)
+               std::vector<std::vector<Flow>> cells, const QColor &background)
 {
     struct Row {
         std::vector<double> fractions;
-        std::vector<std::vector<Paragraph>> cells;
+        std::vector<std::vector<Flow>> cells;
     };
     auto row = std::make_shared<Row>(Row{std::move(fractions), std::move(cells)});
     const double padX = 1.5 * millimetre;
     const double padY = 1.1 * millimetre;
     const double gap = 0.6 * millimetre;
-    const auto cellHeight = [device, gap](const std::vector<Paragraph> &cell, double width) {
+    const auto cellHeight = [device, gap](const std::vector<Flow> &cell, double width) {
         double h = 0;
-        for (const Paragraph &p : cell)
+        for (const Flow &p : cell)
             h += p.height(device, width) + gap;
         return cell.empty() ? 0 : h - gap;
     };
@@ -212,7 +220,7 @@ Block tableRow(const QPaintDevice *device, double millimetre, std::vector<double
         for (std::size_t k = 0; k < row->cells.size() && k < row->fractions.size(); ++k) {
             const double width = rect.width() * row->fractions[k];
             double y = rect.top() + padY;
-            for (const Paragraph &p : row->cells[k]) {
+            for (const Flow &p : row->cells[k]) {
                 p.draw(painter, QPointF(x + padX, y), width - (2 * padX));
                 y += p.height(device, width - (2 * padX)) + gap;
             }
@@ -239,11 +247,27 @@ PageGeometry PageGeometry::a4(double dpi)
     return g;
 }
 
+namespace {
+
+// The rows of the table `blocks[first]` belongs to, from `first` on.
+std::size_t rowsFrom(const std::vector<Block> &blocks, std::size_t first)
+{
+    std::size_t k = first;
+    while (k < blocks.size() && blocks[k].continuedHeader == blocks[first].continuedHeader)
+        ++k;
+    return k - first;
+}
+
+}  // namespace
+
 std::vector<Page> paginate(const std::vector<Block> &blocks, const PageGeometry &geometry)
 {
+    // A table that breaks over a page takes at least this many rows over with its header.
+    constexpr std::size_t RowsCarried = 3;
     std::vector<Page> pages(1);
     QString runningHead;
     double y = geometry.top;
+    std::size_t breakBefore = blocks.size();  // a row chosen to start the next page
     const auto turnPage = [&] {
         pages.emplace_back();
         pages.back().runningHead = runningHead;
@@ -252,6 +276,9 @@ std::vector<Page> paginate(const std::vector<Block> &blocks, const PageGeometry 
     const auto place = [&](const Block *block, double height) {
         pages.back().blocks.push_back({block, y, height});
         y += height;
+    };
+    const auto heightWithSpace = [&](std::size_t k) {
+        return blocks[k].spaceBefore + blocks[k].height(geometry.width);
     };
     const double roomPerPage = geometry.bottom - geometry.top;
     for (std::size_t i = 0; i < blocks.size(); ++i) {
@@ -263,10 +290,32 @@ std::vector<Page> paginate(const std::vector<Block> &blocks, const PageGeometry 
         if (pages.back().blocks.empty())
             pages.back().runningHead = runningHead;
         const double height = block.height(geometry.width);
-        double needed = (pages.back().blocks.empty() ? 0 : block.spaceBefore) + height;
+        const bool fresh = pages.back().blocks.empty();
+        double needed = (fresh ? 0 : block.spaceBefore) + height;
         if (block.keepWithNext && i + 1 < blocks.size() && !blocks[i + 1].newPage)
-            needed += blocks[i + 1].spaceBefore + blocks[i + 1].height(geometry.width);
-        if (y + needed > geometry.bottom && !pages.back().blocks.empty()) {
+            needed += heightWithSpace(i + 1);
+        if (block.keepTogether > 0 && !fresh) {
+            double together = needed;
+            for (std::size_t k = i + 1; k <= i + static_cast<std::size_t>(block.keepTogether) && k < blocks.size(); ++k)
+                together += (k == i + 1 && block.keepWithNext) ? 0 : heightWithSpace(k);
+            if (y + together > geometry.bottom && together - block.spaceBefore <= roomPerPage)
+                needed = geometry.bottom + 1 - y;  // the whole group to the next page
+        }
+        // A row that would leave fewer than RowsCarried rows of its table for the next page
+        // hands the page over earlier.
+        if (block.continuedHeader && !fresh && breakBefore == blocks.size()) {
+            const std::size_t rows = rowsFrom(blocks, i);
+            double bottom = y;
+            std::size_t fit = 0;
+            while (fit < rows && bottom + heightWithSpace(i + fit) <= geometry.bottom)
+                bottom += heightWithSpace(i + fit++);
+            if (fit < rows && rows - fit < RowsCarried && rows > RowsCarried)
+                breakBefore = i + rows - RowsCarried;
+        }
+        const bool forced = i == breakBefore && !fresh;
+        if (i == breakBefore)
+            breakBefore = blocks.size();
+        if ((forced || y + needed > geometry.bottom) && !pages.back().blocks.empty()) {
             turnPage();
             if (block.continuedHeader) {
                 const double headerHeight = block.continuedHeader->height(geometry.width);

@@ -12,6 +12,7 @@
 
 #include <functional>
 #include <memory>
+#include <utility>
 #include <vector>
 
 class QPainter;
@@ -60,6 +61,18 @@ private:
     bool m_alignRight = false;
 };
 
+// Something laid out to a width inside a table cell: a paragraph or a typeset formula.
+struct Flow {
+    std::function<double(const QPaintDevice *device, double width)> height;
+    std::function<void(QPainter &painter, const QPointF &topLeft, double width)> draw;
+    Flow(const Paragraph &paragraph);  // NOLINT(google-explicit-constructor): a cell of paragraphs reads as one
+    Flow(std::function<double(const QPaintDevice *, double)> measure,
+         std::function<void(QPainter &, const QPointF &, double)> paint)
+        : height(std::move(measure)), draw(std::move(paint))
+    {
+    }
+};
+
 // Something stacked down the page: measured for a width, then drawn into its rectangle.
 struct Block {
     std::function<double(double width)> height;
@@ -70,6 +83,10 @@ struct Block {
     std::shared_ptr<Block> continuedHeader;  // drawn first where a page break falls before this block
     QString runningHead;                     // the running head of the pages from here on (empty: none)
     int anchor = -1;                         // the section (case) that starts with this block
+    int linkTarget = -1;                     // the section this block links to (a line of the contents)
+    // The number of blocks after this one that go with it to the next page rather than be split
+    // from it, where together they fit on a page (a heading with the first rows of its table).
+    int keepTogether = 0;
 };
 
 // Paragraphs stacked in one block, with `gap` between them.
@@ -78,7 +95,7 @@ Block paragraphBlock(const QPaintDevice *device, std::vector<Paragraph> paragrap
 // One row of a table: cell k takes `fractions[k]` of the width, its paragraphs stacked with
 // padding; the row is shaded with `background` (transparent: none) and ruled below.
 Block tableRow(const QPaintDevice *device, double millimetre, std::vector<double> fractions,
-               std::vector<std::vector<Paragraph>> cells, const QColor &background = Qt::transparent);
+               std::vector<std::vector<Flow>> cells, const QColor &background = Qt::transparent);
 
 // The page geometry in device units of a device of `dpi` dots per inch: A4 with margins.
 struct PageGeometry {
@@ -101,7 +118,9 @@ struct Page {
 };
 
 // Places the blocks on pages; never splits a block. A block taller than a page gets a page
-// of its own and is drawn clipped there.
+// of its own and is drawn clipped there. A table that goes on over a page (rows sharing a
+// `continuedHeader`) carries at least three rows over, so that no page holds only a row or two
+// of it.
 std::vector<Page> paginate(const std::vector<Block> &blocks, const PageGeometry &geometry);
 // The page (from 1) each section starts on, by its anchor; 0 where a section has no block.
 std::vector<int> sectionPages(const std::vector<Page> &pages, int sections);

@@ -125,7 +125,8 @@ TEST(casetext, ConstantsAreListedFromEveryFormulaOfTheCase)
 {
     CaseBuilder c("Column (1)");
     const Expr l = c.input("l", Dimension::Length, 100), k = c.input("k", Dimension::Length, 2.5);
-    const Expr a = Expr::constant("a", 761), b = Expr::constant("b", 0.01546), cc = Expr::constant("c", 7e-05);
+    const Expr a = Expr::constant("a", 761, Dimension::Stress), b = Expr::constant("b", 0.01546),
+               cc = Expr::constant("c", 7e-05);
     const Expr lambda = shell::named("λ", l / k);
     c.row("座屈応力 (σk)", Dimension::Stress, a * ((1 - (b * lambda)) + (cc * shell::pow(lambda, 2))));
     c.row("分岐 (q)", Dimension::Stress, shell::when(lambda > 1000, Expr::constant("q0", 3), a));
@@ -136,9 +137,9 @@ TEST(casetext, ConstantsAreListedFromEveryFormulaOfTheCase)
 
     std::vector<std::pair<std::string, std::string>> found;
     for (const refdoc::ConstantLine &constant : refdoc::describeCase(p, 0).constants)
-        found.emplace_back(constant.name, constant.value);
+        found.emplace_back(constant.name, constant.value + (constant.unit.empty() ? "" : " " + constant.unit));
     EXPECT_EQ(found, (std::vector<std::pair<std::string, std::string>>{
-                         {"a", "761"}, {"b", "0.01546"}, {"c", "7E-05"}, {"q0", "3"}, {"λ0", "80"}}));
+                         {"a", "761 N/mm^2"}, {"b", "0.01546"}, {"c", "7 × 10⁻⁵"}, {"q0", "3"}, {"λ0", "80"}}));
 }
 
 }  // namespace

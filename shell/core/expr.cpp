@@ -7,16 +7,6 @@
 
 namespace shell {
 
-// clang-format off
-enum class Op {
-    Constant, Input, Row, Named,
-    Negate, Sqrt, PowInt,
-    Add, Subtract, Multiply, Divide,
-    Less, LessEqual, Greater, GreaterEqual, Equal, NotEqual,
-    Or, And, Min, When
-};
-// clang-format on
-
 struct ExprNode {
     Op op = Op::Constant;
     double value = 0;                       // Constant
@@ -307,6 +297,26 @@ std::vector<Expr> Expr::intermediates() const
     if (m_node->op == Op::Named)
         out.push_back(*this);
     return out;
+}
+
+Op Expr::op() const
+{
+    return m_node->op;
+}
+
+int Expr::operandCount() const
+{
+    return m_node->c ? 3 : m_node->b ? 2 : m_node->a ? 1 : 0;
+}
+
+Expr Expr::operand(int k) const
+{
+    return Expr(k == 0 ? m_node->a : k == 1 ? m_node->b : m_node->c);
+}
+
+int Expr::exponent() const
+{
+    return m_node->index;
 }
 
 bool Expr::isInput() const

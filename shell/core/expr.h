@@ -25,6 +25,17 @@ namespace shell {
 
 struct ExprNode;
 
+// The kind of a node, for code that walks a formula (the typesetting of the reference pages).
+// clang-format off
+enum class Op {
+    Constant, Input, Row, Named,
+    Negate, Sqrt, PowInt,
+    Add, Subtract, Multiply, Divide,
+    Less, LessEqual, Greater, GreaterEqual, Equal, NotEqual,
+    Or, And, Min, When
+};
+// clang-format on
+
 // The numbers an expression is evaluated on: the case's inputs by index and the rows computed
 // so far (a row that reuses an earlier row reads it from here).
 struct EvalContext {
@@ -68,6 +79,14 @@ public:
     // For a named intermediate: its name and its defining expression.
     std::string name() const;
     Expr definition() const;
+
+    // The tree, read-only: the kind of this node and its operands in the order written (a
+    // branch: condition, then, otherwise; a power: its base, with `exponent()`). A named
+    // intermediate has its definition as its one operand; leaves have none.
+    Op op() const;
+    int operandCount() const;
+    Expr operand(int k) const;
+    int exponent() const;
 
     bool isNull() const { return !m_node; }
     // Whether this is an input of the case, and which.

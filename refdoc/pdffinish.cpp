@@ -1,0 +1,261 @@
+#include "refdoc/pdffinish.h"
+
+#include <qpdf/QPDF.hh>
+#include <qpdf/QPDFObjectHandle.hh>
+#include <qpdf/QPDFPageDocumentHelper.hh>
+#include <qpdf/QPDFPageObjectHelper.hh>
+#include <qpdf/QPDFWriter.hh>
+
+#include <cstdio>
+#include <exception>
+#include <sstream>
+
+namespace refdoc {
+
+namespace {
+
+// The tokens of a CMap that matter here: hex strings "<0041>", brackets and words.
+std::vector<std::string> tokens(const std::string &text)
+{
+    std::vector<std::string> out;
+    std::size_t i = 0;
+    while (i < text.size()) {
+        const char c = text[i];
+        if (c == '<' && i + 1 < text.size() && text[i + 1] != '<') {
+            const std::size_t end = text.find('>', i);
+            if (end == std::string::npos)
+                break;
+            out.push_back(text.substr(i, end - i + 1));
+            i = end + 1;
+        } else if (c == '[' || c == ']') {
+            out.emplace_back(1, c);
+            ++i;
+        } else if (c == ' ' || c == '\n' || c == '\r' || c == '\t') {
+            ++i;
+        } else {
+            std::size_t end = i;
+            while (end < text.size() && text[end] != ' ' && text[end] != '\n' && text[end] != '\r' &&
+                   text[end] != '\t' && text[end] != '[' && text[end] != ']' && text[end] != '<')
+                ++end;
+            out.push_back(text.substr(i, std::max<std::size_t>(1, end - i)));
+            i = std::max(end, i + 1);
+        }
+    }
+    return out;
+}
+
+bool isHex(const std::string &token)
+{
+    return token.size() >= 2 && token.front() == '<' && token.back() == '>';
+}
+
+unsigned long hexValue(const std::string &token)
+{
+    return std::stoul(token.substr(1, token.size() - 2), nullptr, 16);
+}
+
+std::u32string decodeUtf16(const std::string &token)
+{
+    const std::string hex = token.substr(1, token.size() - 2);
+    std::vector<char16_t> units;
+    for (std::size_t k = 0; k + 4 <= hex.size(); k += 4)
+        units.push_back(static_cast<char16_t>(std::stoul(hex.substr(k, 4), nullptr, 16)));
+    std::u32string out;
+    for (std::size_t k = 0; k < units.size(); ++k) {
+        const char32_t u = units[k];
+        if (u >= 0xD800 && u < 0xDC00 && k + 1 < units.size())
+            out += static_cast<char32_t>(0x10000 + ((u - 0xD800) << 10) + (units[++k] - 0xDC00));
+        else
+            out += u;
+    }
+    return out;
+}
+
+std::string encodeUtf16(const std::u32string &text)
+{
+    std::string hex = "<";
+    char buffer[8];
+    const auto unit = [&](unsigned value) {
+        std::snprintf(buffer, sizeof buffer, "%04X", value);
+        hex += buffer;
+    };
+    for (const char32_t c : text) {
+        if (c >= 0x10000) {
+            unit(0xD800 + ((c - 0x10000) >> 10));
+            unit(0xDC00 + ((c - 0x10000) & 0x3FF));
+        } else {
+            unit(static_cast<unsigned>(c));
+        }
+    }
+    return hex + ">";
+}
+
+std::u32string repaired(const std::u32string &text, const std::map<char32_t, std::u32string> &repairs)
+{
+    std::u32string out;
+    for (const char32_t c : text) {
+        const auto found = repairs.find(c);
+        out += found == repairs.end() ? std::u32string(1, c) : found->second;
+    }
+    return out;
+}
+
+}  // namespace
+
+std::string repairToUnicode(const std::string &cmap, const std::map<char32_t, std::u32string> &repairs)
+{
+    const std::size_t from = cmap.find("endcodespacerange");
+    const std::size_t to = cmap.find("endcmap");
+    if (from == std::string::npos || to == std::string::npos || to < from)
+        return cmap;
+    const std::size_t body = from + std::string("endcodespacerange").size();
+    // Every code with its characters, from bfchar pairs and both forms of bfrange.
+    std::map<unsigned long, std::u32string> map;
+    std::size_t width = 4;
+    const std::vector<std::string> t = tokens(cmap.substr(body, to - body));
+    bool changed = false;
+    const auto add = [&](unsigned long code, const std::u32string &text) {
+        const std::u32string fixed = repaired(text, repairs);
+        changed = changed || fixed != text;
+        map[code] = fixed;
+    };
+    for (std::size_t i = 0; i < t.size(); ++i) {
+        if (t[i] == "beginbfchar") {
+            for (++i; i + 1 < t.size() && t[i] != "endbfchar"; i += 2) {
+                width = t[i].size() - 2;
+                add(hexValue(t[i]), decodeUtf16(t[i + 1]));
+            }
+        } else if (t[i] == "beginbfrange") {
+            for (++i; i + 2 < t.size() && t[i] != "endbfrange";) {
+                const unsigned long first = hexValue(t[i]), last = hexValue(t[i + 1]);
+                width = t[i].size() - 2;
+                if (t[i + 2] == "[") {
+                    std::size_t k = i + 3;
+                    for (unsigned long code = first; code <= last && k < t.size() && isHex(t[k]); ++code, ++k)
+                        add(code, decodeUtf16(t[k]));
+                    while (k < t.size() && t[k] != "]")
+                        ++k;
+                    i = k + 1;
+                } else {
+                    std::u32string text = decodeUtf16(t[i + 2]);
+                    for (unsigned long code = first; code <= last && !text.empty(); ++code, ++text.back())
+                        add(code, text);
+                    i += 3;
+                }
+            }
+        }
+    }
+    if (!changed)
+        return cmap;
+    std::ostringstream out;
+    out << cmap.substr(0, body) << "\n";
+    char code[16];
+    for (auto it = map.begin(); it != map.end();) {
+        std::size_t n = 0;
+        for (auto k = it; k != map.end() && n < 100; ++k)
+            ++n;
+        out << n << " beginbfchar\n";
+        for (std::size_t k = 0; k < n; ++k, ++it) {
+            std::snprintf(code, sizeof code, "<%0*lX>", static_cast<int>(width), it->first);
+            out << code << " " << encodeUtf16(it->second) << "\n";
+        }
+        out << "endbfchar\n";
+    }
+    out << cmap.substr(to);
+    return out.str();
+}
+
+bool finishPdf(const std::string &path, const PdfFinish &finish, std::string &error)
+{
+    const std::string temporary = path + ".part";
+    try {
+        QPDF pdf;
+        pdf.processFile(path.c_str());
+        std::vector<QPDFPageObjectHelper> pages = QPDFPageDocumentHelper(pdf).getAllPages();
+        const double points = 72.0 / finish.unitsPerInch;
+        const auto pageTop = [&](int page) {
+            QPDFObjectHandle box = pages.at(static_cast<std::size_t>(page)).getAttribute("/MediaBox", false);
+            return box.isArray() && box.getArrayNItems() == 4 ? box.getArrayItem(3).getNumericValue() : 842.0;
+        };
+        const auto destination = [&](const PdfDestination &d) {
+            return QPDFObjectHandle::newArray({pages.at(static_cast<std::size_t>(d.page)).getObjectHandle(),
+                                               QPDFObjectHandle::newName("/XYZ"), QPDFObjectHandle::newNull(),
+                                               QPDFObjectHandle::newReal(pageTop(d.page) - (d.top * points), 2),
+                                               QPDFObjectHandle::newNull()});
+        };
+
+        for (const PdfLink &link : finish.links) {
+            QPDFObjectHandle page = pages.at(static_cast<std::size_t>(link.page)).getObjectHandle();
+            const double top = pageTop(link.page);
+            QPDFObjectHandle annotation = pdf.makeIndirectObject(
+                QPDFObjectHandle::parse("<< /Type /Annot /Subtype /Link /Border [ 0 0 0 ] /Rect [ 0 0 0 0 ] >>"));
+            annotation.replaceKey(
+                "/Rect", QPDFObjectHandle::newArray({QPDFObjectHandle::newReal(link.left * points, 2),
+                                                     QPDFObjectHandle::newReal(top - (link.bottom * points), 2),
+                                                     QPDFObjectHandle::newReal(link.right * points, 2),
+                                                     QPDFObjectHandle::newReal(top - (link.top * points), 2)}));
+            annotation.replaceKey("/Dest", destination(link.destination));
+            if (!page.getKey("/Annots").isArray())
+                page.replaceKey("/Annots", QPDFObjectHandle::newArray());
+            page.getKey("/Annots").appendItem(annotation);
+        }
+
+        if (!finish.outline.empty()) {
+            QPDFObjectHandle outlines = pdf.makeIndirectObject(QPDFObjectHandle::parse("<< /Type /Outlines >>"));
+            std::vector<QPDFObjectHandle> items;
+            for (const PdfOutlineEntry &entry : finish.outline) {
+                QPDFObjectHandle item = pdf.makeIndirectObject(QPDFObjectHandle::newDictionary());
+                item.replaceKey("/Title", QPDFObjectHandle::newUnicodeString(entry.title));
+                item.replaceKey("/Parent", outlines);
+                item.replaceKey("/Dest", destination(entry.destination));
+                if (!items.empty()) {
+                    item.replaceKey("/Prev", items.back());
+                    items.back().replaceKey("/Next", item);
+                }
+                items.push_back(item);
+            }
+            outlines.replaceKey("/First", items.front());
+            outlines.replaceKey("/Last", items.back());
+            outlines.replaceKey("/Count", QPDFObjectHandle::newInteger(static_cast<long long>(items.size())));
+            pdf.getRoot().replaceKey("/Outlines", outlines);
+            pdf.getRoot().replaceKey("/PageMode", QPDFObjectHandle::newName("/UseOutlines"));
+        }
+
+        if (!finish.textRepairs.empty()) {
+            for (QPDFObjectHandle object : pdf.getAllObjects()) {
+                if (!object.isDictionary() || !object.hasKey("/ToUnicode"))
+                    continue;
+                QPDFObjectHandle map = object.getKey("/ToUnicode");
+                if (!map.isStream())
+                    continue;
+                const std::shared_ptr<Buffer> data = map.getStreamData(qpdf_dl_generalized);
+                const std::string text(reinterpret_cast<const char *>(data->getBuffer()), data->getSize());
+                const std::string fixed = repairToUnicode(text, finish.textRepairs);
+                if (fixed != text)
+                    map.replaceStreamData(fixed, QPDFObjectHandle::newNull(), QPDFObjectHandle::newNull());
+            }
+        }
+
+        if (!finish.creationDate.empty()) {
+            QPDFObjectHandle info = pdf.getTrailer().getKey("/Info");
+            if (info.isDictionary())
+                info.replaceKey("/CreationDate", QPDFObjectHandle::newString(finish.creationDate));
+        }
+
+        QPDFWriter writer(pdf, temporary.c_str());
+        writer.setDeterministicID(true);
+        writer.write();
+    } catch (const std::exception &e) {
+        std::remove(temporary.c_str());
+        error = e.what();
+        return false;
+    }
+    if (std::rename(temporary.c_str(), path.c_str()) != 0) {
+        std::remove(temporary.c_str());
+        error = "cannot replace " + path;
+        return false;
+    }
+    return true;
+}
+
+}  // namespace refdoc

@@ -1,0 +1,48 @@
+#pragma once
+
+// What Qt's PDF writer cannot write, added to the file it wrote (with qpdf): the outline a
+// viewer shows in its side panel (one bookmark per section), the links of the contents, a
+// fixed creation date, and a text layer that gives back the characters drawn.
+//
+// Qt maps each glyph back to the lowest code point the font maps to it, so an ideograph whose
+// glyph the font shares with a radical (力 with ⼒ U+2F12, 長 with ⻑ U+2ED1) and the ligature
+// "ﬁ" would be searched for and copied as those; `textRepairs` maps them back.
+
+#include <map>
+#include <string>
+#include <vector>
+
+namespace refdoc {
+
+// Positions are in the writer's device units from the top left corner of the page.
+struct PdfDestination {
+    int page = 0;  // from 0
+    double top = 0;
+};
+
+struct PdfOutlineEntry {
+    std::string title;  // UTF-8
+    PdfDestination destination;
+};
+
+struct PdfLink {
+    int page = 0;
+    double left = 0, top = 0, right = 0, bottom = 0;
+    PdfDestination destination;
+};
+
+struct PdfFinish {
+    double unitsPerInch = 600;  // of the positions above
+    std::vector<PdfOutlineEntry> outline;
+    std::vector<PdfLink> links;
+    std::map<char32_t, std::u32string> textRepairs;
+    std::string creationDate;  // "D:20240501000000Z"; empty: as written
+};
+
+// Rewrites the PDF at `path` with the additions; false with `error` set where it cannot.
+bool finishPdf(const std::string &path, const PdfFinish &finish, std::string &error);
+
+// The text of a ToUnicode map with every character repaired; the same text where nothing changes.
+std::string repairToUnicode(const std::string &cmap, const std::map<char32_t, std::u32string> &repairs);
+
+}  // namespace refdoc

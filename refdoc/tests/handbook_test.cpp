@@ -1,0 +1,96 @@
+#include "refdoc/handbook.h"
+#include "registry/registry.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <string>
+
+namespace {
+
+using shell::Expr;
+
+// Whether the formula holds the number as a constant anywhere.
+bool holds(const Expr &e, double number)
+{
+    if (e.isNull())
+        return false;
+    if (e.op() == shell::Op::Constant && e.name().empty() && e.constantValue() == number)
+        return true;
+    for (int k = 0; k < e.operandCount(); ++k)
+        if (holds(e.operand(k), number))
+            return true;
+    return false;
+}
+
+class Handbook : public ::testing::TestWithParam<const shell::Program *>
+{
+};
+
+// Each coefficient the sources explain is one the named case's formulas hold: a changed
+// catalogue cannot leave its note behind.
+TEST_P(Handbook, EverySourcedCoefficientIsInItsCase)
+{
+    const shell::Program &program = *GetParam();
+    for (const refdoc::SourceNote &note : refdoc::sourceNotes(program)) {
+        if (note.caseCaption.empty())
+            continue;
+        const shell::CaseDef *found = nullptr;
+        for (const shell::CaseDef &c : program.cases)
+            if (c.caption == note.caseCaption)
+                found = &c;
+        ASSERT_NE(found, nullptr) << note.caseCaption;
+        if (note.coefficient == 0)
+            continue;
+        bool inRows = false;
+        for (const shell::RowDef &row : found->rows)
+            inRows = inRows || holds(row.formula, note.coefficient);
+        EXPECT_TRUE(inRows) << note.caseCaption << " " << note.coefficient;
+    }
+}
+
+TEST_P(Handbook, TheTitlePageStatesASignConventionAndTheSharedNotation)
+{
+    EXPECT_FALSE(refdoc::signConvention(*GetParam()).empty());
+    EXPECT_NE(refdoc::notation(*GetParam()).find("deflection \u03b4"), std::string::npos);
+}
+
+std::string programName(const ::testing::TestParamInfo<const shell::Program *> &program)
+{
+    return program.param->name;
+}
+
+INSTANTIATE_TEST_SUITE_P(refdoc, Handbook, ::testing::ValuesIn(registry::programs()), programName);
+
+// The empirical column lines: a in N/mm² and, converted back at 1 kgf/cm² = 0.0980665 N/mm²,
+// Tetmajer's kgf/cm² (cast iron 7760); the line expanded as a − a·b λ + a·c λ².
+TEST(refdoc, EmpiricalColumnLinesGiveTheirCoefficientsInBothUnits)
+{
+    const shell::Program *buckling = registry::find("buckling");
+    ASSERT_NE(buckling, nullptr);
+    int lines = 0;
+    for (const refdoc::SourceNote &note : refdoc::sourceNotes(*buckling))
+        if (note.text.find("kgf/cm\u00b2), b = ") != std::string::npos)
+            ++lines;
+    EXPECT_EQ(lines, 5);
+    bool castIron = false;
+    for (const refdoc::SourceNote &note : refdoc::sourceNotes(*buckling))
+        castIron =
+            castIron || (note.caseCaption == "Buckling (5)" &&
+                         note.text.find("a = 761 N/mm\u00b2 (7760 kgf/cm\u00b2)") != std::string::npos &&
+                         note.text.find("761 \u2212 11.7651 \u03bb + 0.05327 \u03bb\u00b2") != std::string::npos);
+    EXPECT_TRUE(castIron);
+}
+
+// Where a program's captions write a shared quantity in a symbol of their own, the notation
+// says so: Beams' deflection σmax, buckling's radius of gyration k and buckling length L.
+TEST(refdoc, NotationNamesTheProgramsOwnSymbols)
+{
+    EXPECT_NE(refdoc::notation(*registry::find("Beams")).find("(\u03c3max)"), std::string::npos);
+    const std::string buckling = refdoc::notation(*registry::find("buckling"));
+    EXPECT_NE(buckling.find("radius of gyration (k)"), std::string::npos) << buckling;
+    EXPECT_NE(buckling.find("buckling length (L)"), std::string::npos) << buckling;
+    EXPECT_EQ(refdoc::notation(*registry::find("Profilor")).find("keep"), std::string::npos);
+}
+
+}  // namespace
