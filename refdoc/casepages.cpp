@@ -3,6 +3,8 @@
 #include "refdoc/casetext.h"
 #include "refdoc/formula.h"
 #include "refdoc/handbook.h"
+#include "shell/core/diagrams.h"
+#include "shell/qt/diagrampainter.h"
 #include "shell/qt/sketchpainter.h"
 
 #include <QFontMetricsF>
@@ -218,11 +220,42 @@ Block domain(const QPaintDevice *device, const PageGeometry &g, const CaseText &
     return spaced(paragraphBlock(device, paragraphs, g.mm(1.5)), g.mm(5));
 }
 
-// The case's diagrams at the start values with their extremes. None yet: the diagram painter
-// draws them here, between the inputs and the results, once it is there.
-std::vector<Block> diagrams(const shell::Program &, int, const QPaintDevice *, const PageGeometry &)
+// The case's diagrams at the start values with their extremes, drawn by the window's own
+// diagram painter: the member (or both members) with V, M and δ, the frame with its moments on
+// the tension side, or the column curve. Sections have their picture above; a case the solver
+// cannot solve at its start values has none.
+std::vector<Block> diagrams(const shell::Program &program, int caseIndex, const QPaintDevice *device,
+                            const PageGeometry &g)
 {
-    return {};
+    const shell::CaseDef &definition = program.cases[static_cast<std::size_t>(caseIndex)];
+    const std::vector<double> inputs = shell::startValues(definition);
+    const shell::Evaluation evaluation = shell::evaluate(definition, inputs, DocumentUnits);
+    if (evaluation.rejected)
+        return {};
+    const shell::CaseDiagrams diagrams =
+        shell::caseDiagrams(definition, caseIndex, inputs, evaluation.values, DocumentUnits);
+    double proportion = 0;  // height over width
+    if (diagrams.kind == shell::CaseDiagrams::Kind::Members)
+        proportion = diagrams.members.size() > 1 ? 0.95 : 0.6;
+    else if (diagrams.kind == shell::CaseDiagrams::Kind::Frame)
+        proportion = 0.55;
+    else if (diagrams.kind == shell::CaseDiagrams::Kind::Column)
+        proportion = 0.45;
+    if (proportion == 0)
+        return {};
+    Block figure;
+    figure.height = [proportion](double width) { return width * proportion; };
+    figure.draw = [diagrams, g](QPainter &painter, const QRectF &rect) {
+        painter.save();
+        painter.setFont(fontFor(Style::Small));
+        painter.setPen(QPen(QColor(150, 150, 150), g.mm(0.25)));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(rect);
+        shell::paintDiagrams(painter, rect.adjusted(g.mm(2), g.mm(2), -g.mm(2), -g.mm(2)), diagrams,
+                             shell::DiagramOptions{});
+        painter.restore();
+    };
+    return {subheading(device, g, QStringLiteral("Diagrams at the start values")), spaced(figure, g.mm(2))};
 }
 
 std::vector<Block> intermediates(const QPaintDevice *device, const PageGeometry &g, const CaseText &text)
