@@ -49,8 +49,8 @@ _structcalc()
     *)
         local inputs
         inputs=$(structcalc --list "${positional[0]}" "${positional[1]}" 2>/dev/null |
-            awk '/^  [^ ]+ / && in_inputs { print $1 "=" } /^inputs/ { in_inputs = 1 } /^results/ { in_inputs = 0 }')
-        compopt -o nospace
+            awk -F'\t' '/^inputs:/ { i = 1; next } /^[a-z]+:/ { i = 0 } i { sub(/^  /, "", $1); print $1 "=" }')
+        compopt -o nospace 2>/dev/null
         COMPREPLY=($(compgen -W "$inputs" -- "$cur"))
         ;;
     esac

@@ -1,5 +1,6 @@
 #include "cli/structcalc.h"
 
+#include "cli/batch.h"
 #include "cli/diagramoutput.h"
 #include "cli/jsontext.h"
 
@@ -7,24 +8,57 @@
 #include "shell/core/numbertext.h"
 #include "shell/core/shellmodel.h"
 
+#include <fstream>
+#include <iostream>
 #include <ostream>
 
 namespace structcalc {
 
 namespace {
 
-std::string usageText()
+// One line that says how to call it; --help says the rest.
+const char *const UsageLine = "usage: structcalc PROGRAM CASE [NAME=VALUE ...] [options]   (structcalc --help)";
+
+std::string helpText()
 {
-    return "usage: structcalc PROGRAM CASE [NAME=VALUE ...] [--unit mm|cm|m[,N|kN]] [--raw] [--json]\n"
+    return std::string("structcalc ") + STRUCTCALC_VERSION +
+           ": compute a case of the structural calculators, as their windows do.\n"
+           "\n"
+           "usage: structcalc PROGRAM CASE [NAME=VALUE ...] [--unit UNITS] [--raw] [--json]\n"
            "                  [--diagram [--points N]]\n"
-           "       structcalc --list [PROGRAM]\n"
+           "       structcalc PROGRAM --batch [FILE|-] [--unit UNITS] [--raw] [--json]\n"
+           "       structcalc --list [PROGRAM [CASE]]\n"
+           "       structcalc --help | --version\n"
+           "\n"
            "PROGRAM is " +
            registry::namesInWords() +
-           "; CASE the number of its case button;\n"
-           "NAME an input caption as the window shows it (l is the span, I the second moment).\n"
-           "--diagram prints the member's diagrams as CSV (x,V,M,theta,delta; frames member,s,x,y,M;\n"
-           "columns lambda,euler,empirical) at N + 1 equally spaced points (N = 100 by default, 1 to\n"
-           "100000) plus both sides of every jump; with --json, as arrays beside the rows.\n";
+           "; CASE the number on its case button\n"
+           "(\"Beam (3)\" is 3). NAME is an input caption as the window shows it (l the span, I the\n"
+           "second moment); inputs not given keep their start values. VALUE is a number and nothing else.\n"
+           "One line per result row: caption, TAB, value as the window shows it, TAB, unit.\n"
+           "\n"
+           "  --unit UNITS      a length unit mm, cm or m, a force unit N or kN, or both (m,kN);\n"
+           "                    the start values convert, the values given are read in these units\n"
+           "  --raw             values in full precision instead of the window's format\n"
+           "  --json            one JSON object: case, units, inputs with units, rows with meanings,\n"
+           "                    the diagram extremes; a refused input gives \"rejected\": true\n"
+           "  --diagram         the member's diagrams as CSV: x,V,M,theta,delta (frames\n"
+           "                    member,s,x,y,M; columns lambda,euler,empirical)\n"
+           "  --points N        intervals of the diagram, 1 to 100000 (default 100)\n"
+           "  --batch [FILE|-]  one case per CSV line: a header with the column case and input\n"
+           "                    captions; writes the inputs, one column per result row (units on\n"
+           "                    the second line) and a status (ok, rejected: reason)\n"
+           "  --list            the programs and their cases; --list PROGRAM CASE: the case's\n"
+           "                    title, inputs with units and start values, rows with their meanings\n"
+           "  --help, --version this text; the version\n"
+           "\n"
+           "Exit status: 0 computed, 2 usage error, 3 an input refused (the reason on stderr; in a\n"
+           "batch, any line refused). Every message on stderr starts with \"structcalc: \".\n"
+           "\n"
+           "Examples:\n"
+           "  structcalc Beams 1 P=250 a=40 --unit m,kN\n"
+           "  printf 'case,P,a\\n1,100,30\\n1,100,150\\n' | structcalc Beams --batch -\n"
+           "See structcalc(1).\n";
 }
 
 // The command line has no window: nothing to beep, copy, pick or open.
@@ -50,6 +84,8 @@ struct Request {
     bool json = false;
     bool diagram = false;
     int points = -1;  // intervals of the diagram table; -1: not given
+    bool batch = false;
+    std::string batchFile;  // "" or "-": the standard input
 };
 
 constexpr int DefaultPoints = 100;
@@ -57,7 +93,7 @@ constexpr int MostPoints = 100000;
 
 int usage(std::ostream &err, const std::string &problem)
 {
-    err << "structcalc: " << problem << "\n" << usageText();
+    err << "structcalc: " << problem << "\nstructcalc: " << UsageLine << "\n";
     return UsageError;
 }
 
@@ -71,6 +107,52 @@ void list(std::ostream &out, const shell::Program &program)
             out << (k ? " " : "") << c.inputs[k].caption << "=" << shell::generalText(c.inputs[k].start);
         out << "\n";
     }
+}
+
+// One case in full: its title, its inputs with units and start values, its rows with their
+// units and meanings, and its domain (in mm and N, the units it starts in).
+void listCase(std::ostream &out, const shell::Program &program, int caseIndex)
+{
+    const shell::CaseDef &c = program.cases[static_cast<std::size_t>(caseIndex)];
+    const shell::Units units = shell::CatalogueUnits;
+    out << c.caption << (c.title.empty() ? "" : ": " + c.title) << "\ninputs:\n";
+    for (const shell::InputDef &input : c.inputs)
+        out << "  " << input.caption << "\t" << shell::generalText(input.start) << "\t"
+            << shell::unitCaption(units, input.dimension) << "\n";
+    out << "results:\n";
+    for (int r = 0; r < c.rowCount(); ++r) {
+        const shell::RowDef &row = c.rows[static_cast<std::size_t>(r)];
+        out << "  " << row.caption << "\t" << program.rowUnit(c, r, units) << "\t" << row.meaning << "\n";
+    }
+    out << "domain:\n";
+    for (const shell::Check &check : c.checks)
+        out << "  " << (check.reason.empty() ? check.holds.formula() : check.reason) << "\n";
+}
+
+bool parseCaseNumber(const std::string &text, int &number);
+
+int listCommand(const std::vector<std::string> &args, std::ostream &out, std::ostream &err)
+{
+    if (args.size() > 3)
+        return usage(err, "--list takes at most a program and a case");
+    if (args.size() == 1) {
+        for (const shell::Program *program : registry::programs())
+            list(out, *program);
+        return Computed;
+    }
+    const shell::Program *program = registry::find(args[1]);
+    if (!program)
+        return usage(err, "unknown program '" + args[1] + "'");
+    if (args.size() == 2) {
+        list(out, *program);
+        return Computed;
+    }
+    int number = 0;
+    if (!parseCaseNumber(args[2], number) || number < 1 || number > program->caseCount())
+        return usage(err, "case '" + args[2] + "' is not a case of " + program->name + " (1 to " +
+                              std::to_string(program->caseCount()) + ")");
+    listCase(out, *program, number - 1);
+    return Computed;
 }
 
 bool parseCaseNumber(const std::string &text, int &number)
@@ -111,6 +193,11 @@ int parse(const std::vector<std::string> &args, Request &request, std::ostream &
             request.json = true;
         } else if (arg == "--diagram") {
             request.diagram = true;
+        } else if (arg == "--batch") {
+            request.batch = true;
+            // The file is optional: the next word, unless it is another option.
+            if (i + 1 < args.size() && (args[i + 1] == "-" || args[i + 1].rfind("--", 0) != 0))
+                request.batchFile = args[++i];
         } else if (arg == "--points" || arg.rfind("--points=", 0) == 0) {
             std::string count;
             if (arg == "--points") {
@@ -159,6 +246,16 @@ int parse(const std::vector<std::string> &args, Request &request, std::ostream &
     }
     if (request.points >= 0 && !request.diagram)
         return usage(err, "--points goes with --diagram");
+    if (request.batch) {
+        if (positional.size() != 1)
+            return usage(err, positional.empty() ? "no program given" : "--batch takes a program and no case");
+        if (request.diagram)
+            return usage(err, "--batch computes result rows, not diagrams");
+        request.program = registry::find(positional[0]);
+        if (!request.program)
+            return usage(err, "unknown program '" + positional[0] + "'");
+        return Computed;
+    }
     if (positional.size() < 2)
         return usage(err, positional.empty() ? "no program given" : "no case number given");
     request.program = registry::find(positional[0]);
@@ -266,30 +363,40 @@ int printRejection(std::ostream &out, std::ostream &err, const Request &request,
 
 }  // namespace
 
-int run(const std::vector<std::string> &args, std::ostream &out, std::ostream &err)
+int run(const std::vector<std::string> &args, std::ostream &out, std::ostream &err, std::istream *in)
 {
-    if (!args.empty() && args[0] == "--list") {
-        if (args.size() > 2)
-            return usage(err, "--list takes at most one program");
-        if (args.size() == 2) {
-            const shell::Program *program = registry::find(args[1]);
-            if (!program)
-                return usage(err, "unknown program '" + args[1] + "'");
-            list(out, *program);
-        } else {
-            for (const shell::Program *program : registry::programs())
-                list(out, *program);
-        }
+    if (!args.empty() && args[0] == "--list")
+        return listCommand(args, out, err);
+    if (!args.empty() && (args[0] == "--help" || args[0] == "-h")) {
+        out << helpText();
         return Computed;
     }
-    if (!args.empty() && (args[0] == "--help" || args[0] == "-h")) {
-        out << usageText();
+    if (!args.empty() && args[0] == "--version") {
+        out << "structcalc " << STRUCTCALC_VERSION << "\n";
         return Computed;
     }
 
     Request request;
     if (const int status = parse(args, request, err); status != Computed)
         return status;
+
+    if (request.batch) {
+        BatchOptions options;
+        if (request.unitSystem >= 0)
+            options.units.length = request.unitSystem;
+        if (request.forceUnit >= 0)
+            options.units.force = request.forceUnit;
+        options.raw = request.raw;
+        options.json = request.json;
+        if (request.batchFile.empty() || request.batchFile == "-")
+            return runBatch(*request.program, in ? *in : std::cin, out, err, options);
+        std::ifstream file(request.batchFile, std::ios::binary);
+        if (!file) {
+            err << "structcalc: cannot read " << request.batchFile << "\n";
+            return UsageError;
+        }
+        return runBatch(*request.program, file, out, err, options);
+    }
 
     QuietPlatform platform;
     shell::ShellModel model(*request.program, platform);

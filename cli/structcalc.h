@@ -1,6 +1,8 @@
 #pragma once
 
-// structcalc PROGRAM CASE [NAME=VALUE ...] [--unit mm|cm|m] [--raw] [--json] [--diagram [--points N]]
+// structcalc PROGRAM CASE [NAME=VALUE ...] [--unit UNITS] [--raw] [--json] [--diagram [--points N]]
+// structcalc PROGRAM --batch [FILE|-] [--unit UNITS] [--raw] [--json]
+// structcalc --list [PROGRAM [CASE]] | --help | --version
 //
 //     $ structcalc Profilor 1 a=20
 //     断面積 (A)	2.000e+02	mm^2
@@ -17,6 +19,7 @@ namespace structcalc {
 
 enum ExitStatus { Computed = 0, UsageError = 2, Rejected = 3 };
 
-int run(const std::vector<std::string> &args, std::ostream &out, std::ostream &err);
+// `in` is the standard input of a batch (std::cin where null).
+int run(const std::vector<std::string> &args, std::ostream &out, std::ostream &err, std::istream *in = nullptr);
 
 }  // namespace structcalc

@@ -162,3 +162,48 @@ TEST(structcalc, listNamesEveryProgramAndItsCases)
 }
 
 }  // namespace
+
+namespace {
+
+TEST(structcalc, helpVersionAndOneCaseListed)
+{
+    const Outcome help = run({"--help"});
+    EXPECT_EQ(help.status, 0);
+    for (const char *option : {"--unit", "--raw", "--json", "--list", "--diagram", "--points", "--batch", "--version",
+                               "Exit status", "Examples"})
+        EXPECT_NE(help.out.find(option), std::string::npos) << option;
+    EXPECT_EQ(run({"--version"}).out, "structcalc 1.0\n");
+
+    const Outcome one = run({"--list", "Beams", "10"});
+    EXPECT_EQ(one.status, 0);
+    const std::vector<std::string> out = lines(one.out);
+    ASSERT_GE(out.size(), 10u);
+    EXPECT_EQ(out[0], "Beam (10): Beam with overhang, point load P at the tip");
+    EXPECT_EQ(out[1], "inputs:");
+    EXPECT_EQ(out[2], "  P\t100\tN");
+    EXPECT_EQ(out[3], "  a\t20\tmm");
+    EXPECT_EQ(out[7], "results:");
+    EXPECT_EQ(out[8].rfind("  反力 (RA)\tN\tupward reaction at A", 0), 0u);
+    EXPECT_NE(one.out.find("domain:\n  l must be greater than 0\n"), std::string::npos);
+    EXPECT_EQ(run({"--list", "Beams", "20"}).status, 2);
+}
+
+// Whatever goes wrong, every line on stderr names the program that says it.
+TEST(structcalc, everyMessageOnStderrStartsWithItsName)
+{
+    const std::vector<std::vector<std::string>> calls{{},
+                                                      {"Trusses", "1"},
+                                                      {"Beams", "1", "a=150"},
+                                                      {"Beams", "1", "P=x"},
+                                                      {"buckling", "9", "l=3000"},
+                                                      {"Beams", "--batch", "/nonexistent"},
+                                                      {"--list", "Beams", "0"},
+                                                      {"Profilor", "1", "--diagram"}};
+    for (const auto &args : calls) {
+        const Outcome r = run(args);
+        for (const std::string &line : lines(r.err))
+            EXPECT_EQ(line.rfind("structcalc: ", 0), 0u) << ::testing::PrintToString(args) << ": " << line;
+    }
+}
+
+}  // namespace

@@ -103,9 +103,27 @@ std::size_t decimalDigits(double value, int precision, char *digits, int &expone
     return count;
 }
 
-// The decimal digits of |value| with `digits` significant digits (at most 15), a value exactly
-// halfway rounded away from zero, and the decimal exponent of the first one.
-void roundedDigits(double value, int digits, std::string &out, int &exponent)
+// Rounds the `keep` digits at `d` up where the digit after them, `next`, is 5 or more (a value
+// exactly halfway away from zero); a carry out of the first digit makes it 1 and raises the
+// exponent.
+void roundInPlace(char *d, int keep, char next, int &exponent)
+{
+    if (next < '5')
+        return;
+    int i = keep - 1;
+    while (i >= 0 && d[i] == '9')
+        d[i--] = '0';
+    if (i >= 0) {
+        ++d[i];
+    } else {
+        d[0] = '1';
+        ++exponent;
+    }
+}
+
+// The decimal digits of |value| with `digits` significant digits (at most 15) into `out`, a
+// value exactly halfway rounded away from zero, and the decimal exponent of the first one.
+void roundedDigits(double value, int digits, char *out, int &exponent)
 {
     // Seventeen digits decide the rounding at the fifteenth unless they read exactly half way
     // ("...50"); then forty digits show whether the double is a true tie (the neighbouring
@@ -114,15 +132,12 @@ void roundedDigits(double value, int digits, std::string &out, int &exponent)
     std::size_t count = decimalDigits(value, 16, buffer, exponent);
     if (count == 17 && buffer[15] == '5' && buffer[16] == '0')
         count = decimalDigits(value, 39, buffer, exponent);
-    const std::string_view all(buffer, count);
-    std::string fifteen;
-    roundDigitString(all, 15, fifteen, exponent);
+    roundInPlace(buffer, 15, count > 15 ? buffer[15] : '0', exponent);
     // The shorter formats round the fifteen digits the general text shows, so that 9.9995
     // (a double a hair below it) formats as 1.000e+01 like the 9.9995 the user sees.
     if (digits < 15)
-        roundDigitString(fifteen, digits, out, exponent);
-    else
-        out = fifteen;
+        roundInPlace(buffer, digits, buffer[digits], exponent);
+    std::copy(buffer, buffer + digits, out);
 }
 
 // "e+02", "E-05", "e+308": the letter, the sign, at least two digits.
@@ -301,11 +316,13 @@ std::string generalText(double value)
         return {};
     if (value == 0)
         return "0";
-    std::string digits;
+    char rounded[15];
     int exponent = 0;
-    roundedDigits(value, 15, digits, exponent);
-    while (digits.size() > 1 && digits.back() == '0')
-        digits.pop_back();
+    roundedDigits(value, 15, rounded, exponent);
+    std::size_t used = 15;
+    while (used > 1 && rounded[used - 1] == '0')
+        --used;
+    const std::string_view digits(rounded, used);
 
     std::string text;
     text.reserve(24);
@@ -315,24 +332,25 @@ std::string generalText(double value)
         text += digits[0];
         if (digits.size() > 1) {
             text += '.';
-            text.append(digits, 1, std::string::npos);
+            text.append(digits.substr(1));
         }
         return text + exponentText('E', exponent);
     }
     if (exponent < 0) {
         text += "0.";
         text.append(static_cast<std::size_t>(-exponent - 1), '0');
-        return text + digits;
+        text.append(digits);
+        return text;
     }
     const auto integerDigits = static_cast<std::size_t>(exponent) + 1;
     if (digits.size() <= integerDigits) {
-        text += digits;
+        text.append(digits);
         text.append(integerDigits - digits.size(), '0');
         return text;
     }
-    text.append(digits, 0, integerDigits);
+    text.append(digits.substr(0, integerDigits));
     text += '.';
-    text.append(digits, integerDigits, std::string::npos);
+    text.append(digits.substr(integerDigits));
     return text;
 }
 
@@ -342,14 +360,31 @@ std::string scientificText(double value, int decimals)
         return {};
     if (value == 0)
         return "0." + std::string(static_cast<std::size_t>(decimals), '0') + "e+00";
-    std::string digits;
+    // One digit, the point, the decimals, then the exponent: built in place.
+    char digits[15];
     int exponent = 0;
     roundedDigits(value, decimals + 1, digits, exponent);
-    std::string text = value < 0 ? "-" : "";
-    text += digits[0];
-    if (decimals > 0)
-        text += '.' + digits.substr(1);
-    return text + exponentText('e', exponent);
+    char text[40];
+    std::size_t n = 0;
+    if (value < 0)
+        text[n++] = '-';
+    text[n++] = digits[0];
+    if (decimals > 0) {
+        text[n++] = '.';
+        for (int i = 1; i <= decimals; ++i)
+            text[n++] = digits[i];
+    }
+    text[n++] = 'e';
+    text[n++] = exponent < 0 ? '-' : '+';
+    const auto [end, error] = std::to_chars(text + n + 1, text + sizeof text, exponent < 0 ? -exponent : exponent);
+    (void)error;
+    // At least two exponent digits: a leading zero before a single one.
+    if (end - (text + n + 1) == 1) {
+        text[n] = '0';
+        return std::string(text, static_cast<std::size_t>(end - text));
+    }
+    std::copy(text + n + 1, end, text + n);
+    return std::string(text, static_cast<std::size_t>(end - text - 1));
 }
 
 std::string resultTextOf(std::string_view shown)

@@ -1,0 +1,419 @@
+#include "cli/batch.h"
+
+#include "cli/jsontext.h"
+#include "shell/core/numbertext.h"
+
+#include <algorithm>
+#include <cmath>
+#include <istream>
+#include <ostream>
+#include <string>
+#include <vector>
+
+namespace structcalc {
+
+namespace {
+
+// Reads CSV records one at a time: fields separated by commas, a field in double quotes may
+// hold commas, doubled quotes and line breaks; a CR before the line feed is dropped.
+class CsvReader
+{
+public:
+    explicit CsvReader(std::istream &in) : m_in(in) {}
+
+    // The next record and the number of the line it starts on; false at the end of the input.
+    bool next(std::vector<std::string> &fields, long &line)
+    {
+        fields.clear();
+        std::string text;
+        if (!std::getline(m_in, text))
+            return false;
+        line = ++m_line;
+        std::string field;
+        bool quoted = false;
+        for (;;) {
+            if (!text.empty() && text.back() == '\r')
+                text.pop_back();
+            for (std::size_t i = 0; i < text.size(); ++i) {
+                const char ch = text[i];
+                if (quoted) {
+                    if (ch == '"' && i + 1 < text.size() && text[i + 1] == '"') {
+                        field += '"';
+                        ++i;
+                    } else if (ch == '"') {
+                        quoted = false;
+                    } else {
+                        field += ch;
+                    }
+                } else if (ch == '"') {
+                    quoted = true;
+                } else if (ch == ',') {
+                    fields.push_back(field);
+                    field.clear();
+                } else {
+                    field += ch;
+                }
+            }
+            // A quoted field runs on over the line break.
+            if (!quoted || !std::getline(m_in, text))
+                break;
+            ++m_line;
+            field += '\n';
+        }
+        fields.push_back(field);
+        return true;
+    }
+
+private:
+    std::istream &m_in;
+    long m_line = 0;
+};
+
+void appendCsvField(std::string &out, const std::string &field)
+{
+    bool plain = true;
+    for (const char ch : field)
+        plain = plain && ch != ',' && ch != '"' && ch != '\r' && ch != '\n';
+    if (plain) {
+        out += field;
+        return;
+    }
+    out += '"';
+    for (const char ch : field) {
+        if (ch == '"')
+            out += '"';
+        out += ch;
+    }
+    out += '"';
+}
+
+std::string trimmed(const std::string &text)
+{
+    const std::size_t first = text.find_first_not_of(" \t");
+    if (first == std::string::npos)
+        return {};
+    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
+}
+
+// What the batch knows of one case: its start values in the batch's units, where each column
+// of the input goes, and where each of its rows is written.
+struct CasePlan {
+    std::vector<double> defaults;
+    std::vector<int> inputOfColumn;  // per input column: the case's input index, or -1
+    std::vector<int> columnOfRow;    // per row: the result column
+};
+
+class Batch
+{
+public:
+    Batch(const shell::Program &program, std::ostream &out, std::ostream &err, const BatchOptions &options)
+        : m_program(program), m_out(out), m_err(err), m_options(options),
+          m_convert(program.unitChange == shell::UnitChange::Convert)
+    {
+    }
+
+    // Reads the header; false (with the reason on `err`) where it cannot be used.
+    bool header(const std::vector<std::string> &fields)
+    {
+        for (std::size_t k = 0; k < fields.size(); ++k) {
+            const std::string name = trimmed(fields[k]);
+            if (name == "case") {
+                if (m_caseColumn >= 0)
+                    return fail("the header names the column case twice");
+                m_caseColumn = static_cast<int>(k);
+                continue;
+            }
+            if (!isInputCaption(name))
+                return fail("the header's column '" + name + "' is not an input of " + m_program.name);
+            if (std::find(m_inputNames.begin(), m_inputNames.end(), name) != m_inputNames.end())
+                return fail("the header names the column " + name + " twice");
+            m_inputNames.push_back(name);
+            m_inputColumns.push_back(static_cast<int>(k));
+        }
+        if (m_caseColumn < 0)
+            return fail("the header names no column case");
+        plan();
+        writeHeader();
+        return true;
+    }
+
+    // One line: false where it was refused or not understood.
+    bool line(const std::vector<std::string> &fields, long number)
+    {
+        const std::string caseText = field(fields, m_caseColumn);
+        int caseIndex = -1;
+        if (!parseCase(caseText, caseIndex))
+            return refuse(fields, number, -1, "case '" + caseText + "' is not a case of " + m_program.name + " (1 to " +
+                                                  std::to_string(m_program.caseCount()) + ")");
+        const shell::CaseDef &c = m_program.cases[static_cast<std::size_t>(caseIndex)];
+        const CasePlan &plan = m_plans[static_cast<std::size_t>(caseIndex)];
+        std::vector<double> inputs = plan.defaults;
+        for (std::size_t column = 0; column < m_inputColumns.size(); ++column) {
+            const std::string value = field(fields, m_inputColumns[column]);
+            if (value.find_first_not_of(" \t") == std::string::npos)
+                continue;
+            const int input = plan.inputOfColumn[column];
+            if (input < 0)
+                return refuse(fields, number, caseIndex, m_inputNames[column] + " is not an input of " + c.caption);
+            if (!shell::isWholeNumber(value))
+                return refuse(fields, number, caseIndex, m_inputNames[column] + ": not a number: " + value);
+            inputs[static_cast<std::size_t>(input)] = shell::readNumber(value);
+        }
+        const shell::Evaluation e =
+            shell::evaluate(c, inputs, m_convert ? m_options.units : shell::CatalogueUnits);
+        if (e.rejected)
+            return refuse(fields, number, caseIndex, c.caption + ": " + e.reason);
+        if (m_options.json)
+            writeJson(number, caseIndex, inputs, e.values, "ok", {});
+        else
+            writeCsv(fields, caseIndex, e.values, "ok");
+        return true;
+    }
+
+private:
+    bool fail(const std::string &problem)
+    {
+        m_err << "structcalc: --batch: " << problem << "\n";
+        return false;
+    }
+
+    bool isInputCaption(const std::string &name) const
+    {
+        for (const shell::CaseDef &c : m_program.cases)
+            for (const shell::InputDef &input : c.inputs)
+                if (input.caption == name)
+                    return true;
+        return false;
+    }
+
+    static std::string field(const std::vector<std::string> &fields, int column)
+    {
+        return column >= 0 && static_cast<std::size_t>(column) < fields.size() ? fields[static_cast<std::size_t>(column)]
+                                                                               : std::string();
+    }
+
+    bool parseCase(const std::string &text, int &caseIndex) const
+    {
+        const std::string t = trimmed(text);
+        if (t.empty() || t.size() > 4 || t.find_first_not_of("0123456789") != std::string::npos)
+            return false;
+        const int number = std::stoi(t);
+        if (number < 1 || number > m_program.caseCount())
+            return false;
+        caseIndex = number - 1;
+        return true;
+    }
+
+    // The result columns (every row symbol of the program, in the order the cases first show
+    // them) and each case's plan.
+    void plan()
+    {
+        for (const shell::CaseDef &c : m_program.cases)
+            for (const shell::RowDef &row : c.rows)
+                if (std::find(m_symbols.begin(), m_symbols.end(), shell::SymbolOf(row.caption)) == m_symbols.end())
+                    m_symbols.push_back(shell::SymbolOf(row.caption));
+        const shell::Units units = m_options.units;
+        for (const shell::CaseDef &c : m_program.cases) {
+            CasePlan p;
+            for (const shell::InputDef &input : c.inputs)
+                p.defaults.push_back(m_convert ? shell::convert(input.start, input.dimension, shell::CatalogueUnits, units)
+                                               : input.start);
+            for (const std::string &name : m_inputNames) {
+                int index = -1;
+                for (std::size_t k = 0; k < c.inputs.size(); ++k)
+                    if (c.inputs[k].caption == name)
+                        index = static_cast<int>(k);
+                p.inputOfColumn.push_back(index);
+            }
+            for (const shell::RowDef &row : c.rows) {
+                const auto at = std::find(m_symbols.begin(), m_symbols.end(), shell::SymbolOf(row.caption));
+                p.columnOfRow.push_back(static_cast<int>(at - m_symbols.begin()));
+            }
+            m_plans.push_back(p);
+        }
+    }
+
+    // The unit of an input caption or a row symbol where every case that has it agrees; else "".
+    std::string inputUnit(const std::string &name) const
+    {
+        std::string unit;
+        bool first = true;
+        for (const shell::CaseDef &c : m_program.cases)
+            for (const shell::InputDef &input : c.inputs)
+                if (input.caption == name) {
+                    const std::string u = shell::unitCaption(m_options.units, input.dimension);
+                    if (!first && u != unit)
+                        return {};
+                    unit = u;
+                    first = false;
+                }
+        return unit;
+    }
+
+    std::string rowUnit(const std::string &symbol) const
+    {
+        std::string unit;
+        bool first = true;
+        for (const shell::CaseDef &c : m_program.cases)
+            for (int r = 0; r < c.rowCount(); ++r)
+                if (shell::SymbolOf(c.rows[static_cast<std::size_t>(r)].caption) == symbol) {
+                    const std::string u = m_program.rowUnit(c, r, m_options.units);
+                    if (!first && u != unit)
+                        return {};
+                    unit = u;
+                    first = false;
+                }
+        return unit;
+    }
+
+    void writeHeader()
+    {
+        if (m_options.json)
+            return;
+        // The columns in the order of the input's header, then the results and the status.
+        m_inputOrder.clear();
+        const int inputs = static_cast<int>(m_inputNames.size()) + 1;
+        for (int column = 0; column < inputs; ++column)
+            m_inputOrder.push_back(column == 0 ? m_caseColumn : m_inputColumns[static_cast<std::size_t>(column - 1)]);
+        std::sort(m_inputOrder.begin(), m_inputOrder.end());
+        std::string head;
+        std::string unitLine;
+        for (std::size_t k = 0; k < m_inputOrder.size(); ++k) {
+            const int column = m_inputOrder[k];
+            std::string name = "case";
+            std::string unit;
+            for (std::size_t i = 0; i < m_inputColumns.size(); ++i)
+                if (m_inputColumns[i] == column) {
+                    name = m_inputNames[i];
+                    unit = inputUnit(name);
+                }
+            if (k > 0) {
+                head += ',';
+                unitLine += ',';
+            }
+            appendCsvField(head, name);
+            appendCsvField(unitLine, unit);
+        }
+        for (const std::string &symbol : m_symbols) {
+            head += ',';
+            appendCsvField(head, symbol);
+            unitLine += ',';
+            appendCsvField(unitLine, rowUnit(symbol));
+        }
+        m_out << head << ",status\n" << unitLine << ",\n";
+    }
+
+    std::string valueText(double value) const
+    {
+        if (!std::isfinite(value))
+            return {};
+        return m_options.raw ? shell::generalText(value) : shell::resultText(value);
+    }
+
+    void writeCsv(const std::vector<std::string> &fields, int caseIndex, const std::vector<double> &values,
+                  const std::string &status)
+    {
+        std::string &line = m_line;
+        line.clear();
+        for (std::size_t k = 0; k < m_inputOrder.size(); ++k) {
+            if (k > 0)
+                line += ',';
+            appendCsvField(line, field(fields, m_inputOrder[k]));
+        }
+        // The result columns: the row that goes to each, if the case has one (numbers need no quotes).
+        m_rowOfColumn.assign(m_symbols.size(), -1);
+        if (caseIndex >= 0) {
+            const CasePlan &p = m_plans[static_cast<std::size_t>(caseIndex)];
+            for (std::size_t r = 0; r < values.size(); ++r)
+                m_rowOfColumn[static_cast<std::size_t>(p.columnOfRow[r])] = static_cast<int>(r);
+        }
+        for (const int r : m_rowOfColumn) {
+            line += ',';
+            if (r >= 0)
+                line += valueText(values[static_cast<std::size_t>(r)]);
+        }
+        line += ',';
+        appendCsvField(line, status);
+        line += '\n';
+        m_out << line;
+    }
+
+    void writeJson(long number, int caseIndex, const std::vector<double> &inputs, const std::vector<double> &values,
+                   const std::string &status, const std::string &reason)
+    {
+        std::string line = "{\"line\": " + std::to_string(number) + ", \"case\": ";
+        line += caseIndex >= 0 ? std::to_string(caseIndex + 1) : std::string("null");
+        line += ", \"status\": " + jsonString(status);
+        if (!reason.empty())
+            line += ", \"reason\": " + jsonString(reason);
+        if (caseIndex >= 0 && !values.empty()) {
+            const shell::CaseDef &c = m_program.cases[static_cast<std::size_t>(caseIndex)];
+            line += ", \"inputs\": {";
+            for (std::size_t k = 0; k < c.inputs.size(); ++k)
+                line += (k ? ", " : "") + jsonString(c.inputs[k].caption) + ": " + jsonNumber(inputs[k]);
+            line += "}, \"inputUnits\": {";
+            for (std::size_t k = 0; k < c.inputs.size(); ++k)
+                line += (k ? ", " : "") + jsonString(c.inputs[k].caption) + ": " +
+                        jsonString(shell::unitCaption(m_options.units, c.inputs[k].dimension));
+            line += "}, \"rows\": [";
+            for (std::size_t r = 0; r < values.size(); ++r)
+                line += (r ? ", " : "") + std::string("{\"symbol\": ") + jsonString(shell::SymbolOf(c.rows[r].caption)) +
+                        ", \"value\": " + jsonNumber(values[r]) + ", \"unit\": " +
+                        jsonString(m_program.rowUnit(c, static_cast<int>(r), m_options.units)) + "}";
+            line += "]";
+        }
+        line += "}\n";
+        m_out << line;
+    }
+
+    bool refuse(const std::vector<std::string> &fields, long number, int caseIndex, const std::string &reason)
+    {
+        m_err << "structcalc: line " << number << ": " << reason << "\n";
+        if (m_options.json)
+            writeJson(number, caseIndex, {}, {}, "rejected", reason);
+        else
+            writeCsv(fields, -1, {}, "rejected: " + reason);
+        return false;
+    }
+
+    const shell::Program &m_program;
+    std::ostream &m_out;
+    std::ostream &m_err;
+    const BatchOptions m_options;
+    const bool m_convert;
+    int m_caseColumn = -1;
+    std::vector<std::string> m_inputNames;  // the input columns of the header, in order
+    std::vector<int> m_inputColumns;        // where each stands in a record
+    std::vector<int> m_inputOrder;          // the record columns written back, in their order
+    std::vector<std::string> m_symbols;     // the result columns
+    std::vector<CasePlan> m_plans;
+    std::vector<int> m_rowOfColumn;  // scratch of writeCsv
+    std::string m_line;
+};
+
+}  // namespace
+
+int runBatch(const shell::Program &program, std::istream &in, std::ostream &out, std::ostream &err,
+             const BatchOptions &options)
+{
+    CsvReader reader(in);
+    std::vector<std::string> fields;
+    long number = 0;
+    if (!reader.next(fields, number)) {
+        err << "structcalc: --batch: the input has no header line\n";
+        return 2;
+    }
+    Batch batch(program, out, err, options);
+    if (!batch.header(fields))
+        return 2;
+    bool allComputed = true;
+    while (reader.next(fields, number)) {
+        if (fields.size() == 1 && trimmed(fields[0]).empty())
+            continue;  // a blank line
+        allComputed = batch.line(fields, number) && allComputed;
+    }
+    out.flush();
+    return allComputed ? 0 : 3;
+}
+
+}  // namespace structcalc

@@ -1,0 +1,34 @@
+#pragma once
+
+// structcalc PROGRAM --batch [FILE|-]: one calculation per line of a CSV file.
+//
+//     case,P,a,l                      ->   case,P,a,l,RA,RB,...,status
+//     1,100,30,100                         ,N,mm,mm,N,N,...,
+//     1,100,150,100                        1,100,30,100,7.000e+01,3.000e+01,...,ok
+//                                          1,100,150,100,,,...,rejected: a must lie between 0 and l
+//
+// The header names the column `case` and input captions of the program (any case's); an input
+// a line leaves empty, or a column the line's case does not have, takes the case's start value.
+// The output repeats the input columns, then one column per result row of the program (its
+// symbol; empty where the line's case has no such row), then `status`; a second header line
+// gives the unit of each column where every case agrees on it. With JSON, one object per line
+// instead. Lines are read and written one at a time: any length of input in constant memory.
+
+#include "shell/core/catalogue.h"
+
+#include <iosfwd>
+
+namespace structcalc {
+
+struct BatchOptions {
+    shell::Units units = shell::CatalogueUnits;  // the inputs are read and the results written in them
+    bool raw = false;                            // full precision instead of the window's format
+    bool json = false;                           // JSON lines instead of CSV
+};
+
+// Exit status: 0 every line computed, 3 a line refused or not understood (each reported on
+// `err` with its line number), 2 a header that cannot be read.
+int runBatch(const shell::Program &program, std::istream &in, std::ostream &out, std::ostream &err,
+             const BatchOptions &options);
+
+}  // namespace structcalc
