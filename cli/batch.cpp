@@ -143,8 +143,9 @@ public:
         const std::string caseText = field(fields, m_caseColumn);
         int caseIndex = -1;
         if (!parseCase(caseText, caseIndex))
-            return refuse(fields, number, -1, "case '" + caseText + "' is not a case of " + m_program.name + " (1 to " +
-                                                  std::to_string(m_program.caseCount()) + ")");
+            return refuse(fields, number, -1,
+                          "case '" + caseText + "' is not a case of " + m_program.name + " (1 to " +
+                              std::to_string(m_program.caseCount()) + ")");
         const shell::CaseDef &c = m_program.cases[static_cast<std::size_t>(caseIndex)];
         const CasePlan &plan = m_plans[static_cast<std::size_t>(caseIndex)];
         std::vector<double> inputs = plan.defaults;
@@ -159,8 +160,7 @@ public:
                 return refuse(fields, number, caseIndex, m_inputNames[column] + ": not a number: " + value);
             inputs[static_cast<std::size_t>(input)] = shell::readNumber(value);
         }
-        const shell::Evaluation e =
-            shell::evaluate(c, inputs, m_convert ? m_options.units : shell::CatalogueUnits);
+        const shell::Evaluation e = shell::evaluate(c, inputs, m_convert ? m_options.units : shell::CatalogueUnits);
         if (e.rejected)
             return refuse(fields, number, caseIndex, c.caption + ": " + e.reason);
         if (m_options.json)
@@ -188,8 +188,9 @@ private:
 
     static std::string field(const std::vector<std::string> &fields, int column)
     {
-        return column >= 0 && static_cast<std::size_t>(column) < fields.size() ? fields[static_cast<std::size_t>(column)]
-                                                                               : std::string();
+        return column >= 0 && static_cast<std::size_t>(column) < fields.size()
+                   ? fields[static_cast<std::size_t>(column)]
+                   : std::string();
     }
 
     bool parseCase(const std::string &text, int &caseIndex) const
@@ -216,8 +217,9 @@ private:
         for (const shell::CaseDef &c : m_program.cases) {
             CasePlan p;
             for (const shell::InputDef &input : c.inputs)
-                p.defaults.push_back(m_convert ? shell::convert(input.start, input.dimension, shell::CatalogueUnits, units)
-                                               : input.start);
+                p.defaults.push_back(m_convert
+                                         ? shell::convert(input.start, input.dimension, shell::CatalogueUnits, units)
+                                         : input.start);
             for (const std::string &name : m_inputNames) {
                 int index = -1;
                 for (std::size_t k = 0; k < c.inputs.size(); ++k)
@@ -357,9 +359,9 @@ private:
                         jsonString(shell::unitCaption(m_options.units, c.inputs[k].dimension));
             line += "}, \"rows\": [";
             for (std::size_t r = 0; r < values.size(); ++r)
-                line += (r ? ", " : "") + std::string("{\"symbol\": ") + jsonString(shell::SymbolOf(c.rows[r].caption)) +
-                        ", \"value\": " + jsonNumber(values[r]) + ", \"unit\": " +
-                        jsonString(m_program.rowUnit(c, static_cast<int>(r), m_options.units)) + "}";
+                line += (r ? ", " : "") + std::string("{\"symbol\": ") +
+                        jsonString(shell::SymbolOf(c.rows[r].caption)) + ", \"value\": " + jsonNumber(values[r]) +
+                        ", \"unit\": " + jsonString(m_program.rowUnit(c, static_cast<int>(r), m_options.units)) + "}";
             line += "]";
         }
         line += "}\n";

@@ -4,8 +4,8 @@
 #include "refdoc/formula.h"
 #include "refdoc/handbook.h"
 #include "shell/core/diagrams.h"
-#include "shell/qt/diagrampainter.h"
-#include "shell/qt/sketchpainter.h"
+#include "shell/paint/diagrampainter.h"
+#include "shell/paint/sketchpainter.h"
 
 #include <QFontMetricsF>
 #include <QPainter>

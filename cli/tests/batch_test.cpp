@@ -64,10 +64,10 @@ TEST(structcalcBatch, goodAndBadLinesEachGetTheirStatusAndLineNumber)
     EXPECT_NE(out[5].find(",rejected: P: not a number: 12abc"), std::string::npos);
     EXPECT_NE(out[6].find(",rejected: case '20' is not a case of Beams (1 to 19)"), std::string::npos);
     EXPECT_EQ(out[7].rfind("1,200,30,100,1.400e+02,", 0), 0u);  // the lines after the bad ones
-    EXPECT_EQ(lines(r.err), (std::vector<std::string>{
-                                "structcalc: line 3: Beam (1): a must lie between 0 and l",
-                                "structcalc: line 5: P: not a number: 12abc",
-                                "structcalc: line 6: case '20' is not a case of Beams (1 to 19)"}));
+    EXPECT_EQ(lines(r.err),
+              (std::vector<std::string>{"structcalc: line 3: Beam (1): a must lie between 0 and l",
+                                        "structcalc: line 5: P: not a number: 12abc",
+                                        "structcalc: line 6: case '20' is not a case of Beams (1 to 19)"}));
 
     const Outcome ok = batch({"Beams", "--batch", "--raw"}, "P,case\n250,1\n");
     EXPECT_EQ(ok.status, 0);
@@ -110,7 +110,8 @@ TEST(structcalcBatch, unitsQuotedFieldsAndJsonLines)
     EXPECT_EQ(json.status, 3);
     const std::vector<std::string> out = lines(json.out);
     ASSERT_EQ(out.size(), 2u);
-    EXPECT_EQ(out[0].rfind("{\"line\": 2, \"case\": 1, \"status\": \"ok\", \"inputs\": {\"P\": 100, \"a\": 30,", 0), 0u);
+    EXPECT_EQ(out[0].rfind("{\"line\": 2, \"case\": 1, \"status\": \"ok\", \"inputs\": {\"P\": 100, \"a\": 30,", 0),
+              0u);
     EXPECT_NE(out[0].find("{\"symbol\": \"RA\", \"value\": 70, \"unit\": \"N\"}"), std::string::npos);
     EXPECT_EQ(out[1], "{\"line\": 3, \"case\": 1, \"status\": \"rejected\", \"reason\": \"Beam (1): a must lie between "
                       "0 and l\"}");
@@ -127,8 +128,9 @@ protected:
     {
         if (m_next > m_count)
             return traits_type::eof();
-        m_line = m_next == 0 ? std::string("case,P,a,l\n")
-                             : "1," + std::to_string(100 + (m_next % 50)) + "," + std::to_string(m_next % 100) + ",100\n";
+        m_line = m_next == 0
+                     ? std::string("case,P,a,l\n")
+                     : "1," + std::to_string(100 + (m_next % 50)) + "," + std::to_string(m_next % 100) + ",100\n";
         ++m_next;
         setg(m_line.data(), m_line.data(), m_line.data() + m_line.size());
         return traits_type::to_int_type(m_line[0]);

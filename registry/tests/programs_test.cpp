@@ -4,7 +4,7 @@
 
 #include "registry/registry.h"
 #include "shell/core/numbertext.h"
-#include "shell/qt/sketchpainter.h"
+#include "shell/paint/sketchpainter.h"
 
 #include <QImage>
 #include <QPainter>

@@ -3,7 +3,7 @@
 // The result chart as a widget; the painting itself is in chartpainter.h.
 
 #include "shell/core/shellmodel.h"
-#include "shell/qt/chartpainter.h"
+#include "shell/paint/chartpainter.h"
 
 #include <QColor>
 #include <QPoint>

@@ -3,7 +3,7 @@
 // The diagrams of the current case as a widget; the painting itself is in diagrampainter.h.
 
 #include "shell/core/diagrams.h"
-#include "shell/qt/diagrampainter.h"
+#include "shell/paint/diagrampainter.h"
 
 #include <QPoint>
 #include <QString>

@@ -1,4 +1,6 @@
-#include "shell/qt/sketchpainter.h"
+#include "shell/qt/sketchview.h"
+
+#include "shell/paint/sketchpainter.h"
 
 #include <QColor>
 #include <QPainter>

@@ -5,7 +5,7 @@
 #include "shell/qt/calculatorwindow.h"
 #include "shell/qt/chartview.h"
 #include "shell/qt/diagramview.h"
-#include "shell/qt/sketchpainter.h"
+#include "shell/qt/sketchview.h"
 
 #include <QAction>
 #include <QActionGroup>

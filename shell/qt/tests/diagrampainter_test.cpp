@@ -7,8 +7,8 @@
 #include "beams/beams.h"
 #include "buckling/buckling.h"
 #include "profilor/profilor.h"
-#include "shell/qt/diagrampainter.h"
-#include "shell/qt/diagramparts.h"
+#include "shell/paint/diagrampainter.h"
+#include "shell/paint/diagramparts.h"
 
 #include <QApplication>
 #include <QDir>

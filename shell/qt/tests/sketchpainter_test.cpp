@@ -1,7 +1,7 @@
 // Case sketches painted into images: every kind draws and nothing leaves the target, holes
 // are cut out and dimension lines go to the stated side.
 
-#include "shell/qt/sketchpainter.h"
+#include "shell/paint/sketchpainter.h"
 
 #include <QImage>
 #include <QPainter>

@@ -2,8 +2,8 @@
 // value scale, area, curve, ticks and extremes; the member with its supports and loads above
 // them on the same x axis.
 
-#include "shell/qt/diagramparts.h"
-#include "shell/qt/sketchcanvas.h"
+#include "shell/paint/diagramparts.h"
+#include "shell/paint/sketchcanvas.h"
 
 #include <QPainter>
 #include <QPainterPath>

@@ -1,6 +1,6 @@
-#include "shell/qt/sketchpainter.h"
+#include "shell/paint/sketchpainter.h"
 
-#include "shell/qt/sketchcanvas.h"
+#include "shell/paint/sketchcanvas.h"
 
 #include <QPainter>
 

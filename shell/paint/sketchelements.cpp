@@ -1,4 +1,4 @@
-#include "shell/qt/sketchcanvas.h"
+#include "shell/paint/sketchcanvas.h"
 
 #include <QPainterPath>
 #include <QPen>

@@ -4,7 +4,7 @@
 // that keep clear of each other, and the figures other than straight members.
 
 #include "shell/core/diagrams.h"
-#include "shell/qt/diagrampainter.h"
+#include "shell/paint/diagrampainter.h"
 
 #include <QColor>
 #include <QFontMetricsF>

@@ -1,4 +1,4 @@
-#include "shell/qt/chartpainter.h"
+#include "shell/paint/chartpainter.h"
 
 #include <QFontMetricsF>
 #include <QPainter>

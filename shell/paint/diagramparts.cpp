@@ -1,4 +1,4 @@
-#include "shell/qt/diagramparts.h"
+#include "shell/paint/diagramparts.h"
 
 #include <QPen>
 

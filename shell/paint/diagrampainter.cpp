@@ -1,6 +1,6 @@
-#include "shell/qt/diagrampainter.h"
+#include "shell/paint/diagrampainter.h"
 
-#include "shell/qt/diagramparts.h"
+#include "shell/paint/diagramparts.h"
 
 #include <QFontMetricsF>
 #include <QPainter>

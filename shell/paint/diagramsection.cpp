@@ -1,8 +1,8 @@
 // A cross-section drawn from its case sketch, with its centroid and the distances e1 and e2 from
 // the bending axis to the extreme fibres.
 
-#include "shell/qt/diagramparts.h"
-#include "shell/qt/sketchpainter.h"
+#include "shell/paint/diagramparts.h"
+#include "shell/paint/sketchpainter.h"
 
 #include <QPainterPath>
 #include <QPen>

@@ -1,7 +1,7 @@
 #pragma once
 
 // Drawing a case sketch (sketch.h) with QPainter onto any paint device: the case picture of
-// the window, a PDF page, a PNG.
+// the window (shell/qt/sketchview.h), a PDF page, a PNG.
 //
 // The sketch is fitted into the target keeping its proportions, with room for everything that
 // reaches beyond its points (support symbols, arrows, labels). Symbols, line widths and the
@@ -12,7 +12,6 @@
 
 #include <QPointF>
 #include <QRectF>
-#include <QWidget>
 
 class QPainter;
 
@@ -27,25 +26,5 @@ struct SketchPlacement {
 };
 
 SketchPlacement paintSketch(QPainter &painter, const QRectF &target, const Sketch &sketch);
-
-// A case picture: the sketch on white inside a thin border.
-class SketchView : public QWidget
-{
-    Q_OBJECT
-public:
-    explicit SketchView(QWidget *parent = nullptr);
-
-    // Repaints only when the sketch differs from the one shown.
-    void setSketch(Sketch sketch);
-    const Sketch &sketch() const { return m_sketch; }
-
-    QSize sizeHint() const override;
-
-protected:
-    void paintEvent(QPaintEvent *event) override;
-
-private:
-    Sketch m_sketch;
-};
 
 }  // namespace shell

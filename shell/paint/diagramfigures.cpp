@@ -1,9 +1,9 @@
 // The figures other than a straight member: a portal frame with its moment diagram and a
 // column curve.
 
-#include "shell/qt/chartpainter.h"
-#include "shell/qt/diagramparts.h"
-#include "shell/qt/sketchcanvas.h"
+#include "shell/paint/chartpainter.h"
+#include "shell/paint/diagramparts.h"
+#include "shell/paint/sketchcanvas.h"
 
 #include <QPainterPath>
 #include <QPen>
