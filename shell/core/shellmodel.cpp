@@ -88,6 +88,16 @@ std::vector<double> ShellModel::inputNumbers(int caseIndex) const
     return numbers;
 }
 
+const CaseDiagrams &ShellModel::diagrams() const
+{
+    // The same inputs give the same diagrams: only a change solves the member again.
+    if (m_acceptedCase >= 0 && (m_diagrams.caseIndex != m_acceptedCase || m_diagrams.units != units() ||
+                                m_diagrams.inputs != m_acceptedInputs || m_diagrams.rows != m_acceptedRows))
+        m_diagrams = caseDiagrams(m_program.cases[static_cast<std::size_t>(m_acceptedCase)], m_acceptedCase,
+                                  m_acceptedInputs, m_acceptedRows, units());
+    return m_diagrams;
+}
+
 void ShellModel::selectCase(int index)
 {
     if (index == CurrentCase || index < 0 || index >= m_program.caseCount())
@@ -113,6 +123,7 @@ void ShellModel::selectCase(int index)
     for (const LegendLine &line : legendLines(m_program, c, units()))
         m_notes.push_back(line.text());
     m_advisories.clear();
+    m_acceptedCase = -1;
     m_diagrams = CaseDiagrams();
 
     // A case last shown in other units is brought into the window's units first.
@@ -168,15 +179,16 @@ void ShellModel::compute(int index)
         entryError(index, evaluation.field, evaluation.reason);
         return;
     }
-    // The same inputs give the same diagrams: only a change solves the member again.
-    if (m_diagrams.caseIndex != CurrentCase || m_diagrams.units != units() || m_diagrams.inputs != numbers ||
-        m_diagrams.rows != evaluation.values)
-        m_diagrams = caseDiagrams(c, CurrentCase, numbers, evaluation.values, units());
+    m_acceptedCase = CurrentCase;
+    m_acceptedInputs = numbers;
+    m_acceptedRows = evaluation.values;
     for (std::size_t r = 0; r < evaluation.values.size(); ++r) {
         const double v = evaluation.values[r];
         ResultRow &row = m_rows[r];
         row.value = std::isfinite(v) ? v : std::numeric_limits<double>::quiet_NaN();
-        row.text = generalText(v);
+        // The text as the window shows it, in the result format while it is ticked: one
+        // rounding of the value's digits (the same text as formatting the general text).
+        row.text = m_formatResults ? resultText(v) : generalText(v);
     }
     m_advisories = std::move(evaluation.advisories);
     m_lastRejected = false;
@@ -211,8 +223,6 @@ void ShellModel::drawChart()
             const double v = row.value;
             m_chartPoints.push_back({SymbolPart(row.caption), std::isfinite(v) && m_logScale ? Log10OrZero(v) : v});
         }
-        if (m_formatResults && !row.text.empty())
-            row.text = resultTextOf(row.text);
     }
 }
 

@@ -108,7 +108,9 @@ public:
 
     // --- diagrams: the current case's member, frame, column curve or section, made after
     // every accepted computation (a rejected one leaves those of the last accepted inputs) ---
-    const CaseDiagrams &diagrams() const { return m_diagrams; }
+    // The diagrams of the last accepted computation of the case on display, made when first
+    // asked for after it (solving a member costs more than the whole keystroke without it).
+    const CaseDiagrams &diagrams() const;
     ChartArea chartArea() const { return m_chartArea; }
     bool showSlope() const { return m_showSlope; }
 
@@ -181,7 +183,11 @@ private:
     std::string m_reason;
     int m_computeCount = 0;
     ChartType m_chartType = ChartType::Bar2D;
-    CaseDiagrams m_diagrams;
+    // What the diagrams are made from: the last accepted computation of the case on display.
+    int m_acceptedCase = -1;
+    std::vector<double> m_acceptedInputs;
+    std::vector<double> m_acceptedRows;
+    mutable CaseDiagrams m_diagrams;
     ChartArea m_chartArea = ChartArea::Results;
     bool m_showSlope = false;
     bool m_logScale = false;
