@@ -24,8 +24,8 @@ protected:
     shell::ShellModel model{buckling::program(), platform};
 };
 
-// The Euler cases share one placing, the empirical ones another; the results sit below the
-// lower of picture and input frame, by the group's gap.
+// The Euler and the empirical cases stand in the same places, the empirical ones with a lower
+// results frame (three rows); the results sit below the lower of picture and input frame.
 TEST_F(BucklingWindow, TwoLayoutGroups)
 {
     // case, picture left, input frame left and top, Reset left, gap, results height

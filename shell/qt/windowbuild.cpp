@@ -11,6 +11,7 @@
 #include <QAction>
 #include <QActionGroup>
 #include <QCheckBox>
+#include <QFontMetrics>
 #include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
@@ -66,9 +67,20 @@ void CalculatorWindow::buildControls()
     m_banner = named(new QLabel(m_form), QStringLiteral("Image2"));
     m_banner->setAlignment(Qt::AlignCenter);
     m_banner->setWordWrap(true);
-    m_banner->setText(QStringLiteral("<div style='font-size:15pt; font-weight:600'>%1</div>"
+    // The program's name as large as the banner holds it (up to 15 points).
+    QFont nameFont = m_banner->font();
+    nameFont.setWeight(QFont::DemiBold);
+    double namePoints = 15;
+    for (; namePoints > 8; namePoints -= 0.5) {
+        nameFont.setPointSizeF(namePoints);
+        if (QFontMetrics(nameFont).horizontalAdvance(qs(m_program.windowTitle)) <=
+            (1850 / ShellModel::TwipsPerPixel) - 12)
+            break;
+    }
+    m_banner->setText(QStringLiteral("<div style='font-size:%2pt; font-weight:600'>%1</div>"
                                      "<div style='font-size:8pt'>structural calculator</div>")
-                          .arg(qs(m_program.windowTitle).toHtmlEscaped()));
+                          .arg(qs(m_program.windowTitle).toHtmlEscaped())
+                          .arg(namePoints));
     m_banner->setFrameShape(QFrame::StyledPanel);
     m_banner->setAutoFillBackground(true);
     m_banner->installEventFilter(this);

@@ -312,6 +312,7 @@ TEST(window, returnAndSpacePressTheFocusedButton)
     circle->setFocus(Qt::TabFocusReason);
     QTest::keyClick(circle, Qt::Key_Return);
     EXPECT_EQ(w.window->model().CurrentCase, 2);
+    EXPECT_EQ(QApplication::focusWidget(), circle);  // the focus stays where the user is
     auto *tube = w.get<QPushButton>("Command1_3");
     tube->setFocus(Qt::TabFocusReason);
     QTest::keyClick(tube, Qt::Key_Space);
