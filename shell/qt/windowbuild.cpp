@@ -51,6 +51,8 @@ void CalculatorWindow::buildControls()
     m_scrollArea = named(new QScrollArea(this), QStringLiteral("FormScroll"));
     m_scrollArea->setFrameShape(QFrame::NoFrame);
     m_scrollArea->setWidgetResizable(true);
+    // Not a tab stop of its own: it scrolls to the control that takes the focus.
+    m_scrollArea->setFocusPolicy(Qt::NoFocus);
     m_form = named(new QWidget, QStringLiteral("Form1"));
     m_scrollArea->setWidget(m_form);
     setCentralWidget(m_scrollArea);
