@@ -25,16 +25,11 @@ shell::LayoutGroup eulerLayout()
     return g;
 }
 
+// The empirical cases stand where the Euler cases do: the picture clear of the side band, the
+// inputs next to it and the results right under the lower of the two.
 shell::LayoutGroup empiricalLayout()
 {
-    shell::LayoutGroup g;
-    g.pictureTop = 2100;
-    g.pictureLeft = 2300;
-    g.frameTop = 2100;
-    g.frameLeft = 5650;
-    g.command2Top = 2200;
-    g.command2Left = 10100;
-    g.frame2Gap = 700;
+    shell::LayoutGroup g = eulerLayout();
     g.frame2Height = 1080;  // three result rows
     return g;
 }

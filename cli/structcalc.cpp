@@ -68,7 +68,10 @@ public:
     void beep() override {}
     void setClipboardText(const std::string &) override {}
     bool pickColor(unsigned, unsigned &) override { return false; }
-    bool openDocument(const std::string &, int &, std::string &) override { return false; }
+    shell::OpenResult openDocument(const std::string &, int &, std::string &) override
+    {
+        return shell::OpenResult::Failed;
+    }
     void messageBox(const std::string &, const std::string &) override {}
     std::string programFolder() override { return "."; }
     void closeWindow() override {}

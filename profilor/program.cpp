@@ -58,7 +58,6 @@ shell::Program build()
     p.helpFile = "profilor.pdf";
     p.helpMessageTitle = "Message";
     p.errorPrefix = "Error: ";
-    p.programColor = 0x00A06030;
     return p;
 }
 

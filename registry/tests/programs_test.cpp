@@ -136,6 +136,38 @@ TEST_P(EveryCase, PicturePaints)
     }
 }
 
+// Every label of the picture reads clear: none covers another, none lies on a member's line
+// (sampled along the line), at the window's picture size and at a page's size.
+TEST_P(EveryCase, LabelsKeepClearOfMembersAndOfEachOther)
+{
+    const shell::CaseDef &c = GetParam().definition();
+    const shell::Sketch sketch = c.sketch(shell::startValues(c));
+    for (const QSize size : {QSize(190, 170), QSize(700, 500)}) {
+        SCOPED_TRACE(std::to_string(size.width()) + "x" + std::to_string(size.height()));
+        QImage image(size, QImage::Format_RGB32);
+        QPainter painter(&image);
+        const shell::SketchPlacement placed = shell::paintSketch(painter, QRectF(QPointF(0, 0), QSizeF(size)), sketch);
+        painter.end();
+        ASSERT_TRUE(placed.drawn);
+        const std::vector<QRectF> &labels = placed.labels;
+        for (std::size_t i = 0; i < labels.size(); ++i)
+            for (std::size_t j = i + 1; j < labels.size(); ++j)
+                EXPECT_FALSE(labels[i].intersects(labels[j])) << "labels " << i << " and " << j;
+        for (const shell::SketchElement &e : sketch.elements()) {
+            if (e.kind != shell::SketchElement::Kind::Member)
+                continue;
+            const QPointF a = placed.map(e.a);
+            const QPointF b = placed.map(e.b);
+            for (int step = 0; step <= 400; ++step) {
+                const QPointF on = a + ((b - a) * (step / 400.0));
+                for (std::size_t i = 0; i < labels.size(); ++i)
+                    ASSERT_FALSE(labels[i].contains(on))
+                        << "label " << i << " on the member at " << on.x() << "," << on.y();
+            }
+        }
+    }
+}
+
 INSTANTIATE_TEST_SUITE_P(family, EveryCase, ::testing::ValuesIn(everyCase()), caseName);
 
 }  // namespace

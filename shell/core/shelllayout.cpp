@@ -39,7 +39,22 @@ Rect ShellModel::inputFrameRect(int caseIndex) const
     const CaseDef &c = m_program.cases[static_cast<std::size_t>(caseIndex)];
     const LayoutGroup &g = groupOf(m_program, c);
     const int height = inputFrameHeight(c.inputCount());
-    return {g.frameLeft, g.frameTop, std::max(g.command2Left - g.frameLeft - 150, 2400), height};
+    return {g.frameLeft, g.frameTop, std::max({g.command2Left - g.frameLeft - 150, 2400, m_leastInputFrame}), height};
+}
+
+void ShellModel::setLeastWidths(int inputFrame, int resultsFrame)
+{
+    if (inputFrame == m_leastInputFrame && resultsFrame == m_leastFrame2)
+        return;
+    m_leastInputFrame = std::max(inputFrame, 0);
+    m_leastFrame2 = std::max(resultsFrame, 0);
+    if (CurrentCase >= 0)
+        layoutCase(currentCaseDef());
+}
+
+int ShellModel::frame2Width() const
+{
+    return std::max({m_windowWidth - m_frame2.left - 600, 3000, m_leastFrame2});
 }
 
 Rect ShellModel::noteRect(int line) const
@@ -51,9 +66,9 @@ Rect ShellModel::noteRect(int line) const
 void ShellModel::layoutCase(const CaseDef &c)
 {
     const LayoutGroup &g = groupOf(m_program, c);
-    m_command2 = {g.command2Left, g.command2Top, 1100, 450};
-
     const Rect frame = inputFrameRect(CurrentCase);
+    m_command2 = {std::max(g.command2Left, frame.left + frame.width + 150), g.command2Top, 1100, 450};
+
     const Rect picture = pictureRect(CurrentCase);
     // The results frame goes below the input frame, and below the picture where that reaches
     // lower, so that it never covers the case sketch.
@@ -64,7 +79,7 @@ void ShellModel::layoutCase(const CaseDef &c)
     m_frame2.top = top + g.frame2Gap;
     m_frame2.height =
         g.frame2Height > 0 ? g.frame2Height : (m_program.frame2Height ? m_program.frame2Height(c.rowCount()) : 2550);
-    m_frame2.width = std::max(m_windowWidth - m_frame2.left - 600, 3000);
+    m_frame2.width = frame2Width();
 
     m_chart.top = m_frame2.bottom();
     const int height = m_windowHeight - m_chart.top - ChartBottomMargin;
@@ -76,7 +91,7 @@ void ShellModel::resize(int widthTwips, int heightTwips)
 {
     m_windowWidth = widthTwips;
     m_windowHeight = heightTwips;
-    m_frame2.width = std::max(m_windowWidth - m_frame2.left - 600, 3000);
+    m_frame2.width = frame2Width();
     if (heightTwips > 10000) {
         const int height = heightTwips - (m_frame2.top + m_frame2.height + ChartBottomMargin);
         if (height >= 0)

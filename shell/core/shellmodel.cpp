@@ -221,7 +221,8 @@ void ShellModel::drawChart()
         if (row.ticked) {
             PointRow.push_back(r);
             const double v = row.value;
-            m_chartPoints.push_back({SymbolPart(row.caption), std::isfinite(v) && m_logScale ? Log10OrZero(v) : v});
+            const bool logged = std::isfinite(v) && m_logScale;
+            m_chartPoints.push_back({SymbolPart(row.caption), logged ? Log10OrZero(v) : v, logged && !(v > 0)});
         }
     }
 }
@@ -266,6 +267,19 @@ void ShellModel::setScrollFocus(int k, bool focused)
         m_scroll[static_cast<std::size_t>(CurrentCase)][static_cast<std::size_t>(k)] = 0;
     }
     ScrollFocus[static_cast<std::size_t>(k)] = focused;
+}
+
+void ShellModel::wheel(int k, int clicks)
+{
+    if (CurrentCase < 0 || k < 0 || k >= currentCaseDef().inputCount() || clicks == 0)
+        return;
+    const auto index = static_cast<std::size_t>(k);
+    const bool focused = ScrollFocus[index];
+    if (!focused)
+        setScrollFocus(k, true);
+    setScroll(k, m_scroll[static_cast<std::size_t>(CurrentCase)][index] + clicks);
+    if (!focused)
+        ScrollFocus[index] = false;
 }
 
 void ShellModel::reset()
@@ -417,10 +431,14 @@ std::string ShellModel::selectPoint(int point)
     if (point < 0 || point >= static_cast<int>(m_chartPoints.size()))
         return {};
     const double value = m_chartPoints[static_cast<std::size_t>(point)].value;
-    const std::string text = !std::isfinite(value) ? std::string("cannot be computed")
-                             : m_formatResults     ? resultText(value)
-                                                   : generalText(value);
-    return m_rows[static_cast<std::size_t>(PointRow[static_cast<std::size_t>(point)])].caption + "  " + text;
+    const ResultRow &row = m_rows[static_cast<std::size_t>(PointRow[static_cast<std::size_t>(point)])];
+    if (!std::isfinite(value))
+        return row.caption + "  cannot be computed";
+    std::string text = row.caption + "  " + (m_formatResults ? resultText(value) : generalText(value));
+    // On the log scale the value is the logarithm plotted: of a number in the row's unit.
+    if (m_logScale)
+        return text + (row.unit.empty() ? " (log10)" : " (log10 of " + row.unit + ")");
+    return row.unit.empty() ? text : text + " " + row.unit;
 }
 
 void ShellModel::nextPage()
@@ -454,14 +472,25 @@ void ShellModel::copyResults()
     m_platform.setClipboardText(resultsText());
 }
 
+std::string ShellModel::helpPath() const
+{
+    return m_platform.programFolder() + folderSeparator() + m_program.helpFile;
+}
+
 void ShellModel::help()
 {
-    const std::string path = m_platform.programFolder() + folderSeparator() + m_program.helpFile;
+    const std::string path = helpPath();
     int errorNumber = 0;
     std::string errorText;
-    if (m_platform.openDocument(path, errorNumber, errorText))
+    const OpenResult result = m_platform.openDocument(path, errorNumber, errorText);
+    if (result == OpenResult::Opened)
         return;
-    if (errorNumber < 1)
+    // The reference is there but nothing on this desktop shows PDF files: say where it is, so
+    // that the user can open it another way.
+    if (result == OpenResult::NoApplication)
+        m_platform.messageBox("No application to open PDF files was found. The reference is at " + path,
+                              m_program.helpMessageTitle);
+    else if (errorNumber < 1)
         m_platform.messageBox(m_program.helpFile + " : Reference File open error ! ", m_program.helpMessageTitle);
     else
         m_platform.messageBox(m_program.errorPrefix + std::to_string(errorNumber) + errorText, "Error Message");

@@ -38,6 +38,9 @@ struct ResultRow {
 struct ChartPoint {
     std::string label;  // "(RA)"
     double value = 0;
+    // On a log scale: the result is 0 or negative and stands at the base line (0) for want of
+    // a logarithm.
+    bool atBaseLine = false;
 };
 
 enum class ChartType { Bar3D, Bar2D, Line3D, Line2D, Area3D, Area2D, Step3D, Step2D };
@@ -125,31 +128,42 @@ public:
     Rect noteRect(int line) const;
     static int inputFrameHeight(int inputCount);
     int page() const { return m_page; }
+    // The least widths the window needs for its fields to show their texts whole, as it
+    // measures them in its font: the input frame and the results frame are never laid out
+    // narrower, and the Reset button and the notes move right of a widened input frame.
+    void setLeastWidths(int inputFrame, int resultsFrame);
 
     // --- gestures and commands ---
     void selectCase(int index);                    // Command1_Click
     void setText(int k, const std::string &text);  // the user edits a field of the current case
     void setScroll(int k, int value);              // HScroll_Change of the current case
     void setScrollFocus(int k, bool focused);      // HScroll_GotFocus / LostFocus
-    void reset();                                  // Command2_Click
-    void chooseUnit(int unitSystem);               // m1015_Click: mm, cm, m
-    void chooseForceUnit(int forceUnit);           // N, kN
-    void toggleFormat();                           // m1010(1)
-    void programColorCommand();                    // m1010(0)
-    void tickRow(int row, bool ticked);            // Check1_Click
-    void plotColorCommand();                       // m1020(0)
-    void toggleLogScale();                         // m1020(1)
-    void chooseChartType(ChartType type);          // m1020(3..10)
-    void chooseView(ChartArea area);               // the results chart or the diagrams
-    void toggleSlope();                            // "Show slope" on the diagrams
-    std::string selectPoint(int point);            // caption of m20(0) for chart point `point` (0-based)
+    // A turn of the mouse wheel over input k or its scroll bar, `clicks` notches (positive
+    // raises): as many clicks on the bar's arrow. A bar without the focus takes the input as
+    // its base first, as a click that gives it the focus does.
+    void wheel(int k, int clicks);
+    void reset();                          // Command2_Click
+    void chooseUnit(int unitSystem);       // m1015_Click: mm, cm, m
+    void chooseForceUnit(int forceUnit);   // N, kN
+    void toggleFormat();                   // m1010(1)
+    void programColorCommand();            // m1010(0)
+    void tickRow(int row, bool ticked);    // Check1_Click
+    void plotColorCommand();               // m1020(0)
+    void toggleLogScale();                 // m1020(1)
+    void chooseChartType(ChartType type);  // m1020(3..10)
+    void chooseView(ChartArea area);       // the results chart or the diagrams
+    void toggleSlope();                    // "Show slope" on the diagrams
+    // Caption of m20(0) for chart point `point` (0-based): the row, its value and unit.
+    std::string selectPoint(int point);
     void resize(int widthTwips, int heightTwips);  // Form_Resize
     void nextPage();                               // Label1(2)
     void previousPage();                           // Label1(3)
     std::string resultsText() const;               // the clipboard text of the results
     void copyResults();                            // m10(2)
-    void help();                                   // Label1(1)
-    void exit();                                   // Label1(0)
+    // Label1(1): opens the reference beside the program, or says why not.
+    void help();
+    std::string helpPath() const;
+    void exit();  // Label1(0)
 
     // Re-lay out and recompute the current case although it did not change.
     void reselect();
@@ -165,6 +179,7 @@ private:
     // would leave the range of a double, with the field and the reason.
     bool convertCase(int caseIndex, Units to, int &field, std::string &reason);
     void layoutCase(const CaseDef &c);
+    int frame2Width() const;
     void resetCase();
 
     const Program &m_program;
@@ -198,6 +213,8 @@ private:
     Rect m_command2;
     Rect m_frame2;
     Rect m_chart;
+    int m_leastInputFrame = 0;
+    int m_leastFrame2 = 0;
     int m_page = 0;
 };
 

@@ -31,7 +31,7 @@ enum class SupportKind {
     Pin,     // hinged support (triangle)
     Roller,  // roller support (triangle on rollers)
     Fixed,   // clamped end (hatched wall)
-    Free     // free end (a small open circle)
+    Free     // free end (the member just ends)
 };
 
 struct SketchElement {

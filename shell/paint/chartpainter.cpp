@@ -5,6 +5,7 @@
 #include <QPainterPath>
 #include <QPen>
 #include <QPolygonF>
+#include <QStringList>
 
 #include <algorithm>
 #include <cmath>
@@ -93,8 +94,8 @@ ChartLayout layoutChart(const QRectF &area, const std::vector<ChartPoint> &point
         l.axis = chartAxis(minValue, maxValue, intervals);
 
         double tickWidth = 0;
-        for (int i = 0; i <= l.axis.intervals; ++i)
-            tickWidth = std::max(tickWidth, metrics.horizontalAdvance(chartTickText(l.tick(i))));
+        for (const QString &text : chartTickTexts(l.axis))
+            tickWidth = std::max(tickWidth, metrics.horizontalAdvance(text));
         const double neededLeft = area.left() + l.pad + tickWidth + l.tickLength + (l.pad * 0.5);
         const int rows = labelWidth > l.slot * 0.92 ? 2 : 1;
         if (neededLeft <= left + 0.01 && rows == l.labelRows)
@@ -176,13 +177,16 @@ void drawValueAxis(QPainter &painter, const ChartLayout &l, const QPen &axisPen,
     painter.setPen(axisPen);
     painter.drawLine(p.topLeft(), p.bottomLeft());
     const double labelRight = p.left() - l.tickLength - (l.pad * 0.3);
+    const std::vector<QString> texts = chartTickTexts(l.axis);
     for (int i = 0; i <= l.axis.intervals; ++i) {
         const double y = l.y(l.tick(i));
         painter.setPen(axisPen);
         painter.drawLine(QPointF(p.left() - l.tickLength, y), QPointF(p.left(), y));
         painter.setPen(textColour);
-        const QRectF box(l.area.left(), y - l.lineHeight, labelRight - l.area.left(), 2 * l.lineHeight);
-        painter.drawText(box, Qt::AlignRight | Qt::AlignVCenter, chartTickText(l.tick(i)));
+        // A label stays inside the chart's frame even where its tick is at the very edge.
+        const double top = std::clamp(y - (l.lineHeight / 2), l.area.top(), l.area.bottom() - l.lineHeight);
+        const QRectF box(l.area.left(), top, labelRight - l.area.left(), l.lineHeight);
+        painter.drawText(box, Qt::AlignRight | Qt::AlignVCenter, texts[static_cast<std::size_t>(i)]);
     }
     if (logScale) {
         painter.setPen(textColour);
@@ -326,6 +330,25 @@ void drawSeries(QPainter &painter, const ChartLayout &l, const std::vector<doubl
     }
 }
 
+// On a log scale a result of 0 or less has no logarithm and stands at the base line: the
+// chart says which, on its title line.
+void drawBaseLineNote(QPainter &painter, const ChartLayout &l, const std::vector<ChartPoint> &points,
+                      const QFontMetricsF &metrics, const QColor &textColour)
+{
+    QStringList labels;
+    for (const ChartPoint &p : points)
+        if (p.atBaseLine)
+            labels << QString::fromStdString(p.label);
+    if (labels.isEmpty())
+        return;
+    const QString note = labels.join(QStringLiteral(", ")) + QStringLiteral(": 0 or negative, drawn at the base line");
+    const double left = l.area.left() + l.pad + metrics.horizontalAdvance(QStringLiteral("log10")) + (2 * l.pad);
+    const QRectF box(QPointF(left, l.area.top() + (l.pad * 0.5)),
+                     QPointF(l.area.right() - l.pad, l.area.top() + (l.pad * 0.5) + l.lineHeight));
+    painter.setPen(textColour);
+    painter.drawText(box, Qt::AlignRight | Qt::AlignTop, metrics.elidedText(note, Qt::ElideRight, box.width()));
+}
+
 }  // namespace
 
 ChartAxis chartAxis(double minValue, double maxValue, int maxIntervals)
@@ -350,6 +373,36 @@ ChartAxis chartAxis(double minValue, double maxValue, int maxIntervals)
     if (axis.high <= axis.low)
         axis.high = axis.low + axis.step;
     return axis;
+}
+
+std::vector<QString> chartTickTexts(const ChartAxis &axis)
+{
+    std::vector<double> ticks;
+    for (int i = 0; i <= axis.intervals; ++i) {
+        const double value = axis.low + (i * axis.step);
+        ticks.push_back(std::fabs(value) < axis.step * 1e-9 ? 0.0 : value);
+    }
+    // The step is 1, 2 or 5 × 10^n: n decides the decimals a plain label needs.
+    const int stepExponent = static_cast<int>(std::floor(std::log10(axis.step) + 1e-9));
+    bool plain = true;
+    for (double value : ticks)
+        if (value != 0 && (std::fabs(value) >= 1e5 || std::fabs(value) < 1e-4))
+            plain = false;
+    std::vector<QString> texts;
+    if (plain && stepExponent >= -4) {
+        const int decimals = std::max(0, -stepExponent);
+        for (double value : ticks)
+            texts.push_back(value == 0 ? QStringLiteral("0") : QString::number(value, 'f', decimals));
+        return texts;
+    }
+    // The fewest mantissa digits that still tell every tick exactly.
+    int digits = 0;
+    for (double value : ticks)
+        while (digits < 6 && std::fabs(QString::number(value, 'e', digits).toDouble() - value) > axis.step * 1e-6)
+            ++digits;
+    for (double value : ticks)
+        texts.push_back(value == 0 ? QStringLiteral("0") : QString::number(value, 'e', digits));
+    return texts;
 }
 
 QString chartTickText(double value)
@@ -387,6 +440,8 @@ void paintChart(QPainter &painter, const QRectF &area, const std::vector<ChartPo
         for (const ChartPoint &p : points)
             values.push_back(std::isfinite(p.value) ? plotted(p.value) : p.value);
         drawSeries(painter, l, values, type, shades);
+        if (logScale)
+            drawBaseLineNote(painter, l, points, metrics, text);
     }
     painter.restore();
 }

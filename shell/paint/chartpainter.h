@@ -40,6 +40,13 @@ ChartAxis chartAxis(double minValue, double maxValue, int maxIntervals);
 // A tick label in compact general form: 2000 -> "2000", 150000 -> "1.5e+05", 0.25 -> "0.25".
 QString chartTickText(double value);
 
+// The labels of every tick of an axis, low to high, in one notation for the whole axis: plain
+// with the step's decimals where every tick reads well so, else all scientific with the
+// digits the step needs.
+//   0 .. 150000 step 50000 -> "0", "5.0e+04", "1.0e+05", "1.5e+05"
+//   -0.5 .. 1 step 0.5     -> "-0.5", "0", "0.5", "1.0"
+std::vector<QString> chartTickTexts(const ChartAxis &axis);
+
 void paintChart(QPainter &painter, const QRectF &area, const std::vector<ChartPoint> &points, ChartType type,
                 const QColor &fill, bool logScale);
 

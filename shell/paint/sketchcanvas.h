@@ -75,7 +75,8 @@ struct Box {
 };
 
 // Draws, or only measures when it has no painter: every primitive widens `bounds()`, so that
-// fitting the sketch and painting it cannot disagree. Texts are drawn last, over the lines.
+// fitting the sketch and painting it cannot disagree. Texts are drawn last, over the lines,
+// each moved off the members and off the texts placed before it where it would cover them.
 class Canvas
 {
 public:
@@ -95,7 +96,22 @@ public:
     {
         return {m_fontMetrics.horizontalAdvance(text), m_fontMetrics.height()};
     }
-    QRectF bounds() const { return m_bounds.rect(); }
+    QRectF bounds()
+    {
+        placeTexts();
+        return m_bounds.rect();
+    }
+    // Where the texts went, their white ground included.
+    std::vector<QRectF> textBoxes()
+    {
+        placeTexts();
+        std::vector<QRectF> boxes;
+        for (const TextItem &t : m_texts)
+            boxes.push_back(padded(t.box));
+        return boxes;
+    }
+    // A member line a label must not cover.
+    void obstacle(QPointF a, QPointF b, double width) { m_obstacles.push_back({a, b, width / 2}); }
 
     void polyline(const QPolygonF &points, const QPen &pen)
     {
@@ -137,15 +153,17 @@ public:
         const double half = length * 0.36;
         polygon(QPolygonF({tip, base + (across * half), base - (across * half)}), QPen(colour, m_metrics.thin), colour);
     }
-    void text(QPointF centre, const QString &text)
+    // A text centred at `centre`. A fixed text stays where it is put (a dimension's figure on
+    // its line); the others move away along `away` (or any way) if they would cover a member
+    // or an earlier text.
+    void text(QPointF centre, const QString &text, QPointF away = {}, bool fixed = false)
     {
         if (text.isEmpty())
             return;
         const QSizeF size = textSize(text);
         const QRectF box(centre - QPointF(size.width() / 2, size.height() / 2), size);
-        const double pad = m_metrics.unit * 0.08;
-        include(box.adjusted(-pad, 0, pad, 0), 0);
-        m_texts.push_back({box, text});
+        m_texts.push_back({box, text, away, fixed});
+        m_placed = false;
     }
     // A text beside `anchor`, on the side `direction` points to.
     void textBeyond(QPointF anchor, QPointF direction, const QString &label)
@@ -156,26 +174,116 @@ public:
         const QSizeF size = textSize(label);
         const double reach =
             (m_metrics.unit * 0.2) + (std::fabs(d.x()) * size.width() / 2) + (std::fabs(d.y()) * size.height() / 2);
-        text(anchor + (d * reach), label);
+        text(anchor + (d * reach), label, d);
     }
     void drawTexts()
     {
+        placeTexts();
         if (!m_painter)
             return;
         m_painter->setFont(m_metrics.font);
-        const double pad = m_metrics.unit * 0.08;
-        for (const auto &[box, label] : m_texts) {
-            m_painter->fillRect(box.adjusted(-pad, 0, pad, 0), QColor(255, 255, 255, 200));
+        for (const TextItem &t : m_texts) {
+            m_painter->fillRect(padded(t.box), QColor(255, 255, 255, 200));
             m_painter->setPen(Ink);
-            m_painter->drawText(box, Qt::AlignCenter, label);
+            m_painter->drawText(t.box, Qt::AlignCenter, t.label);
         }
     }
 
 private:
+    struct TextItem {
+        QRectF box;
+        QString label;
+        QPointF away;
+        bool fixed = false;
+    };
+    struct Segment {
+        QPointF a;
+        QPointF b;
+        double half = 0;
+    };
+
     void include(const QRectF &box, double penWidth)
     {
         const double grow = penWidth / 2;
         m_bounds.add(box.adjusted(-grow, -grow, grow, grow));
+    }
+    QRectF padded(const QRectF &box) const
+    {
+        const double pad = m_metrics.unit * 0.08;
+        return box.adjusted(-pad, 0, pad, 0);
+    }
+    // True where the segment comes within `half` of the box.
+    static bool crosses(const Segment &s, const QRectF &box)
+    {
+        const QRectF grown = box.adjusted(-s.half, -s.half, s.half, s.half);
+        // Clip the segment against the grown box (Liang–Barsky).
+        double t0 = 0;
+        double t1 = 1;
+        const double dx = s.b.x() - s.a.x();
+        const double dy = s.b.y() - s.a.y();
+        const double p[] = {-dx, dx, -dy, dy};
+        const double q[] = {s.a.x() - grown.left(), grown.right() - s.a.x(), s.a.y() - grown.top(),
+                            grown.bottom() - s.a.y()};
+        for (int i = 0; i < 4; ++i) {
+            if (p[i] == 0) {
+                if (q[i] < 0)
+                    return false;
+                continue;
+            }
+            const double t = q[i] / p[i];
+            if (p[i] < 0)
+                t0 = std::max(t0, t);
+            else
+                t1 = std::min(t1, t);
+        }
+        return t0 <= t1;
+    }
+    // True where the box would cover one of the first `upTo` texts placed or, with `members`,
+    // a member line.
+    bool covers(const QRectF &box, std::size_t upTo, bool members) const
+    {
+        const QRectF mine = padded(box);
+        for (std::size_t i = 0; i < upTo; ++i)
+            if (mine.intersects(padded(m_order[i]->box)))
+                return true;
+        return members &&
+               std::any_of(m_obstacles.begin(), m_obstacles.end(), [&](const Segment &s) { return crosses(s, mine); });
+    }
+    // Fixed texts first, then the others, each at its own place or the nearest free place
+    // around it, the side it was put on tried first. A fixed text moves only off another text.
+    void placeTexts()
+    {
+        if (m_placed)
+            return;
+        m_placed = true;
+        m_order.clear();
+        for (TextItem &t : m_texts)
+            if (t.fixed)
+                m_order.push_back(&t);
+        for (TextItem &t : m_texts)
+            if (!t.fixed)
+                m_order.push_back(&t);
+        const double step = m_metrics.unit * 0.3;
+        for (std::size_t i = 0; i < m_order.size(); ++i) {
+            TextItem &t = *m_order[i];
+            const bool members = !t.fixed;
+            if (covers(t.box, i, members)) {
+                const QPointF away = unit(t.away.isNull() ? QPointF(0, -1) : t.away);
+                const QPointF across(-away.y(), away.x());
+                const QPointF ways[] = {away, across, -across, away + across, away - across, -away};
+                bool found = false;
+                for (int reach = 1; reach <= 16 && !found; ++reach)
+                    for (const QPointF &way : ways) {
+                        const QRectF moved = t.box.translated(unit(way) * (reach * step));
+                        if (!covers(moved, i, members)) {
+                            t.box = moved;
+                            found = true;
+                            break;
+                        }
+                    }
+            }
+            include(padded(t.box), 0);
+        }
     }
 
     QPainter *m_painter;
@@ -185,7 +293,10 @@ private:
     QPointF m_origin;
     QPointF m_middle;
     Box m_bounds;
-    std::vector<std::pair<QRectF, QString>> m_texts;
+    std::vector<TextItem> m_texts;
+    std::vector<TextItem *> m_order;
+    std::vector<Segment> m_obstacles;
+    bool m_placed = false;
 };
 
 // Draws the elements in layers (the section first, the texts last), or only measures them.

@@ -94,12 +94,10 @@ void drawSupport(Canvas &c, const SketchElement &e)
         else
             c.textBeyond(p + (base * (u * 0.4)), base, text(e.label));
         break;
-    case SupportKind::Free: {
-        const double r = u * 0.25;
-        c.circle(p, r, pen, Qt::white);
-        c.textBeyond(p + (out * r), out, text(e.label));
+    case SupportKind::Free:
+        // A free end is the member's plain end: only its name, beyond it.
+        c.textBeyond(p + (out * (u * 0.15)), out, text(e.label));
         break;
-    }
     }
 }
 
@@ -184,8 +182,20 @@ void drawDimension(Canvas &c, const SketchElement &e)
     }
     const double head = u * 0.55;
     const double length = std::hypot(b2.x() - a2.x(), b2.y() - a2.y());
+    const QString label = text(e.label);
+    const QSizeF size = c.textSize(label);
+    const double along = (std::fabs(d.x()) * size.width()) + (std::fabs(d.y()) * size.height());
+    const QPointF middle = (a2 + b2) / 2;
+    const bool labelInside = !label.isEmpty() && along + (2 * head) + (u * 0.8) <= length;
     if (length >= (2 * head) + (u * 0.2)) {
-        c.line(a2, b2, pen);
+        // The line stops short of a figure standing on it, so that the figure reads clear.
+        if (labelInside) {
+            const QPointF clear = d * ((along / 2) + (u * 0.2));
+            c.line(a2, middle - clear, pen);
+            c.line(middle + clear, b2, pen);
+        } else {
+            c.line(a2, b2, pen);
+        }
         c.arrowHead(a2, -d, head, DimensionInk);
         c.arrowHead(b2, d, head, DimensionInk);
     } else {  // too short for arrows inside: they point in from outside
@@ -193,12 +203,8 @@ void drawDimension(Canvas &c, const SketchElement &e)
         c.arrowHead(a2, d, head, DimensionInk);
         c.arrowHead(b2, -d, head, DimensionInk);
     }
-    const QString label = text(e.label);
-    const QSizeF size = c.textSize(label);
-    const double along = (std::fabs(d.x()) * size.width()) + (std::fabs(d.y()) * size.height());
-    const QPointF middle = (a2 + b2) / 2;
-    if (along + (2 * head) + (u * 0.4) <= length)
-        c.text(middle, label);
+    if (labelInside)
+        c.text(middle, label, away, true);
     else
         c.textBeyond(middle, away, label);
 }
@@ -272,6 +278,7 @@ void drawAll(Canvas &c, const std::vector<const SketchElement *> &elements)
                 QPen pen(Ink, c.m().member);
                 pen.setCapStyle(Qt::RoundCap);
                 c.line(c.map(e->a), c.map(e->b), pen);
+                c.obstacle(c.map(e->a), c.map(e->b), c.m().member);
                 break;
             }
             case Kind::Support:

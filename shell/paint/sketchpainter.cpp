@@ -116,7 +116,7 @@ SketchPlacement paintSketch(QPainter &painter, const QRectF &target, const Sketc
         Canvas c(&painter, metrics, device, scale, origin, middle);
         drawAll(c, elements);
         painter.restore();
-        return {true, scale, origin};
+        return {true, scale, origin, c.textBoxes()};
     }
     return {};
 }

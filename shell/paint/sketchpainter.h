@@ -13,6 +13,8 @@
 #include <QPointF>
 #include <QRectF>
 
+#include <vector>
+
 class QPainter;
 
 namespace shell {
@@ -22,6 +24,7 @@ struct SketchPlacement {
     bool drawn = false;
     double scale = 1;
     QPointF origin;
+    std::vector<QRectF> labels;  // where each label was drawn, its white ground included
     QPointF map(Point p) const { return origin + (QPointF(p.x, p.y) * scale); }
 };
 

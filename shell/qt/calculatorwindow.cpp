@@ -1,6 +1,7 @@
 #include "shell/qt/calculatorwindow.h"
 
 #include "shell/qt/chartview.h"
+#include "shell/qt/controls.h"
 #include "shell/qt/diagramview.h"
 #include "shell/qt/sketchview.h"
 
@@ -13,11 +14,15 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
 #include <QScrollBar>
 #include <QShortcut>
 #include <QSignalBlocker>
 #include <QStatusBar>
+#include <QWheelEvent>
 
 #include <algorithm>
 
@@ -26,8 +31,8 @@ namespace shell {
 namespace {
 
 constexpr int Twips = ShellModel::TwipsPerPixel;
-constexpr int ButtonPitch = 420;
-constexpr int ButtonsTop = 1950;
+// A confirmation in the status bar stays this long (milliseconds).
+constexpr int ConfirmationTime = 3000;
 
 QString qs(const std::string &s)
 {
@@ -37,14 +42,6 @@ QString qs(const std::string &s)
 QColor fromBgr(unsigned bgr)
 {
     return QColor(int(bgr & 0xFFu), int((bgr >> 8) & 0xFFu), int((bgr >> 16) & 0xFFu));
-}
-
-void setTextIfDifferent(QLineEdit *edit, const QString &text)
-{
-    if (edit->text() != text) {
-        const QSignalBlocker blocker(edit);
-        edit->setText(text);
-    }
 }
 
 void setLabelIfDifferent(QLabel *label, const QString &text)
@@ -104,12 +101,36 @@ CalculatorWindow::CalculatorWindow(const Program &program, Platform *platform, Q
         connect(shortcut, &QShortcut::activated, this, &CalculatorWindow::openContextMenuAtFocus);
     }
 
-    resize(program.windowWidth / Twips, program.windowHeight / Twips);
     m_model->start();
-    m_model->resize(m_form->width() * Twips, m_form->height() * Twips);
     refresh();
+    fitToScreen();
     if (!m_caseButtons.empty())
-        m_caseButtons.front()->setFocus();
+        m_caseButtons.front()->setFocus(Qt::TabFocusReason);
+}
+
+void CalculatorWindow::fitToScreen()
+{
+    // The program's window size, or more where the fields need it, within the screen's room
+    // for windows (a title bar and a frame included); a smaller screen scrolls the form.
+    const QSize programSize(m_program.windowWidth / Twips, m_program.windowHeight / Twips);
+    const QSize form = programSize.expandedTo(m_formMinimum);
+    const int chrome = menuBar()->sizeHint().height() + m_status->sizeHint().height();
+    QSize wanted(form.width(), form.height() + chrome);
+    const QScreen *display = screen();
+    if (display) {
+        const QRect room = display->availableGeometry();
+        // Room for the window manager's title bar and frame.
+        const QSize decoration(16, 40);
+        const QSize most = room.size() - decoration;
+        if (wanted.width() > most.width() || wanted.height() > most.height()) {
+            const int scrollBar = m_scrollArea->verticalScrollBar()->sizeHint().width();
+            wanted = QSize(std::min(wanted.width() + scrollBar, most.width()),
+                           std::min(wanted.height() + scrollBar, most.height()));
+            move(room.topLeft());
+        }
+    }
+    setMinimumSize(QSize(320, 240).boundedTo(wanted));
+    resize(wanted);
 }
 
 CalculatorWindow::~CalculatorWindow() = default;
@@ -134,6 +155,27 @@ void CalculatorWindow::refresh()
     m_refreshing = false;
 }
 
+void CalculatorWindow::copyResults()
+{
+    m_model->copyResults();
+    m_statusFromModel = false;
+    m_status->showMessage(QStringLiteral("Results copied"), ConfirmationTime);
+}
+
+void CalculatorWindow::showModelStatus()
+{
+    // The entry error stays until the next accepted input; a confirmation or the values under
+    // the pointer are left alone unless the entry error replaces them.
+    if (m_model->statusVisible()) {
+        if (m_status->currentMessage() != qs(m_model->statusText()))
+            m_status->showMessage(qs(m_model->statusText()));
+        m_statusFromModel = true;
+    } else if (m_statusFromModel) {
+        m_status->clearMessage();
+        m_statusFromModel = false;
+    }
+}
+
 void CalculatorWindow::refreshInputs()
 {
     const int current = m_model->CurrentCase;
@@ -152,8 +194,6 @@ void CalculatorWindow::refreshInputs()
         const CaseDef &definition = m_program.cases[static_cast<std::size_t>(i)];
         for (int k = 0; k < count; ++k) {
             InputRow &row = page.rows[static_cast<std::size_t>(k)];
-            setTextIfDifferent(row.value, qs(m_model->text(i, k)));
-            setTextIfDifferent(row.step, qs(m_model->text(i, count + k)));
             // The symbol with its unit in grey: "l mm", "w N/mm".
             const QString unit = qs(m_model->inputUnit(i, k)).toHtmlEscaped();
             const QString symbol = qs(definition.inputs[static_cast<std::size_t>(k)].caption).toHtmlEscaped();
@@ -174,7 +214,7 @@ void CalculatorWindow::refreshInputs()
                     tip = qs(note);
                 }
                 markField(edit, mark);
-                setToolTipIfDifferent(edit, tip);
+                showNumberText(edit, qs(m_model->text(i, field)), tip);
             }
             if (row.scroll->value() != m_model->scrollValue(i, k) && !row.scroll->isSliderDown()) {
                 const QSignalBlocker blocker(row.scroll);
@@ -204,10 +244,16 @@ void CalculatorWindow::refreshResults()
             const QSignalBlocker blocker(w.check);
             w.check->setChecked(row.ticked);
         }
-        setTextIfDifferent(w.value, qs(row.text));
+        showNumberText(w.value, qs(row.text));
         setLabelIfDifferent(w.unit, qs(row.unit));
+        const QString spoken = qs(row.caption) + QStringLiteral(", value");
+        if (w.value->accessibleName() != spoken)
+            w.value->setAccessibleName(spoken);
+        // What the row means, and what its box does.
         const CaseDef &c = m_model->currentCaseDef();
-        setToolTipIfDifferent(w.check, r < c.rows.size() ? qs(c.rows[r].meaning) : QString());
+        const QString meaning = r < c.rows.size() ? qs(c.rows[r].meaning) : QString();
+        const QString include = QStringLiteral("include in the chart");
+        setToolTipIfDifferent(w.check, meaning.isEmpty() ? include : meaning + QLatin1Char('\n') + include);
     }
     // Results that no longer belong to the inputs shown (a refused input) are greyed as stale;
     // they come back as soon as the input is accepted.
@@ -237,9 +283,7 @@ void CalculatorWindow::refreshResults()
     setLabelIfDifferent(m_advisory, advice);
     m_advisory->setVisible(!advice.isEmpty());
 
-    m_status->setVisible(m_model->statusVisible());
-    if (m_model->statusVisible() && m_status->currentMessage() != qs(m_model->statusText()))
-        m_status->showMessage(qs(m_model->statusText()));
+    showModelStatus();
 
     // Only the view on display follows the model, so a keystroke draws one of them.
     const bool diagrams = m_model->chartArea() == ChartArea::Diagrams;
@@ -261,110 +305,6 @@ void CalculatorWindow::chooseView(ChartArea area)
 {
     m_model->chooseView(area);
     refresh();
-}
-
-void CalculatorWindow::refreshLayout()
-{
-    const int width = m_form->width() * Twips;
-    const int height = m_form->height() * Twips;
-    place(m_bands[0], {0, 0, 2150, height});
-    place(m_bands[1], {2300, 1500, std::max(width - 2600, 600), 45});
-    place(m_bands[2], {2150, 0, 45, height});
-    place(m_banner, {150, 150, 1850, 1650});
-    place(m_titles[0], {2400, 300, std::max(width - 5400, 3000), 520});
-    place(m_titles[1], {2400, 880, std::max(width - 5400, 3000), 420});
-    place(m_commandLabels[0], {width - 1350, 300, 1100, 450});
-    place(m_commandLabels[1], {width - 2550, 300, 1100, 450});
-
-    // The page height fits the fuller page (cantilever's second page holds eleven buttons).
-    const int cases = m_program.caseCount();
-    const int firstPage = m_program.hasPages() ? m_program.casesPerPage : cases;
-    const int perPage = std::max(firstPage, cases - firstPage);
-    const int pageHeight = perPage * ButtonPitch + 60;
-    for (std::size_t p = 0; p < m_pages.size(); ++p) {
-        place(m_pages[p], {150, ButtonsTop, 1850, pageHeight});
-        m_pages[p]->setVisible(static_cast<int>(p) == m_model->page() || m_pages.size() == 1);
-    }
-    for (std::size_t i = 0; i < m_caseButtons.size(); ++i)
-        place(m_caseButtons[i],
-              {50,
-               30 + (static_cast<int>(i) - m_program.firstCaseOf(m_program.pageOf(static_cast<int>(i)))) * ButtonPitch,
-               1750, 380});
-    if (m_commandLabels.size() == 4) {
-        place(m_commandLabels[2], {150, ButtonsTop + pageHeight + 120, 1850, 420});
-        place(m_commandLabels[3], {150, ButtonsTop + pageHeight + 560, 1850, 420});
-    }
-
-    const int current = m_model->CurrentCase;
-    if (current >= 0) {
-        CasePage &page = m_cases[static_cast<std::size_t>(current)];
-        place(page.picture, m_model->pictureRect(current));
-        const Rect frame = m_model->inputFrameRect(current);
-        place(page.frame, frame);
-        // Caption with its unit, value, scroll bar, step: the scroll bar takes what the others
-        // leave.
-        const int inner = frame.width - 120;
-        const int captionWidth = 1000;
-        const int valueWidth = std::clamp(inner * 24 / 100, 900, 1400);
-        const int stepWidth = std::clamp(inner * 17 / 100, 700, 1000);
-        const int scrollLeft = captionWidth + 100 + valueWidth + 90;
-        const int scrollWidth = std::max(inner - scrollLeft - stepWidth - 90, 600);
-        for (std::size_t k = 0; k < page.rows.size(); ++k) {
-            const int top = 360 + static_cast<int>(k) * 390;
-            InputRow &row = page.rows[k];
-            place(row.caption, {40, top, captionWidth, 330});
-            place(row.value, {captionWidth + 100, top, valueWidth, 330});
-            place(row.scroll, {scrollLeft, top + 30, scrollWidth, 270});
-            place(row.step, {scrollLeft + scrollWidth + 90, top, stepWidth, 330});
-        }
-    }
-
-    place(m_reset, m_model->command2Rect());
-    for (std::size_t j = 0; j < m_notes.size(); ++j)
-        place(m_notes[j], m_model->noteRect(static_cast<int>(j)));
-
-    const Rect results = m_model->frame2Rect();
-    place(m_resultsFrame, results);
-    // The rows stand in two columns where one column would squeeze them below a readable height.
-    const int count = m_model->ResultCount;
-    const int columns = count > 0 && (results.height - 260) / count < 330 ? 2 : 1;
-    const int perColumn = std::max((count + columns - 1) / columns, 1);
-    const int rowHeight = std::min(420, (results.height - 260) / perColumn);
-    const int columnWidth = (results.width - 240) / columns;
-    for (int r = 0; r < count && r < static_cast<int>(m_results.size()); ++r) {
-        const int left = 120 + (r / perColumn) * columnWidth;
-        const int top = 200 + (r % perColumn) * rowHeight;
-        ResultWidgets &w = m_results[static_cast<std::size_t>(r)];
-        // Caption, value and unit; a column keeps a small gap before the next one.
-        const int unitWidth = 900;
-        const int valueWidth = 1250;
-        const int checkWidth = std::min(columnWidth - unitWidth - valueWidth - 360, 4400);
-        place(w.check, {left, top, checkWidth, rowHeight - 45});
-        place(w.value, {left + checkWidth + 60, top, valueWidth, rowHeight - 45});
-        place(w.unit, {left + checkWidth + valueWidth + 150, top, unitWidth, rowHeight - 45});
-    }
-
-    // The case in words between the rule under the titles and the picture.
-    const Rect picture = m_model->pictureRect(std::max(current, 0));
-    place(m_caseTitle, {picture.left, 1580, std::max(width - picture.left - 400, 3000), 380});
-
-    Rect chart = m_model->chartRect();
-    if (m_advisory->isVisible()) {
-        place(m_advisory, {chart.left, chart.top + 60, chart.width, 400});
-        chart.top += 500;
-        chart.height = std::max(chart.height - 500, 0);
-    }
-    // The switch between the results chart and the diagrams stands above them, on the right.
-    constexpr int SwitchHeight = 330;
-    const int switchWidth =
-        std::max(m_diagramsSwitch->sizeHint().width(), m_resultsSwitch->sizeHint().width()) * Twips + 150;
-    place(m_diagramsSwitch, {chart.left + chart.width - switchWidth, chart.top + 30, switchWidth, SwitchHeight});
-    place(m_resultsSwitch, {chart.left + chart.width - (2 * switchWidth), chart.top + 30, switchWidth, SwitchHeight});
-    chart.top += SwitchHeight + 60;
-    chart.height = std::max(chart.height - SwitchHeight - 60, 0);
-    place(m_chart, chart);
-    place(m_diagramView, chart);
-    place(m_status, {0, height - 450, width, 450});
 }
 
 void CalculatorWindow::refreshMenus()
@@ -397,10 +337,23 @@ void CalculatorWindow::applyColors()
             m_bands[i]->setPalette(palette);
         }
     }
+    // Text on the program colour takes black or white, whichever reads on it.
+    const QColor banner = color.lighter(160);
     QPalette bannerPalette = m_banner->palette();
-    if (bannerPalette.color(QPalette::Window) != color.lighter(160)) {
-        bannerPalette.setColor(QPalette::Window, color.lighter(160));
+    if (bannerPalette.color(QPalette::Window) != banner) {
+        bannerPalette.setColor(QPalette::Window, banner);
+        bannerPalette.setColor(QPalette::WindowText, readableOn(banner));
         m_banner->setPalette(bannerPalette);
+    }
+    // The page labels stand on the side band.
+    for (std::size_t i = 2; i < m_commandLabels.size(); ++i) {
+        QPalette palette = m_commandLabels[i]->palette();
+        const QColor ink = readableOn(colors[0]);
+        if (palette.color(QPalette::ButtonText) != ink) {
+            palette.setColor(QPalette::ButtonText, ink);
+            palette.setColor(QPalette::WindowText, ink);
+            m_commandLabels[i]->setPalette(palette);
+        }
     }
 }
 
@@ -424,7 +377,8 @@ void CalculatorWindow::openContextMenuAtFocus()
 
 bool CalculatorWindow::eventFilter(QObject *watched, QEvent *event)
 {
-    if (event->type() == QEvent::ContextMenu) {
+    switch (event->type()) {
+    case QEvent::ContextMenu: {
         const auto *menuEvent = static_cast<QContextMenuEvent *>(event);
         // The banner, the background, the results frame, the title and the note lines open
         // the window's menu; other controls keep their own.
@@ -432,11 +386,12 @@ bool CalculatorWindow::eventFilter(QObject *watched, QEvent *event)
                                std::find(m_titles.begin(), m_titles.end(), watched) != m_titles.end() ||
                                std::find(m_notes.begin(), m_notes.end(), watched) != m_notes.end();
         if (!opensMenu)
-            return QMainWindow::eventFilter(watched, event);
+            break;
         popupMenu(menuEvent->globalPos());
         return true;
     }
-    if (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut) {
+    case QEvent::FocusIn:
+    case QEvent::FocusOut:
         if (auto *scroll = qobject_cast<QScrollBar *>(watched)) {
             const int current = m_model->CurrentCase;
             if (current >= 0) {
@@ -447,23 +402,63 @@ bool CalculatorWindow::eventFilter(QObject *watched, QEvent *event)
                         refresh();
                     }
             }
+        } else if (auto *field = qobject_cast<QLineEdit *>(watched); field && event->type() == QEvent::FocusOut) {
+            // A field left with a long text shows it from its first character again.
+            field->setCursorPosition(0);
         }
+        break;
+    case QEvent::Wheel:
+        if (wheelOverInput(watched, static_cast<QWheelEvent *>(event)))
+            return true;
+        break;
+    case QEvent::ShortcutOverride: {
+        // Ctrl+C in a result field without a selection copies the results, as elsewhere.
+        auto *field = qobject_cast<QLineEdit *>(watched);
+        auto *key = static_cast<QKeyEvent *>(event);
+        if (field && field->isReadOnly() && !field->hasSelectedText() && key->matches(QKeySequence::Copy)) {
+            event->ignore();
+            return true;
+        }
+        break;
+    }
+    case QEvent::Resize:
+        if (watched == m_form)
+            refreshLayout();
+        break;
+    default:
+        break;
     }
     return QMainWindow::eventFilter(watched, event);
+}
+
+bool CalculatorWindow::wheelOverInput(QObject *watched, QWheelEvent *event)
+{
+    const int current = m_model->CurrentCase;
+    if (current < 0)
+        return false;
+    const auto &rows = m_cases[static_cast<std::size_t>(current)].rows;
+    for (std::size_t k = 0; k < rows.size(); ++k) {
+        if (watched != rows[k].value && watched != rows[k].scroll)
+            continue;
+        // One notch (120 eighths of a degree) is one step; finer wheels add up to a notch.
+        // Up or away raises the input, as the right arrow does.
+        const QPoint delta = event->angleDelta();
+        m_wheelRemainder += delta.y() != 0 ? delta.y() : delta.x();
+        const int clicks = m_wheelRemainder / 120;
+        m_wheelRemainder -= clicks * 120;
+        event->accept();
+        if (clicks != 0) {
+            m_model->wheel(static_cast<int>(k), clicks);
+            refresh();
+        }
+        return true;
+    }
+    return false;
 }
 
 void CalculatorWindow::contextMenuEvent(QContextMenuEvent *event)
 {
     popupMenu(event->globalPos());
-}
-
-void CalculatorWindow::resizeEvent(QResizeEvent *event)
-{
-    QMainWindow::resizeEvent(event);
-    if (!m_form || !m_model || m_model->CurrentCase < 0)
-        return;
-    m_model->resize(m_form->width() * Twips, m_form->height() * Twips);
-    refreshLayout();
 }
 
 }  // namespace shell

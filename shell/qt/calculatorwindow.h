@@ -8,6 +8,7 @@
 #include "shell/qt/qtplatform.h"
 
 #include <QMainWindow>
+#include <QSize>
 
 #include <memory>
 #include <vector>
@@ -20,8 +21,10 @@ class QLabel;
 class QLineEdit;
 class QMenu;
 class QPushButton;
+class QScrollArea;
 class QScrollBar;
 class QStatusBar;
+class QWheelEvent;
 
 namespace shell {
 
@@ -44,10 +47,16 @@ public:
     QMenu *mainMenu() const { return m_menu10; }
     // Brings every widget in line with the model.
     void refresh();
+    // The least size of the laid-out form, in pixels: below it the form scrolls.
+    QSize formMinimum() const { return m_formMinimum; }
+
+    // The File menu: commands on calculations (saving, opening, printing, exporting, recent
+    // files) go in before fileMenuEnd(), the separator above Exit.
+    QMenu *fileMenu() const { return m_fileMenu; }
+    QAction *fileMenuEnd() const { return m_fileMenuEnd; }
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
-    void resizeEvent(QResizeEvent *event) override;
     void contextMenuEvent(QContextMenuEvent *event) override;
 
 private:
@@ -73,13 +82,23 @@ private:
     void buildCasePage(int caseIndex);
     void buildResults();
     void buildMenus();
+    void buildMenuBar();
     void setTabOrder();
+    void fitToScreen();
 
     // calculatorwindow.cpp: gestures and refresh.
     void place(QWidget *widget, const Rect &twips);
     void popupMenu(const QPoint &globalPos);
     void openContextMenuAtFocus();
+    void copyResults();
+    void showModelStatus();
+    bool wheelOverInput(QObject *watched, QWheelEvent *event);
+    // windowlayout.cpp: widths measured in the window's font, the form's least size, placing.
     void refreshLayout();
+    void measureFields();
+    QSize leastFormSize() const;
+    void placeInputRows(CasePage &page, const Rect &frame);
+    void placeResults(const Rect &results);
     void refreshInputs();
     void refreshResults();
     void refreshMenus();
@@ -90,7 +109,19 @@ private:
     std::unique_ptr<QtPlatform> m_ownPlatform;
     std::unique_ptr<ShellModel> m_model;
 
+    QScrollArea *m_scrollArea = nullptr;
     QWidget *m_form = nullptr;
+    QSize m_formMinimum;
+    bool m_laying = false;
+    int m_wheelRemainder = 0;
+    bool m_statusFromModel = false;
+    // Widths measured in the window's font (pixels): the longest text a field holds whole.
+    int m_valueWidth = 0;
+    int m_stepWidth = 0;
+    int m_resultWidth = 0;
+    int m_leastResults = 0;                // twips: the results frame's least width
+    QLabel *m_reference = nullptr;         // the reference's name as a link, after "Reference :"
+    std::vector<QLabel *> m_stepHeadings;  // "step" above each case's step column
     QLabel *m_banner = nullptr;
     std::vector<QFrame *> m_bands;
     std::vector<QLabel *> m_titles;
@@ -110,6 +141,8 @@ private:
     QPushButton *m_diagramsSwitch = nullptr;  // or diagrams
     QStatusBar *m_status = nullptr;
 
+    QMenu *m_fileMenu = nullptr;
+    QAction *m_fileMenuEnd = nullptr;
     QMenu *m_menu10 = nullptr;
     QMenu *m_menu20 = nullptr;
     QMenu *m_chartSubmenu = nullptr;
@@ -121,6 +154,11 @@ private:
     QAction *m_diagramsAction = nullptr;
     QAction *m_slopeAction = nullptr;
     QAction *m_valueAction = nullptr;
+    QAction *m_copyAction = nullptr;
+    QAction *m_helpAction = nullptr;
+    QAction *m_exitAction = nullptr;
+    QAction *m_programColorAction = nullptr;
+    QAction *m_plotColorAction = nullptr;
     bool m_refreshing = false;
 };
 

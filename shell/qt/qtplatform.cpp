@@ -8,6 +8,9 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QMimeDatabase>
+#include <QProcess>
+#include <QStandardPaths>
 #include <QUrl>
 #include <QWidget>
 
@@ -45,20 +48,55 @@ bool QtPlatform::pickColor(unsigned initial, unsigned &chosen)
     return true;
 }
 
-bool QtPlatform::openDocument(const std::string &path, int &errorNumber, std::string &errorText)
+namespace {
+
+// True where the desktop names an application for the file's kind. On a freedesktop system
+// the association is xdg-mime's; the desktop launcher starts without asking it and reports
+// success even where nothing then opens the file.
+bool desktopHasApplicationFor(const QString &file)
+{
+#if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
+    const QString mimeType = QMimeDatabase().mimeTypeForFile(file).name();
+    const QString xdgMime = QStandardPaths::findExecutable(QStringLiteral("xdg-mime"));
+    if (xdgMime.isEmpty())
+        return false;
+    QProcess query;
+    query.start(xdgMime, {QStringLiteral("query"), QStringLiteral("default"), mimeType});
+    if (!query.waitForFinished(3000)) {
+        query.kill();
+        query.waitForFinished(1000);
+        return true;  // no answer: let the launcher try
+    }
+    return query.exitCode() == 0 && !query.readAllStandardOutput().trimmed().isEmpty();
+#else
+    Q_UNUSED(file);
+    return true;
+#endif
+}
+
+}  // namespace
+
+OpenResult QtPlatform::openDocument(const std::string &path, int &errorNumber, std::string &errorText)
 {
     errorNumber = 0;
     errorText.clear();
     const QString file = QString::fromStdString(path);
     // The desktop's viewer reports nothing back for a missing file; look first.
     if (!QFileInfo(file).isFile())
-        return false;
-    return QDesktopServices::openUrl(QUrl::fromLocalFile(file));
+        return OpenResult::Missing;
+    if (!desktopHasApplicationFor(file))
+        return OpenResult::NoApplication;
+    return QDesktopServices::openUrl(QUrl::fromLocalFile(file)) ? OpenResult::Opened : OpenResult::NoApplication;
 }
 
 void QtPlatform::messageBox(const std::string &text, const std::string &title)
 {
-    QMessageBox::information(m_window, QString::fromStdString(title), QString::fromStdString(text));
+    // The text can be selected and copied (a path, an error number).
+    QMessageBox box(QMessageBox::Information, QString::fromStdString(title), QString::fromStdString(text),
+                    QMessageBox::Ok, m_window);
+    box.setTextFormat(Qt::PlainText);
+    box.setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    box.exec();
 }
 
 std::string QtPlatform::programFolder()

@@ -16,7 +16,7 @@ public:
     void beep() override;
     void setClipboardText(const std::string &text) override;
     bool pickColor(unsigned initial, unsigned &chosen) override;
-    bool openDocument(const std::string &path, int &errorNumber, std::string &errorText) override;
+    OpenResult openDocument(const std::string &path, int &errorNumber, std::string &errorText) override;
     void messageBox(const std::string &text, const std::string &title) override;
     std::string programFolder() override;
     void closeWindow() override;

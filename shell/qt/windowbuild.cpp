@@ -4,18 +4,21 @@
 
 #include "shell/qt/calculatorwindow.h"
 #include "shell/qt/chartview.h"
+#include "shell/qt/controls.h"
 #include "shell/qt/diagramview.h"
 #include "shell/qt/sketchview.h"
 
 #include <QAction>
 #include <QActionGroup>
 #include <QCheckBox>
+#include <QFontMetrics>
 #include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QScrollBar>
 #include <QStatusBar>
 
@@ -43,8 +46,16 @@ QString indexed(const char *base, int index)
 
 void CalculatorWindow::buildControls()
 {
-    m_form = named(new QWidget(this), QStringLiteral("Form1"));
-    setCentralWidget(m_form);
+    // The form keeps the program's layout down to the least size its fields need; a smaller
+    // window scrolls it.
+    m_scrollArea = named(new QScrollArea(this), QStringLiteral("FormScroll"));
+    m_scrollArea->setFrameShape(QFrame::NoFrame);
+    m_scrollArea->setWidgetResizable(true);
+    // Not a tab stop of its own: it scrolls to the control that takes the focus.
+    m_scrollArea->setFocusPolicy(Qt::NoFocus);
+    m_form = named(new QWidget, QStringLiteral("Form1"));
+    m_scrollArea->setWidget(m_form);
+    setCentralWidget(m_scrollArea);
     m_form->installEventFilter(this);
 
     // Decoration: the band behind the case buttons and two rules; recoloured by "Program color ...".
@@ -58,9 +69,20 @@ void CalculatorWindow::buildControls()
     m_banner = named(new QLabel(m_form), QStringLiteral("Image2"));
     m_banner->setAlignment(Qt::AlignCenter);
     m_banner->setWordWrap(true);
-    m_banner->setText(QStringLiteral("<div style='font-size:15pt; font-weight:600'>%1</div>"
+    // The program's name as large as the banner holds it (up to 15 points).
+    QFont nameFont = m_banner->font();
+    nameFont.setWeight(QFont::DemiBold);
+    double namePoints = 15;
+    for (; namePoints > 8; namePoints -= 0.5) {
+        nameFont.setPointSizeF(namePoints);
+        if (QFontMetrics(nameFont).horizontalAdvance(qs(m_program.windowTitle)) <=
+            (1850 / ShellModel::TwipsPerPixel) - 12)
+            break;
+    }
+    m_banner->setText(QStringLiteral("<div style='font-size:%2pt; font-weight:600'>%1</div>"
                                      "<div style='font-size:8pt'>structural calculator</div>")
-                          .arg(qs(m_program.windowTitle).toHtmlEscaped()));
+                          .arg(qs(m_program.windowTitle).toHtmlEscaped())
+                          .arg(namePoints));
     m_banner->setFrameShape(QFrame::StyledPanel);
     m_banner->setAutoFillBackground(true);
     m_banner->installEventFilter(this);
@@ -75,12 +97,22 @@ void CalculatorWindow::buildControls()
         title->installEventFilter(this);
         m_titles.push_back(title);
     }
+    // The reference's file name after "Reference :", a link that opens it.
+    m_reference = named(new QLabel(m_form), QStringLiteral("ReferenceLink"));
+    m_reference->setText(QStringLiteral("<a href=\"help\">%1</a>").arg(qs(m_program.helpFile).toHtmlEscaped()));
+    m_reference->setTextInteractionFlags(Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
+    m_reference->setToolTip(qs(m_model->helpPath()));
+    m_reference->setAccessibleName(QStringLiteral("Reference: ") + qs(m_program.helpFile));
+    connect(m_reference, &QLabel::linkActivated, this, [this] {
+        m_model->help();
+        refresh();
+    });
 
     const QString commandCaptions[] = {QStringLiteral("Exit"), QStringLiteral("Help"), QStringLiteral("Next Page ->"),
                                        QStringLiteral("<- Pre Page")};
     const int commandCount = m_program.hasPages() ? 4 : 2;
     for (int i = 0; i < commandCount; ++i) {
-        auto *label = named(new QPushButton(commandCaptions[i], m_form), indexed("Label1", i));
+        auto *label = named(new CommandButton(commandCaptions[i], m_form), indexed("Label1", i));
         label->setFlat(true);
         label->setCursor(Qt::PointingHandCursor);
         m_commandLabels.push_back(label);
@@ -116,10 +148,10 @@ void CalculatorWindow::buildControls()
     for (int i = 0; i < m_program.caseCount(); ++i) {
         QFrame *page = m_pages[static_cast<std::size_t>(m_program.pageOf(i))];
         const CaseDef &c = m_program.cases[static_cast<std::size_t>(i)];
-        auto *button = named(new QPushButton(qs(c.caption), page), indexed("Command1", i));
+        auto *button = named(new CommandButton(qs(c.caption), page), indexed("Command1", i));
         button->setToolTip(qs(c.title));
+        button->setAccessibleName(c.title.empty() ? qs(c.caption) : qs(c.caption) + QStringLiteral(", ") + qs(c.title));
         button->setCheckable(true);
-        button->setAutoDefault(false);
         connect(button, &QPushButton::clicked, this, [this, i] {
             m_model->selectCase(i);
             refresh();
@@ -130,8 +162,7 @@ void CalculatorWindow::buildControls()
     for (int i = 0; i < m_program.caseCount(); ++i)
         buildCasePage(i);
 
-    m_reset = named(new QPushButton(QStringLiteral("Reset"), m_form), QStringLiteral("Command2"));
-    m_reset->setAutoDefault(false);
+    m_reset = named(new CommandButton(QStringLiteral("Reset"), m_form), QStringLiteral("Command2"));
     connect(m_reset, &QPushButton::clicked, this, [this] {
         m_model->reset();
         refresh();
@@ -176,22 +207,18 @@ void CalculatorWindow::buildControls()
             [this](QPoint globalPos) { m_chartSubmenu->popup(globalPos); });
     connect(m_diagramView, &DiagramView::valuesHovered, this, [this](const QString &text) {
         if (text.isEmpty()) {
-            m_status->setVisible(m_model->statusVisible());
-            if (m_model->statusVisible())
-                m_status->showMessage(qs(m_model->statusText()));
-            else
-                m_status->clearMessage();
+            m_statusFromModel = true;
+            showModelStatus();
             return;
         }
-        m_status->show();
+        m_statusFromModel = false;
         m_status->showMessage(text);
     });
-    m_resultsSwitch = named(new QPushButton(QStringLiteral("Results"), m_form), QStringLiteral("ChartSwitch_0"));
-    m_diagramsSwitch = named(new QPushButton(QStringLiteral("Diagrams"), m_form), QStringLiteral("ChartSwitch_1"));
+    m_resultsSwitch = named(new CommandButton(QStringLiteral("Results"), m_form), QStringLiteral("ChartSwitch_0"));
+    m_diagramsSwitch = named(new CommandButton(QStringLiteral("Diagrams"), m_form), QStringLiteral("ChartSwitch_1"));
     for (QPushButton *button : {m_resultsSwitch, m_diagramsSwitch}) {
         button->setCheckable(true);
         button->setFlat(true);
-        button->setAutoDefault(false);
         button->setCursor(Qt::PointingHandCursor);
     }
     m_resultsSwitch->setToolTip(QStringLiteral("The chart of the result rows"));
@@ -199,11 +226,13 @@ void CalculatorWindow::buildControls()
     connect(m_resultsSwitch, &QPushButton::clicked, this, [this] { chooseView(ChartArea::Results); });
     connect(m_diagramsSwitch, &QPushButton::clicked, this, [this] { chooseView(ChartArea::Diagrams); });
 
-    m_status = named(new QStatusBar(m_form), QStringLiteral("StatusBar1"));
-    m_status->setSizeGripEnabled(false);
-    m_status->hide();
+    // The window's own status bar, across the whole window under the form: the entry error
+    // with its reason, the values under the pointer on the diagrams, short confirmations.
+    m_status = named(new QStatusBar(this), QStringLiteral("StatusBar1"));
+    setStatusBar(m_status);
 
     buildMenus();
+    buildMenuBar();
     setTabOrder();
 }
 
@@ -216,27 +245,50 @@ void CalculatorWindow::buildCasePage(int caseIndex)
     page.picture->hide();
     page.frame = named(new QGroupBox(qs(c.caption), m_form), indexed("Frame1", caseIndex));
     page.frame->hide();
+    auto *heading = named(new QLabel(QStringLiteral("step"), page.frame), indexed("StepHeading", caseIndex));
+    heading->setAlignment(Qt::AlignHCenter | Qt::AlignBottom);
+    QFont small = heading->font();
+    small.setPointSizeF(small.pointSizeF() * 0.85);
+    heading->setFont(small);
+    m_stepHeadings.push_back(heading);
+
+    // What a screen reader says for input k: its symbol and, where the legend explains it, its
+    // meaning ("P, 荷重").
+    std::vector<std::string> meanings(c.inputs.size());
+    for (const LegendLine &line : legendLines(m_program, c, CatalogueUnits))
+        for (std::size_t k = 0; k < c.inputs.size(); ++k)
+            if (c.inputs[k].caption == line.symbol)
+                meanings[k] = line.meaning;
+    const auto accessibleInputName = [&](int k) -> QString {
+        const auto index = static_cast<std::size_t>(k);
+        return qs(c.inputs[index].caption) +
+               (meanings[index].empty() ? QStringLiteral(", input") : QStringLiteral(", ") + qs(meanings[index]));
+    };
 
     const int count = c.inputCount();
     for (int k = 0; k < count; ++k) {
         InputRow row;
+        const QString name = accessibleInputName(k);
         row.caption = named(new QLabel(page.frame), QStringLiteral("F%1L_%2").arg(n).arg(k));
         row.caption->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         row.caption->setTextFormat(Qt::RichText);
         row.value = named(new QLineEdit(page.frame), QStringLiteral("Text%1_%2").arg(n).arg(k));
         row.value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        row.value->setAccessibleName(qs(c.inputs[static_cast<std::size_t>(k)].caption));
-        row.scroll = named(new QScrollBar(Qt::Horizontal, page.frame), QStringLiteral("HScroll%1_%2").arg(n).arg(k));
+        row.value->setAccessibleName(name);
+        row.value->installEventFilter(this);
+        row.caption->setBuddy(row.value);
+        row.scroll = named(new InputScrollBar(page.frame), QStringLiteral("HScroll%1_%2").arg(n).arg(k));
         row.scroll->setRange(ShellModel::ScrollMin, ShellModel::ScrollMax);
         row.scroll->setSingleStep(1);
         row.scroll->setPageStep(1);
         row.scroll->setValue(0);
-        row.scroll->setFocusPolicy(Qt::StrongFocus);
+        row.scroll->setAccessibleName(name + QStringLiteral(", scroll bar"));
         row.scroll->installEventFilter(this);
         row.step = named(new QLineEdit(page.frame), QStringLiteral("Text%1_%2").arg(n).arg(count + k));
         row.step->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         row.step->setToolTip(QStringLiteral("step"));
-        row.step->setAccessibleName(qs(c.inputs[static_cast<std::size_t>(k)].caption) + QStringLiteral(" step"));
+        row.step->setAccessibleName(qs(c.inputs[static_cast<std::size_t>(k)].caption) + QStringLiteral(", step"));
+        row.step->installEventFilter(this);
 
         connect(row.value, &QLineEdit::textEdited, this, [this, k](const QString &text) {
             m_model->setText(k, text.toStdString());
@@ -274,6 +326,7 @@ void CalculatorWindow::buildResults()
         w.value = named(new QLineEdit(m_resultsFrame), indexed("Tx", row));
         w.value->setReadOnly(true);
         w.value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        w.value->installEventFilter(this);
         w.unit = named(new QLabel(m_resultsFrame), indexed("Label5", row));
         connect(w.check, &QCheckBox::clicked, this, [this, row](bool checked) {
             m_model->tickRow(row, checked);
@@ -283,101 +336,11 @@ void CalculatorWindow::buildResults()
     }
 }
 
-void CalculatorWindow::buildMenus()
-{
-    m_menu10 = named(new QMenu(this), QStringLiteral("Menu10"));
-    QMenu *general = m_menu10->addMenu(QStringLiteral("General setting"));
-    general->menuAction()->setObjectName(QStringLiteral("m10_0"));
-    QAction *programColor = named(general->addAction(QStringLiteral("Program color ...")), QStringLiteral("m1010_0"));
-    m_formatAction = named(general->addAction(QStringLiteral("Format resulte values")), QStringLiteral("m1010_1"));
-    m_formatAction->setCheckable(true);
-    connect(programColor, &QAction::triggered, this, [this] {
-        m_model->programColorCommand();
-        refresh();
-    });
-    connect(m_formatAction, &QAction::triggered, this, [this] {
-        m_model->toggleFormat();
-        refresh();
-    });
-
-    QMenu *unit = m_menu10->addMenu(QStringLiteral("Length unit"));
-    named(unit->menuAction(), QStringLiteral("m10_1"));
-    const QString units[] = {QStringLiteral("mm"), QStringLiteral("cm"), QStringLiteral("m")};
-    for (int i = 0; i < 3; ++i) {
-        QAction *action = named(unit->addAction(units[i]), indexed("m1015", i));
-        action->setCheckable(true);
-        connect(action, &QAction::triggered, this, [this, i] {
-            m_model->chooseUnit(i);
-            refresh();
-        });
-        m_unitActions.push_back(action);
-    }
-    // The force unit beside the length unit, where the program has forces.
-    if (m_program.forceUnits) {
-        unit->addSeparator()->setObjectName(QStringLiteral("m1015_3"));
-        const QString forces[] = {QStringLiteral("N"), QStringLiteral("kN")};
-        for (int i = 0; i < 2; ++i) {
-            QAction *action = named(unit->addAction(forces[i]), indexed("m1015", i + 4));
-            action->setCheckable(true);
-            connect(action, &QAction::triggered, this, [this, i] {
-                m_model->chooseForceUnit(i);
-                refresh();
-            });
-            m_forceActions.push_back(action);
-        }
-    }
-
-    QAction *copy = named(m_menu10->addAction(QStringLiteral("Results to clipboard")), QStringLiteral("m10_2"));
-    connect(copy, &QAction::triggered, this, [this] { m_model->copyResults(); });
-
-    m_chartSubmenu = m_menu10->addMenu(QStringLiteral("Chart setting"));
-    m_chartSubmenu->setObjectName(QStringLiteral("ChartSetting"));
-    named(m_chartSubmenu->menuAction(), QStringLiteral("m10_3"));
-    QAction *plotColor = named(m_chartSubmenu->addAction(QStringLiteral("Plot color ...")), QStringLiteral("m1020_0"));
-    connect(plotColor, &QAction::triggered, this, [this] {
-        m_model->plotColorCommand();
-        refresh();
-    });
-    m_logAction = named(m_chartSubmenu->addAction(QStringLiteral("Log scale values")), QStringLiteral("m1020_1"));
-    m_logAction->setCheckable(true);
-    connect(m_logAction, &QAction::triggered, this, [this] {
-        m_model->toggleLogScale();
-        refresh();
-    });
-    m_chartSubmenu->addSeparator()->setObjectName(QStringLiteral("m1020_2"));
-    const QString types[] = {QStringLiteral("3D Bar"),  QStringLiteral("2D Bar"),      QStringLiteral("3D Line"),
-                             QStringLiteral("2D Line"), QStringLiteral("3D Area Bar"), QStringLiteral("2D Area Line"),
-                             QStringLiteral("3D Step"), QStringLiteral("2D Step")};
-    for (int i = 0; i < 8; ++i) {
-        QAction *action = named(m_chartSubmenu->addAction(types[i]), indexed("m1020", i + 3));
-        action->setCheckable(true);
-        connect(action, &QAction::triggered, this, [this, i] {
-            m_model->chooseChartType(static_cast<ChartType>(i));
-            refresh();
-        });
-        m_chartTypeActions.push_back(action);
-    }
-    m_chartSubmenu->addSeparator()->setObjectName(QStringLiteral("m1020_11"));
-    m_diagramsAction = named(m_chartSubmenu->addAction(QStringLiteral("Diagrams")), QStringLiteral("m1020_12"));
-    m_diagramsAction->setCheckable(true);
-    connect(m_diagramsAction, &QAction::triggered, this, [this] { chooseView(ChartArea::Diagrams); });
-    m_slopeAction = named(m_chartSubmenu->addAction(QStringLiteral("Show slope")), QStringLiteral("m1020_13"));
-    m_slopeAction->setCheckable(true);
-    connect(m_slopeAction, &QAction::triggered, this, [this] {
-        m_model->toggleSlope();
-        refresh();
-    });
-
-    m_menu20 = named(new QMenu(this), QStringLiteral("Menu20"));
-    m_valueAction = named(m_menu20->addAction(QString()), QStringLiteral("m20_0"));
-}
-
 void CalculatorWindow::setTabOrder()
 {
-    // Case buttons, then each case's inputs row by row, Reset, then the result rows.
+    // Case buttons, each case's inputs row by row (value, scroll bar, step), Reset, the result
+    // rows, the chart with its switch, then the commands: Help, Exit and the page labels.
     std::vector<QWidget *> order(m_caseButtons.begin(), m_caseButtons.end());
-    for (QPushButton *label : m_commandLabels)
-        order.push_back(label);
     for (const CasePage &page : m_cases)
         for (const InputRow &row : page.rows) {
             order.push_back(row.value);
@@ -393,6 +356,11 @@ void CalculatorWindow::setTabOrder()
     order.push_back(m_diagramsSwitch);
     order.push_back(m_chart);
     order.push_back(m_diagramView);
+    order.push_back(m_commandLabels[1]);  // Help
+    order.push_back(m_commandLabels[0]);  // Exit
+    for (std::size_t i = 2; i < m_commandLabels.size(); ++i)
+        order.push_back(m_commandLabels[i]);
+    order.push_back(m_reference);
     for (std::size_t i = 1; i < order.size(); ++i)
         QWidget::setTabOrder(order[i - 1], order[i]);
 }

@@ -23,12 +23,16 @@ public:
         chosen = colorToPick;
         return true;
     }
-    bool openDocument(const std::string &path, int &errorNumber, std::string &errorText) override
+    OpenResult openDocument(const std::string &path, int &errorNumber, std::string &errorText) override
     {
         openedPaths.push_back(path);
         errorNumber = openErrorNumber;
         errorText = openErrorText;
-        return openSucceeds;
+        if (openSucceeds)
+            return OpenResult::Opened;
+        if (noApplication)
+            return OpenResult::NoApplication;
+        return openErrorNumber > 0 ? OpenResult::Failed : OpenResult::Missing;
     }
     void messageBox(const std::string &text, const std::string &title) override { messages.push_back({text, title}); }
     std::string programFolder() override { return folder; }
@@ -47,6 +51,7 @@ public:
     unsigned colorToPick = 0x00FF0000;
     std::vector<std::string> openedPaths;
     bool openSucceeds = true;
+    bool noApplication = false;  // with openSucceeds false: the file is there but nothing opens it
     int openErrorNumber = 0;
     std::string openErrorText;
     std::vector<Message> messages;

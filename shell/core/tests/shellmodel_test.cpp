@@ -319,6 +319,62 @@ TEST(shellmodel, eachScrollBarStartsFromItsOwnInput)
     EXPECT_EQ(m.text(1, 0), "52");
 }
 
+// A wheel notch is a click on the arrow: from the input shown, by its step, up or down;
+// with the focus on the bar it goes on from the bar's position.
+TEST(shellmodel, aWheelNotchStepsTheInputLikeAnArrowClick)
+{
+    Window w;
+    ShellModel &m = w.model;
+    m.selectCase(1);
+    m.wheel(0, 1);
+    EXPECT_EQ(m.text(1, 0), "12");
+    m.wheel(0, 1);
+    EXPECT_EQ(m.text(1, 0), "14");
+    m.wheel(0, -3);
+    EXPECT_EQ(m.text(1, 0), "8");
+    EXPECT_FALSE(m.ScrollFocus[0]);
+
+    // typed in between: the next notch starts from the typed value
+    m.setText(0, "40");
+    m.wheel(0, -1);
+    EXPECT_EQ(m.text(1, 0), "38");
+
+    // a focused bar: positions add up on its base
+    m.setScrollFocus(0, true);
+    m.setScroll(0, 2);
+    ASSERT_EQ(m.text(1, 0), "42");
+    m.wheel(0, 1);
+    EXPECT_EQ(m.scrollValue(1, 0), 3);
+    EXPECT_EQ(m.text(1, 0), "44");
+    EXPECT_TRUE(m.ScrollFocus[0]);
+    // a notch beyond the bar's end stays at the end
+    m.wheel(0, 5000);
+    EXPECT_EQ(m.text(1, 0), "2038");
+}
+
+// Fields too wide for the frames as the program lays them out widen the frames; the Reset
+// button and the notes keep clear of the widened input frame.
+TEST(shellmodel, leastWidthsWidenTheFramesAndMoveResetAlong)
+{
+    Window w;
+    ShellModel &m = w.model;
+    const Rect frame = m.inputFrameRect(0);
+    const Rect reset = m.command2Rect();
+    const int results = m.frame2Rect().width;
+    m.setLeastWidths(frame.width - 100, results - 100);
+    EXPECT_EQ(m.inputFrameRect(0).width, frame.width);
+    EXPECT_EQ(m.command2Rect().left, reset.left);
+    EXPECT_EQ(m.frame2Rect().width, results);
+
+    m.setLeastWidths(frame.width + 600, results + 900);
+    EXPECT_EQ(m.inputFrameRect(0).width, frame.width + 600);
+    EXPECT_EQ(m.command2Rect().left, reset.left + 600);
+    EXPECT_EQ(m.noteRect(0).left, reset.left + 600);
+    EXPECT_EQ(m.frame2Rect().width, results + 900);
+    m.resize(30000, 11000);
+    EXPECT_EQ(m.frame2Rect().width, 30000 - m.frame2Rect().left - 600);
+}
+
 // --- Reset and units ---
 
 TEST(shellmodel, resetRestoresTheDefaultsInTheCurrentUnit)
@@ -433,7 +489,16 @@ TEST(shellmodel, aSelectedPointShowsItsOwnRowsCaptionAndValue)
     m.tickRow(0, false);
     EXPECT_EQ(m.PointRow, (std::vector<int>{1, 2, 3, 4}));
     EXPECT_EQ(m.selectPoint(0), "比 (Ra)  2.500e+01");
-    EXPECT_EQ(m.selectPoint(2), "差 (Sd)  -9.600e+01");
+    EXPECT_EQ(m.selectPoint(2), "差 (Sd)  -9.600e+01 mm");
+    // on the log scale the value is the logarithm plotted, of the row's unit; a negative
+    // result is marked as standing at the base line
+    m.toggleLogScale();
+    EXPECT_EQ(m.selectPoint(1), "剛性 (Ke)  7.000e+00 (log10 of N/mm)");
+    EXPECT_EQ(m.selectPoint(0), "比 (Ra)  1.398e+00 (log10)");
+    std::vector<bool> atBase;
+    for (const ChartPoint &p : m.chartPoints())
+        atBase.push_back(p.atBaseLine);
+    EXPECT_EQ(atBase, (std::vector<bool>{false, false, true, true}));
 }
 
 // --- commands ---
@@ -466,6 +531,16 @@ TEST(shellmodel, helpOpensTheReferenceBesideTheProgramOrReportsWhy)
     ASSERT_EQ(w.platform.messages.size(), 1u);
     EXPECT_EQ(w.platform.messages[0].text, "Test.pdf : Reference File open error ! ");
     EXPECT_EQ(w.platform.messages[0].title, "Test Message");
+
+    // the file is there but no viewer opens it: the path is given, no error box
+    w.platform.noApplication = true;
+    w.model.help();
+    ASSERT_EQ(w.platform.messages.size(), 2u);
+    EXPECT_EQ(w.platform.messages[1].text,
+              "No application to open PDF files was found. The reference is at /opt/structcalc/Test.pdf");
+    EXPECT_EQ(w.platform.messages[1].title, "Test Message");
+    w.platform.noApplication = false;
+    w.platform.messages.pop_back();
 
     w.platform.openErrorNumber = 53;
     w.platform.openErrorText = "File not found";

@@ -82,6 +82,68 @@ TEST(chartview, AxisTakesRoundStepsAndZero)
     }
 }
 
+// One notation per axis, every label telling its tick exactly: plain where all ticks read
+// well so, else all scientific.
+TEST(chartview, TickLabelsUseOneNotationPerAxisAndReadBackToTheirTicks)
+{
+    const struct {
+        double min, max;
+        int intervals;
+        std::vector<const char *> texts;  // empty: only the rules below
+    } cases[] = {
+        {0, 150000, 3, {"0", "5.0e+04", "1.0e+05", "1.5e+05"}},
+        {-0.5, 1, 3, {"-0.5", "0", "0.5", "1.0"}},
+        {0, 2500, 5, {"0", "500", "1000", "1500", "2000", "2500"}},
+        {0, 3e-5, 3, {"0", "1e-05", "2e-05", "3e-05"}},
+        {-5e5, 5e5, 4, {}},
+        {0, 99999, 5, {}},
+        {-2e-3, 7e-3, 6, {}},
+        {0, 1.7e11, 5, {}},
+        {-1e300, 1e300, 4, {}},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(testing::Message() << c.min << " to " << c.max);
+        const shell::ChartAxis axis = shell::chartAxis(c.min, c.max, c.intervals);
+        const std::vector<QString> texts = shell::chartTickTexts(axis);
+        ASSERT_EQ(static_cast<int>(texts.size()), axis.intervals + 1);
+        int scientific = 0;
+        for (int i = 0; i <= axis.intervals; ++i) {
+            const QString &text = texts[static_cast<std::size_t>(i)];
+            const double tick = axis.low + (i * axis.step);
+            EXPECT_NEAR(text.toDouble(), tick, axis.step * 1e-6) << text.toStdString();
+            scientific += text.contains(QLatin1Char('e')) ? 1 : 0;
+        }
+        // zero reads "0" in either notation; every other label is of one kind
+        const int zeros = static_cast<int>(std::count(texts.begin(), texts.end(), QStringLiteral("0")));
+        EXPECT_TRUE(scientific == 0 || scientific + zeros == axis.intervals + 1) << scientific;
+        if (!c.texts.empty()) {
+            std::vector<QString> expected;
+            for (const char *text : c.texts)
+                expected.push_back(QString::fromLatin1(text));
+            EXPECT_EQ(texts, expected);
+        }
+    }
+}
+
+// On the log scale the results of 0 or less stand at the base line and the chart says so.
+TEST(chartview, LogScaleNotesTheResultsDrawnAtTheBaseLine)
+{
+    std::vector<ChartPoint> points{{"(A)", 3}, {"(B)", 0, true}, {"(C)", 2}};
+    const QImage noted = paint(points, ChartType::Bar2D, true);
+    points[1].atBaseLine = false;
+    const QImage plain = paint(points, ChartType::Bar2D, true);
+    // the note stands on the title line, right of "log10", and nowhere else
+    const int titleLine = QFontMetricsF(QApplication::font()).height() * 1.5;
+    int differing = 0;
+    for (int y = 0; y < Size.height(); ++y)
+        for (int x = 0; x < Size.width(); ++x)
+            if (noted.pixel(x, y) != plain.pixel(x, y)) {
+                EXPECT_LT(y, titleLine) << x;
+                ++differing;
+            }
+    EXPECT_GT(differing, 50);
+}
+
 TEST(chartview, EveryTypeDrawsAndTheEightTypesDiffer)
 {
     const std::vector<ChartPoint> mixed{{"(A)", 3}, {"(B)", -7}, {"(C)", 5}, {"(D)", 0}, {"(E)", 1}};

@@ -69,8 +69,8 @@ protected:
 TEST_F(diagramview, switchMenuItemAndModelAgreeAcrossCases)
 {
     expectShowing(false);
-    EXPECT_EQ(menuItem->text(), QStringLiteral("Diagrams"));
-    EXPECT_EQ(slope->text(), QStringLiteral("Show slope"));
+    EXPECT_EQ(menuItem->text().remove(QLatin1Char('&')), QStringLiteral("Diagrams"));  // its mnemonic aside
+    EXPECT_EQ(slope->text().remove(QLatin1Char('&')), QStringLiteral("Show slope"));
 
     QTest::mouseClick(diagrams, Qt::LeftButton);
     expectShowing(true);
@@ -132,7 +132,7 @@ TEST_F(diagramview, pointingAtTheMemberShowsItsValuesInTheStatusBar)
     EXPECT_TRUE(status->currentMessage().contains(QStringLiteral("M = ")));
     QEvent leave(QEvent::Leave);
     QApplication::sendEvent(view, &leave);
-    EXPECT_FALSE(status->isVisible());
+    EXPECT_TRUE(status->currentMessage().isEmpty());
 }
 
 }  // namespace

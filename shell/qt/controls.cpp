@@ -1,0 +1,139 @@
+#include "shell/qt/controls.h"
+
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPainter>
+#include <QSignalBlocker>
+#include <QStyle>
+#include <QStyleOptionFrame>
+
+namespace shell {
+
+namespace {
+
+void drawFocusFrame(QWidget *widget, double radius)
+{
+    QPainter painter(widget);
+    painter.setRenderHint(QPainter::Antialiasing, true);
+    painter.setPen(QPen(widget->palette().color(QPalette::Highlight), 2));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRoundedRect(QRectF(widget->rect()).adjusted(1.5, 1.5, -1.5, -1.5), radius, radius);
+}
+
+}  // namespace
+
+CommandButton::CommandButton(const QString &text, QWidget *parent) : QPushButton(text, parent)
+{
+    setAutoDefault(false);
+    setFocusPolicy(Qt::StrongFocus);
+}
+
+void CommandButton::paintEvent(QPaintEvent *event)
+{
+    QPushButton::paintEvent(event);
+    if (hasFocus())
+        drawFocusFrame(this, 3);
+}
+
+void CommandButton::keyPressEvent(QKeyEvent *event)
+{
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && event->modifiers() == Qt::NoModifier) {
+        event->accept();
+        click();
+        return;
+    }
+    QPushButton::keyPressEvent(event);
+}
+
+InputScrollBar::InputScrollBar(QWidget *parent) : QScrollBar(Qt::Horizontal, parent)
+{
+    setFocusPolicy(Qt::StrongFocus);
+    setInvertedControls(false);
+}
+
+void InputScrollBar::paintEvent(QPaintEvent *event)
+{
+    QScrollBar::paintEvent(event);
+    if (hasFocus())
+        drawFocusFrame(this, 2);
+}
+
+void InputScrollBar::keyPressEvent(QKeyEvent *event)
+{
+    if (event->modifiers() != Qt::NoModifier && event->modifiers() != Qt::KeypadModifier) {
+        QScrollBar::keyPressEvent(event);
+        return;
+    }
+    SliderAction action = SliderNoAction;
+    switch (event->key()) {
+    case Qt::Key_Right:
+    case Qt::Key_Up:
+        action = SliderSingleStepAdd;
+        break;
+    case Qt::Key_Left:
+    case Qt::Key_Down:
+        action = SliderSingleStepSub;
+        break;
+    case Qt::Key_PageUp:
+        action = SliderPageStepAdd;
+        break;
+    case Qt::Key_PageDown:
+        action = SliderPageStepSub;
+        break;
+    case Qt::Key_Home:
+        action = SliderToMinimum;
+        break;
+    case Qt::Key_End:
+        action = SliderToMaximum;
+        break;
+    default:
+        QScrollBar::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+    triggerAction(action);
+}
+
+bool textOverflows(const QLineEdit *field)
+{
+    QStyleOptionFrame option;
+    option.initFrom(field);
+    option.lineWidth =
+        field->hasFrame() ? field->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, field) : 0;
+    const QRect room = field->style()->subElementRect(QStyle::SE_LineEditContents, &option, field);
+    const QMargins margins = field->textMargins();
+    // QLineEdit keeps two pixels free on each side of its text.
+    const int width = room.width() - margins.left() - margins.right() - 4;
+    return field->fontMetrics().horizontalAdvance(field->text()) > width;
+}
+
+void showNumberText(QLineEdit *field, const QString &text, const QString &note)
+{
+    if (field->text() != text) {
+        const QSignalBlocker blocker(field);
+        field->setText(text);
+    }
+    // A field the user is typing in keeps the cursor where it is.
+    if (!field->hasFocus() && field->cursorPosition() != 0)
+        field->setCursorPosition(0);
+    QString tip = note;
+    if (textOverflows(field))
+        tip = note.isEmpty() ? text : note + QLatin1Char('\n') + text;
+    if (field->toolTip() != tip)
+        field->setToolTip(tip);
+}
+
+QColor readableOn(const QColor &background)
+{
+    // Relative luminance as the eye weighs the primaries (sRGB, linearised roughly by squaring).
+    const auto channel = [](int c) {
+        const double v = c / 255.0;
+        return v * v;
+    };
+    const QColor rgb = background.toRgb();
+    const double luminance =
+        (0.2126 * channel(rgb.red())) + (0.7152 * channel(rgb.green())) + (0.0722 * channel(rgb.blue()));
+    return luminance > 0.18 ? QColor(Qt::black) : QColor(Qt::white);
+}
+
+}  // namespace shell

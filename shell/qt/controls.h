@@ -1,0 +1,54 @@
+#pragma once
+
+// Small controls of the calculator window that behave as a keyboard user expects: every one
+// shows when it holds the focus, Return and Space press a button, and the arrows of a scroll
+// bar move its input the way its arrow buttons do.
+
+#include <QPushButton>
+#include <QScrollBar>
+
+class QLineEdit;
+
+namespace shell {
+
+// A push button (a case button, Reset, a command label such as "Help") that draws a frame in
+// the highlight colour while it holds the focus and is pressed by Return and Enter as well as
+// by Space.
+class CommandButton : public QPushButton
+{
+    Q_OBJECT
+public:
+    explicit CommandButton(const QString &text, QWidget *parent = nullptr);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+};
+
+// The scroll bar of an input. Right, Up and PageUp raise the input and Left, Down and PageDown
+// lower it, as the right and left arrow buttons do; Home and End go to the lowest and highest
+// position. It draws a frame while it holds the focus. A wheel turn is left to the window,
+// which steps the input by whole notches.
+class InputScrollBar : public QScrollBar
+{
+    Q_OBJECT
+public:
+    explicit InputScrollBar(QWidget *parent = nullptr);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+};
+
+// Writes `text` into a field the program fills (an input after a unit change, a result) so
+// that it reads from its first character: where it is wider than the field, the start shows
+// and the tooltip gives the whole text, after `note` (a reason or "step") where there is one.
+void showNumberText(QLineEdit *field, const QString &text, const QString &note = QString());
+
+// True where the field's text is wider than the room inside it.
+bool textOverflows(const QLineEdit *field);
+
+// The colour for text on `background`: black on light colours, white on dark ones.
+QColor readableOn(const QColor &background);
+
+}  // namespace shell

@@ -1,0 +1,283 @@
+// Where the controls of the window stand. The frames, the picture, the Reset button, the notes
+// and the chart follow the model's twips; inside the frames the fields take the widths that the
+// longest texts they hold need in the window's font, so that every number reads whole. Below
+// the least size of that layout the form scrolls.
+
+#include "shell/core/numbertext.h"
+#include "shell/qt/calculatorwindow.h"
+#include "shell/qt/chartview.h"
+#include "shell/qt/diagramview.h"
+#include "shell/qt/sketchview.h"
+
+#include <QCheckBox>
+#include <QFrame>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QStyle>
+#include <QStyleOptionFrame>
+
+#include <algorithm>
+
+namespace shell {
+
+namespace {
+
+constexpr int Twips = ShellModel::TwipsPerPixel;
+constexpr int ButtonPitch = 420;
+constexpr int ButtonsTop = 1950;
+constexpr int FieldGap = 6;         // pixels between the fields of a row
+constexpr int FrameMargin = 8;      // pixels inside a frame's left and right edge
+constexpr int LeastScrollBar = 64;  // pixels: both arrows and room to drag
+constexpr int ColumnGap = 18;       // pixels between two columns of results
+constexpr int LeastChart = 2400;    // twips: the chart and its switch row
+constexpr int ChartBottomMargin = 700;
+
+int pixels(int twips)
+{
+    return (twips + Twips - 1) / Twips;
+}
+
+// The width a line edit needs to show `text` whole, its frame and margins included.
+int fieldWidthFor(const QLineEdit *field, const QString &text)
+{
+    QStyleOptionFrame option;
+    option.initFrom(field);
+    option.lineWidth = field->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, field);
+    const QMargins margins = field->textMargins();
+    // QLineEdit keeps two pixels free on each side of its text; one more for rounding.
+    const int content = field->fontMetrics().horizontalAdvance(text) + 4 + 1 + margins.left() + margins.right();
+    return field->style()
+        ->sizeFromContents(QStyle::CT_LineEdit, &option, QSize(content, field->fontMetrics().height()), field)
+        .width();
+}
+
+void placeAt(QWidget *widget, const QRect &target)
+{
+    if (widget->geometry() != target)
+        widget->setGeometry(target);
+}
+
+}  // namespace
+
+void CalculatorWindow::measureFields()
+{
+    // The longest texts the program writes: an input as Reset and the unit change write it, a
+    // step likewise, a result in the format in use (the general text has up to 15 digits, a
+    // sign and a three-digit exponent). Longer texts a user types read from their start, the
+    // tooltip giving all of them.
+    const QLineEdit *input = m_cases.front().rows.empty() ? nullptr : m_cases.front().rows.front().value;
+    for (const CasePage &page : m_cases)
+        if (!input && !page.rows.empty())
+            input = page.rows.front().value;
+    if (input) {
+        m_valueWidth = fieldWidthFor(input, QString::fromStdString(FormatLargeValue(-8.8888e300)));
+        m_stepWidth = fieldWidthFor(input, QString::fromStdString(FormatLargeStep(-8.88e300)));
+    }
+    const QString longestResult =
+        QString::fromStdString(m_model->formatResults() ? resultText(-8.888e300) : generalText(-8.88888888888888e-300));
+    m_resultWidth = m_results.empty() ? 0 : fieldWidthFor(m_results.front().value, longestResult);
+}
+
+QSize CalculatorWindow::leastFormSize() const
+{
+    int width = 0;
+    int height = 0;
+    const auto reach = [&](int right, int bottom) {
+        width = std::max(width, right);
+        height = std::max(height, bottom);
+    };
+    // The results frame at its least width, the chart under it at a readable height.
+    const Rect results = m_model->frame2Rect();
+    reach(results.left + std::max(3000, m_leastResults) + 600,
+          m_model->chartRect().top + LeastChart + ChartBottomMargin);
+    // Reset and the notes beside the inputs.
+    const Rect reset = m_model->command2Rect();
+    int notesWidth = reset.width;
+    for (std::size_t j = 0; j < m_notes.size() && j < m_model->notes().size(); ++j) {
+        notesWidth = std::max(notesWidth, m_notes[j]->sizeHint().width() * Twips);
+        reach(0, m_model->noteRect(static_cast<int>(j)).bottom() + 200);
+    }
+    reach(reset.left + notesWidth + 200, reset.bottom());
+    if (m_model->CurrentCase >= 0) {
+        const Rect frame = m_model->inputFrameRect(m_model->CurrentCase);
+        const Rect picture = m_model->pictureRect(m_model->CurrentCase);
+        reach(frame.left + frame.width + 150, std::max(frame.bottom(), picture.bottom()));
+    }
+    // The titles with Help and Exit beside them, the case title.
+    const int titles = std::max(m_titles[0]->sizeHint().width(),
+                                m_titles[1]->sizeHint().width() + 6 + m_reference->sizeHint().width());
+    reach(2400 + (titles * Twips) + 2700, 1500);
+    // The case buttons and the page labels on the side band.
+    const int cases = m_program.caseCount();
+    const int firstPage = m_program.hasPages() ? m_program.casesPerPage : cases;
+    const int perPage = std::max(firstPage, cases - firstPage);
+    reach(0, ButtonsTop + (perPage * ButtonPitch) + 60 + (m_program.hasPages() ? 1100 : 0) + 200);
+    return {pixels(width), pixels(height)};
+}
+
+void CalculatorWindow::refreshLayout()
+{
+    if (m_laying || !m_model || m_model->CurrentCase < 0)
+        return;
+    m_laying = true;
+
+    // The least widths of the frames, as the fields of the case on display need them.
+    measureFields();
+    const int current = m_model->CurrentCase;
+    CasePage &page = m_cases[static_cast<std::size_t>(current)];
+    int captionWidth = 0;
+    for (const InputRow &row : page.rows)
+        captionWidth = std::max(captionWidth, row.caption->sizeHint().width());
+    const int inputRow = captionWidth + m_valueWidth + LeastScrollBar + m_stepWidth + (3 * FieldGap);
+    int checkWidth = 0;
+    int unitWidth = 0;
+    for (int r = 0; r < m_model->ResultCount && r < static_cast<int>(m_results.size()); ++r) {
+        checkWidth = std::max(checkWidth, m_results[static_cast<std::size_t>(r)].check->sizeHint().width());
+        unitWidth = std::max(unitWidth, m_results[static_cast<std::size_t>(r)].unit->sizeHint().width());
+    }
+    const int count = m_model->ResultCount;
+    const Rect resultsRect = m_model->frame2Rect();
+    const int columns = count > 0 && (resultsRect.height - 260) / count < 330 ? 2 : 1;
+    const int column = checkWidth + m_resultWidth + unitWidth + (2 * FieldGap);
+    const int resultsWidth = (columns * column) + ((columns - 1) * ColumnGap) + (2 * FrameMargin);
+    m_leastResults = resultsWidth * Twips;
+    m_model->setLeastWidths((inputRow + (2 * FrameMargin)) * Twips, m_leastResults);
+
+    const QSize least = leastFormSize();
+    if (least != m_formMinimum) {
+        m_formMinimum = least;
+        m_form->setMinimumSize(least);
+    }
+    if (m_form->isVisible() &&
+        (m_form->width() * Twips != m_model->windowWidth() || m_form->height() * Twips != m_model->windowHeight()))
+        m_model->resize(m_form->width() * Twips, m_form->height() * Twips);
+
+    const int width = m_form->width() * Twips;
+    const int height = m_form->height() * Twips;
+    place(m_bands[0], {0, 0, 2150, height});
+    place(m_bands[1], {2300, 1500, std::max(width - 2600, 600), 45});
+    place(m_bands[2], {2150, 0, 45, height});
+    place(m_banner, {150, 150, 1850, 1650});
+    place(m_titles[0], {2400, 300, std::max(width - 5400, 3000), 520});
+    place(m_titles[1], {2400, 880, std::max(width - 5400, 3000), 420});
+    const QSize link = m_reference->sizeHint();
+    placeAt(m_reference, QRect(2400 / Twips + m_titles[1]->sizeHint().width() + 6,
+                               (880 / Twips) + ((420 / Twips) - link.height()) / 2, link.width(), link.height()));
+    place(m_commandLabels[0], {width - 1350, 300, 1100, 450});
+    place(m_commandLabels[1], {width - 2550, 300, 1100, 450});
+
+    // The page height fits the fuller page (cantilever's second page holds eleven buttons).
+    const int cases = m_program.caseCount();
+    const int firstPage = m_program.hasPages() ? m_program.casesPerPage : cases;
+    const int perPage = std::max(firstPage, cases - firstPage);
+    const int pageHeight = perPage * ButtonPitch + 60;
+    for (std::size_t p = 0; p < m_pages.size(); ++p) {
+        place(m_pages[p], {150, ButtonsTop, 1850, pageHeight});
+        m_pages[p]->setVisible(static_cast<int>(p) == m_model->page() || m_pages.size() == 1);
+    }
+    for (std::size_t i = 0; i < m_caseButtons.size(); ++i)
+        place(m_caseButtons[i],
+              {50,
+               30 + (static_cast<int>(i) - m_program.firstCaseOf(m_program.pageOf(static_cast<int>(i)))) * ButtonPitch,
+               1750, 380});
+    if (m_commandLabels.size() == 4) {
+        place(m_commandLabels[2], {150, ButtonsTop + pageHeight + 120, 1850, 420});
+        place(m_commandLabels[3], {150, ButtonsTop + pageHeight + 560, 1850, 420});
+    }
+
+    place(page.picture, m_model->pictureRect(current));
+    const Rect frame = m_model->inputFrameRect(current);
+    place(page.frame, frame);
+    placeInputRows(page, frame);
+
+    place(m_reset, m_model->command2Rect());
+    for (std::size_t j = 0; j < m_notes.size(); ++j)
+        place(m_notes[j], m_model->noteRect(static_cast<int>(j)));
+
+    const Rect results = m_model->frame2Rect();
+    place(m_resultsFrame, results);
+    placeResults(results);
+
+    // The case in words between the rule under the titles and the picture.
+    const Rect picture = m_model->pictureRect(current);
+    place(m_caseTitle, {picture.left, 1580, std::max(width - picture.left - 400, 3000), 380});
+
+    // The chart stands under the results frame, edge to edge with it, and ends inside the form.
+    Rect chart = m_model->chartRect();
+    chart.left = results.left;
+    chart.width = results.width;
+    chart.height = std::max(std::min(chart.height, height - chart.top - 300), 0);
+    if (m_advisory->isVisible()) {
+        place(m_advisory, {chart.left, chart.top + 60, chart.width, 400});
+        chart.top += 500;
+        chart.height = std::max(chart.height - 500, 0);
+    }
+    // The switch between the results chart and the diagrams stands above them, on the right.
+    constexpr int SwitchHeight = 330;
+    const int switchWidth =
+        std::max(m_diagramsSwitch->sizeHint().width(), m_resultsSwitch->sizeHint().width()) * Twips + 150;
+    place(m_diagramsSwitch, {chart.left + chart.width - switchWidth, chart.top + 30, switchWidth, SwitchHeight});
+    place(m_resultsSwitch, {chart.left + chart.width - (2 * switchWidth), chart.top + 30, switchWidth, SwitchHeight});
+    chart.top += SwitchHeight + 60;
+    chart.height = std::max(chart.height - SwitchHeight - 60, 0);
+    place(m_chart, chart);
+    place(m_diagramView, chart);
+    m_laying = false;
+}
+
+void CalculatorWindow::placeInputRows(CasePage &page, const Rect &frame)
+{
+    // Caption with its unit, value, scroll bar, step: the scroll bar takes what the others
+    // leave; the step column has its heading on the frame's caption line.
+    const int inner = (frame.width / Twips) - (2 * FrameMargin);
+    int captionWidth = 0;
+    for (const InputRow &row : page.rows)
+        captionWidth = std::max(captionWidth, row.caption->sizeHint().width());
+    const int valueLeft = FrameMargin + captionWidth + FieldGap;
+    const int stepLeft = FrameMargin + inner - m_stepWidth;
+    const int scrollLeft = valueLeft + m_valueWidth + FieldGap;
+    const int scrollWidth = std::max(stepLeft - FieldGap - scrollLeft, 16);
+    for (std::size_t k = 0; k < page.rows.size(); ++k) {
+        const int top = (360 + static_cast<int>(k) * 390) / Twips;
+        const int rowHeight = 330 / Twips;
+        InputRow &row = page.rows[k];
+        placeAt(row.caption, QRect(FrameMargin, top, captionWidth, rowHeight));
+        placeAt(row.value, QRect(valueLeft, top, m_valueWidth, rowHeight));
+        placeAt(row.scroll, QRect(scrollLeft, top + (30 / Twips), scrollWidth, 270 / Twips));
+        placeAt(row.step, QRect(stepLeft, top, m_stepWidth, rowHeight));
+    }
+    QLabel *heading = m_stepHeadings[static_cast<std::size_t>(&page - m_cases.data())];
+    const int headingHeight = heading->sizeHint().height();
+    placeAt(heading, QRect(stepLeft, std::max((360 / Twips) - headingHeight, 0), m_stepWidth, headingHeight));
+}
+
+void CalculatorWindow::placeResults(const Rect &results)
+{
+    // The rows stand in two columns where one column would squeeze them below a readable height.
+    // In each column the value follows its caption and the unit its value, however wide the
+    // frame: the captions take the width of the longest one.
+    const int count = m_model->ResultCount;
+    const int columns = count > 0 && (results.height - 260) / count < 330 ? 2 : 1;
+    const int perColumn = std::max((count + columns - 1) / columns, 1);
+    const int rowHeight = std::min(420, (results.height - 260) / perColumn) / Twips;
+    const int inner = (results.width / Twips) - (2 * FrameMargin);
+    const int columnPitch = (inner + ColumnGap) / columns;
+    int checkWidth = 0;
+    for (int r = 0; r < count && r < static_cast<int>(m_results.size()); ++r)
+        checkWidth = std::max(checkWidth, m_results[static_cast<std::size_t>(r)].check->sizeHint().width());
+    for (int r = 0; r < count && r < static_cast<int>(m_results.size()); ++r) {
+        const int left = FrameMargin + (r / perColumn) * columnPitch;
+        const int top = (200 / Twips) + (r % perColumn) * rowHeight;
+        ResultWidgets &w = m_results[static_cast<std::size_t>(r)];
+        const int height = rowHeight - (45 / Twips);
+        placeAt(w.check, QRect(left, top, checkWidth, height));
+        placeAt(w.value, QRect(left + checkWidth + FieldGap, top, m_resultWidth, height));
+        placeAt(w.unit, QRect(left + checkWidth + FieldGap + m_resultWidth + FieldGap, top,
+                              std::max(w.unit->sizeHint().width(), 1), height));
+    }
+}
+
+}  // namespace shell

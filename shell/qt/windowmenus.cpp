@@ -1,0 +1,193 @@
+// The window's commands as actions, each made once and shown both in the right-button menu
+// (Menu10, Menu20) and in the menu bar (File, Edit, View, Units, Help). Exclusive choices (the
+// length unit, the force unit, the chart's look) are action groups with radio marks.
+
+#include "shell/qt/calculatorwindow.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QKeySequence>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+
+namespace shell {
+
+namespace {
+
+template <typename W> W *named(W *object, const QString &name)
+{
+    object->setObjectName(name);
+    return object;
+}
+
+QString indexed(const char *base, int index)
+{
+    return QString::fromLatin1(base) + QLatin1Char('_') + QString::number(index);
+}
+
+QActionGroup *exclusiveGroup(QObject *parent)
+{
+    auto *group = new QActionGroup(parent);
+    group->setExclusionPolicy(QActionGroup::ExclusionPolicy::Exclusive);
+    return group;
+}
+
+}  // namespace
+
+void CalculatorWindow::buildMenus()
+{
+    m_menu10 = named(new QMenu(this), QStringLiteral("Menu10"));
+    QMenu *general = m_menu10->addMenu(QStringLiteral("&General setting"));
+    general->menuAction()->setObjectName(QStringLiteral("m10_0"));
+    m_programColorAction = named(general->addAction(QStringLiteral("Program &color ...")), QStringLiteral("m1010_0"));
+    m_formatAction = named(general->addAction(QStringLiteral("&Format resulte values")), QStringLiteral("m1010_1"));
+    m_formatAction->setCheckable(true);
+    connect(m_programColorAction, &QAction::triggered, this, [this] {
+        m_model->programColorCommand();
+        refresh();
+    });
+    connect(m_formatAction, &QAction::triggered, this, [this] {
+        m_model->toggleFormat();
+        refresh();
+    });
+
+    QMenu *unit = m_menu10->addMenu(QStringLiteral("&Length unit"));
+    named(unit->menuAction(), QStringLiteral("m10_1"));
+    QActionGroup *lengths = exclusiveGroup(this);
+    // Unit items without mnemonics: "mm" and "m" would share one.
+    const QString units[] = {QStringLiteral("mm"), QStringLiteral("cm"), QStringLiteral("m")};
+    for (int i = 0; i < 3; ++i) {
+        QAction *action = named(unit->addAction(units[i]), indexed("m1015", i));
+        action->setCheckable(true);
+        lengths->addAction(action);
+        connect(action, &QAction::triggered, this, [this, i] {
+            m_model->chooseUnit(i);
+            refresh();
+        });
+        m_unitActions.push_back(action);
+    }
+    // The force unit beside the length unit, where the program has forces.
+    if (m_program.forceUnits) {
+        unit->addSeparator()->setObjectName(QStringLiteral("m1015_3"));
+        QActionGroup *forces = exclusiveGroup(this);
+        const QString captions[] = {QStringLiteral("N"), QStringLiteral("kN")};
+        for (int i = 0; i < 2; ++i) {
+            QAction *action = named(unit->addAction(captions[i]), indexed("m1015", i + 4));
+            action->setCheckable(true);
+            forces->addAction(action);
+            connect(action, &QAction::triggered, this, [this, i] {
+                m_model->chooseForceUnit(i);
+                refresh();
+            });
+            m_forceActions.push_back(action);
+        }
+    }
+
+    m_copyAction = named(m_menu10->addAction(QStringLiteral("Results to c&lipboard")), QStringLiteral("m10_2"));
+    // Ctrl+C copies the results wherever the focus is not on a field with text to copy of its own.
+    m_copyAction->setShortcut(QKeySequence::Copy);
+    connect(m_copyAction, &QAction::triggered, this, &CalculatorWindow::copyResults);
+
+    m_chartSubmenu = m_menu10->addMenu(QStringLiteral("C&hart setting"));
+    m_chartSubmenu->setObjectName(QStringLiteral("ChartSetting"));
+    named(m_chartSubmenu->menuAction(), QStringLiteral("m10_3"));
+    m_plotColorAction = named(m_chartSubmenu->addAction(QStringLiteral("&Plot color ...")), QStringLiteral("m1020_0"));
+    connect(m_plotColorAction, &QAction::triggered, this, [this] {
+        m_model->plotColorCommand();
+        refresh();
+    });
+    m_logAction = named(m_chartSubmenu->addAction(QStringLiteral("&Log scale values")), QStringLiteral("m1020_1"));
+    m_logAction->setCheckable(true);
+    connect(m_logAction, &QAction::triggered, this, [this] {
+        m_model->toggleLogScale();
+        refresh();
+    });
+    m_chartSubmenu->addSeparator()->setObjectName(QStringLiteral("m1020_2"));
+    // One look of the results chart or the diagrams: one choice among nine.
+    QActionGroup *looks = exclusiveGroup(this);
+    const QString types[] = {QStringLiteral("3D Bar"),  QStringLiteral("2D Bar"),      QStringLiteral("3D Line"),
+                             QStringLiteral("2D Line"), QStringLiteral("3D Area Bar"), QStringLiteral("2D Area Line"),
+                             QStringLiteral("3D Step"), QStringLiteral("2D Step")};
+    for (int i = 0; i < 8; ++i) {
+        QAction *action = named(m_chartSubmenu->addAction(types[i]), indexed("m1020", i + 3));
+        action->setCheckable(true);
+        looks->addAction(action);
+        connect(action, &QAction::triggered, this, [this, i] {
+            m_model->chooseChartType(static_cast<ChartType>(i));
+            refresh();
+        });
+        m_chartTypeActions.push_back(action);
+    }
+    m_chartSubmenu->addSeparator()->setObjectName(QStringLiteral("m1020_11"));
+    m_diagramsAction = named(m_chartSubmenu->addAction(QStringLiteral("&Diagrams")), QStringLiteral("m1020_12"));
+    m_diagramsAction->setCheckable(true);
+    looks->addAction(m_diagramsAction);
+    connect(m_diagramsAction, &QAction::triggered, this, [this] { chooseView(ChartArea::Diagrams); });
+    m_slopeAction = named(m_chartSubmenu->addAction(QStringLiteral("Show &slope")), QStringLiteral("m1020_13"));
+    m_slopeAction->setCheckable(true);
+    connect(m_slopeAction, &QAction::triggered, this, [this] {
+        m_model->toggleSlope();
+        refresh();
+    });
+
+    m_menu20 = named(new QMenu(this), QStringLiteral("Menu20"));
+    m_valueAction = named(m_menu20->addAction(QString()), QStringLiteral("m20_0"));
+
+    m_helpAction = named(new QAction(QStringLiteral("&Help"), this), QStringLiteral("HelpAction"));
+    m_helpAction->setShortcut(QKeySequence::HelpContents);
+    connect(m_helpAction, &QAction::triggered, m_commandLabels[1], &QPushButton::click);
+    m_exitAction = named(new QAction(QStringLiteral("E&xit"), this), QStringLiteral("ExitAction"));
+    // The desktop's Quit keys, and Ctrl+Q wherever the desktop names none.
+    QList<QKeySequence> quitKeys = QKeySequence::keyBindings(QKeySequence::Quit);
+    if (!quitKeys.contains(QKeySequence(Qt::CTRL | Qt::Key_Q)))
+        quitKeys.prepend(QKeySequence(Qt::CTRL | Qt::Key_Q));
+    m_exitAction->setShortcuts(quitKeys);
+    connect(m_exitAction, &QAction::triggered, this, [this] { m_model->exit(); });
+    // Shortcuts work whichever control holds the focus, also before the menu bar was opened.
+    for (QAction *action : {m_copyAction, m_helpAction, m_exitAction}) {
+        action->setShortcutContext(Qt::WindowShortcut);
+        addAction(action);
+    }
+}
+
+void CalculatorWindow::buildMenuBar()
+{
+    QMenuBar *bar = menuBar();
+    bar->setObjectName(QStringLiteral("MenuBar"));
+
+    m_fileMenu = named(bar->addMenu(QStringLiteral("&File")), QStringLiteral("MenuFile"));
+    m_fileMenuEnd = m_fileMenu->addSeparator();
+    m_fileMenuEnd->setObjectName(QStringLiteral("FileMenuEnd"));
+    m_fileMenu->addAction(m_exitAction);
+
+    QMenu *edit = named(bar->addMenu(QStringLiteral("&Edit")), QStringLiteral("MenuEdit"));
+    edit->addAction(m_copyAction);
+
+    QMenu *view = named(bar->addMenu(QStringLiteral("&View")), QStringLiteral("MenuView"));
+    for (QAction *action : m_chartTypeActions)
+        view->addAction(action);
+    view->addSeparator();
+    view->addAction(m_diagramsAction);
+    view->addAction(m_slopeAction);
+    view->addSeparator();
+    view->addAction(m_logAction);
+    view->addAction(m_plotColorAction);
+    view->addSeparator();
+    view->addAction(m_formatAction);
+    view->addAction(m_programColorAction);
+
+    QMenu *units = named(bar->addMenu(QStringLiteral("&Units")), QStringLiteral("MenuUnits"));
+    for (QAction *action : m_unitActions)
+        units->addAction(action);
+    if (!m_forceActions.empty()) {
+        units->addSeparator();
+        for (QAction *action : m_forceActions)
+            units->addAction(action);
+    }
+
+    QMenu *help = named(bar->addMenu(QStringLiteral("&Help")), QStringLiteral("MenuHelp"));
+    help->addAction(m_helpAction);
+}
+
+}  // namespace shell
