@@ -63,14 +63,14 @@ TEST(casetext, InputsTakeTheirUnitsAndMeaningsFromTheLegend)
     EXPECT_EQ(text.inputs[2].unit, "mm");
     EXPECT_EQ(text.inputs[2].meaning, "スパン");
     EXPECT_EQ(text.title, "Simply supported span, point load P at a");
-    EXPECT_EQ(text.inputs[2].start, "100");
+    EXPECT_EQ(text.inputs[2].value, "100");
     EXPECT_EQ(text.inputs[2].step, "5");
 }
 
 TEST(casetext, ResultsAreWorkedAtTheStartValues)
 {
     const refdoc::CaseText text = refdoc::describeCase(simpleSpan(), 0);
-    EXPECT_FALSE(text.startRejected);
+    EXPECT_FALSE(text.rejected);
     ASSERT_EQ(text.results.size(), 4u);
     // RA = 100 × 70 / 100 = 70 N, RB = 100 − 70 = 30 N: the reactions carry the load.
     EXPECT_EQ(text.results[0].caption, "反力 (RA)");
@@ -105,14 +105,14 @@ TEST(casetext, AdvisoriesTellWhetherTheyHoldAtTheStartValues)
     const refdoc::CaseText text = refdoc::describeCase(simpleSpan(), 0);
     ASSERT_EQ(text.advisories.size(), 1u);
     EXPECT_EQ(text.advisories[0].text, "a beyond the span");
-    EXPECT_FALSE(text.advisories[0].holdsAtStart);  // a = 30 lies inside l = 100
+    EXPECT_FALSE(text.advisories[0].holds);  // a = 30 lies inside l = 100
     EXPECT_FALSE(text.advisories[0].condition.empty());
 }
 
 TEST(casetext, RejectedStartValuesLeaveFormulasWithoutWorkedValues)
 {
     const refdoc::CaseText text = refdoc::describeCase(simpleSpan(), 1);
-    EXPECT_TRUE(text.startRejected);
+    EXPECT_TRUE(text.rejected);
     ASSERT_EQ(text.results.size(), 1u);
     EXPECT_FALSE(text.results[0].formula.empty());
     EXPECT_EQ(text.results[0].worked, "");
