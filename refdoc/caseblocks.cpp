@@ -107,7 +107,7 @@ Block flowBlock(const QPaintDevice *device, std::vector<Flow> flows, double gap)
 struct Setters {
     Typesetter formula;
     Typesetter worked;
-    Setters(const QPaintDevice *device) : formula(device, 10), worked(device, 10, Grey) {}
+    Setters(const QPaintDevice *device, double points) : formula(device, points), worked(device, points, Grey) {}
 };
 
 // "name = formula", then "= worked = value" with the value in bold, on a line of its own where
@@ -151,7 +151,7 @@ Block pictureAndInputs(const QPaintDevice *device, const PageGeometry &g, const 
     const auto row = [&](std::vector<std::vector<Flow>> cells, const QColor &shade) {
         return tableRow(device, g.mm(1), columns, std::move(cells), shade);
     };
-    const Setters t(device);
+    const Setters t(device, look.formulaPoints);
     auto rows = std::make_shared<std::vector<Block>>();
     rows->push_back(
         row({{Paragraph(QStringLiteral("Input"), Style::BodyBold)},
@@ -210,8 +210,11 @@ Block domain(const QPaintDevice *device, const PageGeometry &g, const CaseText &
     for (std::size_t k = 0; k < text.domain.size(); ++k)
         runs.push_back({q(text.domain[k]) + (k + 1 < text.domain.size() ? QStringLiteral("; ") : QStringLiteral(".")),
                         Style::Body, Qt::black});
-    if (!text.domain.empty())
+    const bool sheet = look.purpose == Purpose::Sheet;
+    if (!text.domain.empty() && !sheet)
         runs.push_back({QStringLiteral(" The window refuses other entries with the reason."), Style::Body, Grey});
+    else if (!text.domain.empty() && !text.rejected)
+        runs.push_back({QStringLiteral(" These inputs lie inside it."), Style::Body, Grey});
     std::vector<Paragraph> paragraphs{Paragraph(runs, g.mm(5))};
     if (text.rejected && look.purpose == Purpose::Handbook)
         paragraphs.emplace_back(QStringLiteral("The start values lie outside this domain, so the results below show "
@@ -222,9 +225,39 @@ Block domain(const QPaintDevice *device, const PageGeometry &g, const CaseText &
             std::vector<Run>{{QStringLiteral("These inputs are refused: "), Style::BodyBold, QColor(170, 20, 20)},
                              {q(text.rejection) + QStringLiteral(". The results below show their formulas only."),
                               Style::Body, QColor(170, 20, 20)}});
-    else if (look.purpose == Purpose::Sheet && !text.domain.empty())
-        paragraphs.emplace_back(std::vector<Run>{{QStringLiteral("These inputs lie inside it."), Style::Body, Grey}});
     return spaced(paragraphBlock(device, paragraphs, g.mm(1.5)), g.mm(look.purpose == Purpose::Handbook ? 5 : 3));
+}
+
+namespace {
+
+// The height of a case's diagrams over their width: a member's strips, two members one above the
+// other, a frame, a column curve; 0 for what has none to draw here (a section has its picture).
+double figureProportion(const shell::CaseDiagrams &diagrams)
+{
+    switch (diagrams.kind) {
+    case shell::CaseDiagrams::Kind::Members:
+        return diagrams.members.size() > 1 ? 0.95 : 0.6;
+    case shell::CaseDiagrams::Kind::Frame:
+        return 0.55;
+    case shell::CaseDiagrams::Kind::Column:
+        return 0.45;
+    default:
+        return 0;
+    }
+}
+
+shell::CaseDiagrams diagramsOf(const shell::CaseDef &definition, int caseIndex, const CaseText &text)
+{
+    // The window draws them in the units of its captions (a program that only relabels them
+    // draws its numbers as they are).
+    return shell::caseDiagrams(definition, caseIndex, text.inputValues, text.rowValues, text.units);
+}
+
+}  // namespace
+
+double diagramProportion(const shell::CaseDef &definition, int caseIndex, const CaseText &text)
+{
+    return text.rejected ? 0 : figureProportion(diagramsOf(definition, caseIndex, text));
 }
 
 // The member (or both members) with V, M and δ, the frame with its moments on the tension side,
@@ -235,10 +268,7 @@ std::vector<Block> diagrams(const shell::CaseDef &definition, int caseIndex, con
 {
     if (text.rejected)
         return {};
-    // The window draws them in the units of its captions (a program that only relabels them
-    // draws its numbers as they are).
-    const shell::CaseDiagrams diagrams =
-        shell::caseDiagrams(definition, caseIndex, text.inputValues, text.rowValues, text.units);
+    const shell::CaseDiagrams diagrams = diagramsOf(definition, caseIndex, text);
     const bool sheet = look.purpose == Purpose::Sheet;
     const QString heading = sheet ? QStringLiteral("Diagrams") : QStringLiteral("Diagrams at the start values");
     if (diagrams.kind == shell::CaseDiagrams::Kind::Error && sheet)
@@ -247,18 +277,12 @@ std::vector<Block> diagrams(const shell::CaseDef &definition, int caseIndex, con
                                                              q(diagrams.error) + QStringLiteral("."),
                                                          Style::Body)}),
                        g.mm(1.5))};
-    double proportion = 0;  // height over width
-    if (diagrams.kind == shell::CaseDiagrams::Kind::Members)
-        proportion = diagrams.members.size() > 1 ? 0.95 : 0.6;
-    else if (diagrams.kind == shell::CaseDiagrams::Kind::Frame)
-        proportion = 0.55;
-    else if (diagrams.kind == shell::CaseDiagrams::Kind::Column)
-        proportion = 0.45;
+    const double proportion = figureProportion(diagrams) * look.diagramScale;
     if (proportion == 0)
         return {};
-    proportion *= look.diagramScale;
+    const double fixed = g.mm(look.diagramHeight);
     Block figure;
-    figure.height = [proportion](double width) { return width * proportion; };
+    figure.height = [proportion, fixed](double width) { return fixed > 0 ? fixed : width * proportion; };
     figure.draw = [diagrams, g](QPainter &painter, const QRectF &rect) {
         painter.save();
         painter.setFont(fontFor(Style::Small));
@@ -272,7 +296,8 @@ std::vector<Block> diagrams(const shell::CaseDef &definition, int caseIndex, con
     return {subheading(device, g, heading), spaced(figure, g.mm(2))};
 }
 
-std::vector<Block> intermediates(const QPaintDevice *device, const PageGeometry &g, const CaseText &text)
+std::vector<Block> intermediates(const QPaintDevice *device, const PageGeometry &g, const CaseText &text,
+                                 const CaseLook &look)
 {
     std::vector<Block> blocks;
     if (text.definitions.empty() && text.constants.empty())
@@ -281,7 +306,7 @@ std::vector<Block> intermediates(const QPaintDevice *device, const PageGeometry 
                                 text.constants.empty()     ? QStringLiteral("Intermediate values")
                                 : text.definitions.empty() ? QStringLiteral("Constants")
                                                            : QStringLiteral("Constants and intermediate values")));
-    const Setters t(device);
+    const Setters t(device, look.formulaPoints);
     if (!text.constants.empty()) {
         std::vector<FormulaPiece> pieces;
         for (const ConstantLine &c : text.constants)
@@ -306,12 +331,18 @@ std::vector<Block> intermediates(const QPaintDevice *device, const PageGeometry 
     return blocks;
 }
 
-const std::vector<double> ResultColumns{0.22, 0.50, 0.15, 0.13};
+// The columns of the result table: a sheet gives the captions and their meanings more room and
+// the units no more than the widest needs; the value column holds "-1.234e+05" whole in both.
+std::vector<double> resultColumns(const CaseLook &look)
+{
+    return look.purpose == Purpose::Handbook ? std::vector<double>{0.22, 0.50, 0.15, 0.13}
+                                             : std::vector<double>{0.24, 0.50, 0.15, 0.11};
+}
 
 Block resultHeader(const QPaintDevice *device, const PageGeometry &g, const CaseLook &look)
 {
     return tableRow(
-        device, g.mm(1), ResultColumns,
+        device, g.mm(1), resultColumns(look),
         {{Paragraph(QStringLiteral("Result"), Style::BodyBold)},
          {Paragraph(look.purpose == Purpose::Handbook ? QStringLiteral("Formula, and worked at the start values")
                                                       : QStringLiteral("Formula, and worked with these inputs"),
@@ -321,22 +352,26 @@ Block resultHeader(const QPaintDevice *device, const PageGeometry &g, const Case
         HeaderShade);
 }
 
-Block resultRow(const QPaintDevice *device, const PageGeometry &g, const CaseText &text, std::size_t r)
+// The handbook works each formula on a line of its own under it; a sheet goes on on the same
+// line where there is room, to keep to its two pages.
+Block resultRow(const QPaintDevice *device, const PageGeometry &g, const CaseText &text, std::size_t r,
+                const CaseLook &look)
 {
     const ResultLine &line = text.results[r];
-    const Setters t(device);
+    const Setters t(device, look.formulaPoints);
     const bool worked = !line.worked.empty();
     const double value = worked ? text.rowValues[r] : 0;
     std::vector<Flow> caption{Paragraph(q(line.caption), Style::Body)};
     if (!line.meaning.empty())
         caption.emplace_back(Paragraph(std::vector<Run>{{q(line.meaning), Style::Small, Grey}}));
-    return tableRow(
-        device, g.mm(1), ResultColumns,
-        {caption,
-         {formulaFlow(formulaPieces(t, line.symbol, line.expression, text, worked, value), g.mm(5), g.mm(1))},
-         {Paragraph({{q(line.shown), Style::Body, Qt::black}}, 0, true)},
-         {Paragraph(line.unit.empty() ? QStringLiteral("\u2013") : q(line.unit), Style::Body)}},
-        r % 2 == 1 ? RowShade : QColor(Qt::transparent));
+    return tableRow(device, g.mm(1), resultColumns(look),
+                    {caption,
+                     {formulaFlow(formulaPieces(t, line.symbol, line.expression, text, worked, value,
+                                                look.purpose == Purpose::Handbook),
+                                  g.mm(5), g.mm(1))},
+                     {Paragraph({{q(line.shown), Style::Body, Qt::black}}, 0, true)},
+                     {Paragraph(line.unit.empty() ? QStringLiteral("\u2013") : q(line.unit), Style::Body)}},
+                    r % 2 == 1 ? RowShade : QColor(Qt::transparent));
 }
 
 std::vector<Block> results(const QPaintDevice *device, const PageGeometry &g, const CaseText &text,
@@ -344,10 +379,12 @@ std::vector<Block> results(const QPaintDevice *device, const PageGeometry &g, co
 {
     std::vector<Block> blocks;
     Block heading = subheading(device, g, QStringLiteral("Results"));
-    // A short table goes to the next page whole rather than break; a long one breaks with its
-    // column heads repeated, and its heading goes with the column heads and three rows at least.
+    // In the handbook a short table goes to the next page whole rather than break; a long one,
+    // and any on a sheet (which has two pages to fill), breaks with its column heads repeated, and
+    // its heading goes with the column heads and three rows at least.
     const std::size_t rows = text.results.size();
-    heading.keepTogether = static_cast<int>(rows <= 6 ? rows : 3) + 1;
+    const bool whole = rows <= 6 && look.purpose == Purpose::Handbook;
+    heading.keepTogether = static_cast<int>(whole ? rows : std::min<std::size_t>(rows, 3)) + 1;
     blocks.push_back(heading);
     blocks.push_back(spaced(resultHeader(device, g, look), 0, true));
     // Where the table goes on over a page, the page starts with the case and the column heads.
@@ -364,7 +401,7 @@ std::vector<Block> results(const QPaintDevice *device, const PageGeometry &g, co
         again[1].draw(painter, QRectF(rect.left(), top, rect.width(), again[1].height(rect.width())));
     };
     for (std::size_t r = 0; r < text.results.size(); ++r) {
-        Block row = resultRow(device, g, text, r);
+        Block row = resultRow(device, g, text, r, look);
         row.continuedHeader = header;
         blocks.push_back(row);
     }
@@ -382,7 +419,7 @@ std::vector<Block> advisories(const QPaintDevice *device, const PageGeometry &g,
         return blocks;
     blocks.push_back(
         subheading(device, g, sheet ? QStringLiteral("Notes") : QStringLiteral("Notes shown by the window")));
-    const Setters t(device);
+    const Setters t(device, look.formulaPoints);
     for (const AdvisoryLine &line : text.advisories) {
         if (sheet && !line.holds)
             continue;

@@ -29,7 +29,9 @@ struct CaseLook {
     Purpose purpose = Purpose::Handbook;
     double pictureWidth = 68;  // mm
     double pictureHeight = 58;
-    double diagramScale = 1;  // of the handbook's diagram heights
+    double diagramScale = 1;   // of the handbook's diagram heights
+    double diagramHeight = 0;  // mm; 0: the width times the figure's proportion times diagramScale
+    double formulaPoints = 10;
 };
 
 extern const QColor Grey;
@@ -55,8 +57,11 @@ Block domain(const QPaintDevice *device, const PageGeometry &g, const CaseText &
 // diagram painter; none where the inputs are refused or the case has nothing to draw.
 std::vector<Block> diagrams(const shell::CaseDef &definition, int caseIndex, const CaseText &text,
                             const QPaintDevice *device, const PageGeometry &g, const CaseLook &look);
+// The height of those diagrams over their width in the handbook; 0 where there are none.
+double diagramProportion(const shell::CaseDef &definition, int caseIndex, const CaseText &text);
 // The constants the formulas name and the named intermediate values, worked.
-std::vector<Block> intermediates(const QPaintDevice *device, const PageGeometry &g, const CaseText &text);
+std::vector<Block> intermediates(const QPaintDevice *device, const PageGeometry &g, const CaseText &text,
+                                 const CaseLook &look);
 // Every result row: caption and meaning, the typeset formula and its worked line, value, unit.
 std::vector<Block> results(const QPaintDevice *device, const PageGeometry &g, const CaseText &text,
                            const CaseLook &look);

@@ -142,7 +142,7 @@ std::vector<Block> caseSection(const shell::Program &program, int caseIndex, con
     blocks.push_back(spaced(pictureAndInputs(device, g, definition, text, look), g.mm(3)));
     blocks.push_back(domain(device, g, text, look));
     for (std::vector<Block> part :
-         {diagrams(definition, caseIndex, text, device, g, look), intermediates(device, g, text),
+         {diagrams(definition, caseIndex, text, device, g, look), intermediates(device, g, text, look),
           results(device, g, text, look), advisories(device, g, text, look)})
         for (Block &block : part)
             blocks.push_back(std::move(block));
