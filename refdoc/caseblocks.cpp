@@ -5,6 +5,7 @@
 #include "shell/paint/diagrampainter.h"
 #include "shell/paint/sketchpainter.h"
 
+#include <QFontMetricsF>
 #include <QPainter>
 #include <QPen>
 
@@ -139,6 +140,18 @@ std::vector<FormulaPiece> formulaPieces(const Setters &t, const std::string &nam
     return pieces;
 }
 
+// The share of a table `width` wide that a column needs to hold the widest of `texts` whole in
+// the body font, cell padding included, and `share` at least: a number is never broken.
+double columnShare(const QPaintDevice *device, const PageGeometry &g, double width, const std::vector<QString> &texts,
+                   double share)
+{
+    const QFontMetricsF metrics(fontFor(Style::Body), device);
+    double widest = 0;
+    for (const QString &text : texts)
+        widest = std::max(widest, metrics.horizontalAdvance(text));
+    return std::max(share, (widest + g.mm(3.5)) / width);
+}
+
 }  // namespace
 
 Block pictureAndInputs(const QPaintDevice *device, const PageGeometry &g, const shell::CaseDef &definition,
@@ -147,7 +160,12 @@ Block pictureAndInputs(const QPaintDevice *device, const PageGeometry &g, const 
     const double pictureWidth = g.mm(look.pictureWidth);
     const double pictureHeight = g.mm(look.pictureHeight);
     const double gap = g.mm(5);
-    const std::vector<double> columns{0.16, 0.24, 0.2, 0.4};
+    // Input, value, unit, meaning: the meaning gives way to a long value.
+    std::vector<QString> values;
+    for (const InputLine &input : text.inputs)
+        values.push_back(q(input.value));
+    const double valueShare = columnShare(device, g, g.width - pictureWidth - gap, values, 0.24);
+    const std::vector<double> columns{0.16, valueShare, 0.2, std::max(0.1, 0.64 - valueShare)};
     const auto row = [&](std::vector<std::vector<Flow>> cells, const QColor &shade) {
         return tableRow(device, g.mm(1), columns, std::move(cells), shade);
     };
@@ -332,17 +350,27 @@ std::vector<Block> intermediates(const QPaintDevice *device, const PageGeometry 
 }
 
 // The columns of the result table: a sheet gives the captions and their meanings more room and
-// the units no more than the widest needs; the value column holds "-1.234e+05" whole in both.
-std::vector<double> resultColumns(const CaseLook &look)
+// the units no more than the widest needs; the value column holds "-1.234e+05" whole, and takes
+// from the formula's column what a longer value needs.
+std::vector<double> resultColumns(const QPaintDevice *device, const PageGeometry &g, const CaseText &text,
+                                  const CaseLook &look)
 {
-    return look.purpose == Purpose::Handbook ? std::vector<double>{0.22, 0.50, 0.15, 0.13}
-                                             : std::vector<double>{0.24, 0.50, 0.15, 0.11};
+    std::vector<double> columns = look.purpose == Purpose::Handbook ? std::vector<double>{0.22, 0.50, 0.15, 0.13}
+                                                                    : std::vector<double>{0.24, 0.50, 0.15, 0.11};
+    std::vector<QString> shown;
+    for (const ResultLine &line : text.results)
+        shown.push_back(q(line.shown));
+    const double value = columnShare(device, g, g.width, shown, columns[2]);
+    columns[1] -= value - columns[2];
+    columns[2] = value;
+    return columns;
 }
 
-Block resultHeader(const QPaintDevice *device, const PageGeometry &g, const CaseLook &look)
+Block resultHeader(const QPaintDevice *device, const PageGeometry &g, const CaseLook &look,
+                   const std::vector<double> &columns)
 {
     return tableRow(
-        device, g.mm(1), resultColumns(look),
+        device, g.mm(1), columns,
         {{Paragraph(QStringLiteral("Result"), Style::BodyBold)},
          {Paragraph(look.purpose == Purpose::Handbook ? QStringLiteral("Formula, and worked at the start values")
                                                       : QStringLiteral("Formula, and worked with these inputs"),
@@ -355,7 +383,7 @@ Block resultHeader(const QPaintDevice *device, const PageGeometry &g, const Case
 // The handbook works each formula on a line of its own under it; a sheet goes on on the same
 // line where there is room, to keep to its two pages.
 Block resultRow(const QPaintDevice *device, const PageGeometry &g, const CaseText &text, std::size_t r,
-                const CaseLook &look)
+                const CaseLook &look, const std::vector<double> &columns)
 {
     const ResultLine &line = text.results[r];
     const Setters t(device, look.formulaPoints);
@@ -364,7 +392,7 @@ Block resultRow(const QPaintDevice *device, const PageGeometry &g, const CaseTex
     std::vector<Flow> caption{Paragraph(q(line.caption), Style::Body)};
     if (!line.meaning.empty())
         caption.emplace_back(Paragraph(std::vector<Run>{{q(line.meaning), Style::Small, Grey}}));
-    return tableRow(device, g.mm(1), resultColumns(look),
+    return tableRow(device, g.mm(1), columns,
                     {caption,
                      {formulaFlow(formulaPieces(t, line.symbol, line.expression, text, worked, value,
                                                 look.purpose == Purpose::Handbook),
@@ -386,12 +414,13 @@ std::vector<Block> results(const QPaintDevice *device, const PageGeometry &g, co
     const bool whole = rows <= 6 && look.purpose == Purpose::Handbook;
     heading.keepTogether = static_cast<int>(whole ? rows : std::min<std::size_t>(rows, 3)) + 1;
     blocks.push_back(heading);
-    blocks.push_back(spaced(resultHeader(device, g, look), 0, true));
+    const std::vector<double> columns = resultColumns(device, g, text, look);
+    blocks.push_back(spaced(resultHeader(device, g, look, columns), 0, true));
     // Where the table goes on over a page, the page starts with the case and the column heads.
     std::vector<Block> again{
         paragraphBlock(device, {Paragraph({{q(text.caption) + QStringLiteral(", results (continued)"), Style::BodyBold,
                                             Qt::black}})}),
-        resultHeader(device, g, look)};
+        resultHeader(device, g, look, columns)};
     auto header = std::make_shared<Block>();
     header->height = [again, g](double width) { return again[0].height(width) + g.mm(2) + again[1].height(width); };
     header->draw = [again, g](QPainter &painter, const QRectF &rect) {
@@ -401,7 +430,7 @@ std::vector<Block> results(const QPaintDevice *device, const PageGeometry &g, co
         again[1].draw(painter, QRectF(rect.left(), top, rect.width(), again[1].height(rect.width())));
     };
     for (std::size_t r = 0; r < text.results.size(); ++r) {
-        Block row = resultRow(device, g, text, r, look);
+        Block row = resultRow(device, g, text, r, look, columns);
         row.continuedHeader = header;
         blocks.push_back(row);
     }

@@ -187,6 +187,25 @@ TEST(calculationsheet, RefusedInputsShowTheReasonAndNoResults)
     EXPECT_FALSE(all.contains(QStringLiteral("Diagrams")));
 }
 
+// A long input and a value with a three-digit exponent stand whole in their cells.
+TEST(calculationsheet, NumbersAreNeverBrokenOverLines)
+{
+    const shell::Program &profilor = *registry::find("Profilor");
+    Window window(profilor, 0, {0, 0});
+    window.model->setText(0, "1e150");
+    window.model->setText(1, "3.14159265358979");
+    ASSERT_FALSE(window.model->lastRejected());
+    ASSERT_EQ(window.model->rows()[0].text, "3.142e+150");
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("long.pdf"));
+    ASSERT_TRUE(refdoc::writeSheet(path, refdoc::sheetCase(*window.model), {"", "", "", "2024-05-01", "1.0"}).ok);
+    const QString text = pdfText(path);
+    if (text.isNull())
+        GTEST_SKIP() << "pdftotext (poppler-utils) is not installed";
+    EXPECT_TRUE(text.contains(QStringLiteral("3.14159265358979"))) << text.toStdString();
+    EXPECT_TRUE(text.contains(QStringLiteral("3.142e+150"))) << text.toStdString();
+}
+
 // Where the window could not bring a case's texts into its units, the sheet keeps the units the
 // texts are written in and the window's reason.
 TEST(calculationsheet, TheSheetOfAModelTakesTheUnitsOfItsTexts)

@@ -26,8 +26,10 @@ bool SavedCalculation::operator==(const SavedCalculation &other) const
 
 namespace {
 
-// Members in the order written, so that the file reads top-down like the window.
-using Json = nlohmann::ordered_json;
+// Read into sorted maps (a file of many fields costs no more than their logarithm each); written
+// with the members in the order given, so that the file reads top-down like the window.
+using Json = nlohmann::json;
+using OrderedJson = nlohmann::ordered_json;
 
 // The chart types under their menu captions.
 const std::pair<ChartType, const char *> ChartTypeNames[] = {
@@ -399,10 +401,10 @@ SavedCalculationRead readSavedCalculation(std::string_view text)
 
 std::string writeSavedCalculation(const SavedCalculation &c)
 {
-    Json inputs = Json::array();
+    OrderedJson inputs = OrderedJson::array();
     for (const SavedInput &in : c.inputs)
-        inputs.push_back(Json{{"name", in.caption}, {"text", in.text}, {"step", in.step}});
-    Json ticked = Json::array();
+        inputs.push_back(OrderedJson{{"name", in.caption}, {"text", in.text}, {"step", in.step}});
+    OrderedJson ticked = OrderedJson::array();
     for (const bool t : c.ticked)
         ticked.push_back(t);
     const char *type = ChartTypeNames[0].second;
@@ -415,24 +417,25 @@ std::string writeSavedCalculation(const SavedCalculation &c)
                 return name;
         return names[0].second;
     };
-    Json document = Json::object();
+    OrderedJson document = OrderedJson::object();
     document["format"] = SavedCalculationFormat;
     document["version"] = SavedCalculationVersion;
     document["program"] = c.program;
     document["case"] = c.caseNumber;
     document["caption"] = c.caseCaption;
     document["units"] =
-        Json{{"length", unitName(LengthNames, c.units.length)}, {"force", unitName(ForceNames, c.units.force)}};
+        OrderedJson{{"length", unitName(LengthNames, c.units.length)}, {"force", unitName(ForceNames, c.units.force)}};
     document["inputs"] = inputs;
     document["ticked"] = ticked;
-    document["chart"] = Json{{"type", type},
-                             {"logScale", c.logScale},
-                             {"view", c.view == ChartArea::Diagrams ? "diagrams" : "results"},
-                             {"slope", c.showSlope}};
-    document["colours"] = Json{{"plot", colourText(c.plotColor)}, {"program", colourText(c.programColor)}};
-    document["names"] = Json{{"project", c.names.project}, {"member", c.names.member}, {"engineer", c.names.engineer}};
+    document["chart"] = OrderedJson{{"type", type},
+                                    {"logScale", c.logScale},
+                                    {"view", c.view == ChartArea::Diagrams ? "diagrams" : "results"},
+                                    {"slope", c.showSlope}};
+    document["colours"] = OrderedJson{{"plot", colourText(c.plotColor)}, {"program", colourText(c.programColor)}};
+    document["names"] =
+        OrderedJson{{"project", c.names.project}, {"member", c.names.member}, {"engineer", c.names.engineer}};
     // A text that is not UTF-8 cannot be written as JSON; checkSavedCalculation refuses it before.
-    return document.dump(2, ' ', false, Json::error_handler_t::replace) + "\n";
+    return document.dump(2, ' ', false, OrderedJson::error_handler_t::replace) + "\n";
 }
 
 std::string checkSavedCalculation(const SavedCalculation &c, const Program &program)

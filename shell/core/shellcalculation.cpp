@@ -6,6 +6,7 @@
 #include "mechanics/outcome.h"
 #include "shell/core/numbertext.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace shell {

@@ -156,6 +156,15 @@ struct Damage {
     std::string message;  // found in the error
 };
 
+// A file within the size allowed that holds 60,000 fields: refused as fast as a small one.
+std::string manyFields()
+{
+    std::string fields;
+    for (int k = 0; k < 60000; ++k)
+        fields += "\"k" + std::to_string(k) + "\": 0, ";
+    return edited("\"version\": 1,", "\"version\": 1, " + fields);
+}
+
 std::vector<Damage> damages()
 {
     return {
@@ -165,15 +174,12 @@ std::vector<Damage> damages()
         {"TrailingText", BeamFile + "x", "it is not valid JSON (line 22, column 1)"},
         {"SyntaxInside", edited("\"case\": 1,", "\"case\": 1,,"), "it is not valid JSON (line 5, column 13)"},
         {"ByteFF", edited("Hall 3", "Hall \xFF"), "it is not UTF-8 text"},
-        {"LoneContinuation", edited("Sato", "Sat\x80"), "it is not UTF-8 text"},
         {"Overlong", edited("Sato", "Sat\xC0\xAF"), "it is not UTF-8 text"},
         {"Surrogate", edited("Sato", "Sat\xED\xA0\x80"), "it is not UTF-8 text"},
-        {"BeyondUnicode", edited("Sato", "Sat\xF4\x90\x80\x80"), "it is not UTF-8 text"},
         {"CutCharacter", edited("Sato", "Sat\xE6\xA2"), "it is not UTF-8 text"},
         {"EscapedLoneSurrogate", edited("Sato", "Sat\\ud800"), "it is not valid JSON"},
         {"ForeignObject", R"({"name": "structcalc", "version": 1})", "it is not a structcalc calculation"},
         {"ForeignList", "[1, 2, 3]", "it is not a structcalc calculation"},
-        {"ForeignText", "\"structcalc calculation\"", "it is not a structcalc calculation"},
         {"OtherFormat", edited("\"structcalc calculation\"", "\"structcalc settings\""),
          "it is not a structcalc calculation (a JSON file of another kind)"},
         {"FormatNotText", edited("\"structcalc calculation\"", "1"), "it is not a structcalc calculation"},
@@ -182,8 +188,6 @@ std::vector<Damage> damages()
         {"NewerVersionOtherFields", R"({"format": "structcalc calculation", "version": 7, "sheets": []})",
          "it was written by a newer version of structcalc (format 7); this one reads format 1"},
         {"VersionZero", edited("\"version\": 1", "\"version\": 0"), "\"version\" must be 1 or more"},
-        {"VersionText", edited("\"version\": 1", "\"version\": \"1\""),
-         "\"version\" must be a whole number, not a text"},
         {"VersionHuge", edited("\"version\": 1", "\"version\": 1e400"),
          "it holds a number too large for a double: 1e400"},
         {"VersionBeyond64Bits", edited("\"version\": 1", "\"version\": 123456789012345678901"),
@@ -193,7 +197,6 @@ std::vector<Damage> damages()
         {"CaseFraction", edited("\"case\": 1", "\"case\": 1.0"),
          "\"case\" must be a whole number from 1 to 9999, not a number"},
         {"CaseZero", edited("\"case\": 1", "\"case\": 0"), "\"case\" must be a whole number from 1 to 9999"},
-        {"CaseNegative", edited("\"case\": 1", "\"case\": -3"), "\"case\" must be a whole number from 1 to 9999"},
         {"CaseHuge", edited("\"case\": 1", "\"case\": -1e400"), "it holds a number too large for a double: -1e400"},
         {"CaseLarge", edited("\"case\": 1", "\"case\": 1e300"),
          "\"case\" must be a whole number from 1 to 9999, not a number"},
@@ -201,8 +204,6 @@ std::vector<Damage> damages()
          "\"case\" must be a whole number from 1 to 9999"},
         {"CaseBeyond64Bits", edited("\"case\": 1", "\"case\": 99999999999999999999999"),
          "\"case\" must be a whole number"},
-        {"CaseNull", edited("\"case\": 1", "\"case\": null"),
-         "\"case\" must be a whole number from 1 to 9999, not null"},
         {"UnitUnknown", edited("\"cm\"", "\"km\""), "\"units.length\" must be \"mm\", \"cm\" or \"m\""},
         {"UnitNumber", edited("\"kN\"", "1"), "\"units.force\" must be \"N\" or \"kN\", not a whole number"},
         {"InputsNotList", edited("\"ticked\": [true, true, false, true, true, true]", "\"ticked\": true"),
@@ -218,28 +219,22 @@ std::vector<Damage> damages()
          "the field \"inputs[1].step\" is missing"},
         {"InputTextControl", edited("\"text\": \"0.1\"", "\"text\": \"0.1\\u0007\""),
          "\"inputs[0].text\" holds a control character"},
-        {"InputTextNewline", edited("\"text\": \"0.1\"", "\"text\": \"0.1\\n2\""),
-         "\"inputs[0].text\" holds a control character"},
         {"InputTextLong", edited("\"text\": \"0.1\"", "\"text\": \"" + std::string(201, '1') + "\""),
          "\"inputs[0].text\" is longer than 200 bytes"},
         {"ChartType", edited("\"3D Area Bar\"", "\"Pie\""), "\"chart.type\" must be \"3D Bar\", \"2D Bar\""},
         {"ChartView", edited("\"diagrams\"", "\"both\""), "\"chart.view\" must be \"results\" or \"diagrams\""},
-        {"LogScaleText", edited("\"logScale\": true", "\"logScale\": \"yes\""),
-         "\"chart.logScale\" must be true or false, not a text"},
         {"ColourShort", edited("#FF0000", "#FF000"),
          "\"colours.plot\" must be a colour written #RRGGBB, not \"#FF000\""},
         {"ColourName", edited("#FF0000", "red"), "\"colours.plot\" must be a colour written #RRGGBB"},
-        {"ColourNumber", edited("\"#FF0000\"", "16711680"), "\"colours.plot\" must be a text, not a whole number"},
         {"NameNumber", edited("\"Hall 3\"", "3"), "\"names.project\" must be a text, not a whole number"},
         {"UnknownField", edited("\"version\": 1,", "\"version\": 1, \"colour\": 3,"),
          "the file has an unknown field \"colour\""},
         {"UnknownInnerField", edited("\"slope\": true", "\"slope\": true, \"zoom\": 2"),
          "\"chart\" has an unknown field \"zoom\""},
         {"RepeatedField", edited("\"case\": 1,", "\"case\": 1, \"case\": 2,"), "the field \"case\" is given twice"},
-        {"RepeatedInnerField", edited("\"force\": \"kN\"", "\"force\": \"kN\", \"force\": \"N\""),
-         "the field \"force\" is given twice"},
-        {"UnitsNotObject", edited("{\"length\": \"cm\", \"force\": \"kN\"}", "\"cm,kN\""),
-         "\"units\" must be an object, not a text"},
+        {"ManyFields", manyFields(), "the file has an unknown field \"k0\""},
+        {"DeeplyNested", std::string(400000, '[') + std::string(400000, ']'), "it is not a structcalc calculation"},
+        {"DeeplyNestedCut", std::string(400000, '['), "it is cut short"},
         {"TooLarge", BeamFile + std::string(SavedCalculationMaxBytes, ' '),
          "it is too large to be a saved calculation"},
     };
