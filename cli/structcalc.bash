@@ -1,4 +1,5 @@
-# Bash completion for structcalc: programs, case numbers, input names (NAME=) and options.
+# Bash completion for structcalc: programs, case numbers, input names (NAME=), options, saved
+# calculations (*.json) after --open and files after --batch and --sheet.
 # The programs, cases and inputs come from structcalc itself (--list), so they are always those
 # of the installed version.
 
@@ -15,7 +16,11 @@ _structcalc()
     if [[ $prev == --points ]]; then
         return
     fi
-    if [[ $prev == --batch || $prev == --sheet || $prev == --open ]]; then
+    if [[ $prev == --open ]]; then
+        _filedir json
+        return
+    fi
+    if [[ $prev == --batch || $prev == --sheet ]]; then
         _filedir
         return
     fi
@@ -24,12 +29,17 @@ _structcalc()
         return
     fi
 
-    # The words that are not options: PROGRAM, CASE, then NAME=VALUE.
+    # The words that are not options: PROGRAM, CASE, then NAME=VALUE. A saved calculation (--open)
+    # names its program, case and inputs itself: only options follow it.
     local -a positional=()
     local i
     for ((i = 1; i < cword; i++)); do
         case ${words[i]} in
-        --unit | --points | --batch | --sheet | --open) ((i++)) ;;
+        --open)
+            COMPREPLY=($(compgen -W "$options" -- "$cur"))
+            return
+            ;;
+        --unit | --points | --batch | --sheet) ((i++)) ;;
         -*) ;;
         *) positional+=("${words[i]}") ;;
         esac

@@ -3,6 +3,7 @@
 #include "cli/batch.h"
 #include "cli/diagramoutput.h"
 #include "cli/jsontext.h"
+#include "cli/sheetoutput.h"
 
 #include "registry/registry.h"
 #include "shell/core/numbertext.h"
@@ -25,7 +26,9 @@ std::string helpText()
            ": compute a case of the structural calculators, as their windows do.\n"
            "\n"
            "usage: structcalc PROGRAM CASE [NAME=VALUE ...] [--unit UNITS] [--raw] [--json]\n"
-           "                  [--diagram [--points N]]\n"
+           "                  [--diagram [--points N]] [--sheet OUT.pdf]\n"
+           "       structcalc --open FILE [--unit UNITS] [--raw] [--json] [--diagram [--points N]]\n"
+           "                  [--sheet OUT.pdf]\n"
            "       structcalc PROGRAM --batch [FILE|-] [--unit UNITS] [--raw] [--json]\n"
            "       structcalc --list [PROGRAM [CASE]]\n"
            "       structcalc --help | --version\n"
@@ -45,6 +48,11 @@ std::string helpText()
            "  --diagram         the member's diagrams as CSV: x,V,M,theta,delta (frames\n"
            "                    member,s,x,y,M; columns lambda,euler,empirical)\n"
            "  --points N        intervals of the diagram, 1 to 100000 (default 100)\n"
+           "  --open FILE       compute a saved calculation (.structcalc.json): its program, case,\n"
+           "                    units and inputs; a damaged file is a usage error that says why\n"
+           "  --sheet OUT.pdf   also write the calculation sheet of the case as computed: a one- or\n"
+           "                    two-page A4 PDF with formulas, worked values and diagrams (no display\n"
+           "                    needed); refused inputs write none\n"
            "  --batch [FILE|-]  one case per CSV line: a header with the column case and input\n"
            "                    captions; writes the inputs, one column per result row (units on\n"
            "                    the second line) and a status (ok, rejected: reason)\n"
@@ -57,6 +65,7 @@ std::string helpText()
            "\n"
            "Examples:\n"
            "  structcalc Beams 1 P=250 a=40 --unit m,kN\n"
+           "  structcalc --open beam-b12.structcalc.json --sheet beam-b12.pdf\n"
            "  printf 'case,P,a\\n1,100,30\\n1,100,150\\n' | structcalc Beams --batch -\n"
            "See structcalc(1).\n";
 }
@@ -89,6 +98,8 @@ struct Request {
     int points = -1;  // intervals of the diagram table; -1: not given
     bool batch = false;
     std::string batchFile;  // "" or "-": the standard input
+    std::string openFile;   // a saved calculation to compute; "": the case of the command line
+    std::string sheetFile;  // where the calculation sheet goes; "": none
 };
 
 constexpr int DefaultPoints = 100;
@@ -201,6 +212,22 @@ int parse(const std::vector<std::string> &args, Request &request, std::ostream &
             // The file is optional: the next word, unless it is another option.
             if (i + 1 < args.size() && (args[i + 1] == "-" || args[i + 1].rfind("--", 0) != 0))
                 request.batchFile = args[++i];
+        } else if (arg == "--open" || arg.rfind("--open=", 0) == 0 || arg == "--sheet" ||
+                   arg.rfind("--sheet=", 0) == 0) {
+            const bool open = arg.rfind("--open", 0) == 0;
+            const std::string option = open ? "--open" : "--sheet";
+            std::string file;
+            if (arg == option) {
+                if (i + 1 >= args.size())
+                    return usage(err,
+                                 option + (open ? " needs a saved calculation file" : " needs a PDF file to write"));
+                file = args[++i];
+            } else {
+                file = arg.substr(option.size() + 1);
+            }
+            if (file.empty())
+                return usage(err, option + " needs a file name");
+            (open ? request.openFile : request.sheetFile) = file;
         } else if (arg == "--points" || arg.rfind("--points=", 0) == 0) {
             std::string count;
             if (arg == "--points") {
@@ -249,6 +276,16 @@ int parse(const std::vector<std::string> &args, Request &request, std::ostream &
     }
     if (request.points >= 0 && !request.diagram)
         return usage(err, "--points goes with --diagram");
+    if (request.batch && !request.openFile.empty())
+        return usage(err, "--batch and --open do not go together");
+    if (request.batch && !request.sheetFile.empty())
+        return usage(err, "--sheet writes the sheet of one case, not of a batch");
+    if (!request.openFile.empty()) {
+        // The file names the program, the case and the inputs.
+        if (!positional.empty())
+            return usage(err, "--open takes no program, case or inputs: the file gives them ('" + positional[0] + "')");
+        return Computed;
+    }
     if (request.batch) {
         if (positional.size() != 1)
             return usage(err, positional.empty() ? "no program given" : "--batch takes a program and no case");
@@ -270,10 +307,6 @@ int parse(const std::vector<std::string> &args, Request &request, std::ostream &
                               std::to_string(request.program->caseCount()) + ")");
     request.caseIndex = number - 1;
     const shell::CaseDef &c = request.program->cases[static_cast<std::size_t>(request.caseIndex)];
-    if (request.diagram && c.members.empty() && !c.columnCurve) {
-        err << "structcalc: " << request.program->name << " case " << number << " has no diagram\n";
-        return UsageError;
-    }
     for (std::size_t i = 2; i < positional.size(); ++i) {
         const std::string &assignment = positional[i];
         const auto equals = assignment.find('=');
@@ -298,6 +331,44 @@ int parse(const std::vector<std::string> &args, Request &request, std::ostream &
             return UsageError;
         }
         request.inputs.emplace_back(name, value);
+    }
+    return Computed;
+}
+
+// --diagram of a case that has none is a usage error.
+int checkDiagram(const Request &request, std::ostream &err)
+{
+    const shell::CaseDef &c = request.program->cases[static_cast<std::size_t>(request.caseIndex)];
+    if (request.diagram && c.members.empty() && !c.columnCurve) {
+        err << "structcalc: " << request.program->name << " case " << (request.caseIndex + 1) << " has no diagram\n";
+        return UsageError;
+    }
+    return Computed;
+}
+
+// The saved calculation of --open, read whole (a larger file than any calculation is refused
+// unread) and checked against its program's catalogue.
+int readOpenFile(const Request &request, registry::OpenedCalculation &opened, std::ostream &err)
+{
+    std::ifstream file(request.openFile, std::ios::binary);
+    if (!file) {
+        err << "structcalc: cannot read " << request.openFile << "\n";
+        return UsageError;
+    }
+    std::string text;
+    char buffer[65536];
+    while (file && text.size() <= shell::SavedCalculationMaxBytes) {
+        file.read(buffer, sizeof buffer);
+        text.append(buffer, static_cast<std::size_t>(file.gcount()));
+    }
+    if (file.bad()) {
+        err << "structcalc: cannot read " << request.openFile << "\n";
+        return UsageError;
+    }
+    opened = registry::readCalculation(text);
+    if (!opened.program) {
+        err << "structcalc: cannot open " << request.openFile << ": " << opened.error << "\n";
+        return UsageError;
     }
     return Computed;
 }
@@ -401,11 +472,29 @@ int run(const std::vector<std::string> &args, std::ostream &out, std::ostream &e
         return runBatch(*request.program, file, out, err, options);
     }
 
+    registry::OpenedCalculation opened;
+    if (!request.openFile.empty()) {
+        if (const int status = readOpenFile(request, opened, err); status != Computed)
+            return status;
+        request.program = opened.program;
+        request.caseIndex = opened.calculation.caseNumber - 1;
+    }
+    if (const int status = checkDiagram(request, err); status != Computed)
+        return status;
+
     QuietPlatform platform;
     shell::ShellModel model(*request.program, platform);
     model.start();
-    model.selectCase(request.caseIndex);
-    // The units first, so that the values given are read in them.
+    if (!request.openFile.empty()) {
+        const std::string problem = model.open(opened.calculation);
+        if (!problem.empty()) {
+            err << "structcalc: cannot open " << request.openFile << ": " << problem << "\n";
+            return UsageError;
+        }
+    } else {
+        model.selectCase(request.caseIndex);
+    }
+    // The units first, so that the values given are read in them (a saved calculation converts).
     if (request.unitSystem >= 0)
         model.chooseUnit(request.unitSystem);
     if (request.forceUnit >= 0)
@@ -416,8 +505,18 @@ int run(const std::vector<std::string> &args, std::ostream &out, std::ostream &e
             if (c.inputs[static_cast<std::size_t>(k)].caption == name)
                 model.setText(k, value);
 
-    if (model.lastRejected())
+    if (model.lastRejected()) {
+        if (!request.sheetFile.empty())
+            err << "structcalc: " << request.sheetFile << " is not written: the inputs are refused\n";
         return printRejection(out, err, request, model);
+    }
+    if (!request.sheetFile.empty()) {
+        const std::string problem = writeSheetFile(model, request.sheetFile, STRUCTCALC_VERSION);
+        if (!problem.empty()) {
+            err << "structcalc: " << problem << "\n";
+            return UsageError;
+        }
+    }
     // A plain note of the window (an empirical formula beyond its range) goes to stderr, so
     // that stdout keeps one line per result row.
     for (const std::string &note : model.advisories())

@@ -1,6 +1,8 @@
 #pragma once
 
 // structcalc PROGRAM CASE [NAME=VALUE ...] [--unit UNITS] [--raw] [--json] [--diagram [--points N]]
+//            [--sheet OUT.pdf]
+// structcalc --open FILE [--unit UNITS] [--raw] [--json] [--diagram [--points N]] [--sheet OUT.pdf]
 // structcalc PROGRAM --batch [FILE|-] [--unit UNITS] [--raw] [--json]
 // structcalc --list [PROGRAM [CASE]] | --help | --version
 //
@@ -8,8 +10,9 @@
 //     断面積 (A)	2.000e+02	mm^2
 //     ...
 //
-// Exit status: 0 computed, 2 usage error (also --diagram for a case without one), 3 rejected by
-// the case's entry check (or, with --diagram, a member the solver cannot solve).
+// Exit status: 0 computed, 2 usage error (also --diagram for a case without one, a saved
+// calculation that cannot be opened and a sheet that cannot be written), 3 rejected by the case's
+// entry check (or, with --diagram, a member the solver cannot solve).
 
 #include <iosfwd>
 #include <string>

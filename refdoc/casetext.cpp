@@ -57,8 +57,9 @@ std::string entryCheckText(const shell::CaseDef &definition)
 namespace {
 
 // The constants the case's formulas name anywhere (entry check, rows, advisories), in the order
-// the case's text shows them, each name once.
-std::vector<ConstantLine> caseConstants(const shell::CaseDef &definition)
+// the case's text shows them, each name once, with their values as the formulas take them in
+// the text's units.
+std::vector<ConstantLine> caseConstants(const shell::CaseDef &definition, const CaseText &text)
 {
     std::vector<shell::Expr> expressions;
     for (const shell::Check &check : definition.checks)
@@ -73,9 +74,11 @@ std::vector<ConstantLine> caseConstants(const shell::CaseDef &definition)
         for (const shell::Expr &constant : expression.constants()) {
             const bool seen = std::any_of(constants.begin(), constants.end(),
                                           [&](const ConstantLine &c) { return c.name == constant.name(); });
+            const shell::Dimension dimension = constant.constantDimension();
+            const double value =
+                shell::convert(constant.constantValue(), dimension, shell::CatalogueUnits, text.evaluationUnits);
             if (!seen)
-                constants.push_back({constant.name(), workedNumber(constant.constantValue()),
-                                     shell::unitCaption(DocumentUnits, constant.constantDimension())});
+                constants.push_back({constant.name(), workedNumber(value), shell::unitCaption(text.units, dimension)});
         }
     }
     return constants;
@@ -86,16 +89,27 @@ std::vector<ConstantLine> caseConstants(const shell::CaseDef &definition)
 CaseText describeCase(const shell::Program &program, int caseIndex)
 {
     const shell::CaseDef &definition = program.cases.at(static_cast<std::size_t>(caseIndex));
+    return describeCase(program, caseIndex, shell::startValues(definition), DocumentUnits);
+}
+
+CaseText describeCase(const shell::Program &program, int caseIndex, const std::vector<double> &inputs,
+                      shell::Units units)
+{
+    const shell::CaseDef &definition = program.cases.at(static_cast<std::size_t>(caseIndex));
     CaseText text;
     text.caption = definition.caption;
     text.title = definition.title;
+    text.units = units;
+    text.evaluationUnits = program.unitChange == shell::UnitChange::Convert ? units : shell::CatalogueUnits;
 
-    const std::vector<shell::LegendLine> legend = shell::legendLines(program, definition, DocumentUnits);
-    for (const shell::InputDef &input : definition.inputs) {
+    const std::vector<shell::LegendLine> legend = shell::legendLines(program, definition, units);
+    for (std::size_t k = 0; k < definition.inputs.size(); ++k) {
+        const shell::InputDef &input = definition.inputs[k];
+        const double step = shell::convert(input.step, input.dimension, shell::CatalogueUnits, text.evaluationUnits);
         InputLine line{input.caption,
-                       shell::generalText(input.start),
-                       shell::generalText(input.step),
-                       shell::unitCaption(DocumentUnits, input.dimension),
+                       k < inputs.size() ? valueText(inputs[k]) : std::string(),
+                       valueText(step),
+                       shell::unitCaption(units, input.dimension),
                        {}};
         for (const shell::LegendLine &entry : legend)
             if (entry.symbol == input.caption)
@@ -105,9 +119,9 @@ CaseText describeCase(const shell::Program &program, int caseIndex)
 
     for (const shell::Check &check : definition.checks)
         text.domain.push_back(check.reason.empty() ? check.holds.formula() : check.reason);
-    const std::vector<double> inputs = shell::startValues(definition);
-    const shell::Evaluation evaluation = shell::evaluate(definition, inputs);
-    text.startRejected = evaluation.rejected;
+    const shell::Evaluation evaluation = shell::evaluate(definition, inputs, text.evaluationUnits);
+    text.rejected = evaluation.rejected;
+    text.rejection = evaluation.reason;
     text.inputValues = inputs;
     text.rowValues = evaluation.values;
     const shell::EvalContext context = text.context();
@@ -133,7 +147,7 @@ CaseText describeCase(const shell::Program &program, int caseIndex)
         ResultLine line;
         line.expression = printed(row.formula);
         line.caption = row.caption;
-        line.unit = program.rowUnit(definition, r, DocumentUnits);
+        line.unit = program.rowUnit(definition, r, units);
         line.meaning = row.meaning;
         line.symbol = shell::SymbolOf(row.caption);
         if (line.symbol.empty())
@@ -151,12 +165,25 @@ CaseText describeCase(const shell::Program &program, int caseIndex)
     for (const shell::Advisory &advisory : definition.advisories) {
         AdvisoryLine line{advisory.condition, advisory.text,
                           advisory.condition.isNull() ? std::string() : advisory.condition.formula(), false};
-        if (!evaluation.rejected && !advisory.condition.isNull())
-            line.holdsAtStart = advisory.condition.eval(context) != 0;
+        if (!evaluation.rejected)
+            line.holds = !advisory.condition.isNull() && advisory.condition.eval(context) != 0;
         text.advisories.push_back(line);
     }
-    text.constants = caseConstants(definition);
+    text.constants = caseConstants(definition, text);
     return text;
+}
+
+void markRefused(CaseText &text, const std::string &reason)
+{
+    text.rejected = true;
+    text.rejection = reason;
+    text.rowValues.clear();
+    for (DefinitionLine &line : text.definitions)
+        line.worked = line.value = {};
+    for (ResultLine &line : text.results)
+        line.worked = line.value = line.shown = {};
+    for (AdvisoryLine &line : text.advisories)
+        line.holds = false;
 }
 
 }  // namespace refdoc

@@ -236,14 +236,19 @@ Block tableRow(const QPaintDevice *device, double millimetre, std::vector<double
 
 PageGeometry PageGeometry::a4(double dpi)
 {
+    return page(dpi, 210, 297);
+}
+
+PageGeometry PageGeometry::page(double dpi, double widthMm, double heightMm)
+{
     PageGeometry g;
     g.dpi = dpi;
-    g.pageWidth = g.mm(210);
-    g.pageHeight = g.mm(297);
+    g.pageWidth = g.mm(widthMm);
+    g.pageHeight = g.mm(heightMm);
     g.left = g.mm(20);
-    g.width = g.mm(170);
+    g.width = g.mm(widthMm - 40);
     g.top = g.mm(22);
-    g.bottom = g.mm(297 - 20);
+    g.bottom = g.mm(heightMm - 20);
     return g;
 }
 
@@ -343,7 +348,7 @@ std::vector<int> sectionPages(const std::vector<Page> &pages, int sections)
 }
 
 void drawPages(QPainter &painter, const std::vector<Page> &pages, const PageGeometry &geometry, const QString &title,
-               const std::function<void()> &newPage)
+               const std::function<void()> &newPage, bool headFirstPage)
 {
     const QString total = QString::number(pages.size());
     const QFont small = fontFor(Style::Small);
@@ -356,7 +361,7 @@ void drawPages(QPainter &painter, const std::vector<Page> &pages, const PageGeom
         painter.setFont(small);
         painter.setPen(QColor(90, 90, 90));
         const QFontMetricsF metrics(small, painter.device());
-        if (n > 0) {
+        if (n > 0 || headFirstPage) {
             painter.drawText(QPointF(geometry.left, headLine), title);
             const double headWidth = metrics.horizontalAdvance(page.runningHead);
             painter.drawText(QPointF(geometry.left + geometry.width - headWidth, headLine), page.runningHead);

@@ -104,6 +104,8 @@ struct PageGeometry {
     double left = 0, top = 0, width = 0, bottom = 0;  // the text area; `bottom` is its lower edge
     double mm(double millimetres) const { return millimetres * dpi / 25.4; }
     static PageGeometry a4(double dpi);
+    // A page of another size (a printer's paper) with the same margins.
+    static PageGeometry page(double dpi, double widthMm, double heightMm);
 };
 
 struct PlacedBlock {
@@ -126,9 +128,9 @@ std::vector<Page> paginate(const std::vector<Block> &blocks, const PageGeometry 
 std::vector<int> sectionPages(const std::vector<Page> &pages, int sections);
 
 // Draws the pages after one another (the painter is active on a paged device, `newPage` turns
-// to the next sheet). Every page but the first has `title` and its running head at the top;
-// every page has "n / N" at the foot.
+// to the next sheet). Every page but the first (every page, `headFirstPage`) has `title` and its
+// running head at the top; every page has "n / N" at the foot.
 void drawPages(QPainter &painter, const std::vector<Page> &pages, const PageGeometry &geometry, const QString &title,
-               const std::function<void()> &newPage);
+               const std::function<void()> &newPage, bool headFirstPage = false);
 
 }  // namespace refdoc

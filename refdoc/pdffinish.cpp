@@ -165,6 +165,13 @@ std::string repairToUnicode(const std::string &cmap, const std::map<char32_t, st
     return out.str();
 }
 
+std::string pdfDate(const std::string &date)
+{
+    if (date.size() != 10)
+        return {};
+    return "D:" + date.substr(0, 4) + date.substr(5, 2) + date.substr(8, 2) + "000000Z";
+}
+
 bool finishPdf(const std::string &path, const PdfFinish &finish, std::string &error)
 {
     const std::string temporary = path + ".part";

@@ -39,6 +39,13 @@ struct PdfFinish {
     std::string creationDate;  // "D:20240501000000Z"; empty: as written
 };
 
+// The repairs for the faces the documents are drawn in, measured on the fonts installed (once;
+// a QGuiApplication must exist).
+std::map<char32_t, std::u32string> fontTextRepairs();
+
+// "D:20240501000000Z" of "2024-05-01"; empty for any other text.
+std::string pdfDate(const std::string &date);
+
 // Rewrites the PDF at `path` with the additions; false with `error` set where it cannot.
 bool finishPdf(const std::string &path, const PdfFinish &finish, std::string &error);
 

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <utility>
 
 namespace registry {
 
@@ -42,6 +43,28 @@ std::string namesInWords()
         words += all[k].name;
     }
     return words;
+}
+
+OpenedCalculation readCalculation(std::string_view text)
+{
+    OpenedCalculation opened;
+    shell::SavedCalculationRead read = shell::readSavedCalculation(text);
+    if (!read.ok) {
+        opened.error = read.error;
+        return opened;
+    }
+    const shell::Program *program = find(read.calculation.program);
+    if (!program || program->name != read.calculation.program) {
+        opened.error = "it is a calculation of \"" + read.calculation.program +
+                       "\", a program structcalc does not know (" + namesInWords() + ")";
+        return opened;
+    }
+    opened.error = shell::checkSavedCalculation(read.calculation, *program);
+    if (opened.error.empty()) {
+        opened.program = program;
+        opened.calculation = std::move(read.calculation);
+    }
+    return opened;
 }
 
 }  // namespace registry

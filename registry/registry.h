@@ -8,8 +8,10 @@
 // A program's catalogue is built the first time it is asked for.
 
 #include "shell/core/catalogue.h"
+#include "shell/core/savedcalculation.h"
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace registry {
@@ -28,5 +30,16 @@ std::vector<const shell::Program *> programs();
 const shell::Program *find(const std::string &name);
 // "Beams, cantilever, Rahmen, buckling or Profilor".
 std::string namesInWords();
+
+// A saved calculation's file text with the program it belongs to: read, its program found by the
+// name the file gives (exactly as a program is named) and checked against that program's
+// catalogue. `program` is null where the file is refused, and `error` says why:
+//   "it is a calculation of \"Frames\", a program structcalc does not know (Beams, cantilever, ...)"
+struct OpenedCalculation {
+    const shell::Program *program = nullptr;
+    shell::SavedCalculation calculation;
+    std::string error;
+};
+OpenedCalculation readCalculation(std::string_view text);
 
 }  // namespace registry

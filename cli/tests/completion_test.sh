@@ -24,6 +24,24 @@ expect() {
     fi
 }
 
+# The same for file names, in any order.
+expect_files() {
+    local want=$1
+    shift
+    COMP_WORDS=("$@")
+    COMP_CWORD=$(($# - 1))
+    COMP_LINE="$*"
+    COMP_POINT=${#COMP_LINE}
+    COMPREPLY=()
+    _structcalc
+    local got
+    got=$(printf '%s\n' "${COMPREPLY[@]}" | sort | paste -sd ' ')
+    if [ "$got" != "$want" ]; then
+        echo "'$*': expected '$want', got '$got'"
+        failures=$((failures + 1))
+    fi
+}
+
 expect "Beams" structcalc Be
 expect "Profilor" structcalc Pr
 expect "1 2 3 4 5 6 7 8" structcalc Profilor ""
@@ -32,4 +50,16 @@ expect "OD= ID=" structcalc Profilor 4 ""
 expect "--unit" structcalc Beams 1 --u
 expect "kN" structcalc Beams 1 --unit k
 expect "--batch" structcalc Beams --ba
+expect "--open" structcalc --op
+expect "--sheet" structcalc Beams 1 --sh
+expect "--sheet" structcalc --open beam.structcalc.json --sh
+expect "" structcalc --open beam.structcalc.json B
+
+# Saved calculations after --open, any file after --sheet.
+folder=$(mktemp -d)
+trap 'rm -rf "$folder"' EXIT
+touch "$folder/beam.structcalc.json" "$folder/notes.txt"
+cd "$folder" || exit 1
+expect "beam.structcalc.json" structcalc --open ""
+expect_files "beam.structcalc.json notes.txt" structcalc Beams 1 --sheet ""
 exit $((failures > 0))

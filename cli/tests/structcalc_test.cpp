@@ -169,8 +169,8 @@ TEST(structcalc, helpVersionAndOneCaseListed)
 {
     const Outcome help = run({"--help"});
     EXPECT_EQ(help.status, 0);
-    for (const char *option : {"--unit", "--raw", "--json", "--list", "--diagram", "--points", "--batch", "--version",
-                               "Exit status", "Examples"})
+    for (const char *option : {"--unit", "--raw", "--json", "--list", "--diagram", "--points", "--batch", "--open",
+                               "--sheet", "--version", "Exit status", "Examples"})
         EXPECT_NE(help.out.find(option), std::string::npos) << option;
     EXPECT_EQ(run({"--version"}).out, "structcalc 1.0\n");
 
@@ -198,7 +198,10 @@ TEST(structcalc, everyMessageOnStderrStartsWithItsName)
                                                       {"buckling", "9", "l=3000"},
                                                       {"Beams", "--batch", "/nonexistent"},
                                                       {"--list", "Beams", "0"},
-                                                      {"Profilor", "1", "--diagram"}};
+                                                      {"Profilor", "1", "--diagram"},
+                                                      {"--open", "/nonexistent.structcalc.json"},
+                                                      {"--open", "/dev/null"},
+                                                      {"Beams", "1", "--sheet", "/nonexistent/sheet.pdf"}};
     for (const auto &args : calls) {
         const Outcome r = run(args);
         for (const std::string &line : lines(r.err))

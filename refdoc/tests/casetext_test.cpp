@@ -63,14 +63,14 @@ TEST(casetext, InputsTakeTheirUnitsAndMeaningsFromTheLegend)
     EXPECT_EQ(text.inputs[2].unit, "mm");
     EXPECT_EQ(text.inputs[2].meaning, "スパン");
     EXPECT_EQ(text.title, "Simply supported span, point load P at a");
-    EXPECT_EQ(text.inputs[2].start, "100");
+    EXPECT_EQ(text.inputs[2].value, "100");
     EXPECT_EQ(text.inputs[2].step, "5");
 }
 
 TEST(casetext, ResultsAreWorkedAtTheStartValues)
 {
     const refdoc::CaseText text = refdoc::describeCase(simpleSpan(), 0);
-    EXPECT_FALSE(text.startRejected);
+    EXPECT_FALSE(text.rejected);
     ASSERT_EQ(text.results.size(), 4u);
     // RA = 100 × 70 / 100 = 70 N, RB = 100 − 70 = 30 N: the reactions carry the load.
     EXPECT_EQ(text.results[0].caption, "反力 (RA)");
@@ -105,14 +105,14 @@ TEST(casetext, AdvisoriesTellWhetherTheyHoldAtTheStartValues)
     const refdoc::CaseText text = refdoc::describeCase(simpleSpan(), 0);
     ASSERT_EQ(text.advisories.size(), 1u);
     EXPECT_EQ(text.advisories[0].text, "a beyond the span");
-    EXPECT_FALSE(text.advisories[0].holdsAtStart);  // a = 30 lies inside l = 100
+    EXPECT_FALSE(text.advisories[0].holds);  // a = 30 lies inside l = 100
     EXPECT_FALSE(text.advisories[0].condition.empty());
 }
 
 TEST(casetext, RejectedStartValuesLeaveFormulasWithoutWorkedValues)
 {
     const refdoc::CaseText text = refdoc::describeCase(simpleSpan(), 1);
-    EXPECT_TRUE(text.startRejected);
+    EXPECT_TRUE(text.rejected);
     ASSERT_EQ(text.results.size(), 1u);
     EXPECT_FALSE(text.results[0].formula.empty());
     EXPECT_EQ(text.results[0].worked, "");
@@ -140,6 +140,66 @@ TEST(casetext, ConstantsAreListedFromEveryFormulaOfTheCase)
         found.emplace_back(constant.name, constant.value + (constant.unit.empty() ? "" : " " + constant.unit));
     EXPECT_EQ(found, (std::vector<std::pair<std::string, std::string>>{
                          {"a", "761 N/mm^2"}, {"b", "0.01546"}, {"c", "7 × 10⁻⁵"}, {"q0", "3"}, {"λ0", "80"}}));
+}
+
+// The same span worked with inputs of a calculation, in m and kN: RA = 0.25 × 0.06 / 0.1 = 0.15 kN.
+TEST(casetext, ACalculationIsWorkedWithItsInputsInItsUnits)
+{
+    const shell::Units mkN{shell::unit::M, shell::unit::KN};
+    const refdoc::CaseText text = refdoc::describeCase(simpleSpan(), 0, {0.25, 0.04, 0.1}, mkN);
+    EXPECT_FALSE(text.rejected);
+    EXPECT_EQ(text.inputs[0].value, "0.25");
+    EXPECT_EQ(text.inputs[0].unit, "kN");
+    EXPECT_EQ(text.inputs[2].unit, "m");
+    EXPECT_EQ(text.inputs[2].step, "0.005") << "the catalogue's 5 mm";
+    EXPECT_EQ(text.definitions[0].value, "0.06");
+    EXPECT_EQ(text.results[0].unit, "kN");
+    EXPECT_EQ(text.results[0].value, "0.15");
+    EXPECT_EQ(text.results[0].shown, "1.500e-01");
+    EXPECT_EQ(text.results[0].worked, "0.25 × 0.06 / 0.1");
+    EXPECT_EQ(text.results[1].value, "0.1");  // RB = P − RA
+    EXPECT_EQ(text.results[2].value, "0.6");  // a ratio keeps its value in any units
+}
+
+TEST(casetext, InputsOutsideTheDomainAreRefusedWithTheReason)
+{
+    const refdoc::CaseText text = refdoc::describeCase(simpleSpan(), 0, {100, -5, 100}, refdoc::DocumentUnits);
+    EXPECT_TRUE(text.rejected);
+    EXPECT_EQ(text.rejection, "a must be 0 or more");
+    EXPECT_EQ(text.results[0].worked, "");
+    EXPECT_EQ(text.inputs[1].value, "-5");
+}
+
+TEST(casetext, AReasonOfTheWindowsOwnRefusesAsTheDomainWould)
+{
+    refdoc::CaseText text = refdoc::describeCase(simpleSpan(), 0);
+    ASSERT_FALSE(text.results[0].worked.empty());
+    refdoc::markRefused(text, "P cannot be written in kN");
+    EXPECT_TRUE(text.rejected);
+    EXPECT_EQ(text.rejection, "P cannot be written in kN");
+    for (const refdoc::ResultLine &line : text.results) {
+        EXPECT_FALSE(line.formula.empty());
+        EXPECT_EQ(line.worked + line.value + line.shown, "");
+    }
+    EXPECT_EQ(text.definitions[0].value, "");
+}
+
+// A program that only relabels its units computes in mm and N whatever its captions say: the
+// numbers are worked as they are, under the captions of the units on display.
+TEST(casetext, AProgramThatRelabelsWorksItsNumbersAsTheyAre)
+{
+    CaseBuilder c("Bar");
+    const Expr a = c.input("a", Dimension::Length, 10);
+    c.row("断面積 (A)", Dimension::Area, a * a);
+    c.row("応力 (s)", Dimension::Stress, Expr::constant("f", 235, Dimension::Stress));
+    shell::Program p;
+    p.name = "Sections";
+    p.cases = {c.build()};
+    p.unitChange = shell::UnitChange::RelabelOnly;
+    const refdoc::CaseText text = refdoc::describeCase(p, 0, {10}, {shell::unit::Cm, shell::unit::N});
+    EXPECT_EQ(text.results[0].value, "100");
+    EXPECT_EQ(text.results[0].unit, "cm^2");
+    EXPECT_EQ(text.results[1].value, "235") << "a constant is not converted either";
 }
 
 }  // namespace

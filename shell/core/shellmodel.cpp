@@ -102,6 +102,11 @@ void ShellModel::selectCase(int index)
 {
     if (index == CurrentCase || index < 0 || index >= m_program.caseCount())
         return;
+    showCase(index, nullptr);
+}
+
+void ShellModel::showCase(int index, const std::vector<bool> *ticked)
+{
     CurrentCase = index;
     const CaseDef &c = currentCaseDef();
 
@@ -110,7 +115,7 @@ void ShellModel::selectCase(int index)
     ResultCount = c.rowCount();
     for (std::size_t r = 0; r < m_rows.size(); ++r) {
         ResultRow &row = m_rows[r];
-        row.ticked = true;
+        row.ticked = !ticked || r >= ticked->size() || (*ticked)[r];
         row.visible = static_cast<int>(r) < ResultCount;
         row.text.clear();
         row.value = std::numeric_limits<double>::quiet_NaN();

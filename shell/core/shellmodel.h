@@ -9,8 +9,10 @@
 // in `writeText` alone.
 
 #include "shell/core/catalogue.h"
+#include "shell/core/chartchoice.h"
 #include "shell/core/diagrams.h"
 #include "shell/core/platform.h"
+#include "shell/core/savedcalculation.h"
 
 #include <array>
 #include <string>
@@ -42,11 +44,6 @@ struct ChartPoint {
     // a logarithm.
     bool atBaseLine = false;
 };
-
-enum class ChartType { Bar3D, Bar2D, Line3D, Line2D, Area3D, Area2D, Step3D, Step2D };
-
-// What the chart area shows: the chart of the result rows, or the member's own diagrams.
-enum class ChartArea { Results, Diagrams };
 
 class ShellModel
 {
@@ -160,6 +157,8 @@ public:
     void previousPage();                           // Label1(3)
     std::string resultsText() const;               // the clipboard text of the results
     void copyResults();                            // m10(2)
+    std::string calculationText() const;           // the clipboard text of "Copy calculation"
+    void copyCalculation();                        // "Copy calculation"
     // Label1(1): opens the reference beside the program, or says why not.
     void help();
     std::string helpPath() const;
@@ -168,7 +167,25 @@ public:
     // Re-lay out and recompute the current case although it did not change.
     void reselect();
 
+    // --- calculations kept in files, and the names a calculation sheet is headed with ---
+    const CalculationNames &names() const { return m_names; }
+    void setNames(const CalculationNames &names) { m_names = names; }
+    // The units the texts of a case are written in: the window's once the case has been shown in
+    // them (a case whose texts could not be brought into them keeps its own).
+    Units caseUnits(int caseIndex) const { return m_caseUnits[static_cast<std::size_t>(caseIndex)]; }
+    // The case on display as a file keeps it: its texts in the units they are written in, the
+    // ticks, the chart area's look, the colours and the names. Where a field holds a number too
+    // large for a double (the window refuses it), checkSavedCalculation() says that the file
+    // could not be opened again.
+    SavedCalculation save() const;
+    // Opens a calculation of this program: "" where it is shown, with one computation; otherwise
+    // why not (checkSavedCalculation's words, or that it belongs to another program), and nothing
+    // has changed. The other cases keep their texts; the window takes the file's units.
+    std::string open(const SavedCalculation &calculation);
+
 private:
+    // Select Case's work for `index`: lay out, show its rows with `ticked` (all where null), compute.
+    void showCase(int index, const std::vector<bool> *ticked);
     void writeText(int k, const std::string &text);
     void compute(int index);
     void entryError(int index, int field, const std::string &reason);
@@ -216,6 +233,7 @@ private:
     int m_leastInputFrame = 0;
     int m_leastFrame2 = 0;
     int m_page = 0;
+    CalculationNames m_names;
 };
 
 }  // namespace shell

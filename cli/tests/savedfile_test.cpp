@@ -1,0 +1,190 @@
+// structcalc --open and --sheet: a saved calculation computes to the rows its inputs give on
+// the command line, a damaged file is a usage error with the reader's message, and the sheet of
+// the case as computed is written as a PDF without a display.
+
+#include "cli/structcalc.h"
+#include "shell/core/savedcalculation.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+struct Outcome {
+    int status = -1;
+    std::string out;
+    std::string err;
+};
+
+Outcome run(const std::vector<std::string> &args)
+{
+    std::ostringstream out, err;
+    Outcome r;
+    r.status = structcalc::run(args, out, err);
+    r.out = out.str();
+    r.err = err.str();
+    return r;
+}
+
+// Beam (1) in m and kN: P = 25 kN at a = 2.4 m on l = 6 m; RA = 25 × 3.6 / 6 = 15 kN.
+shell::SavedCalculation beam()
+{
+    shell::SavedCalculation c;
+    c.program = "Beams";
+    c.caseNumber = 1;
+    c.caseCaption = "Beam (1)";
+    c.units = {shell::unit::M, shell::unit::KN};
+    c.inputs = {{"P", "25", "1"},   {"a", "2.4", "0.1"},     {"l", "6", "0.1"},        {"x1", "1.2", "0.1"},
+                {"x2", "3", "0.1"}, {"E", "2.05e8", "1000"}, {"I", "8.356e-5", "1e-6"}};
+    c.ticked = std::vector<bool>(6, true);
+    c.names = {"Hall 3", "Beam B12", "A. Sato"};
+    return c;
+}
+
+const std::vector<std::string> SameOnTheCommandLine{"Beams", "1",      "--unit", "m,kN",     "P=25",      "a=2.4",
+                                                    "l=6",   "x1=1.2", "x2=3",   "E=2.05e8", "I=8.356e-5"};
+
+class SavedFile : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        std::string pattern = (fs::temp_directory_path() / "structcalc-test-XXXXXX").string();
+        ASSERT_NE(mkdtemp(pattern.data()), nullptr);
+        m_folder = pattern;
+    }
+    void TearDown() override { fs::remove_all(m_folder); }
+
+    std::string write(const std::string &name, const std::string &text) const
+    {
+        const std::string path = (m_folder / name).string();
+        std::ofstream(path, std::ios::binary) << text;
+        return path;
+    }
+    std::string path(const std::string &name) const { return (m_folder / name).string(); }
+
+    fs::path m_folder;
+};
+
+TEST_F(SavedFile, OpenComputesTheRowsItsInputsGive)
+{
+    const std::string file = write("b12.structcalc.json", shell::writeSavedCalculation(beam()));
+    const Outcome opened = run({"--open", file, "--raw"});
+    EXPECT_EQ(opened.status, 0) << opened.err;
+    EXPECT_EQ(opened.err, "");
+    std::vector<std::string> direct = SameOnTheCommandLine;
+    direct.push_back("--raw");
+    EXPECT_EQ(opened.out, run(direct).out);
+    EXPECT_EQ(opened.out.rfind("反力 (RA)\t15\tkN\n", 0), 0u) << opened.out;
+
+    // --json and --diagram as for a run of the case; --unit converts what the file gives.
+    const Outcome json = run({"--open=" + file, "--json"});
+    EXPECT_NE(json.out.find("\"program\": \"Beams\", \"case\": 1, "), std::string::npos) << json.out;
+    EXPECT_NE(json.out.find("\"inputs\": {\"P\": 25, \"a\": 2.4, \"l\": 6,"), std::string::npos) << json.out;
+    const Outcome diagram = run({"--open", file, "--diagram", "--points", "4"});
+    EXPECT_EQ(diagram.out.rfind("x,V,M,theta,delta\n", 0), 0u) << diagram.out;
+    const Outcome millimetres = run({"--open", file, "--unit", "mm,N", "--raw"});
+    EXPECT_EQ(millimetres.out.rfind("反力 (RA)\t15000\tN\n", 0), 0u) << millimetres.out;
+}
+
+TEST_F(SavedFile, ADamagedFileIsAUsageErrorWithTheReadersMessage)
+{
+    const std::string whole = shell::writeSavedCalculation(beam());
+    shell::SavedCalculation huge = beam();
+    huge.inputs[0].text = "1e999";
+    shell::SavedCalculation frames = beam();
+    frames.program = "Frames";
+    const std::vector<std::pair<std::string, std::string>> files{
+        {whole.substr(0, whole.size() / 2), "it is cut short"},
+        {"{\"name\": \"package\"}", "it is not a structcalc calculation (a JSON file of another kind)"},
+        {"\xFF\xFE{}", "it is not UTF-8 text"},
+        {shell::writeSavedCalculation(huge), "the text of input P of Beam (1) is too large a number: 1e999"},
+        {shell::writeSavedCalculation(frames), "it is a calculation of \"Frames\", a program structcalc does not know"},
+        {"{\"format\": \"structcalc calculation\", \"version\": 2}",
+         "it was written by a newer version of structcalc (format 2); this one reads format 1"},
+    };
+    for (const auto &[text, message] : files) {
+        const std::string file = write("damaged.structcalc.json", text);
+        const Outcome r = run({"--open", file, "--sheet", path("never.pdf")});
+        EXPECT_EQ(r.status, 2) << message;
+        EXPECT_EQ(r.out, "");
+        EXPECT_EQ(r.err.rfind("structcalc: cannot open " + file + ": " + message, 0), 0u) << r.err;
+        EXPECT_FALSE(fs::exists(path("never.pdf")));
+    }
+    const Outcome missing = run({"--open", path("missing.structcalc.json")});
+    EXPECT_EQ(missing.status, 2);
+    EXPECT_EQ(missing.err, "structcalc: cannot read " + path("missing.structcalc.json") + "\n");
+}
+
+TEST_F(SavedFile, OpenAndSheetGoWithWhatTheyMean)
+{
+    const std::string file = write("b12.structcalc.json", shell::writeSavedCalculation(beam()));
+    for (const std::vector<std::string> &args :
+         std::vector<std::vector<std::string>>{{"--open"},
+                                               {"--open", file, "Beams", "1"},
+                                               {"--open", file, "P=3"},
+                                               {"Beams", "--batch", "-", "--open", file},
+                                               {"Beams", "--batch", "-", "--sheet", path("b.pdf")},
+                                               {"Beams", "1", "--sheet"},
+                                               {"Beams", "1", "--sheet="}}) {
+        const Outcome r = run(args);
+        EXPECT_EQ(r.status, 2) << ::testing::PrintToString(args);
+        EXPECT_NE(r.err.find("usage: structcalc PROGRAM CASE"), std::string::npos) << r.err;
+    }
+}
+
+TEST_F(SavedFile, SheetWritesThePdfOfTheCaseAsComputed)
+{
+    const std::string file = write("b12.structcalc.json", shell::writeSavedCalculation(beam()));
+    const std::string sheet = path("b12.pdf");
+    const Outcome r = run({"--open", file, "--sheet", sheet});
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.err, "") << "Qt's own notes stay off stderr";
+    EXPECT_EQ(r.out.rfind("反力 (RA)\t1.500e+01\tkN\n", 0), 0u) << "the rows as for a run without a sheet";
+    std::ifstream pdf(sheet, std::ios::binary);
+    std::string head(5, ' ');
+    pdf.read(head.data(), 5);
+    EXPECT_EQ(head, "%PDF-");
+
+    // Its text: the names of the file, the case and its values in the file's units.
+    const std::string text = path("b12.txt");
+    const std::string command = "pdftotext -enc UTF-8 '" + sheet + "' '" + text + "' 2>/dev/null";
+    if (std::system(command.c_str()) != 0)
+        GTEST_SKIP() << "pdftotext (poppler-utils) is not installed";
+    std::stringstream words;
+    words << std::ifstream(text).rdbuf();
+    for (const char *word : {"Hall 3", "Beam B12", "A. Sato", "Beams, version 1.0", "Beam (1)", "1.500e+01", "kN"})
+        EXPECT_NE(words.str().find(word), std::string::npos) << word;
+
+    // A case of the command line, and a second sheet in the same process.
+    const Outcome plain = run({"Profilor", "3", "dia=20", "--sheet", path("bar.pdf")});
+    EXPECT_EQ(plain.status, 0) << plain.err;
+    EXPECT_TRUE(fs::exists(path("bar.pdf")));
+}
+
+TEST_F(SavedFile, NoSheetOfRefusedInputsNorWhereItCannotBeWritten)
+{
+    const Outcome refused = run({"Beams", "1", "a=500", "--sheet", path("refused.pdf")});
+    EXPECT_EQ(refused.status, 3);
+    EXPECT_NE(refused.err.find("structcalc: " + path("refused.pdf") + " is not written: the inputs are refused\n"),
+              std::string::npos)
+        << refused.err;
+    EXPECT_FALSE(fs::exists(path("refused.pdf")));
+
+    const std::string nowhere = path("no-such-folder/sheet.pdf");
+    const Outcome unwritable = run({"Beams", "1", "--sheet", nowhere});
+    EXPECT_EQ(unwritable.status, 2);
+    EXPECT_EQ(unwritable.out, "");
+    EXPECT_EQ(unwritable.err.rfind("structcalc: cannot write " + nowhere, 0), 0u) << unwritable.err;
+}
+
+}  // namespace

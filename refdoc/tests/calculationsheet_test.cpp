@@ -1,0 +1,266 @@
+// Calculation sheets: one case of every program written as a PDF whose text names the header,
+// the case, every input and every result row; every case of every program on two pages at
+// most; refused inputs shown as refused, without numbers that would not be theirs.
+
+#include "refdoc/calculationsheet.h"
+#include "registry/registry.h"
+#include "shell/core/shellmodel.h"
+#include "shell/core/testing/recordingplatform.h"
+
+#include <QBuffer>
+#include <QFile>
+#include <QPageSize>
+#include <QPdfWriter>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <ostream>
+#include <string>
+
+namespace {
+
+using shell::Units;
+
+QString q(const std::string &text)
+{
+    return QString::fromStdString(text);
+}
+
+// Text compared without blanks: a caption wrapped in its cell reads on in one piece.
+QString comparable(const QString &text)
+{
+    QString s = text;
+    s.remove(QRegularExpression(QStringLiteral(R"(\s)")));
+    return s;
+}
+
+// The text of the PDF as pdftotext gives it; a null text where pdftotext is not installed.
+QString pdfText(const QString &path)
+{
+    const QString pdftotext = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
+    if (pdftotext.isEmpty())
+        return {};
+    QProcess process;
+    process.start(pdftotext,
+                  {QStringLiteral("-raw"), QStringLiteral("-enc"), QStringLiteral("UTF-8"), path, QStringLiteral("-")});
+    if (!process.waitForFinished(60000) || process.exitCode() != 0)
+        return {};
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+int pageObjects(const QByteArray &pdf)
+{
+    static const QRegularExpression page(QStringLiteral(R"(/Type\s*/Page(?![A-Za-z]))"));
+    int count = 0;
+    for (auto match = page.globalMatch(QString::fromLatin1(pdf)); match.hasNext(); match.next())
+        ++count;
+    return count;
+}
+
+// A window of the program showing one case in some units, as a user left it.
+struct Window {
+    shell::testing::RecordingPlatform platform;
+    std::unique_ptr<shell::ShellModel> model;
+    Window(const shell::Program &program, int caseIndex, Units units)
+        : model(std::make_unique<shell::ShellModel>(program, platform))
+    {
+        model->start();
+        model->selectCase(caseIndex);
+        model->chooseUnit(units.length);
+        model->chooseForceUnit(units.force);
+    }
+};
+
+// The case of a program with the most result rows: the largest sheet it has.
+int largestCase(const shell::Program &program)
+{
+    int largest = 0;
+    for (int k = 1; k < program.caseCount(); ++k)
+        if (program.cases[static_cast<std::size_t>(k)].rowCount() >
+            program.cases[static_cast<std::size_t>(largest)].rowCount())
+            largest = k;
+    return largest;
+}
+
+class ProgramSheet : public ::testing::TestWithParam<const shell::Program *>
+{
+};
+
+TEST_P(ProgramSheet, NamesTheHeaderTheCaseAndEveryRow)
+{
+    const shell::Program &program = *GetParam();
+    const int index = largestCase(program);
+    const Units units = program.forceUnits ? Units{shell::unit::M, shell::unit::KN} : Units{shell::unit::Cm, 0};
+    Window window(program, index, units);
+    window.model->setNames({"Hall 3 north", "Member B12", "佐藤 花子"});
+    ASSERT_FALSE(window.model->lastRejected()) << window.model->statusText();
+
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    const QString path = folder.filePath(QStringLiteral("sheet.pdf"));
+    const refdoc::SheetResult written = refdoc::writeSheet(
+        path, refdoc::sheetCase(*window.model), refdoc::sheetHeader(window.model->names(), "2024-05-01", "9.9"));
+    ASSERT_TRUE(written.ok) << written.error.toStdString();
+    EXPECT_GE(written.pages, 1);
+    EXPECT_LE(written.pages, 2);
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray pdf = file.readAll();
+    EXPECT_TRUE(pdf.startsWith("%PDF-"));
+    EXPECT_EQ(pageObjects(pdf), written.pages);
+
+    const QString text = pdfText(path);
+    if (text.isNull())
+        GTEST_SKIP() << "pdftotext (poppler-utils) is not installed: the text layer cannot be read back";
+    const QString all = comparable(text);
+    for (const char *word : {"Hall3north", "MemberB12", "佐藤花子", "2024-05-01", "version9.9"})
+        EXPECT_TRUE(all.contains(QString::fromUtf8(word))) << word;
+    const shell::CaseDef &c = program.cases[static_cast<std::size_t>(index)];
+    EXPECT_TRUE(all.contains(comparable(q(c.caption + ": " + c.title)))) << c.title;
+    for (const shell::RowDef &row : c.rows)
+        EXPECT_TRUE(all.contains(comparable(q(row.caption)))) << row.caption;
+    // The values as the window shows them, in the window's units.
+    for (int r = 0; r < c.rowCount(); ++r) {
+        const shell::ResultRow &row = window.model->rows()[static_cast<std::size_t>(r)];
+        if (!row.text.empty()) {
+            EXPECT_TRUE(all.contains(q(row.text))) << row.caption << " " << row.text;
+        }
+    }
+    EXPECT_TRUE(all.contains(comparable(q(window.model->inputUnit(index, 0)))));
+}
+
+INSTANTIATE_TEST_SUITE_P(family, ProgramSheet, ::testing::ValuesIn(registry::programs()),
+                         [](const ::testing::TestParamInfo<const shell::Program *> &param) {
+                             return param.param->name;
+                         });
+
+// The pages of a sheet as a PDF writer lays them out, without writing them.
+int pagesOf(const refdoc::SheetCase &sheet)
+{
+    QBuffer buffer;
+    QPdfWriter writer(&buffer);
+    writer.setResolution(600);
+    writer.setPageSize(QPageSize(QPageSize::A4));
+    return refdoc::sheetPageCount(sheet, {"Project", "Member", "Engineer", "2024-05-01", "1.0"}, writer,
+                                  refdoc::PageGeometry::a4(600));
+}
+
+// Every case fits on two pages at its start values, in mm and N and in the units that write the
+// longest numbers (m and kN: 8.33 × 10⁻¹⁰ m⁴).
+TEST(calculationsheet, EveryCaseOfEveryProgramFitsOnTwoPages)
+{
+    for (const shell::Program *program : registry::programs())
+        for (int k = 0; k < program->caseCount(); ++k)
+            for (const Units units : {Units{0, 0}, Units{shell::unit::M, program->forceUnits ? 1 : 0}}) {
+                Window window(*program, k, units);
+                const int pages = pagesOf(refdoc::sheetCase(*window.model));
+                EXPECT_GE(pages, 1);
+                EXPECT_LE(pages, 2) << program->name << " " << program->cases[static_cast<std::size_t>(k)].caption
+                                    << " in " << shell::lengthUnitName(units.length);
+            }
+}
+
+// Inputs the window refuses: the sheet says so with the reason and shows no result value.
+TEST(calculationsheet, RefusedInputsShowTheReasonAndNoResults)
+{
+    const shell::Program &beams = *registry::find("Beams");
+    Window window(beams, 0, {0, 0});
+    window.model->setText(1, "500");  // a beyond l = 100
+    ASSERT_TRUE(window.model->lastRejected());
+    const refdoc::SheetCase sheet = refdoc::sheetCase(*window.model);
+    EXPECT_EQ(sheet.refusal, "a must lie between 0 and l");
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("refused.pdf"));
+    const refdoc::SheetResult written = refdoc::writeSheet(path, sheet, {"", "", "", "2024-05-01", "1.0"});
+    ASSERT_TRUE(written.ok) << written.error.toStdString();
+    const QString text = pdfText(path);
+    if (text.isNull())
+        GTEST_SKIP() << "pdftotext (poppler-utils) is not installed";
+    const QString all = comparable(text);
+    EXPECT_TRUE(all.contains(QStringLiteral("Theseinputsarerefused:amustliebetween0andl")));
+    EXPECT_FALSE(all.contains(QStringLiteral("e+0"))) << "no value in the window's format";
+    EXPECT_FALSE(all.contains(QStringLiteral("Diagrams")));
+}
+
+// A long input and a value with a three-digit exponent stand whole in their cells.
+TEST(calculationsheet, NumbersAreNeverBrokenOverLines)
+{
+    const shell::Program &profilor = *registry::find("Profilor");
+    Window window(profilor, 0, {0, 0});
+    window.model->setText(0, "1e150");
+    window.model->setText(1, "3.14159265358979");
+    ASSERT_FALSE(window.model->lastRejected());
+    ASSERT_EQ(window.model->rows()[0].text, "3.142e+150");
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("long.pdf"));
+    ASSERT_TRUE(refdoc::writeSheet(path, refdoc::sheetCase(*window.model), {"", "", "", "2024-05-01", "1.0"}).ok);
+    const QString text = pdfText(path);
+    if (text.isNull())
+        GTEST_SKIP() << "pdftotext (poppler-utils) is not installed";
+    EXPECT_TRUE(text.contains(QStringLiteral("3.14159265358979"))) << text.toStdString();
+    EXPECT_TRUE(text.contains(QStringLiteral("3.142e+150"))) << text.toStdString();
+}
+
+// Where the window could not bring a case's texts into its units, the sheet keeps the units the
+// texts are written in and the window's reason.
+TEST(calculationsheet, TheSheetOfAModelTakesTheUnitsOfItsTexts)
+{
+    const shell::Program &beams = *registry::find("Beams");
+    Window window(beams, 0, {shell::unit::Cm, shell::unit::KN});
+    const refdoc::SheetCase sheet = refdoc::sheetCase(*window.model);
+    EXPECT_EQ(sheet.program, &beams);
+    EXPECT_EQ(sheet.caseIndex, 0);
+    EXPECT_EQ(sheet.units, (Units{shell::unit::Cm, shell::unit::KN}));
+    EXPECT_EQ(sheet.inputs, window.model->inputNumbers(0));
+    EXPECT_EQ(sheet.refusal, "");
+    // E = 10³⁰⁶ N/mm² is 10³⁰⁹ kN/m², beyond a double: shown again in m and kN, the case keeps
+    // its texts in mm and N and the window refuses them.
+    Window far(beams, 0, {0, 0});
+    far.model->setText(5, "1e306");
+    far.model->selectCase(1);
+    far.model->chooseUnit(shell::unit::M);
+    far.model->chooseForceUnit(shell::unit::KN);
+    far.model->selectCase(0);
+    ASSERT_TRUE(far.model->lastRejected());
+    const refdoc::SheetCase refused = refdoc::sheetCase(*far.model);
+    EXPECT_EQ(refused.units, shell::CatalogueUnits) << "the texts stay in mm and N";
+    EXPECT_EQ(refused.inputs[5], 1e306);
+    EXPECT_EQ(refused.refusal, far.model->rejectionReason());
+    EXPECT_NE(refused.refusal, "");
+}
+
+TEST(calculationsheet, PaintsOntoAnyPagedDevice)
+{
+    const shell::Program &rahmen = *registry::find("Rahmen");
+    Window window(rahmen, 0, {0, 0});
+    QBuffer buffer;
+    ASSERT_TRUE(buffer.open(QIODevice::WriteOnly));
+    QPdfWriter writer(&buffer);
+    writer.setResolution(300);
+    const refdoc::SheetCase sheet = refdoc::sheetCase(*window.model);
+    const refdoc::SheetResult painted = refdoc::paintSheet(writer, sheet, {"", "", "", "2024-05-01", "1.0"});
+    ASSERT_TRUE(painted.ok) << painted.error.toStdString();
+    EXPECT_EQ(painted.pages, pagesOf(sheet)) << "the same pages at another resolution";
+    EXPECT_TRUE(buffer.data().startsWith("%PDF-"));
+    EXPECT_EQ(pageObjects(buffer.data()), painted.pages);
+    EXPECT_NEAR(writer.pageLayout().fullRect(QPageLayout::Millimeter).width(), 210, 0.5) << "A4";
+}
+
+TEST(calculationsheet, AFileThatCannotBeWrittenSaysSo)
+{
+    const shell::Program &beams = *registry::find("Beams");
+    Window window(beams, 0, {0, 0});
+    const refdoc::SheetResult written =
+        refdoc::writeSheet(QStringLiteral("/nonexistent-folder/sheet.pdf"), refdoc::sheetCase(*window.model),
+                           {"", "", "", "2024-05-01", "1.0"});
+    EXPECT_FALSE(written.ok);
+    EXPECT_TRUE(written.error.startsWith(QStringLiteral("cannot write /nonexistent-folder/sheet.pdf")))
+        << written.error.toStdString();
+}
+
+}  // namespace

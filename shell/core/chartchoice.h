@@ -1,0 +1,13 @@
+#pragma once
+
+// The looks of the window's chart area: which chart type draws the result rows, and whether the
+// area shows that chart or the member's own diagrams.
+
+namespace shell {
+
+enum class ChartType { Bar3D, Bar2D, Line3D, Line2D, Area3D, Area2D, Step3D, Step2D };
+
+// What the chart area shows: the chart of the result rows, or the member's own diagrams.
+enum class ChartArea { Results, Diagrams };
+
+}  // namespace shell

@@ -1,0 +1,493 @@
+#include "shell/core/savedcalculation.h"
+
+#include "shell/core/numbertext.h"
+
+#include <nlohmann/json.hpp>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+#include <initializer_list>
+#include <set>
+#include <utility>
+
+namespace shell {
+
+const char *const SavedCalculationFormat = "structcalc calculation";
+const char *const SavedCalculationSuffix = ".structcalc.json";
+
+bool SavedCalculation::operator==(const SavedCalculation &other) const
+{
+    return program == other.program && caseNumber == other.caseNumber && caseCaption == other.caseCaption &&
+           units == other.units && inputs == other.inputs && ticked == other.ticked && chartType == other.chartType &&
+           logScale == other.logScale && view == other.view && showSlope == other.showSlope &&
+           plotColor == other.plotColor && programColor == other.programColor && names == other.names;
+}
+
+namespace {
+
+// Read into sorted maps (a file of many fields costs no more than their logarithm each); written
+// with the members in the order given, so that the file reads top-down like the window.
+using Json = nlohmann::json;
+using OrderedJson = nlohmann::ordered_json;
+
+// The chart types under their menu captions.
+const std::pair<ChartType, const char *> ChartTypeNames[] = {
+    {ChartType::Bar3D, "3D Bar"},   {ChartType::Bar2D, "2D Bar"},       {ChartType::Line3D, "3D Line"},
+    {ChartType::Line2D, "2D Line"}, {ChartType::Area3D, "3D Area Bar"}, {ChartType::Area2D, "2D Area Line"},
+    {ChartType::Step3D, "3D Step"}, {ChartType::Step2D, "2D Step"}};
+
+const std::pair<int, const char *> LengthNames[] = {{unit::Mm, "mm"}, {unit::Cm, "cm"}, {unit::M, "m"}};
+const std::pair<int, const char *> ForceNames[] = {{unit::N, "N"}, {unit::KN, "kN"}};
+
+// The length of the UTF-8 sequence that starts at text[i], or 0 where none valid starts there
+// (RFC 3629: no overlong forms, no surrogates, nothing above U+10FFFF).
+std::size_t utf8Sequence(std::string_view text, std::size_t i)
+{
+    const auto byte = [&](std::size_t k) { return static_cast<unsigned char>(text[k]); };
+    const unsigned char c = byte(i);
+    if (c < 0x80)
+        return 1;
+    std::size_t length = 0;
+    unsigned char low = 0x80, high = 0xBF;  // the range of the second byte
+    if (c >= 0xC2 && c <= 0xDF) {
+        length = 2;
+    } else if (c >= 0xE0 && c <= 0xEF) {
+        length = 3;
+        low = c == 0xE0 ? 0xA0 : 0x80;
+        high = c == 0xED ? 0x9F : 0xBF;
+    } else if (c >= 0xF0 && c <= 0xF4) {
+        length = 4;
+        low = c == 0xF0 ? 0x90 : 0x80;
+        high = c == 0xF4 ? 0x8F : 0xBF;
+    } else {
+        return 0;
+    }
+    if (i + length > text.size() || byte(i + 1) < low || byte(i + 1) > high)
+        return 0;
+    for (std::size_t k = 2; k < length; ++k)
+        if (byte(i + k) < 0x80 || byte(i + k) > 0xBF)
+            return 0;
+    return length;
+}
+
+// The offset of the first byte that is not valid UTF-8; npos where the whole text is.
+std::size_t firstInvalidUtf8(std::string_view text)
+{
+    for (std::size_t i = 0; i < text.size();) {
+        const std::size_t length = utf8Sequence(text, i);
+        if (length == 0)
+            return i;
+        i += length;
+    }
+    return std::string_view::npos;
+}
+
+// "line 3, column 5" of a byte offset (columns count characters).
+std::string placeOf(std::string_view text, std::size_t offset)
+{
+    std::size_t line = 1, column = 1;
+    for (std::size_t i = 0; i < offset && i < text.size(); ++i) {
+        if (text[i] == '\n') {
+            ++line;
+            column = 1;
+        } else if ((static_cast<unsigned char>(text[i]) & 0xC0) != 0x80) {
+            ++column;
+        }
+    }
+    return "line " + std::to_string(line) + ", column " + std::to_string(column);
+}
+
+// Why a text cannot be a field's text or a name; "" where it can.
+std::string textProblem(const std::string &text)
+{
+    if (text.size() > SavedTextMaxBytes)
+        return "is longer than " + std::to_string(SavedTextMaxBytes) + " bytes";
+    if (firstInvalidUtf8(text) != std::string_view::npos)
+        return "is not UTF-8 text";
+    for (const char c : text)
+        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F)
+            return "holds a control character (a field holds one line)";
+    return {};
+}
+
+// A reader's refusal, thrown inside the reader and caught at its entry.
+struct Refusal {
+    std::string message;
+};
+
+[[noreturn]] void refuse(std::string message)
+{
+    throw Refusal{std::move(message)};
+}
+
+std::string inQuotes(const std::string &text)
+{
+    return "\"" + text + "\"";
+}
+
+std::string kindOf(const Json &value)
+{
+    switch (value.type()) {
+    case Json::value_t::null:
+        return "null";
+    case Json::value_t::boolean:
+        return "true or false";
+    case Json::value_t::string:
+        return "a text";
+    case Json::value_t::array:
+        return "a list";
+    case Json::value_t::object:
+        return "an object";
+    default:
+        return value.is_number_integer() ? "a whole number" : "a number";
+    }
+}
+
+std::string fieldPath(const std::string &object, const std::string &key)
+{
+    return object.empty() ? key : object + "." + key;
+}
+
+// An object's field `key`, which must be there.
+const Json &field(const Json &object, const std::string &path, const std::string &key)
+{
+    const auto found = object.find(key);
+    if (found == object.end())
+        refuse("the field " + inQuotes(fieldPath(path, key)) + " is missing");
+    return *found;
+}
+
+const Json &object(const Json &value, const std::string &path, std::initializer_list<const char *> keys)
+{
+    if (!value.is_object())
+        refuse(inQuotes(path) + " must be an object, not " + kindOf(value));
+    for (const auto &item : value.items()) {
+        const bool known = std::any_of(keys.begin(), keys.end(), [&](const char *k) { return item.key() == k; });
+        if (!known)
+            refuse(path.empty() ? "the file has an unknown field " + inQuotes(item.key())
+                                : inQuotes(path) + " has an unknown field " + inQuotes(item.key()));
+    }
+    return value;
+}
+
+std::string text(const Json &value, const std::string &path)
+{
+    if (!value.is_string())
+        refuse(inQuotes(path) + " must be a text, not " + kindOf(value));
+    const std::string &t = value.get_ref<const std::string &>();
+    const std::string problem = textProblem(t);
+    if (!problem.empty())
+        refuse(inQuotes(path) + " " + problem);
+    return t;
+}
+
+bool flag(const Json &value, const std::string &path)
+{
+    if (!value.is_boolean())
+        refuse(inQuotes(path) + " must be true or false, not " + kindOf(value));
+    return value.get<bool>();
+}
+
+// A whole number from `low` to `high`: written as one (3, not 3.0 or "3") and in range, so that
+// a huge or fractional number is refused rather than rounded.
+std::int64_t wholeNumber(const Json &value, const std::string &path, std::int64_t low, std::int64_t high)
+{
+    const std::string range = " from " + std::to_string(low) + " to " + std::to_string(high);
+    if (!value.is_number_integer())
+        refuse(inQuotes(path) + " must be a whole number" + range + ", not " + kindOf(value));
+    if (value.is_number_unsigned()) {
+        const auto n = value.get<std::uint64_t>();
+        if (n > static_cast<std::uint64_t>(high) || static_cast<std::int64_t>(n) < low)
+            refuse(inQuotes(path) + " must be a whole number" + range);
+        return static_cast<std::int64_t>(n);
+    }
+    const auto n = value.get<std::int64_t>();
+    if (n < low || n > high)
+        refuse(inQuotes(path) + " must be a whole number" + range);
+    return n;
+}
+
+template <typename T, std::size_t N>
+T choice(const Json &value, const std::string &path, const std::pair<T, const char *> (&choices)[N])
+{
+    std::string names;
+    for (std::size_t k = 0; k < N; ++k)
+        names += (k == 0 ? "" : k + 1 == N ? " or " : ", ") + inQuotes(choices[k].second);
+    if (!value.is_string())
+        refuse(inQuotes(path) + " must be " + names + ", not " + kindOf(value));
+    for (const auto &[item, name] : choices)
+        if (value.get_ref<const std::string &>() == name)
+            return item;
+    refuse(inQuotes(path) + " must be " + names);
+}
+
+int hexDigit(char c)
+{
+    if (c >= '0' && c <= '9')
+        return c - '0';
+    if (c >= 'A' && c <= 'F')
+        return c - 'A' + 10;
+    if (c >= 'a' && c <= 'f')
+        return c - 'a' + 10;
+    return -1;
+}
+
+// "#RRGGBB" as the window's 0x00BBGGRR.
+unsigned colour(const Json &value, const std::string &path)
+{
+    const std::string t = text(value, path);
+    unsigned rgb = 0;
+    bool valid = t.size() == 7 && t[0] == '#';
+    for (std::size_t k = 1; valid && k < 7; ++k) {
+        const int digit = hexDigit(t[k]);
+        valid = digit >= 0;
+        rgb = (rgb << 4) | static_cast<unsigned>(std::max(digit, 0));
+    }
+    if (!valid)
+        refuse(inQuotes(path) + " must be a colour written #RRGGBB, not " + inQuotes(t));
+    return ((rgb & 0xFF) << 16) | (rgb & 0xFF00) | ((rgb >> 16) & 0xFF);
+}
+
+std::string colourText(unsigned bgr)
+{
+    static const char digits[] = "0123456789ABCDEF";
+    const unsigned rgb = ((bgr & 0xFF) << 16) | (bgr & 0xFF00) | ((bgr >> 16) & 0xFF);
+    std::string t = "#";
+    for (int shift = 20; shift >= 0; shift -= 4)
+        t += digits[(rgb >> shift) & 0xF];
+    return t;
+}
+
+// Parses with every object's keys checked for repeats: JSON leaves a repeated key to the
+// reader, and a file that says "case" twice is not one calculation.
+Json parse(std::string_view text)
+{
+    std::vector<std::set<std::string>> keys;
+    std::string repeated;
+    const Json::parser_callback_t watch = [&](int, Json::parse_event_t event, Json &parsed) {
+        if (event == Json::parse_event_t::object_start)
+            keys.emplace_back();
+        else if (event == Json::parse_event_t::object_end && !keys.empty())
+            keys.pop_back();
+        else if (event == Json::parse_event_t::key && !keys.empty() && repeated.empty() &&
+                 !keys.back().insert(parsed.get<std::string>()).second)
+            repeated = parsed.get<std::string>();
+        return true;
+    };
+    Json document;
+    try {
+        document = Json::parse(text.begin(), text.end(), watch);
+    } catch (const Json::parse_error &error) {
+        // The parser reads one past the last byte only where the text ends inside the JSON.
+        const std::size_t at = error.byte > 0 ? error.byte - 1 : 0;
+        if (error.byte > text.size())
+            refuse("it is cut short: the text ends (" + placeOf(text, text.size()) + ") before the calculation does");
+        refuse("it is not valid JSON (" + placeOf(text, at) + ")");
+    } catch (const Json::out_of_range &error) {
+        // A number literal beyond the range of a double ("1e400"): the parser names it.
+        const std::string what = error.what();
+        const std::size_t open = what.find("parsing '");
+        const std::size_t close = open == std::string::npos ? open : what.find('\'', open + 9);
+        refuse("it holds a number too large for a double" +
+               (close == std::string::npos ? std::string() : ": " + what.substr(open + 9, close - open - 9)));
+    }
+    if (!repeated.empty())
+        refuse("the field " + inQuotes(repeated) + " is given twice");
+    return document;
+}
+
+SavedInput input(const Json &value, const std::string &path)
+{
+    object(value, path, {"name", "text", "step"});
+    SavedInput in;
+    in.caption = text(field(value, path, "name"), path + ".name");
+    in.text = text(field(value, path, "text"), path + ".text");
+    in.step = text(field(value, path, "step"), path + ".step");
+    return in;
+}
+
+const Json &list(const Json &value, const std::string &path)
+{
+    if (!value.is_array())
+        refuse(inQuotes(path) + " must be a list, not " + kindOf(value));
+    return value;
+}
+
+SavedCalculation calculationOf(std::string_view source)
+{
+    if (source.size() > SavedCalculationMaxBytes)
+        refuse("it is too large to be a saved calculation (" + std::to_string(source.size()) + " bytes)");
+    if (source.find_first_not_of(" \t\r\n") == std::string_view::npos)
+        refuse("it is empty");
+    const std::size_t invalid = firstInvalidUtf8(source);
+    if (invalid != std::string_view::npos)
+        refuse("it is not UTF-8 text (a byte that no UTF-8 character starts or continues with at " +
+               placeOf(source, invalid) + ")");
+    const Json document = parse(source);
+
+    // Of another kind first, then of another format version: neither is read any further.
+    const auto format = document.is_object() ? document.find("format") : document.end();
+    if (!document.is_object() || format == document.end() || !format->is_string() ||
+        format->get_ref<const std::string &>() != SavedCalculationFormat)
+        refuse("it is not a structcalc calculation (a JSON file of another kind)");
+    const Json &version = field(document, "", "version");
+    if (!version.is_number_integer())
+        refuse("\"version\" must be a whole number, not " + kindOf(version));
+    if (version.get<std::int64_t>() < 1 && !(version.is_number_unsigned() && version.get<std::uint64_t>() > 0))
+        refuse("\"version\" must be 1 or more");
+    if (version.get<std::uint64_t>() > static_cast<std::uint64_t>(SavedCalculationVersion))
+        refuse("it was written by a newer version of structcalc (format " +
+               std::to_string(version.get<std::uint64_t>()) + "); this one reads format " +
+               std::to_string(SavedCalculationVersion));
+
+    object(
+        document, "",
+        {"format", "version", "program", "case", "caption", "units", "inputs", "ticked", "chart", "colours", "names"});
+    SavedCalculation c;
+    c.program = text(field(document, "", "program"), "program");
+    c.caseNumber = static_cast<int>(wholeNumber(field(document, "", "case"), "case", 1, 9999));
+    c.caseCaption = text(field(document, "", "caption"), "caption");
+
+    const Json &units = object(field(document, "", "units"), "units", {"length", "force"});
+    c.units.length = choice(field(units, "units", "length"), "units.length", LengthNames);
+    c.units.force = choice(field(units, "units", "force"), "units.force", ForceNames);
+
+    const Json &inputs = list(field(document, "", "inputs"), "inputs");
+    for (std::size_t k = 0; k < inputs.size(); ++k)
+        c.inputs.push_back(input(inputs[k], "inputs[" + std::to_string(k) + "]"));
+
+    const Json &ticked = list(field(document, "", "ticked"), "ticked");
+    for (std::size_t k = 0; k < ticked.size(); ++k)
+        c.ticked.push_back(flag(ticked[k], "ticked[" + std::to_string(k) + "]"));
+
+    const Json &chart = object(field(document, "", "chart"), "chart", {"type", "logScale", "view", "slope"});
+    c.chartType = choice(field(chart, "chart", "type"), "chart.type", ChartTypeNames);
+    c.logScale = flag(field(chart, "chart", "logScale"), "chart.logScale");
+    const std::pair<ChartArea, const char *> views[] = {{ChartArea::Results, "results"},
+                                                        {ChartArea::Diagrams, "diagrams"}};
+    c.view = choice(field(chart, "chart", "view"), "chart.view", views);
+    c.showSlope = flag(field(chart, "chart", "slope"), "chart.slope");
+
+    const Json &colours = object(field(document, "", "colours"), "colours", {"plot", "program"});
+    c.plotColor = colour(field(colours, "colours", "plot"), "colours.plot");
+    c.programColor = colour(field(colours, "colours", "program"), "colours.program");
+
+    const Json &names = object(field(document, "", "names"), "names", {"project", "member", "engineer"});
+    c.names.project = text(field(names, "names", "project"), "names.project");
+    c.names.member = text(field(names, "names", "member"), "names.member");
+    c.names.engineer = text(field(names, "names", "engineer"), "names.engineer");
+    return c;
+}
+
+}  // namespace
+
+SavedCalculationRead readSavedCalculation(std::string_view text)
+{
+    SavedCalculationRead read;
+    try {
+        read.calculation = calculationOf(text);
+        read.ok = true;
+    } catch (const Refusal &refusal) {
+        read.error = refusal.message;
+    } catch (const std::exception &error) {
+        // Not expected of the checks above; still a refusal, never a crash of the window.
+        read.error = std::string("it cannot be read (") + error.what() + ")";
+    }
+    if (!read.ok)
+        read.calculation = SavedCalculation();
+    return read;
+}
+
+std::string writeSavedCalculation(const SavedCalculation &c)
+{
+    OrderedJson inputs = OrderedJson::array();
+    for (const SavedInput &in : c.inputs)
+        inputs.push_back(OrderedJson{{"name", in.caption}, {"text", in.text}, {"step", in.step}});
+    OrderedJson ticked = OrderedJson::array();
+    for (const bool t : c.ticked)
+        ticked.push_back(t);
+    const char *type = ChartTypeNames[0].second;
+    for (const auto &[item, name] : ChartTypeNames)
+        if (item == c.chartType)
+            type = name;
+    const auto unitName = [](const auto &names, int k) {
+        for (const auto &[item, name] : names)
+            if (item == k)
+                return name;
+        return names[0].second;
+    };
+    OrderedJson document = OrderedJson::object();
+    document["format"] = SavedCalculationFormat;
+    document["version"] = SavedCalculationVersion;
+    document["program"] = c.program;
+    document["case"] = c.caseNumber;
+    document["caption"] = c.caseCaption;
+    document["units"] =
+        OrderedJson{{"length", unitName(LengthNames, c.units.length)}, {"force", unitName(ForceNames, c.units.force)}};
+    document["inputs"] = inputs;
+    document["ticked"] = ticked;
+    document["chart"] = OrderedJson{{"type", type},
+                                    {"logScale", c.logScale},
+                                    {"view", c.view == ChartArea::Diagrams ? "diagrams" : "results"},
+                                    {"slope", c.showSlope}};
+    document["colours"] = OrderedJson{{"plot", colourText(c.plotColor)}, {"program", colourText(c.programColor)}};
+    document["names"] =
+        OrderedJson{{"project", c.names.project}, {"member", c.names.member}, {"engineer", c.names.engineer}};
+    // A text that is not UTF-8 cannot be written as JSON; checkSavedCalculation refuses it before.
+    return document.dump(2, ' ', false, OrderedJson::error_handler_t::replace) + "\n";
+}
+
+std::string checkSavedCalculation(const SavedCalculation &c, const Program &program)
+{
+    if (c.program != program.name)
+        return "it is a calculation of " + c.program + ", not of " + program.name;
+    if (c.caseNumber < 1 || c.caseNumber > program.caseCount())
+        return program.name + " has no case " + std::to_string(c.caseNumber) + " (1 to " +
+               std::to_string(program.caseCount()) + ")";
+    const CaseDef &def = program.cases[static_cast<std::size_t>(c.caseNumber - 1)];
+    if (c.caseCaption != def.caption)
+        return "case " + std::to_string(c.caseNumber) + " of " + program.name + " is " + inQuotes(def.caption) +
+               ", not " + inQuotes(c.caseCaption);
+    if (c.units.length < unit::Mm || c.units.length > unit::M || c.units.force < unit::N || c.units.force > unit::KN)
+        return "the units are not a unit system of the window";
+    if (!program.forceUnits && c.units.force != unit::N)
+        return program.name + " works in N only, not " + forceUnitName(c.units.force);
+    if (c.inputs.size() != def.inputs.size()) {
+        std::string captions;
+        for (const InputDef &in : def.inputs)
+            captions += (captions.empty() ? "" : ", ") + in.caption;
+        return def.caption + " has " + std::to_string(def.inputs.size()) + " inputs (" + captions +
+               "); the file gives " + std::to_string(c.inputs.size());
+    }
+    for (std::size_t k = 0; k < c.inputs.size(); ++k) {
+        const SavedInput &in = c.inputs[k];
+        const std::string &caption = def.inputs[k].caption;
+        if (in.caption != caption)
+            return "input " + std::to_string(k + 1) + " of " + def.caption + " is " + caption + ", not " + in.caption;
+        for (const auto &[what, t] :
+             {std::pair<std::string, const std::string &>{"text", in.text}, {"step", in.step}}) {
+            const std::string where = "the " + what + " of input " + caption + " of " + def.caption;
+            const std::string problem = textProblem(t);
+            if (!problem.empty())
+                return where + " " + problem;
+            // The window refuses a field whose number leaves the range of a double: a file
+            // cannot bring one in.
+            if (!std::isfinite(readNumber(t)))
+                return where + " is too large a number: " + t;
+        }
+    }
+    if (c.ticked.size() != def.rows.size())
+        return def.caption + " has " + std::to_string(def.rows.size()) + " result rows; the file ticks " +
+               std::to_string(c.ticked.size());
+    if (c.plotColor > 0xFFFFFF || c.programColor > 0xFFFFFF)
+        return "a colour is not a colour of the window";
+    for (const std::string *name : {&c.names.project, &c.names.member, &c.names.engineer}) {
+        const std::string problem = textProblem(*name);
+        if (!problem.empty())
+            return "a name " + problem;
+    }
+    return {};
+}
+
+}  // namespace shell

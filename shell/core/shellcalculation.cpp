@@ -1,0 +1,123 @@
+// The calculation on display as it leaves the window: kept in a file and opened again, and
+// copied as a table that pastes into a spreadsheet.
+
+#include "shell/core/shellmodel.h"
+
+#include "mechanics/outcome.h"
+#include "shell/core/numbertext.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace shell {
+
+SavedCalculation ShellModel::save() const
+{
+    const CaseDef &c = currentCaseDef();
+    const auto cc = static_cast<std::size_t>(std::max(CurrentCase, 0));
+    const std::size_t n = c.inputs.size();
+    SavedCalculation saved;
+    saved.program = m_program.name;
+    saved.caseNumber = static_cast<int>(cc) + 1;
+    saved.caseCaption = c.caption;
+    // The units the texts are written in: the window's, but for a case whose texts could not be
+    // converted to them, and for a program that only relabels (whose texts mean the captions).
+    saved.units = m_program.unitChange == UnitChange::Convert ? m_caseUnits[cc] : units();
+    for (std::size_t k = 0; k < n; ++k)
+        saved.inputs.push_back({c.inputs[k].caption, m_texts[cc][k], m_texts[cc][n + k]});
+    for (std::size_t r = 0; r < c.rows.size(); ++r)
+        saved.ticked.push_back(m_rows[r].ticked);
+    saved.chartType = m_chartType;
+    saved.logScale = m_logScale;
+    saved.view = m_chartArea;
+    saved.showSlope = m_showSlope;
+    saved.plotColor = PlotColor;
+    saved.programColor = m_programColor;
+    saved.names = m_names;
+    return saved;
+}
+
+std::string ShellModel::open(const SavedCalculation &calculation)
+{
+    // Everything is checked before anything changes.
+    const std::string problem = checkSavedCalculation(calculation, m_program);
+    if (!problem.empty())
+        return problem;
+
+    const int index = calculation.caseNumber - 1;
+    const auto cc = static_cast<std::size_t>(index);
+    const std::size_t n = calculation.inputs.size();
+    for (std::size_t k = 0; k < n; ++k) {
+        m_texts[cc][k] = calculation.inputs[k].text;
+        m_texts[cc][n + k] = calculation.inputs[k].step;
+        m_scroll[cc][k] = 0;
+    }
+    if (m_program.unitChange == UnitChange::Convert)
+        m_caseUnits[cc] = calculation.units;
+    UnitSystem = calculation.units.length;
+    ForceUnit = calculation.units.force;
+    m_chartType = calculation.chartType;
+    m_logScale = calculation.logScale;
+    m_chartArea = calculation.view;
+    m_showSlope = calculation.showSlope;
+    PlotColor = calculation.plotColor;
+    m_programColor = calculation.programColor;
+    m_names = calculation.names;
+    m_page = m_program.pageOf(index);
+    // The other cases convert into the new units when they are next shown.
+    showCase(index, &calculation.ticked);
+    return {};
+}
+
+namespace {
+
+// A number as a cell of a spreadsheet: the shortest text that reads back as the same double;
+// empty where there is none.
+std::string cell(double value)
+{
+    return std::isfinite(value) ? mechanics::numberText(value) : std::string();
+}
+
+// "反力 (RA)" -> "反力": the caption without its symbol.
+std::string nameOf(const std::string &caption)
+{
+    const std::size_t open = caption.find(" (");
+    return open == std::string::npos || SymbolOf(caption).empty() ? caption : caption.substr(0, open);
+}
+
+}  // namespace
+
+std::string ShellModel::calculationText() const
+{
+    const CaseDef &c = currentCaseDef();
+    const std::string end = "\r\n";
+    std::string s = c.caption + (c.title.empty() ? "" : ": " + c.title);
+    // Results of refused inputs would not be those of the inputs above them: they stay empty.
+    if (m_lastRejected)
+        s += "\trefused: " + (m_reason.empty() ? m_statusText : m_reason);
+    s += end + "Name\tSymbol\tValue\tUnit" + end;
+    const std::vector<LegendLine> legend = legendLines(m_program, c, units());
+    const std::vector<double> numbers = inputNumbers(CurrentCase);
+    for (int k = 0; k < c.inputCount(); ++k) {
+        const std::string &caption = c.inputs[static_cast<std::size_t>(k)].caption;
+        std::string meaning;
+        for (const LegendLine &line : legend)
+            if (line.symbol == caption)
+                meaning = line.meaning;
+        s += meaning + "\t" + caption + "\t" + cell(numbers[static_cast<std::size_t>(k)]) + "\t" +
+             inputUnit(CurrentCase, k) + end;
+    }
+    for (int r = 0; r < ResultCount; ++r) {
+        const ResultRow &row = m_rows[static_cast<std::size_t>(r)];
+        s += nameOf(row.caption) + "\t" + SymbolOf(row.caption) + "\t" + (m_lastRejected ? "" : cell(row.value)) +
+             "\t" + row.unit + end;
+    }
+    return s;
+}
+
+void ShellModel::copyCalculation()
+{
+    m_platform.setClipboardText(calculationText());
+}
+
+}  // namespace shell
