@@ -64,7 +64,7 @@ std::string helpText()
            "batch, any line refused). Every message on stderr starts with \"structcalc: \".\n"
            "\n"
            "Examples:\n"
-           "  structcalc Beams 1 P=250 a=40 --unit m,kN\n"
+           "  structcalc Beams 1 P=2.5 a=0.04 --unit m,kN\n"
            "  structcalc --open beam-b12.structcalc.json --sheet beam-b12.pdf\n"
            "  printf 'case,P,a\\n1,100,30\\n1,100,150\\n' | structcalc Beams --batch -\n"
            "See structcalc(1).\n";

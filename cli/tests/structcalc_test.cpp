@@ -210,3 +210,22 @@ TEST(structcalc, everyMessageOnStderrStartsWithItsName)
 }
 
 }  // namespace
+
+namespace {
+
+// The example of the help text computes.
+TEST(structcalc, helpExampleComputes)
+{
+    const std::string help = run({"--help"}).out;
+    const std::string lead = "  structcalc Beams 1 ";
+    const std::size_t at = help.find(lead);
+    ASSERT_NE(at, std::string::npos);
+    std::istringstream words(help.substr(at + 13, help.find('\n', at) - at - 13));
+    std::vector<std::string> args;
+    for (std::string word; words >> word;)
+        args.push_back(word);
+    const Outcome r = run(args);
+    EXPECT_EQ(r.status, 0) << r.err;
+}
+
+}  // namespace
