@@ -8,6 +8,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QCloseEvent>
 #include <QContextMenuEvent>
 #include <QFrame>
 #include <QGroupBox>
@@ -80,8 +81,15 @@ int runCalculator(int argc, char **argv, const Program &program)
     QApplication::setApplicationName(QString::fromStdString(program.name));
     // Lets the desktop match the window to the program's menu entry and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("structcalc-") + QString::fromStdString(program.id));
+    QApplication::setOrganizationName(QStringLiteral("structcalc"));
+    // PROGRAM [--defaults] [CALCULATION.structcalc.json]
+    const QStringList args = QApplication::arguments().mid(1);
     CalculatorWindow window(program);
+    window.rememberSettings(!args.contains(QStringLiteral("--defaults")));
     window.show();
+    for (const QString &arg : args)
+        if (!arg.startsWith(QStringLiteral("--")))
+            window.openCalculation(arg);
     return QApplication::exec();
 }
 
@@ -92,6 +100,7 @@ CalculatorWindow::CalculatorWindow(const Program &program, Platform *platform, Q
         m_ownPlatform = std::make_unique<QtPlatform>(this);
         platform = m_ownPlatform.get();
     }
+    m_platform = platform;
     m_model = std::make_unique<ShellModel>(program, *platform);
     setWindowTitle(qs(program.windowTitle));
     buildControls();
@@ -106,6 +115,20 @@ CalculatorWindow::CalculatorWindow(const Program &program, Platform *platform, Q
     fitToScreen();
     if (!m_caseButtons.empty())
         m_caseButtons.front()->setFocus(Qt::TabFocusReason);
+}
+
+void CalculatorWindow::rememberSettings(bool restore)
+{
+    m_remember = true;
+    if (restore)
+        restoreSettings();
+    refreshRecentFiles();
+}
+
+void CalculatorWindow::closeEvent(QCloseEvent *event)
+{
+    saveSettings();
+    QMainWindow::closeEvent(event);
 }
 
 void CalculatorWindow::fitToScreen()

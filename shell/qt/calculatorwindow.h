@@ -14,6 +14,7 @@
 #include <vector>
 
 class QAction;
+class QPrinter;
 class QCheckBox;
 class QFrame;
 class QGroupBox;
@@ -25,6 +26,10 @@ class QScrollArea;
 class QScrollBar;
 class QStatusBar;
 class QWheelEvent;
+
+namespace refdoc {
+struct SheetHeader;
+}
 
 namespace shell {
 
@@ -55,8 +60,21 @@ public:
     QMenu *fileMenu() const { return m_fileMenu; }
     QAction *fileMenuEnd() const { return m_fileMenuEnd; }
 
+    // The window remembers between runs (QSettings): its place, the result format, the case on
+    // display with its inputs, units, ticks, chart and colours, the names on the sheet and the
+    // recent files. `restore` false starts as a fresh install would and still remembers at the end.
+    void rememberSettings(bool restore);
+
+    // The File commands without their dialogs: each says what went wrong in a message box and
+    // returns whether it was done.
+    bool saveCalculation(const QString &path);
+    bool openCalculation(const QString &path);
+    bool exportCalculation(const QString &path);
+    bool printCalculation(QPrinter &printer);
+
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
     void contextMenuEvent(QContextMenuEvent *event) override;
 
 private:
@@ -83,6 +101,16 @@ private:
     void buildResults();
     void buildMenus();
     void buildMenuBar();
+    // windowfiles.cpp: calculations as files, the sheet, the settings.
+    void buildFileCommands();
+    void refreshRecentFiles();
+    void rememberFile(const QString &path);
+    QString lastFolder() const;
+    bool askNames(bool always);
+    refdoc::SheetHeader sheetHeader() const;
+    void say(const QString &text);
+    void saveSettings() const;
+    void restoreSettings();
     void setTabOrder();
     void fitToScreen();
 
@@ -108,6 +136,9 @@ private:
     const Program &m_program;
     std::unique_ptr<QtPlatform> m_ownPlatform;
     std::unique_ptr<ShellModel> m_model;
+    Platform *m_platform = nullptr;
+    bool m_remember = false;  // settings and recent files are kept (a program, not a test)
+    QMenu *m_recentMenu = nullptr;
 
     QScrollArea *m_scrollArea = nullptr;
     QWidget *m_form = nullptr;

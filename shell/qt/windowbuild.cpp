@@ -233,6 +233,7 @@ void CalculatorWindow::buildControls()
 
     buildMenus();
     buildMenuBar();
+    buildFileCommands();
     setTabOrder();
 }
 
