@@ -147,6 +147,8 @@ std::string manPage(const shell::Program &program, const std::string &version, c
                        ".B " +
                        roff(program.name) +
                        "\n"
+                       ".RB [ \\-\\-defaults ]\n"
+                       ".RI [ FILE .structcalc.json]\n"
                        ".SH DESCRIPTION\n" +
                        roff(program.windowTitle) +
                        " is a calculator of one window. Pick a case with its button, type the inputs or move "
@@ -154,10 +156,19 @@ std::string manPage(const shell::Program &program, const std::string &version, c
                        "chart. The right mouse button opens the menu: units, result format, results to the "
                        "clipboard, chart type and colours. Help opens the reference document, which gives "
                        "every case with its formulas.\n"
+                       ".PP\n"
+                       "The File menu saves the calculation to a .structcalc.json file and opens one again "
+                       "(a FILE given on the command line opens at start), exports the calculation sheet "
+                       "as a PDF, prints it, and copies the calculation as a tab-separated table. The "
+                       "window starts as it was left: size, units, format, chart, case and inputs.\n"
                        ".SS Cases\n";
     for (const std::string &line : caseLines(program))
         page += ".IP \\(bu 2\n" + roff(line) + "\n";
-    page += ".SH FILES\n"
+    page += ".SH OPTIONS\n"
+            ".TP\n"
+            ".B \\-\\-defaults\n"
+            "Start as a fresh installation would, without the remembered window and calculation.\n"
+            ".SH FILES\n"
             ".TP\n"
             ".I " +
             roff(program.helpFile) +

@@ -72,13 +72,13 @@ void CalculatorWindow::buildFileCommands()
             openCalculation(path);
     });
     connect(save, &QAction::triggered, this, [this] {
-        const QString suggested = lastFolder() + QLatin1Char('/') + qs(m_model->currentCaseDef().caption)
-                                                                          .remove(QLatin1Char(' '))
-                                                                          .remove(QLatin1Char('('))
-                                                                          .remove(QLatin1Char(')')) +
+        const QString suggested = lastFolder() + QLatin1Char('/') +
+                                  qs(m_model->currentCaseDef().caption)
+                                      .remove(QLatin1Char(' '))
+                                      .remove(QLatin1Char('('))
+                                      .remove(QLatin1Char(')')) +
                                   QString::fromLatin1(SavedCalculationSuffix);
-        QString path =
-            QFileDialog::getSaveFileName(this, QStringLiteral("Save calculation"), suggested, fileFilter());
+        QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Save calculation"), suggested, fileFilter());
         if (path.isEmpty())
             return;
         if (!path.endsWith(QString::fromLatin1(SavedCalculationSuffix)))
@@ -203,12 +203,13 @@ bool CalculatorWindow::openCalculation(const QString &path)
     }
     // A calculation of another program opens in that program, where it is installed beside this one.
     if (read.calculation.program != m_program.name) {
-        const QString other = QString::fromStdString(m_platform->programFolder()) + QLatin1Char('/') +
-                              qs(read.calculation.program);
+        const QString other =
+            QString::fromStdString(m_platform->programFolder()) + QLatin1Char('/') + qs(read.calculation.program);
         if (QFileInfo(other).isExecutable() && QProcess::startDetached(other, {QFileInfo(path).absoluteFilePath()})) {
             m_statusFromModel = false;
-            m_status->showMessage(QStringLiteral("%1 opens %2").arg(qs(read.calculation.program), QFileInfo(path).fileName()),
-                                  ConfirmationTime);
+            m_status->showMessage(
+                QStringLiteral("%1 opens %2").arg(qs(read.calculation.program), QFileInfo(path).fileName()),
+                ConfirmationTime);
             return true;
         }
         say(QStringLiteral("Cannot open %1: it is a calculation of %2, not of %3")
