@@ -104,6 +104,8 @@ struct Request {
 
 constexpr int DefaultPoints = 100;
 constexpr int MostPoints = 100000;
+constexpr std::size_t CaseDigits = 4;   // case numbers: "Beam (3)" is 3
+constexpr std::size_t CountDigits = 6;  // --points, up to MostPoints
 
 int usage(std::ostream &err, const std::string &problem)
 {
@@ -143,7 +145,7 @@ void listCase(std::ostream &out, const shell::Program &program, int caseIndex)
         out << "  " << (check.reason.empty() ? check.holds.formula() : check.reason) << "\n";
 }
 
-bool parseCaseNumber(const std::string &text, int &number);
+bool parseWholeNumber(const std::string &text, std::size_t mostDigits, int &number);
 
 int listCommand(const std::vector<std::string> &args, std::ostream &out, std::ostream &err)
 {
@@ -162,30 +164,17 @@ int listCommand(const std::vector<std::string> &args, std::ostream &out, std::os
         return Computed;
     }
     int number = 0;
-    if (!parseCaseNumber(args[2], number) || number < 1 || number > program->caseCount())
+    if (!parseWholeNumber(args[2], CaseDigits, number) || number < 1 || number > program->caseCount())
         return usage(err, "case '" + args[2] + "' is not a case of " + program->name + " (1 to " +
                               std::to_string(program->caseCount()) + ")");
     listCase(out, *program, number - 1);
     return Computed;
 }
 
-bool parseCaseNumber(const std::string &text, int &number)
+// A whole number written in decimal digits alone, at most mostDigits of them.
+bool parseWholeNumber(const std::string &text, std::size_t mostDigits, int &number)
 {
-    if (text.empty() || text.size() > 4)
-        return false;
-    number = 0;
-    for (const char ch : text) {
-        if (ch < '0' || ch > '9')
-            return false;
-        number = number * 10 + (ch - '0');
-    }
-    return true;
-}
-
-// A whole number of at most six digits.
-bool parseCount(const std::string &text, int &number)
-{
-    if (text.empty() || text.size() > 6)
+    if (text.empty() || text.size() > mostDigits)
         return false;
     number = 0;
     for (const char ch : text) {
@@ -238,7 +227,7 @@ int parse(const std::vector<std::string> &args, Request &request, std::ostream &
                 count = arg.substr(9);
             }
             int number = 0;
-            if (!parseCount(count, number) || number < 1 || number > MostPoints)
+            if (!parseWholeNumber(count, CountDigits, number) || number < 1 || number > MostPoints)
                 return usage(err, "--points takes a whole number from 1 to 100000, not '" + count + "'");
             request.points = number;
         } else if (arg == "--unit" || arg.rfind("--unit=", 0) == 0) {
@@ -302,7 +291,7 @@ int parse(const std::vector<std::string> &args, Request &request, std::ostream &
     if (!request.program)
         return usage(err, "unknown program '" + positional[0] + "'");
     int number = 0;
-    if (!parseCaseNumber(positional[1], number) || number < 1 || number > request.program->caseCount())
+    if (!parseWholeNumber(positional[1], CaseDigits, number) || number < 1 || number > request.program->caseCount())
         return usage(err, "case '" + positional[1] + "' is not a case of " + request.program->name + " (1 to " +
                               std::to_string(request.program->caseCount()) + ")");
     request.caseIndex = number - 1;

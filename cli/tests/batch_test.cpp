@@ -2,6 +2,7 @@
 // columns, units, JSON lines, and a long input streamed in constant memory.
 
 #include "cli/structcalc.h"
+#include "cli/tests/running.h"
 
 #include <gtest/gtest.h>
 
@@ -14,42 +15,20 @@
 
 namespace {
 
-struct Outcome {
-    int status = -1;
-    std::string out;
-    std::string err;
-};
-
-Outcome batch(const std::vector<std::string> &args, const std::string &input)
-{
-    std::istringstream in(input);
-    std::ostringstream out, err;
-    Outcome r;
-    r.status = structcalc::run(args, out, err, &in);
-    r.out = out.str();
-    r.err = err.str();
-    return r;
-}
-
-std::vector<std::string> lines(const std::string &text)
-{
-    std::vector<std::string> result;
-    std::istringstream in(text);
-    for (std::string line; std::getline(in, line);)
-        result.push_back(line);
-    return result;
-}
+using structcalc::testing::lines;
+using structcalc::testing::Outcome;
+using structcalc::testing::run;
 
 TEST(structcalcBatch, goodAndBadLinesEachGetTheirStatusAndLineNumber)
 {
-    const Outcome r = batch({"Beams", "--batch", "-"}, "case,P,a,l\n"
-                                                       "1,100,30,100\n"
-                                                       "1,100,150,100\n"
-                                                       "4,,,\n"
-                                                       "1,12abc,30,100\n"
-                                                       "20,1,1,1\n"
-                                                       "\n"
-                                                       "1,200,30,100\n");
+    const Outcome r = run({"Beams", "--batch", "-"}, "case,P,a,l\n"
+                                                     "1,100,30,100\n"
+                                                     "1,100,150,100\n"
+                                                     "4,,,\n"
+                                                     "1,12abc,30,100\n"
+                                                     "20,1,1,1\n"
+                                                     "\n"
+                                                     "1,200,30,100\n");
     EXPECT_EQ(r.status, 3);
     const std::vector<std::string> out = lines(r.out);
     ASSERT_EQ(out.size(), 8u);  // two header lines, six records (the blank line skipped)
@@ -69,7 +48,7 @@ TEST(structcalcBatch, goodAndBadLinesEachGetTheirStatusAndLineNumber)
                                         "structcalc: line 5: P: not a number: 12abc",
                                         "structcalc: line 6: case '20' is not a case of Beams (1 to 19)"}));
 
-    const Outcome ok = batch({"Beams", "--batch", "--raw"}, "P,case\n250,1\n");
+    const Outcome ok = run({"Beams", "--batch", "--raw"}, "P,case\n250,1\n");
     EXPECT_EQ(ok.status, 0);
     EXPECT_EQ(lines(ok.out)[2].rfind("250,1,175,75,", 0), 0u);  // the columns stay in their order
 }
@@ -81,15 +60,15 @@ TEST(structcalcBatch, headerProblemsAndEmptyInputAreUsageErrors)
              {"P,a\n1,2\n", "structcalc: --batch: the header names no column case\n"},
              {"case,P,depth\n1,2,3\n", "structcalc: --batch: the header's column 'depth' is not an input of Beams\n"},
              {"case,P,P\n", "structcalc: --batch: the header names the column P twice\n"}}) {
-        const Outcome r = batch({"Beams", "--batch"}, input);
+        const Outcome r = run({"Beams", "--batch"}, input);
         EXPECT_EQ(r.status, 2) << input;
         EXPECT_EQ(r.err, message);
         EXPECT_TRUE(r.out.empty());
     }
-    EXPECT_EQ(batch({"Beams", "1", "--batch"}, "case\n").status, 2);
-    EXPECT_EQ(batch({"Beams", "--batch", "/nonexistent/file.csv"}, "").status, 2);
+    EXPECT_EQ(run({"Beams", "1", "--batch"}, "case\n").status, 2);
+    EXPECT_EQ(run({"Beams", "--batch", "/nonexistent/file.csv"}, "").status, 2);
     // A header alone: the two header lines and nothing else.
-    const Outcome header = batch({"Beams", "--batch"}, "case,w\n");
+    const Outcome header = run({"Beams", "--batch"}, "case,w\n");
     EXPECT_EQ(header.status, 0);
     EXPECT_EQ(lines(header.out).size(), 2u);
 }
@@ -97,16 +76,16 @@ TEST(structcalcBatch, headerProblemsAndEmptyInputAreUsageErrors)
 TEST(structcalcBatch, unitsQuotedFieldsAndJsonLines)
 {
     // In m and kN the start values convert and the given values are read in those units.
-    const Outcome si = batch({"Beams", "--batch", "--unit", "m,kN", "--raw"}, "case,P,l\n1,0.1,0.1\n");
+    const Outcome si = run({"Beams", "--batch", "--unit", "m,kN", "--raw"}, "case,P,l\n1,0.1,0.1\n");
     ASSERT_EQ(si.status, 0);
     EXPECT_EQ(lines(si.out)[1].rfind(",kN,m,kN,kN,kN･m,", 0), 0u);
     EXPECT_EQ(lines(si.out)[2].rfind("1,0.1,0.1,0.07,0.03,", 0), 0u);
 
-    const Outcome quoted = batch({"Beams", "--batch"}, "\"case\",\"P\"\r\n\"1\",\" 1 0 0 \"\r\n");
+    const Outcome quoted = run({"Beams", "--batch"}, "\"case\",\"P\"\r\n\"1\",\" 1 0 0 \"\r\n");
     ASSERT_EQ(quoted.status, 0);
     EXPECT_EQ(lines(quoted.out)[2].rfind("1, 1 0 0 ,7.000e+01,", 0), 0u);
 
-    const Outcome json = batch({"Beams", "--batch", "--json"}, "case,a\n1,30\n1,-1\n");
+    const Outcome json = run({"Beams", "--batch", "--json"}, "case,a\n1,30\n1,-1\n");
     EXPECT_EQ(json.status, 3);
     const std::vector<std::string> out = lines(json.out);
     ASSERT_EQ(out.size(), 2u);

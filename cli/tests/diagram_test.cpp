@@ -3,6 +3,7 @@
 
 #include "cli/diagramoutput.h"
 #include "cli/structcalc.h"
+#include "cli/tests/running.h"
 
 #include <gtest/gtest.h>
 
@@ -13,30 +14,9 @@
 
 namespace {
 
-struct Outcome {
-    int status = -1;
-    std::string out;
-    std::string err;
-};
-
-Outcome run(const std::vector<std::string> &args)
-{
-    std::ostringstream out, err;
-    Outcome r;
-    r.status = structcalc::run(args, out, err);
-    r.out = out.str();
-    r.err = err.str();
-    return r;
-}
-
-std::vector<std::string> lines(const std::string &text)
-{
-    std::vector<std::string> result;
-    std::istringstream in(text);
-    for (std::string line; std::getline(in, line);)
-        result.push_back(line);
-    return result;
-}
+using structcalc::testing::lines;
+using structcalc::testing::Outcome;
+using structcalc::testing::run;
 
 std::vector<std::string> fields(const std::string &line)
 {

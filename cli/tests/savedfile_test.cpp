@@ -3,6 +3,7 @@
 // the case as computed is written as a PDF without a display.
 
 #include "cli/structcalc.h"
+#include "cli/tests/running.h"
 #include "shell/core/savedcalculation.h"
 
 #include <gtest/gtest.h>
@@ -17,23 +18,10 @@
 
 namespace {
 
+using structcalc::testing::Outcome;
+using structcalc::testing::run;
+
 namespace fs = std::filesystem;
-
-struct Outcome {
-    int status = -1;
-    std::string out;
-    std::string err;
-};
-
-Outcome run(const std::vector<std::string> &args)
-{
-    std::ostringstream out, err;
-    Outcome r;
-    r.status = structcalc::run(args, out, err);
-    r.out = out.str();
-    r.err = err.str();
-    return r;
-}
 
 // Beam (1) in m and kN: P = 25 kN at a = 2.4 m on l = 6 m; RA = 25 × 3.6 / 6 = 15 kN.
 shell::SavedCalculation beam()
