@@ -84,26 +84,6 @@ Flow formulaFlow(std::vector<FormulaPiece> pieces, double indent, double lineGap
                 });
 }
 
-Block flowBlock(const QPaintDevice *device, std::vector<Flow> flows, double gap)
-{
-    auto shared = std::make_shared<std::vector<Flow>>(std::move(flows));
-    Block block;
-    block.height = [device, shared, gap](double width) {
-        double h = 0;
-        for (const Flow &f : *shared)
-            h += f.height(device, width) + gap;
-        return shared->empty() ? 0 : h - gap;
-    };
-    block.draw = [device, shared, gap](QPainter &painter, const QRectF &rect) {
-        double y = rect.top();
-        for (const Flow &f : *shared) {
-            f.draw(painter, QPointF(rect.left(), y), rect.width());
-            y += f.height(device, rect.width()) + gap;
-        }
-    };
-    return block;
-}
-
 // The typesetters of a page: formulas in black, worked lines in grey.
 struct Setters {
     Typesetter formula;

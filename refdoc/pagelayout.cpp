@@ -169,24 +169,29 @@ Flow::Flow(const Paragraph &paragraph)
 {
 }
 
-Block paragraphBlock(const QPaintDevice *device, std::vector<Paragraph> paragraphs, double gap)
+Block flowBlock(const QPaintDevice *device, std::vector<Flow> flows, double gap)
 {
-    auto shared = std::make_shared<std::vector<Paragraph>>(std::move(paragraphs));
+    auto shared = std::make_shared<std::vector<Flow>>(std::move(flows));
     Block block;
     block.height = [device, shared, gap](double width) {
         double h = 0;
-        for (const Paragraph &p : *shared)
-            h += p.height(device, width) + gap;
+        for (const Flow &f : *shared)
+            h += f.height(device, width) + gap;
         return shared->empty() ? 0 : h - gap;
     };
     block.draw = [device, shared, gap](QPainter &painter, const QRectF &rect) {
         double y = rect.top();
-        for (const Paragraph &p : *shared) {
-            p.draw(painter, QPointF(rect.left(), y), rect.width());
-            y += p.height(device, rect.width()) + gap;
+        for (const Flow &f : *shared) {
+            f.draw(painter, QPointF(rect.left(), y), rect.width());
+            y += f.height(device, rect.width()) + gap;
         }
     };
     return block;
+}
+
+Block paragraphBlock(const QPaintDevice *device, std::vector<Paragraph> paragraphs, double gap)
+{
+    return flowBlock(device, std::vector<Flow>(paragraphs.begin(), paragraphs.end()), gap);
 }
 
 Block tableRow(const QPaintDevice *device, double millimetre, std::vector<double> fractions,

@@ -89,7 +89,8 @@ struct Block {
     int keepTogether = 0;
 };
 
-// Paragraphs stacked in one block, with `gap` between them.
+// Paragraphs, or formulas among them, stacked in one block with `gap` between them.
+Block flowBlock(const QPaintDevice *device, std::vector<Flow> flows, double gap = 0);
 Block paragraphBlock(const QPaintDevice *device, std::vector<Paragraph> paragraphs, double gap = 0);
 
 // One row of a table: cell k takes `fractions[k]` of the width, its paragraphs stacked with
