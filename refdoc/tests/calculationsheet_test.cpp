@@ -3,6 +3,7 @@
 // most; refused inputs shown as refused, without numbers that would not be theirs.
 
 #include "refdoc/calculationsheet.h"
+#include "refdoc/tests/pdffiles.h"
 #include "registry/registry.h"
 #include "shell/core/shellmodel.h"
 #include "shell/core/testing/recordingplatform.h"
@@ -24,6 +25,9 @@
 
 namespace {
 
+using refdoc::testing::pageObjects;
+using refdoc::testing::pdfText;
+
 using shell::Units;
 
 QString q(const std::string &text)
@@ -37,29 +41,6 @@ QString comparable(const QString &text)
     QString s = text;
     s.remove(QRegularExpression(QStringLiteral(R"(\s)")));
     return s;
-}
-
-// The text of the PDF as pdftotext gives it; a null text where pdftotext is not installed.
-QString pdfText(const QString &path)
-{
-    const QString pdftotext = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
-    if (pdftotext.isEmpty())
-        return {};
-    QProcess process;
-    process.start(pdftotext,
-                  {QStringLiteral("-raw"), QStringLiteral("-enc"), QStringLiteral("UTF-8"), path, QStringLiteral("-")});
-    if (!process.waitForFinished(60000) || process.exitCode() != 0)
-        return {};
-    return QString::fromUtf8(process.readAllStandardOutput());
-}
-
-int pageObjects(const QByteArray &pdf)
-{
-    static const QRegularExpression page(QStringLiteral(R"(/Type\s*/Page(?![A-Za-z]))"));
-    int count = 0;
-    for (auto match = page.globalMatch(QString::fromLatin1(pdf)); match.hasNext(); match.next())
-        ++count;
-    return count;
 }
 
 // A window of the program showing one case in some units, as a user left it.

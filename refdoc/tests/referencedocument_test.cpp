@@ -1,5 +1,6 @@
 #include "refdoc/casepages.h"
 #include "refdoc/referencedocument.h"
+#include "refdoc/tests/pdffiles.h"
 #include "registry/registry.h"
 
 #include "programpaths.h"
@@ -24,19 +25,13 @@
 
 namespace {
 
+using refdoc::testing::pageObjects;
+using refdoc::testing::pdfText;
+
 QByteArray readAll(const QString &path)
 {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-int pageObjects(const QByteArray &pdf)
-{
-    static const QRegularExpression page(QStringLiteral(R"(/Type\s*/Page(?![A-Za-z]))"));
-    int count = 0;
-    for (auto match = page.globalMatch(QString::fromLatin1(pdf)); match.hasNext(); match.next())
-        ++count;
-    return count;
 }
 
 // Text compared without blanks, character for character (no compatibility folding: a radical
@@ -51,21 +46,6 @@ QString comparable(const QString &text)
 QString q(const std::string &text)
 {
     return QString::fromStdString(text);
-}
-
-// The text of the PDF as pdftotext gives it, in drawing order, pages split by form feeds; a
-// null text where pdftotext is not installed.
-QString pdfText(const QString &path)
-{
-    const QString pdftotext = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
-    if (pdftotext.isEmpty())
-        return {};
-    QProcess process;
-    process.start(pdftotext,
-                  {QStringLiteral("-raw"), QStringLiteral("-enc"), QStringLiteral("UTF-8"), path, QStringLiteral("-")});
-    if (!process.waitForFinished(60000) || process.exitCode() != 0)
-        return {};
-    return QString::fromUtf8(process.readAllStandardOutput());
 }
 
 class Reference : public ::testing::TestWithParam<const shell::Program *>

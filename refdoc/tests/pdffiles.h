@@ -1,0 +1,39 @@
+// Reading back the PDFs the tests write: the page count and the text layer.
+
+#pragma once
+
+#include <QByteArray>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QStandardPaths>
+#include <QString>
+#include <QStringList>
+
+namespace refdoc::testing {
+
+// The number of page objects in a PDF.
+inline int pageObjects(const QByteArray &pdf)
+{
+    static const QRegularExpression page(QStringLiteral(R"(/Type\s*/Page(?![A-Za-z]))"));
+    int count = 0;
+    for (auto match = page.globalMatch(QString::fromLatin1(pdf)); match.hasNext(); match.next())
+        ++count;
+    return count;
+}
+
+// The text of the PDF as pdftotext gives it, in drawing order, pages split by form feeds; a
+// null text where pdftotext is not installed.
+inline QString pdfText(const QString &path)
+{
+    const QString pdftotext = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
+    if (pdftotext.isEmpty())
+        return {};
+    QProcess process;
+    process.start(pdftotext,
+                  {QStringLiteral("-raw"), QStringLiteral("-enc"), QStringLiteral("UTF-8"), path, QStringLiteral("-")});
+    if (!process.waitForFinished(60000) || process.exitCode() != 0)
+        return {};
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+}  // namespace refdoc::testing
