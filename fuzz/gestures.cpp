@@ -353,14 +353,14 @@ private:
         for (int i = 0; i < m_program.caseCount(); ++i) {
             const std::vector<std::string> now = fieldsOf(m, i);
             for (std::size_t k = 0; k < now.size(); ++k) {
-                const std::string where = "case " + std::to_string(i + 1) + " field " + std::to_string(k + 1);
+                auto where = [&] { return "case " + std::to_string(i + 1) + " field " + std::to_string(k + 1); };
                 if (const std::string fault = textFault(now[k], false); !fault.empty())
-                    return where + ": " + fault;
+                    return where() + ": " + fault;
                 const bool typedHere = i == m_caseBefore && static_cast<int>(k) == typedField;
                 if (typedHere || now[k] == m_before[static_cast<std::size_t>(i)][k])
                     continue;
                 if (!shell::isWholeNumber(now[k]) || !std::isfinite(shell::readNumber(now[k])))
-                    return where + ": the window wrote '" + now[k] + "', which does not read back as a finite number";
+                    return where() + ": the window wrote '" + now[k] + "', which does not read back as a finite number";
             }
             for (int k = 0; k < m_program.cases[static_cast<std::size_t>(i)].inputCount(); ++k)
                 if (m.scrollValue(i, k) < ShellModel::ScrollMin || m.scrollValue(i, k) > ShellModel::ScrollMax)
