@@ -173,7 +173,7 @@ public:
 private:
     bool fail(const std::string &problem)
     {
-        m_err << "structcalc: --batch: " << problem << "\n";
+        m_err << "structcalc: --batch: " << visibleText(problem) << "\n";
         return false;
     }
 
@@ -368,8 +368,10 @@ private:
         m_out << line;
     }
 
-    bool refuse(const std::vector<std::string> &fields, long number, int caseIndex, const std::string &reason)
+    bool refuse(const std::vector<std::string> &fields, long number, int caseIndex, const std::string &why)
     {
+        // The reason quotes the user's fields: one line, whatever they hold.
+        const std::string reason = visibleText(why);
         m_err << "structcalc: line " << number << ": " << reason << "\n";
         if (m_options.json)
             writeJson(number, caseIndex, {}, {}, "rejected", reason);

@@ -6,10 +6,62 @@
 
 namespace structcalc {
 
+std::string visibleText(const std::string &s)
+{
+    std::string out;
+    out.reserve(s.size());
+    for (const char ch : s) {
+        const auto c = static_cast<unsigned char>(ch);
+        if (c >= 0x20 && c != 0x7F)
+            out += ch;
+        else if (ch == '\n')
+            out += "\\n";
+        else if (ch == '\r')
+            out += "\\r";
+        else if (ch == '\t')
+            out += "\\t";
+        else {
+            static const char hex[] = "0123456789ABCDEF";
+            out += "\\x";
+            out += hex[c >> 4];
+            out += hex[c & 0xF];
+        }
+    }
+    return out;
+}
+
+namespace {
+
+// The length of the valid UTF-8 sequence that starts at `pos` (overlong forms, surrogates and
+// code points beyond U+10FFFF are not valid); 0 where none does.
+std::size_t utf8Length(const std::string &s, std::size_t pos)
+{
+    const auto lead = static_cast<unsigned char>(s[pos]);
+    const std::size_t length = lead < 0x80   ? 1
+                               : lead < 0xC2 ? 0
+                               : lead < 0xE0 ? 2
+                               : lead < 0xF0 ? 3
+                               : lead < 0xF5 ? 4
+                                             : 0;
+    if (length == 0 || pos + length > s.size())
+        return 0;
+    for (std::size_t i = 1; i < length; ++i)
+        if ((static_cast<unsigned char>(s[pos + i]) & 0xC0) != 0x80)
+            return 0;
+    const auto second = static_cast<unsigned char>(s[pos + 1 < s.size() ? pos + 1 : pos]);
+    if ((lead == 0xE0 && second < 0xA0) || (lead == 0xED && second >= 0xA0) || (lead == 0xF0 && second < 0x90) ||
+        (lead == 0xF4 && second >= 0x90))
+        return 0;
+    return length;
+}
+
+}  // namespace
+
 std::string jsonString(const std::string &s)
 {
     std::string out = "\"";
-    for (const char ch : s) {
+    for (std::size_t pos = 0; pos < s.size();) {
+        const char ch = s[pos];
         const auto c = static_cast<unsigned char>(ch);
         if (ch == '"' || ch == '\\') {
             out += '\\';
@@ -18,9 +70,20 @@ std::string jsonString(const std::string &s)
             char buffer[8];
             std::snprintf(buffer, sizeof buffer, "\\u%04x", c);
             out += buffer;
+        } else if (c >= 0x80) {
+            // JSON is UTF-8: a byte of the user's text that is not stands as the replacement
+            // character.
+            const std::size_t length = utf8Length(s, pos);
+            if (length == 0)
+                out += "\\ufffd";
+            else
+                out.append(s, pos, length);
+            pos += length == 0 ? 1 : length;
+            continue;
         } else {
             out += ch;
         }
+        ++pos;
     }
     return out + "\"";
 }

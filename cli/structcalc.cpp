@@ -109,7 +109,7 @@ constexpr std::size_t CountDigits = 6;  // --points, up to MostPoints
 
 int usage(std::ostream &err, const std::string &problem)
 {
-    err << "structcalc: " << problem << "\nstructcalc: " << UsageLine << "\n";
+    err << "structcalc: " << visibleText(problem) << "\nstructcalc: " << UsageLine << "\n";
     return UsageError;
 }
 
@@ -316,7 +316,7 @@ int parse(const std::vector<std::string> &args, Request &request, std::ostream &
         // has a fault the window's leading-number reading would hide.
         const std::string value = assignment.substr(equals + 1);
         if (!shell::isWholeNumber(value)) {
-            err << "structcalc: " << name << ": not a number: " << value << "\n";
+            err << "structcalc: " << visibleText(name) << ": not a number: " << visibleText(value) << "\n";
             return UsageError;
         }
         request.inputs.emplace_back(name, value);
@@ -341,7 +341,7 @@ int readOpenFile(const Request &request, registry::OpenedCalculation &opened, st
 {
     std::ifstream file(request.openFile, std::ios::binary);
     if (!file) {
-        err << "structcalc: cannot read " << request.openFile << "\n";
+        err << "structcalc: cannot read " << visibleText(request.openFile) << "\n";
         return UsageError;
     }
     std::string text;
@@ -351,12 +351,12 @@ int readOpenFile(const Request &request, registry::OpenedCalculation &opened, st
         text.append(buffer, static_cast<std::size_t>(file.gcount()));
     }
     if (file.bad()) {
-        err << "structcalc: cannot read " << request.openFile << "\n";
+        err << "structcalc: cannot read " << visibleText(request.openFile) << "\n";
         return UsageError;
     }
     opened = registry::readCalculation(text);
     if (!opened.program) {
-        err << "structcalc: cannot open " << request.openFile << ": " << opened.error << "\n";
+        err << "structcalc: cannot open " << visibleText(request.openFile) << ": " << visibleText(opened.error) << "\n";
         return UsageError;
     }
     return Computed;
@@ -455,7 +455,7 @@ int run(const std::vector<std::string> &args, std::ostream &out, std::ostream &e
             return runBatch(*request.program, in ? *in : std::cin, out, err, options);
         std::ifstream file(request.batchFile, std::ios::binary);
         if (!file) {
-            err << "structcalc: cannot read " << request.batchFile << "\n";
+            err << "structcalc: cannot read " << visibleText(request.batchFile) << "\n";
             return UsageError;
         }
         return runBatch(*request.program, file, out, err, options);
@@ -477,7 +477,7 @@ int run(const std::vector<std::string> &args, std::ostream &out, std::ostream &e
     if (!request.openFile.empty()) {
         const std::string problem = model.open(opened.calculation);
         if (!problem.empty()) {
-            err << "structcalc: cannot open " << request.openFile << ": " << problem << "\n";
+            err << "structcalc: cannot open " << visibleText(request.openFile) << ": " << visibleText(problem) << "\n";
             return UsageError;
         }
     } else {
@@ -496,13 +496,13 @@ int run(const std::vector<std::string> &args, std::ostream &out, std::ostream &e
 
     if (model.lastRejected()) {
         if (!request.sheetFile.empty())
-            err << "structcalc: " << request.sheetFile << " is not written: the inputs are refused\n";
+            err << "structcalc: " << visibleText(request.sheetFile) << " is not written: the inputs are refused\n";
         return printRejection(out, err, request, model);
     }
     if (!request.sheetFile.empty()) {
         const std::string problem = writeSheetFile(model, request.sheetFile, STRUCTCALC_VERSION);
         if (!problem.empty()) {
-            err << "structcalc: " << problem << "\n";
+            err << "structcalc: " << visibleText(problem) << "\n";
             return UsageError;
         }
     }

@@ -29,12 +29,15 @@ function(structcalc_add_program)
     set(catalogue ${arg_ID}_catalogue)
     add_library(${catalogue} STATIC ${arg_SOURCES})
     target_link_libraries(${catalogue} PUBLIC shell_core)
+    set_property(GLOBAL APPEND PROPERTY STRUCTCALC_PROGRAMS ${arg_NAME})
+    set_property(GLOBAL APPEND PROPERTY STRUCTCALC_PROGRAM_IDS ${arg_ID})
+    # A fuzz build needs the catalogue alone: no window, document, files or tests.
+    if(STRUCTCALC_FUZZ)
+        return()
+    endif()
 
     add_executable(${arg_NAME} main.cpp)
     target_link_libraries(${arg_NAME} PRIVATE ${catalogue} shell_qt)
-
-    set_property(GLOBAL APPEND PROPERTY STRUCTCALC_PROGRAMS ${arg_NAME})
-    set_property(GLOBAL APPEND PROPERTY STRUCTCALC_PROGRAM_IDS ${arg_ID})
 
     # Help opens the document beside the running executable: written there in the build tree
     # too, and again whenever a catalogue changes (refdoc is relinked then).

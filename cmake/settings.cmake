@@ -13,6 +13,13 @@ if(STRUCTCALC_SANITIZE)
         -fsanitize=address,undefined -fno-sanitize-recover=undefined -fno-omit-frame-pointer)
     target_link_options(structcalc_settings INTERFACE -fsanitize=address,undefined)
 endif()
+# A fuzz build instruments every library for libFuzzer's coverage and runs it under the address
+# and undefined-behaviour sanitizers; the fuzz targets add libFuzzer's own main.
+if(STRUCTCALC_FUZZ)
+    target_compile_options(structcalc_settings INTERFACE
+        -fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)
+    target_link_options(structcalc_settings INTERFACE -fsanitize=address,undefined)
+endif()
 
 # Every test executable runs without a display and in a UTF-8 locale. Test names carry no
 # printed parameter values: every parameterised suite names its instances itself.

@@ -96,6 +96,26 @@ TEST(structcalcBatch, unitsQuotedFieldsAndJsonLines)
                       "0 and l\"}");
 }
 
+TEST(structcalcBatch, theUsersTextsStayOnOneLineAndJsonStaysUtf8)
+{
+    const Outcome r = run({"Beams", "--batch"}, "case,P\n1,\"10\nkN\"\n1,\"x\ty\"\n");
+    EXPECT_EQ(r.status, 3);
+    EXPECT_EQ(lines(r.err), (std::vector<std::string>{"structcalc: line 2: P: not a number: 10\\nkN",
+                                                      "structcalc: line 4: P: not a number: x\\ty"}));
+    // The field goes back as it was, quoted; its status stays on its record's line.
+    EXPECT_NE(r.out.find("1,\"10\nkN\","), std::string::npos);
+    EXPECT_NE(r.out.find(",rejected: P: not a number: 10\\nkN\n"), std::string::npos);
+
+    // A byte that is not UTF-8 goes into JSON as the replacement character.
+    const Outcome json = run({"Beams", "--batch", "--json"}, "case,P\n9\x89,1\n1,\xE6\xA2\n");
+    EXPECT_EQ(lines(json.out),
+              (std::vector<std::string>{
+                  "{\"line\": 2, \"case\": null, \"status\": \"rejected\", \"reason\": \"case '9\\ufffd' is not a "
+                  "case of Beams (1 to 19)\"}",
+                  "{\"line\": 3, \"case\": 1, \"status\": \"rejected\", \"reason\": \"P: not a number: "
+                  "\\ufffd\\ufffd\"}"}));
+}
+
 // Lines made one at a time, never held whole: the input of a long batch.
 class GeneratedLines : public std::streambuf
 {

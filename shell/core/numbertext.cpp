@@ -359,7 +359,7 @@ std::string scientificText(double value, int decimals)
     if (!std::isfinite(value))
         return {};
     if (value == 0)
-        return "0." + std::string(static_cast<std::size_t>(decimals), '0') + "e+00";
+        return (decimals > 0 ? "0." + std::string(static_cast<std::size_t>(decimals), '0') : "0") + "e+00";
     // One digit, the point, the decimals, then the exponent: built in place.
     char digits[15];
     int exponent = 0;
@@ -455,10 +455,13 @@ std::string FormatLargeStep(double value)
 namespace {
 
 // `formatted` where it reads back as the number the general text shows, else the general text.
+// (At the top of the range both texts can round beyond the largest double: equal infinities
+// say nothing of their digits.)
 std::string exactOrGeneral(double value, const std::string &formatted)
 {
     const std::string general = generalText(value);
-    return readNumber(formatted) == readNumber(general) ? formatted : general;
+    const double shown = readNumber(general);
+    return std::isfinite(shown) && readNumber(formatted) == shown ? formatted : general;
 }
 
 }  // namespace

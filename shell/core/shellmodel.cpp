@@ -8,6 +8,18 @@
 
 namespace shell {
 
+namespace {
+
+// True where a field can hold the number with the fifteen digits of its text, so that it
+// converts there and back: zero, or a normal double (below the normal range fewer digits
+// remain) whose text does not round beyond the largest double.
+bool keepsItsDigits(double value)
+{
+    return value == 0 || (std::isnormal(value) && std::isfinite(readNumber(generalText(value))));
+}
+
+}  // namespace
+
 ShellModel::ShellModel(const Program &program, Platform &platform) : m_program(program), m_platform(platform)
 {
     std::size_t rowSlots = 0;
@@ -62,12 +74,18 @@ void ShellModel::start()
         reset();
 }
 
+Units ShellModel::fieldUnits(int caseIndex) const
+{
+    // A program that only relabels has its fields in whatever units the window names.
+    return m_program.unitChange == UnitChange::Convert ? m_caseUnits[static_cast<std::size_t>(caseIndex)] : units();
+}
+
 std::string ShellModel::inputUnit(int caseIndex, int k) const
 {
     const CaseDef &c = m_program.cases[static_cast<std::size_t>(caseIndex)];
     if (k < 0 || k >= c.inputCount())
         return {};
-    return unitCaption(units(), c.inputs[static_cast<std::size_t>(k)].dimension);
+    return unitCaption(fieldUnits(caseIndex), c.inputs[static_cast<std::size_t>(k)].dimension);
 }
 
 std::string ShellModel::inputNote(int caseIndex, int k) const
@@ -124,22 +142,21 @@ void ShellModel::showCase(int index, const std::vector<bool> *ticked)
             row.unit = m_program.rowUnit(c, static_cast<int>(r), units());
         }
     }
-    m_notes.clear();
-    for (const LegendLine &line : legendLines(m_program, c, units()))
-        m_notes.push_back(line.text());
+    // Nor does the chart plot another case's or unit system's numbers.
+    PointRow.clear();
+    m_chartPoints.clear();
     m_advisories.clear();
     m_acceptedCase = -1;
     m_diagrams = CaseDiagrams();
-
-    // A case last shown in other units is brought into the window's units first.
-    int field = -1;
-    std::string reason;
-    if (m_program.unitChange == UnitChange::Convert && !convertCase(index, units(), field, reason)) {
-        ++m_computeCount;
-        entryError(0, field, reason);
-        return;
-    }
     compute(0);
+    writeNotes();
+}
+
+void ShellModel::writeNotes()
+{
+    m_notes.clear();
+    for (const LegendLine &line : legendLines(m_program, currentCaseDef(), fieldUnits(CurrentCase)))
+        m_notes.push_back(line.text());
 }
 
 void ShellModel::reselect()
@@ -167,6 +184,18 @@ void ShellModel::compute(int index)
 {
     ++m_computeCount;
     const CaseDef &c = currentCaseDef();
+    // A case last shown in other units is brought into the window's units first; while one of
+    // its numbers cannot be written in them it computes nothing, for its fields still mean the
+    // units they were written in.
+    if (m_program.unitChange == UnitChange::Convert && fieldUnits(CurrentCase) != units()) {
+        int field = -1;
+        std::string reason;
+        if (!convertCase(CurrentCase, units(), field, reason)) {
+            entryError(index, field, reason);
+            return;
+        }
+        writeNotes();
+    }
     // A step that is not a finite number is refused like an input: the scroll bar could write
     // nothing sensible with it.
     const std::size_t n = c.inputs.size();
@@ -254,10 +283,12 @@ void ShellModel::scrollToText(int k)
     const double step = readNumber(texts[static_cast<std::size_t>(count) + static_cast<std::size_t>(k)]);
     const int position = m_scroll[cc][static_cast<std::size_t>(k)];
     const double value = ScrollBase + position * step;
-    // A position that would leave the range of a double leaves the input as it is.
-    if (!std::isfinite(value))
+    const std::string text = generalText(value);
+    // A position that would leave the range of a double, or whose text would read back as
+    // infinity, leaves the input as it is.
+    if (!std::isfinite(value) || !std::isfinite(readNumber(text)))
         return;
-    writeText(k, generalText(value));
+    writeText(k, text);
 }
 
 void ShellModel::setScrollFocus(int k, bool focused)
@@ -300,13 +331,15 @@ void ShellModel::resetCase()
     const auto &stored = DefaultStore[cc];
     const std::size_t n = c.inputs.size();
     // The start values are those of the catalogue (mm and N), written in the case's units.
+    // (Each write computes, and may bring the case into the window's units: the units are read
+    // again for every field.)
     const bool convert = m_program.unitChange == UnitChange::Convert;
-    const Units to = convert ? m_caseUnits[cc] : CatalogueUnits;
     for (std::size_t k = 0; k < n; ++k) {
         const Dimension d = c.inputs[k].dimension;
-        const double value = shell::convert(stored[k], d, CatalogueUnits, to);
-        const double step = shell::convert(stored[n + k], d, CatalogueUnits, to);
+        const double value = shell::convert(stored[k], d, CatalogueUnits, convert ? m_caseUnits[cc] : CatalogueUnits);
         writeText(static_cast<int>(k), convertedValueText(value));
+        const double step =
+            shell::convert(stored[n + k], d, CatalogueUnits, convert ? m_caseUnits[cc] : CatalogueUnits);
         writeText(static_cast<int>(n + k), convertedStepText(step));
         m_scroll[cc][k] = 0;
     }
@@ -361,19 +394,23 @@ bool ShellModel::convertCase(int caseIndex, Units to, int &field, std::string &r
     std::vector<std::string> converted = m_texts[cc];
     for (std::size_t k = 0; k < 2 * n; ++k) {
         const std::string &t = m_texts[cc][k];
-        // A field that holds no number is left as the user typed it.
-        if (!holdsNumber(t))
-            continue;
         const InputDef &input = c.inputs[k % n];
+        // A field that holds no number, one too large for a double (refused in any units), or one
+        // whose number means the same in both unit systems is left as the user typed it.
         const double value = readNumber(t);
+        if (!holdsNumber(t) || !std::isfinite(value) || conversionExponent(input.dimension, from, to) == 0)
+            continue;
         const double v = shell::convert(value, input.dimension, from, to);
-        if (!std::isfinite(value) || !std::isfinite(v)) {
+        const std::string text = k < n ? convertedValueText(v) : convertedStepText(v);
+        // The number converts where it keeps its digits here and there, and its text converts back.
+        const double back = shell::convert(readNumber(text), input.dimension, to, from);
+        if (!keepsItsDigits(value) || !keepsItsDigits(v) || !keepsItsDigits(back)) {
             field = static_cast<int>(k);
             reason =
                 input.caption + (k < n ? "" : " step") + " cannot be written in " + unitCaption(to, input.dimension);
             return false;
         }
-        converted[k] = k < n ? convertedValueText(v) : convertedStepText(v);
+        converted[k] = text;
     }
     m_texts[cc] = std::move(converted);
     m_caseUnits[cc] = to;

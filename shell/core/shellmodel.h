@@ -79,8 +79,12 @@ public:
     int scrollValue(int caseIndex, int k) const { return m_scroll[caseIndex][k]; }
     // The numbers of the current case's inputs as the compute handler reads them.
     std::vector<double> inputNumbers(int caseIndex) const;
-    // The units the window works in, and the caption of input k's unit in them.
+    // The units the window works in.
     Units units() const { return {UnitSystem, ForceUnit}; }
+    // The units a case's fields are written in: the window's, except for a case not shown since
+    // the units changed and for one whose numbers could not be written in them (it then
+    // computes nothing until they can), and the caption of input k's unit in them.
+    Units fieldUnits(int caseIndex) const;
     std::string inputUnit(int caseIndex, int k) const;
     // "read as 8" while the text of a field holds more than its number ("8abc"); else "".
     std::string inputNote(int caseIndex, int k) const;
@@ -188,6 +192,7 @@ private:
     void showCase(int index, const std::vector<bool> *ticked);
     void writeText(int k, const std::string &text);
     void compute(int index);
+    void writeNotes();  // the legend lines of the current case, in the units of its fields
     void entryError(int index, int field, const std::string &reason);
     void drawChart();
     void scrollToText(int k);

@@ -131,6 +131,9 @@ TEST(numbertext, scientificFormatsRoundHalfwayValuesAwayFromZero)
         {2.675, 2, "2.68e+00"},
         {0, 3, "0.000e+00"},
         {-0.0, 3, "0.000e+00"},
+        // no decimals: no point, zero included
+        {0, 0, "0e+00"},
+        {7.5, 0, "8e+00"},
     };
     for (const auto &c : table) {
         SCOPED_TRACE(c.expected);
@@ -157,6 +160,29 @@ TEST(numbertext, formatLargeValueAndStepApplyAboveTheirThresholdsOnly)
         SCOPED_TRACE(c.asValue);
         EXPECT_EQ(FormatLargeValue(c.value), c.asValue);
         EXPECT_EQ(FormatLargeStep(c.value), c.asStep);
+    }
+}
+
+// A converted number takes the short scientific form only where it is the number itself.
+TEST(numbertext, convertedTextsAreScientificOnlyWhereExact)
+{
+    const struct {
+        double value;
+        const char *asValue;
+        const char *asStep;
+    } table[] = {
+        {100000001, "100000001", "100000001"},
+        {1.2346e8, "1.2346e+08", "123460000"},
+        {123456789, "123456789", "123456789"},
+        {34000, "34000", "3.40e+04"},
+        {34001, "34001", "34001"},
+        // the largest double: its fifteen digits round beyond it, so no short form equals them
+        {std::numeric_limits<double>::max(), "1.79769313486232E+308", "1.79769313486232E+308"},
+    };
+    for (const auto &c : table) {
+        SCOPED_TRACE(c.asValue);
+        EXPECT_EQ(convertedValueText(c.value), c.asValue);
+        EXPECT_EQ(convertedStepText(c.value), c.asStep);
     }
 }
 

@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -56,6 +57,16 @@ CaseDef fillerCase(int i)
     return c.build();
 }
 
+// A pure number n beside a length l: n means the same in every unit system.
+CaseDef pureNumberCase()
+{
+    CaseBuilder c("Test (13)");
+    const Expr n = c.input("n", Dimension::None, 2);
+    const Expr l = c.input("l", Dimension::Length, 100);
+    c.row("積 (N)", Dimension::Length, n * l);
+    return c.build();
+}
+
 Program makeProgram()
 {
     Program p;
@@ -71,6 +82,7 @@ Program makeProgram()
     p.cases.push_back(scrollCase());
     for (int i = 2; i < 12; ++i)
         p.cases.push_back(fillerCase(i));
+    p.cases.push_back(pureNumberCase());
     p.legend = {{{"P"}, "荷重"}, {{"L"}, "スパン"}};
     p.unitChange = UnitChange::Convert;
     p.helpFile = "Test.pdf";
@@ -241,6 +253,11 @@ TEST(shellmodel, aRejectedInputBeepsNamesTheFieldAndKeepsTheResults)
     m.selectCase(1);
     EXPECT_TRUE(m.lastRejected());
     EXPECT_EQ(w.texts(), (std::vector<std::string>{"", ""}));
+    // nor does its chart plot them
+    EXPECT_TRUE(m.chartPoints().empty());
+    EXPECT_TRUE(m.PointRow.empty());
+    m.setText(0, "10");
+    EXPECT_EQ(m.chartPoints().size(), 2u);
 }
 
 TEST(shellmodel, aRowThatCannotBeComputedShowsEmptyWhileTheOthersShow)
@@ -255,6 +272,22 @@ TEST(shellmodel, aRowThatCannotBeComputedShowsEmptyWhileTheOthersShow)
     ASSERT_EQ(m.chartPoints().size(), 5u);
     EXPECT_TRUE(std::isnan(m.chartPoints()[1].value));  // its slot stays empty
     EXPECT_EQ(m.selectPoint(1), "比 (Ra)  cannot be computed");
+}
+
+// A row at the top of the range of a double shows its value in either format, also after the
+// chart is drawn again (its general text reads back as infinity).
+TEST(shellmodel, aRowAtTheTopOfTheRangeShowsItsValue)
+{
+    Window w;
+    ShellModel &m = w.model;
+    m.setText(0, "1.7976931348623157e308");  // E l with l = 1: the largest double
+    m.setText(2, "1");
+    EXPECT_EQ(m.rows()[2].text, "1.798e+308");
+    m.tickRow(0, false);
+    EXPECT_EQ(m.rows()[2].text, "1.798e+308");
+    m.toggleFormat();
+    EXPECT_EQ(m.rows()[2].text, "1.79769313486232E+308");
+    EXPECT_EQ(m.rows()[2].value, std::numeric_limits<double>::max());
 }
 
 TEST(shellmodel, resultFormatSwitchRecomputesInTheOtherFormat)
@@ -466,6 +499,93 @@ TEST(shellmodel, hiddenCasesConvertWhenShownAndOverflowRefusesTheChange)
     EXPECT_EQ(m.markedField(), 0);
 }
 
+// A case whose numbers cannot be written in the window's units when it is shown again keeps
+// its fields, labelled, in the units they were written in and computes nothing until they can
+// be converted: never fields of one unit system computed as another.
+TEST(shellmodel, aCaseThatCannotBeConvertedWhenShownComputesNothing)
+{
+    Window w;
+    ShellModel &m = w.model;
+    m.setText(0, "1e303");  // E in N/mm^2: beyond a double in N/m^2
+    m.selectCase(1);
+    m.chooseUnit(2);
+    m.selectCase(0);
+    EXPECT_TRUE(m.lastRejected());
+    EXPECT_EQ(m.rejectionReason(), "E cannot be written in N/m^2");
+    EXPECT_EQ(m.inputUnit(0, 2), "mm");
+    EXPECT_EQ(m.notes(), (std::vector<std::string>{"P : 荷重 N", "l : スパン mm"}));
+    m.setText(2, "50");  // still in mm, as labelled; E still refuses
+    EXPECT_TRUE(m.lastRejected());
+    EXPECT_EQ(w.texts(), (std::vector<std::string>{"", "", "", "", ""}));
+
+    m.setText(0, "200000");  // now every field converts, and the case computes in m
+    EXPECT_FALSE(m.lastRejected());
+    EXPECT_EQ(m.inputUnit(0, 2), "m");
+    EXPECT_EQ(m.notes(), (std::vector<std::string>{"P : 荷重 N", "l : スパン m"}));
+    EXPECT_EQ(w.inputs(),
+              (std::vector<std::string>{"2.0000e+11", "2500", "0.05", "0.004", "1.00e+09", "10", "0.001", "0.002"}));
+    EXPECT_EQ(w.texts(), (std::vector<std::string>{"8.333e+02", "1.250e+01", "1.000e+10", "-4.600e-02", "0.000e+00"}));
+
+    // A number too large for any units does not stand in the way: it is refused as it is.
+    m.setText(2, "1e999");
+    m.selectCase(1);
+    m.chooseUnit(0);
+    m.selectCase(0);
+    EXPECT_EQ(m.inputUnit(0, 2), "mm");
+    EXPECT_EQ(m.text(0, 2), "1e999");
+    EXPECT_EQ(m.text(0, 3), "4");
+    EXPECT_EQ(m.rejectionReason(), "l is too large a number");
+}
+
+// A unit change converts only numbers that keep their digits there and back; it refuses the
+// others and leaves every field as it was. A number that means the same in both systems keeps
+// the text the user typed.
+TEST(shellmodel, unitChangeRefusesNumbersThatWouldLoseDigits)
+{
+    const struct {
+        int field;
+        const char *text;
+        Units to;
+        const char *reason;
+    } table[] = {
+        // the smallest normal double, a tenth of it below the normal range
+        {2, "2.2250738585072014e-308", {unit::Cm, unit::N}, "l cannot be written in cm"},
+        // the largest double: its fifteen digits read back as infinity
+        {1, "1.7976931348623157e308", {unit::Mm, unit::KN}, "P cannot be written in kN"},
+        // a step, and zero in the field beside it converts
+        {6, "1e-306", {unit::M, unit::N}, "l step cannot be written in m"},
+    };
+    for (const auto &c : table) {
+        SCOPED_TRACE(c.text);
+        Window w;
+        ShellModel &m = w.model;
+        m.setText(3, "0");
+        m.setText(c.field, c.text);
+        const std::vector<std::string> before = w.inputs();
+        if (c.to.length != unit::Mm)
+            m.chooseUnit(c.to.length);
+        else
+            m.chooseForceUnit(c.to.force);
+        EXPECT_EQ(m.units(), CatalogueUnits);
+        EXPECT_EQ(w.inputs(), before);
+        EXPECT_EQ(m.rejectionReason(), c.reason);
+        EXPECT_EQ(m.markedField(), c.field);
+    }
+
+    Window w;
+    ShellModel &m = w.model;
+    m.selectCase(12);
+    m.setText(0, "2.0");
+    m.setText(1, "1e3");
+    m.chooseUnit(2);
+    EXPECT_EQ(m.text(12, 0), "2.0");
+    EXPECT_EQ(m.text(12, 1), "1");
+    m.chooseUnit(0);
+    EXPECT_EQ(m.text(12, 0), "2.0");
+    EXPECT_EQ(m.text(12, 1), "1000");  // the same number, as the window writes it
+    EXPECT_EQ(m.rows()[0].text, "2.000e+03");
+}
+
 // --- chart ---
 
 TEST(shellmodel, logScalePlotsDecimalLogarithmsAndZeroForTheRest)
@@ -600,4 +720,13 @@ TEST(shellmodel, stepsBeyondTheRangeOfADoubleAreRefused)
     EXPECT_EQ(m.text(0, 0), "1e308");  // -8e308 as well
     m.setScroll(0, 1);
     EXPECT_EQ(m.text(0, 0), "1.01E+308");
+
+    // a finite value whose fifteen digits round beyond the largest double: left as it is too
+    m.setText(0, "1.79769313486231e308");
+    m.setText(4, "5.5e293");
+    m.setScrollFocus(0, false);
+    m.setScrollFocus(0, true);
+    m.setScroll(0, 1);
+    EXPECT_EQ(m.text(0, 0), "1.79769313486231e308");
+    EXPECT_FALSE(m.lastRejected());
 }
