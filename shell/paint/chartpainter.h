@@ -71,6 +71,7 @@ struct ChartLayout {
     double pad = 0;
     double tickLength = 0;
     double lineHeight = 0;
+    double lineWidth = 1;  // of the frame, the grid, the axis and the edges
 
     double y(double value) const
     {
@@ -86,5 +87,19 @@ struct ChartLayout {
 
 ChartLayout layoutChart(const QRectF &area, const std::vector<ChartPoint> &points, ChartType type, bool logScale,
                         const QFontMetricsF &metrics);
+
+// The chart in two layers, as paintChart draws them one over the other. The first holds what
+// new values leave as it is while the axis stays: the frame, the walls with the grid, the value
+// axis with its labels, the category labels and the log-scale notes. The second is the series.
+// A window keeps the first as a picture and repaints only the second where values changed.
+void paintChartBackground(QPainter &painter, const ChartLayout &layout, const std::vector<ChartPoint> &points,
+                          bool logScale);
+void paintChartSeries(QPainter &painter, const ChartLayout &layout, const std::vector<ChartPoint> &points,
+                      ChartType type, const QColor &fill);
+// Where the series draws point `point`, edges included: its box for the bar looks and 3D steps;
+// the whole plot for lines, areas and 2D steps, whose neighbours change with a point.
+QRectF chartPointExtent(const ChartLayout &layout, const std::vector<ChartPoint> &points, int point, ChartType type);
+// True where two layouts put the frame, the walls, the axis and the labels at the same places.
+bool sameChartFrame(const ChartLayout &a, const ChartLayout &b);
 
 }  // namespace shell
