@@ -49,9 +49,25 @@ double roundStep(double raw)
 
 }  // namespace
 
-ChartLayout layoutChart(const QRectF &area, const std::vector<ChartPoint> &points, ChartType type, bool logScale,
-                        const QFontMetricsF &metrics)
+double ChartTextWidths::of(const QString &text, const QFontMetricsF &metrics)
 {
+    const auto found = m_widths.constFind(text);
+    if (found != m_widths.constEnd())
+        return found.value();
+    // Typing through many values leaves many tick texts behind: start afresh now and then.
+    if (m_widths.size() > 512)
+        m_widths.clear();
+    const double width = metrics.horizontalAdvance(text);
+    m_widths.insert(text, width);
+    return width;
+}
+
+ChartLayout layoutChart(const QRectF &area, const std::vector<ChartPoint> &points, ChartType type, bool logScale,
+                        const QFontMetricsF &metrics, ChartTextWidths *widths)
+{
+    const auto widthOf = [&](const QString &text) {
+        return widths ? widths->of(text, metrics) : metrics.horizontalAdvance(text);
+    };
     ChartLayout l;
     l.area = area;
     l.lineWidth = std::max(1.0, metrics.height() * 0.06);
@@ -68,7 +84,7 @@ ChartLayout layoutChart(const QRectF &area, const std::vector<ChartPoint> &point
     for (const ChartPoint &p : points) {
         minValue = std::min(minValue, plotted(p.value));
         maxValue = std::max(maxValue, plotted(p.value));
-        labelWidth = std::max(labelWidth, metrics.horizontalAdvance(QString::fromStdString(p.label)));
+        labelWidth = std::max(labelWidth, widthOf(QString::fromStdString(p.label)));
     }
 
     // The top tick label needs half a line above the plot; the log title stands on a line of
@@ -96,7 +112,7 @@ ChartLayout layoutChart(const QRectF &area, const std::vector<ChartPoint> &point
 
         double tickWidth = 0;
         for (const QString &text : chartTickTexts(l.axis))
-            tickWidth = std::max(tickWidth, metrics.horizontalAdvance(text));
+            tickWidth = std::max(tickWidth, widthOf(text));
         const double neededLeft = area.left() + l.pad + tickWidth + l.tickLength + (l.pad * 0.5);
         const int rows = labelWidth > l.slot * 0.92 ? 2 : 1;
         if (neededLeft <= left + 0.01 && rows == l.labelRows)

@@ -13,6 +13,7 @@
 
 #include <QColor>
 #include <QFont>
+#include <QHash>
 #include <QPointF>
 #include <QRectF>
 #include <QString>
@@ -85,8 +86,20 @@ struct ChartLayout {
     }
 };
 
+// The widths of texts in one font, kept from one layout to the next: a chart's labels and tick
+// texts seldom change between two keystrokes, and measuring them is most of a layout.
+class ChartTextWidths
+{
+public:
+    double of(const QString &text, const QFontMetricsF &metrics);
+    void clear() { m_widths.clear(); }
+
+private:
+    QHash<QString, double> m_widths;
+};
+
 ChartLayout layoutChart(const QRectF &area, const std::vector<ChartPoint> &points, ChartType type, bool logScale,
-                        const QFontMetricsF &metrics);
+                        const QFontMetricsF &metrics, ChartTextWidths *widths = nullptr);
 
 // The chart in two layers, as paintChart draws them one over the other. The first holds what
 // new values leave as it is while the axis stays: the frame, the walls with the grid, the value

@@ -51,6 +51,9 @@ void ChartView::setData(std::vector<ChartPoint> points, ChartType type, QColor f
 {
     if (samePoints(points, m_points) && type == m_type && fill == m_fill && logScale == m_logScale)
         return;
+    // Values that change on a chart already shown will change again: from now on the chart
+    // keeps its background.
+    m_keepBackground = m_keepBackground || m_painted;
     const bool valuesOnly = type == m_type && fill == m_fill && logScale == m_logScale && sameLabels(points, m_points);
     const ChartLayout before = m_layout;
     std::vector<ChartPoint> old = std::move(m_points);
@@ -79,7 +82,7 @@ void ChartView::setData(std::vector<ChartPoint> points, ChartType type, QColor f
 
 void ChartView::relayout()
 {
-    m_layout = layoutChart(chartArea(), m_points, m_type, m_logScale, QFontMetricsF(font(), this));
+    m_layout = layoutChart(chartArea(), m_points, m_type, m_logScale, QFontMetricsF(font(), this), &m_textWidths);
 }
 
 bool ChartView::sameBackground(const Background &b) const
@@ -125,6 +128,7 @@ void ChartView::changeEvent(QEvent *event)
 {
     if (event->type() == QEvent::FontChange) {
         m_backgrounds.clear();
+        m_textWidths.clear();
         relayout();
     }
     QWidget::changeEvent(event);
@@ -168,12 +172,17 @@ void ChartView::paintEvent(QPaintEvent *event)
 {
     if (m_layout.area != chartArea())
         relayout();
-    const QPixmap &under = background();
+    m_painted = true;
     QPainter painter(this);
     painter.setClipRegion(event->region());
-    painter.drawPixmap(0, 0, under);
-    painter.setRenderHint(QPainter::Antialiasing, true);
     painter.setFont(font());
+    if (m_keepBackground) {
+        painter.drawPixmap(0, 0, background());
+    } else {
+        painter.setRenderHint(QPainter::Antialiasing, true);
+        paintChartBackground(painter, m_layout, m_points, m_logScale);
+    }
+    painter.setRenderHint(QPainter::Antialiasing, true);
     paintChartSeries(painter, m_layout, m_points, m_type, m_fill);
     if (m_stale) {
         // Washed out: the bars stay readable but plainly belong to an earlier input.

@@ -19,9 +19,10 @@ namespace shell {
 // context-menu key and Shift+F10 ask for the chart's menu. With the keyboard, Left and Right
 // pick a point and Space or Return reports it as if it were clicked.
 //
-// New values repaint only what they change: the frame, walls, grid and labels are kept as a
-// picture for the axis on display (and the one before, which typing and correcting a digit
-// come back to), and only the bars that moved are drawn again over it.
+// New values repaint only what they change: once values change on the chart shown, the frame,
+// walls, grid and labels are kept as a picture for the axis on display (and the one before,
+// which typing and correcting a digit come back to), and only the bars that moved are drawn
+// again over it.
 class ChartView : public QWidget
 {
     Q_OBJECT
@@ -77,8 +78,11 @@ private:
     bool m_logScale = false;
     bool m_stale = false;
     int m_current = -1;
-    ChartLayout m_layout;                   // of the points on display, at the widget's size
+    ChartLayout m_layout;  // of the points on display, at the widget's size
+    ChartTextWidths m_textWidths;
     std::vector<Background> m_backgrounds;  // the most recently used first
+    bool m_painted = false;
+    bool m_keepBackground = false;  // from the first change of values on a chart shown
     // Set from a right button or context-menu key press to its release: the context menu event
     // the platform sends between the two must not ask for the menu a second time.
     bool m_menuAsked = false;

@@ -11,6 +11,7 @@
 #include <QStyle>
 #include <QStyleOptionButton>
 #include <QToolTip>
+#include <QtMath>
 
 #include <algorithm>
 #include <utility>
@@ -51,6 +52,12 @@ bool ResultsView::setRows(std::vector<Row> rows)
         m_rows = std::move(rows);
         m_current = std::clamp(m_current, 0, std::max(rowCount() - 1, 0));
         m_selected = -1;
+        m_texts.resize(m_rows.size());
+        for (std::size_t r = 0; r < m_rows.size(); ++r) {
+            prepare(m_texts[r].caption, m_rows[r].caption);
+            prepare(m_texts[r].value, m_rows[r].text);
+            prepare(m_texts[r].unit, m_rows[r].unit);
+        }
         measure();
         layoutRows();
         update();
@@ -59,8 +66,10 @@ bool ResultsView::setRows(std::vector<Row> rows)
     for (int r = 0; r < rowCount(); ++r) {
         Row &now = m_rows[static_cast<std::size_t>(r)];
         Row &next = rows[static_cast<std::size_t>(r)];
-        if (now.text != next.text)
+        if (now.text != next.text) {
+            prepare(m_texts[static_cast<std::size_t>(r)].value, next.text);
             update(partRect(r, Part::Value));
+        }
         if (now.ticked != next.ticked) {
             update(partRect(r, Part::Check));
             if (QAccessible::isActive()) {
@@ -84,6 +93,13 @@ void ResultsView::setLongestValue(const QString &text)
     measure();
     layoutRows();
     update();
+}
+
+void ResultsView::prepare(QStaticText &text, const QString &content) const
+{
+    text.setTextFormat(Qt::PlainText);
+    text.setText(content);
+    text.prepare(QTransform(), font());
 }
 
 void ResultsView::measure()
@@ -247,17 +263,21 @@ void ResultsView::paintEvent(QPaintEvent *event)
 {
     QPainter painter(this);
     const QPalette &colours = palette();
-    const QRect exposed = event->rect();
-    painter.fillRect(exposed, colours.color(QPalette::Window));
+    const QRegion &exposed = event->region();
+    painter.fillRect(event->rect(), colours.color(QPalette::Window));
     // The frame around the rows, on whole pixels.
     painter.setPen(fieldBorder(colours));
     painter.drawRect(rect().adjusted(0, 0, -1, -1));
 
     const QColor text = colours.color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::WindowText);
     const QColor valueText = colours.color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::Text);
+    // Texts stand centred in their row's height.
+    const int lineHeight = fontMetrics().height();
+    const auto top = [lineHeight](const QRect &box) { return box.top() + ((box.height() - lineHeight) / 2); };
     for (int r = 0; r < rowCount(); ++r) {
         const Row &row = m_rows[static_cast<std::size_t>(r)];
         const Geometry &g = m_geometry[static_cast<std::size_t>(r)];
+        const Texts &texts = m_texts[static_cast<std::size_t>(r)];
         if (exposed.intersects(g.check.adjusted(-FocusMargin, -FocusMargin, FocusMargin, FocusMargin))) {
             const QPixmap &box = indicator(row.ticked);
             const QSize boxSize = box.deviceIndependentSize().toSize();
@@ -268,8 +288,7 @@ void ResultsView::paintEvent(QPaintEvent *event)
             const int textLeft =
                 g.check.left() + boxSize.width() + style()->pixelMetric(QStyle::PM_CheckBoxLabelSpacing, &option, this);
             painter.setPen(text);
-            painter.drawText(QRect(textLeft, g.check.top(), g.check.right() - textLeft + 1, g.check.height()),
-                             Qt::AlignLeft | Qt::AlignVCenter, row.caption);
+            painter.drawStaticText(textLeft, top(g.check), texts.caption);
             if (hasFocus() && r == m_current) {
                 painter.save();
                 painter.setRenderHint(QPainter::Antialiasing, true);
@@ -287,11 +306,12 @@ void ResultsView::paintEvent(QPaintEvent *event)
             painter.setPen(fieldBorder(colours));
             painter.drawRect(g.value.adjusted(0, 0, -1, -1));
             painter.setPen(selected ? colours.color(QPalette::HighlightedText) : valueText);
-            painter.drawText(valueTextRect(r), Qt::AlignRight | Qt::AlignVCenter, row.text);
+            const QRect room = valueTextRect(r);
+            painter.drawStaticText(room.right() + 1 - qCeil(texts.value.size().width()), top(room), texts.value);
         }
         if (exposed.intersects(g.unit)) {
             painter.setPen(text);
-            painter.drawText(g.unit, Qt::AlignLeft | Qt::AlignVCenter, row.unit);
+            painter.drawStaticText(g.unit.left(), top(g.unit), texts.unit);
         }
     }
 }
@@ -306,6 +326,11 @@ void ResultsView::changeEvent(QEvent *event)
 {
     if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange) {
         m_indicators = {};
+        for (std::size_t r = 0; r < m_rows.size(); ++r) {
+            prepare(m_texts[r].caption, m_rows[r].caption);
+            prepare(m_texts[r].value, m_rows[r].text);
+            prepare(m_texts[r].unit, m_rows[r].unit);
+        }
         measure();
         layoutRows();
     }

@@ -16,6 +16,7 @@
 // A click on a box or a caption ticks it; a click on a value selects it.
 
 #include <QPixmap>
+#include <QStaticText>
 #include <QString>
 #include <QWidget>
 
@@ -90,7 +91,14 @@ private:
         QRect value;
         QRect unit;
     };
+    // Each row's texts laid out once, drawn as often as the row is painted.
+    struct Texts {
+        QStaticText caption;
+        QStaticText value;
+        QStaticText unit;
+    };
     void measure();
+    void prepare(QStaticText &text, const QString &content) const;
     void layoutRows();
     int rowAt(const QPoint &pos, Part &part) const;
     void select(int r);
@@ -99,6 +107,7 @@ private:
 
     std::vector<Row> m_rows;
     std::vector<Geometry> m_geometry;
+    std::vector<Texts> m_texts;
     QString m_longestValue;
     int m_captionWidth = 0;  // the box and the longest caption
     int m_valueWidth = 0;

@@ -12,6 +12,7 @@
 
 #include <QAction>
 #include <QActionGroup>
+#include <QFontInfo>
 #include <QFontMetrics>
 #include <QFrame>
 #include <QGroupBox>
@@ -43,6 +44,18 @@ template <typename W> W *named(W *widget, const QString &name)
 QString indexed(const char *base, int index)
 {
     return QString::fromLatin1(base) + QLatin1Char('_') + QString::number(index);
+}
+
+// A field of an input frame fills its rounded corners with the frame's ground itself, so that a
+// keystroke repaints the field alone and not the frame behind it.
+void paintsItsGround(QLineEdit *field)
+{
+    QPalette colours = field->palette();
+    // The ground of a frame: the window's colour under the frame's faint shade.
+    colours.setColor(QPalette::Window, colours.color(QPalette::Window).darker(101));
+    field->setPalette(colours);
+    field->setBackgroundRole(QPalette::Window);
+    field->setAutoFillBackground(true);
 }
 
 // The family that holds the Japanese glyphs of the captions, named in the window's font so
@@ -116,11 +129,12 @@ void CalculatorWindow::buildControls()
 {
     // The form keeps the program's layout down to the least size its fields need; a smaller
     // window scrolls it.
+    // The family the desktop's font resolves to stays first (a generic name such as "Sans Serif"
+    // would give way to the Japanese family); the Japanese family follows it.
     QFont windowFont = font();
-    QStringList families = windowFont.families();
-    if (!families.contains(JapaneseFamily)) {
-        families.append(JapaneseFamily);
-        windowFont.setFamilies(families);
+    const QString primary = QFontInfo(windowFont).family();
+    if (primary != JapaneseFamily) {
+        windowFont.setFamilies({primary, JapaneseFamily});
         setFont(windowFont);
     }
 
@@ -339,6 +353,7 @@ void CalculatorWindow::buildCasePage(int caseIndex)
         row.caption->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         row.caption->setTextFormat(Qt::RichText);
         row.value = named(new QLineEdit(page.frame), QStringLiteral("Text%1_%2").arg(n).arg(k));
+        paintsItsGround(row.value);
         row.value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         row.value->setAccessibleName(name);
         row.value->installEventFilter(this);
@@ -351,6 +366,7 @@ void CalculatorWindow::buildCasePage(int caseIndex)
         row.scroll->setAccessibleName(name + QStringLiteral(", scroll bar"));
         row.scroll->installEventFilter(this);
         row.step = named(new QLineEdit(page.frame), QStringLiteral("Text%1_%2").arg(n).arg(count + k));
+        paintsItsGround(row.step);
         row.step->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         row.step->setToolTip(QStringLiteral("step"));
         row.step->setAccessibleName(qs(c.inputs[static_cast<std::size_t>(k)].caption) + QStringLiteral(", step"));
