@@ -10,6 +10,7 @@
 #include <QRegularExpression>
 #include <QStyle>
 #include <QStyleOptionButton>
+#include <QTextLayout>
 #include <QToolTip>
 #include <QtMath>
 
@@ -34,11 +35,62 @@ QColor fieldBorder(const QPalette &palette)
     return palette.color(QPalette::Window).darker(150);
 }
 
+// A one-pixel outline along the inside of `box`, as four filled lines: cheaper than a stroked
+// rectangle, and on whole pixels at every scale.
+void outline(QPainter &painter, const QRect &box, const QColor &colour)
+{
+    painter.fillRect(QRect(box.left(), box.top(), box.width(), 1), colour);
+    painter.fillRect(QRect(box.left(), box.bottom(), box.width(), 1), colour);
+    painter.fillRect(QRect(box.left(), box.top() + 1, 1, box.height() - 2), colour);
+    painter.fillRect(QRect(box.right(), box.top() + 1, 1, box.height() - 2), colour);
+}
+
+const QString NumberCharacters = QStringLiteral("0123456789.+-eE");
+
 }  // namespace
+
+void NumberGlyphs::setFont(const QFont &font)
+{
+    m_font = QRawFont::fromFont(font);
+    m_known = {};
+    const QList<quint32> glyphs = m_font.glyphIndexesForString(NumberCharacters);
+    if (glyphs.size() != NumberCharacters.size())
+        return;
+    const QList<QPointF> advances = m_font.advancesForGlyphIndexes(glyphs);
+    for (qsizetype i = 0; i < NumberCharacters.size(); ++i) {
+        const auto c = static_cast<std::size_t>(NumberCharacters[i].unicode());
+        m_known[c] = glyphs[i] != 0;
+        m_glyph[c] = glyphs[i];
+        m_advance[c] = advances[i].x();
+    }
+}
+
+bool NumberGlyphs::layout(const QString &text, QGlyphRun &run, qreal &width) const
+{
+    QList<quint32> glyphs;
+    QList<QPointF> positions;
+    glyphs.reserve(text.size());
+    positions.reserve(text.size());
+    qreal x = 0;
+    for (const QChar c : text) {
+        const auto code = static_cast<std::size_t>(c.unicode());
+        if (code >= m_known.size() || !m_known[code])
+            return false;
+        glyphs.append(m_glyph[code]);
+        positions.append(QPointF(x, m_font.ascent()));
+        x += m_advance[code];
+    }
+    run.setRawFont(m_font);
+    run.setGlyphIndexes(glyphs);
+    run.setPositions(positions);
+    width = x;
+    return true;
+}
 
 ResultsView::ResultsView(QWidget *parent) : QWidget(parent)
 {
     installResultsAccessible();
+    m_numbers.setFont(font());
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::StrongFocus);
 }
@@ -54,9 +106,9 @@ bool ResultsView::setRows(std::vector<Row> rows)
         m_selected = -1;
         m_texts.resize(m_rows.size());
         for (std::size_t r = 0; r < m_rows.size(); ++r) {
-            prepare(m_texts[r].caption, m_rows[r].caption);
-            prepare(m_texts[r].value, m_rows[r].text);
-            prepare(m_texts[r].unit, m_rows[r].unit);
+            m_texts[r].captionAscent = prepare(m_texts[r].caption, m_rows[r].caption);
+            m_texts[r].unitAscent = prepare(m_texts[r].unit, m_rows[r].unit);
+            prepareValue(static_cast<int>(r));
         }
         measure();
         layoutRows();
@@ -66,10 +118,7 @@ bool ResultsView::setRows(std::vector<Row> rows)
     for (int r = 0; r < rowCount(); ++r) {
         Row &now = m_rows[static_cast<std::size_t>(r)];
         Row &next = rows[static_cast<std::size_t>(r)];
-        if (now.text != next.text) {
-            prepare(m_texts[static_cast<std::size_t>(r)].value, next.text);
-            update(partRect(r, Part::Value));
-        }
+        const bool text = now.text != next.text;
         if (now.ticked != next.ticked) {
             update(partRect(r, Part::Check));
             if (QAccessible::isActive()) {
@@ -81,6 +130,10 @@ bool ResultsView::setRows(std::vector<Row> rows)
             }
         }
         now = std::move(next);
+        if (text) {
+            prepareValue(r);
+            update(partRect(r, Part::Value));
+        }
     }
     return false;
 }
@@ -95,11 +148,29 @@ void ResultsView::setLongestValue(const QString &text)
     update();
 }
 
-void ResultsView::prepare(QStaticText &text, const QString &content) const
+qreal ResultsView::prepare(QStaticText &text, const QString &content) const
 {
     text.setTextFormat(Qt::PlainText);
     text.setText(content);
     text.prepare(QTransform(), font());
+    // The height of the line above its baseline, with every font its glyphs come from.
+    QTextLayout layout(content, font());
+    layout.beginLayout();
+    const QTextLine line = layout.createLine();
+    layout.endLayout();
+    return line.isValid() ? line.ascent() : fontMetrics().ascent();
+}
+
+void ResultsView::prepareValue(int r)
+{
+    QGlyphRun run;
+    qreal width = 0;
+    const QString &text = m_rows[static_cast<std::size_t>(r)].text;
+    Texts &texts = m_texts[static_cast<std::size_t>(r)];
+    if (m_numbers.layout(text, run, width))
+        texts.value = QStaticText();
+    else
+        texts.valueAscent = prepare(texts.value, text);
 }
 
 void ResultsView::measure()
@@ -265,15 +336,18 @@ void ResultsView::paintEvent(QPaintEvent *event)
     const QPalette &colours = palette();
     const QRegion &exposed = event->region();
     painter.fillRect(event->rect(), colours.color(QPalette::Window));
-    // The frame around the rows, on whole pixels.
-    painter.setPen(fieldBorder(colours));
-    painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    // The frame around the rows.
+    outline(painter, rect(), fieldBorder(colours));
 
     const QColor text = colours.color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::WindowText);
     const QColor valueText = colours.color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::Text);
     // Texts stand centred in their row's height.
-    const int lineHeight = fontMetrics().height();
-    const auto top = [lineHeight](const QRect &box) { return box.top() + ((box.height() - lineHeight) / 2); };
+    // Every text of a row stands on one baseline, placed as the window's font centres a line in
+    // the row; a caption with Japanese glyphs rises above it no more than they do.
+    const QFontMetrics metrics = fontMetrics();
+    const auto baseline = [&metrics](const QRect &box) {
+        return box.top() + ((box.height() - metrics.height()) / 2) + metrics.ascent();
+    };
     for (int r = 0; r < rowCount(); ++r) {
         const Row &row = m_rows[static_cast<std::size_t>(r)];
         const Geometry &g = m_geometry[static_cast<std::size_t>(r)];
@@ -288,7 +362,7 @@ void ResultsView::paintEvent(QPaintEvent *event)
             const int textLeft =
                 g.check.left() + boxSize.width() + style()->pixelMetric(QStyle::PM_CheckBoxLabelSpacing, &option, this);
             painter.setPen(text);
-            painter.drawStaticText(textLeft, top(g.check), texts.caption);
+            painter.drawStaticText(QPointF(textLeft, baseline(g.check) - texts.captionAscent), texts.caption);
             if (hasFocus() && r == m_current) {
                 painter.save();
                 painter.setRenderHint(QPainter::Antialiasing, true);
@@ -302,16 +376,24 @@ void ResultsView::paintEvent(QPaintEvent *event)
             // A read-only field: the base colour inside a one-pixel border, the number at its
             // right edge; a selected value in the highlight colours.
             const bool selected = r == m_selected;
-            painter.fillRect(g.value, colours.color(selected ? QPalette::Highlight : QPalette::Base));
-            painter.setPen(fieldBorder(colours));
-            painter.drawRect(g.value.adjusted(0, 0, -1, -1));
+            painter.fillRect(g.value.adjusted(1, 1, -1, -1),
+                             colours.color(selected ? QPalette::Highlight : QPalette::Base));
+            outline(painter, g.value, fieldBorder(colours));
             painter.setPen(selected ? colours.color(QPalette::HighlightedText) : valueText);
             const QRect room = valueTextRect(r);
-            painter.drawStaticText(room.right() + 1 - qCeil(texts.value.size().width()), top(room), texts.value);
+            QGlyphRun run;
+            qreal width = 0;
+            if (m_numbers.layout(row.text, run, width))
+                painter.drawGlyphRun(QPointF(room.right() + 1 - qCeil(width), baseline(room) - run.rawFont().ascent()),
+                                     run);
+            else
+                painter.drawStaticText(
+                    QPointF(room.right() + 1 - qCeil(texts.value.size().width()), baseline(room) - texts.valueAscent),
+                    texts.value);
         }
         if (exposed.intersects(g.unit)) {
             painter.setPen(text);
-            painter.drawStaticText(g.unit.left(), top(g.unit), texts.unit);
+            painter.drawStaticText(QPointF(g.unit.left(), baseline(g.unit) - texts.unitAscent), texts.unit);
         }
     }
 }
@@ -326,10 +408,11 @@ void ResultsView::changeEvent(QEvent *event)
 {
     if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange) {
         m_indicators = {};
+        m_numbers.setFont(font());
         for (std::size_t r = 0; r < m_rows.size(); ++r) {
-            prepare(m_texts[r].caption, m_rows[r].caption);
-            prepare(m_texts[r].value, m_rows[r].text);
-            prepare(m_texts[r].unit, m_rows[r].unit);
+            m_texts[r].captionAscent = prepare(m_texts[r].caption, m_rows[r].caption);
+            m_texts[r].unitAscent = prepare(m_texts[r].unit, m_rows[r].unit);
+            prepareValue(static_cast<int>(r));
         }
         measure();
         layoutRows();

@@ -15,7 +15,9 @@
 // value, and Ctrl+C copies the selected value (without a selection the window copies all rows).
 // A click on a box or a caption ticks it; a click on a value selects it.
 
+#include <QGlyphRun>
 #include <QPixmap>
+#include <QRawFont>
 #include <QStaticText>
 #include <QString>
 #include <QWidget>
@@ -24,6 +26,23 @@
 #include <vector>
 
 namespace shell {
+
+// Numbers drawn from glyphs looked up once: a value holds only digits, a sign, a point and an
+// exponent ("-1.234e+05"), which need no shaping, so that a new value costs a few lookups.
+class NumberGlyphs
+{
+public:
+    void setFont(const QFont &font);
+    // Lays out `text` with its baseline at the font's ascent; false where it holds a character
+    // that is not part of a number.
+    bool layout(const QString &text, QGlyphRun &run, qreal &width) const;
+
+private:
+    QRawFont m_font;
+    std::array<quint32, 128> m_glyph{};
+    std::array<qreal, 128> m_advance{};
+    std::array<bool, 128> m_known{};
+};
 
 class ResultsView : public QWidget
 {
@@ -91,14 +110,20 @@ private:
         QRect value;
         QRect unit;
     };
-    // Each row's texts laid out once, drawn as often as the row is painted.
+    // Each row's texts laid out once, drawn as often as the row is painted; a value that is
+    // not a plain number (none is, so far) is laid out as a text too.
     struct Texts {
         QStaticText caption;
         QStaticText value;
         QStaticText unit;
+        qreal captionAscent = 0;  // of the line above its baseline
+        qreal valueAscent = 0;
+        qreal unitAscent = 0;
     };
     void measure();
-    void prepare(QStaticText &text, const QString &content) const;
+    // Lays out `content` once; its ascent, which places it on the row's baseline.
+    qreal prepare(QStaticText &text, const QString &content) const;
+    void prepareValue(int r);
     void layoutRows();
     int rowAt(const QPoint &pos, Part &part) const;
     void select(int r);
@@ -108,6 +133,7 @@ private:
     std::vector<Row> m_rows;
     std::vector<Geometry> m_geometry;
     std::vector<Texts> m_texts;
+    NumberGlyphs m_numbers;
     QString m_longestValue;
     int m_captionWidth = 0;  // the box and the longest caption
     int m_valueWidth = 0;
