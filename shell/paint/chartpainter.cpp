@@ -113,6 +113,10 @@ ChartLayout layoutChart(const QRectF &area, const std::vector<ChartPoint> &point
         double tickWidth = 0;
         for (const QString &text : chartTickTexts(l.axis))
             tickWidth = std::max(tickWidth, widthOf(text));
+        // The room for the tick labels grows in steps of three figures, so that the plot stays
+        // where it is while the values gain or lose a digit.
+        const double figures = 3 * widthOf(QStringLiteral("0"));
+        tickWidth = std::ceil(tickWidth / figures) * figures;
         const double neededLeft = area.left() + l.pad + tickWidth + l.tickLength + (l.pad * 0.5);
         const int rows = labelWidth > l.slot * 0.92 ? 2 : 1;
         if (neededLeft <= left + 0.01 && rows == l.labelRows)
@@ -522,6 +526,21 @@ void paintChart(QPainter &painter, const QRectF &area, const std::vector<ChartPo
     painter.restore();
 }
 
+QRectF chartBarFront(const ChartLayout &l, const std::vector<ChartPoint> &points, int point, ChartType type)
+{
+    if (!l.drawable || point < 0 || point >= static_cast<int>(points.size()) ||
+        (type != ChartType::Bar2D && type != ChartType::Bar3D && type != ChartType::Step3D))
+        return {};
+    const double value = points[static_cast<std::size_t>(point)].value;
+    if (!std::isfinite(value))
+        return {};
+    const double share = type == ChartType::Step3D ? 1.0 : 0.55;
+    const double y = l.y(plotted(value));
+    const double zeroY = l.y(0);
+    return QRectF(QPointF(l.centre(point) - (l.slot * share * 0.5), std::min(y, zeroY)),
+                  QPointF(l.centre(point) + (l.slot * share * 0.5), std::max(y, zeroY)));
+}
+
 QRectF chartPointExtent(const ChartLayout &l, const std::vector<ChartPoint> &points, int point, ChartType type)
 {
     const QRectF plot = l.plot.united(l.plot.translated(l.depth));
@@ -530,15 +549,19 @@ QRectF chartPointExtent(const ChartLayout &l, const std::vector<ChartPoint> &poi
         return {};
     if (type != ChartType::Bar2D && type != ChartType::Bar3D && type != ChartType::Step3D)
         return plot.adjusted(-margin, -margin, margin, margin);
-    const double value = points[static_cast<std::size_t>(point)].value;
-    if (!std::isfinite(value))
+    const QRectF front = chartBarFront(l, points, point, type);
+    if (front.isNull())
         return {};
-    const double share = type == ChartType::Step3D ? 1.0 : 0.55;
-    const double y = l.y(plotted(value));
-    const double zeroY = l.y(0);
-    const QRectF front(QPointF(l.centre(point) - (l.slot * share * 0.5), std::min(y, zeroY)),
-                       QPointF(l.centre(point) + (l.slot * share * 0.5), std::max(y, zeroY)));
     return front.united(front.translated(l.depth)).adjusted(-margin, -margin, margin, margin);
+}
+
+bool sameChartGrid(const ChartLayout &a, const ChartLayout &b)
+{
+    return a.drawable == b.drawable && a.area == b.area && a.plot == b.plot && a.depth == b.depth &&
+           a.axis.intervals == b.axis.intervals &&
+           std::lround(a.axis.low / a.axis.step) == std::lround(b.axis.low / b.axis.step) &&
+           a.labelRows == b.labelRows && a.labelTop == b.labelTop && a.lineHeight == b.lineHeight &&
+           a.lineWidth == b.lineWidth;
 }
 
 bool sameChartFrame(const ChartLayout &a, const ChartLayout &b)

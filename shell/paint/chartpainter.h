@@ -112,7 +112,14 @@ void paintChartSeries(QPainter &painter, const ChartLayout &layout, const std::v
 // Where the series draws point `point`, edges included: its box for the bar looks and 3D steps;
 // the whole plot for lines, areas and 2D steps, whose neighbours change with a point.
 QRectF chartPointExtent(const ChartLayout &layout, const std::vector<ChartPoint> &points, int point, ChartType type);
+// The front of point `point`'s box (bar looks and 3D steps), from the zero line to its value;
+// empty for other looks and for a value that cannot be drawn.
+QRectF chartBarFront(const ChartLayout &layout, const std::vector<ChartPoint> &points, int point, ChartType type);
 // True where two layouts put the frame, the walls, the axis and the labels at the same places.
 bool sameChartFrame(const ChartLayout &a, const ChartLayout &b);
+// True where two layouts draw the same frame, walls and grid lines and differ at most in the
+// values their ticks stand for (and so in the tick labels left of the plot): the same plot,
+// the same number of intervals, the zero line on the same tick.
+bool sameChartGrid(const ChartLayout &a, const ChartLayout &b);
 
 }  // namespace shell

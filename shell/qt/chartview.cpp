@@ -7,6 +7,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPen>
+#include <QtMath>
 
 #include <algorithm>
 #include <cmath>
@@ -64,18 +65,40 @@ void ChartView::setData(std::vector<ChartPoint> points, ChartType type, QColor f
     if (m_current >= static_cast<int>(m_points.size()))
         m_current = -1;
     relayout();
-    if (!valuesOnly || !sameChartFrame(before, m_layout)) {
+    const bool sameFrame = sameChartFrame(before, m_layout);
+    if (!valuesOnly || (!sameFrame && !sameChartGrid(before, m_layout))) {
         update();
         return;
     }
-    // The same axis: only the bars that moved, where they stood and where they stand now.
+    // The same grid: only the bars that moved, where they stood and where they stand now, less
+    // the part of the bar that both heights share (its face and edges there stay as they are);
+    // on a new scale, every bar and the tick labels.
     QRegion changed;
+    if (!sameFrame) {
+        const QRectF &area = m_layout.area;
+        changed += QRectF(area.left(), area.top(), m_layout.plot.left() - area.left(), area.height()).toAlignedRect();
+    }
+    const double margin = m_layout.lineWidth + 1;
     for (int i = 0; i < static_cast<int>(m_points.size()); ++i) {
         const std::size_t k = static_cast<std::size_t>(i);
-        if (sameValue(old[k].value, m_points[k].value))
+        if (sameFrame && sameValue(old[k].value, m_points[k].value))
             continue;
-        changed += chartPointExtent(before, old, i, m_type).toAlignedRect();
-        changed += chartPointExtent(m_layout, m_points, i, m_type).toAlignedRect();
+        QRegion bar = chartPointExtent(before, old, i, m_type).toAlignedRect();
+        bar += chartPointExtent(m_layout, m_points, i, m_type).toAlignedRect();
+        const QRectF was = chartBarFront(before, old, i, m_type);
+        const QRectF is = chartBarFront(m_layout, m_points, i, m_type);
+        const double zeroY = m_layout.y(0);
+        const bool up = was.top() < zeroY && is.top() < zeroY;
+        const bool down = was.bottom() > zeroY && is.bottom() > zeroY;
+        if (!was.isNull() && !is.isNull() && up != down) {
+            // The shared part, away from the moving end by the edge's width and its smoothing.
+            const QRectF both = was.intersected(is).adjusted(-margin, up ? margin : 0, margin, up ? 0 : -margin);
+            const QRect inside(QPoint(qCeil(both.left()), qCeil(both.top())),
+                               QPoint(qFloor(both.right()) - 1, qFloor(both.bottom()) - 1));
+            if (inside.isValid())
+                bar -= inside;
+        }
+        changed += bar;
     }
     update(changed);
 }

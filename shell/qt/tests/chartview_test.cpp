@@ -238,8 +238,9 @@ TEST(chartview, TheWindowShowsWhatThePainterDraws)
     view.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&view));
     const std::vector<ChartPoint> moved{{"(A)", 3.5}, {"(B)", 5}, {"(C)", 4}, {"(D)", 2}, {"(E)", 5.5}};
+    const std::vector<ChartPoint> tenfold{{"(A)", 35}, {"(B)", 50}, {"(C)", 40}, {"(D)", 20}, {"(E)", 55}};
     for (ChartType type : AllTypes) {
-        for (const std::vector<ChartPoint> *points : {&Columns, &moved}) {
+        for (const std::vector<ChartPoint> *points : {&Columns, &moved, &tenfold, &moved}) {
             view.setData(*points, type, Fill, false);
             QApplication::processEvents();
             QImage direct(Size, QImage::Format_RGB32);
@@ -278,7 +279,8 @@ public:
     QRegion painted;
 };
 
-// A new value on the same axis repaints its bar and nothing else; one that changes the axis
+// A new value on the same axis repaints the part of its bar that moved and nothing else (the
+// window then shows what one paint draws: TheWindowShowsWhatThePainterDraws); one that changes the axis
 // repaints the whole chart; lines and areas repaint their plot.
 TEST(chartview, NewValuesRepaintOnlyTheBarsThatMoved)
 {
@@ -305,9 +307,25 @@ TEST(chartview, NewValuesRepaintOnlyTheBarsThatMoved)
     EXPECT_LT(painted.top(), runs[2].top);
     EXPECT_GE(painted.bottom(), runs[2].bottom);
     EXPECT_GT(painted.top(), 0);
+    // the face both heights share stays as it is
+    EXPECT_FALSE(recorder.painted.contains(QPoint(runs[2].centre().x(), (runs[2].top + (3 * runs[2].bottom)) / 4)));
+
+    // ten times the values: the same grid on a new scale, every bar and the tick labels again
+    // but not the category labels under the plot
+    recorder.painted = QRegion();
+    std::vector<ChartPoint> tenfold = next;
+    for (ChartPoint &p : tenfold)
+        p.value *= 10;
+    view.setData(tenfold, ChartType::Bar2D, Fill, false);
+    QApplication::processEvents();
+    EXPECT_TRUE(recorder.painted.contains(QPoint(2, runs[2].bottom / 2)));  // a tick label
+    EXPECT_FALSE(recorder.painted.contains(QPoint(runs[2].centre().x(), Size.height() - 3)));
+    EXPECT_NE(recorder.painted, QRegion(view.rect()));
+    view.setData(next, ChartType::Bar2D, Fill, false);
+    QApplication::processEvents();
 
     recorder.painted = QRegion();
-    next[2].value = 40;  // a new axis: everything moves
+    next[2].value = -40;  // a new axis with the zero line elsewhere: everything moves
     view.setData(next, ChartType::Bar2D, Fill, false);
     QApplication::processEvents();
     EXPECT_EQ(recorder.painted, QRegion(view.rect()));
