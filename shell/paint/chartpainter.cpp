@@ -49,14 +49,31 @@ double roundStep(double raw)
 
 }  // namespace
 
-ChartLayout layoutChart(const QRectF &area, const std::vector<ChartPoint> &points, ChartType type, bool logScale,
-                        const QFontMetricsF &metrics)
+double ChartTextWidths::of(const QString &text, const QFontMetricsF &metrics)
 {
+    const auto found = m_widths.constFind(text);
+    if (found != m_widths.constEnd())
+        return found.value();
+    // Typing through many values leaves many tick texts behind: start afresh now and then.
+    if (m_widths.size() > 512)
+        m_widths.clear();
+    const double width = metrics.horizontalAdvance(text);
+    m_widths.insert(text, width);
+    return width;
+}
+
+ChartLayout layoutChart(const QRectF &area, const std::vector<ChartPoint> &points, ChartType type, bool logScale,
+                        const QFontMetricsF &metrics, ChartTextWidths *widths)
+{
+    const auto widthOf = [&](const QString &text) {
+        return widths ? widths->of(text, metrics) : metrics.horizontalAdvance(text);
+    };
     ChartLayout l;
+    l.area = area;
+    l.lineWidth = std::max(1.0, metrics.height() * 0.06);
     if (points.empty())
         return l;
     const int count = static_cast<int>(points.size());
-    l.area = area;
     l.lineHeight = metrics.height();
     l.pad = std::max(2.0, l.lineHeight * 0.4);
     l.tickLength = l.lineHeight * 0.3;
@@ -67,7 +84,7 @@ ChartLayout layoutChart(const QRectF &area, const std::vector<ChartPoint> &point
     for (const ChartPoint &p : points) {
         minValue = std::min(minValue, plotted(p.value));
         maxValue = std::max(maxValue, plotted(p.value));
-        labelWidth = std::max(labelWidth, metrics.horizontalAdvance(QString::fromStdString(p.label)));
+        labelWidth = std::max(labelWidth, widthOf(QString::fromStdString(p.label)));
     }
 
     // The top tick label needs half a line above the plot; the log title stands on a line of
@@ -95,7 +112,11 @@ ChartLayout layoutChart(const QRectF &area, const std::vector<ChartPoint> &point
 
         double tickWidth = 0;
         for (const QString &text : chartTickTexts(l.axis))
-            tickWidth = std::max(tickWidth, metrics.horizontalAdvance(text));
+            tickWidth = std::max(tickWidth, widthOf(text));
+        // The room for the tick labels grows in steps of three figures, so that the plot stays
+        // where it is while the values gain or lose a digit.
+        const double figures = 3 * widthOf(QStringLiteral("0"));
+        tickWidth = std::ceil(tickWidth / figures) * figures;
         const double neededLeft = area.left() + l.pad + tickWidth + l.tickLength + (l.pad * 0.5);
         const int rows = labelWidth > l.slot * 0.92 ? 2 : 1;
         if (neededLeft <= left + 0.01 && rows == l.labelRows)
@@ -114,6 +135,34 @@ QColor mixed(const QColor &colour, const QColor &with, double share)
 {
     const auto mix = [share](int a, int b) { return static_cast<int>(std::lround((a * (1 - share)) + (b * share))); };
     return QColor(mix(colour.red(), with.red()), mix(colour.green(), with.green()), mix(colour.blue(), with.blue()));
+}
+
+// Axis-aligned rectangles and lines stand on whole pixels and are drawn without antialiasing:
+// crisp at every size, and cheaper to fill than their antialiased edges.
+class Aliased
+{
+public:
+    explicit Aliased(QPainter &painter) : m_painter(painter), m_was(painter.testRenderHint(QPainter::Antialiasing))
+    {
+        painter.setRenderHint(QPainter::Antialiasing, false);
+    }
+    ~Aliased() { m_painter.setRenderHint(QPainter::Antialiasing, m_was); }
+    Aliased(const Aliased &) = delete;
+    Aliased &operator=(const Aliased &) = delete;
+
+private:
+    QPainter &m_painter;
+    bool m_was;
+};
+
+double whole(double v)
+{
+    return std::round(v);
+}
+
+QRectF onPixels(const QRectF &r)
+{
+    return QRectF(QPointF(whole(r.left()), whole(r.top())), QPointF(whole(r.right()), whole(r.bottom())));
 }
 
 struct Shades {
@@ -136,7 +185,8 @@ void drawBox(QPainter &painter, const QRectF &front, const QPointF &depth, const
             QPolygonF({front.topLeft(), front.topRight(), front.topRight() + depth, front.topLeft() + depth}));
     }
     painter.setBrush(shades.face);
-    painter.drawRect(front);
+    const Aliased aliased(painter);
+    painter.drawRect(onPixels(front));
 }
 
 void drawWallsAndGrid(QPainter &painter, const ChartLayout &l, const QPen &gridPen, const QPen &zeroPen)
@@ -146,7 +196,8 @@ void drawWallsAndGrid(QPainter &painter, const ChartLayout &l, const QPen &gridP
     painter.setPen(QPen(QColor(160, 160, 160), gridPen.widthF()));
     if (d.isNull()) {
         painter.setBrush(Qt::white);
-        painter.drawRect(p);
+        const Aliased aliased(painter);
+        painter.drawRect(onPixels(p));
     } else {
         painter.setBrush(QColor(244, 244, 244));
         painter.drawRect(p.translated(d));
@@ -157,15 +208,18 @@ void drawWallsAndGrid(QPainter &painter, const ChartLayout &l, const QPen &gridP
     }
     for (int i = 0; i <= l.axis.intervals; ++i) {
         const double value = l.tick(i);
-        const double y = l.y(value);
+        const double y = whole(l.y(value));
         painter.setPen(value == 0 ? zeroPen : gridPen);
-        const QPointF front(p.left(), y);
+        const QPointF front(whole(p.left()), y);
         if (d.isNull()) {
-            painter.drawLine(front, QPointF(p.right(), y));
+            const Aliased aliased(painter);
+            painter.drawLine(front, QPointF(whole(p.right()), y));
         } else {
             painter.drawPolyline(QPolygonF({front, front + d, QPointF(p.right(), y) + d}));
-            if (value == 0)
-                painter.drawLine(front, QPointF(p.right(), y));
+            if (value == 0) {
+                const Aliased aliased(painter);
+                painter.drawLine(front, QPointF(whole(p.right()), y));
+            }
         }
     }
 }
@@ -174,14 +228,21 @@ void drawValueAxis(QPainter &painter, const ChartLayout &l, const QPen &axisPen,
                    bool logScale)
 {
     const QRectF &p = l.plot;
+    const double x = whole(p.left());
     painter.setPen(axisPen);
-    painter.drawLine(p.topLeft(), p.bottomLeft());
+    {
+        const Aliased aliased(painter);
+        painter.drawLine(QPointF(x, whole(p.top())), QPointF(x, whole(p.bottom())));
+    }
     const double labelRight = p.left() - l.tickLength - (l.pad * 0.3);
     const std::vector<QString> texts = chartTickTexts(l.axis);
     for (int i = 0; i <= l.axis.intervals; ++i) {
         const double y = l.y(l.tick(i));
         painter.setPen(axisPen);
-        painter.drawLine(QPointF(p.left() - l.tickLength, y), QPointF(p.left(), y));
+        {
+            const Aliased aliased(painter);
+            painter.drawLine(QPointF(whole(p.left() - l.tickLength), whole(y)), QPointF(x, whole(y)));
+        }
         painter.setPen(textColour);
         // A label stays inside the chart's frame even where its tick is at the very edge.
         const double top = std::clamp(y - (l.lineHeight / 2), l.area.top(), l.area.bottom() - l.lineHeight);
@@ -246,8 +307,11 @@ void drawRun(QPainter &painter, const ChartLayout &l, int first, const std::vect
     case ChartType::Step2D: {
         painter.setPen(Qt::NoPen);
         painter.setBrush(shades.face);
-        for (int i = 0; i < count; ++i)
-            painter.drawRect(column(i, 1.0));
+        {
+            const Aliased aliased(painter);
+            for (int i = 0; i < count; ++i)
+                painter.drawRect(onPixels(column(i, 1.0)));
+        }
         QPolygonF steps;
         steps << QPointF(l.plot.left() + (first * l.slot), zeroY);
         for (int i = 0; i < count; ++i)
@@ -412,38 +476,100 @@ QString chartTickText(double value)
     return QString::number(value, 'g', 5);
 }
 
+void paintChartBackground(QPainter &painter, const ChartLayout &l, const std::vector<ChartPoint> &points, bool logScale)
+{
+    const QFontMetricsF metrics(painter.font(), painter.device());
+    const double line = l.lineWidth;
+    painter.setPen(QPen(QColor(128, 128, 128), line));
+    painter.setBrush(Qt::white);
+    {
+        // The frame's line along the area's outermost pixels, the white ground inside.
+        const Aliased aliased(painter);
+        const QRectF outer = onPixels(l.area);
+        painter.drawRect(QRectF(outer.topLeft(), QSizeF(outer.width() - 1, outer.height() - 1)));
+    }
+    if (!l.drawable)
+        return;
+    const QColor text(Qt::black);
+    const QPen gridPen(QColor(215, 215, 215), line);
+    const QPen axisPen(QColor(64, 64, 64), line);
+    drawWallsAndGrid(painter, l, gridPen, axisPen);
+    drawValueAxis(painter, l, axisPen, text, logScale);
+    drawCategoryLabels(painter, l, points, metrics, text);
+    if (logScale)
+        drawBaseLineNote(painter, l, points, metrics, text);
+}
+
+void paintChartSeries(QPainter &painter, const ChartLayout &l, const std::vector<ChartPoint> &points, ChartType type,
+                      const QColor &fill)
+{
+    if (!l.drawable)
+        return;
+    const QColor face = fill.isValid() ? fill.toRgb() : QColor(Qt::red);
+    const Shades shades{face, mixed(face, Qt::white, 0.35), mixed(face, Qt::black, 0.3),
+                        QPen(mixed(face, Qt::black, 0.5), l.lineWidth)};
+    std::vector<double> values;
+    values.reserve(points.size());
+    for (const ChartPoint &p : points)
+        values.push_back(std::isfinite(p.value) ? plotted(p.value) : p.value);
+    drawSeries(painter, l, values, type, shades);
+}
+
 void paintChart(QPainter &painter, const QRectF &area, const std::vector<ChartPoint> &points, ChartType type,
                 const QColor &fill, bool logScale)
 {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, true);
-    const QFontMetricsF metrics(painter.font(), painter.device());
-    const double line = std::max(1.0, metrics.height() * 0.06);
-    painter.setPen(QPen(QColor(128, 128, 128), line));
-    painter.setBrush(Qt::white);
-    painter.drawRect(area.adjusted(line / 2, line / 2, -line / 2, -line / 2));
-
-    const ChartLayout l = layoutChart(area, points, type, logScale, metrics);
-    if (l.drawable) {
-        const QColor text(Qt::black);
-        const QPen gridPen(QColor(215, 215, 215), line);
-        const QPen axisPen(QColor(64, 64, 64), line);
-        drawWallsAndGrid(painter, l, gridPen, axisPen);
-        drawValueAxis(painter, l, axisPen, text, logScale);
-        drawCategoryLabels(painter, l, points, metrics, text);
-
-        const QColor face = fill.isValid() ? fill.toRgb() : QColor(Qt::red);
-        const Shades shades{face, mixed(face, Qt::white, 0.35), mixed(face, Qt::black, 0.3),
-                            QPen(mixed(face, Qt::black, 0.5), line)};
-        std::vector<double> values;
-        values.reserve(points.size());
-        for (const ChartPoint &p : points)
-            values.push_back(std::isfinite(p.value) ? plotted(p.value) : p.value);
-        drawSeries(painter, l, values, type, shades);
-        if (logScale)
-            drawBaseLineNote(painter, l, points, metrics, text);
-    }
+    const ChartLayout l = layoutChart(area, points, type, logScale, QFontMetricsF(painter.font(), painter.device()));
+    paintChartBackground(painter, l, points, logScale);
+    paintChartSeries(painter, l, points, type, fill);
     painter.restore();
+}
+
+QRectF chartBarFront(const ChartLayout &l, const std::vector<ChartPoint> &points, int point, ChartType type)
+{
+    if (!l.drawable || point < 0 || point >= static_cast<int>(points.size()) ||
+        (type != ChartType::Bar2D && type != ChartType::Bar3D && type != ChartType::Step3D))
+        return {};
+    const double value = points[static_cast<std::size_t>(point)].value;
+    if (!std::isfinite(value))
+        return {};
+    const double share = type == ChartType::Step3D ? 1.0 : 0.55;
+    const double y = l.y(plotted(value));
+    const double zeroY = l.y(0);
+    return QRectF(QPointF(l.centre(point) - (l.slot * share * 0.5), std::min(y, zeroY)),
+                  QPointF(l.centre(point) + (l.slot * share * 0.5), std::max(y, zeroY)));
+}
+
+QRectF chartPointExtent(const ChartLayout &l, const std::vector<ChartPoint> &points, int point, ChartType type)
+{
+    const QRectF plot = l.plot.united(l.plot.translated(l.depth));
+    const double margin = l.lineWidth + 1;
+    if (!l.drawable || point < 0 || point >= static_cast<int>(points.size()))
+        return {};
+    if (type != ChartType::Bar2D && type != ChartType::Bar3D && type != ChartType::Step3D)
+        return plot.adjusted(-margin, -margin, margin, margin);
+    const QRectF front = chartBarFront(l, points, point, type);
+    if (front.isNull())
+        return {};
+    return front.united(front.translated(l.depth)).adjusted(-margin, -margin, margin, margin);
+}
+
+bool sameChartGrid(const ChartLayout &a, const ChartLayout &b)
+{
+    return a.drawable == b.drawable && a.area == b.area && a.plot == b.plot && a.depth == b.depth &&
+           a.axis.intervals == b.axis.intervals &&
+           std::lround(a.axis.low / a.axis.step) == std::lround(b.axis.low / b.axis.step) &&
+           a.labelRows == b.labelRows && a.labelTop == b.labelTop && a.lineHeight == b.lineHeight &&
+           a.lineWidth == b.lineWidth;
+}
+
+bool sameChartFrame(const ChartLayout &a, const ChartLayout &b)
+{
+    return a.drawable == b.drawable && a.area == b.area && a.plot == b.plot && a.depth == b.depth &&
+           a.axis.low == b.axis.low && a.axis.high == b.axis.high && a.axis.step == b.axis.step &&
+           a.axis.intervals == b.axis.intervals && a.labelRows == b.labelRows && a.labelTop == b.labelTop &&
+           a.lineHeight == b.lineHeight && a.lineWidth == b.lineWidth;
 }
 
 int chartPointAt(const QRectF &area, const std::vector<ChartPoint> &points, ChartType type, const QPointF &pos,

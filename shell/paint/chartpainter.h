@@ -13,6 +13,7 @@
 
 #include <QColor>
 #include <QFont>
+#include <QHash>
 #include <QPointF>
 #include <QRectF>
 #include <QString>
@@ -71,6 +72,7 @@ struct ChartLayout {
     double pad = 0;
     double tickLength = 0;
     double lineHeight = 0;
+    double lineWidth = 1;  // of the frame, the grid, the axis and the edges
 
     double y(double value) const
     {
@@ -84,7 +86,40 @@ struct ChartLayout {
     }
 };
 
+// The widths of texts in one font, kept from one layout to the next: a chart's labels and tick
+// texts seldom change between two keystrokes, and measuring them is most of a layout.
+class ChartTextWidths
+{
+public:
+    double of(const QString &text, const QFontMetricsF &metrics);
+    void clear() { m_widths.clear(); }
+
+private:
+    QHash<QString, double> m_widths;
+};
+
 ChartLayout layoutChart(const QRectF &area, const std::vector<ChartPoint> &points, ChartType type, bool logScale,
-                        const QFontMetricsF &metrics);
+                        const QFontMetricsF &metrics, ChartTextWidths *widths = nullptr);
+
+// The chart in two layers, as paintChart draws them one over the other. The first holds what
+// new values leave as it is while the axis stays: the frame, the walls with the grid, the value
+// axis with its labels, the category labels and the log-scale notes. The second is the series.
+// A window keeps the first as a picture and repaints only the second where values changed.
+void paintChartBackground(QPainter &painter, const ChartLayout &layout, const std::vector<ChartPoint> &points,
+                          bool logScale);
+void paintChartSeries(QPainter &painter, const ChartLayout &layout, const std::vector<ChartPoint> &points,
+                      ChartType type, const QColor &fill);
+// Where the series draws point `point`, edges included: its box for the bar looks and 3D steps;
+// the whole plot for lines, areas and 2D steps, whose neighbours change with a point.
+QRectF chartPointExtent(const ChartLayout &layout, const std::vector<ChartPoint> &points, int point, ChartType type);
+// The front of point `point`'s box (bar looks and 3D steps), from the zero line to its value;
+// empty for other looks and for a value that cannot be drawn.
+QRectF chartBarFront(const ChartLayout &layout, const std::vector<ChartPoint> &points, int point, ChartType type);
+// True where two layouts put the frame, the walls, the axis and the labels at the same places.
+bool sameChartFrame(const ChartLayout &a, const ChartLayout &b);
+// True where two layouts draw the same frame, walls and grid lines and differ at most in the
+// values their ticks stand for (and so in the tick labels left of the plot): the same plot,
+// the same number of intervals, the zero line on the same tick.
+bool sameChartGrid(const ChartLayout &a, const ChartLayout &b);
 
 }  // namespace shell

@@ -3,11 +3,11 @@
 #include "shell/qt/chartview.h"
 #include "shell/qt/controls.h"
 #include "shell/qt/diagramview.h"
+#include "shell/qt/resultsview.h"
 #include "shell/qt/sketchview.h"
 
 #include <QAction>
 #include <QApplication>
-#include <QCheckBox>
 #include <QCloseEvent>
 #include <QContextMenuEvent>
 #include <QFrame>
@@ -49,12 +49,6 @@ void setLabelIfDifferent(QLabel *label, const QString &text)
 {
     if (label->text() != text)
         label->setText(text);
-}
-
-void setToolTipIfDifferent(QWidget *widget, const QString &tip)
-{
-    if (widget->toolTip() != tip)
-        widget->setToolTip(tip);
 }
 
 // How an input field looks: plain, marked as the one the entry error is about (a red frame and
@@ -170,12 +164,48 @@ void CalculatorWindow::refresh()
     if (m_refreshing)
         return;
     m_refreshing = true;
+    showCurrentCase();
     refreshInputs();
     refreshResults();
     refreshLayout();
     refreshMenus();
     applyColors();
     m_refreshing = false;
+}
+
+void CalculatorWindow::refreshInput()
+{
+    if (m_refreshing)
+        return;
+    m_refreshing = true;
+    refreshInputs();
+    if (refreshResults())
+        refreshLayout();
+    m_refreshing = false;
+}
+
+void CalculatorWindow::showCurrentCase()
+{
+    // Only the case on display has its picture and inputs shown; they are built when it is
+    // first selected.
+    const int current = m_model->CurrentCase;
+    if (current == m_shownCase)
+        return;
+    if (m_shownCase >= 0) {
+        CasePage &old = m_cases[static_cast<std::size_t>(m_shownCase)];
+        old.picture->hide();
+        old.frame->hide();
+        const QSignalBlocker blocker(m_caseButtons[static_cast<std::size_t>(m_shownCase)]);
+        m_caseButtons[static_cast<std::size_t>(m_shownCase)]->setChecked(false);
+    }
+    m_shownCase = current;
+    if (current < 0)
+        return;
+    CasePage &page = casePage(current);
+    page.picture->show();
+    page.frame->show();
+    const QSignalBlocker blocker(m_caseButtons[static_cast<std::size_t>(current)]);
+    m_caseButtons[static_cast<std::size_t>(current)]->setChecked(true);
 }
 
 void CalculatorWindow::copyResults()
@@ -201,90 +231,61 @@ void CalculatorWindow::showModelStatus()
 
 void CalculatorWindow::refreshInputs()
 {
-    const int current = m_model->CurrentCase;
-    for (int i = 0; i < static_cast<int>(m_cases.size()); ++i) {
-        CasePage &page = m_cases[static_cast<std::size_t>(i)];
-        const bool shown = i == current;
-        page.picture->setVisible(shown);
-        page.frame->setVisible(shown);
-        {
-            const QSignalBlocker blocker(m_caseButtons[static_cast<std::size_t>(i)]);
-            m_caseButtons[static_cast<std::size_t>(i)]->setChecked(shown);
-        }
-        if (!shown)
-            continue;
-        const int count = static_cast<int>(page.rows.size());
-        const CaseDef &definition = m_program.cases[static_cast<std::size_t>(i)];
-        for (int k = 0; k < count; ++k) {
-            InputRow &row = page.rows[static_cast<std::size_t>(k)];
-            // The symbol with its unit in grey: "l mm", "w N/mm".
-            const QString unit = qs(m_model->inputUnit(i, k)).toHtmlEscaped();
-            const QString symbol = qs(definition.inputs[static_cast<std::size_t>(k)].caption).toHtmlEscaped();
-            setLabelIfDifferent(row.caption, unit.isEmpty()
-                                                 ? symbol
-                                                 : symbol + QStringLiteral("&nbsp;<span style='color:#666'>") + unit +
-                                                       QStringLiteral("</span>"));
-            for (const int field : {k, count + k}) {
-                QLineEdit *edit = field < count ? row.value : row.step;
-                const std::string note = m_model->inputNote(i, field);
-                FieldMark mark = FieldMark::None;
-                QString tip = field < count ? QString() : QStringLiteral("step");
-                if (m_model->lastRejected() && m_model->markedField() == field) {
-                    mark = FieldMark::Refused;
-                    tip = qs(m_model->rejectionReason());
-                } else if (!note.empty()) {
-                    mark = FieldMark::ReadAsNumber;
-                    tip = qs(note);
-                }
-                markField(edit, mark);
-                showNumberText(edit, qs(m_model->text(i, field)), tip);
+    const int i = m_model->CurrentCase;
+    if (i < 0 || i != m_shownCase)
+        return;
+    CasePage &page = m_cases[static_cast<std::size_t>(i)];
+    const int count = static_cast<int>(page.rows.size());
+    const CaseDef &definition = m_program.cases[static_cast<std::size_t>(i)];
+    for (int k = 0; k < count; ++k) {
+        InputRow &row = page.rows[static_cast<std::size_t>(k)];
+        // The symbol with its unit in grey: "l mm", "w N/mm".
+        const QString unit = qs(m_model->inputUnit(i, k)).toHtmlEscaped();
+        const QString symbol = qs(definition.inputs[static_cast<std::size_t>(k)].caption).toHtmlEscaped();
+        setLabelIfDifferent(row.caption, unit.isEmpty() ? symbol
+                                                        : symbol + QStringLiteral("&nbsp;<span style='color:#666'>") +
+                                                              unit + QStringLiteral("</span>"));
+        for (const int field : {k, count + k}) {
+            QLineEdit *edit = field < count ? row.value : row.step;
+            const std::string note = m_model->inputNote(i, field);
+            FieldMark mark = FieldMark::None;
+            QString tip = field < count ? QString() : QStringLiteral("step");
+            if (m_model->lastRejected() && m_model->markedField() == field) {
+                mark = FieldMark::Refused;
+                tip = qs(m_model->rejectionReason());
+            } else if (!note.empty()) {
+                mark = FieldMark::ReadAsNumber;
+                tip = qs(note);
             }
-            if (row.scroll->value() != m_model->scrollValue(i, k) && !row.scroll->isSliderDown()) {
-                const QSignalBlocker blocker(row.scroll);
-                row.scroll->setValue(m_model->scrollValue(i, k));
-            }
+            markField(edit, mark);
+            showNumberText(edit, qs(m_model->text(i, field)), tip);
         }
-        const CaseDef &c = m_program.cases[static_cast<std::size_t>(i)];
-        if (c.sketch)
-            page.picture->setSketch(c.sketch(m_model->inputNumbers(i)));
+        if (row.scroll->value() != m_model->scrollValue(i, k) && !row.scroll->isSliderDown()) {
+            const QSignalBlocker blocker(row.scroll);
+            row.scroll->setValue(m_model->scrollValue(i, k));
+        }
     }
+    if (definition.sketch)
+        page.picture->setSketch(definition.sketch(m_model->inputNumbers(i)));
 }
 
-void CalculatorWindow::refreshResults()
+bool CalculatorWindow::refreshResults()
 {
     const auto &rows = m_model->rows();
-    for (std::size_t r = 0; r < m_results.size() && r < rows.size(); ++r) {
+    const CaseDef &c = m_model->currentCaseDef();
+    std::vector<ResultsView::Row> shown;
+    shown.reserve(rows.size());
+    for (std::size_t r = 0; r < rows.size() && rows[r].visible; ++r) {
         const ResultRow &row = rows[r];
-        ResultWidgets &w = m_results[r];
-        w.check->setVisible(row.visible);
-        w.value->setVisible(row.visible);
-        w.unit->setVisible(row.visible);
-        if (!row.visible)
-            continue;
-        if (w.check->text() != qs(row.caption))
-            w.check->setText(qs(row.caption));
-        if (w.check->isChecked() != row.ticked) {
-            const QSignalBlocker blocker(w.check);
-            w.check->setChecked(row.ticked);
-        }
-        showNumberText(w.value, qs(row.text));
-        setLabelIfDifferent(w.unit, qs(row.unit));
-        const QString spoken = qs(row.caption) + QStringLiteral(", value");
-        if (w.value->accessibleName() != spoken)
-            w.value->setAccessibleName(spoken);
-        // What the row means, and what its box does.
-        const CaseDef &c = m_model->currentCaseDef();
-        const QString meaning = r < c.rows.size() ? qs(c.rows[r].meaning) : QString();
-        const QString include = QStringLiteral("include in the chart");
-        setToolTipIfDifferent(w.check, meaning.isEmpty() ? include : meaning + QLatin1Char('\n') + include);
+        shown.push_back({qs(row.caption), qs(row.text), qs(row.unit),
+                         r < c.rows.size() ? qs(c.rows[r].meaning) : QString(), row.ticked});
     }
+    bool layout = m_results->setRows(std::move(shown));
     // Results that no longer belong to the inputs shown (a refused input) are greyed as stale;
     // they come back as soon as the input is accepted.
     const bool stale = m_model->lastRejected();
-    if (m_resultsFrame->isEnabled() == stale) {
-        m_resultsFrame->setEnabled(!stale);
-        m_resultsFrame->setToolTip(stale ? QStringLiteral("Results of the last accepted input") : QString());
-    }
+    if (m_results->isEnabled() == stale)
+        m_results->setEnabled(!stale);
     m_chart->setStale(stale);
 
     const CaseDef &onDisplay = m_model->currentCaseDef();
@@ -294,17 +295,25 @@ void CalculatorWindow::refreshResults()
 
     const auto &notes = m_model->notes();
     for (std::size_t j = 0; j < m_notes.size(); ++j) {
-        const bool shown = j < notes.size();
-        m_notes[j]->setVisible(shown);
-        if (shown)
-            setLabelIfDifferent(m_notes[j], qs(notes[j]));
+        const bool noted = j < notes.size();
+        if (m_notes[j]->isVisibleTo(m_form) != noted) {
+            m_notes[j]->setVisible(noted);
+            layout = true;
+        }
+        if (noted && m_notes[j]->text() != qs(notes[j])) {
+            m_notes[j]->setText(qs(notes[j]));
+            layout = true;
+        }
     }
 
     QString advice;
     for (const std::string &line : m_model->advisories())
         advice += (advice.isEmpty() ? QString() : QStringLiteral("\n")) + qs(line);
     setLabelIfDifferent(m_advisory, advice);
-    m_advisory->setVisible(!advice.isEmpty());
+    if (m_advisory->isVisibleTo(m_form) == advice.isEmpty()) {
+        m_advisory->setVisible(!advice.isEmpty());
+        layout = true;
+    }
 
     showModelStatus();
 
@@ -322,6 +331,7 @@ void CalculatorWindow::refreshResults()
         if (focused)
             (diagrams ? static_cast<QWidget *>(m_diagramView) : m_chart)->setFocus();
     }
+    return layout;
 }
 
 void CalculatorWindow::chooseView(ChartArea area)
@@ -405,7 +415,7 @@ bool CalculatorWindow::eventFilter(QObject *watched, QEvent *event)
         const auto *menuEvent = static_cast<QContextMenuEvent *>(event);
         // The banner, the background, the results frame, the title and the note lines open
         // the window's menu; other controls keep their own.
-        const bool opensMenu = watched == m_banner || watched == m_resultsFrame || watched == m_form ||
+        const bool opensMenu = watched == m_banner || watched == m_results || watched == m_form ||
                                std::find(m_titles.begin(), m_titles.end(), watched) != m_titles.end() ||
                                std::find(m_notes.begin(), m_notes.end(), watched) != m_notes.end();
         if (!opensMenu)
@@ -422,7 +432,7 @@ bool CalculatorWindow::eventFilter(QObject *watched, QEvent *event)
                 for (std::size_t k = 0; k < rows.size(); ++k)
                     if (rows[k].scroll == scroll) {
                         m_model->setScrollFocus(static_cast<int>(k), event->type() == QEvent::FocusIn);
-                        refresh();
+                        refreshInput();
                     }
             }
         } else if (auto *field = qobject_cast<QLineEdit *>(watched); field && event->type() == QEvent::FocusOut) {
@@ -434,16 +444,6 @@ bool CalculatorWindow::eventFilter(QObject *watched, QEvent *event)
         if (wheelOverInput(watched, static_cast<QWheelEvent *>(event)))
             return true;
         break;
-    case QEvent::ShortcutOverride: {
-        // Ctrl+C in a result field without a selection copies the results, as elsewhere.
-        auto *field = qobject_cast<QLineEdit *>(watched);
-        auto *key = static_cast<QKeyEvent *>(event);
-        if (field && field->isReadOnly() && !field->hasSelectedText() && key->matches(QKeySequence::Copy)) {
-            event->ignore();
-            return true;
-        }
-        break;
-    }
     case QEvent::Resize:
         if (watched == m_form)
             refreshLayout();
@@ -472,7 +472,7 @@ bool CalculatorWindow::wheelOverInput(QObject *watched, QWheelEvent *event)
         event->accept();
         if (clicks != 0) {
             m_model->wheel(static_cast<int>(k), clicks);
-            refresh();
+            refreshInput();
         }
         return true;
     }

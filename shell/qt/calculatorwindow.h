@@ -15,7 +15,6 @@
 
 class QAction;
 class QPrinter;
-class QCheckBox;
 class QFrame;
 class QGroupBox;
 class QLabel;
@@ -35,6 +34,7 @@ namespace shell {
 
 class ChartView;
 class DiagramView;
+class ResultsView;
 class SketchView;
 
 // Builds the window of `program`, shows it and runs the event loop.
@@ -52,6 +52,9 @@ public:
     QMenu *mainMenu() const { return m_menu10; }
     // Brings every widget in line with the model.
     void refresh();
+    // After an input of the case on display changed: its fields, the result rows, the chart or
+    // the diagrams and the sketch; the layout only where the notes or the advisory changed.
+    void refreshInput();
     // The least size of the laid-out form, in pixels: below it the form scrolls.
     QSize formMinimum() const { return m_formMinimum; }
 
@@ -84,20 +87,19 @@ private:
         QScrollBar *scroll = nullptr;
         QLineEdit *step = nullptr;
     };
+    // A case's picture and inputs, built when the case is first shown.
     struct CasePage {
         SketchView *picture = nullptr;
         QGroupBox *frame = nullptr;
+        QLabel *stepHeading = nullptr;  // "step" above the step column
         std::vector<InputRow> rows;
-    };
-    struct ResultWidgets {
-        QCheckBox *check = nullptr;
-        QLineEdit *value = nullptr;
-        QLabel *unit = nullptr;
     };
 
     // windowbuild.cpp: the controls and menus.
     void buildControls();
+    CasePage &casePage(int caseIndex);
     void buildCasePage(int caseIndex);
+    void buildBanner();
     void buildResults();
     void buildMenus();
     void buildMenuBar();
@@ -116,6 +118,7 @@ private:
 
     // calculatorwindow.cpp: gestures and refresh.
     void place(QWidget *widget, const Rect &twips);
+    void showCurrentCase();
     void popupMenu(const QPoint &globalPos);
     void openContextMenuAtFocus();
     void copyResults();
@@ -126,17 +129,17 @@ private:
     void measureFields();
     QSize leastFormSize() const;
     void placeInputRows(CasePage &page, const Rect &frame);
-    void placeResults(const Rect &results);
     void refreshInputs();
-    void refreshResults();
+    // True where the layout must follow (other result captions or units, notes, advisory).
+    bool refreshResults();
     void refreshMenus();
     void applyColors();
     void chooseView(ChartArea area);
 
     const Program &m_program;
     std::unique_ptr<QtPlatform> m_ownPlatform;
-    std::unique_ptr<ShellModel> m_model;
     Platform *m_platform = nullptr;
+    std::unique_ptr<ShellModel> m_model;
     bool m_remember = false;  // settings and recent files are kept (a program, not a test)
     QMenu *m_recentMenu = nullptr;
 
@@ -149,23 +152,21 @@ private:
     // Widths measured in the window's font (pixels): the longest text a field holds whole.
     int m_valueWidth = 0;
     int m_stepWidth = 0;
-    int m_resultWidth = 0;
-    int m_leastResults = 0;                // twips: the results frame's least width
-    QLabel *m_reference = nullptr;         // the reference's name as a link, after "Reference :"
-    std::vector<QLabel *> m_stepHeadings;  // "step" above each case's step column
+    int m_leastResults = 0;         // twips: the results frame's least width
+    QLabel *m_reference = nullptr;  // the reference's name as a link, after "Reference :"
     QLabel *m_banner = nullptr;
     std::vector<QFrame *> m_bands;
     std::vector<QLabel *> m_titles;
     std::vector<QPushButton *> m_commandLabels;  // Label1(0..3)
     std::vector<QFrame *> m_pages;               // Frame3(0), Frame3(1)
     std::vector<QPushButton *> m_caseButtons;
-    std::vector<CasePage> m_cases;
+    std::vector<CasePage> m_cases;  // one per case, built when first shown
+    int m_shownCase = -1;
     QPushButton *m_reset = nullptr;
     std::vector<QLabel *> m_notes;
     QLabel *m_advisory = nullptr;
     QLabel *m_caseTitle = nullptr;
-    QGroupBox *m_resultsFrame = nullptr;
-    std::vector<ResultWidgets> m_results;
+    ResultsView *m_results = nullptr;  // Frame2 with its rows
     ChartView *m_chart = nullptr;
     DiagramView *m_diagramView = nullptr;
     QPushButton *m_resultsSwitch = nullptr;   // the switch above the chart: results chart

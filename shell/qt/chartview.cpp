@@ -7,6 +7,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPen>
+#include <QtMath>
 
 #include <algorithm>
 #include <cmath>
@@ -16,12 +17,28 @@ namespace shell {
 
 namespace {
 
+bool sameValue(double a, double b)
+{
+    return a == b || (std::isnan(a) && std::isnan(b));
+}
+
 bool samePoints(const std::vector<ChartPoint> &a, const std::vector<ChartPoint> &b)
 {
     return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](const ChartPoint &p, const ChartPoint &q) {
-        return p.label == q.label && (p.value == q.value || (std::isnan(p.value) && std::isnan(q.value)));
+        return p.label == q.label && p.atBaseLine == q.atBaseLine && sameValue(p.value, q.value);
     });
 }
+
+// The same labels with the same base-line marks: what the background shows of the points.
+bool sameLabels(const std::vector<ChartPoint> &a, const std::vector<ChartPoint> &b)
+{
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](const ChartPoint &p, const ChartPoint &q) {
+        return p.label == q.label && p.atBaseLine == q.atBaseLine;
+    });
+}
+
+// Backgrounds kept: the axis on display and the one before it.
+constexpr std::size_t KeptBackgrounds = 2;
 
 }  // namespace
 
@@ -35,13 +52,109 @@ void ChartView::setData(std::vector<ChartPoint> points, ChartType type, QColor f
 {
     if (samePoints(points, m_points) && type == m_type && fill == m_fill && logScale == m_logScale)
         return;
+    // Values that change on a chart already shown will change again: from now on the chart
+    // keeps its background.
+    m_keepBackground = m_keepBackground || m_painted;
+    const bool valuesOnly = type == m_type && fill == m_fill && logScale == m_logScale && sameLabels(points, m_points);
+    const ChartLayout before = m_layout;
+    std::vector<ChartPoint> old = std::move(m_points);
     m_points = std::move(points);
     m_type = type;
     m_fill = fill;
     m_logScale = logScale;
     if (m_current >= static_cast<int>(m_points.size()))
         m_current = -1;
-    update();
+    relayout();
+    const bool sameFrame = sameChartFrame(before, m_layout);
+    if (!valuesOnly || (!sameFrame && !sameChartGrid(before, m_layout))) {
+        update();
+        return;
+    }
+    // The same grid: only the bars that moved, where they stood and where they stand now, less
+    // the part of the bar that both heights share (its face and edges there stay as they are);
+    // on a new scale, every bar and the tick labels.
+    QRegion changed;
+    if (!sameFrame) {
+        const QRectF &area = m_layout.area;
+        changed += QRectF(area.left(), area.top(), m_layout.plot.left() - area.left(), area.height()).toAlignedRect();
+    }
+    const double margin = m_layout.lineWidth + 1;
+    for (int i = 0; i < static_cast<int>(m_points.size()); ++i) {
+        const std::size_t k = static_cast<std::size_t>(i);
+        if (sameFrame && sameValue(old[k].value, m_points[k].value))
+            continue;
+        QRegion bar = chartPointExtent(before, old, i, m_type).toAlignedRect();
+        bar += chartPointExtent(m_layout, m_points, i, m_type).toAlignedRect();
+        const QRectF was = chartBarFront(before, old, i, m_type);
+        const QRectF is = chartBarFront(m_layout, m_points, i, m_type);
+        const double zeroY = m_layout.y(0);
+        const bool up = was.top() < zeroY && is.top() < zeroY;
+        const bool down = was.bottom() > zeroY && is.bottom() > zeroY;
+        if (!was.isNull() && !is.isNull() && up != down) {
+            // The shared part, away from the moving end by the edge's width and its smoothing.
+            const QRectF both = was.intersected(is).adjusted(-margin, up ? margin : 0, margin, up ? 0 : -margin);
+            const QRect inside(QPoint(qCeil(both.left()), qCeil(both.top())),
+                               QPoint(qFloor(both.right()) - 1, qFloor(both.bottom()) - 1));
+            if (inside.isValid())
+                bar -= inside;
+        }
+        changed += bar;
+    }
+    update(changed);
+}
+
+void ChartView::relayout()
+{
+    m_layout = layoutChart(chartArea(), m_points, m_type, m_logScale, QFontMetricsF(font(), this), &m_textWidths);
+}
+
+bool ChartView::sameBackground(const Background &b) const
+{
+    return b.picture.size() == size() * devicePixelRatio() && b.picture.devicePixelRatio() == devicePixelRatio() &&
+           b.logScale == m_logScale && sameChartFrame(b.layout, m_layout) && sameLabels(b.points, m_points);
+}
+
+const QPixmap &ChartView::background()
+{
+    const auto found = std::find_if(m_backgrounds.begin(), m_backgrounds.end(),
+                                    [this](const Background &b) { return sameBackground(b); });
+    if (found != m_backgrounds.end()) {
+        std::rotate(m_backgrounds.begin(), found, found + 1);
+        return m_backgrounds.front().picture;
+    }
+    Background made;
+    made.picture = QPixmap(size() * devicePixelRatio());
+    made.picture.setDevicePixelRatio(devicePixelRatio());
+    made.layout = m_layout;
+    made.points = m_points;
+    made.logScale = m_logScale;
+    {
+        QPainter painter(&made.picture);
+        painter.setRenderHint(QPainter::Antialiasing, true);
+        painter.setFont(font());
+        paintChartBackground(painter, m_layout, m_points, m_logScale);
+    }
+    m_backgrounds.insert(m_backgrounds.begin(), std::move(made));
+    if (m_backgrounds.size() > KeptBackgrounds)
+        m_backgrounds.pop_back();
+    return m_backgrounds.front().picture;
+}
+
+void ChartView::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    m_backgrounds.clear();
+    relayout();
+}
+
+void ChartView::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::FontChange) {
+        m_backgrounds.clear();
+        m_textWidths.clear();
+        relayout();
+    }
+    QWidget::changeEvent(event);
 }
 
 QSize ChartView::sizeHint() const
@@ -64,8 +177,8 @@ QPoint ChartView::pointGlobalPos(int point) const
     const QRectF area = chartArea();
     if (point < 0 || point >= static_cast<int>(m_points.size()))
         return mapToGlobal(rect().center());
-    const ChartLayout l = layoutChart(area, m_points, m_type, m_logScale, QFontMetricsF(font(), this));
-    if (!l.drawable)
+    const ChartLayout &l = m_layout;
+    if (!l.drawable || l.area != area)
         return mapToGlobal(rect().center());
     return mapToGlobal(QPointF(l.centre(point), l.plot.center().y()).toPoint());
 }
@@ -78,11 +191,22 @@ void ChartView::setStale(bool stale)
     update();
 }
 
-void ChartView::paintEvent(QPaintEvent *)
+void ChartView::paintEvent(QPaintEvent *event)
 {
+    if (m_layout.area != chartArea())
+        relayout();
+    m_painted = true;
     QPainter painter(this);
+    painter.setClipRegion(event->region());
     painter.setFont(font());
-    paintChart(painter, chartArea(), m_points, m_type, m_fill, m_logScale);
+    if (m_keepBackground) {
+        painter.drawPixmap(0, 0, background());
+    } else {
+        painter.setRenderHint(QPainter::Antialiasing, true);
+        paintChartBackground(painter, m_layout, m_points, m_logScale);
+    }
+    painter.setRenderHint(QPainter::Antialiasing, true);
+    paintChartSeries(painter, m_layout, m_points, m_type, m_fill);
     if (m_stale) {
         // Washed out: the bars stay readable but plainly belong to an earlier input.
         painter.fillRect(rect(), QColor(255, 255, 255, 150));
@@ -98,7 +222,7 @@ void ChartView::paintEvent(QPaintEvent *)
     painter.drawRect(rect().adjusted(2, 2, -3, -3));
     if (m_current < 0 || m_current >= static_cast<int>(m_points.size()))
         return;
-    const ChartLayout l = layoutChart(chartArea(), m_points, m_type, m_logScale, QFontMetricsF(font(), this));
+    const ChartLayout &l = m_layout;
     if (l.drawable) {
         const double left = l.plot.left() + (m_current * l.slot);
         const double bottom = l.labelTop + (l.labelRows * l.lineHeight);

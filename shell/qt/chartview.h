@@ -6,6 +6,7 @@
 #include "shell/paint/chartpainter.h"
 
 #include <QColor>
+#include <QPixmap>
 #include <QPoint>
 #include <QSize>
 #include <QWidget>
@@ -17,13 +18,18 @@ namespace shell {
 // The chart as a widget. A left click on a point reports the point; the right button, the
 // context-menu key and Shift+F10 ask for the chart's menu. With the keyboard, Left and Right
 // pick a point and Space or Return reports it as if it were clicked.
+//
+// New values repaint only what they change: once values change on the chart shown, the frame,
+// walls, grid and labels are kept as a picture for the axis on display (and the one before,
+// which typing and correcting a digit come back to), and only the bars that moved are drawn
+// again over it.
 class ChartView : public QWidget
 {
     Q_OBJECT
 public:
     explicit ChartView(QWidget *parent = nullptr);
 
-    // Repaints only when something changed.
+    // Repaints only what changed.
     void setData(std::vector<ChartPoint> points, ChartType type, QColor fill, bool logScale);
     // Results of an input since refused: drawn washed out until the next accepted input.
     void setStale(bool stale);
@@ -49,10 +55,22 @@ protected:
     void contextMenuEvent(QContextMenuEvent *event) override;
     void focusInEvent(QFocusEvent *event) override;
     void focusOutEvent(QFocusEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    void changeEvent(QEvent *event) override;
 
 private:
+    // The layer under the series for one layout, at one size and device pixel ratio.
+    struct Background {
+        QPixmap picture;
+        ChartLayout layout;
+        std::vector<ChartPoint> points;  // their labels and base-line marks
+        bool logScale = false;
+    };
     QRectF chartArea() const;
     QPoint pointGlobalPos(int point) const;
+    void relayout();
+    const QPixmap &background();
+    bool sameBackground(const Background &b) const;
 
     std::vector<ChartPoint> m_points;
     ChartType m_type = ChartType::Bar2D;
@@ -60,6 +78,11 @@ private:
     bool m_logScale = false;
     bool m_stale = false;
     int m_current = -1;
+    ChartLayout m_layout;  // of the points on display, at the widget's size
+    ChartTextWidths m_textWidths;
+    std::vector<Background> m_backgrounds;  // the most recently used first
+    bool m_painted = false;
+    bool m_keepBackground = false;  // from the first change of values on a chart shown
     // Set from a right button or context-menu key press to its release: the context menu event
     // the platform sends between the two must not ask for the menu a second time.
     bool m_menuAsked = false;

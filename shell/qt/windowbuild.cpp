@@ -1,22 +1,26 @@
-// The controls and menus of the calculator window, built once from the program value. Every
-// control carries the object name of the control it plays (Command1_3, Text2_0, HScroll2_0,
-// Check1_4, Tx_4, Label5_4, Frame2, Chart1, StatusBar1, ...).
+// The controls of the calculator window, built from the program value: the case pages when
+// their case is first shown, everything else once. Every control carries the object name of
+// the control it plays (Command1_3, Text2_0, HScroll2_0, Frame2, Chart1, StatusBar1, ...); the
+// result rows are parts of Frame2 under the names Check1_4, Tx_4 and Label5_4.
 
 #include "shell/qt/calculatorwindow.h"
 #include "shell/qt/chartview.h"
 #include "shell/qt/controls.h"
 #include "shell/qt/diagramview.h"
+#include "shell/qt/resultsview.h"
 #include "shell/qt/sketchview.h"
 
 #include <QAction>
 #include <QActionGroup>
-#include <QCheckBox>
+#include <QFontInfo>
 #include <QFontMetrics>
 #include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPaintEvent>
+#include <QPainter>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -42,12 +46,98 @@ QString indexed(const char *base, int index)
     return QString::fromLatin1(base) + QLatin1Char('_') + QString::number(index);
 }
 
+// A field of an input frame fills its rounded corners with the frame's ground itself, so that a
+// keystroke repaints the field alone and not the frame behind it.
+void paintsItsGround(QLineEdit *field)
+{
+    QPalette colours = field->palette();
+    // The ground of a frame: the window's colour under the frame's faint shade.
+    colours.setColor(QPalette::Window, colours.color(QPalette::Window).darker(101));
+    field->setPalette(colours);
+    field->setBackgroundRole(QPalette::Window);
+    field->setAutoFillBackground(true);
+}
+
+// The family that holds the Japanese glyphs of the captions, named in the window's font so
+// that text with them finds its glyphs without a search through the system's fallback fonts.
+const QString JapaneseFamily = QStringLiteral("Noto Sans CJK JP");
+
+// The banner: the program's name as large as the banner holds it (up to 15 points, demi-bold)
+// over "structural calculator" in 8 points, both centred, painted as two plain lines.
+class Banner : public QLabel
+{
+public:
+    Banner(const QString &name, QWidget *parent) : QLabel(parent), m_name(name)
+    {
+        // What a screen reader reads; the painting below draws the same two lines.
+        setText(name + QStringLiteral("\nstructural calculator"));
+        setFrameShape(QFrame::StyledPanel);
+        setAutoFillBackground(true);
+        fitName();
+    }
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        QPainter painter(this);
+        drawFrame(&painter);
+        painter.setPen(palette().color(QPalette::WindowText));
+        const QFontMetrics nameMetrics(m_nameFont);
+        const QFontMetrics taglineMetrics(m_taglineFont);
+        const QRect inside = contentsRect().adjusted(4, 2, -4, -2);
+        // The name wraps where even its least size does not hold it on one line.
+        const QRect nameBox = nameMetrics.boundingRect(inside, Qt::AlignHCenter | Qt::TextWordWrap, m_name);
+        const int total = nameBox.height() + taglineMetrics.height();
+        const int top = inside.top() + std::max((inside.height() - total) / 2, 0);
+        painter.setFont(m_nameFont);
+        painter.drawText(QRect(inside.left(), top, inside.width(), nameBox.height()),
+                         Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap, m_name);
+        painter.setFont(m_taglineFont);
+        painter.drawText(QRect(inside.left(), top + nameBox.height(), inside.width(), taglineMetrics.height()),
+                         Qt::AlignHCenter | Qt::AlignTop, QStringLiteral("structural calculator"));
+    }
+    void changeEvent(QEvent *event) override
+    {
+        if (event->type() == QEvent::FontChange)
+            fitName();
+        QLabel::changeEvent(event);
+    }
+
+private:
+    void fitName()
+    {
+        m_nameFont = font();
+        m_nameFont.setWeight(QFont::DemiBold);
+        double points = 15;
+        for (; points > 8; points -= 0.5) {
+            m_nameFont.setPointSizeF(points);
+            if (QFontMetrics(m_nameFont).horizontalAdvance(m_name) <= (1850 / ShellModel::TwipsPerPixel) - 12)
+                break;
+        }
+        m_taglineFont = font();
+        m_taglineFont.setPointSizeF(8);
+    }
+
+    QString m_name;
+    QFont m_nameFont;
+    QFont m_taglineFont;
+};
+
 }  // namespace
 
 void CalculatorWindow::buildControls()
 {
     // The form keeps the program's layout down to the least size its fields need; a smaller
     // window scrolls it.
+    // The family the desktop's font resolves to stays first (a generic name such as "Sans Serif"
+    // would give way to the Japanese family); the Japanese family follows it.
+    QFont windowFont = font();
+    const QString primary = QFontInfo(windowFont).family();
+    if (primary != JapaneseFamily) {
+        windowFont.setFamilies({primary, JapaneseFamily});
+        setFont(windowFont);
+    }
+
     m_scrollArea = named(new QScrollArea(this), QStringLiteral("FormScroll"));
     m_scrollArea->setFrameShape(QFrame::NoFrame);
     m_scrollArea->setWidgetResizable(true);
@@ -66,25 +156,7 @@ void CalculatorWindow::buildControls()
         m_bands.push_back(band);
     }
 
-    m_banner = named(new QLabel(m_form), QStringLiteral("Image2"));
-    m_banner->setAlignment(Qt::AlignCenter);
-    m_banner->setWordWrap(true);
-    // The program's name as large as the banner holds it (up to 15 points).
-    QFont nameFont = m_banner->font();
-    nameFont.setWeight(QFont::DemiBold);
-    double namePoints = 15;
-    for (; namePoints > 8; namePoints -= 0.5) {
-        nameFont.setPointSizeF(namePoints);
-        if (QFontMetrics(nameFont).horizontalAdvance(qs(m_program.windowTitle)) <=
-            (1850 / ShellModel::TwipsPerPixel) - 12)
-            break;
-    }
-    m_banner->setText(QStringLiteral("<div style='font-size:%2pt; font-weight:600'>%1</div>"
-                                     "<div style='font-size:8pt'>structural calculator</div>")
-                          .arg(qs(m_program.windowTitle).toHtmlEscaped())
-                          .arg(namePoints));
-    m_banner->setFrameShape(QFrame::StyledPanel);
-    m_banner->setAutoFillBackground(true);
+    m_banner = named(new Banner(qs(m_program.windowTitle), m_form), QStringLiteral("Image2"));
     m_banner->installEventFilter(this);
 
     for (int i = 0; i < 2; ++i) {
@@ -158,9 +230,7 @@ void CalculatorWindow::buildControls()
         });
         m_caseButtons.push_back(button);
     }
-
-    for (int i = 0; i < m_program.caseCount(); ++i)
-        buildCasePage(i);
+    m_cases.resize(static_cast<std::size_t>(m_program.caseCount()));
 
     m_reset = named(new CommandButton(QStringLiteral("Reset"), m_form), QStringLiteral("Command2"));
     connect(m_reset, &QPushButton::clicked, this, [this] {
@@ -237,11 +307,21 @@ void CalculatorWindow::buildControls()
     setTabOrder();
 }
 
+CalculatorWindow::CasePage &CalculatorWindow::casePage(int caseIndex)
+{
+    CasePage &page = m_cases[static_cast<std::size_t>(caseIndex)];
+    if (!page.frame) {
+        buildCasePage(caseIndex);
+        setTabOrder();
+    }
+    return page;
+}
+
 void CalculatorWindow::buildCasePage(int caseIndex)
 {
     const CaseDef &c = m_program.cases[static_cast<std::size_t>(caseIndex)];
     const int n = caseIndex + 1;
-    CasePage page;
+    CasePage &page = m_cases[static_cast<std::size_t>(caseIndex)];
     page.picture = named(new SketchView(m_form), indexed(m_program.pictureObjectName.c_str(), caseIndex));
     page.picture->hide();
     page.frame = named(new QGroupBox(qs(c.caption), m_form), indexed("Frame1", caseIndex));
@@ -251,7 +331,7 @@ void CalculatorWindow::buildCasePage(int caseIndex)
     QFont small = heading->font();
     small.setPointSizeF(small.pointSizeF() * 0.85);
     heading->setFont(small);
-    m_stepHeadings.push_back(heading);
+    page.stepHeading = heading;
 
     // What a screen reader says for input k: its symbol and, where the legend explains it, its
     // meaning ("P, 荷重").
@@ -274,6 +354,7 @@ void CalculatorWindow::buildCasePage(int caseIndex)
         row.caption->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         row.caption->setTextFormat(Qt::RichText);
         row.value = named(new QLineEdit(page.frame), QStringLiteral("Text%1_%2").arg(n).arg(k));
+        paintsItsGround(row.value);
         row.value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         row.value->setAccessibleName(name);
         row.value->installEventFilter(this);
@@ -286,6 +367,7 @@ void CalculatorWindow::buildCasePage(int caseIndex)
         row.scroll->setAccessibleName(name + QStringLiteral(", scroll bar"));
         row.scroll->installEventFilter(this);
         row.step = named(new QLineEdit(page.frame), QStringLiteral("Text%1_%2").arg(n).arg(count + k));
+        paintsItsGround(row.step);
         row.step->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         row.step->setToolTip(QStringLiteral("step"));
         row.step->setAccessibleName(qs(c.inputs[static_cast<std::size_t>(k)].caption) + QStringLiteral(", step"));
@@ -293,54 +375,42 @@ void CalculatorWindow::buildCasePage(int caseIndex)
 
         connect(row.value, &QLineEdit::textEdited, this, [this, k](const QString &text) {
             m_model->setText(k, text.toStdString());
-            refresh();
+            refreshInput();
         });
         connect(row.step, &QLineEdit::textEdited, this, [this, k, count](const QString &text) {
             m_model->setText(count + k, text.toStdString());
-            refresh();
+            refreshInput();
         });
         QScrollBar *scroll = row.scroll;
         connect(scroll, &QScrollBar::actionTriggered, this, [this, k, scroll](int) {
             m_model->setScroll(k, scroll->sliderPosition());
-            refresh();
+            refreshInput();
         });
         connect(scroll, &QScrollBar::sliderMoved, this, [this, k](int position) {
             m_model->setScroll(k, position);
-            refresh();
+            refreshInput();
         });
         page.rows.push_back(row);
     }
-    m_cases.push_back(page);
 }
 
 void CalculatorWindow::buildResults()
 {
-    m_resultsFrame = named(new QGroupBox(m_form), QStringLiteral("Frame2"));
-    m_resultsFrame->installEventFilter(this);
-    std::size_t rowSlots = 0;
-    for (const CaseDef &c : m_program.cases)
-        rowSlots = std::max(rowSlots, c.rows.size());
-    for (std::size_t r = 0; r < rowSlots; ++r) {
-        ResultWidgets w;
-        const int row = static_cast<int>(r);
-        w.check = named(new QCheckBox(m_resultsFrame), indexed("Check1", row));
-        w.value = named(new QLineEdit(m_resultsFrame), indexed("Tx", row));
-        w.value->setReadOnly(true);
-        w.value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        w.value->installEventFilter(this);
-        w.unit = named(new QLabel(m_resultsFrame), indexed("Label5", row));
-        connect(w.check, &QCheckBox::clicked, this, [this, row](bool checked) {
-            m_model->tickRow(row, checked);
-            refresh();
-        });
-        m_results.push_back(w);
-    }
+    m_results = named(new ResultsView(m_form), QStringLiteral("Frame2"));
+    m_results->installEventFilter(this);
+    connect(m_results, &ResultsView::tickToggled, this, [this](int row, bool ticked) {
+        m_model->tickRow(row, ticked);
+        refresh();
+    });
+    connect(m_results, &ResultsView::valueCopied, this,
+            [this](const QString &text) { m_platform->setClipboardText(text.toStdString()); });
 }
 
 void CalculatorWindow::setTabOrder()
 {
     // Case buttons, each case's inputs row by row (value, scroll bar, step), Reset, the result
-    // rows, the chart with its switch, then the commands: Help, Exit and the page labels.
+    // rows, the chart with its switch, then the commands: Help, Exit and the page labels. Only
+    // the cases shown so far have inputs; those of hidden cases are passed over.
     std::vector<QWidget *> order(m_caseButtons.begin(), m_caseButtons.end());
     for (const CasePage &page : m_cases)
         for (const InputRow &row : page.rows) {
@@ -349,10 +419,7 @@ void CalculatorWindow::setTabOrder()
             order.push_back(row.step);
         }
     order.push_back(m_reset);
-    for (const ResultWidgets &w : m_results) {
-        order.push_back(w.check);
-        order.push_back(w.value);
-    }
+    order.push_back(m_results);
     order.push_back(m_resultsSwitch);
     order.push_back(m_diagramsSwitch);
     order.push_back(m_chart);

@@ -7,9 +7,9 @@
 #include "shell/qt/calculatorwindow.h"
 #include "shell/qt/chartview.h"
 #include "shell/qt/diagramview.h"
+#include "shell/qt/resultsview.h"
 #include "shell/qt/sketchview.h"
 
-#include <QCheckBox>
 #include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
@@ -31,7 +31,6 @@ constexpr int ButtonsTop = 1950;
 constexpr int FieldGap = 6;         // pixels between the fields of a row
 constexpr int FrameMargin = 8;      // pixels inside a frame's left and right edge
 constexpr int LeastScrollBar = 64;  // pixels: both arrows and room to drag
-constexpr int ColumnGap = 18;       // pixels between two columns of results
 constexpr int LeastChart = 2400;    // twips: the chart and its switch row
 constexpr int ChartBottomMargin = 700;
 
@@ -68,7 +67,7 @@ void CalculatorWindow::measureFields()
     // step likewise, a result in the format in use (the general text has up to 15 digits, a
     // sign and a three-digit exponent). Longer texts a user types read from their start, the
     // tooltip giving all of them.
-    const QLineEdit *input = m_cases.front().rows.empty() ? nullptr : m_cases.front().rows.front().value;
+    const QLineEdit *input = nullptr;
     for (const CasePage &page : m_cases)
         if (!input && !page.rows.empty())
             input = page.rows.front().value;
@@ -76,9 +75,8 @@ void CalculatorWindow::measureFields()
         m_valueWidth = fieldWidthFor(input, QString::fromStdString(FormatLargeValue(-8.8888e300)));
         m_stepWidth = fieldWidthFor(input, QString::fromStdString(FormatLargeStep(-8.88e300)));
     }
-    const QString longestResult =
-        QString::fromStdString(m_model->formatResults() ? resultText(-8.888e300) : generalText(-8.88888888888888e-300));
-    m_resultWidth = m_results.empty() ? 0 : fieldWidthFor(m_results.front().value, longestResult);
+    m_results->setLongestValue(QString::fromStdString(m_model->formatResults() ? resultText(-8.888e300)
+                                                                               : generalText(-8.88888888888888e-300)));
 }
 
 QSize CalculatorWindow::leastFormSize() const
@@ -120,7 +118,7 @@ QSize CalculatorWindow::leastFormSize() const
 
 void CalculatorWindow::refreshLayout()
 {
-    if (m_laying || !m_model || m_model->CurrentCase < 0)
+    if (m_laying || !m_model || m_model->CurrentCase < 0 || m_model->CurrentCase != m_shownCase)
         return;
     m_laying = true;
 
@@ -132,18 +130,8 @@ void CalculatorWindow::refreshLayout()
     for (const InputRow &row : page.rows)
         captionWidth = std::max(captionWidth, row.caption->sizeHint().width());
     const int inputRow = captionWidth + m_valueWidth + LeastScrollBar + m_stepWidth + (3 * FieldGap);
-    int checkWidth = 0;
-    int unitWidth = 0;
-    for (int r = 0; r < m_model->ResultCount && r < static_cast<int>(m_results.size()); ++r) {
-        checkWidth = std::max(checkWidth, m_results[static_cast<std::size_t>(r)].check->sizeHint().width());
-        unitWidth = std::max(unitWidth, m_results[static_cast<std::size_t>(r)].unit->sizeHint().width());
-    }
-    const int count = m_model->ResultCount;
-    const Rect resultsRect = m_model->frame2Rect();
-    const int columns = count > 0 && (resultsRect.height - 260) / count < 330 ? 2 : 1;
-    const int column = checkWidth + m_resultWidth + unitWidth + (2 * FieldGap);
-    const int resultsWidth = (columns * column) + ((columns - 1) * ColumnGap) + (2 * FrameMargin);
-    m_leastResults = resultsWidth * Twips;
+    const int columns = ResultsView::columnsFor(m_model->frame2Rect().height, m_model->ResultCount);
+    m_leastResults = m_results->leastWidth(columns) * Twips;
     m_model->setLeastWidths((inputRow + (2 * FrameMargin)) * Twips, m_leastResults);
 
     const QSize least = leastFormSize();
@@ -198,8 +186,7 @@ void CalculatorWindow::refreshLayout()
         place(m_notes[j], m_model->noteRect(static_cast<int>(j)));
 
     const Rect results = m_model->frame2Rect();
-    place(m_resultsFrame, results);
-    placeResults(results);
+    place(m_results, results);
 
     // The case in words between the rule under the titles and the picture.
     const Rect picture = m_model->pictureRect(current);
@@ -249,35 +236,9 @@ void CalculatorWindow::placeInputRows(CasePage &page, const Rect &frame)
         placeAt(row.scroll, QRect(scrollLeft, top + (30 / Twips), scrollWidth, 270 / Twips));
         placeAt(row.step, QRect(stepLeft, top, m_stepWidth, rowHeight));
     }
-    QLabel *heading = m_stepHeadings[static_cast<std::size_t>(&page - m_cases.data())];
+    QLabel *heading = page.stepHeading;
     const int headingHeight = heading->sizeHint().height();
     placeAt(heading, QRect(stepLeft, std::max((360 / Twips) - headingHeight, 0), m_stepWidth, headingHeight));
-}
-
-void CalculatorWindow::placeResults(const Rect &results)
-{
-    // The rows stand in two columns where one column would squeeze them below a readable height.
-    // In each column the value follows its caption and the unit its value, however wide the
-    // frame: the captions take the width of the longest one.
-    const int count = m_model->ResultCount;
-    const int columns = count > 0 && (results.height - 260) / count < 330 ? 2 : 1;
-    const int perColumn = std::max((count + columns - 1) / columns, 1);
-    const int rowHeight = std::min(420, (results.height - 260) / perColumn) / Twips;
-    const int inner = (results.width / Twips) - (2 * FrameMargin);
-    const int columnPitch = (inner + ColumnGap) / columns;
-    int checkWidth = 0;
-    for (int r = 0; r < count && r < static_cast<int>(m_results.size()); ++r)
-        checkWidth = std::max(checkWidth, m_results[static_cast<std::size_t>(r)].check->sizeHint().width());
-    for (int r = 0; r < count && r < static_cast<int>(m_results.size()); ++r) {
-        const int left = FrameMargin + (r / perColumn) * columnPitch;
-        const int top = (200 / Twips) + (r % perColumn) * rowHeight;
-        ResultWidgets &w = m_results[static_cast<std::size_t>(r)];
-        const int height = rowHeight - (45 / Twips);
-        placeAt(w.check, QRect(left, top, checkWidth, height));
-        placeAt(w.value, QRect(left + checkWidth + FieldGap, top, m_resultWidth, height));
-        placeAt(w.unit, QRect(left + checkWidth + FieldGap + m_resultWidth + FieldGap, top,
-                              std::max(w.unit->sizeHint().width(), 1), height));
-    }
 }
 
 }  // namespace shell

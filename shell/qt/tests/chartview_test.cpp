@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QFontMetricsF>
 #include <QImage>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QSignalSpy>
 #include <QTest>
@@ -225,6 +226,122 @@ TEST(chartview, LeftClickReportsThePointAndRightClickOrMenuKeyAsksForTheMenuOnce
     QTest::mouseRelease(&view, Qt::RightButton, Qt::NoModifier, QPoint(300, 60));
     EXPECT_EQ(menu.count(), 2);
     EXPECT_EQ(clicked.count(), 1);
+}
+
+// The window keeps the frame, walls, grid and labels as a picture: what it shows is what
+// paintChart draws in one pass, in every look, before and after new values.
+TEST(chartview, TheWindowShowsWhatThePainterDraws)
+{
+    shell::ChartView view;
+    view.resize(Size);
+    view.setFocusPolicy(Qt::NoFocus);  // without the focus frame
+    view.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&view));
+    const std::vector<ChartPoint> moved{{"(A)", 3.5}, {"(B)", 5}, {"(C)", 4}, {"(D)", 2}, {"(E)", 5.5}};
+    const std::vector<ChartPoint> tenfold{{"(A)", 35}, {"(B)", 50}, {"(C)", 40}, {"(D)", 20}, {"(E)", 55}};
+    for (ChartType type : AllTypes) {
+        for (const std::vector<ChartPoint> *points : {&Columns, &moved, &tenfold, &moved}) {
+            view.setData(*points, type, Fill, false);
+            QApplication::processEvents();
+            QImage direct(Size, QImage::Format_RGB32);
+            direct.fill(Qt::magenta);
+            {
+                QPainter painter(&direct);
+                painter.setFont(view.font());
+                shell::paintChart(painter, QRectF(QPointF(0, 0), Size), *points, type, Fill, false);
+            }
+            const QImage shown = view.grab().toImage().convertToFormat(QImage::Format_RGB32);
+            ASSERT_EQ(shown.size(), direct.size());
+            int differing = 0;
+            QRect where;
+            for (int y = 0; y < Size.height(); ++y)
+                for (int x = 0; x < Size.width(); ++x)
+                    if (shown.pixel(x, y) != direct.pixel(x, y)) {
+                        ++differing;
+                        where |= QRect(x, y, 1, 1);
+                    }
+            EXPECT_EQ(differing, 0) << "type " << static_cast<int>(type) << " within " << where.x() << "," << where.y()
+                                    << " " << where.width() << "x" << where.height();
+        }
+    }
+}
+
+// Records the area of every paint of a widget.
+class PaintRecorder : public QObject
+{
+public:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint)
+            painted += static_cast<QPaintEvent *>(event)->region();
+        return false;
+    }
+    QRegion painted;
+};
+
+// A new value on the same axis repaints the part of its bar that moved and nothing else (the
+// window then shows what one paint draws: TheWindowShowsWhatThePainterDraws); one that changes the axis
+// repaints the whole chart; lines and areas repaint their plot.
+TEST(chartview, NewValuesRepaintOnlyTheBarsThatMoved)
+{
+    shell::ChartView view;
+    view.resize(Size);
+    view.setFocusPolicy(Qt::NoFocus);  // no repaint for the focus frame
+    view.setData(Columns, ChartType::Bar2D, Fill, false);
+    view.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&view));
+    QApplication::processEvents();
+    const std::vector<BarFront> runs = fillRuns(view.grab().toImage());
+    ASSERT_EQ(runs.size(), Columns.size());
+    PaintRecorder recorder;
+    view.installEventFilter(&recorder);
+
+    std::vector<ChartPoint> next = Columns;
+    next[2].value = 4.5;  // the axis stays 0 .. 6
+    view.setData(next, ChartType::Bar2D, Fill, false);
+    QApplication::processEvents();
+    // between its neighbours, from above its new top down to the zero line
+    const QRect painted = recorder.painted.boundingRect();
+    EXPECT_GT(painted.left(), runs[1].right);
+    EXPECT_LT(painted.right(), runs[3].left);
+    EXPECT_LT(painted.top(), runs[2].top);
+    EXPECT_GE(painted.bottom(), runs[2].bottom);
+    EXPECT_GT(painted.top(), 0);
+    // the face both heights share stays as it is
+    EXPECT_FALSE(recorder.painted.contains(QPoint(runs[2].centre().x(), (runs[2].top + (3 * runs[2].bottom)) / 4)));
+
+    // ten times the values: the same grid on a new scale, every bar and the tick labels again
+    // but not the category labels under the plot
+    recorder.painted = QRegion();
+    std::vector<ChartPoint> tenfold = next;
+    for (ChartPoint &p : tenfold)
+        p.value *= 10;
+    view.setData(tenfold, ChartType::Bar2D, Fill, false);
+    QApplication::processEvents();
+    EXPECT_TRUE(recorder.painted.contains(QPoint(2, runs[2].bottom / 2)));  // a tick label
+    EXPECT_FALSE(recorder.painted.contains(QPoint(runs[2].centre().x(), Size.height() - 3)));
+    EXPECT_NE(recorder.painted, QRegion(view.rect()));
+    view.setData(next, ChartType::Bar2D, Fill, false);
+    QApplication::processEvents();
+
+    recorder.painted = QRegion();
+    next[2].value = -40;  // a new axis with the zero line elsewhere: everything moves
+    view.setData(next, ChartType::Bar2D, Fill, false);
+    QApplication::processEvents();
+    EXPECT_EQ(recorder.painted, QRegion(view.rect()));
+
+    recorder.painted = QRegion();
+    view.setData(next, ChartType::Line2D, Fill, false);
+    next[0].value = 4;
+    view.setData(next, ChartType::Line2D, Fill, false);
+    QApplication::processEvents();
+    EXPECT_EQ(recorder.painted, QRegion(view.rect()));  // the look changed first
+    recorder.painted = QRegion();
+    next[0].value = 5;
+    view.setData(next, ChartType::Line2D, Fill, false);
+    QApplication::processEvents();
+    EXPECT_FALSE(recorder.painted.isEmpty());
+    EXPECT_NE(recorder.painted, QRegion(view.rect()));  // the plot without the labels around it
 }
 
 }  // namespace

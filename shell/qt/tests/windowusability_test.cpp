@@ -7,11 +7,12 @@
 #include "shell/core/numbertext.h"
 #include "shell/core/testing/recordingplatform.h"
 #include "shell/qt/calculatorwindow.h"
+#include "shell/qt/resultsview.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QActionGroup>
 #include <QApplication>
-#include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -53,6 +54,7 @@ public:
         const auto *field = get<QLineEdit>(name);
         return field ? field->text() : QString();
     }
+    shell::ResultsView *results() const { return get<shell::ResultsView>("Frame2"); }
 
     shell::testing::RecordingPlatform platform;
     std::unique_ptr<shell::CalculatorWindow> window;
@@ -64,6 +66,15 @@ int roomFor(const QLineEdit *field)
 {
     const int frame = field->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, field);
     return field->width() - (2 * frame) - 4;
+}
+
+// The width a result row's check box with its caption needs: the box, the gap and the text.
+int captionNeeds(const shell::ResultsView *results, int r)
+{
+    const QStyle *style = results->style();
+    return style->pixelMetric(QStyle::PM_IndicatorWidth, nullptr, results) +
+           style->pixelMetric(QStyle::PM_CheckBoxLabelSpacing, nullptr, results) +
+           results->fontMetrics().horizontalAdvance(results->row(r).caption);
 }
 
 // --- scroll-bar keys: Right, Up and PageUp raise the input as the right arrow does ---
@@ -161,12 +172,12 @@ TEST(window, fieldsHoldTheLongestTextsWhole)
                     EXPECT_GE(roomFor(step), step->fontMetrics().horizontalAdvance(longestStep))
                         << program->name << " " << c.caption << " step " << k;
                 }
-                for (int r = 0; r < c.rowCount(); ++r) {
-                    const auto *result = w.window->findChild<QLineEdit *>(QStringLiteral("Tx_%1").arg(r));
-                    ASSERT_NE(result, nullptr);
-                    EXPECT_GE(roomFor(result), result->fontMetrics().horizontalAdvance(longestResult[format]))
+                const shell::ResultsView *results = w.results();
+                ASSERT_EQ(results->rowCount(), c.rowCount());
+                for (int r = 0; r < c.rowCount(); ++r)
+                    EXPECT_GE(results->valueTextRect(r).width(),
+                              results->fontMetrics().horizontalAdvance(longestResult[format]))
                         << program->name << " " << c.caption << " row " << r << " format " << format;
-                }
             }
             w.window->findChild<QAction *>(QStringLiteral("m1010_1"))->trigger();
         }
@@ -179,10 +190,10 @@ TEST(window, numbersReadFromTheirFirstCharacter)
 {
     Window w("Beams");
     w.window->findChild<QAction *>(QStringLiteral("m1010_1"))->trigger();  // plain results
-    auto *deflection = w.get<QLineEdit>("Tx_5");
-    ASSERT_NE(deflection, nullptr);
-    EXPECT_EQ(deflection->text(), QStringLiteral("0.0176470588235294"));
-    EXPECT_GE(roomFor(deflection), deflection->fontMetrics().horizontalAdvance(deflection->text()));
+    const shell::ResultsView *results = w.results();
+    ASSERT_NE(results, nullptr);
+    EXPECT_EQ(results->row(5).text, QStringLiteral("0.0176470588235294"));
+    EXPECT_GE(results->valueTextRect(5).width(), results->fontMetrics().horizontalAdvance(results->row(5).text));
 
     auto *modulus = w.get<QLineEdit>("Text1_5");
     ASSERT_NE(modulus, nullptr);
@@ -228,10 +239,14 @@ TEST(window, belowItsLeastSizeTheFormScrollsInsteadOfOverlapping)
     EXPECT_FALSE(w.get<QPushButton>("Label1_1")->geometry().intersects(titleText));
     EXPECT_FALSE(w.get<QPushButton>("Label1_0")->geometry().intersects(titleText));
     EXPECT_LE(w.get<QWidget>("Chart1")->geometry().bottom(), form->height());
-    // every result caption shows whole
-    for (int r = 0; r < w.window->model().ResultCount; ++r) {
-        const auto *check = w.window->findChild<QCheckBox *>(QStringLiteral("Check1_%1").arg(r));
-        EXPECT_GE(check->width(), check->sizeHint().width()) << r;
+    // every result caption shows whole, and every unit inside the rows' frame
+    const shell::ResultsView *results = w.results();
+    ASSERT_EQ(results->rowCount(), w.window->model().ResultCount);
+    for (int r = 0; r < results->rowCount(); ++r) {
+        EXPECT_GE(results->partRect(r, shell::ResultsView::Part::Check).width(), captionNeeds(results, r)) << r;
+        const QRect unit = results->partRect(r, shell::ResultsView::Part::Unit);
+        EXPECT_GE(unit.width(), results->fontMetrics().horizontalAdvance(results->row(r).unit)) << r;
+        EXPECT_LT(unit.right(), results->width()) << r;
     }
 }
 
@@ -242,17 +257,18 @@ TEST(window, inAWideWindowValuesStayNextToTheirCaptionsAndTheChartLinesUp)
     QApplication::processEvents();
     auto *form = w.get<QWidget>("Form1");
     EXPECT_GT(form->width(), w.window->formMinimum().width());
-    for (int r = 0; r < w.window->model().ResultCount; ++r) {
-        const auto *check = w.window->findChild<QCheckBox *>(QStringLiteral("Check1_%1").arg(r));
-        const auto *value = w.window->findChild<QLineEdit *>(QStringLiteral("Tx_%1").arg(r));
-        const int gap = value->geometry().left() - check->geometry().left() - check->sizeHint().width();
+    const shell::ResultsView *results = w.results();
+    for (int r = 0; r < results->rowCount(); ++r) {
+        const QRect check = results->partRect(r, shell::ResultsView::Part::Check);
+        const QRect value = results->partRect(r, shell::ResultsView::Part::Value);
+        const int gap = value.left() - check.left() - captionNeeds(results, r);
         EXPECT_LE(gap, 200) << r;  // the widest caption of the column and a small gap
         EXPECT_GE(gap, 0) << r;
     }
-    const QRect results = w.get<QWidget>("Frame2")->geometry();
+    const QRect frame = results->geometry();
     const QRect chart = w.get<QWidget>("Chart1")->geometry();
-    EXPECT_EQ(chart.left(), results.left());
-    EXPECT_EQ(chart.right(), results.right());
+    EXPECT_EQ(chart.left(), frame.left());
+    EXPECT_EQ(chart.right(), frame.right());
 }
 
 TEST(window, atStartTheWindowFitsTheScreen)
@@ -267,13 +283,17 @@ TEST(window, atStartTheWindowFitsTheScreen)
 
 // --- the keyboard ---
 
+// The object names the focus goes through; a result row as the name of its check box.
 std::vector<QString> tabThrough(QWidget *start, int presses)
 {
     std::vector<QString> names;
     start->setFocus(Qt::TabFocusReason);
     for (int i = 0; i < presses; ++i) {
         QWidget *focus = QApplication::focusWidget();
-        names.push_back(focus ? focus->objectName() : QStringLiteral("<none>"));
+        if (const auto *results = qobject_cast<const shell::ResultsView *>(focus))
+            names.push_back(QStringLiteral("Check1_%1").arg(results->currentRow()));
+        else
+            names.push_back(focus ? focus->objectName() : QStringLiteral("<none>"));
         QTest::keyClick(focus, Qt::Key_Tab);
     }
     return names;
@@ -287,10 +307,8 @@ TEST(window, tabGoesFromTheCasesThroughTheInputsAndResultsToTheCommands)
         expected.push_back(QStringLiteral("Command1_%1").arg(i));
     for (const char *name : {"Text1_0", "HScroll1_0", "Text1_2", "Text1_1", "HScroll1_1", "Text1_3", "Command2"})
         expected.push_back(QString::fromLatin1(name));
-    for (int r = 0; r < 5; ++r) {
+    for (int r = 0; r < 5; ++r)  // one stop per row: Space ticks it, Ctrl+A and Ctrl+C copy its value
         expected.push_back(QStringLiteral("Check1_%1").arg(r));
-        expected.push_back(QStringLiteral("Tx_%1").arg(r));
-    }
     for (const char *name : {"ChartSwitch_0", "ChartSwitch_1", "Chart1", "Label1_1", "Label1_0", "ReferenceLink"})
         expected.push_back(QString::fromLatin1(name));
     EXPECT_EQ(tabThrough(w.get<QWidget>("Command1_0"), static_cast<int>(expected.size())), expected);
@@ -349,12 +367,15 @@ TEST(window, shortcutsReachTheirCommands)
     field->selectAll();
     QTest::keyClick(field, Qt::Key_C, Qt::ControlModifier);
     EXPECT_TRUE(w.platform.clipboard.empty());
-    // in a result field without a selection it copies the results
-    auto *result = w.get<QLineEdit>("Tx_0");
-    result->setFocus();
-    result->deselect();
-    QTest::keyClick(result, Qt::Key_C, Qt::ControlModifier);
+    // on the result rows without a selected value it copies the results, with one that value
+    auto *results = w.results();
+    results->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(results, Qt::Key_C, Qt::ControlModifier);
     EXPECT_EQ(w.platform.clipboard, w.window->model().resultsText());
+    QTest::keyClick(results, Qt::Key_Down);
+    QTest::keyClick(results, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(results, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(w.platform.clipboard, w.window->model().rows()[1].text);
 
     QTest::keyClick(button, Qt::Key_Q, Qt::ControlModifier);
     EXPECT_EQ(w.platform.closes, 1);
@@ -423,7 +444,6 @@ TEST(window, controlsHaveAccessibleNamesFromTheirCaptions)
         {"HScroll1_0", QStringLiteral("P, 荷重, scroll bar")},
         {"Text1_7", QStringLiteral("P, step")},
         {"Text1_1", QStringLiteral("a, input")},
-        {"Tx_0", QStringLiteral("反力 (RA), value")},
         {"Command1_0", QStringLiteral("Beam (1), Simply supported beam, point load P at a")},
     };
     for (const auto &[name, spoken] : names) {
@@ -431,8 +451,14 @@ TEST(window, controlsHaveAccessibleNamesFromTheirCaptions)
         ASSERT_NE(widget, nullptr);
         EXPECT_EQ(widget->accessibleName(), spoken) << name;
     }
-    const auto *check = w.get<QCheckBox>("Check1_0");
-    EXPECT_TRUE(check->toolTip().endsWith(QStringLiteral("\ninclude in the chart"))) << check->toolTip().toStdString();
+    // the result rows as accessible children: row 0's check box and its value
+    QAccessibleInterface *rows = QAccessible::queryAccessibleInterface(w.results());
+    ASSERT_NE(rows, nullptr);
+    ASSERT_EQ(rows->childCount(), 2 * w.window->model().ResultCount);
+    EXPECT_EQ(rows->child(0)->text(QAccessible::Name), QStringLiteral("反力 (RA)"));
+    EXPECT_EQ(rows->child(1)->text(QAccessible::Name), QStringLiteral("反力 (RA), value"));
+    const QString tip = w.results()->toolTipAt(w.results()->partRect(0, shell::ResultsView::Part::Check).center());
+    EXPECT_TRUE(tip.endsWith(QStringLiteral("\ninclude in the chart"))) << tip.toStdString();
     EXPECT_EQ(w.get<QLabel>("StepHeading_0")->text(), QStringLiteral("step"));
 }
 
