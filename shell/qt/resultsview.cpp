@@ -105,13 +105,7 @@ bool ResultsView::setRows(std::vector<Row> rows)
         m_current = std::clamp(m_current, 0, std::max(rowCount() - 1, 0));
         m_selected = -1;
         m_texts.resize(m_rows.size());
-        for (std::size_t r = 0; r < m_rows.size(); ++r) {
-            m_texts[r].captionAscent = prepare(m_texts[r].caption, m_rows[r].caption);
-            m_texts[r].unitAscent = prepare(m_texts[r].unit, m_rows[r].unit);
-            prepareValue(static_cast<int>(r));
-        }
-        measure();
-        layoutRows();
+        prepareRows();
         update();
         return true;
     }
@@ -159,6 +153,17 @@ qreal ResultsView::prepare(QStaticText &text, const QString &content) const
     const QTextLine line = layout.createLine();
     layout.endLayout();
     return line.isValid() ? line.ascent() : fontMetrics().ascent();
+}
+
+void ResultsView::prepareRows()
+{
+    for (std::size_t r = 0; r < m_rows.size(); ++r) {
+        m_texts[r].captionAscent = prepare(m_texts[r].caption, m_rows[r].caption);
+        m_texts[r].unitAscent = prepare(m_texts[r].unit, m_rows[r].unit);
+        prepareValue(static_cast<int>(r));
+    }
+    measure();
+    layoutRows();
 }
 
 void ResultsView::prepareValue(int r)
@@ -409,13 +414,7 @@ void ResultsView::changeEvent(QEvent *event)
     if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange) {
         m_indicators = {};
         m_numbers.setFont(font());
-        for (std::size_t r = 0; r < m_rows.size(); ++r) {
-            m_texts[r].captionAscent = prepare(m_texts[r].caption, m_rows[r].caption);
-            m_texts[r].unitAscent = prepare(m_texts[r].unit, m_rows[r].unit);
-            prepareValue(static_cast<int>(r));
-        }
-        measure();
-        layoutRows();
+        prepareRows();
     }
     QWidget::changeEvent(event);
 }

@@ -124,6 +124,8 @@ private:
     // Lays out `content` once; its ascent, which places it on the row's baseline.
     qreal prepare(QStaticText &text, const QString &content) const;
     void prepareValue(int r);
+    // Lays out every row's texts and places the rows.
+    void prepareRows();
     void layoutRows();
     int rowAt(const QPoint &pos, Part &part) const;
     void select(int r);

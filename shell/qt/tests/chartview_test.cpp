@@ -2,11 +2,11 @@
 // differ, a value that cannot be computed leaves its slot empty, and a click finds the bar it lands on.
 
 #include "shell/qt/chartview.h"
+#include "shell/qt/tests/paintrecorder.h"
 
 #include <QApplication>
 #include <QFontMetricsF>
 #include <QImage>
-#include <QPaintEvent>
 #include <QPainter>
 #include <QSignalSpy>
 #include <QTest>
@@ -265,19 +265,6 @@ TEST(chartview, TheWindowShowsWhatThePainterDraws)
         }
     }
 }
-
-// Records the area of every paint of a widget.
-class PaintRecorder : public QObject
-{
-public:
-    bool eventFilter(QObject *, QEvent *event) override
-    {
-        if (event->type() == QEvent::Paint)
-            painted += static_cast<QPaintEvent *>(event)->region();
-        return false;
-    }
-    QRegion painted;
-};
 
 // A new value on the same axis repaints the part of its bar that moved and nothing else (the
 // window then shows what one paint draws: TheWindowShowsWhatThePainterDraws); one that changes the axis

@@ -7,13 +7,13 @@
 #include "shell/core/testing/recordingplatform.h"
 #include "shell/qt/calculatorwindow.h"
 #include "shell/qt/resultsview.h"
+#include "shell/qt/tests/paintrecorder.h"
 
 #include <QAccessible>
 #include <QAccessibleActionInterface>
 #include <QApplication>
 #include <QImage>
 #include <QLineEdit>
-#include <QPaintEvent>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
@@ -237,19 +237,6 @@ TEST_F(results, valuesStandWholeAtTheRightOfTheirFieldsAndGreyWhenStale)
     EXPECT_GT(darkest(0, Part::Value), ink + 40);
     EXPECT_EQ(view->toolTipAt(field.center()), QStringLiteral("Results of the last accepted input"));
 }
-
-// Records the area of every paint of a widget.
-class PaintRecorder : public QObject
-{
-public:
-    bool eventFilter(QObject *, QEvent *event) override
-    {
-        if (event->type() == QEvent::Paint)
-            painted += static_cast<QPaintEvent *>(event)->region();
-        return false;
-    }
-    QRegion painted;
-};
 
 TEST_F(results, aNewValueRepaintsOnlyItsField)
 {
