@@ -52,7 +52,9 @@ std::string checkCommandLine(const std::vector<std::string> &args)
     if (const std::string fault = textFault(o, false); !fault.empty())
         return "stdout: " + fault + said;
 
-    const bool listOrHelp = !args.empty() && (args[0] == "--list" || args[0] == "--help" || args[0] == "-h");
+    // --list, --help and --version in first place print their text whatever follows.
+    const bool listOrHelp = !args.empty() && (args[0] == "--list" || args[0] == "--help" || args[0] == "-h" ||
+                                              args[0] == "--version");
     if (listOrHelp)
         return o.empty() ? "nothing listed" + said : std::string();
 

@@ -18,6 +18,7 @@ TEST(commandLineChecks, holdForRunsOfEveryKind)
         {"--list"},
         {"--list", "Rahmen"},
         {"--help"},
+        {"--version", "5", "--json"},  // the version, whatever follows
         {"buckling", "5", "--json", "l=0"},  // refused
         {"cantilever", "21", "--unit=cm"},
         {"Beams", "1", "P=12abc"},  // not wholly a number
