@@ -241,6 +241,8 @@ Outcome<BeamSolution> solveBeam(const Beam &beam)
     std::vector<double> rhs = residual(march(layout, loads, 0, 0, rigidity));
     for (double &v : rhs)
         v = -v;
+    if (!isFiniteSystem(a, rhs))
+        return invalid(TooLargeToSolve);
     const std::optional<std::vector<double>> u = solveLinearSystem(std::move(a), std::move(rhs));
     if (!u)
         return Error{ErrorKind::Mechanism, "the supports do not hold the member in place: it is a mechanism"};

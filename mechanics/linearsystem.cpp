@@ -7,6 +7,18 @@
 
 namespace mechanics {
 
+bool isFiniteSystem(const Matrix &a, const std::vector<double> &b)
+{
+    for (const std::vector<double> &row : a)
+        for (double v : row)
+            if (!std::isfinite(v))
+                return false;
+    for (double v : b)
+        if (!std::isfinite(v))
+            return false;
+    return true;
+}
+
 std::optional<std::vector<double>> solveLinearSystem(Matrix a, std::vector<double> b)
 {
     const std::size_t n = a.size();

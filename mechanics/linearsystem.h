@@ -21,4 +21,11 @@ using Matrix = std::vector<std::vector<double>>;
 //   solveLinearSystem({{2, 1}, {1, 3}}, {3, 5}) -> {0.8, 1.4}
 std::optional<std::vector<double>> solveLinearSystem(Matrix a, std::vector<double> b);
 
+// True where every entry of a and b is a finite number: a member whose equations overflow
+// (a span of 1e200 mm cubed) is too large to solve, which is not the same as a mechanism.
+bool isFiniteSystem(const Matrix &a, const std::vector<double> &b);
+// The reason given for such a member.
+inline constexpr const char *TooLargeToSolve =
+    "its numbers leave the range of a double (lengths, loads or stiffness too large or too small)";
+
 }  // namespace mechanics

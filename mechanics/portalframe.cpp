@@ -245,6 +245,8 @@ Outcome<PortalSolution> solvePortalFrame(const PortalFrame &frame)
     std::vector<double> rhs = residual({}, true);
     for (double &v : rhs)
         v = -v;
+    if (!isFiniteSystem(a, rhs))
+        return Error{ErrorKind::InvalidInput, TooLargeToSolve};
     const std::optional<std::vector<double>> solved = solveLinearSystem(std::move(a), std::move(rhs));
     if (!solved)
         return Error{ErrorKind::Mechanism, "the portal frame equations have no unique solution"};

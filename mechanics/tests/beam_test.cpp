@@ -340,6 +340,10 @@ std::vector<BadMember> badMembers()
         {"couple_not_a_number", {5, 1, span, {}, {{2, nan}}, {}}, ErrorKind::InvalidInput},
         {"distributed_load_running_backwards", {5, 1, span, {}, {}, {{4, 1, 1, 1}}}, ErrorKind::InvalidInput},
         {"distributed_load_beyond_the_end", {5, 1, span, {}, {}, {{1, 6, 1, 1}}}, ErrorKind::InvalidInput},
+        // finite inputs whose equations overflow: too large, not a mechanism
+        {"span_whose_cube_overflows",
+         {1e201, 83.3e6, {{0, SupportKind::Fixed}}, {}, {}, {{0, 1e201, 1, 0}}},
+         ErrorKind::InvalidInput},
     };
 }
 

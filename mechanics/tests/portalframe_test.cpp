@@ -374,6 +374,8 @@ TEST(portalframe, rejectsInvalidFramesWithAReason)
     f.forces.clear();
     f.distributed = {{FrameMember::CD, 3, 1, 1, 1}};
     EXPECT_TRUE(rejected(f));
+    // finite, but the equations of so large a frame overflow: too large, not a mechanism
+    EXPECT_TRUE(rejected(frame(FrameFeet::Fixed, 1e160, 1e160, 1, 1)));
 }
 
 }  // namespace
