@@ -19,6 +19,13 @@ TEST(commandLineChecks, holdForRunsOfEveryKind)
         {"--list", "Rahmen"},
         {"--help"},
         {"--version", "5", "--json"},  // the version, whatever follows
+        {"Beams", "1", "--diagram", "--points", "3"},
+        {"cantilever", "9", "--diagram"},  // two members, named
+        {"Rahmen", "2", "--diagram", "--unit", "m"},
+        {"buckling", "5", "--diagram"},                  // empty where a formula does not hold
+        {"Profilor", "1", "--diagram"},                  // no diagram: a usage error
+        {"Profilor", "8", "a=1e-310", "--sheet", "=b"},  // refused: no sheet written
+        {"Beams", "--batch"},
         {"buckling", "5", "--json", "l=0"},  // refused
         {"cantilever", "21", "--unit=cm"},
         {"Beams", "1", "P=12abc"},  // not wholly a number
