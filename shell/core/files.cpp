@@ -145,7 +145,8 @@ Prepared prepareWrite(const std::string &path)
     prepared.target = writeTarget(path, prepared.error);
     if (!prepared.error.empty())
         return prepared;
-    struct stat status {};
+    struct stat status {
+    };
     if (::stat(prepared.target.c_str(), &status) == 0) {
         const FileKind kind = kindOfMode(status.st_mode);
         if (kind != FileKind::Regular) {
@@ -167,7 +168,8 @@ Prepared prepareWrite(const std::string &path)
 
 FileKind kindOf(const std::string &path, std::string *error)
 {
-    struct stat status {};
+    struct stat status {
+    };
     if (::stat(path.c_str(), &status) == 0)
         return kindOfMode(status.st_mode);
     if (errno == ENOENT)
@@ -247,7 +249,8 @@ int openRegularFile(const std::string &path, std::string &error)
         error = fileProblem(errno);
         return -1;
     }
-    struct stat status {};
+    struct stat status {
+    };
     if (::fstat(descriptor, &status) != 0 || !S_ISREG(status.st_mode)) {
         error = kindProblem(kindOfMode(status.st_mode));
         ::close(descriptor);
@@ -293,7 +296,8 @@ std::string writeTarget(const std::string &path, std::string &error)
 {
     std::string current = path;
     for (int links = 0;; ++links) {
-        struct stat status {};
+        struct stat status {
+        };
         if (::lstat(current.c_str(), &status) != 0 || !S_ISLNK(status.st_mode))
             return current;
         if (links == MaxLinks) {

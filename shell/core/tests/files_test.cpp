@@ -12,8 +12,8 @@
 #include <string>
 
 #include <sys/resource.h>
-#include <sys/stat.h>
 #include <sys/socket.h>
+#include <sys/stat.h>
 #include <sys/un.h>
 #include <unistd.h>
 
@@ -42,10 +42,7 @@ protected:
     }
     static void put(const std::string &file, const std::string &text) { std::ofstream(file, std::ios::binary) << text; }
     // The names in the folder, to see that no temporary file is left behind.
-    int entries() const
-    {
-        return std::atoi(runText("ls -A '" + folder + "' | wc -l").c_str());
-    }
+    int entries() const { return std::atoi(runText("ls -A '" + folder + "' | wc -l").c_str()); }
     static std::string runText(const std::string &command)
     {
         std::string text;
@@ -92,7 +89,8 @@ TEST_F(Files, NonFilesAreRefusedByTheirKindWithoutWaiting)
     }
     ::close(sock);
     // A device is never replaced by a regular file.
-    struct stat status {};
+    struct stat status {
+    };
     ASSERT_EQ(::stat("/dev/null", &status), 0);
     EXPECT_TRUE(S_ISCHR(status.st_mode));
 }
@@ -120,7 +118,8 @@ TEST_F(Files, WritesReplaceTheTargetOfALinkAndKeepItsPermissions)
     ASSERT_EQ(::symlink("real", path("link").c_str()), 0);
     EXPECT_EQ(writeFileAtomically(path("link"), "new"), "");
     EXPECT_EQ(contents(path("real")), "new");
-    struct stat status {};
+    struct stat status {
+    };
     ASSERT_EQ(::lstat(path("link").c_str(), &status), 0);
     EXPECT_TRUE(S_ISLNK(status.st_mode));
     ASSERT_EQ(::stat(path("real").c_str(), &status), 0);
