@@ -1,16 +1,23 @@
-// structcalc --batch throughput: Beams case 1, one calculation per CSV line, reading the input
-// and writing the output included (from and to memory, so the disk does not count). Beside it,
-// the same lines only read and written back, measured in the same run, as the machine's own
-// yardstick: the ratio of the two is what holds from one machine to another.
+// structcalc in one process, without its start: --batch throughput on Beams case 1, one
+// calculation per CSV line, reading the input and writing the output included (from and to
+// memory, so the disk does not count); beside it, in the same run, the floor of a batch: the
+// same lines read, one formula computed on each (the reaction RA = P (l - a) / l) and the line
+// written back with it. And one command-line run as structcalc does it after its start, which
+// start_bench sets beside the whole process.
 //
-//     build/bench/batch_bench --benchmark_repetitions=10 --benchmark_report_aggregates_only=true
+//     build/bench/batch_bench        # 10 interleaved repetitions, medians and a TABLE line
 
 #include "cli/structcalc.h"
 
 #include <benchmark/benchmark.h>
 
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <map>
 #include <sstream>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -36,23 +43,91 @@ void batchBeamsCase1(benchmark::State &state)
     }
     state.SetItemsProcessed(state.iterations() * Lines);
 }
-BENCHMARK(batchBeamsCase1)->Unit(benchmark::kMillisecond)->UseRealTime();
 
-// The yardstick: the same lines read one at a time and written back unchanged.
-void copyLines(benchmark::State &state)
+// The floor: each line read, its numbers P, a and l parsed, RA computed and written beside it.
+void oneFormulaPerLine(benchmark::State &state)
 {
     const std::string csv = beamLines();
     for (auto _ : state) {
         std::istringstream in(csv);
         std::ostringstream out;
-        for (std::string line; std::getline(in, line);)
-            out << line << ",ok\n";
+        std::string line;
+        std::getline(in, line);
+        out << line << ",RA\n";
+        while (std::getline(in, line)) {
+            const char *field = std::strchr(line.c_str(), ',') + 1;
+            char *end = nullptr;
+            const double p = std::strtod(field, &end);
+            const double a = std::strtod(end + 1, &end);
+            const double l = std::strtod(end + 1, &end);
+            char value[32];
+            std::snprintf(value, sizeof value, "%.3e", (p * (l - a)) / l);
+            out << line << ',' << value << '\n';
+        }
         benchmark::DoNotOptimize(out.str().size());
     }
     state.SetItemsProcessed(state.iterations() * Lines);
 }
-BENCHMARK(copyLines)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+void structcalcRun(benchmark::State &state)
+{
+    const std::vector<std::string> args{"cantilever", "18", "w=120"};
+    for (auto _ : state) {
+        std::ostringstream out;
+        std::ostringstream err;
+        benchmark::DoNotOptimize(structcalc::run(args, out, err));
+    }
+}
+
+// Prints as the console does and keeps the median of each benchmark.
+class MedianReporter : public benchmark::ConsoleReporter
+{
+public:
+    void ReportRuns(const std::vector<Run> &runs) override
+    {
+        for (const Run &run : runs)
+            if (run.run_type == Run::RT_Aggregate && run.aggregate_name == "median")
+                medians[run.run_name.function_name] = run.GetAdjustedRealTime();
+        ConsoleReporter::ReportRuns(runs);
+    }
+    std::map<std::string, double> medians;
+};
 
 }  // namespace
 
-BENCHMARK_MAIN();
+int main(int argc, char **argv)
+{
+    benchmark::RegisterBenchmark("batch/structcalc", batchBeamsCase1)->Unit(benchmark::kMillisecond)->UseRealTime();
+    benchmark::RegisterBenchmark("batch/oneFormula", oneFormulaPerLine)->Unit(benchmark::kMillisecond)->UseRealTime();
+    benchmark::RegisterBenchmark("structcalcRun/inProcess", structcalcRun)
+        ->Unit(benchmark::kMicrosecond)
+        ->UseRealTime();
+    std::vector<char *> args(argv, argv + argc);
+    std::string repetitions = "--benchmark_repetitions=10";
+    std::string interleaving = "--benchmark_enable_random_interleaving=true";
+    std::string aggregates = "--benchmark_report_aggregates_only=true";
+    bool own = false;
+    for (int i = 1; i < argc; ++i)
+        own = own || std::strncmp(argv[i], "--benchmark_repetitions", 23) == 0;
+    if (!own) {
+        args.push_back(repetitions.data());
+        args.push_back(interleaving.data());
+        args.push_back(aggregates.data());
+    }
+    int count = static_cast<int>(args.size());
+    benchmark::Initialize(&count, args.data());
+    MedianReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    const double product = reporter.medians["batch/structcalc"];
+    const double floor = reporter.medians["batch/oneFormula"];
+    if (product > 0 && floor > 0)
+        std::printf(
+            "\nTABLE\tstructcalc --batch in one process, %d lines\t%.1f ms\t%.1f ms C++, one formula a line\t%.2f"
+            "\t\t\n",
+            Lines, product, floor, product / floor);
+    if (reporter.medians.count("structcalcRun/inProcess") != 0)
+        std::printf("structcalc run in one process, after its start: %.0f us\n",
+                    reporter.medians["structcalcRun/inProcess"]);
+    benchmark::Shutdown();
+    return 0;
+}

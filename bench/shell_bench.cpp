@@ -1,26 +1,29 @@
-// Timings that matter to the user, each beside its yardstick measured in the same run:
+// One keystroke, timed beside its yardstick in the same run:
 //
-// - one keystroke in the model (read, compute, format, chart points);
-// - one keystroke in the real window, on cantilever's case with the most result rows, at the
-//   program's own size and at 1920×1080, in two definitions: up to the paint of what the
-//   keystroke changed, as the event loop does it ("keystroke"), and with the whole window
-//   repainted after it ("keystroke+repaint"); the same with the diagrams of Beam (1);
-// - the same keystrokes in a stock-Qt window of the same case (line edits, a Qt Charts bar
-//   chart, everything recomputed on textChanged), where Qt Charts is installed;
-// - one start of the program up to its first finished paint, a process of its own, beside a
-//   bare QLabel window started the same way, with the resident memory after the first paint;
-// - one command-line run.
+// - in the model (read, compute, format, chart points);
+// - in the real window, on cantilever's case with the most result rows, at the program's own
+//   size and at 1920×1080, and in a stock-Qt window of the same case (line edits, a Qt Charts
+//   bar chart, everything recomputed on textChanged) where Qt Charts is installed; the same in
+//   the window with the diagrams of Beams (1), which has no stock counterpart.
 //
-// Repetitions run interleaved (product and reference alternate), real time; at the end the
-// medians are set against each other: "reference / product" for the keystrokes (how many times
-// faster the product is), "product / label" for the start.
+// A window keystroke is the key event and everything the event loop then does, up to the paint
+// of what the keystroke changed ("changed"), and then, in the other two definitions, a repaint
+// of the whole window: QWidget::repaint() of the window ("repaint"), which leaves out the
+// children that paint themselves opaquely, and a grab() of the window ("grab"), which paints
+// every visible widget of it. Each benchmark counts, before it is timed, the widgets one
+// keystroke paints ("painted") beside the visible widgets of the window ("widgets").
+//
+// Repetitions run interleaved (product and reference alternate at random), real time; at the
+// end the medians are set against each other as "reference / product", how many times as fast
+// the product is, one TABLE line each for bench/run.
 //
 //     build/bench/shell_bench                      # offscreen, 10 interleaved repetitions
 //     xvfb-run -s '-screen 0 2560x1440x24' env QT_QPA_PLATFORM=xcb build/bench/shell_bench
 
+#include "benchcase.h"
+
 #include "beams/beams.h"
 #include "cantilever/cantilever.h"
-#include "cli/structcalc.h"
 #include "shell/core/shellmodel.h"
 #include "shell/core/testing/recordingplatform.h"
 #include "shell/qt/calculatorwindow.h"
@@ -32,32 +35,20 @@
 #include <QApplication>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QPixmap>
 #include <QStatusBar>
 #include <QTest>
 
 #include <benchmark/benchmark.h>
 
-#include <sys/wait.h>
-#include <unistd.h>
-
 #include <cstdio>
 #include <cstring>
 #include <map>
-#include <sstream>
+#include <set>
 #include <string>
 #include <vector>
 
 namespace {
-
-int caseWithMostRows(const shell::Program &program)
-{
-    int best = 0;
-    for (int i = 0; i < program.caseCount(); ++i)
-        if (program.cases[static_cast<std::size_t>(i)].rowCount() >
-            program.cases[static_cast<std::size_t>(best)].rowCount())
-            best = i;
-    return best;
-}
 
 void modelKeystroke(benchmark::State &state)
 {
@@ -73,9 +64,39 @@ void modelKeystroke(benchmark::State &state)
     }
 }
 
-// How the keystroke ends: the event loop paints what it invalidated before the next event, or
-// the whole window is repainted after it (the usual definition of a window benchmark).
-enum class Finish { ChangedAreas, Repaint };
+// How a keystroke ends, see above.
+enum class Finish { Changed, Repaint, Grab };
+
+void finishKeystroke(QWidget &window, Finish finish)
+{
+    QApplication::sendPostedEvents();
+    QApplication::processEvents();
+    if (finish == Finish::Repaint)
+        window.repaint();
+    if (finish == Finish::Grab)
+        benchmark::DoNotOptimize(window.grab().cacheKey());
+}
+
+// Notes which widgets paint while it is installed on the application.
+class PaintWatcher : public QObject
+{
+public:
+    bool eventFilter(QObject *object, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint)
+            painted.insert(object);
+        return false;
+    }
+    std::set<QObject *> painted;
+};
+
+int visibleWidgets(const QWidget &window)
+{
+    int visible = 1;
+    for (const QWidget *child : window.findChildren<QWidget *>())
+        visible += child->isVisible() ? 1 : 0;
+    return visible;
+}
 
 // Types into `input` of `window`: a digit, then a backspace, alternately.
 void typeInto(benchmark::State &state, QWidget &window, QLineEdit *input, Finish finish)
@@ -84,14 +105,22 @@ void typeInto(benchmark::State &state, QWidget &window, QLineEdit *input, Finish
     input->setFocus();
     input->end(false);
     bool add = true;
-    for (auto _ : state) {
+    const auto keystroke = [&] {
         QTest::keyClick(input, add ? Qt::Key_1 : Qt::Key_Backspace);
         add = !add;
-        QApplication::sendPostedEvents();
-        QApplication::processEvents();
-        if (finish == Finish::Repaint)
-            window.repaint();
-    }
+        finishKeystroke(window, finish);
+    };
+    // What one keystroke paints, from a keystroke after a first one, untimed.
+    keystroke();
+    PaintWatcher watcher;
+    qApp->installEventFilter(&watcher);
+    keystroke();
+    qApp->removeEventFilter(&watcher);
+
+    for (auto _ : state)
+        keystroke();
+    state.counters["painted"] = static_cast<double>(watcher.painted.size());
+    state.counters["widgets"] = visibleWidgets(window);
 }
 
 void productKeystroke(benchmark::State &state, QSize size, Finish finish, bool diagrams)
@@ -133,67 +162,6 @@ void referenceKeystroke(benchmark::State &state, QSize size, Finish finish)
 }
 #endif
 
-// --- start-up: a process of its own, up to its first finished paint ---
-
-std::string probePath()
-{
-    std::vector<char> self(4096);
-    const ssize_t length = readlink("/proc/self/exe", self.data(), self.size() - 1);
-    std::string path(self.data(), length > 0 ? static_cast<std::size_t>(length) : 0);
-    return path.substr(0, path.rfind('/') + 1) + "startup_probe";
-}
-
-// Runs the probe once; its resident memory in KiB, or -1.
-long startOnce(const std::string &probe, const char *what)
-{
-    int out[2];
-    if (pipe(out) != 0)
-        return -1;
-    const pid_t child = fork();
-    if (child == 0) {
-        dup2(out[1], STDOUT_FILENO);
-        close(out[0]);
-        close(out[1]);
-        execl(probe.c_str(), probe.c_str(), what, static_cast<char *>(nullptr));
-        _exit(127);
-    }
-    close(out[1]);
-    char buffer[128] = {};
-    std::size_t got = 0;
-    for (ssize_t n = 0; got + 1 < sizeof buffer && (n = read(out[0], buffer + got, sizeof buffer - 1 - got)) > 0;)
-        got += static_cast<std::size_t>(n);
-    close(out[0]);
-    int status = 0;
-    waitpid(child, &status, 0);
-    long kib = -1;
-    if (std::sscanf(buffer, "rss_kib %ld", &kib) != 1)
-        return -1;
-    return kib;
-}
-
-void startup(benchmark::State &state, const char *what)
-{
-    const std::string probe = probePath();
-    long kib = -1;
-    for (auto _ : state) {
-        kib = startOnce(probe, what);
-        if (kib < 0) {
-            state.SkipWithError("startup_probe did not report");
-            return;
-        }
-    }
-    state.counters["rss_MiB"] = static_cast<double>(kib) / 1024.0;
-}
-
-void structcalcRun(benchmark::State &state)
-{
-    const std::vector<std::string> args{"cantilever", "18", "w=120", "--json"};
-    for (auto _ : state) {
-        std::ostringstream out, err;
-        benchmark::DoNotOptimize(structcalc::run(args, out, err));
-    }
-}
-
 // Prints as the console does and keeps the median of each benchmark for the ratios.
 class MedianReporter : public benchmark::ConsoleReporter
 {
@@ -208,64 +176,71 @@ public:
     std::map<std::string, double> medians;
 };
 
-void printRatios(const std::map<std::string, double> &medians)
+struct Definition {
+    const char *name;
+    const char *target;
+    Finish finish;
+    double goalAtOwnSize;  // times as fast as the stock window at the program's size, 0 for none
+};
+
+const Definition Definitions[] = {
+    {"changed", "keystroke, paint of what changed", Finish::Changed, 10.0},
+    {"repaint", "keystroke + window repaint()", Finish::Repaint, 0.0},
+    {"grab", "keystroke + full repaint, grab()", Finish::Grab, 2.0},
+};
+
+std::string sizeName(QSize size)
 {
-    std::printf("\nmedians set against each other (real time):\n");
-    for (const auto &[name, product] : medians) {
-        const auto at = name.find("/product");
-        if (at == std::string::npos)
-            continue;
-        for (const char *other : {"/reference", "/label"}) {
-            std::string match = name;
-            match.replace(at, std::strlen("/product"), other);
-            const auto found = medians.find(match);
-            if (found == medians.end() || product <= 0 || found->second <= 0)
+    return std::to_string(size.width()) + "x" + std::to_string(size.height());
+}
+
+void printTable(const std::map<std::string, double> &medians, QSize own, QSize large)
+{
+    std::printf("\n");
+    for (const QSize &size : {own, large}) {
+        for (const Definition &definition : Definitions) {
+            const std::string base = std::string("keystroke/") + definition.name + "/" + sizeName(size);
+            double product = 0;
+            double reference = 0;
+            for (const auto &[name, median] : medians) {
+                if (name.rfind(base + "/product", 0) == 0)
+                    product = median;
+                if (name.rfind(base + "/reference", 0) == 0)
+                    reference = median;
+            }
+            if (product <= 0 || reference <= 0)
                 continue;
-            if (std::strcmp(other, "/reference") == 0)
-                std::printf("  %-48s reference / product = %.2f (product %.2f times as fast)\n", name.c_str(),
-                            found->second / product, found->second / product);
-            else
-                std::printf("  %-48s product / label = %.3f\n", name.c_str(), product / found->second);
+            const double goal = size == own ? definition.goalAtOwnSize : 0.0;
+            const double ratio = reference / product;
+            char line[512];
+            std::snprintf(line, sizeof line, "TABLE\t%s, %s\t%.0f us\t%.0f us stock Qt Charts\t%.2f\t%s\t%s\n",
+                          definition.target, sizeName(size).c_str(), product, reference, ratio,
+                          goal > 0 ? (">= " + std::to_string(static_cast<int>(goal)) + " x as fast").c_str() : "",
+                          goal > 0 ? (ratio >= goal ? "yes" : "no") : "");
+            std::fputs(line, stdout);
         }
     }
 }
 
-void registerBenchmarks()
+void registerBenchmarks(QSize own, QSize large)
 {
     benchmark::RegisterBenchmark("modelKeystroke", modelKeystroke)->Unit(benchmark::kMicrosecond);
-    const QSize own = programSize();
-    const QSize large(1920, 1080);
-    const struct {
-        const char *name;
-        Finish finish;
-    } finishes[] = {{"keystroke", Finish::ChangedAreas}, {"keystroke+repaint", Finish::Repaint}};
-    for (const auto &f : finishes) {
+    for (const Definition &definition : Definitions) {
         for (const QSize &size : {own, large}) {
-            const std::string at = "/" + std::to_string(size.width()) + "x" + std::to_string(size.height());
-            const std::string name = std::string(f.name) + at;
-            benchmark::RegisterBenchmark((name + "/product").c_str(), productKeystroke, size, f.finish, false)
+            const std::string name = std::string("keystroke/") + definition.name + "/" + sizeName(size);
+            benchmark::RegisterBenchmark((name + "/product").c_str(), productKeystroke, size, definition.finish, false)
                 ->Unit(benchmark::kMicrosecond)
                 ->UseRealTime();
 #ifdef STRUCTCALC_REFERENCE_WINDOW
-            benchmark::RegisterBenchmark((name + "/reference").c_str(), referenceKeystroke, size, f.finish)
+            benchmark::RegisterBenchmark((name + "/reference").c_str(), referenceKeystroke, size, definition.finish)
                 ->Unit(benchmark::kMicrosecond)
                 ->UseRealTime();
 #endif
-            benchmark::RegisterBenchmark((std::string(f.name) + "-diagrams" + at).c_str(), productKeystroke, size,
-                                         f.finish, true)
+            benchmark::RegisterBenchmark((name + "/diagrams").c_str(), productKeystroke, size, definition.finish, true)
                 ->Unit(benchmark::kMicrosecond)
                 ->UseRealTime();
         }
     }
-    benchmark::RegisterBenchmark("startup/product", startup, "cantilever")
-        ->Unit(benchmark::kMillisecond)
-        ->UseRealTime()
-        ->Iterations(5);
-    benchmark::RegisterBenchmark("startup/label", startup, "label")
-        ->Unit(benchmark::kMillisecond)
-        ->UseRealTime()
-        ->Iterations(5);
-    benchmark::RegisterBenchmark("structcalcRun", structcalcRun)->Unit(benchmark::kMicrosecond);
 }
 
 }  // namespace
@@ -289,11 +264,13 @@ int main(int argc, char **argv)
         args.push_back(aggregates.data());
     }
     int count = static_cast<int>(args.size());
-    registerBenchmarks();
+    const QSize ownSize = programSize();
+    const QSize large(1920, 1080);
+    registerBenchmarks(ownSize, large);
     benchmark::Initialize(&count, args.data());
     MedianReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
-    printRatios(reporter.medians);
+    printTable(reporter.medians, ownSize, large);
     benchmark::Shutdown();
     return 0;
 }
