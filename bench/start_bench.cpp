@@ -477,7 +477,8 @@ std::string shortName(const std::string &path)
     return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
-// The libraries the lean start is about, by a part of their file names.
+// Libraries that only a sheet, a print or an image needs (qpdf brings gnutls, p11-kit and
+// nettle), watched at start, by a part of their file names.
 const std::vector<std::pair<const char *, const char *>> Watched{{"qpdf", "libqpdf"},
                                                                  {"gnutls", "libgnutls"},
                                                                  {"p11-kit", "libp11-kit"},
