@@ -14,6 +14,7 @@ using shell::Dimension;
 using shell::Expr;
 using shell::named;
 using shell::pow;
+using shell::Quantity;
 using shell::when;
 
 // Result captions: the result name with its symbol in parentheses.
@@ -98,7 +99,8 @@ shell::CaseDef simplePointLoad()
     c.row(moment("Mx2"), Dimension::Moment, momentAt(x2)).means("moment at x2 from A, sagging positive");
     c.row(maxMoment("Mmax"), Dimension::Moment, ((P * a) * b) / l).means("moment under the load P, the largest");
     c.row(maxDeflection, Dimension::Length, ((((P * a) * a) * b) * b) / (((3 * E) * I) * l))
-        .means("deflection under the load P, downward positive (the largest only for a = l / 2)");
+        .means("deflection under the load P, downward positive (the largest only for a = l / 2)")
+        .notAlwaysLargest(Quantity::Deflection);
     c.member({}, members::simplePointLoad);
     c.mark(0, x1, "x1");
     c.mark(0, x2, "x2");
@@ -180,7 +182,8 @@ shell::CaseDef simplePartialUniform()
     c.row(maxMoment("Mmax"), Dimension::Moment, (RA * X0) - ((w / 2) * pow(X0 - a, 2)))
         .means("moment at X0, the largest");
     c.row(maxMoment("Mxmax"), Dimension::Moment, ((w * (b - a)) * (((2 * l) - b) + a)) / 8)
-        .means("mid-span moment with the load w × (b − a) centred on the span: the largest it gives anywhere");
+        .means("mid-span moment with the load w × (b − a) centred on the span: the largest it gives anywhere")
+        .notAlwaysLargest(Quantity::Moment);
     c.member({}, members::simplePartialUniform);
     c.mark(0, x, "x");
     c.sketch(sketches::simplePartialUniform);
@@ -230,9 +233,11 @@ shell::CaseDef simpleTriangularPlusUniform()
         .means(momentAtX);
     // Mid-span moment and deflection: the triangle moves the largest towards B.
     c.row(maxMoment("Mmax"), Dimension::Moment, (pow(l, 2) / 16) * ((2 * w2) + w1))
-        .means("moment at mid-span, sagging positive (the largest only for w1 = 0)");
+        .means("moment at mid-span, sagging positive (the largest only for w1 = 0)")
+        .notAlwaysLargest(Quantity::Moment);
     c.row(maxDeflection, Dimension::Length, ((5 * pow(l, 4)) / ((768 * E) * I)) * (w1 + (2 * w2)))
-        .means("deflection at mid-span, downward positive (the largest only for w1 = 0)");
+        .means("deflection at mid-span, downward positive (the largest only for w1 = 0)")
+        .notAlwaysLargest(Quantity::Deflection);
     c.member({}, members::simpleTriangularPlusUniform);
     c.mark(0, x, "x");
     c.sketch(sketches::simpleTriangularPlusUniform);
@@ -534,7 +539,8 @@ shell::CaseDef fixedTriangular()
         .means(momentAtX);
     // The handbook's coefficient; the exact largest moment is 0.02144 w l².
     c.row(moment("Mxmax"), Dimension::Moment, (0.0215 * w) * pow(l, 2))
-        .means("the largest sagging moment, at 0.548 l from A (coefficient rounded up)");
+        .means("the largest sagging moment, at 0.548 l from A (coefficient rounded up)")
+        .notAlwaysLargest(Quantity::Moment);
     c.member({}, members::fixedTriangular);
     c.mark(0, x, "x");
     c.sketch(sketches::fixedTriangular);

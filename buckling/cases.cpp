@@ -131,18 +131,25 @@ shell::CaseDef empiricalCase(const EmpiricalColumn &column)
     const Expr k = shell::named("k", shell::sqrt(I / A));
     const Expr lambda = shell::named("λ", l / k);
 
+    const Expr lambda0 = Expr::constant("λ0", t.lambda0);
+
     // Beyond λ0 a line runs on to small and then negative stresses, and cast iron's parabola turns
-    // up again past its lowest point at λ = b / 2c ≈ 110: shown as computed, with the advisory.
+    // up again past its lowest point at λ = b / 2c ≈ 110: shown as computed, marked as outside the
+    // formula's range, with the advisory.
+    std::string formulaName = material;  // "wrought-iron formula"
+    for (char &ch : formulaName)
+        ch = ch == ' ' ? '-' : ch;
     c.row("座屈応力 (σk)", Dimension::Stress, a * ((1 - (b * lambda)) + (cc * shell::pow(lambda, 2))))
         .means("buckling stress on the empirical " + shape + " of " + material + ", valid for λ up to " + limit +
-               " only");
+               " only")
+        .holdsWhile(lambda <= lambda0,
+                    "the " + formulaName + " formula holds for λ up to " + limit + "; Euler applies beyond");
     c.row("断面2次半径 (k)", Dimension::Length, k).means(RadiusOfGyration);
     c.row("細長比 (λ)", Dimension::None, lambda)
         .means("slenderness l / k, the length l taken as the buckling length (pinned ends)");
 
     c.columnCurve({lambda, std::nullopt, shell::EmpiricalLine{t.a, t.b, t.c, t.lambda0}});
-    c.advise(lambda > Expr::constant("λ0", t.lambda0),
-             "λ > " + limit + ": the empirical formula does not apply here (Euler range, cases 1-4)");
+    c.advise(lambda > lambda0, "λ > " + limit + ": the empirical formula does not apply here (Euler range, cases 1-4)");
 
     c.sketch([material](const std::vector<double> &) { return empiricalColumnSketch(material); });
     return c.build();

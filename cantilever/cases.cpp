@@ -18,6 +18,7 @@ using shell::Dimension;
 using shell::Expr;
 using shell::named;
 using shell::pow;
+using shell::Quantity;
 using shell::when;
 
 namespace {
@@ -228,7 +229,8 @@ shell::CaseDef proppedUniform()
         .means("deflection at x from the prop B, downward positive");
     // The exact divisor is 184.6; the handbook rounds it to 185.
     c.row("変位 (fmax)", Dimension::Length, (w * pow(l, 4)) / ((185 * E) * I))
-        .means("largest deflection, 0.42 l from the prop B, downward positive (divisor rounded)");
+        .means("largest deflection, 0.42 l from the prop B, downward positive (divisor rounded)")
+        .notAlwaysLargest(Quantity::Deflection);
     c.member({}, [=](const Inputs &in) { return proppedUnder(in, E, I, l, w, true); });
     c.mark(0, l - x, "x");
     c.sketch(sketches::proppedUniform);

@@ -22,6 +22,7 @@ using shell::Expr;
 using shell::min;
 using shell::named;
 using shell::pow;
+using shell::Quantity;
 using shell::when;
 
 namespace {
@@ -342,7 +343,8 @@ shell::CaseDef spanRisingTriangle()
     // Handbook coefficients: 0.064 for 1/(9√3) = 0.06415 at l/√3 from A, 0.00652 for 0.0065222
     // at 0.519 l from A, and the divisor 764 for 763.9 at 0.525 l from A.
     c.row("曲げモーメント (Mmax)", Dimension::Moment, (0.064 * w) * pow(l, 2))
-        .means(onSpan("largest moment, l/√3 from A (coefficient rounded)"));
+        .means(onSpan("largest moment, l/√3 from A (coefficient rounded)"))
+        .notAlwaysLargest(Quantity::Moment);
     c.row("変位 (fmax)", Dimension::Length, ((0.00652 * w) * pow(l, 4)) / (E * I))
         .means(onSpan("largest deflection, 0.519 l from A (coefficient rounded)"));
     c.row("反力 (RA1)", Dimension::Force, (3 * W) / 20).means(onFixedSpan("upward reaction at A"));
@@ -387,7 +389,8 @@ shell::CaseDef spanPartialUniform()
     // the deflection of the drawn load only where a = c, and above it elsewhere.
     c.row("変位 (fmax)", Dimension::Length,
           (W / ((384 * E) * I)) * (((8 * pow(l, 3)) - ((4 * l) * pow(b, 2))) + pow(b, 3)))
-        .means(onSpan("mid-span deflection with the load centred; above the largest one elsewhere"));
+        .means(onSpan("mid-span deflection with the load centred; above the largest one elsewhere"))
+        .notAlwaysLargest(Quantity::Deflection);
     // The end moments as clockwise couples on the member, as in "Cantilever (9)".
     c.row("曲げモーメント (MA)", Dimension::Moment,
           ((-W) / ((12 * pow(l, 2)) * b)) *

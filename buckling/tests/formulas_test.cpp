@@ -96,6 +96,42 @@ TEST(buckling, EmpiricalCaseBeyondItsRangeSaysSo)
     EXPECT_TRUE(shell::evaluate(columnCase(6), {100, 833, 100}).advisories.empty());
 }
 
+// Walking out in slenderness from 1 to 400, no empirical stress that is negative or rises with
+// λ is ever unmarked; a marked one keeps its value and names the formula's limit, and k and λ
+// are never marked. The wrought-iron line at l = 721.5 (λ = 249.98) gives −18.48 N/mm².
+TEST(buckling, NegativeOrRisingEmpiricalStressesAreMarkedOutsideTheRange)
+{
+    const int lambda0[] = {80, 112, 105, 89, 100};
+    const char *const names[] = {"cast-iron", "wrought-iron", "mild-steel", "hard-steel", "softwood"};
+    for (int m = 0; m < 5; ++m) {
+        double previous = INFINITY;
+        int marked = 0;
+        for (int lambda = 1; lambda <= 400; ++lambda) {
+            const double l = lambda * std::sqrt(8.33);
+            const shell::Evaluation e = shell::evaluate(columnCase(4 + m), {l, 833, 100});
+            const double stress = e.values[0];
+            const std::string &mark = e.outsideRangeOf(0);
+            if (stress < 0 || stress > previous) {
+                EXPECT_FALSE(mark.empty()) << names[m] << " at λ = " << lambda << ": " << stress;
+            }
+            EXPECT_EQ(mark.empty(), e.values[2] <= lambda0[m]) << names[m] << " at λ = " << lambda;
+            if (!mark.empty()) {
+                ++marked;
+                EXPECT_EQ(mark, std::string("the ") + names[m] + " formula holds for λ up to " +
+                                    std::to_string(lambda0[m]) + "; Euler applies beyond");
+            }
+            EXPECT_TRUE(e.outsideRangeOf(1).empty() && e.outsideRangeOf(2).empty());
+            previous = stress;
+        }
+        EXPECT_GT(marked, 250) << names[m];
+    }
+    const shell::Evaluation wrought = shell::evaluate(columnCase(5), {721.5, 833, 100});
+    EXPECT_EQ(shell::resultText(wrought.values[0]), "-1.848e+01");
+    EXPECT_FALSE(wrought.outsideRangeOf(0).empty());
+    // The Euler cases have no range of their own here: their E is any material's.
+    EXPECT_TRUE(shell::evaluate(columnCase(1), {5000, 100000, 833, 100, 1}).outsideRange.empty());
+}
+
 TEST(buckling, EveryCaseHasATitleAndEveryRowAMeaning)
 {
     for (const shell::CaseDef &c : buckling::program().cases) {

@@ -68,13 +68,25 @@ void CaseBuilder::requireBetween(const Expr &field, const Expr &lower, const Exp
 RowRef CaseBuilder::row(const std::string &caption, Dimension dimension, const Expr &formula)
 {
     const int index = m_case.rowCount();
-    m_case.rows.push_back({caption, dimension, formula, {}});
+    m_case.rows.push_back({caption, dimension, formula, {}, {}, {}});
     return RowRef(*this, index, Expr::row(index, SymbolOf(caption)));
 }
 
 RowRef &RowRef::means(const std::string &meaning)
 {
     m_builder.m_case.rows[static_cast<std::size_t>(m_index)].meaning = meaning;
+    return *this;
+}
+
+RowRef &RowRef::notAlwaysLargest(Quantity quantity, int member)
+{
+    m_builder.m_case.rows[static_cast<std::size_t>(m_index)].claims = ExtremeClaim{member, quantity};
+    return *this;
+}
+
+RowRef &RowRef::holdsWhile(const Expr &holds, const std::string &reason)
+{
+    m_builder.m_case.rows[static_cast<std::size_t>(m_index)].range = RowRange{holds, reason};
     return *this;
 }
 
@@ -203,11 +215,25 @@ Evaluation evaluate(const CaseDef &definition, const std::vector<double> &inputs
     rows.reserve(definition.rows.size());
     for (const RowDef &row : definition.rows)
         rows.push_back(row.formula.eval(context));
+    for (std::size_t r = 0; r < definition.rows.size(); ++r) {
+        const std::optional<RowRange> &range = definition.rows[r].range;
+        if (range && std::isfinite(rows[r]) && range->holds.eval(context) == 0) {
+            result.outsideRange.resize(definition.rows.size());
+            result.outsideRange[r] = range->reason;
+        }
+    }
     for (const Advisory &advisory : definition.advisories)
         if (advisory.condition.eval(context) != 0)
             result.advisories.push_back(advisory.text);
     result.values = std::move(rows);
     return result;
+}
+
+const std::string &Evaluation::outsideRangeOf(int row) const
+{
+    static const std::string inside;
+    return row >= 0 && row < static_cast<int>(outsideRange.size()) ? outsideRange[static_cast<std::size_t>(row)]
+                                                                   : inside;
 }
 
 std::vector<double> startValues(const CaseDef &definition)

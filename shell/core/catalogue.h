@@ -26,6 +26,25 @@ struct InputDef {
     double step = 1;
 };
 
+// The quantities along a straight member that its diagrams show.
+enum class Quantity { Shear, Moment, Slope, Deflection };
+
+// A row whose caption or meaning speaks of a largest value that is not always the member's: the
+// deflection under a load off mid-span, a mid-span moment under an unsymmetric load, a moment for
+// the load placed elsewhere, a handbook coefficient rounded beyond the fourth digit. The window
+// shows the member's true extreme of `quantity` beside the row wherever the two differ.
+struct ExtremeClaim {
+    int member = 0;  // the member model of the case the row speaks of
+    Quantity quantity = Quantity::Moment;
+};
+
+// Where the row's formula holds: outside it (`holds` zero) the value is still shown, marked
+// with `reason` ("the wrought-iron formula holds for λ up to 112; Euler applies beyond").
+struct RowRange {
+    Expr holds;
+    std::string reason;
+};
+
 struct RowDef {
     std::string caption;  // "反力 (RA)": the result name with its symbol in parentheses
     Dimension dimension = Dimension::None;
@@ -33,6 +52,8 @@ struct RowDef {
     // One line: what the quantity is, where it is taken, and its sign where the sign is not
     // obvious ("upward reaction at A; negative means the support holds the beam down").
     std::string meaning;
+    std::optional<ExtremeClaim> claims;
+    std::optional<RowRange> range;
 };
 
 // One condition of a case's domain: the inputs describe the drawn member only where `holds` is
@@ -124,6 +145,10 @@ public:
     {
     }
     RowRef &means(const std::string &meaning);
+    // The row claims the extreme of `quantity` on member `member` but is not always it.
+    RowRef &notAlwaysLargest(Quantity quantity, int member = 0);
+    // The row's formula holds only where `holds` is non-zero; elsewhere it is marked with `reason`.
+    RowRef &holdsWhile(const Expr &holds, const std::string &reason);
     operator Expr() const { return m_value; }  // NOLINT(google-explicit-constructor): `const Expr RA = c.row(...)`
 
 private:
@@ -280,13 +305,19 @@ std::vector<LegendLine> legendLines(const Program &program, const CaseDef &defin
 // One evaluation of a case, as the window, the command line and the reference document all
 // make it: an input that is not a finite number, or the first condition of the domain that
 // does not hold, rejects the inputs (and leaves `values` empty) with the field and the reason;
-// otherwise every row in order, and the advisories whose condition holds.
+// otherwise every row in order, the rows taken outside their formula's range, and the
+// advisories whose condition holds.
 struct Evaluation {
     bool rejected = false;
     int field = -1;      // the input the reason is about
     std::string reason;  // "a must lie between 0 and l", "E is too large a number"
     std::vector<double> values;
+    // Per row, the reason of its range where the row lies outside it, else "". Empty where every
+    // row lies inside (so that a case without ranges costs nothing).
+    std::vector<std::string> outsideRange;
     std::vector<std::string> advisories;
+    // The reason row `r` is outside its formula's range; "" where it is inside.
+    const std::string &outsideRangeOf(int row) const;
 };
 Evaluation evaluate(const CaseDef &definition, const std::vector<double> &inputs, Units units = CatalogueUnits);
 std::vector<double> startValues(const CaseDef &definition);

@@ -308,6 +308,41 @@ std::string valuesAtText(const MemberDiagram &member, double x, bool withSlope, 
     return text;
 }
 
+const mechanics::Extreme *claimedExtreme(const CaseDef &definition, const CaseDiagrams &diagrams, int row, double value)
+{
+    if (row < 0 || row >= definition.rowCount() || !std::isfinite(value))
+        return nullptr;
+    const std::optional<ExtremeClaim> &claim = definition.rows[static_cast<std::size_t>(row)].claims;
+    if (!claim || diagrams.kind != CaseDiagrams::Kind::Members || claim->member < 0 ||
+        claim->member >= static_cast<int>(diagrams.members.size()))
+        return nullptr;
+    const Curve *curve = diagrams.members[static_cast<std::size_t>(claim->member)].curve(claim->quantity);
+    if (!curve || curve->extremes.largest.at.empty() || curve->extremes.smallest.at.empty())
+        return nullptr;
+    const mechanics::Extremes &e = curve->extremes;
+    if (value > 0)
+        return &e.largest;
+    if (value < 0)
+        return &e.smallest;
+    return std::fabs(e.largest.value) >= std::fabs(e.smallest.value) ? &e.largest : &e.smallest;
+}
+
+std::optional<RowLargest> rowLargest(const CaseDef &definition, const CaseDiagrams &diagrams, int row, double value)
+{
+    const mechanics::Extreme *extreme = claimedExtreme(definition, diagrams, row, value);
+    if (!extreme || !std::isfinite(extreme->value))
+        return std::nullopt;
+    if (std::fabs(extreme->value - value) <= LargestTolerance * std::max(std::fabs(extreme->value), std::fabs(value)))
+        return std::nullopt;
+    return RowLargest{extreme->value, extreme->at.front().x};
+}
+
+std::string largestText(const std::string &valueText, const std::string &unit, double x, const std::string &lengthUnit)
+{
+    return "largest " + valueText + (unit.empty() ? "" : " " + unit) + " at x = " + diagramNumber(x) +
+           (lengthUnit.empty() ? "" : " " + lengthUnit);
+}
+
 std::vector<FrameSample> sampleFrame(const FrameDiagram &frame, int intervals)
 {
     std::vector<FrameSample> samples;

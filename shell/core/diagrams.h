@@ -36,8 +36,6 @@
 
 namespace shell {
 
-enum class Quantity { Shear, Moment, Slope, Deflection };
-
 // "V", "M", "θ", "δ": the symbol on the diagram.
 std::string quantitySymbol(Quantity quantity);
 // "V", "M", "theta", "delta": the name in CSV headers and JSON.
@@ -162,6 +160,35 @@ std::vector<mechanics::BeamSample> sampleMember(const MemberDiagram &member, int
 // The values of a member at x for the status line, θ only `withSlope`; at a jump both sides:
 //   "x = 30 mm   V = 70 | -30 N   M = 2100 N･mm   δ = 0.01765 mm"
 std::string valuesAtText(const MemberDiagram &member, double x, bool withSlope, const std::string &lengthUnit);
+
+// The member's extreme that a row claiming one (RowDef::claims) is compared with: the extreme of
+// the claimed diagram on the row's side of zero (the largest beside a positive row, the smallest
+// beside a negative one, the larger in magnitude beside 0). nullptr where the row claims none,
+// cannot be computed, or the diagrams have no such member or diagram.
+const mechanics::Extreme *claimedExtreme(const CaseDef &definition, const CaseDiagrams &diagrams, int row,
+                                         double value);
+
+// A row and the member's extreme count as one value where they differ by no more than this share
+// of the larger: one unit in the fourth significant digit the results show, so that neither the
+// last bits of a computation nor a handbook coefficient rounded within it (0.0642 for 0.06415)
+// raise a second value beside the row.
+constexpr double LargestTolerance = 1e-3;
+
+// The member's true extreme beside a row that claims one but differs from it beyond
+// LargestTolerance, at the first (leftmost) position where it is attained, x from the member's
+// left end as sketched. The diagrams must be those of the inputs the row was computed with.
+//
+//   Beam (1) at its start values, the deflection under the load 0.01765 mm:
+//   rowLargest(...) -> {0.02006, 44.92}
+struct RowLargest {
+    double value = 0;  // in the row's unit
+    double x = 0;      // in the length unit of the inputs
+};
+std::optional<RowLargest> rowLargest(const CaseDef &definition, const CaseDiagrams &diagrams, int row, double value);
+
+// The line shown beside such a row, its value written as the row's own (`valueText`):
+//   "largest 2.006e-02 mm at x = 44.92 mm"
+std::string largestText(const std::string &valueText, const std::string &unit, double x, const std::string &lengthUnit);
 
 // One point of a frame's moment diagram.
 struct FrameSample {

@@ -137,6 +137,9 @@ void ShellModel::showCase(int index, const std::vector<bool> *ticked)
         row.visible = static_cast<int>(r) < ResultCount;
         row.text.clear();
         row.value = std::numeric_limits<double>::quiet_NaN();
+        row.largest.reset();
+        row.largestText.clear();
+        row.outsideRange.clear();
         if (row.visible) {
             row.caption = c.rows[r].caption;
             row.unit = m_program.rowUnit(c, static_cast<int>(r), units());
@@ -223,12 +226,39 @@ void ShellModel::compute(int index)
         // The text as the window shows it, in the result format while it is ticked: one
         // rounding of the value's digits (the same text as formatting the general text).
         row.text = m_formatResults ? resultText(v) : generalText(v);
+        row.outsideRange = evaluation.outsideRangeOf(static_cast<int>(r));
     }
+    writeLargest();
     m_advisories = std::move(evaluation.advisories);
     m_lastRejected = false;
     m_markedField = -1;
     m_reason.clear();
     drawChart();
+}
+
+void ShellModel::writeLargest()
+{
+    const CaseDef &c = currentCaseDef();
+    bool claims = false;
+    for (int r = 0; r < ResultCount; ++r) {
+        ResultRow &row = m_rows[static_cast<std::size_t>(r)];
+        row.largest.reset();
+        row.largestText.clear();
+        claims = claims || c.rows[static_cast<std::size_t>(r)].claims.has_value();
+    }
+    // Only a case with such a row pays for solving its member at every keystroke.
+    if (!claims)
+        return;
+    const CaseDiagrams &d = diagrams();
+    for (int r = 0; r < ResultCount; ++r) {
+        ResultRow &row = m_rows[static_cast<std::size_t>(r)];
+        row.largest = rowLargest(c, d, r, row.value);
+        if (row.largest) {
+            const double v = row.largest->value;
+            row.largestText =
+                largestText(m_formatResults ? resultText(v) : generalText(v), row.unit, row.largest->x, d.lengthUnit);
+        }
+    }
 }
 
 void ShellModel::entryError(int index, int field, const std::string &reason)

@@ -15,6 +15,7 @@
 #include "shell/core/savedcalculation.h"
 
 #include <array>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -35,6 +36,13 @@ struct ResultRow {
     std::string unit;     // Label5(r)
     bool ticked = true;
     bool visible = false;
+    // Beside a row that claims the member's extreme but is not it: the extreme with its position
+    // and the line shown with the row ("largest 2.006e-02 mm at x = 44.92 mm"); none and "" else.
+    std::optional<RowLargest> largest;
+    std::string largestText;
+    // Why the row's value lies outside its formula's range ("the wrought-iron formula holds for
+    // λ up to 112; Euler applies beyond"); "" where it lies inside.
+    std::string outsideRange;
 };
 
 struct ChartPoint {
@@ -192,6 +200,8 @@ private:
     void showCase(int index, const std::vector<bool> *ticked);
     void writeText(int k, const std::string &text);
     void compute(int index);
+    // The member's extremes beside the rows that claim one (solves the member where a row does).
+    void writeLargest();
     void writeNotes();  // the legend lines of the current case, in the units of its fields
     void entryError(int index, int field, const std::string &reason);
     void drawChart();
