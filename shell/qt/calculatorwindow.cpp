@@ -277,8 +277,10 @@ bool CalculatorWindow::refreshResults()
     shown.reserve(rows.size());
     for (std::size_t r = 0; r < rows.size() && rows[r].visible; ++r) {
         const ResultRow &row = rows[r];
-        shown.push_back({qs(row.caption), qs(row.text), qs(row.unit),
-                         r < c.rows.size() ? qs(c.rows[r].meaning) : QString(), row.ticked});
+        const RowDef *definition = r < c.rows.size() ? &c.rows[r] : nullptr;
+        shown.push_back({qs(row.caption), qs(row.text), qs(row.unit), definition ? qs(definition->meaning) : QString(),
+                         row.ticked, definition && definition->claims.has_value(), qs(row.largestText),
+                         definition && definition->range.has_value(), qs(row.outsideRange)});
     }
     bool layout = m_results->setRows(std::move(shown));
     // Results that no longer belong to the inputs shown (a refused input) are greyed as stale;

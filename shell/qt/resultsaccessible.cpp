@@ -1,7 +1,9 @@
 // What a screen reader finds in the result rows: the rows are painted by one widget, so each
 // row gives two accessible children of its own, the check box (named by the row's caption,
 // checkable, with the row's meaning as its description) and the value (named "<caption>,
-// value", its value the number with its unit). The focus follows the row that holds it.
+// value", its value the number with its unit, its description the member's true extreme beside
+// it and the range it lies outside, where there are such). The focus follows the row that holds
+// it.
 
 #include "shell/qt/resultsview.h"
 
@@ -43,8 +45,16 @@ public:
             if (isCheck())
                 return {};
             return r.unit.isEmpty() || r.text.isEmpty() ? r.text : r.text + QLatin1Char(' ') + r.unit;
-        case QAccessible::Description:
-            return isCheck() ? r.meaning : QString();
+        case QAccessible::Description: {
+            if (isCheck())
+                return r.meaning;
+            QStringList about;
+            if (!r.largest.isEmpty())
+                about << r.largest;
+            if (!r.outsideRange.isEmpty())
+                about << QStringLiteral("outside the formula's range: ") + r.outsideRange;
+            return about.join(QStringLiteral("; "));
+        }
         default:
             return {};
         }

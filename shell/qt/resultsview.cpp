@@ -47,6 +47,16 @@ void outline(QPainter &painter, const QRect &box, const QColor &colour)
 
 const QString NumberCharacters = QStringLiteral("0123456789.+-eE");
 
+// The line under a row and the range mark are set smaller than the rows.
+constexpr qreal SmallType = 0.85;
+const QString RangeMark = QStringLiteral("\u26a0 outside range");
+
+// A value outside its formula's range: a warm field with a strong border and dark red digits,
+// and the mark in the same red, legible on the window's light background.
+const QColor OutsideFill(0xff, 0xee, 0xc2);
+const QColor OutsideBorder(0xc2, 0x5a, 0x00);
+const QColor OutsideInk(0xa0, 0x20, 0x00);
+
 }  // namespace
 
 void NumberGlyphs::setFont(const QFont &font)
@@ -99,7 +109,8 @@ bool ResultsView::setRows(std::vector<Row> rows)
 {
     bool widths = rows.size() != m_rows.size();
     for (std::size_t r = 0; !widths && r < rows.size(); ++r)
-        widths = rows[r].caption != m_rows[r].caption || rows[r].unit != m_rows[r].unit;
+        widths = rows[r].caption != m_rows[r].caption || rows[r].unit != m_rows[r].unit ||
+                 rows[r].largestSlot != m_rows[r].largestSlot || rows[r].rangeSlot != m_rows[r].rangeSlot;
     if (widths) {
         m_rows = std::move(rows);
         m_current = std::clamp(m_current, 0, std::max(rowCount() - 1, 0));
@@ -112,7 +123,8 @@ bool ResultsView::setRows(std::vector<Row> rows)
     for (int r = 0; r < rowCount(); ++r) {
         Row &now = m_rows[static_cast<std::size_t>(r)];
         Row &next = rows[static_cast<std::size_t>(r)];
-        const bool text = now.text != next.text;
+        const bool text = now.text != next.text || now.outsideRange != next.outsideRange;
+        const bool largest = now.largest != next.largest;
         if (now.ticked != next.ticked) {
             update(partRect(r, Part::Check));
             if (QAccessible::isActive()) {
@@ -127,7 +139,10 @@ bool ResultsView::setRows(std::vector<Row> rows)
         if (text) {
             prepareValue(r);
             update(partRect(r, Part::Value));
+            update(partRect(r, Part::Range));
         }
+        if (largest)
+            update(partRect(r, Part::Largest));
     }
     return false;
 }
@@ -178,6 +193,17 @@ void ResultsView::prepareValue(int r)
         texts.valueAscent = prepare(texts.value, text);
 }
 
+QFont ResultsView::smallFont(bool bold) const
+{
+    QFont small = font();
+    if (small.pointSizeF() > 0)
+        small.setPointSizeF(small.pointSizeF() * SmallType);
+    else if (small.pixelSize() > 0)
+        small.setPixelSize(std::max(qRound(small.pixelSize() * SmallType), 1));
+    small.setBold(bold);
+    return small;
+}
+
 void ResultsView::measure()
 {
     const QFontMetrics metrics = fontMetrics();
@@ -185,12 +211,17 @@ void ResultsView::measure()
     option.initFrom(this);
     const int box = style()->pixelMetric(QStyle::PM_IndicatorWidth, &option, this) +
                     style()->pixelMetric(QStyle::PM_CheckBoxLabelSpacing, &option, this);
+    m_boxWidth = box;
     m_captionWidth = 0;
     m_unitWidth = 1;
+    m_markWidth = 0;
     for (const Row &row : m_rows) {
         m_captionWidth = std::max(m_captionWidth, box + metrics.horizontalAdvance(row.caption) + FocusMargin);
         m_unitWidth = std::max(m_unitWidth, metrics.horizontalAdvance(row.unit) + 1);
+        if (row.rangeSlot)
+            m_markWidth = FieldGap + QFontMetrics(smallFont(true)).horizontalAdvance(RangeMark) + 1;
     }
+    m_lineHeight = QFontMetrics(smallFont(false)).height() + 1;
     // The text, the padding on both sides and a pixel for rounding.
     m_valueWidth = metrics.horizontalAdvance(m_longestValue) + (2 * ValuePadding) + 1;
 }
@@ -202,7 +233,7 @@ int ResultsView::columnsFor(int heightTwips, int count)
 
 int ResultsView::leastWidth(int columns) const
 {
-    const int column = m_captionWidth + m_valueWidth + m_unitWidth + (2 * FieldGap);
+    const int column = m_captionWidth + m_valueWidth + m_unitWidth + (2 * FieldGap) + m_markWidth;
     return (columns * column) + ((columns - 1) * ColumnGap) + (2 * FrameMargin);
 }
 
@@ -214,18 +245,40 @@ void ResultsView::layoutRows()
     const int heightTwips = height() * Twips;
     const int columns = columnsFor(heightTwips, count);
     const int perColumn = std::max((count + columns - 1) / columns, 1);
-    const int rowHeight = std::min(420, (heightTwips - 260) / perColumn) / Twips;
+    // Every column keeps room under its rows that may carry a line; the rows share what is left,
+    // all of one height, as many lines as the column with the most of them taking their room.
+    int lines = 0;
+    for (int first = 0; first < count; first += perColumn) {
+        int inColumn = 0;
+        for (int r = first; r < std::min(first + perColumn, count); ++r)
+            inColumn += m_rows[static_cast<std::size_t>(r)].largestSlot ? 1 : 0;
+        lines = std::max(lines, inColumn);
+    }
+    const int rowRoom = heightTwips - 260 - (lines * m_lineHeight * Twips);
+    const int rowHeight = std::max(std::min(420, rowRoom / perColumn) / Twips, 1);
     const int inner = width() - (2 * FrameMargin);
     const int columnPitch = (inner + ColumnGap) / columns;
     m_geometry.resize(m_rows.size());
+    int top = 0;
     for (int r = 0; r < count; ++r) {
         const int left = FrameMargin + (r / perColumn) * columnPitch;
-        const int top = (200 / Twips) + (r % perColumn) * rowHeight;
+        if (r % perColumn == 0)
+            top = 200 / Twips;
         const int h = std::max(rowHeight - (45 / Twips), 1);
         Geometry &g = m_geometry[static_cast<std::size_t>(r)];
+        const Row &row = m_rows[static_cast<std::size_t>(r)];
         g.check = QRect(left, top, m_captionWidth, h);
         g.value = QRect(g.check.right() + 1 + FieldGap, top, m_valueWidth, h);
         g.unit = QRect(g.value.right() + 1 + FieldGap, top, m_unitWidth, h);
+        g.range = row.rangeSlot ? QRect(g.unit.right() + 1 + FieldGap, top, m_markWidth - FieldGap, h) : QRect();
+        top += rowHeight;
+        // The line stands under the caption's text and runs to the end of the row.
+        const int lineLeft = left + m_boxWidth;
+        const int lineRight = std::max(g.unit.right(), g.range.isNull() ? 0 : g.range.right());
+        g.largest =
+            row.largestSlot ? QRect(lineLeft, top - (45 / Twips), lineRight - lineLeft + 1, m_lineHeight) : QRect();
+        if (row.largestSlot)
+            top += m_lineHeight;
     }
 }
 
@@ -234,7 +287,19 @@ QRect ResultsView::partRect(int r, Part part) const
     if (r < 0 || r >= static_cast<int>(m_geometry.size()))
         return {};
     const Geometry &g = m_geometry[static_cast<std::size_t>(r)];
-    return part == Part::Check ? g.check : part == Part::Value ? g.value : g.unit;
+    switch (part) {
+    case Part::Check:
+        return g.check;
+    case Part::Value:
+        return g.value;
+    case Part::Unit:
+        return g.unit;
+    case Part::Largest:
+        return g.largest;
+    case Part::Range:
+        return g.range;
+    }
+    return {};
 }
 
 QRect ResultsView::valueTextRect(int r) const
@@ -244,20 +309,24 @@ QRect ResultsView::valueTextRect(int r) const
 
 bool ResultsView::partNamed(const QString &name, int &r, Part &part)
 {
-    static const QRegularExpression pattern(QStringLiteral("^(Check1|Tx|Label5)_(\\d+)$"));
+    static const QRegularExpression pattern(QStringLiteral("^(Check1|Tx|Label5|Largest|Range)_(\\d+)$"));
     const QRegularExpressionMatch match = pattern.match(name);
     if (!match.hasMatch())
         return false;
     r = match.captured(2).toInt();
     const QString control = match.captured(1);
-    part = control == QLatin1String("Check1") ? Part::Check : control == QLatin1String("Tx") ? Part::Value : Part::Unit;
+    part = control == QLatin1String("Check1")    ? Part::Check
+           : control == QLatin1String("Tx")      ? Part::Value
+           : control == QLatin1String("Label5")  ? Part::Unit
+           : control == QLatin1String("Largest") ? Part::Largest
+                                                 : Part::Range;
     return true;
 }
 
 int ResultsView::rowAt(const QPoint &pos, Part &part) const
 {
     for (int r = 0; r < rowCount(); ++r)
-        for (const Part p : {Part::Check, Part::Value, Part::Unit})
+        for (const Part p : {Part::Check, Part::Value, Part::Unit, Part::Largest, Part::Range})
             if (partRect(r, p).contains(pos)) {
                 part = p;
                 return r;
@@ -306,12 +375,21 @@ QString ResultsView::toolTipAt(const QPoint &pos) const
         return QStringLiteral("Results of the last accepted input");
     Part part = Part::Check;
     const int r = rowAt(pos, part);
-    if (r < 0 || part != Part::Check)
+    if (r < 0)
+        return {};
+    const Row &row = m_rows[static_cast<std::size_t>(r)];
+    // A value outside its formula's range: why, on the value and on its mark.
+    if ((part == Part::Value || part == Part::Range) && !row.outsideRange.isEmpty())
+        return QStringLiteral("Outside the formula's range: ") + row.outsideRange;
+    if (part == Part::Largest && !row.largest.isEmpty())
+        return row.largest +
+               QStringLiteral("\nThe member's true extreme from its diagrams (x from the member's left end "
+                              "as sketched); the row above gives its formula's value");
+    if (part != Part::Check)
         return {};
     // What the row means, and what its box does.
     const QString include = QStringLiteral("include in the chart");
-    const QString &meaning = m_rows[static_cast<std::size_t>(r)].meaning;
-    return meaning.isEmpty() ? include : meaning + QLatin1Char('\n') + include;
+    return row.meaning.isEmpty() ? include : row.meaning + QLatin1Char('\n') + include;
 }
 
 const QPixmap &ResultsView::indicator(bool ticked)
@@ -377,14 +455,21 @@ void ResultsView::paintEvent(QPaintEvent *event)
                 painter.restore();
             }
         }
+        const bool outside = !row.outsideRange.isEmpty();
         if (exposed.intersects(g.value)) {
             // A read-only field: the base colour inside a one-pixel border, the number at its
-            // right edge; a selected value in the highlight colours.
+            // right edge; a selected value in the highlight colours. A value outside its
+            // formula's range in the warning colours, inside a doubled border.
             const bool selected = r == m_selected;
-            painter.fillRect(g.value.adjusted(1, 1, -1, -1),
-                             colours.color(selected ? QPalette::Highlight : QPalette::Base));
-            outline(painter, g.value, fieldBorder(colours));
-            painter.setPen(selected ? colours.color(QPalette::HighlightedText) : valueText);
+            painter.fillRect(g.value.adjusted(1, 1, -1, -1), selected  ? colours.color(QPalette::Highlight)
+                                                             : outside ? OutsideFill
+                                                                       : colours.color(QPalette::Base));
+            outline(painter, g.value, outside ? OutsideBorder : fieldBorder(colours));
+            if (outside)
+                outline(painter, g.value.adjusted(1, 1, -1, -1), OutsideBorder);
+            painter.setPen(selected                 ? colours.color(QPalette::HighlightedText)
+                           : outside && isEnabled() ? OutsideInk
+                                                    : valueText);
             const QRect room = valueTextRect(r);
             QGlyphRun run;
             qreal width = 0;
@@ -399,6 +484,22 @@ void ResultsView::paintEvent(QPaintEvent *event)
         if (exposed.intersects(g.unit)) {
             painter.setPen(text);
             painter.drawStaticText(QPointF(g.unit.left(), baseline(g.unit) - texts.unitAscent), texts.unit);
+        }
+        if (outside && !g.range.isNull() && exposed.intersects(g.range)) {
+            painter.save();
+            painter.setFont(smallFont(true));
+            painter.setPen(isEnabled() ? OutsideInk : text);
+            painter.drawText(g.range, Qt::AlignLeft | Qt::AlignVCenter, RangeMark);
+            painter.restore();
+        }
+        if (!row.largest.isEmpty() && !g.largest.isNull() && exposed.intersects(g.largest)) {
+            painter.save();
+            const QFont small = smallFont(false);
+            painter.setFont(small);
+            painter.setPen(text);
+            const QString line = QFontMetrics(small).elidedText(row.largest, Qt::ElideRight, g.largest.width());
+            painter.drawText(g.largest, Qt::AlignLeft | Qt::AlignVCenter, line);
+            painter.restore();
         }
     }
 }

@@ -4,11 +4,17 @@
 // with the row's caption (ticked rows go on the chart), the value in a read-only field and its
 // unit. A keystroke repaints only the values that changed.
 //
+// Two things stand beside a value that it alone would not tell: under a row that claims the
+// member's largest value but is not it, a line in smaller type with the member's true extreme
+// ("largest 2.006e-02 mm at x = 44.92 mm"); and after the unit of a value outside its formula's
+// range, the field shaded and a mark "⚠ outside range" whose tooltip gives the range.
+//
 // The rows keep the names of the controls they stand for, as names of their parts: row 3 is
-// "Check1_3" (the box with its caption), "Tx_3" (the value) and "Label5_3" (the unit);
-// partNamed() reads such a name and partRect() tells where the part is. Screen readers find
-// the same parts as accessible children: per row a check box named by the caption and a text
-// named "<caption>, value" whose value is the number with its unit.
+// "Check1_3" (the box with its caption), "Tx_3" (the value) and "Label5_3" (the unit), with
+// "Largest_3" (the line under it) and "Range_3" (the mark); partNamed() reads such a name and
+// partRect() tells where the part is. Screen readers find the same parts as accessible children:
+// per row a check box named by the caption and a text named "<caption>, value" whose value is the
+// number with its unit and whose description is the line under it and the range it is outside.
 //
 // Keyboard: Tab and Shift+Tab go from row to row before they leave the rows, Up, Down, Home
 // and End move between rows, Space ticks or unticks the row with the focus, Ctrl+A selects its
@@ -54,8 +60,16 @@ public:
         QString unit;     // "N"
         QString meaning;  // what the row is, for its tooltip
         bool ticked = true;
+        // Room under the row for the member's extreme (the row claims one), and the line itself
+        // where the two differ: "largest 2.006e-02 mm at x = 44.92 mm".
+        bool largestSlot = false;
+        QString largest{};
+        // Room after the unit for the mark of a value outside its formula's range (the row has a
+        // range), and why the value is outside it; "" where it lies inside.
+        bool rangeSlot = false;
+        QString outsideRange{};
     };
-    enum class Part { Check, Value, Unit };
+    enum class Part { Check, Value, Unit, Largest, Range };
 
     explicit ResultsView(QWidget *parent = nullptr);
 
@@ -109,6 +123,8 @@ private:
         QRect check;
         QRect value;
         QRect unit;
+        QRect largest;  // empty where the row has no room for the line
+        QRect range;    // empty where the row has no room for the mark
     };
     // Each row's texts laid out once, drawn as often as the row is painted; a value that is
     // not a plain number (none is, so far) is laid out as a text too.
@@ -131,6 +147,8 @@ private:
     void select(int r);
     void notifyFocus();
     const QPixmap &indicator(bool ticked);
+    // The smaller type of the line under a row and of the range mark.
+    QFont smallFont(bool bold) const;
 
     std::vector<Row> m_rows;
     std::vector<Geometry> m_geometry;
@@ -140,6 +158,9 @@ private:
     int m_captionWidth = 0;  // the box and the longest caption
     int m_valueWidth = 0;
     int m_unitWidth = 0;
+    int m_boxWidth = 0;    // the check box and the space before its caption
+    int m_markWidth = 0;   // the range mark and the gap before it; 0 where no row has a range
+    int m_lineHeight = 0;  // the line under a row, in the smaller type
     int m_current = 0;
     int m_selected = -1;
     int m_pressed = -1;  // the row whose box the button went down on

@@ -57,6 +57,7 @@ INSTANTIATE_TEST_SUITE_P(
     results, resultsPartNames,
     ::testing::Values(NamedPart{"Check1_3", true, 3, Part::Check}, NamedPart{"Tx_0", true, 0, Part::Value},
                       NamedPart{"Tx_12", true, 12, Part::Value}, NamedPart{"Label5_9", true, 9, Part::Unit},
+                      NamedPart{"Largest_5", true, 5, Part::Largest}, NamedPart{"Range_0", true, 0, Part::Range},
                       NamedPart{"Tx3", false, 0, Part::Value}, NamedPart{"Check1_", false, 0, Part::Check},
                       NamedPart{"Text1_0", false, 0, Part::Value}, NamedPart{"Label5_2x", false, 0, Part::Unit}),
     [](const ::testing::TestParamInfo<NamedPart> &p) {
@@ -278,9 +279,100 @@ TEST(resultsInTheWindow, aKeystrokeRepaintsTheValuesAndNotTheCaseButtons)
     EXPECT_TRUE(onButton.painted.isEmpty());
     QRegion values;
     for (int r = 0; r < results->rowCount(); ++r)
-        values += results->partRect(r, Part::Value);
+        values += QRegion(results->partRect(r, Part::Value)) + results->partRect(r, Part::Largest);
     EXPECT_FALSE(onResults.painted.isEmpty());
     EXPECT_TRUE((onResults.painted - values).isEmpty());
+}
+
+// Types `text` over the whole of an input, as a user would.
+void typeInto(QLineEdit *input, const QString &text)
+{
+    input->setFocus();
+    input->selectAll();
+    QTest::keyClicks(input, text);
+    QApplication::processEvents();
+}
+
+// A part of the results found by its control name.
+QRect partNamed(const ResultsView *results, const char *name)
+{
+    int r = -1;
+    Part part = Part::Check;
+    return ResultsView::partNamed(QString::fromLatin1(name), r, part) ? results->partRect(r, part) : QRect();
+}
+
+// Beam (1): the deflection under the load is not the member's largest, which stands under the
+// row in a line of its own, clear of every other row, and is read out with the value.
+TEST(resultsInTheWindow, theMembersLargestStandsUnderTheRowThatIsNotIt)
+{
+    shell::testing::RecordingPlatform platform;
+    shell::CalculatorWindow window(*registry::find("Beams"), &platform);
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    auto *results = window.findChild<ResultsView *>(QStringLiteral("Frame2"));
+    ASSERT_TRUE(results);
+    ASSERT_EQ(results->rowCount(), 6);
+    const QString largest = QStringLiteral("largest 2.006e-02 mm at x = 44.92 mm");
+    QAccessibleInterface *frame = QAccessible::queryAccessibleInterface(results);
+    EXPECT_EQ(frame->child(11)->text(QAccessible::Value), QStringLiteral("1.765e-02 mm"));
+    EXPECT_EQ(frame->child(11)->text(QAccessible::Description), largest);
+    EXPECT_EQ(frame->child(9)->text(QAccessible::Description), QString());  // Mmax is the largest moment
+    EXPECT_EQ(results->row(5).largest, largest);
+
+    const QRect line = partNamed(results, "Largest_5");
+    ASSERT_FALSE(line.isEmpty());
+    EXPECT_TRUE(results->rect().contains(line));
+    EXPECT_GE(line.top(), results->partRect(5, Part::Value).bottom());
+    EXPECT_GE(line.height(), QFontMetrics(results->font()).height() * 3 / 4);  // smaller type, still legible
+    for (int r = 0; r < results->rowCount(); ++r)
+        for (const Part part : {Part::Check, Part::Value, Part::Unit})
+            EXPECT_FALSE(line.intersects(results->partRect(r, part))) << r;
+    EXPECT_TRUE(results->toolTipAt(line.center()).startsWith(largest));
+    EXPECT_TRUE(partNamed(results, "Largest_4").isEmpty());  // no room kept under the largest moment
+
+    // The load at mid-span: the deflection under it is the largest, and the line goes.
+    typeInto(window.findChild<QLineEdit *>(QStringLiteral("Text1_1")), QStringLiteral("50"));
+    EXPECT_EQ(results->row(5).text, QStringLiteral("2.501e-02"));
+    EXPECT_TRUE(results->row(5).largest.isEmpty());
+    EXPECT_EQ(frame->child(11)->text(QAccessible::Description), QString());
+}
+
+// Buckling (6) at λ = 250: the wrought-iron line gives a negative stress, shown as computed in a
+// field marked as outside the formula's range, with a mark of its own that says why.
+TEST(resultsInTheWindow, aValueOutsideItsFormulasRangeIsMarked)
+{
+    shell::testing::RecordingPlatform platform;
+    shell::CalculatorWindow window(*registry::find("buckling"), &platform);
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    QTest::mouseClick(window.findChild<QPushButton *>(QStringLiteral("Command1_5")), Qt::LeftButton);
+    auto *results = window.findChild<ResultsView *>(QStringLiteral("Frame2"));
+    ASSERT_TRUE(results);
+    EXPECT_TRUE(results->row(0).outsideRange.isEmpty());
+    QAccessibleInterface *frame = QAccessible::queryAccessibleInterface(results);
+    EXPECT_EQ(frame->child(1)->text(QAccessible::Description), QString());
+
+    typeInto(window.findChild<QLineEdit *>(QStringLiteral("Text6_0")), QStringLiteral("721.5"));
+    const QString reason = QStringLiteral("the wrought-iron formula holds for λ up to 112; Euler applies beyond");
+    EXPECT_EQ(results->row(0).text, QStringLiteral("-1.848e+01"));
+    EXPECT_EQ(results->row(0).outsideRange, reason);
+    EXPECT_EQ(frame->child(1)->text(QAccessible::Value), QStringLiteral("-1.848e+01 N/mm^2"));
+    EXPECT_EQ(frame->child(1)->text(QAccessible::Description),
+              QStringLiteral("outside the formula's range: ") + reason);
+    EXPECT_EQ(frame->child(3)->text(QAccessible::Description), QString());  // k lies in no formula's range
+    const QRect mark = partNamed(results, "Range_0");
+    ASSERT_FALSE(mark.isEmpty());
+    EXPECT_TRUE(results->rect().contains(mark));
+    EXPECT_GT(mark.left(), results->partRect(0, Part::Unit).right());
+    for (int r = 0; r < results->rowCount(); ++r)
+        EXPECT_FALSE(mark.intersects(results->partRect(r, Part::Check))) << r;
+    const QString tip = QStringLiteral("Outside the formula's range: ") + reason;
+    EXPECT_EQ(results->toolTipAt(mark.center()), tip);
+    EXPECT_EQ(results->toolTipAt(results->partRect(0, Part::Value).center()), tip);
+
+    typeInto(window.findChild<QLineEdit *>(QStringLiteral("Text6_0")), QStringLiteral("100"));
+    EXPECT_TRUE(results->row(0).outsideRange.isEmpty());
+    EXPECT_TRUE(results->toolTipAt(partNamed(results, "Range_0").center()).isEmpty());
 }
 
 }  // namespace
