@@ -164,9 +164,9 @@ public:
         if (e.rejected)
             return refuse(fields, number, caseIndex, c.caption + ": " + e.reason);
         if (m_options.json)
-            writeJson(number, caseIndex, inputs, e.values, "ok", {});
+            writeJson(number, caseIndex, inputs, e, "ok", {});
         else
-            writeCsv(fields, caseIndex, e.values, "ok");
+            writeCsv(fields, caseIndex, e.values, "ok", notes(c, e));
         return true;
     }
 
@@ -175,6 +175,18 @@ private:
     {
         m_err << "structcalc: --batch: " << visibleText(problem) << "\n";
         return false;
+    }
+
+    // The notes column of a line: each row outside its formula's range with the reason,
+    // "σk: the wrought-iron formula holds for λ up to 112; Euler applies beyond".
+    static std::string notes(const shell::CaseDef &c, const shell::Evaluation &e)
+    {
+        std::string text;
+        for (int r = 0; r < c.rowCount(); ++r)
+            if (const std::string &reason = e.outsideRangeOf(r); !reason.empty())
+                text += (text.empty() ? "" : "; ") + shell::SymbolOf(c.rows[static_cast<std::size_t>(r)].caption) +
+                        ": " + reason;
+        return text;
     }
 
     bool isInputCaption(const std::string &name) const
@@ -302,7 +314,7 @@ private:
             unitLine += ',';
             appendCsvField(unitLine, rowUnit(symbol));
         }
-        m_out << head << ",status\n" << unitLine << ",\n";
+        m_out << head << ",status,notes\n" << unitLine << ",,\n";
     }
 
     std::string valueText(double value) const
@@ -313,7 +325,7 @@ private:
     }
 
     void writeCsv(const std::vector<std::string> &fields, int caseIndex, const std::vector<double> &values,
-                  const std::string &status)
+                  const std::string &status, const std::string &notes)
     {
         std::string &line = m_line;
         line.clear();
@@ -336,13 +348,16 @@ private:
         }
         line += ',';
         appendCsvField(line, status);
+        line += ',';
+        appendCsvField(line, notes);
         line += '\n';
         m_out << line;
     }
 
-    void writeJson(long number, int caseIndex, const std::vector<double> &inputs, const std::vector<double> &values,
+    void writeJson(long number, int caseIndex, const std::vector<double> &inputs, const shell::Evaluation &e,
                    const std::string &status, const std::string &reason)
     {
+        const std::vector<double> &values = e.values;
         std::string line = "{\"line\": " + std::to_string(number) + ", \"case\": ";
         line += caseIndex >= 0 ? std::to_string(caseIndex + 1) : std::string("null");
         line += ", \"status\": " + jsonString(status);
@@ -358,10 +373,14 @@ private:
                 line += (k ? ", " : "") + jsonString(c.inputs[k].caption) + ": " +
                         jsonString(shell::unitCaption(m_options.units, c.inputs[k].dimension));
             line += "}, \"rows\": [";
-            for (std::size_t r = 0; r < values.size(); ++r)
+            for (std::size_t r = 0; r < values.size(); ++r) {
                 line += (r ? ", " : "") + std::string("{\"symbol\": ") +
                         jsonString(shell::SymbolOf(c.rows[r].caption)) + ", \"value\": " + jsonNumber(values[r]) +
-                        ", \"unit\": " + jsonString(m_program.rowUnit(c, static_cast<int>(r), m_options.units)) + "}";
+                        ", \"unit\": " + jsonString(m_program.rowUnit(c, static_cast<int>(r), m_options.units));
+                if (const std::string &outside = e.outsideRangeOf(static_cast<int>(r)); !outside.empty())
+                    line += ", \"outsideRange\": " + jsonString(outside);
+                line += "}";
+            }
             line += "]";
         }
         line += "}\n";
@@ -376,7 +395,7 @@ private:
         if (m_options.json)
             writeJson(number, caseIndex, {}, {}, "rejected", reason);
         else
-            writeCsv(fields, -1, {}, "rejected: " + reason);
+            writeCsv(fields, -1, {}, "rejected: " + reason, {});
         return false;
     }
 

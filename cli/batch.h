@@ -2,17 +2,19 @@
 
 // structcalc PROGRAM --batch [FILE|-]: one calculation per line of a CSV file.
 //
-//     case,P,a,l                      ->   case,P,a,l,RA,RB,...,status
-//     1,100,30,100                         ,N,mm,mm,N,N,...,
-//     1,100,150,100                        1,100,30,100,7.000e+01,3.000e+01,...,ok
-//                                          1,100,150,100,,,...,rejected: a must lie between 0 and l
+//     case,P,a,l                      ->   case,P,a,l,RA,RB,...,status,notes
+//     1,100,30,100                         ,N,mm,mm,N,N,...,,
+//     1,100,150,100                        1,100,30,100,7.000e+01,3.000e+01,...,ok,
+//                                          1,100,150,100,,,...,rejected: a must lie between 0 and l,
 //
 // The header names the column `case` and input captions of the program (any case's); an input
 // a line leaves empty, or a column the line's case does not have, takes the case's start value.
 // The output repeats the input columns, then one column per result row of the program (its
-// symbol; empty where the line's case has no such row), then `status`; a second header line
-// gives the unit of each column where every case agrees on it. With JSON, one object per line
-// instead. Lines are read and written one at a time: any length of input in constant memory.
+// symbol; empty where the line's case has no such row), then `status` and `notes` (each row
+// outside its formula's range with the reason: "σk: the wrought-iron formula holds for λ up to
+// 112; Euler applies beyond"); a second header line gives the unit of each column where every
+// case agrees on it. With JSON, one object per line instead (a row outside its range with
+// "outsideRange"). Lines are read and written one at a time: any length of input in constant memory.
 
 #include "shell/core/catalogue.h"
 

@@ -43,8 +43,10 @@ std::string helpText()
            "  --unit UNITS      a length unit mm, cm or m, a force unit N or kN, or both (m,kN);\n"
            "                    the start values convert, the values given are read in these units\n"
            "  --raw             values in full precision instead of the window's format\n"
-           "  --json            one JSON object: case, units, inputs with units, rows with meanings,\n"
-           "                    the diagram extremes; a refused input gives \"rejected\": true\n"
+           "  --json            one JSON object: case, units, inputs with units, rows with meanings\n"
+           "                    (\"largest\" beside a row that is not the member's largest,\n"
+           "                    \"outsideRange\" beside a value outside its formula's range), the\n"
+           "                    diagram extremes; a refused input gives \"rejected\": true\n"
            "  --diagram         the member's diagrams as CSV: x,V,M,theta,delta (frames\n"
            "                    member,s,x,y,M; columns lambda,euler,empirical)\n"
            "  --points N        intervals of the diagram, 1 to 100000 (default 100)\n"
@@ -55,7 +57,7 @@ std::string helpText()
            "                    needed); refused inputs write none\n"
            "  --batch [FILE|-]  one case per CSV line: a header with the column case and input\n"
            "                    captions; writes the inputs, one column per result row (units on\n"
-           "                    the second line) and a status (ok, rejected: reason)\n"
+           "                    the second line), a status (ok, rejected: reason) and notes\n"
            "  --list            the programs and their cases; --list PROGRAM CASE: the case's\n"
            "                    title, inputs with units and start values, rows with their meanings\n"
            "  --help, --version this text; the version\n"
@@ -125,8 +127,37 @@ void list(std::ostream &out, const shell::Program &program)
     }
 }
 
+// What --list says of a row beyond its meaning: the member's diagram a row claims the extreme of,
+// with that extreme at the start values where it is not the row's ("member's δ: largest 2.006e-02
+// mm at x = 44.92 mm at the start values"), and the range its formula holds in ("range: the
+// wrought-iron formula holds for λ up to 112; Euler applies beyond").
+std::string rowRemark(const shell::Program &program, const shell::CaseDef &c, int r, const shell::Evaluation &start,
+                      const shell::CaseDiagrams &diagrams)
+{
+    const shell::RowDef &row = c.rows[static_cast<std::size_t>(r)];
+    std::string remark;
+    if (row.claims) {
+        const auto m = static_cast<std::size_t>(row.claims->member);
+        const std::string name = m < c.members.size() ? c.members[m].name : std::string();
+        remark = "member's " + shell::quantitySymbol(row.claims->quantity) + (name.empty() ? "" : " (" + name + ")");
+        const double value = start.rejected ? 0 : start.values[static_cast<std::size_t>(r)];
+        if (const auto largest = shell::rowLargest(c, diagrams, r, value))
+            remark +=
+                ": " +
+                shell::largestText(shell::resultText(largest->value), program.rowUnit(c, r, shell::CatalogueUnits),
+                                   largest->x, diagrams.lengthUnit) +
+                " at the start values";
+        else if (!start.rejected)
+            remark += ": the row's own value at the start values";
+    }
+    if (row.range)
+        remark += (remark.empty() ? "" : "; ") + std::string("range: ") + row.range->reason;
+    return remark;
+}
+
 // One case in full: its title, its inputs with units and start values, its rows with their
-// units and meanings, and its domain (in mm and N, the units it starts in).
+// units and meanings (and what rowRemark says of them), and its domain (in mm and N, the units
+// it starts in).
 void listCase(std::ostream &out, const shell::Program &program, int caseIndex)
 {
     const shell::CaseDef &c = program.cases[static_cast<std::size_t>(caseIndex)];
@@ -135,10 +166,18 @@ void listCase(std::ostream &out, const shell::Program &program, int caseIndex)
     for (const shell::InputDef &input : c.inputs)
         out << "  " << input.caption << "\t" << shell::generalText(input.start) << "\t"
             << shell::unitCaption(units, input.dimension) << "\n";
+    const std::vector<double> inputs = shell::startValues(c);
+    const shell::Evaluation start = shell::evaluate(c, inputs, units);
+    shell::CaseDiagrams diagrams;
+    for (const shell::RowDef &row : c.rows)
+        if (row.claims && !start.rejected && diagrams.kind == shell::CaseDiagrams::Kind::None)
+            diagrams = shell::caseDiagrams(c, caseIndex, inputs, start.values, units);
     out << "results:\n";
     for (int r = 0; r < c.rowCount(); ++r) {
         const shell::RowDef &row = c.rows[static_cast<std::size_t>(r)];
-        out << "  " << row.caption << "\t" << program.rowUnit(c, r, units) << "\t" << row.meaning << "\n";
+        const std::string remark = rowRemark(program, c, r, start, diagrams);
+        out << "  " << row.caption << "\t" << program.rowUnit(c, r, units) << "\t" << row.meaning
+            << (remark.empty() ? "" : "\t" + remark) << "\n";
     }
     out << "domain:\n";
     for (const shell::Check &check : c.checks)
@@ -396,7 +435,15 @@ void printJson(std::ostream &out, const Request &request, const shell::ShellMode
             << ", \"symbol\": " << jsonString(shell::SymbolOf(row.caption)) << ", \"value\": " << jsonNumber(row.value)
             << ", \"text\": " << jsonString(request.raw ? shell::generalText(row.value) : row.text)
             << ", \"unit\": " << jsonString(row.unit)
-            << ", \"meaning\": " << jsonString(c.rows[static_cast<std::size_t>(r)].meaning) << "}";
+            << ", \"meaning\": " << jsonString(c.rows[static_cast<std::size_t>(r)].meaning);
+        // The member's true extreme beside a row that claims one and is not it; the reason a row
+        // lies outside its formula's range.
+        if (row.largest)
+            out << ", \"largest\": {\"value\": " << jsonNumber(row.largest->value)
+                << ", \"x\": " << jsonNumber(row.largest->x) << "}";
+        if (!row.outsideRange.empty())
+            out << ", \"outsideRange\": " << jsonString(row.outsideRange);
+        out << "}";
     }
     out << "]";
     printJsonExtremes(out, model.diagrams());

@@ -51,7 +51,7 @@ bool csvRecords(const std::string &text, std::vector<std::vector<std::string>> &
 }
 
 // The number of result columns a batch of the program writes: the header of a batch with the
-// case column alone is the case, the result columns and the status.
+// case column alone is the case, the result columns, the status and the notes.
 std::size_t resultColumns(const std::string &program)
 {
     static std::map<std::string, std::size_t> counted;
@@ -62,7 +62,7 @@ std::size_t resultColumns(const std::string &program)
     structcalc::run({program, "--batch", "-"}, out, err, &in);
     std::vector<std::vector<std::string>> records;
     csvRecords(out.str(), records);
-    const std::size_t count = records.empty() || records[0].size() < 2 ? 0 : records[0].size() - 2;
+    const std::size_t count = records.empty() || records[0].size() < 3 ? 0 : records[0].size() - 3;
     return counted[program] = count;
 }
 
@@ -145,14 +145,16 @@ std::string checkBatch(int programIndex, const std::string &csv, bool json)
     std::vector<std::vector<std::string>> records;
     if (!csvRecords(o, records))
         return "the output leaves a quote open";
-    if (records.size() < 2 || records[0].empty() || records[0].back() != "status")
-        return "no header ending in the status column";
+    if (records.size() < 2 || records[0].size() < 2 || records[0].back() != "notes" ||
+        records[0][records[0].size() - 2] != "status")
+        return "no header ending in the status and notes columns";
     // The input columns go back as the user wrote them; the result columns, before the status,
-    // hold numbers in the result format or nothing, and nothing on a refused line.
+    // hold numbers in the result format or nothing, and nothing on a refused line, whose notes
+    // are empty too.
     const std::size_t results = resultColumns(program);
-    if (records[0].size() < results + 2)
+    if (records[0].size() < results + 3)
         return "a header without the program's result columns";
-    const std::size_t first = records[0].size() - 1 - results;
+    const std::size_t first = records[0].size() - 2 - results;
     for (std::size_t r = 1; r < records.size(); ++r) {
         const std::vector<std::string> &record = records[r];
         const std::string where = "record " + std::to_string(r + 1);
@@ -161,11 +163,13 @@ std::string checkBatch(int programIndex, const std::string &csv, bool json)
                    std::to_string(records[0].size());
         if (r == 1)
             continue;  // the units
-        const std::string &state = record.back();
+        const std::string &state = record[record.size() - 2];
         const bool ok = state == "ok";
         if (!ok && state.rfind("rejected: ", 0) != 0)
             return where + " has the status '" + state.substr(0, 200) + "'";
-        for (std::size_t k = first; k + 1 < record.size(); ++k) {
+        if (!ok && !record.back().empty())
+            return where + " is refused with the notes '" + record.back().substr(0, 200) + "'";
+        for (std::size_t k = first; k + 2 < record.size(); ++k) {
             const std::string &number = record[k];
             if (!number.empty() && (!ok || !isScientificFormat(number, 3) || !textFault(number, false).empty()))
                 return where + " has '" + number.substr(0, 200) + "' in result column " + records[0][k];

@@ -33,13 +33,13 @@ TEST(structcalcBatch, goodAndBadLinesEachGetTheirStatusAndLineNumber)
     const std::vector<std::string> out = lines(r.out);
     ASSERT_EQ(out.size(), 8u);  // two header lines, six records (the blank line skipped)
     EXPECT_EQ(out[0].rfind("case,P,a,l,RA,RB,", 0), 0u);
-    EXPECT_EQ(out[0].substr(out[0].size() - 7), ",status");
+    EXPECT_EQ(out[0].substr(out[0].size() - 13), ",status,notes");
     EXPECT_EQ(out[1].rfind(",N,mm,mm,N,N,", 0), 0u);
     EXPECT_EQ(out[2].rfind("1,100,30,100,7.000e+01,3.000e+01,", 0), 0u);
-    EXPECT_EQ(out[2].substr(out[2].size() - 3), ",ok");
+    EXPECT_EQ(out[2].substr(out[2].size() - 4), ",ok,");
     EXPECT_NE(out[3].find(",rejected: Beam (1): a must lie between 0 and l"), std::string::npos);
     // A column the line's case lacks may stay empty: Beam (4) takes its start values.
-    EXPECT_EQ(out[4].substr(out[4].size() - 3), ",ok");
+    EXPECT_EQ(out[4].substr(out[4].size() - 4), ",ok,");
     EXPECT_NE(out[5].find(",rejected: P: not a number: 12abc"), std::string::npos);
     EXPECT_NE(out[6].find(",rejected: case '20' is not a case of Beams (1 to 19)"), std::string::npos);
     EXPECT_EQ(out[7].rfind("1,200,30,100,1.400e+02,", 0), 0u);  // the lines after the bad ones
@@ -96,6 +96,32 @@ TEST(structcalcBatch, unitsQuotedFieldsAndJsonLines)
                       "0 and l\"}");
 }
 
+// A value outside its formula's range is written as computed, with the reason in the notes
+// column (and in its JSON row); a line inside every range has empty notes.
+TEST(structcalcBatch, notesNameTheRowsOutsideTheirFormulasRange)
+{
+    const Outcome r = run({"buckling", "--batch"}, "case,l\n6,721.5\n6,100\n5,721.5\n");
+    EXPECT_EQ(r.status, 0);
+    const std::vector<std::string> out = lines(r.out);
+    ASSERT_EQ(out.size(), 5u);
+    EXPECT_EQ(out[0], "case,l,Pk,σk,k,λ,L,status,notes");
+    EXPECT_EQ(out[1], ",mm,N,N/mm^2,mm,,mm,,");
+    EXPECT_EQ(out[2], "6,721.5,,-1.848e+01,2.886e+00,2.500e+02,,ok,σk: the wrought-iron formula holds for λ up to 112; "
+                      "Euler applies beyond");
+    EXPECT_EQ(out[3], "6,100,,2.524e+02,2.886e+00,3.465e+01,,ok,");
+    // Cast iron's parabola rising again far beyond its range, marked all the same.
+    EXPECT_EQ(out[4].rfind("5,721.5,,1.149e+03,", 0), 0u) << out[4];
+    EXPECT_EQ(out[4].substr(out[4].find(",ok,")),
+              ",ok,σk: the cast-iron formula holds for λ up to 80; Euler applies beyond");
+
+    const Outcome json = run({"buckling", "--batch", "--json"}, "case,l\n6,721.5\n");
+    EXPECT_NE(json.out.find("{\"symbol\": \"σk\", \"value\": -18.481046367646464, \"unit\": \"N/mm^2\", "
+                            "\"outsideRange\": \"the wrought-iron formula holds for λ up to 112; Euler applies "
+                            "beyond\"}, {\"symbol\": \"k\""),
+              std::string::npos)
+        << json.out;
+}
+
 TEST(structcalcBatch, theUsersTextsStayOnOneLineAndJsonStaysUtf8)
 {
     const Outcome r = run({"Beams", "--batch"}, "case,P\n1,\"10\nkN\"\n1,\"x\ty\"\n");
@@ -104,7 +130,7 @@ TEST(structcalcBatch, theUsersTextsStayOnOneLineAndJsonStaysUtf8)
                                                       "structcalc: line 4: P: not a number: x\\ty"}));
     // The field goes back as it was, quoted; its status stays on its record's line.
     EXPECT_NE(r.out.find("1,\"10\nkN\","), std::string::npos);
-    EXPECT_NE(r.out.find(",rejected: P: not a number: 10\\nkN\n"), std::string::npos);
+    EXPECT_NE(r.out.find(",rejected: P: not a number: 10\\nkN,\n"), std::string::npos);
 
     // A byte that is not UTF-8 goes into JSON as the replacement character.
     const Outcome json = run({"Beams", "--batch", "--json"}, "case,P\n9\x89,1\n1,\xE6\xA2\n");

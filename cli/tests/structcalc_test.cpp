@@ -130,6 +130,49 @@ TEST(structcalc, plainNotesGoToStderrAndLeaveTheRowsAlone)
     EXPECT_EQ(r.err.rfind("structcalc: note: ", 0), 0u) << r.err;
 }
 
+// Beside a row that claims the member's largest value and is not it, the member's extreme and
+// where; beside a value outside its formula's range, why. Rows without either carry neither.
+TEST(structcalc, jsonAndListShowTheMembersLargestAndTheFormulasRange)
+{
+    const Outcome beam = run({"Beams", "1", "--json"});
+    EXPECT_EQ(beam.status, 0);
+    EXPECT_NE(beam.out.find("\"text\": \"1.765e-02\", \"unit\": \"mm\", \"meaning\": \"deflection under the load P, "
+                            "downward positive (the largest only for a = l / 2)\", \"largest\": {\"value\": "
+                            "0.02005557902373091, \"x\": 44.92429452713898}}"),
+              std::string::npos)
+        << beam.out;
+    EXPECT_EQ(beam.out.find("\"largest\""), beam.out.rfind("\"largest\""));  // Mmax is the largest moment
+    EXPECT_EQ(beam.out.find("outsideRange"), std::string::npos);
+    // The load at mid-span: the deflection under it is the largest.
+    EXPECT_EQ(run({"Beams", "1", "a=50", "--json"}).out.find("\"largest\""), std::string::npos);
+
+    const Outcome column = run({"buckling", "6", "l=721.5", "--json"});
+    EXPECT_EQ(column.status, 0);
+    EXPECT_NE(column.out.find("\"value\": -18.481046367646464, \"text\": \"-1.848e+01\""), std::string::npos)
+        << column.out;
+    EXPECT_NE(column.out.find("only\", \"outsideRange\": \"the wrought-iron formula holds for λ up to 112; Euler "
+                              "applies beyond\"}"),
+              std::string::npos)
+        << column.out;
+    EXPECT_EQ(column.out.find("outsideRange"), column.out.rfind("outsideRange"));  // σk alone, not k or λ
+    EXPECT_EQ(run({"buckling", "6", "--json"}).out.find("outsideRange"), std::string::npos);
+
+    const std::vector<std::string> listed = lines(run({"--list", "Beams", "1"}).out);
+    ASSERT_GE(listed.size(), 16u);
+    EXPECT_EQ(listed[14], "  最大曲げモーメント (Mmax)\tN･mm\tmoment under the load P, the largest");
+    EXPECT_EQ(listed[15], "  最大変位 (σmax)\tmm\tdeflection under the load P, downward positive (the largest only "
+                          "for a = l / 2)\tmember's δ: largest 2.006e-02 mm at x = 44.92 mm at the start values");
+    const std::string span = run({"--list", "cantilever", "19"}).out;
+    EXPECT_NE(span.find("above the largest one elsewhere, simply supported span\tmember's δ (simply supported): the "
+                        "row's own value at the start values\n"),
+              std::string::npos)
+        << span;
+    EXPECT_NE(run({"--list", "buckling", "6"})
+                  .out.find("valid for λ up to 112 only\trange: the wrought-iron formula holds for λ up to 112; "
+                            "Euler applies beyond\n"),
+              std::string::npos);
+}
+
 TEST(structcalc, listNamesEveryProgramAndItsCases)
 {
     const Outcome one = run({"--list", "profilor"});
