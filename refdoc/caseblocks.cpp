@@ -362,6 +362,9 @@ Block resultHeader(const QPaintDevice *device, const PageGeometry &g, const Case
 
 // The handbook works each formula on a line of its own under it; a sheet goes on on the same
 // line where there is room, to keep to its two pages.
+// A value outside its formula's range is noted in dark red.
+const QColor OutsideRangeInk(0xa0, 0x20, 0x00);
+
 Block resultRow(const QPaintDevice *device, const PageGeometry &g, const CaseText &text, std::size_t r,
                 const CaseLook &look, const std::vector<double> &columns)
 {
@@ -372,11 +375,22 @@ Block resultRow(const QPaintDevice *device, const PageGeometry &g, const CaseTex
     std::vector<Flow> caption{Paragraph(q(line.caption), Style::Body)};
     if (!line.meaning.empty())
         caption.emplace_back(Paragraph(std::vector<Run>{{q(line.meaning), Style::Small, Grey}}));
+    std::vector<Flow> formula{formulaFlow(
+        formulaPieces(t, line.symbol, line.expression, text, worked, value, look.purpose == Purpose::Handbook), g.mm(5),
+        g.mm(1))};
+    // On a sheet, under the worked formula: the member's true extreme beside a row that claims it
+    // and is not it, and the range a value lies outside of.
+    if (look.purpose == Purpose::Sheet && !line.largest.empty())
+        formula.emplace_back(
+            Paragraph(std::vector<Run>{{QStringLiteral("Member's extreme from its diagrams: "), Style::Small, Grey},
+                                       {q(line.largest), Style::Small, Qt::black}}));
+    if (look.purpose == Purpose::Sheet && !line.outsideRange.empty())
+        formula.emplace_back(
+            Paragraph(std::vector<Run>{{QStringLiteral("\u26a0 Outside the formula's range: ") + q(line.outsideRange),
+                                        Style::Small, OutsideRangeInk}}));
     return tableRow(device, g.mm(1), columns,
                     {caption,
-                     {formulaFlow(formulaPieces(t, line.symbol, line.expression, text, worked, value,
-                                                look.purpose == Purpose::Handbook),
-                                  g.mm(5), g.mm(1))},
+                     formula,
                      {Paragraph({{q(line.shown), Style::Body, Qt::black}}, 0, true)},
                      {Paragraph(line.unit.empty() ? QStringLiteral("\u2013") : q(line.unit), Style::Body)}},
                     r % 2 == 1 ? RowShade : QColor(Qt::transparent));

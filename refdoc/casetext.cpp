@@ -1,6 +1,7 @@
 #include "refdoc/casetext.h"
 
 #include "refdoc/workednumber.h"
+#include "shell/core/diagrams.h"
 #include "shell/core/numbertext.h"
 
 #include <algorithm>
@@ -142,6 +143,13 @@ CaseText describeCase(const shell::Program &program, int caseIndex, const std::v
         text.definitions.push_back(line);
     }
 
+    // The member is solved only where a row claims its extreme.
+    shell::CaseDiagrams diagrams;
+    const bool claims = std::any_of(definition.rows.begin(), definition.rows.end(),
+                                    [](const shell::RowDef &row) { return row.claims.has_value(); });
+    if (claims && !evaluation.rejected)
+        diagrams = shell::caseDiagrams(definition, caseIndex, inputs, evaluation.values, units);
+
     for (int r = 0; r < definition.rowCount(); ++r) {
         const shell::RowDef &row = definition.rows[static_cast<std::size_t>(r)];
         ResultLine line;
@@ -158,6 +166,10 @@ CaseText describeCase(const shell::Program &program, int caseIndex, const std::v
             line.worked = printed(row.formula).substituted(context);
             line.value = valueText(value);
             line.shown = std::isfinite(value) ? shell::resultText(value) : std::string();
+            line.outsideRange = evaluation.outsideRangeOf(r);
+            if (const auto largest = shell::rowLargest(definition, diagrams, r, value))
+                line.largest =
+                    shell::largestText(shell::resultText(largest->value), line.unit, largest->x, diagrams.lengthUnit);
         }
         text.results.push_back(std::move(line));
     }
@@ -181,7 +193,7 @@ void markRefused(CaseText &text, const std::string &reason)
     for (DefinitionLine &line : text.definitions)
         line.worked = line.value = {};
     for (ResultLine &line : text.results)
-        line.worked = line.value = line.shown = {};
+        line.worked = line.value = line.shown = line.largest = line.outsideRange = {};
     for (AdvisoryLine &line : text.advisories)
         line.holds = false;
 }

@@ -56,6 +56,11 @@ struct ResultLine {
     std::string worked;      // the formula with the inputs substituted; empty when rejected
     std::string value;       // general number text; empty when rejected or not finite
     std::string shown;       // as the window shows it by default ("#.000e+00"); empty when not finite
+    // Beside a row that claims the member's largest value but is not it, the member's true extreme
+    // as the window shows it ("largest 2.006e-02 mm at x = 44.92 mm"); empty elsewhere.
+    std::string largest;
+    // Where the value lies outside its formula's range, why; empty where it lies inside.
+    std::string outsideRange;
 };
 
 struct AdvisoryLine {

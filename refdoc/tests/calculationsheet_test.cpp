@@ -168,6 +168,42 @@ TEST(calculationsheet, RefusedInputsShowTheReasonAndNoResults)
     EXPECT_FALSE(all.contains(QStringLiteral("Diagrams")));
 }
 
+// Under a worked formula: the member's true extreme beside a row that claims it and is not it,
+// and the range a value lies outside of; neither where the inputs give no cause.
+TEST(calculationsheet, NotesTheMembersLargestAndAValueOutsideItsRange)
+{
+    struct Noted {
+        const char *program;
+        int caseIndex;
+        const char *noted;  // input 0 or 1 (as `field`) with a note
+        const char *plain;  // and without
+        int field;
+        const char *note;
+    };
+    const Noted sheets[] = {
+        {"Beams", 0, "30", "50", 1, "Member's extreme from its diagrams: largest 2.006e-02 mm at x = 44.92 mm"},
+        {"buckling", 5, "721.5", "100", 0,
+         "⚠ Outside the formula's range: the wrought-iron formula holds for λ up to 112; Euler applies beyond"},
+    };
+    for (const Noted &s : sheets) {
+        for (const bool noted : {true, false}) {
+            Window window(*registry::find(s.program), s.caseIndex, {0, 0});
+            window.model->setText(s.field, noted ? s.noted : s.plain);
+            ASSERT_FALSE(window.model->lastRejected());
+            QTemporaryDir folder;
+            const QString path = folder.filePath(QStringLiteral("noted.pdf"));
+            ASSERT_TRUE(
+                refdoc::writeSheet(path, refdoc::sheetCase(*window.model), {"", "", "", "2024-05-01", "1.0"}).ok);
+            const QString text = pdfText(path);
+            if (text.isNull())
+                GTEST_SKIP() << "pdftotext (poppler-utils) is not installed";
+            EXPECT_EQ(comparable(text).contains(comparable(QString::fromUtf8(s.note))), noted)
+                << s.program << " " << (noted ? s.noted : s.plain) << "\n"
+                << text.toStdString();
+        }
+    }
+}
+
 // A long input and a value with a three-digit exponent stand whole in their cells.
 TEST(calculationsheet, NumbersAreNeverBrokenOverLines)
 {
