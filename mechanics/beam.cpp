@@ -14,6 +14,7 @@ namespace {
 
 constexpr double rangeTolerance = 1e-12;  // relative to L: beyond an end by less is rounding
 constexpr double mergeTolerance = 1e-14;  // relative to L: positions closer are one position
+constexpr const char *MechanismMessage = "the supports do not hold the member in place: it is a mechanism";
 
 Error invalid(std::string message)
 {
@@ -182,6 +183,14 @@ Outcome<BeamSolution> solveBeam(const Beam &beam)
     }
     if (beam.supports.empty())
         return Error{ErrorKind::Mechanism, "the member has no support: it is a mechanism"};
+    // The member is held in place where its supports stop both rigid motions, a shift and a turn:
+    // a fixed support does so alone, any two supports (at two positions, as they now are) do so
+    // together. That is a matter of the supports alone, so no length, stiffness or unit can make
+    // a member that is held look like a mechanism.
+    const bool anyFixed = std::any_of(beam.supports.begin(), beam.supports.end(),
+                                      [](const Support &s) { return s.kind == SupportKind::Fixed; });
+    if (!anyFixed && beam.supports.size() < 2)
+        return Error{ErrorKind::Mechanism, MechanismMessage};
 
     Actions loads(layout);
     for (const PointForce &f : beam.forces)
@@ -203,7 +212,7 @@ Outcome<BeamSolution> solveBeam(const Beam &beam)
     // the right end (equilibrium), δ = 0 at every support, θ = 0 at every fixed support. Every
     // unknown enters linearly, so the column of an unknown is the residual of a march with that
     // unknown at 1 and nothing else on the member, and the right-hand side is the residual of
-    // the loads alone. A singular system is a mechanism.
+    // the loads alone.
     std::vector<std::size_t> fixed;
     for (std::size_t s = 0; s < beam.supports.size(); ++s)
         if (beam.supports[s].kind == SupportKind::Fixed)
@@ -243,9 +252,47 @@ Outcome<BeamSolution> solveBeam(const Beam &beam)
         v = -v;
     if (!isFiniteSystem(a, rhs))
         return invalid(TooLargeToSolve);
-    const std::optional<std::vector<double>> u = solveLinearSystem(std::move(a), std::move(rhs));
-    if (!u)
-        return Error{ErrorKind::Mechanism, "the supports do not hold the member in place: it is a mechanism"};
+
+    // The equations in numbers of one size whatever the units and the size of the member: a
+    // support force as it is, a support moment per length L, the slope per L²/EI and the
+    // deflection per L³/EI (what a unit force turns and moves over the length L), and each
+    // equation likewise. The same member in mm and N, in m and kN, or drawn ten times larger
+    // then gives the same numbers to solve.
+    const double turn = l * (l / rigidity);
+    const double shift = turn * l;
+    std::vector<double> unknownUnit(n, 1.0);
+    std::vector<double> equationUnit(n, 1.0);
+    for (std::size_t f = 0; f < fixed.size(); ++f)
+        unknownUnit[nForces + f] = l;
+    unknownUnit[n - 2] = turn;
+    unknownUnit[n - 1] = shift;
+    equationUnit[1] = l;
+    for (std::size_t s = 0; s < nForces; ++s)
+        equationUnit[2 + s] = shift;
+    for (std::size_t f = 0; f < fixed.size(); ++f)
+        equationUnit[2 + nForces + f] = turn;
+    const bool scalable = std::isnormal(turn) && std::isnormal(shift);
+    Matrix scaled = a;
+    std::vector<double> scaledRhs = rhs;
+    for (std::size_t i = 0; i < n && scalable; ++i) {
+        for (std::size_t j = 0; j < n; ++j)
+            scaled[i][j] = (a[i][j] / equationUnit[i]) * unknownUnit[j];
+        scaledRhs[i] = rhs[i] / equationUnit[i];
+    }
+    const bool useScaled = scalable && isFiniteSystem(scaled, scaledRhs);
+    if (!useScaled)
+        std::fill(unknownUnit.begin(), unknownUnit.end(), 1.0);
+    SystemFailure failure = SystemFailure::None;
+    std::optional<std::vector<double>> u = useScaled
+                                               ? solveLinearSystem(std::move(scaled), std::move(scaledRhs), &failure)
+                                               : solveLinearSystem(std::move(a), std::move(rhs), &failure);
+    if (u)
+        for (std::size_t j = 0; j < n; ++j)
+            (*u)[j] *= unknownUnit[j];
+    if (failure == SystemFailure::Singular)
+        return Error{ErrorKind::Mechanism, "the supports stand too close together to hold the member in place"};
+    if (!u || !isFiniteSystem({}, *u))
+        return invalid(TooLargeToSolve);
 
     const Marched m = march(layout, actionsFor(*u, loads), (*u)[n - 2], (*u)[n - 1], rigidity);
     BeamSolution solution;

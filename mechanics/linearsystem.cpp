@@ -19,18 +19,23 @@ bool isFiniteSystem(const Matrix &a, const std::vector<double> &b)
     return true;
 }
 
-std::optional<std::vector<double>> solveLinearSystem(Matrix a, std::vector<double> b)
+std::optional<std::vector<double>> solveLinearSystem(Matrix a, std::vector<double> b, SystemFailure *failure)
 {
+    const auto fail = [failure](SystemFailure why) -> std::optional<std::vector<double>> {
+        if (failure)
+            *failure = why;
+        return std::nullopt;
+    };
+    if (failure)
+        *failure = SystemFailure::None;
     const std::size_t n = a.size();
     if (b.size() != n)
-        return std::nullopt;
-    for (std::size_t i = 0; i < n; ++i) {
-        if (a[i].size() != n || !std::isfinite(b[i]))
-            return std::nullopt;
-        for (double v : a[i])
-            if (!std::isfinite(v))
-                return std::nullopt;
-    }
+        return fail(SystemFailure::Singular);
+    for (std::size_t i = 0; i < n; ++i)
+        if (a[i].size() != n)
+            return fail(SystemFailure::Singular);
+    if (!isFiniteSystem(a, b))
+        return fail(SystemFailure::NotFinite);
 
     // Equilibrate: every row, then every column, to a largest magnitude of 1. A zero row or
     // column means an equation without unknowns or an unknown in no equation: singular.
@@ -39,7 +44,7 @@ std::optional<std::vector<double>> solveLinearSystem(Matrix a, std::vector<doubl
         for (double v : a[i])
             largest = std::max(largest, std::fabs(v));
         if (largest == 0)
-            return std::nullopt;
+            return fail(SystemFailure::Singular);
         for (double &v : a[i])
             v /= largest;
         b[i] /= largest;
@@ -49,7 +54,7 @@ std::optional<std::vector<double>> solveLinearSystem(Matrix a, std::vector<doubl
         for (std::size_t i = 0; i < n; ++i)
             columnScale[j] = std::max(columnScale[j], std::fabs(a[i][j]));
         if (columnScale[j] == 0)
-            return std::nullopt;
+            return fail(SystemFailure::Singular);
         for (std::size_t i = 0; i < n; ++i)
             a[i][j] /= columnScale[j];
     }
@@ -61,7 +66,7 @@ std::optional<std::vector<double>> solveLinearSystem(Matrix a, std::vector<doubl
             if (std::fabs(a[i][k]) > std::fabs(a[pivot][k]))
                 pivot = i;
         if (std::fabs(a[pivot][k]) <= singular)
-            return std::nullopt;
+            return fail(SystemFailure::Singular);
         std::swap(a[k], a[pivot]);
         std::swap(b[k], b[pivot]);
         for (std::size_t i = k + 1; i < n; ++i) {
@@ -84,7 +89,7 @@ std::optional<std::vector<double>> solveLinearSystem(Matrix a, std::vector<doubl
         x[j] /= columnScale[j];
     for (double v : x)
         if (!std::isfinite(v))
-            return std::nullopt;
+            return fail(SystemFailure::NotFinite);
     return x;
 }
 

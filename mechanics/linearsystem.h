@@ -12,14 +12,18 @@ namespace mechanics {
 // Row-major square matrix.
 using Matrix = std::vector<std::vector<double>>;
 
+// Why a system has no solution: singular (or too near it to trust any digit), or its numbers or
+// its solution leave the range of a double.
+enum class SystemFailure { None, Singular, NotFinite };
+
 // Solves a·x = b by Gaussian elimination with partial pivoting after equilibration: rows and
 // then columns are scaled to a largest entry of 1, so that equations in forces, moments and
 // displacements, and unknowns in forces and rotations, weigh alike. No solution where a pivot
-// falls below 1e-12 of the equilibrated scale: the system is singular (for a member, a
-// mechanism) or too near it to trust any digit. Also no solution for a non-square or non-finite
-// input.
+// falls below 1e-12 of the equilibrated scale: the system is singular or too near it to trust
+// any digit. Also no solution for a non-square or non-finite input, or where the solution
+// overflows. `failure`, where given, says which.
 //   solveLinearSystem({{2, 1}, {1, 3}}, {3, 5}) -> {0.8, 1.4}
-std::optional<std::vector<double>> solveLinearSystem(Matrix a, std::vector<double> b);
+std::optional<std::vector<double>> solveLinearSystem(Matrix a, std::vector<double> b, SystemFailure *failure = nullptr);
 
 // True where every entry of a and b is a finite number: a member whose equations overflow
 // (a span of 1e200 mm cubed) is too large to solve, which is not the same as a mechanism.

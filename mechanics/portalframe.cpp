@@ -247,7 +247,10 @@ Outcome<PortalSolution> solvePortalFrame(const PortalFrame &frame)
         v = -v;
     if (!isFiniteSystem(a, rhs))
         return Error{ErrorKind::InvalidInput, TooLargeToSolve};
-    const std::optional<std::vector<double>> solved = solveLinearSystem(std::move(a), std::move(rhs));
+    SystemFailure failure = SystemFailure::None;
+    const std::optional<std::vector<double>> solved = solveLinearSystem(std::move(a), std::move(rhs), &failure);
+    if (failure == SystemFailure::NotFinite)
+        return Error{ErrorKind::InvalidInput, TooLargeToSolve};
     if (!solved)
         return Error{ErrorKind::Mechanism, "the portal frame equations have no unique solution"};
     std::array<double, UnknownCount> u{};

@@ -78,6 +78,27 @@ TEST(structcalcDiagram, caseWithoutMemberSaysSo)
     EXPECT_TRUE(r.out.empty());
 }
 
+// Short stiff members are held by their supports like any other; a member whose numbers leave
+// the range of a double is too large to solve, not a mechanism.
+TEST(structcalcDiagram, stiffMembersAreSolvedAndOverflowIsNoMechanism)
+{
+    for (const std::vector<std::string> &args :
+         std::vector<std::vector<std::string>>{{"Beams", "16", "l=2", "I=1e7", "x=0", "--diagram"},
+                                               {"cantilever", "13", "l=100", "I=1e11", "--diagram"},
+                                               {"cantilever", "7", "l=1e-10", "--diagram"},
+                                               {"Beams", "16", "l=2", "I=1e7", "x=0", "--diagram", "--unit", "m,kN"}}) {
+        const Outcome r = run(args);
+        EXPECT_EQ(r.status, 0) << r.err;
+        EXPECT_EQ(r.err, "");
+    }
+    const Outcome huge = run({"Beams", "10", "P=1e308", "--diagram"});
+    EXPECT_EQ(huge.status, 3);
+    EXPECT_NE(huge.err.find("structcalc: Beam (10): The member cannot be solved: its numbers leave the range of a "
+                            "double (lengths, loads or stiffness too large or too small)\n"),
+              std::string::npos)
+        << huge.err;
+}
+
 TEST(structcalcDiagram, columnCurveLeavesEmptyWhereALineDoesNotApply)
 {
     // Cast iron: the line up to λ0 = 80, Euler beyond; λ = 0, 37.5, 75, 80, 112.5, 150.

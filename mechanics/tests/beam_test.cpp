@@ -364,4 +364,29 @@ TEST(beam, positionsARoundingBeyondTheEndAreTakenAtTheEnd)
     EXPECT_DOUBLE_EQ(solved->reactions[0].force, 0);
 }
 
+// Whether a member is held in place is a matter of its supports: a short span with a stiff
+// section, a long one with a weak section, in any units, is held where its supports hold it and
+// gives the handbook's fixed-end moments w·L²/12; a lone pin or roller is a mechanism at any size.
+TEST(beam, aMemberIsHeldOrNotWhateverItsLengthAndStiffness)
+{
+    for (const double length : {1e-3, 2.0, 100.0, 1e6}) {
+        for (const double rigidity : {1e-6, 1.0, 8.33e7, 1e12, 1e16, 1e24}) {
+            const std::string member = "L = " + numberText(length) + ", EI = " + numberText(rigidity);
+            const Beam fixedFixed{length, rigidity, {{0, SupportKind::Fixed}, {length, SupportKind::Fixed}},
+                                  {},     {},       {{0, length, 100, 100}}};
+            const Outcome<BeamSolution> solved = solveBeam(fixedFixed);
+            ASSERT_TRUE(solved) << member << ": " << solved.error().message;
+            const double load = 100 * length;
+            EXPECT_NEAR(solved->reactions[0].force, load / 2, 1e-12 * load) << member;
+            EXPECT_NEAR(solved->moment.rightOf(0), -load * length / 12, 1e-12 * load * length) << member;
+            for (const SupportKind kind : {SupportKind::Pinned, SupportKind::Roller}) {
+                const Beam single{length, rigidity, {{length / 2, kind}}, {{length / 3, 1}}, {}, {}};
+                const Outcome<BeamSolution> mechanism = solveBeam(single);
+                ASSERT_FALSE(mechanism) << member;
+                EXPECT_EQ(mechanism.error().kind, ErrorKind::Mechanism) << member;
+            }
+        }
+    }
+}
+
 }  // namespace

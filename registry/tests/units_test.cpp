@@ -4,6 +4,7 @@
 // it started from; Reset in any unit gives the start values of the same member.
 
 #include "registry/registry.h"
+#include "shell/core/diagrams.h"
 #include "shell/core/numbertext.h"
 #include "shell/core/shellmodel.h"
 #include "shell/core/testing/acceptedinputs.h"
@@ -16,6 +17,7 @@
 #include <map>
 #include <ostream>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -165,6 +167,78 @@ TEST_P(SameMember, WindowConvertsThereAndBackAndResetsInEveryUnitSystem)
             EXPECT_NEAR(shell::readNumber(model.text(index, n + k)), step, 1e-13 * std::fabs(step)) << input.caption;
         }
         EXPECT_FALSE(model.lastRejected()) << model.statusText();
+    }
+}
+
+// The extremes of a diagram scaled by `factor`, within 1e-9 of its largest magnitude, and where
+// `along` is given, their first positions scaled by it, within 1e-7 of its length (a peak between
+// breakpoints is found to about the square root of the rounding; the slope and the deflection,
+// flat at their peaks and at fixed ends, have no position worth holding them to).
+void expectScaled(const mechanics::Extremes &got, const mechanics::Extremes &base, double factor, double along,
+                  double length, const std::string &what)
+{
+    const double size = std::max(std::fabs(base.largest.value), std::fabs(base.smallest.value)) * std::fabs(factor);
+    for (const auto &[g, b] : {std::pair{got.largest, base.largest}, std::pair{got.smallest, base.smallest}}) {
+        EXPECT_NEAR(g.value, b.value * factor, 1e-9 * size) << what;
+        ASSERT_FALSE(g.at.empty()) << what;
+        if (along > 0) {
+            EXPECT_NEAR(g.at.front().x, b.at.front().x * along, 1e-7 * length * along) << what;
+        }
+    }
+}
+
+// The member of every case drawn in every unit system and with its lengths written in units from
+// a thousand times larger to a million times smaller than those: the same member, so its
+// diagrams are solved and their extremes are those of mm and N in the units of each (V as a
+// force, M as a moment, δ as a length, θ as it is), whatever the size of its numbers.
+TEST_P(SameMember, DrawsTheSameDiagramsAtEveryLengthScaleAndInEveryUnitSystem)
+{
+    const shell::CaseDef &c = GetParam().definition();
+    if (c.members.empty())
+        return;
+    const int index = GetParam().index;
+    const std::vector<double> start = shell::startValues(c);
+    const shell::CaseDiagrams base =
+        shell::caseDiagrams(c, index, start, shell::evaluate(c, start).values, shell::CatalogueUnits);
+    ASSERT_NE(base.kind, shell::CaseDiagrams::Kind::Error) << base.error;
+    const Units all[] = {{0, 0}, {1, 0}, {2, 0}, {0, 1}, {1, 1}, {2, 1}};
+    for (int decade = -3; decade <= 6; ++decade) {
+        const double scale = std::pow(10.0, decade);
+        for (const Units units : all) {
+            std::vector<double> inputs;
+            for (std::size_t k = 0; k < start.size(); ++k) {
+                const Dimension d = c.inputs[k].dimension;
+                inputs.push_back(inUnits(start[k], d, units) * std::pow(scale, PowersOf.at(d).length));
+            }
+            const shell::Evaluation rows = shell::evaluate(c, inputs, units);
+            ASSERT_FALSE(rows.rejected) << rows.reason;
+            const shell::CaseDiagrams d = shell::caseDiagrams(c, index, inputs, rows.values, units);
+            const std::string where = "lengths x" + shell::generalText(scale) + " in " +
+                                      shell::lengthUnitName(units.length) + "," + shell::forceUnitName(units.force);
+            ASSERT_EQ(d.kind, base.kind) << where << ": " << d.error;
+            const double force = inUnits(1, Dimension::Force, units);
+            const double length = inUnits(1, Dimension::Length, units) * scale;
+            const std::map<shell::Quantity, double> factor{{shell::Quantity::Shear, force},
+                                                           {shell::Quantity::Moment, force * length},
+                                                           {shell::Quantity::Slope, 1.0},
+                                                           {shell::Quantity::Deflection, length}};
+            ASSERT_EQ(d.members.size(), base.members.size());
+            for (std::size_t m = 0; m < d.members.size(); ++m) {
+                ASSERT_EQ(d.members[m].curves.size(), base.members[m].curves.size()) << where;
+                for (std::size_t q = 0; q < d.members[m].curves.size(); ++q) {
+                    const shell::Curve &curve = d.members[m].curves[q];
+                    const bool placed =
+                        curve.quantity == shell::Quantity::Shear || curve.quantity == shell::Quantity::Moment;
+                    expectScaled(curve.extremes, base.members[m].curves[q].extremes, factor.at(curve.quantity),
+                                 placed ? length : 0.0, base.members[m].length(),
+                                 where + " " + shell::quantityKey(curve.quantity));
+                }
+            }
+            if (base.frame)
+                for (std::size_t m = 0; m < 3; ++m)
+                    expectScaled(d.frame->members[m].extremes, base.frame->members[m].extremes, force * length, length,
+                                 base.frame->members[m].result.length, where + " " + d.frame->members[m].name);
+        }
     }
 }
 
