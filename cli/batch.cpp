@@ -158,11 +158,19 @@ public:
                 return refuse(fields, number, caseIndex, m_inputNames[column] + " is not an input of " + c.caption);
             if (!shell::isWholeNumber(value))
                 return refuse(fields, number, caseIndex, m_inputNames[column] + ": not a number: " + value);
+            if (shell::isBelowNormalRange(value))
+                return refuse(fields, number, caseIndex,
+                              c.caption + ": " + shell::tooSmallReason(m_inputNames[column]));
             inputs[static_cast<std::size_t>(input)] = shell::readNumber(value);
         }
         const shell::Evaluation e = shell::evaluate(c, inputs, m_convert ? m_options.units : shell::CatalogueUnits);
         if (e.rejected)
             return refuse(fields, number, caseIndex, c.caption + ": " + e.reason);
+        // A row without a value says why on stderr (and in JSON beside its null).
+        for (std::size_t r = 0; r < e.rowReasons.size(); ++r)
+            if (!e.rowReasons[r].empty())
+                m_err << "structcalc: line " << number << ": note: " << c.caption << ": " << rowName(c.rows[r].caption)
+                      << ": " << e.rowReasons[r] << "\n";
         if (m_options.json)
             writeJson(number, caseIndex, inputs, e, "ok", {});
         else
@@ -178,14 +186,18 @@ private:
     }
 
     // The notes column of a line: each row outside its formula's range with the reason,
-    // "σk: the wrought-iron formula holds for λ up to 112; Euler applies beyond".
+    // "σk: the wrought-iron formula holds for λ up to 112; Euler applies beyond", and each row
+    // without a value with why, "Mmax: too large to compute (beyond 1.8e308)".
     static std::string notes(const shell::CaseDef &c, const shell::Evaluation &e)
     {
         std::string text;
-        for (int r = 0; r < c.rowCount(); ++r)
-            if (const std::string &reason = e.outsideRangeOf(r); !reason.empty())
+        for (int r = 0; r < c.rowCount(); ++r) {
+            const std::string &outside = e.outsideRangeOf(r);
+            const std::string &why = e.rowReasons[static_cast<std::size_t>(r)];
+            if (!outside.empty() || !why.empty())
                 text += (text.empty() ? "" : "; ") + shell::SymbolOf(c.rows[static_cast<std::size_t>(r)].caption) +
-                        ": " + reason;
+                        ": " + (why.empty() ? outside : why);
+        }
         return text;
     }
 
@@ -354,6 +366,12 @@ private:
         m_out << line;
     }
 
+    static std::string rowName(const std::string &caption)
+    {
+        const std::string symbol = shell::SymbolOf(caption);
+        return symbol.empty() ? caption : symbol;
+    }
+
     void writeJson(long number, int caseIndex, const std::vector<double> &inputs, const shell::Evaluation &e,
                    const std::string &status, const std::string &reason)
     {
@@ -376,6 +394,7 @@ private:
             for (std::size_t r = 0; r < values.size(); ++r) {
                 line += (r ? ", " : "") + std::string("{\"symbol\": ") +
                         jsonString(shell::SymbolOf(c.rows[r].caption)) + ", \"value\": " + jsonNumber(values[r]) +
+                        (e.rowReasons[r].empty() ? std::string() : ", \"reason\": " + jsonString(e.rowReasons[r])) +
                         ", \"unit\": " + jsonString(m_program.rowUnit(c, static_cast<int>(r), m_options.units));
                 if (const std::string &outside = e.outsideRangeOf(static_cast<int>(r)); !outside.empty())
                     line += ", \"outsideRange\": " + jsonString(outside);

@@ -432,8 +432,11 @@ void printJson(std::ostream &out, const Request &request, const shell::ShellMode
     for (int r = 0; r < model.ResultCount; ++r) {
         const shell::ResultRow &row = model.rows()[static_cast<std::size_t>(r)];
         out << (r ? ", " : "") << "{\"caption\": " << jsonString(row.caption)
-            << ", \"symbol\": " << jsonString(shell::SymbolOf(row.caption)) << ", \"value\": " << jsonNumber(row.value)
-            << ", \"text\": " << jsonString(request.raw ? shell::generalText(row.value) : row.text)
+            << ", \"symbol\": " << jsonString(shell::SymbolOf(row.caption)) << ", \"value\": " << jsonNumber(row.value);
+        // A value that cannot be computed is null, with why beside it.
+        if (!row.reason.empty())
+            out << ", \"reason\": " << jsonString(row.reason);
+        out << ", \"text\": " << jsonString(request.raw ? shell::generalText(row.value) : row.text)
             << ", \"unit\": " << jsonString(row.unit)
             << ", \"meaning\": " << jsonString(c.rows[static_cast<std::size_t>(r)].meaning);
         // The member's true extreme beside a row that claims one and is not it; the reason a row
@@ -450,6 +453,13 @@ void printJson(std::ostream &out, const Request &request, const shell::ShellMode
     if (request.diagram)
         printJsonDiagram(out, model.diagrams(), intervals(request));
     out << "}\n";
+}
+
+// "反力 (RA)" -> "RA"; a caption without a symbol as it is.
+std::string rowName(const std::string &caption)
+{
+    const std::string symbol = shell::SymbolOf(caption);
+    return symbol.empty() ? caption : symbol;
 }
 
 // A refused input: which and why, in the window's words.
@@ -530,11 +540,11 @@ int run(const std::vector<std::string> &args, std::ostream &out, std::ostream &e
     } else {
         model.selectCase(request.caseIndex);
     }
-    // The units first, so that the values given are read in them (a saved calculation converts).
-    if (request.unitSystem >= 0)
-        model.chooseUnit(request.unitSystem);
-    if (request.forceUnit >= 0)
-        model.chooseForceUnit(request.forceUnit);
+    // The units first, so that the values given are read in them (a saved calculation converts),
+    // both in one change: a number that cannot be written in them refuses the change whole.
+    if (request.unitSystem >= 0 || request.forceUnit >= 0)
+        model.chooseUnits({request.unitSystem >= 0 ? request.unitSystem : model.UnitSystem,
+                           request.forceUnit >= 0 ? request.forceUnit : model.ForceUnit});
     const shell::CaseDef &c = model.currentCaseDef();
     for (const auto &[name, value] : request.inputs)
         for (int k = 0; k < c.inputCount(); ++k)
@@ -557,6 +567,12 @@ int run(const std::vector<std::string> &args, std::ostream &out, std::ostream &e
     // that stdout keeps one line per result row.
     for (const std::string &note : model.advisories())
         err << "structcalc: note: " << note << "\n";
+    // So does why a row shows no value.
+    for (int r = 0; r < model.ResultCount; ++r) {
+        const shell::ResultRow &row = model.rows()[static_cast<std::size_t>(r)];
+        if (!row.reason.empty())
+            err << "structcalc: note: " << rowName(row.caption) << ": " << row.reason << "\n";
+    }
     if (request.diagram && model.diagrams().kind == shell::CaseDiagrams::Kind::Error) {
         err << "structcalc: " << c.caption << ": " << model.diagrams().error << "\n";
         if (request.json)

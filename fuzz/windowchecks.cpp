@@ -120,10 +120,13 @@ std::string WindowChecks::check(int typedField)
         const shell::Evaluation e = shell::evaluate(c, m.inputNumbers(m.CurrentCase), computeUnits());
         if (e.rejected)
             return "the case computes results its domain refuses (" + e.reason + ")";
-        for (std::size_t r = 0; r < e.values.size(); ++r)
+        for (std::size_t r = 0; r < e.values.size(); ++r) {
             if (!sameNumber(rows[r].value,
                             std::isfinite(e.values[r]) ? e.values[r] : std::numeric_limits<double>::quiet_NaN()))
                 return "row " + std::to_string(r + 1) + " is not what the case computes from the inputs shown";
+            if (std::isnan(rows[r].value) == rows[r].reason.empty())
+                return "row " + std::to_string(r + 1) + " is empty without saying why, or says why beside a value";
+        }
         if (e.advisories != m.advisories())
             return "the notes are not those of the inputs shown";
         m_shown = {true, m.CurrentCase, m.units(), m.formatResults(), {}, {}};
@@ -186,7 +189,7 @@ std::string WindowChecks::checkPopup(int point, const std::string &text) const
     const shell::ResultRow &row = m.rows()[static_cast<std::size_t>(m.PointRow[static_cast<std::size_t>(point)])];
     std::string expected = caption + "  ";
     if (std::isnan(value)) {
-        expected += "cannot be computed";
+        expected += row.reason.empty() ? std::string("cannot be computed") : row.reason;
     } else {
         // The number as the results show it, then the unit it is in (on the log scale, the unit
         // of the number whose logarithm is plotted).

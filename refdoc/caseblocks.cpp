@@ -94,7 +94,8 @@ struct Setters {
 // "name = formula", then "= worked = value" with the value in bold, on a line of its own where
 // `ownLine`. A formula that is a single name or number is not worked again.
 std::vector<FormulaPiece> formulaPieces(const Setters &t, const std::string &name, const shell::Expr &expression,
-                                        const CaseText &text, bool worked, double value, bool ownLine = true)
+                                        const CaseText &text, bool worked, double value, bool ownLine = true,
+                                        const std::string &reason = {})
 {
     const BoxPtr lead =
         name.empty() ? BoxPtr() : t.formula.row({t.formula.symbol(name), t.formula.text(QStringLiteral(" = "))});
@@ -116,7 +117,9 @@ std::vector<FormulaPiece> formulaPieces(const Setters &t, const std::string &nam
              leaf && ownLine});
     else if (!std::isfinite(value))
         pieces.push_back(
-            {t.worked.text(QStringLiteral("  (no finite value: the window leaves this row empty)")), true});
+            {t.worked.text(reason.empty() ? QStringLiteral("  (no finite value: the window leaves this row empty)")
+                                          : QStringLiteral("  (no value: ") + q(reason) + QStringLiteral(")")),
+             true});
     return pieces;
 }
 
@@ -271,9 +274,7 @@ std::vector<Block> diagrams(const shell::CaseDef &definition, int caseIndex, con
     const QString heading = sheet ? QStringLiteral("Diagrams") : QStringLiteral("Diagrams at the start values");
     if (diagrams.kind == shell::CaseDiagrams::Kind::Error && sheet)
         return {subheading(device, g, heading),
-                spaced(paragraphBlock(device, {Paragraph(QStringLiteral("The member cannot be solved: ") +
-                                                             q(diagrams.error) + QStringLiteral("."),
-                                                         Style::Body)}),
+                spaced(paragraphBlock(device, {Paragraph(q(diagrams.error) + QStringLiteral("."), Style::Body)}),
                        g.mm(1.5))};
     const double proportion = figureProportion(diagrams) * look.diagramScale;
     if (proportion == 0)
@@ -375,9 +376,9 @@ Block resultRow(const QPaintDevice *device, const PageGeometry &g, const CaseTex
     std::vector<Flow> caption{Paragraph(q(line.caption), Style::Body)};
     if (!line.meaning.empty())
         caption.emplace_back(Paragraph(std::vector<Run>{{q(line.meaning), Style::Small, Grey}}));
-    std::vector<Flow> formula{formulaFlow(
-        formulaPieces(t, line.symbol, line.expression, text, worked, value, look.purpose == Purpose::Handbook), g.mm(5),
-        g.mm(1))};
+    std::vector<Flow> formula{formulaFlow(formulaPieces(t, line.symbol, line.expression, text, worked, value,
+                                                        look.purpose == Purpose::Handbook, line.reason),
+                                          g.mm(5), g.mm(1))};
     // On a sheet, under the worked formula: the member's true extreme beside a row that claims it
     // and is not it, and the range a value lies outside of.
     if (look.purpose == Purpose::Sheet && !line.largest.empty())

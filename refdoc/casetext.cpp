@@ -170,6 +170,7 @@ CaseText describeCase(const shell::Program &program, int caseIndex, const std::v
             if (const auto largest = shell::rowLargest(definition, diagrams, r, value))
                 line.largest =
                     shell::largestText(shell::resultText(largest->value), line.unit, largest->x, diagrams.lengthUnit);
+            line.reason = evaluation.rowReasons[static_cast<std::size_t>(r)];
         }
         text.results.push_back(std::move(line));
     }
@@ -193,7 +194,7 @@ void markRefused(CaseText &text, const std::string &reason)
     for (DefinitionLine &line : text.definitions)
         line.worked = line.value = {};
     for (ResultLine &line : text.results)
-        line.worked = line.value = line.shown = line.largest = line.outsideRange = {};
+        line.worked = line.value = line.shown = line.largest = line.outsideRange = line.reason = {};
     for (AdvisoryLine &line : text.advisories)
         line.holds = false;
 }

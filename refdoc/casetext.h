@@ -61,6 +61,7 @@ struct ResultLine {
     std::string largest;
     // Where the value lies outside its formula's range, why; empty where it lies inside.
     std::string outsideRange;
+    std::string reason;  // why it is not finite: "too large to compute (beyond 1.8e308)"
 };
 
 struct AdvisoryLine {

@@ -78,7 +78,7 @@ TEST(beamsWindow, ResultsThatCannotBeComputedEmptyOnlyTheirRows)
         const char *text;
         std::set<size_t> emptyRows;
     };
-    for (const Zero &z : {Zero{1, 3, "1e-320", {5}}, Zero{15, 4, "1e-320", {7}}, Zero{3, 0, "0", {3, 4}}}) {
+    for (const Zero &z : {Zero{1, 3, "1e-305", {5}}, Zero{15, 4, "1e-305", {7}}, Zero{3, 0, "0", {3, 4}}}) {
         Window w(z.caseIndex);
         w.model.setText(z.field, z.text);
         ASSERT_FALSE(w.model.lastRejected());

@@ -18,9 +18,12 @@ double above(double bound)
 {
     return std::nextafter(bound, std::numeric_limits<double>::infinity());
 }
+// Below 0 the nearest number an input may hold is the largest negative normal double: those
+// nearer 0 are refused as too small before the domain speaks.
 double below(double bound)
 {
-    return std::nextafter(bound, -std::numeric_limits<double>::infinity());
+    const double next = std::nextafter(bound, -std::numeric_limits<double>::infinity());
+    return next == 0 || std::isnormal(next) ? next : -std::numeric_limits<double>::min();
 }
 
 struct Boundary {

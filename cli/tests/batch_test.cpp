@@ -53,6 +53,28 @@ TEST(structcalcBatch, goodAndBadLinesEachGetTheirStatusAndLineNumber)
     EXPECT_EQ(lines(ok.out)[2].rfind("250,1,175,75,", 0), 0u);  // the columns stay in their order
 }
 
+// A line whose rows cannot all be computed is computed, and says why on stderr and beside the
+// null of its JSON; a number below the normal range of a double refuses its line.
+TEST(structcalcBatch, rowsWithoutAValueSayWhyAndTinyNumbersAreRefused)
+{
+    const Outcome r = run({"Beams", "--batch", "-"}, "case,P\n1,1e305\n1,1e-400\n");
+    EXPECT_EQ(r.status, 3);
+    const std::vector<std::string> out = lines(r.out);
+    ASSERT_EQ(out.size(), 4u);
+    EXPECT_EQ(out[2].substr(out[2].size() - 3), ",ok");
+    EXPECT_NE(out[3].find(",rejected: Beam (1): P is too small a number (nearer 0 than 2.2e-308)"), std::string::npos);
+    const char *const step = "too large to compute: a step of its formula goes beyond 1.8e308";
+    EXPECT_EQ(lines(r.err), (std::vector<std::string>{
+                                std::string("structcalc: line 2: note: Beam (1): Mmax: ") + step,
+                                std::string("structcalc: line 2: note: Beam (1): σmax: ") + step,
+                                "structcalc: line 3: Beam (1): P is too small a number (nearer 0 than 2.2e-308)"}));
+    const Outcome json = run({"Beams", "--batch", "--json"}, "case,P\n1,1e305\n");
+    EXPECT_NE(json.out.find(std::string("{\"symbol\": \"Mmax\", \"value\": null, \"reason\": \"") + step +
+                            "\", \"unit\": \"N･mm\"}"),
+              std::string::npos)
+        << json.out;
+}
+
 TEST(structcalcBatch, headerProblemsAndEmptyInputAreUsageErrors)
 {
     for (const auto &[input, message] : std::vector<std::pair<std::string, std::string>>{

@@ -84,6 +84,25 @@ TEST_F(SavedFile, OpenComputesTheRowsItsInputsGive)
     EXPECT_EQ(millimetres.out.rfind("反力 (RA)\t15000\tN\n", 0), 0u) << millimetres.out;
 }
 
+// A file whose numbers cannot be written in the units asked for is refused in them, whichever
+// units are named together: nothing is computed in the units the file was written in.
+TEST_F(SavedFile, UnitsTheFileCannotBeWrittenInAreRefusedWhole)
+{
+    shell::SavedCalculation tiny = beam();
+    tiny.units = {shell::unit::Mm, shell::unit::N};
+    tiny.inputs = {{"P", "100", "1"}, {"a", "30", "1"},     {"l", "100", "1"},   {"x1", "20", "1"},
+                   {"x2", "50", "1"}, {"E", "100000", "1"}, {"I", "1e-300", "1"}};
+    const std::string file = write("tiny.structcalc.json", shell::writeSavedCalculation(tiny));
+    for (const char *units : {"m", "m,N", "m,kN", "kN,m"}) {
+        const Outcome r = run({"--open", file, "--unit", units});
+        EXPECT_EQ(r.status, 3) << units;
+        EXPECT_EQ(r.out, "") << units;
+        EXPECT_EQ(r.err, "structcalc: Beam (1): I cannot be written in m^4 (Please check command entry  #7)\n")
+            << units;
+    }
+    EXPECT_EQ(run({"--open", file, "--unit", "mm,kN"}).status, 0);
+}
+
 TEST_F(SavedFile, ADamagedFileIsAUsageErrorWithTheReadersMessage)
 {
     const std::string whole = shell::writeSavedCalculation(beam());

@@ -53,13 +53,47 @@ TEST(structcalc, jsonCarriesNumbersAndNullForRowsShownEmpty)
     EXPECT_NE(r.out.find("\"program\": \"Profilor\", \"case\": 1, "), std::string::npos) << r.out;
     EXPECT_NE(r.out.find("\"unit\": \"mm\""), std::string::npos) << r.out;
     EXPECT_NE(r.out.find("\"inputs\": {\"a\": 1e+200, \"b\": 0.5}"), std::string::npos) << r.out;
-    EXPECT_NE(r.out.find("{\"caption\": \"断面係数 (Z1)\", \"symbol\": \"Z1\", \"value\": null, \"text\": \"\""),
+    EXPECT_NE(r.out.find("{\"caption\": \"断面係数 (Z1)\", \"symbol\": \"Z1\", \"value\": null, \"reason\": "
+                         "\"too large to compute: a step of its formula goes beyond 1.8e308\", \"text\": \"\""),
               std::string::npos)
         << r.out;
     const Outcome full = run({"Profilor", "1", "--json"});
     EXPECT_NE(full.out.find("\"value\": 833.3333333333334, \"text\": \"8.333e+02\", \"unit\": \"mm^4\""),
               std::string::npos)
         << full.out;
+}
+
+// Rows without a value say why on stderr; the others print, and the run counts as computed.
+TEST(structcalc, aRowWithoutAValueSaysWhy)
+{
+    const Outcome r = run({"Beams", "1", "P=1e305"});
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(lines(r.out)[3], "曲げモーメント (Mx2)\t1.500e+306\tN･mm");
+    EXPECT_EQ(lines(r.out)[4], "最大曲げモーメント (Mmax)\t\tN･mm");
+    EXPECT_EQ(r.err, "structcalc: note: Mmax: too large to compute: a step of its formula goes beyond 1.8e308\n"
+                     "structcalc: note: σmax: too large to compute: a step of its formula goes beyond 1.8e308\n");
+    const Outcome all = run({"Beams", "1", "P=8e306", "--json"});
+    EXPECT_EQ(all.status, 0);
+    EXPECT_NE(all.out.find("\"symbol\": \"RB\", \"value\": null, \"reason\": \"too large to compute: a step of its "
+                           "formula goes beyond 1.8e308\", \"text\": \"\""),
+              std::string::npos)
+        << all.out;
+    EXPECT_EQ(lines(all.err).size(), 6u) << all.err;
+}
+
+// A number nearer 0 than a normal double is refused like one beyond the largest, also where it
+// reads as 0; 0 itself is a load like any other.
+TEST(structcalc, numbersBelowTheNormalRangeAreRefused)
+{
+    for (const char *value : {"P=4.9e-324", "P=-1e-310", "P=1e-400"}) {
+        const Outcome r = run({"Beams", "1", value});
+        EXPECT_EQ(r.status, 3) << value;
+        EXPECT_EQ(r.err, "structcalc: Beam (1): P is too small a number (nearer 0 than 2.2e-308) (Please check command "
+                         "entry  #1)\n")
+            << value;
+    }
+    EXPECT_EQ(run({"Beams", "1", "P=0"}).status, 0);
+    EXPECT_EQ(run({"Beams", "1", "P=2.3e-308"}).status, 0);
 }
 
 TEST(structcalc, rejectedInputExitsThreeWithTheWindowsMessage)

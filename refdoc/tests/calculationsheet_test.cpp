@@ -204,6 +204,27 @@ TEST(calculationsheet, NotesTheMembersLargestAndAValueOutsideItsRange)
     }
 }
 
+// Rows too large for a double say so, and a member too large to solve says why once.
+TEST(calculationsheet, RowsAndAMemberBeyondTheRangeOfADoubleSayWhy)
+{
+    const shell::Program &beams = *registry::find("Beams");
+    Window window(beams, 0, {0, 0});
+    window.model->setText(0, "8e306");
+    ASSERT_FALSE(window.model->lastRejected());
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("huge.pdf"));
+    ASSERT_TRUE(refdoc::writeSheet(path, refdoc::sheetCase(*window.model), {"", "", "", "2024-05-01", "1.0"}).ok);
+    const QString text = pdfText(path);
+    if (text.isNull())
+        GTEST_SKIP() << "pdftotext (poppler-utils) is not installed";
+    const QString all = comparable(text);
+    EXPECT_TRUE(all.contains(QStringLiteral("(novalue:toolargetocompute:astepofitsformulagoesbeyond1.8e308)")))
+        << text.toStdString();
+    EXPECT_EQ(all.count(QStringLiteral("cannotbesolved")), 1) << text.toStdString();
+    EXPECT_TRUE(all.contains(QStringLiteral("Themembercannotbesolved:itsnumbersleavetherangeofadouble")))
+        << text.toStdString();
+}
+
 // A long input and a value with a three-digit exponent stand whole in their cells.
 TEST(calculationsheet, NumbersAreNeverBrokenOverLines)
 {

@@ -190,6 +190,100 @@ std::vector<LegendLine> legendLines(const Program &program, const CaseDef &defin
     return lines;
 }
 
+namespace {
+
+const char *const TooLarge = "too large to compute (beyond 1.8e308)";
+const char *const StepTooLarge = "too large to compute: a step of its formula goes beyond 1.8e308";
+
+// True where `e` is 0 only because a step of it left the range of a double: a product or
+// power of numbers that are not 0, or a number divided by one too large, all nearer 0 than a
+// double reaches (1e-300 × 1e-300).
+bool vanished(const Expr &e, const EvalContext &context)
+{
+    if (e.eval(context) != 0)
+        return false;
+    const auto nonzero = [&](int k) {
+        const Expr operand = e.operand(k);
+        return operand.eval(context) != 0 || vanished(operand, context);
+    };
+    switch (e.op()) {
+    case Op::Multiply:
+        return nonzero(0) && nonzero(1);
+    case Op::Divide:
+    case Op::PowInt:
+        return nonzero(0);
+    case Op::Named:
+        return vanished(e.definition(), context);
+    case Op::Negate:
+    case Op::Sqrt:
+        return vanished(e.operand(0), context);
+    case Op::When:
+        return vanished(e.operand(0).eval(context) != 0 ? e.operand(1) : e.operand(2), context);
+    default:
+        return false;
+    }
+}
+
+// Why the operation at the top of `e`, on finite operands, gives no finite number.
+std::string failureOf(const Expr &e, const EvalContext &context, bool whole)
+{
+    if (e.op() == Op::Divide && e.operand(1).eval(context) == 0) {
+        if (e.operand(0).eval(context) == 0)
+            return "its formula divides 0 by 0 for these inputs";
+        // A divisor that vanished below the range of a double stands for a quotient above it.
+        if (!vanished(e.operand(1), context))
+            return "its formula divides by 0 for these inputs";
+    }
+    if (e.op() == Op::PowInt && e.exponent() < 0 && e.operand(0).eval(context) == 0)
+        return "its formula divides by 0 for these inputs";
+    if (e.op() == Op::Sqrt && e.operand(0).eval(context) < 0)
+        return "its formula takes the square root of a negative number for these inputs";
+    if (std::isinf(e.eval(context)))
+        return whole ? TooLarge : StepTooLarge;
+    return "its formula has no value for these inputs";
+}
+
+std::string whyNotFiniteIn(const Expr &e, const EvalContext &context, const std::vector<std::string> &rowReasons,
+                           bool whole)
+{
+    if (std::isfinite(e.eval(context)))
+        return {};
+    switch (e.op()) {
+    case Op::Row: {
+        const auto row = static_cast<std::size_t>(e.rowIndex());
+        return row < rowReasons.size() && !rowReasons[row].empty() ? rowReasons[row] : TooLarge;
+    }
+    case Op::Named:
+        return whyNotFiniteIn(e.definition(), context, rowReasons, whole);
+    case Op::Negate:
+        // The sign changes nothing of the size.
+        return whyNotFiniteIn(e.operand(0), context, rowReasons, whole);
+    case Op::When: {
+        // Only the branch taken counts.
+        const Expr taken = e.operand(0).eval(context) != 0 ? e.operand(1) : e.operand(2);
+        return whyNotFiniteIn(taken, context, rowReasons, whole);
+    }
+    default:
+        break;
+    }
+    for (int k = 0; k < e.operandCount(); ++k)
+        if (!std::isfinite(e.operand(k).eval(context)))
+            return whyNotFiniteIn(e.operand(k), context, rowReasons, false);
+    return failureOf(e, context, whole);
+}
+
+}  // namespace
+
+std::string whyNotFinite(const Expr &formula, const EvalContext &context, const std::vector<std::string> &rowReasons)
+{
+    return whyNotFiniteIn(formula, context, rowReasons, true);
+}
+
+std::string tooSmallReason(const std::string &caption)
+{
+    return caption + " is too small a number (nearer 0 than 2.2e-308)";
+}
+
 Evaluation evaluate(const CaseDef &definition, const std::vector<double> &inputs, Units units)
 {
     Evaluation result;
@@ -203,6 +297,14 @@ Evaluation evaluate(const CaseDef &definition, const std::vector<double> &inputs
             result.reason = definition.inputs[k].caption + " is too large a number";
             return result;
         }
+        // Below the normal range a double keeps fewer digits than the others: rows computed from
+        // it would not have the digits they show.
+        if (inputs[k] != 0 && !std::isnormal(inputs[k])) {
+            result.rejected = true;
+            result.field = static_cast<int>(k);
+            result.reason = tooSmallReason(definition.inputs[k].caption);
+            return result;
+        }
     }
     for (const Check &check : definition.checks) {
         if (check.holds.eval(context) == 0) {
@@ -213,8 +315,11 @@ Evaluation evaluate(const CaseDef &definition, const std::vector<double> &inputs
         }
     }
     rows.reserve(definition.rows.size());
-    for (const RowDef &row : definition.rows)
+    for (const RowDef &row : definition.rows) {
         rows.push_back(row.formula.eval(context));
+        result.rowReasons.push_back(std::isfinite(rows.back()) ? std::string()
+                                                               : whyNotFinite(row.formula, context, result.rowReasons));
+    }
     for (std::size_t r = 0; r < definition.rows.size(); ++r) {
         const std::optional<RowRange> &range = definition.rows[r].range;
         if (range && std::isfinite(rows[r]) && range->holds.eval(context) == 0) {

@@ -303,10 +303,11 @@ std::vector<LegendSymbol> beamLegend();
 std::vector<LegendLine> legendLines(const Program &program, const CaseDef &definition, Units units);
 
 // One evaluation of a case, as the window, the command line and the reference document all
-// make it: an input that is not a finite number, or the first condition of the domain that
-// does not hold, rejects the inputs (and leaves `values` empty) with the field and the reason;
-// otherwise every row in order, the rows taken outside their formula's range, and the
-// advisories whose condition holds.
+// make it: an input that is not a finite number or lies nearer 0 than the normal range of a
+// double (a number with fewer digits than the others), or the first condition of the domain
+// that does not hold, rejects the inputs (and leaves `values` empty) with the field and the
+// reason; otherwise every row in order, with why each row that has no finite value has none,
+// the rows taken outside their formula's range, and the advisories whose condition holds.
 struct Evaluation {
     bool rejected = false;
     int field = -1;      // the input the reason is about
@@ -315,10 +316,23 @@ struct Evaluation {
     // Per row, the reason of its range where the row lies outside it, else "". Empty where every
     // row lies inside (so that a case without ranges costs nothing).
     std::vector<std::string> outsideRange;
+    // Per row: "" where its value is a finite number, otherwise why not:
+    // "too large to compute (beyond 1.8e308)".
+    std::vector<std::string> rowReasons;
     std::vector<std::string> advisories;
     // The reason row `r` is outside its formula's range; "" where it is inside.
     const std::string &outsideRangeOf(int row) const;
 };
+
+// Why a formula gives no finite number for these inputs, from the first operation (in the order
+// it is evaluated) whose operands are finite but whose result is not; rows it reads give their
+// own reasons. "" where the value is finite.
+//   (P × a) × b with P = 1e305, a = 30, b = 70 -> "too large to compute (beyond 1.8e308)"
+std::string whyNotFinite(const Expr &formula, const EvalContext &context, const std::vector<std::string> &rowReasons);
+
+// An input nearer 0 than the smallest normal double (2.2e-308) but not 0: "P is too small a
+// number (nearer 0 than 2.2e-308)".
+std::string tooSmallReason(const std::string &caption);
 Evaluation evaluate(const CaseDef &definition, const std::vector<double> &inputs, Units units = CatalogueUnits);
 std::vector<double> startValues(const CaseDef &definition);
 

@@ -329,6 +329,11 @@ int Expr::inputIndex() const
     return m_node->index;
 }
 
+int Expr::rowIndex() const
+{
+    return m_node->index;
+}
+
 std::vector<Expr> Expr::constants() const
 {
     std::vector<Expr> out;

@@ -89,9 +89,10 @@ public:
     int exponent() const;
 
     bool isNull() const { return !m_node; }
-    // Whether this is an input of the case, and which.
+    // Whether this is an input of the case, and which; for a row's value, which row.
     bool isInput() const;
     int inputIndex() const;
+    int rowIndex() const;
     const ExprNode *node() const { return m_node.get(); }
     const std::shared_ptr<const ExprNode> &shared() const { return m_node; }
     explicit Expr(std::shared_ptr<const ExprNode> node) : m_node(std::move(node)) {}

@@ -149,10 +149,12 @@ std::string exponentText(char letter, int exponent)
     return std::string{letter, exponent < 0 ? '-' : '+'} + digits;
 }
 
-}  // namespace
-
-double readNumber(std::string_view text)
+// The leading-number rule; `belowNormal`, where given, is set where the number is not zero but
+// nearer 0 than the smallest normal double (read as 0 or with fewer digits).
+double readLeadingNumber(std::string_view text, bool *belowNormal)
 {
+    if (belowNormal)
+        *belowNormal = false;
     // The text without its blanks; short texts (all that a field usually holds) stay on the stack.
     char shortText[64];
     std::string longText;
@@ -247,8 +249,26 @@ double readNumber(std::string_view text)
             firstDigit < point ? static_cast<double>(point - firstDigit - 1) : -static_cast<double>(firstDigit - point);
         const bool overflow = firstDigit != std::string::npos && magnitude + static_cast<double>(exponent) >= 0;
         value = overflow ? std::numeric_limits<double>::infinity() : 0.0;
+        if (belowNormal)
+            *belowNormal = !overflow && firstDigit != std::string::npos;
+    } else if (belowNormal && value != 0 && !std::isnormal(value)) {
+        *belowNormal = true;
     }
     return negative ? -value : value;
+}
+
+}  // namespace
+
+double readNumber(std::string_view text)
+{
+    return readLeadingNumber(text, nullptr);
+}
+
+bool isBelowNormalRange(std::string_view text)
+{
+    bool below = false;
+    readLeadingNumber(text, &below);
+    return below;
 }
 
 bool holdsNumber(std::string_view text)

@@ -12,6 +12,10 @@ namespace shell {
 //   "12abc" -> 12,  "1 2" -> 12,  " -3.5e2x" -> -350,  "1D3" -> 1000,  "&H1F" -> 31,  "&O17" -> 15
 // A number too large for a double reads as ±infinity (callers reject it).
 double readNumber(std::string_view text);
+// True where the leading number is not zero but nearer 0 than the smallest normal double
+// (2.2e-308), so that it reads as 0 or with fewer digits than a double holds:
+//   "1e-400" -> true,  "4.9e-324" -> true,  "0.000" -> false,  "2.3e-308" -> false
+bool isBelowNormalRange(std::string_view text);
 // True where the leading-number rule finds a number at all ("", "abc" and "-" hold none).
 bool holdsNumber(std::string_view text);
 // True where the text is a number and nothing else, blanks aside: "1e5", " -3.5", "&H1F";

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <utility>
 
 namespace shell {
 
@@ -136,6 +137,7 @@ void ShellModel::showCase(int index, const std::vector<bool> *ticked)
         row.ticked = !ticked || r >= ticked->size() || (*ticked)[r];
         row.visible = static_cast<int>(r) < ResultCount;
         row.text.clear();
+        row.reason.clear();
         row.value = std::numeric_limits<double>::quiet_NaN();
         row.largest.reset();
         row.largestText.clear();
@@ -208,6 +210,14 @@ void ShellModel::compute(int index)
             return;
         }
     }
+    // A number nearer 0 than the normal range of a double is refused like one beyond it, also
+    // where it reads as 0 ("1e-400").
+    for (std::size_t k = 0; k < n; ++k) {
+        if (isBelowNormalRange(m_texts[static_cast<std::size_t>(CurrentCase)][k])) {
+            entryError(index, static_cast<int>(k), tooSmallReason(c.inputs[k].caption));
+            return;
+        }
+    }
     // A program that only relabels computes in the catalogue's units whatever the labels say.
     const Units in = m_program.unitChange == UnitChange::Convert ? units() : CatalogueUnits;
     const std::vector<double> numbers = inputNumbers(CurrentCase);
@@ -223,6 +233,7 @@ void ShellModel::compute(int index)
         const double v = evaluation.values[r];
         ResultRow &row = m_rows[r];
         row.value = std::isfinite(v) ? v : std::numeric_limits<double>::quiet_NaN();
+        row.reason = evaluation.rowReasons[r];
         // The text as the window shows it, in the result format while it is ticked: one
         // rounding of the value's digits (the same text as formatting the general text).
         row.text = m_formatResults ? resultText(v) : generalText(v);
@@ -233,6 +244,7 @@ void ShellModel::compute(int index)
     m_lastRejected = false;
     m_markedField = -1;
     m_reason.clear();
+    writeRowsStatus();
     drawChart();
 }
 
@@ -273,9 +285,32 @@ void ShellModel::entryError(int index, int field, const std::string &reason)
     m_reason = reason;
 }
 
+void ShellModel::writeRowsStatus()
+{
+    // The status line says why a row shows no value, rows with one reason named together ("RA,
+    // RB: too large to compute ..."), and is hidden while every row shows one. (An entry error
+    // takes the line until the next accepted input.)
+    std::vector<std::pair<std::string, std::string>> reasons;  // reason, symbols
+    for (int r = 0; r < ResultCount; ++r) {
+        const ResultRow &row = m_rows[static_cast<std::size_t>(r)];
+        if (row.reason.empty())
+            continue;
+        const std::string symbol = SymbolOf(row.caption).empty() ? row.caption : SymbolOf(row.caption);
+        const auto same =
+            std::find_if(reasons.begin(), reasons.end(), [&](const auto &named) { return named.first == row.reason; });
+        if (same == reasons.end())
+            reasons.emplace_back(row.reason, symbol);
+        else
+            same->second += ", " + symbol;
+    }
+    m_statusText.clear();
+    for (const auto &[reason, symbols] : reasons)
+        m_statusText += (m_statusText.empty() ? "" : "; ") + symbols + ": " + reason;
+    m_statusVisible = !m_statusText.empty();
+}
+
 void ShellModel::drawChart()
 {
-    m_statusVisible = false;
     PointRow.clear();
     m_chartPoints.clear();
     for (int r = 0; r < ResultCount; ++r) {
@@ -387,6 +422,13 @@ void ShellModel::chooseForceUnit(int forceUnit)
     if (forceUnit < 0 || forceUnit > 1 || !m_program.forceUnits)
         return;
     changeUnits({UnitSystem, forceUnit});
+}
+
+void ShellModel::chooseUnits(Units units)
+{
+    if (units.length < 0 || units.length > 2 || units.force < 0 || units.force > 1)
+        return;
+    changeUnits({units.length, m_program.forceUnits ? units.force : ForceUnit});
 }
 
 void ShellModel::changeUnits(Units to)
@@ -505,7 +547,7 @@ std::string ShellModel::selectPoint(int point)
     const double value = m_chartPoints[static_cast<std::size_t>(point)].value;
     const ResultRow &row = m_rows[static_cast<std::size_t>(PointRow[static_cast<std::size_t>(point)])];
     if (!std::isfinite(value))
-        return row.caption + "  cannot be computed";
+        return row.caption + "  " + (row.reason.empty() ? std::string("cannot be computed") : row.reason);
     std::string text = row.caption + "  " + (m_formatResults ? resultText(value) : generalText(value));
     // On the log scale the value is the logarithm plotted: of a number in the row's unit.
     if (m_logScale)

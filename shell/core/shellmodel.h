@@ -33,7 +33,9 @@ struct ResultRow {
     std::string caption;  // Check1(r)
     std::string text;     // Tx(r) as displayed ("" where the value cannot be computed)
     double value = 0;     // the computed number (NaN where the row shows empty)
-    std::string unit;     // Label5(r)
+    // Why the row shows empty after a computation: "too large to compute (beyond 1.8e308)".
+    std::string reason;
+    std::string unit;  // Label5(r)
     bool ticked = true;
     bool visible = false;
     // Beside a row that claims the member's extreme but is not it: the extreme with its position
@@ -97,7 +99,8 @@ public:
     // "read as 8" while the text of a field holds more than its number ("8abc"); else "".
     std::string inputNote(int caseIndex, int k) const;
 
-    // --- results, notes, status ---
+    // --- results, notes, status (an entry error, or the rows that show no value and why:
+    // "Mmax: too large to compute (beyond 1.8e308)") ---
     const std::vector<ResultRow> &rows() const { return m_rows; }
     const std::vector<std::string> &notes() const { return m_notes; }
     const std::vector<std::string> &advisories() const { return m_advisories; }
@@ -151,9 +154,11 @@ public:
     // raises): as many clicks on the bar's arrow. A bar without the focus takes the input as
     // its base first, as a click that gives it the focus does.
     void wheel(int k, int clicks);
-    void reset();                          // Command2_Click
-    void chooseUnit(int unitSystem);       // m1015_Click: mm, cm, m
-    void chooseForceUnit(int forceUnit);   // N, kN
+    void reset();                         // Command2_Click
+    void chooseUnit(int unitSystem);      // m1015_Click: mm, cm, m
+    void chooseForceUnit(int forceUnit);  // N, kN
+    // Both at once, as one change: refused whole where a number cannot be written in them.
+    void chooseUnits(Units units);
     void toggleFormat();                   // m1010(1)
     void programColorCommand();            // m1010(0)
     void tickRow(int row, bool ticked);    // Check1_Click
@@ -205,6 +210,7 @@ private:
     void writeNotes();  // the legend lines of the current case, in the units of its fields
     void entryError(int index, int field, const std::string &reason);
     void drawChart();
+    void writeRowsStatus();  // the status line after an accepted computation
     void scrollToText(int k);
     void changeUnits(Units to);
     // Brings the texts of a case into the units `to`; false (and nothing changed) where a number

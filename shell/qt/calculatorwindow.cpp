@@ -280,7 +280,7 @@ bool CalculatorWindow::refreshResults()
         const RowDef *definition = r < c.rows.size() ? &c.rows[r] : nullptr;
         shown.push_back({qs(row.caption), qs(row.text), qs(row.unit), definition ? qs(definition->meaning) : QString(),
                          row.ticked, definition && definition->claims.has_value(), qs(row.largestText),
-                         definition && definition->range.has_value(), qs(row.outsideRange)});
+                         definition && definition->range.has_value(), qs(row.outsideRange), qs(row.reason)});
     }
     bool layout = m_results->setRows(std::move(shown));
     // Results that no longer belong to the inputs shown (a refused input) are greyed as stale;

@@ -381,6 +381,9 @@ QString ResultsView::toolTipAt(const QPoint &pos) const
     // A value outside its formula's range: why, on the value and on its mark.
     if ((part == Part::Value || part == Part::Range) && !row.outsideRange.isEmpty())
         return QStringLiteral("Outside the formula's range: ") + row.outsideRange;
+    // An empty value field: why it is empty.
+    if (part == Part::Value && !row.reason.isEmpty())
+        return row.reason;
     if (part == Part::Largest && !row.largest.isEmpty())
         return row.largest +
                QStringLiteral("\nThe member's true extreme from its diagrams (x from the member's left end "

@@ -68,6 +68,7 @@ public:
         // range), and why the value is outside it; "" where it lies inside.
         bool rangeSlot = false;
         QString outsideRange{};
+        QString reason{};  // why the value field is empty, for its tooltip
     };
     enum class Part { Check, Value, Unit, Largest, Range };
 

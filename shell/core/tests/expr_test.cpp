@@ -116,6 +116,54 @@ TEST(expr, rowsReuseEarlierRowsAndTheDomainRejectsWithItsReason)
     const Evaluation huge = evaluate(def, {HUGE_VAL, 30, 100});
     EXPECT_EQ(huge.reason, "P is too large a number");
     EXPECT_EQ(huge.field, 0);
+    // nor one nearer 0 than a normal double, with its fewer digits; 0 and the smallest normal
+    // double are numbers like any other
+    const Evaluation tiny = evaluate(def, {-4.9e-324, 30, 100});
+    EXPECT_EQ(tiny.reason, "P is too small a number (nearer 0 than 2.2e-308)");
+    EXPECT_EQ(tiny.field, 0);
+    EXPECT_TRUE(evaluate(def, {100, 1e-310, 100}).rejected);
+    EXPECT_FALSE(evaluate(def, {0, 30, 100}).rejected);
+    EXPECT_FALSE(evaluate(def, {2.2250738585072014e-308, 30, 100}).rejected);
+}
+
+// A formula without a finite value says why: the first operation, in the order it is evaluated,
+// that turns finite numbers into none; only the branch taken counts.
+TEST(expr, aFormulaWithoutAFiniteValueSaysWhy)
+{
+    const char *const beyond = "too large to compute (beyond 1.8e308)";
+    const char *const stepBeyond = "too large to compute: a step of its formula goes beyond 1.8e308";
+    const struct {
+        Expr formula;
+        std::vector<double> inputs;
+        const char *reason;
+    } table[] = {
+        {a * b, {1e300, 1e10}, beyond},
+        {-(a * b), {1e300, 1e10}, beyond},
+        {(a * b) / b, {1e300, 1e10}, stepBeyond},  // 1e300 in truth
+        {((a * b) - (a * b)) / b, {1e300, 1e10}, stepBeyond},
+        {a / (b - b), {3, 2}, "its formula divides by 0 for these inputs"},
+        {a / (b * b), {3, 1e-200}, beyond},                      // b² is 1e-400, not 0
+        {(a / (b / (a * a))) * 2, {1e200, 1e-300}, stepBeyond},  // b / a² below the range
+        {(a - a) / (b - b), {3, 2}, "its formula divides 0 by 0 for these inputs"},
+        {sqrt(a - b), {2, 3}, "its formula takes the square root of a negative number for these inputs"},
+        {when(a > b, a / (b - b), a), {2, 3}, ""},
+        {when(a < b, a / (b - b), a), {2, 3}, "its formula divides by 0 for these inputs"},
+        {a * b, {1e300, -1e300}, beyond},
+        {a + b, {1, 2}, ""},
+    };
+    for (const auto &t : table) {
+        SCOPED_TRACE(t.formula.formula());
+        EXPECT_EQ(whyNotFinite(t.formula, EvalContext{&t.inputs, nullptr}, {}), t.reason);
+    }
+
+    // a row that takes an earlier row's value takes its reason
+    CaseBuilder builder("Span");
+    const Expr w = builder.input("w", Dimension::LineLoad, 1e300), l = builder.input("l", Dimension::Length, 1e10);
+    const Expr RA = builder.row("反力 (RA)", Dimension::Force, (w * l) / 2);
+    builder.row("反力 (RB)", Dimension::Force, RA);
+    builder.row("比 (k)", Dimension::None, w / l);
+    const Evaluation e = evaluate(builder.build(), {1e300, 1e10});
+    EXPECT_EQ(e.rowReasons, (std::vector<std::string>{stepBeyond, stepBeyond, ""}));
 }
 
 }  // namespace

@@ -260,18 +260,36 @@ TEST(shellmodel, aRejectedInputBeepsNamesTheFieldAndKeepsTheResults)
     EXPECT_EQ(m.chartPoints().size(), 2u);
 }
 
-TEST(shellmodel, aRowThatCannotBeComputedShowsEmptyWhileTheOthersShow)
+// An empty row says why on the status line, on its chart point and in `reason` (which the window
+// shows as the row's tooltip), until it shows a value again.
+TEST(shellmodel, aRowThatCannotBeComputedShowsEmptyAndSaysWhyWhileTheOthersShow)
 {
     Window w;
     ShellModel &m = w.model;
     m.setText(3, "0");  // l / a divides by zero
-    EXPECT_FALSE(m.statusVisible());
     EXPECT_EQ(m.rows()[1].text, "");
+    EXPECT_EQ(m.rows()[1].reason, "its formula divides by 0 for these inputs");
     EXPECT_EQ(m.rows()[0].text, "8.333e+02");
+    EXPECT_EQ(m.rows()[0].reason, "");
     EXPECT_EQ(m.rows()[3].text, "-1.000e+02");
+    EXPECT_TRUE(m.statusVisible());
+    EXPECT_EQ(m.statusText(), "Ra: its formula divides by 0 for these inputs");
+    EXPECT_FALSE(m.lastRejected());
+    EXPECT_EQ(w.platform.beeps, 0);
     ASSERT_EQ(m.chartPoints().size(), 5u);
     EXPECT_TRUE(std::isnan(m.chartPoints()[1].value));  // its slot stays empty
-    EXPECT_EQ(m.selectPoint(1), "比 (Ra)  cannot be computed");
+    EXPECT_EQ(m.selectPoint(1), "比 (Ra)  its formula divides by 0 for these inputs");
+
+    // E l beyond the largest double, with l / a still dividing by zero
+    m.setText(0, "1e307");
+    EXPECT_EQ(m.rows()[2].reason, "too large to compute (beyond 1.8e308)");
+    EXPECT_EQ(m.statusText(),
+              "Ra: its formula divides by 0 for these inputs; Ke: too large to compute (beyond 1.8e308)");
+    m.setText(3, "4");
+    EXPECT_EQ(m.statusText(), "Ke: too large to compute (beyond 1.8e308)");
+    m.setText(0, "100000");
+    EXPECT_FALSE(m.statusVisible());
+    EXPECT_EQ(m.rows()[2].reason, "");
 }
 
 // A row at the top of the range of a double shows its value in either format, also after the

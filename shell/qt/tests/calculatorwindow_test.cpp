@@ -284,4 +284,25 @@ TEST_F(beamsCalculatorWindow, refusedInputIsMarkedAndTheResultsGreyedUntilMended
     EXPECT_TRUE(results->isEnabled());
 }
 
+// A row that cannot be computed says why in its empty field's tooltip and on the status line.
+TEST_F(beamsCalculatorWindow, anEmptyRowSaysWhyInItsTooltipAndTheStatusLine)
+{
+    QLineEdit *load = nullptr;
+    shell::ResultsView *results = nullptr;
+    QStatusBar *status = nullptr;
+    ASSERT_TRUE(find("Text1_0", load));
+    ASSERT_TRUE(find("Frame2", results));
+    ASSERT_TRUE(find("StatusBar1", status));
+    load->setFocus();
+    load->selectAll();
+    QTest::keyClicks(load, QStringLiteral("1e305"));
+    const QString why = QStringLiteral("too large to compute: a step of its formula goes beyond 1.8e308");
+    EXPECT_EQ(results->toolTipAt(results->partRect(4, shell::ResultsView::Part::Value).center()), why);
+    EXPECT_EQ(results->toolTipAt(results->partRect(3, shell::ResultsView::Part::Value).center()), QString());
+    EXPECT_EQ(status->currentMessage(), QStringLiteral("Mmax, σmax: ") + why);
+    QTest::keyClick(load, Qt::Key_Backspace);  // 1e30
+    EXPECT_EQ(results->toolTipAt(results->partRect(4, shell::ResultsView::Part::Value).center()), QString());
+    EXPECT_EQ(status->currentMessage(), QString());
+}
+
 }  // namespace
