@@ -176,8 +176,11 @@ shell::CaseDef simplePartialUniform()
     const Expr loaded = (RA * x) - ((w / 2) * pow(x - a, 2));
     const Expr beyond = (RA * x) - ((w * (b - a)) * (x - ((a + b) / 2)));
     c.row(moment("Mx"), Dimension::Moment, when(x < a, RA * x, when(x <= b, loaded, beyond))).means(momentAtX);
-    // Zero shear at X0; the row keeps the moment caption although it holds a position.
-    const Expr X0 = c.row(moment("X0"), Dimension::Length, a + (RA / w))
+    // Zero shear at X0; the row keeps the moment caption although it holds a position. RA / w
+    // does not depend on w; without a load (w = 0, which makes it 0 / 0) X0 is where the zero
+    // shear of any load w on a..b would stand, and the moment there is 0.
+    const Expr X0 = c.row(moment("X0"), Dimension::Length,
+                          when(w == 0, a + (((b - a) * (((2 * l) - b) - a)) / (2 * l)), a + (RA / w)))
                         .means("distance from A to the point of zero shear, where the moment is largest");
     c.row(maxMoment("Mmax"), Dimension::Moment, (RA * X0) - ((w / 2) * pow(X0 - a, 2)))
         .means("moment at X0, the largest");

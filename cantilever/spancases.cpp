@@ -382,8 +382,10 @@ shell::CaseDef spanPartialUniform()
     const Expr RA =
         c.row("反力 (RA)", Dimension::Force, (W / l) * ((b / 2) + cc)).means(onSpan("upward reaction at A"));
     c.row("反力 (RB)", Dimension::Force, (W / l) * ((b / 2) + a)).means(onSpan("upward reaction at B"));
-    // The moment where the shear is zero, a + RA / w from A.
-    c.row("曲げモーメント (Mmax)", Dimension::Moment, (W / b) * ((pow(a + ((RA * b) / W), 2) - pow(a, 2)) / 2))
+    // The moment where the shear is zero, a + RA / w from A; without a load (W = 0, which makes
+    // RA × b / W 0 / 0) the moment is 0 there as everywhere.
+    c.row("曲げモーメント (Mmax)", Dimension::Moment,
+          when(W == 0, 0, (W / b) * ((pow(a + ((RA * b) / W), 2) - pow(a, 2)) / 2)))
         .means(onSpan("moment where the shear is zero, a + RA / w from A, the largest"));
     // The mid-span deflection of a load of length b centred on the span, whatever a and c are:
     // the deflection of the drawn load only where a = c, and above it elsewhere.
@@ -432,8 +434,9 @@ shell::CaseDef spanMoment()
         .means(onSpan("deflection at C, upward positive"));
     c.row("曲げモーメント (MA)", Dimension::Moment, (M * (b / pow(l, 2))) * ((3 * a) - l))
         .means("moment at the fixed end A, sagging positive (clockwise end couple)");
-    c.row("曲げモーメント (MB)", Dimension::Moment, (M * (a / pow(l, 2))) * ((3 * b) - l))
-        .means("moment at the fixed end B, hogging shown positive (clockwise end couple)");
+    // A couple at B itself (b = 0) goes straight into the fixed end: the member carries none of it.
+    c.row("曲げモーメント (MB)", Dimension::Moment, when(b == 0, 0, (M * (a / pow(l, 2))) * ((3 * b) - l)))
+        .means("moment at the fixed end B, hogging shown positive (clockwise end couple); 0 for a couple at B itself");
     bothSpans(c, l, E, I, [=](Beam &beam, const Inputs &in) { beam.couples = {{valueOf(a, in), valueOf(M, in)}}; });
     c.sketch(sketches::spanMoment);
     return c.build();

@@ -230,6 +230,18 @@ TEST(beamsDomain, PartialLoadRunsFromAToB)
     EXPECT_EQ(rows[4], 0) << "Mmax of an empty span";
 }
 
+// "Beam (4)" without a load: X0 = a + RA / w would be 0 / 0, but RA / w does not depend on w, so
+// X0 stands where any load on a..b puts its zero shear (20 + 30 × 130 / 200 = 39.5 by hand), and
+// the moment there is 0.
+TEST(beamsDomain, NoLoadKeepsX0WhereAnyLoadPutsItAndNoMoment)
+{
+    constexpr int partial = 3;
+    const std::vector<double> none = rowsOf(partial, {{"w", 0}});
+    EXPECT_DOUBLE_EQ(none[3], 39.5);
+    EXPECT_DOUBLE_EQ(none[3], rowsOf(partial, {{"w", 100}})[3]);
+    EXPECT_EQ(none[4], 0);
+}
+
 // "Beam (10)" and "Beam (11)": x2 lies on the overhang, so an overhang of no length leaves it
 // only 0.
 TEST(beamsDomain, NoOverhangLeavesOnlyTheTip)

@@ -260,7 +260,7 @@ std::vector<CaseTable> tables()
           {"fC", SS, [](const Solved &s) { return -s.f(s.in("a")); }},
           {"MA", FF, [](const Solved &s) { return s.M(0); }},
           {"MA", FF, [](const Solved &s) { return s.couple(0); }},
-          {"MB", FF, [](const Solved &s) { return s.couple(1); }}},
+          {"MB", FF, [](const Solved &s) { return -s.M(s.length()); }}},
          {}},
     };
 }
@@ -369,6 +369,26 @@ TEST_P(cantileverMembers, MarksLieOnTheirMember)
 }
 
 INSTANTIATE_TEST_SUITE_P(everyCase, cantileverMembers, ::testing::ValuesIn(tables()), caseName);
+
+// "Cantilever (20)" with the couple at the fixed end B itself (b = 0): the support takes it
+// whole and the member carries no moment, so both end moments of the fixed span are 0, as its
+// diagram is. Just inside the span (b = 1e-9) the short piece from C to B carries it.
+TEST(cantileverMembersAtTheEnd, ACoupleAtAFixedEndGoesIntoTheSupport)
+{
+    const shell::CaseDef &c = caseDef(19);
+    const int MA = rowOf(c, "MA"), MB = rowOf(c, "MB");
+    for (const double b : {0.0, 1e-9}) {
+        std::vector<double> inputs = shell::startValues(c);
+        inputs[2] = b;  // M = 100, a = 70
+        const shell::Evaluation e = shell::evaluate(c, inputs);
+        ASSERT_FALSE(e.rejected) << e.reason;
+        const auto solved = mechanics::solveBeam(c.members.at(FF).beam(inputs));
+        ASSERT_TRUE(solved.ok()) << solved.error().message;
+        EXPECT_NEAR(e.values[static_cast<std::size_t>(MA)], solved->moment(0), 1e-9) << "b = " << b;
+        EXPECT_NEAR(e.values[static_cast<std::size_t>(MB)], -solved->moment(70 + b), 1e-6) << "b = " << b;
+        EXPECT_NEAR(solved->reactions[1].moment, -100, 1e-6) << "the support's couple, b = " << b;
+    }
+}
 
 }  // namespace
 }  // namespace cantilever::tests
