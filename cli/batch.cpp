@@ -1,6 +1,8 @@
 #include "cli/batch.h"
 
+#include "cli/descriptorstreams.h"
 #include "cli/jsontext.h"
+#include "cli/structcalc.h"
 #include "shell/core/numbertext.h"
 
 #include <algorithm>
@@ -8,66 +10,116 @@
 #include <istream>
 #include <ostream>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace structcalc {
 
 namespace {
 
+const char ByteOrderMark[] = "\xEF\xBB\xBF";
+
 // Reads CSV records one at a time: fields separated by commas, a field in double quotes may
-// hold commas, doubled quotes and line breaks; a CR before the line feed is dropped.
+// hold commas, doubled quotes and line breaks; a CR before the line feed is dropped. A record
+// holds at most MostRecordBytes bytes and MostFields fields, so that no input, however long its
+// lines, takes more memory than that.
 class CsvReader
 {
 public:
-    explicit CsvReader(std::istream &in) : m_in(in) {}
+    enum class Read { Record, TooLong, NotText, End };
 
-    // The next record and the number of the line it starts on; false at the end of the input.
-    bool next(std::vector<std::string> &fields, long &line)
+    explicit CsvReader(std::streambuf &in) : m_in(in) {}
+
+    // The next record and the number of the line it starts on. TooLong: the record was longer
+    // than MostRecordBytes and is skipped to the end of the line where it passed the bound;
+    // NotText: a NUL byte on line lastLine().
+    Read next(std::vector<std::string> &fields, long &line)
     {
         fields.clear();
-        std::string text;
-        if (!std::getline(m_in, text))
-            return false;
+        int c = m_in.sbumpc();
+        if (c == Eof)
+            return Read::End;
         line = ++m_line;
-        std::string field;
+        std::string *field = newField(fields);
         bool quoted = false;
-        for (;;) {
-            if (!text.empty() && text.back() == '\r')
-                text.pop_back();
-            for (std::size_t i = 0; i < text.size(); ++i) {
-                const char ch = text[i];
-                if (quoted) {
-                    if (ch == '"' && i + 1 < text.size() && text[i + 1] == '"') {
-                        field += '"';
-                        ++i;
-                    } else if (ch == '"') {
-                        quoted = false;
-                    } else {
-                        field += ch;
-                    }
-                } else if (ch == '"') {
-                    quoted = true;
-                } else if (ch == ',') {
-                    fields.push_back(field);
-                    field.clear();
-                } else {
-                    field += ch;
-                }
+        std::size_t bytes = 0;
+        for (; c != Eof; c = m_in.sbumpc()) {
+            if (c == 0)
+                return Read::NotText;
+            if (++bytes > MostRecordBytes) {
+                m_runOn = m_line > line;
+                fields.clear();
+                return c == '\n' || skipLine() ? Read::TooLong : Read::NotText;
             }
-            // A quoted field runs on over the line break.
-            if (!quoted || !std::getline(m_in, text))
+            const char ch = static_cast<char>(c);
+            if (ch == '\r' && (m_in.sgetc() == '\n' || m_in.sgetc() == Eof))
+                continue;
+            if (quoted) {
+                if (ch == '"' && m_in.sgetc() == '"') {
+                    m_in.sbumpc();
+                    ++bytes;
+                    *field += '"';
+                } else if (ch == '"') {
+                    quoted = false;
+                } else {
+                    // A quoted field runs on over the line break.
+                    m_line += ch == '\n' ? 1 : 0;
+                    *field += ch;
+                }
+            } else if (ch == '"') {
+                quoted = true;
+            } else if (ch == ',') {
+                field = newField(fields);
+            } else if (ch == '\n') {
                 break;
-            ++m_line;
-            field += '\n';
+            } else {
+                *field += ch;
+            }
         }
-        fields.push_back(field);
+        return Read::Record;
+    }
+
+    // The line read last: where a record too long ends, where a NUL byte stands.
+    long lastLine() const { return m_line; }
+    // Whether the record too long was a quoted field run on over lines.
+    bool ranOn() const { return m_runOn; }
+
+private:
+    static constexpr int Eof = std::char_traits<char>::eof();
+
+    // The next field of the record; beyond MostFields one that is not kept.
+    std::string *newField(std::vector<std::string> &fields)
+    {
+        if (fields.size() < MostFields)
+            return &fields.emplace_back();
+        m_dropped.clear();
+        return &m_dropped;
+    }
+
+    // Skips to the next line; false where a NUL byte comes first.
+    bool skipLine()
+    {
+        for (int c = m_in.sbumpc(); c != Eof && c != '\n'; c = m_in.sbumpc())
+            if (c == 0)
+                return false;
         return true;
     }
 
-private:
-    std::istream &m_in;
+    std::streambuf &m_in;
     long m_line = 0;
+    bool m_runOn = false;
+    std::string m_dropped;
 };
+
+// A text cell that a spreadsheet would take for a formula or a command (=, +, -, @, a tab or a
+// carriage return first) goes out with a leading apostrophe, which spreadsheets show as text;
+// a number is never changed.
+bool looksLikeFormula(const std::string &cell)
+{
+    if (cell.empty() || std::string_view("=+-@\t\r").find(cell.front()) == std::string_view::npos)
+        return false;
+    return !shell::isWholeNumber(cell);
+}
 
 void appendCsvField(std::string &out, const std::string &field)
 {
@@ -85,6 +137,12 @@ void appendCsvField(std::string &out, const std::string &field)
         out += ch;
     }
     out += '"';
+}
+
+// A cell of the user's input written back: as text, never as a formula.
+void appendInputCell(std::string &out, const std::string &field)
+{
+    appendCsvField(out, looksLikeFormula(field) ? "'" + field : field);
 }
 
 std::string trimmed(const std::string &text)
@@ -124,7 +182,7 @@ public:
                 continue;
             }
             if (!isInputCaption(name))
-                return fail("the header's column '" + name + "' is not an input of " + m_program.name);
+                return fail("the header's column '" + userText(name) + "' is not an input of " + m_program.name);
             if (std::find(m_inputNames.begin(), m_inputNames.end(), name) != m_inputNames.end())
                 return fail("the header names the column " + name + " twice");
             m_inputNames.push_back(name);
@@ -144,7 +202,7 @@ public:
         int caseIndex = -1;
         if (!parseCase(caseText, caseIndex))
             return refuse(fields, number, -1,
-                          "case '" + caseText + "' is not a case of " + m_program.name + " (1 to " +
+                          "case '" + userText(caseText) + "' is not a case of " + m_program.name + " (1 to " +
                               std::to_string(m_program.caseCount()) + ")");
         const shell::CaseDef &c = m_program.cases[static_cast<std::size_t>(caseIndex)];
         const CasePlan &plan = m_plans[static_cast<std::size_t>(caseIndex)];
@@ -157,7 +215,7 @@ public:
             if (input < 0)
                 return refuse(fields, number, caseIndex, m_inputNames[column] + " is not an input of " + c.caption);
             if (!shell::isWholeNumber(value))
-                return refuse(fields, number, caseIndex, m_inputNames[column] + ": not a number: " + value);
+                return refuse(fields, number, caseIndex, m_inputNames[column] + ": not a number: " + userText(value));
             if (shell::isBelowNormalRange(value))
                 return refuse(fields, number, caseIndex,
                               c.caption + ": " + shell::tooSmallReason(m_inputNames[column]));
@@ -177,6 +235,9 @@ public:
             writeCsv(fields, caseIndex, e.values, "ok", notes(c, e));
         return true;
     }
+
+    // A record that was not read (too long to hold): refused with the reason, its fields empty.
+    void refuseUnread(long number, const std::string &why) { refuse({}, number, -1, why); }
 
 private:
     bool fail(const std::string &problem)
@@ -344,7 +405,7 @@ private:
         for (std::size_t k = 0; k < m_inputOrder.size(); ++k) {
             if (k > 0)
                 line += ',';
-            appendCsvField(line, field(fields, m_inputOrder[k]));
+            appendInputCell(line, field(fields, m_inputOrder[k]));
         }
         // The result columns: the row that goes to each, if the case has one (numbers need no quotes).
         m_rowOfColumn.assign(m_symbols.size(), -1);
@@ -438,24 +499,59 @@ private:
 int runBatch(const shell::Program &program, std::istream &in, std::ostream &out, std::ostream &err,
              const BatchOptions &options)
 {
-    CsvReader reader(in);
+    CsvReader reader(*in.rdbuf());
     std::vector<std::string> fields;
     long number = 0;
-    if (!reader.next(fields, number)) {
+    // Why the input ends early, if it does: a read that failed, or bytes that are no text.
+    const auto unreadable = [&](CsvReader::Read read) {
+        if (const std::string problem = streamProblem(in.rdbuf()); !problem.empty()) {
+            err << "structcalc: cannot read " << options.inputName << ": " << problem << "\n";
+            return true;
+        }
+        if (read == CsvReader::Read::NotText) {
+            err << "structcalc: --batch: the input is not text: line " << reader.lastLine() << " holds a NUL byte\n";
+            return true;
+        }
+        return false;
+    };
+    CsvReader::Read read = reader.next(fields, number);
+    if (unreadable(read))
+        return UsageError;
+    if (read == CsvReader::Read::End) {
         err << "structcalc: --batch: the input has no header line\n";
-        return 2;
+        return UsageError;
     }
+    if (read == CsvReader::Read::TooLong) {
+        err << "structcalc: --batch: the header line is longer than " << MostRecordBytes << " bytes\n";
+        return UsageError;
+    }
+    // A byte-order mark before the header, as editors on Windows write one.
+    if (fields[0].rfind(ByteOrderMark, 0) == 0)
+        fields[0].erase(0, std::string_view(ByteOrderMark).size());
     Batch batch(program, out, err, options);
     if (!batch.header(fields))
-        return 2;
+        return UsageError;
     bool allComputed = true;
-    while (reader.next(fields, number)) {
+    while (out && (read = reader.next(fields, number)) != CsvReader::Read::End) {
+        if (read == CsvReader::Read::NotText)
+            break;
+        if (read == CsvReader::Read::TooLong) {
+            allComputed = false;
+            batch.refuseUnread(number, reader.ranOn()
+                                           ? "a quoted field runs on past " + std::to_string(MostRecordBytes) +
+                                                 " bytes, to line " + std::to_string(reader.lastLine()) +
+                                                 " (an unclosed quote?)"
+                                           : "the line is longer than " + std::to_string(MostRecordBytes) + " bytes");
+            continue;
+        }
         if (fields.size() == 1 && trimmed(fields[0]).empty())
             continue;  // a blank line
         allComputed = batch.line(fields, number) && allComputed;
     }
     out.flush();
-    return allComputed ? 0 : 3;
+    if (unreadable(read))
+        return UsageError;
+    return allComputed ? Computed : Rejected;
 }
 
 }  // namespace structcalc

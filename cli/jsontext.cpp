@@ -6,30 +6,6 @@
 
 namespace structcalc {
 
-std::string visibleText(const std::string &s)
-{
-    std::string out;
-    out.reserve(s.size());
-    for (const char ch : s) {
-        const auto c = static_cast<unsigned char>(ch);
-        if (c >= 0x20 && c != 0x7F)
-            out += ch;
-        else if (ch == '\n')
-            out += "\\n";
-        else if (ch == '\r')
-            out += "\\r";
-        else if (ch == '\t')
-            out += "\\t";
-        else {
-            static const char hex[] = "0123456789ABCDEF";
-            out += "\\x";
-            out += hex[c >> 4];
-            out += hex[c & 0xF];
-        }
-    }
-    return out;
-}
-
 namespace {
 
 // The length of the valid UTF-8 sequence that starts at `pos` (overlong forms, surrogates and
@@ -55,7 +31,60 @@ std::size_t utf8Length(const std::string &s, std::size_t pos)
     return length;
 }
 
+// The visible form of the text's characters up to `most` of them (an escape counts as one);
+// `cut` where more follow.
+std::string visiblePart(const std::string &s, std::size_t most, bool &cut)
+{
+    std::string out;
+    std::size_t shown = 0;
+    std::size_t pos = 0;
+    for (; pos < s.size() && shown < most; ++shown) {
+        const char ch = s[pos];
+        const auto c = static_cast<unsigned char>(ch);
+        const std::size_t length = c >= 0x80 ? utf8Length(s, pos) : 1;
+        // U+0080 to U+009F are control characters too: their bytes are escaped.
+        const bool control = c == 0xC2 && length == 2 && static_cast<unsigned char>(s[pos + 1]) < 0xA0;
+        if (c >= 0x80 && length > 0 && !control) {
+            out.append(s, pos, length);
+            pos += length;
+            continue;
+        }
+        ++pos;
+        if (c >= 0x20 && c != 0x7F && c < 0x80) {
+            out += ch;
+        } else if (ch == '\n') {
+            out += "\\n";
+        } else if (ch == '\r') {
+            out += "\\r";
+        } else if (ch == '\t') {
+            out += "\\t";
+        } else {
+            static const char hex[] = "0123456789ABCDEF";
+            out += "\\x";
+            out += hex[c >> 4];
+            out += hex[c & 0xF];
+        }
+    }
+    cut = pos < s.size();
+    return out;
+}
+
 }  // namespace
+
+std::string visibleText(const std::string &s)
+{
+    bool cut = false;
+    return visiblePart(s, s.size(), cut);
+}
+
+std::string userText(const std::string &s, std::size_t most)
+{
+    bool cut = false;
+    std::string out = visiblePart(s, most, cut);
+    if (cut)
+        out += "\u2026 (" + std::to_string(s.size()) + " bytes)";
+    return out;
+}
 
 std::string jsonString(const std::string &s)
 {

@@ -4,16 +4,23 @@
 // reads back as the same double, and the user's texts quoted in messages on one line.
 //
 //     jsonString("a \"b\"") -> "\"a \\\"b\\\"\"",  jsonNumber(0.1) -> "0.1",  jsonNumber(NaN) -> "null"
-//     visibleText("multi\nline") -> "multi\\nline"
+//     visibleText("multi\nline") -> "multi\\nline",  visibleText("\xFF") -> "\\xFF"
 
+#include <cstddef>
 #include <string>
 
 namespace structcalc {
 
 std::string jsonString(const std::string &s);
-// A text as a message quotes it: control characters written as the escapes \n, \r, \t and
-// \xNN, so that a message and a CSV status stay one line whatever the user's text holds.
+// A text as a message quotes it: control characters and bytes that are not UTF-8 written as the
+// escapes \n, \r, \t and \xNN, so that a message and a CSV status stay one line of text whatever
+// the user's text holds.
 std::string visibleText(const std::string &s);
+// The user's text in a message: visible, and where it is longer than `most` characters, its
+// start and its length: "aaaa… (120000 bytes)". A file name may be longer than a value.
+constexpr std::size_t MostShown = 100;
+constexpr std::size_t MostShownPath = 400;
+std::string userText(const std::string &s, std::size_t most = MostShown);
 // The shortest text that reads back as the same double; null where there is no number.
 std::string jsonNumber(double value);
 

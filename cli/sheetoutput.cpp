@@ -1,8 +1,11 @@
 #include "cli/sheetoutput.h"
 
+#include "cli/jsontext.h"
 #include "refdoc/calculationsheet.h"
 #include "shell/core/shellmodel.h"
 
+#include <QByteArray>
+#include <QFile>
 #include <QGuiApplication>
 #include <QString>
 
@@ -46,11 +49,18 @@ std::string writeSheetFile(const shell::ShellModel &model, const std::string &pa
     if (!QGuiApplication::instance())
         application = std::make_unique<QGuiApplication>(argc, argv);
 
-    const refdoc::SheetResult written = refdoc::writeSheet(QString::fromStdString(path), refdoc::sheetCase(model),
-                                                           refdoc::sheetHeader(model.names(), today(), version));
+    const refdoc::SheetResult written =
+        refdoc::writeSheet(path, refdoc::sheetCase(model), refdoc::sheetHeader(model.names(), today(), version));
     application.reset();
     qInstallMessageHandler(previous);
-    return written.ok ? std::string() : written.error.toStdString();
+    if (written.ok)
+        return {};
+    // One line, and the file named as the command line's other messages name it: its bytes escaped.
+    std::string problem = visibleText(written.error.toStdString());
+    const std::string named = visibleText(QFile::decodeName(QByteArray::fromStdString(path)).toStdString());
+    if (const std::size_t at = problem.find(named); at != std::string::npos)
+        problem.replace(at, named.size(), userText(path, MostShownPath));
+    return problem;
 }
 
 }  // namespace structcalc

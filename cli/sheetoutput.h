@@ -13,7 +13,8 @@ class ShellModel;
 namespace structcalc {
 
 // Writes the sheet of the case on display, dated today and headed with the model's names; ""
-// where it is written, otherwise why not ("cannot write /nowhere/out.pdf").
+// where it is written, otherwise why not, as one line of a message ("cannot write
+// /nowhere/out.pdf: there is no such folder").
 std::string writeSheetFile(const shell::ShellModel &model, const std::string &path, const std::string &version);
 
 }  // namespace structcalc

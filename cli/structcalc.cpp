@@ -1,17 +1,22 @@
 #include "cli/structcalc.h"
 
 #include "cli/batch.h"
+#include "cli/descriptorstreams.h"
 #include "cli/diagramoutput.h"
 #include "cli/jsontext.h"
 #include "cli/sheetoutput.h"
 
 #include "registry/registry.h"
+#include "shell/core/files.h"
 #include "shell/core/numbertext.h"
 #include "shell/core/shellmodel.h"
 
-#include <fstream>
 #include <iostream>
 #include <ostream>
+#include <utility>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace structcalc {
 
@@ -62,8 +67,11 @@ std::string helpText()
            "                    title, inputs with units and start values, rows with their meanings\n"
            "  --help, --version this text; the version\n"
            "\n"
-           "Exit status: 0 computed, 2 usage error, 3 an input refused (the reason on stderr; in a\n"
-           "batch, any line refused). Every message on stderr starts with \"structcalc: \".\n"
+           "Exit status: 0 computed, 2 usage error or a file or the output that cannot be read or\n"
+           "written, 3 an input refused (the reason on stderr; in a batch, any line refused). Every\n"
+           "message on stderr starts with \"structcalc: \". Files are read and written only where they\n"
+           "are regular files; a batch line holds at most 1 MiB; an input cell that a spreadsheet\n"
+           "would run as a formula goes back in the batch's CSV with a leading '.\n"
            "\n"
            "Examples:\n"
            "  structcalc Beams 1 P=2.5 a=0.04 --unit m,kN\n"
@@ -197,14 +205,14 @@ int listCommand(const std::vector<std::string> &args, std::ostream &out, std::os
     }
     const shell::Program *program = registry::find(args[1]);
     if (!program)
-        return usage(err, "unknown program '" + args[1] + "'");
+        return usage(err, "unknown program '" + userText(args[1]) + "'");
     if (args.size() == 2) {
         list(out, *program);
         return Computed;
     }
     int number = 0;
     if (!parseWholeNumber(args[2], CaseDigits, number) || number < 1 || number > program->caseCount())
-        return usage(err, "case '" + args[2] + "' is not a case of " + program->name + " (1 to " +
+        return usage(err, "case '" + userText(args[2]) + "' is not a case of " + program->name + " (1 to " +
                               std::to_string(program->caseCount()) + ")");
     listCase(out, *program, number - 1);
     return Computed;
@@ -267,7 +275,7 @@ int parse(const std::vector<std::string> &args, Request &request, std::ostream &
             }
             int number = 0;
             if (!parseWholeNumber(count, CountDigits, number) || number < 1 || number > MostPoints)
-                return usage(err, "--points takes a whole number from 1 to 100000, not '" + count + "'");
+                return usage(err, "--points takes a whole number from 1 to 100000, not '" + userText(count) + "'");
             request.points = number;
         } else if (arg == "--unit" || arg.rfind("--unit=", 0) == 0) {
             std::string unit;
@@ -285,19 +293,19 @@ int parse(const std::vector<std::string> &args, Request &request, std::ostream &
                 const std::string part = unit.substr(start, comma - start);
                 if (part == "mm" || part == "cm" || part == "m") {
                     if (request.unitSystem >= 0)
-                        return usage(err, "--unit names two length units in '" + unit + "'");
+                        return usage(err, "--unit names two length units in '" + userText(unit) + "'");
                     request.unitSystem = part == "mm" ? 0 : part == "cm" ? 1 : 2;
                 } else if (part == "N" || part == "kN") {
                     if (request.forceUnit >= 0)
-                        return usage(err, "--unit names two force units in '" + unit + "'");
+                        return usage(err, "--unit names two force units in '" + userText(unit) + "'");
                     request.forceUnit = part == "N" ? 0 : 1;
                 } else {
-                    return usage(err, "unknown unit '" + part + "' (mm, cm or m; N or kN)");
+                    return usage(err, "unknown unit '" + userText(part) + "' (mm, cm or m; N or kN)");
                 }
                 start = comma + 1;
             }
         } else if (arg.rfind("--", 0) == 0) {
-            return usage(err, "unknown option '" + arg + "'");
+            return usage(err, "unknown option '" + userText(arg) + "'");
         } else {
             positional.push_back(arg);
         }
@@ -311,7 +319,8 @@ int parse(const std::vector<std::string> &args, Request &request, std::ostream &
     if (!request.openFile.empty()) {
         // The file names the program, the case and the inputs.
         if (!positional.empty())
-            return usage(err, "--open takes no program, case or inputs: the file gives them ('" + positional[0] + "')");
+            return usage(err, "--open takes no program, case or inputs: the file gives them ('" +
+                                  userText(positional[0]) + "')");
         return Computed;
     }
     if (request.batch) {
@@ -321,25 +330,25 @@ int parse(const std::vector<std::string> &args, Request &request, std::ostream &
             return usage(err, "--batch computes result rows, not diagrams");
         request.program = registry::find(positional[0]);
         if (!request.program)
-            return usage(err, "unknown program '" + positional[0] + "'");
+            return usage(err, "unknown program '" + userText(positional[0]) + "'");
         return Computed;
     }
     if (positional.size() < 2)
         return usage(err, positional.empty() ? "no program given" : "no case number given");
     request.program = registry::find(positional[0]);
     if (!request.program)
-        return usage(err, "unknown program '" + positional[0] + "'");
+        return usage(err, "unknown program '" + userText(positional[0]) + "'");
     int number = 0;
     if (!parseWholeNumber(positional[1], CaseDigits, number) || number < 1 || number > request.program->caseCount())
-        return usage(err, "case '" + positional[1] + "' is not a case of " + request.program->name + " (1 to " +
-                              std::to_string(request.program->caseCount()) + ")");
+        return usage(err, "case '" + userText(positional[1]) + "' is not a case of " + request.program->name +
+                              " (1 to " + std::to_string(request.program->caseCount()) + ")");
     request.caseIndex = number - 1;
     const shell::CaseDef &c = request.program->cases[static_cast<std::size_t>(request.caseIndex)];
     for (std::size_t i = 2; i < positional.size(); ++i) {
         const std::string &assignment = positional[i];
         const auto equals = assignment.find('=');
         if (equals == std::string::npos || equals == 0)
-            return usage(err, "'" + assignment + "' is not NAME=VALUE");
+            return usage(err, "'" + userText(assignment) + "' is not NAME=VALUE");
         const std::string name = assignment.substr(0, equals);
         bool known = false;
         for (const shell::InputDef &input : c.inputs)
@@ -348,14 +357,14 @@ int parse(const std::vector<std::string> &args, Request &request, std::ostream &
             std::string names;
             for (const shell::InputDef &input : c.inputs)
                 names.append(names.empty() ? "" : ", ").append(input.caption);
-            return usage(err, "'" + name + "' is not an input of " + request.program->name + " case " +
+            return usage(err, "'" + userText(name) + "' is not an input of " + request.program->name + " case " +
                                   std::to_string(number) + " (" + names + ")");
         }
         // Values on the command line are numbers and nothing else: a script that passes "12abc"
         // has a fault the window's leading-number reading would hide.
         const std::string value = assignment.substr(equals + 1);
         if (!shell::isWholeNumber(value)) {
-            err << "structcalc: " << visibleText(name) << ": not a number: " << visibleText(value) << "\n";
+            err << "structcalc: " << userText(name) << ": not a number: " << userText(value) << "\n";
             return UsageError;
         }
         request.inputs.emplace_back(name, value);
@@ -374,31 +383,107 @@ int checkDiagram(const Request &request, std::ostream &err)
     return Computed;
 }
 
-// The saved calculation of --open, read whole (a larger file than any calculation is refused
-// unread) and checked against its program's catalogue.
-int readOpenFile(const Request &request, registry::OpenedCalculation &opened, std::ostream &err)
+// The saved calculation of --open, read whole (only a regular file, and one no larger than any
+// calculation) and checked against its program's catalogue. `read` is the file it was.
+int readOpenFile(const Request &request, registry::OpenedCalculation &opened, shell::FileId &read, std::ostream &err)
 {
-    std::ifstream file(request.openFile, std::ios::binary);
-    if (!file) {
-        err << "structcalc: cannot read " << visibleText(request.openFile) << "\n";
+    const shell::FileRead file = shell::readRegularFile(request.openFile, shell::SavedCalculationMaxBytes);
+    if (!file.ok) {
+        err << "structcalc: cannot read " << userText(request.openFile, MostShownPath) << ": " << file.error << "\n";
         return UsageError;
     }
-    std::string text;
-    char buffer[65536];
-    while (file && text.size() <= shell::SavedCalculationMaxBytes) {
-        file.read(buffer, sizeof buffer);
-        text.append(buffer, static_cast<std::size_t>(file.gcount()));
-    }
-    if (file.bad()) {
-        err << "structcalc: cannot read " << visibleText(request.openFile) << "\n";
-        return UsageError;
-    }
-    opened = registry::readCalculation(text);
+    read = file.id;
+    opened = registry::readCalculation(file.text);
     if (!opened.program) {
-        err << "structcalc: cannot open " << visibleText(request.openFile) << ": " << visibleText(opened.error) << "\n";
+        err << "structcalc: cannot open " << userText(request.openFile, MostShownPath) << ": "
+            << visibleText(opened.error) << "\n";
         return UsageError;
     }
     return Computed;
+}
+
+// The files a run writes its answers to, as messages name them: the output stream's own
+// descriptor, and the process's standard output and error.
+std::vector<std::pair<shell::FileId, const char *>> answerFiles(const std::ostream &out)
+{
+    std::vector<std::pair<shell::FileId, const char *>> files;
+    if (const auto *output = dynamic_cast<const DescriptorOutput *>(out.rdbuf()))
+        files.emplace_back(shell::fileIdOfDescriptor(output->descriptor()), "the standard output");
+    files.emplace_back(shell::fileIdOfDescriptor(STDOUT_FILENO), "the standard output");
+    files.emplace_back(shell::fileIdOfDescriptor(STDERR_FILENO), "the standard error");
+    return files;
+}
+
+// Why the sheet cannot go to `path`: anything but a regular file (links followed), and a file
+// the run reads or answers on, by whatever name or link leads to it. "" where it can.
+std::string sheetProblem(const std::string &path, const shell::FileId &input, const std::ostream &out)
+{
+    if (std::string problem = shell::checkWritable(path); !problem.empty())
+        return problem;
+    const shell::FileId target = shell::fileIdOf(path);
+    if (target == input)
+        return "it is the calculation --open reads";
+    for (const auto &[file, name] : answerFiles(out))
+        if (target == file)
+            return std::string("it is ") + name;
+    return {};
+}
+
+// Whether the descriptor reads a regular file that is also where the answers go: a batch that
+// read its own output would never end.
+const char *readsItsAnswers(int descriptor, const std::ostream &out)
+{
+    struct stat status {
+    };
+    if (::fstat(descriptor, &status) != 0 || !S_ISREG(status.st_mode))
+        return nullptr;
+    const shell::FileId input = shell::fileIdOfDescriptor(descriptor);
+    for (const auto &[file, name] : answerFiles(out))
+        if (input == file)
+            return name;
+    return nullptr;
+}
+
+int batchCommand(const Request &request, std::ostream &out, std::ostream &err, std::istream *in)
+{
+    BatchOptions options;
+    if (request.unitSystem >= 0)
+        options.units.length = request.unitSystem;
+    if (request.forceUnit >= 0)
+        options.units.force = request.forceUnit;
+    options.raw = request.raw;
+    options.json = request.json;
+    if (request.batchFile.empty() || request.batchFile == "-") {
+        std::istream &input = in ? *in : std::cin;
+        if (const auto *stream = dynamic_cast<const DescriptorInput *>(input.rdbuf()))
+            if (const char *name = readsItsAnswers(stream->descriptor(), out)) {
+                err << "structcalc: the standard input is also " << name << "\n";
+                return UsageError;
+            }
+        return runBatch(*request.program, input, out, err, options);
+    }
+    // A named file only where it is a regular one: a FIFO is never waited on, a device never read.
+    options.inputName = userText(request.batchFile, MostShownPath);
+    std::string problem;
+    const int descriptor = shell::openRegularFile(request.batchFile, problem);
+    if (descriptor < 0) {
+        err << "structcalc: cannot read " << options.inputName << ": " << problem
+            << (problem == "it is " + shell::kindInWords(shell::FileKind::Fifo)
+                    ? "; give it as standard input (--batch -)"
+                    : "")
+            << "\n";
+        return UsageError;
+    }
+    int status = UsageError;
+    if (const char *name = readsItsAnswers(descriptor, out)) {
+        err << "structcalc: " << options.inputName << " is both the input and " << name << "\n";
+    } else {
+        DescriptorInput buffer(descriptor);
+        std::istream input(&buffer);
+        status = runBatch(*request.program, input, out, err, options);
+    }
+    ::close(descriptor);
+    return status;
 }
 
 int intervals(const Request &request)
@@ -481,9 +566,7 @@ int printRejection(std::ostream &out, std::ostream &err, const Request &request,
     return Rejected;
 }
 
-}  // namespace
-
-int run(const std::vector<std::string> &args, std::ostream &out, std::ostream &err, std::istream *in)
+int runCommand(const std::vector<std::string> &args, std::ostream &out, std::ostream &err, std::istream *in)
 {
     if (!args.empty() && args[0] == "--list")
         return listCommand(args, out, err);
@@ -500,33 +583,25 @@ int run(const std::vector<std::string> &args, std::ostream &out, std::ostream &e
     if (const int status = parse(args, request, err); status != Computed)
         return status;
 
-    if (request.batch) {
-        BatchOptions options;
-        if (request.unitSystem >= 0)
-            options.units.length = request.unitSystem;
-        if (request.forceUnit >= 0)
-            options.units.force = request.forceUnit;
-        options.raw = request.raw;
-        options.json = request.json;
-        if (request.batchFile.empty() || request.batchFile == "-")
-            return runBatch(*request.program, in ? *in : std::cin, out, err, options);
-        std::ifstream file(request.batchFile, std::ios::binary);
-        if (!file) {
-            err << "structcalc: cannot read " << visibleText(request.batchFile) << "\n";
-            return UsageError;
-        }
-        return runBatch(*request.program, file, out, err, options);
-    }
+    if (request.batch)
+        return batchCommand(request, out, err, in);
 
     registry::OpenedCalculation opened;
+    shell::FileId openedFile;
     if (!request.openFile.empty()) {
-        if (const int status = readOpenFile(request, opened, err); status != Computed)
+        if (const int status = readOpenFile(request, opened, openedFile, err); status != Computed)
             return status;
         request.program = opened.program;
         request.caseIndex = opened.calculation.caseNumber - 1;
     }
     if (const int status = checkDiagram(request, err); status != Computed)
         return status;
+    // Where the sheet cannot go is said before anything is computed or written.
+    if (!request.sheetFile.empty())
+        if (const std::string problem = sheetProblem(request.sheetFile, openedFile, out); !problem.empty()) {
+            err << "structcalc: cannot write " << userText(request.sheetFile, MostShownPath) << ": " << problem << "\n";
+            return UsageError;
+        }
 
     QuietPlatform platform;
     shell::ShellModel model(*request.program, platform);
@@ -534,7 +609,8 @@ int run(const std::vector<std::string> &args, std::ostream &out, std::ostream &e
     if (!request.openFile.empty()) {
         const std::string problem = model.open(opened.calculation);
         if (!problem.empty()) {
-            err << "structcalc: cannot open " << visibleText(request.openFile) << ": " << visibleText(problem) << "\n";
+            err << "structcalc: cannot open " << userText(request.openFile, MostShownPath) << ": "
+                << visibleText(problem) << "\n";
             return UsageError;
         }
     } else {
@@ -553,13 +629,14 @@ int run(const std::vector<std::string> &args, std::ostream &out, std::ostream &e
 
     if (model.lastRejected()) {
         if (!request.sheetFile.empty())
-            err << "structcalc: " << visibleText(request.sheetFile) << " is not written: the inputs are refused\n";
+            err << "structcalc: " << userText(request.sheetFile, MostShownPath)
+                << " is not written: the inputs are refused\n";
         return printRejection(out, err, request, model);
     }
     if (!request.sheetFile.empty()) {
         const std::string problem = writeSheetFile(model, request.sheetFile, STRUCTCALC_VERSION);
         if (!problem.empty()) {
-            err << "structcalc: " << visibleText(problem) << "\n";
+            err << "structcalc: " << problem << "\n";
             return UsageError;
         }
     }
@@ -593,6 +670,21 @@ int run(const std::vector<std::string> &args, std::ostream &out, std::ostream &e
             << "\n";
     }
     return Computed;
+}
+
+}  // namespace
+
+int run(const std::vector<std::string> &args, std::ostream &out, std::ostream &err, std::istream *in)
+{
+    const int status = runCommand(args, out, err, in);
+    // An answer that did not reach its reader is a failure, whatever was computed.
+    out.flush();
+    if (!out) {
+        const std::string problem = streamProblem(out.rdbuf());
+        err << "structcalc: cannot write the output: " << (problem.empty() ? "the stream failed" : problem) << "\n";
+        return UsageError;
+    }
+    return status;
 }
 
 }  // namespace structcalc

@@ -11,8 +11,9 @@
 //     ...
 //
 // Exit status: 0 computed, 2 usage error (also --diagram for a case without one, a saved
-// calculation that cannot be opened and a sheet that cannot be written), 3 rejected by the case's
-// entry check (or, with --diagram, a member the solver cannot solve).
+// calculation or a batch input that cannot be read, a sheet that cannot be written, and an
+// answer that could not be written to `out`), 3 rejected by the case's entry check (or, with
+// --diagram, a member the solver cannot solve).
 
 #include <iosfwd>
 #include <string>

@@ -1,5 +1,6 @@
 #include "fuzz/filechecks.h"
 
+#include "cli/batch.h"
 #include "cli/structcalc.h"
 #include "fuzz/commandlinechecks.h"
 #include "fuzz/numberchecks.h"
@@ -13,6 +14,7 @@
 #include <cmath>
 #include <map>
 #include <sstream>
+#include <string_view>
 #include <vector>
 
 namespace fuzzing {
@@ -112,7 +114,7 @@ std::string checkSavedCalculationText(std::string_view text)
     return rowsFault(model);
 }
 
-std::string checkBatch(int programIndex, const std::string &csv, bool json)
+std::string checkBatch(int programIndex, const std::string &csv, bool json, bool stretched)
 {
     const std::vector<registry::Entry> &entries = registry::entries();
     const std::string program = entries[static_cast<std::size_t>(programIndex) % entries.size()].name;
@@ -132,8 +134,17 @@ std::string checkBatch(int programIndex, const std::string &csv, bool json)
     for (std::string line; std::getline(messages, line);)
         if (line.rfind("structcalc: ", 0) != 0)
             return "a message without its prefix: '" + line.substr(0, 200) + "'";
+    // Bytes that are no text stop the batch where they stand, after the lines before them.
+    const bool notText = csv.find('\0') != std::string::npos;
+    if (notText && status != structcalc::UsageError)
+        return "an input with a NUL byte taken for text" + said;
     if (status == structcalc::UsageError)
-        return o.empty() ? std::string() : "a usage error printed results" + said;
+        return o.empty() || (notText && e.find(": the input is not text: line ") != std::string::npos)
+                   ? std::string()
+                   : "a usage error printed results" + said;
+    // A line longer than the bound is refused with its number, and the batch goes on.
+    if (stretched && (status != structcalc::Rejected || e.find(" 1048576 bytes") == std::string::npos))
+        return "a line longer than 1048576 bytes was not refused" + said;
 
     if (json) {
         std::istringstream lines(o);
@@ -169,6 +180,13 @@ std::string checkBatch(int programIndex, const std::string &csv, bool json)
             return where + " has the status '" + state.substr(0, 200) + "'";
         if (!ok && !record.back().empty())
             return where + " is refused with the notes '" + record.back().substr(0, 200) + "'";
+        // An input cell goes back as text that no spreadsheet runs: a number, or not a formula.
+        for (std::size_t k = 0; k < first; ++k) {
+            const std::string &cell = record[k];
+            if (!cell.empty() && std::string_view("=+-@\t\r").find(cell.front()) != std::string_view::npos &&
+                !shell::isWholeNumber(cell))
+                return where + " writes back '" + cell.substr(0, 200) + "', which a spreadsheet would run";
+        }
         for (std::size_t k = first; k + 2 < record.size(); ++k) {
             const std::string &number = record[k];
             if (!number.empty() && (!ok || !isScientificFormat(number, 3) || !textFault(number, false).empty()))
@@ -187,8 +205,14 @@ std::string batchInput(const std::uint8_t *data, std::size_t size)
 {
     if (size == 0)
         return {};
-    const std::string csv(reinterpret_cast<const char *>(data + 1), size - 1);
-    return checkBatch(data[0] & 0x7, csv, (data[0] & 0x8) != 0);
+    std::string csv(reinterpret_cast<const char *>(data + 1), size - 1);
+    // Stretched: a line longer than any batch may hold follows, of the CSV's last byte.
+    const bool stretched = (data[0] & 0x10) != 0;
+    if (stretched) {
+        const char fill = csv.empty() || csv.back() == '\n' || csv.back() == '"' ? '7' : csv.back();
+        csv += std::string(structcalc::MostRecordBytes + 1, fill) + "\n1\n";
+    }
+    return checkBatch(data[0] & 0x7, csv, (data[0] & 0x8) != 0, stretched);
 }
 
 }  // namespace fuzzing

@@ -113,13 +113,12 @@ std::optional<Error> checkInput(const Beam &beam)
 {
     const double l = beam.length;
     if (!std::isfinite(l) || l <= 0)
-        return invalid("the member length must be a finite number above zero, not " + numberText(l));
+        return invalid(notPositive("the member length", l));
     if (beam.flexuralRigidity && (!std::isfinite(*beam.flexuralRigidity) || *beam.flexuralRigidity <= 0))
-        return invalid("the flexural rigidity EI must be a finite number above zero, not " +
-                       numberText(*beam.flexuralRigidity));
+        return invalid(notPositive("the flexural rigidity EI", *beam.flexuralRigidity));
     const auto position = [l](const std::string &what, double x) -> std::optional<Error> {
         if (!std::isfinite(x) || x < -rangeTolerance * l || x > l + rangeTolerance * l)
-            return invalid(what + " at x = " + numberText(x) + " lies outside the member [0, " + numberText(l) + "]");
+            return invalid(outsideMember(what, "x", x, "the member", l));
         return std::nullopt;
     };
     const auto finite = [](const std::string &what, double value) -> std::optional<Error> {

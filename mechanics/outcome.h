@@ -51,4 +51,14 @@ private:
 // locale, with 0 for −0; used in error messages and the CSV table.
 std::string numberText(double value);
 
+// What a message says of a quantity that must be a finite number above zero and is not:
+// "the span l must be a finite number above zero, not -3"; one too large for a double is "too
+// large a number" (the words of the cases' own checks), never "inf".
+std::string notPositive(const std::string &what, double value);
+// What a message says of a position outside [0, length]: outsideMember("a support", "x", 12, "the
+// member", 10) is "a support at x = 12 lies outside the member [0, 10]"; a position too large
+// for a double is said so in words.
+std::string outsideMember(const std::string &what, const char *coordinate, double at, const std::string &member,
+                          double length);
+
 }  // namespace mechanics

@@ -118,7 +118,7 @@ std::optional<Error> checkFrame(const PortalFrame &f)
 {
     const auto positive = [](const char *what, double v) -> std::optional<Error> {
         if (!std::isfinite(v) || v <= 0)
-            return invalid(std::string(what) + " must be a finite number above zero, not " + numberText(v));
+            return invalid(notPositive(what, v));
         return std::nullopt;
     };
     if (auto e = positive("the height h", f.height); e || (e = positive("the span l", f.span)) ||
@@ -130,8 +130,7 @@ std::optional<Error> checkFrame(const PortalFrame &f)
             return invalid("a frame load names no member of the frame");
         const double length = m == FrameMember::BC ? f.span : f.height;
         if (!std::isfinite(s) || s < -rangeTolerance * length || s > length + rangeTolerance * length)
-            return invalid(std::string("a load at s = ") + numberText(s) + " lies outside member " + nameOf(m) +
-                           " [0, " + numberText(length) + "]");
+            return invalid(outsideMember("a load", "s", s, std::string("member ") + nameOf(m), length));
         return std::nullopt;
     };
     const auto finite = [](std::initializer_list<double> values) -> std::optional<Error> {

@@ -4,9 +4,11 @@
 #include "refdoc/casetext.h"
 #include "refdoc/handbook.h"
 #include "refdoc/pdffinish.h"
+#include "shell/core/files.h"
 #include "shell/core/shellmodel.h"
 
-#include <QFileInfo>
+#include <QBuffer>
+#include <QFile>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPagedPaintDevice>
@@ -238,9 +240,27 @@ SheetResult paintSheet(QPagedPaintDevice &device, const SheetCase &sheet, const 
 
 SheetResult writeSheet(const QString &path, const SheetCase &sheet, const SheetHeader &header)
 {
+    return writeSheet(QFile::encodeName(path).toStdString(), sheet, header);
+}
+
+SheetResult writeSheet(const std::string &target, const SheetCase &sheet, const SheetHeader &header)
+{
     SheetResult result;
+    const QString path = QFile::decodeName(QByteArray::fromStdString(target));
+    const auto fail = [&](const QString &what, const std::string &problem) {
+        result.ok = false;
+        result.error = what + path + QStringLiteral(": ") + QString::fromStdString(problem);
+        return result;
+    };
+    // Where the sheet cannot go is said before it is painted: a folder, a device, a FIFO.
+    if (const std::string problem = shell::checkWritable(target); !problem.empty())
+        return fail(QStringLiteral("cannot write "), problem);
+    // The pages are painted and finished in memory, and the file is written whole or not at all:
+    // a full disk leaves the old sheet as it was, never a sheet cut short.
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
     {
-        QPdfWriter writer(path);
+        QPdfWriter writer(&buffer);
         writer.setResolution(Resolution);
         if (sheet.program && sheet.caseIndex >= 0 && sheet.caseIndex < sheet.program->caseCount())
             writer.setTitle(q(sheet.program->cases[static_cast<std::size_t>(sheet.caseIndex)].caption) +
@@ -248,21 +268,18 @@ SheetResult writeSheet(const QString &path, const SheetCase &sheet, const SheetH
         writer.setCreator(QStringLiteral("structcalc ") + q(header.version));
         result = paintSheet(writer, sheet, header);
     }
-    if (!result.ok || QFileInfo(path).size() == 0) {
-        result.ok = false;
-        result.error = QStringLiteral("cannot write ") + path +
-                       (result.error.isEmpty() ? QString() : QStringLiteral(": ") + result.error);
-        return result;
-    }
+    if (!result.ok)
+        return fail(QStringLiteral("cannot write "), result.error.toStdString());
     PdfFinish finish;
     finish.unitsPerInch = Resolution;
     finish.textRepairs = fontTextRepairs();
     finish.creationDate = pdfDate(header.date);
+    std::string finished;
     std::string error;
-    if (!finishPdf(path.toStdString(), finish, error)) {
-        result.ok = false;
-        result.error = QStringLiteral("cannot finish ") + path + QStringLiteral(": ") + QString::fromStdString(error);
-    }
+    if (!finishPdfText(buffer.data().toStdString(), finish, finished, error))
+        return fail(QStringLiteral("cannot finish "), error);
+    if (const std::string problem = shell::writeFileAtomically(target, finished); !problem.empty())
+        return fail(QStringLiteral("cannot write "), problem);
     return result;
 }
 

@@ -71,7 +71,12 @@ int sheetPageCount(const SheetCase &sheet, const SheetHeader &header, const QPai
 // and lays the pages out for the paper the device has.
 SheetResult paintSheet(QPagedPaintDevice &device, const SheetCase &sheet, const SheetHeader &header);
 
-// Writes the sheet as a PDF file whose text can be searched and copied.
+// Writes the sheet as a PDF file whose text can be searched and copied: only a regular file (a
+// symbolic link's target), written whole through a temporary file or not at all, so that a
+// failure keeps the old file. The error says which step failed and why: "cannot write F: it is a
+// folder", "cannot write F: No space left on device".
 SheetResult writeSheet(const QString &path, const SheetCase &sheet, const SheetHeader &header);
+// The same to a file name in the system's bytes, as a command line gives it.
+SheetResult writeSheet(const std::string &path, const SheetCase &sheet, const SheetHeader &header);
 
 }  // namespace refdoc

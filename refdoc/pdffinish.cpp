@@ -1,5 +1,7 @@
 #include "refdoc/pdffinish.h"
 
+#include "shell/core/files.h"
+
 #include <qpdf/QPDF.hh>
 #include <qpdf/QPDFObjectHandle.hh>
 #include <qpdf/QPDFPageDocumentHelper.hh>
@@ -8,6 +10,7 @@
 
 #include <cstdio>
 #include <exception>
+#include <memory>
 #include <sstream>
 
 namespace refdoc {
@@ -172,12 +175,15 @@ std::string pdfDate(const std::string &date)
     return "D:" + date.substr(0, 4) + date.substr(5, 2) + date.substr(8, 2) + "000000Z";
 }
 
-bool finishPdf(const std::string &path, const PdfFinish &finish, std::string &error)
+bool finishPdfText(const std::string &written, const PdfFinish &finish, std::string &finished, std::string &error)
 {
-    const std::string temporary = path + ".part";
     try {
         QPDF pdf;
-        pdf.processFile(path.c_str());
+        // qpdf's warnings (a damaged file it would mend) are not printed: the first one fails the
+        // finishing, and a file that needs mending is not passed on as finished.
+        pdf.setSuppressWarnings(true);
+        pdf.setAttemptRecovery(false);
+        pdf.processMemoryFile("the PDF written", written.data(), written.size());
         std::vector<QPDFPageObjectHelper> pages = QPDFPageDocumentHelper(pdf).getAllPages();
         const double points = 72.0 / finish.unitsPerInch;
         const auto pageTop = [&](int page) {
@@ -249,20 +255,36 @@ bool finishPdf(const std::string &path, const PdfFinish &finish, std::string &er
                 info.replaceKey("/CreationDate", QPDFObjectHandle::newString(finish.creationDate));
         }
 
-        QPDFWriter writer(pdf, temporary.c_str());
+        QPDFWriter writer(pdf);
+        writer.setOutputMemory();
         writer.setDeterministicID(true);
         writer.write();
+        if (pdf.anyWarnings()) {
+            const std::vector<QPDFExc> warnings = pdf.getWarnings();
+            error = "the PDF is damaged: " + warnings.front().getMessageDetail();
+            return false;
+        }
+        const std::shared_ptr<Buffer> buffer = writer.getBufferSharedPointer();
+        finished.assign(reinterpret_cast<const char *>(buffer->getBuffer()), buffer->getSize());
     } catch (const std::exception &e) {
-        std::remove(temporary.c_str());
         error = e.what();
         return false;
     }
-    if (std::rename(temporary.c_str(), path.c_str()) != 0) {
-        std::remove(temporary.c_str());
-        error = "cannot replace " + path;
+    return true;
+}
+
+bool finishPdf(const std::string &path, const PdfFinish &finish, std::string &error)
+{
+    const shell::FileRead read = shell::readRegularFile(path, MostPdfBytes);
+    if (!read.ok) {
+        error = read.error;
         return false;
     }
-    return true;
+    std::string finished;
+    if (!finishPdfText(read.text, finish, finished, error))
+        return false;
+    error = shell::writeFileAtomically(path, finished);
+    return error.empty();
 }
 
 }  // namespace refdoc

@@ -8,6 +8,7 @@
 // glyph the font shares with a radical (力 with ⼒ U+2F12, 長 with ⻑ U+2ED1) and the ligature
 // "ﬁ" would be searched for and copied as those; `textRepairs` maps them back.
 
+#include <cstddef>
 #include <map>
 #include <string>
 #include <vector>
@@ -46,7 +47,16 @@ std::map<char32_t, std::u32string> fontTextRepairs();
 // "D:20240501000000Z" of "2024-05-01"; empty for any other text.
 std::string pdfDate(const std::string &date);
 
-// Rewrites the PDF at `path` with the additions; false with `error` set where it cannot.
+// The PDF `written` (its bytes) with the additions, in `finished`; false with `error` set where it
+// cannot be read whole. qpdf's own warnings are never printed: a PDF it would have to mend is
+// refused with the first of them ("the PDF is damaged: ...").
+bool finishPdfText(const std::string &written, const PdfFinish &finish, std::string &finished, std::string &error);
+
+// The largest PDF file finishPdf reads: far more than any handbook.
+constexpr std::size_t MostPdfBytes = std::size_t{1} << 30;
+
+// Rewrites the PDF at `path` with the additions, through a temporary file renamed when complete;
+// false with `error` set where it cannot, and the file is then as it was.
 bool finishPdf(const std::string &path, const PdfFinish &finish, std::string &error);
 
 // The text of a ToUnicode map with every character repaired; the same text where nothing changes.

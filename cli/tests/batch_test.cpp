@@ -1,6 +1,7 @@
 // structcalc --batch: one case per CSV line, good and bad lines side by side, the header's
 // columns, units, JSON lines, and a long input streamed in constant memory.
 
+#include "cli/descriptorstreams.h"
 #include "cli/structcalc.h"
 #include "cli/tests/running.h"
 
@@ -8,10 +9,16 @@
 
 #include <malloc.h>
 
+#include <cstdlib>
+#include <fstream>
 #include <sstream>
 #include <streambuf>
 #include <string>
 #include <vector>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -154,14 +161,15 @@ TEST(structcalcBatch, theUsersTextsStayOnOneLineAndJsonStaysUtf8)
     EXPECT_NE(r.out.find("1,\"10\nkN\","), std::string::npos);
     EXPECT_NE(r.out.find(",rejected: P: not a number: 10\\nkN,\n"), std::string::npos);
 
-    // A byte that is not UTF-8 goes into JSON as the replacement character.
+    // A byte that is not UTF-8 is quoted as its escape, in messages and in JSON.
     const Outcome json = run({"Beams", "--batch", "--json"}, "case,P\n9\x89,1\n1,\xE6\xA2\n");
     EXPECT_EQ(lines(json.out),
               (std::vector<std::string>{
-                  "{\"line\": 2, \"case\": null, \"status\": \"rejected\", \"reason\": \"case '9\\ufffd' is not a "
+                  "{\"line\": 2, \"case\": null, \"status\": \"rejected\", \"reason\": \"case '9\\\\x89' is not a "
                   "case of Beams (1 to 19)\"}",
                   "{\"line\": 3, \"case\": 1, \"status\": \"rejected\", \"reason\": \"P: not a number: "
-                  "\\ufffd\\ufffd\"}"}));
+                  "\\\\xE6\\\\xA2\"}"}));
+    EXPECT_EQ(lines(json.err)[0], "structcalc: line 2: case '9\\x89' is not a case of Beams (1 to 19)");
 }
 
 // Lines made one at a time, never held whole: the input of a long batch.
@@ -225,6 +233,158 @@ TEST(structcalcBatch, aHundredThousandLinesRunInConstantMemory)
 #else
     (void)before;
 #endif
+}
+
+// An input made of parts, each a text repeated a number of times (-1: for ever), made a buffer
+// at a time and never held whole; it notes the largest heap in use while it is read.
+class Repeated : public std::streambuf
+{
+public:
+    explicit Repeated(std::vector<std::pair<std::string, long>> parts) : m_parts(std::move(parts)) {}
+    std::size_t mostHeap = 0;
+
+protected:
+    int_type underflow() override
+    {
+        mostHeap = std::max(mostHeap, CountingSink::heapInUse());
+        m_buffer.clear();
+        while (m_buffer.size() < 65536 && m_part < m_parts.size()) {
+            auto &[text, count] = m_parts[m_part];
+            if (count == 0) {
+                ++m_part;
+                continue;
+            }
+            m_buffer += text;
+            if (count > 0)
+                --count;
+        }
+        if (m_buffer.empty())
+            return traits_type::eof();
+        setg(m_buffer.data(), m_buffer.data(), m_buffer.data() + m_buffer.size());
+        return traits_type::to_int_type(m_buffer[0]);
+    }
+
+private:
+    std::vector<std::pair<std::string, long>> m_parts;
+    std::size_t m_part = 0;
+    std::string m_buffer;
+};
+
+// Whatever the input holds (a line of 16 MiB, a quote never closed over millions of lines, half a
+// million fields, NUL bytes without end), the batch holds at most a bounded line, refuses what
+// is longer with its line number and goes on at the next line.
+TEST(structcalcBatch, memoryStaysBoundedWhateverTheInputHolds)
+{
+    const std::string tooLong = "the line is longer than 1048576 bytes";
+    const struct {
+        std::vector<std::pair<std::string, long>> input;
+        int status;
+        std::string err;
+        long records;  // written after the two header lines
+    } inputs[] = {
+        {{{"case,P\n1,", 1}, {"x", 16 << 20}, {"\n1,100\n", 1}}, 3, "structcalc: line 2: " + tooLong + "\n", 2},
+        {{{"case,P\n1,\"", 1}, {"\n", 3 << 20}, {"1,100\n", 1}},
+         3,
+         "structcalc: line 2: a quoted field runs on past 1048576 bytes, to line 1048575 (an unclosed quote?)\n",
+         2},
+        {{{"case,P\n1", 1}, {",0", 500000}, {"\n", 1}}, 0, "", 1},
+        {{{"case,P\n1,2\n", 1}, {std::string(1, '\0'), -1}},
+         2,
+         "structcalc: --batch: the input is not text: line 3 holds a NUL byte\n",
+         1},
+        {{{"case,P\n1,2\n1,", 1}, {"x", 2 << 20}, {std::string(1, '\0'), -1}},
+         2,
+         "structcalc: --batch: the input is not text: line 3 holds a NUL byte\n",
+         1},
+    };
+    for (const auto &c : inputs) {
+        Repeated source(c.input);
+        std::istream in(&source);
+        CountingSink sink;
+        std::ostream out(&sink);
+        std::ostringstream err;
+        const std::size_t before = CountingSink::heapInUse();
+        EXPECT_EQ(structcalc::run({"Beams", "--batch"}, out, err, &in), c.status) << c.err;
+        EXPECT_EQ(err.str(), c.err);
+        EXPECT_EQ(sink.lines, 2 + c.records) << c.err;
+#if !defined(__SANITIZE_ADDRESS__)
+        EXPECT_LT(source.mostHeap, before + (3 << 20)) << c.err;
+#else
+        (void)before;
+#endif
+    }
+    const Outcome refused = run({"Beams", "--batch"}, "case,P\n1," + std::string(2 << 20, '7') + "\n");
+    EXPECT_NE(lines(refused.out)[2].find(",rejected: " + tooLong), std::string::npos);
+    const Outcome json = run({"Beams", "--batch", "--json"}, "case,P\n1," + std::string(2 << 20, '7') + "\n");
+    EXPECT_EQ(json.out, "{\"line\": 2, \"case\": null, \"status\": \"rejected\", \"reason\": \"" + tooLong + "\"}\n");
+    EXPECT_EQ(run({"Beams", "--batch"}, "case," + std::string(2 << 20, 'P') + "\n").err,
+              "structcalc: --batch: the header line is longer than 1048576 bytes\n");
+}
+
+// A cell of the input written back never runs in a spreadsheet that opens the output.
+TEST(structcalcBatch, inputCellsThatLookLikeFormulasGoBackAsText)
+{
+    const Outcome r = run({"Beams", "--batch"}, "case,P,a\n"
+                                                "=cmd|' /C calc'!A0,1,2\n"
+                                                "1,@SUM(A1:A2),3\n"
+                                                "1,-5,\"=HYPERLINK(\"\"http://x\"\")\"\n"
+                                                "1,\"\tx\",+3\n"
+                                                "1,-2,\"\r=1\"\n"
+                                                "-1,+2,-3\n");
+    const std::vector<std::string> out = lines(r.out);
+    ASSERT_EQ(out.size(), 8u) << r.out;
+    for (const auto &[line, start] :
+         std::vector<std::pair<std::size_t, std::string>>{{2, "'=cmd|' /C calc'!A0,1,2,"},
+                                                          {3, "1,'@SUM(A1:A2),3,"},
+                                                          {4, "1,-5,\"'=HYPERLINK(\"\"http://x\"\")\","},
+                                                          {5, "1,'\tx,+3,"},
+                                                          {6, "1,-2,\"'\r=1\","},
+                                                          {7, "-1,+2,-3,"}})  // numbers stay as they are
+        EXPECT_EQ(out[line].rfind(start, 0), 0u) << out[line];
+    // A byte-order mark before the header is no part of it.
+    EXPECT_EQ(run({"Beams", "--batch"}, "\xEF\xBB\xBF"
+                                        "case,P\n1,100\n")
+                  .status,
+              0);
+}
+
+TEST(structcalcBatch, aNamedInputIsReadOnlyWhereItIsARegularFile)
+{
+    char pattern[] = "/tmp/batch_test.XXXXXX";
+    ASSERT_NE(::mkdtemp(pattern), nullptr);
+    const std::string folder = pattern;
+    const std::string fifo = folder + "/fifo", csv = folder + "/in.csv";
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    std::ofstream(csv) << "case,P\n1,100\n";
+    const std::vector<std::pair<std::vector<std::string>, std::string>> calls{
+        {{"Beams", "--batch", fifo},
+         "cannot read " + fifo + ": it is a FIFO (named pipe); give it as standard input (--batch -)"},
+        {{"Beams", "--batch", folder}, "cannot read " + folder + ": it is a folder"},
+        {{"Beams", "--batch", "/dev/zero"}, "cannot read /dev/zero: it is a character device"},
+    };
+    for (const auto &[args, message] : calls) {
+        const Outcome r = run(args);
+        EXPECT_EQ(r.status, 2);
+        EXPECT_EQ(r.err, "structcalc: " + message + "\n");
+    }
+    EXPECT_EQ(run({"Beams", "--batch", csv}).status, 0);
+
+    // A standard input that cannot be read says why; a batch never reads its own output.
+    const int folderDescriptor = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    structcalc::DescriptorInput unreadable(folderDescriptor);
+    std::istream in(&unreadable);
+    std::ostringstream out, err;
+    EXPECT_EQ(structcalc::run({"Beams", "--batch", "-"}, out, err, &in), 2);
+    EXPECT_EQ(err.str(), "structcalc: cannot read the standard input: it is a folder\n");
+    ::close(folderDescriptor);
+    const int answers = ::open(csv.c_str(), O_WRONLY | O_APPEND | O_CLOEXEC);
+    structcalc::DescriptorOutput appended(answers);
+    std::ostream toCsv(&appended);
+    std::ostringstream said;
+    EXPECT_EQ(structcalc::run({"Beams", "--batch", csv}, toCsv, said), 2);
+    EXPECT_EQ(said.str(), "structcalc: " + csv + " is both the input and the standard output\n");
+    appended.close();
+    std::system(("rm -rf '" + folder + "'").c_str());
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 // the command line, a damaged file is a usage error with the reader's message, and the sheet of
 // the case as computed is written as a PDF without a display.
 
+#include "cli/descriptorstreams.h"
 #include "cli/structcalc.h"
 #include "cli/tests/running.h"
 #include "shell/core/savedcalculation.h"
@@ -15,6 +16,12 @@
 #include <sstream>
 #include <string>
 #include <vector>
+
+#include <csignal>
+#include <fcntl.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -127,9 +134,6 @@ TEST_F(SavedFile, ADamagedFileIsAUsageErrorWithTheReadersMessage)
         EXPECT_EQ(r.err.rfind("structcalc: cannot open " + file + ": " + message, 0), 0u) << r.err;
         EXPECT_FALSE(fs::exists(path("never.pdf")));
     }
-    const Outcome missing = run({"--open", path("missing.structcalc.json")});
-    EXPECT_EQ(missing.status, 2);
-    EXPECT_EQ(missing.err, "structcalc: cannot read " + path("missing.structcalc.json") + "\n");
 }
 
 TEST_F(SavedFile, OpenAndSheetGoWithWhatTheyMean)
@@ -192,6 +196,99 @@ TEST_F(SavedFile, NoSheetOfRefusedInputsNorWhereItCannotBeWritten)
     EXPECT_EQ(unwritable.status, 2);
     EXPECT_EQ(unwritable.out, "");
     EXPECT_EQ(unwritable.err.rfind("structcalc: cannot write " + nowhere, 0), 0u) << unwritable.err;
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(SavedFile, FilesThatAreNoRegularFilesAreNamedByTheirKindAndNeverWaitedOn)
+{
+    const std::string file = write("b12.structcalc.json", shell::writeSavedCalculation(beam()));
+    ASSERT_EQ(::mkfifo(path("fifo").c_str(), 0600), 0);
+    ASSERT_EQ(::mkdir(path("folder").c_str(), 0700), 0);
+    ASSERT_EQ(::symlink("loop", path("loop").c_str()), 0);
+    ASSERT_EQ(::link(file.c_str(), path("hard.pdf").c_str()), 0);
+    ASSERT_EQ(::symlink(file.c_str(), path("soft.pdf").c_str()), 0);
+    const struct {
+        std::vector<std::string> args;
+        std::string message;
+    } calls[] = {
+        {{"--open", path("fifo")}, "cannot read " + path("fifo") + ": it is a FIFO (named pipe)"},
+        {{"--open", path("folder")}, "cannot read " + path("folder") + ": it is a folder"},
+        {{"--open", path("loop")}, "cannot read " + path("loop") + ": there is a loop of symbolic links"},
+        {{"--open", path("none")}, "cannot read " + path("none") + ": there is no such file"},
+        {{"--open", "/dev/zero"}, "cannot read /dev/zero: it is a character device"},
+        {{"--open", file, "--sheet", file}, "cannot write " + file + ": it is the calculation --open reads"},
+        {{"--open", file, "--sheet", path("hard.pdf")},
+         "cannot write " + path("hard.pdf") + ": it is the calculation --open reads"},
+        {{"--open", file, "--sheet", path("soft.pdf")},
+         "cannot write " + path("soft.pdf") + ": it is the calculation --open reads"},
+        {{"Beams", "1", "--sheet", path("folder")}, "cannot write " + path("folder") + ": it is a folder"},
+        {{"Beams", "1", "--sheet", path("fifo")}, "cannot write " + path("fifo") + ": it is a FIFO (named pipe)"},
+        {{"Beams", "1", "--sheet", "/dev/null"}, "cannot write /dev/null: it is a character device"},
+    };
+    for (const auto &c : calls) {
+        const Outcome r = run(c.args);
+        EXPECT_EQ(r.status, 2) << c.message;
+        EXPECT_EQ(r.err, "structcalc: " + c.message + "\n");
+        EXPECT_EQ(r.out, "");
+    }
+    // A too large file is refused by the limit, not by what a read of it gave.
+    write("large.structcalc.json", std::string(shell::SavedCalculationMaxBytes + 100000, ' '));
+    EXPECT_EQ(run({"--open", path("large.structcalc.json")}).err,
+              "structcalc: cannot read " + path("large.structcalc.json") + ": it is larger than " +
+                  std::to_string(shell::SavedCalculationMaxBytes) + " bytes\n");
+    // The calculation is as it was, and the links too.
+    EXPECT_EQ(run({"--open", path("soft.pdf"), "--raw"}).out, run({"--open", file, "--raw"}).out);
+    EXPECT_EQ(fs::hard_link_count(file), 2u);
+}
+
+TEST_F(SavedFile, TheSheetNeverGoesWhereTheRowsGo)
+{
+    // A link to the standard output: the rows are not mixed into the sheet, nor the sheet into them.
+    const std::string rows = path("rows.txt");
+    const int descriptor = ::open(rows.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0600);
+    ASSERT_EQ(::symlink(("/proc/self/fd/" + std::to_string(descriptor)).c_str(), path("to-rows.pdf").c_str()), 0);
+    structcalc::DescriptorOutput output(descriptor);
+    std::ostream out(&output);
+    std::ostringstream err;
+    EXPECT_EQ(structcalc::run({"Beams", "1", "--sheet", path("to-rows.pdf")}, out, err), 2);
+    output.close();
+    EXPECT_EQ(err.str(), "structcalc: cannot write " + path("to-rows.pdf") + ": it is the standard output\n");
+    EXPECT_EQ(fs::file_size(rows), 0u);
+}
+
+TEST_F(SavedFile, ASheetIsWrittenWholeToALinksTargetOrNotAtAll)
+{
+    write("old.pdf", "the old sheet");
+    ASSERT_EQ(::symlink("old.pdf", path("link.pdf").c_str()), 0);
+    const Outcome linked = run({"Beams", "1", "--sheet", path("link.pdf")});
+    EXPECT_EQ(linked.status, 0) << linked.err;
+    EXPECT_TRUE(fs::is_symlink(path("link.pdf")));
+    EXPECT_GT(fs::file_size(path("old.pdf")), 10000u);
+    // A name that is no UTF-8 is written as it is given.
+    EXPECT_EQ(run({"Beams", "1", "--sheet", path("\xFF.pdf")}).status, 0);
+    EXPECT_TRUE(fs::exists(path("\xFF.pdf")));
+    fs::remove(path("\xFF.pdf"));
+
+    // A file size limit fails the write part way, as a nearly full disk does.
+    write("old.pdf", "the old sheet");
+    std::signal(SIGXFSZ, SIG_IGN);
+    rlimit old{};
+    ::getrlimit(RLIMIT_FSIZE, &old);
+    rlimit small = old;
+    small.rlim_cur = 16384;
+    ::setrlimit(RLIMIT_FSIZE, &small);
+    const Outcome full = run({"Beams", "1", "--sheet", path("link.pdf")});
+    ::setrlimit(RLIMIT_FSIZE, &old);
+    EXPECT_EQ(full.status, 2);
+    EXPECT_EQ(full.err, "structcalc: cannot write " + path("link.pdf") + ": File too large\n");
+    EXPECT_EQ(full.out, "");
+    std::stringstream kept;
+    kept << std::ifstream(path("old.pdf")).rdbuf();
+    EXPECT_EQ(kept.str(), "the old sheet");
+    EXPECT_EQ(std::distance(fs::directory_iterator(m_folder), fs::directory_iterator()), 2) << "no file left behind";
 }
 
 }  // namespace

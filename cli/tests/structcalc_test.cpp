@@ -1,9 +1,15 @@
+#include "cli/descriptorstreams.h"
 #include "cli/structcalc.h"
 #include "cli/tests/running.h"
+#include "registry/registry.h"
 
 #include <gtest/gtest.h>
 
+#include <regex>
 #include <sstream>
+
+#include <fcntl.h>
+#include <unistd.h>
 
 namespace {
 
@@ -283,6 +289,67 @@ TEST(structcalc, helpExampleComputes)
         args.push_back(word);
     const Outcome r = run(args);
     EXPECT_EQ(r.status, 0) << r.err;
+}
+
+}  // namespace
+
+namespace {
+
+// An answer that does not reach its reader is a failure that says why, for every kind of answer.
+TEST(structcalc, anOutputThatCannotBeWrittenFailsWithTheReason)
+{
+    const int full = ::open("/dev/full", O_WRONLY | O_CLOEXEC);
+    ASSERT_GE(full, 0);
+    for (const std::vector<std::string> &args : std::vector<std::vector<std::string>>{
+             {"Beams", "1"}, {"Beams", "1", "--json"}, {"Beams", "1", "--diagram"}, {"Beams", "--batch", "-"}}) {
+        structcalc::DescriptorOutput output(full);
+        std::ostream out(&output);
+        std::ostringstream err;
+        std::istringstream in("case,P\n1,100\n");
+        EXPECT_EQ(structcalc::run(args, out, err, &in), structcalc::UsageError) << ::testing::PrintToString(args);
+        EXPECT_EQ(err.str(), "structcalc: cannot write the output: No space left on device\n");
+    }
+    ::close(full);
+}
+
+// The user's texts are quoted escaped and, where long, shortened to their start and length.
+TEST(structcalc, messagesQuoteTheUsersTextsReadably)
+{
+    const std::string long120k(120000, '7');
+    const std::vector<std::pair<std::vector<std::string>, std::string>> calls{
+        {{"Beams", "1", "P=\xFF"}, "structcalc: P: not a number: \\xFF\n"},
+        {{"Beams", "1",
+          "P=1\xC2\x9B"
+          "2"},
+         "structcalc: P: not a number: 1\\xC2\\x9B2\n"},
+        {{"Beams", "1", "P=x" + long120k},
+         "structcalc: P: not a number: x" + long120k.substr(0, 99) + "\u2026 (120001 bytes)\n"},
+        {{"Be\xFFms", "1"}, "structcalc: unknown program 'Be\\xFFms'\n"},
+        {{"Beams", long120k}, "structcalc: case '" + long120k.substr(0, 100) + "\u2026 (120000 bytes)' is not a case"},
+    };
+    for (const auto &[args, message] : calls) {
+        const Outcome r = run(args);
+        EXPECT_NE(r.status, 0);
+        EXPECT_EQ(r.err.substr(0, message.size()), message);
+    }
+}
+
+// A member too large for a double is said in words in every case of every program, never "inf".
+TEST(structcalc, noMessageSaysInfOrNan)
+{
+    const std::regex nonNumber("\\b(inf|nan)\\b", std::regex::icase);
+    for (const shell::Program *program : registry::programs())
+        for (int c = 0; c < program->caseCount(); ++c) {
+            const shell::CaseDef &definition = program->cases[static_cast<std::size_t>(c)];
+            for (std::size_t i = 0; i < definition.inputs.size(); ++i)
+                for (std::size_t j = i; j < definition.inputs.size(); ++j) {
+                    const std::vector<std::string> args{program->name, std::to_string(c + 1),
+                                                        definition.inputs[i].caption + "=1e300",
+                                                        definition.inputs[j].caption + "=1e300", "--json"};
+                    const Outcome r = run(args);
+                    EXPECT_FALSE(std::regex_search(r.out + r.err, nonNumber)) << r.out << r.err;
+                }
+        }
 }
 
 }  // namespace

@@ -34,6 +34,27 @@ TEST(commandLineChecks, holdForRunsOfEveryKind)
         {"Profilor", "1", "a=1e400", "--json"},
         {""},
         {},
+        // Files of every kind, by their scratch names.
+        {"--open", "@regular.json", "--raw"},
+        {"--open", "@link.json", "--json"},
+        {"--open", "@fifo"},
+        {"--open", "@folder"},
+        {"--open", "@socket"},
+        {"--open", "@device"},
+        {"--open", "@loop"},
+        {"--open", "@dangling"},
+        {"--open", "@large.json"},
+        {"--open", "@regular.json", "--sheet", "@hard.json"},
+        {"--open", "@hard.json", "--sheet", "@link.json"},
+        {"Beams", "1", "--sheet", "@folder"},
+        {"Beams", "1", "--sheet", "@fifo"},
+        {"Beams", "1", "--sheet", "@device"},
+        {"Beams", "--batch", "@regular.csv"},
+        {"Beams", "--batch", "@fifo"},
+        {"Beams", "--batch", "@large.csv"},
+        {"Beams", "--batch", "@loop", "--json"},
+        {"Beams", "--batch", "/etc/hostname"},  // outside the scratch folder: not run
+        {"Beams", "1", "P=\xFF" + std::string(5000, '9')},
     };
     for (const auto &args : runs) {
         std::string line;

@@ -1,6 +1,7 @@
 // The file checks on files of every kind: each program's own saved calculations in every view,
 // damaged and foreign files, and batches good, refused and malformed, as CSV and as JSON.
 
+#include "cli/batch.h"
 #include "fuzz/filechecks.h"
 #include "registry/registry.h"
 #include "shell/core/savedcalculation.h"
@@ -56,11 +57,19 @@ TEST(fileChecks, holdForBatchesGoodRefusedAndMalformed)
         {3, "case,l,E,I,A,n\n2,100,100000,833,100,1\n2,0,1,1,1,1\n2,1e400,1,1,1,1\n"},
         {4, "case,a,b,c\n2,10,10,2\n2,10,10,6\nx,1,1,1\n"},
         {4, "case,a,b,c,\"unclosed\n"},
+        {0, "case,P,a\n=1+2,@A1,-3\n1,\"\t=x\",+4\n"},     // cells a spreadsheet would run
+        {0, std::string("case,P\n1,2\n1,\0\n1,3\n", 17)},  // not text after line 2
+        {0, "\xEF\xBB\xBF"
+            "case,P\n1,2\n"},  // a byte-order mark
     };
     for (const auto &[program, csv] : batches) {
         SCOPED_TRACE(csv);
-        EXPECT_EQ(fuzzing::checkBatch(program, csv, false), "");
-        EXPECT_EQ(fuzzing::checkBatch(program, csv, true), "");
+        for (const bool stretched : {false, true}) {
+            const std::string input =
+                stretched ? csv + std::string(structcalc::MostRecordBytes + 1, '7') + "\n1\n" : csv;
+            EXPECT_EQ(fuzzing::checkBatch(program, input, false, stretched), "");
+            EXPECT_EQ(fuzzing::checkBatch(program, input, true, stretched), "");
+        }
     }
 }
 

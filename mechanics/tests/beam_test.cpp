@@ -13,6 +13,7 @@
 #include <algorithm>
 #include <cmath>
 #include <ostream>
+#include <regex>
 #include <string>
 #include <vector>
 
@@ -311,6 +312,8 @@ TEST_P(Rejected, withAReasonInsteadOfNumbers)
     ASSERT_FALSE(solved);
     EXPECT_EQ(solved.error().kind, GetParam().kind);
     EXPECT_FALSE(solved.error().message.empty());
+    // A value too large for a double is said in words.
+    EXPECT_FALSE(std::regex_search(solved.error().message, std::regex("\\b(inf|nan)\\b"))) << solved.error().message;
 }
 
 std::vector<BadMember> badMembers()
@@ -336,6 +339,8 @@ std::vector<BadMember> badMembers()
          ErrorKind::InvalidInput},
         {"force_before_the_start", {5, 1, span, {{-0.1, 1}}, {}, {}}, ErrorKind::InvalidInput},
         {"force_position_not_a_number", {5, 1, span, {{nan, 1}}, {}, {}}, ErrorKind::InvalidInput},
+        {"force_position_too_large", {5, 1, span, {{inf, 1}}, {}, {}}, ErrorKind::InvalidInput},
+        {"length_too_large", {inf, 1, span, {}, {}, {}}, ErrorKind::InvalidInput},
         {"infinite_force", {5, 1, span, {{2, inf}}, {}, {}}, ErrorKind::InvalidInput},
         {"couple_not_a_number", {5, 1, span, {}, {{2, nan}}, {}}, ErrorKind::InvalidInput},
         {"distributed_load_running_backwards", {5, 1, span, {}, {}, {{4, 1, 1, 1}}}, ErrorKind::InvalidInput},

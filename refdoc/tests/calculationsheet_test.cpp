@@ -3,12 +3,14 @@
 // most; refused inputs shown as refused, without numbers that would not be theirs.
 
 #include "refdoc/calculationsheet.h"
+#include "refdoc/pdffinish.h"
 #include "refdoc/tests/pdffiles.h"
 #include "registry/registry.h"
 #include "shell/core/shellmodel.h"
 #include "shell/core/testing/recordingplatform.h"
 
 #include <QBuffer>
+#include <QDir>
 #include <QFile>
 #include <QPageSize>
 #include <QPdfWriter>
@@ -19,9 +21,12 @@
 
 #include <gtest/gtest.h>
 
+#include <csignal>
 #include <memory>
 #include <ostream>
 #include <string>
+
+#include <sys/resource.h>
 
 namespace {
 
@@ -299,6 +304,52 @@ TEST(calculationsheet, AFileThatCannotBeWrittenSaysSo)
     EXPECT_FALSE(written.ok);
     EXPECT_TRUE(written.error.startsWith(QStringLiteral("cannot write /nonexistent-folder/sheet.pdf")))
         << written.error.toStdString();
+}
+
+// The sheet goes only to a regular file and appears whole or not at all: a folder is named as one,
+// a failed write keeps the old sheet, and qpdf never prints a line of its own.
+TEST(calculationsheet, ASheetIsWrittenWholeOrNotAtAll)
+{
+    const shell::Program &beams = *registry::find("Beams");
+    Window window(beams, 0, {0, 0});
+    const refdoc::SheetCase sheet = refdoc::sheetCase(*window.model);
+    const refdoc::SheetHeader header{"", "", "", "2024-05-01", "1.0"};
+    QTemporaryDir folder;
+    const refdoc::SheetResult toFolder = refdoc::writeSheet(folder.path(), sheet, header);
+    EXPECT_FALSE(toFolder.ok);
+    EXPECT_EQ(toFolder.error, QStringLiteral("cannot write ") + folder.path() + QStringLiteral(": it is a folder"));
+
+    const QString path = folder.filePath(QStringLiteral("sheet.pdf"));
+    QFile old(path);
+    ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+    old.write("the old sheet");
+    old.close();
+    std::signal(SIGXFSZ, SIG_IGN);
+    rlimit limit{};
+    ::getrlimit(RLIMIT_FSIZE, &limit);
+    rlimit small = limit;
+    small.rlim_cur = 16384;
+    ::setrlimit(RLIMIT_FSIZE, &small);
+    const refdoc::SheetResult full = refdoc::writeSheet(path, sheet, header);
+    ::setrlimit(RLIMIT_FSIZE, &limit);
+    EXPECT_FALSE(full.ok);
+    EXPECT_EQ(full.error, QStringLiteral("cannot write ") + path + QStringLiteral(": File too large"));
+    ASSERT_TRUE(old.open(QIODevice::ReadOnly));
+    EXPECT_EQ(old.readAll(), QByteArray("the old sheet"));
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot).size(), 1);
+
+    // A PDF cut short is refused with qpdf's reason, and qpdf prints nothing.
+    ASSERT_TRUE(refdoc::writeSheet(path, sheet, header).ok);
+    old.close();
+    ASSERT_TRUE(old.open(QIODevice::ReadOnly));
+    const QByteArray whole = old.readAll();
+    ::testing::internal::CaptureStderr();
+    std::string finished, error;
+    const bool done = refdoc::finishPdfText(whole.left(whole.size() / 2).toStdString(), {}, finished, error);
+    const std::string printed = ::testing::internal::GetCapturedStderr();
+    EXPECT_FALSE(done);
+    EXPECT_NE(error, "");
+    EXPECT_EQ(printed, "");
 }
 
 }  // namespace

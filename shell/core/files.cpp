@@ -88,7 +88,7 @@ std::string createTemporaryBeside(const std::string &target, std::string &error)
             return candidate;
         }
         if (errno != EEXIST) {
-            error = fileProblem(errno);
+            error = errno == ENOENT ? std::string("there is no such folder") : fileProblem(errno);
             return {};
         }
     }
@@ -142,11 +142,26 @@ Prepared prepareWrite(const std::string &path)
         prepared.error = "there is no file name";
         return prepared;
     }
+    // What the name leads to as the system follows it, links of /proc and /dev included
+    // (/dev/stdout): anything but a regular file is refused by its kind before a name is chosen.
+    struct stat named {
+    };
+    const bool exists = ::stat(path.c_str(), &named) == 0;
+    if (exists && !S_ISREG(named.st_mode)) {
+        prepared.error = kindProblem(kindOfMode(named.st_mode));
+        return prepared;
+    }
     prepared.target = writeTarget(path, prepared.error);
     if (!prepared.error.empty())
         return prepared;
     struct stat status {
     };
+    if (exists && (::stat(prepared.target.c_str(), &status) != 0 || status.st_dev != named.st_dev ||
+                   status.st_ino != named.st_ino)) {
+        // A link whose text names no longer the file it leads to (a file deleted while open).
+        prepared.error = "it is a link to a file that has no name";
+        return prepared;
+    }
     if (::stat(prepared.target.c_str(), &status) == 0) {
         const FileKind kind = kindOfMode(status.st_mode);
         if (kind != FileKind::Regular) {
@@ -165,6 +180,26 @@ Prepared prepareWrite(const std::string &path)
 }
 
 }  // namespace
+
+FileId fileIdOf(const std::string &path)
+{
+    struct stat status {
+    };
+    FileId id;
+    if (::stat(path.c_str(), &status) == 0)
+        id = {true, static_cast<unsigned long long>(status.st_dev), static_cast<unsigned long long>(status.st_ino)};
+    return id;
+}
+
+FileId fileIdOfDescriptor(int descriptor)
+{
+    struct stat status {
+    };
+    FileId id;
+    if (::fstat(descriptor, &status) == 0)
+        id = {true, static_cast<unsigned long long>(status.st_dev), static_cast<unsigned long long>(status.st_ino)};
+    return id;
+}
 
 FileKind kindOf(const std::string &path, std::string *error)
 {
@@ -266,6 +301,7 @@ FileRead readRegularFile(const std::string &path, std::size_t limit)
     const int descriptor = openRegularFile(path, read.error);
     if (descriptor < 0)
         return read;
+    read.id = fileIdOfDescriptor(descriptor);
     char buffer[65536];
     for (;;) {
         const ssize_t got = ::read(descriptor, buffer, sizeof buffer);

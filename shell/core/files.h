@@ -32,10 +32,29 @@ std::string kindInWords(FileKind kind);
 // failure.
 std::string fileProblem(int errorNumber);
 
+// Which file a name stands for, so that two names can be told to be the same file: a hard link,
+// a symbolic link or another spelling of the path.
+struct FileId {
+    bool exists = false;
+    unsigned long long device = 0;
+    unsigned long long inode = 0;
+    bool operator==(const FileId &other) const
+    {
+        return exists && other.exists && device == other.device && inode == other.inode;
+    }
+    bool operator!=(const FileId &other) const { return !(*this == other); }
+};
+
+// The file a path names, links followed; `exists` false where it names nothing.
+FileId fileIdOf(const std::string &path);
+// The file an open descriptor is on (standard output: 1).
+FileId fileIdOfDescriptor(int descriptor);
+
 struct FileRead {
     bool ok = false;
     std::string text;   // where ok: the whole file
     std::string error;  // otherwise why not: "it is a folder", "it is larger than 1048576 bytes"
+    FileId id;          // the file read
 };
 
 // The whole of a regular file of at most `limit` bytes. Anything but a regular file (links

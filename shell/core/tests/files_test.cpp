@@ -11,6 +11,7 @@
 #include <sstream>
 #include <string>
 
+#include <fcntl.h>
 #include <sys/resource.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
@@ -173,6 +174,41 @@ TEST_F(Files, AnAtomicFileAppearsOnlyWhenCommitted)
     EXPECT_EQ(contents(path("sheet.pdf")), "new sheet");
     EXPECT_EQ(entries(), 1);
     EXPECT_EQ(AtomicFile(folder).error(), "it is a folder");
+}
+
+TEST_F(Files, LinksAreFollowedAsTheSystemFollowsThemAndNamesOfOneFileAreTold)
+{
+    // /dev/stdout and /proc/self/fd/N lead to what the descriptor is on, whatever their text says.
+    int pipeEnds[2];
+    ASSERT_EQ(::pipe(pipeEnds), 0);
+    put(path("gone"), "x");
+    const int gone = ::open(path("gone").c_str(), O_RDONLY);
+    ASSERT_GE(gone, 0);
+    ASSERT_EQ(::unlink(path("gone").c_str()), 0);
+    const struct {
+        std::string path;
+        std::string problem;
+    } writes[] = {{"/proc/self/fd/" + std::to_string(pipeEnds[1]), "it is a FIFO (named pipe)"},
+                  {"/proc/self/fd/" + std::to_string(gone), "it is a link to a file that has no name"},
+                  {path("no-folder/sheet.pdf"), "there is no such folder"}};
+    for (const auto &w : writes)
+        EXPECT_EQ(writeFileAtomically(w.path, "x"), w.problem) << w.path;
+    EXPECT_EQ(entries(), 0);
+    ::close(pipeEnds[0]);
+    ::close(pipeEnds[1]);
+    ::close(gone);
+
+    put(path("a"), "a");
+    ASSERT_EQ(::link(path("a").c_str(), path("hard").c_str()), 0);
+    ASSERT_EQ(::symlink("a", path("soft").c_str()), 0);
+    const FileId a = fileIdOf(path("a"));
+    EXPECT_TRUE(a.exists);
+    EXPECT_EQ(fileIdOf(path("hard")), a);
+    EXPECT_EQ(fileIdOf(path("soft")), a);
+    EXPECT_EQ(fileIdOf(folder + "/./a"), a);
+    EXPECT_EQ(readRegularFile(path("soft"), 10).id, a);
+    EXPECT_NE(fileIdOf(path("none")), fileIdOf(path("none")));  // nothing is no file
+    EXPECT_NE(fileIdOf(folder), a);
 }
 
 }  // namespace
