@@ -43,7 +43,7 @@ std::string usageText(const Program &program)
 {
     return "Usage: " + program.name + " [--defaults] [FILE]\n" + program.windowTitle + ": " + program.desktopComment +
            ".\n\nFILE is a saved calculation (*" + SavedCalculationSuffix +
-           ") to open in the window; one of another program of the family opens in that program.\n\n"
+           ") to open in the window;\na calculation of another program of the family opens in that program.\n\n"
            "  --defaults  start as freshly installed: the window's place, the calculation on display\n"
            "              and the names on the sheet are not restored\n"
            "  --help      print this help and exit\n"
