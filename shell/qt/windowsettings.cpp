@@ -62,6 +62,14 @@ QStringList recentFiles(const QVariant &value)
     return recent;
 }
 
+// Settings as the window writes them back: of the recent files only those it shows, so that a
+// list grown out of bounds is cut at the first write.
+void tidy(QVariantMap &values)
+{
+    if (values.contains(RecentKey))
+        values.insert(RecentKey, recentFiles(values.value(RecentKey)));
+}
+
 }  // namespace
 
 void CalculatorWindow::rememberSettings(bool restore, const QString &file)
@@ -142,6 +150,7 @@ void CalculatorWindow::saveSettings() const
     const bool format = m_model->formatResults();
     const QString state = qs(writeSavedCalculation(m_model->save()));
     const QString problem = m_settings->update(groups(), [&](QVariantMap &values) {
+        tidy(values);
         values.insert(GeometryKey, geometry);
         values.insert(FormatKey, format);
         values.insert(StateKey, state);
@@ -156,6 +165,7 @@ void CalculatorWindow::rememberNames(const CalculationNames &names)
     if (!m_settings)
         return;
     const QString problem = m_settings->update(groups(), [&](QVariantMap &values) {
+        tidy(values);
         values.insert(ProjectKey, qs(names.project));
         values.insert(EngineerKey, qs(names.engineer));
     });
