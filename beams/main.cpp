@@ -1,6 +1,8 @@
 #include "beams/beams.h"
+#include "registry/familynames.h"
 #include "shell/qt/calculatorwindow.h"
+
 int main(int argc, char **argv)
 {
-    return shell::runCalculator(argc, argv, beams::program());
+    return shell::runCalculator(argc, argv, beams::program(), registry::familyNames());
 }

@@ -1,6 +1,8 @@
 #include "cantilever/cantilever.h"
+#include "registry/familynames.h"
 #include "shell/qt/calculatorwindow.h"
+
 int main(int argc, char **argv)
 {
-    return shell::runCalculator(argc, argv, cantilever::program());
+    return shell::runCalculator(argc, argv, cantilever::program(), registry::familyNames());
 }

@@ -37,7 +37,10 @@ function(structcalc_add_program)
     endif()
 
     add_executable(${arg_NAME} main.cpp)
-    target_link_libraries(${arg_NAME} PRIVATE ${catalogue} shell_qt)
+    # The window hands a saved calculation of another program of the family to that program:
+    # it knows their names (family_names, made with the registry after the last call), not
+    # their catalogues.
+    target_link_libraries(${arg_NAME} PRIVATE ${catalogue} shell_qt family_names)
 
     # Help opens the document beside the running executable: written there in the build tree
     # too, and again whenever a catalogue changes (refdoc is relinked then).

@@ -1,7 +1,8 @@
 #include "profilor/profilor.h"
+#include "registry/familynames.h"
 #include "shell/qt/calculatorwindow.h"
 
 int main(int argc, char **argv)
 {
-    return shell::runCalculator(argc, argv, profilor::program());
+    return shell::runCalculator(argc, argv, profilor::program(), registry::familyNames());
 }

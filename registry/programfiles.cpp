@@ -168,6 +168,12 @@ std::string manPage(const shell::Program &program, const std::string &version, c
             ".TP\n"
             ".B \\-\\-defaults\n"
             "Start as a fresh installation would, without the remembered window and calculation.\n"
+            ".TP\n"
+            ".B \\-\\-help\n"
+            "Print the usage and the options, and exit.\n"
+            ".TP\n"
+            ".B \\-\\-version\n"
+            "Print the version, and exit.\n"
             ".SH FILES\n"
             ".TP\n"
             ".I " +

@@ -2,6 +2,7 @@
 // case must keep (distinct captions, a unit for every row, finite results at the start
 // values, a picture that paints).
 
+#include "registry/familynames.h"
 #include "registry/registry.h"
 #include "shell/core/numbertext.h"
 #include "shell/paint/sketchpainter.h"
@@ -16,6 +17,7 @@
 #include <ostream>
 #include <set>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -23,7 +25,9 @@ TEST(registry, NamesEachProgramOnceAndFindsItWithoutRegardToCase)
 {
     std::set<std::string> names;
     std::set<std::string> ids;
+    std::vector<std::string> family;  // the windows know the names alone, in the same order
     for (const registry::Entry &entry : registry::entries()) {
+        family.push_back(entry.name);
         const shell::Program &program = entry.program();
         EXPECT_EQ(program.name, entry.name);
         EXPECT_TRUE(names.insert(program.name).second) << program.name;
@@ -35,6 +39,7 @@ TEST(registry, NamesEachProgramOnceAndFindsItWithoutRegardToCase)
         EXPECT_EQ(registry::find(program.id), &program);
         EXPECT_EQ(registry::find(program.name), &program);
     }
+    EXPECT_EQ(registry::familyNames(), family);
     EXPECT_EQ(registry::find("Frames"), nullptr);
     const std::string words = registry::namesInWords();
     EXPECT_EQ(words.rfind(registry::entries().front().name, 0), 0u) << words;

@@ -490,4 +490,34 @@ std::string checkSavedCalculation(const SavedCalculation &c, const Program &prog
     return {};
 }
 
+std::string cleanName(std::string_view name)
+{
+    std::string clean;
+    for (std::size_t i = 0; i < name.size();) {
+        const std::size_t length = utf8Sequence(name, i);
+        if (length == 0) {
+            ++i;
+            continue;
+        }
+        const auto c = static_cast<unsigned char>(name[i]);
+        if (length == 1 && (c < 0x20 || c == 0x7F))
+            clean += ' ';
+        else
+            clean.append(name, i, length);
+        i += length;
+    }
+    const std::size_t first = clean.find_first_not_of(' ');
+    if (first == std::string::npos)
+        return {};
+    clean = clean.substr(first, clean.find_last_not_of(' ') - first + 1);
+    if (clean.size() > SavedTextMaxBytes) {
+        std::size_t cut = SavedTextMaxBytes;
+        while (cut > 0 && (static_cast<unsigned char>(clean[cut]) & 0xC0) == 0x80)
+            --cut;
+        clean.resize(cut);
+        clean.erase(clean.find_last_not_of(' ') + 1);
+    }
+    return clean;
+}
+
 }  // namespace shell

@@ -102,6 +102,13 @@ SavedCalculationRead readSavedCalculation(std::string_view text);
 // The file's text: UTF-8 JSON, two-space indented, ending in a line feed.
 std::string writeSavedCalculation(const SavedCalculation &calculation);
 
+// A name as the sheet and the file take it, from what a user typed or a settings file held:
+// line breaks, tabs and other control characters become blanks, bytes that are not UTF-8 are
+// dropped, blanks at either end are trimmed, and a name longer than SavedTextMaxBytes is cut at a
+// character boundary.
+//     cleanName(" Hall 3\nEast ")  ->  "Hall 3 East"
+std::string cleanName(std::string_view name);
+
 // Whether the calculation fits `program`: its name, a case the program has (number and
 // caption), the case's inputs in their order, one tick per result row, units the program offers,
 // and texts every one of which the window can compute with (none too large a number for a

@@ -52,9 +52,9 @@ void ShellModel::setLeastWidths(int inputFrame, int resultsFrame)
         layoutCase(currentCaseDef());
 }
 
-int ShellModel::frame2Width() const
+int ShellModel::frame2Width(int left) const
 {
-    return std::max({m_windowWidth - m_frame2.left - 600, 3000, m_leastFrame2});
+    return std::max({m_windowWidth - left - 600, 3000, m_leastFrame2});
 }
 
 Rect ShellModel::noteRect(int line) const
@@ -63,23 +63,24 @@ Rect ShellModel::noteRect(int line) const
             420};
 }
 
+Rect ShellModel::frame2RectOf(int caseIndex) const
+{
+    const CaseDef &c = m_program.cases[static_cast<std::size_t>(caseIndex)];
+    const LayoutGroup &g = groupOf(m_program, c);
+    // The results frame goes below the input frame, and below the picture where that reaches
+    // lower, so that it never covers the case sketch.
+    const int top = std::max(inputFrameRect(caseIndex).bottom(), pictureRect(caseIndex).bottom());
+    const int height =
+        g.frame2Height > 0 ? g.frame2Height : (m_program.frame2Height ? m_program.frame2Height(c.rowCount()) : 2550);
+    return {m_program.frame2Left, top + g.frame2Gap, frame2Width(m_program.frame2Left), height};
+}
+
 void ShellModel::layoutCase(const CaseDef &c)
 {
     const LayoutGroup &g = groupOf(m_program, c);
     const Rect frame = inputFrameRect(CurrentCase);
     m_command2 = {std::max(g.command2Left, frame.left + frame.width + 150), g.command2Top, 1100, 450};
-
-    const Rect picture = pictureRect(CurrentCase);
-    // The results frame goes below the input frame, and below the picture where that reaches
-    // lower, so that it never covers the case sketch.
-    int top = frame.bottom();
-    if (picture.bottom() > top)
-        top = picture.bottom();
-    m_frame2.left = m_program.frame2Left;
-    m_frame2.top = top + g.frame2Gap;
-    m_frame2.height =
-        g.frame2Height > 0 ? g.frame2Height : (m_program.frame2Height ? m_program.frame2Height(c.rowCount()) : 2550);
-    m_frame2.width = frame2Width();
+    m_frame2 = frame2RectOf(CurrentCase);
 
     m_chart.top = m_frame2.bottom();
     const int height = m_windowHeight - m_chart.top - ChartBottomMargin;
@@ -91,7 +92,7 @@ void ShellModel::resize(int widthTwips, int heightTwips)
 {
     m_windowWidth = widthTwips;
     m_windowHeight = heightTwips;
-    m_frame2.width = frame2Width();
+    m_frame2.width = frame2Width(m_frame2.left);
     if (heightTwips > 10000) {
         const int height = heightTwips - (m_frame2.top + m_frame2.height + ChartBottomMargin);
         if (height >= 0)

@@ -136,6 +136,9 @@ public:
     Rect inputFrameRect(int caseIndex) const;
     Rect command2Rect() const { return m_command2; }
     Rect frame2Rect() const { return m_frame2; }
+    // The results frame as the case `caseIndex` places it (below its inputs and picture), for a
+    // window that sizes itself for every case before they are shown.
+    Rect frame2RectOf(int caseIndex) const;
     Rect chartRect() const { return m_chart; }
     Rect noteRect(int line) const;
     static int inputFrameHeight(int inputCount);
@@ -217,7 +220,7 @@ private:
     // would leave the range of a double, with the field and the reason.
     bool convertCase(int caseIndex, Units to, int &field, std::string &reason);
     void layoutCase(const CaseDef &c);
-    int frame2Width() const;
+    int frame2Width(int left) const;
     void resetCase();
 
     const Program &m_program;

@@ -4,6 +4,7 @@
 #include "shell/qt/controls.h"
 #include "shell/qt/diagramview.h"
 #include "shell/qt/resultsview.h"
+#include "shell/qt/settingsfile.h"
 #include "shell/qt/sketchview.h"
 
 #include <QAction>
@@ -69,24 +70,6 @@ void markField(QLineEdit *edit, FieldMark mark)
 
 }  // namespace
 
-int runCalculator(int argc, char **argv, const Program &program)
-{
-    QApplication app(argc, argv);
-    QApplication::setApplicationName(QString::fromStdString(program.name));
-    // Lets the desktop match the window to the program's menu entry and icon.
-    QGuiApplication::setDesktopFileName(QStringLiteral("structcalc-") + QString::fromStdString(program.id));
-    QApplication::setOrganizationName(QStringLiteral("structcalc"));
-    // PROGRAM [--defaults] [CALCULATION.structcalc.json]
-    const QStringList args = QApplication::arguments().mid(1);
-    CalculatorWindow window(program);
-    window.rememberSettings(!args.contains(QStringLiteral("--defaults")));
-    window.show();
-    for (const QString &arg : args)
-        if (!arg.startsWith(QStringLiteral("--")))
-            window.openCalculation(arg);
-    return QApplication::exec();
-}
-
 CalculatorWindow::CalculatorWindow(const Program &program, Platform *platform, QWidget *parent)
     : QMainWindow(parent), m_program(program)
 {
@@ -96,6 +79,7 @@ CalculatorWindow::CalculatorWindow(const Program &program, Platform *platform, Q
     }
     m_platform = platform;
     m_model = std::make_unique<ShellModel>(program, *platform);
+    m_family = {program.name};
     setWindowTitle(qs(program.windowTitle));
     buildControls();
 
@@ -111,14 +95,6 @@ CalculatorWindow::CalculatorWindow(const Program &program, Platform *platform, Q
         m_caseButtons.front()->setFocus(Qt::TabFocusReason);
 }
 
-void CalculatorWindow::rememberSettings(bool restore)
-{
-    m_remember = true;
-    if (restore)
-        restoreSettings();
-    refreshRecentFiles();
-}
-
 void CalculatorWindow::closeEvent(QCloseEvent *event)
 {
     saveSettings();
@@ -127,10 +103,9 @@ void CalculatorWindow::closeEvent(QCloseEvent *event)
 
 void CalculatorWindow::fitToScreen()
 {
-    // The program's window size, or more where the fields need it, within the screen's room
-    // for windows (a title bar and a frame included); a smaller screen scrolls the form.
-    const QSize programSize(m_program.windowWidth / Twips, m_program.windowHeight / Twips);
-    const QSize form = programSize.expandedTo(m_formMinimum);
+    // The size every case fits, within the screen's room for windows (a title bar and a frame
+    // included); a smaller screen scrolls the form.
+    const QSize form = fittingSize();
     const int chrome = menuBar()->sizeHint().height() + m_status->sizeHint().height();
     QSize wanted(form.width(), form.height() + chrome);
     const QScreen *display = screen();

@@ -9,8 +9,11 @@
 
 #include <QMainWindow>
 #include <QSize>
+#include <QStringList>
 
+#include <functional>
 #include <memory>
+#include <string>
 #include <vector>
 
 class QAction;
@@ -35,10 +38,17 @@ namespace shell {
 class ChartView;
 class DiagramView;
 class ResultsView;
+class SettingsFile;
 class SketchView;
 
-// Builds the window of `program`, shows it and runs the event loop.
-int runCalculator(int argc, char **argv, const Program &program);
+// The program of a window: reads its command line (`--help`, `--version`, `--defaults`, a file to
+// open), builds the window of `program`, shows it and runs the event loop. `family` names the
+// programs a saved calculation may belong to, each an executable beside this one.
+int runCalculator(int argc, char **argv, const Program &program, std::vector<std::string> family);
+
+// Starts the program at the absolute path `program` with the one argument `file`; false where
+// it could not be started.
+using ProgramStarter = std::function<bool(const QString &program, const QString &file)>;
 
 class CalculatorWindow : public QMainWindow
 {
@@ -57,16 +67,25 @@ public:
     void refreshInput();
     // The least size of the laid-out form, in pixels: below it the form scrolls.
     QSize formMinimum() const { return m_formMinimum; }
+    // The size of the form the window starts with where the screen has room: that of the
+    // program, grown where a case needs more, so that no case of the program scrolls.
+    QSize fittingSize() const;
 
     // The File menu: commands on calculations (saving, opening, printing, exporting, recent
     // files) go in before fileMenuEnd(), the separator above Exit.
     QMenu *fileMenu() const { return m_fileMenu; }
     QAction *fileMenuEnd() const { return m_fileMenuEnd; }
 
-    // The window remembers between runs (QSettings): its place, the result format, the case on
-    // display with its inputs, units, ticks, chart and colours, the names on the sheet and the
-    // recent files. `restore` false starts as a fresh install would and still remembers at the end.
-    void rememberSettings(bool restore);
+    // The window remembers between runs, in `file` (by default where QSettings keeps the
+    // application's settings): its place, the result format, the case on display with its
+    // inputs, units, ticks, chart and colours, the names on the sheet and the recent files.
+    // `restore` false starts as a fresh install would and still remembers at the end. Settings
+    // that cannot be used are left aside, and the status bar says so.
+    void rememberSettings(bool restore, const QString &file = QString());
+
+    // The programs whose saved calculations this window hands on (by their names; this
+    // program's own always opens here), and how one is started (by default a detached process).
+    void setFamily(std::vector<std::string> programs, ProgramStarter start = {});
 
     // The File commands without their dialogs: each says what went wrong in a message box and
     // returns whether it was done.
@@ -105,14 +124,21 @@ private:
     void buildMenuBar();
     // windowfiles.cpp: calculations as files, the sheet, the settings.
     void buildFileCommands();
-    void refreshRecentFiles();
-    void rememberFile(const QString &path);
-    QString lastFolder() const;
+    bool handOn(const QString &path, const std::string &program);
+    // A confirmation in the status bar for a few seconds; a notice until the next message.
+    void confirm(const QString &text);
+    void notice(const QString &text);
     bool askNames(bool always);
     refdoc::SheetHeader sheetHeader() const;
     void say(const QString &text);
+    // windowsettings.cpp: what is remembered between runs.
+    void refreshRecentFiles();
+    void rememberFile(const QString &path);
+    void rememberFolder(const QString &path);
+    QString lastFolder() const;
     void saveSettings() const;
-    void restoreSettings();
+    void restoreSettings(bool everything);
+    void rememberNames(const CalculationNames &names);
     void setTabOrder();
     void fitToScreen();
 
@@ -140,7 +166,11 @@ private:
     std::unique_ptr<QtPlatform> m_ownPlatform;
     Platform *m_platform = nullptr;
     std::unique_ptr<ShellModel> m_model;
-    bool m_remember = false;  // settings and recent files are kept (a program, not a test)
+    std::unique_ptr<SettingsFile> m_settings;  // settings and recent files are kept (a program, not a test)
+    QStringList m_recent;                      // the recent files, the last first
+    QString m_lastFolder;                      // where the last file was saved, opened or exported
+    std::vector<std::string> m_family;         // the programs whose calculations are handed on
+    ProgramStarter m_startProgram;
     QMenu *m_recentMenu = nullptr;
 
     QScrollArea *m_scrollArea = nullptr;

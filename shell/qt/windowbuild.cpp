@@ -408,10 +408,12 @@ void CalculatorWindow::buildResults()
 
 void CalculatorWindow::setTabOrder()
 {
-    // Case buttons, each case's inputs row by row (value, scroll bar, step), Reset, the result
-    // rows, the chart with its switch, then the commands: Help, Exit and the page labels. Only
-    // the cases shown so far have inputs; those of hidden cases are passed over.
+    // Case buttons with the page labels that switch them, each case's inputs row by row (value,
+    // scroll bar, step), Reset, the result rows, the chart with its switch, then Help and Exit.
+    // Only the cases shown so far have inputs; those of hidden cases are passed over.
     std::vector<QWidget *> order(m_caseButtons.begin(), m_caseButtons.end());
+    for (std::size_t i = 2; i < m_commandLabels.size(); ++i)
+        order.push_back(m_commandLabels[i]);
     for (const CasePage &page : m_cases)
         for (const InputRow &row : page.rows) {
             order.push_back(row.value);
@@ -426,8 +428,6 @@ void CalculatorWindow::setTabOrder()
     order.push_back(m_diagramView);
     order.push_back(m_commandLabels[1]);  // Help
     order.push_back(m_commandLabels[0]);  // Exit
-    for (std::size_t i = 2; i < m_commandLabels.size(); ++i)
-        order.push_back(m_commandLabels[i]);
     order.push_back(m_reference);
     for (std::size_t i = 1; i < order.size(); ++i)
         QWidget::setTabOrder(order[i - 1], order[i]);

@@ -5,9 +5,11 @@
 #include "shell/qt/calculatorwindow.h"
 
 #include "refdoc/calculationsheet.h"
+#include "shell/core/files.h"
 #include "shell/core/savedcalculation.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QDate>
 #include <QDialog>
 #include <QDialogButtonBox>
@@ -15,24 +17,32 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFormLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QProcess>
-#include <QSettings>
+#include <QRegularExpression>
 #include <QStatusBar>
+
+#include <algorithm>
 
 namespace shell {
 
 namespace {
 
 constexpr int ConfirmationTime = 3000;  // ms a confirmation stays in the status bar
-constexpr int RecentFiles = 6;
 
 QString qs(const std::string &s)
 {
     return QString::fromStdString(s);
+}
+
+// A path as the system takes it.
+std::string local(const QString &path)
+{
+    return QFile::encodeName(path).toStdString();
 }
 
 template <typename W> W *named(W *object, const QString &name)
@@ -85,13 +95,13 @@ void CalculatorWindow::buildFileCommands()
             path += QString::fromLatin1(SavedCalculationSuffix);
         saveCalculation(path);
     });
+    // The file first, then (where none are known yet) the names on the sheet: a path typed
+    // for the export lands in the file dialog, never in the names.
     connect(exportSheet, &QAction::triggered, this, [this] {
-        if (!askNames(false))
-            return;
         const QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Export calculation"),
                                                           lastFolder() + QStringLiteral("/calculation.pdf"),
                                                           QStringLiteral("PDF documents (*.pdf)"));
-        if (!path.isEmpty())
+        if (!path.isEmpty() && askNames(false))
             exportCalculation(path);
     });
     connect(print, &QAction::triggered, this, [this] {
@@ -104,8 +114,7 @@ void CalculatorWindow::buildFileCommands()
     });
     connect(copy, &QAction::triggered, this, [this] {
         m_model->copyCalculation();
-        m_statusFromModel = false;
-        m_status->showMessage(QStringLiteral("Calculation copied"), ConfirmationTime);
+        confirm(QStringLiteral("Calculation copied"));
     });
     QAction *names = named(new QAction(QStringLiteral("&Names on the sheet…"), this), QStringLiteral("NamesAction"));
     connect(names, &QAction::triggered, this, [this] { askNames(true); });
@@ -126,44 +135,27 @@ void CalculatorWindow::buildFileCommands()
     refreshRecentFiles();
 }
 
-QString CalculatorWindow::lastFolder() const
-{
-    const QStringList recent = QSettings().value(QStringLiteral("files/recent")).toStringList();
-    return recent.isEmpty() ? QString() : QFileInfo(recent.front()).absolutePath();
-}
-
-void CalculatorWindow::rememberFile(const QString &path)
-{
-    if (!m_remember)
-        return;
-    QSettings settings;
-    QStringList recent = settings.value(QStringLiteral("files/recent")).toStringList();
-    const QString absolute = QFileInfo(path).absoluteFilePath();
-    recent.removeAll(absolute);
-    recent.prepend(absolute);
-    while (recent.size() > RecentFiles)
-        recent.removeLast();
-    settings.setValue(QStringLiteral("files/recent"), recent);
-    refreshRecentFiles();
-}
-
-void CalculatorWindow::refreshRecentFiles()
-{
-    m_recentMenu->clear();
-    const QStringList recent =
-        m_remember ? QSettings().value(QStringLiteral("files/recent")).toStringList() : QStringList();
-    for (int i = 0; i < recent.size(); ++i) {
-        const QString path = recent[i];
-        QAction *action = m_recentMenu->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(QFileInfo(path).fileName()));
-        action->setToolTip(path);
-        connect(action, &QAction::triggered, this, [this, path] { openCalculation(path); });
-    }
-    m_recentMenu->setEnabled(!recent.isEmpty());
-}
-
 void CalculatorWindow::say(const QString &text)
 {
     m_platform->messageBox(text.toStdString(), m_program.windowTitle);
+}
+
+void CalculatorWindow::confirm(const QString &text)
+{
+    m_statusFromModel = false;
+    m_status->showMessage(text, ConfirmationTime);
+}
+
+void CalculatorWindow::notice(const QString &text)
+{
+    m_statusFromModel = false;
+    m_status->showMessage(text);
+}
+
+void CalculatorWindow::setFamily(std::vector<std::string> programs, ProgramStarter start)
+{
+    m_family = std::move(programs);
+    m_startProgram = std::move(start);
 }
 
 bool CalculatorWindow::saveCalculation(const QString &path)
@@ -174,48 +166,33 @@ bool CalculatorWindow::saveCalculation(const QString &path)
         say(QStringLiteral("Cannot save %1: %2").arg(path, qs(problem)));
         return false;
     }
-    QFile file(path);
-    const QByteArray text = QByteArray::fromStdString(writeSavedCalculation(calculation));
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(text) != text.size() || !file.flush()) {
-        say(QStringLiteral("Cannot save %1: %2").arg(path, file.errorString()));
+    // Written whole beside the old file and renamed over it: a failure keeps the old one.
+    const std::string written = writeFileAtomically(local(path), writeSavedCalculation(calculation));
+    if (!written.empty()) {
+        say(QStringLiteral("Cannot save %1: %2").arg(path, qs(written)));
         return false;
     }
-    file.close();
     rememberFile(path);
-    m_statusFromModel = false;
-    m_status->showMessage(QStringLiteral("Saved %1").arg(QFileInfo(path).fileName()), ConfirmationTime);
+    confirm(QStringLiteral("Saved %1").arg(QFileInfo(path).fileName()));
     return true;
 }
 
 bool CalculatorWindow::openCalculation(const QString &path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        say(QStringLiteral("Cannot open %1: %2").arg(path, file.errorString()));
+    // Only a regular file is read (a FIFO would hold the window for ever), and no more of it
+    // than a calculation can be.
+    const FileRead file = readRegularFile(local(path), SavedCalculationMaxBytes);
+    if (!file.ok) {
+        say(QStringLiteral("Cannot open %1: %2").arg(path, qs(file.error)));
         return false;
     }
-    // A calculation file is small; anything far larger is not one.
-    const QByteArray text = file.read(4 << 20);
-    const SavedCalculationRead read = readSavedCalculation(std::string_view(text.constData(), text.size()));
+    const SavedCalculationRead read = readSavedCalculation(file.text);
     if (!read.ok) {
         say(QStringLiteral("Cannot open %1: %2").arg(path, qs(read.error)));
         return false;
     }
-    // A calculation of another program opens in that program, where it is installed beside this one.
-    if (read.calculation.program != m_program.name) {
-        const QString other =
-            QString::fromStdString(m_platform->programFolder()) + QLatin1Char('/') + qs(read.calculation.program);
-        if (QFileInfo(other).isExecutable() && QProcess::startDetached(other, {QFileInfo(path).absoluteFilePath()})) {
-            m_statusFromModel = false;
-            m_status->showMessage(
-                QStringLiteral("%1 opens %2").arg(qs(read.calculation.program), QFileInfo(path).fileName()),
-                ConfirmationTime);
-            return true;
-        }
-        say(QStringLiteral("Cannot open %1: it is a calculation of %2, not of %3")
-                .arg(path, qs(read.calculation.program), qs(m_program.name)));
-        return false;
-    }
+    if (read.calculation.program != m_program.name)
+        return handOn(path, read.calculation.program);
     const std::string problem = m_model->open(read.calculation);
     refresh();
     if (!problem.empty()) {
@@ -226,16 +203,73 @@ bool CalculatorWindow::openCalculation(const QString &path)
     return true;
 }
 
-bool CalculatorWindow::exportCalculation(const QString &path)
+// A calculation of another program of the family opens in that program. The file's "program" is
+// a name, never a path: only a name of the family is started, as the executable of that name in
+// this program's folder, with the file as its one argument.
+bool CalculatorWindow::handOn(const QString &path, const std::string &program)
 {
-    const refdoc::SheetResult written = refdoc::writeSheet(path, refdoc::sheetCase(*m_model), sheetHeader());
-    if (!written.ok) {
-        say(QStringLiteral("Cannot export %1: %2").arg(path, written.error));
+    const QString file = QFileInfo(path).absoluteFilePath();
+    const QString name = qs(program);
+    if (std::find(m_family.begin(), m_family.end(), program) == m_family.end()) {
+        // A hostile name may be long or hold control characters: show a short, quoted part.
+        QString shown =
+            name.left(60).replace(QRegularExpression(QStringLiteral("[\\x00-\\x1f\\x7f]")), QStringLiteral("?"));
+        if (name.size() > 60)
+            shown += QStringLiteral("…");
+        QStringList known;
+        for (const std::string &member : m_family)
+            known << qs(member);
+        say(QStringLiteral("Cannot open %1: it is a calculation of \"%2\", not a program of structcalc (%3)")
+                .arg(path, shown, known.join(QStringLiteral(", "))));
         return false;
     }
-    m_statusFromModel = false;
-    m_status->showMessage(QStringLiteral("Exported %1 (%2 pages)").arg(QFileInfo(path).fileName()).arg(written.pages),
-                          ConfirmationTime);
+    const QString folder = QFile::decodeName(QByteArray::fromStdString(m_platform->programFolder()));
+    const QFileInfo installed(folder + QLatin1Char('/') + name);
+    if (!installed.isFile() || !installed.isExecutable()) {
+        say(QStringLiteral("Cannot open %1: it is a calculation of %2, which is not installed beside %3 (in %4)")
+                .arg(path, name, qs(m_program.name), folder));
+        return false;
+    }
+    // A program never hands a file to itself (an executable of the family's name that is this
+    // program would hand it on again for ever).
+    if (installed.canonicalFilePath() == QFileInfo(QCoreApplication::applicationFilePath()).canonicalFilePath()) {
+        say(QStringLiteral("Cannot open %1: it is a calculation of %2, but %3 is this program, %4")
+                .arg(path, name, installed.filePath(), qs(m_program.name)));
+        return false;
+    }
+    const ProgramStarter start =
+        m_startProgram ? m_startProgram : [](const QString &executable, const QString &argument) {
+            return QProcess::startDetached(executable, {argument});
+        };
+    if (!start(installed.absoluteFilePath(), file)) {
+        say(QStringLiteral("Cannot open %1: %2 could not be started").arg(path, installed.absoluteFilePath()));
+        return false;
+    }
+    confirm(QStringLiteral("%1 opens %2").arg(name, QFileInfo(path).fileName()));
+    return true;
+}
+
+bool CalculatorWindow::exportCalculation(const QString &path)
+{
+    // A folder, a device or a FIFO is refused by its kind before the sheet is painted.
+    const std::string writable = checkWritable(local(path));
+    if (!writable.empty()) {
+        say(QStringLiteral("Cannot export %1: %2").arg(path, qs(writable)));
+        return false;
+    }
+    const refdoc::SheetResult written = refdoc::writeSheet(path, refdoc::sheetCase(*m_model), sheetHeader());
+    if (!written.ok) {
+        // The writer's words name the file already ("cannot write F: why").
+        QString why = written.error.isEmpty() ? QStringLiteral("the sheet could not be written") : written.error;
+        if (why.startsWith(QLatin1String("cannot ")))
+            why[0] = QLatin1Char('C');
+        else
+            why = QStringLiteral("Cannot export %1: %2").arg(path, why);
+        say(why);
+        return false;
+    }
+    rememberFolder(path);
+    confirm(QStringLiteral("Exported %1 (%2 pages)").arg(QFileInfo(path).fileName()).arg(written.pages));
     return true;
 }
 
@@ -259,11 +293,21 @@ bool CalculatorWindow::askNames(bool always)
     if (!always && !(names.project.empty() && names.member.empty() && names.engineer.empty()))
         return true;
     QDialog dialog(this);
-    dialog.setWindowTitle(QStringLiteral("Names on the calculation sheet"));
+    dialog.setObjectName(QStringLiteral("NamesDialog"));
+    const QString title = QStringLiteral("Names on the calculation sheet");
+    dialog.setWindowTitle(title);
     auto *form = new QFormLayout(&dialog);
-    auto *project = new QLineEdit(qs(names.project), &dialog);
-    auto *member = new QLineEdit(qs(names.member), &dialog);
-    auto *engineer = new QLineEdit(qs(names.engineer), &dialog);
+    auto *about = new QLabel(QStringLiteral("The head of every page of the sheet shows these names."), &dialog);
+    about->setWordWrap(true);
+    form->addRow(about);
+    const auto field = [&](const std::string &text, const char *name) {
+        auto *edit = named(new QLineEdit(qs(text), &dialog), QString::fromLatin1(name));
+        edit->setMinimumWidth(edit->fontMetrics().averageCharWidth() * 36);
+        return edit;
+    };
+    QLineEdit *project = field(names.project, "ProjectName");
+    QLineEdit *member = field(names.member, "MemberName");
+    QLineEdit *engineer = field(names.engineer, "EngineerName");
     form->addRow(QStringLiteral("&Project:"), project);
     form->addRow(QStringLiteral("&Member:"), member);
     form->addRow(QStringLiteral("&Engineer:"), engineer);
@@ -271,57 +315,17 @@ bool CalculatorWindow::askNames(bool always)
     form->addRow(buttons);
     connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    // Wide enough that the window manager shows the whole title beside its buttons.
+    dialog.setMinimumWidth(dialog.fontMetrics().horizontalAdvance(title) + 160);
     if (dialog.exec() != QDialog::Accepted)
         return false;
-    names.project = project->text().trimmed().toStdString();
-    names.member = member->text().trimmed().toStdString();
-    names.engineer = engineer->text().trimmed().toStdString();
+    // Cleaned as typed: a line break or an overlong name would make every later Save fail.
+    names.project = cleanName(project->text().toStdString());
+    names.member = cleanName(member->text().toStdString());
+    names.engineer = cleanName(engineer->text().toStdString());
     m_model->setNames(names);
-    if (m_remember) {
-        QSettings settings;
-        settings.setValue(QStringLiteral("names/project"), qs(names.project));
-        settings.setValue(QStringLiteral("names/engineer"), qs(names.engineer));
-    }
+    rememberNames(names);
     return true;
-}
-
-// What a next start restores: the window's place and size, the result format, and the case on
-// display with its inputs, units, ticks, chart and colours (kept as a calculation of its own).
-void CalculatorWindow::saveSettings() const
-{
-    if (!m_remember)
-        return;
-    QSettings settings;
-    settings.setValue(QStringLiteral("window/geometry"), saveGeometry());
-    settings.setValue(QStringLiteral("results/format"), m_model->formatResults());
-    settings.setValue(QStringLiteral("state/calculation"), qs(writeSavedCalculation(m_model->save())));
-}
-
-void CalculatorWindow::restoreSettings()
-{
-    QSettings settings;
-    const QByteArray geometry = settings.value(QStringLiteral("window/geometry")).toByteArray();
-    if (!geometry.isEmpty())
-        restoreGeometry(geometry);
-    if (settings.value(QStringLiteral("results/format"), true).toBool() != m_model->formatResults())
-        m_model->toggleFormat();
-    CalculationNames names;
-    names.project = settings.value(QStringLiteral("names/project")).toString().toStdString();
-    names.engineer = settings.value(QStringLiteral("names/engineer")).toString().toStdString();
-    m_model->setNames(names);
-    // A state written by another version or damaged is left aside: the window starts fresh.
-    const std::string state = settings.value(QStringLiteral("state/calculation")).toString().toStdString();
-    const SavedCalculationRead read = readSavedCalculation(state);
-    if (read.ok && read.calculation.program == m_program.name) {
-        SavedCalculation calculation = read.calculation;
-        // The names of a calculation belong to it; the sheet's standing names come from above.
-        if (calculation.names.project.empty())
-            calculation.names.project = names.project;
-        if (calculation.names.engineer.empty())
-            calculation.names.engineer = names.engineer;
-        m_model->open(calculation);
-    }
-    refresh();
 }
 
 }  // namespace shell

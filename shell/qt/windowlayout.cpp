@@ -116,6 +116,18 @@ QSize CalculatorWindow::leastFormSize() const
     return {pixels(width), pixels(height)};
 }
 
+QSize CalculatorWindow::fittingSize() const
+{
+    // The program's size, or more where the fields of the case on display need it, and tall
+    // enough for the case that places its results lowest: no case scrolls on a screen that
+    // has the room.
+    QSize size = QSize(m_program.windowWidth / Twips, m_program.windowHeight / Twips).expandedTo(m_formMinimum);
+    for (int c = 0; c < m_program.caseCount(); ++c)
+        size.setHeight(
+            std::max(size.height(), pixels(m_model->frame2RectOf(c).bottom() + LeastChart + ChartBottomMargin)));
+    return size;
+}
+
 void CalculatorWindow::refreshLayout()
 {
     if (m_laying || !m_model || m_model->CurrentCase < 0 || m_model->CurrentCase != m_shownCase)

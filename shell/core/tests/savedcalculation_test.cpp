@@ -327,4 +327,30 @@ TEST(savedcalculation, AProgramWithoutForceUnitsRefusesKilonewtons)
     EXPECT_EQ(checkSavedCalculation(saved, p), "Sections works in N only, not kN");
 }
 
+// A name typed or remembered with a line break, stray bytes or too many of them is cleaned to
+// one a saved calculation takes (a name that is refused would make every later Save fail).
+TEST(savedcalculation, NamesAreCleanedToOnesAFileTakes)
+{
+    const std::string e200 = std::string(198, 'x') + "\xC3\xA9";  // 198 + a two-byte character
+    const std::pair<std::string, std::string> names[] = {
+        {" Hall 3\nEast\r\n", "Hall 3 East"},
+        {"A.\tSato\x7F", "A. Sato"},
+        {"Beam \xFF\xC3"
+         "B12",
+         "Beam B12"},
+        {std::string(250, 'x'), std::string(200, 'x')},
+        {e200, e200},
+        {"x" + e200, "x" + std::string(198, 'x')},  // the cut does not split the character
+        {"\n\t ", ""},
+    };
+    for (const auto &[typed, clean] : names) {
+        EXPECT_EQ(cleanName(typed), clean) << typed;
+        SavedCalculation saved;
+        saved.program = "Beams";
+        saved.caseCaption = "Beam (1)";
+        saved.names.project = cleanName(typed);
+        EXPECT_EQ(readSavedCalculation(writeSavedCalculation(saved)).ok, true) << typed;
+    }
+}
+
 }  // namespace

@@ -281,6 +281,22 @@ TEST(window, atStartTheWindowFitsTheScreen)
     }
 }
 
+// The size a window starts with where the screen has room holds every case of its program
+// (the tallest included) without scrolling.
+TEST(window, theFirstSizeHoldsEveryCaseOfTheProgram)
+{
+    for (const shell::Program *program : registry::programs()) {
+        Window w(program->name.c_str());
+        const QSize first = w.window->fittingSize();
+        for (int c = 0; c < program->caseCount(); ++c) {
+            w.window->model().selectCase(c);
+            w.window->refresh();
+            EXPECT_LE(w.window->formMinimum().height(), first.height()) << program->name << " case " << c + 1;
+            EXPECT_LE(w.window->formMinimum().width(), first.width()) << program->name << " case " << c + 1;
+        }
+    }
+}
+
 // --- the keyboard ---
 
 // The object names the focus goes through; a result row as the name of its check box.
@@ -314,13 +330,16 @@ TEST(window, tabGoesFromTheCasesThroughTheInputsAndResultsToTheCommands)
     EXPECT_EQ(tabThrough(w.get<QWidget>("Command1_0"), static_cast<int>(expected.size())), expected);
 }
 
-TEST(window, thePageLabelsFollowHelpAndExitAndTheFocusStartsOnTheFirstCase)
+// The page labels switch the case buttons: the focus reaches them right after the buttons.
+TEST(window, thePageLabelsFollowTheCaseButtonsAndTheFocusStartsOnTheFirstCase)
 {
     Window w("Beams");
     EXPECT_EQ(QApplication::focusWidget(), w.get<QWidget>("Command1_0"));
-    const std::vector<QString> names = tabThrough(w.get<QWidget>("Label1_1"), 4);
-    EXPECT_EQ(names, (std::vector<QString>{QStringLiteral("Label1_1"), QStringLiteral("Label1_0"),
-                                           QStringLiteral("Label1_2"), QStringLiteral("Label1_3")}));
+    const std::vector<QString> names = tabThrough(w.get<QWidget>("Command1_9"), 4);
+    EXPECT_EQ(names, (std::vector<QString>{QStringLiteral("Command1_9"), QStringLiteral("Label1_2"),
+                                           QStringLiteral("Label1_3"), QStringLiteral("Text1_0")}));
+    EXPECT_EQ(tabThrough(w.get<QWidget>("Label1_0"), 2),
+              (std::vector<QString>{QStringLiteral("Label1_0"), QStringLiteral("ReferenceLink")}));
 }
 
 TEST(window, returnAndSpacePressTheFocusedButton)

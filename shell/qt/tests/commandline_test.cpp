@@ -1,0 +1,54 @@
+// The command line of a window program, as a Linux program reads it: --help and --version
+// answer without a window, one file opens, "--" ends the options, anything else is refused.
+
+#include "registry/registry.h"
+#include "shell/qt/commandline.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using Action = shell::CommandLine::Action;
+
+TEST(commandLine, readsTheOptionsOfAWindowProgram)
+{
+    const struct {
+        std::vector<std::string> arguments;
+        Action action;
+        bool defaults;
+        std::string file;
+        std::string problem;
+    } rows[] = {
+        {{}, Action::Run, false, "", ""},
+        {{"--help"}, Action::Help, false, "", ""},
+        {{"-h"}, Action::Help, false, "", ""},
+        {{"b12.structcalc.json", "--help"}, Action::Help, false, "b12.structcalc.json", ""},
+        {{"--version"}, Action::Version, false, "", ""},
+        {{"--defaults", "b12.structcalc.json"}, Action::Run, true, "b12.structcalc.json", ""},
+        {{"--", "--help"}, Action::Run, false, "--help", ""},
+        {{"-"}, Action::Run, false, "-", ""},
+        {{"--frobnicate"}, Action::Refuse, false, "", "unknown option '--frobnicate'"},
+        {{"a.json", "b.json"}, Action::Refuse, false, "a.json", "one file at a time ('a.json' and 'b.json' given)"},
+    };
+    for (const auto &row : rows) {
+        const shell::CommandLine line = shell::readCommandLine(row.arguments);
+        const std::string given = row.arguments.empty() ? "<none>" : row.arguments.front();
+        EXPECT_EQ(line.action, row.action) << given;
+        EXPECT_EQ(line.defaults, row.defaults) << given;
+        EXPECT_EQ(line.file, row.file) << given;
+        EXPECT_EQ(line.problem, row.problem) << given;
+    }
+}
+
+TEST(commandLine, theUsageNamesEveryOptionOfEveryProgram)
+{
+    for (const shell::Program *program : registry::programs()) {
+        const std::string usage = shell::usageText(*program);
+        EXPECT_EQ(usage.rfind("Usage: " + program->name + " [--defaults] [FILE]\n", 0), 0u) << usage;
+        for (const char *option : {"--defaults", "--help", "--version"})
+            EXPECT_NE(usage.find(std::string("\n  ") + option + " "), std::string::npos) << option;
+        EXPECT_EQ(shell::versionText(*program).rfind(program->name + " (structcalc) ", 0), 0u);
+    }
+}
+
+}  // namespace

@@ -1,0 +1,236 @@
+// What a window remembers between runs: its place and size, the result format, the case on
+// display (kept as a calculation of its own), the names on the sheet and the recent files. The
+// file is read once at start and changed key by key, so that two windows of a program keep each
+// other's settings; settings that cannot be used are left aside with one word in the status bar.
+
+#include "shell/core/savedcalculation.h"
+#include "shell/qt/calculatorwindow.h"
+#include "shell/qt/settingsfile.h"
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QMenu>
+#include <QPushButton>
+#include <QStandardPaths>
+#include <QStatusBar>
+
+#include <cstdio>
+
+namespace shell {
+
+namespace {
+
+constexpr int RecentFiles = 6;
+
+// The groups of the keys the window writes; a file with others is not its settings.
+const QStringList &groups()
+{
+    static const QStringList all{QStringLiteral("window"), QStringLiteral("results"), QStringLiteral("state"),
+                                 QStringLiteral("names"), QStringLiteral("files")};
+    return all;
+}
+
+const QString GeometryKey = QStringLiteral("window/geometry");
+const QString FormatKey = QStringLiteral("results/format");
+const QString StateKey = QStringLiteral("state/calculation");
+const QString ProjectKey = QStringLiteral("names/project");
+const QString EngineerKey = QStringLiteral("names/engineer");
+const QString RecentKey = QStringLiteral("files/recent");
+
+QString qs(const std::string &s)
+{
+    return QString::fromStdString(s);
+}
+
+QString cleaned(const QVariant &name)
+{
+    return qs(cleanName(name.toString().toStdString()));
+}
+
+// The first few recent files a value holds; of a list of any length, only they are looked at.
+QStringList recentFiles(const QVariant &value)
+{
+    QStringList recent;
+    for (const QString &path : value.toStringList()) {
+        if (recent.size() == RecentFiles)
+            break;
+        if (!path.isEmpty() && !recent.contains(path))
+            recent.append(path);
+    }
+    return recent;
+}
+
+// Settings as the window writes them back: of the recent files only those it shows, so that a
+// list grown out of bounds is cut at the first write.
+void tidy(QVariantMap &values)
+{
+    if (values.contains(RecentKey))
+        values.insert(RecentKey, recentFiles(values.value(RecentKey)));
+}
+
+}  // namespace
+
+void CalculatorWindow::rememberSettings(bool restore, const QString &file)
+{
+    m_settings =
+        std::make_unique<SettingsFile>(file.isEmpty() ? SettingsFile::pathFor(QCoreApplication::organizationName(),
+                                                                              QCoreApplication::applicationName())
+                                                      : file);
+    restoreSettings(restore);
+    refreshRecentFiles();
+}
+
+void CalculatorWindow::restoreSettings(bool everything)
+{
+    QString problem;
+    const QVariantMap values = m_settings->read(groups(), problem);
+    // The recent files are offered even to a window that starts fresh.
+    m_recent = recentFiles(values.value(RecentKey));
+    if (!everything) {
+        if (!problem.isEmpty())
+            notice(QStringLiteral("Settings not read from %1: %2").arg(m_settings->path(), problem));
+        return;
+    }
+    QStringList unused;  // what was there but could not be used
+    if (values.contains(GeometryKey) && !restoreGeometry(values.value(GeometryKey).toByteArray()))
+        unused << QStringLiteral("the window's place");
+    if (values.contains(FormatKey)) {
+        const QString format = values.value(FormatKey).toString();
+        if (format == QLatin1String("true") || format == QLatin1String("false")) {
+            if ((format == QLatin1String("true")) != m_model->formatResults())
+                m_model->toggleFormat();
+        } else {
+            unused << QStringLiteral("the result format");
+        }
+    }
+    // Names that a Save would refuse (a line break, too long) are cleaned as if typed.
+    CalculationNames names;
+    names.project = cleaned(values.value(ProjectKey)).toStdString();
+    names.engineer = cleaned(values.value(EngineerKey)).toStdString();
+    m_model->setNames(names);
+    if (values.contains(StateKey)) {
+        const SavedCalculationRead read = readSavedCalculation(values.value(StateKey).toString().toStdString());
+        if (read.ok && read.calculation.program == m_program.name &&
+            checkSavedCalculation(read.calculation, m_program).empty()) {
+            SavedCalculation calculation = read.calculation;
+            // The names of a calculation belong to it; the sheet's standing names come from above.
+            if (calculation.names.project.empty())
+                calculation.names.project = names.project;
+            if (calculation.names.engineer.empty())
+                calculation.names.engineer = names.engineer;
+            m_model->open(calculation);
+        } else {
+            unused << QStringLiteral("the calculation on display");
+        }
+    }
+    refresh();
+    // The focus where the user left it: on the case on display.
+    const int current = m_model->CurrentCase;
+    if (current >= 0 && current < static_cast<int>(m_caseButtons.size()))
+        m_caseButtons[static_cast<std::size_t>(current)]->setFocus(Qt::OtherFocusReason);
+
+    if (!problem.isEmpty())
+        notice(QStringLiteral("Settings not read from %1: %2; the window starts with the defaults")
+                   .arg(m_settings->path(), problem));
+    else if (!unused.isEmpty())
+        notice(QStringLiteral("Some settings in %1 could not be used (%2); the window starts with the defaults "
+                              "for them")
+                   .arg(m_settings->path(), unused.join(QStringLiteral(", "))));
+}
+
+// At close: the window's place, the result format and the case on display. Nothing shows a
+// message then; a failure is said on the standard error, as a program of the desktop does.
+void CalculatorWindow::saveSettings() const
+{
+    if (!m_settings)
+        return;
+    const QByteArray geometry = saveGeometry();
+    const bool format = m_model->formatResults();
+    const QString state = qs(writeSavedCalculation(m_model->save()));
+    const QString problem = m_settings->update(groups(), [&](QVariantMap &values) {
+        tidy(values);
+        values.insert(GeometryKey, geometry);
+        values.insert(FormatKey, format);
+        values.insert(StateKey, state);
+    });
+    if (!problem.isEmpty())
+        std::fprintf(stderr, "%s: settings not saved in %s: %s\n", m_program.name.c_str(),
+                     QFile::encodeName(m_settings->path()).constData(), problem.toLocal8Bit().constData());
+}
+
+void CalculatorWindow::rememberNames(const CalculationNames &names)
+{
+    if (!m_settings)
+        return;
+    const QString problem = m_settings->update(groups(), [&](QVariantMap &values) {
+        tidy(values);
+        values.insert(ProjectKey, qs(names.project));
+        values.insert(EngineerKey, qs(names.engineer));
+    });
+    if (!problem.isEmpty())
+        notice(QStringLiteral("Settings not saved in %1: %2").arg(m_settings->path(), problem));
+}
+
+void CalculatorWindow::rememberFile(const QString &path)
+{
+    rememberFolder(path);
+    if (!m_settings)
+        return;
+    const QString absolute = QFileInfo(path).absoluteFilePath();
+    const QString problem = m_settings->update(groups(), [&](QVariantMap &values) {
+        // Another window of the program may have opened files since: its list, this file first.
+        QStringList recent = recentFiles(values.value(RecentKey));
+        recent.removeAll(absolute);
+        recent.prepend(absolute);
+        while (recent.size() > RecentFiles)
+            recent.removeLast();
+        values.insert(RecentKey, recent);
+        m_recent = recent;
+    });
+    if (!problem.isEmpty()) {
+        m_recent.removeAll(absolute);
+        m_recent.prepend(absolute);
+        while (m_recent.size() > RecentFiles)
+            m_recent.removeLast();
+        notice(QStringLiteral("Settings not saved in %1: %2").arg(m_settings->path(), problem));
+    }
+    refreshRecentFiles();
+}
+
+void CalculatorWindow::rememberFolder(const QString &path)
+{
+    m_lastFolder = QFileInfo(path).absolutePath();
+}
+
+QString CalculatorWindow::lastFolder() const
+{
+    // The folder of the last file saved, opened or exported; else that of the last recent file;
+    // else the user's documents (never the working folder, "/" for a program started from the
+    // desktop).
+    if (!m_lastFolder.isEmpty())
+        return m_lastFolder;
+    if (!m_recent.isEmpty()) {
+        const QString folder = QFileInfo(m_recent.front()).absolutePath();
+        if (QFileInfo(folder).isDir())
+            return folder;
+    }
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return QFileInfo(documents).isDir() ? documents : QDir::homePath();
+}
+
+void CalculatorWindow::refreshRecentFiles()
+{
+    m_recentMenu->clear();
+    const QStringList recent = m_settings ? m_recent : QStringList();
+    for (int i = 0; i < recent.size(); ++i) {
+        const QString path = recent[i];
+        QAction *action = m_recentMenu->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(QFileInfo(path).fileName()));
+        action->setToolTip(path);
+        connect(action, &QAction::triggered, this, [this, path] { openCalculation(path); });
+    }
+    m_recentMenu->setEnabled(!recent.isEmpty());
+}
+
+}  // namespace shell
