@@ -149,6 +149,7 @@ public:
         const shell::CaseDef &c = m_program.cases[static_cast<std::size_t>(caseIndex)];
         const CasePlan &plan = m_plans[static_cast<std::size_t>(caseIndex)];
         std::vector<double> inputs = plan.defaults;
+        std::vector<int> given;
         for (std::size_t column = 0; column < m_inputColumns.size(); ++column) {
             const std::string value = field(fields, m_inputColumns[column]);
             if (value.find_first_not_of(" \t") == std::string::npos)
@@ -159,8 +160,13 @@ public:
             if (!shell::isWholeNumber(value))
                 return refuse(fields, number, caseIndex, m_inputNames[column] + ": not a number: " + value);
             inputs[static_cast<std::size_t>(input)] = shell::readNumber(value);
+            given.push_back(input);
         }
-        const shell::Evaluation e = shell::evaluate(c, inputs, m_convert ? m_options.units : shell::CatalogueUnits);
+        // As in the window: an input that follows those given (b = l − a) takes its value
+        // unless it is given itself.
+        const shell::Units units = m_convert ? m_options.units : shell::CatalogueUnits;
+        const shell::Following following = shell::follow(c, inputs, given, units);
+        const shell::Evaluation e = shell::evaluate(c, inputs, following, units);
         if (e.rejected)
             return refuse(fields, number, caseIndex, c.caption + ": " + e.reason);
         if (m_options.json)
