@@ -45,6 +45,22 @@ TEST(structcalc, unitRelabelsProfilor)
     EXPECT_EQ(lines(r.out).back(), "断面係数 (Z2)\t1.379e+02\tcm^ 3");
 }
 
+// An input that follows those given (b = l − a) takes its value and says so; one given with them
+// keeps its number, and a sum they break is refused.
+TEST(structcalc, aPartnerNotGivenFollowsThoseGiven)
+{
+    const Outcome r = run({"Rahmen", "3", "a=40", "--json"});
+    EXPECT_EQ(r.status, 0);
+    EXPECT_NE(r.out.find("\"a\": 40, \"b\": 60,"), std::string::npos) << r.out;
+    EXPECT_EQ(r.err, "structcalc: note: b changed to 60 (b = l − a)\n");
+    EXPECT_EQ(run({"Rahmen", "3", "l=200", "a=50", "b=150"}).err, "");
+    const Outcome both = run({"Rahmen", "3", "a=40", "b=50"});
+    EXPECT_EQ(both.status, 3);
+    EXPECT_EQ(both.err, "structcalc: Rahmen (3): a + b must equal l (Please check command entry  #5)\n");
+    EXPECT_EQ(run({"Rahmen", "3", "a=140"}).err,
+              "structcalc: Rahmen (3): b = l − a would be negative (Please check command entry  #4)\n");
+}
+
 TEST(structcalc, jsonCarriesNumbersAndNullForRowsShownEmpty)
 {
     // A bar so deep that its second moment and section modulus pass the largest double.
