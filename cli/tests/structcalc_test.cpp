@@ -38,11 +38,13 @@ TEST(structcalc, valuesMustBeNumbersAndNothingElse)
     EXPECT_EQ(run({"Profilor", "1", "b=&H1F", "b=1e2", "b= -3.5"}).status, 3);  // numbers, but b < 0 is refused
 }
 
-TEST(structcalc, unitRelabelsProfilor)
+// The same section in every unit: the start values converted, the values given read in the unit.
+TEST(structcalc, unitConvertsProfilor)
 {
     const Outcome r = run({"Profilor", "8", "--unit", "cm"});
     EXPECT_EQ(r.status, 0);
-    EXPECT_EQ(lines(r.out).back(), "断面係数 (Z2)\t1.379e+02\tcm^ 3");
+    EXPECT_EQ(lines(r.out).back(), "断面係数 (Z2)\t1.379e-01\tcm^3");  // 137.9 mm³
+    EXPECT_EQ(lines(run({"Profilor", "1", "a=1", "b=1", "--unit", "cm", "--raw"}).out)[0], "断面積 (A)\t1\tcm^2");
 }
 
 // An input that follows those given (b = l − a) takes its value and says so; one given with them

@@ -171,7 +171,7 @@ TEST_F(calculatorwindow, rightClickOpensTheMenuAndItsCommandsReachTheModel)
     EXPECT_FALSE(mm->isChecked());
 
     format->trigger();
-    EXPECT_EQ(value(2), QStringLiteral("833.333333333333"));
+    EXPECT_EQ(value(2), QStringLiteral("0.0833333333333333"));  // 833.333 mm^4: the same bar in cm
 }
 
 TEST_F(calculatorwindow, theKeyboardOpensTheMenuToo)
