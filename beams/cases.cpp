@@ -351,10 +351,9 @@ shell::CaseDef overhangUniform()
     const Expr w = c.input("w", Dimension::LineLoad, 100), a = c.input("a", Dimension::Length, 20),
                l = c.input("l", Dimension::Length, 80), x1 = c.input("x1", Dimension::Length, 30),
                x2 = c.input("x2", Dimension::Length, 15);
-    // An overhang longer than the span lifts A (RA < 0): the span then has no sagging moment and
-    // Mx1max would stand for a point outside it.
+    // An overhang longer than the span lifts A (RA < 0), as the tip load does in "Beam (10)".
     c.requirePositive(l);
-    c.requireBetween(a, 0, l);
+    c.requireAtLeast(a, 0);
     c.requireBetween(x1, 0, l);
     c.requireBetween(x2, 0, a);
     const Expr RA = c.row(reaction("RA"), Dimension::Force, ((w * (l + a)) * (l - a)) / (2 * l)).means(upwardAtA);
@@ -368,8 +367,12 @@ shell::CaseDef overhangUniform()
     c.row(moment("Mx2"), Dimension::Moment, (-(w * pow(x2, 2))) / 2)
         .means("moment at x2 from the tip, hogging negative");
     c.row(moment("MB"), Dimension::Moment, (-(w * pow(a, 2))) / 2).means("moment over support B, hogging negative");
-    c.row(maxMoment("Mx1max"), Dimension::Moment, ((w * pow(l + a, 2)) * pow(l - a, 2)) / (8 * pow(l, 2)))
-        .means("the largest moment of the span, where the shear is zero, (l² − a²) / (2 l) from A");
+    // From a = l on the shear is nowhere zero in the span: the span hogs throughout and its
+    // largest moment is the 0 at A (the formula would give the moment at a point before A).
+    c.row(maxMoment("Mx1max"), Dimension::Moment,
+          when(a < l, ((w * pow(l + a, 2)) * pow(l - a, 2)) / (8 * pow(l, 2)), 0))
+        .means("the largest moment of the span, where the shear is zero, (l² − a²) / (2 l) from A; 0 (at A) "
+               "where a ≥ l");
     c.member({}, members::overhangUniform);
     c.mark(0, x1, "x1");
     c.mark(0, (l + a) - x2, "x2");

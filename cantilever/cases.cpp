@@ -51,16 +51,18 @@ shell::CaseDef cantileverPointLoad()
                P = c.input("P", Dimension::Force, 100);
     const Expr E = c.input("E", Dimension::Stress, 100000, 1000), I = c.input("I", Dimension::SecondMoment, 833, 10),
                x = c.input("x", Dimension::Length, 60);
-    // The free-end deflection divides by a: the load stands off the fixed end.
-    c.requirePositive(a);
+    // A load at the fixed end (a = 0) goes straight into the support.
+    c.requireAtLeast(a, 0);
     c.requireAtLeast(b, 0);
+    requireLength(c, a, b);
     c.requireBetween(x, 0, a + b);
     requireStiffness(c, E, I);
     c.row("反力 (RA)", Dimension::Force, P).means("upward reaction at the fixed end A");
     // Between the free end and the load the member carries no moment.
     c.row("曲げモーメント (Mx)", Dimension::Moment, when(x <= b, 0, P * (x - b)))
         .means("moment at x from the free end B, hogging shown positive; 0 between B and the load");
-    c.row("変位 (fB)", Dimension::Length, ((P * pow(a, 3)) / ((3 * E) * I)) * (1 + ((3 * b) / (2 * a))))
+    // The handbook's form divides by a; its limit at a = 0 is 0 (P a³/3EI + P a² b/2EI).
+    c.row("変位 (fB)", Dimension::Length, when(a > 0, ((P * pow(a, 3)) / ((3 * E) * I)) * (1 + ((3 * b) / (2 * a))), 0))
         .means("deflection of the free end B, downward positive");
     c.row("変位 (fC)", Dimension::Length, (P * pow(a, 3)) / ((3 * E) * I))
         .means("deflection under the load P, downward positive");
@@ -143,16 +145,20 @@ shell::CaseDef cantileverMoment()
     const Expr a = c.input("a", Dimension::Length, 70), b = c.input("b", Dimension::Length, 30),
                E = c.input("E", Dimension::Stress, 100000, 1000);
     const Expr I = c.input("I", Dimension::SecondMoment, 833, 10), M = c.input("M", Dimension::Moment, 100);
-    // The free-end deflection divides by a: the moment stands off the fixed end.
-    c.requirePositive(a);
+    // A couple at the fixed end (a = 0) goes straight into the support: Mx and MA are then the
+    // end moment the support takes.
+    c.requireAtLeast(a, 0);
     c.requireAtLeast(b, 0);
+    requireLength(c, a, b);
     requireStiffness(c, E, I);
     // A couple alone needs no vertical reaction.
     c.row("反力 (RA)", Dimension::Force, 0).means("upward reaction at the fixed end A: a couple alone needs none");
     c.row("曲げモーメント (Mx)", Dimension::Moment, M)
-        .means("moment anywhere between A and C, hogging shown positive; 0 between C and B");
+        .means("moment anywhere between A and C (with C at A: the moment A takes), hogging shown positive; 0 "
+               "between C and B");
     c.row("曲げモーメント (MA)", Dimension::Moment, M).means("moment at the fixed end A, hogging shown positive");
-    c.row("変位 (fB)", Dimension::Length, ((M * pow(a, 2)) / ((2 * E) * I)) * (1 + ((2 * b) / a)))
+    // The handbook's form divides by a; its limit at a = 0 is 0 (M a²/2EI + M a b/EI).
+    c.row("変位 (fB)", Dimension::Length, when(a > 0, ((M * pow(a, 2)) / ((2 * E) * I)) * (1 + ((2 * b) / a)), 0))
         .means("deflection of the free end B, downward positive");
     c.row("変位 (fC)", Dimension::Length, (M * pow(a, 2)) / ((2 * E) * I))
         .means("deflection at C, where M acts, downward positive");
@@ -270,8 +276,11 @@ shell::CaseDef proppedMoment()
     c.title("Propped cantilever, moment M at a");
     const Expr a = c.input("a", Dimension::Length, 70), b = c.input("b", Dimension::Length, 30),
                M = c.input("M", Dimension::Moment, 100);
-    c.requirePositive(a);
+    // A couple at the fixed end (a = 0) goes into the support, which then takes MA = −M; the
+    // member between A and C has no length, and MCA is that end moment shown hogging.
+    c.requireAtLeast(a, 0);
     c.requireAtLeast(b, 0);
+    requireLength(c, a, b);
     const Expr l = named("l", a + b);
     const Expr n = named("n", a / l);
     // The fixed-end moment comes first; the reactions follow from it.
@@ -281,7 +290,7 @@ shell::CaseDef proppedMoment()
     c.row("反力 (RB)", Dimension::Force, (M + MA) / l).means("upward reaction at the prop B");
     c.row("曲げモーメント (MA)", Dimension::Moment, MA).means("moment at the fixed end A, sagging positive");
     c.row("曲げモーメント (MCA)", Dimension::Moment, (M / 2) * (((2 - (6 * n)) + (9 * pow(n, 2))) - (3 * pow(n, 3))))
-        .means("moment just on the A side of C, hogging shown positive");
+        .means("moment just on the A side of C (with C at A: the moment A takes), hogging shown positive");
     c.row("曲げモーメント (MCB)", Dimension::Moment, (((3 * M) * n) / 2) * ((2 - (3 * n)) + pow(n, 2)))
         .means("moment just on the B side of C, sagging positive");
     // No E and I: the reactions and moments of the propped member do not depend on its stiffness.

@@ -26,6 +26,12 @@ inline double valueOf(const shell::Expr &symbol, const Inputs &inputs)
     return symbol.eval({&inputs, nullptr});
 }
 
+// A member of length a + b, a load at a from A: either part may be 0, not both.
+inline void requireLength(shell::CaseBuilder &c, const shell::Expr &a, const shell::Expr &b)
+{
+    c.require(b, (a + b) > 0, "a + b must be greater than 0");
+}
+
 namespace sketches {
 shell::Sketch cantileverPointLoad(const Inputs &);
 shell::Sketch cantileverUniform(const Inputs &);

@@ -418,8 +418,10 @@ shell::CaseDef spanMoment()
     const Expr M = c.input("M", Dimension::Moment, 100), a = c.input("a", Dimension::Length, 70),
                b = c.input("b", Dimension::Length, 30);
     const Expr E = c.input("E", Dimension::Stress, 100000, 1000), I = c.input("I", Dimension::SecondMoment, 833, 10);
-    c.requirePositive(a);
+    // A couple at A (a = 0): the simple support turns under it, the fixed end takes it (MA = −M).
+    c.requireAtLeast(a, 0);
     c.requireAtLeast(b, 0);
+    requireLength(c, a, b);
     requireStiffness(c, E, I);
     const Expr l = named("l", a + b);
     c.row("反力 (RA)", Dimension::Force, -(M / l))

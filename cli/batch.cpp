@@ -207,6 +207,7 @@ public:
         const shell::CaseDef &c = m_program.cases[static_cast<std::size_t>(caseIndex)];
         const CasePlan &plan = m_plans[static_cast<std::size_t>(caseIndex)];
         std::vector<double> inputs = plan.defaults;
+        std::vector<int> given;
         for (std::size_t column = 0; column < m_inputColumns.size(); ++column) {
             const std::string value = field(fields, m_inputColumns[column]);
             if (value.find_first_not_of(" \t") == std::string::npos)
@@ -220,8 +221,13 @@ public:
                 return refuse(fields, number, caseIndex,
                               c.caption + ": " + shell::tooSmallReason(m_inputNames[column]));
             inputs[static_cast<std::size_t>(input)] = shell::readNumber(value);
+            given.push_back(input);
         }
-        const shell::Evaluation e = shell::evaluate(c, inputs, m_convert ? m_options.units : shell::CatalogueUnits);
+        // As in the window: an input that follows those given (b = l − a) takes its value
+        // unless it is given itself.
+        const shell::Units units = m_convert ? m_options.units : shell::CatalogueUnits;
+        const shell::Following following = shell::follow(c, inputs, given, units);
+        const shell::Evaluation e = shell::evaluate(c, inputs, following, units);
         if (e.rejected)
             return refuse(fields, number, caseIndex, c.caption + ": " + e.reason);
         // A row without a value says why on stderr (and in JSON beside its null).

@@ -622,10 +622,17 @@ int runCommand(const std::vector<std::string> &args, std::ostream &out, std::ost
         model.chooseUnits({request.unitSystem >= 0 ? request.unitSystem : model.UnitSystem,
                            request.forceUnit >= 0 ? request.forceUnit : model.ForceUnit});
     const shell::CaseDef &c = model.currentCaseDef();
+    // All at once, as one edit: an input that follows those named (b = l − a) takes its value
+    // unless it is named itself.
+    std::vector<std::pair<int, std::string>> edits;
     for (const auto &[name, value] : request.inputs)
         for (int k = 0; k < c.inputCount(); ++k)
             if (c.inputs[static_cast<std::size_t>(k)].caption == name)
-                model.setText(k, value);
+                edits.emplace_back(k, value);
+    if (!edits.empty())
+        model.setTexts(edits);
+    if (!model.followNote().empty())
+        err << "structcalc: note: " << model.followNote() << "\n";
 
     if (model.lastRejected()) {
         if (!request.sheetFile.empty())

@@ -5,11 +5,14 @@
 // Domain: every dimension above zero (a tube's inner diameter may be 0: a solid bar), and the
 // walls, flanges and webs thinner than what holds them: a tube's wall below half of each outer
 // side, an inner diameter below the outer, flanges below half the depth, a web thinner than
-// the flange is wide, an angle's legs longer than they are thick. A shape whose parts meet or
-// vanish is another shape (a solid bar, two loose flanges) and is refused; the formulas stay
-// exact up to those bounds.
+// the flange is wide, an angle's legs no shorter than they are thick (a leg as short as the
+// thickness leaves a rectangle, which the angle's formulas give exactly). A shape whose parts
+// meet or vanish otherwise is another shape (a solid bar, two loose flanges) and is refused; the
+// formulas stay exact up to those bounds.
 
 #include "profilor/catalogue_parts.h"
+
+#include <string>
 
 namespace profilor {
 
@@ -31,8 +34,10 @@ const char *const RadiusCaption = "断面2次半径 (i)";
 const char *const E2Caption = "重心距離 (e2)";
 const char *const Z2Caption = "断面係数 (Z2)";
 
-// π as the programs have always used it, not the full double precision.
+// π as the programs have always used it, not the full double precision; the rows that take it
+// say so.
 const Expr Pi = Expr::constant("π", 3.141592);
+const char *const PiTaken = ", π taken as 3.141592";
 
 // What the rows mean where every shape says the same.
 const char *const Area = "area of the section";
@@ -95,10 +100,11 @@ shell::CaseDef circularBar()
     section.title("Circular bar, bending about a diameter");
     const Expr d = section.input("dia", Dimension::Length, 10);
     section.requirePositive(d);
-    section.row(AreaCaption, Dimension::Area, (Pi * pow(d, 2)) / 4).means(Area);
+    section.row(AreaCaption, Dimension::Area, (Pi * pow(d, 2)) / 4).means(std::string(Area) + PiTaken);
     section.row(E1Caption, Dimension::Length, d / 2).means("the radius: from the centre to the outer fibre");
-    section.row(ICaption, Dimension::SecondMoment, (Pi * pow(d, 4)) / 64).means("second moment about a diameter");
-    section.row(Z1Caption, Dimension::SectionModulus, (Pi * pow(d, 3)) / 32).means(ModulusE1);
+    section.row(ICaption, Dimension::SecondMoment, (Pi * pow(d, 4)) / 64)
+        .means(std::string("second moment about a diameter") + PiTaken);
+    section.row(Z1Caption, Dimension::SectionModulus, (Pi * pow(d, 3)) / 32).means(std::string(ModulusE1) + PiTaken);
     section.row(RadiusCaption, Dimension::Length, d / 4).means(Radius);
     section.section({1, -1, shell::Side::Above});
     section.sketch(circularBarSketch);
@@ -114,11 +120,12 @@ shell::CaseDef circularTube()
     section.requirePositive(D);
     section.requireAtLeast(d, 0);
     section.requireBelow(d, D);
-    section.row(AreaCaption, Dimension::Area, (Pi * (pow(D, 2) - pow(d, 2))) / 4).means(Area);
+    section.row(AreaCaption, Dimension::Area, (Pi * (pow(D, 2) - pow(d, 2))) / 4).means(std::string(Area) + PiTaken);
     section.row(E1Caption, Dimension::Length, D / 2).means("the outer radius: from the centre to the outer fibre");
     section.row(ICaption, Dimension::SecondMoment, (Pi * (pow(D, 4) - pow(d, 4))) / 64)
-        .means("second moment about a diameter");
-    section.row(Z1Caption, Dimension::SectionModulus, (Pi * (pow(D, 4) - pow(d, 4))) / (32 * D)).means(ModulusE1);
+        .means(std::string("second moment about a diameter") + PiTaken);
+    section.row(Z1Caption, Dimension::SectionModulus, (Pi * (pow(D, 4) - pow(d, 4))) / (32 * D))
+        .means(std::string(ModulusE1) + PiTaken);
     section.row(RadiusCaption, Dimension::Length, sqrt(pow(D, 2) + pow(d, 2)) / 4).means(Radius);
     section.section({1, -1, shell::Side::Above});
     section.sketch(circularTubeSketch);
@@ -185,12 +192,14 @@ shell::CaseDef lSection()
     section.title("L section, bending about the axis parallel to leg a");
     const Expr a = section.input("a", Dimension::Length, 10), b = section.input("b", Dimension::Length, 10),
                c = section.input("c", Dimension::Length, 2);
-    // A leg no longer than the thickness leaves a flat bar.
+    // A leg as short as the thickness (c = a or c = b) leaves a rectangle a wide and b deep, for
+    // which the formulas give the rectangle's values (e1 = b/2, I = a·b³/12); a thicker one is
+    // no angle at all.
     section.requirePositive(a);
     section.requirePositive(b);
     section.requirePositive(c);
-    section.requireBelow(c, a);
-    section.requireBelow(c, b);
+    section.requireAtMost(c, a);
+    section.requireAtMost(c, b);
     // e1 from the outer face of leg a, e2 to the tip of leg b.
     const Expr e1 = named("e1", ((pow(b, 2) * c) + (pow(c, 2) * (a - c))) / (2 * ((c * (a - c)) + (b * c))));
     const Expr e2 = named("e2", b - e1);

@@ -1,5 +1,5 @@
-// The Profilor program value: titles, layout, the unit captions of the seven result rows per
-// length unit, and the rule that a unit change only relabels.
+// The Profilor program value: titles, layout, and the length units, which convert the section's
+// dimensions like every other program's inputs.
 
 #include "profilor/profilor.h"
 
@@ -8,14 +8,6 @@
 namespace profilor {
 
 namespace {
-
-// Unit captions of the seven result rows, per length unit (the cm caption of Z2 is written
-// "cm^ 3" in this program).
-const char *const UnitCaptions[3][7] = {
-    {"mm^2", "mm", "mm^4", "mm^3", "mm", "mm", "mm^3"},
-    {"cm^2", "cm", "cm^4", "cm^3", "cm", "cm", "cm^ 3"},
-    {"m^2", "m", "m^4", "m^3", "m", "m", "m^3"},
-};
 
 shell::Program build()
 {
@@ -45,14 +37,10 @@ shell::Program build()
     p.frame2Height = [](int rows) { return rows >= 7 ? 2240 : 1680; };
     p.cases = {rectangularBar(), rectangularTube(), circularBar(), circularTube(),
                cSection(),       tSection(),        lSection(),    iSection()};
-    p.unitLabel = [](int row, shell::Units units) -> std::string {
-        if (row < 0 || row > 6 || units.length < 0 || units.length > 2)
-            return {};
-        return UnitCaptions[units.length][row];
-    };
-    // The dimensions are lengths in whatever unit the user means: a unit change relabels. A
-    // section has no forces, so there is no force unit to choose.
-    p.unitChange = shell::UnitChange::RelabelOnly;
+    // A unit change converts every dimension, so the section stays the same section; the rows
+    // show the units of their dimensions (cm^2, cm, cm^4, cm^3). A section has no forces, so
+    // there is no force unit to choose.
+    p.unitChange = shell::UnitChange::Convert;
     p.forceUnits = false;
     p.startupReset = shell::StartupReset::CurrentCase;
     p.helpFile = "profilor.pdf";

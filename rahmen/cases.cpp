@@ -10,10 +10,10 @@
 // Domain: the column height h and the span l above zero, both second moments above zero (the
 // stiffness ratio divides by I1, and a member without stiffness makes no frame); a load on the
 // beam at a from B and b from C with a, b above zero and a + b = l; a bracket at a above A on
-// the column, with 0 < a ≤ h, and on fixed feet b below B with a + b = h; its lever c above
-// zero and below l (inside the bay, as drawn, clear of the other column). a + b is compared
-// with l or h to within 1e-9 of it, so that positions typed as decimals meet. Loads may be
-// zero or negative.
+// the column, with 0 ≤ a ≤ h, and on fixed feet b below B with a + b = h; its lever c from
+// zero (on the column axis) to below l (inside the bay, as drawn, clear of the other column).
+// a + b is compared with l or h to within 1e-9 of it, so that positions typed as decimals
+// meet; editing one of them or the length moves the other. Loads may be zero or negative.
 //
 // Worked example, case 1 with w = 1000, h = l = 100, I1 = I2 = 833 (k = 1):
 // MB = MC = −(1000 · 100²) / (4 · 5) = −500000, VA = VD = 50000, HA = HD = 5000.
@@ -75,12 +75,15 @@ void requireSections(CaseBuilder &frame, const Expr &I1, const Expr &I2)
     frame.requirePositive(I2);
 }
 
-// Two distances that must add up to a length of the frame, to within 1e-9 of it.
+// Two distances that must add up to a length of the frame, to within 1e-9 of it. Editing a or
+// the length sets b so that they do; editing b sets a.
 void requireSum(CaseBuilder &frame, const Expr &a, const Expr &b, const Expr &length)
 {
     const Expr excess = (a + b) - length;
     frame.require(b, (excess <= (1e-9 * length)) && ((-excess) <= (1e-9 * length)),
                   "a + b must equal " + length.formula());
+    frame.follow(b, {a, length}, length - a);
+    frame.follow(a, {b}, length - b);
 }
 
 // What the rows mean, in the words every case uses.
@@ -256,9 +259,10 @@ shell::CaseDef pinnedBracketLoad()
     const Expr I1 = frame.input("I1", Dimension::SecondMoment, 833, 10),
                I2 = frame.input("I2", Dimension::SecondMoment, 833, 10);
     requireFrame(frame, h, l);
-    frame.requirePositive(a);
-    frame.requireAtMost(a, h);
-    frame.requirePositive(c);
+    // A bracket at the foot (a = 0) or on the column axis (c = 0) is a real load: at c = 0 it
+    // only presses on the column.
+    frame.requireBetween(a, 0, h);
+    frame.requireAtLeast(c, 0);
     frame.requireBelow(c, l);  // the bracket stays inside the bay
     requireSections(frame, I1, I2);
     const Expr k = stiffnessRatio(I1, I2, h, l);
@@ -408,10 +412,11 @@ shell::CaseDef fixedBracketLoad()
     const Expr I1 = frame.input("I1", Dimension::SecondMoment, 833, 10),
                I2 = frame.input("I2", Dimension::SecondMoment, 833, 10);
     requireFrame(frame, h, l);
-    frame.requirePositive(a);
-    frame.requirePositive(b);
+    // From the foot (a = 0) to the corner (b = 0), on the column axis (c = 0) or off it.
+    frame.requireAtLeast(a, 0);
+    frame.requireAtLeast(b, 0);
     requireSum(frame, a, b, h);
-    frame.requirePositive(c);
+    frame.requireAtLeast(c, 0);
     frame.requireBelow(c, l);  // the bracket stays inside the bay
     requireSections(frame, I1, I2);
     const Expr k = stiffnessRatio(I1, I2, h, l);

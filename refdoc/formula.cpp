@@ -425,45 +425,50 @@ Typesetter::Built Typesetter::build(const shell::Expr &e, const shell::EvalConte
     return binary(e, context);
 }
 
-void Typesetter::split(const shell::Expr &e, const shell::EvalContext *context, std::vector<BoxPtr> &into) const
+bool Typesetter::split(const shell::Expr &e, const shell::EvalContext *context, std::vector<BoxPtr> &into) const
 {
     const Op op = e.op();
-    if (context && op == Op::When) {
-        split(e.operand(e.operand(0).eval(*context) != 0 ? 1 : 2), context, into);
-        return;
-    }
+    if (context && op == Op::When)
+        return split(e.operand(e.operand(0).eval(*context) != 0 ? 1 : 2), context, into);
     if (!isBinary(op)) {
-        into.push_back(build(e, context).box);
-        return;
+        const Built b = build(e, context);
+        into.push_back(b.box);
+        return b.leadingMinus;
     }
     // A product with a factor of exactly zero is worked as 0: the term stays, its factors go.
     if (context && op == Op::Multiply && e.eval(*context) == 0 &&
         (e.operand(0).eval(*context) == 0 || e.operand(1).eval(*context) == 0)) {
         into.push_back(number(0));
-        return;
+        return false;
     }
     const int p = precedenceOf(op);
     const shell::Expr left = e.operand(0);
     const bool leftChain =
         sameChain(op, left.op()) && !(context && left.op() == Op::Multiply && left.eval(*context) == 0 &&
                                       (left.operand(0).eval(*context) == 0 || left.operand(1).eval(*context) == 0));
+    bool leadingMinus = false;
     if (leftChain) {
-        split(left, context, into);
+        leadingMinus = split(left, context, into);
     } else {
         const Built l = build(left, context);
-        into.push_back(l.precedence < p ? fence(l.box) : l.box);
+        const bool fenced = l.precedence < p;
+        into.push_back(fenced ? fence(l.box) : l.box);
+        leadingMinus = !fenced && l.leadingMinus;
     }
     const Built r = build(e.operand(1), context);
     const bool brackets = r.precedence <= p || r.leadingMinus;
     into.push_back(row({text(operatorText(op)), brackets ? fence(r.box) : r.box}));
+    return leadingMinus;
 }
 
 Typesetter::Built Typesetter::binary(const shell::Expr &e, const shell::EvalContext *context) const
 {
     std::vector<BoxPtr> pieces;
-    split(e, context, pieces);
+    // A sum or product that starts with a minus ("−250 × 3") is bracketed after an operator
+    // like a negative number: "100 − (−250 × 3)", never "100 − −250 × 3".
+    const bool leadingMinus = split(e, context, pieces);
     const bool zero = pieces.size() == 1 && e.op() == Op::Multiply;
-    return {row(pieces), zero ? 9 : precedenceOf(e.op()), zero, false};
+    return {row(pieces), zero ? 9 : precedenceOf(e.op()), zero, !zero && leadingMinus};
 }
 
 BoxPtr Typesetter::formula(const shell::Expr &expression) const

@@ -83,7 +83,9 @@ private:
     struct Built;
     Built build(const shell::Expr &expression, const shell::EvalContext *context) const;
     Built binary(const shell::Expr &expression, const shell::EvalContext *context) const;
-    void split(const shell::Expr &expression, const shell::EvalContext *context, std::vector<BoxPtr> &into) const;
+    // Appends the pieces of a sum or product; true where the first of them starts with a minus
+    // sign (a negative number or a negation not in brackets).
+    bool split(const shell::Expr &expression, const shell::EvalContext *context, std::vector<BoxPtr> &into) const;
     BoxPtr textIn(const QString &text, const QFont &font) const;
     BoxPtr fence(const BoxPtr &body) const;
     BoxPtr fraction(const BoxPtr &numerator, const BoxPtr &denominator) const;

@@ -33,11 +33,13 @@ const char *const Members =
     "downward. The shear force V = dM/dx is the sum of the upward forces left of the section; the bending moment M "
     "is positive sagging (tension at the bottom face). Support reactions are positive upward.";
 
+// The reaction rows as the frame cases give them (each row's meaning says the same): the thrust
+// of a vertical load inward, the reactions to a horizontal load against it.
 const char *const Frames =
     "Loads act in the plane of the frame: horizontal loads positive to the right, vertical loads positive downward. "
-    "The moment diagram is drawn on the tension side; M is positive where the inside face of the frame is in "
-    "tension, so a downward load on the beam gives a positive moment at mid-span and negative corner moments. "
-    "Horizontal reactions HA, HD are positive to the right, vertical reactions VA, VD positive upward.";
+    "M is positive where the inside face is in tension (drawn on that side), so a downward load on the beam gives "
+    "negative corner moments. Under a load on the beam or a bracket HA, HD are the inward thrust and VA, VD act "
+    "upward; under a horizontal load HA, HD act against the load, VA downward, VD upward.";
 
 }  // namespace
 

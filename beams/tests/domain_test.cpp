@@ -87,7 +87,7 @@ const std::vector<Interval> intervals{
     {8, "x", "l", "x must lie between 0 and l"},
     {9, "a", nullptr, "a must be 0 or more", {{"x2", 0}}}, {9, "x1", "l", "x1 must lie between 0 and l"},
     {9, "x2", "a", "x2 must lie between 0 and a"},
-    {10, "a", "l", "a must lie between 0 and l", {{"x2", 0}}}, {10, "x1", "l", "x1 must lie between 0 and l"},
+    {10, "a", nullptr, "a must be 0 or more", {{"x2", 0}}}, {10, "x1", "l", "x1 must lie between 0 and l"},
     {10, "x2", "a", "x2 must lie between 0 and a"},
     {11, "a", nullptr, "a must be 0 or more"}, {11, "b", nullptr, "b must be 0 or more"},
     {11, "x", "l", "x must lie between 0 and l"},

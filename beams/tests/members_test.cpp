@@ -185,6 +185,7 @@ struct CaseChecks {
     int caseIndex;
     std::vector<RowCheck> rows;
     std::map<std::string, std::string> excluded;  // symbol -> why it is not read off the member
+    std::vector<Overrides> bounds = {};           // the start values changed to a bound of the domain
 };
 
 void PrintTo(const CaseChecks &c, std::ostream *out)
@@ -224,7 +225,9 @@ const std::vector<CaseChecks> &caseChecks()
              {"Mx1", momentAt(mark("x1"))}, {"Mx2", momentAt(mark("x2"))}, {"MB", largestHogging(0)}}, {}},
         {10, {{"RA", RA}, {"RB", RB}, {"Sx1", shearLeftOf(mark("x1"))}, {"Sx2", shearAt(mark("x2"))},
               {"SB", shearLeftOf(input(2))}, {"Mx1", momentAt(mark("x1"))}, {"Mx2", momentAt(mark("x2"))},
-              {"MB", momentAt(input(2))}, {"Mx1max", largestSagging(0)}}, {}},
+              {"MB", momentAt(input(2))}, {"Mx1max", largestSagging(0)}}, {},
+             // An overhang as long as the span and longer: A lifts, the span hogs throughout.
+             {{{"a", 80}, {"x2", 0}}, {{"a", 120}}, {{"a", 240}, {"w", -100}}}},
         {11, {{"RA", RA}, {"RB", RB}, {"MA", momentAt(input(2))}, {"MB", momentAt(sum(2, 4))}, {"Mx", Mx}}, {}},
         {12, {{"RA", RA}, {"RB", RB}, {"MA", momentAt(input(1))}, {"MB", momentAt(sum(1, 3))}, {"Mx", Mx}}, {}},
         {13, {{"RA", RA}, {"RB", RB}, {"MB", reversed(momentAt(input(2)))}, {"Mx", Mx}}, {}},
@@ -273,6 +276,8 @@ TEST_P(MemberOfEveryCase, RowsAgreeWithTheSolvedMember)
         shell::testing::acceptedInputs(c, 20, static_cast<std::uint64_t>(GetParam().caseIndex) + 1);
     ASSERT_EQ(inputs.size(), 20u) << "the domain refuses nearly every draw";
     inputs.insert(inputs.begin(), shell::startValues(c));
+    for (const Overrides &bound : GetParam().bounds)
+        inputs.push_back(inputsOf(GetParam().caseIndex, bound));
     for (const In &in : inputs) {
         const shell::Evaluation e = shell::evaluate(c, in);
         ASSERT_FALSE(e.rejected) << e.reason;

@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -139,6 +140,21 @@ TEST(buckling, EveryCaseHasATitleAndEveryRowAMeaning)
         for (const shell::RowDef &row : c.rows)
             EXPECT_FALSE(row.meaning.empty()) << c.caption << " " << row.caption;
     }
+}
+
+// Cast iron's coefficients are rounded from Tetmajer's parabola 7760 − 120 λ + 0.53 λ² (in
+// kgf/cm², a = 7760 kgf/cm² = 761 N/mm²): the meaning says so, with the excess at λ = 80.
+TEST(buckling, CastIronSaysItsCoefficientsAreRoundedAndByHowMuch)
+{
+    const double lambda = 80;
+    const shell::Evaluation castIron = shell::evaluate(columnCase(4), {lambda * std::sqrt(8.33), 833, 100});
+    ASSERT_FALSE(castIron.rejected);
+    const double tetmajer = 761 * ((1 - ((120.0 / 7760) * lambda)) + ((0.53 / 7760) * lambda * lambda));
+    char excess[16];
+    std::snprintf(excess, sizeof excess, "%.1f %%", 100 * ((castIron.values[0] / tetmajer) - 1));
+    const std::string &meaning = columnCase(4).rows[0].meaning;
+    EXPECT_NE(meaning.find("rounded"), std::string::npos) << meaning;
+    EXPECT_NE(meaning.find(std::string("up to ") + excess), std::string::npos) << excess << ": " << meaning;
 }
 
 // At λ0 the empirical line meets the Euler stress of a pinned column of the same material

@@ -44,7 +44,11 @@ void PrintTo(const Boundary &b, std::ostream *out)
 // member is a + b long.
 const std::vector<Boundary> Boundaries = {
     // Cantilever with a point load: x runs from the free end over the whole member a + b.
-    {0, {{"a", 0}}, "a must be greater than 0", "a"},
+    // A load or couple at the fixed end (a = 0) goes into the support; with b = 0 too there is
+    // no member.
+    {0, {{"a", 0}, {"x", 30}}, "", ""},
+    {0, {{"a", below(0)}}, "a must be 0 or more", "a"},
+    {0, {{"a", 0}, {"b", 0}, {"x", 0}}, "a + b must be greater than 0", "b"},
     {0, {{"a", 1e-300}, {"x", 0}}, "", ""},
     {0, {{"b", 0}}, "", ""},
     {0, {{"b", below(0)}}, "b must be 0 or more", "b"},
@@ -58,7 +62,9 @@ const std::vector<Boundary> Boundaries = {
     {1, {{"x", above(100)}}, "x must lie between 0 and l", "x"},
     {2, {{"x", 0}}, "", ""},
     {2, {{"x", above(100)}}, "x must lie between 0 and l", "x"},
-    {3, {{"a", 0}}, "a must be greater than 0", "a"},
+    {3, {{"a", 0}}, "", ""},
+    {3, {{"a", -1}}, "a must be 0 or more", "a"},
+    {3, {{"a", 0}, {"b", 0}}, "a + b must be greater than 0", "b"},
     {3, {{"b", 0}}, "", ""},
     {3, {{"b", -1}}, "b must be 0 or more", "b"},
     // Propped cantilevers.
@@ -69,7 +75,9 @@ const std::vector<Boundary> Boundaries = {
     {5, {{"x", 0}}, "", ""},
     {5, {{"x", 100}}, "", ""},
     {5, {{"x", above(100)}}, "x must lie between 0 and l", "x"},
-    {7, {{"a", 0}}, "a must be greater than 0", "a"},
+    {7, {{"a", 0}}, "", ""},
+    {7, {{"a", below(0)}}, "a must be 0 or more", "a"},
+    {7, {{"a", 0}, {"b", 0}}, "a + b must be greater than 0", "b"},
     {7, {{"b", 0}}, "", ""},
     {7, {{"b", below(0)}}, "b must be 0 or more", "b"},
     // Single spans.
@@ -93,7 +101,9 @@ const std::vector<Boundary> Boundaries = {
     {18, {{"a", -1}}, "a must be 0 or more", "a"},
     {18, {{"b", 0}}, "b must be greater than 0", "b"},
     {18, {{"c", below(0)}}, "c must be 0 or more", "c"},
-    {19, {{"a", 0}}, "a must be greater than 0", "a"},
+    {19, {{"a", 0}}, "", ""},
+    {19, {{"a", -1}}, "a must be 0 or more", "a"},
+    {19, {{"a", 0}, {"b", 0}}, "a + b must be greater than 0", "b"},
     {19, {{"b", 0}}, "", ""},
     {19, {{"b", -1}}, "b must be 0 or more", "b"},
     // The wheel pair: any spacing, one wheel at a time beyond the span.

@@ -40,7 +40,9 @@ struct Solved {
     // The end couple a support exerts on the member, clockwise positive.
     double couple(std::size_t support) const { return solution.reactions.at(support).moment; }
     double M(double x) const { return solution.moment(x); }
-    double MLeftOf(double x) const { return solution.moment.leftOf(x); }
+    // Just left of x; at the left end, inside its support: the end couple the support exerts
+    // (a couple applied at a fixed end goes into it).
+    double MLeftOf(double x) const { return x > 0 ? solution.moment.leftOf(x) : couple(0); }
     // Beyond the right end the member carries nothing.
     double MRightOf(double x) const { return x < length() ? solution.moment.rightOf(x) : 0.0; }
     double f(double x) const { return (*solution.deflection)(x); }
@@ -74,6 +76,8 @@ struct CaseTable {
     int caseIndex;
     std::vector<Reading> readings;
     std::vector<Excluded> excluded;
+    // The start values changed to a bound of the domain (a load or couple at the fixed end).
+    std::vector<Changes> bounds = {};
 };
 
 // Half a unit in the last published digit of a handbook coefficient, relative to it: the
@@ -150,7 +154,8 @@ std::vector<CaseTable> tables()
          cantilever({{"Mx", 0, [=](const Solved &s) { return -s.M(fromFreeEnd(s)); }},
                      {"fB", 0, [](const Solved &s) { return s.f(s.length()); }},
                      {"fC", 0, [](const Solved &s) { return s.f(s.in("a")); }}}),
-         {}},
+         {},
+         {{{"a", 0}, {"x", 20}}, {{"a", 0}, {"x", 0}}}},
         {1,
          cantilever({{"Mx", 0, [=](const Solved &s) { return -s.M(fromFreeEnd(s)); }},
                      {"MA", 0, [](const Solved &s) { return -s.M(0); }},
@@ -162,12 +167,14 @@ std::vector<CaseTable> tables()
                      {"MA", 0, [](const Solved &s) { return -s.M(0); }},
                      {"fx", 0, [=](const Solved &s) { return s.f(fromFreeEnd(s)); }}}),
          {}},
+        // Mx: anywhere between A and C, so just left of C; MA: the clockwise end couple at A.
         {3,
-         cantilever({{"Mx", 0, [](const Solved &s) { return -s.M(s.in("a") / 2); }},
-                     {"MA", 0, [](const Solved &s) { return -s.M(0); }},
+         cantilever({{"Mx", 0, [](const Solved &s) { return -s.MLeftOf(s.in("a")); }},
+                     {"MA", 0, [](const Solved &s) { return -s.couple(0); }},
                      {"fB", 0, [](const Solved &s) { return s.f(s.length()); }},
                      {"fC", 0, [](const Solved &s) { return s.f(s.in("a")); }}}),
-         {}},
+         {},
+         {{{"a", 0}}, {{"a", 0}, {"b", 1}}}},
         {4,
          cantilever({{"RB", 0, [](const Solved &s) { return s.R(1); }},
                      {"MA", 0, [](const Solved &s) { return s.M(0); }},
@@ -193,10 +200,11 @@ std::vector<CaseTable> tables()
          {}},
         {7,
          cantilever({{"RB", 0, [](const Solved &s) { return s.R(1); }},
-                     {"MA", 0, [](const Solved &s) { return s.M(0); }},
+                     {"MA", 0, [](const Solved &s) { return s.couple(0); }},
                      {"MCA", 0, [](const Solved &s) { return -s.MLeftOf(s.in("a")); }},
                      {"MCB", 0, [](const Solved &s) { return s.MRightOf(s.in("a")); }}}),
-         {}},
+         {},
+         {{{"a", 0}}}},
         {8,
          {atA("RA", SS),
           atB("RB", SS),
@@ -258,10 +266,10 @@ std::vector<CaseTable> tables()
           {"MCA", SS, [](const Solved &s) { return -s.MLeftOf(s.in("a")); }},
           {"MCB", SS, [](const Solved &s) { return s.MRightOf(s.in("a")); }},
           {"fC", SS, [](const Solved &s) { return -s.f(s.in("a")); }},
-          {"MA", FF, [](const Solved &s) { return s.M(0); }},
           {"MA", FF, [](const Solved &s) { return s.couple(0); }},
-          {"MB", FF, [](const Solved &s) { return -s.M(s.length()); }}},
-         {}},
+          {"MB", FF, [](const Solved &s) { return s.couple(1); }}},
+         {},
+         {{{"a", 0}}}},
     };
 }
 
@@ -290,9 +298,16 @@ int rowOf(const shell::CaseDef &definition, const std::string &symbol)
     throw std::invalid_argument("no row " + symbol + " in " + definition.caption);
 }
 
-std::vector<std::vector<double>> inputSets(const shell::CaseDef &definition)
+std::vector<std::vector<double>> inputSets(const shell::CaseDef &definition, const std::vector<Changes> &bounds = {})
 {
     std::vector<std::vector<double>> sets = {shell::startValues(definition)};
+    for (const Changes &bound : bounds) {
+        sets.push_back(shell::startValues(definition));
+        for (const auto &[caption, value] : bound)
+            for (int k = 0; k < definition.inputCount(); ++k)
+                if (definition.inputs[static_cast<std::size_t>(k)].caption == caption)
+                    sets.back()[static_cast<std::size_t>(k)] = value;
+    }
     const auto drawn = shell::testing::acceptedInputs(definition, 20, 2024);
     EXPECT_EQ(drawn.size(), 20u) << definition.caption;
     sets.insert(sets.end(), drawn.begin(), drawn.end());
@@ -335,7 +350,7 @@ TEST_P(cantileverMembers, EveryRowIsReadOrExcluded)
 TEST_P(cantileverMembers, RowsAgreeWithTheSolvedMember)
 {
     const shell::CaseDef &c = caseDef(GetParam().caseIndex);
-    for (const std::vector<double> &inputs : inputSets(c)) {
+    for (const std::vector<double> &inputs : inputSets(c, GetParam().bounds)) {
         const shell::Evaluation evaluation = shell::evaluate(c, inputs);
         ASSERT_FALSE(evaluation.rejected) << evaluation.reason;
         for (const Reading &reading : GetParam().readings) {
@@ -345,8 +360,19 @@ TEST_P(cantileverMembers, RowsAgreeWithTheSolvedMember)
             const int r = rowOf(c, reading.symbol);
             const double row = evaluation.values[static_cast<std::size_t>(r)];
             const double expected = reading.value({c, inputs, *solved});
-            const double scale =
-                std::max(std::abs(expected), diagramScale(*solved, c.rows[static_cast<std::size_t>(r)].dimension));
+            // Where the diagram is 0 throughout (a couple at a fixed end goes into the support),
+            // the largest row of the same kind sets the scale; for forces also the largest
+            // moment over the member's length.
+            const shell::Dimension dimension = c.rows[static_cast<std::size_t>(r)].dimension;
+            double largestRow = 0;
+            for (std::size_t k = 0; k < c.rows.size(); ++k) {
+                const double v = std::abs(evaluation.values[k]);
+                if (c.rows[k].dimension == dimension)
+                    largestRow = std::max(largestRow, v);
+                else if (dimension == shell::Dimension::Force && c.rows[k].dimension == shell::Dimension::Moment)
+                    largestRow = std::max(largestRow, v / solved->length);
+            }
+            const double scale = std::max({std::abs(expected), diagramScale(*solved, dimension), largestRow});
             EXPECT_NEAR(row, expected, reading.tolerance * scale)
                 << reading.symbol << " on " << c.members[static_cast<std::size_t>(reading.member)].name << " ("
                 << c.rows[static_cast<std::size_t>(r)].meaning << ") at inputs " << ::testing::PrintToString(inputs);

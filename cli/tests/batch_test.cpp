@@ -151,6 +151,18 @@ TEST(structcalcBatch, notesNameTheRowsOutsideTheirFormulasRange)
         << json.out;
 }
 
+// As on the command line: b follows a where only a is given (a + b = l), not where both are.
+TEST(structcalcBatch, aPartnerNotGivenFollows)
+{
+    const Outcome r = run({"Rahmen", "--batch", "--raw"}, "case,a,b\n3,40,\n3,40,50\n3,140,\n");
+    EXPECT_EQ(r.status, 3);
+    const std::vector<std::string> out = lines(r.out);
+    ASSERT_EQ(out.size(), 5u);
+    EXPECT_EQ(out[2].rfind("3,40,,-7200,-7200,600,400,", 0), 0u) << out[2];
+    EXPECT_NE(out[3].find(",rejected: Rahmen (3): a + b must equal l,"), std::string::npos) << out[3];
+    EXPECT_NE(out[4].find(",rejected: Rahmen (3): b = l − a would be negative,"), std::string::npos) << out[4];
+}
+
 TEST(structcalcBatch, theUsersTextsStayOnOneLineAndJsonStaysUtf8)
 {
     const Outcome r = run({"Beams", "--batch"}, "case,P\n1,\"10\nkN\"\n1,\"x\ty\"\n");

@@ -44,11 +44,29 @@ TEST(structcalc, valuesMustBeNumbersAndNothingElse)
     EXPECT_EQ(run({"Profilor", "1", "b=&H1F", "b=1e2", "b= -3.5"}).status, 3);  // numbers, but b < 0 is refused
 }
 
-TEST(structcalc, unitRelabelsProfilor)
+// The same section in every unit: the start values converted, the values given read in the unit.
+TEST(structcalc, unitConvertsProfilor)
 {
     const Outcome r = run({"Profilor", "8", "--unit", "cm"});
     EXPECT_EQ(r.status, 0);
-    EXPECT_EQ(lines(r.out).back(), "断面係数 (Z2)\t1.379e+02\tcm^ 3");
+    EXPECT_EQ(lines(r.out).back(), "断面係数 (Z2)\t1.379e-01\tcm^3");  // 137.9 mm³
+    EXPECT_EQ(lines(run({"Profilor", "1", "a=1", "b=1", "--unit", "cm", "--raw"}).out)[0], "断面積 (A)\t1\tcm^2");
+}
+
+// An input that follows those given (b = l − a) takes its value and says so; one given with them
+// keeps its number, and a sum they break is refused.
+TEST(structcalc, aPartnerNotGivenFollowsThoseGiven)
+{
+    const Outcome r = run({"Rahmen", "3", "a=40", "--json"});
+    EXPECT_EQ(r.status, 0);
+    EXPECT_NE(r.out.find("\"a\": 40, \"b\": 60,"), std::string::npos) << r.out;
+    EXPECT_EQ(r.err, "structcalc: note: b changed to 60 (b = l − a)\n");
+    EXPECT_EQ(run({"Rahmen", "3", "l=200", "a=50", "b=150"}).err, "");
+    const Outcome both = run({"Rahmen", "3", "a=40", "b=50"});
+    EXPECT_EQ(both.status, 3);
+    EXPECT_EQ(both.err, "structcalc: Rahmen (3): a + b must equal l (Please check command entry  #5)\n");
+    EXPECT_EQ(run({"Rahmen", "3", "a=140"}).err,
+              "structcalc: Rahmen (3): b = l − a would be negative (Please check command entry  #4)\n");
 }
 
 TEST(structcalc, jsonCarriesNumbersAndNullForRowsShownEmpty)

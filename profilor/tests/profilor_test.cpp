@@ -151,22 +151,27 @@ TEST_F(profilorWindow, startsWithTheRectangularBarComputed)
     EXPECT_EQ(model.rows()[0].unit, "mm^2");
 }
 
-TEST_F(profilorWindow, lengthUnitRelabelsWithoutComputing)
+// A unit change converts the dimensions: the same section in other units, never ten times larger.
+TEST_F(profilorWindow, lengthUnitConvertsTheSection)
 {
-    model.selectCase(7);
-    const auto before = texts();
-    const int computes = model.computeCount();
+    model.selectCase(7);  // I section 10, 10, 2, 2 mm
     model.chooseUnit(1);
-    EXPECT_EQ(texts(), before);
-    EXPECT_EQ(model.computeCount(), computes);
+    EXPECT_EQ(model.text(7, 0), "1");
+    EXPECT_EQ(model.text(7, 2), "0.2");
+    EXPECT_EQ(texts(), (std::vector<std::string>{"5.200e-01", "5.000e-01", "6.893e-02", "1.379e-01", "3.641e-01",
+                                                 "5.000e-01", "1.379e-01"}));
     std::vector<std::string> units;
     for (const auto &row : model.rows())
         units.push_back(row.unit);
-    EXPECT_EQ(units, (std::vector<std::string>{"cm^2", "cm", "cm^4", "cm^3", "cm", "cm", "cm^ 3"}));
-    model.selectCase(0);
-    EXPECT_EQ(model.rows()[2].unit, "cm^4");
+    EXPECT_EQ(units, (std::vector<std::string>{"cm^2", "cm", "cm^4", "cm^3", "cm", "cm", "cm^3"}));
+    model.selectCase(3);  // a tube of 10 mm is one of 1 cm
+    EXPECT_EQ(model.text(3, 0), "1");
+    EXPECT_EQ(model.rows()[1].text, "5.000e-01");
     model.reset();
-    EXPECT_EQ(model.rows()[0].unit, "cm^2");
+    EXPECT_EQ(model.text(3, 0), "1");
+    model.chooseUnit(0);
+    EXPECT_EQ(model.text(3, 0), "10");
+    EXPECT_EQ(model.rows()[0].unit, "mm^2");
 }
 
 TEST_F(profilorWindow, sevenRowsOnlyForTheLAndISections)

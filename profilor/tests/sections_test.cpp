@@ -92,6 +92,8 @@ struct Shape {
     std::function<std::vector<double>(const std::vector<double> &)> expected;
     // Rows computed with a rounded constant: row index and relative tolerance.
     std::vector<std::pair<int, double>> rounded;
+    // Dimensions at the bounds of the shape's domain, checked beside the start values.
+    std::vector<std::vector<double>> bounds = {};
 };
 
 void PrintTo(const Shape &s, std::ostream *out)
@@ -149,7 +151,9 @@ const Shape Shapes[] = {
          const double a = in[0], b = in[1], c = in[2];
          return rowsOf(build({{a, 0, c}, {c, c, b}}), 7, true);
      },
-     {}},
+     {},
+     // A leg as short as the thickness: the rectangle a × b.
+     {{2, 10, 2}, {10, 2, 2}}},
     {7,
      "I_section",
      [](const std::vector<double> &in) {
@@ -168,6 +172,7 @@ TEST_P(ProfilorAgainstParts, EveryRowIsTheSectionBuiltFromItsParts)
     const Shape &s = GetParam();
     const shell::CaseDef &definition = shape(s.index);
     std::vector<std::vector<double>> sets{shell::startValues(definition)};
+    sets.insert(sets.end(), s.bounds.begin(), s.bounds.end());
     const auto drawn = shell::testing::acceptedInputs(definition, 20, 5 + s.index);
     ASSERT_EQ(drawn.size(), 20u);
     sets.insert(sets.end(), drawn.begin(), drawn.end());
@@ -259,8 +264,10 @@ const Bound Bounds[] = {
     {5, {10, 2, 2, 0}, "d must be greater than 0", "d"},
     {6, {10, 10, 2}, "", ""},
     {6, {2.001, 10, 2}, "", ""},
-    {6, {2, 10, 2}, "c must be less than a", "c"},
-    {6, {10, 2, 2}, "c must be less than b", "c"},
+    {6, {2, 10, 2}, "", ""},  // the rectangle 2 × 10
+    {6, {10, 2, 2}, "", ""},  // the rectangle 10 × 2
+    {6, {1.999, 10, 2}, "c must be a or less", "c"},
+    {6, {10, 1.999, 2}, "c must be b or less", "c"},
     {6, {10, 10, 0}, "c must be greater than 0", "c"},
     {7, {10, 10, 2, 2}, "", ""},
     {7, {10, 10, 4.999, 9.999}, "", ""},

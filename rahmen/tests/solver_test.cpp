@@ -61,17 +61,19 @@ Reading rightwardD(double sign)
 {
     return [sign](const PortalSolution &p, const std::vector<double> &) { return sign * p.reactions.HD; };
 }
-// Column AB just below and just above E, at a = input 3 above A.
+// Column AB just below and just above E, at a = input 3 above A. A bracket at the foot has the
+// foot below it (its end moment: 0 where pinned); one at the top has the corner above it, where
+// the beam takes the moment on.
 Reading belowE()
 {
     return [](const PortalSolution &p, const std::vector<double> &in) {
-        return p.member(FrameMember::AB).moment.leftOf(in[3]);
+        return in[3] == 0 ? p.reactions.MA : p.member(FrameMember::AB).moment.leftOf(in[3]);
     };
 }
 Reading aboveE()
 {
     return [](const PortalSolution &p, const std::vector<double> &in) {
-        return p.member(FrameMember::AB).moment.rightOf(in[3]);
+        return in[3] == in[1] ? p.member(FrameMember::BC).moment(0) : p.member(FrameMember::AB).moment.rightOf(in[3]);
     };
 }
 
@@ -104,6 +106,8 @@ struct FrameCase {
     Table rows;
     // Inputs that must add up: a + b = l (index 2) or h (index 1); -1 where none.
     int sumOf = -1;
+    // The start values with these inputs changed (index, value): the bounds of the domain.
+    std::vector<std::vector<std::pair<std::size_t, double>>> bounds = {};
 };
 
 void PrintTo(const FrameCase &c, std::ostream *out)
@@ -122,6 +126,11 @@ std::vector<std::vector<double>> inputsFor(const FrameCase &fc, int count)
 {
     const shell::CaseDef &definition = frameCase(fc.number);
     std::vector<std::vector<double>> sets{shell::startValues(definition)};
+    for (const auto &bound : fc.bounds) {
+        sets.push_back(shell::startValues(definition));
+        for (const auto &[k, value] : bound)
+            sets.back()[k] = value;
+    }
     if (fc.sumOf < 0) {
         for (const auto &in : shell::testing::acceptedInputs(definition, count, 7 + fc.number))
             sets.push_back(in);
@@ -133,7 +142,8 @@ std::vector<std::vector<double>> inputsFor(const FrameCase &fc, int count)
                         untied.checks.end());
     for (auto in : shell::testing::acceptedInputs(untied, 4 * count, 7 + fc.number)) {
         in[4] = in[static_cast<std::size_t>(fc.sumOf)] - in[3];
-        if (!shell::evaluate(definition, in).rejected && static_cast<int>(sets.size()) <= count)
+        if (!shell::evaluate(definition, in).rejected &&
+            sets.size() <= static_cast<std::size_t>(count) + fc.bounds.size())
             sets.push_back(in);
     }
     return sets;
@@ -151,7 +161,7 @@ TEST_P(RahmenAgainstSolver, EveryRowIsTheSolvedFrame)
     ASSERT_TRUE(definition.members[0].frame);
     ASSERT_EQ(fc.rows.size(), definition.rows.size()) << "every row has a reading";
     const auto sets = inputsFor(fc, 20);
-    ASSERT_EQ(sets.size(), 21u);
+    ASSERT_EQ(sets.size(), 21u + fc.bounds.size());
     for (const std::vector<double> &in : sets) {
         SCOPED_TRACE(::testing::PrintToString(in));
         const shell::Evaluation e = shell::evaluate(definition, in);
@@ -181,9 +191,11 @@ INSTANTIATE_TEST_SUITE_P(
     Rahmen, RahmenAgainstSolver,
     ::testing::Values(FrameCase{1, verticalLoad(false, false)}, FrameCase{2, horizontalLoad(false)},
                       FrameCase{3, verticalLoad(false, false), 2}, FrameCase{4, horizontalLoad(false)},
-                      FrameCase{5, verticalLoad(false, true)}, FrameCase{6, verticalLoad(true, false)},
-                      FrameCase{7, horizontalLoad(true)}, FrameCase{8, verticalLoad(true, false), 2},
-                      FrameCase{9, horizontalLoad(true)}, FrameCase{10, verticalLoad(true, true), 1}),
+                      // The bracket at the foot, at the corner, on the column axis.
+                      FrameCase{5, verticalLoad(false, true), -1, {{{3, 0}}, {{3, 100}}, {{4, 0}}}},
+                      FrameCase{6, verticalLoad(true, false)}, FrameCase{7, horizontalLoad(true)},
+                      FrameCase{8, verticalLoad(true, false), 2}, FrameCase{9, horizontalLoad(true)},
+                      FrameCase{10, verticalLoad(true, true), 1, {{{3, 0}, {4, 100}}, {{3, 100}, {4, 0}}, {{5, 0}}}}),
     caseName);
 
 }  // namespace

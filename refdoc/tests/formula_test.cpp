@@ -122,6 +122,8 @@ const WorkedCase WorkedTable[] = {
     {"NegatedNegative", -a, {0, -25, 0, 0}, "−(−25)"},
     {"NegativeFirst", a - P, {100, -25, 0, 0}, "−25 − 100"},
     {"NegativeFactor", P *a, {3, -2, 0, 0}, "3 × (−2)"},
+    {"ProductOfANegativeAfterMinus", P - (a * l), {100, -250, 3, 0}, "100 − (−250 × 3)"},
+    {"NegatedProductAfterPlus", P + ((-a) * l), {100, 250, 3, 0}, "100 + (−250 × 3)"},
     {"NegativeBase", shell::pow(a, 2), {0, -2, 0, 0}, "(−2)²"},
     {"SixDigits", P / l, {1, 0, 3, 0}, "13"},
     {"BinaryNoise", P - a, {0.1, 0.0060000000000001, 0, 0}, "0.1 − 0.006"},

@@ -55,6 +55,31 @@ TEST_P(Handbook, TheTitlePageStatesASignConventionAndTheSharedNotation)
     EXPECT_NE(refdoc::notation(*GetParam()).find("deflection \u03b4"), std::string::npos);
 }
 
+// The frames' sign convention says what the reaction rows do: every direction a reaction row's
+// meaning gives (inward thrust, against the load, upward, downward) is stated on the title page.
+TEST(refdoc, FrameSignConventionStatesWhatTheReactionRowsDo)
+{
+    const shell::Program *rahmen = registry::find("Rahmen");
+    ASSERT_NE(rahmen, nullptr);
+    std::string convention;
+    for (const std::string &sentence : refdoc::signConvention(*rahmen))
+        convention += sentence + " ";
+    EXPECT_EQ(convention.find("HD are positive to the right"), std::string::npos) << convention;
+    for (const shell::CaseDef &c : rahmen->cases)
+        for (const shell::RowDef &row : c.rows) {
+            if (row.dimension != shell::Dimension::Force)
+                continue;
+            int directions = 0;
+            for (const char *direction : {"inward", "against the load", "upward", "downward"}) {
+                if (row.meaning.find(direction) == std::string::npos)
+                    continue;
+                ++directions;
+                EXPECT_NE(convention.find(direction), std::string::npos) << c.caption << " " << row.caption;
+            }
+            EXPECT_EQ(directions, 1) << c.caption << " " << row.caption << ": " << row.meaning;
+        }
+}
+
 std::string programName(const ::testing::TestParamInfo<const shell::Program *> &program)
 {
     return program.param->name;

@@ -136,6 +136,20 @@ TEST_P(EveryCase, AnyInputAtZeroGivesFiniteRows)
     }
 }
 
+// π is taken as 3.141592 throughout the family, not the full double: every row computed with
+// it says so in its meaning.
+TEST_P(EveryCase, RowsComputedWithTheRoundedPiSaySo)
+{
+    for (const shell::RowDef &row : GetParam().definition().rows) {
+        for (const shell::Expr &constant : row.formula.constants()) {
+            if (constant.name() == "π" || constant.name() == "π²") {
+                EXPECT_NE(row.meaning.find("π taken as 3.141592"), std::string::npos)
+                    << row.caption << ": " << row.meaning;
+            }
+        }
+    }
+}
+
 // The picture paints without asserting and shows something, at the window's picture size and
 // at a page's size, for the start values and for inputs that make no drawable member (zero
 // everywhere).

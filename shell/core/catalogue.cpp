@@ -15,6 +15,25 @@ int fieldOf(const Expr &field)
     return field.isInput() ? field.inputIndex() : -1;
 }
 
+// Every input an expression reads, each once, in first-use order.
+void collectInputs(const Expr &e, std::vector<int> &into)
+{
+    if (e.isNull())
+        return;
+    if (e.isInput()) {
+        if (std::find(into.begin(), into.end(), e.inputIndex()) == into.end())
+            into.push_back(e.inputIndex());
+        return;
+    }
+    for (int k = 0; k < e.operandCount(); ++k)
+        collectInputs(e.operand(k), into);
+}
+
+bool contains(const std::vector<int> &indices, int index)
+{
+    return std::find(indices.begin(), indices.end(), index) != indices.end();
+}
+
 }  // namespace
 
 CaseBuilder::CaseBuilder(const std::string &caption)
@@ -63,6 +82,14 @@ void CaseBuilder::requireBetween(const Expr &field, const Expr &lower, const Exp
 {
     require(field, (field >= lower) && (field <= upper),
             field.formula() + " must lie between " + lower.formula() + " and " + upper.formula());
+}
+
+void CaseBuilder::follow(const Expr &follower, const std::vector<Expr> &leaders, const Expr &value)
+{
+    Follow f{fieldOf(follower), {}, value};
+    for (const Expr &leader : leaders)
+        f.leaders.push_back(fieldOf(leader));
+    m_case.follows.push_back(f);
 }
 
 RowRef CaseBuilder::row(const std::string &caption, Dimension dimension, const Expr &formula)
@@ -295,6 +322,7 @@ Evaluation evaluate(const CaseDef &definition, const std::vector<double> &inputs
             result.rejected = true;
             result.field = static_cast<int>(k);
             result.reason = definition.inputs[k].caption + " is too large a number";
+            result.read = {static_cast<int>(k)};
             return result;
         }
         // Below the normal range a double keeps fewer digits than the others: rows computed from
@@ -311,6 +339,7 @@ Evaluation evaluate(const CaseDef &definition, const std::vector<double> &inputs
             result.rejected = true;
             result.field = check.field;
             result.reason = check.reason;
+            collectInputs(check.holds, result.read);
             return result;
         }
     }
@@ -348,6 +377,57 @@ std::vector<double> startValues(const CaseDef &definition)
     for (const InputDef &input : definition.inputs)
         values.push_back(input.start);
     return values;
+}
+
+Following follow(const CaseDef &definition, std::vector<double> &inputs, const std::vector<int> &given, Units units)
+{
+    Following result;
+    const std::vector<double> noRows;
+    const EvalContext context{&inputs, &noRows, units};
+    for (const Follow &f : definition.follows) {
+        if (contains(given, f.follower) || contains(result.changed, f.follower))
+            continue;
+        int leader = -1;
+        for (const int g : given)
+            if (contains(f.leaders, g) && std::isfinite(inputs[static_cast<std::size_t>(g)]))
+                leader = g;
+        if (leader < 0)
+            continue;
+        const double value = f.value.eval(context);
+        const std::string &caption = definition.inputs[static_cast<std::size_t>(f.follower)].caption;
+        const std::string rule = caption + " = " + f.value.formula();
+        if (!std::isfinite(value))
+            continue;
+        if (value < 0) {
+            result.refused = true;
+            result.field = leader;
+            result.blocked = f.follower;
+            result.reason = rule + " would be negative";
+            return result;
+        }
+        double &follower = inputs[static_cast<std::size_t>(f.follower)];
+        if (value == follower)
+            continue;
+        follower = value;
+        result.changed.push_back(f.follower);
+        result.note +=
+            (result.note.empty() ? "" : "; ") + caption + " changed to " + generalText(value) + " (" + rule + ")";
+    }
+    return result;
+}
+
+Evaluation evaluate(const CaseDef &definition, const std::vector<double> &inputs, const Following &following,
+                    Units units)
+{
+    Evaluation result = evaluate(definition, inputs, units);
+    if (following.refused && (!result.rejected || contains(result.read, following.blocked))) {
+        result = Evaluation();
+        result.rejected = true;
+        result.field = following.field;
+        result.reason = following.reason;
+        result.read = {following.field, following.blocked};
+    }
+    return result;
 }
 
 }  // namespace shell

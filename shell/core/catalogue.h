@@ -64,6 +64,18 @@ struct Check {
     std::string reason;  // "a must lie between 0 and l"
 };
 
+// An input that follows others so that a relation between them holds: where one of `leaders` is
+// given (typed, scrolled, named on the command line) and the follower is not, the follower takes
+// `value`. Rahmen (3) keeps a + b = l with two of them:
+//
+//     c.follow(b, {a, l}, l - a);  // editing a or l sets b = l − a
+//     c.follow(a, {b}, l - b);     // editing b sets a = l − b
+struct Follow {
+    int follower = -1;
+    std::vector<int> leaders;
+    Expr value;
+};
+
 // A plain note shown under the results when its condition holds after a computation
 // (for example an empirical column formula used beyond its range).
 struct Advisory {
@@ -120,6 +132,7 @@ struct CaseDef {
     std::string title;    // in words: "Simply supported beam, point load P at a"
     std::vector<InputDef> inputs;
     std::vector<Check> checks;  // the domain, in the order the reasons are given
+    std::vector<Follow> follows;
     std::vector<RowDef> rows;
     std::vector<Advisory> advisories;
     std::vector<MemberModel> members;
@@ -184,6 +197,8 @@ public:
     void requireAtMost(const Expr &field, const Expr &upper);                      // "a must be l / 2 or less"
     void requireBelow(const Expr &field, const Expr &upper);                       // "c must be less than a / 2"
     void requireBetween(const Expr &field, const Expr &lower, const Expr &upper);  // "a must lie between 0 and l"
+    // `follower` takes `value` where one of `leaders` is given and it is not (see Follow).
+    void follow(const Expr &follower, const std::vector<Expr> &leaders, const Expr &value);
 
     // The next result row; converts to its value for reuse by later rows.
     RowRef row(const std::string &caption, Dimension dimension, const Expr &formula);
@@ -310,8 +325,9 @@ std::vector<LegendLine> legendLines(const Program &program, const CaseDef &defin
 // the rows taken outside their formula's range, and the advisories whose condition holds.
 struct Evaluation {
     bool rejected = false;
-    int field = -1;      // the input the reason is about
-    std::string reason;  // "a must lie between 0 and l", "E is too large a number"
+    int field = -1;         // the input the reason is about
+    std::string reason;     // "a must lie between 0 and l", "E is too large a number"
+    std::vector<int> read;  // every input the refusing condition reads (a and l for the reason above)
     std::vector<double> values;
     // Per row, the reason of its range where the row lies outside it, else "". Empty where every
     // row lies inside (so that a case without ranges costs nothing).
@@ -335,5 +351,29 @@ std::string whyNotFinite(const Expr &formula, const EvalContext &context, const 
 std::string tooSmallReason(const std::string &caption);
 Evaluation evaluate(const CaseDef &definition, const std::vector<double> &inputs, Units units = CatalogueUnits);
 std::vector<double> startValues(const CaseDef &definition);
+
+// What the followers of the given inputs did: the inputs they changed, in order, and the words
+// the status bar gives them ("b changed to 60 (b = l − a)"); or the refusal of a follower that
+// would be negative, with the given input it marks.
+struct Following {
+    std::vector<int> changed;
+    std::string note;
+    bool refused = false;
+    int field = -1;      // the given input that leads the follower
+    int blocked = -1;    // the follower that could not follow
+    std::string reason;  // "b = l − a would be negative"
+};
+// Lets every follower of the `given` inputs that is not given itself take its value, in place,
+// in the units the inputs are written in. A given input that is not a finite number leads
+// nothing (the entry check refuses it); a follower that would be negative is left as it was and
+// refuses the inputs (see the evaluation below). `given` in the order the inputs were given; the
+// last one leading a refused follower is the field marked.
+Following follow(const CaseDef &definition, std::vector<double> &inputs, const std::vector<int> &given,
+                 Units units = CatalogueUnits);
+// The evaluation of inputs whose followers have followed. Where one could not, the inputs are
+// refused: for the first condition that does not hold where it is not about that follower
+// ("l must be greater than 0"), else for the follower ("b = l − a would be negative").
+Evaluation evaluate(const CaseDef &definition, const std::vector<double> &inputs, const Following &following,
+                    Units units = CatalogueUnits);
 
 }  // namespace shell

@@ -173,7 +173,68 @@ void ShellModel::reselect()
 
 void ShellModel::setText(int k, const std::string &text)
 {
-    writeText(k, text);
+    edit({{k, text}});
+}
+
+void ShellModel::setTexts(const std::vector<std::pair<int, std::string>> &texts)
+{
+    edit(texts);
+}
+
+void ShellModel::edit(const std::vector<std::pair<int, std::string>> &texts)
+{
+    if (CurrentCase < 0)
+        return;
+    auto &fields = m_texts[static_cast<std::size_t>(CurrentCase)];
+    const CaseDef &c = currentCaseDef();
+    std::vector<int> given;
+    int last = -1;
+    m_edited.clear();
+    for (const auto &[k, text] : texts) {
+        if (k < 0 || k >= static_cast<int>(fields.size()))
+            continue;
+        fields[static_cast<std::size_t>(k)] = text;
+        last = k;
+        if (k >= c.inputCount())
+            continue;
+        m_edited.push_back(k);
+        // A text that holds no number yet ("", "-") leads nothing: the user is still typing.
+        if (holdsNumber(text))
+            given.push_back(k);
+    }
+    if (last < 0)
+        return;
+    m_following = Following();
+    if (!given.empty() && !c.follows.empty()) {
+        std::vector<double> numbers = inputNumbers(CurrentCase);
+        m_following = follow(c, numbers, given, fieldUnits(CurrentCase));
+        for (const int f : m_following.changed)
+            fields[static_cast<std::size_t>(f)] = generalText(numbers[static_cast<std::size_t>(f)]);
+    }
+    compute(last);
+    m_edited.clear();
+    m_following = Following();
+}
+
+int ShellModel::markedFor(const Evaluation &evaluation) const
+{
+    const auto reads = [&](int k) {
+        return std::find(evaluation.read.begin(), evaluation.read.end(), k) != evaluation.read.end();
+    };
+    const auto &follows = currentCaseDef().follows;
+    const auto partner = [&](int k) {
+        return std::any_of(follows.begin(), follows.end(), [k](const Follow &f) {
+            return f.follower == k || std::find(f.leaders.begin(), f.leaders.end(), k) != f.leaders.end();
+        });
+    };
+    // A refusal of the relation the edited input keeps with its partners (a + b = l, or the
+    // partner it moved) marks the input typed; any other marks the input its reason is about.
+    const bool movedFollower = std::any_of(m_following.changed.begin(), m_following.changed.end(), reads);
+    int marked = evaluation.field;
+    for (const int k : m_edited)
+        if ((reads(k) && partner(k)) || movedFollower)
+            marked = k;
+    return marked;
 }
 
 void ShellModel::writeText(int k, const std::string &text)
@@ -188,6 +249,7 @@ void ShellModel::writeText(int k, const std::string &text)
 void ShellModel::compute(int index)
 {
     ++m_computeCount;
+    m_followNote = m_following.note;
     const CaseDef &c = currentCaseDef();
     // A case last shown in other units is brought into the window's units first; while one of
     // its numbers cannot be written in them it computes nothing, for its fields still mean the
@@ -221,9 +283,11 @@ void ShellModel::compute(int index)
     // A program that only relabels computes in the catalogue's units whatever the labels say.
     const Units in = m_program.unitChange == UnitChange::Convert ? units() : CatalogueUnits;
     const std::vector<double> numbers = inputNumbers(CurrentCase);
-    Evaluation evaluation = evaluate(c, numbers, in);
+    Evaluation evaluation = evaluate(c, numbers, m_following, in);
     if (evaluation.rejected) {
-        entryError(index, evaluation.field, evaluation.reason);
+        entryError(index, markedFor(evaluation), evaluation.reason);
+        if (!m_followNote.empty())
+            m_statusText += "; " + m_followNote;
         return;
     }
     m_acceptedCase = CurrentCase;
@@ -246,6 +310,10 @@ void ShellModel::compute(int index)
     m_reason.clear();
     writeRowsStatus();
     drawChart();
+    if (!m_followNote.empty()) {
+        m_statusVisible = true;
+        m_statusText = m_followNote;
+    }
 }
 
 void ShellModel::writeLargest()
@@ -353,7 +421,7 @@ void ShellModel::scrollToText(int k)
     // infinity, leaves the input as it is.
     if (!std::isfinite(value) || !std::isfinite(readNumber(text)))
         return;
-    writeText(k, text);
+    edit({{k, text}});
 }
 
 void ShellModel::setScrollFocus(int k, bool focused)

@@ -6,7 +6,8 @@
 // of the operations below and then brings its widgets in line with the state; the command
 // line and the tests drive the same operations. Writing an input or step text runs the
 // case's compute handler, exactly as a text box's change notification would: that rule lives
-// in `writeText` alone.
+// in `writeText` and, for the user's edits (whose following inputs are written with them, one
+// computation for all), in `edit`.
 
 #include "shell/core/catalogue.h"
 #include "shell/core/chartchoice.h"
@@ -17,6 +18,7 @@
 #include <array>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace shell {
@@ -149,10 +151,17 @@ public:
     void setLeastWidths(int inputFrame, int resultsFrame);
 
     // --- gestures and commands ---
-    void selectCase(int index);                    // Command1_Click
-    void setText(int k, const std::string &text);  // the user edits a field of the current case
-    void setScroll(int k, int value);              // HScroll_Change of the current case
-    void setScrollFocus(int k, bool focused);      // HScroll_GotFocus / LostFocus
+    void selectCase(int index);  // Command1_Click
+    // The user edits a field of the current case. An input that follows the edited one (b
+    // follows a and l where a + b = l) takes its value first, and the status bar says so.
+    void setText(int k, const std::string &text);
+    // Several fields of the current case at once, as the command line names them, with one
+    // computation: a follower named itself keeps the number given to it.
+    void setTexts(const std::vector<std::pair<int, std::string>> &texts);
+    // What the followers of the last edit changed ("b changed to 60 (b = l − a)"); "" where none.
+    const std::string &followNote() const { return m_followNote; }
+    void setScroll(int k, int value);          // HScroll_Change of the current case
+    void setScrollFocus(int k, bool focused);  // HScroll_GotFocus / LostFocus
     // A turn of the mouse wheel over input k or its scroll bar, `clicks` notches (positive
     // raises): as many clicks on the bar's arrow. A bar without the focus takes the input as
     // its base first, as a click that gives it the focus does.
@@ -207,6 +216,12 @@ private:
     // Select Case's work for `index`: lay out, show its rows with `ticked` (all where null), compute.
     void showCase(int index, const std::vector<bool> *ticked);
     void writeText(int k, const std::string &text);
+    // A gesture's edit: the texts written, their followers following, one computation.
+    void edit(const std::vector<std::pair<int, std::string>> &texts);
+    // The field a refusal marks: the edited input where the refusing condition is about its
+    // partners (reads it and it leads or follows, or reads a follower it moved), else the input
+    // the reason is about.
+    int markedFor(const Evaluation &evaluation) const;
     void compute(int index);
     // The member's extremes beside the rows that claim one (solves the member where a row does).
     void writeLargest();
@@ -238,6 +253,10 @@ private:
     int m_markedField = -1;
     std::string m_reason;
     int m_computeCount = 0;
+    // The edit being computed: its inputs and what their followers did.
+    std::vector<int> m_edited;
+    Following m_following;
+    std::string m_followNote;
     ChartType m_chartType = ChartType::Bar2D;
     // What the diagrams are made from: the last accepted computation of the case on display.
     int m_acceptedCase = -1;

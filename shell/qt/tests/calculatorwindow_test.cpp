@@ -171,7 +171,7 @@ TEST_F(calculatorwindow, rightClickOpensTheMenuAndItsCommandsReachTheModel)
     EXPECT_FALSE(mm->isChecked());
 
     format->trigger();
-    EXPECT_EQ(value(2), QStringLiteral("833.333333333333"));
+    EXPECT_EQ(value(2), QStringLiteral("0.0833333333333333"));  // 833.333 mm^4: the same bar in cm
 }
 
 TEST_F(calculatorwindow, theKeyboardOpensTheMenuToo)
@@ -303,6 +303,36 @@ TEST_F(beamsCalculatorWindow, anEmptyRowSaysWhyInItsTooltipAndTheStatusLine)
     QTest::keyClick(load, Qt::Key_Backspace);  // 1e30
     EXPECT_EQ(results->toolTipAt(results->partRect(4, shell::ResultsView::Part::Value).center()), QString());
     EXPECT_EQ(status->currentMessage(), QString());
+}
+
+// In "Rahmen (3)" a + b = l: typing a moves b on the screen and the status bar says so; an a
+// that would leave b negative is refused and marked, b keeps its number.
+TEST(rahmenCalculatorWindow, thePartnerOfATypedPositionFollowsOnScreen)
+{
+    shell::testing::RecordingPlatform platform;
+    shell::CalculatorWindow window(*registry::find("Rahmen"), &platform);
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    auto *frame3 = window.findChild<QPushButton *>(QStringLiteral("Command1_2"));
+    ASSERT_NE(frame3, nullptr);
+    QTest::mouseClick(frame3, Qt::LeftButton);
+    auto *a = window.findChild<QLineEdit *>(QStringLiteral("Text3_3"));
+    auto *b = window.findChild<QLineEdit *>(QStringLiteral("Text3_4"));
+    auto *status = window.findChild<QStatusBar *>(QStringLiteral("StatusBar1"));
+    ASSERT_TRUE(a && b && status);
+    a->setFocus();
+    a->selectAll();
+    QTest::keyClicks(a, QStringLiteral("40"));
+    EXPECT_EQ(a->text(), QStringLiteral("40"));
+    EXPECT_EQ(b->text(), QStringLiteral("60"));
+    EXPECT_EQ(status->currentMessage(), QString::fromUtf8("b changed to 60 (b = l − a)"));
+    EXPECT_TRUE(a->styleSheet().isEmpty());
+    QTest::keyClick(a, Qt::Key_0);  // 400
+    EXPECT_EQ(b->text(), QStringLiteral("60"));
+    EXPECT_FALSE(a->styleSheet().isEmpty());
+    EXPECT_TRUE(b->styleSheet().isEmpty());
+    EXPECT_EQ(status->currentMessage(),
+              QString::fromUtf8("Please check command entry  #4 : b = l − a would be negative"));
 }
 
 }  // namespace
