@@ -96,6 +96,25 @@ std::string ShellModel::inputNote(int caseIndex, int k) const
     return "read as " + generalText(readNumber(t));
 }
 
+std::string ShellModel::readAsStatus() const
+{
+    std::string status;
+    if (CurrentCase < 0)
+        return status;
+    const CaseDef &c = currentCaseDef();
+    const int n = c.inputCount();
+    for (int k = 0; k < 2 * n; ++k) {
+        const std::string note = inputNote(CurrentCase, k);
+        if (note.empty())
+            continue;
+        const bool number = holdsNumber(text(CurrentCase, k));
+        status += (status.empty() ? "" : "; ") + c.inputs[static_cast<std::size_t>(k % n)].caption +
+                  (k < n ? " " : " step ") + note + ": " +
+                  (number ? "the text after the number is ignored" : "the text holds no number");
+    }
+    return status;
+}
+
 std::vector<double> ShellModel::inputNumbers(int caseIndex) const
 {
     const auto &def = m_program.cases[static_cast<std::size_t>(caseIndex)];

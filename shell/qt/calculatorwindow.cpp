@@ -217,11 +217,14 @@ void CalculatorWindow::copyResults()
 
 void CalculatorWindow::showModelStatus()
 {
-    // The entry error stays until the next accepted input; a confirmation or the values under
-    // the pointer are left alone unless the entry error replaces them.
-    if (m_model->statusVisible()) {
-        if (m_status->currentMessage() != qs(m_model->statusText()))
-            m_status->showMessage(qs(m_model->statusText()));
+    // The entry error stays until the next accepted input, then a field read otherwise than
+    // typed says so until it reads as typed; a confirmation or the values under the pointer are
+    // left alone unless one of those replaces them.
+    const QString readAs = m_model->statusVisible() ? QString() : qs(m_model->readAsStatus());
+    if (m_model->statusVisible() || !readAs.isEmpty()) {
+        const QString text = readAs.isEmpty() ? qs(m_model->statusText()) : readAs;
+        if (m_status->currentMessage() != text)
+            m_status->showMessage(text);
         m_statusFromModel = true;
     } else if (m_statusFromModel) {
         m_status->clearMessage();

@@ -282,6 +282,16 @@ TEST_F(beamsCalculatorWindow, refusedInputIsMarkedAndTheResultsGreyedUntilMended
     EXPECT_EQ(load->toolTip(), QStringLiteral("read as 8"));
     EXPECT_FALSE(load->styleSheet().isEmpty());
     EXPECT_TRUE(results->isEnabled());
+
+    // The status bar says it too, and forgets it once the field reads as typed.
+    QStatusBar *status = nullptr;
+    ASSERT_TRUE(find("StatusBar1", status));
+    load->selectAll();
+    QTest::keyClicks(load, QStringLiteral("1,5"));
+    EXPECT_EQ(status->currentMessage().toStdString(), "P read as 1: the text after the number is ignored");
+    QTest::keyClick(load, Qt::Key_Backspace);
+    QTest::keyClick(load, Qt::Key_Backspace);
+    EXPECT_EQ(status->currentMessage().toStdString(), "");
 }
 
 }  // namespace
