@@ -240,14 +240,17 @@ void CalculatorWindow::refreshInputs()
     CasePage &page = m_cases[static_cast<std::size_t>(i)];
     const int count = static_cast<int>(page.rows.size());
     const CaseDef &definition = m_program.cases[static_cast<std::size_t>(i)];
+    const QPalette &colours = page.frame->palette();
+    const QColor unitInk = quietInk(colours.color(QPalette::WindowText), frameGround(colours));
     for (int k = 0; k < count; ++k) {
         InputRow &row = page.rows[static_cast<std::size_t>(k)];
-        // The symbol with its unit in grey: "l mm", "w N/mm".
+        // The symbol with its unit in a quieter ink that still reads on the frame: "l mm", "w N/mm".
         const QString unit = qs(m_model->inputUnit(i, k)).toHtmlEscaped();
         const QString symbol = qs(definition.inputs[static_cast<std::size_t>(k)].caption).toHtmlEscaped();
-        setLabelIfDifferent(row.caption, unit.isEmpty() ? symbol
-                                                        : symbol + QStringLiteral("&nbsp;<span style='color:#666'>") +
-                                                              unit + QStringLiteral("</span>"));
+        setLabelIfDifferent(row.caption, unit.isEmpty()
+                                             ? symbol
+                                             : symbol + QStringLiteral("&nbsp;<span style='color:") + unitInk.name() +
+                                                   QStringLiteral("'>") + unit + QStringLiteral("</span>"));
         for (const int field : {k, count + k}) {
             QLineEdit *edit = field < count ? row.value : row.step;
             const std::string note = m_model->inputNote(i, field);

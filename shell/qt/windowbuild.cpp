@@ -51,8 +51,7 @@ QString indexed(const char *base, int index)
 void paintsItsGround(QLineEdit *field)
 {
     QPalette colours = field->palette();
-    // The ground of a frame: the window's colour under the frame's faint shade.
-    colours.setColor(QPalette::Window, colours.color(QPalette::Window).darker(101));
+    colours.setColor(QPalette::Window, frameGround(colours));
     field->setPalette(colours);
     field->setBackgroundRole(QPalette::Window);
     field->setAutoFillBackground(true);
