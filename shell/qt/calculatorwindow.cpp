@@ -295,6 +295,7 @@ bool CalculatorWindow::refreshResults()
     if (m_results->isEnabled() == stale)
         m_results->setEnabled(!stale);
     m_chart->setStale(stale);
+    m_diagramView->setStale(stale);
 
     const CaseDef &onDisplay = m_model->currentCaseDef();
     setLabelIfDifferent(m_caseTitle, onDisplay.title.empty()

@@ -1,5 +1,6 @@
 #include "shell/qt/controls.h"
 
+#include <QFontMetrics>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPainter>
@@ -180,6 +181,21 @@ QColor quietInk(const QColor &text, const QColor &ground)
 QColor frameGround(const QPalette &palette)
 {
     return palette.color(QPalette::Window).darker(101);
+}
+
+void paintStaleMark(QPainter &painter, const QRect &area)
+{
+    painter.save();
+    painter.fillRect(area, QColor(255, 255, 255, 150));
+    const QString text = QStringLiteral("results of the last accepted input");
+    const QFontMetrics metrics(painter.font(), painter.device());
+    const int pad = std::max(2, metrics.height() / 5);
+    const QRect box(area.right() - metrics.horizontalAdvance(text) - (3 * pad), area.top() + pad,
+                    metrics.horizontalAdvance(text) + (2 * pad), metrics.height() + pad);
+    painter.fillRect(box, Qt::white);
+    painter.setPen(quietInk(Qt::black, Qt::white));
+    painter.drawText(box, Qt::AlignCenter, text);
+    painter.restore();
 }
 
 }  // namespace shell

@@ -8,6 +8,7 @@
 #include <QScrollBar>
 
 class QLineEdit;
+class QPainter;
 
 namespace shell {
 
@@ -61,5 +62,10 @@ double contrastRatio(const QColor &a, const QColor &b);
 QColor quietInk(const QColor &text, const QColor &ground);
 // The ground of an input frame: the window's colour under the frame's faint shade.
 QColor frameGround(const QPalette &palette);
+
+// The mark of a picture that belongs to an input since refused (the chart, the diagrams): the
+// picture washed out, still readable, and "results of the last accepted input" at its top right
+// on a white ground.
+void paintStaleMark(QPainter &painter, const QRect &area);
 
 }  // namespace shell

@@ -22,6 +22,10 @@ public:
 
     // Repaints only when the diagrams come from other inputs or the options differ.
     void setData(const CaseDiagrams &diagrams, const DiagramOptions &options);
+    // Diagrams of an input since refused: drawn washed out, and said so, until the next accepted
+    // input.
+    void setStale(bool stale);
+    bool stale() const { return m_stale; }
     const CaseDiagrams &diagrams() const { return m_diagrams; }
     const DiagramOptions &options() const { return m_options; }
     int paintCount() const { return m_paintCount; }
@@ -45,6 +49,7 @@ private:
     CaseDiagrams m_diagrams;
     DiagramOptions m_options;
     QString m_hovered;
+    bool m_stale = false;
     int m_paintCount = 0;
     bool m_menuAsked = false;
 };

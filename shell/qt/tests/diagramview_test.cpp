@@ -135,4 +135,33 @@ TEST_F(diagramview, pointingAtTheMemberShowsItsValuesInTheStatusBar)
     EXPECT_TRUE(status->currentMessage().isEmpty());
 }
 
+// The diagrams of an input since refused are washed out and say whose they are, as the chart
+// does, until an input is accepted again.
+TEST_F(diagramview, diagramsOfARefusedInputAreMarkedStale)
+{
+    QTest::mouseClick(diagrams, Qt::LeftButton);
+    const auto lightness = [this] {
+        const QImage image = view->grab().toImage();
+        double sum = 0;
+        for (int y = 0; y < image.height(); y += 2)
+            for (int x = 0; x < image.width(); x += 2)
+                sum += image.pixelColor(x, y).lightnessF();
+        return sum / ((image.height() / 2.0) * (image.width() / 2.0));
+    };
+    const double accepted = lightness();
+    QLineEdit *span = window->findChild<QLineEdit *>(QStringLiteral("Text1_2"));
+    ASSERT_NE(span, nullptr);
+    span->setFocus();
+    span->selectAll();
+    QTest::keyClicks(span, QStringLiteral("-1"));
+    ASSERT_TRUE(window->model().lastRejected());
+    EXPECT_TRUE(view->stale());
+    EXPECT_GT(lightness(), accepted + 0.01);
+    span->selectAll();
+    QTest::keyClicks(span, QStringLiteral("100"));
+    EXPECT_FALSE(window->model().lastRejected());
+    EXPECT_FALSE(view->stale());
+    EXPECT_NEAR(lightness(), accepted, 0.002);
+}
+
 }  // namespace
