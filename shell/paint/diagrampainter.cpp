@@ -147,7 +147,7 @@ double leastDiagramHeight(const CaseDiagrams &diagrams, const DiagramOptions &op
         return std::ceil(across ? block : block * count);
     }
     case CaseDiagrams::Kind::Frame:
-        return std::ceil(lineHeight * 20);
+        return std::ceil(lineHeight * 24);
     case CaseDiagrams::Kind::Column:
         return std::ceil(lineHeight * 14);
     case CaseDiagrams::Kind::Section:

@@ -37,8 +37,8 @@ std::vector<const mechanics::Extreme *> labelledExtremes(const Curve &curve)
 
 // The value scale of a strip: the values fill its plot (with zero always in it), which leaves a
 // band above and below for the labels of the extremes that stand beyond the curve there; the
-// ticks stand at the round multiples of 1, 2 or 5 × 10^n that fall inside, as many as its
-// height holds with a line and a fifth between them.
+// ticks stand at the round multiples of 1, 2 or 5 × 10^n that fall inside, about two lines
+// apart, and three at least where the height holds them.
 struct StripScale {
     QRectF rect;  // the plot: the values from low to high
     double low = 0;
@@ -88,7 +88,7 @@ StripScale stripScale(const Curve &curve, const QRectF &strip, double lineHeight
     const double band = std::min(lineHeight + labelOffset(lineHeight) + 1.5, strip.height() * 0.24);
     const double edge = std::min(lineHeight * 0.5, strip.height() * 0.1);
     s.rect = strip.adjusted(0, above ? band : edge, 0, below ? -band : -edge);
-    const int intervals = std::max(1, static_cast<int>(s.rect.height() / (lineHeight * 1.2)));
+    const int intervals = std::max(1, static_cast<int>(s.rect.height() / (lineHeight * 2)));
     s.step = roundStep((s.high - s.low) / intervals);
     // Two ticks at least, so that the scale can be read: the next smaller round step (5 -> 2,
     // 2 -> 1, 1 -> 0.5).

@@ -3,6 +3,7 @@
 #include "shell/qt/chartview.h"
 #include "shell/qt/controls.h"
 #include "shell/qt/diagramview.h"
+#include "shell/qt/diagramwindow.h"
 #include "shell/qt/resultsview.h"
 #include "shell/qt/sketchview.h"
 
@@ -23,6 +24,7 @@
 #include <QShortcut>
 #include <QSignalBlocker>
 #include <QStatusBar>
+#include <QTimer>
 #include <QWheelEvent>
 
 #include <algorithm>
@@ -333,10 +335,20 @@ bool CalculatorWindow::refreshResults()
     else
         m_chart->setData(m_model->chartPoints(), m_model->chartType(), fromBgr(m_model->PlotColor),
                          m_model->logScale());
+    // The window of their own follows every input while it is open.
+    if (m_diagramWindow && m_diagramWindow->isVisible())
+        m_diagramWindow->setContent(m_caseTitle->text(), m_model->diagrams(), DiagramOptions{m_model->showSlope()},
+                                    stale);
+    if (m_windowButton->isVisibleTo(m_form) != diagrams)
+        m_windowButton->setVisible(diagrams);
     if (m_chart->isVisibleTo(m_form) == diagrams || m_diagramView->isVisibleTo(m_form) != diagrams) {
         const bool focused = m_chart->hasFocus() || m_diagramView->hasFocus();
         m_chart->setVisible(!diagrams);
         m_diagramView->setVisible(diagrams);
+        // Diagrams that come into view (a switch, a menu, a calculation opened) get the room
+        // they read in, once the layout has followed.
+        if (diagrams)
+            QTimer::singleShot(0, this, &CalculatorWindow::growToShowDiagrams);
         if (focused)
             (diagrams ? static_cast<QWidget *>(m_diagramView) : m_chart)->setFocus();
     }
@@ -347,6 +359,18 @@ void CalculatorWindow::chooseView(ChartArea area)
 {
     m_model->chooseView(area);
     refresh();
+}
+
+void CalculatorWindow::openDiagramWindow()
+{
+    if (!m_diagramWindow) {
+        m_diagramWindow = new DiagramWindow(this);
+        connect(m_diagramWindow, &DiagramWindow::contextMenuRequested, this,
+                [this](QPoint globalPos) { m_chartSubmenu->popup(globalPos); });
+    }
+    m_diagramWindow->setContent(m_caseTitle->text(), m_model->diagrams(), DiagramOptions{m_model->showSlope()},
+                                m_model->lastRejected());
+    m_diagramWindow->open(this);
 }
 
 void CalculatorWindow::refreshMenus()

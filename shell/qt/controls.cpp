@@ -192,7 +192,7 @@ void paintStaleMark(QPainter &painter, const QRect &area)
     const int pad = std::max(2, metrics.height() / 5);
     const QRect box(area.right() - metrics.horizontalAdvance(text) - (3 * pad), area.top() + pad,
                     metrics.horizontalAdvance(text) + (2 * pad), metrics.height() + pad);
-    painter.fillRect(box, Qt::white);
+    painter.fillRect(box, QColor(255, 255, 255, 200));
     painter.setPen(quietInk(Qt::black, Qt::white));
     painter.drawText(box, Qt::AlignCenter, text);
     painter.restore();

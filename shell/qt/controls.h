@@ -65,7 +65,7 @@ QColor frameGround(const QPalette &palette);
 
 // The mark of a picture that belongs to an input since refused (the chart, the diagrams): the
 // picture washed out, still readable, and "results of the last accepted input" at its top right
-// on a white ground.
+// on a nearly white ground.
 void paintStaleMark(QPainter &painter, const QRect &area);
 
 }  // namespace shell

@@ -97,6 +97,13 @@ void DiagramView::mousePressEvent(QMouseEvent *event)
         emit contextMenuRequested(event->globalPosition().toPoint());
 }
 
+void DiagramView::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    event->accept();
+    if (event->button() == Qt::LeftButton)
+        emit windowRequested();
+}
+
 void DiagramView::keyPressEvent(QKeyEvent *event)
 {
     const int key = event->key();

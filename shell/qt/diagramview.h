@@ -13,7 +13,8 @@ namespace shell {
 
 // Pointing at a member's diagrams reports the values at that x (for the status bar); leaving
 // them reports an empty text. The right button, the context-menu key and Shift+F10 ask for the
-// chart's menu, as on the results chart.
+// chart's menu, as on the results chart; a double click asks for the diagrams in a window of
+// their own.
 class DiagramView : public QWidget
 {
     Q_OBJECT
@@ -36,12 +37,14 @@ public:
 signals:
     void valuesHovered(const QString &text);
     void contextMenuRequested(QPoint globalPos);
+    void windowRequested();
 
 protected:
     void paintEvent(QPaintEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
     void leaveEvent(QEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     void contextMenuEvent(QContextMenuEvent *event) override;
 

@@ -7,8 +7,10 @@
 #include "shell/qt/calculatorwindow.h"
 #include "shell/qt/chartview.h"
 #include "shell/qt/diagramview.h"
+#include "shell/qt/diagramwindow.h"
 
 #include <QAction>
+#include <QFontMetricsF>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMouseEvent>
@@ -162,6 +164,45 @@ TEST_F(diagramview, diagramsOfARefusedInputAreMarkedStale)
     EXPECT_FALSE(window->model().lastRejected());
     EXPECT_FALSE(view->stale());
     EXPECT_NEAR(lightness(), accepted, 0.002);
+}
+
+// The diagrams take the chart's place and the room below it, never less than the height in which
+// every strip reads; "In a window" opens them in a window of their own that follows the inputs.
+TEST_F(diagramview, diagramsHaveRoomToReadAndAWindowOfTheirOwn)
+{
+    QTest::mouseClick(diagrams, Qt::LeftButton);
+    QApplication::processEvents();
+    const QFontMetricsF metrics(view->font());
+    EXPECT_GE(view->height(), shell::leastDiagramHeight(view->diagrams(), view->options(), metrics, view->width()));
+    EXPECT_GT(view->height(), chart->height());
+
+    auto *open = window->findChild<QPushButton *>(QStringLiteral("DiagramWindowButton"));
+    ASSERT_NE(open, nullptr);
+    EXPECT_TRUE(open->isVisible());
+    QTest::mouseClick(open, Qt::LeftButton);
+    auto *own = window->findChild<shell::DiagramWindow *>(QStringLiteral("DiagramWindow"));
+    ASSERT_NE(own, nullptr);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(own));
+    EXPECT_TRUE(own->isWindow());
+    EXPECT_TRUE(own->windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
+    EXPECT_GE(own->view()->height(), shell::leastDiagramHeight(own->view()->diagrams(), own->view()->options(), metrics,
+                                                               own->view()->width()));
+
+    QLineEdit *P = window->findChild<QLineEdit *>(QStringLiteral("Text1_0"));
+    ASSERT_NE(P, nullptr);
+    P->setFocus();
+    P->end(false);
+    QTest::keyClick(P, Qt::Key_0);  // P = 1000
+    EXPECT_DOUBLE_EQ(own->view()->diagrams().members.at(0).curve(shell::Quantity::Moment)->extremes.largest.value,
+                     21000);
+    QLineEdit *span = window->findChild<QLineEdit *>(QStringLiteral("Text1_2"));
+    ASSERT_NE(span, nullptr);
+    span->setFocus();
+    span->selectAll();
+    QTest::keyClicks(span, QStringLiteral("-1"));
+    ASSERT_TRUE(window->model().lastRejected());
+    EXPECT_TRUE(own->view()->stale());
+    own->close();
 }
 
 }  // namespace
