@@ -246,7 +246,9 @@ bool isNearestDouble(const Decimal &value, double result)
     return (low != 0 && high != 0) || (m & 1) == 0;
 }
 
-std::string generalReference(double value)
+namespace {
+
+std::string generalFrom(double value, long long largeExponent)
 {
     if (!std::isfinite(value))
         return {};
@@ -255,7 +257,7 @@ std::string generalReference(double value)
     const Decimal d = roundHalfAway(exactDecimal(value), 15);
     std::string text = value < 0 ? "-" : "";
     const long long e = d.exponent;
-    if (e >= 15 || e < -4) {
+    if (e >= largeExponent || e < -4) {
         text += d.digits[0];
         if (d.digits.size() > 1)
             text += "." + d.digits.substr(1);
@@ -267,6 +269,18 @@ std::string generalReference(double value)
     if (d.digits.size() <= whole)
         return text + d.digits + std::string(whole - d.digits.size(), '0');
     return text + d.digits.substr(0, whole) + "." + d.digits.substr(whole);
+}
+
+}  // namespace
+
+std::string generalReference(double value)
+{
+    return generalFrom(value, 15);
+}
+
+std::string convertedReference(double value)
+{
+    return generalFrom(value, 8);
 }
 
 std::string scientificReference(double value, int decimals)
@@ -283,14 +297,6 @@ std::string scientificReference(double value, int decimals)
     if (decimals > 0)
         text += "." + digits.substr(1);
     return text + exponentText('e', d.exponent);
-}
-
-bool scientificIsExact(double value, int decimals)
-{
-    if (!std::isfinite(value) || value == 0)
-        return true;
-    const Decimal fifteen = roundHalfAway(exactDecimal(value), 15);
-    return compare(roundHalfAway(fifteen, decimals + 1), fifteen) == 0;
 }
 
 }  // namespace fuzzing

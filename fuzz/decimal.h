@@ -49,8 +49,8 @@ bool isNearestDouble(const Decimal &value, double result);
 // on and below 1E-04, "" for a value that is not finite) and the scientific text with
 // `decimals` decimals (the fifteen digits rounded again).
 std::string generalReference(double value);
+// The same digits in the scientific form from 1E+08 up: the text of a converted input.
+std::string convertedReference(double value);
 std::string scientificReference(double value, int decimals);
-// True where the short scientific text `decimals` gives the same number as the general text.
-bool scientificIsExact(double value, int decimals);
 
 }  // namespace fuzzing

@@ -46,8 +46,8 @@
 //  - scroll positions stay within their bars, a typed text stays as typed, and every number the
 //    window writes into a field is a whole number that reads back finite;
 //  - a unit round trip (another unit system and back, on a copy of the window) returns every
-//    field: exactly where it holds no number or a number as the window writes it ("123456789",
-//    "1.0000e+11"), as the window writes the same number where it holds another text of it
+//    field: exactly where it holds no number or a number as the window writes it ("1E+11",
+//    "8.33E-10"), as the window writes the same number where it holds another text of it
 //    ("1e5" comes back as "100000"), and as the same number to fifteen digits where it holds
 //    more digits than a field keeps; a change it refuses leaves every field as it was.
 

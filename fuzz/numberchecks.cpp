@@ -214,19 +214,16 @@ std::string checkFormatting(double value, int decimals)
     if (!(failure = expectEqual("resultText", value, shell::resultText(value), result)).empty())
         return failure;
 
-    // The program's texts for inputs and steps: scientific above their thresholds, and for a
-    // converted number only where the short form is the number itself.
+    // The program's texts for inputs and steps: scientific above their thresholds; a converted
+    // number in one style for values and steps, the general digits scientific from 1E+08 up.
     const std::string large = value > 100000000 ? scientificReference(value, 4) : general;
     if (!(failure = expectEqual("FormatLargeValue", value, shell::FormatLargeValue(value), large)).empty())
         return failure;
     const std::string largeStep = value > 10000 ? scientificReference(value, 2) : general;
     if (!(failure = expectEqual("FormatLargeStep", value, shell::FormatLargeStep(value), largeStep)).empty())
         return failure;
-    const std::string converted = value > 100000000 && scientificIsExact(value, 4) ? large : general;
-    if (!(failure = expectEqual("convertedValueText", value, shell::convertedValueText(value), converted)).empty())
-        return failure;
-    const std::string convertedStep = value > 10000 && scientificIsExact(value, 2) ? largeStep : general;
-    if (!(failure = expectEqual("convertedStepText", value, shell::convertedStepText(value), convertedStep)).empty())
+    if (!(failure = expectEqual("convertedText", value, shell::convertedText(value), convertedReference(value)))
+             .empty())
         return failure;
 
     // The result format taken from the digits of the general and the result text.

@@ -20,7 +20,7 @@ namespace fuzzing {
 std::string checkReading(std::string_view text);
 
 // generalText, scientificText (`decimals` 0 to 14, and 2, 3, 4), resultText, FormatLargeValue,
-// FormatLargeStep, convertedValueText and convertedStepText against the exact digits of `value`;
+// FormatLargeStep and convertedText against the exact digits of `value`;
 // resultTextOf of the general and the result text.
 std::string checkFormatting(double value, int decimals);
 

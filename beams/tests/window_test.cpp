@@ -104,7 +104,7 @@ TEST(beamsWindow, CentimetresShowTheSameBeam)
     Window w(0);
     w.model.chooseUnit(1);
     EXPECT_EQ(w.model.text(0, 5), "10000000");       // E
-    EXPECT_EQ(w.model.text(0, 7 + 5), "1.00e+05");   // its step
+    EXPECT_EQ(w.model.text(0, 7 + 5), "100000");     // its step
     EXPECT_EQ(w.model.text(0, 0), "100");            // P
     EXPECT_EQ(w.model.text(0, 2), "10");             // l
     EXPECT_EQ(w.model.text(0, 7 + 2), "0.1");        // its step
@@ -124,7 +124,7 @@ TEST(beamsWindow, ResetInCentimetresWritesTheDefaultsInThatUnit)
         w.model.setText(k, "7");
     w.model.reset();
     const std::vector<std::string> values{"1000", "1000", "10", "3", "10000000", "0.0833"};
-    const std::vector<std::string> steps{"10", "10", "0.1", "0.1", "1.00e+05", "0.001"};
+    const std::vector<std::string> steps{"10", "10", "0.1", "0.1", "100000", "0.001"};
     for (int k = 0; k < 6; ++k) {
         EXPECT_EQ(w.model.text(5, k), values[static_cast<size_t>(k)]) << k;
         EXPECT_EQ(w.model.text(5, 6 + k), steps[static_cast<size_t>(k)]) << k;

@@ -78,8 +78,8 @@ TEST_F(BucklingWindow, MetresShowTheSameColumn)
 {
     model.chooseUnit(2);
     EXPECT_EQ(model.text(0, 0), "0.1");
-    EXPECT_EQ(model.text(0, 1), "1.0000e+11");
-    EXPECT_EQ(model.text(0, 6), "1.00e+09");
+    EXPECT_EQ(model.text(0, 1), "1E+11");
+    EXPECT_EQ(model.text(0, 6), "1E+09");
     EXPECT_EQ(model.text(0, 2), "8.33E-10");
     EXPECT_EQ(model.text(0, 3), "0.0001");
     EXPECT_EQ(model.text(0, 4), "0.25");
@@ -95,7 +95,7 @@ TEST_F(BucklingWindow, ResetInCentimetresScalesTheStoredModulus)
     model.reset();
     EXPECT_EQ(model.text(0, 0), "10");
     EXPECT_EQ(model.text(0, 1), "10000000");
-    EXPECT_EQ(model.text(0, 6), "1.00e+05");
+    EXPECT_EQ(model.text(0, 6), "100000");
     EXPECT_EQ(model.rows()[0].text, "2.055e+04");  // the same load in N
 }
 

@@ -71,8 +71,8 @@ TEST(fuzzReference, formatsFromTheExactDigits)
     EXPECT_EQ(scientificReference(2.675, 2), "2.68e+00");
     EXPECT_EQ(scientificReference(-2812.5, 3), "-2.813e+03");
     EXPECT_EQ(scientificReference(0, 0), "0e+00");
-    EXPECT_TRUE(scientificIsExact(1.2346e8, 4));
-    EXPECT_FALSE(scientificIsExact(123456789, 4));
+    EXPECT_EQ(convertedReference(123456789), "1.23456789E+08");
+    EXPECT_EQ(convertedReference(99999999.99999999), "1E+08");
 }
 
 TEST(fuzzReference, textChecksFindNonNumbersAndForeignBytes)

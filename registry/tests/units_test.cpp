@@ -16,6 +16,7 @@
 #include <cmath>
 #include <map>
 #include <ostream>
+#include <regex>
 #include <string>
 #include <utility>
 #include <vector>
@@ -122,8 +123,19 @@ TEST_P(SameMember, GivesTheSameResultsInEveryUnitSystem)
     }
 }
 
-// Through the window: typed inputs go to every unit system and come back with their digits,
-// and Reset shows the start values of the same member in the units on display.
+// The one style of the numbers the window converts: plain decimals from 1E-04 up to below 1E+08,
+// else one digit, the decimals it needs and an upper-case E with a signed exponent.
+bool inOneStyle(const std::string &text)
+{
+    static const std::regex plain(R"(-?\d+(\.\d*[1-9])?)");
+    static const std::regex scientific(R"(-?\d(\.\d*[1-9])?E[+-]\d{2,3})");
+    const double x = std::fabs(shell::readNumber(text));
+    return std::regex_match(text, x >= 1e8 || (x != 0 && x < 1e-4) ? scientific : plain);
+}
+
+// Through the window: typed inputs go to every unit system, written in one style, and come back
+// with their digits, and Reset shows the start values of the same member in the units on
+// display, in the same style.
 TEST_P(SameMember, WindowConvertsThereAndBackAndResetsInEveryUnitSystem)
 {
     const shell::Program &program = *GetParam().program;
@@ -150,6 +162,12 @@ TEST_P(SameMember, WindowConvertsThereAndBackAndResetsInEveryUnitSystem)
             const double expected = inUnits(accepted[0][static_cast<std::size_t>(k)], c.inputs[k].dimension, units);
             EXPECT_NEAR(shown, expected, 1e-13 * std::fabs(expected)) << c.inputs[k].caption;
         }
+        for (int k = 0; k < 2 * n; ++k) {
+            const bool converted =
+                shell::conversionExponent(c.inputs[static_cast<std::size_t>(k % n)].dimension, {}, units) != 0;
+            EXPECT_TRUE(!converted || inOneStyle(model.text(index, k)))
+                << "field " << k << ": " << model.text(index, k);
+        }
         model.chooseUnit(0);
         model.chooseForceUnit(0);
         for (int k = 0; k < 2 * n; ++k)
@@ -165,6 +183,8 @@ TEST_P(SameMember, WindowConvertsThereAndBackAndResetsInEveryUnitSystem)
             const double step = inUnits(input.step, input.dimension, units);
             EXPECT_NEAR(shell::readNumber(model.text(index, k)), start, 1e-13 * std::fabs(start)) << input.caption;
             EXPECT_NEAR(shell::readNumber(model.text(index, n + k)), step, 1e-13 * std::fabs(step)) << input.caption;
+            EXPECT_TRUE(inOneStyle(model.text(index, k))) << model.text(index, k);
+            EXPECT_TRUE(inOneStyle(model.text(index, n + k))) << model.text(index, n + k);
         }
         EXPECT_FALSE(model.lastRejected()) << model.statusText();
     }

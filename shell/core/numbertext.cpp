@@ -330,7 +330,10 @@ bool isWholeNumber(std::string_view text)
     return pos == s.size();
 }
 
-std::string generalText(double value)
+namespace {
+
+// The general text with its scientific form from 10^largeExponent up (and below 1E-04).
+std::string generalTextFrom(double value, int largeExponent)
 {
     if (!std::isfinite(value))
         return {};
@@ -348,7 +351,7 @@ std::string generalText(double value)
     text.reserve(24);
     if (value < 0)
         text += '-';
-    if (exponent >= 15 || exponent < -4) {
+    if (exponent >= largeExponent || exponent < -4) {
         text += digits[0];
         if (digits.size() > 1) {
             text += '.';
@@ -372,6 +375,13 @@ std::string generalText(double value)
     text += '.';
     text.append(digits.substr(integerDigits));
     return text;
+}
+
+}  // namespace
+
+std::string generalText(double value)
+{
+    return generalTextFrom(value, 15);
 }
 
 std::string scientificText(double value, int decimals)
@@ -472,28 +482,9 @@ std::string FormatLargeStep(double value)
     return value > 10000 ? scientificText(value, 2) : generalText(value);
 }
 
-namespace {
-
-// `formatted` where it reads back as the number the general text shows, else the general text.
-// (At the top of the range both texts can round beyond the largest double: equal infinities
-// say nothing of their digits.)
-std::string exactOrGeneral(double value, const std::string &formatted)
+std::string convertedText(double value)
 {
-    const std::string general = generalText(value);
-    const double shown = readNumber(general);
-    return std::isfinite(shown) && readNumber(formatted) == shown ? formatted : general;
-}
-
-}  // namespace
-
-std::string convertedValueText(double value)
-{
-    return exactOrGeneral(value, FormatLargeValue(value));
-}
-
-std::string convertedStepText(double value)
-{
-    return exactOrGeneral(value, FormatLargeStep(value));
+    return generalTextFrom(value, 8);
 }
 
 double UnitScale(int unitSystem)

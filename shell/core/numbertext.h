@@ -51,11 +51,13 @@ std::string resultTextOf(std::string_view shown);
 // FormatLargeStep(x) is "#.00e+00" above 10000, else the general text.
 std::string FormatLargeValue(double value);
 std::string FormatLargeStep(double value);
-// The same texts for a number the program converted: the scientific form only where it gives
-// the number exactly (to the general text's fifteen digits), so that a value converted there
-// and back keeps every digit the user typed ("123456789" is not written as 1.2346e+08).
-std::string convertedValueText(double value);
-std::string convertedStepText(double value);
+// The text the program writes into an input or step field for a number it converted (a unit
+// change, Reset in other units): one style for every field, the general text's fifteen digits
+// without trailing zeros, in its scientific form (upper-case E) from 1E+08 up and below 1E-04,
+// so that a value converted there and back keeps every digit the user typed.
+//   1e11 -> "1E+11",  2.05e11 -> "2.05E+11",  100000 -> "100000",  8.33e-10 -> "8.33E-10",
+//   123456789 -> "1.23456789E+08"
+std::string convertedText(double value);
 
 // The factor from N/mm² to the stress unit of a unit system (1, 100, 1000000).
 double UnitScale(int unitSystem);

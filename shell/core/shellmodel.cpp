@@ -97,6 +97,25 @@ std::string ShellModel::inputNote(int caseIndex, int k) const
     return "read as " + generalText(readNumber(t));
 }
 
+std::string ShellModel::readAsStatus() const
+{
+    std::string status;
+    if (CurrentCase < 0)
+        return status;
+    const CaseDef &c = currentCaseDef();
+    const int n = c.inputCount();
+    for (int k = 0; k < 2 * n; ++k) {
+        const std::string note = inputNote(CurrentCase, k);
+        if (note.empty())
+            continue;
+        const bool number = holdsNumber(text(CurrentCase, k));
+        status += (status.empty() ? "" : "; ") + c.inputs[static_cast<std::size_t>(k % n)].caption +
+                  (k < n ? " " : " step ") + note + ": " +
+                  (number ? "the text after the number is ignored" : "the text holds no number");
+    }
+    return status;
+}
+
 std::vector<double> ShellModel::inputNumbers(int caseIndex) const
 {
     const auto &def = m_program.cases[static_cast<std::size_t>(caseIndex)];
@@ -470,10 +489,10 @@ void ShellModel::resetCase()
     for (std::size_t k = 0; k < n; ++k) {
         const Dimension d = c.inputs[k].dimension;
         const double value = shell::convert(stored[k], d, CatalogueUnits, convert ? m_caseUnits[cc] : CatalogueUnits);
-        writeText(static_cast<int>(k), convertedValueText(value));
+        writeText(static_cast<int>(k), convertedText(value));
         const double step =
             shell::convert(stored[n + k], d, CatalogueUnits, convert ? m_caseUnits[cc] : CatalogueUnits);
-        writeText(static_cast<int>(n + k), convertedStepText(step));
+        writeText(static_cast<int>(n + k), convertedText(step));
         m_scroll[cc][k] = 0;
     }
 }
@@ -541,7 +560,7 @@ bool ShellModel::convertCase(int caseIndex, Units to, int &field, std::string &r
         if (!holdsNumber(t) || !std::isfinite(value) || conversionExponent(input.dimension, from, to) == 0)
             continue;
         const double v = shell::convert(value, input.dimension, from, to);
-        const std::string text = k < n ? convertedValueText(v) : convertedStepText(v);
+        const std::string text = convertedText(v);
         // The number converts where it keeps its digits here and there, and its text converts back.
         const double back = shell::convert(readNumber(text), input.dimension, to, from);
         if (!keepsItsDigits(value) || !keepsItsDigits(v) || !keepsItsDigits(back)) {

@@ -100,6 +100,11 @@ public:
     std::string inputUnit(int caseIndex, int k) const;
     // "read as 8" while the text of a field holds more than its number ("8abc"); else "".
     std::string inputNote(int caseIndex, int k) const;
+    // The status line for the fields of the case on display read otherwise than typed, while no
+    // entry error stands: "w read as 1: the text after the number is ignored" for "1,5",
+    // "w step read as 0: the text holds no number" for "abc"; several joined by "; "; "" where
+    // every field reads as typed.
+    std::string readAsStatus() const;
 
     // --- results, notes, status (an entry error, or the rows that show no value and why:
     // "Mmax: too large to compute (beyond 1.8e308)") ---

@@ -33,7 +33,45 @@ double magnitude(const mechanics::Extremes &e)
 
 }  // namespace
 
-void paintFrame(QPainter &painter, const QRectF &area, const FrameDiagram &f, const std::string &lengthUnit)
+namespace {
+
+// Where along a member of the frame a value stands, in the words an engineer marks it on the
+// drawing: "column AB, 70 mm above A", "beam BC, 30 mm right of B", and on a line of its own
+// at a jump the side of it: "below the jump".
+QString framePlace(std::size_t member, double s, double length, mechanics::Side side, const std::string &lengthUnit)
+{
+    const QString unit = QLatin1Char(' ') + qs(lengthUnit);
+    QString place;
+    QString before, after;
+    switch (member) {
+    case 0:
+        place = QStringLiteral("column AB, ") + qs(diagramNumber(s)) + unit + QStringLiteral(" above A");
+        before = QStringLiteral("below");
+        after = QStringLiteral("above");
+        break;
+    case 1:
+        place = QStringLiteral("beam BC, ") + qs(diagramNumber(s)) + unit + QStringLiteral(" right of B");
+        before = QStringLiteral("left of");
+        after = QStringLiteral("right of");
+        break;
+    default:
+        // CD runs from C down to D: s from C, so above D by the rest of the column.
+        place = QStringLiteral("column CD, ") + qs(diagramNumber(length - s)) + unit + QStringLiteral(" above D");
+        before = QStringLiteral("above");
+        after = QStringLiteral("below");
+        break;
+    }
+    if (side == mechanics::Side::Left)
+        place += QLatin1Char('\n') + before + QStringLiteral(" the jump");
+    else if (side == mechanics::Side::Right)
+        place += QLatin1Char('\n') + after + QStringLiteral(" the jump");
+    return place;
+}
+
+}  // namespace
+
+void paintFrame(QPainter &painter, const QRectF &area, const FrameDiagram &f, const std::string &lengthUnit,
+                DiagramReport *report)
 {
     const QFontMetricsF metrics(painter.font(), painter.device());
     const double lh = metrics.height();
@@ -48,66 +86,99 @@ void paintFrame(QPainter &painter, const QRectF &area, const FrameDiagram &f, co
     const auto corner = [&](const char *name, double value) -> QString {
         return QString::fromLatin1(name) + QStringLiteral(" = ") + valueWithUnit(value, f.momentUnit);
     };
-    const QString labelB = corner("MB", f.MB), labelC = corner("MC", f.MC);
-    const double side = std::max(metrics.horizontalAdvance(labelB), metrics.horizontalAdvance(labelC)) * 0.6 + pad;
-    const QRectF room = area.adjusted(pad + side, pad + (lh * 2.2), -(pad + side), -(pad + (lh * 1.6)));
+    // The frame as large as the area holds it with its diagram, which reaches a quarter of the
+    // shorter member out from the members: under the title, above the feet and their names,
+    // a line on each side. The moments at the corners and feet find room beside them.
+    const QRectF room = area.adjusted(pad + lh, pad + (lh * 1.5), -(pad + lh), -(pad + (lh * 1.3)));
     if (room.width() < 20 || room.height() < 20 || !(h > 0) || !(l > 0)) {
         paintMessage(painter, area, QStringLiteral("The diagrams need a larger window"));
         return;
     }
-    // The diagram reaches a quarter of the shorter member out from the frame on either side.
     const double shorter = std::min(l, h);
-    const double s = std::min(room.width() / (l + (0.5 * shorter)), room.height() / (h + (0.5 * shorter)));
-    const double reach = 0.25 * shorter * s;
+    const double reachShare = 0.25 * shorter;
+    const double s = std::min(room.width() / (l + (2 * reachShare)), room.height() / (h + reachShare));
+    const double reach = reachShare * s;
     const double momentScale = largest > 0 ? reach / largest : 0;
-    const QPointF A(room.center().x() - (l * s / 2), room.center().y() + (h * s / 2));
+    // The frame with its reach centred in the room.
+    const QPointF A(room.center().x() - (l * s / 2), room.center().y() + ((h + reachShare) * s / 2));
     const auto map = [&](mechanics::Point p) { return QPointF(A.x() + (p.x * s), A.y() - (p.y * s)); };
     // Inside of the frame: right of AB, below BC, left of CD.
     const QPointF inward[] = {{1, 0}, {0, 1}, {-1, 0}};
 
     painter.setPen(Ink);
-    painter.drawText(QRectF(area.left() + pad, area.top() + pad, area.width() - (2 * pad), lh),
-                     Qt::AlignLeft | Qt::AlignVCenter, title);
+    const QRectF titleBox(area.left() + pad, area.top() + pad, metrics.horizontalAdvance(title), lh);
+    drawTextIn(painter, metrics, titleBox, Qt::AlignLeft, title);
 
-    Labels labels(metrics, area.adjusted(pad, pad + lh, -pad, -pad));
+    Labels labels(metrics, area.adjusted(pad, pad, -pad, -pad));
+    labels.avoid(titleBox);
+    const QPointF B = map({0, h}), C = map({l, h}), D = map({l, 0});
+    const QPolygonF members({A, B, C, D});
+    labels.avoid(members);
+    // The feet with their names.
+    for (const QPointF &foot : {A, D})
+        labels.avoid(QRectF(foot.x() - (lh * 2.2), foot.y() - (lh * 0.2), lh * 4.4, lh * 1.4));
+    std::vector<QPolygonF> curves;
     for (std::size_t k = 0; k < 3; ++k) {
         const mechanics::FrameMemberResult &r = f.members[k].result;
         QPolygonF curve;
-        QPainterPath fill;
         const std::vector<mechanics::Sample> samples = mechanics::samplePositions({&r.moment}, 120);
-        fill.moveTo(map(r.start));
-        for (const mechanics::Sample &sample : samples) {
-            const QPointF p = map(r.at(sample.x)) + (inward[k] * (mechanics::valueAt(r.moment, sample) * momentScale));
-            curve << p;
-            fill.lineTo(p);
-        }
-        fill.lineTo(map(r.end));
-        fill.closeSubpath();
-        painter.fillPath(fill, areaFill(Quantity::Moment, true));
+        for (const mechanics::Sample &sample : samples)
+            curve << map(r.at(sample.x)) + (inward[k] * (mechanics::valueAt(r.moment, sample) * momentScale));
+        QPolygonF fill = curve;
+        fill << map(r.end) << map(r.start);
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(areaFill(Quantity::Moment, true));
+        painter.drawPolygon(fill);
         painter.setPen(QPen(MomentInk, std::max(1.5, lh * 0.12)));
+        painter.setBrush(Qt::NoBrush);
         painter.drawPolyline(curve);
-        // Extremes inside the member (the corners are labelled on their own).
+        labels.avoid(curve);
+        curves.push_back(curve);
+    }
+    // The corner moments outside the corners, the feet moments beside the feet.
+    const QString labelB = corner("MB", f.MB), labelC = corner("MC", f.MC);
+    const QSizeF sizeB = labels.size(labelB), sizeC = labels.size(labelC);
+    const double g = lh * 0.3;
+    labels.place(labelB, {B + QPointF(-sizeB.width() - g, -sizeB.height() - g),
+                          B + QPointF(-sizeB.width() / 2, -sizeB.height() - g), B + QPointF(-sizeB.width() - g, g),
+                          B + QPointF(g, g)});
+    labels.place(labelC, {C + QPointF(g, -sizeC.height() - g), C + QPointF(-sizeC.width() / 2, -sizeC.height() - g),
+                          C + QPointF(g, g), C + QPointF(-sizeC.width() - g, g)});
+    if (f.frame.feet == mechanics::FrameFeet::Fixed) {
+        const QString labelA = corner("MA", f.MA), labelD = corner("MD", f.MD);
+        const QSizeF sizeA = labels.size(labelA), sizeD = labels.size(labelD);
+        labels.place(labelA,
+                     {A + QPointF(-sizeA.width() - (lh * 2.3), -sizeA.height()),
+                      A + QPointF(-sizeA.width() - g, -sizeA.height() * 2), A + QPointF(g, -sizeA.height() * 2)});
+        labels.place(labelD, {D + QPointF(lh * 2.3, -sizeD.height()), D + QPointF(g, -sizeD.height() * 2),
+                              D + QPointF(-sizeD.width() - g, -sizeD.height() * 2)});
+    }
+    // The extremes inside the members (the corners and feet are labelled on their own), clear
+    // of the frame and of every moment line.
+    for (std::size_t k = 0; k < 3; ++k) {
+        const mechanics::FrameMemberResult &r = f.members[k].result;
         for (const mechanics::Extreme *e : {&f.members[k].extremes.largest, &f.members[k].extremes.smallest}) {
             if (e->at.empty() || e->value == 0)
                 continue;
-            const double at = e->at.front().x;
-            if (at <= r.length * 1e-6 || at >= r.length * (1 - 1e-6))
+            const mechanics::Attained &at = e->at.front();
+            if (at.x <= r.length * 1e-6 || at.x >= r.length * (1 - 1e-6))
                 continue;
-            const QPointF p = map(r.at(at)) + (inward[k] * (e->value * momentScale));
+            const QPointF p = map(r.at(at.x)) + (inward[k] * (e->value * momentScale));
             painter.setPen(Qt::NoPen);
             painter.setBrush(MomentInk);
             painter.drawEllipse(p, lh * 0.16, lh * 0.16);
-            const QString text = QStringLiteral("M = ") + valueWithUnit(e->value, f.momentUnit) +
-                                 QStringLiteral(" at ") + qs(diagramNumber(at)) + QLatin1Char(' ') + qs(lengthUnit) +
-                                 QStringLiteral(" from ") + qs(f.members[k].name.substr(0, 1));
+            labels.avoid(QRectF(p - QPointF(lh * 0.16, lh * 0.16), QSizeF(lh * 0.32, lh * 0.32)));
+            const QString text = QStringLiteral("M = ") + valueWithUnit(e->value, f.momentUnit) + QLatin1Char('\n') +
+                                 framePlace(k, at.x, r.length, at.side, lengthUnit);
             const QSizeF size = labels.size(text);
             const QPointF out = inward[k] * (e->value >= 0 ? 1 : -1);
             const QPointF anchor = p + (out * (lh * 0.3));
             labels.place(text,
                          {anchor + QPointF(out.x() < 0 ? -size.width() : (out.x() > 0 ? 0 : -size.width() / 2),
                                            out.y() < 0 ? -size.height() : (out.y() > 0 ? 0 : -size.height() / 2)),
-                          p + QPointF(lh * 0.3, lh * 0.3), p + QPointF(-size.width() - (lh * 0.3), lh * 0.3)},
-                         MomentInk.darker(150));
+                          p + QPointF(g, g), p + QPointF(-size.width() - g, g), p + QPointF(g, -size.height() - g),
+                          p + QPointF(-size.width() - g, -size.height() - g)},
+                         MomentInk.darker(150), QRectF(), &p);
         }
     }
     painter.setBrush(Qt::NoBrush);
@@ -127,26 +198,17 @@ void paintFrame(QPainter &painter, const QRectF &area, const FrameDiagram &f, co
     sketchcanvas::drawAll(canvas, elements);
     painter.restore();
 
-    // The corner moments outside the corners, the feet moments beside the feet.
-    const QPointF B = map({0, h}), C = map({l, h});
-    const QSizeF sizeB = labels.size(labelB), sizeC = labels.size(labelC);
-    labels.place(labelB, {B + QPointF(-sizeB.width() - (lh * 0.3), -sizeB.height() - (lh * 0.2)),
-                          B + QPointF(-sizeB.width() / 2, -sizeB.height() - (lh * 0.2))});
-    labels.place(labelC, {C + QPointF(lh * 0.3, -sizeC.height() - (lh * 0.2)),
-                          C + QPointF(-sizeC.width() / 2, -sizeC.height() - (lh * 0.2))});
-    if (f.frame.feet == mechanics::FrameFeet::Fixed) {
-        const QString labelA = corner("MA", f.MA), labelD = corner("MD", f.MD);
-        const QSizeF sizeA = labels.size(labelA), sizeD = labels.size(labelD);
-        const QPointF D = map({l, 0});
-        labels.place(labelA, {A + QPointF(-sizeA.width() - (lh * 0.6), -sizeA.height()),
-                              A + QPointF(lh * 0.6, -sizeA.height() * 2)});
-        labels.place(labelD, {D + QPointF(lh * 0.6, -sizeD.height()),
-                              D + QPointF(-sizeD.width() - (lh * 0.6), -sizeD.height() * 2)});
-    }
     labels.draw(painter);
+    if (report) {
+        report->texts.push_back({title, titleBox, -1});
+        labels.report(report, -1);
+        report->lines.push_back(members);
+        for (QPolygonF &curve : curves)
+            report->lines.push_back(std::move(curve));
+    }
 }
 
-void paintColumnCurve(QPainter &painter, const QRectF &area, const ColumnCurveDiagram &c)
+void paintColumnCurve(QPainter &painter, const QRectF &area, const ColumnCurveDiagram &c, DiagramReport *report)
 {
     const QFontMetricsF metrics(painter.font(), painter.device());
     const double lh = metrics.height();
@@ -161,7 +223,7 @@ void paintColumnCurve(QPainter &painter, const QRectF &area, const ColumnCurveDi
         top = 1;
 
     const double left = area.left() + pad + metrics.horizontalAdvance(QStringLiteral("00000000")) + (lh * 0.4);
-    const QRectF plot(QPointF(left, area.top() + pad + (lh * 1.4)),
+    const QRectF plot(QPointF(left, area.top() + pad + (lh * 1.7)),
                       QPointF(area.right() - pad - (lh * 1.5), area.bottom() - pad - (lh * 1.3)));
     if (plot.width() < 20 || plot.height() < 20) {
         paintMessage(painter, area, QStringLiteral("The diagrams need a larger window"));
@@ -173,17 +235,26 @@ void paintColumnCurve(QPainter &painter, const QRectF &area, const ColumnCurveDi
         return plot.bottom() - (plot.height() * (sigma - axis.low) / (axis.high - axis.low));
     };
 
-    // Grid, ticks and the axis names.
+    // Grid, ticks and the axis names, each text where it is reported.
+    std::vector<DiagramReport::Text> texts;
+    const auto write = [&](const QString &text, double from, double at, Qt::Alignment alignment, double width) {
+        const double own = metrics.horizontalAdvance(text);
+        const double x = alignment & Qt::AlignRight     ? from + width - own
+                         : alignment & Qt::AlignHCenter ? from + ((width - own) / 2)
+                                                        : from;
+        const QRectF box(x, at, own, lh);
+        drawTextIn(painter, metrics, box, Qt::AlignLeft, text);
+        texts.push_back({text, box, -1});
+    };
     painter.setPen(Ink);
-    painter.drawText(QRectF(area.left() + pad, area.top() + pad, area.width(), lh), Qt::AlignLeft | Qt::AlignVCenter,
-                     QStringLiteral("σk  ") + qs(c.stressUnit));
+    write(QStringLiteral("σk  ") + qs(c.stressUnit), area.left() + pad, area.top() + pad, Qt::AlignLeft, 0);
     for (int i = 0; i <= axis.intervals; ++i) {
         const double value = axis.low + (i * axis.step);
         painter.setPen(QPen(GridInk, 1));
         painter.drawLine(QPointF(plot.left(), Y(value)), QPointF(plot.right(), Y(value)));
         painter.setPen(AxisInk);
-        painter.drawText(QRectF(area.left(), Y(value) - (lh / 2), plot.left() - area.left() - (lh * 0.3), lh),
-                         Qt::AlignRight | Qt::AlignVCenter, qs(diagramNumber(value)));
+        write(qs(diagramNumber(value)), area.left(), Y(value) - (lh / 2), Qt::AlignRight,
+              plot.left() - area.left() - (lh * 0.3));
     }
     const double step = roundStep(c.lambdaMax / std::max(1.0, plot.width() / (lh * 3.5)));
     for (int i = 0; i * step <= c.lambdaMax * (1 + 1e-9); ++i) {
@@ -191,11 +262,10 @@ void paintColumnCurve(QPainter &painter, const QRectF &area, const ColumnCurveDi
         painter.setPen(QPen(GridInk, 1));
         painter.drawLine(QPointF(x, plot.top()), QPointF(x, plot.bottom()));
         painter.setPen(AxisInk);
-        painter.drawText(QRectF(x - (lh * 2), plot.bottom() + (lh * 0.15), lh * 4, lh), Qt::AlignCenter,
-                         qs(diagramNumber(i * step)));
+        write(qs(diagramNumber(i * step)), x - (lh * 2), plot.bottom() + (lh * 0.15), Qt::AlignHCenter, lh * 4);
     }
-    painter.drawText(QRectF(plot.right() + (lh * 0.2), plot.bottom() - (lh * 0.5), lh * 1.5, lh),
-                     Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("λ"));
+    // λ at the end of its axis, above the row of its ticks.
+    write(QStringLiteral("λ"), plot.right() + (lh * 0.2), plot.bottom() - (lh * 1.1), Qt::AlignLeft, 0);
     painter.setPen(QPen(AxisInk, 1));
     painter.drawLine(plot.bottomLeft(), plot.bottomRight());
     painter.drawLine(plot.bottomLeft(), plot.topLeft());
@@ -203,6 +273,7 @@ void paintColumnCurve(QPainter &painter, const QRectF &area, const ColumnCurveDi
     Labels labels(metrics, plot);
     painter.save();
     painter.setClipRect(plot.adjusted(-2, -2, 2, 2));
+    std::vector<QPolygonF> lines;
     const auto trace = [&](double from, double to, const std::function<double(double)> &sigma, const QPen &pen) {
         QPolygonF line;
         const int steps = 240;
@@ -214,6 +285,13 @@ void paintColumnCurve(QPainter &painter, const QRectF &area, const ColumnCurveDi
         }
         painter.setPen(pen);
         painter.drawPolyline(line);
+        // What the clip leaves of it is what labels keep clear of.
+        QPolygonF shown;
+        for (const QPointF &p : line)
+            if (p.y() >= plot.top() - 2)
+                shown << p;
+        labels.avoid(shown);
+        lines.push_back(shown);
     };
     const double width = std::max(1.5, lh * 0.13);
     const auto eulerCurve = [&](double lambda) { return c.euler(lambda); };
@@ -257,6 +335,12 @@ void paintColumnCurve(QPainter &painter, const QRectF &area, const ColumnCurveDi
                      MarkInk.darker(130));
     }
     labels.draw(painter);
+    if (report) {
+        report->texts.insert(report->texts.end(), texts.begin(), texts.end());
+        labels.report(report, -1);
+        for (QPolygonF &line : lines)
+            report->lines.push_back(std::move(line));
+    }
     if (marked) {
         painter.setPen(QPen(MarkInk, 1.2));
         painter.setBrush(MarkInk);

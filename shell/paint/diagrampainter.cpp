@@ -4,7 +4,6 @@
 
 #include <QFontMetricsF>
 #include <QPainter>
-#include <QPainterPath>
 #include <QPen>
 #include <QPolygonF>
 
@@ -33,8 +32,53 @@ double leftMargin(const CaseDiagrams &diagrams, const QFontMetricsF &metrics)
     for (const MemberDiagram &member : diagrams.members)
         for (const Curve &c : member.curves)
             caption = std::max(caption, metrics.horizontalAdvance(qs(c.unit)));
-    const double ticks = metrics.horizontalAdvance(QStringLiteral("-0.0000"));
-    return caption + ticks + (metrics.height() * 0.9);
+    return caption + tickWidth(diagrams, metrics) + (metrics.height() * 0.9);
+}
+
+// The heights of the parts of a member's block, in pixels.
+struct BlockParts {
+    double pad, title, drawing, gap, axis;
+    explicit BlockParts(double lineHeight)
+        : pad(std::max(2.0, lineHeight * 0.35)), title(lineHeight),
+          drawing((lineHeight * 0.55 * 3.9) + (lineHeight * 0.2)), gap(lineHeight * 0.45), axis(lineHeight * 1.2)
+    {
+    }
+    // What a block of `height` leaves each of its `strips`.
+    double stripHeight(double height, bool named, std::size_t strips) const
+    {
+        const double fixed = (2 * pad) + (named ? title : 0) + drawing + axis + (gap * static_cast<double>(strips));
+        return (height - fixed) / static_cast<double>(std::max<std::size_t>(strips, 1));
+    }
+    double least(bool named, std::size_t strips, double lineHeight) const
+    {
+        return (2 * pad) + (named ? title : 0) + drawing + axis +
+               ((gap + (LeastStripLines * lineHeight)) * static_cast<double>(strips));
+    }
+};
+
+std::size_t mostStrips(const CaseDiagrams &diagrams, const DiagramOptions &options)
+{
+    std::size_t most = 1;
+    for (const MemberDiagram &member : diagrams.members)
+        most = std::max(most, shownQuantities(member, options).size());
+    return most;
+}
+
+// Two members stand side by side where each keeps a readable width; in a low area where one
+// under the other would leave strips below their least height, where each keeps a narrower
+// width still; else one under the other.
+bool sideBySide(const QRectF &area, const CaseDiagrams &diagrams, const DiagramOptions &options,
+                const QFontMetricsF &metrics)
+{
+    const auto count = static_cast<double>(diagrams.members.size());
+    const double lineHeight = metrics.height();
+    if (count < 2 || area.width() / count < 18 * lineHeight)
+        return false;
+    if (area.width() / count >= LeastBlockWidthLines * lineHeight)
+        return true;
+    const BlockParts parts(lineHeight);
+    const std::size_t strips = mostStrips(diagrams, options);
+    return parts.stripHeight(area.height() / count, true, strips) < LeastStripLines * lineHeight;
 }
 
 }  // namespace
@@ -47,43 +91,40 @@ std::vector<MemberBlock> layoutMembers(const QRectF &area, const CaseDiagrams &d
     if (diagrams.kind != CaseDiagrams::Kind::Members || count == 0)
         return blocks;
     const double lineHeight = metrics.height();
-    const double pad = std::max(2.0, lineHeight * 0.35);
-    // Two members stand side by side in a wide area, one under the other in a tall one.
-    const bool sideBySide = count > 1 && area.width() > area.height() * 1.4;
+    const BlockParts parts(lineHeight);
+    const bool across = sideBySide(area, diagrams, options, metrics);
+    const double margin = leftMargin(diagrams, metrics);
     for (int i = 0; i < count; ++i) {
         QRectF room = area;
         if (count > 1) {
-            if (sideBySide)
+            if (across)
                 room =
                     QRectF(area.left() + (area.width() * i / count), area.top(), area.width() / count, area.height());
             else
                 room =
                     QRectF(area.left(), area.top() + (area.height() * i / count), area.width(), area.height() / count);
         }
-        room = room.adjusted(pad, pad, -pad, -pad);
+        room = room.adjusted(parts.pad, parts.pad, -parts.pad, -parts.pad);
         MemberBlock b;
         b.member = i;
         const MemberDiagram &member = diagrams.members[static_cast<std::size_t>(i)];
         double top = room.top();
         if (!member.name.empty()) {
-            b.title = QRectF(room.left(), top, room.width(), lineHeight);
-            top += lineHeight;
+            b.title = QRectF(room.left(), top, room.width(), parts.title);
+            top += parts.title;
         }
-        b.plotLeft = room.left() + leftMargin(diagrams, metrics);
+        b.plotLeft = room.left() + margin;
         b.plotRight = std::max(b.plotLeft + 1, room.right() - (lineHeight * 0.8));
         b.right = room.right();
-        const double drawingHeight = (lineHeight * 0.55 * 3.9) + (lineHeight * 0.2);
-        b.drawing = QRectF(room.left(), top, room.width(), drawingHeight);
-        top += drawingHeight;
-        const double axisHeight = lineHeight * 1.2;
+        b.drawing = QRectF(room.left(), top, room.width(), parts.drawing);
+        top += parts.drawing;
         b.axisBottom = room.bottom();
         const std::vector<Quantity> shown = shownQuantities(member, options);
-        const double stripGap = lineHeight * 0.45;
-        const double total = room.bottom() - axisHeight - top;
+        const double total = room.bottom() - parts.axis - top;
         const double each =
-            (total - (stripGap * static_cast<double>(shown.size()))) / static_cast<double>(shown.size());
+            (total - (parts.gap * static_cast<double>(shown.size()))) / static_cast<double>(shown.size());
         for (std::size_t k = 0; k < shown.size(); ++k) {
-            const double stripTop = top + stripGap + (static_cast<double>(k) * (each + stripGap));
+            const double stripTop = top + parts.gap + (static_cast<double>(k) * (each + parts.gap));
             b.strips.emplace_back(shown[k], QRectF(room.left(), stripTop, room.width(), std::max(each, 1.0)));
         }
         blocks.push_back(b);
@@ -91,26 +132,60 @@ std::vector<MemberBlock> layoutMembers(const QRectF &area, const CaseDiagrams &d
     return blocks;
 }
 
+double leastDiagramHeight(const CaseDiagrams &diagrams, const DiagramOptions &options, const QFontMetricsF &metrics,
+                          double width)
+{
+    const double lineHeight = metrics.height();
+    switch (diagrams.kind) {
+    case CaseDiagrams::Kind::Members: {
+        const BlockParts parts(lineHeight);
+        const std::size_t strips = mostStrips(diagrams, options);
+        const bool named = diagrams.members.size() > 1;
+        const double block = parts.least(named, strips, lineHeight);
+        const auto count = static_cast<double>(diagrams.members.size());
+        const bool across = count > 1 && width / count >= LeastBlockWidthLines * lineHeight;
+        return std::ceil(across ? block : block * count);
+    }
+    case CaseDiagrams::Kind::Frame:
+        return std::ceil(lineHeight * 24);
+    case CaseDiagrams::Kind::Column:
+        return std::ceil(lineHeight * 14);
+    case CaseDiagrams::Kind::Section:
+        return std::ceil(lineHeight * 12);
+    default:
+        return std::ceil(lineHeight * 4);
+    }
+}
+
 namespace {
 
-void paintMembers(QPainter &painter, const QRectF &area, const CaseDiagrams &diagrams, const DiagramOptions &options)
+void paintMembers(QPainter &painter, const QRectF &area, const CaseDiagrams &diagrams, const DiagramOptions &options,
+                  DiagramReport *report)
 {
     const QFontMetricsF metrics(painter.font(), painter.device());
     const double lineHeight = metrics.height();
     const std::vector<MemberBlock> blocks = layoutMembers(area, diagrams, options, metrics);
     for (const MemberBlock &b : blocks) {
-        const MemberDiagram &member = diagrams.members[static_cast<std::size_t>(b.member)];
-        if (b.strips.empty() || b.strips.front().second.height() < lineHeight * 0.8) {
+        if (b.strips.empty() || b.strips.front().second.height() < lineHeight * 2) {
             paintMessage(painter, area, QStringLiteral("The diagrams need a larger window"));
             return;
         }
+    }
+    for (const MemberBlock &b : blocks) {
+        const MemberDiagram &member = diagrams.members[static_cast<std::size_t>(b.member)];
+        std::vector<DiagramReport::Text> texts;
         if (!b.title.isEmpty()) {
             painter.setPen(Ink);
             QFont bold = painter.font();
             bold.setBold(true);
             painter.save();
             painter.setFont(bold);
-            drawTextIn(painter, QFontMetricsF(bold, painter.device()), b.title, Qt::AlignLeft, qs(member.name));
+            const QFontMetricsF boldMetrics(bold, painter.device());
+            drawTextIn(painter, boldMetrics, b.title, Qt::AlignLeft, qs(member.name));
+            texts.push_back(
+                {qs(member.name),
+                 QRectF(b.title.topLeft(), QSizeF(boldMetrics.horizontalAdvance(qs(member.name)), b.title.height())),
+                 b.member});
             painter.restore();
         }
         const double length = member.length();
@@ -130,34 +205,42 @@ void paintMembers(QPainter &painter, const QRectF &area, const CaseDiagrams &dia
         drawCrispLines(painter, grid, GridInk);
 
         Labels labels(metrics, QRectF(QPointF(b.plotLeft, stripsTop), QPointF(b.right, stripsBottom)));
-        std::vector<QRectF> tickBoxes;
-        for (const auto &[quantity, strip] : b.strips)
-            paintStrip(painter, b, strip, *member.curve(quantity), member, diagrams.lengthUnit, metrics, labels,
-                       tickBoxes);
+        for (const auto &[quantity, strip] : b.strips) {
+            DiagramReport::Strip drawn;
+            drawn.member = b.member;
+            paintStrip(painter, b, strip, *member.curve(quantity), member, diagrams.lengthUnit, metrics, labels, texts,
+                       drawn);
+            if (report)
+                report->strips.push_back(std::move(drawn));
+        }
 
         drawCrispLines(painter, tickMarks, AxisInk);
         painter.setPen(AxisInk);
         double lastRight = -1e300;
+        const double axisTop = stripsBottom + (lineHeight * 0.2);
+        const QString axisName = QStringLiteral("x  ") + qs(diagrams.lengthUnit);
+        const QRectF axisNameBox(QPointF(b.drawing.left(), axisTop),
+                                 QPointF(b.plotLeft - (lineHeight * 0.5), axisTop + lineHeight));
         for (int i = 0; i * step <= length * (1 + 1e-9); ++i) {
             const double x = b.xAt(i * step, length);
             const QString text = qs(diagramNumber(i * step));
             const double width = metrics.horizontalAdvance(text);
             if (x - (width / 2) > lastRight + (lineHeight * 0.3)) {
-                drawTextIn(painter, metrics,
-                           QRectF(x - (width / 2) - 2, stripsBottom + (lineHeight * 0.2), width + 4, lineHeight),
-                           Qt::AlignHCenter, text);
+                const QRectF box(x - (width / 2), axisTop, width, lineHeight);
+                drawTextIn(painter, metrics, box, Qt::AlignHCenter, text);
+                texts.push_back({text, box, b.member});
                 lastRight = x + (width / 2);
             }
         }
-        const QString axisName = QStringLiteral("x  ") + qs(diagrams.lengthUnit);
-        drawTextIn(painter, metrics,
-                   QRectF(QPointF(b.drawing.left(), stripsBottom + (lineHeight * 0.2)),
-                          QPointF(b.plotLeft - (lineHeight * 0.5), stripsBottom + (lineHeight * 1.2))),
-                   Qt::AlignRight, axisName);
+        drawTextIn(painter, metrics, axisNameBox, Qt::AlignRight, axisName);
+        const double axisNameWidth = metrics.horizontalAdvance(axisName);
+        texts.push_back(
+            {axisName, QRectF(axisNameBox.right() - axisNameWidth, axisTop, axisNameWidth, lineHeight), b.member});
 
-        // The typed positions: a line through the member and every strip, named at the top;
-        // then the member and the values of its loads, clear of the names.
+        // The member and the values of its loads; then the typed positions, a line through the
+        // member and every strip, named at the top clear of the values.
         Labels top(metrics, QRectF(QPointF(b.drawing.left(), b.drawing.top()), QPointF(b.right, b.drawing.bottom())));
+        paintMember(painter, b, member, diagrams.units, metrics, top);
         for (const Mark &mark : member.marks) {
             // On a whole pixel, so that the thin line stays crisp.
             const double x = std::round(b.xAt(mark.x, length) - 0.5) + 0.5;
@@ -167,15 +250,20 @@ void paintMembers(QPainter &painter, const QRectF &area, const CaseDiagrams &dia
             top.place(qs(mark.label),
                       {{x + 2, b.drawing.top()}, {x - 2 - top.size(qs(mark.label)).width(), b.drawing.top()}}, MarkInk);
         }
-        paintMember(painter, b, member, diagrams.units, metrics, top);
         labels.draw(painter);
         top.draw(painter);
+        if (report) {
+            report->texts.insert(report->texts.end(), texts.begin(), texts.end());
+            labels.report(report, b.member);
+            top.report(report, b.member);
+        }
     }
 }
 
 }  // namespace
 
-void paintDiagrams(QPainter &painter, const QRectF &area, const CaseDiagrams &diagrams, const DiagramOptions &options)
+void paintDiagrams(QPainter &painter, const QRectF &area, const CaseDiagrams &diagrams, const DiagramOptions &options,
+                   DiagramReport *report)
 {
     painter.save();
     painter.fillRect(area, Paper);
@@ -183,13 +271,13 @@ void paintDiagrams(QPainter &painter, const QRectF &area, const CaseDiagrams &di
     painter.setRenderHint(QPainter::TextAntialiasing, true);
     switch (diagrams.kind) {
     case CaseDiagrams::Kind::Members:
-        paintMembers(painter, area, diagrams, options);
+        paintMembers(painter, area, diagrams, options, report);
         break;
     case CaseDiagrams::Kind::Frame:
-        paintFrame(painter, area, *diagrams.frame, diagrams.lengthUnit);
+        paintFrame(painter, area, *diagrams.frame, diagrams.lengthUnit, report);
         break;
     case CaseDiagrams::Kind::Column:
-        paintColumnCurve(painter, area, *diagrams.column);
+        paintColumnCurve(painter, area, *diagrams.column, report);
         break;
     case CaseDiagrams::Kind::Section:
         paintSection(painter, area, *diagrams.section);

@@ -10,17 +10,21 @@
 // side (sagging below the zero line) and δ downward, as the member bends; V and θ positive
 // upward. The case's typed positions are vertical lines through every strip.
 //
-// A portal frame is drawn as its outline with the moment diagram on the tension side of each
-// member, the corner moments and the extremes inside the beam labelled. A column curve plots σk
+// A portal frame is drawn as its outline, as large as the area holds it, with the moment diagram
+// on the tension side of each member, the corner and foot moments and the extremes inside a
+// member labelled with the member and the place ("column AB, 70 mm above A"). A column curve plots σk
 // against λ; a section is its case sketch with the centroid and the extreme-fibre distances.
 //
-// Labels use the painter's current font, so the window's, and keep clear of each other.
+// Labels use the painter's current font, so the window's, and keep clear of each other and of
+// every curve: each strip keeps a band above and below its curve for the labels of its
+// extremes.
 //
 //     QPainter painter(&image);
 //     paintDiagrams(painter, QRectF(0, 0, 600, 300), model.diagrams(), DiagramOptions{});
 
 #include "shell/core/diagrams.h"
 
+#include <QPolygonF>
 #include <QRectF>
 #include <QString>
 
@@ -34,6 +38,14 @@ namespace shell {
 struct DiagramOptions {
     bool showSlope = false;  // the θ strip between M and δ
 };
+
+// The least height of a strip, in lines of the diagrams' font: room for the labels of the
+// extremes above and below the curve and for three labelled value ticks between them (about
+// 100 pixels at 100 % in the window's font, twice as many device pixels at 200 %).
+constexpr double LeastStripLines = 6;
+// The least width of a member's block beside another, in lines: narrower blocks stand one
+// under the other.
+constexpr double LeastBlockWidthLines = 30;
 
 // Where a member's drawing and its strips lie inside the area: one block per member.
 struct MemberBlock {
@@ -51,7 +63,34 @@ struct MemberBlock {
 std::vector<MemberBlock> layoutMembers(const QRectF &area, const CaseDiagrams &diagrams, const DiagramOptions &options,
                                        const QFontMetricsF &metrics);
 
-void paintDiagrams(QPainter &painter, const QRectF &area, const CaseDiagrams &diagrams, const DiagramOptions &options);
+// The least height of an area `width` wide in which the diagrams read: every strip at least
+// LeastStripLines tall, a frame, a column curve or a section at a size their labels need.
+double leastDiagramHeight(const CaseDiagrams &diagrams, const DiagramOptions &options, const QFontMetricsF &metrics,
+                          double width);
+
+// What a painting placed, for tests and tools: every strip with its zero line and its curve as
+// drawn, every text with its box, and the other lines texts keep clear of (a frame's members
+// and its moment line).
+struct DiagramReport {
+    struct Strip {
+        int member = 0;
+        Quantity quantity = Quantity::Moment;
+        QRectF rect;
+        double zero = 0;  // y of the zero line
+        QPolygonF curve;
+    };
+    struct Text {
+        QString text;
+        QRectF box;
+        int member = -1;  // the member whose block it stands in; -1 elsewhere
+    };
+    std::vector<Strip> strips;
+    std::vector<Text> texts;
+    std::vector<QPolygonF> lines;
+};
+
+void paintDiagrams(QPainter &painter, const QRectF &area, const CaseDiagrams &diagrams, const DiagramOptions &options,
+                   DiagramReport *report = nullptr);
 
 // The values of a member at the point `pos` of the painted area, for the status bar:
 // "x = 30 mm   V = 70 N   M = 2100 N･mm   δ = 0.01765 mm"; empty away from every member.

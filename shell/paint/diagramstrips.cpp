@@ -1,12 +1,9 @@
-// The strips of a member's diagrams and the member itself: one strip per quantity with its
-// value scale, area, curve, ticks and extremes; the member with its supports and loads above
-// them on the same x axis.
+// The strips of a member's diagrams: one strip per quantity with its value scale, area, curve,
+// ticks and extremes.
 
 #include "shell/paint/diagramparts.h"
-#include "shell/paint/sketchcanvas.h"
 
 #include <QPainter>
-#include <QPainterPath>
 #include <QPen>
 #include <QPolygonF>
 
@@ -23,10 +20,27 @@ bool downward(Quantity quantity)
     return quantity == Quantity::Moment || quantity == Quantity::Deflection;
 }
 
-// The value scale of a strip: the values fill it (with zero always in it), the ticks stand at
-// the round multiples of 1, 2 or 5 × 10^n that fall inside, as many as its height holds.
+// The extremes a strip labels: the largest, and the smallest where it differs; none that is
+// zero or not a number.
+std::vector<const mechanics::Extreme *> labelledExtremes(const Curve &curve)
+{
+    std::vector<const mechanics::Extreme *> shown;
+    for (const mechanics::Extreme *extreme : {&curve.extremes.largest, &curve.extremes.smallest}) {
+        if (extreme->at.empty() || extreme->value == 0 || !std::isfinite(extreme->value))
+            continue;
+        if (extreme == &curve.extremes.smallest && curve.extremes.smallest.value == curve.extremes.largest.value)
+            continue;
+        shown.push_back(extreme);
+    }
+    return shown;
+}
+
+// The value scale of a strip: the values fill its plot (with zero always in it), which leaves a
+// band above and below for the labels of the extremes that stand beyond the curve there; the
+// ticks stand at the round multiples of 1, 2 or 5 × 10^n that fall inside, about two lines
+// apart, and three at least where the height holds them.
 struct StripScale {
-    QRectF rect;
+    QRectF rect;  // the plot: the values from low to high
     double low = 0;
     double high = 1;
     double step = 1;
@@ -46,10 +60,15 @@ struct StripScale {
     }
 };
 
-StripScale stripScale(const Curve &curve, const QRectF &rect, double lineHeight)
+// How far a label stands off the point it labels, clear of the curve drawn through it.
+double labelOffset(double lineHeight)
+{
+    return std::max(lineHeight * 0.18, 2.5);
+}
+
+StripScale stripScale(const Curve &curve, const QRectF &strip, double lineHeight)
 {
     StripScale s;
-    s.rect = rect;
     s.down = downward(curve.quantity);
     const double smallest = curve.extremes.smallest.at.empty() ? 0 : curve.extremes.smallest.value;
     const double largest = curve.extremes.largest.at.empty() ? 0 : curve.extremes.largest.value;
@@ -60,10 +79,16 @@ StripScale stripScale(const Curve &curve, const QRectF &rect, double lineHeight)
         s.low = 0;
         s.high = 1;
     }
-    const double margin = (s.high - s.low) * 0.04;
-    s.low -= s.low < 0 ? margin : 0;
-    s.high += s.high > 0 ? margin : 0;
-    const int intervals = std::max(1, static_cast<int>(rect.height() / (lineHeight * 1.05)));
+    // A band for labels on each side an extreme is labelled beyond (the side of its sign), a
+    // little room for the end tick's label on the others.
+    bool above = false;
+    bool below = false;
+    for (const mechanics::Extreme *extreme : labelledExtremes(curve))
+        ((extreme->value > 0) != s.down ? above : below) = true;
+    const double band = std::min(lineHeight + labelOffset(lineHeight) + 1.5, strip.height() * 0.24);
+    const double edge = std::min(lineHeight * 0.5, strip.height() * 0.1);
+    s.rect = strip.adjusted(0, above ? band : edge, 0, below ? -band : -edge);
+    const int intervals = std::max(1, static_cast<int>(s.rect.height() / (lineHeight * 2)));
     s.step = roundStep((s.high - s.low) / intervals);
     // Two ticks at least, so that the scale can be read: the next smaller round step (5 -> 2,
     // 2 -> 1, 1 -> 0.5).
@@ -73,6 +98,31 @@ StripScale stripScale(const Curve &curve, const QRectF &rect, double lineHeight)
         s.step = leading >= 5 ? 2 * magnitude : leading >= 2 ? magnitude : magnitude / 2;
     }
     return s;
+}
+
+// The area between the curve and the zero line on one side of it: the curve where it lies on
+// that side, the zero line where it does not, and the points where it crosses the zero line, so
+// that the area ends where the curve meets the axis.
+QPolygonF areaOnSide(const QPolygonF &line, double zero, bool belowZeroLine)
+{
+    QPolygonF area;
+    if (line.isEmpty())
+        return area;
+    const auto onSide = [&](const QPointF &p) { return belowZeroLine ? p.y() > zero : p.y() < zero; };
+    area << QPointF(line.front().x(), zero);
+    for (int i = 0; i < line.size(); ++i) {
+        const QPointF &p = line[i];
+        if (i > 0) {
+            const QPointF &q = line[i - 1];
+            if ((q.y() - zero) * (p.y() - zero) < 0) {
+                const double t = (zero - q.y()) / (p.y() - q.y());
+                area << QPointF(q.x() + (t * (p.x() - q.x())), zero);
+            }
+        }
+        area << QPointF(p.x(), onSide(p) ? p.y() : zero);
+    }
+    area << QPointF(line.back().x(), zero);
+    return area;
 }
 
 // A diagram's curve, about two device pixels wide: two antialiased hairlines a device pixel
@@ -113,26 +163,56 @@ void drawCrispLines(QPainter &painter, const std::vector<QLineF> &lines, const Q
     painter.restore();
 }
 
+double tickWidth(const CaseDiagrams &diagrams, const QFontMetricsF &metrics)
+{
+    // A tick is a round value no larger than the largest magnitude: the widest is a negative
+    // one of about that size, or of a small step where the values are tiny.
+    double width = metrics.horizontalAdvance(QStringLiteral("-0.000"));
+    for (const MemberDiagram &member : diagrams.members)
+        for (const Curve &c : member.curves) {
+            double magnitude = 0;
+            for (const mechanics::Extreme *e : {&c.extremes.largest, &c.extremes.smallest})
+                if (!e->at.empty() && std::isfinite(e->value))
+                    magnitude = std::max(magnitude, std::fabs(e->value));
+            if (!(magnitude > 0))
+                continue;
+            for (const double tick : {roundStep(magnitude), roundStep(magnitude / 40), roundStep(magnitude) * 0.75})
+                width = std::max(width, metrics.horizontalAdvance(qs(diagramNumber(-tick))));
+        }
+    return width;
+}
+
 void paintStrip(QPainter &painter, const MemberBlock &block, const QRectF &strip, const Curve &curve,
                 const MemberDiagram &member, const std::string &lengthUnit, const QFontMetricsF &metrics,
-                Labels &labels, std::vector<QRectF> &tickBoxes)
+                Labels &labels, std::vector<DiagramReport::Text> &texts, DiagramReport::Strip &drawn)
 {
     const double lineHeight = metrics.height();
     const double length = member.length();
     const StripScale scale = stripScale(curve, strip, lineHeight);
+    const int memberIndex = drawn.member;
+    const auto keep = [&](const QString &text, const QRectF &box) { texts.push_back({text, box, memberIndex}); };
+    const auto isClear = [&](const QRectF &box) {
+        return std::none_of(texts.begin(), texts.end(), [&](const DiagramReport::Text &t) {
+            return t.box.intersects(box.adjusted(0, -lineHeight * 0.05, 0, lineHeight * 0.05));
+        });
+    };
 
-    // The symbol and its unit, then the value ticks.
+    // The symbol and its unit, one over the other in the middle of the strip.
+    const QString symbol = qs(quantitySymbol(curve.quantity));
+    const QString unit = qs(curve.unit);
+    const double captionWidth =
+        std::max(metrics.horizontalAdvance(unit), metrics.horizontalAdvance(QStringLiteral("M")));
+    const QRectF symbolBox(strip.left(), strip.center().y() - lineHeight, captionWidth, lineHeight);
+    const QRectF unitBox(strip.left(), strip.center().y(), captionWidth, lineHeight);
     painter.setPen(Ink);
-    const QRectF captionBox(strip.left(), strip.center().y() - lineHeight, metrics.horizontalAdvance(qs(curve.unit)),
-                            2 * lineHeight);
-    const double captionWidth = std::max(captionBox.width(), metrics.horizontalAdvance(QStringLiteral("M")));
-    drawTextIn(painter, metrics, QRectF(strip.left(), strip.center().y() - lineHeight, captionWidth, lineHeight),
-               Qt::AlignHCenter, qs(quantitySymbol(curve.quantity)));
+    drawTextIn(painter, metrics, symbolBox, Qt::AlignHCenter, symbol);
+    keep(symbol, symbolBox);
     painter.setPen(AxisInk);
-    drawTextIn(painter, metrics, QRectF(strip.left(), strip.center().y(), captionWidth, lineHeight), Qt::AlignHCenter,
-               qs(curve.unit));
-    // The zero tick first, so that it keeps its label where labels of neighbouring ticks or
-    // strips would meet.
+    drawTextIn(painter, metrics, unitBox, Qt::AlignHCenter, unit);
+    keep(unit, unitBox);
+
+    // The zero tick first, so that it keeps its label where labels of neighbouring ticks would
+    // meet; each label stays inside its strip.
     const double tickLength = lineHeight * 0.25;
     std::vector<double> ticks = scale.ticks();
     std::stable_partition(ticks.begin(), ticks.end(), [](double v) { return v == 0; });
@@ -150,14 +230,11 @@ void paintStrip(QPainter &painter, const MemberBlock &block, const QRectF &strip
         const QString text = qs(diagramNumber(value));
         const double width = metrics.horizontalAdvance(text);
         const double right = block.plotLeft - tickLength - (lineHeight * 0.15);
-        // Kept to its own strip, so that it never runs into the neighbouring strip's labels.
-        const double top = std::clamp(y - (lineHeight * 0.5), strip.top() - (lineHeight * 0.2),
-                                      strip.bottom() + (lineHeight * 0.2) - lineHeight);
+        const double top = std::clamp(y - (lineHeight * 0.5), strip.top(), strip.bottom() - lineHeight);
         const QRectF box(right - width, top, width, lineHeight);
-        const QRectF spaced = box.adjusted(0, lineHeight * 0.08, 0, -lineHeight * 0.08);
-        if (std::any_of(tickBoxes.begin(), tickBoxes.end(), [&](const QRectF &b) { return b.intersects(spaced); }))
+        if (!isClear(box))
             continue;
-        tickBoxes.push_back(spaced);
+        keep(text, box);
         drawTextIn(painter, metrics, box, Qt::AlignRight, text);
     }
 
@@ -177,140 +254,63 @@ void paintStrip(QPainter &painter, const MemberBlock &block, const QRectF &strip
         }
     }
     const double zero = scale.y(0);
+    drawn.quantity = curve.quantity;
+    drawn.rect = strip;
+    drawn.zero = zero;
+    drawn.curve = line;
     painter.save();
     painter.setClipRect(strip.adjusted(0, -1, 0, 1));
     // The areas without antialiasing (the curve drawn over them gives the smooth edge): an
     // antialiased fill of this size costs the raster engine a hundred times more.
     painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.setPen(Qt::NoPen);
     for (const bool positive : {true, false}) {
-        QPainterPath area;
-        area.moveTo(block.plotLeft, zero);
-        for (const QPointF &p : line) {
-            const bool below = scale.down ? p.y() > zero : p.y() < zero;
-            area.lineTo(p.x(), below == positive ? p.y() : zero);
-        }
-        area.lineTo(block.plotRight, zero);
-        area.closeSubpath();
-        painter.fillPath(area, areaFill(curve.quantity, positive));
+        painter.setBrush(areaFill(curve.quantity, positive));
+        painter.drawPolygon(areaOnSide(line, zero, positive == scale.down));
     }
     drawCrispLines(painter, {QLineF(QPointF(block.plotLeft, zero), QPointF(block.plotRight, zero))}, AxisInk);
     drawCurve(painter, line, curveInk(curve.quantity));
     painter.restore();
+    labels.avoid(line);
 
-    // The extremes, each with value, unit and position; a zero extreme needs no label.
+    // The extremes, each with value, unit and position, clear of the curve: beyond it on the
+    // side of its sign first (the strip's band), right of the point, then left of it; then
+    // beside it and towards zero.
     const double gap = lineHeight * 0.3;
-    for (const mechanics::Extreme *extreme : {&curve.extremes.largest, &curve.extremes.smallest}) {
-        if (extreme->at.empty() || extreme->value == 0 || !std::isfinite(extreme->value))
-            continue;
-        if (extreme == &curve.extremes.smallest && curve.extremes.smallest.value == curve.extremes.largest.value)
-            continue;
-        const mechanics::Attained &at = extreme->at.front();
-        const QPointF p(block.xAt(at.x, length), scale.y(extreme->value));
+    const double dot = lineHeight * 0.16;
+    const std::vector<const mechanics::Extreme *> extremes = labelledExtremes(curve);
+    std::vector<QPointF> dots;
+    for (const mechanics::Extreme *extreme : extremes) {
+        const QPointF p(block.xAt(extreme->at.front().x, length), scale.y(extreme->value));
+        dots.push_back(p);
+        labels.avoid(QRectF(p - QPointF(dot, dot), QSizeF(2 * dot, 2 * dot)));
+    }
+    for (std::size_t i = 0; i < dots.size(); ++i) {
+        const mechanics::Extreme *extreme = extremes[i];
+        const QPointF p = dots[i];
         painter.setPen(Qt::NoPen);
         painter.setBrush(curveInk(curve.quantity));
-        painter.drawEllipse(p, lineHeight * 0.16, lineHeight * 0.16);
-        const QString text = qs(quantitySymbol(curve.quantity)) + QStringLiteral(" = ") +
-                             valueWithUnit(extreme->value, curve.unit) + QStringLiteral(" at ") +
-                             positionsText(*extreme, lengthUnit);
+        painter.drawEllipse(p, dot, dot);
+        const QString text = symbol + QStringLiteral(" = ") + valueWithUnit(extreme->value, curve.unit) +
+                             QStringLiteral(" at ") + positionsText(*extreme, lengthUnit);
         const QSizeF size = labels.size(text);
-        // Beyond the curve on the side of its sign, right of the point first; then towards zero.
-        const double away = (p.y() < zero) ? -1 : 1;
-        const double beyond = away < 0 ? p.y() - size.height() - (gap * 0.3) : p.y() + (gap * 0.3);
-        const double toward = away < 0 ? p.y() + (gap * 0.3) : p.y() - size.height() - (gap * 0.3);
+        const bool up = (extreme->value > 0) != scale.down;
+        const double off = labelOffset(lineHeight);
+        const double beyond = up ? p.y() - size.height() - off : p.y() + off;
+        const double toward = up ? p.y() + off : p.y() - size.height() - off;
         const double middle = p.y() - (size.height() / 2);
         labels.place(text,
                      {{p.x() + gap, beyond},
                       {p.x() - gap - size.width(), beyond},
+                      {p.x() - (size.width() / 2), beyond},
                       {p.x() + gap, middle},
                       {p.x() - gap - size.width(), middle},
                       {p.x() + gap, toward},
                       {p.x() - gap - size.width(), toward}},
                      curveInk(curve.quantity).darker(150),
-                     QRectF(QPointF(block.plotLeft, strip.top()), QPointF(block.right, strip.bottom())));
+                     QRectF(QPointF(block.plotLeft, strip.top()), QPointF(block.right, strip.bottom())), &p);
     }
-}
-
-// The member with its supports and loads, on the strips' x axis.
-void paintMember(QPainter &painter, const MemberBlock &block, const MemberDiagram &member, Units units,
-                 const QFontMetricsF &metrics, Labels &labels)
-{
-    const double lineHeight = metrics.height();
-    const double length = member.length();
-    const double scale = (block.plotRight - block.plotLeft) / length;
-    const double u = lineHeight * 0.55;
-    const double level = block.drawing.top() + (u * 2.6) + (lineHeight * 0.2);
-
-    // The member itself is a bar drawn directly (a wide antialiased pen this long is slow); the
-    // sketch vocabulary draws its supports and loads.
-    const double thickness = std::max(1.2, u * 0.2);
-    painter.fillRect(QRectF(block.plotLeft, level - (thickness / 2), block.plotRight - block.plotLeft, thickness), Ink);
-    Sketch sketch;
-    for (const mechanics::Support &s : member.beam.supports) {
-        if (s.kind == mechanics::SupportKind::Fixed) {
-            const Side wall = s.x <= 0 ? Side::Left : s.x >= length ? Side::Right : Side::Below;
-            sketch.fixed({s.x, 0}, wall);
-        } else {
-            sketch.support({s.x, 0}, s.kind == mechanics::SupportKind::Pinned ? SupportKind::Pin : SupportKind::Roller,
-                           Side::Below);
-        }
-    }
-    double largestLoad = 0;
-    for (const mechanics::DistributedLoad &w : member.beam.distributed)
-        largestLoad = std::max({largestLoad, std::fabs(w.wFrom), std::fabs(w.wTo)});
-    const double loadHeight = (u * 1.3) / scale;
-    for (const mechanics::DistributedLoad &w : member.beam.distributed) {
-        if (largestLoad <= 0 || !(w.to > w.from))
-            continue;
-        const bool up = w.wFrom + w.wTo < 0;
-        sketch.distributed({w.from, 0}, {w.to, 0}, loadHeight * std::fabs(w.wFrom) / largestLoad,
-                           loadHeight * std::fabs(w.wTo) / largestLoad, up ? Side::Below : Side::Above, {});
-    }
-    for (const mechanics::PointForce &f : member.beam.forces)
-        if (f.force != 0)
-            sketch.pointLoad({f.x, 0}, f.force > 0 ? Side::Above : Side::Below, {});
-    for (const mechanics::PointCouple &c : member.beam.couples)
-        if (c.couple != 0)
-            sketch.moment({c.x, 0}, (u * (c.couple > 0 ? 0.9 : -0.9)) / scale, c.couple > 0, {});
-
-    // The loads' values beside their arrows and above their areas.
-    const double gap = lineHeight * 0.2;
-    for (const mechanics::PointForce &f : member.beam.forces) {
-        if (f.force == 0)
-            continue;
-        const QString text = valueWithUnit(std::fabs(f.force), unitCaption(units, Dimension::Force));
-        const double x = block.xAt(f.x, length);
-        const double top = f.force > 0 ? level - (u * 2.6) - gap : level + gap;
-        labels.place(text, {{x + gap, top}, {x - gap - labels.size(text).width(), top}}, sketchcanvas::LoadInk);
-    }
-    for (const mechanics::DistributedLoad &w : member.beam.distributed) {
-        if (largestLoad <= 0 || !(w.to > w.from))
-            continue;
-        const double peak = std::max(std::fabs(w.wFrom), std::fabs(w.wTo));
-        const QString text = valueWithUnit(peak, unitCaption(units, Dimension::LineLoad));
-        const double x = block.xAt((w.from + w.to) / 2, length) - (labels.size(text).width() / 2);
-        const double top = level - (loadHeight * scale * peak / largestLoad) - lineHeight - (gap * 0.5);
-        labels.place(text, {{x, top}, {x, block.drawing.top()}}, sketchcanvas::LoadInk);
-    }
-    for (const mechanics::PointCouple &c : member.beam.couples) {
-        if (c.couple == 0)
-            continue;
-        const QString text = valueWithUnit(std::fabs(c.couple), unitCaption(units, Dimension::Moment));
-        const double x = block.xAt(c.x, length);
-        labels.place(text,
-                     {{x + u, level - u - lineHeight}, {x - u - labels.size(text).width(), level - u - lineHeight}},
-                     sketchcanvas::LoadInk);
-    }
-
-    std::vector<const SketchElement *> elements;
-    for (const SketchElement &e : sketch.elements())
-        elements.push_back(&e);
-    const sketchcanvas::Metrics m = sketchcanvas::metricsFor(painter.font(), u);
-    painter.save();
-    painter.setRenderHint(QPainter::Antialiasing, true);
-    sketchcanvas::Canvas canvas(&painter, m, painter.device(), scale, QPointF(block.plotLeft, level),
-                                QPointF(length / 2, 0));
-    sketchcanvas::drawAll(canvas, elements);
-    painter.restore();
+    painter.setBrush(Qt::NoBrush);
 }
 
 }  // namespace shell::diagramparts

@@ -3,6 +3,7 @@
 #include "shell/qt/chartview.h"
 #include "shell/qt/controls.h"
 #include "shell/qt/diagramview.h"
+#include "shell/qt/diagramwindow.h"
 #include "shell/qt/resultsview.h"
 #include "shell/qt/settingsfile.h"
 #include "shell/qt/sketchview.h"
@@ -24,6 +25,7 @@
 #include <QShortcut>
 #include <QSignalBlocker>
 #include <QStatusBar>
+#include <QTimer>
 #include <QWheelEvent>
 
 #include <algorithm>
@@ -192,11 +194,14 @@ void CalculatorWindow::copyResults()
 
 void CalculatorWindow::showModelStatus()
 {
-    // The entry error stays until the next accepted input; a confirmation or the values under
-    // the pointer are left alone unless the entry error replaces them.
-    if (m_model->statusVisible()) {
-        if (m_status->currentMessage() != qs(m_model->statusText()))
-            m_status->showMessage(qs(m_model->statusText()));
+    // The entry error stays until the next accepted input, then a field read otherwise than
+    // typed says so until it reads as typed; a confirmation or the values under the pointer are
+    // left alone unless one of those replaces them.
+    const QString readAs = m_model->statusVisible() ? QString() : qs(m_model->readAsStatus());
+    if (m_model->statusVisible() || !readAs.isEmpty()) {
+        const QString text = readAs.isEmpty() ? qs(m_model->statusText()) : readAs;
+        if (m_status->currentMessage() != text)
+            m_status->showMessage(text);
         m_statusFromModel = true;
     } else if (m_statusFromModel) {
         m_status->clearMessage();
@@ -212,14 +217,17 @@ void CalculatorWindow::refreshInputs()
     CasePage &page = m_cases[static_cast<std::size_t>(i)];
     const int count = static_cast<int>(page.rows.size());
     const CaseDef &definition = m_program.cases[static_cast<std::size_t>(i)];
+    const QPalette &colours = page.frame->palette();
+    const QColor unitInk = quietInk(colours.color(QPalette::WindowText), frameGround(colours));
     for (int k = 0; k < count; ++k) {
         InputRow &row = page.rows[static_cast<std::size_t>(k)];
-        // The symbol with its unit in grey: "l mm", "w N/mm".
+        // The symbol with its unit in a quieter ink that still reads on the frame: "l mm", "w N/mm".
         const QString unit = qs(m_model->inputUnit(i, k)).toHtmlEscaped();
         const QString symbol = qs(definition.inputs[static_cast<std::size_t>(k)].caption).toHtmlEscaped();
-        setLabelIfDifferent(row.caption, unit.isEmpty() ? symbol
-                                                        : symbol + QStringLiteral("&nbsp;<span style='color:#666'>") +
-                                                              unit + QStringLiteral("</span>"));
+        setLabelIfDifferent(row.caption, unit.isEmpty()
+                                             ? symbol
+                                             : symbol + QStringLiteral("&nbsp;<span style='color:") + unitInk.name() +
+                                                   QStringLiteral("'>") + unit + QStringLiteral("</span>"));
         for (const int field : {k, count + k}) {
             QLineEdit *edit = field < count ? row.value : row.step;
             const std::string note = m_model->inputNote(i, field);
@@ -264,6 +272,7 @@ bool CalculatorWindow::refreshResults()
     if (m_results->isEnabled() == stale)
         m_results->setEnabled(!stale);
     m_chart->setStale(stale);
+    m_diagramView->setStale(stale);
 
     const CaseDef &onDisplay = m_model->currentCaseDef();
     setLabelIfDifferent(m_caseTitle, onDisplay.title.empty()
@@ -301,10 +310,20 @@ bool CalculatorWindow::refreshResults()
     else
         m_chart->setData(m_model->chartPoints(), m_model->chartType(), fromBgr(m_model->PlotColor),
                          m_model->logScale());
+    // The window of their own follows every input while it is open.
+    if (m_diagramWindow && m_diagramWindow->isVisible())
+        m_diagramWindow->setContent(m_caseTitle->text(), m_model->diagrams(), DiagramOptions{m_model->showSlope()},
+                                    stale);
+    if (m_windowButton->isVisibleTo(m_form) != diagrams)
+        m_windowButton->setVisible(diagrams);
     if (m_chart->isVisibleTo(m_form) == diagrams || m_diagramView->isVisibleTo(m_form) != diagrams) {
         const bool focused = m_chart->hasFocus() || m_diagramView->hasFocus();
         m_chart->setVisible(!diagrams);
         m_diagramView->setVisible(diagrams);
+        // Diagrams that come into view (a switch, a menu, a calculation opened) get the room
+        // they read in, once the layout has followed.
+        if (diagrams)
+            QTimer::singleShot(0, this, &CalculatorWindow::growToShowDiagrams);
         if (focused)
             (diagrams ? static_cast<QWidget *>(m_diagramView) : m_chart)->setFocus();
     }
@@ -315,6 +334,18 @@ void CalculatorWindow::chooseView(ChartArea area)
 {
     m_model->chooseView(area);
     refresh();
+}
+
+void CalculatorWindow::openDiagramWindow()
+{
+    if (!m_diagramWindow) {
+        m_diagramWindow = new DiagramWindow(this);
+        connect(m_diagramWindow, &DiagramWindow::contextMenuRequested, this,
+                [this](QPoint globalPos) { m_chartSubmenu->popup(globalPos); });
+    }
+    m_diagramWindow->setContent(m_caseTitle->text(), m_model->diagrams(), DiagramOptions{m_model->showSlope()},
+                                m_model->lastRejected());
+    m_diagramWindow->open(this);
 }
 
 void CalculatorWindow::refreshMenus()

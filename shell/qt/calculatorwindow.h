@@ -37,6 +37,7 @@ namespace shell {
 
 class ChartView;
 class DiagramView;
+class DiagramWindow;
 class ResultsView;
 class SettingsFile;
 class SketchView;
@@ -161,6 +162,13 @@ private:
     void refreshMenus();
     void applyColors();
     void chooseView(ChartArea area);
+    // The diagrams in a window of their own, opened or raised.
+    void openDiagramWindow();
+    // windowlayout.cpp: the least height of the diagrams under the results where the chart area
+    // is `chartWidth` pixels wide, and the window grown (as far as the screen allows) so that
+    // they show whole: wide enough for two members side by side where the screen has room.
+    int leastDiagramPixels(int chartWidth) const;
+    void growToShowDiagrams();
 
     const Program &m_program;
     std::unique_ptr<QtPlatform> m_ownPlatform;
@@ -199,8 +207,11 @@ private:
     ResultsView *m_results = nullptr;  // Frame2 with its rows
     ChartView *m_chart = nullptr;
     DiagramView *m_diagramView = nullptr;
-    QPushButton *m_resultsSwitch = nullptr;   // the switch above the chart: results chart
-    QPushButton *m_diagramsSwitch = nullptr;  // or diagrams
+    QPushButton *m_resultsSwitch = nullptr;    // the switch above the chart: results chart
+    QPushButton *m_diagramsSwitch = nullptr;   // or diagrams
+    QPushButton *m_windowButton = nullptr;     // the diagrams in a window of their own
+    DiagramWindow *m_diagramWindow = nullptr;  // made when first asked for
+    int m_growAttempts = 0;                    // waits for the window manager's frame
     QStatusBar *m_status = nullptr;
 
     QMenu *m_fileMenu = nullptr;
@@ -215,6 +226,7 @@ private:
     std::vector<QAction *> m_chartTypeActions;
     QAction *m_diagramsAction = nullptr;
     QAction *m_slopeAction = nullptr;
+    QAction *m_diagramWindowAction = nullptr;
     QAction *m_valueAction = nullptr;
     QAction *m_copyAction = nullptr;
     QAction *m_helpAction = nullptr;

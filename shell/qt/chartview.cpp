@@ -1,5 +1,7 @@
 #include "shell/qt/chartview.h"
 
+#include "shell/qt/controls.h"
+
 #include <QContextMenuEvent>
 #include <QFocusEvent>
 #include <QFontMetricsF>
@@ -207,13 +209,9 @@ void ChartView::paintEvent(QPaintEvent *event)
     }
     painter.setRenderHint(QPainter::Antialiasing, true);
     paintChartSeries(painter, m_layout, m_points, m_type, m_fill);
-    if (m_stale) {
-        // Washed out: the bars stay readable but plainly belong to an earlier input.
-        painter.fillRect(rect(), QColor(255, 255, 255, 150));
-        painter.setPen(palette().color(QPalette::Mid));
-        painter.drawText(rect().adjusted(8, 4, -8, -4), Qt::AlignTop | Qt::AlignRight,
-                         QStringLiteral("results of the last accepted input"));
-    }
+    // Washed out: the bars stay readable but plainly belong to an earlier input.
+    if (m_stale)
+        paintStaleMark(painter, rect());
     if (!hasFocus())
         return;
     painter.setRenderHint(QPainter::Antialiasing, false);

@@ -1,11 +1,16 @@
 #include "shell/qt/controls.h"
 
+#include <QFontMetrics>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPainter>
+#include <QPalette>
 #include <QSignalBlocker>
 #include <QStyle>
 #include <QStyleOptionFrame>
+
+#include <algorithm>
+#include <cmath>
 
 namespace shell {
 
@@ -134,6 +139,63 @@ QColor readableOn(const QColor &background)
     const double luminance =
         (0.2126 * channel(rgb.red())) + (0.7152 * channel(rgb.green())) + (0.0722 * channel(rgb.blue()));
     return luminance > 0.18 ? QColor(Qt::black) : QColor(Qt::white);
+}
+
+namespace {
+
+// Relative luminance of an sRGB colour (WCAG 2).
+double luminanceOf(const QColor &colour)
+{
+    const auto linear = [](double c) { return c <= 0.03928 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4); };
+    const QColor rgb = colour.toRgb();
+    return (0.2126 * linear(rgb.redF())) + (0.7152 * linear(rgb.greenF())) + (0.0722 * linear(rgb.blueF()));
+}
+
+}  // namespace
+
+double contrastRatio(const QColor &a, const QColor &b)
+{
+    const double la = luminanceOf(a);
+    const double lb = luminanceOf(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+QColor quietInk(const QColor &text, const QColor &ground)
+{
+    constexpr double Wanted = 6.0;
+    const QColor t = text.toRgb();
+    const QColor g = ground.toRgb();
+    // From the ground towards the text in small steps: the first mix that reads is the quietest.
+    for (int step = 1; step < 32; ++step) {
+        const double share = step / 32.0;
+        const auto mix = [share](double from, double to) { return from + ((to - from) * share); };
+        const QColor ink = QColor::fromRgbF(static_cast<float>(mix(g.redF(), t.redF())),
+                                            static_cast<float>(mix(g.greenF(), t.greenF())),
+                                            static_cast<float>(mix(g.blueF(), t.blueF())));
+        if (contrastRatio(ink, g) >= Wanted)
+            return ink;
+    }
+    return t;
+}
+
+QColor frameGround(const QPalette &palette)
+{
+    return palette.color(QPalette::Window).darker(101);
+}
+
+void paintStaleMark(QPainter &painter, const QRect &area)
+{
+    painter.save();
+    painter.fillRect(area, QColor(255, 255, 255, 150));
+    const QString text = QStringLiteral("results of the last accepted input");
+    const QFontMetrics metrics(painter.font(), painter.device());
+    const int pad = std::max(2, metrics.height() / 5);
+    const QRect box(area.right() - metrics.horizontalAdvance(text) - (3 * pad), area.top() + pad,
+                    metrics.horizontalAdvance(text) + (2 * pad), metrics.height() + pad);
+    painter.fillRect(box, QColor(255, 255, 255, 200));
+    painter.setPen(quietInk(Qt::black, Qt::white));
+    painter.drawText(box, Qt::AlignCenter, text);
+    painter.restore();
 }
 
 }  // namespace shell

@@ -8,6 +8,7 @@
 #include <QScrollBar>
 
 class QLineEdit;
+class QPainter;
 
 namespace shell {
 
@@ -50,5 +51,21 @@ bool textOverflows(const QLineEdit *field);
 
 // The colour for text on `background`: black on light colours, white on dark ones.
 QColor readableOn(const QColor &background);
+
+// The contrast ratio of two colours as the eye weighs them (WCAG 2: 1 for equal colours, 21 for
+// black on white).
+double contrastRatio(const QColor &a, const QColor &b);
+// A quieter ink than `text` for secondary text on `ground` (a unit beside a symbol): the mix of
+// the two nearest the ground that keeps a contrast of 6:1, comfortably above the 4.5:1 small
+// text needs; `text` itself where even that falls short. On the window grey of the Fusion style
+// it is a mid-dark grey, on a dark desktop a light one.
+QColor quietInk(const QColor &text, const QColor &ground);
+// The ground of an input frame: the window's colour under the frame's faint shade.
+QColor frameGround(const QPalette &palette);
+
+// The mark of a picture that belongs to an input since refused (the chart, the diagrams): the
+// picture washed out, still readable, and "results of the last accepted input" at its top right
+// on a nearly white ground.
+void paintStaleMark(QPainter &painter, const QRect &area);
 
 }  // namespace shell

@@ -1,5 +1,7 @@
 #include "shell/qt/diagramview.h"
 
+#include "shell/qt/controls.h"
+
 #include <QContextMenuEvent>
 #include <QFontMetricsF>
 #include <QKeyEvent>
@@ -25,6 +27,14 @@ void DiagramView::setData(const CaseDiagrams &diagrams, const DiagramOptions &op
     update();
 }
 
+void DiagramView::setStale(bool stale)
+{
+    if (m_stale == stale)
+        return;
+    m_stale = stale;
+    update();
+}
+
 QSize DiagramView::sizeHint() const
 {
     return {400, 240};
@@ -40,7 +50,17 @@ void DiagramView::paintEvent(QPaintEvent *)
     ++m_paintCount;
     QPainter painter(this);
     painter.setFont(font());
-    paintDiagrams(painter, QRectF(rect()), m_diagrams, m_options);
+    if (m_stale && m_diagrams.kind == CaseDiagrams::Kind::None) {
+        // Refused before any input was accepted: nothing to show yet.
+        painter.fillRect(rect(), Qt::white);
+        painter.setPen(quietInk(Qt::black, Qt::white));
+        painter.drawText(rect().adjusted(8, 8, -8, -8), Qt::AlignCenter | Qt::TextWordWrap,
+                         QStringLiteral("The diagrams show once the inputs are accepted"));
+    } else {
+        paintDiagrams(painter, QRectF(rect()), m_diagrams, m_options);
+        if (m_stale)
+            paintStaleMark(painter, rect());
+    }
     if (hasFocus()) {
         painter.setRenderHint(QPainter::Antialiasing, false);
         painter.setPen(QPen(palette().color(QPalette::Highlight), 1, Qt::DotLine));
@@ -75,6 +95,13 @@ void DiagramView::mousePressEvent(QMouseEvent *event)
     event->accept();
     if (m_menuAsked)
         emit contextMenuRequested(event->globalPosition().toPoint());
+}
+
+void DiagramView::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    event->accept();
+    if (event->button() == Qt::LeftButton)
+        emit windowRequested();
 }
 
 void DiagramView::keyPressEvent(QKeyEvent *event)

@@ -13,7 +13,8 @@ namespace shell {
 
 // Pointing at a member's diagrams reports the values at that x (for the status bar); leaving
 // them reports an empty text. The right button, the context-menu key and Shift+F10 ask for the
-// chart's menu, as on the results chart.
+// chart's menu, as on the results chart; a double click asks for the diagrams in a window of
+// their own.
 class DiagramView : public QWidget
 {
     Q_OBJECT
@@ -22,6 +23,10 @@ public:
 
     // Repaints only when the diagrams come from other inputs or the options differ.
     void setData(const CaseDiagrams &diagrams, const DiagramOptions &options);
+    // Diagrams of an input since refused: drawn washed out, and said so, until the next accepted
+    // input.
+    void setStale(bool stale);
+    bool stale() const { return m_stale; }
     const CaseDiagrams &diagrams() const { return m_diagrams; }
     const DiagramOptions &options() const { return m_options; }
     int paintCount() const { return m_paintCount; }
@@ -32,12 +37,14 @@ public:
 signals:
     void valuesHovered(const QString &text);
     void contextMenuRequested(QPoint globalPos);
+    void windowRequested();
 
 protected:
     void paintEvent(QPaintEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
     void leaveEvent(QEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     void contextMenuEvent(QContextMenuEvent *event) override;
 
@@ -45,6 +52,7 @@ private:
     CaseDiagrams m_diagrams;
     DiagramOptions m_options;
     QString m_hovered;
+    bool m_stale = false;
     int m_paintCount = 0;
     bool m_menuAsked = false;
 };

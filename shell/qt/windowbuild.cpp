@@ -51,8 +51,7 @@ QString indexed(const char *base, int index)
 void paintsItsGround(QLineEdit *field)
 {
     QPalette colours = field->palette();
-    // The ground of a frame: the window's colour under the frame's faint shade.
-    colours.setColor(QPalette::Window, colours.color(QPalette::Window).darker(101));
+    colours.setColor(QPalette::Window, frameGround(colours));
     field->setPalette(colours);
     field->setBackgroundRole(QPalette::Window);
     field->setAutoFillBackground(true);
@@ -275,6 +274,7 @@ void CalculatorWindow::buildControls()
     m_diagramView->hide();
     connect(m_diagramView, &DiagramView::contextMenuRequested, this,
             [this](QPoint globalPos) { m_chartSubmenu->popup(globalPos); });
+    connect(m_diagramView, &DiagramView::windowRequested, this, &CalculatorWindow::openDiagramWindow);
     connect(m_diagramView, &DiagramView::valuesHovered, this, [this](const QString &text) {
         if (text.isEmpty()) {
             m_statusFromModel = true;
@@ -293,6 +293,14 @@ void CalculatorWindow::buildControls()
     }
     m_resultsSwitch->setToolTip(QStringLiteral("The chart of the result rows"));
     m_diagramsSwitch->setToolTip(QStringLiteral("Shear, moment and deflection along the member"));
+    // Beside them while the diagrams show: the diagrams in a window of their own.
+    m_windowButton =
+        named(new CommandButton(QStringLiteral("In a window"), m_form), QStringLiteral("DiagramWindowButton"));
+    m_windowButton->setFlat(true);
+    m_windowButton->setCursor(Qt::PointingHandCursor);
+    m_windowButton->setToolTip(QStringLiteral("The diagrams in a window of their own, which can be maximised"));
+    m_windowButton->hide();
+    connect(m_windowButton, &QPushButton::clicked, this, &CalculatorWindow::openDiagramWindow);
     connect(m_resultsSwitch, &QPushButton::clicked, this, [this] { chooseView(ChartArea::Results); });
     connect(m_diagramsSwitch, &QPushButton::clicked, this, [this] { chooseView(ChartArea::Diagrams); });
 
@@ -424,6 +432,7 @@ void CalculatorWindow::setTabOrder()
     order.push_back(m_results);
     order.push_back(m_resultsSwitch);
     order.push_back(m_diagramsSwitch);
+    order.push_back(m_windowButton);
     order.push_back(m_chart);
     order.push_back(m_diagramView);
     order.push_back(m_commandLabels[1]);  // Help

@@ -1,7 +1,8 @@
 // Where the controls of the window stand. The frames, the picture, the Reset button, the notes
 // and the chart follow the model's twips; inside the frames the fields take the widths that the
-// longest texts they hold need in the window's font, so that every number reads whole. Below
-// the least size of that layout the form scrolls.
+// longest texts they hold need in the window's font, so that every number reads whole. The
+// diagrams take the chart's place and the room down to the bottom of the window, at least the
+// height in which they read. Below the least size of that layout the form scrolls.
 
 #include "shell/core/numbertext.h"
 #include "shell/qt/calculatorwindow.h"
@@ -10,16 +11,21 @@
 #include "shell/qt/resultsview.h"
 #include "shell/qt/sketchview.h"
 
+#include <QFontMetricsF>
 #include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
 #include <QScrollBar>
 #include <QStyle>
 #include <QStyleOptionFrame>
+#include <QTimer>
 
 #include <algorithm>
+#include <cmath>
 
 namespace shell {
 
@@ -33,6 +39,9 @@ constexpr int FrameMargin = 8;      // pixels inside a frame's left and right ed
 constexpr int LeastScrollBar = 64;  // pixels: both arrows and room to drag
 constexpr int LeastChart = 2400;    // twips: the chart and its switch row
 constexpr int ChartBottomMargin = 700;
+constexpr int DiagramsBottomMargin = 150;  // twips: the diagrams reach nearly to the window's bottom
+constexpr int SwitchHeight = 330;          // twips: the row of switches above the chart area
+constexpr int SwitchGap = 60;
 
 int pixels(int twips)
 {
@@ -72,8 +81,8 @@ void CalculatorWindow::measureFields()
         if (!input && !page.rows.empty())
             input = page.rows.front().value;
     if (input) {
-        m_valueWidth = fieldWidthFor(input, QString::fromStdString(FormatLargeValue(-8.8888e300)));
-        m_stepWidth = fieldWidthFor(input, QString::fromStdString(FormatLargeStep(-8.88e300)));
+        m_valueWidth = fieldWidthFor(input, QString::fromStdString(convertedText(-8.8888e300)));
+        m_stepWidth = fieldWidthFor(input, QString::fromStdString(convertedText(-8.88e300)));
     }
     m_results->setLongestValue(QString::fromStdString(m_model->formatResults() ? resultText(-8.888e300)
                                                                                : generalText(-8.88888888888888e-300)));
@@ -87,10 +96,14 @@ QSize CalculatorWindow::leastFormSize() const
         width = std::max(width, right);
         height = std::max(height, bottom);
     };
-    // The results frame at its least width, the chart under it at a readable height.
+    // The results frame at its least width, the chart under it at a readable height, or the
+    // diagrams at the least height in which they read.
     const Rect results = m_model->frame2Rect();
-    reach(results.left + std::max(3000, m_leastResults) + 600,
-          m_model->chartRect().top + LeastChart + ChartBottomMargin);
+    const int chartTop = m_model->chartRect().top + (m_advisory->isVisibleTo(m_form) ? 500 : 0);
+    reach(results.left + std::max(3000, m_leastResults) + 600, chartTop + LeastChart + ChartBottomMargin);
+    if (m_model->chartArea() == ChartArea::Diagrams)
+        reach(0, chartTop + SwitchHeight + SwitchGap + (leastDiagramPixels(results.width / Twips) * Twips) +
+                     DiagramsBottomMargin);
     // Reset and the notes beside the inputs.
     const Rect reset = m_model->command2Rect();
     int notesWidth = reset.width;
@@ -146,14 +159,18 @@ void CalculatorWindow::refreshLayout()
     m_leastResults = m_results->leastWidth(columns) * Twips;
     m_model->setLeastWidths((inputRow + (2 * FrameMargin)) * Twips, m_leastResults);
 
-    const QSize least = leastFormSize();
-    if (least != m_formMinimum) {
-        m_formMinimum = least;
-        m_form->setMinimumSize(least);
+    // The least size follows the form's width (the diagrams of two members stand side by side in
+    // a wide one), and the form its least size: twice over, so that both have followed.
+    for (int pass = 0; pass < 2; ++pass) {
+        const QSize least = leastFormSize();
+        if (least != m_formMinimum) {
+            m_formMinimum = least;
+            m_form->setMinimumSize(least);
+        }
+        if (m_form->isVisible() &&
+            (m_form->width() * Twips != m_model->windowWidth() || m_form->height() * Twips != m_model->windowHeight()))
+            m_model->resize(m_form->width() * Twips, m_form->height() * Twips);
     }
-    if (m_form->isVisible() &&
-        (m_form->width() * Twips != m_model->windowWidth() || m_form->height() * Twips != m_model->windowHeight()))
-        m_model->resize(m_form->width() * Twips, m_form->height() * Twips);
 
     const int width = m_form->width() * Twips;
     const int height = m_form->height() * Twips;
@@ -214,16 +231,21 @@ void CalculatorWindow::refreshLayout()
         chart.top += 500;
         chart.height = std::max(chart.height - 500, 0);
     }
-    // The switch between the results chart and the diagrams stands above them, on the right.
-    constexpr int SwitchHeight = 330;
+    // The switch between the results chart and the diagrams stands above them, on the right;
+    // left of it while the diagrams show, the command that opens them in a window of their own.
     const int switchWidth =
         std::max(m_diagramsSwitch->sizeHint().width(), m_resultsSwitch->sizeHint().width()) * Twips + 150;
     place(m_diagramsSwitch, {chart.left + chart.width - switchWidth, chart.top + 30, switchWidth, SwitchHeight});
     place(m_resultsSwitch, {chart.left + chart.width - (2 * switchWidth), chart.top + 30, switchWidth, SwitchHeight});
-    chart.top += SwitchHeight + 60;
-    chart.height = std::max(chart.height - SwitchHeight - 60, 0);
+    const int windowWidth = (m_windowButton->sizeHint().width() * Twips) + 150;
+    place(m_windowButton,
+          {chart.left + chart.width - (2 * switchWidth) - windowWidth - 60, chart.top + 30, windowWidth, SwitchHeight});
+    chart.top += SwitchHeight + SwitchGap;
+    Rect diagrams = chart;
+    diagrams.height = std::max(height - chart.top - DiagramsBottomMargin, 0);
+    chart.height = std::max(chart.height - SwitchHeight - SwitchGap, 0);
     place(m_chart, chart);
-    place(m_diagramView, chart);
+    place(m_diagramView, diagrams);
     m_laying = false;
 }
 
@@ -251,6 +273,58 @@ void CalculatorWindow::placeInputRows(CasePage &page, const Rect &frame)
     QLabel *heading = page.stepHeading;
     const int headingHeight = heading->sizeHint().height();
     placeAt(heading, QRect(stepLeft, std::max((360 / Twips) - headingHeight, 0), m_stepWidth, headingHeight));
+}
+
+int CalculatorWindow::leastDiagramPixels(int chartWidth) const
+{
+    const QFontMetricsF metrics(m_diagramView->font());
+    return static_cast<int>(std::ceil(leastDiagramHeight(m_model->diagrams(), DiagramOptions{m_model->showSlope()},
+                                                         metrics, static_cast<double>(chartWidth))));
+}
+
+void CalculatorWindow::growToShowDiagrams()
+{
+    const QScreen *display = screen();
+    if (!display || isMaximized() || isFullScreen() || !isVisible())
+        return;
+    // A window just shown has no frame yet while the window manager decorates it; grown then, it
+    // would be placed by a position the window manager has since changed. A few moments later.
+    if (frameGeometry() == geometry() && m_growAttempts < 5) {
+        ++m_growAttempts;
+        QTimer::singleShot(100, this, &CalculatorWindow::growToShowDiagrams);
+        return;
+    }
+    m_growAttempts = 0;
+    // The room right of and below the window's place on the screen, less the window manager's
+    // title bar and frame: the window grows there and does not move.
+    const QRect room = display->availableGeometry();
+    const QRect frame = frameGeometry();
+    const QSize decoration = (frame.size() - size()).expandedTo(QSize(16, 40));
+    const QSize most = QSize(room.right() - std::max(frame.left(), room.left()) + 1,
+                             room.bottom() - std::max(frame.top(), room.top()) + 1) -
+                       decoration;
+    const QSize chrome = size() - m_scrollArea->viewport()->size();
+    const QSize form = m_scrollArea->viewport()->size();
+    // The chart area is as wide as the results frame: the form less the frame's left and its
+    // margin on the right.
+    const int besideChart = (m_model->frame2Rect().left + 600) / Twips;
+    int formWidth = std::max(form.width(), m_formMinimum.width());
+    const CaseDiagrams &diagrams = m_model->diagrams();
+    if (diagrams.kind == CaseDiagrams::Kind::Members && diagrams.members.size() > 1) {
+        // Wide enough for the members side by side, where the screen has it: they then need
+        // the height of one.
+        const double lineHeight = QFontMetricsF(m_diagramView->font()).height();
+        const auto count = static_cast<double>(diagrams.members.size());
+        const int across = besideChart + static_cast<int>(std::ceil(count * (LeastBlockWidthLines + 1) * lineHeight));
+        if (across > formWidth && across + chrome.width() <= most.width())
+            formWidth = across;
+    }
+    const int above = (m_model->chartRect().top + SwitchHeight + SwitchGap + DiagramsBottomMargin) / Twips;
+    const int formHeight =
+        std::max({form.height(), m_formMinimum.height(), above + leastDiagramPixels(formWidth - besideChart)});
+    const QSize wanted = (QSize(formWidth, formHeight) + chrome).boundedTo(most).expandedTo(size());
+    if (wanted != size())
+        resize(wanted);
 }
 
 }  // namespace shell

@@ -124,6 +124,9 @@ void CalculatorWindow::buildMenus()
     m_diagramsAction->setCheckable(true);
     looks->addAction(m_diagramsAction);
     connect(m_diagramsAction, &QAction::triggered, this, [this] { chooseView(ChartArea::Diagrams); });
+    m_diagramWindowAction =
+        named(m_chartSubmenu->addAction(QStringLiteral("Diagrams in a &window")), QStringLiteral("m1020_14"));
+    connect(m_diagramWindowAction, &QAction::triggered, this, &CalculatorWindow::openDiagramWindow);
     m_slopeAction = named(m_chartSubmenu->addAction(QStringLiteral("Show &slope")), QStringLiteral("m1020_13"));
     m_slopeAction->setCheckable(true);
     connect(m_slopeAction, &QAction::triggered, this, [this] {
@@ -169,6 +172,7 @@ void CalculatorWindow::buildMenuBar()
         view->addAction(action);
     view->addSeparator();
     view->addAction(m_diagramsAction);
+    view->addAction(m_diagramWindowAction);
     view->addAction(m_slopeAction);
     view->addSeparator();
     view->addAction(m_logAction);

@@ -163,26 +163,31 @@ TEST(numbertext, formatLargeValueAndStepApplyAboveTheirThresholdsOnly)
     }
 }
 
-// A converted number takes the short scientific form only where it is the number itself.
-TEST(numbertext, convertedTextsAreScientificOnlyWhereExact)
+// A converted number is written in one style, values and steps alike: the general digits,
+// scientific from 1E+08 up and below 1E-04, every digit kept.
+TEST(numbertext, convertedTextsHaveOneStyleAndKeepEveryDigit)
 {
     const struct {
         double value;
-        const char *asValue;
-        const char *asStep;
+        const char *text;
     } table[] = {
-        {100000001, "100000001", "100000001"},
-        {1.2346e8, "1.2346e+08", "123460000"},
-        {123456789, "123456789", "123456789"},
-        {34000, "34000", "3.40e+04"},
-        {34001, "34001", "34001"},
-        // the largest double: its fifteen digits round beyond it, so no short form equals them
-        {std::numeric_limits<double>::max(), "1.79769313486232E+308", "1.79769313486232E+308"},
+        {1e11, "1E+11"},
+        {2.05e11, "2.05E+11"},
+        {100000000, "1E+08"},
+        {99999999, "99999999"},
+        {123456789, "1.23456789E+08"},
+        {100000, "100000"},
+        {0.0833, "0.0833"},
+        {8.33e-10, "8.33E-10"},
+        {1e-11, "1E-11"},
+        {-2e9, "-2E+09"},
+        {0, "0"},
+        // the largest double: its fifteen digits round beyond it (the unit change refuses it)
+        {std::numeric_limits<double>::max(), "1.79769313486232E+308"},
     };
     for (const auto &c : table) {
-        SCOPED_TRACE(c.asValue);
-        EXPECT_EQ(convertedValueText(c.value), c.asValue);
-        EXPECT_EQ(convertedStepText(c.value), c.asStep);
+        SCOPED_TRACE(c.text);
+        EXPECT_EQ(convertedText(c.value), c.text);
     }
 }
 

@@ -122,7 +122,7 @@ struct Window {
 const std::vector<std::string> StartResults{"8.333e+02", "2.500e+01", "1.000e+07", "-9.600e+01", "0.000e+00"};
 const std::vector<std::string> StartInputs{"100000", "2500", "100", "4", "1000", "10", "1", "2"};
 // The same member in cm: E 10^7 N/cm², the lengths a tenth, P and its step as they were.
-const std::vector<std::string> CmInputs{"10000000", "2500", "10", "0.4", "1.00e+05", "10", "0.1", "0.2"};
+const std::vector<std::string> CmInputs{"10000000", "2500", "10", "0.4", "100000", "10", "0.1", "0.2"};
 
 // --- case selection, layout and pages ---
 
@@ -436,7 +436,7 @@ TEST(shellmodel, resetRestoresTheDefaultsInTheCurrentUnit)
     } table[] = {
         {0, StartInputs},
         {1, CmInputs},
-        {2, {"1.0000e+11", "2500", "0.1", "0.004", "1.00e+09", "10", "0.001", "0.002"}},
+        {2, {"1E+11", "2500", "0.1", "0.004", "1E+09", "10", "0.001", "0.002"}},
     };
     for (const auto &c : table) {
         SCOPED_TRACE(c.unit);
@@ -472,7 +472,7 @@ TEST(shellmodel, unitChangeConvertsEveryInputByItsDimensionAndBack)
 
     m.chooseUnit(2);
     m.chooseForceUnit(1);
-    EXPECT_EQ(w.inputs(), (std::vector<std::string>{"100000000", "2.5", "0.1", "0.004", "1.00e+06", "0.01", "0.001",
+    EXPECT_EQ(w.inputs(), (std::vector<std::string>{"1E+08", "2.5", "0.1", "0.004", "1000000", "0.01", "0.001",
                                                     "0.002"}));  // kN/m^2, kN, m
     EXPECT_EQ(m.inputUnit(0, 0), "kN/m^2");
     EXPECT_EQ(m.rows()[2].unit, "kN/m");
@@ -481,12 +481,13 @@ TEST(shellmodel, unitChangeConvertsEveryInputByItsDimensionAndBack)
     EXPECT_EQ(w.inputs(), StartInputs);
     EXPECT_EQ(w.texts(), StartResults);
 
-    // Typed digits survive a round trip; a field holding no number is left as it is.
+    // Typed digits survive a round trip, written in the one style of converted numbers; a field
+    // holding no number is left as it is.
     m.setText(0, "123456789");
     m.setText(1, "abc");
     m.chooseUnit(1);
     m.chooseUnit(0);
-    EXPECT_EQ(m.text(0, 0), "123456789");
+    EXPECT_EQ(m.text(0, 0), "1.23456789E+08");
     EXPECT_EQ(m.text(0, 1), "abc");
 }
 
@@ -541,7 +542,7 @@ TEST(shellmodel, aCaseThatCannotBeConvertedWhenShownComputesNothing)
     EXPECT_EQ(m.inputUnit(0, 2), "m");
     EXPECT_EQ(m.notes(), (std::vector<std::string>{"P : 荷重 N", "l : スパン m"}));
     EXPECT_EQ(w.inputs(),
-              (std::vector<std::string>{"2.0000e+11", "2500", "0.05", "0.004", "1.00e+09", "10", "0.001", "0.002"}));
+              (std::vector<std::string>{"2E+11", "2500", "0.05", "0.004", "1E+09", "10", "0.001", "0.002"}));
     EXPECT_EQ(w.texts(), (std::vector<std::string>{"8.333e+02", "1.250e+01", "1.000e+10", "-4.600e-02", "0.000e+00"}));
 
     // A number too large for any units does not stand in the way: it is refused as it is.

@@ -5,6 +5,7 @@
 #include "registry/registry.h"
 #include "shell/core/testing/recordingplatform.h"
 #include "shell/qt/calculatorwindow.h"
+#include "shell/qt/controls.h"
 #include "shell/qt/resultsview.h"
 
 #include <QAction>
@@ -14,6 +15,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScrollBar>
 #include <QStatusBar>
 #include <QTest>
@@ -83,6 +85,32 @@ TEST_F(calculatorwindow, clearingAnInputShowsTheEntryErrorAndKeepsTheResults)
     EXPECT_EQ(status->currentMessage(), QStringLiteral("Please check command entry  #2 : b must be greater than 0"));
     EXPECT_EQ(value(0), QStringLiteral("1.000e+02"));
     EXPECT_EQ(platform.beeps, 1);
+}
+
+// The unit beside an input's symbol reads on the frame's ground, on the window's own palette and
+// on a dark desktop's: a contrast of 4.5:1 at least.
+TEST_F(calculatorwindow, unitCaptionsReadOnTheirGround)
+{
+    QLabel *caption = nullptr;
+    QGroupBox *frame = nullptr;
+    ASSERT_TRUE(find("F1L_0", caption));
+    ASSERT_TRUE(find("Frame1_0", frame));
+    QPalette dark = window->palette();
+    dark.setColor(QPalette::Window, QColor(0x35, 0x35, 0x35));
+    dark.setColor(QPalette::WindowText, Qt::white);
+    for (const QPalette &palette : {window->palette(), dark}) {
+        window->setPalette(palette);
+        window->refresh();
+        // The ground as painted: the frame left of the caption's text.
+        const QImage painted = frame->grab().toImage();
+        const QColor ground = painted.pixelColor(caption->geometry().left() + 1, caption->geometry().center().y());
+        const QColor expected = shell::frameGround(caption->palette());
+        EXPECT_LE(std::abs(ground.lightness() - expected.lightness()), 3);
+        const QRegularExpressionMatch ink =
+            QRegularExpression(QStringLiteral("color:(#[0-9a-f]{6})")).match(caption->text());
+        ASSERT_TRUE(ink.hasMatch()) << caption->text().toStdString();
+        EXPECT_GE(shell::contrastRatio(QColor(ink.captured(1)), ground), 4.5) << ink.captured(1).toStdString();
+    }
 }
 
 TEST_F(calculatorwindow, aScrollBarClickStepsItsInput)
@@ -282,6 +310,16 @@ TEST_F(beamsCalculatorWindow, refusedInputIsMarkedAndTheResultsGreyedUntilMended
     EXPECT_EQ(load->toolTip(), QStringLiteral("read as 8"));
     EXPECT_FALSE(load->styleSheet().isEmpty());
     EXPECT_TRUE(results->isEnabled());
+
+    // The status bar says it too, and forgets it once the field reads as typed.
+    QStatusBar *status = nullptr;
+    ASSERT_TRUE(find("StatusBar1", status));
+    load->selectAll();
+    QTest::keyClicks(load, QStringLiteral("1,5"));
+    EXPECT_EQ(status->currentMessage().toStdString(), "P read as 1: the text after the number is ignored");
+    QTest::keyClick(load, Qt::Key_Backspace);
+    QTest::keyClick(load, Qt::Key_Backspace);
+    EXPECT_EQ(status->currentMessage().toStdString(), "");
 }
 
 // A row that cannot be computed says why in its empty field's tooltip and on the status line.

@@ -7,8 +7,10 @@
 #include "shell/qt/calculatorwindow.h"
 #include "shell/qt/chartview.h"
 #include "shell/qt/diagramview.h"
+#include "shell/qt/diagramwindow.h"
 
 #include <QAction>
+#include <QFontMetricsF>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMouseEvent>
@@ -133,6 +135,74 @@ TEST_F(diagramview, pointingAtTheMemberShowsItsValuesInTheStatusBar)
     QEvent leave(QEvent::Leave);
     QApplication::sendEvent(view, &leave);
     EXPECT_TRUE(status->currentMessage().isEmpty());
+}
+
+// The diagrams of an input since refused are washed out and say whose they are, as the chart
+// does, until an input is accepted again.
+TEST_F(diagramview, diagramsOfARefusedInputAreMarkedStale)
+{
+    QTest::mouseClick(diagrams, Qt::LeftButton);
+    const auto lightness = [this] {
+        const QImage image = view->grab().toImage();
+        double sum = 0;
+        for (int y = 0; y < image.height(); y += 2)
+            for (int x = 0; x < image.width(); x += 2)
+                sum += image.pixelColor(x, y).lightnessF();
+        return sum / ((image.height() / 2.0) * (image.width() / 2.0));
+    };
+    const double accepted = lightness();
+    QLineEdit *span = window->findChild<QLineEdit *>(QStringLiteral("Text1_2"));
+    ASSERT_NE(span, nullptr);
+    span->setFocus();
+    span->selectAll();
+    QTest::keyClicks(span, QStringLiteral("-1"));
+    ASSERT_TRUE(window->model().lastRejected());
+    EXPECT_TRUE(view->stale());
+    EXPECT_GT(lightness(), accepted + 0.01);
+    span->selectAll();
+    QTest::keyClicks(span, QStringLiteral("100"));
+    EXPECT_FALSE(window->model().lastRejected());
+    EXPECT_FALSE(view->stale());
+    EXPECT_NEAR(lightness(), accepted, 0.002);
+}
+
+// The diagrams take the chart's place and the room below it, never less than the height in which
+// every strip reads; "In a window" opens them in a window of their own that follows the inputs.
+TEST_F(diagramview, diagramsHaveRoomToReadAndAWindowOfTheirOwn)
+{
+    QTest::mouseClick(diagrams, Qt::LeftButton);
+    QApplication::processEvents();
+    const QFontMetricsF metrics(view->font());
+    EXPECT_GE(view->height(), shell::leastDiagramHeight(view->diagrams(), view->options(), metrics, view->width()));
+    EXPECT_GT(view->height(), chart->height());
+
+    auto *open = window->findChild<QPushButton *>(QStringLiteral("DiagramWindowButton"));
+    ASSERT_NE(open, nullptr);
+    EXPECT_TRUE(open->isVisible());
+    QTest::mouseClick(open, Qt::LeftButton);
+    auto *own = window->findChild<shell::DiagramWindow *>(QStringLiteral("DiagramWindow"));
+    ASSERT_NE(own, nullptr);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(own));
+    EXPECT_TRUE(own->isWindow());
+    EXPECT_TRUE(own->windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
+    EXPECT_GE(own->view()->height(), shell::leastDiagramHeight(own->view()->diagrams(), own->view()->options(), metrics,
+                                                               own->view()->width()));
+
+    QLineEdit *P = window->findChild<QLineEdit *>(QStringLiteral("Text1_0"));
+    ASSERT_NE(P, nullptr);
+    P->setFocus();
+    P->end(false);
+    QTest::keyClick(P, Qt::Key_0);  // P = 1000
+    EXPECT_DOUBLE_EQ(own->view()->diagrams().members.at(0).curve(shell::Quantity::Moment)->extremes.largest.value,
+                     21000);
+    QLineEdit *span = window->findChild<QLineEdit *>(QStringLiteral("Text1_2"));
+    ASSERT_NE(span, nullptr);
+    span->setFocus();
+    span->selectAll();
+    QTest::keyClicks(span, QStringLiteral("-1"));
+    ASSERT_TRUE(window->model().lastRejected());
+    EXPECT_TRUE(own->view()->stale());
+    own->close();
 }
 
 }  // namespace
