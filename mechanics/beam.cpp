@@ -72,6 +72,25 @@ struct Marched {
     double momentBeyond = 0;  // M just right of x = L: likewise
 };
 
+// Sets to zero the coefficients of t^k below 1e-13 of size / L^k: a part of a diagram that small
+// beside the member's own forces is the rounding of the sums, not a value (a load standing on a
+// support leaves the span beside it at V = 0, not at 1e-14).
+void dropRounding(std::vector<Polynomial> &pieces, double size, double l)
+{
+    if (!std::isnormal(size))
+        return;
+    for (Polynomial &p : pieces) {
+        std::vector<double> c = p.coefficients();
+        double floor = 1e-13 * size;
+        for (double &v : c) {
+            if (std::fabs(v) < floor)
+                v = 0;
+            floor /= l;
+        }
+        p = Polynomial(std::move(c));
+    }
+}
+
 // Integrates from the left end, piece by piece, in closed form:
 //   V = V(x_k+) − ∫w,  M = M(x_k+) + ∫V,  θ = θ(x_k) − ∫M/EI,  δ = δ(x_k) + ∫θ,
 // with V and M taking the jumps of the point forces and couples at each breakpoint, and θ, δ
@@ -293,13 +312,31 @@ Outcome<BeamSolution> solveBeam(const Beam &beam)
     if (!u || !isFiniteSystem({}, *u))
         return invalid(TooLargeToSolve);
 
-    const Marched m = march(layout, actionsFor(*u, loads), (*u)[n - 2], (*u)[n - 1], rigidity);
+    Marched m = march(layout, actionsFor(*u, loads), (*u)[n - 2], (*u)[n - 1], rigidity);
+
+    // The size of the member's forces: its loads and reactions, a distributed load over L and a
+    // couple per L. Each diagram is of that size times its own power of L (and 1/EI).
+    double force = 0;
+    for (const PointForce &f : beam.forces)
+        force = std::max(force, std::fabs(f.force));
+    for (const PointCouple &c : beam.couples)
+        force = std::max(force, std::fabs(c.couple) / l);
+    for (const DistributedLoad &d : beam.distributed)
+        force = std::max({force, std::fabs(d.wFrom) * l, std::fabs(d.wTo) * l});
+    for (std::size_t j = 0; j < n - 2; ++j)
+        force = std::max(force, std::fabs((*u)[j]) / (j < nForces ? 1.0 : l));
+    dropRounding(m.shear, force, l);
+    dropRounding(m.moment, force * l, l);
+    dropRounding(m.slope, force * turn, l);
+    dropRounding(m.deflection, force * shift, l);
+
     BeamSolution solution;
     solution.length = l;
+    const auto rounded = [force](double v, double size) { return std::fabs(v) < 1e-13 * size ? 0.0 : v; };
     for (std::size_t s = 0; s < nForces; ++s)
-        solution.reactions.push_back({beam.supports[s], (*u)[s], 0.0});
+        solution.reactions.push_back({beam.supports[s], rounded((*u)[s], force), 0.0});
     for (std::size_t f = 0; f < fixed.size(); ++f)
-        solution.reactions[fixed[f]].moment = (*u)[nForces + f];
+        solution.reactions[fixed[f]].moment = rounded((*u)[nForces + f], force * l);
     solution.shear = Piecewise(x, m.shear);
     solution.moment = Piecewise(x, m.moment);
     if (beam.flexuralRigidity) {

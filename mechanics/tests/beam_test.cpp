@@ -394,4 +394,28 @@ TEST(beam, aMemberIsHeldOrNotWhateverItsLengthAndStiffness)
     }
 }
 
+// A load that stands on a support goes straight into it: the rest of the member carries nothing,
+// and its diagrams are 0, not the rounding of the solution (a "largest" of 1e-17 beside a row
+// of 0 would be a number nobody can stand behind).
+TEST(beam, aLoadOnASupportLeavesTheMemberUnstressed)
+{
+    for (const double length : {1e-3, 100.0, 7.3e5}) {
+        for (const std::vector<Support> &supports :
+             {std::vector<Support>{{0, SupportKind::Fixed}, {length, SupportKind::Fixed}},
+              std::vector<Support>{{0, SupportKind::Pinned}, {length, SupportKind::Roller}},
+              std::vector<Support>{
+                  {0, SupportKind::Fixed}, {length / 3, SupportKind::Roller}, {length, SupportKind::Pinned}}}) {
+            for (const Support &loaded : supports) {
+                const Beam beam{length, 2.05e5 * 1.7e7, supports, {{loaded.x, 100}}, {}, {}};
+                const Outcome<BeamSolution> solved = solveBeam(beam);
+                ASSERT_TRUE(solved) << solved.error().message;
+                for (const Piecewise *diagram :
+                     {&solved->shear, &solved->moment, &*solved->slope, &*solved->deflection})
+                    for (int k = 1; k < 10; ++k)
+                        EXPECT_EQ((*diagram)(length * k / 10), 0.0) << "L = " << length << ", load at " << loaded.x;
+            }
+        }
+    }
+}
+
 }  // namespace
