@@ -204,23 +204,31 @@ QFont ResultsView::smallFont(bool bold) const
     return small;
 }
 
-void ResultsView::measure()
+ResultsView::ColumnWidths ResultsView::columnWidths(const std::vector<Row> &rows) const
 {
     const QFontMetrics metrics = fontMetrics();
     QStyleOptionButton option;
     option.initFrom(this);
-    const int box = style()->pixelMetric(QStyle::PM_IndicatorWidth, &option, this) +
-                    style()->pixelMetric(QStyle::PM_CheckBoxLabelSpacing, &option, this);
-    m_boxWidth = box;
-    m_captionWidth = 0;
-    m_unitWidth = 1;
-    m_markWidth = 0;
-    for (const Row &row : m_rows) {
-        m_captionWidth = std::max(m_captionWidth, box + metrics.horizontalAdvance(row.caption) + FocusMargin);
-        m_unitWidth = std::max(m_unitWidth, metrics.horizontalAdvance(row.unit) + 1);
+    ColumnWidths widths;
+    widths.box = style()->pixelMetric(QStyle::PM_IndicatorWidth, &option, this) +
+                 style()->pixelMetric(QStyle::PM_CheckBoxLabelSpacing, &option, this);
+    for (const Row &row : rows) {
+        widths.caption = std::max(widths.caption, widths.box + metrics.horizontalAdvance(row.caption) + FocusMargin);
+        widths.unit = std::max(widths.unit, metrics.horizontalAdvance(row.unit) + 1);
         if (row.rangeSlot)
-            m_markWidth = FieldGap + QFontMetrics(smallFont(true)).horizontalAdvance(RangeMark) + 1;
+            widths.mark = FieldGap + QFontMetrics(smallFont(true)).horizontalAdvance(RangeMark) + 1;
     }
+    return widths;
+}
+
+void ResultsView::measure()
+{
+    const QFontMetrics metrics = fontMetrics();
+    const ColumnWidths widths = columnWidths(m_rows);
+    m_boxWidth = widths.box;
+    m_captionWidth = widths.caption;
+    m_unitWidth = widths.unit;
+    m_markWidth = widths.mark;
     m_lineHeight = QFontMetrics(smallFont(false)).height() + 1;
     // The text, the padding on both sides and a pixel for rounding.
     m_valueWidth = metrics.horizontalAdvance(m_longestValue) + (2 * ValuePadding) + 1;
@@ -234,6 +242,13 @@ int ResultsView::columnsFor(int heightTwips, int count)
 int ResultsView::leastWidth(int columns) const
 {
     const int column = m_captionWidth + m_valueWidth + m_unitWidth + (2 * FieldGap) + m_markWidth;
+    return (columns * column) + ((columns - 1) * ColumnGap) + (2 * FrameMargin);
+}
+
+int ResultsView::leastWidthFor(const std::vector<Row> &rows, int columns) const
+{
+    const ColumnWidths widths = columnWidths(rows);
+    const int column = widths.caption + m_valueWidth + widths.unit + (2 * FieldGap) + widths.mark;
     return (columns * column) + ((columns - 1) * ColumnGap) + (2 * FrameMargin);
 }
 

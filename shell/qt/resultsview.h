@@ -89,6 +89,10 @@ public:
     // The least width (pixels) in which `columns` columns of the rows show their captions,
     // values and units whole.
     int leastWidth(int columns) const;
+    // The least width the rows of another case would need in `columns` columns: their captions,
+    // units and range marks in this view's font, the values as long as the longest this view
+    // shows.
+    int leastWidthFor(const std::vector<Row> &rows, int columns) const;
 
     QRect partRect(int r, Part part) const;
     // The room inside a value field for its text.
@@ -137,6 +141,13 @@ private:
         qreal valueAscent = 0;
         qreal unitAscent = 0;
     };
+    struct ColumnWidths {
+        int box = 0;      // the tick box and the gap after it
+        int caption = 0;  // the box and the longest caption
+        int unit = 1;
+        int mark = 0;  // the range mark and the gap before it; 0 where no row has a range
+    };
+    ColumnWidths columnWidths(const std::vector<Row> &rows) const;
     void measure();
     // Lays out `content` once; its ascent, which places it on the row's baseline.
     qreal prepare(QStaticText &text, const QString &content) const;

@@ -5,6 +5,7 @@
 // height in which they read. Below the least size of that layout the form scrolls.
 
 #include "shell/core/numbertext.h"
+#include "shell/core/units.h"
 #include "shell/qt/calculatorwindow.h"
 #include "shell/qt/chartview.h"
 #include "shell/qt/diagramview.h"
@@ -135,9 +136,23 @@ QSize CalculatorWindow::fittingSize() const
     // enough for the case that places its results lowest: no case scrolls on a screen that
     // has the room.
     QSize size = QSize(m_program.windowWidth / Twips, m_program.windowHeight / Twips).expandedTo(m_formMinimum);
-    for (int c = 0; c < m_program.caseCount(); ++c)
-        size.setHeight(
-            std::max(size.height(), pixels(m_model->frame2RectOf(c).bottom() + LeastChart + ChartBottomMargin)));
+    for (int c = 0; c < m_program.caseCount(); ++c) {
+        const Rect results = m_model->frame2RectOf(c);
+        size.setHeight(std::max(size.height(), pixels(results.bottom() + LeastChart + ChartBottomMargin)));
+        // The results frame of the case at its least width: its captions, units and range marks.
+        const CaseDef &definition = m_program.cases[static_cast<std::size_t>(c)];
+        std::vector<ResultsView::Row> rows;
+        for (const RowDef &row : definition.rows) {
+            ResultsView::Row shown;
+            shown.caption = QString::fromStdString(row.caption);
+            shown.unit = QString::fromStdString(unitCaption(m_model->units(), row.dimension));
+            shown.rangeSlot = row.range.has_value();
+            rows.push_back(shown);
+        }
+        const int columns = ResultsView::columnsFor(results.height, static_cast<int>(rows.size()));
+        const int least = m_results->leastWidthFor(rows, columns) * Twips;
+        size.setWidth(std::max(size.width(), pixels(results.left + std::max(3000, least) + 600)));
+    }
     return size;
 }
 
