@@ -18,6 +18,7 @@
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPointer>
 #include <QPrinter>
 #include <QSettings>
 #include <QStandardPaths>
@@ -396,9 +397,15 @@ public:
     explicit Answers(std::vector<std::function<void(QWidget *)>> steps) : m_steps(std::move(steps))
     {
         m_timer.callOnTimeout(this, [this] {
+            // A dialog is answered once it has stood on the screen for a tick: a file dialog
+            // still filling its folder would otherwise overwrite the file chosen for it.
             QWidget *dialog = QApplication::activeModalWidget();
-            if (!dialog || dialog == m_last)
+            if (!dialog || !dialog->isVisible() || dialog == m_last)
                 return;
+            if (dialog != m_appeared) {
+                m_appeared = dialog;
+                return;
+            }
             m_last = dialog;
             if (m_done < m_steps.size())
                 m_steps[m_done++](dialog);
@@ -412,7 +419,8 @@ public:
 private:
     std::vector<std::function<void(QWidget *)>> m_steps;
     std::size_t m_done = 0;
-    QWidget *m_last = nullptr;
+    QPointer<QWidget> m_appeared;
+    QPointer<QWidget> m_last;
     QTimer m_timer;
 };
 
@@ -428,8 +436,12 @@ TEST_F(windowFiles, exportAsksTheFileInTheDocumentsThenTheNamesAndSaveOpensWhere
              auto *files = qobject_cast<QFileDialog *>(dialog);
              ASSERT_NE(files, nullptr) << dialog->objectName().toStdString();
              opened = files->directory().absolutePath();
+             // Typed whole and accepted at once, as a user would: the dialog's folder, still
+             // being read, cannot put its own file name back in between.
              files->selectFile(path("sheet.pdf"));
-             QMetaObject::invokeMethod(files, "accept", Qt::QueuedConnection);
+             if (auto *name = files->findChild<QLineEdit *>(QStringLiteral("fileNameEdit")))
+                 name->setText(path("sheet.pdf"));
+             QMetaObject::invokeMethod(files, "accept", Qt::DirectConnection);
          },
          [&](QWidget *dialog) {
              ASSERT_EQ(dialog->objectName(), QStringLiteral("NamesDialog"));
