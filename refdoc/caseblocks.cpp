@@ -105,7 +105,8 @@ std::vector<FormulaPiece> formulaPieces(const Setters &t, const std::string &nam
     const shell::EvalContext context = text.context();
     const bool leaf = expression.operandCount() == 0 || expression.op() == shell::Op::Named;
     const QString equals = ownLine ? QStringLiteral("= ") : QStringLiteral(" = ");
-    if (!leaf) {
+    // A row without a value shows its formula and why, not the numbers that overflowed on the way.
+    if (!leaf && std::isfinite(value)) {
         std::vector<FormulaPiece> steps = t.worked.workedPieces(expression, context, t.worked.text(equals));
         steps.front().forceBreak = ownLine;
         pieces.insert(pieces.end(), steps.begin(), steps.end());
