@@ -11,6 +11,8 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -126,13 +128,20 @@ const std::string &scratchFolder()
                 std::fputc('\n', file);
                 std::fclose(file);
             }
-        ::symlink("regular.json", (f + "/link.json").c_str());
-        ::link((f + "/regular.json").c_str(), (f + "/hard.json").c_str());
-        ::mkfifo((f + "/fifo").c_str(), 0600);
-        ::mkdir((f + "/folder").c_str(), 0700);
-        ::symlink("/dev/null", (f + "/device").c_str());
-        ::symlink("loop", (f + "/loop").c_str());
-        ::symlink("nothing", (f + "/dangling").c_str());
+        // Without every kind of file in place the checks would pass for the wrong reason.
+        const auto made = [&f](int result, const char *name) {
+            if (result != 0) {
+                std::fprintf(stderr, "cannot make %s/%s: %s\n", f.c_str(), name, std::strerror(errno));
+                std::abort();
+            }
+        };
+        made(::symlink("regular.json", (f + "/link.json").c_str()), "link.json");
+        made(::link((f + "/regular.json").c_str(), (f + "/hard.json").c_str()), "hard.json");
+        made(::mkfifo((f + "/fifo").c_str(), 0600), "fifo");
+        made(::mkdir((f + "/folder").c_str(), 0700), "folder");
+        made(::symlink("/dev/null", (f + "/device").c_str()), "device");
+        made(::symlink("loop", (f + "/loop").c_str()), "loop");
+        made(::symlink("nothing", (f + "/dangling").c_str()), "dangling");
         const int unixSocket = ::socket(AF_UNIX, SOCK_STREAM, 0);
         sockaddr_un address{};
         address.sun_family = AF_UNIX;
