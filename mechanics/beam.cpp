@@ -332,7 +332,7 @@ Outcome<BeamSolution> solveBeam(const Beam &beam)
 
     BeamSolution solution;
     solution.length = l;
-    const auto rounded = [force](double v, double size) { return std::fabs(v) < 1e-13 * size ? 0.0 : v; };
+    const auto rounded = [](double v, double size) { return std::fabs(v) < 1e-13 * size ? 0.0 : v; };
     for (std::size_t s = 0; s < nForces; ++s)
         solution.reactions.push_back({beam.supports[s], rounded((*u)[s], force), 0.0});
     for (std::size_t f = 0; f < fixed.size(); ++f)
