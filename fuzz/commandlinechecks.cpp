@@ -1,5 +1,6 @@
 #include "fuzz/commandlinechecks.h"
 
+#include "cli/jsontext.h"
 #include "cli/structcalc.h"
 #include "fuzz/numberchecks.h"
 #include "fuzz/textchecks.h"
@@ -236,7 +237,9 @@ std::string filesFault(const std::string &open, const std::string &batch, const 
             continue;
         if (file == batch && problem == "it is " + shell::kindInWords(shell::FileKind::Fifo))
             problem += "; give it as standard input (--batch -)";
-        const std::string refusal = "structcalc: cannot read " + file + ": " + problem + "\n";
+        // The name as messages show it: escaped where it is not text, shortened where it is long.
+        const std::string refusal =
+            "structcalc: cannot read " + structcalc::userText(file, structcalc::MostShownPath) + ": " + problem + "\n";
         if (!usage && (status != structcalc::UsageError || e.find(refusal) == std::string::npos))
             return "a file that is " + problem + " was not refused so (stderr '" + e.substr(0, 300) + "')";
     }
