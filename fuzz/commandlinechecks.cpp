@@ -285,7 +285,12 @@ std::string checkCommandLine(const std::vector<std::string> &given)
         return "a failure without its reason on stderr" + said;
     if (const std::string fault = messagesFault(e); !fault.empty())
         return fault;
-    if (const std::string fault = filesFault(open, batch, sheet, status, e, openedBefore); !fault.empty())
+    // --list, --help and --version in first place print their text whatever follows, and
+    // read or write no file.
+    const bool listOrHelp =
+        !args.empty() && (args[0] == "--list" || args[0] == "--help" || args[0] == "-h" || args[0] == "--version");
+    if (const std::string fault = listOrHelp ? std::string() : filesFault(open, batch, sheet, status, e, openedBefore);
+        !fault.empty())
         return fault;
     if (!batch.empty())
         return {};  // the batch's output is the batch target's to check
@@ -294,9 +299,6 @@ std::string checkCommandLine(const std::vector<std::string> &given)
     if (const std::string fault = textFault(o, false); !fault.empty())
         return "stdout: " + fault + said;
 
-    // --list, --help and --version in first place print their text whatever follows.
-    const bool listOrHelp =
-        !args.empty() && (args[0] == "--list" || args[0] == "--help" || args[0] == "-h" || args[0] == "--version");
     if (listOrHelp)
         return o.empty() ? "nothing listed" + said : std::string();
 
