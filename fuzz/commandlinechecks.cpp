@@ -161,7 +161,7 @@ std::string expectedReadProblem(const std::string &path, std::size_t limit)
     struct stat status {
     };
     if (::stat(path.c_str(), &status) != 0)
-        return errno == ENOENT ? "there is no such file" : errno == ELOOP ? "there is a loop of symbolic links" : "?";
+        return shell::fileProblem(errno);  // no such file, a loop of links, a name too long ...
     if (S_ISREG(status.st_mode))
         return static_cast<std::size_t>(status.st_size) > limit
                    ? "it is larger than " + std::to_string(limit) + " bytes"
