@@ -18,6 +18,20 @@ set(STRUCTCALC_HOMEPAGE "https://example.org/structcalc"
 string(TIMESTAMP STRUCTCALC_BUILD_DATE "%Y-%m-%d" UTC)
 find_program(GZIP_PROGRAM gzip REQUIRED)
 
+# The libraries a program opens on demand (the sheet's writer, the printer dialog) lie beside
+# its executable in the build tree as they do when installed: a link to each beside it.
+#
+#     structcalc_beside(structcalc structcalc_sheet)
+function(structcalc_beside target)
+    foreach(library IN LISTS ARGN)
+        add_dependencies(${target} ${library})
+        add_custom_command(TARGET ${target} POST_BUILD
+            COMMAND ${CMAKE_COMMAND} -E create_symlink $<TARGET_FILE:${library}>
+                    $<TARGET_FILE_DIR:${target}>/$<TARGET_FILE_NAME:${library}>
+            VERBATIM)
+    endforeach()
+endfunction()
+
 # Every program's reference document, written at build time.
 add_custom_target(reference_pdfs ALL)
 
