@@ -55,6 +55,8 @@ function(structcalc_add_program)
     # it knows their names (family_names, made with the registry after the last call), not
     # their catalogues.
     target_link_libraries(${arg_NAME} PRIVATE ${catalogue} shell_qt family_names)
+    # Export and Print open these when they are chosen.
+    structcalc_beside(${arg_NAME} structcalc_sheet structcalc_printer)
 
     # Help opens the document beside the running executable: written there in the build tree
     # too, and again whenever a catalogue changes (refdoc is relinked then).
