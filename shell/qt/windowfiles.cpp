@@ -287,7 +287,7 @@ bool CalculatorWindow::exportCalculation(const QString &path)
 
 bool CalculatorWindow::printCalculation(QPagedPaintDevice &printer)
 {
-    const sheet::SheetAnswer printed = sheet::paintSheet(sheetRequest(), &printer);
+    const sheet::SheetAnswer printed = sheet::paintOnPrinter(sheetRequest(), &printer);
     if (!printed.ok)
         say(QStringLiteral("Cannot print: %1").arg(qs(printed.error)));
     return printed.ok;

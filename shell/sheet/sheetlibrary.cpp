@@ -3,8 +3,8 @@
 
 #include "shell/sheet/sheetlibrary.h"
 
-#include "refdoc/calculationsheet.h"
 #include "shell/core/shellmodel.h"
+#include "shell/sheet/calculationsheet.h"
 
 #include <QByteArray>
 #include <QFile>
@@ -25,12 +25,12 @@ void quietQt(QtMsgType type, const QMessageLogContext &, const QString &message)
         std::fprintf(stderr, "structcalc: Qt: %s\n", qPrintable(message));
 }
 
-refdoc::SheetHeader header(const sheet::SheetRequest &request)
+sheet::SheetHeader header(const sheet::SheetRequest &request)
 {
-    return refdoc::sheetHeader(request.model->names(), request.date, request.version);
+    return sheet::sheetHeader(request.model->names(), request.date, request.version);
 }
 
-void answer(const refdoc::SheetResult &result, sheet::SheetAnswer &to)
+void answer(const sheet::SheetResult &result, sheet::SheetAnswer &to)
 {
     to.ok = result.ok;
     to.pages = result.pages;
@@ -56,7 +56,7 @@ void structcalc_write_sheet(const sheet::SheetRequest &request, const char *path
         previous = qInstallMessageHandler(quietQt);
         application = std::make_unique<QGuiApplication>(argc, argv);
     }
-    answer(refdoc::writeSheet(std::string(path), refdoc::sheetCase(*request.model), header(request)), to);
+    answer(sheet::writeSheet(std::string(path), sheet::sheetCase(*request.model), header(request)), to);
     if (application) {
         application.reset();
         qInstallMessageHandler(previous);
@@ -65,8 +65,8 @@ void structcalc_write_sheet(const sheet::SheetRequest &request, const char *path
 
 void structcalc_paint_sheet(const sheet::SheetRequest &request, void *pagedDevice, sheet::SheetAnswer &to)
 {
-    answer(refdoc::paintSheet(*static_cast<QPagedPaintDevice *>(pagedDevice), refdoc::sheetCase(*request.model),
-                              header(request)),
+    answer(sheet::paintSheet(*static_cast<QPagedPaintDevice *>(pagedDevice), sheet::sheetCase(*request.model),
+                             header(request)),
            to);
 }
 

@@ -66,7 +66,7 @@ inline SheetAnswer writeSheetFile(const SheetRequest &request, const std::string
     return answer;
 }
 
-inline SheetAnswer paintSheet(const SheetRequest &request, void *pagedDevice)
+inline SheetAnswer paintOnPrinter(const SheetRequest &request, void *pagedDevice)
 {
     SheetAnswer answer;
     std::string problem;
