@@ -1,8 +1,8 @@
 #pragma once
 
 // structcalc ... --sheet out.pdf: the calculation sheet of the case as computed, written without
-// a display. Qt Gui paints it on its offscreen platform, started here only for the sheet, so that
-// every other run of structcalc starts no Qt at all.
+// a display. The sheet's writer is a library loaded for the sheet alone (Qt Gui paints it on its
+// offscreen platform, qpdf finishes it), so that every other run of structcalc loads no Qt at all.
 
 #include <string>
 

@@ -18,6 +18,20 @@ set(STRUCTCALC_HOMEPAGE "https://example.org/structcalc"
 string(TIMESTAMP STRUCTCALC_BUILD_DATE "%Y-%m-%d" UTC)
 find_program(GZIP_PROGRAM gzip REQUIRED)
 
+# The libraries a program opens on demand (the sheet's writer, the printer dialog) lie beside
+# its executable in the build tree as they do when installed: a link to each beside it.
+#
+#     structcalc_beside(structcalc structcalc_sheet)
+function(structcalc_beside target)
+    foreach(library IN LISTS ARGN)
+        add_dependencies(${target} ${library})
+        add_custom_command(TARGET ${target} POST_BUILD
+            COMMAND ${CMAKE_COMMAND} -E create_symlink $<TARGET_FILE:${library}>
+                    $<TARGET_FILE_DIR:${target}>/$<TARGET_FILE_NAME:${library}>
+            VERBATIM)
+    endforeach()
+endfunction()
+
 # Every program's reference document, written at build time.
 add_custom_target(reference_pdfs ALL)
 
@@ -41,6 +55,8 @@ function(structcalc_add_program)
     # it knows their names (family_names, made with the registry after the last call), not
     # their catalogues.
     target_link_libraries(${arg_NAME} PRIVATE ${catalogue} shell_qt family_names)
+    # Export and Print open these when they are chosen.
+    structcalc_beside(${arg_NAME} structcalc_sheet structcalc_printer)
 
     # Help opens the document beside the running executable: written there in the build tree
     # too, and again whenever a catalogue changes (refdoc is relinked then).

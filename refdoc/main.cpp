@@ -4,8 +4,8 @@
 //
 // Runs without a display (the offscreen platform is chosen where none is set).
 
-#include "refdoc/referencedocument.h"
 #include "registry/registry.h"
+#include "shell/sheet/referencedocument.h"
 
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -22,8 +22,7 @@ int usage()
 
 bool write(const shell::Program &program, const QString &path)
 {
-    const refdoc::WriteResult result =
-        refdoc::writeReference(program, path, {STRUCTCALC_VERSION, STRUCTCALC_BUILD_DATE});
+    const sheet::WriteResult result = sheet::writeReference(program, path, {STRUCTCALC_VERSION, STRUCTCALC_BUILD_DATE});
     if (!result.ok)
         std::fprintf(stderr, "refdoc: %s\n", qPrintable(result.error));
     return result.ok;

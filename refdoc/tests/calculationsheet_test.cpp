@@ -2,12 +2,12 @@
 // the case, every input and every result row; every case of every program on two pages at
 // most; refused inputs shown as refused, without numbers that would not be theirs.
 
-#include "refdoc/calculationsheet.h"
-#include "refdoc/pdffinish.h"
 #include "refdoc/tests/pdffiles.h"
 #include "registry/registry.h"
 #include "shell/core/shellmodel.h"
 #include "shell/core/testing/recordingplatform.h"
+#include "shell/sheet/calculationsheet.h"
+#include "shell/sheet/pdffinish.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -30,8 +30,8 @@
 
 namespace {
 
-using refdoc::testing::pageObjects;
-using refdoc::testing::pdfText;
+using sheet::testing::pageObjects;
+using sheet::testing::pdfText;
 
 using shell::Units;
 
@@ -89,8 +89,8 @@ TEST_P(ProgramSheet, NamesTheHeaderTheCaseAndEveryRow)
     QTemporaryDir folder;
     ASSERT_TRUE(folder.isValid());
     const QString path = folder.filePath(QStringLiteral("sheet.pdf"));
-    const refdoc::SheetResult written = refdoc::writeSheet(
-        path, refdoc::sheetCase(*window.model), refdoc::sheetHeader(window.model->names(), "2024-05-01", "9.9"));
+    const sheet::SheetResult written = sheet::writeSheet(
+        path, sheet::sheetCase(*window.model), sheet::sheetHeader(window.model->names(), "2024-05-01", "9.9"));
     ASSERT_TRUE(written.ok) << written.error.toStdString();
     EXPECT_GE(written.pages, 1);
     EXPECT_LE(written.pages, 2);
@@ -126,14 +126,14 @@ INSTANTIATE_TEST_SUITE_P(family, ProgramSheet, ::testing::ValuesIn(registry::pro
                          });
 
 // The pages of a sheet as a PDF writer lays them out, without writing them.
-int pagesOf(const refdoc::SheetCase &sheet)
+int pagesOf(const sheet::SheetCase &sheet)
 {
     QBuffer buffer;
     QPdfWriter writer(&buffer);
     writer.setResolution(600);
     writer.setPageSize(QPageSize(QPageSize::A4));
-    return refdoc::sheetPageCount(sheet, {"Project", "Member", "Engineer", "2024-05-01", "1.0"}, writer,
-                                  refdoc::PageGeometry::a4(600));
+    return sheet::sheetPageCount(sheet, {"Project", "Member", "Engineer", "2024-05-01", "1.0"}, writer,
+                                 sheet::PageGeometry::a4(600));
 }
 
 // Every case fits on two pages at its start values, in mm and N and in the units that write the
@@ -144,7 +144,7 @@ TEST(calculationsheet, EveryCaseOfEveryProgramFitsOnTwoPages)
         for (int k = 0; k < program->caseCount(); ++k)
             for (const Units units : {Units{0, 0}, Units{shell::unit::M, program->forceUnits ? 1 : 0}}) {
                 Window window(*program, k, units);
-                const int pages = pagesOf(refdoc::sheetCase(*window.model));
+                const int pages = pagesOf(sheet::sheetCase(*window.model));
                 EXPECT_GE(pages, 1);
                 EXPECT_LE(pages, 2) << program->name << " " << program->cases[static_cast<std::size_t>(k)].caption
                                     << " in " << shell::lengthUnitName(units.length);
@@ -158,11 +158,11 @@ TEST(calculationsheet, RefusedInputsShowTheReasonAndNoResults)
     Window window(beams, 0, {0, 0});
     window.model->setText(1, "500");  // a beyond l = 100
     ASSERT_TRUE(window.model->lastRejected());
-    const refdoc::SheetCase sheet = refdoc::sheetCase(*window.model);
+    const sheet::SheetCase sheet = sheet::sheetCase(*window.model);
     EXPECT_EQ(sheet.refusal, "a must lie between 0 and l");
     QTemporaryDir folder;
     const QString path = folder.filePath(QStringLiteral("refused.pdf"));
-    const refdoc::SheetResult written = refdoc::writeSheet(path, sheet, {"", "", "", "2024-05-01", "1.0"});
+    const sheet::SheetResult written = sheet::writeSheet(path, sheet, {"", "", "", "2024-05-01", "1.0"});
     ASSERT_TRUE(written.ok) << written.error.toStdString();
     const QString text = pdfText(path);
     if (text.isNull())
@@ -197,8 +197,7 @@ TEST(calculationsheet, NotesTheMembersLargestAndAValueOutsideItsRange)
             ASSERT_FALSE(window.model->lastRejected());
             QTemporaryDir folder;
             const QString path = folder.filePath(QStringLiteral("noted.pdf"));
-            ASSERT_TRUE(
-                refdoc::writeSheet(path, refdoc::sheetCase(*window.model), {"", "", "", "2024-05-01", "1.0"}).ok);
+            ASSERT_TRUE(sheet::writeSheet(path, sheet::sheetCase(*window.model), {"", "", "", "2024-05-01", "1.0"}).ok);
             const QString text = pdfText(path);
             if (text.isNull())
                 GTEST_SKIP() << "pdftotext (poppler-utils) is not installed";
@@ -218,7 +217,7 @@ TEST(calculationsheet, RowsAndAMemberBeyondTheRangeOfADoubleSayWhy)
     ASSERT_FALSE(window.model->lastRejected());
     QTemporaryDir folder;
     const QString path = folder.filePath(QStringLiteral("huge.pdf"));
-    ASSERT_TRUE(refdoc::writeSheet(path, refdoc::sheetCase(*window.model), {"", "", "", "2024-05-01", "1.0"}).ok);
+    ASSERT_TRUE(sheet::writeSheet(path, sheet::sheetCase(*window.model), {"", "", "", "2024-05-01", "1.0"}).ok);
     const QString text = pdfText(path);
     if (text.isNull())
         GTEST_SKIP() << "pdftotext (poppler-utils) is not installed";
@@ -243,7 +242,7 @@ TEST(calculationsheet, NumbersAreNeverBrokenOverLines)
     ASSERT_EQ(window.model->rows()[0].text, "3.142e+150");
     QTemporaryDir folder;
     const QString path = folder.filePath(QStringLiteral("long.pdf"));
-    ASSERT_TRUE(refdoc::writeSheet(path, refdoc::sheetCase(*window.model), {"", "", "", "2024-05-01", "1.0"}).ok);
+    ASSERT_TRUE(sheet::writeSheet(path, sheet::sheetCase(*window.model), {"", "", "", "2024-05-01", "1.0"}).ok);
     const QString text = pdfText(path);
     if (text.isNull())
         GTEST_SKIP() << "pdftotext (poppler-utils) is not installed";
@@ -257,7 +256,7 @@ TEST(calculationsheet, TheSheetOfAModelTakesTheUnitsOfItsTexts)
 {
     const shell::Program &beams = *registry::find("Beams");
     Window window(beams, 0, {shell::unit::Cm, shell::unit::KN});
-    const refdoc::SheetCase sheet = refdoc::sheetCase(*window.model);
+    const sheet::SheetCase sheet = sheet::sheetCase(*window.model);
     EXPECT_EQ(sheet.program, &beams);
     EXPECT_EQ(sheet.caseIndex, 0);
     EXPECT_EQ(sheet.units, (Units{shell::unit::Cm, shell::unit::KN}));
@@ -272,7 +271,7 @@ TEST(calculationsheet, TheSheetOfAModelTakesTheUnitsOfItsTexts)
     far.model->chooseForceUnit(shell::unit::KN);
     far.model->selectCase(0);
     ASSERT_TRUE(far.model->lastRejected());
-    const refdoc::SheetCase refused = refdoc::sheetCase(*far.model);
+    const sheet::SheetCase refused = sheet::sheetCase(*far.model);
     EXPECT_EQ(refused.units, shell::CatalogueUnits) << "the texts stay in mm and N";
     EXPECT_EQ(refused.inputs[5], 1e306);
     EXPECT_EQ(refused.refusal, far.model->rejectionReason());
@@ -287,8 +286,8 @@ TEST(calculationsheet, PaintsOntoAnyPagedDevice)
     ASSERT_TRUE(buffer.open(QIODevice::WriteOnly));
     QPdfWriter writer(&buffer);
     writer.setResolution(300);
-    const refdoc::SheetCase sheet = refdoc::sheetCase(*window.model);
-    const refdoc::SheetResult painted = refdoc::paintSheet(writer, sheet, {"", "", "", "2024-05-01", "1.0"});
+    const sheet::SheetCase sheet = sheet::sheetCase(*window.model);
+    const sheet::SheetResult painted = sheet::paintSheet(writer, sheet, {"", "", "", "2024-05-01", "1.0"});
     ASSERT_TRUE(painted.ok) << painted.error.toStdString();
     EXPECT_EQ(painted.pages, pagesOf(sheet)) << "the same pages at another resolution";
     EXPECT_TRUE(buffer.data().startsWith("%PDF-"));
@@ -300,9 +299,9 @@ TEST(calculationsheet, AFileThatCannotBeWrittenSaysSo)
 {
     const shell::Program &beams = *registry::find("Beams");
     Window window(beams, 0, {0, 0});
-    const refdoc::SheetResult written =
-        refdoc::writeSheet(QStringLiteral("/nonexistent-folder/sheet.pdf"), refdoc::sheetCase(*window.model),
-                           {"", "", "", "2024-05-01", "1.0"});
+    const sheet::SheetResult written =
+        sheet::writeSheet(QStringLiteral("/nonexistent-folder/sheet.pdf"), sheet::sheetCase(*window.model),
+                          {"", "", "", "2024-05-01", "1.0"});
     EXPECT_FALSE(written.ok);
     EXPECT_TRUE(written.error.startsWith(QStringLiteral("cannot write /nonexistent-folder/sheet.pdf")))
         << written.error.toStdString();
@@ -314,10 +313,10 @@ TEST(calculationsheet, ASheetIsWrittenWholeOrNotAtAll)
 {
     const shell::Program &beams = *registry::find("Beams");
     Window window(beams, 0, {0, 0});
-    const refdoc::SheetCase sheet = refdoc::sheetCase(*window.model);
-    const refdoc::SheetHeader header{"", "", "", "2024-05-01", "1.0"};
+    const sheet::SheetCase sheet = sheet::sheetCase(*window.model);
+    const sheet::SheetHeader header{"", "", "", "2024-05-01", "1.0"};
     QTemporaryDir folder;
-    const refdoc::SheetResult toFolder = refdoc::writeSheet(folder.path(), sheet, header);
+    const sheet::SheetResult toFolder = sheet::writeSheet(folder.path(), sheet, header);
     EXPECT_FALSE(toFolder.ok);
     EXPECT_EQ(toFolder.error, QStringLiteral("cannot write ") + folder.path() + QStringLiteral(": it is a folder"));
 
@@ -332,7 +331,7 @@ TEST(calculationsheet, ASheetIsWrittenWholeOrNotAtAll)
     rlimit small = limit;
     small.rlim_cur = 16384;
     ::setrlimit(RLIMIT_FSIZE, &small);
-    const refdoc::SheetResult full = refdoc::writeSheet(path, sheet, header);
+    const sheet::SheetResult full = sheet::writeSheet(path, sheet, header);
     ::setrlimit(RLIMIT_FSIZE, &limit);
     EXPECT_FALSE(full.ok);
     EXPECT_EQ(full.error, QStringLiteral("cannot write ") + path + QStringLiteral(": File too large"));
@@ -341,13 +340,13 @@ TEST(calculationsheet, ASheetIsWrittenWholeOrNotAtAll)
     EXPECT_EQ(QDir(folder.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot).size(), 1);
 
     // A PDF cut short is refused with qpdf's reason, and qpdf prints nothing.
-    ASSERT_TRUE(refdoc::writeSheet(path, sheet, header).ok);
+    ASSERT_TRUE(sheet::writeSheet(path, sheet, header).ok);
     old.close();
     ASSERT_TRUE(old.open(QIODevice::ReadOnly));
     const QByteArray whole = old.readAll();
     ::testing::internal::CaptureStderr();
     std::string finished, error;
-    const bool done = refdoc::finishPdfText(whole.left(whole.size() / 2).toStdString(), {}, finished, error);
+    const bool done = sheet::finishPdfText(whole.left(whole.size() / 2).toStdString(), {}, finished, error);
     const std::string printed = ::testing::internal::GetCapturedStderr();
     EXPECT_FALSE(done);
     EXPECT_NE(error, "");

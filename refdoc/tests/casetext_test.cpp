@@ -1,4 +1,4 @@
-#include "refdoc/casetext.h"
+#include "shell/sheet/casetext.h"
 
 #include <gtest/gtest.h>
 
@@ -42,18 +42,18 @@ shell::Program simpleSpan()
 TEST(casetext, EntryCheckReadsAsTheDomainInWords)
 {
     const shell::Program p = simpleSpan();
-    EXPECT_EQ(refdoc::entryCheckText(p.cases[0]), "l must be greater than 0; a must be 0 or more");
-    EXPECT_EQ(refdoc::describeCase(p, 0).domain,
+    EXPECT_EQ(sheet::entryCheckText(p.cases[0]), "l must be greater than 0; a must be 0 or more");
+    EXPECT_EQ(sheet::describeCase(p, 0).domain,
               (std::vector<std::string>{"l must be greater than 0", "a must be 0 or more"}));
     CaseBuilder free("Free");
     free.input("x", Dimension::Length, 1);
     free.row("値 (y)", Dimension::Length, 2);
-    EXPECT_EQ(refdoc::entryCheckText(free.build()), "No entry check");
+    EXPECT_EQ(sheet::entryCheckText(free.build()), "No entry check");
 }
 
 TEST(casetext, InputsTakeTheirUnitsAndMeaningsFromTheLegend)
 {
-    const refdoc::CaseText text = refdoc::describeCase(simpleSpan(), 0);
+    const sheet::CaseText text = sheet::describeCase(simpleSpan(), 0);
     ASSERT_EQ(text.inputs.size(), 3u);
     EXPECT_EQ(text.inputs[0].caption, "P");
     EXPECT_EQ(text.inputs[0].unit, "N");
@@ -69,7 +69,7 @@ TEST(casetext, InputsTakeTheirUnitsAndMeaningsFromTheLegend)
 
 TEST(casetext, ResultsAreWorkedAtTheStartValues)
 {
-    const refdoc::CaseText text = refdoc::describeCase(simpleSpan(), 0);
+    const sheet::CaseText text = sheet::describeCase(simpleSpan(), 0);
     EXPECT_FALSE(text.rejected);
     ASSERT_EQ(text.results.size(), 4u);
     // RA = 100 × 70 / 100 = 70 N, RB = 100 − 70 = 30 N: the reactions carry the load.
@@ -90,7 +90,7 @@ TEST(casetext, ResultsAreWorkedAtTheStartValues)
 
 TEST(casetext, NamedValuesAreDefinedOnceAndARowThatIsOneShowsItsDefinition)
 {
-    const refdoc::CaseText text = refdoc::describeCase(simpleSpan(), 0);
+    const sheet::CaseText text = sheet::describeCase(simpleSpan(), 0);
     ASSERT_EQ(text.definitions.size(), 1u);
     EXPECT_EQ(text.definitions[0].name, "b");
     EXPECT_EQ(text.definitions[0].value, "70");
@@ -102,7 +102,7 @@ TEST(casetext, NamedValuesAreDefinedOnceAndARowThatIsOneShowsItsDefinition)
 
 TEST(casetext, AdvisoriesTellWhetherTheyHoldAtTheStartValues)
 {
-    const refdoc::CaseText text = refdoc::describeCase(simpleSpan(), 0);
+    const sheet::CaseText text = sheet::describeCase(simpleSpan(), 0);
     ASSERT_EQ(text.advisories.size(), 1u);
     EXPECT_EQ(text.advisories[0].text, "a beyond the span");
     EXPECT_FALSE(text.advisories[0].holds);  // a = 30 lies inside l = 100
@@ -111,7 +111,7 @@ TEST(casetext, AdvisoriesTellWhetherTheyHoldAtTheStartValues)
 
 TEST(casetext, RejectedStartValuesLeaveFormulasWithoutWorkedValues)
 {
-    const refdoc::CaseText text = refdoc::describeCase(simpleSpan(), 1);
+    const sheet::CaseText text = sheet::describeCase(simpleSpan(), 1);
     EXPECT_TRUE(text.rejected);
     ASSERT_EQ(text.results.size(), 1u);
     EXPECT_FALSE(text.results[0].formula.empty());
@@ -136,7 +136,7 @@ TEST(casetext, ConstantsAreListedFromEveryFormulaOfTheCase)
     p.cases = {c.build()};
 
     std::vector<std::pair<std::string, std::string>> found;
-    for (const refdoc::ConstantLine &constant : refdoc::describeCase(p, 0).constants)
+    for (const sheet::ConstantLine &constant : sheet::describeCase(p, 0).constants)
         found.emplace_back(constant.name, constant.value + (constant.unit.empty() ? "" : " " + constant.unit));
     EXPECT_EQ(found, (std::vector<std::pair<std::string, std::string>>{
                          {"a", "761 N/mm^2"}, {"b", "0.01546"}, {"c", "7 × 10⁻⁵"}, {"q0", "3"}, {"λ0", "80"}}));
@@ -146,7 +146,7 @@ TEST(casetext, ConstantsAreListedFromEveryFormulaOfTheCase)
 TEST(casetext, ACalculationIsWorkedWithItsInputsInItsUnits)
 {
     const shell::Units mkN{shell::unit::M, shell::unit::KN};
-    const refdoc::CaseText text = refdoc::describeCase(simpleSpan(), 0, {0.25, 0.04, 0.1}, mkN);
+    const sheet::CaseText text = sheet::describeCase(simpleSpan(), 0, {0.25, 0.04, 0.1}, mkN);
     EXPECT_FALSE(text.rejected);
     EXPECT_EQ(text.inputs[0].value, "0.25");
     EXPECT_EQ(text.inputs[0].unit, "kN");
@@ -163,7 +163,7 @@ TEST(casetext, ACalculationIsWorkedWithItsInputsInItsUnits)
 
 TEST(casetext, InputsOutsideTheDomainAreRefusedWithTheReason)
 {
-    const refdoc::CaseText text = refdoc::describeCase(simpleSpan(), 0, {100, -5, 100}, refdoc::DocumentUnits);
+    const sheet::CaseText text = sheet::describeCase(simpleSpan(), 0, {100, -5, 100}, sheet::DocumentUnits);
     EXPECT_TRUE(text.rejected);
     EXPECT_EQ(text.rejection, "a must be 0 or more");
     EXPECT_EQ(text.results[0].worked, "");
@@ -172,12 +172,12 @@ TEST(casetext, InputsOutsideTheDomainAreRefusedWithTheReason)
 
 TEST(casetext, AReasonOfTheWindowsOwnRefusesAsTheDomainWould)
 {
-    refdoc::CaseText text = refdoc::describeCase(simpleSpan(), 0);
+    sheet::CaseText text = sheet::describeCase(simpleSpan(), 0);
     ASSERT_FALSE(text.results[0].worked.empty());
-    refdoc::markRefused(text, "P cannot be written in kN");
+    sheet::markRefused(text, "P cannot be written in kN");
     EXPECT_TRUE(text.rejected);
     EXPECT_EQ(text.rejection, "P cannot be written in kN");
-    for (const refdoc::ResultLine &line : text.results) {
+    for (const sheet::ResultLine &line : text.results) {
         EXPECT_FALSE(line.formula.empty());
         EXPECT_EQ(line.worked + line.value + line.shown, "");
     }
@@ -196,7 +196,7 @@ TEST(casetext, AProgramThatRelabelsWorksItsNumbersAsTheyAre)
     p.name = "Sections";
     p.cases = {c.build()};
     p.unitChange = shell::UnitChange::RelabelOnly;
-    const refdoc::CaseText text = refdoc::describeCase(p, 0, {10}, {shell::unit::Cm, shell::unit::N});
+    const sheet::CaseText text = sheet::describeCase(p, 0, {10}, {shell::unit::Cm, shell::unit::N});
     EXPECT_EQ(text.results[0].value, "100");
     EXPECT_EQ(text.results[0].unit, "cm^2");
     EXPECT_EQ(text.results[1].value, "235") << "a constant is not converted either";

@@ -1,4 +1,4 @@
-#include "refdoc/formula.h"
+#include "shell/sheet/formula.h"
 
 #include "shell/core/expr.h"
 
@@ -11,7 +11,7 @@
 
 namespace {
 
-using refdoc::BoxPtr;
+using sheet::BoxPtr;
 using shell::Expr;
 
 // A page-like device: 600 dots per inch, as the PDF is written.
@@ -23,7 +23,7 @@ protected:
         m_page.setDotsPerMeterX(23622);
         m_page.setDotsPerMeterY(23622);
     }
-    refdoc::Typesetter setter() const { return refdoc::Typesetter(&m_page, 10); }
+    sheet::Typesetter setter() const { return sheet::Typesetter(&m_page, 10); }
 
     QImage m_page;
 };
@@ -32,7 +32,7 @@ protected:
 QString textOf(const BoxPtr &box)
 {
     QString text = box->text;
-    for (const refdoc::FormulaBox::Child &child : box->children)
+    for (const sheet::FormulaBox::Child &child : box->children)
         text += textOf(child.box);
     return text;
 }
@@ -41,7 +41,7 @@ const Expr P = Expr::input(0, "P"), a = Expr::input(1, "a"), l = Expr::input(2, 
 
 TEST_F(Formula, AFractionStandsAboveAndBelowTheLine)
 {
-    const refdoc::Typesetter t = setter();
+    const sheet::Typesetter t = setter();
     const BoxPtr numerator = t.formula(P * (l - a));
     const BoxPtr fraction = t.formula((P * (l - a)) / l);
     EXPECT_GT(fraction->height(), numerator->height() + t.formula(l)->height());
@@ -53,7 +53,7 @@ TEST_F(Formula, AFractionStandsAboveAndBelowTheLine)
 
 TEST_F(Formula, ASymbolsTrailingLettersAreASubscriptSetLower)
 {
-    const refdoc::Typesetter t = setter();
+    const sheet::Typesetter t = setter();
     const BoxPtr R = t.text(QStringLiteral("R"), true);
     const BoxPtr RA = t.symbol("RA");
     ASSERT_EQ(RA->children.size(), 2u);
@@ -67,7 +67,7 @@ TEST_F(Formula, ASymbolsTrailingLettersAreASubscriptSetLower)
 
 TEST_F(Formula, PowersAndRootsAreSetAsSuch)
 {
-    const refdoc::Typesetter t = setter();
+    const sheet::Typesetter t = setter();
     EXPECT_EQ(textOf(t.formula(shell::pow(l, 3))), QStringLiteral("l³"));
     EXPECT_EQ(textOf(t.formula(shell::pow(l - a, 2))), QStringLiteral("(l − a)²"));
     const BoxPtr inner = t.formula(P / a);
@@ -80,10 +80,10 @@ TEST_F(Formula, PowersAndRootsAreSetAsSuch)
 
 TEST_F(Formula, ABranchIsABraceWithOneLinePerCase)
 {
-    const refdoc::Typesetter t = setter();
+    const sheet::Typesetter t = setter();
     const Expr x = Expr::input(4, "x");
     const BoxPtr box = t.formula(shell::when(x <= a, P * x, shell::when(x <= b, P * a, P * b)));
-    ASSERT_EQ(box->kind, refdoc::FormulaBox::Kind::Cases);
+    ASSERT_EQ(box->kind, sheet::FormulaBox::Kind::Cases);
     ASSERT_EQ(box->children.size(), 6u);  // value and condition of three cases
     for (std::size_t k = 2; k < 6; k += 2)
         EXPECT_GT(box->children[k].at.y(), box->children[k - 2].at.y() + t.formula(x)->height());
@@ -108,7 +108,7 @@ TEST_P(Worked, SubstitutesTheNumbersAsWritten)
     QImage page(10, 10, QImage::Format_RGB32);
     page.setDotsPerMeterX(23622);
     page.setDotsPerMeterY(23622);
-    const refdoc::Typesetter t(&page, 10);
+    const sheet::Typesetter t(&page, 10);
     const std::vector<double> rows;
     const shell::EvalContext context{&GetParam().inputs, &rows};
     EXPECT_EQ(textOf(t.worked(GetParam().expression, context)), QString::fromUtf8(GetParam().text));
@@ -140,14 +140,14 @@ INSTANTIATE_TEST_SUITE_P(refdoc, Worked, ::testing::ValuesIn(WorkedTable),
 // A long sum wraps before its operators onto indented lines; a line that fits is not wrapped.
 TEST_F(Formula, ALongFormulaWrapsBeforeAnOperator)
 {
-    const refdoc::Typesetter t = setter();
+    const sheet::Typesetter t = setter();
     Expr sum = P;
     for (int k = 0; k < 12; ++k)
         sum = sum + (a * l);
-    const std::vector<refdoc::FormulaPiece> pieces = t.formulaPieces(sum, t.symbol("M"));
+    const std::vector<sheet::FormulaPiece> pieces = t.formulaPieces(sum, t.symbol("M"));
     EXPECT_EQ(pieces.size(), 13u);
-    const double wide = refdoc::formulaHeight(pieces, 1e6, 0, 10);
-    const double narrow = refdoc::formulaHeight(pieces, t.formula(sum)->width / 3, 100, 10);
+    const double wide = sheet::formulaHeight(pieces, 1e6, 0, 10);
+    const double narrow = sheet::formulaHeight(pieces, t.formula(sum)->width / 3, 100, 10);
     EXPECT_NEAR(wide, t.formula(sum)->height(), 1e-6);
     EXPECT_GE(narrow, 3 * wide);
 }

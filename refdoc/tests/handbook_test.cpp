@@ -1,5 +1,5 @@
-#include "refdoc/handbook.h"
 #include "registry/registry.h"
+#include "shell/sheet/handbook.h"
 
 #include <gtest/gtest.h>
 
@@ -32,7 +32,7 @@ class Handbook : public ::testing::TestWithParam<const shell::Program *>
 TEST_P(Handbook, EverySourcedCoefficientIsInItsCase)
 {
     const shell::Program &program = *GetParam();
-    for (const refdoc::SourceNote &note : refdoc::sourceNotes(program)) {
+    for (const sheet::SourceNote &note : sheet::sourceNotes(program)) {
         if (note.caseCaption.empty())
             continue;
         const shell::CaseDef *found = nullptr;
@@ -51,8 +51,8 @@ TEST_P(Handbook, EverySourcedCoefficientIsInItsCase)
 
 TEST_P(Handbook, TheTitlePageStatesASignConventionAndTheSharedNotation)
 {
-    EXPECT_FALSE(refdoc::signConvention(*GetParam()).empty());
-    EXPECT_NE(refdoc::notation(*GetParam()).find("deflection \u03b4"), std::string::npos);
+    EXPECT_FALSE(sheet::signConvention(*GetParam()).empty());
+    EXPECT_NE(sheet::notation(*GetParam()).find("deflection \u03b4"), std::string::npos);
 }
 
 // The frames' sign convention says what the reaction rows do: every direction a reaction row's
@@ -62,7 +62,7 @@ TEST(refdoc, FrameSignConventionStatesWhatTheReactionRowsDo)
     const shell::Program *rahmen = registry::find("Rahmen");
     ASSERT_NE(rahmen, nullptr);
     std::string convention;
-    for (const std::string &sentence : refdoc::signConvention(*rahmen))
+    for (const std::string &sentence : sheet::signConvention(*rahmen))
         convention += sentence + " ";
     EXPECT_EQ(convention.find("HD are positive to the right"), std::string::npos) << convention;
     for (const shell::CaseDef &c : rahmen->cases)
@@ -94,12 +94,12 @@ TEST(refdoc, EmpiricalColumnLinesGiveTheirCoefficientsInBothUnits)
     const shell::Program *buckling = registry::find("buckling");
     ASSERT_NE(buckling, nullptr);
     int lines = 0;
-    for (const refdoc::SourceNote &note : refdoc::sourceNotes(*buckling))
+    for (const sheet::SourceNote &note : sheet::sourceNotes(*buckling))
         if (note.text.find("kgf/cm\u00b2), b = ") != std::string::npos)
             ++lines;
     EXPECT_EQ(lines, 5);
     bool castIron = false;
-    for (const refdoc::SourceNote &note : refdoc::sourceNotes(*buckling))
+    for (const sheet::SourceNote &note : sheet::sourceNotes(*buckling))
         castIron =
             castIron || (note.caseCaption == "Buckling (5)" &&
                          note.text.find("a = 761 N/mm\u00b2 (7760 kgf/cm\u00b2)") != std::string::npos &&
@@ -111,11 +111,11 @@ TEST(refdoc, EmpiricalColumnLinesGiveTheirCoefficientsInBothUnits)
 // says so: Beams' deflection σmax, buckling's radius of gyration k and buckling length L.
 TEST(refdoc, NotationNamesTheProgramsOwnSymbols)
 {
-    EXPECT_NE(refdoc::notation(*registry::find("Beams")).find("(\u03c3max)"), std::string::npos);
-    const std::string buckling = refdoc::notation(*registry::find("buckling"));
+    EXPECT_NE(sheet::notation(*registry::find("Beams")).find("(\u03c3max)"), std::string::npos);
+    const std::string buckling = sheet::notation(*registry::find("buckling"));
     EXPECT_NE(buckling.find("radius of gyration (k)"), std::string::npos) << buckling;
     EXPECT_NE(buckling.find("buckling length (L)"), std::string::npos) << buckling;
-    EXPECT_EQ(refdoc::notation(*registry::find("Profilor")).find("keep"), std::string::npos);
+    EXPECT_EQ(sheet::notation(*registry::find("Profilor")).find("keep"), std::string::npos);
 }
 
 }  // namespace

@@ -9,7 +9,7 @@
 #include <QString>
 #include <QStringList>
 
-namespace refdoc::testing {
+namespace sheet::testing {
 
 // The number of page objects in a PDF.
 inline int pageObjects(const QByteArray &pdf)
@@ -36,4 +36,4 @@ inline QString pdfText(const QString &path)
     return QString::fromUtf8(process.readAllStandardOutput());
 }
 
-}  // namespace refdoc::testing
+}  // namespace sheet::testing

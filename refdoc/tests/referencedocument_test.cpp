@@ -1,7 +1,7 @@
-#include "refdoc/casepages.h"
-#include "refdoc/referencedocument.h"
 #include "refdoc/tests/pdffiles.h"
 #include "registry/registry.h"
+#include "shell/sheet/casepages.h"
+#include "shell/sheet/referencedocument.h"
 
 #include "programpaths.h"
 
@@ -25,8 +25,8 @@
 
 namespace {
 
-using refdoc::testing::pageObjects;
-using refdoc::testing::pdfText;
+using sheet::testing::pageObjects;
+using sheet::testing::pdfText;
 
 QByteArray readAll(const QString &path)
 {
@@ -55,13 +55,13 @@ protected:
     {
         ASSERT_TRUE(m_folder.isValid());
         m_path = m_folder.filePath(q(GetParam()->helpFile));
-        m_result = refdoc::writeReference(*GetParam(), m_path, {"1.0", "2024-05-01"});
+        m_result = sheet::writeReference(*GetParam(), m_path, {"1.0", "2024-05-01"});
         ASSERT_TRUE(m_result.ok) << m_result.error.toStdString();
     }
 
     QTemporaryDir m_folder;
     QString m_path;
-    refdoc::WriteResult m_result;
+    sheet::WriteResult m_result;
 };
 
 TEST_P(Reference, IsAPdfWithATitlePageAndASectionPerCase)
@@ -212,7 +212,7 @@ TEST_P(Reference, OutlineAndContentsLinksOpenEachSection)
     ASSERT_EQ(bookmarks.size(), starts.size());
     for (std::size_t k = 0; k < bookmarks.size(); ++k) {
         QPDFOutlineObjectHelper bookmark = bookmarks[k];
-        EXPECT_EQ(bookmark.getTitle(), refdoc::sectionTitle(program, static_cast<int>(k)).toStdString());
+        EXPECT_EQ(bookmark.getTitle(), sheet::sectionTitle(program, static_cast<int>(k)).toStdString());
         EXPECT_EQ(pageOf(bookmark.getDest()), starts[k] - 1) << bookmark.getTitle();
     }
     for (int k = 0; k < program.caseCount(); ++k)
@@ -251,8 +251,7 @@ TEST(refdoc, AFolderThatCannotBeWrittenIsReported)
     QTemporaryDir folder;
     ASSERT_TRUE(folder.isValid());
     const QString path = folder.filePath(QStringLiteral("missing/Beams.pdf"));
-    const refdoc::WriteResult result =
-        refdoc::writeReference(*registry::programs().front(), path, {"1.0", "2024-05-01"});
+    const sheet::WriteResult result = sheet::writeReference(*registry::programs().front(), path, {"1.0", "2024-05-01"});
     EXPECT_FALSE(result.ok);
     EXPECT_FALSE(result.error.isEmpty());
 }

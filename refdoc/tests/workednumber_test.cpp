@@ -1,4 +1,4 @@
-#include "refdoc/workednumber.h"
+#include "shell/sheet/workednumber.h"
 
 #include <gtest/gtest.h>
 
@@ -21,7 +21,7 @@ class WorkedNumber : public ::testing::TestWithParam<Written>
 
 TEST_P(WorkedNumber, IsWrittenAsAnEngineerWritesIt)
 {
-    EXPECT_EQ(refdoc::workedNumber(GetParam().value), GetParam().text);
+    EXPECT_EQ(sheet::workedNumber(GetParam().value), GetParam().text);
 }
 
 const Written Table[] = {
@@ -70,7 +70,7 @@ double readBack(std::string text)
 TEST(refdoc, WorkedNumbersRoundTripToSixSignificantDigits)
 {
     for (double v = -9.87654321e9; std::fabs(v) > 1e-9; v /= -3.3) {
-        const std::string text = refdoc::workedNumber(v);
+        const std::string text = sheet::workedNumber(v);
         EXPECT_NEAR(readBack(text), v, std::fabs(v) * 5e-6) << text;
         int significant = 0;
         bool leading = true;

@@ -1,5 +1,6 @@
 #include "shell/qt/calculatorwindow.h"
 
+#include "shell/qt/applicationstyle.h"
 #include "shell/qt/chartview.h"
 #include "shell/qt/controls.h"
 #include "shell/qt/diagramview.h"
@@ -75,6 +76,7 @@ void markField(QLineEdit *edit, FieldMark mark)
 CalculatorWindow::CalculatorWindow(const Program &program, Platform *platform, QWidget *parent)
     : QMainWindow(parent), m_program(program)
 {
+    useApplicationStyle();
     if (!platform) {
         m_ownPlatform = std::make_unique<QtPlatform>(this);
         platform = m_ownPlatform.get();

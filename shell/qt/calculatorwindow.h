@@ -17,7 +17,7 @@
 #include <vector>
 
 class QAction;
-class QPrinter;
+class QPagedPaintDevice;
 class QFrame;
 class QGroupBox;
 class QLabel;
@@ -29,8 +29,8 @@ class QScrollBar;
 class QStatusBar;
 class QWheelEvent;
 
-namespace refdoc {
-struct SheetHeader;
+namespace sheet {
+struct SheetRequest;
 }
 
 namespace shell {
@@ -93,7 +93,7 @@ public:
     bool saveCalculation(const QString &path);
     bool openCalculation(const QString &path);
     bool exportCalculation(const QString &path);
-    bool printCalculation(QPrinter &printer);
+    bool printCalculation(QPagedPaintDevice &printer);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -130,7 +130,7 @@ private:
     void confirm(const QString &text);
     void notice(const QString &text);
     bool askNames(bool always);
-    refdoc::SheetHeader sheetHeader() const;
+    sheet::SheetRequest sheetRequest() const;
     void say(const QString &text);
     // windowsettings.cpp: what is remembered between runs.
     void refreshRecentFiles();

@@ -4,9 +4,9 @@
 
 #include "shell/qt/calculatorwindow.h"
 
-#include "refdoc/calculationsheet.h"
 #include "shell/core/files.h"
 #include "shell/core/savedcalculation.h"
+#include "shell/sheet/sheetlibrary.h"
 
 #include <QAction>
 #include <QCoreApplication>
@@ -20,13 +20,13 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
-#include <QPrintDialog>
-#include <QPrinter>
+#include <QPagedPaintDevice>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStatusBar>
 
 #include <algorithm>
+#include <memory>
 
 namespace shell {
 
@@ -50,6 +50,13 @@ template <typename W> W *named(W *object, const QString &name)
     object->setObjectName(name);
     return object;
 }
+
+// The printer dialog is in a library of its own, libstructcalc-printer.so beside the program, so
+// that Qt Print Support is loaded when Print is chosen, not at every start. Its entry asks for a
+// printer and gives it, or nullptr where the user cancelled.
+using AskPrinter = QPagedPaintDevice *(*)(QWidget *parent);
+constexpr const char *PrinterLibrary = "libstructcalc-printer.so";
+constexpr const char *AskPrinterEntry = "structcalc_ask_printer";
 
 QString fileFilter()
 {
@@ -107,10 +114,15 @@ void CalculatorWindow::buildFileCommands()
     connect(print, &QAction::triggered, this, [this] {
         if (!askNames(false))
             return;
-        QPrinter printer(QPrinter::HighResolution);
-        QPrintDialog dialog(&printer, this);
-        if (dialog.exec() == QDialog::Accepted)
-            printCalculation(printer);
+        std::string problem;
+        const auto ask =
+            reinterpret_cast<AskPrinter>(shell::librarySymbol(PrinterLibrary, AskPrinterEntry, {}, problem));
+        if (!ask) {
+            say(QStringLiteral("Cannot print: %1").arg(qs(problem)));
+            return;
+        }
+        if (const std::unique_ptr<QPagedPaintDevice> printer{ask(this)})
+            printCalculation(*printer);
     });
     connect(copy, &QAction::triggered, this, [this] {
         m_model->copyCalculation();
@@ -257,10 +269,10 @@ bool CalculatorWindow::exportCalculation(const QString &path)
         say(QStringLiteral("Cannot export %1: %2").arg(path, qs(writable)));
         return false;
     }
-    const refdoc::SheetResult written = refdoc::writeSheet(path, refdoc::sheetCase(*m_model), sheetHeader());
+    const sheet::SheetAnswer written = sheet::writeSheetFile(sheetRequest(), local(path), {});
     if (!written.ok) {
         // The writer's words name the file already ("cannot write F: why").
-        QString why = written.error.isEmpty() ? QStringLiteral("the sheet could not be written") : written.error;
+        QString why = written.error.empty() ? QStringLiteral("the sheet could not be written") : qs(written.error);
         if (why.startsWith(QLatin1String("cannot ")))
             why[0] = QLatin1Char('C');
         else
@@ -273,18 +285,17 @@ bool CalculatorWindow::exportCalculation(const QString &path)
     return true;
 }
 
-bool CalculatorWindow::printCalculation(QPrinter &printer)
+bool CalculatorWindow::printCalculation(QPagedPaintDevice &printer)
 {
-    const refdoc::SheetResult printed = refdoc::paintSheet(printer, refdoc::sheetCase(*m_model), sheetHeader());
+    const sheet::SheetAnswer printed = sheet::paintOnPrinter(sheetRequest(), &printer);
     if (!printed.ok)
-        say(QStringLiteral("Cannot print: %1").arg(printed.error));
+        say(QStringLiteral("Cannot print: %1").arg(qs(printed.error)));
     return printed.ok;
 }
 
-refdoc::SheetHeader CalculatorWindow::sheetHeader() const
+sheet::SheetRequest CalculatorWindow::sheetRequest() const
 {
-    return refdoc::sheetHeader(m_model->names(), QDate::currentDate().toString(Qt::ISODate).toStdString(),
-                               STRUCTCALC_VERSION);
+    return {m_model.get(), QDate::currentDate().toString(Qt::ISODate).toStdString(), STRUCTCALC_VERSION};
 }
 
 bool CalculatorWindow::askNames(bool always)

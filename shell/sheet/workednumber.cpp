@@ -1,10 +1,10 @@
-#include "refdoc/workednumber.h"
+#include "shell/sheet/workednumber.h"
 
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
 
-namespace refdoc {
+namespace sheet {
 
 namespace {
 
@@ -53,4 +53,4 @@ bool isPowerOfTenText(const std::string &text)
     return false;
 }
 
-}  // namespace refdoc
+}  // namespace sheet

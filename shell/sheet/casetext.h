@@ -17,7 +17,7 @@
 #include <string>
 #include <vector>
 
-namespace refdoc {
+namespace sheet {
 
 // The units the reference pages are written in: mm and N, those every program starts in.
 constexpr shell::Units DocumentUnits = shell::CatalogueUnits;
@@ -106,4 +106,4 @@ void markRefused(CaseText &text, const std::string &reason);
 // The domain in words: the reasons joined by "; ", or "No entry check" for a case without one.
 std::string entryCheckText(const shell::CaseDef &definition);
 
-}  // namespace refdoc
+}  // namespace sheet

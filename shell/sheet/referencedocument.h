@@ -11,15 +11,15 @@
 //
 // Painting needs a QGuiApplication (the offscreen platform will do).
 
-#include "refdoc/handbook.h"
 #include "shell/core/catalogue.h"
+#include "shell/sheet/handbook.h"
 
 #include <QString>
 
 #include <string>
 #include <vector>
 
-namespace refdoc {
+namespace sheet {
 
 struct WriteResult {
     bool ok = false;
@@ -31,4 +31,4 @@ struct WriteResult {
 // Writes the reference document of `program` as a PDF file at `path`, stamped with `info`.
 WriteResult writeReference(const shell::Program &program, const QString &path, const DocumentInfo &info);
 
-}  // namespace refdoc
+}  // namespace sheet

@@ -1,4 +1,4 @@
-#include "refdoc/pdffinish.h"
+#include "shell/sheet/pdffinish.h"
 
 #include "shell/core/files.h"
 
@@ -13,7 +13,7 @@
 #include <memory>
 #include <sstream>
 
-namespace refdoc {
+namespace sheet {
 
 namespace {
 
@@ -287,4 +287,4 @@ bool finishPdf(const std::string &path, const PdfFinish &finish, std::string &er
     return error.empty();
 }
 
-}  // namespace refdoc
+}  // namespace sheet

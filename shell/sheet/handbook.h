@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-namespace refdoc {
+namespace sheet {
 
 // What the build stamps on the title page.
 struct DocumentInfo {
@@ -34,4 +34,4 @@ struct SourceNote {
 // The program's sources and assumptions: general notes first, then one per coefficient.
 std::vector<SourceNote> sourceNotes(const shell::Program &program);
 
-}  // namespace refdoc
+}  // namespace sheet

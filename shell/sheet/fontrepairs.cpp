@@ -1,10 +1,10 @@
-#include "refdoc/pdffinish.h"
+#include "shell/sheet/pdffinish.h"
 
 #include <QFont>
 #include <QRawFont>
 #include <QString>
 
-namespace refdoc {
+namespace sheet {
 
 namespace {
 
@@ -72,4 +72,4 @@ std::map<char32_t, std::u32string> fontTextRepairs()
     return repairs;
 }
 
-}  // namespace refdoc
+}  // namespace sheet

@@ -1,8 +1,8 @@
-#include "refdoc/referencedocument.h"
+#include "shell/sheet/referencedocument.h"
 
-#include "refdoc/casepages.h"
-#include "refdoc/pagelayout.h"
-#include "refdoc/pdffinish.h"
+#include "shell/sheet/casepages.h"
+#include "shell/sheet/pagelayout.h"
+#include "shell/sheet/pdffinish.h"
 
 #include <QFileInfo>
 #include <QPageSize>
@@ -11,7 +11,7 @@
 
 #include <memory>
 
-namespace refdoc {
+namespace sheet {
 
 namespace {
 
@@ -92,4 +92,4 @@ WriteResult writeReference(const shell::Program &program, const QString &path, c
     return result;
 }
 
-}  // namespace refdoc
+}  // namespace sheet

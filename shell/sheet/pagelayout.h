@@ -20,7 +20,7 @@ class QPaintDevice;
 class QPointF;
 class QRectF;
 
-namespace refdoc {
+namespace sheet {
 
 enum class Style {
     Title,  // the program's name on the title page
@@ -134,4 +134,4 @@ std::vector<int> sectionPages(const std::vector<Page> &pages, int sections);
 void drawPages(QPainter &painter, const std::vector<Page> &pages, const PageGeometry &geometry, const QString &title,
                const std::function<void()> &newPage, bool headFirstPage = false);
 
-}  // namespace refdoc
+}  // namespace sheet

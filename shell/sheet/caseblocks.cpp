@@ -1,9 +1,9 @@
-#include "refdoc/caseblocks.h"
+#include "shell/sheet/caseblocks.h"
 
-#include "refdoc/formula.h"
 #include "shell/core/diagrams.h"
 #include "shell/paint/diagrampainter.h"
 #include "shell/paint/sketchpainter.h"
+#include "shell/sheet/formula.h"
 
 #include <QFontMetricsF>
 #include <QPainter>
@@ -14,7 +14,7 @@
 #include <memory>
 #include <utility>
 
-namespace refdoc {
+namespace sheet {
 
 const QColor Grey(95, 95, 95);
 const QColor HeaderShade(228, 232, 240);
@@ -465,4 +465,4 @@ std::vector<Block> advisories(const QPaintDevice *device, const PageGeometry &g,
     return blocks;
 }
 
-}  // namespace refdoc
+}  // namespace sheet

@@ -24,7 +24,7 @@
 class QPainter;
 class QPaintDevice;
 
-namespace refdoc {
+namespace sheet {
 
 struct FormulaBox;
 using BoxPtr = std::shared_ptr<const FormulaBox>;
@@ -106,4 +106,4 @@ double formulaHeight(const std::vector<FormulaPiece> &pieces, double width, doub
 void drawFormula(QPainter &painter, const std::vector<FormulaPiece> &pieces, const QPointF &topLeft, double width,
                  double indent, double lineGap);
 
-}  // namespace refdoc
+}  // namespace sheet

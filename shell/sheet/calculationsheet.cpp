@@ -1,11 +1,11 @@
-#include "refdoc/calculationsheet.h"
+#include "shell/sheet/calculationsheet.h"
 
-#include "refdoc/caseblocks.h"
-#include "refdoc/casetext.h"
-#include "refdoc/handbook.h"
-#include "refdoc/pdffinish.h"
 #include "shell/core/files.h"
 #include "shell/core/shellmodel.h"
+#include "shell/sheet/caseblocks.h"
+#include "shell/sheet/casetext.h"
+#include "shell/sheet/handbook.h"
+#include "shell/sheet/pdffinish.h"
 
 #include <QBuffer>
 #include <QFile>
@@ -18,7 +18,7 @@
 #include <algorithm>
 #include <utility>
 
-namespace refdoc {
+namespace sheet {
 
 namespace {
 
@@ -283,4 +283,4 @@ SheetResult writeSheet(const std::string &target, const SheetCase &sheet, const 
     return result;
 }
 
-}  // namespace refdoc
+}  // namespace sheet

@@ -6,9 +6,9 @@
 // the result table with typeset formulas and worked lines, and the notes. Each block is
 // measured on the device it is drawn on (see pagelayout.h).
 
-#include "refdoc/casetext.h"
-#include "refdoc/pagelayout.h"
 #include "shell/core/catalogue.h"
+#include "shell/sheet/casetext.h"
+#include "shell/sheet/pagelayout.h"
 
 #include <QColor>
 #include <QString>
@@ -18,7 +18,7 @@
 
 class QPaintDevice;
 
-namespace refdoc {
+namespace sheet {
 
 // What the pages are for, and so how they speak of the numbers: the handbook works each case
 // at its start values, a sheet with the inputs of one calculation.
@@ -70,4 +70,4 @@ std::vector<Block> results(const QPaintDevice *device, const PageGeometry &g, co
 std::vector<Block> advisories(const QPaintDevice *device, const PageGeometry &g, const CaseText &text,
                               const CaseLook &look);
 
-}  // namespace refdoc
+}  // namespace sheet

@@ -1,12 +1,12 @@
-#include "refdoc/handbook.h"
+#include "shell/sheet/handbook.h"
 
-#include "refdoc/workednumber.h"
 #include "shell/core/numbertext.h"
+#include "shell/sheet/workednumber.h"
 
 #include <algorithm>
 #include <cstdio>
 
-namespace refdoc {
+namespace sheet {
 
 namespace {
 
@@ -251,4 +251,4 @@ std::vector<SourceNote> sourceNotes(const shell::Program &program)
     return {};
 }
 
-}  // namespace refdoc
+}  // namespace sheet

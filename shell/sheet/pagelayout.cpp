@@ -1,4 +1,4 @@
-#include "refdoc/pagelayout.h"
+#include "shell/sheet/pagelayout.h"
 
 #include <QFontMetricsF>
 #include <QPainter>
@@ -11,7 +11,7 @@
 #include <algorithm>
 #include <utility>
 
-namespace refdoc {
+namespace sheet {
 
 namespace {
 
@@ -391,4 +391,4 @@ void drawPages(QPainter &painter, const std::vector<Page> &pages, const PageGeom
     }
 }
 
-}  // namespace refdoc
+}  // namespace sheet

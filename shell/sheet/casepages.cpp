@@ -1,8 +1,8 @@
-#include "refdoc/casepages.h"
+#include "shell/sheet/casepages.h"
 
-#include "refdoc/caseblocks.h"
-#include "refdoc/casetext.h"
-#include "refdoc/handbook.h"
+#include "shell/sheet/caseblocks.h"
+#include "shell/sheet/casetext.h"
+#include "shell/sheet/handbook.h"
 
 #include <QFontMetricsF>
 #include <QPainter>
@@ -12,7 +12,7 @@
 #include <cmath>
 #include <utility>
 
-namespace refdoc {
+namespace sheet {
 
 const QString SourcesTitle = QStringLiteral("Sources and assumptions");
 
@@ -167,4 +167,4 @@ std::vector<Block> sourcesSection(const shell::Program &program, const QPaintDev
     return blocks;
 }
 
-}  // namespace refdoc
+}  // namespace sheet

@@ -1,14 +1,14 @@
-#include "refdoc/casetext.h"
+#include "shell/sheet/casetext.h"
 
-#include "refdoc/workednumber.h"
 #include "shell/core/diagrams.h"
 #include "shell/core/numbertext.h"
+#include "shell/sheet/workednumber.h"
 
 #include <algorithm>
 #include <cmath>
 #include <utility>
 
-namespace refdoc {
+namespace sheet {
 
 namespace {
 
@@ -199,4 +199,4 @@ void markRefused(CaseText &text, const std::string &reason)
         line.holds = false;
 }
 
-}  // namespace refdoc
+}  // namespace sheet

@@ -3,9 +3,9 @@
 // The blocks of the reference document: the title page with the contents, one section per
 // case (see referencedocument.h for what a section holds), and the sources and assumptions.
 
-#include "refdoc/handbook.h"
-#include "refdoc/pagelayout.h"
 #include "shell/core/catalogue.h"
+#include "shell/sheet/handbook.h"
+#include "shell/sheet/pagelayout.h"
 
 #include <QString>
 
@@ -14,7 +14,7 @@
 
 class QPaintDevice;
 
-namespace refdoc {
+namespace sheet {
 
 // The sections of a program's handbook: one per case, in case order, and then the sources and
 // assumptions (section number caseCount()).
@@ -35,4 +35,4 @@ std::vector<Block> caseSection(const shell::Program &program, int caseIndex, con
 std::vector<Block> sourcesSection(const shell::Program &program, const QPaintDevice *device,
                                   const PageGeometry &geometry);
 
-}  // namespace refdoc
+}  // namespace sheet

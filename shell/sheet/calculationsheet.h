@@ -9,14 +9,14 @@
 // member's diagrams for these inputs. The same blocks as the handbook's case pages, worked with
 // the inputs on display in their units.
 //
-//     const refdoc::SheetResult written =
-//         refdoc::writeSheet(path, refdoc::sheetCase(model), refdoc::sheetHeader(model.names(), date, version));
+//     const sheet::SheetResult written =
+//         sheet::writeSheet(path, sheet::sheetCase(model), sheet::sheetHeader(model.names(), date, version));
 //
 // Painting needs a QGuiApplication (the offscreen platform will do).
 
-#include "refdoc/pagelayout.h"
 #include "shell/core/catalogue.h"
 #include "shell/core/savedcalculation.h"
+#include "shell/sheet/pagelayout.h"
 
 #include <QString>
 
@@ -30,7 +30,7 @@ namespace shell {
 class ShellModel;
 }
 
-namespace refdoc {
+namespace sheet {
 
 struct SheetHeader {
     std::string project;
@@ -79,4 +79,4 @@ SheetResult writeSheet(const QString &path, const SheetCase &sheet, const SheetH
 // The same to a file name in the system's bytes, as a command line gives it.
 SheetResult writeSheet(const std::string &path, const SheetCase &sheet, const SheetHeader &header);
 
-}  // namespace refdoc
+}  // namespace sheet

@@ -1,7 +1,7 @@
-#include "refdoc/formula.h"
+#include "shell/sheet/formula.h"
 
-#include "refdoc/pagelayout.h"
-#include "refdoc/workednumber.h"
+#include "shell/sheet/pagelayout.h"
+#include "shell/sheet/workednumber.h"
 
 #include <QFontMetricsF>
 #include <QPaintDevice>
@@ -11,7 +11,7 @@
 #include <algorithm>
 #include <utility>
 
-namespace refdoc {
+namespace sheet {
 
 using shell::Op;
 
@@ -577,4 +577,4 @@ void drawFormula(QPainter &painter, const std::vector<FormulaPiece> &pieces, con
     painter.restore();
 }
 
-}  // namespace refdoc
+}  // namespace sheet

@@ -11,11 +11,11 @@
 
 #include <string>
 
-namespace refdoc {
+namespace sheet {
 
 std::string workedNumber(double value);
 
 // Whether the text is written with a power of ten ("7 × 10⁻⁵"): it binds like a product.
 bool isPowerOfTenText(const std::string &text);
 
-}  // namespace refdoc
+}  // namespace sheet

@@ -13,7 +13,7 @@
 #include <string>
 #include <vector>
 
-namespace refdoc {
+namespace sheet {
 
 // Positions are in the writer's device units from the top left corner of the page.
 struct PdfDestination {
@@ -62,4 +62,4 @@ bool finishPdf(const std::string &path, const PdfFinish &finish, std::string &er
 // The text of a ToUnicode map with every character repaired; the same text where nothing changes.
 std::string repairToUnicode(const std::string &cmap, const std::map<char32_t, std::u32string> &repairs);
 
-}  // namespace refdoc
+}  // namespace sheet
