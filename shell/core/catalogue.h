@@ -263,6 +263,14 @@ struct LegendLine {
     std::string text() const { return symbol + " : " + meaning + " " + unit; }
 };
 
+// A coefficient of a case's formulas that is not derived in the reference document, and where it
+// comes from; or, without a case, an assumption of the whole program.
+struct SourceNote {
+    std::string caseCaption;  // the case whose formulas hold it ("" for the whole program)
+    double coefficient = 0;   // the number as the formula holds it (0: a note without one)
+    std::string text;
+};
+
 struct Program {
     std::string name;            // command-line name: "Beams", "cantilever", "Rahmen", "buckling", "Profilor"
     std::string id;              // lower-case identifier of its files: "beams" (structcalc-beams.desktop)
@@ -295,6 +303,10 @@ struct Program {
     bool forceUnits = true;  // the window offers N and kN beside the length units
     StartupReset startupReset = StartupReset::None;
 
+    // The sources and assumptions the reference document gives: general notes first, then one
+    // per coefficient.
+    std::vector<SourceNote> sourceNotes;
+
     std::string helpFile;                // "Beams.pdf"
     std::string helpMessageTitle;        // "Beams Message"
     std::string errorPrefix;             // "Error : "
@@ -312,6 +324,8 @@ struct Program {
 // The legend of the beam programs: loads P (N), w, w1, w2 (line load) and M (moment), the
 // elastic modulus E and the second moment I.
 std::vector<LegendSymbol> beamLegend();
+// The assumptions of the beam programs, the first of their source notes.
+SourceNote beamTheoryNote();
 
 // The legend lines of a case in a unit system, top to bottom: one for every input (in the
 // case's legend order) whose caption the program's legend explains.
