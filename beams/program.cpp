@@ -48,6 +48,20 @@ shell::Program makeProgram()
     p.unitChange = shell::UnitChange::Convert;
     p.startupReset = shell::StartupReset::None;
 
+    // Where the coefficients of the formulas come from.
+    p.sourceNotes = {
+        shell::beamTheoryNote(),
+        {"Beam (3)", 0.0642,
+         "Triangular load on a simple span: Mmax = w l\u00b2/(9\u221a3) = 0.06415 w l\u00b2 at x = l/\u221a3 \u2248 "
+         "0.577 l, rounded to 0.0642."},
+        {"Beam (3)", 0.00652,
+         "Triangular load on a simple span: \u03b4max = 0.006522 w l\u2074/(E I) at x \u2248 0.519 l, from the "
+         "elastic line of the load, rounded to 0.00652."},
+        {"Beam (18)", 0.0215,
+         "Triangular load on a span fixed at both ends: the largest span moment is 0.02144 w l\u00b2 at "
+         "x = \u221a(3/10) l \u2248 0.548 l; the program takes 0.0215."},
+    };
+
     p.helpFile = "Beams.pdf";
     p.helpMessageTitle = "Beams Message";
     p.errorPrefix = "Error : ";

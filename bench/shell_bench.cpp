@@ -147,9 +147,9 @@ QSize programSize()
     shell::testing::RecordingPlatform platform;
     shell::CalculatorWindow window(cantilever::program(), &platform);
     const shell::Program &program = cantilever::program();
-    const int twips = shell::ShellModel::TwipsPerPixel;
-    return {program.windowWidth / twips, (program.windowHeight / twips) + window.menuBar()->sizeHint().height() +
-                                             window.statusBar()->sizeHint().height()};
+    const int perPixel = shell::ShellModel::LayoutUnitsPerPixel;
+    return {program.windowWidth / perPixel, (program.windowHeight / perPixel) + window.menuBar()->sizeHint().height() +
+                                                window.statusBar()->sizeHint().height()};
 }
 
 #ifdef STRUCTCALC_REFERENCE_WINDOW

@@ -15,8 +15,8 @@ int main(int argc, char **argv)
     QApplication app(argc, argv);
     const shell::Program &program = cantilever::program();
     ReferenceWindow window(program.cases[static_cast<std::size_t>(caseWithMostRows(program))]);
-    const int twips = shell::ShellModel::TwipsPerPixel;
-    window.resize(program.windowWidth / twips, program.windowHeight / twips);
+    const int perPixel = shell::ShellModel::LayoutUnitsPerPixel;
+    window.resize(program.windowWidth / perPixel, program.windowHeight / perPixel);
     window.show();
     return QApplication::exec();
 }

@@ -59,6 +59,20 @@ shell::Program makeProgram()
     p.legend = {{{"E"}, "弾性係数"}, {{"I"}, "断面2次モーメント"}, {{"N"}, "柱端定数"}};
     p.unitChange = shell::UnitChange::Convert;
     p.startupReset = shell::StartupReset::EveryCase;
+    // The assumptions of the two column formulas; the reference document adds the empirical line of
+    // every case, worked out from its coefficients.
+    p.sourceNotes = {
+        {"", 0,
+         "Euler columns: an ideal straight elastic column. The buckling length is Lk = l/\u221an with the end "
+         "constant n: 1/4 for a column fixed at its foot and free at its head, 1 pinned at both ends, 2 fixed and "
+         "pinned (the exact value is (4.4934/\u03c0)\u00b2 = 2.046), 4 fixed at both ends. The slenderness "
+         "\u03bb = l/i is taken of the length l, not of Lk. \u03c0\u00b2 is the square of \u03c0 = 3.141592, "
+         "9.8696."},
+        {"", 0,
+         "Empirical columns: Tetmajer's straight lines (a parabola for cast iron) for the inelastic range, "
+         "tabulated in kgf/cm\u00b2. The program takes a in N/mm\u00b2 (1 kgf/cm\u00b2 = 0.0980665 N/mm\u00b2); b "
+         "and c are per unit of slenderness, pure numbers that no unit changes. l is taken as the buckling "
+         "length."}};
     p.helpFile = "buckling.pdf";
     p.helpMessageTitle = "Message";
     p.errorPrefix = "Error: ";

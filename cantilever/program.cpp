@@ -45,6 +45,33 @@ shell::Program build()
 
     p.unitChange = shell::UnitChange::Convert;
     p.startupReset = shell::StartupReset::None;
+    // Where the coefficients of the formulas come from.
+    p.sourceNotes = {
+        shell::beamTheoryNote(),
+        {"Cantilever (6)", 185,
+         "Propped cantilever under a uniform load: \u03b4max = w l\u2074/(184.6 E I) at x \u2248 0.578 l from the "
+         "fixed end (0.422 l from the prop); the tables round the divisor to 185."},
+        {"Cantilever (7)", 0.0298,
+         "Propped cantilever under a triangular load falling to the prop: Mmax = 0.02981 w l\u00b2 at "
+         "x \u2248 0.553 l from the fixed end."},
+        {"Cantilever (7)", 0.002385,
+         "The same member: \u03b4max = 0.002385 w l\u2074/(E I), also at x \u2248 0.553 l from the fixed end."},
+        {"Cantilever (15)", 0.7,
+         "Symmetric triangular load on a span fixed at both ends: 0.7 w l\u2074/(384 E I) = 7 w l\u2074/(3840 E I) "
+         "is the exact mid-span deflection."},
+        {"Cantilever (18)", 0.064,
+         "Triangular load on a simple span: Mmax = w l\u00b2/(9\u221a3) = 0.06415 w l\u00b2 at x = l/\u221a3; the "
+         "program takes 0.064."},
+        {"Cantilever (18)", 0.00652,
+         "The same span: \u03b4max = 0.006522 w l\u2074/(E I) at x \u2248 0.519 l, rounded to 0.00652."},
+        {"Cantilever (18)", 764,
+         "The same load on a span fixed at both ends: \u03b4max = w l\u2074/(764.2 E I) at x \u2248 0.525 l (at "
+         "mid-span w l\u2074/(768 E I)); the tables round the divisor to 764."},
+        {"Cantilever (21)", 0.586,
+         "Two wheel loads a apart: beyond a = (2 \u2212 \u221a2) l = 0.5858 l one wheel alone at mid-span gives "
+         "the larger moment."},
+    };
+
     p.helpFile = "cantilever.pdf";
     p.helpMessageTitle = "Cantilever Message";
     p.errorPrefix = "Error : ";

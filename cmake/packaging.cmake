@@ -21,10 +21,13 @@ set(CPACK_PACKAGE_NAME structcalc)
 set(CPACK_PACKAGE_VENDOR "The structcalc developers")
 set(CPACK_PACKAGE_CONTACT "The structcalc developers <structcalc@example.org>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "calculators for structural engineers")
-set(CPACK_PACKAGE_DESCRIPTION "Five desktop calculators and a command line for the members an engineer
-checks daily: Beams (19 single-span beam cases), cantilever (21 cantilever,
-propped and single-span cases), Rahmen (10 portal frames), buckling (Euler
-and empirical column formulas) and Profilor (8 cross-sections). Inputs
+# The programs are named as the registry lists them (one structcalc_add_program call each).
+get_property(programs GLOBAL PROPERTY STRUCTCALC_PROGRAMS)
+list(LENGTH programs program_count)
+list(JOIN programs ", " program_names)
+set(CPACK_PACKAGE_DESCRIPTION "Desktop calculators and a command line for the members an engineer checks
+daily: simple spans, cantilevers, portal frames, columns and cross-sections.
+The ${program_count} programs are ${program_names}. Inputs
 convert with the units (mm, cm, m; N, kN), impossible inputs are refused
 with the reason, the shear, moment and deflection diagrams come from an
 exact solver, and each program has a reference document with every formula.")

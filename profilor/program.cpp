@@ -43,6 +43,11 @@ shell::Program build()
     p.unitChange = shell::UnitChange::Convert;
     p.forceUnits = false;
     p.startupReset = shell::StartupReset::CurrentCase;
+    p.sourceNotes = {
+        {"", 0,
+         "Exact section properties of the drawn shapes, without fillets or rounded corners. \u03c0 is taken "
+         "as 3.141592, as the programs always have."},
+        {"Rectangular bar", 0.28867, "i = a/\u221a12 = 0.288675 a; the tables print 0.28867."}};
     p.helpFile = "profilor.pdf";
     p.helpMessageTitle = "Message";
     p.errorPrefix = "Error: ";

@@ -53,6 +53,11 @@ shell::Program build()
     // has a modulus "E", the only input Reset would scale).
     p.startupReset = shell::StartupReset::EveryCase;
 
+    p.sourceNotes = {
+        {"", 0,
+         "Single-bay portal frames with rigid corners B and C and both feet pinned or both fixed, solved by "
+         "the classical portal formulas: members inextensible, so the corners share one horizontal sway and do "
+         "not move vertically; E constant, so only the ratio k = (I2/I1)(h/l) of the stiffnesses enters."}};
     p.helpFile = "Rahmen.pdf";
     p.helpMessageTitle = "Message";
     p.errorPrefix = "Error: ";

@@ -4,6 +4,7 @@
 // marked row shows beside it exactly the extreme the diagrams give, where the two differ.
 
 #include "registry/registry.h"
+#include "registry/tests/familycases.h"
 #include "shell/core/diagrams.h"
 #include "shell/core/numbertext.h"
 #include "shell/core/shellmodel.h"
@@ -20,29 +21,14 @@
 
 namespace {
 
-struct CaseRef {
-    const shell::Program *program;
-    int index;
-    const shell::CaseDef &definition() const { return program->cases[static_cast<std::size_t>(index)]; }
-};
-
-void PrintTo(const CaseRef &ref, std::ostream *out)
-{
-    *out << ref.program->name << " " << ref.definition().caption;
-}
+using familycases::CaseRef;
 
 // Every case with a straight member to compare with (a frame, a column curve, a section or the
 // envelope of a moving load has no diagram a row's maximum could be read from).
 std::vector<CaseRef> casesWithMembers()
 {
-    std::vector<CaseRef> all;
-    for (const shell::Program *program : registry::programs())
-        for (int k = 0; k < program->caseCount(); ++k) {
-            const shell::CaseDef &c = program->cases[static_cast<std::size_t>(k)];
-            if (!c.members.empty() && c.members.front().beam)
-                all.push_back({program, k});
-        }
-    return all;
+    return familycases::familyCases(
+        [](const shell::Program &, const shell::CaseDef &c) { return !c.members.empty() && c.members.front().beam; });
 }
 
 bool contains(const std::string &text, const char *part)

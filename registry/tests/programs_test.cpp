@@ -4,6 +4,7 @@
 
 #include "registry/familynames.h"
 #include "registry/registry.h"
+#include "registry/tests/familycases.h"
 #include "shell/core/numbertext.h"
 #include "shell/paint/sketchpainter.h"
 
@@ -46,30 +47,8 @@ TEST(registry, NamesEachProgramOnceAndFindsItWithoutRegardToCase)
     EXPECT_NE(words.find(std::string(" or ") + registry::entries().back().name), std::string::npos) << words;
 }
 
-struct CaseRef {
-    const shell::Program *program;
-    int index;
-    const shell::CaseDef &definition() const { return program->cases[static_cast<std::size_t>(index)]; }
-};
-
-void PrintTo(const CaseRef &ref, std::ostream *out)
-{
-    *out << ref.program->name << " " << ref.definition().caption;
-}
-
-std::vector<CaseRef> everyCase()
-{
-    std::vector<CaseRef> all;
-    for (const shell::Program *program : registry::programs())
-        for (int k = 0; k < program->caseCount(); ++k)
-            all.push_back({program, k});
-    return all;
-}
-
-std::string caseName(const ::testing::TestParamInfo<CaseRef> &info)
-{
-    return info.param.program->name + "_case" + std::to_string(info.param.index + 1);
-}
+using familycases::caseName;
+using familycases::CaseRef;
 
 class EveryCase : public ::testing::TestWithParam<CaseRef>
 {
@@ -205,6 +184,6 @@ TEST_P(EveryCase, LabelsKeepClearOfMembersAndOfEachOther)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(family, EveryCase, ::testing::ValuesIn(everyCase()), caseName);
+INSTANTIATE_TEST_SUITE_P(family, EveryCase, ::testing::ValuesIn(familycases::familyCases()), caseName);
 
 }  // namespace

@@ -4,6 +4,7 @@
 // the family does not have is refused.
 
 #include "registry/registry.h"
+#include "registry/tests/familycases.h"
 #include "shell/core/numbertext.h"
 #include "shell/core/shellmodel.h"
 #include "shell/core/testing/acceptedinputs.h"
@@ -19,24 +20,7 @@ namespace {
 
 using shell::Units;
 
-struct CaseRef {
-    const shell::Program *program;
-    int index;
-};
-
-void PrintTo(const CaseRef &c, std::ostream *out)
-{
-    *out << c.program->name << " case " << (c.index + 1);
-}
-
-std::vector<CaseRef> everyCase()
-{
-    std::vector<CaseRef> all;
-    for (const shell::Program *program : registry::programs())
-        for (int k = 0; k < program->caseCount(); ++k)
-            all.push_back({program, k});
-    return all;
-}
+using familycases::CaseRef;
 
 // The unit systems a program offers.
 std::vector<Units> systemsOf(const shell::Program &program)
@@ -140,10 +124,8 @@ TEST_P(SavedAndOpened, ShowsTheSameWindowInEveryUnitSystem)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(family, SavedAndOpened, ::testing::ValuesIn(everyCase()),
-                         [](const ::testing::TestParamInfo<CaseRef> &param) {
-                             return param.param.program->name + "_case" + std::to_string(param.param.index + 1);
-                         });
+INSTANTIATE_TEST_SUITE_P(family, SavedAndOpened, ::testing::ValuesIn(familycases::familyCases()),
+                         familycases::caseName);
 
 std::string fileOf(const std::string &program)
 {

@@ -4,6 +4,7 @@
 // it started from; Reset in any unit gives the start values of the same member.
 
 #include "registry/registry.h"
+#include "registry/tests/familycases.h"
 #include "shell/core/diagrams.h"
 #include "shell/core/numbertext.h"
 #include "shell/core/shellmodel.h"
@@ -56,30 +57,14 @@ double inUnits(double value, Dimension d, Units units)
     return value * std::pow(millimetres(units.length), -p.length) * std::pow(newtons(units.force), -p.force);
 }
 
-struct CaseRef {
-    const shell::Program *program;
-    int index;
-    const shell::CaseDef &definition() const { return program->cases[static_cast<std::size_t>(index)]; }
-};
-
-void PrintTo(const CaseRef &ref, std::ostream *out)
-{
-    *out << ref.program->name << " " << ref.definition().caption;
-}
+using familycases::caseName;
+using familycases::CaseRef;
 
 std::vector<CaseRef> convertingCases()
 {
-    std::vector<CaseRef> all;
-    for (const shell::Program *program : registry::programs())
-        if (program->unitChange == shell::UnitChange::Convert)
-            for (int k = 0; k < program->caseCount(); ++k)
-                all.push_back({program, k});
-    return all;
-}
-
-std::string caseName(const ::testing::TestParamInfo<CaseRef> &info)
-{
-    return info.param.program->name + "_case" + std::to_string(info.param.index + 1);
+    return familycases::familyCases([](const shell::Program &program, const shell::CaseDef &) {
+        return program.unitChange == shell::UnitChange::Convert;
+    });
 }
 
 class SameMember : public ::testing::TestWithParam<CaseRef>

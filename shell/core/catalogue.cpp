@@ -185,6 +185,13 @@ std::function<int(int rows)> heightsByRows(int nineOrMore, int sevenOrEight, int
     };
 }
 
+SourceNote beamTheoryNote()
+{
+    return {"", 0,
+            "Beams of constant E I, small deflections, shear deformation neglected (Euler\u2013Bernoulli). The "
+            "coefficients below are those of the beam tables, rounded as the tables print them."};
+}
+
 std::vector<LegendSymbol> beamLegend()
 {
     return {{{"P"}, "荷重"},

@@ -219,13 +219,14 @@ private:
     CaseDef m_case;
 };
 
-// Fixed positions of one layout group, in twips.
+// Fixed positions of one layout group, in layout units (15 to a pixel): the case picture,
+// the input frame, the Reset button and the results frame.
 struct LayoutGroup {
     int pictureTop = 2100;
     int pictureLeft = 2400;
     int frameTop = 2000;
     int frameLeft = 5500;
-    int command2Top = 2200;
+    int command2Top = 2200;  // the Reset button
     int command2Left = 10000;
     int frame2Gap = 0;     // space between the upper part and the results frame
     int frame2Height = 0;  // fixed results frame height (0: by the result count)
@@ -263,17 +264,25 @@ struct LegendLine {
     std::string text() const { return symbol + " : " + meaning + " " + unit; }
 };
 
+// A coefficient of a case's formulas that is not derived in the reference document, and where it
+// comes from; or, without a case, an assumption of the whole program.
+struct SourceNote {
+    std::string caseCaption;  // the case whose formulas hold it ("" for the whole program)
+    double coefficient = 0;   // the number as the formula holds it (0: a note without one)
+    std::string text;
+};
+
 struct Program {
     std::string name;            // command-line name: "Beams", "cantilever", "Rahmen", "buckling", "Profilor"
     std::string id;              // lower-case identifier of its files: "beams" (structcalc-beams.desktop)
     std::string windowTitle;     // "Beams", "Cantilever", ...
     std::string desktopComment;  // one line for the desktop's program list
-    std::string pictureObjectName = "Image1";  // object name of the case pictures ("Image1(i)")
+    std::string pictureObjectName = "Image1";  // object name of the case pictures ("Image1_0", ...)
     // Case buttons on the first page; a program with more cases has a second page for the rest.
     int casesPerPage = 10;
-    std::string titleLine0;   // Label3(0)
-    std::string titleLine1;   // Label3(1)
-    int windowWidth = 14000;  // twips
+    std::string titleLine0;   // the first title line at the top of the window
+    std::string titleLine1;   // the second title line
+    int windowWidth = 14000;  // layout units
     int windowHeight = 11000;
     std::vector<LayoutGroup> groups{LayoutGroup{}};
     int frame2Left = 2400;
@@ -288,12 +297,16 @@ struct Program {
     // The unit caption of a result row where the program writes its own (Profilor's table);
     // otherwise the caption of the row's dimension.
     std::function<std::string(int row, Units units)> unitLabel;
-    // The symbols the legend (Label4) explains, for the inputs of each case.
+    // The symbols the legend under the Reset button explains, for the inputs of each case.
     std::vector<LegendSymbol> legend;
 
     UnitChange unitChange = UnitChange::Convert;
     bool forceUnits = true;  // the window offers N and kN beside the length units
     StartupReset startupReset = StartupReset::None;
+
+    // The sources and assumptions the reference document gives: general notes first, then one
+    // per coefficient.
+    std::vector<SourceNote> sourceNotes;
 
     std::string helpFile;                // "Beams.pdf"
     std::string helpMessageTitle;        // "Beams Message"
@@ -312,6 +325,8 @@ struct Program {
 // The legend of the beam programs: loads P (N), w, w1, w2 (line load) and M (moment), the
 // elastic modulus E and the second moment I.
 std::vector<LegendSymbol> beamLegend();
+// The assumptions of the beam programs, the first of their source notes.
+SourceNote beamTheoryNote();
 
 // The legend lines of a case in a unit system, top to bottom: one for every input (in the
 // case's legend order) whose caption the program's legend explains.

@@ -7,34 +7,39 @@
 
 namespace shell {
 
-std::string quantitySymbol(Quantity quantity)
+namespace {
+
+// A quantity's names: its symbol on the diagram and its name in CSV headers and JSON.
+struct QuantityNames {
+    const char *symbol;
+    const char *key;
+};
+
+QuantityNames namesOf(Quantity quantity)
 {
     switch (quantity) {
     case Quantity::Shear:
-        return "V";
+        return {"V", "V"};
     case Quantity::Moment:
-        return "M";
+        return {"M", "M"};
     case Quantity::Slope:
-        return "θ";
+        return {"θ", "theta"};
     case Quantity::Deflection:
-        return "δ";
+        return {"δ", "delta"};
     }
-    return {};
+    return {"", ""};
+}
+
+}  // namespace
+
+std::string quantitySymbol(Quantity quantity)
+{
+    return namesOf(quantity).symbol;
 }
 
 std::string quantityKey(Quantity quantity)
 {
-    switch (quantity) {
-    case Quantity::Shear:
-        return "V";
-    case Quantity::Moment:
-        return "M";
-    case Quantity::Slope:
-        return "theta";
-    case Quantity::Deflection:
-        return "delta";
-    }
-    return {};
+    return namesOf(quantity).key;
 }
 
 namespace {

@@ -149,6 +149,40 @@ std::string exponentText(char letter, int exponent)
     return std::string{letter, exponent < 0 ? '-' : '+'} + digits;
 }
 
+// Where a mantissa written from `pos` ends ("12", "3.50", ".5", "7."); `anyDigit` tells whether
+// it holds a digit at all.
+std::size_t mantissaEnd(std::string_view s, std::size_t pos, bool &anyDigit)
+{
+    anyDigit = false;
+    while (pos < s.size() && isDigit(s[pos])) {
+        ++pos;
+        anyDigit = true;
+    }
+    if (pos < s.size() && s[pos] == '.') {
+        ++pos;
+        while (pos < s.size() && isDigit(s[pos])) {
+            ++pos;
+            anyDigit = true;
+        }
+    }
+    return pos;
+}
+
+// Where an exponent written at `pos` ends: E or D in either case, an optional sign and at least
+// one digit ("E+05", "d3"); `pos` itself where none stands there ("1e" and "1E+" end at the 1).
+std::size_t exponentEnd(std::string_view s, std::size_t pos)
+{
+    if (pos >= s.size() || (s[pos] != 'E' && s[pos] != 'e' && s[pos] != 'D' && s[pos] != 'd'))
+        return pos;
+    std::size_t p = pos + 1;
+    if (p < s.size() && (s[p] == '+' || s[p] == '-'))
+        ++p;
+    const std::size_t firstDigit = p;
+    while (p < s.size() && isDigit(s[p]))
+        ++p;
+    return p > firstDigit ? p : pos;
+}
+
 // The leading-number rule; `belowNormal`, where given, is set where the number is not zero but
 // nearer 0 than the smallest normal double (read as 0 or with fewer digits).
 double readLeadingNumber(std::string_view text, bool *belowNormal)
@@ -188,34 +222,15 @@ double readLeadingNumber(std::string_view text, bool *belowNormal)
     }
     const std::size_t mantissaStart = pos;
     bool anyDigit = false;
-    while (pos < s.size() && isDigit(s[pos])) {
-        ++pos;
-        anyDigit = true;
-    }
-    if (pos < s.size() && s[pos] == '.') {
-        ++pos;
-        while (pos < s.size() && isDigit(s[pos])) {
-            ++pos;
-            anyDigit = true;
-        }
-    }
+    pos = mantissaEnd(s, pos, anyDigit);
     if (!anyDigit)
         return 0;
     const std::string_view mantissa = s.substr(mantissaStart, pos - mantissaStart);
 
     // The number as from_chars reads it: the mantissa, then "e" and the exponent where one
     // follows with at least one digit (E or D, either case, in the text).
-    std::string_view exponentPart;
-    if (pos < s.size() && (s[pos] == 'E' || s[pos] == 'e' || s[pos] == 'D' || s[pos] == 'd')) {
-        std::size_t p = pos + 1;
-        if (p < s.size() && (s[p] == '+' || s[p] == '-'))
-            ++p;
-        const std::size_t firstDigit = p;
-        while (p < s.size() && isDigit(s[p]))
-            ++p;
-        if (p > firstDigit)
-            exponentPart = s.substr(pos + 1, p - pos - 1);
-    }
+    const std::size_t end = exponentEnd(s, pos);
+    const std::string_view exponentPart = end > pos ? s.substr(pos + 1, end - pos - 1) : std::string_view();
     char shortNumber[72];
     std::string longNumber;
     std::string_view number;
@@ -310,24 +325,9 @@ bool isWholeNumber(std::string_view text)
     }
     if (s[pos] == '+' || s[pos] == '-')
         ++pos;
-    while (pos < s.size() && isDigit(s[pos]))
-        ++pos;
-    if (pos < s.size() && s[pos] == '.') {
-        ++pos;
-        while (pos < s.size() && isDigit(s[pos]))
-            ++pos;
-    }
-    if (pos < s.size() && (s[pos] == 'E' || s[pos] == 'e' || s[pos] == 'D' || s[pos] == 'd')) {
-        std::size_t p = pos + 1;
-        if (p < s.size() && (s[p] == '+' || s[p] == '-'))
-            ++p;
-        const std::size_t firstDigit = p;
-        while (p < s.size() && isDigit(s[p]))
-            ++p;
-        if (p > firstDigit)
-            pos = p;
-    }
-    return pos == s.size();
+    bool anyDigit = false;
+    pos = mantissaEnd(s, pos, anyDigit);
+    return exponentEnd(s, pos) == s.size();
 }
 
 namespace {
@@ -506,6 +506,22 @@ double StressToUnit(double value, int unitSystem)
     if (unitSystem == 2)
         return value * 1000000;
     return value;
+}
+
+double roundStep(double raw)
+{
+    if (!(raw > 0) || !std::isfinite(raw))
+        return 1;
+    const double magnitude = std::pow(10.0, std::floor(std::log10(raw)));
+    const double fraction = raw / magnitude;
+    constexpr double Slack = 1e-9;
+    if (fraction <= 1 + Slack)
+        return magnitude;
+    if (fraction <= 2 + Slack)
+        return 2 * magnitude;
+    if (fraction <= 5 + Slack)
+        return 5 * magnitude;
+    return 10 * magnitude;
 }
 
 double Log10OrZero(double value)

@@ -63,6 +63,10 @@ std::string convertedText(double value);
 double UnitScale(int unitSystem);
 // A value given in N/mm², in the stress unit of the unit system.
 double StressToUnit(double value, int unitSystem);
+// The round step of an axis (the chart's, a diagram's): the smallest of 1, 2, 5 × 10^n not below
+// `raw`; 1 where `raw` is not a positive finite number.
+//   0.3 -> 0.5,  2 -> 2,  2.1 -> 5,  7 -> 10,  0.012 -> 0.02
+double roundStep(double raw);
 // Decimal logarithm of positive values, 0 otherwise (the log-scale chart).
 double Log10OrZero(double value);
 // "反力 (RA)" -> "(RA)"; a text without "(" gives "".

@@ -1,5 +1,5 @@
 // Where the picture, the input frame, the Reset button, the results frame and the chart stand
-// (twips), and how they follow a case selection and a resize.
+// (layout units, 15 to a pixel), and how they follow a case selection and a resize.
 
 #include "shell/core/shellmodel.h"
 
@@ -88,17 +88,17 @@ void ShellModel::layoutCase(const CaseDef &c)
         m_chart.height = height;
 }
 
-void ShellModel::resize(int widthTwips, int heightTwips)
+void ShellModel::resize(int widthUnits, int heightUnits)
 {
-    m_windowWidth = widthTwips;
-    m_windowHeight = heightTwips;
+    m_windowWidth = widthUnits;
+    m_windowHeight = heightUnits;
     m_frame2.width = frame2Width(m_frame2.left);
-    if (heightTwips > 10000) {
-        const int height = heightTwips - (m_frame2.top + m_frame2.height + ChartBottomMargin);
+    if (heightUnits > 10000) {
+        const int height = heightUnits - (m_frame2.top + m_frame2.height + ChartBottomMargin);
         if (height >= 0)
             m_chart.height = height;
     }
-    const int width = widthTwips - m_chart.left - ChartRightMargin;
+    const int width = widthUnits - m_chart.left - ChartRightMargin;
     if (width >= 0)
         m_chart.width = width;
 }

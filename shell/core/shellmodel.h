@@ -32,12 +32,12 @@ struct Rect {
 };
 
 struct ResultRow {
-    std::string caption;  // Check1(r)
-    std::string text;     // Tx(r) as displayed ("" where the value cannot be computed)
+    std::string caption;  // the caption beside the row's tick box
+    std::string text;     // the value as the row shows it ("" where the value cannot be computed)
     double value = 0;     // the computed number (NaN where the row shows empty)
     // Why the row shows empty after a computation: "too large to compute (beyond 1.8e308)".
     std::string reason;
-    std::string unit;  // Label5(r)
+    std::string unit;  // the caption of the row's unit
     bool ticked = true;
     bool visible = false;
     // Beside a row that claims the member's extreme but is not it: the extreme with its position
@@ -63,11 +63,11 @@ public:
     static constexpr int ScrollMin = -1000;
     static constexpr int ScrollMax = 1000;
     static constexpr int MaxInputs = 8;
-    static constexpr int TwipsPerPixel = 15;
+    static constexpr int LayoutUnitsPerPixel = 15;
 
     ShellModel(const Program &program, Platform &platform);
 
-    // Form_Load: lay out, fill the default store, apply the plot colour, select case 0.
+    // The start of the window: lay out, fill the default store, apply the plot colour, select case 0.
     void start();
 
     const Program &program() const { return m_program; }
@@ -136,7 +136,7 @@ public:
     ChartArea chartArea() const { return m_chartArea; }
     bool showSlope() const { return m_showSlope; }
 
-    // --- layout, in twips ---
+    // --- layout, in layout units (15 to a pixel) ---
     int windowWidth() const { return m_windowWidth; }
     int windowHeight() const { return m_windowHeight; }
     Rect pictureRect(int caseIndex) const;
@@ -156,7 +156,7 @@ public:
     void setLeastWidths(int inputFrame, int resultsFrame);
 
     // --- gestures and commands ---
-    void selectCase(int index);  // Command1_Click
+    void selectCase(int index);  // a case button
     // The user edits a field of the current case. An input that follows the edited one (b
     // follows a and l where a + b = l) takes its value first, and the status bar says so.
     void setText(int k, const std::string &text);
@@ -165,38 +165,39 @@ public:
     void setTexts(const std::vector<std::pair<int, std::string>> &texts);
     // What the followers of the last edit changed ("b changed to 60 (b = l − a)"); "" where none.
     const std::string &followNote() const { return m_followNote; }
-    void setScroll(int k, int value);          // HScroll_Change of the current case
-    void setScrollFocus(int k, bool focused);  // HScroll_GotFocus / LostFocus
+    void setScroll(int k, int value);          // the scroll bar of input k moved
+    void setScrollFocus(int k, bool focused);  // the scroll bar of input k takes or loses the focus
     // A turn of the mouse wheel over input k or its scroll bar, `clicks` notches (positive
     // raises): as many clicks on the bar's arrow. A bar without the focus takes the input as
     // its base first, as a click that gives it the focus does.
     void wheel(int k, int clicks);
-    void reset();                         // Command2_Click
-    void chooseUnit(int unitSystem);      // m1015_Click: mm, cm, m
+    void reset();                         // the Reset button
+    void chooseUnit(int unitSystem);      // the length unit: mm, cm, m
     void chooseForceUnit(int forceUnit);  // N, kN
     // Both at once, as one change: refused whole where a number cannot be written in them.
     void chooseUnits(Units units);
-    void toggleFormat();                   // m1010(1)
-    void programColorCommand();            // m1010(0)
-    void tickRow(int row, bool ticked);    // Check1_Click
-    void plotColorCommand();               // m1020(0)
-    void toggleLogScale();                 // m1020(1)
-    void chooseChartType(ChartType type);  // m1020(3..10)
+    void toggleFormat();                   // "Format resulte values"
+    void programColorCommand();            // "Program color ..."
+    void tickRow(int row, bool ticked);    // the tick box of a result row
+    void plotColorCommand();               // "Plot color ..."
+    void toggleLogScale();                 // "Log scale values"
+    void chooseChartType(ChartType type);  // the chart types of the chart menu
     void chooseView(ChartArea area);       // the results chart or the diagrams
     void toggleSlope();                    // "Show slope" on the diagrams
-    // Caption of m20(0) for chart point `point` (0-based): the row, its value and unit.
+    // The caption at the top of the menu of chart point `point` (0-based): the row, its value
+    // and unit.
     std::string selectPoint(int point);
-    void resize(int widthTwips, int heightTwips);  // Form_Resize
-    void nextPage();                               // Label1(2)
-    void previousPage();                           // Label1(3)
+    void resize(int widthUnits, int heightUnits);  // the window resized
+    void nextPage();                               // the second page of case buttons
+    void previousPage();                           // back to the first page of case buttons
     std::string resultsText() const;               // the clipboard text of the results
-    void copyResults();                            // m10(2)
+    void copyResults();                            // "Results to clipboard"
     std::string calculationText() const;           // the clipboard text of "Copy calculation"
     void copyCalculation();                        // "Copy calculation"
-    // Label1(1): opens the reference beside the program, or says why not.
+    // Help: opens the reference beside the program, or says why not.
     void help();
     std::string helpPath() const;
-    void exit();  // Label1(0)
+    void exit();  // the Exit command
 
     // Re-lay out and recompute the current case although it did not change.
     void reselect();

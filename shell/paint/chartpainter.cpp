@@ -1,5 +1,7 @@
 #include "shell/paint/chartpainter.h"
 
+#include "shell/core/numbertext.h"
+
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QPainterPath>
@@ -30,21 +32,6 @@ bool is3D(ChartType type)
 {
     return type == ChartType::Bar3D || type == ChartType::Line3D || type == ChartType::Area3D ||
            type == ChartType::Step3D;
-}
-
-// The smallest of 1, 2, 5 × 10^n not below `raw`.
-double roundStep(double raw)
-{
-    const double magnitude = std::pow(10.0, std::floor(std::log10(raw)));
-    const double fraction = raw / magnitude;
-    constexpr double Slack = 1e-9;
-    if (fraction <= 1 + Slack)
-        return magnitude;
-    if (fraction <= 2 + Slack)
-        return 2 * magnitude;
-    if (fraction <= 5 + Slack)
-        return 5 * magnitude;
-    return 10 * magnitude;
 }
 
 }  // namespace

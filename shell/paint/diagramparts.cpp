@@ -29,22 +29,6 @@ QColor areaFill(Quantity quantity, bool positive)
     return c;
 }
 
-double roundStep(double raw)
-{
-    if (!(raw > 0) || !std::isfinite(raw))
-        return 1;
-    const double magnitude = std::pow(10.0, std::floor(std::log10(raw)));
-    const double fraction = raw / magnitude;
-    constexpr double Slack = 1e-9;
-    if (fraction <= 1 + Slack)
-        return magnitude;
-    if (fraction <= 2 + Slack)
-        return 2 * magnitude;
-    if (fraction <= 5 + Slack)
-        return 5 * magnitude;
-    return 10 * magnitude;
-}
-
 QString valueWithUnit(double value, const std::string &unit)
 {
     const QString number = qs(diagramNumber(value));

@@ -1,9 +1,10 @@
 #pragma once
 
-// The internals shared by the diagram drawings (diagrampainter.h): inks, round steps, labels
+// The internals shared by the diagram drawings (diagrampainter.h): inks, labels
 // that keep clear of each other, and the figures other than straight members.
 
 #include "shell/core/diagrams.h"
+#include "shell/core/numbertext.h"
 #include "shell/paint/diagrampainter.h"
 
 #include <QColor>
@@ -32,9 +33,6 @@ inline QString qs(const std::string &s)
 {
     return QString::fromStdString(s);
 }
-
-// The smallest of 1, 2, 5 × 10^n not below `raw` (raw > 0).
-double roundStep(double raw);
 
 // "2100 N･mm": a value with its unit caption.
 QString valueWithUnit(double value, const std::string &unit);

@@ -35,7 +35,7 @@ namespace shell {
 
 namespace {
 
-constexpr int Twips = ShellModel::TwipsPerPixel;
+constexpr int UnitsPerPixel = ShellModel::LayoutUnitsPerPixel;
 // A confirmation in the status bar stays this long (milliseconds).
 constexpr int ConfirmationTime = 3000;
 
@@ -133,7 +133,8 @@ CalculatorWindow::~CalculatorWindow() = default;
 
 void CalculatorWindow::place(QWidget *widget, const Rect &r)
 {
-    const QRect target(r.left / Twips, r.top / Twips, std::max(r.width / Twips, 1), std::max(r.height / Twips, 1));
+    const QRect target(r.left / UnitsPerPixel, r.top / UnitsPerPixel, std::max(r.width / UnitsPerPixel, 1),
+                       std::max(r.height / UnitsPerPixel, 1));
     if (widget->geometry() != target)
         widget->setGeometry(target);
 }

@@ -144,7 +144,7 @@ private:
     void fitToScreen();
 
     // calculatorwindow.cpp: gestures and refresh.
-    void place(QWidget *widget, const Rect &twips);
+    void place(QWidget *widget, const Rect &area);
     void showCurrentCase();
     void popupMenu(const QPoint &globalPos);
     void openContextMenuAtFocus();
@@ -190,13 +190,13 @@ private:
     // Widths measured in the window's font (pixels): the longest text a field holds whole.
     int m_valueWidth = 0;
     int m_stepWidth = 0;
-    int m_leastResults = 0;         // twips: the results frame's least width
+    int m_leastResults = 0;         // layout units: the results frame's least width
     QLabel *m_reference = nullptr;  // the reference's name as a link, after "Reference :"
     QLabel *m_banner = nullptr;
     std::vector<QFrame *> m_bands;
     std::vector<QLabel *> m_titles;
-    std::vector<QPushButton *> m_commandLabels;  // Label1(0..3)
-    std::vector<QFrame *> m_pages;               // Frame3(0), Frame3(1)
+    std::vector<QPushButton *> m_commandLabels;  // Exit, Help and the two page labels
+    std::vector<QFrame *> m_pages;               // the two pages of case buttons
     std::vector<QPushButton *> m_caseButtons;
     std::vector<CasePage> m_cases;  // one per case, built when first shown
     int m_shownCase = -1;
@@ -204,7 +204,7 @@ private:
     std::vector<QLabel *> m_notes;
     QLabel *m_advisory = nullptr;
     QLabel *m_caseTitle = nullptr;
-    ResultsView *m_results = nullptr;  // Frame2 with its rows
+    ResultsView *m_results = nullptr;  // the results frame with its rows
     ChartView *m_chart = nullptr;
     DiagramView *m_diagramView = nullptr;
     QPushButton *m_resultsSwitch = nullptr;    // the switch above the chart: results chart

@@ -2,7 +2,6 @@
 
 #include "shell/qt/controls.h"
 
-#include <QContextMenuEvent>
 #include <QFocusEvent>
 #include <QFontMetricsF>
 #include <QKeyEvent>
@@ -44,7 +43,7 @@ constexpr std::size_t KeptBackgrounds = 2;
 
 }  // namespace
 
-ChartView::ChartView(QWidget *parent) : QWidget(parent)
+ChartView::ChartView(QWidget *parent) : MenuPictureView(parent)
 {
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -214,10 +213,7 @@ void ChartView::paintEvent(QPaintEvent *event)
         paintStaleMark(painter, rect());
     if (!hasFocus())
         return;
-    painter.setRenderHint(QPainter::Antialiasing, false);
-    painter.setPen(QPen(palette().color(QPalette::Highlight), 1, Qt::DotLine));
-    painter.setBrush(Qt::NoBrush);
-    painter.drawRect(rect().adjusted(2, 2, -3, -3));
+    paintFocusFrame(painter, 2);
     if (m_current < 0 || m_current >= static_cast<int>(m_points.size()))
         return;
     const ChartLayout &l = m_layout;
@@ -230,13 +226,7 @@ void ChartView::paintEvent(QPaintEvent *event)
 
 void ChartView::mousePressEvent(QMouseEvent *event)
 {
-    m_menuAsked = event->button() == Qt::RightButton;
-    event->accept();
-    if (m_menuAsked) {
-        emit contextMenuRequested(event->globalPosition().toPoint());
-        return;
-    }
-    if (event->button() != Qt::LeftButton)
+    if (askMenuByMouse(event) || event->button() != Qt::LeftButton)
         return;
     const int point = chartPointAt(chartArea(), m_points, m_type, event->position(), QFontMetricsF(font(), this));
     if (point < 0)
@@ -246,22 +236,11 @@ void ChartView::mousePressEvent(QMouseEvent *event)
     emit pointClicked(point, event->globalPosition().toPoint());
 }
 
-void ChartView::mouseReleaseEvent(QMouseEvent *event)
-{
-    m_menuAsked = false;
-    QWidget::mouseReleaseEvent(event);
-}
-
 void ChartView::keyPressEvent(QKeyEvent *event)
 {
-    const int key = event->key();
-    if (key == Qt::Key_Menu || (key == Qt::Key_F10 && event->modifiers().testFlag(Qt::ShiftModifier))) {
-        m_menuAsked = true;
-        event->accept();
-        emit contextMenuRequested(pointGlobalPos(m_current));
+    if (askMenuByKey(event, pointGlobalPos(m_current)))
         return;
-    }
-    m_menuAsked = false;
+    const int key = event->key();
     const int last = static_cast<int>(m_points.size()) - 1;
     if (last < 0 || event->modifiers() != Qt::NoModifier) {
         QWidget::keyPressEvent(event);
@@ -293,21 +272,6 @@ void ChartView::keyPressEvent(QKeyEvent *event)
     }
     event->accept();
     update();
-}
-
-void ChartView::keyReleaseEvent(QKeyEvent *event)
-{
-    m_menuAsked = false;
-    QWidget::keyReleaseEvent(event);
-}
-
-void ChartView::contextMenuEvent(QContextMenuEvent *event)
-{
-    // Accepted in every case, so that the window behind does not open a menu of its own.
-    event->accept();
-    if (!m_menuAsked)
-        emit contextMenuRequested(event->globalPos());
-    m_menuAsked = false;
 }
 
 void ChartView::focusInEvent(QFocusEvent *event)

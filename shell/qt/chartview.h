@@ -4,26 +4,26 @@
 
 #include "shell/core/shellmodel.h"
 #include "shell/paint/chartpainter.h"
+#include "shell/qt/controls.h"
 
 #include <QColor>
 #include <QPixmap>
 #include <QPoint>
 #include <QSize>
-#include <QWidget>
 
 #include <vector>
 
 namespace shell {
 
 // The chart as a widget. A left click on a point reports the point; the right button, the
-// context-menu key and Shift+F10 ask for the chart's menu. With the keyboard, Left and Right
+// context-menu key and Shift+F10 ask for the chart's menu (MenuPictureView). With the keyboard, Left and Right
 // pick a point and Space or Return reports it as if it were clicked.
 //
 // New values repaint only what they change: once values change on the chart shown, the frame,
 // walls, grid and labels are kept as a picture for the axis on display (and the one before,
 // which typing and correcting a digit come back to), and only the bars that moved are drawn
 // again over it.
-class ChartView : public QWidget
+class ChartView : public MenuPictureView
 {
     Q_OBJECT
 public:
@@ -44,15 +44,11 @@ public:
 
 signals:
     void pointClicked(int point, QPoint globalPos);
-    void contextMenuRequested(QPoint globalPos);
 
 protected:
     void paintEvent(QPaintEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
-    void mouseReleaseEvent(QMouseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
-    void keyReleaseEvent(QKeyEvent *event) override;
-    void contextMenuEvent(QContextMenuEvent *event) override;
     void focusInEvent(QFocusEvent *event) override;
     void focusOutEvent(QFocusEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
@@ -83,9 +79,6 @@ private:
     std::vector<Background> m_backgrounds;  // the most recently used first
     bool m_painted = false;
     bool m_keepBackground = false;  // from the first change of values on a chart shown
-    // Set from a right button or context-menu key press to its release: the context menu event
-    // the platform sends between the two must not ask for the menu a second time.
-    bool m_menuAsked = false;
 };
 
 }  // namespace shell

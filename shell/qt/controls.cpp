@@ -1,8 +1,10 @@
 #include "shell/qt/controls.h"
 
+#include <QContextMenuEvent>
 #include <QFontMetrics>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QPalette>
 #include <QSignalBlocker>
@@ -110,6 +112,57 @@ bool textOverflows(const QLineEdit *field)
     // QLineEdit keeps two pixels free on each side of its text.
     const int width = room.width() - margins.left() - margins.right() - 4;
     return field->fontMetrics().horizontalAdvance(field->text()) > width;
+}
+
+MenuPictureView::MenuPictureView(QWidget *parent) : QWidget(parent) {}
+
+bool MenuPictureView::askMenuByKey(QKeyEvent *event, QPoint globalPos)
+{
+    const int key = event->key();
+    m_menuAsked = key == Qt::Key_Menu || (key == Qt::Key_F10 && event->modifiers().testFlag(Qt::ShiftModifier));
+    if (!m_menuAsked)
+        return false;
+    event->accept();
+    emit contextMenuRequested(globalPos);
+    return true;
+}
+
+bool MenuPictureView::askMenuByMouse(QMouseEvent *event)
+{
+    m_menuAsked = event->button() == Qt::RightButton;
+    event->accept();
+    if (m_menuAsked)
+        emit contextMenuRequested(event->globalPosition().toPoint());
+    return m_menuAsked;
+}
+
+void MenuPictureView::paintFocusFrame(QPainter &painter, int inset) const
+{
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.setPen(QPen(palette().color(QPalette::Highlight), 1, Qt::DotLine));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(rect().adjusted(inset, inset, -inset - 1, -inset - 1));
+}
+
+void MenuPictureView::mouseReleaseEvent(QMouseEvent *event)
+{
+    m_menuAsked = false;
+    QWidget::mouseReleaseEvent(event);
+}
+
+void MenuPictureView::keyReleaseEvent(QKeyEvent *event)
+{
+    m_menuAsked = false;
+    QWidget::keyReleaseEvent(event);
+}
+
+void MenuPictureView::contextMenuEvent(QContextMenuEvent *event)
+{
+    // Accepted in every case, so that the window behind does not open a menu of its own.
+    event->accept();
+    if (!m_menuAsked)
+        emit contextMenuRequested(event->globalPos());
+    m_menuAsked = false;
 }
 
 void showNumberText(QLineEdit *field, const QString &text, const QString &note)

@@ -6,8 +6,11 @@
 
 #include <QPushButton>
 #include <QScrollBar>
+#include <QWidget>
 
+class QContextMenuEvent;
 class QLineEdit;
+class QMouseEvent;
 class QPainter;
 
 namespace shell {
@@ -39,6 +42,38 @@ public:
 protected:
     void paintEvent(QPaintEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
+};
+
+// A picture in the window that carries the chart's menu (the result chart, the diagrams): the
+// right button, the context-menu key and Shift+F10 ask for the menu once. Between the press and
+// its release the platform sends a context-menu event of its own, which must not ask for it a
+// second time; a context-menu event that comes alone asks for it.
+class MenuPictureView : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit MenuPictureView(QWidget *parent = nullptr);
+
+signals:
+    void contextMenuRequested(QPoint globalPos);
+
+protected:
+    // For the key press handler: asks for the menu at `globalPos` where the key is the menu key
+    // or Shift+F10, and says whether it did (the event is then accepted).
+    bool askMenuByKey(QKeyEvent *event, QPoint globalPos);
+    // For the mouse press handler: asks for the menu where the right button is pressed, and says
+    // whether it did. Every press is accepted, so that the window behind sees none.
+    bool askMenuByMouse(QMouseEvent *event);
+    // The dotted frame of the focus, `inset` pixels inside the picture's edge.
+    void paintFocusFrame(QPainter &painter, int inset) const;
+
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void keyReleaseEvent(QKeyEvent *event) override;
+    void contextMenuEvent(QContextMenuEvent *event) override;
+
+private:
+    // From a press that asked for the menu to its release.
+    bool m_menuAsked = false;
 };
 
 // Writes `text` into a field the program fills (an input after a unit change, a result) so

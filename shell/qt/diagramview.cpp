@@ -2,7 +2,6 @@
 
 #include "shell/qt/controls.h"
 
-#include <QContextMenuEvent>
 #include <QFontMetricsF>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -10,7 +9,7 @@
 
 namespace shell {
 
-DiagramView::DiagramView(QWidget *parent) : QWidget(parent)
+DiagramView::DiagramView(QWidget *parent) : MenuPictureView(parent)
 {
     setFocusPolicy(Qt::StrongFocus);
     setMouseTracking(true);
@@ -61,12 +60,8 @@ void DiagramView::paintEvent(QPaintEvent *)
         if (m_stale)
             paintStaleMark(painter, rect());
     }
-    if (hasFocus()) {
-        painter.setRenderHint(QPainter::Antialiasing, false);
-        painter.setPen(QPen(palette().color(QPalette::Highlight), 1, Qt::DotLine));
-        painter.setBrush(Qt::NoBrush);
-        painter.drawRect(rect().adjusted(1, 1, -2, -2));
-    }
+    if (hasFocus())
+        paintFocusFrame(painter, 1);
 }
 
 void DiagramView::mouseMoveEvent(QMouseEvent *event)
@@ -91,10 +86,7 @@ void DiagramView::leaveEvent(QEvent *event)
 
 void DiagramView::mousePressEvent(QMouseEvent *event)
 {
-    m_menuAsked = event->button() == Qt::RightButton;
-    event->accept();
-    if (m_menuAsked)
-        emit contextMenuRequested(event->globalPosition().toPoint());
+    askMenuByMouse(event);
 }
 
 void DiagramView::mouseDoubleClickEvent(QMouseEvent *event)
@@ -106,23 +98,8 @@ void DiagramView::mouseDoubleClickEvent(QMouseEvent *event)
 
 void DiagramView::keyPressEvent(QKeyEvent *event)
 {
-    const int key = event->key();
-    if (key == Qt::Key_Menu || (key == Qt::Key_F10 && event->modifiers().testFlag(Qt::ShiftModifier))) {
-        m_menuAsked = true;
-        event->accept();
-        emit contextMenuRequested(mapToGlobal(rect().center()));
-        return;
-    }
-    QWidget::keyPressEvent(event);
-}
-
-void DiagramView::contextMenuEvent(QContextMenuEvent *event)
-{
-    // Accepted in every case, so that the window behind does not open a menu of its own.
-    event->accept();
-    if (!m_menuAsked)
-        emit contextMenuRequested(event->globalPos());
-    m_menuAsked = false;
+    if (!askMenuByKey(event, mapToGlobal(rect().center())))
+        QWidget::keyPressEvent(event);
 }
 
 }  // namespace shell

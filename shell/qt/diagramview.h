@@ -4,10 +4,10 @@
 
 #include "shell/core/diagrams.h"
 #include "shell/paint/diagrampainter.h"
+#include "shell/qt/controls.h"
 
 #include <QPoint>
 #include <QString>
-#include <QWidget>
 
 namespace shell {
 
@@ -15,7 +15,7 @@ namespace shell {
 // them reports an empty text. The right button, the context-menu key and Shift+F10 ask for the
 // chart's menu, as on the results chart; a double click asks for the diagrams in a window of
 // their own.
-class DiagramView : public QWidget
+class DiagramView : public MenuPictureView
 {
     Q_OBJECT
 public:
@@ -36,7 +36,6 @@ public:
 
 signals:
     void valuesHovered(const QString &text);
-    void contextMenuRequested(QPoint globalPos);
     void windowRequested();
 
 protected:
@@ -46,7 +45,6 @@ protected:
     void mousePressEvent(QMouseEvent *event) override;
     void mouseDoubleClickEvent(QMouseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
-    void contextMenuEvent(QContextMenuEvent *event) override;
 
 private:
     CaseDiagrams m_diagrams;
@@ -54,7 +52,6 @@ private:
     QString m_hovered;
     bool m_stale = false;
     int m_paintCount = 0;
-    bool m_menuAsked = false;
 };
 
 }  // namespace shell

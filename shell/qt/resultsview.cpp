@@ -23,12 +23,12 @@ void installResultsAccessible();  // resultsaccessible.cpp
 
 namespace {
 
-constexpr int Twips = 15;        // twips to a logical pixel at 96 DPI
-constexpr int FrameMargin = 8;   // pixels inside the frame's left and right edge
-constexpr int FieldGap = 6;      // pixels between the box with its caption, the value and the unit
-constexpr int ColumnGap = 18;    // pixels between two columns of rows
-constexpr int ValuePadding = 4;  // pixels between a value field's edge and its text
-constexpr int FocusMargin = 3;   // pixels around a caption for the focus frame
+constexpr int UnitsPerPixel = 15;  // layout units to a logical pixel at 96 DPI
+constexpr int FrameMargin = 8;     // pixels inside the frame's left and right edge
+constexpr int FieldGap = 6;        // pixels between the box with its caption, the value and the unit
+constexpr int ColumnGap = 18;      // pixels between two columns of rows
+constexpr int ValuePadding = 4;    // pixels between a value field's edge and its text
+constexpr int FocusMargin = 3;     // pixels around a caption for the focus frame
 
 QColor fieldBorder(const QPalette &palette)
 {
@@ -234,9 +234,9 @@ void ResultsView::measure()
     m_valueWidth = metrics.horizontalAdvance(m_longestValue) + (2 * ValuePadding) + 1;
 }
 
-int ResultsView::columnsFor(int heightTwips, int count)
+int ResultsView::columnsFor(int heightUnits, int count)
 {
-    return count > 0 && (heightTwips - 260) / count < 330 ? 2 : 1;
+    return count > 0 && (heightUnits - 260) / count < 330 ? 2 : 1;
 }
 
 int ResultsView::leastWidth(int columns) const
@@ -257,8 +257,8 @@ void ResultsView::layoutRows()
     // In each column the value follows its caption and the unit its value, however wide the
     // view: the captions take the width of the longest one.
     const int count = rowCount();
-    const int heightTwips = height() * Twips;
-    const int columns = columnsFor(heightTwips, count);
+    const int heightUnits = height() * UnitsPerPixel;
+    const int columns = columnsFor(heightUnits, count);
     const int perColumn = std::max((count + columns - 1) / columns, 1);
     // Every column keeps room under its rows that may carry a line; the rows share what is left,
     // all of one height, as many lines as the column with the most of them taking their room.
@@ -269,8 +269,8 @@ void ResultsView::layoutRows()
             inColumn += m_rows[static_cast<std::size_t>(r)].largestSlot ? 1 : 0;
         lines = std::max(lines, inColumn);
     }
-    const int rowRoom = heightTwips - 260 - (lines * m_lineHeight * Twips);
-    const int rowHeight = std::max(std::min(420, rowRoom / perColumn) / Twips, 1);
+    const int rowRoom = heightUnits - 260 - (lines * m_lineHeight * UnitsPerPixel);
+    const int rowHeight = std::max(std::min(420, rowRoom / perColumn) / UnitsPerPixel, 1);
     const int inner = width() - (2 * FrameMargin);
     const int columnPitch = (inner + ColumnGap) / columns;
     m_geometry.resize(m_rows.size());
@@ -278,8 +278,8 @@ void ResultsView::layoutRows()
     for (int r = 0; r < count; ++r) {
         const int left = FrameMargin + (r / perColumn) * columnPitch;
         if (r % perColumn == 0)
-            top = 200 / Twips;
-        const int h = std::max(rowHeight - (45 / Twips), 1);
+            top = 200 / UnitsPerPixel;
+        const int h = std::max(rowHeight - (45 / UnitsPerPixel), 1);
         Geometry &g = m_geometry[static_cast<std::size_t>(r)];
         const Row &row = m_rows[static_cast<std::size_t>(r)];
         g.check = QRect(left, top, m_captionWidth, h);
@@ -290,8 +290,9 @@ void ResultsView::layoutRows()
         // The line stands under the caption's text and runs to the end of the row.
         const int lineLeft = left + m_boxWidth;
         const int lineRight = std::max(g.unit.right(), g.range.isNull() ? 0 : g.range.right());
-        g.largest =
-            row.largestSlot ? QRect(lineLeft, top - (45 / Twips), lineRight - lineLeft + 1, m_lineHeight) : QRect();
+        g.largest = row.largestSlot
+                        ? QRect(lineLeft, top - (45 / UnitsPerPixel), lineRight - lineLeft + 1, m_lineHeight)
+                        : QRect();
         if (row.largestSlot)
             top += m_lineHeight;
     }

@@ -84,8 +84,8 @@ public:
     void setLongestValue(const QString &text);
 
     // Rows in two columns where one column would squeeze them below a readable height, for a
-    // view `heightTwips` high (twips: 15 to a pixel).
-    static int columnsFor(int heightTwips, int count);
+    // view `heightUnits` high (layout units: 15 to a pixel).
+    static int columnsFor(int heightUnits, int count);
     // The least width (pixels) in which `columns` columns of the rows show their captions,
     // values and units whole.
     int leastWidth(int columns) const;
@@ -97,7 +97,7 @@ public:
     QRect partRect(int r, Part part) const;
     // The room inside a value field for its text.
     QRect valueTextRect(int r) const;
-    // Reads a control name ("Check1_3", "Tx_3", "Label5_3") as a row and its part.
+    // Reads the object name of a row's part (named as above) as the row and the part.
     static bool partNamed(const QString &name, int &r, Part &part);
 
     int currentRow() const { return m_current; }

@@ -1,7 +1,13 @@
 // The controls of the calculator window, built from the program value: the case pages when
-// their case is first shown, everything else once. Every control carries the object name of
-// the control it plays (Command1_3, Text2_0, HScroll2_0, Frame2, Chart1, StatusBar1, ...); the
-// result rows are parts of Frame2 under the names Check1_4, Tx_4 and Label5_4.
+// their case is first shown, everything else once.
+//
+// Object names: every control is given here the fixed object name by which tests, automation
+// and accessibility tools find it, and these names never change: a case button is Command1_3,
+// the first input of case 2 has its value field Text2_0, its scroll bar HScroll2_0 and its
+// caption F2L_0 (its step field follows the values: Text2_3 where the case has three inputs), the
+// results frame is Frame2, the chart Chart1, the status line StatusBar1, the menus Menu10 and
+// Menu20; the parts of a result row are named in resultsview.h (Check1_4, Tx_4, Label5_4). The
+// code and its comments otherwise speak of inputs, rows, the chart and pixels.
 
 #include "shell/qt/calculatorwindow.h"
 #include "shell/qt/chartview.h"
@@ -110,7 +116,7 @@ private:
         double points = 15;
         for (; points > 8; points -= 0.5) {
             m_nameFont.setPointSizeF(points);
-            if (QFontMetrics(m_nameFont).horizontalAdvance(m_name) <= (1850 / ShellModel::TwipsPerPixel) - 12)
+            if (QFontMetrics(m_nameFont).horizontalAdvance(m_name) <= (1850 / ShellModel::LayoutUnitsPerPixel) - 12)
                 break;
         }
         m_taglineFont = font();

@@ -1,5 +1,5 @@
 // Where the controls of the window stand. The frames, the picture, the Reset button, the notes
-// and the chart follow the model's twips; inside the frames the fields take the widths that the
+// and the chart follow the model's layout units; inside the frames the fields take the widths that the
 // longest texts they hold need in the window's font, so that every number reads whole. The
 // diagrams take the chart's place and the room down to the bottom of the window, at least the
 // height in which they read. Below the least size of that layout the form scrolls.
@@ -32,21 +32,21 @@ namespace shell {
 
 namespace {
 
-constexpr int Twips = ShellModel::TwipsPerPixel;
+constexpr int UnitsPerPixel = ShellModel::LayoutUnitsPerPixel;
 constexpr int ButtonPitch = 420;
 constexpr int ButtonsTop = 1950;
 constexpr int FieldGap = 6;         // pixels between the fields of a row
 constexpr int FrameMargin = 8;      // pixels inside a frame's left and right edge
 constexpr int LeastScrollBar = 64;  // pixels: both arrows and room to drag
-constexpr int LeastChart = 2400;    // twips: the chart and its switch row
+constexpr int LeastChart = 2400;    // layout units: the chart and its switch row
 constexpr int ChartBottomMargin = 700;
-constexpr int DiagramsBottomMargin = 150;  // twips: the diagrams reach nearly to the window's bottom
-constexpr int SwitchHeight = 330;          // twips: the row of switches above the chart area
+constexpr int DiagramsBottomMargin = 150;  // layout units: the diagrams reach nearly to the window's bottom
+constexpr int SwitchHeight = 330;          // layout units: the row of switches above the chart area
 constexpr int SwitchGap = 60;
 
-int pixels(int twips)
+int pixels(int length)
 {
-    return (twips + Twips - 1) / Twips;
+    return (length + UnitsPerPixel - 1) / UnitsPerPixel;
 }
 
 // The width a line edit needs to show `text` whole, its frame and margins included.
@@ -103,13 +103,13 @@ QSize CalculatorWindow::leastFormSize() const
     const int chartTop = m_model->chartRect().top + (m_advisory->isVisibleTo(m_form) ? 500 : 0);
     reach(results.left + std::max(3000, m_leastResults) + 600, chartTop + LeastChart + ChartBottomMargin);
     if (m_model->chartArea() == ChartArea::Diagrams)
-        reach(0, chartTop + SwitchHeight + SwitchGap + (leastDiagramPixels(results.width / Twips) * Twips) +
-                     DiagramsBottomMargin);
+        reach(0, chartTop + SwitchHeight + SwitchGap +
+                     (leastDiagramPixels(results.width / UnitsPerPixel) * UnitsPerPixel) + DiagramsBottomMargin);
     // Reset and the notes beside the inputs.
     const Rect reset = m_model->command2Rect();
     int notesWidth = reset.width;
     for (std::size_t j = 0; j < m_notes.size() && j < m_model->notes().size(); ++j) {
-        notesWidth = std::max(notesWidth, m_notes[j]->sizeHint().width() * Twips);
+        notesWidth = std::max(notesWidth, m_notes[j]->sizeHint().width() * UnitsPerPixel);
         reach(0, m_model->noteRect(static_cast<int>(j)).bottom() + 200);
     }
     reach(reset.left + notesWidth + 200, reset.bottom());
@@ -121,7 +121,7 @@ QSize CalculatorWindow::leastFormSize() const
     // The titles with Help and Exit beside them, the case title.
     const int titles = std::max(m_titles[0]->sizeHint().width(),
                                 m_titles[1]->sizeHint().width() + 6 + m_reference->sizeHint().width());
-    reach(2400 + (titles * Twips) + 2700, 1500);
+    reach(2400 + (titles * UnitsPerPixel) + 2700, 1500);
     // The case buttons and the page labels on the side band.
     const int cases = m_program.caseCount();
     const int firstPage = m_program.hasPages() ? m_program.casesPerPage : cases;
@@ -135,7 +135,8 @@ QSize CalculatorWindow::fittingSize() const
     // The program's size, or more where the fields of the case on display need it, and tall
     // enough for the case that places its results lowest: no case scrolls on a screen that
     // has the room.
-    QSize size = QSize(m_program.windowWidth / Twips, m_program.windowHeight / Twips).expandedTo(m_formMinimum);
+    QSize size =
+        QSize(m_program.windowWidth / UnitsPerPixel, m_program.windowHeight / UnitsPerPixel).expandedTo(m_formMinimum);
     for (int c = 0; c < m_program.caseCount(); ++c) {
         const Rect results = m_model->frame2RectOf(c);
         size.setHeight(std::max(size.height(), pixels(results.bottom() + LeastChart + ChartBottomMargin)));
@@ -150,7 +151,7 @@ QSize CalculatorWindow::fittingSize() const
             rows.push_back(shown);
         }
         const int columns = ResultsView::columnsFor(results.height, static_cast<int>(rows.size()));
-        const int least = m_results->leastWidthFor(rows, columns) * Twips;
+        const int least = m_results->leastWidthFor(rows, columns) * UnitsPerPixel;
         size.setWidth(std::max(size.width(), pixels(results.left + std::max(3000, least) + 600)));
     }
     return size;
@@ -171,8 +172,8 @@ void CalculatorWindow::refreshLayout()
         captionWidth = std::max(captionWidth, row.caption->sizeHint().width());
     const int inputRow = captionWidth + m_valueWidth + LeastScrollBar + m_stepWidth + (3 * FieldGap);
     const int columns = ResultsView::columnsFor(m_model->frame2Rect().height, m_model->ResultCount);
-    m_leastResults = m_results->leastWidth(columns) * Twips;
-    m_model->setLeastWidths((inputRow + (2 * FrameMargin)) * Twips, m_leastResults);
+    m_leastResults = m_results->leastWidth(columns) * UnitsPerPixel;
+    m_model->setLeastWidths((inputRow + (2 * FrameMargin)) * UnitsPerPixel, m_leastResults);
 
     // The least size follows the form's width (the diagrams of two members stand side by side in
     // a wide one), and the form its least size: twice over, so that both have followed.
@@ -182,13 +183,13 @@ void CalculatorWindow::refreshLayout()
             m_formMinimum = least;
             m_form->setMinimumSize(least);
         }
-        if (m_form->isVisible() &&
-            (m_form->width() * Twips != m_model->windowWidth() || m_form->height() * Twips != m_model->windowHeight()))
-            m_model->resize(m_form->width() * Twips, m_form->height() * Twips);
+        if (m_form->isVisible() && (m_form->width() * UnitsPerPixel != m_model->windowWidth() ||
+                                    m_form->height() * UnitsPerPixel != m_model->windowHeight()))
+            m_model->resize(m_form->width() * UnitsPerPixel, m_form->height() * UnitsPerPixel);
     }
 
-    const int width = m_form->width() * Twips;
-    const int height = m_form->height() * Twips;
+    const int width = m_form->width() * UnitsPerPixel;
+    const int height = m_form->height() * UnitsPerPixel;
     place(m_bands[0], {0, 0, 2150, height});
     place(m_bands[1], {2300, 1500, std::max(width - 2600, 600), 45});
     place(m_bands[2], {2150, 0, 45, height});
@@ -196,8 +197,9 @@ void CalculatorWindow::refreshLayout()
     place(m_titles[0], {2400, 300, std::max(width - 5400, 3000), 520});
     place(m_titles[1], {2400, 880, std::max(width - 5400, 3000), 420});
     const QSize link = m_reference->sizeHint();
-    placeAt(m_reference, QRect(2400 / Twips + m_titles[1]->sizeHint().width() + 6,
-                               (880 / Twips) + ((420 / Twips) - link.height()) / 2, link.width(), link.height()));
+    placeAt(m_reference,
+            QRect(2400 / UnitsPerPixel + m_titles[1]->sizeHint().width() + 6,
+                  (880 / UnitsPerPixel) + ((420 / UnitsPerPixel) - link.height()) / 2, link.width(), link.height()));
     place(m_commandLabels[0], {width - 1350, 300, 1100, 450});
     place(m_commandLabels[1], {width - 2550, 300, 1100, 450});
 
@@ -249,10 +251,10 @@ void CalculatorWindow::refreshLayout()
     // The switch between the results chart and the diagrams stands above them, on the right;
     // left of it while the diagrams show, the command that opens them in a window of their own.
     const int switchWidth =
-        std::max(m_diagramsSwitch->sizeHint().width(), m_resultsSwitch->sizeHint().width()) * Twips + 150;
+        std::max(m_diagramsSwitch->sizeHint().width(), m_resultsSwitch->sizeHint().width()) * UnitsPerPixel + 150;
     place(m_diagramsSwitch, {chart.left + chart.width - switchWidth, chart.top + 30, switchWidth, SwitchHeight});
     place(m_resultsSwitch, {chart.left + chart.width - (2 * switchWidth), chart.top + 30, switchWidth, SwitchHeight});
-    const int windowWidth = (m_windowButton->sizeHint().width() * Twips) + 150;
+    const int windowWidth = (m_windowButton->sizeHint().width() * UnitsPerPixel) + 150;
     place(m_windowButton,
           {chart.left + chart.width - (2 * switchWidth) - windowWidth - 60, chart.top + 30, windowWidth, SwitchHeight});
     chart.top += SwitchHeight + SwitchGap;
@@ -268,7 +270,7 @@ void CalculatorWindow::placeInputRows(CasePage &page, const Rect &frame)
 {
     // Caption with its unit, value, scroll bar, step: the scroll bar takes what the others
     // leave; the step column has its heading on the frame's caption line.
-    const int inner = (frame.width / Twips) - (2 * FrameMargin);
+    const int inner = (frame.width / UnitsPerPixel) - (2 * FrameMargin);
     int captionWidth = 0;
     for (const InputRow &row : page.rows)
         captionWidth = std::max(captionWidth, row.caption->sizeHint().width());
@@ -277,17 +279,17 @@ void CalculatorWindow::placeInputRows(CasePage &page, const Rect &frame)
     const int scrollLeft = valueLeft + m_valueWidth + FieldGap;
     const int scrollWidth = std::max(stepLeft - FieldGap - scrollLeft, 16);
     for (std::size_t k = 0; k < page.rows.size(); ++k) {
-        const int top = (360 + static_cast<int>(k) * 390) / Twips;
-        const int rowHeight = 330 / Twips;
+        const int top = (360 + static_cast<int>(k) * 390) / UnitsPerPixel;
+        const int rowHeight = 330 / UnitsPerPixel;
         InputRow &row = page.rows[k];
         placeAt(row.caption, QRect(FrameMargin, top, captionWidth, rowHeight));
         placeAt(row.value, QRect(valueLeft, top, m_valueWidth, rowHeight));
-        placeAt(row.scroll, QRect(scrollLeft, top + (30 / Twips), scrollWidth, 270 / Twips));
+        placeAt(row.scroll, QRect(scrollLeft, top + (30 / UnitsPerPixel), scrollWidth, 270 / UnitsPerPixel));
         placeAt(row.step, QRect(stepLeft, top, m_stepWidth, rowHeight));
     }
     QLabel *heading = page.stepHeading;
     const int headingHeight = heading->sizeHint().height();
-    placeAt(heading, QRect(stepLeft, std::max((360 / Twips) - headingHeight, 0), m_stepWidth, headingHeight));
+    placeAt(heading, QRect(stepLeft, std::max((360 / UnitsPerPixel) - headingHeight, 0), m_stepWidth, headingHeight));
 }
 
 int CalculatorWindow::leastDiagramPixels(int chartWidth) const
@@ -322,7 +324,7 @@ void CalculatorWindow::growToShowDiagrams()
     const QSize form = m_scrollArea->viewport()->size();
     // The chart area is as wide as the results frame: the form less the frame's left and its
     // margin on the right.
-    const int besideChart = (m_model->frame2Rect().left + 600) / Twips;
+    const int besideChart = (m_model->frame2Rect().left + 600) / UnitsPerPixel;
     int formWidth = std::max(form.width(), m_formMinimum.width());
     const CaseDiagrams &diagrams = m_model->diagrams();
     if (diagrams.kind == CaseDiagrams::Kind::Members && diagrams.members.size() > 1) {
@@ -334,7 +336,7 @@ void CalculatorWindow::growToShowDiagrams()
         if (across > formWidth && across + chrome.width() <= most.width())
             formWidth = across;
     }
-    const int above = (m_model->chartRect().top + SwitchHeight + SwitchGap + DiagramsBottomMargin) / Twips;
+    const int above = (m_model->chartRect().top + SwitchHeight + SwitchGap + DiagramsBottomMargin) / UnitsPerPixel;
     const int formHeight =
         std::max({form.height(), m_formMinimum.height(), above + leastDiagramPixels(formWidth - besideChart)});
     const QSize wanted = (QSize(formWidth, formHeight) + chrome).boundedTo(most).expandedTo(size());

@@ -1,5 +1,5 @@
 // The window's commands as actions, each made once and shown both in the right-button menu
-// (Menu10, Menu20) and in the menu bar (File, Edit, View, Units, Help). Exclusive choices (the
+// (the window's menu and the chart's menu) and in the menu bar (File, Edit, View, Units, Help). Exclusive choices (the
 // length unit, the force unit, the chart's look) are action groups with radio marks.
 
 #include "shell/qt/calculatorwindow.h"

@@ -147,108 +147,18 @@ std::string empiricalLine(const shell::CaseDef &definition)
     return line + ".";
 }
 
-std::vector<SourceNote> beamNotes()
-{
-    return {
-        {"", 0,
-         "Beams of constant E I, small deflections, shear deformation neglected (Euler\u2013Bernoulli). The "
-         "coefficients below are those of the beam tables, rounded as the tables print them."},
-        {"Beam (3)", 0.0642,
-         "Triangular load on a simple span: Mmax = w l\u00b2/(9\u221a3) = 0.06415 w l\u00b2 at x = l/\u221a3 \u2248 "
-         "0.577 l, rounded to 0.0642."},
-        {"Beam (3)", 0.00652,
-         "Triangular load on a simple span: \u03b4max = 0.006522 w l\u2074/(E I) at x \u2248 0.519 l, from the "
-         "elastic line of the load, rounded to 0.00652."},
-        {"Beam (18)", 0.0215,
-         "Triangular load on a span fixed at both ends: the largest span moment is 0.02144 w l\u00b2 at "
-         "x = \u221a(3/10) l \u2248 0.548 l; the program takes 0.0215."},
-    };
-}
+}  // namespace
 
-std::vector<SourceNote> cantileverNotes()
+std::vector<SourceNote> sourceNotes(const shell::Program &program)
 {
-    return {
-        {"", 0,
-         "Beams of constant E I, small deflections, shear deformation neglected (Euler\u2013Bernoulli). The "
-         "coefficients below are those of the beam tables, rounded as the tables print them."},
-        {"Cantilever (6)", 185,
-         "Propped cantilever under a uniform load: \u03b4max = w l\u2074/(184.6 E I) at x \u2248 0.578 l from the "
-         "fixed end (0.422 l from the prop); the tables round the divisor to 185."},
-        {"Cantilever (7)", 0.0298,
-         "Propped cantilever under a triangular load falling to the prop: Mmax = 0.02981 w l\u00b2 at "
-         "x \u2248 0.553 l from the fixed end."},
-        {"Cantilever (7)", 0.002385,
-         "The same member: \u03b4max = 0.002385 w l\u2074/(E I), also at x \u2248 0.553 l from the fixed end."},
-        {"Cantilever (15)", 0.7,
-         "Symmetric triangular load on a span fixed at both ends: 0.7 w l\u2074/(384 E I) = 7 w l\u2074/(3840 E I) "
-         "is the exact mid-span deflection."},
-        {"Cantilever (18)", 0.064,
-         "Triangular load on a simple span: Mmax = w l\u00b2/(9\u221a3) = 0.06415 w l\u00b2 at x = l/\u221a3; the "
-         "program takes 0.064."},
-        {"Cantilever (18)", 0.00652,
-         "The same span: \u03b4max = 0.006522 w l\u2074/(E I) at x \u2248 0.519 l, rounded to 0.00652."},
-        {"Cantilever (18)", 764,
-         "The same load on a span fixed at both ends: \u03b4max = w l\u2074/(764.2 E I) at x \u2248 0.525 l (at "
-         "mid-span w l\u2074/(768 E I)); the tables round the divisor to 764."},
-        {"Cantilever (21)", 0.586,
-         "Two wheel loads a apart: beyond a = (2 \u2212 \u221a2) l = 0.5858 l one wheel alone at mid-span gives "
-         "the larger moment."},
-    };
-}
-
-std::vector<SourceNote> columnNotes(const shell::Program &program)
-{
-    std::vector<SourceNote> notes{
-        {"", 0,
-         "Euler columns: an ideal straight elastic column. The buckling length is Lk = l/\u221an with the end "
-         "constant n: 1/4 for a column fixed at its foot and free at its head, 1 pinned at both ends, 2 fixed and "
-         "pinned (the exact value is (4.4934/\u03c0)\u00b2 = 2.046), 4 fixed at both ends. The slenderness "
-         "\u03bb = l/i is taken of the length l, not of Lk. \u03c0\u00b2 is the square of \u03c0 = 3.141592, "
-         "9.8696."},
-        {"", 0,
-         "Empirical columns: Tetmajer's straight lines (a parabola for cast iron) for the inelastic range, "
-         "tabulated in kgf/cm\u00b2. The program takes a in N/mm\u00b2 (1 kgf/cm\u00b2 = 0.0980665 N/mm\u00b2); b "
-         "and c are per unit of slenderness, pure numbers that no unit changes. l is taken as the buckling "
-         "length."}};
+    std::vector<SourceNote> notes = program.sourceNotes;
+    // Every case with an empirical column line (the coefficients a, b, c and λ0) gets it worked out.
     for (const shell::CaseDef &c : program.cases) {
         const std::string line = empiricalLine(c);
         if (!line.empty())
             notes.push_back({c.caption, 0, line});
     }
     return notes;
-}
-
-std::vector<SourceNote> frameNotes()
-{
-    return {{"", 0,
-             "Single-bay portal frames with rigid corners B and C and both feet pinned or both fixed, solved by "
-             "the classical portal formulas: members inextensible, so the corners share one horizontal sway and do "
-             "not move vertically; E constant, so only the ratio k = (I2/I1)(h/l) of the stiffnesses enters."}};
-}
-
-std::vector<SourceNote> sectionNotes()
-{
-    return {{"", 0,
-             "Exact section properties of the drawn shapes, without fillets or rounded corners. \u03c0 is taken "
-             "as 3.141592, as the programs always have."},
-            {"Rectangular bar", 0.28867, "i = a/\u221a12 = 0.288675 a; the tables print 0.28867."}};
-}
-
-}  // namespace
-
-std::vector<SourceNote> sourceNotes(const shell::Program &program)
-{
-    if (program.name == "Beams")
-        return beamNotes();
-    if (program.name == "cantilever")
-        return cantileverNotes();
-    if (program.name == "buckling")
-        return columnNotes(program);
-    if (program.name == "Rahmen")
-        return frameNotes();
-    if (program.name == "Profilor")
-        return sectionNotes();
-    return {};
 }
 
 }  // namespace sheet

@@ -24,14 +24,10 @@ std::vector<std::string> signConvention(const shell::Program &program);
 // program's captions use for them where they differ.
 std::string notation(const shell::Program &program);
 
-// A coefficient of a case's formulas that is not derived on the page, and where it comes from.
-struct SourceNote {
-    std::string caseCaption;  // the case whose formulas hold it ("" for the whole program)
-    double coefficient = 0;   // the number as the formula holds it (0: a note without one)
-    std::string text;
-};
+using shell::SourceNote;
 
-// The program's sources and assumptions: general notes first, then one per coefficient.
+// The program's sources and assumptions (its program value's notes) and the worked empirical
+// column line of every case that has one.
 std::vector<SourceNote> sourceNotes(const shell::Program &program);
 
 }  // namespace sheet

@@ -171,7 +171,7 @@ TEST(shellmodel, resultsFrameAndChartFollowTheRowCountAndTheWindowSize)
         EXPECT_EQ(m.chartRect().height, 11000 - m.chartRect().top - 700);
     }
 
-    // the chart height follows a resize only above 10000 twips; a negative width is not applied
+    // the chart height follows a resize only above 10000 layout units; a negative width is not applied
     const int selectedHeight = m.chartRect().height;
     const int below = m.frame2Rect().bottom() + 700;
     m.resize(15000, 10000);

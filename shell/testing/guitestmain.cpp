@@ -1,5 +1,5 @@
-// The widget and painting tests need a QApplication; without a display they run on the
-// offscreen platform.
+// The main of the test executables that paint, write PDF pages or open windows: they need a
+// QApplication, and without a display they run on the offscreen platform.
 #include <QApplication>
 
 #include <gtest/gtest.h>
