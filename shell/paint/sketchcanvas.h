@@ -4,6 +4,7 @@
 // label size, the canvas that draws or only measures, and the drawing of all elements.
 
 #include "shell/core/sketch.h"
+#include "shell/paint/diagramparts.h"
 
 #include <QBrush>
 #include <QColor>
@@ -215,28 +216,7 @@ private:
     // True where the segment comes within `half` of the box.
     static bool crosses(const Segment &s, const QRectF &box)
     {
-        const QRectF grown = box.adjusted(-s.half, -s.half, s.half, s.half);
-        // Clip the segment against the grown box (Liang–Barsky).
-        double t0 = 0;
-        double t1 = 1;
-        const double dx = s.b.x() - s.a.x();
-        const double dy = s.b.y() - s.a.y();
-        const double p[] = {-dx, dx, -dy, dy};
-        const double q[] = {s.a.x() - grown.left(), grown.right() - s.a.x(), s.a.y() - grown.top(),
-                            grown.bottom() - s.a.y()};
-        for (int i = 0; i < 4; ++i) {
-            if (p[i] == 0) {
-                if (q[i] < 0)
-                    return false;
-                continue;
-            }
-            const double t = q[i] / p[i];
-            if (p[i] < 0)
-                t0 = std::max(t0, t);
-            else
-                t1 = std::min(t1, t);
-        }
-        return t0 <= t1;
+        return diagramparts::segmentMeets(s.a, s.b, box.adjusted(-s.half, -s.half, s.half, s.half));
     }
     // True where the box would cover one of the first `upTo` texts placed or, with `members`,
     // a member line.
