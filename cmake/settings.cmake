@@ -22,19 +22,24 @@ if(STRUCTCALC_FUZZ)
 endif()
 
 # Every test executable runs without a display and in a UTF-8 locale. Test names carry no
-# printed parameter values: every parameterised suite names its instances itself. In the
-# sanitizer build a process takes about half a second to start, longer than most tests run, so
-# there each executable runs in three shards of its tests (GoogleTest's own sharding) rather than
-# one process per test; `--gtest_filter` on the executable runs one test.
+# printed parameter values: every parameterised suite names its instances itself. By default
+# ctest runs one process per test. STRUCTCALC_TEST_SHARDS runs each executable instead in that
+# many shards of its tests (GoogleTest's own sharding): the sanitizer build, where a process
+# takes about half a second to start, uses three; a mutation run, which runs the whole suite once
+# per planted fault, uses two. `--gtest_filter` on the executable runs one test.
+if(STRUCTCALC_SANITIZE)
+    set(STRUCTCALC_TEST_SHARDS 3 CACHE STRING "Run each test executable in this many shards (0: one process per test)")
+else()
+    set(STRUCTCALC_TEST_SHARDS 0 CACHE STRING "Run each test executable in this many shards (0: one process per test)")
+endif()
 function(structcalc_add_tests target)
     set(environment "QT_QPA_PLATFORM=offscreen;LC_ALL=C.UTF-8")
-    if(STRUCTCALC_SANITIZE)
-        set(shards 3)
-        math(EXPR last "${shards} - 1")
+    if(STRUCTCALC_TEST_SHARDS GREATER 0)
+        math(EXPR last "${STRUCTCALC_TEST_SHARDS} - 1")
         foreach(shard RANGE ${last})
             add_test(NAME ${target}/shard${shard} COMMAND ${target})
             set_tests_properties(${target}/shard${shard} PROPERTIES
-                ENVIRONMENT "${environment};GTEST_TOTAL_SHARDS=${shards};GTEST_SHARD_INDEX=${shard}")
+                ENVIRONMENT "${environment};GTEST_TOTAL_SHARDS=${STRUCTCALC_TEST_SHARDS};GTEST_SHARD_INDEX=${shard}")
         endforeach()
         return()
     endif()
