@@ -12,6 +12,7 @@
 #include <cstring>
 #include <limits>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -89,6 +90,43 @@ TEST(fuzzReference, textChecksFindNonNumbersAndForeignBytes)
     EXPECT_TRUE(isScientificFormat("-1.234e+308", 3));
     EXPECT_FALSE(isScientificFormat("1.234e+3080", 3));
     EXPECT_FALSE(isScientificFormat("1.23e+08", 3));
+}
+
+// The edges of the number texts, held against the exact reference: texts read by their leading
+// number in every way it may be written, values at the rounding, notation and format thresholds.
+TEST(fuzzReference, numberPromisesHoldAtTheEdges)
+{
+    // Signs, points, exponents in E or D, blanks anywhere, &H and &O integers (above 2^53 rounded
+    // once to the nearest double), numbers beyond the range of a double and halfway digits.
+    std::vector<std::string> texts{"",        "abc12",  "12abc",  "00012",   "-3.5",     "+7",     "-.25",    "5.",
+                                   "-",       ".",      "+-5",    "1.2.3",   "1,5",      "1 2",    "1.5e+3",  "25e-2",
+                                   "1d-2",    "7e",     "7E+",    "1e2.5",   "1\n0\n0",  " \t\n",  "&h1f",    "& H 1 F",
+                                   "&H10zz",  "&H",     "&o777",  "&O19",    "&O8",      "&X12",   "1e999",   "-1D400",
+                                   "0.5e309", "1e-999", "1E9999", "1E-9999", "9.9E+308", "1690.5", "-2812.5", "9.9995",
+                                   "-0",      "1E-05",  "0.0001", "1.5E+16", "99999.5"};
+    texts.insert(texts.end(), {"\t-\t3 . 5 e 2 x", "&H1FFFFFFFFFFFFF", "&H25ECF84201C1AD398",
+                               "&O4573174102003406551630", "&O7777777777777777777777", "1.7976931348623157e308",
+                               "1" + std::string(400, '0'), "0." + std::string(400, '0') + "1"});
+    for (const std::string &text : texts) {
+        SCOPED_TRACE(text);
+        EXPECT_EQ(checkReading(text), "");
+        EXPECT_EQ(checkResultTextOf(text), "");
+    }
+    // Fifteen digits, a sixteenth halfway rounding away from zero, the E notation's thresholds,
+    // halfway values of the result format, the thresholds of values and steps, converted inputs,
+    // the limits of a double and what is no number.
+    std::vector<double> values{123456789.123456789, 100000000000000.5, -100000000000000.5, 0.0000999999999999999999,
+                               999999999999999.9};
+    values.insert(values.end(),
+                  {0,      -0.0,   0.0001, 0.00001, -0.000012345, 1e15,   -1.5e16,  1690.5,    3612.5,   -2812.5,
+                   2812.4, 9.9995, -99995, 9.99949, 2.675,        7.5,    1e8,      100000001, 99999999, 10000,
+                   10001,  -5e8,   1e11,   2.05e11, 123456789,    0.0833, 8.33e-10, 1e-11,     1.7e308});
+    using limits = std::numeric_limits<double>;
+    values.insert(values.end(), {2500.0 / 3.0, -2.0 / 3.0, limits::max(), limits::denorm_min(), limits::infinity(),
+                                 limits::quiet_NaN()});
+    for (const double value : values)
+        for (int decimals = 0; decimals < 15; ++decimals)
+            EXPECT_EQ(checkFormatting(value, decimals), "") << value;
 }
 
 // Doubles of every magnitude (bit patterns and decimal scales) and texts built of the pieces
