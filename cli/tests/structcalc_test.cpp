@@ -242,10 +242,6 @@ TEST(structcalc, listNamesEveryProgramAndItsCases)
         EXPECT_NE(all.out.find(std::string(name) + "\n"), std::string::npos) << name;
 }
 
-}  // namespace
-
-namespace {
-
 TEST(structcalc, helpVersionAndOneCaseListed)
 {
     const Outcome help = run({"--help"});
@@ -269,31 +265,6 @@ TEST(structcalc, helpVersionAndOneCaseListed)
     EXPECT_EQ(run({"--list", "Beams", "20"}).status, 2);
 }
 
-// Whatever goes wrong, every line on stderr names the program that says it.
-TEST(structcalc, everyMessageOnStderrStartsWithItsName)
-{
-    const std::vector<std::vector<std::string>> calls{{},
-                                                      {"Trusses", "1"},
-                                                      {"Beams", "1", "a=150"},
-                                                      {"Beams", "1", "P=x"},
-                                                      {"buckling", "9", "l=3000"},
-                                                      {"Beams", "--batch", "/nonexistent"},
-                                                      {"--list", "Beams", "0"},
-                                                      {"Profilor", "1", "--diagram"},
-                                                      {"--open", "/nonexistent.structcalc.json"},
-                                                      {"--open", "/dev/null"},
-                                                      {"Beams", "1", "--sheet", "/nonexistent/sheet.pdf"}};
-    for (const auto &args : calls) {
-        const Outcome r = run(args);
-        for (const std::string &line : lines(r.err))
-            EXPECT_EQ(line.rfind("structcalc: ", 0), 0u) << ::testing::PrintToString(args) << ": " << line;
-    }
-}
-
-}  // namespace
-
-namespace {
-
 // The example of the help text computes.
 TEST(structcalc, helpExampleComputes)
 {
@@ -308,10 +279,6 @@ TEST(structcalc, helpExampleComputes)
     const Outcome r = run(args);
     EXPECT_EQ(r.status, 0) << r.err;
 }
-
-}  // namespace
-
-namespace {
 
 // An answer that does not reach its reader is a failure that says why, for every kind of answer.
 TEST(structcalc, anOutputThatCannotBeWrittenFailsWithTheReason)

@@ -29,6 +29,12 @@ TEST(commandLineChecks, holdForRunsOfEveryKind)
         {"buckling", "5", "--json", "l=0"},  // refused
         {"cantilever", "21", "--unit=cm"},
         {"Beams", "1", "P=12abc"},  // not wholly a number
+        {"Beams", "1", "P=x"},
+        {"Beams", "1", "a=150"},      // refused by the case
+        {"buckling", "9", "l=3000"},  // a note on stderr
+        {"Trusses", "1"},
+        {"--list", "Beams", "0"},
+        {"Beams", "1", "--sheet", "/nonexistent/sheet.pdf"},
         {"Beams", "20"},
         {"Beams", "1", "--unit", "kN,kN"},
         {"Profilor", "1", "a=1e400", "--json"},
