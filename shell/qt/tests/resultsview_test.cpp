@@ -3,11 +3,9 @@
 // screen reader finds, values drawn whole at the right of their fields, greyed when stale, and
 // a new value repainting only its own field.
 
-#include "registry/registry.h"
-#include "shell/core/testing/recordingplatform.h"
-#include "shell/qt/calculatorwindow.h"
 #include "shell/qt/resultsview.h"
 #include "shell/qt/tests/paintrecorder.h"
+#include "shell/qt/tests/shownwindow.h"
 
 #include <QAccessible>
 #include <QAccessibleActionInterface>
@@ -31,42 +29,29 @@ using Part = shell::ResultsView::Part;
 
 // --- control names as rows and parts ---
 
-struct NamedPart {
-    const char *name;
-    bool valid;
-    int row;
-    Part part;
-};
-
-class resultsPartNames : public ::testing::TestWithParam<NamedPart>
+TEST(resultsPartNames, controlNamesReadAsRowAndPart)
 {
-};
-
-TEST_P(resultsPartNames, readAsRowAndPart)
-{
-    int row = -1;
-    Part part = Part::Unit;
-    ASSERT_EQ(ResultsView::partNamed(QString::fromLatin1(GetParam().name), row, part), GetParam().valid);
-    if (!GetParam().valid)
-        return;
-    EXPECT_EQ(row, GetParam().row);
-    EXPECT_EQ(part, GetParam().part);
+    const struct {
+        const char *name;
+        bool valid;
+        int row;
+        Part part;
+    } table[] = {{"Check1_3", true, 3, Part::Check},    {"Tx_0", true, 0, Part::Value},
+                 {"Tx_12", true, 12, Part::Value},      {"Label5_9", true, 9, Part::Unit},
+                 {"Largest_5", true, 5, Part::Largest}, {"Range_0", true, 0, Part::Range},
+                 {"Tx3", false, 0, Part::Value},        {"Check1_", false, 0, Part::Check},
+                 {"Text1_0", false, 0, Part::Value},    {"Label5_2x", false, 0, Part::Unit}};
+    for (const auto &c : table) {
+        SCOPED_TRACE(c.name);
+        int row = -1;
+        Part part = Part::Unit;
+        ASSERT_EQ(ResultsView::partNamed(QString::fromLatin1(c.name), row, part), c.valid);
+        if (c.valid) {
+            EXPECT_EQ(row, c.row);
+            EXPECT_EQ(part, c.part);
+        }
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    results, resultsPartNames,
-    ::testing::Values(NamedPart{"Check1_3", true, 3, Part::Check}, NamedPart{"Tx_0", true, 0, Part::Value},
-                      NamedPart{"Tx_12", true, 12, Part::Value}, NamedPart{"Label5_9", true, 9, Part::Unit},
-                      NamedPart{"Largest_5", true, 5, Part::Largest}, NamedPart{"Range_0", true, 0, Part::Range},
-                      NamedPart{"Tx3", false, 0, Part::Value}, NamedPart{"Check1_", false, 0, Part::Check},
-                      NamedPart{"Text1_0", false, 0, Part::Value}, NamedPart{"Label5_2x", false, 0, Part::Unit}),
-    [](const ::testing::TestParamInfo<NamedPart> &p) {
-        std::string name = p.param.name;
-        for (char &c : name)
-            if (c == '_')
-                c = 'u';
-        return name;
-    });
 
 // --- one view with three rows, between two buttons ---
 
@@ -259,15 +244,11 @@ TEST_F(results, aNewValueRepaintsOnlyItsField)
 // In the window: a keystroke repaints the values, not the case buttons or the frames.
 TEST(resultsInTheWindow, aKeystrokeRepaintsTheValuesAndNotTheCaseButtons)
 {
-    shell::testing::RecordingPlatform platform;
-    shell::CalculatorWindow window(*registry::find("Beams"), &platform);
-    window.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    ShownWindow w("Beams");
     QApplication::processEvents();
-    auto *input = window.findChild<QLineEdit *>(QStringLiteral("Text1_0"));
-    auto *results = window.findChild<ResultsView *>(QStringLiteral("Frame2"));
-    auto *button = window.findChild<QPushButton *>(QStringLiteral("Command1_3"));
-    ASSERT_TRUE(input && results && button);
+    auto *input = w.get<QLineEdit>("Text1_0");
+    ResultsView *results = w.results();
+    auto *button = w.get<QPushButton>("Command1_3");
     PaintRecorder onResults;
     PaintRecorder onButton;
     results->installEventFilter(&onResults);
@@ -305,12 +286,8 @@ QRect partNamed(const ResultsView *results, const char *name)
 // row in a line of its own, clear of every other row, and is read out with the value.
 TEST(resultsInTheWindow, theMembersLargestStandsUnderTheRowThatIsNotIt)
 {
-    shell::testing::RecordingPlatform platform;
-    shell::CalculatorWindow window(*registry::find("Beams"), &platform);
-    window.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
-    auto *results = window.findChild<ResultsView *>(QStringLiteral("Frame2"));
-    ASSERT_TRUE(results);
+    ShownWindow w("Beams");
+    ResultsView *results = w.results();
     ASSERT_EQ(results->rowCount(), 6);
     const QString largest = QStringLiteral("largest 2.006e-02 mm at x = 44.92 mm");
     QAccessibleInterface *frame = QAccessible::queryAccessibleInterface(results);
@@ -331,7 +308,7 @@ TEST(resultsInTheWindow, theMembersLargestStandsUnderTheRowThatIsNotIt)
     EXPECT_TRUE(partNamed(results, "Largest_4").isEmpty());  // no room kept under the largest moment
 
     // The load at mid-span: the deflection under it is the largest, and the line goes.
-    typeInto(window.findChild<QLineEdit *>(QStringLiteral("Text1_1")), QStringLiteral("50"));
+    typeInto(w.get<QLineEdit>("Text1_1"), QStringLiteral("50"));
     EXPECT_EQ(results->row(5).text, QStringLiteral("2.501e-02"));
     EXPECT_TRUE(results->row(5).largest.isEmpty());
     EXPECT_EQ(frame->child(11)->text(QAccessible::Description), QString());
@@ -341,18 +318,14 @@ TEST(resultsInTheWindow, theMembersLargestStandsUnderTheRowThatIsNotIt)
 // field marked as outside the formula's range, with a mark of its own that says why.
 TEST(resultsInTheWindow, aValueOutsideItsFormulasRangeIsMarked)
 {
-    shell::testing::RecordingPlatform platform;
-    shell::CalculatorWindow window(*registry::find("buckling"), &platform);
-    window.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
-    QTest::mouseClick(window.findChild<QPushButton *>(QStringLiteral("Command1_5")), Qt::LeftButton);
-    auto *results = window.findChild<ResultsView *>(QStringLiteral("Frame2"));
-    ASSERT_TRUE(results);
+    ShownWindow w("buckling");
+    QTest::mouseClick(w.get<QPushButton>("Command1_5"), Qt::LeftButton);
+    ResultsView *results = w.results();
     EXPECT_TRUE(results->row(0).outsideRange.isEmpty());
     QAccessibleInterface *frame = QAccessible::queryAccessibleInterface(results);
     EXPECT_EQ(frame->child(1)->text(QAccessible::Description), QString());
 
-    typeInto(window.findChild<QLineEdit *>(QStringLiteral("Text6_0")), QStringLiteral("721.5"));
+    typeInto(w.get<QLineEdit>("Text6_0"), QStringLiteral("721.5"));
     const QString reason = QStringLiteral("the wrought-iron formula holds for λ up to 112; Euler applies beyond");
     EXPECT_EQ(results->row(0).text, QStringLiteral("-1.848e+01"));
     EXPECT_EQ(results->row(0).outsideRange, reason);
@@ -370,7 +343,7 @@ TEST(resultsInTheWindow, aValueOutsideItsFormulasRangeIsMarked)
     EXPECT_EQ(results->toolTipAt(mark.center()), tip);
     EXPECT_EQ(results->toolTipAt(results->partRect(0, Part::Value).center()), tip);
 
-    typeInto(window.findChild<QLineEdit *>(QStringLiteral("Text6_0")), QStringLiteral("100"));
+    typeInto(w.get<QLineEdit>("Text6_0"), QStringLiteral("100"));
     EXPECT_TRUE(results->row(0).outsideRange.isEmpty());
     EXPECT_TRUE(results->toolTipAt(partNamed(results, "Range_0").center()).isEmpty());
 }

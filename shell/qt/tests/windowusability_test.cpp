@@ -3,11 +3,8 @@
 // scrolls below its least size, the tab order, Return and Space, the shortcuts, the radio
 // groups of the menus, the accessible names and the help messages.
 
-#include "registry/registry.h"
 #include "shell/core/numbertext.h"
-#include "shell/core/testing/recordingplatform.h"
-#include "shell/qt/calculatorwindow.h"
-#include "shell/qt/resultsview.h"
+#include "shell/qt/tests/shownwindow.h"
 
 #include <QAccessible>
 #include <QAction>
@@ -32,33 +29,6 @@
 #include <vector>
 
 namespace {
-
-class Window
-{
-public:
-    explicit Window(const char *program)
-    {
-        window = std::make_unique<shell::CalculatorWindow>(*registry::find(program), &platform);
-        window->show();
-        window->activateWindow();
-        (void)QTest::qWaitForWindowExposed(window.get());
-    }
-    template <typename W> W *get(const char *name) const
-    {
-        W *widget = window->findChild<W *>(QString::fromLatin1(name));
-        EXPECT_NE(widget, nullptr) << "no control " << name;
-        return widget;
-    }
-    QString text(const char *name) const
-    {
-        const auto *field = get<QLineEdit>(name);
-        return field ? field->text() : QString();
-    }
-    shell::ResultsView *results() const { return get<shell::ResultsView>("Frame2"); }
-
-    shell::testing::RecordingPlatform platform;
-    std::unique_ptr<shell::CalculatorWindow> window;
-};
 
 // The room a line edit has for its text: its width less its frame and the two pixels it keeps
 // free on each side.
@@ -91,9 +61,8 @@ class scrollBarKeys : public ::testing::TestWithParam<KeyStep>
 
 TEST_P(scrollBarKeys, moveTheInputTheWayTheArrowsDo)
 {
-    Window w("Profilor");
+    ShownWindow w("Profilor");
     auto *bar = w.get<QScrollBar>("HScroll1_0");
-    ASSERT_NE(bar, nullptr);
     bar->setFocus(Qt::TabFocusReason);
     ASSERT_TRUE(bar->hasFocus());
     QTest::keyClick(bar, GetParam().key);
@@ -120,10 +89,9 @@ void turnWheel(QWidget *widget, int eighths)
 
 TEST(window, aWheelNotchStepsTheInputOverItsFieldAndItsBar)
 {
-    Window w("Profilor");
+    ShownWindow w("Profilor");
     auto *field = w.get<QLineEdit>("Text1_0");
     auto *bar = w.get<QScrollBar>("HScroll1_0");
-    ASSERT_TRUE(field && bar);
     field->setFocus();
     turnWheel(field, 120);
     EXPECT_EQ(w.text("Text1_0"), QStringLiteral("11"));
@@ -155,7 +123,7 @@ TEST(window, fieldsHoldTheLongestTextsWhole)
                                      QString::fromStdString(shell::generalText(-1.23456789012345e-300))};
     ASSERT_EQ(longestResult[1].size(), 22);
     for (const shell::Program *program : registry::programs()) {
-        Window w(program->name.c_str());
+        ShownWindow w(program->name.c_str());
         for (int format = 0; format < 2; ++format) {
             for (int i = 0; i < program->caseCount(); ++i) {
                 w.window->model().selectCase(i);
@@ -188,15 +156,13 @@ TEST(window, fieldsHoldTheLongestTextsWhole)
 // shows from its first character once the field is left, its tooltip giving all of it.
 TEST(window, numbersReadFromTheirFirstCharacter)
 {
-    Window w("Beams");
+    ShownWindow w("Beams");
     w.window->findChild<QAction *>(QStringLiteral("m1010_1"))->trigger();  // plain results
     const shell::ResultsView *results = w.results();
-    ASSERT_NE(results, nullptr);
     EXPECT_EQ(results->row(5).text, QStringLiteral("0.0176470588235294"));
     EXPECT_GE(results->valueTextRect(5).width(), results->fontMetrics().horizontalAdvance(results->row(5).text));
 
     auto *modulus = w.get<QLineEdit>("Text1_5");
-    ASSERT_NE(modulus, nullptr);
     modulus->setFocus();
     modulus->selectAll();
     const QString typed = QStringLiteral("100000.000000000000000000001");
@@ -218,10 +184,9 @@ TEST(window, numbersReadFromTheirFirstCharacter)
 
 TEST(window, belowItsLeastSizeTheFormScrollsInsteadOfOverlapping)
 {
-    Window w("Beams");
+    ShownWindow w("Beams");
     auto *area = w.get<QScrollArea>("FormScroll");
     auto *form = w.get<QWidget>("Form1");
-    ASSERT_TRUE(area && form);
     EXPECT_EQ(w.window->statusBar(), w.get<QStatusBar>("StatusBar1"));
     const QSize least = w.window->formMinimum();
     EXPECT_GE(least.width(), 400);
@@ -252,7 +217,7 @@ TEST(window, belowItsLeastSizeTheFormScrollsInsteadOfOverlapping)
 
 TEST(window, inAWideWindowValuesStayNextToTheirCaptionsAndTheChartLinesUp)
 {
-    Window w("Beams");
+    ShownWindow w("Beams");
     w.window->resize(1900, 1000);
     QApplication::processEvents();
     auto *form = w.get<QWidget>("Form1");
@@ -271,22 +236,15 @@ TEST(window, inAWideWindowValuesStayNextToTheirCaptionsAndTheChartLinesUp)
     EXPECT_EQ(chart.right(), frame.right());
 }
 
-TEST(window, atStartTheWindowFitsTheScreen)
+// A window starts within the screen, and the size it starts with where the screen has room
+// holds every case of its program (the tallest included) without scrolling.
+TEST(window, theFirstSizeFitsTheScreenAndHoldsEveryCaseOfTheProgram)
 {
     for (const shell::Program *program : registry::programs()) {
-        Window w(program->name.c_str());
+        ShownWindow w(program->name.c_str());
         const QRect room = w.window->screen()->availableGeometry();
         EXPECT_LE(w.window->width(), room.width()) << program->name;
         EXPECT_LE(w.window->height(), room.height()) << program->name;
-    }
-}
-
-// The size a window starts with where the screen has room holds every case of its program
-// (the tallest included) without scrolling.
-TEST(window, theFirstSizeHoldsEveryCaseOfTheProgram)
-{
-    for (const shell::Program *program : registry::programs()) {
-        Window w(program->name.c_str());
         const QSize first = w.window->fittingSize();
         for (int c = 0; c < program->caseCount(); ++c) {
             w.window->model().selectCase(c);
@@ -317,7 +275,7 @@ std::vector<QString> tabThrough(QWidget *start, int presses)
 
 TEST(window, tabGoesFromTheCasesThroughTheInputsAndResultsToTheCommands)
 {
-    Window w("Profilor");
+    ShownWindow w("Profilor");
     std::vector<QString> expected;
     for (int i = 0; i < 8; ++i)
         expected.push_back(QStringLiteral("Command1_%1").arg(i));
@@ -333,7 +291,7 @@ TEST(window, tabGoesFromTheCasesThroughTheInputsAndResultsToTheCommands)
 // The page labels switch the case buttons: the focus reaches them right after the buttons.
 TEST(window, thePageLabelsFollowTheCaseButtonsAndTheFocusStartsOnTheFirstCase)
 {
-    Window w("Beams");
+    ShownWindow w("Beams");
     EXPECT_EQ(QApplication::focusWidget(), w.get<QWidget>("Command1_0"));
     const std::vector<QString> names = tabThrough(w.get<QWidget>("Command1_9"), 4);
     EXPECT_EQ(names, (std::vector<QString>{QStringLiteral("Command1_9"), QStringLiteral("Label1_2"),
@@ -344,7 +302,7 @@ TEST(window, thePageLabelsFollowTheCaseButtonsAndTheFocusStartsOnTheFirstCase)
 
 TEST(window, returnAndSpacePressTheFocusedButton)
 {
-    Window w("Profilor");
+    ShownWindow w("Profilor");
     auto *circle = w.get<QPushButton>("Command1_2");
     circle->setFocus(Qt::TabFocusReason);
     QTest::keyClick(circle, Qt::Key_Return);
@@ -369,7 +327,7 @@ TEST(window, returnAndSpacePressTheFocusedButton)
 
 TEST(window, shortcutsReachTheirCommands)
 {
-    Window w("Profilor");
+    ShownWindow w("Profilor");
     auto *button = w.get<QPushButton>("Command1_0");
     button->setFocus();
     QTest::keyClick(button, Qt::Key_F1);
@@ -404,11 +362,8 @@ TEST(window, shortcutsReachTheirCommands)
 
 TEST(window, exclusiveChoicesAreRadioGroupsAndTheMenuBarHoldsTheSameActions)
 {
-    Window w("Beams");
-    const auto groupOf = [&](const char *name) {
-        auto *action = w.get<QAction>(name);
-        return action ? action->actionGroup() : nullptr;
-    };
+    ShownWindow w("Beams");
+    const auto groupOf = [&](const char *name) { return w.get<QAction>(name)->actionGroup(); };
     for (const auto &names : std::vector<std::vector<const char *>>{
              {"m1015_0", "m1015_1", "m1015_2"},
              {"m1015_4", "m1015_5"},
@@ -457,7 +412,7 @@ TEST(window, exclusiveChoicesAreRadioGroupsAndTheMenuBarHoldsTheSameActions)
 
 TEST(window, controlsHaveAccessibleNamesFromTheirCaptions)
 {
-    Window w("Beams");
+    ShownWindow w("Beams");
     const std::vector<std::pair<const char *, QString>> names = {
         {"Text1_0", QStringLiteral("P, 荷重")},
         {"HScroll1_0", QStringLiteral("P, 荷重, scroll bar")},
@@ -467,7 +422,6 @@ TEST(window, controlsHaveAccessibleNamesFromTheirCaptions)
     };
     for (const auto &[name, spoken] : names) {
         const auto *widget = w.get<QWidget>(name);
-        ASSERT_NE(widget, nullptr);
         EXPECT_EQ(widget->accessibleName(), spoken) << name;
     }
     // the result rows as accessible children: row 0's check box and its value
@@ -483,7 +437,7 @@ TEST(window, controlsHaveAccessibleNamesFromTheirCaptions)
 
 TEST(window, textOnTheProgramColourReadsOnItDarkOrLight)
 {
-    Window w("Beams");
+    ShownWindow w("Beams");
     auto *banner = w.get<QLabel>("Image2");
     auto *next = w.get<QPushButton>("Label1_2");
     const struct {
@@ -500,9 +454,8 @@ TEST(window, textOnTheProgramColourReadsOnItDarkOrLight)
 
 TEST(window, theReferenceLinkOpensTheReferenceOrSaysWhereItIs)
 {
-    Window w("Beams");
+    ShownWindow w("Beams");
     auto *link = w.get<QLabel>("ReferenceLink");
-    ASSERT_NE(link, nullptr);
     EXPECT_TRUE(link->text().contains(QStringLiteral(">Beams.pdf</a>")));
     w.platform.openSucceeds = false;
     w.platform.noApplication = true;
