@@ -152,17 +152,6 @@ TEST(calculatorwindow, theMenuOpensByMouseAndKeyboardAndItsCommandsReachTheModel
     EXPECT_EQ(frame->row(2).text, QStringLiteral("0.0833333333333333"));  // 833.333 mm^4: the same bar in cm
 }
 
-TEST(calculatorwindow, helpWithoutItsDocumentSaysSo)
-{
-    ShownWindow w("Profilor");
-    w.platform.openSucceeds = false;
-    QTest::mouseClick(w.get<QPushButton>("Label1_1"), Qt::LeftButton);
-    ASSERT_EQ(w.platform.messages.size(), 1u);
-    EXPECT_EQ(w.platform.messages[0].text, "profilor.pdf : Reference File open error ! ");
-    EXPECT_EQ(w.platform.messages[0].title, "Message");
-    EXPECT_EQ(w.platform.openedPaths[0], w.platform.folder + "/profilor.pdf");
-}
-
 // A Beams window: the force unit beside the length unit, a refused input marked with its reason
 // and the results greyed until it is mended, a text read by its leading number marked, the case
 // and its rows explained in words.
