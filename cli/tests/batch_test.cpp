@@ -189,31 +189,6 @@ TEST(structcalcBatch, theUsersTextsStayOnOneLineAndJsonStaysUtf8)
     EXPECT_EQ(lines(json.err)[0], "structcalc: line 2: case '9\\x89' is not a case of Beams (1 to 19)");
 }
 
-// Lines made one at a time, never held whole: the input of a long batch.
-class GeneratedLines : public std::streambuf
-{
-public:
-    explicit GeneratedLines(long count) : m_count(count) {}
-
-protected:
-    int_type underflow() override
-    {
-        if (m_next > m_count)
-            return traits_type::eof();
-        m_line = m_next == 0
-                     ? std::string("case,P,a,l\n")
-                     : "1," + std::to_string(100 + (m_next % 50)) + "," + std::to_string(m_next % 100) + ",100\n";
-        ++m_next;
-        setg(m_line.data(), m_line.data(), m_line.data() + m_line.size());
-        return traits_type::to_int_type(m_line[0]);
-    }
-
-private:
-    long m_count;
-    long m_next = 0;
-    std::string m_line;
-};
-
 // Counts the lines written and the largest heap in use while writing them.
 class CountingSink : public std::streambuf
 {
@@ -240,20 +215,6 @@ public:
 #endif
     }
 };
-
-TEST(structcalcBatch, aHundredThousandLinesRunInConstantMemory)
-{
-    GeneratedLines source(100000);
-    std::istream in(&source);
-    CountingSink sink;
-    std::ostream out(&sink);
-    std::ostringstream err;
-    const std::size_t before = CountingSink::heapInUse();
-    EXPECT_EQ(structcalc::run({"Beams", "--batch"}, out, err, &in), 0) << err.str();
-    EXPECT_EQ(sink.lines, 100002);
-    // The heap the batch holds does not grow with the lines it has read.
-    EXPECT_LT(sink.mostHeap, before + (1 << 20));
-}
 
 // An input made of parts, each a text repeated a number of times (-1: for ever), made a buffer
 // at a time and never held whole; it notes the largest heap in use while it is read.
@@ -290,9 +251,10 @@ private:
     std::string m_buffer;
 };
 
-// Whatever the input holds (a line of 16 MiB, a quote never closed over millions of lines, half a
-// million fields, NUL bytes without end), the batch holds at most a bounded line, refuses what
-// is longer with its line number and goes on at the next line.
+// Whatever the input holds (a hundred thousand lines, a line of 16 MiB, a quote never closed over
+// millions of lines, half a million fields, NUL bytes without end), the batch holds at most a
+// bounded line while it reads and writes, refuses what is longer with its line number and goes
+// on at the next line.
 TEST(structcalcBatch, memoryStaysBoundedWhateverTheInputHolds)
 {
     const std::string tooLong = "the line is longer than 1048576 bytes";
@@ -302,6 +264,7 @@ TEST(structcalcBatch, memoryStaysBoundedWhateverTheInputHolds)
         std::string err;
         long records;  // written after the two header lines
     } inputs[] = {
+        {{{"case,P,a,l\n", 1}, {"1,100,30,100\n", 100000}}, 0, "", 100000},
         {{{"case,P\n1,", 1}, {"x", 16 << 20}, {"\n1,100\n", 1}}, 3, "structcalc: line 2: " + tooLong + "\n", 2},
         {{{"case,P\n1,\"", 1}, {"\n", 3 << 20}, {"1,100\n", 1}},
          3,
@@ -328,6 +291,8 @@ TEST(structcalcBatch, memoryStaysBoundedWhateverTheInputHolds)
         EXPECT_EQ(err.str(), c.err);
         EXPECT_EQ(sink.lines, 2 + c.records) << c.err;
         EXPECT_LT(source.mostHeap, before + (3 << 20)) << c.err;
+        // The heap does not grow with the lines written (sampled every thousand lines).
+        EXPECT_LT(sink.mostHeap, before + (1 << 20)) << c.err;
     }
     const Outcome refused = run({"Beams", "--batch"}, "case,P\n1," + std::string(2 << 20, '7') + "\n");
     EXPECT_NE(lines(refused.out)[2].find(",rejected: " + tooLong), std::string::npos);
