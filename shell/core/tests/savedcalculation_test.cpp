@@ -327,6 +327,17 @@ TEST(savedcalculation, AProgramWithoutForceUnitsRefusesKilonewtons)
     EXPECT_EQ(checkSavedCalculation(saved, p), "Sections works in N only, not kN");
 }
 
+// A colour beyond white cannot come from a file, but may from remembered settings: refused,
+// either colour alone.
+TEST(savedcalculation, AColourBeyondWhiteIsRefused)
+{
+    for (const bool plot : {true, false}) {
+        SavedCalculation c = readSavedCalculation(BeamFile).calculation;
+        (plot ? c.plotColor : c.programColor) = 0x01000000;
+        EXPECT_EQ(checkSavedCalculation(c, beams::program()), "a colour is not a colour of the window") << plot;
+    }
+}
+
 // A name typed or remembered with a line break, stray bytes or too many of them is cleaned to
 // one a saved calculation takes (a name that is refused would make every later Save fail).
 TEST(savedcalculation, NamesAreCleanedToOnesAFileTakes)
