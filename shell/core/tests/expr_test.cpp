@@ -126,6 +126,21 @@ TEST(expr, rowsReuseEarlierRowsAndTheDomainRejectsWithItsReason)
     EXPECT_FALSE(evaluate(def, {2.2250738585072014e-308, 30, 100}).rejected);
 }
 
+// A follower takes its value from whichever of its leaders is given, the first input included.
+TEST(expr, aFollowerFollowsAnyOfItsLeaders)
+{
+    CaseBuilder builder("Span");
+    const Expr span = builder.input("l", Dimension::Length, 100), left = builder.input("a", Dimension::Length, 40);
+    builder.follow(builder.input("b", Dimension::Length, 60), {span, left}, span - left);
+    const CaseDef def = builder.build();
+    for (const int given : {0, 1}) {
+        std::vector<double> inputs{200, 50, 60};
+        const Following f = follow(def, inputs, {given});
+        EXPECT_EQ(f.changed, std::vector<int>{2}) << given;
+        EXPECT_EQ(inputs[2], 150) << given;
+    }
+}
+
 // A formula without a finite value says why: the first operation, in the order it is evaluated,
 // that turns finite numbers into none; only the branch taken counts.
 TEST(expr, aFormulaWithoutAFiniteValueSaysWhy)
