@@ -1,7 +1,7 @@
 // The domain of every case: each position and length accepted at its bounds and refused just
-// beyond them, with the reason the entry error gives and the field it marks; the span checked
-// before the positions measured on it; loads of either sign and zero always accepted; and at
-// every accepted bound, the member the case states can be solved.
+// beyond them, with the reason the entry error gives and the field it marks; and at every
+// accepted bound, the member the case states can be solved. The span, the stiffness and the
+// loads of every case of the family are held to their domain in the registry's tests.
 
 #include "beams/tests/beamstest.h"
 #include "mechanics/beam.h"
@@ -134,84 +134,6 @@ TEST_P(PositionBounds, AcceptedAtTheBoundsAndRefusedJustBeyond)
 }
 
 INSTANTIATE_TEST_SUITE_P(beams, PositionBounds, ::testing::ValuesIn(intervals), intervalName);
-
-std::vector<int> everyCase()
-{
-    std::vector<int> all;
-    for (int k = 0; k < program().caseCount(); ++k)
-        all.push_back(k);
-    return all;
-}
-
-std::string caseName(const ::testing::TestParamInfo<int> &info)
-{
-    return "Beam_" + std::to_string(info.param + 1);
-}
-
-class DomainOfEveryCase : public ::testing::TestWithParam<int>
-{
-};
-
-// The span comes first: with l = 0 every position measured on it is out of range too, but the
-// reason names the span.
-TEST_P(DomainOfEveryCase, SpanAboveZeroIsCheckedFirst)
-{
-    const int caseIndex = GetParam();
-    const std::size_t l = static_cast<std::size_t>(inputIndex(caseIndex, "l"));
-    for (const double span : {0.0, -100.0, -std::numeric_limits<double>::min()}) {
-        std::vector<double> in = shell::startValues(beamCase(caseIndex));
-        in[l] = span;
-        expectRefused(caseIndex, in, "l", "l must be greater than 0", "l = " + std::to_string(span));
-    }
-    std::vector<double> in = shell::startValues(beamCase(caseIndex));
-    in[l] = 1e6;  // every position stays within a longer span
-    expectAccepted(caseIndex, in, "l = 1e6");
-}
-
-// Uplift and an empty span are real loadings.
-TEST_P(DomainOfEveryCase, LoadsOfEitherSignAndZeroAreAccepted)
-{
-    const int caseIndex = GetParam();
-    const shell::CaseDef &c = beamCase(caseIndex);
-    for (std::size_t k = 0; k < c.inputs.size(); ++k) {
-        if (c.inputs[k].dimension != shell::Dimension::Force && c.inputs[k].dimension != shell::Dimension::LineLoad)
-            continue;
-        for (const double load : {0.0, -c.inputs[k].start, -1e9, 1e9}) {
-            std::vector<double> in = shell::startValues(c);
-            in[k] = load;
-            const shell::Evaluation e = shell::evaluate(c, in);
-            EXPECT_FALSE(e.rejected) << c.inputs[k].caption << " = " << load << ": " << e.reason;
-        }
-    }
-}
-
-// E and I divide the deflections: zero and below are refused, the smallest positive number is
-// not.
-TEST_P(DomainOfEveryCase, StiffnessAboveZero)
-{
-    const int caseIndex = GetParam();
-    const shell::CaseDef &c = beamCase(caseIndex);
-    for (const char *caption : {"E", "I"}) {
-        std::size_t k = 0;
-        while (k < c.inputs.size() && c.inputs[k].caption != caption)
-            ++k;
-        if (k == c.inputs.size())
-            continue;
-        const std::string reason = std::string(caption) + " must be greater than 0";
-        for (const double value : {0.0, -c.inputs[k].start}) {
-            std::vector<double> in = shell::startValues(c);
-            in[k] = value;
-            expectRefused(caseIndex, in, caption, reason, caption + std::string(" = ") + std::to_string(value));
-        }
-        // a number nearer 0 than a normal double is refused before the domain speaks
-        std::vector<double> in = shell::startValues(c);
-        in[k] = std::numeric_limits<double>::denorm_min();
-        EXPECT_EQ(shell::evaluate(c, in).reason,
-                  std::string(caption) + " is too small a number (nearer 0 than 2.2e-308)");
-    }
-}
-
-INSTANTIATE_TEST_SUITE_P(beams, DomainOfEveryCase, ::testing::ValuesIn(everyCase()), caseName);
 
 // "Beam (4)": the load runs from a to b, 0 ≤ a ≤ b ≤ l. A load given back to front is refused
 // with the reason about a; a load of no length (a = b) is an empty span.

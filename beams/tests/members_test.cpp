@@ -316,15 +316,6 @@ TEST_P(MemberOfEveryCase, PositionsAreMarkedOnTheMember)
     }
 }
 
-TEST_P(MemberOfEveryCase, TitleAndEveryRowSayWhatTheyAre)
-{
-    const shell::CaseDef &c = beamCase(GetParam().caseIndex);
-    EXPECT_FALSE(c.title.empty());
-    EXPECT_LE(c.title.size(), 60u) << c.title;
-    for (const shell::RowDef &row : c.rows)
-        EXPECT_FALSE(row.meaning.empty()) << row.caption;
-}
-
 INSTANTIATE_TEST_SUITE_P(beams, MemberOfEveryCase, ::testing::ValuesIn(caseChecks()), caseName);
 
 }  // namespace

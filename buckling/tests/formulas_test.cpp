@@ -133,15 +133,6 @@ TEST(buckling, NegativeOrRisingEmpiricalStressesAreMarkedOutsideTheRange)
     EXPECT_TRUE(shell::evaluate(columnCase(1), {5000, 100000, 833, 100, 1}).outsideRange.empty());
 }
 
-TEST(buckling, EveryCaseHasATitleAndEveryRowAMeaning)
-{
-    for (const shell::CaseDef &c : buckling::program().cases) {
-        EXPECT_FALSE(c.title.empty()) << c.caption;
-        for (const shell::RowDef &row : c.rows)
-            EXPECT_FALSE(row.meaning.empty()) << c.caption << " " << row.caption;
-    }
-}
-
 // Cast iron's coefficients are rounded from Tetmajer's parabola 7760 − 120 λ + 0.53 λ² (in
 // kgf/cm², a = 7760 kgf/cm² = 761 N/mm²): the meaning says so, with the excess at λ = 80.
 TEST(buckling, CastIronSaysItsCoefficientsAreRoundedAndByHowMuch)

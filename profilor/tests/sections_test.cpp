@@ -285,14 +285,4 @@ std::string boundName(const ::testing::TestParamInfo<Bound> &param)
 
 INSTANTIATE_TEST_SUITE_P(Profilor, ProfilorDomain, ::testing::ValuesIn(Bounds), boundName);
 
-TEST(ProfilorCases, EveryShapeSaysWhatItBendsAboutAndWhatEachRowIs)
-{
-    for (const shell::CaseDef &c : profilor::program().cases) {
-        EXPECT_FALSE(c.title.empty()) << c.caption;
-        EXPECT_LE(c.title.size(), 64u) << c.title;
-        for (const shell::RowDef &row : c.rows)
-            EXPECT_FALSE(row.meaning.empty()) << c.caption << " " << row.caption;
-    }
-}
-
 }  // namespace

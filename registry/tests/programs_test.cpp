@@ -6,6 +6,7 @@
 #include "registry/registry.h"
 #include "registry/tests/familycases.h"
 #include "shell/core/numbertext.h"
+#include "shell/core/testing/acceptedinputs.h"
 #include "shell/paint/sketchpainter.h"
 
 #include <QImage>
@@ -15,6 +16,7 @@
 
 #include <cctype>
 #include <cmath>
+#include <limits>
 #include <ostream>
 #include <set>
 #include <string>
@@ -67,6 +69,54 @@ TEST_P(EveryCase, CaptionsAreDistinct)
     }
     EXPECT_GT(c.inputCount(), 0);
     EXPECT_GT(c.rowCount(), 0);
+}
+
+// Every case says in words what member it is (the heading of its page in the reference and on
+// the sheet) and every row what it is and how it is signed.
+TEST_P(EveryCase, SaysWhatItIsAndWhatEachRowIs)
+{
+    const shell::CaseDef &c = GetParam().definition();
+    EXPECT_FALSE(c.title.empty());
+    EXPECT_LE(c.title.size(), 64u) << c.title;
+    for (const shell::RowDef &row : c.rows)
+        EXPECT_FALSE(row.meaning.empty()) << row.caption;
+}
+
+// A member needs a size and a section: a span, a height, E and the second moments at zero or below
+// are refused with a reason that names the input, and the input is the field marked; the
+// nearest negative number an input can hold (the largest negative normal double) too, while the
+// least stiffness is a stiffness. Uplift
+// and an empty span are real loadings: a load of either sign or none is never refused.
+TEST_P(EveryCase, RefusesAMemberWithoutSizeOrStiffnessAndTakesAnyLoad)
+{
+    const shell::CaseDef &c = GetParam().definition();
+    const std::set<std::string> sizes{"l", "h", "E", "I", "I1", "I2"};
+    for (std::size_t k = 0; k < c.inputs.size(); ++k) {
+        const shell::InputDef &input = c.inputs[k];
+        std::vector<double> values;
+        if (sizes.count(input.caption) == 1)
+            values = {0.0, -std::numeric_limits<double>::min(), -input.start};
+        for (const double value : values) {
+            std::vector<double> inputs = shell::startValues(c);
+            inputs[k] = value;
+            const shell::Evaluation e = shell::evaluate(c, inputs);
+            EXPECT_EQ(e.reason, input.caption + " must be greater than 0") << input.caption << " = " << value;
+            EXPECT_EQ(e.field, static_cast<int>(k)) << input.caption << " = " << value;
+        }
+        if (!values.empty() && input.caption != "l" && input.caption != "h") {  // a short span strands its positions
+            std::vector<double> inputs = shell::startValues(c);
+            inputs[k] = 1e-300;
+            EXPECT_FALSE(shell::evaluate(c, inputs).rejected) << input.caption << " = 1e-300";
+        }
+        if (!shell::testing::isLoad(input.dimension))
+            continue;
+        for (const double load : {0.0, -input.start, -1e-9, -1e9, 1e9}) {
+            std::vector<double> inputs = shell::startValues(c);
+            inputs[k] = load;
+            const shell::Evaluation e = shell::evaluate(c, inputs);
+            EXPECT_FALSE(e.rejected) << input.caption << " = " << load << ": " << e.reason;
+        }
+    }
 }
 
 // Every input and row carries a dimension; the pure numbers (slenderness, end constant) have no
