@@ -6,7 +6,9 @@
 #include "registry/registry.h"
 #include "registry/tests/familycases.h"
 #include "shell/core/numbertext.h"
+#include "shell/core/shellmodel.h"
 #include "shell/core/testing/acceptedinputs.h"
+#include "shell/core/testing/recordingplatform.h"
 #include "shell/paint/sketchpainter.h"
 
 #include <QImage>
@@ -20,6 +22,7 @@
 #include <ostream>
 #include <set>
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace {
@@ -117,6 +120,52 @@ TEST_P(EveryCase, RefusesAMemberWithoutSizeOrStiffnessAndTakesAnyLoad)
             EXPECT_FALSE(e.rejected) << input.caption << " = " << load << ": " << e.reason;
         }
     }
+}
+
+std::vector<std::string> rowTexts(const shell::ShellModel &model)
+{
+    std::vector<std::string> texts;
+    for (const shell::ResultRow &row : model.rows())
+        texts.push_back(row.text);
+    return texts;
+}
+
+// In the window, the first input that refuses 0 (or else -1): one beep, the status line names the field by
+// its number and gives the reason, the field is marked and every row stays as it was; a step
+// field changed meanwhile is named by its own number; the input put right clears the line.
+TEST_P(EveryCase, ARefusedInputKeepsTheRowsAndNamesItsField)
+{
+    const shell::CaseDef &c = GetParam().definition();
+    const int n = c.inputCount();
+    int k = -1;
+    std::string reason, refused;
+    for (const char *text : {"0", "-1"}) {
+        for (int j = 0; j < n && k < 0; ++j) {
+            std::vector<double> inputs = shell::startValues(c);
+            inputs[static_cast<std::size_t>(j)] = shell::readNumber(text);
+            const shell::Evaluation e = shell::evaluate(c, inputs);
+            if (e.rejected && e.field == j)
+                std::tie(k, reason, refused) = std::tuple(j, e.reason, text);
+        }
+    }
+    ASSERT_GE(k, 0) << "no input of the case refuses 0 or -1";
+    shell::testing::RecordingPlatform platform;
+    shell::ShellModel model(*GetParam().program, platform);
+    model.start();
+    model.selectCase(GetParam().index);
+    const std::vector<std::string> before = rowTexts(model);
+    const std::string start = model.text(GetParam().index, k);
+    model.setText(k, refused);
+    EXPECT_TRUE(model.statusVisible());
+    EXPECT_EQ(model.statusText(), "Please check command entry  #" + std::to_string(k + 1) + " : " + reason);
+    EXPECT_EQ(model.markedField(), k);
+    EXPECT_EQ(rowTexts(model), before);
+    EXPECT_EQ(platform.beeps, 1);
+    model.setText(n + k, "2");
+    EXPECT_EQ(model.statusText(), "Please check command entry  #" + std::to_string(n + k + 1) + " : " + reason);
+    model.setText(k, start);
+    EXPECT_FALSE(model.statusVisible());
+    EXPECT_EQ(rowTexts(model), before);
 }
 
 // Every input and row carries a dimension; the pure numbers (slenderness, end constant) have no
