@@ -36,30 +36,15 @@ Read moment(FrameMember m, double s)
 {
     return [m, s](const PortalSolution &p) { return p.member(m).moment(s); };
 }
-Read HA()
+// A reaction of the frame: the foot forces HA, VA, HD, VD and the foot moments MA, MD.
+Read reaction(double PortalReactions::*which)
 {
-    return [](const PortalSolution &p) { return p.reactions.HA; };
+    return [which](const PortalSolution &p) { return p.reactions.*which; };
 }
-Read HD()
-{
-    return [](const PortalSolution &p) { return p.reactions.HD; };
-}
-Read VA()
-{
-    return [](const PortalSolution &p) { return p.reactions.VA; };
-}
-Read VD()
-{
-    return [](const PortalSolution &p) { return p.reactions.VD; };
-}
-Read MA()
-{
-    return [](const PortalSolution &p) { return p.reactions.MA; };
-}
-Read MD()
-{
-    return [](const PortalSolution &p) { return p.reactions.MD; };
-}
+const Read HA = reaction(&PortalReactions::HA), VA = reaction(&PortalReactions::VA),
+           MA = reaction(&PortalReactions::MA);
+const Read HD = reaction(&PortalReactions::HD), VD = reaction(&PortalReactions::VD),
+           MD = reaction(&PortalReactions::MD);
 
 PortalFrame frame(FrameFeet feet, double h, double l, double i1, double i2)
 {
@@ -88,11 +73,11 @@ std::vector<FrameCase> classicalCases()
                           {moment(FrameMember::AB, h), mb},
                           {moment(FrameMember::CD, 0), mb},
                           {moment(FrameMember::BC, l / 2), w * l * l / 8 + mb},
-                          {HA(), -mb / h},
-                          {HD(), mb / h},
-                          {VA(), w * l / 2},
-                          {VD(), w * l / 2},
-                          {MA(), 0}}});
+                          {HA, -mb / h},
+                          {HD, mb / h},
+                          {VA, w * l / 2},
+                          {VD, w * l / 2},
+                          {MA, 0}}});
     }
     {
         PortalFrame f = frame(FrameFeet::Fixed, h, l, i1, i2);
@@ -101,10 +86,10 @@ std::vector<FrameCase> classicalCases()
                          f,
                          {{moment(FrameMember::BC, 0), -w * l * l / (6 * (k + 2))},
                           {moment(FrameMember::BC, l), -w * l * l / (6 * (k + 2))},
-                          {MA(), w * l * l / (12 * (k + 2))},
-                          {MD(), w * l * l / (12 * (k + 2))},
-                          {HA(), w * l * l / (4 * h * (k + 2))},
-                          {VD(), w * l / 2}}});
+                          {MA, w * l * l / (12 * (k + 2))},
+                          {MD, w * l * l / (12 * (k + 2))},
+                          {HA, w * l * l / (4 * h * (k + 2))},
+                          {VD, w * l / 2}}});
     }
     {
         PortalFrame f = frame(FrameFeet::Pinned, h, l, i1, i2);
@@ -114,22 +99,22 @@ std::vector<FrameCase> classicalCases()
                          {{moment(FrameMember::AB, h), H * h / 2},
                           {moment(FrameMember::CD, 0), -H * h / 2},
                           {moment(FrameMember::BC, l / 2), 0},
-                          {HA(), -H / 2},
-                          {HD(), -H / 2},
-                          {VA(), -H * h / l},
-                          {VD(), H * h / l}}});
+                          {HA, -H / 2},
+                          {HD, -H / 2},
+                          {VA, -H * h / l},
+                          {VD, H * h / l}}});
     }
     {
         PortalFrame f = frame(FrameFeet::Fixed, h, l, i1, i2);
         f.forces = {{FrameMember::BC, 0, H, 0}};
         cases.push_back({"fixed_feet_horizontal_force_at_B",
                          f,
-                         {{MA(), -(H * h / 2) * (3 * k + 1) / (6 * k + 1)},
-                          {MD(), (H * h / 2) * (3 * k + 1) / (6 * k + 1)},
+                         {{MA, -(H * h / 2) * (3 * k + 1) / (6 * k + 1)},
+                          {MD, (H * h / 2) * (3 * k + 1) / (6 * k + 1)},
                           {moment(FrameMember::AB, h), (H * h / 2) * 3 * k / (6 * k + 1)},
                           {moment(FrameMember::CD, 0), -(H * h / 2) * 3 * k / (6 * k + 1)},
-                          {HA(), -H / 2},
-                          {VA(), -(H * h / l) * 3 * k / (6 * k + 1)}}});
+                          {HA, -H / 2},
+                          {VA, -(H * h / l) * 3 * k / (6 * k + 1)}}});
     }
     return cases;
 }
