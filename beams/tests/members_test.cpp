@@ -14,7 +14,6 @@
 #include <functional>
 #include <limits>
 #include <map>
-#include <set>
 
 namespace beams::testing {
 namespace {
@@ -289,29 +288,6 @@ TEST_P(MemberOfEveryCase, RowsAgreeWithTheSolvedMember)
             const Reading member = check.read(probe);
             EXPECT_NEAR(row, member.value, check.tolerance * std::max(std::fabs(row), member.scale))
                 << check.symbol << " at inputs " << ::testing::PrintToString(in);
-        }
-    }
-}
-
-// Every position the case lets the user type is marked on the member, within its length.
-TEST_P(MemberOfEveryCase, PositionsAreMarkedOnTheMember)
-{
-    const shell::CaseDef &c = beamCase(GetParam().caseIndex);
-    std::set<std::string> positions;
-    for (const shell::InputDef &input : c.inputs)
-        if (input.caption.front() == 'x')
-            positions.insert(input.caption);
-    std::set<std::string> marked;
-    for (const shell::PositionMark &m : c.marks)
-        marked.insert(m.label);
-    EXPECT_EQ(marked, positions);
-    for (const In &in : shell::testing::acceptedInputs(c, 10, 99)) {
-        const mechanics::Beam beam = c.members.at(0).beam(in);
-        const std::vector<double> noRows;
-        for (const shell::PositionMark &m : c.marks) {
-            const double x = m.x.eval({&in, &noRows});
-            EXPECT_GE(x, 0) << m.label;
-            EXPECT_LE(x, beam.length) << m.label;
         }
     }
 }

@@ -214,6 +214,32 @@ TEST_P(EveryCase, AnyInputAtZeroGivesFiniteRows)
     }
 }
 
+// Every position the user types (an input named x, x1, ...) is marked on the diagrams, and every
+// mark lies on its member, at the start values and at inputs the case accepts.
+TEST_P(EveryCase, PositionsAreMarkedOnTheirMember)
+{
+    const shell::CaseDef &c = GetParam().definition();
+    if (c.members.empty() || !c.members[0].beam)
+        return;
+    std::set<std::string> positions, marked;
+    for (const shell::InputDef &input : c.inputs)
+        if (input.caption.front() == 'x')
+            positions.insert(input.caption);
+    for (const shell::PositionMark &mark : c.marks)
+        marked.insert(mark.label);
+    EXPECT_EQ(marked, positions);
+    auto sets = shell::testing::acceptedInputs(c, 10, 99);
+    sets.push_back(shell::startValues(c));
+    const std::vector<double> noRows;
+    for (const std::vector<double> &inputs : sets) {
+        for (const shell::PositionMark &mark : c.marks) {
+            const double x = mark.x.eval({&inputs, &noRows});
+            EXPECT_GE(x, 0) << mark.label;
+            EXPECT_LE(x, c.members.at(static_cast<std::size_t>(mark.member)).beam(inputs).length) << mark.label;
+        }
+    }
+}
+
 // π is taken as 3.141592 throughout the family, not the full double: every row computed with
 // it says so in its meaning.
 TEST_P(EveryCase, RowsComputedWithTheRoundedPiSaySo)
