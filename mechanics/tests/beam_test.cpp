@@ -359,7 +359,7 @@ std::string badName(const testing::TestParamInfo<BadMember> &param)
 
 INSTANTIATE_TEST_SUITE_P(beam, Rejected, testing::ValuesIn(badMembers()), badName);
 
-TEST(beam, positionsARoundingBeyondTheEndAreTakenAtTheEnd)
+TEST(beam, positionsARoundingBeyondEitherEndAreTakenAtTheEnd)
 {
     const double L = 0.1 + 0.2;  // 0.30000000000000004
     const Beam beam{0.3, 1, {{0, SupportKind::Pinned}, {L, SupportKind::Roller}}, {{L, 1}}, {}, {}};
@@ -367,6 +367,11 @@ TEST(beam, positionsARoundingBeyondTheEndAreTakenAtTheEnd)
     ASSERT_TRUE(solved) << solved.error().message;
     EXPECT_DOUBLE_EQ(solved->reactions[1].force, 1);
     EXPECT_DOUBLE_EQ(solved->reactions[0].force, 0);
+    // The rounding allowed is relative to the member: 1e-7 on a member of 1e6, at either end.
+    const double far = 1e6;
+    const Beam along{far, 1, {{0, SupportKind::Pinned}, {far, SupportKind::Roller}}, {{-1e-7, 1}, {far + 1e-7, 1}},
+                     {},  {}};
+    EXPECT_TRUE(solveBeam(along));
 }
 
 // Whether a member is held in place is a matter of its supports: a short span with a stiff
