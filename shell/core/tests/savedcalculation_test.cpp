@@ -261,6 +261,19 @@ TEST_P(DamagedFile, IsRefusedWithAMessageThatSaysWhy)
 INSTANTIATE_TEST_SUITE_P(savedcalculation, DamagedFile, ::testing::ValuesIn(damages()),
                          [](const ::testing::TestParamInfo<Damage> &param) { return std::string(param.param.name); });
 
+// A byte that starts no UTF-8 character (above F4, a lone continuation byte) is refused, and a
+// character broken anywhere is placed at its first byte, where a stray byte there is placed.
+TEST(savedcalculation, ABrokenCharacterIsPlacedAtItsFirstByte)
+{
+    const std::string strayByte = readSavedCalculation(edited("Sato", "Sat\xFF")).error;
+    ASSERT_NE(strayByte.find("it is not UTF-8 text"), std::string::npos) << strayByte;
+    for (const char *broken :
+         {"\xE6\xA2", "\xE6\xA2\x41", "\xF0\x9F\x98\x41", "\xF5\x80\x80\x80", "\x80\x80\x80\x80", "\xC1\xBF"}) {
+        SCOPED_TRACE(::testing::PrintToString(std::string(broken)));
+        EXPECT_EQ(readSavedCalculation(edited("Sato", std::string("Sat") + broken)).error, strayByte);
+    }
+}
+
 // A file that reads well may still not fit the catalogue it names.
 struct Misfit {
     const char *name;
