@@ -498,8 +498,8 @@ void printJsonHead(std::ostream &out, const Request &request, const shell::Shell
     const std::vector<double> numbers = model.inputNumbers(request.caseIndex);
     out << "{\"program\": " << jsonString(request.program->name) << ", \"case\": " << (request.caseIndex + 1)
         << ", \"title\": " << jsonString(c.title)
-        << ", \"unit\": " << jsonString(shell::lengthUnitName(model.UnitSystem))
-        << ", \"forceUnit\": " << jsonString(shell::forceUnitName(model.ForceUnit)) << ", \"inputs\": {";
+        << ", \"unit\": " << jsonString(shell::lengthUnitName(model.units().length))
+        << ", \"forceUnit\": " << jsonString(shell::forceUnitName(model.units().force)) << ", \"inputs\": {";
     for (std::size_t k = 0; k < c.inputs.size(); ++k)
         out << (k ? ", " : "") << jsonString(c.inputs[k].caption) << ": " << jsonNumber(numbers[k]);
     out << "}, \"inputUnits\": {";
@@ -514,7 +514,7 @@ void printJson(std::ostream &out, const Request &request, const shell::ShellMode
     printJsonHead(out, request, model);
     const shell::CaseDef &c = model.currentCaseDef();
     out << ", \"rows\": [";
-    for (int r = 0; r < model.ResultCount; ++r) {
+    for (int r = 0; r < model.resultCount(); ++r) {
         const shell::ResultRow &row = model.rows()[static_cast<std::size_t>(r)];
         out << (r ? ", " : "") << "{\"caption\": " << jsonString(row.caption)
             << ", \"symbol\": " << jsonString(shell::SymbolOf(row.caption)) << ", \"value\": " << jsonNumber(row.value);
@@ -619,8 +619,8 @@ int runCommand(const std::vector<std::string> &args, std::ostream &out, std::ost
     // The units first, so that the values given are read in them (a saved calculation converts),
     // both in one change: a number that cannot be written in them refuses the change whole.
     if (request.unitSystem >= 0 || request.forceUnit >= 0)
-        model.chooseUnits({request.unitSystem >= 0 ? request.unitSystem : model.UnitSystem,
-                           request.forceUnit >= 0 ? request.forceUnit : model.ForceUnit});
+        model.chooseUnits({request.unitSystem >= 0 ? request.unitSystem : model.units().length,
+                           request.forceUnit >= 0 ? request.forceUnit : model.units().force});
     const shell::CaseDef &c = model.currentCaseDef();
     // All at once, as one edit: an input that follows those named (b = l − a) takes its value
     // unless it is named itself.
@@ -652,7 +652,7 @@ int runCommand(const std::vector<std::string> &args, std::ostream &out, std::ost
     for (const std::string &note : model.advisories())
         err << "structcalc: note: " << note << "\n";
     // So does why a row shows no value.
-    for (int r = 0; r < model.ResultCount; ++r) {
+    for (int r = 0; r < model.resultCount(); ++r) {
         const shell::ResultRow &row = model.rows()[static_cast<std::size_t>(r)];
         if (!row.reason.empty())
             err << "structcalc: note: " << rowName(row.caption) << ": " << row.reason << "\n";
@@ -671,7 +671,7 @@ int runCommand(const std::vector<std::string> &args, std::ostream &out, std::ost
         printDiagramCsv(out, model.diagrams(), intervals(request));
         return Computed;
     }
-    for (int r = 0; r < model.ResultCount; ++r) {
+    for (int r = 0; r < model.resultCount(); ++r) {
         const shell::ResultRow &row = model.rows()[static_cast<std::size_t>(r)];
         out << row.caption << "\t" << (request.raw ? shell::generalText(row.value) : row.text) << "\t" << row.unit
             << "\n";

@@ -145,7 +145,7 @@ public:
         ShellModel &m = m_model;
         const shell::CaseDef &c = m.currentCaseDef();
         const int n = c.inputCount();
-        const shell::Units fieldUnits = m.fieldUnits(m.CurrentCase);
+        const shell::Units fieldUnits = m.fieldUnits(m.currentCase());
         m_checks.remember();
         std::string name;
         int typedField = -1;
@@ -167,7 +167,7 @@ public:
             if (k < 2 * n) {
                 typedField = k;
                 // (unless the case was just brought into the window's units, the typed text with it)
-                if (m.text(m.CurrentCase, k) != text && m.fieldUnits(m.CurrentCase) == fieldUnits)
+                if (m.text(m.currentCase(), k) != text && m.fieldUnits(m.currentCase()) == fieldUnits)
                     failure = "the field does not hold the text typed";
             }
             break;

@@ -36,7 +36,7 @@ void WindowChecks::remember()
     m_before.clear();
     for (int i = 0; i < m_program.caseCount(); ++i)
         m_before.push_back(fieldsOf(m_model, i));
-    m_caseBefore = m_model.CurrentCase;
+    m_caseBefore = m_model.currentCase();
 }
 
 shell::Units WindowChecks::computeUnits() const
@@ -47,20 +47,20 @@ shell::Units WindowChecks::computeUnits() const
 std::string WindowChecks::check(int typedField)
 {
     const ShellModel &m = m_model;
-    if (m.CurrentCase < 0 || m.CurrentCase >= m_program.caseCount())
+    if (m.currentCase() < 0 || m.currentCase() >= m_program.caseCount())
         return "no case is selected";
-    const auto cc = static_cast<std::size_t>(m.CurrentCase);
+    const auto cc = static_cast<std::size_t>(m.currentCase());
     const shell::CaseDef &c = m_program.cases[cc];
     const int n = c.inputCount();
 
     // The rows of this case, and every text of the window clean.
-    if (m.ResultCount != c.rowCount())
-        return "the window shows " + std::to_string(m.ResultCount) + " rows for a case of " +
+    if (m.resultCount() != c.rowCount())
+        return "the window shows " + std::to_string(m.resultCount()) + " rows for a case of " +
                std::to_string(c.rowCount());
     const auto &rows = m.rows();
     for (std::size_t r = 0; r < rows.size(); ++r) {
         const shell::ResultRow &row = rows[r];
-        if (row.visible != (static_cast<int>(r) < m.ResultCount))
+        if (row.visible != (static_cast<int>(r) < m.resultCount()))
             return "row " + std::to_string(r + 1) + " is " + (row.visible ? "shown" : "hidden");
         if (!row.visible)
             continue;
@@ -107,17 +107,17 @@ std::string WindowChecks::check(int typedField)
 
     // The units of the fields are the window's but while the case cannot be written in them.
     for (int k = 0; k < n; ++k)
-        if (m.inputUnit(m.CurrentCase, k) != shell::unitCaption(m.fieldUnits(m.CurrentCase), c.inputs[k].dimension))
+        if (m.inputUnit(m.currentCase(), k) != shell::unitCaption(m.fieldUnits(m.currentCase()), c.inputs[k].dimension))
             return "input " + std::to_string(k + 1) + " is labelled in units its field is not written in";
 
     // Accepted: exactly what the case computes from the inputs and units on display.
     if (!m.lastRejected()) {
-        if (m.fieldUnits(m.CurrentCase) != m.units())
+        if (m.fieldUnits(m.currentCase()) != m.units())
             return "the case computed with fields written in other units than the window's";
         for (int k = 0; k < 2 * n; ++k)
-            if (!std::isfinite(shell::readNumber(m.text(m.CurrentCase, k))))
+            if (!std::isfinite(shell::readNumber(m.text(m.currentCase(), k))))
                 return "field " + std::to_string(k + 1) + " is no finite number, yet the case was accepted";
-        const shell::Evaluation e = shell::evaluate(c, m.inputNumbers(m.CurrentCase), computeUnits());
+        const shell::Evaluation e = shell::evaluate(c, m.inputNumbers(m.currentCase()), computeUnits());
         if (e.rejected)
             return "the case computes results its domain refuses (" + e.reason + ")";
         for (std::size_t r = 0; r < e.values.size(); ++r) {
@@ -129,8 +129,8 @@ std::string WindowChecks::check(int typedField)
         }
         if (e.advisories != m.advisories())
             return "the notes are not those of the inputs shown";
-        m_shown = {true, m.CurrentCase, m.units(), m.formatResults(), {}, {}};
-        for (int r = 0; r < m.ResultCount; ++r) {
+        m_shown = {true, m.currentCase(), m.units(), m.formatResults(), {}, {}};
+        for (int r = 0; r < m.resultCount(); ++r) {
             m_shown.texts.push_back(rows[static_cast<std::size_t>(r)].text);
             m_shown.values.push_back(rows[static_cast<std::size_t>(r)].value);
         }
@@ -141,12 +141,12 @@ std::string WindowChecks::check(int typedField)
         if (m.markedField() < -1 || m.markedField() >= 2 * n)
             return "the refused field is not a field of the case";
         bool empty = true;
-        for (int r = 0; r < m.ResultCount; ++r)
+        for (int r = 0; r < m.resultCount(); ++r)
             empty = empty && rows[static_cast<std::size_t>(r)].text.empty();
         const bool sameUnits = m.units() == m_shown.units || m_program.unitChange == shell::UnitChange::RelabelOnly;
         bool stale =
-            m_shown.valid && m_shown.caseIndex == m.CurrentCase && sameUnits && m_shown.format == m.formatResults();
-        for (int r = 0; stale && r < m.ResultCount; ++r)
+            m_shown.valid && m_shown.caseIndex == m.currentCase() && sameUnits && m_shown.format == m.formatResults();
+        for (int r = 0; stale && r < m.resultCount(); ++r)
             stale = rows[static_cast<std::size_t>(r)].text == m_shown.texts[static_cast<std::size_t>(r)] &&
                     sameNumber(rows[static_cast<std::size_t>(r)].value, m_shown.values[static_cast<std::size_t>(r)]);
         if (!empty && !stale)
@@ -157,19 +157,19 @@ std::string WindowChecks::check(int typedField)
 
     // The chart: each ticked row's own value, in the rows' order.
     const auto &points = m.chartPoints();
-    if (points.size() != m.PointRow.size())
-        return "the chart has " + std::to_string(points.size()) + " points for " + std::to_string(m.PointRow.size()) +
-               " rows";
+    if (points.size() != m.pointRows().size())
+        return "the chart has " + std::to_string(points.size()) + " points for " +
+               std::to_string(m.pointRows().size()) + " rows";
     if (!points.empty() || !m.lastRejected()) {
         std::vector<int> ticked;
-        for (int r = 0; r < m.ResultCount; ++r)
+        for (int r = 0; r < m.resultCount(); ++r)
             if (rows[static_cast<std::size_t>(r)].ticked)
                 ticked.push_back(r);
-        if (m.PointRow != ticked)
+        if (m.pointRows() != ticked)
             return "the chart does not plot the ticked rows of the case shown";
     }
     for (std::size_t p = 0; p < points.size(); ++p) {
-        const shell::ResultRow &row = rows[static_cast<std::size_t>(m.PointRow[p])];
+        const shell::ResultRow &row = rows[static_cast<std::size_t>(m.pointRows()[p])];
         const double expected = m.logScale() && std::isfinite(row.value) ? shell::Log10OrZero(row.value) : row.value;
         if (points[p].label != shell::SymbolPart(row.caption) || !sameNumber(points[p].value, expected))
             return "chart point " + std::to_string(p + 1) + " is not its row's value";
@@ -185,8 +185,9 @@ std::string WindowChecks::checkPopup(int point, const std::string &text) const
     if (const std::string fault = textFault(text, false); !fault.empty())
         return "chart popup: " + fault;
     const double value = m.chartPoints()[static_cast<std::size_t>(point)].value;
-    const std::string caption = m.rows()[static_cast<std::size_t>(m.PointRow[static_cast<std::size_t>(point)])].caption;
-    const shell::ResultRow &row = m.rows()[static_cast<std::size_t>(m.PointRow[static_cast<std::size_t>(point)])];
+    const std::string caption =
+        m.rows()[static_cast<std::size_t>(m.pointRows()[static_cast<std::size_t>(point)])].caption;
+    const shell::ResultRow &row = m.rows()[static_cast<std::size_t>(m.pointRows()[static_cast<std::size_t>(point)])];
     std::string expected = caption + "  ";
     if (std::isnan(value)) {
         expected += row.reason.empty() ? std::string("cannot be computed") : row.reason;
@@ -211,8 +212,8 @@ std::string WindowChecks::checkClipboard(const std::string &clip) const
     std::size_t lines = 0;
     for (std::size_t p = clip.find("\r\n"); p != std::string::npos; p = clip.find("\r\n", p + 2))
         ++lines;
-    if (static_cast<int>(lines) != m_model.ResultCount)
-        return "the clipboard holds " + std::to_string(lines) + " lines for " + std::to_string(m_model.ResultCount) +
+    if (static_cast<int>(lines) != m_model.resultCount())
+        return "the clipboard holds " + std::to_string(lines) + " lines for " + std::to_string(m_model.resultCount()) +
                " rows";
     return {};
 }
@@ -220,7 +221,7 @@ std::string WindowChecks::checkClipboard(const std::string &clip) const
 std::string WindowChecks::checkRoundTrip(int number) const
 {
     ShellModel copy(m_model);
-    const int cc = copy.CurrentCase;
+    const int cc = copy.currentCase();
     const shell::Units from = copy.units();
     if (copy.fieldUnits(cc) != from)
         return {};  // the case is not in the window's units to begin with
@@ -240,7 +241,7 @@ std::string WindowChecks::checkRoundTrip(int number) const
             copy.chooseForceUnit(unit);
         else
             copy.chooseUnit(unit);
-        if ((force ? copy.ForceUnit : copy.UnitSystem) == unit)
+        if ((force ? copy.units().force : copy.units().length) == unit)
             return true;
         if (fieldsOf(copy, cc) != prior)
             failure = "a unit change it refused altered the fields";
@@ -284,7 +285,7 @@ std::string WindowChecks::checkRoundTrip(int number) const
     }
     // The same fields in the same units give the same results.
     if (after == before && !m_model.lastRejected())
-        for (int r = 0; r < copy.ResultCount; ++r)
+        for (int r = 0; r < copy.resultCount(); ++r)
             if (!sameNumber(copy.rows()[static_cast<std::size_t>(r)].value,
                             m_model.rows()[static_cast<std::size_t>(r)].value))
                 return "row " + std::to_string(r + 1) + " differs after a unit round trip";

@@ -42,7 +42,7 @@ TEST(beamsWindow, ResultsThatCannotBeComputedEmptyOnlyTheirRows)
         w.model.setText(z.field, z.text);
         ASSERT_FALSE(w.model.lastRejected());
         const std::vector<std::string> texts = w.texts();
-        for (size_t r = 0; r < static_cast<size_t>(w.model.ResultCount); ++r)
+        for (size_t r = 0; r < static_cast<size_t>(w.model.resultCount()); ++r)
             EXPECT_EQ(texts[r].empty(), z.emptyRows.count(r) == 1) << "case " << z.caseIndex << " row " << r;
     }
 }

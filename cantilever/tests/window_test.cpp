@@ -17,7 +17,7 @@ protected:
     std::vector<std::string> rowTexts() const
     {
         std::vector<std::string> texts;
-        for (int r = 0; r < model.ResultCount; ++r)
+        for (int r = 0; r < model.resultCount(); ++r)
             texts.push_back(model.rows()[r].text);
         return texts;
     }

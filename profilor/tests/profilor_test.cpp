@@ -129,8 +129,8 @@ protected:
     std::vector<std::string> texts() const
     {
         std::vector<std::string> t;
-        t.reserve(static_cast<std::size_t>(model.ResultCount));
-        for (int r = 0; r < model.ResultCount; ++r)
+        t.reserve(static_cast<std::size_t>(model.resultCount()));
+        for (int r = 0; r < model.resultCount(); ++r)
             t.push_back(model.rows()[static_cast<std::size_t>(r)].text);
         return t;
     }
@@ -140,7 +140,7 @@ protected:
 
 TEST_F(profilorWindow, startsWithTheRectangularBarComputed)
 {
-    EXPECT_EQ(model.CurrentCase, 0);
+    EXPECT_EQ(model.currentCase(), 0);
     EXPECT_EQ(model.text(0, 0), "10");
     EXPECT_EQ(model.text(0, 1), "10");
     EXPECT_EQ(texts(), (std::vector<std::string>{"1.000e+02", "5.000e+00", "8.333e+02", "1.667e+02", "2.887e+00"}));
@@ -172,11 +172,11 @@ TEST_F(profilorWindow, lengthUnitConvertsTheSection)
 TEST_F(profilorWindow, sevenRowsOnlyForTheLAndISections)
 {
     model.selectCase(7);
-    EXPECT_EQ(model.ResultCount, 7);
+    EXPECT_EQ(model.resultCount(), 7);
     EXPECT_EQ(model.frame2Rect().height, 2240);
     EXPECT_TRUE(model.rows()[6].visible);
     model.selectCase(4);
-    EXPECT_EQ(model.ResultCount, 5);
+    EXPECT_EQ(model.resultCount(), 5);
     EXPECT_EQ(model.frame2Rect().height, 1680);
     EXPECT_FALSE(model.rows()[5].visible);
     EXPECT_EQ(model.chartPoints().size(), 5u);

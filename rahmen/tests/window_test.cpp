@@ -38,7 +38,7 @@ TEST_F(RahmenWindow, StartValuesGiveTheWorkedResults)
     };
     for (std::size_t i = 0; i < worked.size(); ++i) {
         model.selectCase(static_cast<int>(i));
-        ASSERT_EQ(model.ResultCount, static_cast<int>(worked[i].size())) << i;
+        ASSERT_EQ(model.resultCount(), static_cast<int>(worked[i].size())) << i;
         for (std::size_t r = 0; r < worked[i].size(); ++r)
             EXPECT_EQ(model.rows()[r].text, worked[i][r]) << i << " " << model.rows()[r].caption;
         EXPECT_FALSE(model.statusVisible());

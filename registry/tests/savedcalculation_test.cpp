@@ -53,7 +53,7 @@ Seen seen(const shell::ShellModel &model)
     s.saved = model.save();
     const int n = model.currentCaseDef().inputCount();
     for (int k = 0; k < 2 * n; ++k)
-        s.texts.push_back(model.text(model.CurrentCase, k));
+        s.texts.push_back(model.text(model.currentCase(), k));
     s.results = model.resultsText();
     s.table = model.calculationText();
     s.chart = model.chartPoints();

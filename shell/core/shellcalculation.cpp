@@ -14,7 +14,7 @@ namespace shell {
 SavedCalculation ShellModel::save() const
 {
     const CaseDef &c = currentCaseDef();
-    const auto cc = static_cast<std::size_t>(std::max(CurrentCase, 0));
+    const auto cc = static_cast<std::size_t>(std::max(m_currentCase, 0));
     const std::size_t n = c.inputs.size();
     SavedCalculation saved;
     saved.program = m_program.name;
@@ -31,7 +31,7 @@ SavedCalculation ShellModel::save() const
     saved.logScale = m_logScale;
     saved.view = m_chartArea;
     saved.showSlope = m_showSlope;
-    saved.plotColor = PlotColor;
+    saved.plotColor = m_plotColor;
     saved.programColor = m_programColor;
     saved.names = m_names;
     return saved;
@@ -54,13 +54,12 @@ std::string ShellModel::open(const SavedCalculation &calculation)
     }
     if (m_program.unitChange == UnitChange::Convert)
         m_caseUnits[cc] = calculation.units;
-    UnitSystem = calculation.units.length;
-    ForceUnit = calculation.units.force;
+    m_units = calculation.units;
     m_chartType = calculation.chartType;
     m_logScale = calculation.logScale;
     m_chartArea = calculation.view;
     m_showSlope = calculation.showSlope;
-    PlotColor = calculation.plotColor;
+    m_plotColor = calculation.plotColor;
     m_programColor = calculation.programColor;
     m_names = calculation.names;
     m_page = m_program.pageOf(index);
@@ -97,7 +96,7 @@ std::string ShellModel::calculationText() const
         s += "\trefused: " + (m_reason.empty() ? m_statusText : m_reason);
     s += end + "Name\tSymbol\tValue\tUnit" + end;
     const std::vector<LegendLine> legend = legendLines(m_program, c, units());
-    const std::vector<double> numbers = inputNumbers(CurrentCase);
+    const std::vector<double> numbers = inputNumbers(m_currentCase);
     for (int k = 0; k < c.inputCount(); ++k) {
         const std::string &caption = c.inputs[static_cast<std::size_t>(k)].caption;
         std::string meaning;
@@ -105,9 +104,9 @@ std::string ShellModel::calculationText() const
             if (line.symbol == caption)
                 meaning = line.meaning;
         s += meaning + "\t" + caption + "\t" + cell(numbers[static_cast<std::size_t>(k)]) + "\t" +
-             inputUnit(CurrentCase, k) + end;
+             inputUnit(m_currentCase, k) + end;
     }
-    for (int r = 0; r < ResultCount; ++r) {
+    for (int r = 0; r < m_resultCount; ++r) {
         const ResultRow &row = m_rows[static_cast<std::size_t>(r)];
         s += nameOf(row.caption) + "\t" + SymbolOf(row.caption) + "\t" + (m_lastRejected ? "" : cell(row.value)) +
              "\t" + row.unit + end;

@@ -48,7 +48,7 @@ void ShellModel::setLeastWidths(int inputFrame, int resultsFrame)
         return;
     m_leastInputFrame = std::max(inputFrame, 0);
     m_leastFrame2 = std::max(resultsFrame, 0);
-    if (CurrentCase >= 0)
+    if (m_currentCase >= 0)
         layoutCase(currentCaseDef());
 }
 
@@ -78,9 +78,9 @@ Rect ShellModel::frame2RectOf(int caseIndex) const
 void ShellModel::layoutCase(const CaseDef &c)
 {
     const LayoutGroup &g = groupOf(m_program, c);
-    const Rect frame = inputFrameRect(CurrentCase);
+    const Rect frame = inputFrameRect(m_currentCase);
     m_command2 = {std::max(g.command2Left, frame.left + frame.width + 150), g.command2Top, 1100, 450};
-    m_frame2 = frame2RectOf(CurrentCase);
+    m_frame2 = frame2RectOf(m_currentCase);
 
     m_chart.top = m_frame2.bottom();
     const int height = m_windowHeight - m_chart.top - ChartBottomMargin;

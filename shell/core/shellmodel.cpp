@@ -41,7 +41,7 @@ ShellModel::ShellModel(const Program &program, Platform &platform) : m_program(p
 
 const CaseDef &ShellModel::currentCaseDef() const
 {
-    return m_program.cases[static_cast<std::size_t>(std::max(CurrentCase, 0))];
+    return m_program.cases[static_cast<std::size_t>(std::max(m_currentCase, 0))];
 }
 
 void ShellModel::start()
@@ -52,24 +52,24 @@ void ShellModel::start()
     m_chart.width = m_program.chartWidth;
 
     // The default store holds the start texts as laid out in the window, read as numbers.
-    DefaultStore.clear();
+    m_defaultStore.clear();
     for (const auto &texts : m_texts) {
         std::vector<double> stored;
         stored.reserve(texts.size());
         for (const std::string &t : texts)
             stored.push_back(readNumber(t));
-        DefaultStore.push_back(stored);
+        m_defaultStore.push_back(stored);
     }
 
-    PlotColor = 255;
+    m_plotColor = 255;
 
     if (m_program.startupReset == StartupReset::EveryCase) {
         for (int i = 0; i < m_program.caseCount(); ++i) {
-            CurrentCase = i;
+            m_currentCase = i;
             resetCase();
         }
     }
-    CurrentCase = -1;
+    m_currentCase = -1;
     selectCase(0);
     if (m_program.startupReset == StartupReset::CurrentCase)
         reset();
@@ -100,15 +100,15 @@ std::string ShellModel::inputNote(int caseIndex, int k) const
 std::string ShellModel::readAsStatus() const
 {
     std::string status;
-    if (CurrentCase < 0)
+    if (m_currentCase < 0)
         return status;
     const CaseDef &c = currentCaseDef();
     const int n = c.inputCount();
     for (int k = 0; k < 2 * n; ++k) {
-        const std::string note = inputNote(CurrentCase, k);
+        const std::string note = inputNote(m_currentCase, k);
         if (note.empty())
             continue;
-        const bool number = holdsNumber(text(CurrentCase, k));
+        const bool number = holdsNumber(text(m_currentCase, k));
         status += (status.empty() ? "" : "; ") + c.inputs[static_cast<std::size_t>(k % n)].caption +
                   (k < n ? " " : " step ") + note + ": " +
                   (number ? "the text after the number is ignored" : "the text holds no number");
@@ -138,23 +138,23 @@ const CaseDiagrams &ShellModel::diagrams() const
 
 void ShellModel::selectCase(int index)
 {
-    if (index == CurrentCase || index < 0 || index >= m_program.caseCount())
+    if (index == m_currentCase || index < 0 || index >= m_program.caseCount())
         return;
     showCase(index, nullptr);
 }
 
 void ShellModel::showCase(int index, const std::vector<bool> *ticked)
 {
-    CurrentCase = index;
+    m_currentCase = index;
     const CaseDef &c = currentCaseDef();
 
     layoutCase(c);
     // The rows show only what this case computes in these units: nothing until it has.
-    ResultCount = c.rowCount();
+    m_resultCount = c.rowCount();
     for (std::size_t r = 0; r < m_rows.size(); ++r) {
         ResultRow &row = m_rows[r];
         row.ticked = !ticked || r >= ticked->size() || (*ticked)[r];
-        row.visible = static_cast<int>(r) < ResultCount;
+        row.visible = static_cast<int>(r) < m_resultCount;
         row.text.clear();
         row.reason.clear();
         row.value = std::numeric_limits<double>::quiet_NaN();
@@ -167,7 +167,7 @@ void ShellModel::showCase(int index, const std::vector<bool> *ticked)
         }
     }
     // Nor does the chart plot another case's or unit system's numbers.
-    PointRow.clear();
+    m_pointRows.clear();
     m_chartPoints.clear();
     m_advisories.clear();
     m_acceptedCase = -1;
@@ -179,14 +179,14 @@ void ShellModel::showCase(int index, const std::vector<bool> *ticked)
 void ShellModel::writeNotes()
 {
     m_notes.clear();
-    for (const LegendLine &line : legendLines(m_program, currentCaseDef(), fieldUnits(CurrentCase)))
+    for (const LegendLine &line : legendLines(m_program, currentCaseDef(), fieldUnits(m_currentCase)))
         m_notes.push_back(line.text());
 }
 
 void ShellModel::reselect()
 {
-    const int saved = CurrentCase;
-    CurrentCase = -1;
+    const int saved = m_currentCase;
+    m_currentCase = -1;
     selectCase(saved);
 }
 
@@ -202,9 +202,9 @@ void ShellModel::setTexts(const std::vector<std::pair<int, std::string>> &texts)
 
 void ShellModel::edit(const std::vector<std::pair<int, std::string>> &texts)
 {
-    if (CurrentCase < 0)
+    if (m_currentCase < 0)
         return;
-    auto &fields = m_texts[static_cast<std::size_t>(CurrentCase)];
+    auto &fields = m_texts[static_cast<std::size_t>(m_currentCase)];
     const CaseDef &c = currentCaseDef();
     std::vector<int> given;
     int last = -1;
@@ -225,8 +225,8 @@ void ShellModel::edit(const std::vector<std::pair<int, std::string>> &texts)
         return;
     m_following = Following();
     if (!given.empty() && !c.follows.empty()) {
-        std::vector<double> numbers = inputNumbers(CurrentCase);
-        m_following = follow(c, numbers, given, fieldUnits(CurrentCase));
+        std::vector<double> numbers = inputNumbers(m_currentCase);
+        m_following = follow(c, numbers, given, fieldUnits(m_currentCase));
         for (const int f : m_following.changed)
             fields[static_cast<std::size_t>(f)] = generalText(numbers[static_cast<std::size_t>(f)]);
     }
@@ -258,7 +258,7 @@ int ShellModel::markedFor(const Evaluation &evaluation) const
 
 void ShellModel::writeText(int k, const std::string &text)
 {
-    auto &texts = m_texts[static_cast<std::size_t>(CurrentCase)];
+    auto &texts = m_texts[static_cast<std::size_t>(m_currentCase)];
     if (k < 0 || k >= static_cast<int>(texts.size()))
         return;
     texts[static_cast<std::size_t>(k)] = text;
@@ -273,10 +273,10 @@ void ShellModel::compute(int index)
     // A case last shown in other units is brought into the window's units first; while one of
     // its numbers cannot be written in them it computes nothing, for its fields still mean the
     // units they were written in.
-    if (m_program.unitChange == UnitChange::Convert && fieldUnits(CurrentCase) != units()) {
+    if (m_program.unitChange == UnitChange::Convert && fieldUnits(m_currentCase) != units()) {
         int field = -1;
         std::string reason;
-        if (!convertCase(CurrentCase, units(), field, reason)) {
+        if (!convertCase(m_currentCase, units(), field, reason)) {
             entryError(index, field, reason);
             return;
         }
@@ -286,7 +286,7 @@ void ShellModel::compute(int index)
     // nothing sensible with it.
     const std::size_t n = c.inputs.size();
     for (std::size_t k = 0; k < n; ++k) {
-        if (!std::isfinite(readNumber(m_texts[static_cast<std::size_t>(CurrentCase)][n + k]))) {
+        if (!std::isfinite(readNumber(m_texts[static_cast<std::size_t>(m_currentCase)][n + k]))) {
             entryError(index, static_cast<int>(n + k), c.inputs[k].caption + " step is too large a number");
             return;
         }
@@ -294,14 +294,14 @@ void ShellModel::compute(int index)
     // A number nearer 0 than the normal range of a double is refused like one beyond it, also
     // where it reads as 0 ("1e-400").
     for (std::size_t k = 0; k < n; ++k) {
-        if (isBelowNormalRange(m_texts[static_cast<std::size_t>(CurrentCase)][k])) {
+        if (isBelowNormalRange(m_texts[static_cast<std::size_t>(m_currentCase)][k])) {
             entryError(index, static_cast<int>(k), tooSmallReason(c.inputs[k].caption));
             return;
         }
     }
     // A program that only relabels computes in the catalogue's units whatever the labels say.
     const Units in = m_program.unitChange == UnitChange::Convert ? units() : CatalogueUnits;
-    const std::vector<double> numbers = inputNumbers(CurrentCase);
+    const std::vector<double> numbers = inputNumbers(m_currentCase);
     Evaluation evaluation = evaluate(c, numbers, m_following, in);
     if (evaluation.rejected) {
         entryError(index, markedFor(evaluation), evaluation.reason);
@@ -309,7 +309,7 @@ void ShellModel::compute(int index)
             m_statusText += "; " + m_followNote;
         return;
     }
-    m_acceptedCase = CurrentCase;
+    m_acceptedCase = m_currentCase;
     m_acceptedInputs = numbers;
     m_acceptedRows = evaluation.values;
     for (std::size_t r = 0; r < evaluation.values.size(); ++r) {
@@ -339,7 +339,7 @@ void ShellModel::writeLargest()
 {
     const CaseDef &c = currentCaseDef();
     bool claims = false;
-    for (int r = 0; r < ResultCount; ++r) {
+    for (int r = 0; r < m_resultCount; ++r) {
         ResultRow &row = m_rows[static_cast<std::size_t>(r)];
         row.largest.reset();
         row.largestText.clear();
@@ -349,7 +349,7 @@ void ShellModel::writeLargest()
     if (!claims)
         return;
     const CaseDiagrams &d = diagrams();
-    for (int r = 0; r < ResultCount; ++r) {
+    for (int r = 0; r < m_resultCount; ++r) {
         ResultRow &row = m_rows[static_cast<std::size_t>(r)];
         row.largest = rowLargest(c, d, r, row.value);
         if (row.largest) {
@@ -378,7 +378,7 @@ void ShellModel::writeRowsStatus()
     // RB: too large to compute ..."), and is hidden while every row shows one. (An entry error
     // takes the line until the next accepted input.)
     std::vector<std::pair<std::string, std::string>> reasons;  // reason, symbols
-    for (int r = 0; r < ResultCount; ++r) {
+    for (int r = 0; r < m_resultCount; ++r) {
         const ResultRow &row = m_rows[static_cast<std::size_t>(r)];
         if (row.reason.empty())
             continue;
@@ -398,14 +398,14 @@ void ShellModel::writeRowsStatus()
 
 void ShellModel::drawChart()
 {
-    PointRow.clear();
+    m_pointRows.clear();
     m_chartPoints.clear();
-    for (int r = 0; r < ResultCount; ++r) {
+    for (int r = 0; r < m_resultCount; ++r) {
         ResultRow &row = m_rows[static_cast<std::size_t>(r)];
         // The chart takes the computed value itself; a row that cannot be computed keeps its
         // slot, empty.
         if (row.ticked) {
-            PointRow.push_back(r);
+            m_pointRows.push_back(r);
             const double v = row.value;
             const bool logged = std::isfinite(v) && m_logScale;
             m_chartPoints.push_back({SymbolPart(row.caption), logged ? Log10OrZero(v) : v, logged && !(v > 0)});
@@ -415,26 +415,26 @@ void ShellModel::drawChart()
 
 void ShellModel::setScroll(int k, int value)
 {
-    if (CurrentCase < 0 || k < 0 || k >= currentCaseDef().inputCount())
+    if (m_currentCase < 0 || k < 0 || k >= currentCaseDef().inputCount())
         return;
-    m_scroll[static_cast<std::size_t>(CurrentCase)][static_cast<std::size_t>(k)] =
+    m_scroll[static_cast<std::size_t>(m_currentCase)][static_cast<std::size_t>(k)] =
         std::clamp(value, ScrollMin, ScrollMax);
     scrollToText(k);
 }
 
 void ShellModel::scrollToText(int k)
 {
-    const auto cc = static_cast<std::size_t>(CurrentCase);
+    const auto cc = static_cast<std::size_t>(m_currentCase);
     const auto &texts = m_texts[cc];
     const int count = currentCaseDef().inputCount();
-    if (!ScrollFocus[static_cast<std::size_t>(k)]) {
+    if (!m_scrollFocus[static_cast<std::size_t>(k)]) {
         // A change the user did not make: the current input becomes the base of position 0.
-        ScrollBase = readNumber(texts[static_cast<std::size_t>(k)]);
+        m_scrollBase = readNumber(texts[static_cast<std::size_t>(k)]);
         m_scroll[cc][static_cast<std::size_t>(k)] = 0;
     }
     const double step = readNumber(texts[static_cast<std::size_t>(count) + static_cast<std::size_t>(k)]);
     const int position = m_scroll[cc][static_cast<std::size_t>(k)];
-    const double value = ScrollBase + position * step;
+    const double value = m_scrollBase + position * step;
     const std::string text = generalText(value);
     // A position that would leave the range of a double, or whose text would read back as
     // infinity, leaves the input as it is.
@@ -447,40 +447,40 @@ void ShellModel::setScrollFocus(int k, bool focused)
 {
     if (k < 0 || k >= MaxInputs)
         return;
-    if (focused && CurrentCase >= 0 && k < currentCaseDef().inputCount()) {
+    if (focused && m_currentCase >= 0 && k < currentCaseDef().inputCount()) {
         // The base is one number for the whole window: a scroll bar that gains the focus takes
         // its own input as the base and returns to position 0, so that its first step starts
         // from the value the user sees and not from the input scrolled or typed last.
-        ScrollBase = readNumber(m_texts[static_cast<std::size_t>(CurrentCase)][static_cast<std::size_t>(k)]);
-        m_scroll[static_cast<std::size_t>(CurrentCase)][static_cast<std::size_t>(k)] = 0;
+        m_scrollBase = readNumber(m_texts[static_cast<std::size_t>(m_currentCase)][static_cast<std::size_t>(k)]);
+        m_scroll[static_cast<std::size_t>(m_currentCase)][static_cast<std::size_t>(k)] = 0;
     }
-    ScrollFocus[static_cast<std::size_t>(k)] = focused;
+    m_scrollFocus[static_cast<std::size_t>(k)] = focused;
 }
 
 void ShellModel::wheel(int k, int clicks)
 {
-    if (CurrentCase < 0 || k < 0 || k >= currentCaseDef().inputCount() || clicks == 0)
+    if (m_currentCase < 0 || k < 0 || k >= currentCaseDef().inputCount() || clicks == 0)
         return;
     const auto index = static_cast<std::size_t>(k);
-    const bool focused = ScrollFocus[index];
+    const bool focused = m_scrollFocus[index];
     if (!focused)
         setScrollFocus(k, true);
-    setScroll(k, m_scroll[static_cast<std::size_t>(CurrentCase)][index] + clicks);
+    setScroll(k, m_scroll[static_cast<std::size_t>(m_currentCase)][index] + clicks);
     if (!focused)
-        ScrollFocus[index] = false;
+        m_scrollFocus[index] = false;
 }
 
 void ShellModel::reset()
 {
-    if (CurrentCase >= 0)
+    if (m_currentCase >= 0)
         resetCase();
 }
 
 void ShellModel::resetCase()
 {
     const CaseDef &c = currentCaseDef();
-    const auto cc = static_cast<std::size_t>(CurrentCase);
-    const auto &stored = DefaultStore[cc];
+    const auto cc = static_cast<std::size_t>(m_currentCase);
+    const auto &stored = m_defaultStore[cc];
     const std::size_t n = c.inputs.size();
     // The start values are those of the catalogue (mm and N), written in the case's units.
     // (Each write computes, and may bring the case into the window's units: the units are read
@@ -501,31 +501,30 @@ void ShellModel::chooseUnit(int unitSystem)
 {
     if (unitSystem < 0 || unitSystem > 2)
         return;
-    changeUnits({unitSystem, ForceUnit});
+    changeUnits({unitSystem, m_units.force});
 }
 
 void ShellModel::chooseForceUnit(int forceUnit)
 {
     if (forceUnit < 0 || forceUnit > 1 || !m_program.forceUnits)
         return;
-    changeUnits({UnitSystem, forceUnit});
+    changeUnits({m_units.length, forceUnit});
 }
 
 void ShellModel::chooseUnits(Units units)
 {
     if (units.length < 0 || units.length > 2 || units.force < 0 || units.force > 1)
         return;
-    changeUnits({units.length, m_program.forceUnits ? units.force : ForceUnit});
+    changeUnits({units.length, m_program.forceUnits ? units.force : m_units.force});
 }
 
 void ShellModel::changeUnits(Units to)
 {
     if (m_program.unitChange == UnitChange::RelabelOnly) {
         // The numbers mean whatever unit the user means: only the captions follow.
-        UnitSystem = to.length;
-        ForceUnit = to.force;
+        m_units = to;
         const CaseDef &c = currentCaseDef();
-        for (int r = 0; r < ResultCount; ++r)
+        for (int r = 0; r < m_resultCount; ++r)
             m_rows[static_cast<std::size_t>(r)].unit = m_program.rowUnit(c, r, units());
         return;
     }
@@ -533,12 +532,11 @@ void ShellModel::changeUnits(Units to)
     // would leave the range of a double refuses the change and leaves every field as it was.
     int field = -1;
     std::string reason;
-    if (!convertCase(CurrentCase, to, field, reason)) {
+    if (!convertCase(m_currentCase, to, field, reason)) {
         entryError(field, field, reason);
         return;
     }
-    UnitSystem = to.length;
-    ForceUnit = to.force;
+    m_units = to;
     reselect();
 }
 
@@ -600,8 +598,8 @@ void ShellModel::tickRow(int row, bool ticked)
 void ShellModel::plotColorCommand()
 {
     unsigned chosen = 0;
-    if (m_platform.pickColor(PlotColor, chosen))
-        PlotColor = chosen;
+    if (m_platform.pickColor(m_plotColor, chosen))
+        m_plotColor = chosen;
 }
 
 void ShellModel::toggleLogScale()
@@ -632,7 +630,7 @@ std::string ShellModel::selectPoint(int point)
     if (point < 0 || point >= static_cast<int>(m_chartPoints.size()))
         return {};
     const double value = m_chartPoints[static_cast<std::size_t>(point)].value;
-    const ResultRow &row = m_rows[static_cast<std::size_t>(PointRow[static_cast<std::size_t>(point)])];
+    const ResultRow &row = m_rows[static_cast<std::size_t>(m_pointRows[static_cast<std::size_t>(point)])];
     if (!std::isfinite(value))
         return row.caption + "  " + (row.reason.empty() ? std::string("cannot be computed") : row.reason);
     std::string text = row.caption + "  " + (m_formatResults ? resultText(value) : generalText(value));
@@ -661,7 +659,7 @@ void ShellModel::previousPage()
 std::string ShellModel::resultsText() const
 {
     std::string s;
-    for (int r = 0; r < ResultCount; ++r) {
+    for (int r = 0; r < m_resultCount; ++r) {
         const ResultRow &row = m_rows[static_cast<std::size_t>(r)];
         s += row.caption + " \t" + row.text + " " + row.unit + "\r\n";
     }

@@ -73,18 +73,23 @@ public:
     const Program &program() const { return m_program; }
     const CaseDef &currentCaseDef() const;
 
-    // --- window state, under the names the programs use ---
-    int CurrentCase = -1;
-    int ResultCount = 0;
-    int UnitSystem = 0;  // length unit: 0 mm, 1 cm, 2 m
-    int ForceUnit = 0;   // 0 N, 1 kN
-    unsigned PlotColor = 255;
-    double ScrollBase = 0;
-    std::array<bool, MaxInputs> ScrollFocus{};
-    // DefaultStore[case]: InputCount start values followed by InputCount steps.
-    std::vector<std::vector<double>> DefaultStore;
-    // PointRow[k]: the result row shown as chart point k (0-based here).
-    std::vector<int> PointRow;
+    // --- window state ---
+    // The case on display (-1 before the first is selected) and how many rows it shows.
+    int currentCase() const { return m_currentCase; }
+    int resultCount() const { return m_resultCount; }
+    // The colour of the chart's bars and lines, as 0x00BBGGRR.
+    unsigned plotColor() const { return m_plotColor; }
+    // The number a focused scroll bar's position 0 stands for, and whether bar k has the focus.
+    double scrollBase() const { return m_scrollBase; }
+    bool scrollFocused(int k) const { return k >= 0 && k < MaxInputs && m_scrollFocus[static_cast<std::size_t>(k)]; }
+    // The start values of a case as Reset writes them: its inputs followed by their steps, in the
+    // catalogue's units.
+    const std::vector<double> &defaultValues(int caseIndex) const
+    {
+        return m_defaultStore[static_cast<std::size_t>(caseIndex)];
+    }
+    // The result row shown as each chart point, in the order of the points.
+    const std::vector<int> &pointRows() const { return m_pointRows; }
 
     // --- inputs of a case: k < InputCount the inputs, InputCount + k their step fields ---
     const std::string &text(int caseIndex, int k) const { return m_texts[caseIndex][k]; }
@@ -92,7 +97,7 @@ public:
     // The numbers of the current case's inputs as the compute handler reads them.
     std::vector<double> inputNumbers(int caseIndex) const;
     // The units the window works in.
-    Units units() const { return {UnitSystem, ForceUnit}; }
+    Units units() const { return m_units; }
     // The units a case's fields are written in: the window's, except for a case not shown since
     // the units changed and for one whose numbers could not be written in them (it then
     // computes nothing until they can), and the caption of input k's unit in them.
@@ -246,6 +251,16 @@ private:
 
     const Program &m_program;
     Platform &m_platform;
+    int m_currentCase = -1;
+    int m_resultCount = 0;
+    Units m_units;  // the units the window works in
+    unsigned m_plotColor = 255;
+    double m_scrollBase = 0;
+    std::array<bool, MaxInputs> m_scrollFocus{};
+    // m_defaultStore[case]: the case's start values followed by its steps.
+    std::vector<std::vector<double>> m_defaultStore;
+    // m_pointRows[k]: the result row shown as chart point k.
+    std::vector<int> m_pointRows;
     std::vector<std::vector<std::string>> m_texts;
     std::vector<std::vector<int>> m_scroll;
     std::vector<Units> m_caseUnits;  // the units each case's texts are written in

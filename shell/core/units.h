@@ -33,7 +33,7 @@ enum Force { N = 0, KN = 1 };
 }  // namespace unit
 
 struct Units {
-    int length = unit::Mm;  // unit::Length: the window's UnitSystem
+    int length = unit::Mm;  // unit::Length
     int force = unit::N;    // unit::Force
     bool operator==(const Units &other) const { return length == other.length && force == other.force; }
     bool operator!=(const Units &other) const { return !(*this == other); }

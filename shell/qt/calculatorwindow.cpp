@@ -168,7 +168,7 @@ void CalculatorWindow::showCurrentCase()
 {
     // Only the case on display has its picture and inputs shown; they are built when it is
     // first selected.
-    const int current = m_model->CurrentCase;
+    const int current = m_model->currentCase();
     if (current == m_shownCase)
         return;
     if (m_shownCase >= 0) {
@@ -214,7 +214,7 @@ void CalculatorWindow::showModelStatus()
 
 void CalculatorWindow::refreshInputs()
 {
-    const int i = m_model->CurrentCase;
+    const int i = m_model->currentCase();
     if (i < 0 || i != m_shownCase)
         return;
     CasePage &page = m_cases[static_cast<std::size_t>(i)];
@@ -311,7 +311,7 @@ bool CalculatorWindow::refreshResults()
     if (diagrams)
         m_diagramView->setData(m_model->diagrams(), DiagramOptions{m_model->showSlope()});
     else
-        m_chart->setData(m_model->chartPoints(), m_model->chartType(), fromBgr(m_model->PlotColor),
+        m_chart->setData(m_model->chartPoints(), m_model->chartType(), fromBgr(m_model->plotColor()),
                          m_model->logScale());
     // The window of their own follows every input while it is open.
     if (m_diagramWindow && m_diagramWindow->isVisible())
@@ -356,9 +356,9 @@ void CalculatorWindow::refreshMenus()
     m_formatAction->setChecked(m_model->formatResults());
     m_logAction->setChecked(m_model->logScale());
     for (int i = 0; i < 3; ++i)
-        m_unitActions[static_cast<std::size_t>(i)]->setChecked(i == m_model->UnitSystem);
+        m_unitActions[static_cast<std::size_t>(i)]->setChecked(i == m_model->units().length);
     for (std::size_t i = 0; i < m_forceActions.size(); ++i)
-        m_forceActions[i]->setChecked(static_cast<int>(i) == m_model->ForceUnit);
+        m_forceActions[i]->setChecked(static_cast<int>(i) == m_model->units().force);
     const bool diagrams = m_model->chartArea() == ChartArea::Diagrams;
     for (int i = 0; i < 8; ++i)
         m_chartTypeActions[static_cast<std::size_t>(i)]->setChecked(!diagrams &&
@@ -437,7 +437,7 @@ bool CalculatorWindow::eventFilter(QObject *watched, QEvent *event)
     case QEvent::FocusIn:
     case QEvent::FocusOut:
         if (auto *scroll = qobject_cast<QScrollBar *>(watched)) {
-            const int current = m_model->CurrentCase;
+            const int current = m_model->currentCase();
             if (current >= 0) {
                 const auto &rows = m_cases[static_cast<std::size_t>(current)].rows;
                 for (std::size_t k = 0; k < rows.size(); ++k)
@@ -467,7 +467,7 @@ bool CalculatorWindow::eventFilter(QObject *watched, QEvent *event)
 
 bool CalculatorWindow::wheelOverInput(QObject *watched, QWheelEvent *event)
 {
-    const int current = m_model->CurrentCase;
+    const int current = m_model->currentCase();
     if (current < 0)
         return false;
     const auto &rows = m_cases[static_cast<std::size_t>(current)].rows;

@@ -113,9 +113,9 @@ QSize CalculatorWindow::leastFormSize() const
         reach(0, m_model->noteRect(static_cast<int>(j)).bottom() + 200);
     }
     reach(reset.left + notesWidth + 200, reset.bottom());
-    if (m_model->CurrentCase >= 0) {
-        const Rect frame = m_model->inputFrameRect(m_model->CurrentCase);
-        const Rect picture = m_model->pictureRect(m_model->CurrentCase);
+    if (m_model->currentCase() >= 0) {
+        const Rect frame = m_model->inputFrameRect(m_model->currentCase());
+        const Rect picture = m_model->pictureRect(m_model->currentCase());
         reach(frame.left + frame.width + 150, std::max(frame.bottom(), picture.bottom()));
     }
     // The titles with Help and Exit beside them, the case title.
@@ -159,19 +159,19 @@ QSize CalculatorWindow::fittingSize() const
 
 void CalculatorWindow::refreshLayout()
 {
-    if (m_laying || !m_model || m_model->CurrentCase < 0 || m_model->CurrentCase != m_shownCase)
+    if (m_laying || !m_model || m_model->currentCase() < 0 || m_model->currentCase() != m_shownCase)
         return;
     m_laying = true;
 
     // The least widths of the frames, as the fields of the case on display need them.
     measureFields();
-    const int current = m_model->CurrentCase;
+    const int current = m_model->currentCase();
     CasePage &page = m_cases[static_cast<std::size_t>(current)];
     int captionWidth = 0;
     for (const InputRow &row : page.rows)
         captionWidth = std::max(captionWidth, row.caption->sizeHint().width());
     const int inputRow = captionWidth + m_valueWidth + LeastScrollBar + m_stepWidth + (3 * FieldGap);
-    const int columns = ResultsView::columnsFor(m_model->frame2Rect().height, m_model->ResultCount);
+    const int columns = ResultsView::columnsFor(m_model->frame2Rect().height, m_model->resultCount());
     m_leastResults = m_results->leastWidth(columns) * UnitsPerPixel;
     m_model->setLeastWidths((inputRow + (2 * FrameMargin)) * UnitsPerPixel, m_leastResults);
 

@@ -127,7 +127,7 @@ void CalculatorWindow::restoreSettings(bool everything)
     }
     refresh();
     // The focus where the user left it: on the case on display.
-    const int current = m_model->CurrentCase;
+    const int current = m_model->currentCase();
     if (current >= 0 && current < static_cast<int>(m_caseButtons.size()))
         m_caseButtons[static_cast<std::size_t>(current)]->setFocus(Qt::OtherFocusReason);
 

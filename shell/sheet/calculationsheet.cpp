@@ -184,7 +184,7 @@ QString runningTitle(const SheetCase &sheet, const SheetHeader &head)
 SheetCase sheetCase(const shell::ShellModel &model)
 {
     const shell::Program &program = model.program();
-    const int index = std::max(model.CurrentCase, 0);
+    const int index = std::max(model.currentCase(), 0);
     SheetCase sheet;
     sheet.program = &program;
     sheet.caseIndex = index;

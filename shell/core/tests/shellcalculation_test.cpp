@@ -68,7 +68,7 @@ TEST_F(Calculation, AnOpenedFileShowsItsCaseComputedOnce)
     const int computes = model.computeCount();
     ASSERT_EQ(model.open(beamInCentimetres()), "");
     EXPECT_EQ(model.computeCount(), computes + 1);
-    EXPECT_EQ(model.CurrentCase, 0);
+    EXPECT_EQ(model.currentCase(), 0);
     EXPECT_EQ(model.units(), (Units{unit::Cm, unit::KN}));
     EXPECT_EQ(model.text(0, 0), "0.1");
     EXPECT_EQ(model.text(0, 7 + 6), "0.0001");
@@ -78,12 +78,12 @@ TEST_F(Calculation, AnOpenedFileShowsItsCaseComputedOnce)
     EXPECT_EQ(model.rows()[0].unit, "kN");
     EXPECT_FALSE(model.rows()[1].ticked);
     // The chart holds the ticked rows only, in row order.
-    EXPECT_EQ(model.PointRow, (std::vector<int>{0, 2, 3, 5}));
+    EXPECT_EQ(model.pointRows(), (std::vector<int>{0, 2, 3, 5}));
     EXPECT_EQ(model.chartType(), ChartType::Step3D);
     EXPECT_TRUE(model.logScale());
     EXPECT_EQ(model.chartArea(), ChartArea::Diagrams);
     EXPECT_TRUE(model.showSlope());
-    EXPECT_EQ(model.PlotColor, 0x00336699u);
+    EXPECT_EQ(model.plotColor(), 0x00336699u);
     EXPECT_EQ(model.programColor(), 0x00102030u);
     EXPECT_EQ(model.names(), (CalculationNames{"Hall 3", "Beam B12", "A. Sato"}));
     EXPECT_EQ(model.diagrams().kind, CaseDiagrams::Kind::Members);
@@ -109,7 +109,7 @@ TEST_F(Calculation, ACaseOnTheSecondPageOpensThatPage)
     other.selectCase(last - 1);
     c = other.save();
     ASSERT_EQ(model.open(c), "");
-    EXPECT_EQ(model.CurrentCase, last - 1);
+    EXPECT_EQ(model.currentCase(), last - 1);
     EXPECT_EQ(model.page(), 1);
 }
 
@@ -136,7 +136,7 @@ TEST_F(Calculation, ARefusedFileChangesNothing)
         EXPECT_EQ(model.save(), before);
         EXPECT_EQ(model.computeCount(), computes);
         EXPECT_EQ(model.resultsText(), results);
-        EXPECT_EQ(model.CurrentCase, 2);
+        EXPECT_EQ(model.currentCase(), 2);
         EXPECT_EQ(model.units(), CatalogueUnits);
     }
     EXPECT_EQ(model.open(refused[0]), "it is a calculation of Rahmen, not of Beams");

@@ -114,7 +114,7 @@ struct Window {
         std::vector<std::string> out;
         out.reserve(2 * model.currentCaseDef().inputs.size());
         for (int k = 0; k < 2 * model.currentCaseDef().inputCount(); ++k)
-            out.push_back(model.text(model.CurrentCase, k));
+            out.push_back(model.text(model.currentCase(), k));
         return out;
     }
 };
@@ -164,7 +164,7 @@ TEST(shellmodel, resultsFrameAndChartFollowTheRowCountAndTheWindowSize)
     for (const auto &c : table) {
         SCOPED_TRACE(c.caseIndex);
         m.selectCase(c.caseIndex);
-        EXPECT_EQ(m.ResultCount, c.rows);
+        EXPECT_EQ(m.resultCount(), c.rows);
         EXPECT_EQ(m.frame2Rect().height, c.frame2Height);
         EXPECT_EQ(m.frame2Rect().top,
                   std::max(m.inputFrameRect(c.caseIndex).bottom(), m.pictureRect(c.caseIndex).bottom()));
@@ -201,19 +201,19 @@ TEST(shellmodel, pagesSwitchToTheFirstCaseOfEachPage)
     ShellModel &m = w.model;
     m.nextPage();
     EXPECT_EQ(m.page(), 1);
-    EXPECT_EQ(m.CurrentCase, 10);
+    EXPECT_EQ(m.currentCase(), 10);
 
     m.selectCase(11);
     const int count = m.computeCount();
     m.nextPage();
-    EXPECT_EQ(m.CurrentCase, 10);  // even from another case of the second page
+    EXPECT_EQ(m.currentCase(), 10);  // even from another case of the second page
     EXPECT_EQ(m.computeCount(), count + 1);
     m.nextPage();  // already on case 10: nothing to recompute
     EXPECT_EQ(m.computeCount(), count + 1);
 
     m.previousPage();
     EXPECT_EQ(m.page(), 0);
-    EXPECT_EQ(m.CurrentCase, 0);
+    EXPECT_EQ(m.currentCase(), 0);
 }
 
 // --- inputs and the entry error ---
@@ -266,7 +266,7 @@ TEST(shellmodel, aRejectedInputBeepsNamesTheFieldAndKeepsTheResults)
     EXPECT_EQ(w.texts(), (std::vector<std::string>{"", ""}));
     // nor does its chart plot them
     EXPECT_TRUE(m.chartPoints().empty());
-    EXPECT_TRUE(m.PointRow.empty());
+    EXPECT_TRUE(m.pointRows().empty());
     m.setText(0, "10");
     EXPECT_EQ(m.chartPoints().size(), 2u);
 }
@@ -394,7 +394,7 @@ TEST(shellmodel, aWheelNotchStepsTheInputLikeAnArrowClick)
     EXPECT_EQ(m.text(1, 0), "14");
     m.wheel(0, -3);
     EXPECT_EQ(m.text(1, 0), "8");
-    EXPECT_FALSE(m.ScrollFocus[0]);
+    EXPECT_FALSE(m.scrollFocused(0));
 
     // typed in between: the next notch starts from the typed value
     m.setText(0, "40");
@@ -408,7 +408,7 @@ TEST(shellmodel, aWheelNotchStepsTheInputLikeAnArrowClick)
     m.wheel(0, 1);
     EXPECT_EQ(m.scrollValue(1, 0), 3);
     EXPECT_EQ(m.text(1, 0), "44");
-    EXPECT_TRUE(m.ScrollFocus[0]);
+    EXPECT_TRUE(m.scrollFocused(0));
     // a notch beyond the bar's end stays at the end
     m.wheel(0, 5000);
     EXPECT_EQ(m.text(1, 0), "2038");
@@ -522,7 +522,7 @@ TEST(shellmodel, hiddenCasesConvertWhenShownAndOverflowRefusesTheChange)
     m.setText(0, "1e303");
     const int beeps = w.platform.beeps;
     m.chooseUnit(2);  // E × 10^6 leaves the range of a double
-    EXPECT_EQ(m.UnitSystem, 0);
+    EXPECT_EQ(m.units().length, 0);
     EXPECT_EQ(m.text(0, 0), "1e303");
     EXPECT_EQ(w.platform.beeps, beeps + 1);
     EXPECT_EQ(m.statusText(), "Please check command entry  #1 : E cannot be written in N/m^2");
@@ -637,7 +637,7 @@ TEST(shellmodel, aSelectedPointShowsItsOwnRowsCaptionAndValue)
     Window w;
     ShellModel &m = w.model;
     m.tickRow(0, false);
-    EXPECT_EQ(m.PointRow, (std::vector<int>{1, 2, 3, 4}));
+    EXPECT_EQ(m.pointRows(), (std::vector<int>{1, 2, 3, 4}));
     EXPECT_EQ(m.selectPoint(0), "比 (Ra)  2.500e+01");
     EXPECT_EQ(m.selectPoint(2), "差 (Sd)  -9.600e+01 mm");
     // on the log scale the value is the logarithm plotted, of the row's unit; a negative
@@ -708,16 +708,16 @@ TEST(shellmodel, colourCommandsStartFromTheCurrentColourAndCancelChangesNothing)
 {
     Window w;
     ShellModel &m = w.model;
-    EXPECT_EQ(m.PlotColor, 255u);
+    EXPECT_EQ(m.plotColor(), 255u);
     w.platform.colorToPick = 0x0000FF00;
     m.plotColorCommand();
     EXPECT_EQ(w.platform.colorDialogInitial, 255u);
-    EXPECT_EQ(m.PlotColor, 0x0000FF00u);
+    EXPECT_EQ(m.plotColor(), 0x0000FF00u);
 
     w.platform.cancelColor = true;
     m.plotColorCommand();
     EXPECT_EQ(w.platform.colorDialogInitial, 0x0000FF00u);
-    EXPECT_EQ(m.PlotColor, 0x0000FF00u);
+    EXPECT_EQ(m.plotColor(), 0x0000FF00u);
     const unsigned before = m.programColor();
     m.programColorCommand();
     EXPECT_EQ(w.platform.colorDialogInitial, before);

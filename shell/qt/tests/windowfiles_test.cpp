@@ -100,7 +100,7 @@ TEST_F(windowFiles, aSavedCalculationOpensAsItWasSaved)
     Window second("Beams");
     ASSERT_TRUE(second.window->openCalculation(path("beam5.structcalc.json")));
     EXPECT_EQ(second.model().save(), m.save());
-    EXPECT_EQ(second.model().CurrentCase, 4);
+    EXPECT_EQ(second.model().currentCase(), 4);
     EXPECT_EQ(second.model().text(4, 0), m.text(4, 0));
     EXPECT_FALSE(second.model().rows()[1].ticked);
     EXPECT_TRUE(second.platform.messages.empty());
@@ -173,9 +173,9 @@ TEST_F(windowFiles, aSecondStartRestoresTheFirstAndDefaultsStartFresh)
     {
         Window second("Beams");
         second.window->rememberSettings(true);
-        EXPECT_EQ(second.model().CurrentCase, 2);
+        EXPECT_EQ(second.model().currentCase(), 2);
         EXPECT_EQ(second.model().text(2, 1), "12");  // 120 mm, shown in cm
-        EXPECT_EQ(second.model().UnitSystem, 1);
+        EXPECT_EQ(second.model().units().length, 1);
         EXPECT_EQ(second.model().chartArea(), shell::ChartArea::Diagrams);
         // The focus is on the case on display, as the user left it.
         EXPECT_EQ(second.window->focusWidget(), second.window->findChild<QWidget *>(QStringLiteral("Command1_2")));
@@ -186,8 +186,8 @@ TEST_F(windowFiles, aSecondStartRestoresTheFirstAndDefaultsStartFresh)
     {
         Window fresh("Beams");
         fresh.window->rememberSettings(false);
-        EXPECT_EQ(fresh.model().CurrentCase, 0);
-        EXPECT_EQ(fresh.model().UnitSystem, 0);
+        EXPECT_EQ(fresh.model().currentCase(), 0);
+        EXPECT_EQ(fresh.model().units().length, 0);
     }
     QCoreApplication::setOrganizationName(QString());
 }
@@ -265,7 +265,7 @@ TEST_F(windowFiles, whatIsNotARegularFileIsRefusedByItsKindAndLeftAsItWas)
             continue;
         EXPECT_FALSE(w.window->openCalculation(path(name)));
         EXPECT_EQ(w.message(), "Cannot open " + local(path(name)) + ": " + why);
-        EXPECT_EQ(w.model().CurrentCase, 3);
+        EXPECT_EQ(w.model().currentCase(), 3);
     }
     const std::pair<const char *, const char *> written[] = {
         {"folder", "it is a folder"}, {"fifo", "it is a FIFO (named pipe)"}, {"link", "it is a character device"}};
@@ -344,7 +344,7 @@ TEST_F(windowFiles, damagedSettingsStartTheDefaultsWithOneWordAndAreNeverWritten
         {
             Window first("Beams");
             first.window->rememberSettings(true, settings);
-            EXPECT_EQ(first.model().CurrentCase, 0) << row.name;
+            EXPECT_EQ(first.model().currentCase(), 0) << row.name;
             EXPECT_EQ(first.status(),
                       QStringLiteral("Settings not read from %1: %2; the window starts with the defaults")
                           .arg(settings, QString::fromLatin1(row.why)));
@@ -354,7 +354,7 @@ TEST_F(windowFiles, damagedSettingsStartTheDefaultsWithOneWordAndAreNeverWritten
         Window second("Beams");
         second.window->rememberSettings(true, settings);
         if (before == S_IFREG) {  // damaged contents are written over with sound settings
-            EXPECT_EQ(second.model().CurrentCase, 2) << row.name;
+            EXPECT_EQ(second.model().currentCase(), 2) << row.name;
             EXPECT_TRUE(second.status().isEmpty()) << second.status().toStdString();
         } else {
             EXPECT_EQ(kind(settings), before) << row.name;

@@ -206,7 +206,7 @@ TEST(window, belowItsLeastSizeTheFormScrollsInsteadOfOverlapping)
     EXPECT_LE(w.get<QWidget>("Chart1")->geometry().bottom(), form->height());
     // every result caption shows whole, and every unit inside the rows' frame
     const shell::ResultsView *results = w.results();
-    ASSERT_EQ(results->rowCount(), w.window->model().ResultCount);
+    ASSERT_EQ(results->rowCount(), w.window->model().resultCount());
     for (int r = 0; r < results->rowCount(); ++r) {
         EXPECT_GE(results->partRect(r, shell::ResultsView::Part::Check).width(), captionNeeds(results, r)) << r;
         const QRect unit = results->partRect(r, shell::ResultsView::Part::Unit);
@@ -306,14 +306,14 @@ TEST(window, returnAndSpacePressTheFocusedButton)
     auto *circle = w.get<QPushButton>("Command1_2");
     circle->setFocus(Qt::TabFocusReason);
     QTest::keyClick(circle, Qt::Key_Return);
-    EXPECT_EQ(w.window->model().CurrentCase, 2);
+    EXPECT_EQ(w.window->model().currentCase(), 2);
     EXPECT_EQ(QApplication::focusWidget(), circle);  // the focus stays where the user is
     auto *tube = w.get<QPushButton>("Command1_3");
     tube->setFocus(Qt::TabFocusReason);
     QTest::keyClick(tube, Qt::Key_Space);
-    EXPECT_EQ(w.window->model().CurrentCase, 3);
+    EXPECT_EQ(w.window->model().currentCase(), 3);
     QTest::keyClick(tube, Qt::Key_Enter, Qt::KeypadModifier);
-    EXPECT_EQ(w.window->model().CurrentCase, 3);
+    EXPECT_EQ(w.window->model().currentCase(), 3);
 
     auto *help = w.get<QPushButton>("Label1_1");
     help->setFocus(Qt::TabFocusReason);
@@ -427,7 +427,7 @@ TEST(window, controlsHaveAccessibleNamesFromTheirCaptions)
     // the result rows as accessible children: row 0's check box and its value
     QAccessibleInterface *rows = QAccessible::queryAccessibleInterface(w.results());
     ASSERT_NE(rows, nullptr);
-    ASSERT_EQ(rows->childCount(), 2 * w.window->model().ResultCount);
+    ASSERT_EQ(rows->childCount(), 2 * w.window->model().resultCount());
     EXPECT_EQ(rows->child(0)->text(QAccessible::Name), QStringLiteral("反力 (RA)"));
     EXPECT_EQ(rows->child(1)->text(QAccessible::Name), QStringLiteral("反力 (RA), value"));
     const QString tip = w.results()->toolTipAt(w.results()->partRect(0, shell::ResultsView::Part::Check).center());
