@@ -12,6 +12,7 @@
 #include "shell/core/shellmodel.h"
 
 #include <iostream>
+#include <optional>
 #include <ostream>
 #include <utility>
 
@@ -100,8 +101,8 @@ struct Request {
     const shell::Program *program = nullptr;
     int caseIndex = -1;
     std::vector<std::pair<std::string, std::string>> inputs;
-    int unitSystem = -1;  // length unit; -1: as the window starts
-    int forceUnit = -1;
+    std::optional<shell::LengthUnit> lengthUnit;  // none: as the window starts
+    std::optional<shell::ForceUnit> forceUnit;
     bool raw = false;
     bool json = false;
     bool diagram = false;
@@ -292,13 +293,15 @@ int parse(const std::vector<std::string> &args, Request &request, std::ostream &
                 const std::size_t comma = std::min(unit.find(',', start), unit.size());
                 const std::string part = unit.substr(start, comma - start);
                 if (part == "mm" || part == "cm" || part == "m") {
-                    if (request.unitSystem >= 0)
+                    if (request.lengthUnit)
                         return usage(err, "--unit names two length units in '" + userText(unit) + "'");
-                    request.unitSystem = part == "mm" ? 0 : part == "cm" ? 1 : 2;
+                    request.lengthUnit = part == "mm"   ? shell::LengthUnit::Millimetre
+                                         : part == "cm" ? shell::LengthUnit::Centimetre
+                                                        : shell::LengthUnit::Metre;
                 } else if (part == "N" || part == "kN") {
-                    if (request.forceUnit >= 0)
+                    if (request.forceUnit)
                         return usage(err, "--unit names two force units in '" + userText(unit) + "'");
-                    request.forceUnit = part == "N" ? 0 : 1;
+                    request.forceUnit = part == "N" ? shell::ForceUnit::Newton : shell::ForceUnit::Kilonewton;
                 } else {
                     return usage(err, "unknown unit '" + userText(part) + "' (mm, cm or m; N or kN)");
                 }
@@ -447,10 +450,8 @@ const char *readsItsAnswers(int descriptor, const std::ostream &out)
 int batchCommand(const Request &request, std::ostream &out, std::ostream &err, std::istream *in)
 {
     BatchOptions options;
-    if (request.unitSystem >= 0)
-        options.units.length = request.unitSystem;
-    if (request.forceUnit >= 0)
-        options.units.force = request.forceUnit;
+    options.units.length = request.lengthUnit.value_or(options.units.length);
+    options.units.force = request.forceUnit.value_or(options.units.force);
     options.raw = request.raw;
     options.json = request.json;
     if (request.batchFile.empty() || request.batchFile == "-") {
@@ -618,9 +619,9 @@ int runCommand(const std::vector<std::string> &args, std::ostream &out, std::ost
     }
     // The units first, so that the values given are read in them (a saved calculation converts),
     // both in one change: a number that cannot be written in them refuses the change whole.
-    if (request.unitSystem >= 0 || request.forceUnit >= 0)
-        model.chooseUnits({request.unitSystem >= 0 ? request.unitSystem : model.units().length,
-                           request.forceUnit >= 0 ? request.forceUnit : model.units().force});
+    if (request.lengthUnit || request.forceUnit)
+        model.chooseUnits(
+            {request.lengthUnit.value_or(model.units().length), request.forceUnit.value_or(model.units().force)});
     const shell::CaseDef &c = model.currentCaseDef();
     // All at once, as one edit: an input that follows those named (b = l − a) takes its value
     // unless it is named itself.

@@ -200,13 +200,13 @@ public:
         case 5: {
             const int unit = in.below(4);
             name = "length unit " + std::to_string(unit);
-            m.chooseUnit(unit);
+            m.chooseUnit(static_cast<shell::LengthUnit>(unit));  // 3: none of the units
             break;
         }
         case 6: {
             const int unit = in.below(3);
             name = "force unit " + std::to_string(unit);
-            m.chooseForceUnit(unit);
+            m.chooseForceUnit(static_cast<shell::ForceUnit>(unit));  // 2: none of the units
             break;
         }
         case 7:

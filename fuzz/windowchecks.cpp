@@ -226,22 +226,22 @@ std::string WindowChecks::checkRoundTrip(int number) const
     if (copy.fieldUnits(cc) != from)
         return {};  // the case is not in the window's units to begin with
     std::vector<shell::Units> others;
-    for (int length = 0; length < 3; ++length)
-        for (int force = 0; force < (m_program.forceUnits ? 2 : 1); ++force)
-            if (shell::Units{length, force} != from)
-                others.push_back({length, force});
+    for (const shell::LengthUnit length : shell::LengthUnits)
+        for (std::size_t f = 0; f < (m_program.forceUnits ? 2 : 1); ++f)
+            if (shell::Units{length, shell::ForceUnits[f]} != from)
+                others.push_back({length, shell::ForceUnits[f]});
     const shell::Units to = others[static_cast<std::size_t>(number) % others.size()];
     const std::vector<std::string> before = fieldsOf(copy, cc);
 
     // One change: refused with every field as it was, or made.
     std::string failure;
-    auto change = [&](bool force, int unit) {
+    auto change = [&](bool force, shell::Units units) {
         const std::vector<std::string> prior = fieldsOf(copy, cc);
         if (force)
-            copy.chooseForceUnit(unit);
+            copy.chooseForceUnit(units.force);
         else
-            copy.chooseUnit(unit);
-        if ((force ? copy.units().force : copy.units().length) == unit)
+            copy.chooseUnit(units.length);
+        if (force ? copy.units().force == units.force : copy.units().length == units.length)
             return true;
         if (fieldsOf(copy, cc) != prior)
             failure = "a unit change it refused altered the fields";
@@ -249,11 +249,11 @@ std::string WindowChecks::checkRoundTrip(int number) const
             failure = "a unit change was refused without the entry error";
         return false;
     };
-    const bool length = to.length != from.length && change(false, to.length);
-    const bool force = failure.empty() && to.force != from.force && change(true, to.force);
-    if (failure.empty() && force && !change(true, from.force))
+    const bool length = to.length != from.length && change(false, to);
+    const bool force = failure.empty() && to.force != from.force && change(true, to);
+    if (failure.empty() && force && !change(true, from))
         failure = "the force unit does not come back";
-    if (failure.empty() && length && !change(false, from.length))
+    if (failure.empty() && length && !change(false, from))
         failure = "the length unit does not come back";
     if (!failure.empty()) {
         std::string fields;

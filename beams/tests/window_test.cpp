@@ -61,7 +61,7 @@ TEST(beamsWindow, LegendLinesNameTheLoadAndStiffnessSymbols)
 TEST(beamsWindow, CentimetresShowTheSameBeam)
 {
     Window w(0);
-    w.model.chooseUnit(1);
+    w.model.chooseUnit(shell::LengthUnit::Centimetre);
     EXPECT_EQ(w.model.rows()[0].text, "7.000e+01");  // RA
     EXPECT_EQ(w.model.rows()[2].text, "1.400e+02");  // Mx1: 1400 N･mm
     EXPECT_EQ(w.model.rows()[5].text, "1.765e-03");  // σmax: 0.01765 mm
@@ -69,7 +69,7 @@ TEST(beamsWindow, CentimetresShowTheSameBeam)
     EXPECT_EQ(w.model.notes(), (std::vector<std::string>{lineP, "E : 弾性係数 N/cm^2", "I : 断面2次モーメント cm^4"}));
 
     Window uniform(1);
-    uniform.model.chooseUnit(1);
+    uniform.model.chooseUnit(shell::LengthUnit::Centimetre);
     uniform.model.setText(0, "3");
     uniform.model.reset();
     EXPECT_EQ(uniform.model.rows()[0].text, "5.000e+03");

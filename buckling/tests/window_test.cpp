@@ -76,10 +76,10 @@ TEST_F(BucklingWindow, SlendernessNoteBeyondTheEmpiricalRange)
 // is the same stress in N/m^2, and Reset in centimetres gives the same load in N.
 TEST_F(BucklingWindow, MetresShowTheSameColumn)
 {
-    model.chooseUnit(2);
+    model.chooseUnit(shell::LengthUnit::Metre);
     EXPECT_EQ(model.notes()[0], "E : 弾性係数 N/m^2");
     EXPECT_EQ(model.rows()[1].text, "2.055e+08");
-    model.chooseUnit(1);
+    model.chooseUnit(shell::LengthUnit::Centimetre);
     model.setText(0, "250");
     model.reset();
     EXPECT_EQ(model.rows()[0].text, "2.055e+04");

@@ -36,13 +36,13 @@ TEST_F(cantileverWindow, LegendLinesInTheOrderOfTheCaptionLabels)
 // is the load as it was, the moment 3000 N･mm is 300 N･cm.
 TEST_F(cantileverWindow, UnitChangeKeepsTheSameMember)
 {
-    model.chooseUnit(1);
+    model.chooseUnit(shell::LengthUnit::Centimetre);
     EXPECT_EQ(model.notes().front(), "E : 弾性係数 N/cm^2");
     EXPECT_EQ(model.rows()[1].unit, "N･cm");
     EXPECT_EQ(model.rows()[0].text, "1.000e+02");
     EXPECT_EQ(model.rows()[1].text, "3.000e+02");
-    model.chooseUnit(2);
-    model.chooseUnit(0);
+    model.chooseUnit(shell::LengthUnit::Metre);
+    model.chooseUnit(shell::LengthUnit::Millimetre);
     EXPECT_EQ(rowTexts(), (std::vector<std::string>{"1.000e+02", "3.000e+03", "2.255e-01", "1.373e-01"}));
 }
 

@@ -37,7 +37,7 @@ shell::SavedCalculation beam()
     c.program = "Beams";
     c.caseNumber = 1;
     c.caseCaption = "Beam (1)";
-    c.units = {shell::unit::M, shell::unit::KN};
+    c.units = {shell::LengthUnit::Metre, shell::ForceUnit::Kilonewton};
     c.inputs = {{"P", "25", "1"},   {"a", "2.4", "0.1"},     {"l", "6", "0.1"},        {"x1", "1.2", "0.1"},
                 {"x2", "3", "0.1"}, {"E", "2.05e8", "1000"}, {"I", "8.356e-5", "1e-6"}};
     c.ticked = std::vector<bool>(6, true);
@@ -96,7 +96,7 @@ TEST_F(SavedFile, OpenComputesTheRowsItsInputsGive)
 TEST_F(SavedFile, UnitsTheFileCannotBeWrittenInAreRefusedWhole)
 {
     shell::SavedCalculation tiny = beam();
-    tiny.units = {shell::unit::Mm, shell::unit::N};
+    tiny.units = {shell::LengthUnit::Millimetre, shell::ForceUnit::Newton};
     tiny.inputs = {{"P", "100", "1"}, {"a", "30", "1"},     {"l", "100", "1"},   {"x1", "20", "1"},
                    {"x2", "50", "1"}, {"E", "100000", "1"}, {"I", "1e-300", "1"}};
     const std::string file = write("tiny.structcalc.json", shell::writeSavedCalculation(tiny));

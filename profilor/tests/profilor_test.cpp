@@ -156,7 +156,7 @@ TEST_F(profilorWindow, startsWithTheRectangularBarComputed)
 TEST_F(profilorWindow, lengthUnitConvertsTheSection)
 {
     model.selectCase(7);  // I section 10, 10, 2, 2 mm
-    model.chooseUnit(1);
+    model.chooseUnit(shell::LengthUnit::Centimetre);
     EXPECT_EQ(texts(), (std::vector<std::string>{"5.200e-01", "5.000e-01", "6.893e-02", "1.379e-01", "3.641e-01",
                                                  "5.000e-01", "1.379e-01"}));
     std::vector<std::string> units;
@@ -165,7 +165,7 @@ TEST_F(profilorWindow, lengthUnitConvertsTheSection)
     EXPECT_EQ(units, (std::vector<std::string>{"cm^2", "cm", "cm^4", "cm^3", "cm", "cm", "cm^3"}));
     model.selectCase(3);  // a tube of 10 mm is one of 1 cm
     EXPECT_EQ(model.rows()[1].text, "5.000e-01");
-    model.chooseUnit(0);
+    model.chooseUnit(shell::LengthUnit::Millimetre);
     EXPECT_EQ(model.rows()[0].unit, "mm^2");
 }
 

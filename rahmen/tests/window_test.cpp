@@ -53,7 +53,7 @@ TEST_F(RahmenWindow, CentimetresShowTheSameFrame)
     const std::string moment = " : 断面2次モーメント ";
     EXPECT_EQ(model.notes(), (std::vector<std::string>{"P : 荷重 N", "I1" + moment + "mm^4", "I2" + moment + "mm^4"}));
     model.setText(0, "2500");
-    model.chooseUnit(1);
+    model.chooseUnit(shell::LengthUnit::Centimetre);
     model.reset();
     EXPECT_EQ(model.notes().back(), "I2" + moment + "cm^4");
     EXPECT_EQ(model.rows()[0].unit, "N･cm");
@@ -63,8 +63,8 @@ TEST_F(RahmenWindow, CentimetresShowTheSameFrame)
 TEST_F(RahmenWindow, MetresAndKilonewtonsShowTheSameFrame)
 {
     EXPECT_EQ(model.notes().front(), "w : 荷重 N/mm");
-    model.chooseUnit(2);
-    model.chooseForceUnit(1);
+    model.chooseUnit(shell::LengthUnit::Metre);
+    model.chooseForceUnit(shell::ForceUnit::Kilonewton);
     EXPECT_EQ(model.notes().front(), "w : 荷重 kN/m");
     EXPECT_EQ(model.rows()[0].unit, "kN･m");
     EXPECT_EQ(model.rows()[0].text, "-5.000e-01");  // MB = −500000 N･mm

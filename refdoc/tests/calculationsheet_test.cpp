@@ -81,7 +81,8 @@ TEST_P(ProgramSheet, NamesTheHeaderTheCaseAndEveryRow)
 {
     const shell::Program &program = *GetParam();
     const int index = largestCase(program);
-    const Units units = program.forceUnits ? Units{shell::unit::M, shell::unit::KN} : Units{shell::unit::Cm, 0};
+    const Units units = program.forceUnits ? Units{shell::LengthUnit::Metre, shell::ForceUnit::Kilonewton}
+                                           : Units{shell::LengthUnit::Centimetre, shell::ForceUnit::Newton};
     Window window(program, index, units);
     window.model->setNames({"Hall 3 north", "Member B12", "佐藤 花子"});
     ASSERT_FALSE(window.model->lastRejected()) << window.model->statusText();
@@ -142,7 +143,10 @@ TEST(calculationsheet, EveryCaseOfEveryProgramFitsOnTwoPages)
 {
     for (const shell::Program *program : registry::programs())
         for (int k = 0; k < program->caseCount(); ++k)
-            for (const Units units : {Units{0, 0}, Units{shell::unit::M, program->forceUnits ? 1 : 0}}) {
+            for (const Units units :
+                 {Units{shell::LengthUnit::Millimetre, shell::ForceUnit::Newton},
+                  Units{shell::LengthUnit::Metre,
+                        program->forceUnits ? shell::ForceUnit::Kilonewton : shell::ForceUnit::Newton}}) {
                 Window window(*program, k, units);
                 const int pages = pagesOf(sheet::sheetCase(*window.model));
                 EXPECT_GE(pages, 1);
@@ -155,7 +159,7 @@ TEST(calculationsheet, EveryCaseOfEveryProgramFitsOnTwoPages)
 TEST(calculationsheet, RefusedInputsShowTheReasonAndNoResults)
 {
     const shell::Program &beams = *registry::find("Beams");
-    Window window(beams, 0, {0, 0});
+    Window window(beams, 0, shell::CatalogueUnits);
     window.model->setText(1, "500");  // a beyond l = 100
     ASSERT_TRUE(window.model->lastRejected());
     const sheet::SheetCase sheet = sheet::sheetCase(*window.model);
@@ -192,7 +196,7 @@ TEST(calculationsheet, NotesTheMembersLargestAndAValueOutsideItsRange)
     };
     for (const Noted &s : sheets) {
         for (const bool noted : {true, false}) {
-            Window window(*registry::find(s.program), s.caseIndex, {0, 0});
+            Window window(*registry::find(s.program), s.caseIndex, shell::CatalogueUnits);
             window.model->setText(s.field, noted ? s.noted : s.plain);
             ASSERT_FALSE(window.model->lastRejected());
             QTemporaryDir folder;
@@ -212,7 +216,7 @@ TEST(calculationsheet, NotesTheMembersLargestAndAValueOutsideItsRange)
 TEST(calculationsheet, RowsAndAMemberBeyondTheRangeOfADoubleSayWhy)
 {
     const shell::Program &beams = *registry::find("Beams");
-    Window window(beams, 0, {0, 0});
+    Window window(beams, 0, shell::CatalogueUnits);
     window.model->setText(0, "8e306");
     ASSERT_FALSE(window.model->lastRejected());
     QTemporaryDir folder;
@@ -235,7 +239,7 @@ TEST(calculationsheet, RowsAndAMemberBeyondTheRangeOfADoubleSayWhy)
 TEST(calculationsheet, NumbersAreNeverBrokenOverLines)
 {
     const shell::Program &profilor = *registry::find("Profilor");
-    Window window(profilor, 0, {0, 0});
+    Window window(profilor, 0, shell::CatalogueUnits);
     window.model->setText(0, "1e150");
     window.model->setText(1, "3.14159265358979");
     ASSERT_FALSE(window.model->lastRejected());
@@ -255,20 +259,20 @@ TEST(calculationsheet, NumbersAreNeverBrokenOverLines)
 TEST(calculationsheet, TheSheetOfAModelTakesTheUnitsOfItsTexts)
 {
     const shell::Program &beams = *registry::find("Beams");
-    Window window(beams, 0, {shell::unit::Cm, shell::unit::KN});
+    Window window(beams, 0, {shell::LengthUnit::Centimetre, shell::ForceUnit::Kilonewton});
     const sheet::SheetCase sheet = sheet::sheetCase(*window.model);
     EXPECT_EQ(sheet.program, &beams);
     EXPECT_EQ(sheet.caseIndex, 0);
-    EXPECT_EQ(sheet.units, (Units{shell::unit::Cm, shell::unit::KN}));
+    EXPECT_EQ(sheet.units, (Units{shell::LengthUnit::Centimetre, shell::ForceUnit::Kilonewton}));
     EXPECT_EQ(sheet.inputs, window.model->inputNumbers(0));
     EXPECT_EQ(sheet.refusal, "");
     // E = 10³⁰⁶ N/mm² is 10³⁰⁹ kN/m², beyond a double: shown again in m and kN, the case keeps
     // its texts in mm and N and the window refuses them.
-    Window far(beams, 0, {0, 0});
+    Window far(beams, 0, shell::CatalogueUnits);
     far.model->setText(5, "1e306");
     far.model->selectCase(1);
-    far.model->chooseUnit(shell::unit::M);
-    far.model->chooseForceUnit(shell::unit::KN);
+    far.model->chooseUnit(shell::LengthUnit::Metre);
+    far.model->chooseForceUnit(shell::ForceUnit::Kilonewton);
     far.model->selectCase(0);
     ASSERT_TRUE(far.model->lastRejected());
     const sheet::SheetCase refused = sheet::sheetCase(*far.model);
@@ -281,7 +285,7 @@ TEST(calculationsheet, TheSheetOfAModelTakesTheUnitsOfItsTexts)
 TEST(calculationsheet, PaintsOntoAnyPagedDevice)
 {
     const shell::Program &rahmen = *registry::find("Rahmen");
-    Window window(rahmen, 0, {0, 0});
+    Window window(rahmen, 0, shell::CatalogueUnits);
     QBuffer buffer;
     ASSERT_TRUE(buffer.open(QIODevice::WriteOnly));
     QPdfWriter writer(&buffer);
@@ -298,7 +302,7 @@ TEST(calculationsheet, PaintsOntoAnyPagedDevice)
 TEST(calculationsheet, AFileThatCannotBeWrittenSaysSo)
 {
     const shell::Program &beams = *registry::find("Beams");
-    Window window(beams, 0, {0, 0});
+    Window window(beams, 0, shell::CatalogueUnits);
     const sheet::SheetResult written =
         sheet::writeSheet(QStringLiteral("/nonexistent-folder/sheet.pdf"), sheet::sheetCase(*window.model),
                           {"", "", "", "2024-05-01", "1.0"});
@@ -312,7 +316,7 @@ TEST(calculationsheet, AFileThatCannotBeWrittenSaysSo)
 TEST(calculationsheet, ASheetIsWrittenWholeOrNotAtAll)
 {
     const shell::Program &beams = *registry::find("Beams");
-    Window window(beams, 0, {0, 0});
+    Window window(beams, 0, shell::CatalogueUnits);
     const sheet::SheetCase sheet = sheet::sheetCase(*window.model);
     const sheet::SheetHeader header{"", "", "", "2024-05-01", "1.0"};
     QTemporaryDir folder;

@@ -145,7 +145,7 @@ TEST(casetext, ConstantsAreListedFromEveryFormulaOfTheCase)
 // The same span worked with inputs of a calculation, in m and kN: RA = 0.25 × 0.06 / 0.1 = 0.15 kN.
 TEST(casetext, ACalculationIsWorkedWithItsInputsInItsUnits)
 {
-    const shell::Units mkN{shell::unit::M, shell::unit::KN};
+    const shell::Units mkN{shell::LengthUnit::Metre, shell::ForceUnit::Kilonewton};
     const sheet::CaseText text = sheet::describeCase(simpleSpan(), 0, {0.25, 0.04, 0.1}, mkN);
     EXPECT_FALSE(text.rejected);
     EXPECT_EQ(text.inputs[0].value, "0.25");
@@ -196,7 +196,8 @@ TEST(casetext, AProgramThatRelabelsWorksItsNumbersAsTheyAre)
     p.name = "Sections";
     p.cases = {c.build()};
     p.unitChange = shell::UnitChange::RelabelOnly;
-    const sheet::CaseText text = sheet::describeCase(p, 0, {10}, {shell::unit::Cm, shell::unit::N});
+    const sheet::CaseText text =
+        sheet::describeCase(p, 0, {10}, {shell::LengthUnit::Centimetre, shell::ForceUnit::Newton});
     EXPECT_EQ(text.results[0].value, "100");
     EXPECT_EQ(text.results[0].unit, "cm^2");
     EXPECT_EQ(text.results[1].value, "235") << "a constant is not converted either";

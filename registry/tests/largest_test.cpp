@@ -166,8 +166,8 @@ TEST(largestBesideRows, BesideTheDeflectionUnderTheLoadIsTheHandbooksLargest)
     EXPECT_EQ(model.resultsText().find("largest"), std::string::npos);
 
     // In m and kN the same member: the value in m, the position in m.
-    model.chooseUnit(shell::unit::M);
-    model.chooseForceUnit(shell::unit::KN);
+    model.chooseUnit(shell::LengthUnit::Metre);
+    model.chooseForceUnit(shell::ForceUnit::Kilonewton);
     EXPECT_EQ(model.rows()[5].largestText, "largest 2.006e-05 m at x = 0.04492 m");
     // The load at mid-span: the row is the largest, and nothing stands beside it.
     model.setText(1, "0.05");

@@ -174,11 +174,11 @@ TEST_P(EveryCase, EveryRowHasAUnitInEveryUnitSystem)
 {
     const shell::Program &program = *GetParam().program;
     const shell::CaseDef &c = GetParam().definition();
-    for (int length = 0; length < 3; ++length) {
-        for (int force = 0; force < (program.forceUnits ? 2 : 1); ++force) {
+    for (std::size_t length = 0; length < 3; ++length) {
+        for (std::size_t force = 0; force < (program.forceUnits ? 2 : 1); ++force) {
             for (int r = 0; r < c.rowCount(); ++r) {
                 const shell::RowDef &row = c.rows[static_cast<std::size_t>(r)];
-                const std::string unit = program.rowUnit(c, r, {length, force});
+                const std::string unit = program.rowUnit(c, r, {shell::LengthUnits[length], shell::ForceUnits[force]});
                 EXPECT_EQ(unit.empty(), row.dimension == shell::Dimension::None)
                     << row.caption << " in " << length << "/" << force;
             }

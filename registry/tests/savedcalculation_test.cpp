@@ -26,9 +26,9 @@ using familycases::CaseRef;
 std::vector<Units> systemsOf(const shell::Program &program)
 {
     std::vector<Units> systems;
-    for (int length = 0; length < 3; ++length)
-        for (int force = 0; force < (program.forceUnits ? 2 : 1); ++force)
-            systems.push_back({length, force});
+    for (const shell::LengthUnit length : shell::LengthUnits)
+        for (std::size_t force = 0; force < (program.forceUnits ? 2 : 1); ++force)
+            systems.push_back({length, shell::ForceUnits[force]});
     return systems;
 }
 

@@ -40,14 +40,14 @@ const std::map<Dimension, Powers> PowersOf{
 };
 
 // One unit in mm or N: 1 cm = 10 mm, 1 m = 1000 mm, 1 kN = 1000 N.
-double millimetres(int length)
+double millimetres(shell::LengthUnit length)
 {
-    return length == 0 ? 1.0 : length == 1 ? 10.0 : 1000.0;
+    return length == shell::LengthUnit::Millimetre ? 1.0 : length == shell::LengthUnit::Centimetre ? 10.0 : 1000.0;
 }
 
-double newtons(int force)
+double newtons(shell::ForceUnit force)
 {
-    return force == 0 ? 1.0 : 1000.0;
+    return force == shell::ForceUnit::Newton ? 1.0 : 1000.0;
 }
 
 // A value given in mm and N, written in `units`.
@@ -71,7 +71,11 @@ class SameMember : public ::testing::TestWithParam<CaseRef>
 {
 };
 
-const Units Systems[] = {{1, 0}, {2, 0}, {0, 1}, {1, 1}, {2, 1}};
+const Units Systems[] = {{shell::LengthUnit::Centimetre, shell::ForceUnit::Newton},
+                         {shell::LengthUnit::Metre, shell::ForceUnit::Newton},
+                         {shell::LengthUnit::Millimetre, shell::ForceUnit::Kilonewton},
+                         {shell::LengthUnit::Centimetre, shell::ForceUnit::Kilonewton},
+                         {shell::LengthUnit::Metre, shell::ForceUnit::Kilonewton}};
 
 TEST_P(SameMember, GivesTheSameResultsInEveryUnitSystem)
 {
@@ -91,7 +95,8 @@ TEST_P(SameMember, GivesTheSameResultsInEveryUnitSystem)
             for (std::size_t k = 0; k < base.size(); ++k)
                 inputs.push_back(inUnits(base[k], c.inputs[k].dimension, units));
             const shell::Evaluation there = shell::evaluate(c, inputs, units);
-            ASSERT_FALSE(there.rejected) << "refused in " << units.length << "/" << units.force << ": " << there.reason;
+            ASSERT_FALSE(there.rejected) << "refused in " << shell::lengthUnitName(units.length) << "/"
+                                         << shell::forceUnitName(units.force) << ": " << there.reason;
             for (std::size_t r = 0; r < c.rows.size(); ++r) {
                 const double expected = reference.values[r];
                 // Back in mm and N: divided by the size of one mm-and-N unit in these units.
@@ -102,7 +107,8 @@ TEST_P(SameMember, GivesTheSameResultsInEveryUnitSystem)
                 }
                 const double tolerance = 1e-12 * (std::fabs(expected) + scale[c.rows[r].dimension]);
                 EXPECT_NEAR(back, expected, tolerance)
-                    << c.rows[r].caption << " in " << units.length << "/" << units.force;
+                    << c.rows[r].caption << " in " << shell::lengthUnitName(units.length) << "/"
+                    << shell::forceUnitName(units.force);
             }
         }
     }
@@ -153,8 +159,8 @@ TEST_P(SameMember, WindowConvertsThereAndBackAndResetsInEveryUnitSystem)
             EXPECT_TRUE(!converted || inOneStyle(model.text(index, k)))
                 << "field " << k << ": " << model.text(index, k);
         }
-        model.chooseUnit(0);
-        model.chooseForceUnit(0);
+        model.chooseUnit(shell::LengthUnit::Millimetre);
+        model.chooseForceUnit(shell::ForceUnit::Newton);
         for (int k = 0; k < 2 * n; ++k)
             EXPECT_EQ(model.text(index, k), typed[static_cast<std::size_t>(k)]) << "field " << k;
     }
@@ -206,7 +212,12 @@ TEST_P(SameMember, DrawsTheSameDiagramsAtEveryLengthScaleAndInEveryUnitSystem)
     const shell::CaseDiagrams base =
         shell::caseDiagrams(c, index, start, shell::evaluate(c, start).values, shell::CatalogueUnits);
     ASSERT_NE(base.kind, shell::CaseDiagrams::Kind::Error) << base.error;
-    const Units all[] = {{0, 0}, {1, 0}, {2, 0}, {0, 1}, {1, 1}, {2, 1}};
+    const Units all[] = {{shell::LengthUnit::Millimetre, shell::ForceUnit::Newton},
+                         {shell::LengthUnit::Centimetre, shell::ForceUnit::Newton},
+                         {shell::LengthUnit::Metre, shell::ForceUnit::Newton},
+                         {shell::LengthUnit::Millimetre, shell::ForceUnit::Kilonewton},
+                         {shell::LengthUnit::Centimetre, shell::ForceUnit::Kilonewton},
+                         {shell::LengthUnit::Metre, shell::ForceUnit::Kilonewton}};
     for (int decade = -3; decade <= 6; ++decade) {
         const double scale = std::pow(10.0, decade);
         for (const Units units : all) {

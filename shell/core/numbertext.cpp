@@ -487,23 +487,24 @@ std::string convertedText(double value)
     return generalTextFrom(value, 8);
 }
 
-double UnitScale(int unitSystem)
+double UnitScale(LengthUnit unitSystem)
 {
     switch (unitSystem) {
-    case 1:
+    case LengthUnit::Centimetre:
         return 100;
-    case 2:
+    case LengthUnit::Metre:
         return 1000000;
-    default:
-        return 1;
+    case LengthUnit::Millimetre:
+        break;
     }
+    return 1;
 }
 
-double StressToUnit(double value, int unitSystem)
+double StressToUnit(double value, LengthUnit unitSystem)
 {
-    if (unitSystem == 1)
+    if (unitSystem == LengthUnit::Centimetre)
         return value * 100;
-    if (unitSystem == 2)
+    if (unitSystem == LengthUnit::Metre)
         return value * 1000000;
     return value;
 }

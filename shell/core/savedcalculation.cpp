@@ -37,8 +37,9 @@ const std::pair<ChartType, const char *> ChartTypeNames[] = {
     {ChartType::Line2D, "2D Line"}, {ChartType::Area3D, "3D Area Bar"}, {ChartType::Area2D, "2D Area Line"},
     {ChartType::Step3D, "3D Step"}, {ChartType::Step2D, "2D Step"}};
 
-const std::pair<int, const char *> LengthNames[] = {{unit::Mm, "mm"}, {unit::Cm, "cm"}, {unit::M, "m"}};
-const std::pair<int, const char *> ForceNames[] = {{unit::N, "N"}, {unit::KN, "kN"}};
+const std::pair<LengthUnit, const char *> LengthNames[] = {
+    {LengthUnit::Millimetre, "mm"}, {LengthUnit::Centimetre, "cm"}, {LengthUnit::Metre, "m"}};
+const std::pair<ForceUnit, const char *> ForceNames[] = {{ForceUnit::Newton, "N"}, {ForceUnit::Kilonewton, "kN"}};
 
 // The length of the UTF-8 sequence that starts at text[i], or 0 where none valid starts there
 // (RFC 3629: no overlong forms, no surrogates, nothing above U+10FFFF).
@@ -411,7 +412,7 @@ std::string writeSavedCalculation(const SavedCalculation &c)
     for (const auto &[item, name] : ChartTypeNames)
         if (item == c.chartType)
             type = name;
-    const auto unitName = [](const auto &names, int k) {
+    const auto unitName = [](const auto &names, auto k) {
         for (const auto &[item, name] : names)
             if (item == k)
                 return name;
@@ -449,9 +450,9 @@ std::string checkSavedCalculation(const SavedCalculation &c, const Program &prog
     if (c.caseCaption != def.caption)
         return "case " + std::to_string(c.caseNumber) + " of " + program.name + " is " + inQuotes(def.caption) +
                ", not " + inQuotes(c.caseCaption);
-    if (c.units.length < unit::Mm || c.units.length > unit::M || c.units.force < unit::N || c.units.force > unit::KN)
+    if (!isUnitSystem(c.units))
         return "the units are not a unit system of the window";
-    if (!program.forceUnits && c.units.force != unit::N)
+    if (!program.forceUnits && c.units.force != ForceUnit::Newton)
         return program.name + " works in N only, not " + forceUnitName(c.units.force);
     if (c.inputs.size() != def.inputs.size()) {
         std::string captions;

@@ -497,23 +497,23 @@ void ShellModel::resetCase()
     }
 }
 
-void ShellModel::chooseUnit(int unitSystem)
+void ShellModel::chooseUnit(LengthUnit length)
 {
-    if (unitSystem < 0 || unitSystem > 2)
+    if (!isUnitSystem({length, m_units.force}))
         return;
-    changeUnits({unitSystem, m_units.force});
+    changeUnits({length, m_units.force});
 }
 
-void ShellModel::chooseForceUnit(int forceUnit)
+void ShellModel::chooseForceUnit(ForceUnit force)
 {
-    if (forceUnit < 0 || forceUnit > 1 || !m_program.forceUnits)
+    if (!isUnitSystem({m_units.length, force}) || !m_program.forceUnits)
         return;
-    changeUnits({m_units.length, forceUnit});
+    changeUnits({m_units.length, force});
 }
 
 void ShellModel::chooseUnits(Units units)
 {
-    if (units.length < 0 || units.length > 2 || units.force < 0 || units.force > 1)
+    if (!isUnitSystem(units))
         return;
     changeUnits({units.length, m_program.forceUnits ? units.force : m_units.force});
 }

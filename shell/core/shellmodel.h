@@ -176,9 +176,9 @@ public:
     // raises): as many clicks on the bar's arrow. A bar without the focus takes the input as
     // its base first, as a click that gives it the focus does.
     void wheel(int k, int clicks);
-    void reset();                         // the Reset button
-    void chooseUnit(int unitSystem);      // the length unit: mm, cm, m
-    void chooseForceUnit(int forceUnit);  // N, kN
+    void reset();                           // the Reset button
+    void chooseUnit(LengthUnit length);     // the length unit: mm, cm, m
+    void chooseForceUnit(ForceUnit force);  // N, kN
     // Both at once, as one change: refused whole where a number cannot be written in them.
     void chooseUnits(Units units);
     void toggleFormat();                   // "Format resulte values"

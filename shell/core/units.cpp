@@ -39,14 +39,14 @@ Powers powersOf(Dimension dimension)
 }
 
 // Decimal exponent of one unit in the base units (mm, N): 1 cm = 10^1 mm, 1 kN = 10^3 N.
-int lengthExponent(int length)
+int lengthExponent(LengthUnit length)
 {
-    return length == unit::Cm ? 1 : length == unit::M ? 3 : 0;
+    return length == LengthUnit::Centimetre ? 1 : length == LengthUnit::Metre ? 3 : 0;
 }
 
-int forceExponent(int force)
+int forceExponent(ForceUnit force)
 {
-    return force == unit::KN ? 3 : 0;
+    return force == ForceUnit::Kilonewton ? 3 : 0;
 }
 
 // 10^0 .. 10^22 are exact doubles; the factors here reach 10^18 at most.
@@ -60,15 +60,22 @@ double powerOfTen(int k)
 
 }  // namespace
 
-std::string lengthUnitName(int length)
+bool isUnitSystem(Units units)
 {
-    static const std::array<const char *, 3> names{"mm", "cm", "m"};
-    return names[static_cast<std::size_t>(length >= 0 && length < 3 ? length : 0)];
+    const auto length = static_cast<int>(units.length);
+    const auto force = static_cast<int>(units.force);
+    return length >= static_cast<int>(LengthUnit::Millimetre) && length <= static_cast<int>(LengthUnit::Metre) &&
+           force >= static_cast<int>(ForceUnit::Newton) && force <= static_cast<int>(ForceUnit::Kilonewton);
 }
 
-std::string forceUnitName(int force)
+std::string lengthUnitName(LengthUnit length)
 {
-    return force == unit::KN ? "kN" : "N";
+    return length == LengthUnit::Centimetre ? "cm" : length == LengthUnit::Metre ? "m" : "mm";
+}
+
+std::string forceUnitName(ForceUnit force)
+{
+    return force == ForceUnit::Kilonewton ? "kN" : "N";
 }
 
 std::string unitCaption(Units units, Dimension dimension)

@@ -4,9 +4,11 @@
 // a force unit (N, kN). Every input and every result row carries its dimension, so a change of
 // units converts each number by its own factor and the member stays the same member:
 //
-//     convert(100, Dimension::LineLoad, {unit::Mm, unit::N}, {unit::Cm, unit::N})     -> 1000
-//     convert(833, Dimension::SecondMoment, {unit::Mm, unit::N}, {unit::Cm, unit::N}) -> 0.0833
-//     unitCaption({unit::M, unit::KN}, Dimension::Moment)                         -> "kN･m"
+//     convert(100, Dimension::LineLoad, {mm, N}, {cm, N})     -> 1000
+//     convert(833, Dimension::SecondMoment, {mm, N}, {cm, N}) -> 0.0833
+//     unitCaption({m, kN}, Dimension::Moment)                 -> "kN･m"
+//
+// (mm stands for LengthUnit::Millimetre, kN for ForceUnit::Kilonewton and so on.)
 //
 // The factors are whole powers of ten, applied as one multiplication or one division by an
 // exactly represented power, so a value converted there and back returns to the same digits.
@@ -27,24 +29,29 @@ enum class Dimension {
     Stress           // N/mm^2, also the elastic modulus
 };
 
-namespace unit {
-enum Length { Mm = 0, Cm = 1, M = 2 };
-enum Force { N = 0, KN = 1 };
-}  // namespace unit
+enum class LengthUnit { Millimetre, Centimetre, Metre };
+enum class ForceUnit { Newton, Kilonewton };
 
 struct Units {
-    int length = unit::Mm;  // unit::Length
-    int force = unit::N;    // unit::Force
+    LengthUnit length = LengthUnit::Millimetre;
+    ForceUnit force = ForceUnit::Newton;
     bool operator==(const Units &other) const { return length == other.length && force == other.force; }
     bool operator!=(const Units &other) const { return !(*this == other); }
 };
 
 // The units the catalogues give their start values in.
-constexpr Units CatalogueUnits{unit::Mm, unit::N};
+constexpr Units CatalogueUnits{LengthUnit::Millimetre, ForceUnit::Newton};
+
+// Every length unit and every force unit, in the order the Units menu lists them.
+constexpr LengthUnit LengthUnits[] = {LengthUnit::Millimetre, LengthUnit::Centimetre, LengthUnit::Metre};
+constexpr ForceUnit ForceUnits[] = {ForceUnit::Newton, ForceUnit::Kilonewton};
+
+// True where both units are among those above (a value cast from a number read elsewhere may not be).
+bool isUnitSystem(Units units);
 
 // "mm", "cm", "m"; "N", "kN".
-std::string lengthUnitName(int length);
-std::string forceUnitName(int force);
+std::string lengthUnitName(LengthUnit length);
+std::string forceUnitName(ForceUnit force);
 
 // The caption of a dimension in a unit system: "mm^4", "N/cm", "kN･m", "N/mm^2", "kN/m^2"; "" for
 // a pure number. Moments carry the half-width middle dot U+FF65.

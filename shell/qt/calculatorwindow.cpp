@@ -355,10 +355,10 @@ void CalculatorWindow::refreshMenus()
 {
     m_formatAction->setChecked(m_model->formatResults());
     m_logAction->setChecked(m_model->logScale());
-    for (int i = 0; i < 3; ++i)
-        m_unitActions[static_cast<std::size_t>(i)]->setChecked(i == m_model->units().length);
+    for (std::size_t i = 0; i < m_unitActions.size(); ++i)
+        m_unitActions[i]->setChecked(LengthUnits[i] == m_model->units().length);
     for (std::size_t i = 0; i < m_forceActions.size(); ++i)
-        m_forceActions[i]->setChecked(static_cast<int>(i) == m_model->units().force);
+        m_forceActions[i]->setChecked(ForceUnits[i] == m_model->units().force);
     const bool diagrams = m_model->chartArea() == ChartArea::Diagrams;
     for (int i = 0; i < 8; ++i)
         m_chartTypeActions[static_cast<std::size_t>(i)]->setChecked(!diagrams &&

@@ -56,13 +56,13 @@ void CalculatorWindow::buildMenus()
     named(unit->menuAction(), QStringLiteral("m10_1"));
     QActionGroup *lengths = exclusiveGroup(this);
     // Unit items without mnemonics: "mm" and "m" would share one.
-    const QString units[] = {QStringLiteral("mm"), QStringLiteral("cm"), QStringLiteral("m")};
     for (int i = 0; i < 3; ++i) {
-        QAction *action = named(unit->addAction(units[i]), indexed("m1015", i));
+        const LengthUnit length = LengthUnits[i];
+        QAction *action = named(unit->addAction(QString::fromStdString(lengthUnitName(length))), indexed("m1015", i));
         action->setCheckable(true);
         lengths->addAction(action);
-        connect(action, &QAction::triggered, this, [this, i] {
-            m_model->chooseUnit(i);
+        connect(action, &QAction::triggered, this, [this, length] {
+            m_model->chooseUnit(length);
             refresh();
         });
         m_unitActions.push_back(action);
@@ -71,13 +71,14 @@ void CalculatorWindow::buildMenus()
     if (m_program.forceUnits) {
         unit->addSeparator()->setObjectName(QStringLiteral("m1015_3"));
         QActionGroup *forces = exclusiveGroup(this);
-        const QString captions[] = {QStringLiteral("N"), QStringLiteral("kN")};
         for (int i = 0; i < 2; ++i) {
-            QAction *action = named(unit->addAction(captions[i]), indexed("m1015", i + 4));
+            const ForceUnit force = ForceUnits[i];
+            QAction *action =
+                named(unit->addAction(QString::fromStdString(forceUnitName(force))), indexed("m1015", i + 4));
             action->setCheckable(true);
             forces->addAction(action);
-            connect(action, &QAction::triggered, this, [this, i] {
-                m_model->chooseForceUnit(i);
+            connect(action, &QAction::triggered, this, [this, force] {
+                m_model->chooseForceUnit(force);
                 refresh();
             });
             m_forceActions.push_back(action);

@@ -85,7 +85,7 @@ TEST(diagrams, theSameMemberReadsInTheUnitsOfItsInputs)
 {
     // 100 N at 30 mm of 100 mm is 0.1 kN at 3 cm of 10 cm: the moment 2100 N･mm is 0.21 kN･cm.
     const CaseDef &c = beams::program().cases[0];
-    const Units cmKn{unit::Cm, unit::KN};
+    const Units cmKn{LengthUnit::Centimetre, ForceUnit::Kilonewton};
     const CaseDiagrams d = diagramsOf(c, {0.1, 3, 10, 2, 5, 10, 0.0833}, cmKn);
     const Curve *M = d.members[0].curve(Quantity::Moment);
     EXPECT_NEAR(M->extremes.largest.value, 0.21, 1e-15);
@@ -209,7 +209,8 @@ TEST(diagrams, eulerColumnFollowsItsHyperbolaInEveryUnit)
     EXPECT_EQ(c.stressUnit, "N/mm^2");
 
     // The empirical constants are N/mm²: in kN/m² the line starts 1000 times higher.
-    const CaseDiagrams m = diagramsOf(buckling::program().cases[4], {0.1, 8.33e-10, 1e-4}, {unit::M, unit::KN});
+    const CaseDiagrams m =
+        diagramsOf(buckling::program().cases[4], {0.1, 8.33e-10, 1e-4}, {LengthUnit::Metre, ForceUnit::Kilonewton});
     EXPECT_DOUBLE_EQ(m.column->empiricalAt(0), 761000);
     EXPECT_NEAR(m.column->lambda, 100 / std::sqrt(8.33), 1e-9);
 }
@@ -258,7 +259,7 @@ TEST(diagramsInTheModel, followEveryAcceptedKeystrokeAndKeepTheViewAcrossCases)
     model.selectCase(0);
     EXPECT_EQ(model.chartArea(), ChartArea::Diagrams);
 
-    model.chooseUnit(unit::Cm);
+    model.chooseUnit(LengthUnit::Centimetre);
     EXPECT_EQ(model.diagrams().lengthUnit, "cm");
     EXPECT_EQ(model.diagrams().members[0].marks[0].x, 2);
 

@@ -57,7 +57,7 @@ TEST(savedcalculation, AFileWrittenByHandReadsToWhatItSays)
     EXPECT_EQ(c.program, "Beams");
     EXPECT_EQ(c.caseNumber, 1);
     EXPECT_EQ(c.caseCaption, "Beam (1)");
-    EXPECT_EQ(c.units, (Units{unit::Cm, unit::KN}));
+    EXPECT_EQ(c.units, (Units{LengthUnit::Centimetre, ForceUnit::Kilonewton}));
     ASSERT_EQ(c.inputs.size(), 7u);
     EXPECT_EQ(c.inputs[6], (SavedInput{"I", "0.0833", "0.0001"}));
     EXPECT_EQ(c.ticked, (std::vector<bool>{true, true, false, true, true, true}));
@@ -81,7 +81,8 @@ TEST(savedcalculation, WhatIsWrittenReadsBackTheSame)
     c.names = {"倉庫 \"Nord\"", "梁 B\\12", "Åsa Ødegård"};
     for (const ChartType type : {ChartType::Bar3D, ChartType::Bar2D, ChartType::Line3D, ChartType::Line2D,
                                  ChartType::Area3D, ChartType::Area2D, ChartType::Step3D, ChartType::Step2D})
-        for (const Units units : {Units{unit::Mm, unit::N}, Units{unit::M, unit::KN}}) {
+        for (const Units units :
+             {Units{LengthUnit::Millimetre, ForceUnit::Newton}, Units{LengthUnit::Metre, ForceUnit::Kilonewton}}) {
             c.chartType = type;
             c.units = units;
             c.plotColor = 0x00123456;
@@ -336,7 +337,7 @@ TEST(savedcalculation, AProgramWithoutForceUnitsRefusesKilonewtons)
     saved.inputs = {{"a", "10", "1"}};
     saved.ticked = {true};
     EXPECT_EQ(checkSavedCalculation(saved, p), "");
-    saved.units.force = unit::KN;
+    saved.units.force = ForceUnit::Kilonewton;
     EXPECT_EQ(checkSavedCalculation(saved, p), "Sections works in N only, not kN");
 }
 

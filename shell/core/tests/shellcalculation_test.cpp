@@ -37,7 +37,7 @@ SavedCalculation beamInCentimetres()
     c.program = "Beams";
     c.caseNumber = 1;
     c.caseCaption = "Beam (1)";
-    c.units = {unit::Cm, unit::KN};
+    c.units = {LengthUnit::Centimetre, ForceUnit::Kilonewton};
     c.inputs = {{"P", "0.1", "0.001"}, {"a", "3", "0.1"},     {"l", "10", "0.1"},       {"x1", "2", "0.1"},
                 {"x2", "5", "0.1"},    {"E", "1000", "0.01"}, {"I", "0.0833", "0.0001"}};
     c.ticked = {true, false, true, true, false, true};
@@ -69,7 +69,7 @@ TEST_F(Calculation, AnOpenedFileShowsItsCaseComputedOnce)
     ASSERT_EQ(model.open(beamInCentimetres()), "");
     EXPECT_EQ(model.computeCount(), computes + 1);
     EXPECT_EQ(model.currentCase(), 0);
-    EXPECT_EQ(model.units(), (Units{unit::Cm, unit::KN}));
+    EXPECT_EQ(model.units(), (Units{LengthUnit::Centimetre, ForceUnit::Kilonewton}));
     EXPECT_EQ(model.text(0, 0), "0.1");
     EXPECT_EQ(model.text(0, 7 + 6), "0.0001");
     EXPECT_FALSE(model.lastRejected()) << model.statusText();
@@ -87,7 +87,7 @@ TEST_F(Calculation, AnOpenedFileShowsItsCaseComputedOnce)
     EXPECT_EQ(model.programColor(), 0x00102030u);
     EXPECT_EQ(model.names(), (CalculationNames{"Hall 3", "Beam B12", "A. Sato"}));
     EXPECT_EQ(model.diagrams().kind, CaseDiagrams::Kind::Members);
-    EXPECT_EQ(model.diagrams().units, (Units{unit::Cm, unit::KN}));
+    EXPECT_EQ(model.diagrams().units, (Units{LengthUnit::Centimetre, ForceUnit::Kilonewton}));
 }
 
 TEST_F(Calculation, TheOtherCasesFollowIntoTheFilesUnits)
@@ -187,8 +187,8 @@ TEST_F(Calculation, TheCopiedTableHasAHeaderAndOneRowPerInputAndResult)
 TEST_F(Calculation, EveryRowOfTheCopiedTableReadsBackExactly)
 {
     model.selectCase(0);
-    model.chooseUnit(unit::M);
-    model.chooseForceUnit(unit::KN);
+    model.chooseUnit(LengthUnit::Metre);
+    model.chooseForceUnit(ForceUnit::Kilonewton);
     const std::vector<std::string> lines = split(model.calculationText(), "\r\n");
     const CaseDef &c = model.currentCaseDef();
     const std::vector<double> inputs = model.inputNumbers(0);

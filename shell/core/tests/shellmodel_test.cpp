@@ -442,15 +442,15 @@ TEST(shellmodel, leastWidthsWidenTheFramesAndMoveResetAlong)
 TEST(shellmodel, resetRestoresTheDefaultsInTheCurrentUnit)
 {
     const struct {
-        int unit;
+        shell::LengthUnit unit;
         std::vector<std::string> inputs;
     } table[] = {
-        {0, StartInputs},
-        {1, CmInputs},
-        {2, {"1E+11", "2500", "0.1", "0.004", "1E+09", "10", "0.001", "0.002"}},
+        {shell::LengthUnit::Millimetre, StartInputs},
+        {shell::LengthUnit::Centimetre, CmInputs},
+        {shell::LengthUnit::Metre, {"1E+11", "2500", "0.1", "0.004", "1E+09", "10", "0.001", "0.002"}},
     };
     for (const auto &c : table) {
-        SCOPED_TRACE(c.unit);
+        SCOPED_TRACE(shell::lengthUnitName(c.unit));
         Window w;
         ShellModel &m = w.model;
         m.chooseUnit(c.unit);
@@ -470,7 +470,7 @@ TEST(shellmodel, unitChangeConvertsEveryInputByItsDimensionAndBack)
 {
     Window w;
     ShellModel &m = w.model;
-    m.chooseUnit(1);
+    m.chooseUnit(shell::LengthUnit::Centimetre);
     EXPECT_EQ(w.inputs(), CmInputs);
     // The same member: the results are the same quantities, written in the new units.
     EXPECT_EQ(w.texts(), (std::vector<std::string>{"8.333e+02", "2.500e+01", "1.000e+08", "-9.600e+00", "0.000e+00"}));
@@ -481,14 +481,14 @@ TEST(shellmodel, unitChangeConvertsEveryInputByItsDimensionAndBack)
     EXPECT_EQ(m.inputUnit(0, 0), "N/cm^2");
     EXPECT_EQ(m.notes(), (std::vector<std::string>{"P : 荷重 N", "l : スパン cm"}));
 
-    m.chooseUnit(2);
-    m.chooseForceUnit(1);
+    m.chooseUnit(shell::LengthUnit::Metre);
+    m.chooseForceUnit(shell::ForceUnit::Kilonewton);
     EXPECT_EQ(w.inputs(), (std::vector<std::string>{"1E+08", "2.5", "0.1", "0.004", "1000000", "0.01", "0.001",
                                                     "0.002"}));  // kN/m^2, kN, m
     EXPECT_EQ(m.inputUnit(0, 0), "kN/m^2");
     EXPECT_EQ(m.rows()[2].unit, "kN/m");
-    m.chooseForceUnit(0);
-    m.chooseUnit(0);
+    m.chooseForceUnit(shell::ForceUnit::Newton);
+    m.chooseUnit(shell::LengthUnit::Millimetre);
     EXPECT_EQ(w.inputs(), StartInputs);
     EXPECT_EQ(w.texts(), StartResults);
 
@@ -496,8 +496,8 @@ TEST(shellmodel, unitChangeConvertsEveryInputByItsDimensionAndBack)
     // holding no number is left as it is.
     m.setText(0, "123456789");
     m.setText(1, "abc");
-    m.chooseUnit(1);
-    m.chooseUnit(0);
+    m.chooseUnit(shell::LengthUnit::Centimetre);
+    m.chooseUnit(shell::LengthUnit::Millimetre);
     EXPECT_EQ(m.text(0, 0), "1.23456789E+08");
     EXPECT_EQ(m.text(0, 1), "abc");
 }
@@ -511,18 +511,18 @@ TEST(shellmodel, hiddenCasesConvertWhenShownAndOverflowRefusesTheChange)
     m.selectCase(1);
     m.setText(1, "7");  // w = 7 N/mm
     m.selectCase(0);
-    m.chooseUnit(1);
+    m.chooseUnit(shell::LengthUnit::Centimetre);
     m.selectCase(1);
     EXPECT_EQ(m.text(1, 0), "1");   // x: 10 mm
     EXPECT_EQ(m.text(1, 1), "70");  // w: 7 N/mm
     EXPECT_EQ(m.rows()[1].text, "1.400e+02");
-    m.chooseUnit(0);
+    m.chooseUnit(shell::LengthUnit::Millimetre);
 
     m.selectCase(0);
     m.setText(0, "1e303");
     const int beeps = w.platform.beeps;
-    m.chooseUnit(2);  // E × 10^6 leaves the range of a double
-    EXPECT_EQ(m.units().length, 0);
+    m.chooseUnit(shell::LengthUnit::Metre);  // E × 10^6 leaves the range of a double
+    EXPECT_EQ(m.units().length, shell::LengthUnit::Millimetre);
     EXPECT_EQ(m.text(0, 0), "1e303");
     EXPECT_EQ(w.platform.beeps, beeps + 1);
     EXPECT_EQ(m.statusText(), "Please check command entry  #1 : E cannot be written in N/m^2");
@@ -538,7 +538,7 @@ TEST(shellmodel, aCaseThatCannotBeConvertedWhenShownComputesNothing)
     ShellModel &m = w.model;
     m.setText(0, "1e303");  // E in N/mm^2: beyond a double in N/m^2
     m.selectCase(1);
-    m.chooseUnit(2);
+    m.chooseUnit(shell::LengthUnit::Metre);
     m.selectCase(0);
     EXPECT_TRUE(m.lastRejected());
     EXPECT_EQ(m.rejectionReason(), "E cannot be written in N/m^2");
@@ -559,7 +559,7 @@ TEST(shellmodel, aCaseThatCannotBeConvertedWhenShownComputesNothing)
     // A number too large for any units does not stand in the way: it is refused as it is.
     m.setText(2, "1e999");
     m.selectCase(1);
-    m.chooseUnit(0);
+    m.chooseUnit(shell::LengthUnit::Millimetre);
     m.selectCase(0);
     EXPECT_EQ(m.inputUnit(0, 2), "mm");
     EXPECT_EQ(m.text(0, 2), "1e999");
@@ -579,11 +579,11 @@ TEST(shellmodel, unitChangeRefusesNumbersThatWouldLoseDigits)
         const char *reason;
     } table[] = {
         // the smallest normal double, a tenth of it below the normal range
-        {2, "2.2250738585072014e-308", {unit::Cm, unit::N}, "l cannot be written in cm"},
+        {2, "2.2250738585072014e-308", {LengthUnit::Centimetre, ForceUnit::Newton}, "l cannot be written in cm"},
         // the largest double: its fifteen digits read back as infinity
-        {1, "1.7976931348623157e308", {unit::Mm, unit::KN}, "P cannot be written in kN"},
+        {1, "1.7976931348623157e308", {LengthUnit::Millimetre, ForceUnit::Kilonewton}, "P cannot be written in kN"},
         // a step, and zero in the field beside it converts
-        {6, "1e-306", {unit::M, unit::N}, "l step cannot be written in m"},
+        {6, "1e-306", {LengthUnit::Metre, ForceUnit::Newton}, "l step cannot be written in m"},
     };
     for (const auto &c : table) {
         SCOPED_TRACE(c.text);
@@ -592,7 +592,7 @@ TEST(shellmodel, unitChangeRefusesNumbersThatWouldLoseDigits)
         m.setText(3, "0");
         m.setText(c.field, c.text);
         const std::vector<std::string> before = w.inputs();
-        if (c.to.length != unit::Mm)
+        if (c.to.length != LengthUnit::Millimetre)
             m.chooseUnit(c.to.length);
         else
             m.chooseForceUnit(c.to.force);
@@ -607,10 +607,10 @@ TEST(shellmodel, unitChangeRefusesNumbersThatWouldLoseDigits)
     m.selectCase(12);
     m.setText(0, "2.0");
     m.setText(1, "1e3");
-    m.chooseUnit(2);
+    m.chooseUnit(shell::LengthUnit::Metre);
     EXPECT_EQ(m.text(12, 0), "2.0");
     EXPECT_EQ(m.text(12, 1), "1");
-    m.chooseUnit(0);
+    m.chooseUnit(shell::LengthUnit::Millimetre);
     EXPECT_EQ(m.text(12, 0), "2.0");
     EXPECT_EQ(m.text(12, 1), "1000");  // the same number, as the window writes it
     EXPECT_EQ(m.rows()[0].text, "2.000e+03");

@@ -91,8 +91,8 @@ TEST_F(windowFiles, aSavedCalculationOpensAsItWasSaved)
     shell::ShellModel &m = first.model();
     m.selectCase(4);
     m.setText(0, "250");
-    m.chooseUnit(2);
-    m.chooseForceUnit(1);
+    m.chooseUnit(shell::LengthUnit::Metre);
+    m.chooseForceUnit(shell::ForceUnit::Kilonewton);
     m.tickRow(1, false);
     m.chooseChartType(shell::ChartType::Line2D);
     ASSERT_TRUE(first.window->saveCalculation(path("beam5.structcalc.json")));
@@ -166,7 +166,7 @@ TEST_F(windowFiles, aSecondStartRestoresTheFirstAndDefaultsStartFresh)
         first.window->rememberSettings(true);
         first.model().selectCase(2);
         first.model().setText(1, "120");
-        first.model().chooseUnit(1);
+        first.model().chooseUnit(shell::LengthUnit::Centimetre);
         first.model().chooseView(shell::ChartArea::Diagrams);
         first.window->close();
     }
@@ -175,7 +175,7 @@ TEST_F(windowFiles, aSecondStartRestoresTheFirstAndDefaultsStartFresh)
         second.window->rememberSettings(true);
         EXPECT_EQ(second.model().currentCase(), 2);
         EXPECT_EQ(second.model().text(2, 1), "12");  // 120 mm, shown in cm
-        EXPECT_EQ(second.model().units().length, 1);
+        EXPECT_EQ(second.model().units().length, shell::LengthUnit::Centimetre);
         EXPECT_EQ(second.model().chartArea(), shell::ChartArea::Diagrams);
         // The focus is on the case on display, as the user left it.
         EXPECT_EQ(second.window->focusWidget(), second.window->findChild<QWidget *>(QStringLiteral("Command1_2")));
@@ -187,7 +187,7 @@ TEST_F(windowFiles, aSecondStartRestoresTheFirstAndDefaultsStartFresh)
         Window fresh("Beams");
         fresh.window->rememberSettings(false);
         EXPECT_EQ(fresh.model().currentCase(), 0);
-        EXPECT_EQ(fresh.model().units().length, 0);
+        EXPECT_EQ(fresh.model().units().length, shell::LengthUnit::Millimetre);
     }
     QCoreApplication::setOrganizationName(QString());
 }
