@@ -28,18 +28,18 @@ shell::Program makeProgram()
     shell::LayoutGroup layout;
     layout.pictureTop = 2100;
     layout.pictureLeft = 2400;
-    layout.frameTop = 2000;
-    layout.frameLeft = 5500;
-    layout.command2Top = 2200;
-    layout.command2Left = 10000;
+    layout.inputFrameTop = 2000;
+    layout.inputFrameLeft = 5500;
+    layout.resetButtonTop = 2200;
+    layout.resetButtonLeft = 10000;
     p.groups = {layout};
-    p.frame2Left = 2400;
+    p.resultsFrameLeft = 2400;
     p.chartLeft = 2200;
     p.chartWidth = 9200;
     // The picture fills the room left of the input frames.
     p.pictureWidth = 2900;
     p.pictureHeight = 2600;
-    p.frame2Height = shell::heightsByRows(2550, 2160, 1710, 1260, 700);
+    p.resultsFrameHeight = shell::heightsByRows(2550, 2160, 1710, 1260, 700);
 
     p.cases = beamCases();
     p.legend = shell::beamLegend();

@@ -16,12 +16,12 @@ shell::LayoutGroup eulerLayout()
     shell::LayoutGroup g;
     g.pictureTop = 2100;
     g.pictureLeft = 2600;
-    g.frameTop = 2000;
-    g.frameLeft = 4400;
-    g.command2Top = 2200;
-    g.command2Left = 9000;
-    g.frame2Gap = 0;
-    g.frame2Height = 1620;  // five result rows
+    g.inputFrameTop = 2000;
+    g.inputFrameLeft = 4400;
+    g.resetButtonTop = 2200;
+    g.resetButtonLeft = 9000;
+    g.resultsFrameGap = 0;
+    g.resultsFrameHeight = 1620;  // five result rows
     return g;
 }
 
@@ -30,7 +30,7 @@ shell::LayoutGroup eulerLayout()
 shell::LayoutGroup empiricalLayout()
 {
     shell::LayoutGroup g = eulerLayout();
-    g.frame2Height = 1080;  // three result rows
+    g.resultsFrameHeight = 1080;  // three result rows
     return g;
 }
 
@@ -46,14 +46,14 @@ shell::Program makeProgram()
     p.windowWidth = 14000;
     p.windowHeight = 10000;
     p.groups = {eulerLayout(), empiricalLayout()};
-    p.frame2Left = 2400;
+    p.resultsFrameLeft = 2400;
     p.chartLeft = 2200;
     p.chartWidth = 9500;
     // A standing column: a tall picture (the Euler group's is narrow, 1700 between its left
     // 2600 and the input frame at 4400).
     p.pictureWidth = 1700;
     p.pictureHeight = 2600;
-    p.frame2Height = [](int rows) { return rows >= 5 ? 1620 : 1080; };
+    p.resultsFrameHeight = [](int rows) { return rows >= 5 ? 1620 : 1080; };
     p.cases = columnCases();
     // The legend explains E and I, and the end constant n where a case lists it.
     p.legend = {{{"E"}, "弾性係数"}, {{"I"}, "断面2次モーメント"}, {{"N"}, "柱端定数"}};

@@ -25,18 +25,18 @@ shell::Program build()
     shell::LayoutGroup layout;
     layout.pictureTop = 2100;
     layout.pictureLeft = 2500;
-    layout.frameTop = 2000;
-    layout.frameLeft = 5100;
-    layout.command2Top = 2200;
-    layout.command2Left = 9600;
+    layout.inputFrameTop = 2000;
+    layout.inputFrameLeft = 5100;
+    layout.resetButtonTop = 2200;
+    layout.resetButtonLeft = 9600;
     p.groups = {layout};
-    p.frame2Left = 2400;
+    p.resultsFrameLeft = 2400;
     p.chartLeft = 2200;
     p.chartWidth = 9200;
     // The picture fills the room left of the input frame and ends above the results frame.
     p.pictureWidth = 2500;
     p.pictureHeight = 2600;
-    p.frame2Height = shell::heightsByRows(2500, 2040, 1590, 1120, 700);
+    p.resultsFrameHeight = shell::heightsByRows(2500, 2040, 1590, 1120, 700);
 
     p.cases = cantileverCases();
 

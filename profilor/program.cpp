@@ -24,17 +24,17 @@ shell::Program build()
     shell::LayoutGroup group;
     group.pictureTop = 2100;
     group.pictureLeft = 2500;
-    group.frameTop = 2000;
-    group.frameLeft = 4600;
-    group.command2Top = 2200;
-    group.command2Left = 9050;
+    group.inputFrameTop = 2000;
+    group.inputFrameLeft = 4600;
+    group.resetButtonTop = 2200;
+    group.resetButtonLeft = 9050;
     p.groups = {group};
-    p.frame2Left = 2400;
+    p.resultsFrameLeft = 2400;
     p.chartLeft = 2200;
     p.chartWidth = 14000 - 2200 - 400;
     p.pictureHeight = 2600;
     // Five rows for the symmetric shapes, seven (with e2 and Z2) for the L and I sections.
-    p.frame2Height = [](int rows) { return rows >= 7 ? 2240 : 1680; };
+    p.resultsFrameHeight = [](int rows) { return rows >= 7 ? 2240 : 1680; };
     p.cases = {rectangularBar(), rectangularTube(), circularBar(), circularTube(),
                cSection(),       tSection(),        lSection(),    iSection()};
     // A unit change converts every dimension, so the section stays the same section; the rows

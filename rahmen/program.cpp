@@ -28,19 +28,19 @@ shell::Program build()
     shell::LayoutGroup g;
     g.pictureTop = 2000;
     g.pictureLeft = 2600;
-    g.frameTop = 2000;
-    g.frameLeft = 4800;
-    g.command2Top = 2100;
+    g.inputFrameTop = 2000;
+    g.inputFrameLeft = 4800;
+    g.resetButtonTop = 2100;
     // Reset stands beside the input frame, which the shell sizes from this position: room for
     // caption, value, scroll bar and step of every input row.
-    g.command2Left = 9300;
+    g.resetButtonLeft = 9300;
     p.groups = {g};
     p.pictureWidth = 2100;  // up to the input frame
     p.pictureHeight = 2400;
-    p.frame2Left = 2400;
+    p.resultsFrameLeft = 2400;
     p.chartLeft = 2200;
     p.chartWidth = 9500;
-    p.frame2Height = shell::heightsByRows(2550, 2160, 1710, 1710, 1710);
+    p.resultsFrameHeight = shell::heightsByRows(2550, 2160, 1710, 1710, 1710);
 
     p.cases = frameCases();
 

@@ -35,12 +35,12 @@ TEST_F(BucklingWindow, TwoLayoutGroups)
     // clang-format on
     for (const auto &g : groups) {
         model.selectCase(g[0]);
-        const shell::Rect picture = model.pictureRect(g[0]), frame = model.inputFrameRect(g[0]);
-        EXPECT_EQ((std::vector<int>{picture.left, picture.top, frame.left, frame.top, model.command2Rect().left}),
+        const shell::LayoutRect picture = model.pictureRect(g[0]), frame = model.inputFrameRect(g[0]);
+        EXPECT_EQ((std::vector<int>{picture.left, picture.top, frame.left, frame.top, model.resetButtonRect().left}),
                   (std::vector<int>{g[1], 2100, g[2], g[3], g[4]}))
             << g[0];
-        EXPECT_EQ(model.frame2Rect().top, std::max(frame.bottom(), picture.bottom()) + g[5]) << g[0];
-        EXPECT_EQ(model.frame2Rect().height, g[6]) << g[0];
+        EXPECT_EQ(model.resultsFrameRect().top, std::max(frame.bottom(), picture.bottom()) + g[5]) << g[0];
+        EXPECT_EQ(model.resultsFrameRect().height, g[6]) << g[0];
         EXPECT_LE(picture.left + picture.width, frame.left) << g[0];
     }
 }

@@ -173,11 +173,11 @@ TEST_F(profilorWindow, sevenRowsOnlyForTheLAndISections)
 {
     model.selectCase(7);
     EXPECT_EQ(model.resultCount(), 7);
-    EXPECT_EQ(model.frame2Rect().height, 2240);
+    EXPECT_EQ(model.resultsFrameRect().height, 2240);
     EXPECT_TRUE(model.rows()[6].visible);
     model.selectCase(4);
     EXPECT_EQ(model.resultCount(), 5);
-    EXPECT_EQ(model.frame2Rect().height, 1680);
+    EXPECT_EQ(model.resultsFrameRect().height, 1680);
     EXPECT_FALSE(model.rows()[5].visible);
     EXPECT_EQ(model.chartPoints().size(), 5u);
     EXPECT_EQ(platform.clipboard, "");

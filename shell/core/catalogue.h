@@ -224,12 +224,12 @@ private:
 struct LayoutGroup {
     int pictureTop = 2100;
     int pictureLeft = 2400;
-    int frameTop = 2000;
-    int frameLeft = 5500;
-    int command2Top = 2200;  // the Reset button
-    int command2Left = 10000;
-    int frame2Gap = 0;     // space between the upper part and the results frame
-    int frame2Height = 0;  // fixed results frame height (0: by the result count)
+    int inputFrameTop = 2000;
+    int inputFrameLeft = 5500;
+    int resetButtonTop = 2200;
+    int resetButtonLeft = 10000;
+    int resultsFrameGap = 0;     // space between the upper part and the results frame
+    int resultsFrameHeight = 0;  // fixed results frame height (0: by the result count)
 };
 
 enum class UnitChange {
@@ -280,18 +280,19 @@ struct Program {
     std::string pictureObjectName = "Image1";  // object name of the case pictures ("Image1_0", ...)
     // Case buttons on the first page; a program with more cases has a second page for the rest.
     int casesPerPage = 10;
-    std::string titleLine0;   // the first title line at the top of the window
-    std::string titleLine1;   // the second title line
-    int windowWidth = 14000;  // layout units
+    std::string titleLine0;  // the first title line at the top of the window
+    std::string titleLine1;  // the second title line
+    // The window's size and the places of its parts, in layout units (15 to a pixel).
+    int windowWidth = 14000;
     int windowHeight = 11000;
     std::vector<LayoutGroup> groups{LayoutGroup{}};
-    int frame2Left = 2400;
+    int resultsFrameLeft = 2400;
     int chartLeft = 2200;
     int chartWidth = 9200;
     int pictureWidth = 2900;
     int pictureHeight = 2600;
-    // Results frame height by the number of result rows.
-    std::function<int(int rows)> frame2Height;
+    // Results frame height (layout units) by the number of result rows.
+    std::function<int(int rows)> resultsFrameHeight;
     std::vector<CaseDef> cases;
 
     // The unit caption of a result row where the program writes its own (Profilor's table);

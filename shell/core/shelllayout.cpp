@@ -25,64 +25,66 @@ int ShellModel::inputFrameHeight(int inputCount)
     return FrameCaptionBand + InputRowHeight * inputCount;
 }
 
-Rect ShellModel::pictureRect(int caseIndex) const
+LayoutRect ShellModel::pictureRect(int caseIndex) const
 {
     const CaseDef &c = m_program.cases[static_cast<std::size_t>(caseIndex)];
     const LayoutGroup &g = groupOf(m_program, c);
-    const int room = std::max(g.frameLeft - g.pictureLeft - 100, 900);
+    const int room = std::max(g.inputFrameLeft - g.pictureLeft - 100, 900);
     return {g.pictureLeft, g.pictureTop, m_program.pictureWidth > 0 ? std::min(m_program.pictureWidth, room) : room,
             m_program.pictureHeight};
 }
 
-Rect ShellModel::inputFrameRect(int caseIndex) const
+LayoutRect ShellModel::inputFrameRect(int caseIndex) const
 {
     const CaseDef &c = m_program.cases[static_cast<std::size_t>(caseIndex)];
     const LayoutGroup &g = groupOf(m_program, c);
     const int height = inputFrameHeight(c.inputCount());
-    return {g.frameLeft, g.frameTop, std::max({g.command2Left - g.frameLeft - 150, 2400, m_leastInputFrame}), height};
+    return {g.inputFrameLeft, g.inputFrameTop,
+            std::max({g.resetButtonLeft - g.inputFrameLeft - 150, 2400, m_leastInputFrame}), height};
 }
 
 void ShellModel::setLeastWidths(int inputFrame, int resultsFrame)
 {
-    if (inputFrame == m_leastInputFrame && resultsFrame == m_leastFrame2)
+    if (inputFrame == m_leastInputFrame && resultsFrame == m_leastResultsFrame)
         return;
     m_leastInputFrame = std::max(inputFrame, 0);
-    m_leastFrame2 = std::max(resultsFrame, 0);
+    m_leastResultsFrame = std::max(resultsFrame, 0);
     if (m_currentCase >= 0)
         layoutCase(currentCaseDef());
 }
 
-int ShellModel::frame2Width(int left) const
+int ShellModel::resultsFrameWidth(int left) const
 {
-    return std::max({m_windowWidth - left - 600, 3000, m_leastFrame2});
+    return std::max({m_windowWidth - left - 600, 3000, m_leastResultsFrame});
 }
 
-Rect ShellModel::noteRect(int line) const
+LayoutRect ShellModel::noteRect(int line) const
 {
-    return {m_command2.left, m_command2.top + 900 + 450 * line, std::max(m_windowWidth - m_command2.left - 200, 600),
-            420};
+    return {m_resetButton.left, m_resetButton.top + 900 + 450 * line,
+            std::max(m_windowWidth - m_resetButton.left - 200, 600), 420};
 }
 
-Rect ShellModel::frame2RectOf(int caseIndex) const
+LayoutRect ShellModel::resultsFrameRectOf(int caseIndex) const
 {
     const CaseDef &c = m_program.cases[static_cast<std::size_t>(caseIndex)];
     const LayoutGroup &g = groupOf(m_program, c);
     // The results frame goes below the input frame, and below the picture where that reaches
     // lower, so that it never covers the case sketch.
     const int top = std::max(inputFrameRect(caseIndex).bottom(), pictureRect(caseIndex).bottom());
-    const int height =
-        g.frame2Height > 0 ? g.frame2Height : (m_program.frame2Height ? m_program.frame2Height(c.rowCount()) : 2550);
-    return {m_program.frame2Left, top + g.frame2Gap, frame2Width(m_program.frame2Left), height};
+    const int height = g.resultsFrameHeight > 0
+                           ? g.resultsFrameHeight
+                           : (m_program.resultsFrameHeight ? m_program.resultsFrameHeight(c.rowCount()) : 2550);
+    return {m_program.resultsFrameLeft, top + g.resultsFrameGap, resultsFrameWidth(m_program.resultsFrameLeft), height};
 }
 
 void ShellModel::layoutCase(const CaseDef &c)
 {
     const LayoutGroup &g = groupOf(m_program, c);
-    const Rect frame = inputFrameRect(m_currentCase);
-    m_command2 = {std::max(g.command2Left, frame.left + frame.width + 150), g.command2Top, 1100, 450};
-    m_frame2 = frame2RectOf(m_currentCase);
+    const LayoutRect frame = inputFrameRect(m_currentCase);
+    m_resetButton = {std::max(g.resetButtonLeft, frame.left + frame.width + 150), g.resetButtonTop, 1100, 450};
+    m_resultsFrame = resultsFrameRectOf(m_currentCase);
 
-    m_chart.top = m_frame2.bottom();
+    m_chart.top = m_resultsFrame.bottom();
     const int height = m_windowHeight - m_chart.top - ChartBottomMargin;
     if (height >= 0)
         m_chart.height = height;
@@ -92,9 +94,9 @@ void ShellModel::resize(int widthUnits, int heightUnits)
 {
     m_windowWidth = widthUnits;
     m_windowHeight = heightUnits;
-    m_frame2.width = frame2Width(m_frame2.left);
+    m_resultsFrame.width = resultsFrameWidth(m_resultsFrame.left);
     if (heightUnits > 10000) {
-        const int height = heightUnits - (m_frame2.top + m_frame2.height + ChartBottomMargin);
+        const int height = heightUnits - (m_resultsFrame.top + m_resultsFrame.height + ChartBottomMargin);
         if (height >= 0)
             m_chart.height = height;
     }

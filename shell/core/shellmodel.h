@@ -23,7 +23,9 @@
 
 namespace shell {
 
-struct Rect {
+// A rectangle of the window in layout units (ShellModel::LayoutUnitsPerPixel, 15 to a pixel at
+// 96 DPI), from the form's top left corner.
+struct LayoutRect {
     int left = 0;
     int top = 0;
     int width = 0;
@@ -144,15 +146,15 @@ public:
     // --- layout, in layout units (15 to a pixel) ---
     int windowWidth() const { return m_windowWidth; }
     int windowHeight() const { return m_windowHeight; }
-    Rect pictureRect(int caseIndex) const;
-    Rect inputFrameRect(int caseIndex) const;
-    Rect command2Rect() const { return m_command2; }
-    Rect frame2Rect() const { return m_frame2; }
+    LayoutRect pictureRect(int caseIndex) const;
+    LayoutRect inputFrameRect(int caseIndex) const;
+    LayoutRect resetButtonRect() const { return m_resetButton; }
+    LayoutRect resultsFrameRect() const { return m_resultsFrame; }
     // The results frame as the case `caseIndex` places it (below its inputs and picture), for a
     // window that sizes itself for every case before they are shown.
-    Rect frame2RectOf(int caseIndex) const;
-    Rect chartRect() const { return m_chart; }
-    Rect noteRect(int line) const;
+    LayoutRect resultsFrameRectOf(int caseIndex) const;
+    LayoutRect chartRect() const { return m_chart; }
+    LayoutRect noteRect(int line) const;
     static int inputFrameHeight(int inputCount);
     int page() const { return m_page; }
     // The least widths the window needs for its fields to show their texts whole, as it
@@ -246,7 +248,7 @@ private:
     // would leave the range of a double, with the field and the reason.
     bool convertCase(int caseIndex, Units to, int &field, std::string &reason);
     void layoutCase(const CaseDef &c);
-    int frame2Width(int left) const;
+    int resultsFrameWidth(int left) const;
     void resetCase();
 
     const Program &m_program;
@@ -291,11 +293,11 @@ private:
     unsigned m_programColor = 0;
     int m_windowWidth = 0;
     int m_windowHeight = 0;
-    Rect m_command2;
-    Rect m_frame2;
-    Rect m_chart;
+    LayoutRect m_resetButton;
+    LayoutRect m_resultsFrame;
+    LayoutRect m_chart;
     int m_leastInputFrame = 0;
-    int m_leastFrame2 = 0;
+    int m_leastResultsFrame = 0;
     int m_page = 0;
     CalculationNames m_names;
 };

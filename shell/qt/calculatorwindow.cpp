@@ -131,7 +131,7 @@ void CalculatorWindow::fitToScreen()
 
 CalculatorWindow::~CalculatorWindow() = default;
 
-void CalculatorWindow::place(QWidget *widget, const Rect &r)
+void CalculatorWindow::place(QWidget *widget, const LayoutRect &r)
 {
     const QRect target(r.left / UnitsPerPixel, r.top / UnitsPerPixel, std::max(r.width / UnitsPerPixel, 1),
                        std::max(r.height / UnitsPerPixel, 1));
@@ -404,7 +404,7 @@ void CalculatorWindow::applyColors()
 void CalculatorWindow::popupMenu(const QPoint &globalPos)
 {
     refreshMenus();
-    m_menu10->popup(globalPos);
+    m_mainMenu->popup(globalPos);
 }
 
 void CalculatorWindow::openContextMenuAtFocus()

@@ -60,7 +60,7 @@ public:
     ~CalculatorWindow() override;
 
     ShellModel &model() { return *m_model; }
-    QMenu *mainMenu() const { return m_menu10; }
+    QMenu *mainMenu() const { return m_mainMenu; }
     // Brings every widget in line with the model.
     void refresh();
     // After an input of the case on display changed: its fields, the result rows, the chart or
@@ -144,7 +144,7 @@ private:
     void fitToScreen();
 
     // calculatorwindow.cpp: gestures and refresh.
-    void place(QWidget *widget, const Rect &area);
+    void place(QWidget *widget, const LayoutRect &area);
     void showCurrentCase();
     void popupMenu(const QPoint &globalPos);
     void openContextMenuAtFocus();
@@ -155,7 +155,7 @@ private:
     void refreshLayout();
     void measureFields();
     QSize leastFormSize() const;
-    void placeInputRows(CasePage &page, const Rect &frame);
+    void placeInputRows(CasePage &page, const LayoutRect &frame);
     void refreshInputs();
     // True where the layout must follow (other result captions or units, notes, advisory).
     bool refreshResults();
@@ -216,8 +216,8 @@ private:
 
     QMenu *m_fileMenu = nullptr;
     QAction *m_fileMenuEnd = nullptr;
-    QMenu *m_menu10 = nullptr;
-    QMenu *m_menu20 = nullptr;
+    QMenu *m_mainMenu = nullptr;
+    QMenu *m_chartPointMenu = nullptr;
     QMenu *m_chartSubmenu = nullptr;
     QAction *m_formatAction = nullptr;
     QAction *m_logAction = nullptr;

@@ -5,9 +5,10 @@
 // and accessibility tools find it, and these names never change: a case button is Command1_3,
 // the first input of case 2 has its value field Text2_0, its scroll bar HScroll2_0 and its
 // caption F2L_0 (its step field follows the values: Text2_3 where the case has three inputs), the
-// results frame is Frame2, the chart Chart1, the status line StatusBar1, the menus Menu10 and
-// Menu20; the parts of a result row are named in resultsview.h (Check1_4, Tx_4, Label5_4). The
-// code and its comments otherwise speak of inputs, rows, the chart and pixels.
+// results frame is Frame2, the chart Chart1, the status line StatusBar1, the window's menu Menu10
+// and the chart point's menu Menu20; the parts of a result row are named in resultsview.h
+// (Check1_4, Tx_4, Label5_4). The code and its comments otherwise speak of inputs, rows, the
+// chart and pixels.
 
 #include "shell/qt/calculatorwindow.h"
 #include "shell/qt/chartview.h"
@@ -270,7 +271,7 @@ void CalculatorWindow::buildControls()
         if (caption.empty())
             return;
         m_valueAction->setText(qs(caption));
-        m_menu20->popup(globalPos);
+        m_chartPointMenu->popup(globalPos);
     });
     connect(m_chart, &ChartView::contextMenuRequested, this,
             [this](QPoint globalPos) { m_chartSubmenu->popup(globalPos); });

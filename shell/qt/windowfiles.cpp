@@ -141,9 +141,9 @@ void CalculatorWindow::buildFileCommands()
     if (QMenu *edit = findChild<QMenu *>(QStringLiteral("MenuEdit")))
         edit->addAction(copy);
     // The right-button menu offers them too.
-    m_menu10->addSeparator();
+    m_mainMenu->addSeparator();
     for (QAction *action : {copy, exportSheet, print, save, open})
-        m_menu10->addAction(action);
+        m_mainMenu->addAction(action);
     refreshRecentFiles();
 }
 

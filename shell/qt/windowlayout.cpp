@@ -99,14 +99,14 @@ QSize CalculatorWindow::leastFormSize() const
     };
     // The results frame at its least width, the chart under it at a readable height, or the
     // diagrams at the least height in which they read.
-    const Rect results = m_model->frame2Rect();
+    const LayoutRect results = m_model->resultsFrameRect();
     const int chartTop = m_model->chartRect().top + (m_advisory->isVisibleTo(m_form) ? 500 : 0);
     reach(results.left + std::max(3000, m_leastResults) + 600, chartTop + LeastChart + ChartBottomMargin);
     if (m_model->chartArea() == ChartArea::Diagrams)
         reach(0, chartTop + SwitchHeight + SwitchGap +
                      (leastDiagramPixels(results.width / UnitsPerPixel) * UnitsPerPixel) + DiagramsBottomMargin);
     // Reset and the notes beside the inputs.
-    const Rect reset = m_model->command2Rect();
+    const LayoutRect reset = m_model->resetButtonRect();
     int notesWidth = reset.width;
     for (std::size_t j = 0; j < m_notes.size() && j < m_model->notes().size(); ++j) {
         notesWidth = std::max(notesWidth, m_notes[j]->sizeHint().width() * UnitsPerPixel);
@@ -114,8 +114,8 @@ QSize CalculatorWindow::leastFormSize() const
     }
     reach(reset.left + notesWidth + 200, reset.bottom());
     if (m_model->currentCase() >= 0) {
-        const Rect frame = m_model->inputFrameRect(m_model->currentCase());
-        const Rect picture = m_model->pictureRect(m_model->currentCase());
+        const LayoutRect frame = m_model->inputFrameRect(m_model->currentCase());
+        const LayoutRect picture = m_model->pictureRect(m_model->currentCase());
         reach(frame.left + frame.width + 150, std::max(frame.bottom(), picture.bottom()));
     }
     // The titles with Help and Exit beside them, the case title.
@@ -138,7 +138,7 @@ QSize CalculatorWindow::fittingSize() const
     QSize size =
         QSize(m_program.windowWidth / UnitsPerPixel, m_program.windowHeight / UnitsPerPixel).expandedTo(m_formMinimum);
     for (int c = 0; c < m_program.caseCount(); ++c) {
-        const Rect results = m_model->frame2RectOf(c);
+        const LayoutRect results = m_model->resultsFrameRectOf(c);
         size.setHeight(std::max(size.height(), pixels(results.bottom() + LeastChart + ChartBottomMargin)));
         // The results frame of the case at its least width: its captions, units and range marks.
         const CaseDef &definition = m_program.cases[static_cast<std::size_t>(c)];
@@ -171,7 +171,7 @@ void CalculatorWindow::refreshLayout()
     for (const InputRow &row : page.rows)
         captionWidth = std::max(captionWidth, row.caption->sizeHint().width());
     const int inputRow = captionWidth + m_valueWidth + LeastScrollBar + m_stepWidth + (3 * FieldGap);
-    const int columns = ResultsView::columnsFor(m_model->frame2Rect().height, m_model->resultCount());
+    const int columns = ResultsView::columnsFor(m_model->resultsFrameRect().height, m_model->resultCount());
     m_leastResults = m_results->leastWidth(columns) * UnitsPerPixel;
     m_model->setLeastWidths((inputRow + (2 * FrameMargin)) * UnitsPerPixel, m_leastResults);
 
@@ -223,23 +223,23 @@ void CalculatorWindow::refreshLayout()
     }
 
     place(page.picture, m_model->pictureRect(current));
-    const Rect frame = m_model->inputFrameRect(current);
+    const LayoutRect frame = m_model->inputFrameRect(current);
     place(page.frame, frame);
     placeInputRows(page, frame);
 
-    place(m_reset, m_model->command2Rect());
+    place(m_reset, m_model->resetButtonRect());
     for (std::size_t j = 0; j < m_notes.size(); ++j)
         place(m_notes[j], m_model->noteRect(static_cast<int>(j)));
 
-    const Rect results = m_model->frame2Rect();
+    const LayoutRect results = m_model->resultsFrameRect();
     place(m_results, results);
 
     // The case in words between the rule under the titles and the picture.
-    const Rect picture = m_model->pictureRect(current);
+    const LayoutRect picture = m_model->pictureRect(current);
     place(m_caseTitle, {picture.left, 1580, std::max(width - picture.left - 400, 3000), 380});
 
     // The chart stands under the results frame, edge to edge with it, and ends inside the form.
-    Rect chart = m_model->chartRect();
+    LayoutRect chart = m_model->chartRect();
     chart.left = results.left;
     chart.width = results.width;
     chart.height = std::max(std::min(chart.height, height - chart.top - 300), 0);
@@ -258,7 +258,7 @@ void CalculatorWindow::refreshLayout()
     place(m_windowButton,
           {chart.left + chart.width - (2 * switchWidth) - windowWidth - 60, chart.top + 30, windowWidth, SwitchHeight});
     chart.top += SwitchHeight + SwitchGap;
-    Rect diagrams = chart;
+    LayoutRect diagrams = chart;
     diagrams.height = std::max(height - chart.top - DiagramsBottomMargin, 0);
     chart.height = std::max(chart.height - SwitchHeight - SwitchGap, 0);
     place(m_chart, chart);
@@ -266,7 +266,7 @@ void CalculatorWindow::refreshLayout()
     m_laying = false;
 }
 
-void CalculatorWindow::placeInputRows(CasePage &page, const Rect &frame)
+void CalculatorWindow::placeInputRows(CasePage &page, const LayoutRect &frame)
 {
     // Caption with its unit, value, scroll bar, step: the scroll bar takes what the others
     // leave; the step column has its heading on the frame's caption line.
@@ -324,7 +324,7 @@ void CalculatorWindow::growToShowDiagrams()
     const QSize form = m_scrollArea->viewport()->size();
     // The chart area is as wide as the results frame: the form less the frame's left and its
     // margin on the right.
-    const int besideChart = (m_model->frame2Rect().left + 600) / UnitsPerPixel;
+    const int besideChart = (m_model->resultsFrameRect().left + 600) / UnitsPerPixel;
     int formWidth = std::max(form.width(), m_formMinimum.width());
     const CaseDiagrams &diagrams = m_model->diagrams();
     if (diagrams.kind == CaseDiagrams::Kind::Members && diagrams.members.size() > 1) {

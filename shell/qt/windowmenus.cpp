@@ -37,8 +37,8 @@ QActionGroup *exclusiveGroup(QObject *parent)
 
 void CalculatorWindow::buildMenus()
 {
-    m_menu10 = named(new QMenu(this), QStringLiteral("Menu10"));
-    QMenu *general = m_menu10->addMenu(QStringLiteral("&General setting"));
+    m_mainMenu = named(new QMenu(this), QStringLiteral("Menu10"));
+    QMenu *general = m_mainMenu->addMenu(QStringLiteral("&General setting"));
     general->menuAction()->setObjectName(QStringLiteral("m10_0"));
     m_programColorAction = named(general->addAction(QStringLiteral("Program &color ...")), QStringLiteral("m1010_0"));
     m_formatAction = named(general->addAction(QStringLiteral("&Format resulte values")), QStringLiteral("m1010_1"));
@@ -52,7 +52,7 @@ void CalculatorWindow::buildMenus()
         refresh();
     });
 
-    QMenu *unit = m_menu10->addMenu(QStringLiteral("&Length unit"));
+    QMenu *unit = m_mainMenu->addMenu(QStringLiteral("&Length unit"));
     named(unit->menuAction(), QStringLiteral("m10_1"));
     QActionGroup *lengths = exclusiveGroup(this);
     // Unit items without mnemonics: "mm" and "m" would share one.
@@ -85,12 +85,12 @@ void CalculatorWindow::buildMenus()
         }
     }
 
-    m_copyAction = named(m_menu10->addAction(QStringLiteral("Results to c&lipboard")), QStringLiteral("m10_2"));
+    m_copyAction = named(m_mainMenu->addAction(QStringLiteral("Results to c&lipboard")), QStringLiteral("m10_2"));
     // Ctrl+C copies the results wherever the focus is not on a field with text to copy of its own.
     m_copyAction->setShortcut(QKeySequence::Copy);
     connect(m_copyAction, &QAction::triggered, this, &CalculatorWindow::copyResults);
 
-    m_chartSubmenu = m_menu10->addMenu(QStringLiteral("C&hart setting"));
+    m_chartSubmenu = m_mainMenu->addMenu(QStringLiteral("C&hart setting"));
     m_chartSubmenu->setObjectName(QStringLiteral("ChartSetting"));
     named(m_chartSubmenu->menuAction(), QStringLiteral("m10_3"));
     m_plotColorAction = named(m_chartSubmenu->addAction(QStringLiteral("&Plot color ...")), QStringLiteral("m1020_0"));
@@ -135,8 +135,8 @@ void CalculatorWindow::buildMenus()
         refresh();
     });
 
-    m_menu20 = named(new QMenu(this), QStringLiteral("Menu20"));
-    m_valueAction = named(m_menu20->addAction(QString()), QStringLiteral("m20_0"));
+    m_chartPointMenu = named(new QMenu(this), QStringLiteral("Menu20"));
+    m_valueAction = named(m_chartPointMenu->addAction(QString()), QStringLiteral("m20_0"));
 
     m_helpAction = named(new QAction(QStringLiteral("&Help"), this), QStringLiteral("HelpAction"));
     m_helpAction->setShortcut(QKeySequence::HelpContents);

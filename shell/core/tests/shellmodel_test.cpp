@@ -75,7 +75,7 @@ Program makeProgram()
     p.windowHeight = 11000;
     p.chartLeft = 2200;
     p.chartWidth = 9200;
-    p.frame2Height = [](int rows) {
+    p.resultsFrameHeight = [](int rows) {
         return rows >= 9 ? 2550 : rows >= 7 ? 2160 : rows >= 5 ? 1710 : rows >= 3 ? 1260 : 700;
     };
     p.cases.push_back(loadCase());
@@ -158,17 +158,17 @@ TEST(shellmodel, resultsFrameAndChartFollowTheRowCountAndTheWindowSize)
     const struct {
         int caseIndex;
         int rows;
-        int frame2Height;
+        int resultsFrameHeight;
     } table[] = {{1, 2, 700}, {4, 3, 1260}, {8, 7, 2160}, {10, 9, 2550}, {0, 5, 1710}};
     int firstMargin = -1;
     for (const auto &c : table) {
         SCOPED_TRACE(c.caseIndex);
         m.selectCase(c.caseIndex);
         EXPECT_EQ(m.resultCount(), c.rows);
-        EXPECT_EQ(m.frame2Rect().height, c.frame2Height);
-        EXPECT_EQ(m.frame2Rect().top,
+        EXPECT_EQ(m.resultsFrameRect().height, c.resultsFrameHeight);
+        EXPECT_EQ(m.resultsFrameRect().top,
                   std::max(m.inputFrameRect(c.caseIndex).bottom(), m.pictureRect(c.caseIndex).bottom()));
-        EXPECT_EQ(m.chartRect().top, m.frame2Rect().bottom());
+        EXPECT_EQ(m.chartRect().top, m.resultsFrameRect().bottom());
         // The chart reaches down to one margin above the window's bottom, whatever the case.
         const int margin = 11000 - m.chartRect().bottom();
         EXPECT_GT(margin, 0);
@@ -420,21 +420,21 @@ TEST(shellmodel, leastWidthsWidenTheFramesAndMoveResetAlong)
 {
     Window w;
     ShellModel &m = w.model;
-    const Rect frame = m.inputFrameRect(0);
-    const Rect reset = m.command2Rect();
-    const int results = m.frame2Rect().width;
+    const LayoutRect frame = m.inputFrameRect(0);
+    const LayoutRect reset = m.resetButtonRect();
+    const int results = m.resultsFrameRect().width;
     m.setLeastWidths(frame.width - 100, results - 100);
     EXPECT_EQ(m.inputFrameRect(0).width, frame.width);
-    EXPECT_EQ(m.command2Rect().left, reset.left);
-    EXPECT_EQ(m.frame2Rect().width, results);
+    EXPECT_EQ(m.resetButtonRect().left, reset.left);
+    EXPECT_EQ(m.resultsFrameRect().width, results);
 
     m.setLeastWidths(frame.width + 600, results + 900);
     EXPECT_EQ(m.inputFrameRect(0).width, frame.width + 600);
-    EXPECT_EQ(m.command2Rect().left, reset.left + 600);
+    EXPECT_EQ(m.resetButtonRect().left, reset.left + 600);
     EXPECT_EQ(m.noteRect(0).left, reset.left + 600);
-    EXPECT_EQ(m.frame2Rect().width, results + 900);
+    EXPECT_EQ(m.resultsFrameRect().width, results + 900);
     m.resize(30000, 11000);
-    EXPECT_EQ(m.frame2Rect().width, 30000 - m.frame2Rect().left - 600);
+    EXPECT_EQ(m.resultsFrameRect().width, 30000 - m.resultsFrameRect().left - 600);
 }
 
 // --- Reset and units ---
