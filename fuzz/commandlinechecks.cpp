@@ -204,16 +204,18 @@ bool placeFiles(std::vector<std::string> &args, std::string &open, std::string &
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string &a = args[i];
         const bool next = i + 1 < args.size();
+        // A word an option takes as its file is that file, not an option of its own
+        // ("--sheet --open" writes a sheet named "--open").
         if (a == "--open" && next)
-            open = args[i + 1];
+            open = args[++i];
         else if (a.rfind("--open=", 0) == 0)
             open = a.substr(7);
         else if (a == "--sheet" && next)
-            sheet = args[i + 1];
+            sheet = args[++i];
         else if (a.rfind("--sheet=", 0) == 0)
             sheet = a.substr(8);
         else if (a == "--batch" && next && (args[i + 1] == "-" || args[i + 1].rfind("--", 0) != 0))
-            batch = args[i + 1];
+            batch = args[++i];
     }
     const auto inScratch = [](const std::string &name) {
         return name.empty() || name == "-" || name.rfind(scratchFolder() + "/", 0) == 0;
