@@ -57,47 +57,43 @@ private:
 // What acts on the member, gathered per breakpoint and per piece.
 struct Actions {
     explicit Actions(const Layout &layout)
-        : force(layout.x().size(), 0.0), couple(layout.x().size(), 0.0), intensity(layout.pieces())
+        : force(layout.x().size(), 0.0), couple(layout.x().size(), 0.0), slopeJump(layout.x().size(), 0.0),
+          intensity(layout.pieces(), 0.0), gradient(layout.pieces(), 0.0)
     {
     }
-    std::vector<double> force;          // downward point force at each breakpoint
-    std::vector<double> couple;         // clockwise couple at each breakpoint
-    std::vector<Polynomial> intensity;  // downward load per length on each piece, in t
+    std::vector<double> force;      // downward point force at each breakpoint
+    std::vector<double> couple;     // clockwise couple at each breakpoint
+    std::vector<double> slopeJump;  // jump of the slope at each breakpoint (a hinge)
+    // The downward load per length on each piece, w = intensity + gradient·t.
+    std::vector<double> intensity;
+    std::vector<double> gradient;
 };
 
-struct Marched {
-    std::vector<Polynomial> shear, moment, slope, deflection;  // one polynomial per piece
-    std::vector<double> slopeAt, deflectionAt;                 // at every breakpoint
+// The values at the breakpoints that the support, hinge and end conditions ask for.
+struct EndValues {
+    std::vector<double> momentAt, slopeAt, deflectionAt;  // at every breakpoint, right side
     double shearBeyond = 0;   // V just right of x = L: zero where the member is in equilibrium
     double momentBeyond = 0;  // M just right of x = L: likewise
 };
 
-// Sets to zero the coefficients of t^k below 1e-13 of size / L^k: a part of a diagram that small
-// beside the member's own forces is the rounding of the sums, not a value (a load standing on a
-// support leaves the span beside it at V = 0, not at 1e-14).
-void dropRounding(std::vector<Polynomial> &pieces, double size, double l)
-{
-    if (!std::isnormal(size))
-        return;
-    for (Polynomial &p : pieces) {
-        std::vector<double> c = p.coefficients();
-        double floor = 1e-13 * size;
-        for (double &v : c) {
-            if (std::fabs(v) < floor)
-                v = 0;
-            floor /= l;
-        }
-        p = Polynomial(std::move(c));
-    }
-}
+struct Marched {
+    std::vector<Polynomial> shear, moment, slope, deflection;  // one polynomial per piece
+};
 
 // Integrates from the left end, piece by piece, in closed form:
-//   V = V(x_k+) − ∫w,  M = M(x_k+) + ∫V,  θ = θ(x_k) − ∫M/EI,  δ = δ(x_k) + ∫θ,
-// with V and M taking the jumps of the point forces and couples at each breakpoint, and θ, δ
-// starting from the given values at x = 0.
-Marched march(const Layout &layout, const Actions &actions, double slope0, double deflection0, double rigidity)
+//   V = V(x_k+) − ∫w,  M = M(x_k+) + ∫V,  θ = θ(x_k+) − ∫M/EI,  δ = δ(x_k) + ∫θ,
+// with V, M and θ taking the jumps of the point forces, couples and hinges at each breakpoint,
+// and θ, δ starting from the given values at x = 0. Only the values at the breakpoints are kept:
+// with a load at most linear on a piece (w = a + b·t) each piece is a handful of products, so the
+// columns of the member's equations cost no polynomial at all.
+EndValues marchValues(const Layout &layout, const Actions &actions, double slope0, double deflection0,
+                      const std::vector<double> &rigidity)
 {
-    Marched m;
+    EndValues e;
+    const std::size_t n = layout.x().size();
+    e.momentAt.reserve(n);
+    e.slopeAt.reserve(n);
+    e.deflectionAt.reserve(n);
     double shear = 0;
     double moment = 0;
     double slope = slope0;
@@ -105,12 +101,61 @@ Marched march(const Layout &layout, const Actions &actions, double slope0, doubl
     for (std::size_t k = 0; k < layout.pieces(); ++k) {
         shear -= actions.force[k];
         moment += actions.couple[k];
-        m.slopeAt.push_back(slope);
-        m.deflectionAt.push_back(deflection);
-        const Polynomial v = Polynomial({shear}) - actions.intensity[k].integral();
-        const Polynomial mo = v.integral(moment);
-        const Polynomial th = (mo * (-1.0 / rigidity)).integral(slope);
-        const Polynomial de = th.integral(deflection);
+        slope += actions.slopeJump[k];
+        e.momentAt.push_back(moment);
+        e.slopeAt.push_back(slope);
+        e.deflectionAt.push_back(deflection);
+        const double a = actions.intensity[k];
+        const double b = actions.gradient[k];
+        const double t = layout.width(k);
+        const double t2 = t * t;
+        const double t3 = t2 * t;
+        const double t4 = t3 * t;
+        const double t5 = t4 * t;
+        const double ei = rigidity[k];
+        deflection = deflection + slope * t - (moment * t2 / 2 + shear * t3 / 6 - a * t4 / 24 - b * t5 / 120) / ei;
+        slope = slope - (moment * t + shear * t2 / 2 - a * t3 / 6 - b * t4 / 24) / ei;
+        moment = moment + shear * t - a * t2 / 2 - b * t3 / 6;
+        shear = shear - a * t - b * t2 / 2;
+    }
+    e.momentAt.push_back(moment + actions.couple.back());
+    e.slopeAt.push_back(slope + actions.slopeJump.back());
+    e.deflectionAt.push_back(deflection);
+    e.shearBeyond = shear - actions.force.back();
+    e.momentBeyond = moment + actions.couple.back();
+    return e;
+}
+
+// The same integration as marchValues, keeping every piece as a polynomial: the diagrams.
+Marched march(const Layout &layout, const Actions &actions, double slope0, double deflection0,
+              const std::vector<double> &rigidity)
+{
+    Marched m;
+    m.shear.reserve(layout.pieces());
+    m.moment.reserve(layout.pieces());
+    m.slope.reserve(layout.pieces());
+    m.deflection.reserve(layout.pieces());
+    double shear = 0;
+    double moment = 0;
+    double slope = slope0;
+    double deflection = deflection0;
+    for (std::size_t k = 0; k < layout.pieces(); ++k) {
+        shear -= actions.force[k];
+        moment += actions.couple[k];
+        slope += actions.slopeJump[k];
+        // The coefficients as Polynomial's integral and product form them, written out so that
+        // each piece builds its four polynomials once.
+        const double w0 = actions.intensity[k];
+        const double w1 = actions.gradient[k];
+        const double vc[] = {shear, -w0, -(w1 / 2)};
+        const double mc[] = {moment, vc[0], vc[1] / 2, vc[2] / 3};
+        const double f = -1.0 / rigidity[k];
+        const double tc[] = {slope, mc[0] * f, (mc[1] * f) / 2, (mc[2] * f) / 3, (mc[3] * f) / 4};
+        const double dc[] = {deflection, tc[0], tc[1] / 2, tc[2] / 3, tc[3] / 4, tc[4] / 5};
+        const Polynomial v{vc[0], vc[1], vc[2]};
+        const Polynomial mo{mc[0], mc[1], mc[2], mc[3]};
+        const Polynomial th{tc[0], tc[1], tc[2], tc[3], tc[4]};
+        const Polynomial de{dc[0], dc[1], dc[2], dc[3], dc[4], dc[5]};
         const double h = layout.width(k);
         shear = v(h);
         moment = mo(h);
@@ -121,11 +166,23 @@ Marched march(const Layout &layout, const Actions &actions, double slope0, doubl
         m.slope.push_back(th);
         m.deflection.push_back(de);
     }
-    m.slopeAt.push_back(slope);
-    m.deflectionAt.push_back(deflection);
-    m.shearBeyond = shear - actions.force.back();
-    m.momentBeyond = moment + actions.couple.back();
     return m;
+}
+
+bool isSpring(const Support &s)
+{
+    return s.kind == SupportKind::Spring;
+}
+
+// Whether a support stops the member moving up and down there, and turning there.
+bool holdsDeflection(const Support &s)
+{
+    return !isSpring(s) || s.stiffness > 0;
+}
+
+bool holdsSlope(const Support &s)
+{
+    return s.kind == SupportKind::Fixed || (isSpring(s) && s.rotationalStiffness > 0);
 }
 
 std::optional<Error> checkInput(const Beam &beam)
@@ -145,9 +202,27 @@ std::optional<Error> checkInput(const Beam &beam)
             return invalid(what + " has a value that is not a finite number");
         return std::nullopt;
     };
-    for (const Support &s : beam.supports)
-        if (auto e = position("a support", s.x))
+    const auto stiffness = [](const std::string &what, double value) -> std::optional<Error> {
+        if (!std::isfinite(value))
+            return invalid(what + " must be a finite number");
+        if (value < 0)
+            return invalid(what + " must be zero or above, not " + numberText(value));
+        return std::nullopt;
+    };
+    const bool rigidity = beam.flexuralRigidity.has_value();
+    for (const Support &s : beam.supports) {
+        if (auto e = position("a support", s.x); e || (e = finite("the settlement of a support", s.settlement)))
             return e;
+        if (isSpring(s)) {
+            if (auto e = stiffness("the stiffness of a spring support", s.stiffness);
+                e || (e = stiffness("the rotational stiffness of a spring support", s.rotationalStiffness)))
+                return e;
+            if (!rigidity && (s.stiffness > 0 || s.rotationalStiffness > 0))
+                return invalid("a spring support needs the flexural rigidity EI of the member");
+        }
+        if (!rigidity && s.settlement != 0)
+            return invalid("a settlement needs the flexural rigidity EI of the member");
+    }
     for (const PointForce &f : beam.forces)
         if (auto e = position("a point force", f.x); e || (e = finite("a point force", f.force)))
             return e;
@@ -165,7 +240,153 @@ std::optional<Error> checkInput(const Beam &beam)
             return invalid("a distributed load must run from its start to its end (from " + numberText(d.from) +
                            " > to " + numberText(d.to) + ")");
     }
+    for (double h : beam.hinges)
+        if (auto e = position("a hinge", h); e)
+            return e;
+    for (const Segment &g : beam.segments) {
+        if (auto e = position("the start of a segment", g.from); e)
+            return e;
+        if (auto e = position("the end of a segment", g.to); e)
+            return e;
+        if (!(g.from < g.to))
+            return invalid("a segment must run from its start to a greater end (from " + numberText(g.from) + ", to " +
+                           numberText(g.to) + ")");
+        if (!std::isfinite(g.rigidity) || g.rigidity <= 0)
+            return invalid(notPositive("the flexural rigidity EI of a segment", g.rigidity));
+        if (!rigidity)
+            return invalid("a segment needs the flexural rigidity EI of the member");
+    }
+    std::vector<Segment> segments = beam.segments;
+    std::sort(segments.begin(), segments.end(), [](const Segment &a, const Segment &b) { return a.from < b.from; });
+    for (std::size_t k = 1; k < segments.size(); ++k)
+        if (segments[k].from < segments[k - 1].to)
+            return invalid("two segments overlap between x = " + numberText(segments[k].from) +
+                           " and x = " + numberText(std::min(segments[k].to, segments[k - 1].to)));
     return std::nullopt;
+}
+
+// The rigid parts of the member lie between its hinges. A part is held in place where two
+// distinct points of it cannot move (supports on it, or hinges shared with parts already held),
+// or one such point and its slope (a fixed support or a rotational spring): then each part held
+// holds the hinge points at its ends, and so on along the member. A part left unheld can move
+// without deforming: the member is a mechanism. This is a matter of where the supports and hinges
+// stand alone, so no length, stiffness or unit can make a member that is held look like one.
+std::optional<Error> checkHeld(const Beam &beam, const Layout &layout, const std::vector<std::size_t> &supportAt,
+                               const std::vector<std::size_t> &hingeAt)
+{
+    if (std::none_of(beam.supports.begin(), beam.supports.end(),
+                     [](const Support &s) { return holdsDeflection(s) || holdsSlope(s); }))
+        return Error{ErrorKind::Mechanism,
+                     "the member has no support: it is a mechanism; add a fixed support or two supports"};
+    const std::size_t parts = hingeAt.size() + 1;
+    const auto startOf = [&](std::size_t p) { return p == 0 ? std::size_t{0} : hingeAt[p - 1]; };
+    const auto endOf = [&](std::size_t p) { return p + 1 == parts ? layout.pieces() : hingeAt[p]; };
+    std::vector<bool> held(parts, false);
+    std::vector<bool> hingeHeld(hingeAt.size(), false);
+    for (bool progress = true; progress;) {
+        progress = false;
+        for (std::size_t p = 0; p < parts; ++p) {
+            if (held[p])
+                continue;
+            std::vector<std::size_t> points;
+            bool slope = false;
+            for (std::size_t s = 0; s < beam.supports.size(); ++s) {
+                if (supportAt[s] < startOf(p) || supportAt[s] > endOf(p))
+                    continue;
+                if (holdsDeflection(beam.supports[s]))
+                    points.push_back(supportAt[s]);
+                slope = slope || holdsSlope(beam.supports[s]);
+            }
+            if (p > 0 && hingeHeld[p - 1])
+                points.push_back(startOf(p));
+            if (p + 1 < parts && hingeHeld[p])
+                points.push_back(endOf(p));
+            std::sort(points.begin(), points.end());
+            const std::size_t distinct =
+                static_cast<std::size_t>(std::unique(points.begin(), points.end()) - points.begin());
+            if (distinct >= 2 || (distinct == 1 && slope)) {
+                held[p] = progress = true;
+                if (p > 0)
+                    hingeHeld[p - 1] = true;
+                if (p + 1 < parts)
+                    hingeHeld[p] = true;
+            }
+        }
+    }
+    const auto loose = std::find(held.begin(), held.end(), false);
+    if (loose == held.end())
+        return std::nullopt;
+    if (parts == 1)
+        return Error{ErrorKind::Mechanism, std::string(MechanismMessage) + "; add a second support or make one fixed"};
+    const std::size_t p = static_cast<std::size_t>(loose - held.begin());
+    const std::vector<double> &x = layout.x();
+    const std::string from = p == 0 ? "the left end" : "the hinge at x = " + numberText(x[startOf(p)]);
+    const std::string to = p + 1 == parts ? "the right end" : "the hinge at x = " + numberText(x[endOf(p)]);
+    return Error{ErrorKind::Mechanism, "the part of the member from " + from + " to " + to +
+                                           " is not held in place: it is a mechanism; add a support to it or "
+                                           "remove a hinge"};
+}
+
+// Sets to zero the coefficients of t^k below 1e-13 of size / L^k: a part of a diagram that small
+// beside the member's own forces is the rounding of the sums, not a value (a load standing on a
+// support leaves the span beside it at V = 0, not at 1e-14).
+void dropRounding(std::vector<Polynomial> &pieces, double size, double l)
+{
+    if (!std::isnormal(size))
+        return;
+    for (Polynomial &p : pieces) {
+        std::vector<double> c = p.coefficients();
+        double floor = 1e-13 * size;
+        for (double &v : c) {
+            if (std::fabs(v) < floor)
+                v = 0;
+            floor /= l;
+        }
+        p = Polynomial(c);
+    }
+}
+
+// The flexural rigidity of every piece: a segment's where the piece lies in one, the member's
+// elsewhere (1 without one: shear and moment do not depend on a constant EI).
+std::vector<double> rigidityOfPieces(const Beam &beam, const Layout &layout)
+{
+    const double own = beam.flexuralRigidity.value_or(1.0);
+    std::vector<double> rigidity(layout.pieces(), own);
+    for (std::size_t k = 0; k < layout.pieces(); ++k) {
+        const double middle = layout.x()[k] + layout.width(k) / 2;
+        for (const Segment &g : beam.segments)
+            if (g.from <= middle && middle <= g.to)
+                rigidity[k] = g.rigidity;
+    }
+    return rigidity;
+}
+
+// Where hinges stand, refused where a hinge means nothing (at an end of the member, where one
+// already stands) or where what acts there has no side to act on (a couple, a support that holds
+// the slope).
+Outcome<std::vector<std::size_t>> placeHinges(const Beam &beam, const Layout &layout,
+                                              const std::vector<std::size_t> &supportAt, const Actions &loads)
+{
+    const std::vector<double> &x = layout.x();
+    std::vector<std::size_t> at;
+    for (double h : beam.hinges) {
+        const std::size_t k = layout.indexOf(std::clamp(h, 0.0, beam.length));
+        if (k == 0 || k + 1 == x.size())
+            return invalid("a hinge at an end of the member (x = " + numberText(x[k]) +
+                           ") changes nothing there: remove it");
+        if (std::find(at.begin(), at.end(), k) != at.end())
+            return invalid("two hinges stand at x = " + numberText(x[k]));
+        if (loads.couple[k] != 0)
+            return invalid("a couple acts at the hinge at x = " + numberText(x[k]) +
+                           ": place it on one side of the hinge");
+        for (std::size_t s = 0; s < beam.supports.size(); ++s)
+            if (supportAt[s] == k && holdsSlope(beam.supports[s]))
+                return invalid("a support that holds the slope stands at the hinge at x = " + numberText(x[k]) +
+                               ": place the hinge beside it or let the support turn");
+        at.push_back(k);
+    }
+    std::sort(at.begin(), at.end());
+    return at;
 }
 
 }  // namespace
@@ -189,6 +410,12 @@ Outcome<BeamSolution> solveBeam(const Beam &beam)
         positions.push_back(clamp(d.from));
         positions.push_back(clamp(d.to));
     }
+    for (double h : beam.hinges)
+        positions.push_back(clamp(h));
+    for (const Segment &g : beam.segments) {
+        positions.push_back(clamp(g.from));
+        positions.push_back(clamp(g.to));
+    }
     const Layout layout(l, positions);
     const std::vector<double> &x = layout.x();
 
@@ -199,16 +426,6 @@ Outcome<BeamSolution> solveBeam(const Beam &beam)
             return invalid("two supports stand at x = " + numberText(x[k]));
         at.push_back(k);
     }
-    if (beam.supports.empty())
-        return Error{ErrorKind::Mechanism, "the member has no support: it is a mechanism"};
-    // The member is held in place where its supports stop both rigid motions, a shift and a turn:
-    // a fixed support does so alone, any two supports (at two positions, as they now are) do so
-    // together. That is a matter of the supports alone, so no length, stiffness or unit can make
-    // a member that is held look like a mechanism.
-    const bool anyFixed = std::any_of(beam.supports.begin(), beam.supports.end(),
-                                      [](const Support &s) { return s.kind == SupportKind::Fixed; });
-    if (!anyFixed && beam.supports.size() < 2)
-        return Error{ErrorKind::Mechanism, MechanismMessage};
 
     Actions loads(layout);
     for (const PointForce &f : beam.forces)
@@ -221,74 +438,134 @@ Outcome<BeamSolution> solveBeam(const Beam &beam)
         if (a == b)
             continue;  // a load over no length carries nothing
         const double gradient = (d.wTo - d.wFrom) / (x[b] - x[a]);
-        for (std::size_t k = a; k < b; ++k)
-            loads.intensity[k] = loads.intensity[k] + Polynomial({d.wFrom + gradient * (x[k] - x[a]), gradient});
+        for (std::size_t k = a; k < b; ++k) {
+            loads.intensity[k] += d.wFrom + gradient * (x[k] - x[a]);
+            loads.gradient[k] += gradient;
+        }
     }
+    const Outcome<std::vector<std::size_t>> hinges = placeHinges(beam, layout, at, loads);
+    if (!hinges)
+        return hinges.error();
+    const std::vector<std::size_t> &hingeAt = *hinges;
+    if (auto error = checkHeld(beam, layout, at, hingeAt))
+        return *error;
+    const std::vector<double> pieceRigidity = rigidityOfPieces(beam, layout);
 
-    // Unknowns: the force of every support, the moment of every fixed support, and the slope and
-    // deflection at x = 0 (the two constants of integration). Equations: V and M vanish beyond
-    // the right end (equilibrium), δ = 0 at every support, θ = 0 at every fixed support. Every
-    // unknown enters linearly, so the column of an unknown is the residual of a march with that
-    // unknown at 1 and nothing else on the member, and the right-hand side is the residual of
-    // the loads alone.
-    std::vector<std::size_t> fixed;
+    // Unknowns: the force of every support, the moment of every support that holds the slope,
+    // the slope jump at every hinge, and the slope and deflection at x = 0 (the two constants of
+    // integration). Equations: V and M vanish beyond the right end (equilibrium); at every
+    // support δ equals its settlement (a spring: its force is k·(δ − settlement)); at every
+    // support that holds the slope θ = 0 (a rotational spring: its moment is −kθ·θ); M = 0 at
+    // every hinge. Every unknown enters linearly, so the column of an unknown is the residual of
+    // a march with that unknown at 1 and nothing else on the member, and the right-hand side is
+    // the residual of the loads and settlements alone.
+    std::vector<std::size_t> turning;  // supports that hold the slope
     for (std::size_t s = 0; s < beam.supports.size(); ++s)
-        if (beam.supports[s].kind == SupportKind::Fixed)
-            fixed.push_back(s);
+        if (holdsSlope(beam.supports[s]))
+            turning.push_back(s);
     const std::size_t nForces = beam.supports.size();
-    const std::size_t n = nForces + fixed.size() + 2;
+    const std::size_t nJumps = hingeAt.size();
+    const std::size_t firstJump = nForces + turning.size();
+    const std::size_t n = firstJump + nJumps + 2;
 
-    const auto actionsFor = [&](const std::vector<double> &u, const Actions &base) {
+    // The breakpoints where unknowns act and conditions are read, on a layout of the member.
+    struct Places {
+        std::vector<std::size_t> supports, hinges;
+    };
+    const auto actionsFor = [&](const std::vector<double> &u, const Actions &base, const Places &p) {
         Actions a = base;
         for (std::size_t s = 0; s < nForces; ++s)
-            a.force[at[s]] -= u[s];
-        for (std::size_t f = 0; f < fixed.size(); ++f)
-            a.couple[at[fixed[f]]] += u[nForces + f];
+            a.force[p.supports[s]] -= u[s];
+        for (std::size_t f = 0; f < turning.size(); ++f)
+            a.couple[p.supports[turning[f]]] += u[nForces + f];
+        for (std::size_t h = 0; h < nJumps; ++h)
+            a.slopeJump[p.hinges[h]] += u[firstJump + h];
         return a;
     };
-    const auto residual = [&](const Marched &m) {
+    const auto residual = [&](const EndValues &m, const std::vector<double> &u, double settled, const Places &p) {
         std::vector<double> r{m.shearBeyond, m.momentBeyond};
-        for (std::size_t k : at)
-            r.push_back(m.deflectionAt[k]);
-        for (std::size_t s : fixed)
-            r.push_back(m.slopeAt[at[s]]);
+        for (std::size_t s = 0; s < nForces; ++s) {
+            const Support &support = beam.supports[s];
+            const double moved = m.deflectionAt[p.supports[s]] - settled * support.settlement;
+            r.push_back(isSpring(support) ? support.stiffness * moved - u[s] : moved);
+        }
+        for (std::size_t f = 0; f < turning.size(); ++f) {
+            const Support &support = beam.supports[turning[f]];
+            const double slope = m.slopeAt[p.supports[turning[f]]];
+            r.push_back(isSpring(support) ? support.rotationalStiffness * slope + u[nForces + f] : slope);
+        }
+        for (std::size_t k : p.hinges)
+            r.push_back(m.momentAt[k]);
         return r;
     };
 
-    const Actions nothing(layout);
+    // The columns carry no load, so they need the member only where the unknowns act, the
+    // conditions are read and EI changes: a march over those breakpoints alone, which costs the
+    // same whatever the number of loads.
+    std::vector<std::size_t> kept{0, x.size() - 1};
+    kept.insert(kept.end(), at.begin(), at.end());
+    kept.insert(kept.end(), hingeAt.begin(), hingeAt.end());
+    for (const Segment &g : beam.segments) {
+        kept.push_back(layout.indexOf(clamp(g.from)));
+        kept.push_back(layout.indexOf(clamp(g.to)));
+    }
+    std::sort(kept.begin(), kept.end());
+    kept.erase(std::unique(kept.begin(), kept.end()), kept.end());
+    std::vector<double> keptX;
+    for (std::size_t k : kept)
+        keptX.push_back(x[k]);
+    const Layout frame(l, keptX);
+    const auto onFrame = [&kept](std::size_t k) {
+        return static_cast<std::size_t>(std::lower_bound(kept.begin(), kept.end(), k) - kept.begin());
+    };
+    const Places onMember{at, hingeAt};
+    Places framePlaces;
+    for (std::size_t k : at)
+        framePlaces.supports.push_back(onFrame(k));
+    for (std::size_t k : hingeAt)
+        framePlaces.hinges.push_back(onFrame(k));
+    const std::vector<double> frameRigidity = rigidityOfPieces(beam, frame);
+
+    const Actions nothing(frame);
     Matrix a(n, std::vector<double>(n, 0.0));
+    std::vector<double> unit(n, 0.0);
     for (std::size_t j = 0; j < n; ++j) {
-        std::vector<double> unit(n, 0.0);
         unit[j] = 1;
-        const std::vector<double> column =
-            residual(march(layout, actionsFor(unit, nothing), unit[n - 2], unit[n - 1], rigidity));
+        const std::vector<double> column = residual(
+            marchValues(frame, actionsFor(unit, nothing, framePlaces), unit[n - 2], unit[n - 1], frameRigidity), unit,
+            0, framePlaces);
         for (std::size_t i = 0; i < n; ++i)
             a[i][j] = column[i];
+        unit[j] = 0;
     }
-    std::vector<double> rhs = residual(march(layout, loads, 0, 0, rigidity));
+    std::vector<double> rhs = residual(marchValues(layout, loads, 0, 0, pieceRigidity), unit, 1, onMember);
     for (double &v : rhs)
         v = -v;
     if (!isFiniteSystem(a, rhs))
         return invalid(TooLargeToSolve);
 
     // The equations in numbers of one size whatever the units and the size of the member: a
-    // support force as it is, a support moment per length L, the slope per L²/EI and the
-    // deflection per L³/EI (what a unit force turns and moves over the length L), and each
-    // equation likewise. The same member in mm and N, in m and kN, or drawn ten times larger
-    // then gives the same numbers to solve.
+    // support force as it is, a support moment per length L, a slope per L²/EI and a deflection
+    // per L³/EI (what a unit force turns and moves over the length L), and each equation likewise
+    // (a spring's in force, a rotational spring's and a hinge's in moment). The same member in
+    // mm and N, in m and kN, or drawn ten times larger then gives the same numbers to solve.
     const double turn = l * (l / rigidity);
     const double shift = turn * l;
     std::vector<double> unknownUnit(n, 1.0);
     std::vector<double> equationUnit(n, 1.0);
-    for (std::size_t f = 0; f < fixed.size(); ++f)
+    for (std::size_t f = 0; f < turning.size(); ++f)
         unknownUnit[nForces + f] = l;
+    for (std::size_t h = 0; h < nJumps; ++h)
+        unknownUnit[firstJump + h] = turn;
     unknownUnit[n - 2] = turn;
     unknownUnit[n - 1] = shift;
     equationUnit[1] = l;
     for (std::size_t s = 0; s < nForces; ++s)
-        equationUnit[2 + s] = shift;
-    for (std::size_t f = 0; f < fixed.size(); ++f)
-        equationUnit[2 + nForces + f] = turn;
+        equationUnit[2 + s] = isSpring(beam.supports[s]) ? 1.0 : shift;
+    for (std::size_t f = 0; f < turning.size(); ++f)
+        equationUnit[2 + nForces + f] = isSpring(beam.supports[turning[f]]) ? l : turn;
+    for (std::size_t h = 0; h < nJumps; ++h)
+        equationUnit[2 + firstJump + h] = l;
     const bool scalable = std::isnormal(turn) && std::isnormal(shift);
     Matrix scaled = a;
     std::vector<double> scaledRhs = rhs;
@@ -312,7 +589,7 @@ Outcome<BeamSolution> solveBeam(const Beam &beam)
     if (!u || !isFiniteSystem({}, *u))
         return invalid(TooLargeToSolve);
 
-    Marched m = march(layout, actionsFor(*u, loads), (*u)[n - 2], (*u)[n - 1], rigidity);
+    Marched m = march(layout, actionsFor(*u, loads, onMember), (*u)[n - 2], (*u)[n - 1], pieceRigidity);
 
     // The size of the member's forces: its loads and reactions, a distributed load over L and a
     // couple per L. Each diagram is of that size times its own power of L (and 1/EI).
@@ -323,25 +600,28 @@ Outcome<BeamSolution> solveBeam(const Beam &beam)
         force = std::max(force, std::fabs(c.couple) / l);
     for (const DistributedLoad &d : beam.distributed)
         force = std::max({force, std::fabs(d.wFrom) * l, std::fabs(d.wTo) * l});
-    for (std::size_t j = 0; j < n - 2; ++j)
+    for (std::size_t j = 0; j < firstJump; ++j)
         force = std::max(force, std::fabs((*u)[j]) / (j < nForces ? 1.0 : l));
+    double deflectionSize = force * shift;
+    for (const Support &s : beam.supports)
+        deflectionSize = std::max(deflectionSize, std::fabs(s.settlement));
     dropRounding(m.shear, force, l);
     dropRounding(m.moment, force * l, l);
-    dropRounding(m.slope, force * turn, l);
-    dropRounding(m.deflection, force * shift, l);
+    dropRounding(m.slope, std::max(force * turn, deflectionSize / l), l);
+    dropRounding(m.deflection, deflectionSize, l);
 
     BeamSolution solution;
     solution.length = l;
     const auto rounded = [](double v, double size) { return std::fabs(v) < 1e-13 * size ? 0.0 : v; };
     for (std::size_t s = 0; s < nForces; ++s)
         solution.reactions.push_back({beam.supports[s], rounded((*u)[s], force), 0.0});
-    for (std::size_t f = 0; f < fixed.size(); ++f)
-        solution.reactions[fixed[f]].moment = rounded((*u)[nForces + f], force * l);
-    solution.shear = Piecewise(x, m.shear);
-    solution.moment = Piecewise(x, m.moment);
+    for (std::size_t f = 0; f < turning.size(); ++f)
+        solution.reactions[turning[f]].moment = rounded((*u)[nForces + f], force * l);
+    solution.shear = Piecewise(x, std::move(m.shear));
+    solution.moment = Piecewise(x, std::move(m.moment));
     if (beam.flexuralRigidity) {
-        solution.slope = Piecewise(x, m.slope);
-        solution.deflection = Piecewise(x, m.deflection);
+        solution.slope = Piecewise(x, std::move(m.slope));
+        solution.deflection = Piecewise(x, std::move(m.deflection));
     }
     return solution;
 }

@@ -32,25 +32,51 @@ Candidates candidatesOf(const Piecewise &f)
     const std::vector<Polynomial> &pieces = f.pieces();
     const std::size_t n = pieces.size();
 
-    // The largest magnitude at breakpoints and stationary points sets the tolerances.
-    std::vector<std::vector<double>> roots(n);
-    double scale = 0;
+    // Each piece's values at its two ends, and how far it strays from its start: Σ|c_i|·h^i
+    // bounds |p(t) − p(0)|. From them the range of the values at the breakpoints and a bound of
+    // the diagram's largest magnitude.
+    std::vector<double> start(n), end(n), variation(n, 0.0);
+    double high = -HUGE_VAL, low = HUGE_VAL, bound = 0;
     for (std::size_t k = 0; k < n; ++k) {
         const double h = breaks[k + 1] - breaks[k];
-        scale = std::max({scale, std::fabs(pieces[k](0)), std::fabs(pieces[k](h))});
-        roots[k] = realRoots(pieces[k].derivative(), 0, h);
+        start[k] = pieces[k](0);
+        end[k] = pieces[k](h);
+        double power = 1;
+        for (int i = 1; i <= pieces[k].degree(); ++i) {
+            power *= h;
+            variation[k] += std::fabs(pieces[k].coefficient(i)) * power;
+        }
+        high = std::max({high, start[k], end[k]});
+        low = std::min({low, start[k], end[k]});
+        bound = std::max(bound, std::fabs(start[k]) + variation[k]);
+    }
+
+    // The largest magnitude at breakpoints and stationary points sets the tolerances. A piece
+    // whose values all stay inside the breakpoints' range, farther than any tolerance from its
+    // ends, can neither raise that magnitude nor come near an extreme: its stationary points are
+    // not looked for. Every other piece is searched, so no extreme is missed.
+    const double margin = 2 * valueTolerance * bound;
+    std::vector<std::vector<double>> roots(n);
+    double scale = std::max(std::fabs(high), std::fabs(low));
+    for (std::size_t k = 0; k < n; ++k) {
+        if (start[k] + variation[k] < high - margin && start[k] - variation[k] > low + margin)
+            continue;
+        roots[k] = realRoots(pieces[k].derivative(), 0, breaks[k + 1] - breaks[k]);
         for (double t : roots[k])
             scale = std::max(scale, std::fabs(pieces[k](t)));
     }
     const double valueTol = valueTolerance * scale;
     const double positionTol = positionTolerance * (f.end() - f.start());
 
+    // In ascending x: each breakpoint (both sides of a jump), then the stationary points inside
+    // the piece after it.
     std::vector<Candidate> candidates;
+    candidates.reserve(2 * (n + 1));
     for (std::size_t k = 0; k <= n; ++k) {
         const bool hasLeft = k > 0;
         const bool hasRight = k < n;
-        const double left = hasLeft ? pieces[k - 1](breaks[k] - breaks[k - 1]) : 0.0;
-        const double right = hasRight ? pieces[k](0) : 0.0;
+        const double left = hasLeft ? end[k - 1] : 0.0;
+        const double right = hasRight ? start[k] : 0.0;
         if (!hasLeft || !hasRight || std::fabs(left - right) <= valueTol) {
             const double a = hasLeft ? left : right;
             const double b = hasRight ? right : left;
@@ -59,16 +85,11 @@ Candidates candidatesOf(const Piecewise &f)
             candidates.push_back({breaks[k], Side::Left, left, left, true});
             candidates.push_back({breaks[k], Side::Right, right, right, true});
         }
-    }
-    for (std::size_t k = 0; k < n; ++k) {
-        const double h = breaks[k + 1] - breaks[k];
         // A piece that varies by less than the tolerance is a plateau: its ends stand for it,
         // and the roots of its derivative are rounding noise.
-        double variation = 0;
-        for (int i = 1; i <= pieces[k].degree(); ++i)
-            variation += std::fabs(pieces[k].coefficient(i)) * std::pow(h, i);
-        if (variation <= valueTol)
+        if (!hasRight || variation[k] <= valueTol)
             continue;
+        const double h = breaks[k + 1] - breaks[k];
         for (double t : roots[k]) {
             if (t <= positionTol || t >= h - positionTol)
                 continue;  // the breakpoint next to it is already a candidate
@@ -76,9 +97,6 @@ Candidates candidatesOf(const Piecewise &f)
             candidates.push_back({breaks[k] + t, Side::Both, value, value, false});
         }
     }
-    std::sort(candidates.begin(), candidates.end(), [](const Candidate &a, const Candidate &b) {
-        return a.x < b.x || (a.x == b.x && a.side == Side::Left && b.side != Side::Left);
-    });
     return {std::move(candidates), valueTol, positionTol};
 }
 

@@ -1,70 +1,84 @@
 #include "mechanics/polynomial.h"
 
 #include <algorithm>
+#include <cassert>
 #include <cmath>
 #include <cstddef>
 #include <utility>
 
 namespace mechanics {
 
-Polynomial::Polynomial(std::vector<double> coefficients) : m_c(std::move(coefficients))
+Polynomial::Polynomial(const std::vector<double> &coefficients) : m_size(coefficients.size())
 {
-    while (!m_c.empty() && m_c.back() == 0)
-        m_c.pop_back();
+    assert(coefficients.size() <= m_c.size());
+    std::copy(coefficients.begin(), coefficients.end(), m_c.begin());
+    trim();
 }
 
-int Polynomial::degree() const
+Polynomial::Polynomial(std::initializer_list<double> coefficients) : m_size(coefficients.size())
 {
-    return static_cast<int>(m_c.size()) - 1;
+    assert(coefficients.size() <= m_c.size());
+    std::copy(coefficients.begin(), coefficients.end(), m_c.begin());
+    trim();
 }
 
-double Polynomial::coefficient(int k) const
+void Polynomial::trim()
 {
-    return k >= 0 && k < static_cast<int>(m_c.size()) ? m_c[static_cast<std::size_t>(k)] : 0.0;
+    while (m_size > 0 && m_c[m_size - 1] == 0)
+        --m_size;
 }
 
 double Polynomial::operator()(double t) const
 {
     double value = 0;
-    for (auto c = m_c.rbegin(); c != m_c.rend(); ++c)
-        value = value * t + *c;
+    for (std::size_t k = m_size; k > 0; --k)
+        value = value * t + m_c[k - 1];
     return value;
 }
 
 Polynomial Polynomial::derivative() const
 {
-    std::vector<double> d;
-    for (std::size_t k = 1; k < m_c.size(); ++k)
-        d.push_back(static_cast<double>(k) * m_c[k]);
-    return Polynomial(std::move(d));
+    Polynomial d;
+    for (std::size_t k = 1; k < m_size; ++k)
+        d.m_c[k - 1] = static_cast<double>(k) * m_c[k];
+    d.m_size = m_size > 0 ? m_size - 1 : 0;
+    d.trim();
+    return d;
 }
 
 Polynomial Polynomial::integral(double atZero) const
 {
-    std::vector<double> i{atZero};
-    for (std::size_t k = 0; k < m_c.size(); ++k)
-        i.push_back(m_c[k] / static_cast<double>(k + 1));
-    return Polynomial(std::move(i));
+    assert(m_size < m_c.size());
+    Polynomial i;
+    i.m_c[0] = atZero;
+    for (std::size_t k = 0; k < m_size; ++k)
+        i.m_c[k + 1] = m_c[k] / static_cast<double>(k + 1);
+    i.m_size = m_size + 1;
+    i.trim();
+    return i;
 }
 
 Polynomial Polynomial::shifted(double d) const
 {
     // Taylor shift by repeated synthetic division: after pass i, c[i] is the i-th coefficient
     // about the new origin.
-    std::vector<double> c = m_c;
-    const std::size_t n = c.size();
+    Polynomial c = *this;
+    const std::size_t n = m_size;
     for (std::size_t i = 0; i + 1 < n; ++i)
         for (std::size_t j = n - 1; j > i; --j)
-            c[j - 1] += d * c[j];
-    return Polynomial(std::move(c));
+            c.m_c[j - 1] += d * c.m_c[j];
+    c.trim();
+    return c;
 }
 
 Polynomial Polynomial::operator+(const Polynomial &other) const
 {
-    std::vector<double> c(std::max(m_c.size(), other.m_c.size()), 0.0);
-    for (std::size_t k = 0; k < c.size(); ++k)
-        c[k] = coefficient(static_cast<int>(k)) + other.coefficient(static_cast<int>(k));
-    return Polynomial(std::move(c));
+    Polynomial sum;
+    sum.m_size = std::max(m_size, other.m_size);
+    for (std::size_t k = 0; k < sum.m_size; ++k)
+        sum.m_c[k] = coefficient(static_cast<int>(k)) + other.coefficient(static_cast<int>(k));
+    sum.trim();
+    return sum;
 }
 
 Polynomial Polynomial::operator-(const Polynomial &other) const
@@ -74,10 +88,11 @@ Polynomial Polynomial::operator-(const Polynomial &other) const
 
 Polynomial Polynomial::operator*(double factor) const
 {
-    std::vector<double> c = m_c;
-    for (double &x : c)
-        x *= factor;
-    return Polynomial(std::move(c));
+    Polynomial c = *this;
+    for (std::size_t k = 0; k < m_size; ++k)
+        c.m_c[k] *= factor;
+    c.trim();
+    return c;
 }
 
 namespace {
@@ -88,10 +103,15 @@ Polynomial significantPart(const Polynomial &p, double a, double b)
 {
     const double reach = std::max(std::fabs(a), std::fabs(b));
     std::vector<double> c = p.coefficients();
+    std::vector<double> size(c.size());  // |c_k|·reach^k: the largest the term t^k reaches
+    double power = 1;
     double largest = 0;
-    for (std::size_t k = 0; k < c.size(); ++k)
-        largest = std::max(largest, std::fabs(c[k]) * std::pow(reach, static_cast<double>(k)));
-    while (!c.empty() && std::fabs(c.back()) * std::pow(reach, static_cast<double>(c.size() - 1)) <= 1e-15 * largest)
+    for (std::size_t k = 0; k < c.size(); ++k) {
+        size[k] = std::fabs(c[k]) * power;
+        largest = std::max(largest, size[k]);
+        power *= reach;
+    }
+    while (!c.empty() && size[c.size() - 1] <= 1e-15 * largest)
         c.pop_back();
     return Polynomial(std::move(c));
 }

@@ -9,6 +9,9 @@
 // piece, never in the member coordinate x: near the right end of a long member, powers of x
 // would cancel against each other and lose digits that the local form keeps.
 
+#include <array>
+#include <cstddef>
+#include <initializer_list>
 #include <vector>
 
 namespace mechanics {
@@ -16,16 +19,25 @@ namespace mechanics {
 class Polynomial
 {
 public:
+    // The most coefficients a polynomial holds: degree 7. A deflection under a linearly varying
+    // load is of degree 5; nothing in a member's diagrams goes higher. The coefficients are kept
+    // in the object itself, so that a diagram of many pieces costs no allocation per piece.
+    static constexpr int Capacity = 8;
+
     // The zero polynomial.
     Polynomial() = default;
-    // c[0] + c[1]·t + c[2]·t² + ...
-    explicit Polynomial(std::vector<double> coefficients);
+    // c[0] + c[1]·t + c[2]·t² + ...; at most Capacity coefficients (asserted).
+    explicit Polynomial(const std::vector<double> &coefficients);
+    Polynomial(std::initializer_list<double> coefficients);
 
     // Index of the highest stored non-zero coefficient; −1 for the zero polynomial.
-    int degree() const;
-    const std::vector<double> &coefficients() const { return m_c; }
+    int degree() const { return static_cast<int>(m_size) - 1; }
+    std::vector<double> coefficients() const { return {m_c.begin(), m_c.begin() + m_size}; }
     // The coefficient of t^k; 0 beyond the stored ones.
-    double coefficient(int k) const;
+    double coefficient(int k) const
+    {
+        return k >= 0 && k < static_cast<int>(m_size) ? m_c[static_cast<std::size_t>(k)] : 0.0;
+    }
 
     // Value at t (Horner's scheme).
     double operator()(double t) const;
@@ -41,7 +53,11 @@ public:
     Polynomial operator*(double factor) const;
 
 private:
-    std::vector<double> m_c;
+    // Drops the zero coefficients at the top.
+    void trim();
+
+    std::array<double, Capacity> m_c{};
+    std::size_t m_size = 0;
 };
 
 // The real roots of p in [a, b] at which p changes sign, ascending, each found to machine
