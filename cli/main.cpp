@@ -1,5 +1,6 @@
 #include "cli/descriptorstreams.h"
 #include "cli/structcalc.h"
+#include "shell/core/heap.h"
 
 #include <csignal>
 #include <iostream>
@@ -9,6 +10,7 @@
 int main(int argc, char **argv)
 {
     std::vector<std::string> args(argv + 1, argv + argc);
+    shell::keepFreedMemoryForTheNextSolution();
     // A file size limit (ulimit -f) fails a write as a full disk does, with a message and the old
     // file kept, rather than ending the program with a temporary file left behind.
     std::signal(SIGXFSZ, SIG_IGN);

@@ -4,6 +4,7 @@
 #include "cli/descriptorstreams.h"
 #include "cli/diagramoutput.h"
 #include "cli/jsontext.h"
+#include "cli/member.h"
 #include "cli/sheetoutput.h"
 
 #include "registry/registry.h"
@@ -684,7 +685,9 @@ int runCommand(const std::vector<std::string> &args, std::ostream &out, std::ost
 
 int run(const std::vector<std::string> &args, std::ostream &out, std::ostream &err, std::istream *in)
 {
-    const int status = runCommand(args, out, err, in);
+    const int status = !args.empty() && args[0] == MemberProgram
+                           ? runMember(std::vector<std::string>(args.begin() + 1, args.end()), out, err, in)
+                           : runCommand(args, out, err, in);
     // An answer that did not reach its reader is a failure, whatever was computed.
     out.flush();
     if (!out) {

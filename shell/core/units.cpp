@@ -1,5 +1,6 @@
 #include "shell/core/units.h"
 
+#include <algorithm>
 #include <array>
 #include <cctype>
 
@@ -125,6 +126,28 @@ std::string upperCase(std::string text)
     for (char &ch : text)
         ch = static_cast<char>(std::toupper(static_cast<unsigned char>(ch)));
     return text;
+}
+
+std::string readUnitWords(const std::string &text, std::optional<LengthUnit> &length, std::optional<ForceUnit> &force)
+{
+    std::size_t start = 0;
+    while (start <= text.size()) {
+        const std::size_t comma = std::min(text.find(',', start), text.size());
+        const std::string part = text.substr(start, comma - start);
+        if (part == "mm" || part == "cm" || part == "m") {
+            if (length)
+                return "names two length units";
+            length = part == "mm" ? LengthUnit::Millimetre : part == "cm" ? LengthUnit::Centimetre : LengthUnit::Metre;
+        } else if (part == "N" || part == "kN") {
+            if (force)
+                return "names two force units";
+            force = part == "N" ? ForceUnit::Newton : ForceUnit::Kilonewton;
+        } else {
+            return "has an unknown unit '" + part + "' (mm, cm or m; N or kN)";
+        }
+        start = comma + 1;
+    }
+    return {};
 }
 
 }  // namespace shell

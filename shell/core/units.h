@@ -13,6 +13,7 @@
 // The factors are whole powers of ten, applied as one multiplication or one division by an
 // exactly represented power, so a value converted there and back returns to the same digits.
 
+#include <optional>
 #include <string>
 
 namespace shell {
@@ -52,6 +53,11 @@ bool isUnitSystem(Units units);
 // "mm", "cm", "m"; "N", "kN".
 std::string lengthUnitName(LengthUnit length);
 std::string forceUnitName(ForceUnit force);
+
+// Reads the words of a unit system as the command line takes them: "cm", "kN", "m,kN" (a length
+// unit, a force unit or both, comma-separated). Sets what the text names; returns why it cannot
+// be read ("unknown unit 'ft' (mm, cm or m; N or kN)"), or "" where it can.
+std::string readUnitWords(const std::string &text, std::optional<LengthUnit> &length, std::optional<ForceUnit> &force);
 
 // The caption of a dimension in a unit system: "mm^4", "N/cm", "kN･m", "N/mm^2", "kN/m^2"; "" for
 // a pure number. Moments carry the half-width middle dot U+FF65.

@@ -1,0 +1,143 @@
+// Any straight member solved with its extremes, as a keystroke in the member window asks for it:
+// reactions, V, M, θ and δ as exact pieces, and the largest and smallest value of each. A member
+// of 10 supports (fixed, pinned, rollers and springs, one settling), 4 hinges and 10, 100 or 1000
+// loads (point forces, couples and partial linear loads); beside it, in the same run, the smallest
+// member of the family: a simple span under one point load, solved and read the same way.
+//
+//     build/bench/member_bench        # 10 interleaved repetitions, medians and TABLE lines
+
+#include "mechanics/beam.h"
+#include "mechanics/extremes.h"
+#include "shell/core/heap.h"
+
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <map>
+#include <string>
+#include <vector>
+
+namespace {
+
+using namespace mechanics;
+
+constexpr double Length = 45000;  // mm: nine spans of 5 m
+
+Beam generalMember(int loads)
+{
+    Beam beam{Length, 2.05e5 * 3.2e8, {}, {}, {}, {}};
+    for (int s = 0; s <= 9; ++s) {
+        const double x = s * Length / 9;
+        Support support{x, s == 0 ? SupportKind::Fixed : SupportKind::Roller};
+        if (s == 5)
+            support = {x, SupportKind::Spring, 4e4, 0, 0};
+        if (s == 9)
+            support = {x, SupportKind::Spring, 8e4, 1e11, 0};
+        if (s == 3)
+            support.settlement = 4;
+        beam.supports.push_back(support);
+    }
+    // One hinge in every second span from the second on: every part keeps two supports.
+    beam.hinges = {1.4 * Length / 9, 3.6 * Length / 9, 5.4 * Length / 9, 7.6 * Length / 9};
+    beam.segments = {{0, Length / 9, 2.05e5 * 6e8}};
+    // Positions spread over the member by a fixed stride (never on a hinge).
+    for (int i = 0; i < loads; ++i) {
+        const double x = Length * ((i * 0.618034 + 0.0137) - static_cast<int>(i * 0.618034 + 0.0137));
+        switch (i % 3) {
+        case 0:
+            beam.forces.push_back({x, 1e4 + 10 * i});
+            break;
+        case 1:
+            beam.couples.push_back({x, 2e6 - 1e3 * i});
+            break;
+        default:
+            beam.distributed.push_back({x, std::min(Length, x + 3000), 5, 12});
+        }
+    }
+    return beam;
+}
+
+Beam simpleSpan()
+{
+    return {6000, 2.05e5 * 3.2e8, {{0, SupportKind::Pinned}, {6000, SupportKind::Roller}}, {{2000, 1e4}}, {}, {}};
+}
+
+void solveWithExtremes(benchmark::State &state, const Beam &beam)
+{
+    for (auto _ : state) {
+        const Outcome<BeamSolution> s = solveBeam(beam);
+        if (!s) {
+            state.SkipWithError(s.error().message.c_str());
+            break;
+        }
+        benchmark::DoNotOptimize(extremes(s->shear));
+        benchmark::DoNotOptimize(extremes(s->moment));
+        benchmark::DoNotOptimize(extremes(*s->slope));
+        benchmark::DoNotOptimize(extremes(*s->deflection));
+    }
+}
+
+// Prints as the console does and keeps the median of each benchmark.
+class MedianReporter : public benchmark::ConsoleReporter
+{
+public:
+    void ReportRuns(const std::vector<Run> &runs) override
+    {
+        for (const Run &run : runs)
+            if (run.run_type == Run::RT_Aggregate && run.aggregate_name == "median") {
+                medians[run.run_name.function_name] = run.GetAdjustedRealTime();
+                cpuMedians[run.run_name.function_name] = run.GetAdjustedCPUTime();
+            }
+        ConsoleReporter::ReportRuns(runs);
+    }
+    std::map<std::string, double> medians;
+    std::map<std::string, double> cpuMedians;
+};
+
+}  // namespace
+
+int main(int argc, char **argv)
+{
+    // As the programs do at their start.
+    shell::keepFreedMemoryForTheNextSolution();
+    const std::vector<int> counts{10, 100, 1000};
+    for (int loads : counts)
+        benchmark::RegisterBenchmark(("member/loads" + std::to_string(loads)).c_str(), solveWithExtremes,
+                                     generalMember(loads))
+            ->Unit(benchmark::kMicrosecond)
+            ->UseRealTime();
+    benchmark::RegisterBenchmark("member/simpleSpan", solveWithExtremes, simpleSpan())
+        ->Unit(benchmark::kMicrosecond)
+        ->UseRealTime();
+    std::vector<char *> args(argv, argv + argc);
+    std::string repetitions = "--benchmark_repetitions=10";
+    std::string interleaving = "--benchmark_enable_random_interleaving=true";
+    std::string aggregates = "--benchmark_report_aggregates_only=true";
+    bool own = false;
+    for (int i = 1; i < argc; ++i)
+        own = own || std::strncmp(argv[i], "--benchmark_repetitions", 23) == 0;
+    if (!own) {
+        args.push_back(repetitions.data());
+        args.push_back(interleaving.data());
+        args.push_back(aggregates.data());
+    }
+    int count = static_cast<int>(args.size());
+    benchmark::Initialize(&count, args.data());
+    MedianReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    const double reference = reporter.medians["member/simpleSpan"];
+    for (int loads : counts) {
+        const std::string name = "member/loads" + std::to_string(loads);
+        const double product = reporter.medians[name];
+        if (product > 0 && reference > 0)
+            std::printf("TABLE\tmember: 10 supports, 4 hinges, %d loads, solved with extremes\t%.1f us\t%.1f us "
+                        "simple span, one load\t%.1f\t%s\t%s\t%.1f\n",
+                        loads, product, reference, product / reference, loads == 100 ? "<= 50 us" : "",
+                        loads == 100 ? (product <= 50 ? "yes" : "no") : "",
+                        reporter.cpuMedians[name] / reporter.cpuMedians["member/simpleSpan"]);
+    }
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,154 @@
+// structcalc Member: a member description read strictly, solved, and answered as rows, JSON,
+// a diagram table or JSON Lines; every refusal with its reason and exit status.
+
+#include "cli/structcalc.h"
+#include "cli/tests/running.h"
+
+#include <gtest/gtest.h>
+
+#include <nlohmann/json.hpp>
+
+#include <sstream>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace {
+
+using structcalc::testing::lines;
+using structcalc::testing::Outcome;
+using structcalc::testing::run;
+
+// Two spans of 4 m under 10 N/mm, in mm and N: 0.375/1.25/0.375 wl, −wl²/8 over the middle.
+const std::string TwoSpans = R"({"length": 8000, "E": 205000, "I": 1e8,
+    "supports": [{"x": 0, "kind": "pinned"}, {"x": 4000, "kind": "roller"}, {"x": 8000, "kind": "roller"}],
+    "loads": [{"kind": "distributed", "from": 0, "to": 8000, "w1": 10, "w2": 10}]})";
+
+TEST(structcalcMember, rowsJsonAndTheDiagramOfTwoSpans)
+{
+    const Outcome rows = run({"Member", "--member", "-"}, TwoSpans);
+    ASSERT_EQ(rows.status, 0) << rows.err;
+    const std::vector<std::string> text = lines(rows.out);
+    ASSERT_GE(text.size(), 3u);
+    EXPECT_EQ(text[0], "反力 (R1)\t1.500e+04\tN");
+    EXPECT_EQ(text[1], "反力 (R2)\t5.000e+04\tN");
+    EXPECT_NE(rows.out.find("最小曲げモーメント (Mmin)\t-2.000e+07\tN･mm\tx = 4000 mm\n"), std::string::npos)
+        << rows.out;
+
+    const Outcome json = run({"Member", "--member", "-", "--json", "--unit", "m,kN"},
+                             R"({"length": 8, "supports": [{"x": 0, "kind": "fixed"}], "hinges": [],
+                                 "loads": [{"kind": "point", "x": 8, "P": 2}, {"kind": "couple", "x": 4, "C": 3}]})");
+    ASSERT_EQ(json.status, 0) << json.err;
+    const nlohmann::json j = nlohmann::json::parse(json.out);
+    EXPECT_EQ(j["unit"], "m");
+    EXPECT_EQ(j["forceUnit"], "kN");
+    EXPECT_EQ(j["reactions"][0]["force"], 2.0);
+    EXPECT_EQ(j["reactions"][0]["moment"], -(2.0 * 8 + 3));  // clockwise on the member
+    EXPECT_EQ(j["member"]["loads"][1]["C"], 3.0);
+    EXPECT_FALSE(j.contains("diagram"));
+    EXPECT_EQ(j["rows"][1]["symbol"], "MR1");
+    EXPECT_EQ(j["rows"][1]["unit"], "kN･m");
+
+    const Outcome csv = run({"Member", "--member", "-", "--diagram", "--points", "4"}, TwoSpans);
+    ASSERT_EQ(csv.status, 0) << csv.err;
+    const std::vector<std::string> table = lines(csv.out);
+    ASSERT_EQ(table.size(), 7u);  // five positions, the middle one on both sides of its reaction
+    EXPECT_EQ(table[0], "x,V,M,theta,delta");
+    for (const auto &[row, shear] : {std::pair{3, -25000.0}, std::pair{4, 25000.0}}) {
+        std::istringstream fields(table[static_cast<std::size_t>(row)]);
+        double x = 0, v = 0;
+        char comma = 0;
+        fields >> x >> comma >> v;
+        EXPECT_EQ(x, 4000);
+        EXPECT_NEAR(v, shear, 1e-9);
+    }
+}
+
+// What is read back from "member" is the member: the description round-trips.
+TEST(structcalcMember, theMemberWrittenBackReadsAsTheSameMember)
+{
+    const std::string full = R"({"length": 10000, "E": 205000, "I": 2e8,
+        "segments": [{"from": 0, "to": 4000, "E": 205000, "I": 1e8}],
+        "supports": [{"x": 0, "kind": "pinned"}, {"x": 6000, "kind": "roller", "settlement": 5},
+                     {"x": 10000, "kind": "fixed"}, {"x": 3000, "kind": "spring", "k": 500, "rotationalK": 0}],
+        "hinges": [4500],
+        "loads": [{"kind": "point", "x": 3000, "P": 10000}, {"kind": "couple", "x": 2000, "C": 5e6},
+                  {"kind": "distributed", "from": 0, "to": 6000, "w1": 5, "w2": 5}]})";
+    const Outcome first = run({"Member", "--member", "-", "--json"}, full);
+    ASSERT_EQ(first.status, 0) << first.err;
+    const nlohmann::json member = nlohmann::json::parse(first.out)["member"];
+    const Outcome again = run({"Member", "--member", "-", "--json"}, member.dump());
+    ASSERT_EQ(again.status, 0) << again.err;
+    EXPECT_EQ(again.out, first.out);
+}
+
+TEST(structcalcMember, refusesWhatIsNoMemberWithItsReason)
+{
+    const struct {
+        const char *input;
+        int status;
+        const char *says;
+    } table[] = {
+        {R"({"length": 10, "supports": [{"x": 0, "kind": "pinned"}], "loads": []})", 3, "add a second support"},
+        {R"({"length": 10, "supports": [], "color": 3})", 3, "unknown field \"color\""},
+        {R"({"length": 10, "supports": [{"x": 0, "kind": "hinged"}]})", 3, "\"supports[0].kind\" must be"},
+        {R"({"length": 10, "supports": [{"x": 0, "kind": "pinned", "k": 5}]})", 3, "belongs to a spring"},
+        {R"({"length": 10, "supports": [{"x": 0, "kind": "spring", "k": -5}, {"x": 10, "kind": "pinned"}],
+             "E": 1, "I": 1})",
+         3, "zero or above"},
+        {R"({"length": 10, "E": -2, "I": -3, "supports": []})", 3, "\"E\" must be a finite number above zero"},
+        {R"({"length": 10, "E": 2})", 3, "E without I"},
+        {R"({"length": 10, "supports": [{"x": 0, "kind": "pinned"}, {"x": 10, "kind": "roller"}],
+             "loads": [{"kind": "distributed", "from": 6, "to": 2, "w1": 1, "w2": 1}]})",
+         3, "from its start to its end"},
+        {R"({"length": 10, "supports": [{"x": 0, "kind": "pinned"}, {"x": 12, "kind": "roller"}]})", 3,
+         "outside the member"},
+        {R"({"length": "10"})", 3, "\"length\" must be a number, not a text"},
+        {R"({"length": 10, "length": 11})", 3, "given twice"},
+        {R"([1, 2])", 3, "not a list"},
+        {"{\"length\": 10", 3, "cut short"},
+        {"", 3, "empty"},
+    };
+    for (const auto &c : table) {
+        SCOPED_TRACE(c.input);
+        const Outcome r = run({"Member", "--member", "-"}, c.input);
+        EXPECT_EQ(r.status, c.status);
+        EXPECT_TRUE(r.out.empty());
+        EXPECT_NE(r.err.find(c.says), std::string::npos) << r.err;
+    }
+    for (const std::vector<std::string> &args : {std::vector<std::string>{"Member"},
+                                                 {"Member", "--member"},
+                                                 {"Member", "--member", "-", "--batch", "-"},
+                                                 {"Member", "--member", "-", "--points", "4"},
+                                                 {"Member", "--member", "-", "--unit", "ft"},
+                                                 {"Member", "--member", "-", "--sheet", "x.pdf"}}) {
+        const Outcome r = run(args, TwoSpans);
+        EXPECT_EQ(r.status, 2) << args.back();
+        EXPECT_NE(r.err.find("usage: structcalc Member"), std::string::npos) << r.err;
+    }
+    const Outcome huge = run({"Member", "--member", "-"}, std::string(2 << 20, ' '));
+    EXPECT_EQ(huge.status, 2);
+    EXPECT_NE(huge.err.find("longer than"), std::string::npos);
+}
+
+TEST(structcalcMember, batchAnswersEveryLineAndSaysWhichWereRefused)
+{
+    std::string twoSpans = TwoSpans;
+    for (char &c : twoSpans)
+        c = c == '\n' ? ' ' : c;
+    const Outcome r = run({"Member", "--batch", "-"},
+                          twoSpans + "\n\n{\"length\": 1}\n" + twoSpans + "\n" + std::string(1 << 21, 'x') + "\n");
+    EXPECT_EQ(r.status, 3);
+    const std::vector<std::string> out = lines(r.out);
+    ASSERT_EQ(out.size(), 4u);
+    EXPECT_NEAR(nlohmann::json::parse(out[0])["rows"][0]["value"].get<double>(), 15000.0, 1e-9);
+    const nlohmann::json refused = nlohmann::json::parse(out[1]);
+    EXPECT_EQ(refused["line"], 3);
+    EXPECT_EQ(refused["rejected"], true);
+    EXPECT_NE(refused["reason"].get<std::string>().find("no support"), std::string::npos);
+    EXPECT_EQ(out[2], out[0]);
+    EXPECT_NE(out[3].find("longer than"), std::string::npos);
+    EXPECT_EQ(run({"Member", "--batch", "-"}, twoSpans + "\n").status, 0);
+}
+
+}  // namespace
