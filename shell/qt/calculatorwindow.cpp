@@ -1,18 +1,21 @@
 #include "shell/qt/calculatorwindow.h"
 
 #include "shell/qt/applicationstyle.h"
+#include "shell/qt/casepages.h"
+#include "shell/qt/chartpanel.h"
 #include "shell/qt/chartview.h"
 #include "shell/qt/controls.h"
 #include "shell/qt/diagramview.h"
-#include "shell/qt/diagramwindow.h"
+#include "shell/qt/formlayout.h"
 #include "shell/qt/resultsview.h"
-#include "shell/qt/settingsfile.h"
 #include "shell/qt/sketchview.h"
+#include "shell/qt/windowmenus.h"
+#include "shell/qt/windowsettings.h"
 
-#include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QContextMenuEvent>
+#include <QFontInfo>
 #include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
@@ -27,7 +30,6 @@
 #include <QSignalBlocker>
 #include <QStatusBar>
 #include <QTimer>
-#include <QWheelEvent>
 
 #include <algorithm>
 
@@ -35,9 +37,12 @@ namespace shell {
 
 namespace {
 
-constexpr int UnitsPerPixel = ShellModel::LayoutUnitsPerPixel;
 // A confirmation in the status bar stays this long (milliseconds).
 constexpr int ConfirmationTime = 3000;
+
+// The family that holds the Japanese glyphs of the captions, named in the window's font so
+// that text with them finds its glyphs without a search through the system's fallback fonts.
+const QString JapaneseFamily = QStringLiteral("Noto Sans CJK JP");
 
 QString qs(const std::string &s)
 {
@@ -55,20 +60,21 @@ void setLabelIfDifferent(QLabel *label, const QString &text)
         label->setText(text);
 }
 
-// How an input field looks: plain, marked as the one the entry error is about (a red frame and
-// a pale red ground, which read in every style), or warning that its text holds more than its
-// number (a pale amber ground).
-enum class FieldMark { None, Refused, ReadAsNumber };
-
-void markField(QLineEdit *edit, FieldMark mark)
+// The visible result rows of the case on display as the results frame shows them.
+std::vector<ResultsView::Row> shownRows(const ShellModel &model)
 {
-    static const QString refused =
-        QStringLiteral("QLineEdit { border: 2px solid #c62828; border-radius: 2px; background: #fdecea; }");
-    static const QString readAs =
-        QStringLiteral("QLineEdit { border: 1px solid #e0a800; border-radius: 2px; background: #fff4cc; }");
-    const QString sheet = mark == FieldMark::Refused ? refused : mark == FieldMark::ReadAsNumber ? readAs : QString();
-    if (edit->styleSheet() != sheet)
-        edit->setStyleSheet(sheet);
+    const auto &rows = model.rows();
+    const CaseDef &c = model.currentCaseDef();
+    std::vector<ResultsView::Row> shown;
+    shown.reserve(rows.size());
+    for (std::size_t r = 0; r < rows.size() && rows[r].visible; ++r) {
+        const ResultRow &row = rows[r];
+        const RowDef *definition = r < c.rows.size() ? &c.rows[r] : nullptr;
+        shown.push_back({qs(row.caption), qs(row.text), qs(row.unit), definition ? qs(definition->meaning) : QString(),
+                         row.ticked, definition && definition->claims.has_value(), qs(row.largestText),
+                         definition && definition->range.has_value(), qs(row.outsideRange), qs(row.reason)});
+    }
+    return shown;
 }
 
 }  // namespace
@@ -83,7 +89,7 @@ CalculatorWindow::CalculatorWindow(const Program &program, Platform *platform, Q
     }
     m_platform = platform;
     m_model = std::make_unique<ShellModel>(program, *platform);
-    m_family = {program.name};
+    m_settings = std::make_unique<WindowSettings>(*this, program, *m_model);
     setWindowTitle(qs(program.windowTitle));
     buildControls();
 
@@ -95,14 +101,158 @@ CalculatorWindow::CalculatorWindow(const Program &program, Platform *platform, Q
     m_model->start();
     refresh();
     fitToScreen();
-    if (!m_caseButtons.empty())
-        m_caseButtons.front()->setFocus(Qt::TabFocusReason);
+    if (!m_widgets.caseButtons.empty())
+        m_widgets.caseButtons.front()->setFocus(Qt::TabFocusReason);
 }
 
-void CalculatorWindow::closeEvent(QCloseEvent *event)
+CalculatorWindow::~CalculatorWindow() = default;
+
+void CalculatorWindow::buildControls()
 {
-    saveSettings();
-    QMainWindow::closeEvent(event);
+    buildForm();
+    connectCommands();
+    connectStatus();
+    // The window's own status bar, across the whole window under the form: the entry error
+    // with its reason, the values under the pointer on the diagrams, short confirmations.
+    m_status = new QStatusBar(this);
+    m_status->setObjectName(QStringLiteral("StatusBar1"));
+    setStatusBar(m_status);
+    m_menus = std::make_unique<WindowMenus>(*this, m_program, *m_model);
+    m_files = std::make_unique<FileCommands>(*this, m_program, *m_model, *m_platform, *m_settings, *m_menus);
+    m_chartPanel = std::make_unique<ChartPanel>(*this, *m_model, m_widgets, *m_menus);
+    connectCollaborators();
+    setTabOrder();
+}
+
+void CalculatorWindow::buildForm()
+{
+    // The family the desktop's font resolves to stays first (a generic name such as "Sans Serif"
+    // would give way to the Japanese family); the Japanese family follows it.
+    QFont windowFont = font();
+    const QString primary = QFontInfo(windowFont).family();
+    if (primary != JapaneseFamily) {
+        windowFont.setFamilies({primary, JapaneseFamily});
+        setFont(windowFont);
+    }
+
+    // The form keeps the program's layout down to the least size its fields need; a smaller
+    // window scrolls it.
+    m_scrollArea = new QScrollArea(this);
+    m_scrollArea->setObjectName(QStringLiteral("FormScroll"));
+    m_scrollArea->setFrameShape(QFrame::NoFrame);
+    m_scrollArea->setWidgetResizable(true);
+    // Not a tab stop of its own: it scrolls to the control that takes the focus.
+    m_scrollArea->setFocusPolicy(Qt::NoFocus);
+    auto *form = new QWidget;
+    form->setObjectName(QStringLiteral("Form1"));
+    m_scrollArea->setWidget(form);
+    setCentralWidget(m_scrollArea);
+
+    m_widgets = buildFormWidgets(form, m_program, qs(m_model->helpPath()));
+    // The banner, the background, the results frame, the titles and the note lines open the
+    // window's menu (eventFilter); a resize of the form lays it out again.
+    for (QObject *opensMenu : std::initializer_list<QObject *>{
+             form, m_widgets.banner, m_widgets.titles[0], m_widgets.titles[1], m_widgets.results, m_widgets.caseTitle})
+        opensMenu->installEventFilter(this);
+    for (QLabel *note : m_widgets.notes)
+        note->installEventFilter(this);
+
+    m_pages = std::make_unique<CasePages>(form, m_program, *m_model);
+    m_layout = std::make_unique<FormLayout>(m_program, *m_model, m_widgets, *m_pages);
+}
+
+// What Exit, Help, the reference link, the page labels, the case buttons, Reset and the result
+// rows do.
+void CalculatorWindow::connectCommands()
+{
+    const FormWidgets &w = m_widgets;
+    const auto help = [this] {
+        m_model->help();
+        refresh();
+    };
+    connect(w.reference, &QLabel::linkActivated, this, help);
+    connect(w.exitLabel(), &QPushButton::clicked, this, [this] { m_model->exit(); });
+    connect(w.helpLabel(), &QPushButton::clicked, this, help);
+    if (m_program.hasPages()) {
+        connect(w.commandLabels[2], &QPushButton::clicked, this, [this] {
+            m_model->nextPage();
+            refresh();
+            m_widgets.caseButtons[static_cast<std::size_t>(m_program.firstCaseOf(1))]->setFocus();
+        });
+        connect(w.commandLabels[3], &QPushButton::clicked, this, [this] {
+            m_model->previousPage();
+            refresh();
+            m_widgets.caseButtons[static_cast<std::size_t>(m_program.firstCaseOf(0))]->setFocus();
+        });
+    }
+    for (std::size_t i = 0; i < w.caseButtons.size(); ++i)
+        connect(w.caseButtons[i], &QPushButton::clicked, this, [this, i] {
+            m_model->selectCase(static_cast<int>(i));
+            refresh();
+        });
+    connect(w.reset, &QPushButton::clicked, this, [this] {
+        m_model->reset();
+        refresh();
+    });
+    connect(w.results, &ResultsView::tickToggled, this, [this](int row, bool ticked) {
+        m_model->tickRow(row, ticked);
+        refresh();
+    });
+    connect(w.results, &ResultsView::valueCopied, this,
+            [this](const QString &text) { m_platform->setClipboardText(text.toStdString()); });
+}
+
+void CalculatorWindow::connectStatus()
+{
+    // The values under the pointer on the diagrams stand in the status line while it is there.
+    connect(m_widgets.diagramView, &DiagramView::valuesHovered, this, [this](const QString &text) {
+        if (text.isEmpty()) {
+            m_statusFromModel = true;
+            showModelStatus();
+            return;
+        }
+        m_statusFromModel = false;
+        m_status->showMessage(text);
+    });
+}
+
+void CalculatorWindow::connectCollaborators()
+{
+    connect(m_pages.get(), &CasePages::inputChanged, this, &CalculatorWindow::refreshInput);
+    connect(m_pages.get(), &CasePages::pageBuilt, this, &CalculatorWindow::setTabOrder);
+    connect(m_menus.get(), &WindowMenus::changed, this, &CalculatorWindow::refresh);
+    connect(m_menus.get(), &WindowMenus::copyResultsRequested, this, &CalculatorWindow::copyResults);
+    connect(m_menus.get(), &WindowMenus::viewChosen, m_chartPanel.get(), &ChartPanel::chooseView);
+    connect(m_menus.get(), &WindowMenus::diagramWindowRequested, m_chartPanel.get(), &ChartPanel::openDiagramWindow);
+    connect(m_menus.get(), &WindowMenus::helpRequested, m_widgets.helpLabel(), &QPushButton::click);
+    connect(m_files.get(), &FileCommands::opened, this, &CalculatorWindow::refresh);
+    connect(m_files.get(), &FileCommands::confirmed, this, &CalculatorWindow::confirm);
+    connect(m_files.get(), &FileCommands::noticed, this, &CalculatorWindow::notice);
+    connect(m_chartPanel.get(), &ChartPanel::changed, this, &CalculatorWindow::refresh);
+    connect(m_chartPanel.get(), &ChartPanel::roomWanted, this, &CalculatorWindow::growToShowDiagrams);
+}
+
+void CalculatorWindow::setTabOrder()
+{
+    // Case buttons with the page labels that switch them, each case's inputs row by row (value,
+    // scroll bar, step), Reset, the result rows, the chart with its switch, then Help and Exit.
+    // Only the cases shown so far have inputs; those of hidden cases are passed over.
+    const FormWidgets &w = m_widgets;
+    std::vector<QWidget *> order(w.caseButtons.begin(), w.caseButtons.end());
+    for (std::size_t i = 2; i < w.commandLabels.size(); ++i)
+        order.push_back(w.commandLabels[i]);
+    for (const CasePage &page : m_pages->pages())
+        for (const InputRow &row : page.rows) {
+            order.push_back(row.value);
+            order.push_back(row.scroll);
+            order.push_back(row.step);
+        }
+    for (QWidget *next :
+         std::initializer_list<QWidget *>{w.reset, w.results, w.resultsSwitch, w.diagramsSwitch, w.windowButton,
+                                          w.chart, w.diagramView, w.helpLabel(), w.exitLabel(), w.reference})
+        order.push_back(next);
+    for (std::size_t i = 1; i < order.size(); ++i)
+        QWidget::setTabOrder(order[i - 1], order[i]);
 }
 
 void CalculatorWindow::fitToScreen()
@@ -129,14 +279,103 @@ void CalculatorWindow::fitToScreen()
     resize(wanted);
 }
 
-CalculatorWindow::~CalculatorWindow() = default;
-
-void CalculatorWindow::place(QWidget *widget, const LayoutRect &r)
+void CalculatorWindow::growToShowDiagrams()
 {
-    const QRect target(r.left / UnitsPerPixel, r.top / UnitsPerPixel, std::max(r.width / UnitsPerPixel, 1),
-                       std::max(r.height / UnitsPerPixel, 1));
-    if (widget->geometry() != target)
-        widget->setGeometry(target);
+    const QScreen *display = screen();
+    if (!display || isMaximized() || isFullScreen() || !isVisible())
+        return;
+    // A window just shown has no frame yet while the window manager decorates it; grown then, it
+    // would be placed by a position the window manager has since changed. A few moments later.
+    if (frameGeometry() == geometry() && m_growAttempts < 5) {
+        ++m_growAttempts;
+        QTimer::singleShot(100, this, &CalculatorWindow::growToShowDiagrams);
+        return;
+    }
+    m_growAttempts = 0;
+    // The room right of and below the window's place on the screen, less the window manager's
+    // title bar and frame: the window grows there and does not move.
+    const QRect room = display->availableGeometry();
+    const QRect frame = frameGeometry();
+    const QSize decoration = (frame.size() - size()).expandedTo(QSize(16, 40));
+    const QSize most = QSize(room.right() - std::max(frame.left(), room.left()) + 1,
+                             room.bottom() - std::max(frame.top(), room.top()) + 1) -
+                       decoration;
+    const QSize chrome = size() - m_scrollArea->viewport()->size();
+    const QSize form = m_layout->formForDiagrams(m_scrollArea->viewport()->size(), most.width() - chrome.width());
+    const QSize wanted = (form + chrome).boundedTo(most).expandedTo(size());
+    if (wanted != size())
+        resize(wanted);
+}
+
+void CalculatorWindow::closeEvent(QCloseEvent *event)
+{
+    m_settings->save();
+    QMainWindow::closeEvent(event);
+}
+
+QMenu *CalculatorWindow::mainMenu() const
+{
+    return m_menus->mainMenu();
+}
+
+QMenu *CalculatorWindow::fileMenu() const
+{
+    return m_menus->fileMenu();
+}
+
+QAction *CalculatorWindow::fileMenuEnd() const
+{
+    return m_menus->fileMenuEnd();
+}
+
+QSize CalculatorWindow::formMinimum() const
+{
+    return m_layout->formMinimum();
+}
+
+QSize CalculatorWindow::fittingSize() const
+{
+    return m_layout->fittingSize();
+}
+
+void CalculatorWindow::rememberSettings(bool restore, const QString &file)
+{
+    const QString problem = m_settings->open(file, restore);
+    if (restore) {
+        refresh();
+        // The focus where the user left it: on the case on display.
+        const int current = m_model->currentCase();
+        if (current >= 0 && current < static_cast<int>(m_widgets.caseButtons.size()))
+            m_widgets.caseButtons[static_cast<std::size_t>(current)]->setFocus(Qt::OtherFocusReason);
+    }
+    if (!problem.isEmpty())
+        notice(problem);
+    m_files->refreshRecentFiles();
+}
+
+void CalculatorWindow::setFamily(std::vector<std::string> programs, ProgramStarter start)
+{
+    m_files->setFamily(std::move(programs), std::move(start));
+}
+
+bool CalculatorWindow::saveCalculation(const QString &path)
+{
+    return m_files->save(path);
+}
+
+bool CalculatorWindow::openCalculation(const QString &path)
+{
+    return m_files->open(path);
+}
+
+bool CalculatorWindow::exportCalculation(const QString &path)
+{
+    return m_files->exportSheet(path);
+}
+
+bool CalculatorWindow::printCalculation(QPagedPaintDevice &printer)
+{
+    return m_files->print(printer);
 }
 
 void CalculatorWindow::refresh()
@@ -148,7 +387,8 @@ void CalculatorWindow::refresh()
     refreshInputs();
     refreshResults();
     refreshLayout();
-    refreshMenus();
+    m_menus->refresh();
+    m_chartPanel->refreshSwitches();
     applyColors();
     m_refreshing = false;
 }
@@ -164,6 +404,19 @@ void CalculatorWindow::refreshInput()
     m_refreshing = false;
 }
 
+void CalculatorWindow::refreshInputs()
+{
+    const int current = m_model->currentCase();
+    if (current >= 0 && current == m_shownCase)
+        m_pages->refresh(current);
+}
+
+void CalculatorWindow::refreshLayout()
+{
+    if (m_layout && m_model->currentCase() >= 0 && m_model->currentCase() == m_shownCase)
+        m_layout->lay();
+}
+
 void CalculatorWindow::showCurrentCase()
 {
     // Only the case on display has its picture and inputs shown; they are built when it is
@@ -171,28 +424,104 @@ void CalculatorWindow::showCurrentCase()
     const int current = m_model->currentCase();
     if (current == m_shownCase)
         return;
+    const auto &buttons = m_widgets.caseButtons;
     if (m_shownCase >= 0) {
-        CasePage &old = m_cases[static_cast<std::size_t>(m_shownCase)];
+        CasePage &old = m_pages->page(m_shownCase);
         old.picture->hide();
         old.frame->hide();
-        const QSignalBlocker blocker(m_caseButtons[static_cast<std::size_t>(m_shownCase)]);
-        m_caseButtons[static_cast<std::size_t>(m_shownCase)]->setChecked(false);
+        const QSignalBlocker blocker(buttons[static_cast<std::size_t>(m_shownCase)]);
+        buttons[static_cast<std::size_t>(m_shownCase)]->setChecked(false);
     }
     m_shownCase = current;
     if (current < 0)
         return;
-    CasePage &page = casePage(current);
+    CasePage &page = m_pages->page(current);
     page.picture->show();
     page.frame->show();
-    const QSignalBlocker blocker(m_caseButtons[static_cast<std::size_t>(current)]);
-    m_caseButtons[static_cast<std::size_t>(current)]->setChecked(true);
+    const QSignalBlocker blocker(buttons[static_cast<std::size_t>(current)]);
+    buttons[static_cast<std::size_t>(current)]->setChecked(true);
 }
 
-void CalculatorWindow::copyResults()
+bool CalculatorWindow::refreshResults()
 {
-    m_model->copyResults();
-    m_statusFromModel = false;
-    m_status->showMessage(QStringLiteral("Results copied"), ConfirmationTime);
+    const FormWidgets &w = m_widgets;
+    bool layout = w.results->setRows(shownRows(*m_model));
+    // Results that no longer belong to the inputs shown (a refused input) are greyed as stale;
+    // they come back as soon as the input is accepted.
+    const bool stale = m_model->lastRejected();
+    if (w.results->isEnabled() == stale)
+        w.results->setEnabled(!stale);
+
+    const CaseDef &onDisplay = m_model->currentCaseDef();
+    setLabelIfDifferent(w.caseTitle, onDisplay.title.empty()
+                                         ? qs(onDisplay.caption)
+                                         : qs(onDisplay.caption) + QStringLiteral(": ") + qs(onDisplay.title));
+    if (refreshNotes())
+        layout = true;
+    showModelStatus();
+    m_chartPanel->refresh(stale);
+    return layout;
+}
+
+// The note lines and the advisory; true where one came, went or changed its text.
+bool CalculatorWindow::refreshNotes()
+{
+    const FormWidgets &w = m_widgets;
+    bool layout = false;
+    const auto &notes = m_model->notes();
+    for (std::size_t j = 0; j < w.notes.size(); ++j) {
+        const bool noted = j < notes.size();
+        if (w.notes[j]->isVisibleTo(w.form) != noted) {
+            w.notes[j]->setVisible(noted);
+            layout = true;
+        }
+        if (noted && w.notes[j]->text() != qs(notes[j])) {
+            w.notes[j]->setText(qs(notes[j]));
+            layout = true;
+        }
+    }
+
+    QString advice;
+    for (const std::string &line : m_model->advisories())
+        advice += (advice.isEmpty() ? QString() : QStringLiteral("\n")) + qs(line);
+    setLabelIfDifferent(w.advisory, advice);
+    if (w.advisory->isVisibleTo(w.form) == advice.isEmpty()) {
+        w.advisory->setVisible(!advice.isEmpty());
+        layout = true;
+    }
+    return layout;
+}
+
+void CalculatorWindow::applyColors()
+{
+    const FormWidgets &w = m_widgets;
+    const QColor color = fromBgr(m_model->programColor());
+    const QColor colors[] = {color.lighter(185), color, color};
+    for (std::size_t i = 0; i < w.bands.size(); ++i) {
+        QPalette palette = w.bands[i]->palette();
+        if (palette.color(QPalette::Window) != colors[i]) {
+            palette.setColor(QPalette::Window, colors[i]);
+            w.bands[i]->setPalette(palette);
+        }
+    }
+    // Text on the program colour takes black or white, whichever reads on it.
+    const QColor banner = color.lighter(160);
+    QPalette bannerPalette = w.banner->palette();
+    if (bannerPalette.color(QPalette::Window) != banner) {
+        bannerPalette.setColor(QPalette::Window, banner);
+        bannerPalette.setColor(QPalette::WindowText, readableOn(banner));
+        w.banner->setPalette(bannerPalette);
+    }
+    // The page labels stand on the side band.
+    for (std::size_t i = 2; i < w.commandLabels.size(); ++i) {
+        QPalette palette = w.commandLabels[i]->palette();
+        const QColor ink = readableOn(colors[0]);
+        if (palette.color(QPalette::ButtonText) != ink) {
+            palette.setColor(QPalette::ButtonText, ink);
+            palette.setColor(QPalette::WindowText, ink);
+            w.commandLabels[i]->setPalette(palette);
+        }
+    }
 }
 
 void CalculatorWindow::showModelStatus()
@@ -212,282 +541,58 @@ void CalculatorWindow::showModelStatus()
     }
 }
 
-void CalculatorWindow::refreshInputs()
+void CalculatorWindow::confirm(const QString &text)
 {
-    const int i = m_model->currentCase();
-    if (i < 0 || i != m_shownCase)
-        return;
-    CasePage &page = m_cases[static_cast<std::size_t>(i)];
-    const int count = static_cast<int>(page.rows.size());
-    const CaseDef &definition = m_program.cases[static_cast<std::size_t>(i)];
-    const QPalette &colours = page.frame->palette();
-    const QColor unitInk = quietInk(colours.color(QPalette::WindowText), frameGround(colours));
-    for (int k = 0; k < count; ++k) {
-        InputRow &row = page.rows[static_cast<std::size_t>(k)];
-        // The symbol with its unit in a quieter ink that still reads on the frame: "l mm", "w N/mm".
-        const QString unit = qs(m_model->inputUnit(i, k)).toHtmlEscaped();
-        const QString symbol = qs(definition.inputs[static_cast<std::size_t>(k)].caption).toHtmlEscaped();
-        setLabelIfDifferent(row.caption, unit.isEmpty()
-                                             ? symbol
-                                             : symbol + QStringLiteral("&nbsp;<span style='color:") + unitInk.name() +
-                                                   QStringLiteral("'>") + unit + QStringLiteral("</span>"));
-        for (const int field : {k, count + k}) {
-            QLineEdit *edit = field < count ? row.value : row.step;
-            const std::string note = m_model->inputNote(i, field);
-            FieldMark mark = FieldMark::None;
-            QString tip = field < count ? QString() : QStringLiteral("step");
-            if (m_model->lastRejected() && m_model->markedField() == field) {
-                mark = FieldMark::Refused;
-                tip = qs(m_model->rejectionReason());
-            } else if (!note.empty()) {
-                mark = FieldMark::ReadAsNumber;
-                tip = qs(note);
-            }
-            markField(edit, mark);
-            showNumberText(edit, qs(m_model->text(i, field)), tip);
-        }
-        if (row.scroll->value() != m_model->scrollValue(i, k) && !row.scroll->isSliderDown()) {
-            const QSignalBlocker blocker(row.scroll);
-            row.scroll->setValue(m_model->scrollValue(i, k));
-        }
-    }
-    if (definition.sketch)
-        page.picture->setSketch(definition.sketch(m_model->inputNumbers(i)));
+    m_statusFromModel = false;
+    m_status->showMessage(text, ConfirmationTime);
 }
 
-bool CalculatorWindow::refreshResults()
+void CalculatorWindow::notice(const QString &text)
 {
-    const auto &rows = m_model->rows();
-    const CaseDef &c = m_model->currentCaseDef();
-    std::vector<ResultsView::Row> shown;
-    shown.reserve(rows.size());
-    for (std::size_t r = 0; r < rows.size() && rows[r].visible; ++r) {
-        const ResultRow &row = rows[r];
-        const RowDef *definition = r < c.rows.size() ? &c.rows[r] : nullptr;
-        shown.push_back({qs(row.caption), qs(row.text), qs(row.unit), definition ? qs(definition->meaning) : QString(),
-                         row.ticked, definition && definition->claims.has_value(), qs(row.largestText),
-                         definition && definition->range.has_value(), qs(row.outsideRange), qs(row.reason)});
-    }
-    bool layout = m_results->setRows(std::move(shown));
-    // Results that no longer belong to the inputs shown (a refused input) are greyed as stale;
-    // they come back as soon as the input is accepted.
-    const bool stale = m_model->lastRejected();
-    if (m_results->isEnabled() == stale)
-        m_results->setEnabled(!stale);
-    m_chart->setStale(stale);
-    m_diagramView->setStale(stale);
-
-    const CaseDef &onDisplay = m_model->currentCaseDef();
-    setLabelIfDifferent(m_caseTitle, onDisplay.title.empty()
-                                         ? qs(onDisplay.caption)
-                                         : qs(onDisplay.caption) + QStringLiteral(": ") + qs(onDisplay.title));
-
-    const auto &notes = m_model->notes();
-    for (std::size_t j = 0; j < m_notes.size(); ++j) {
-        const bool noted = j < notes.size();
-        if (m_notes[j]->isVisibleTo(m_form) != noted) {
-            m_notes[j]->setVisible(noted);
-            layout = true;
-        }
-        if (noted && m_notes[j]->text() != qs(notes[j])) {
-            m_notes[j]->setText(qs(notes[j]));
-            layout = true;
-        }
-    }
-
-    QString advice;
-    for (const std::string &line : m_model->advisories())
-        advice += (advice.isEmpty() ? QString() : QStringLiteral("\n")) + qs(line);
-    setLabelIfDifferent(m_advisory, advice);
-    if (m_advisory->isVisibleTo(m_form) == advice.isEmpty()) {
-        m_advisory->setVisible(!advice.isEmpty());
-        layout = true;
-    }
-
-    showModelStatus();
-
-    // Only the view on display follows the model, so a keystroke draws one of them.
-    const bool diagrams = m_model->chartArea() == ChartArea::Diagrams;
-    if (diagrams)
-        m_diagramView->setData(m_model->diagrams(), DiagramOptions{m_model->showSlope()});
-    else
-        m_chart->setData(m_model->chartPoints(), m_model->chartType(), fromBgr(m_model->plotColor()),
-                         m_model->logScale());
-    // The window of their own follows every input while it is open.
-    if (m_diagramWindow && m_diagramWindow->isVisible())
-        m_diagramWindow->setContent(m_caseTitle->text(), m_model->diagrams(), DiagramOptions{m_model->showSlope()},
-                                    stale);
-    if (m_windowButton->isVisibleTo(m_form) != diagrams)
-        m_windowButton->setVisible(diagrams);
-    if (m_chart->isVisibleTo(m_form) == diagrams || m_diagramView->isVisibleTo(m_form) != diagrams) {
-        const bool focused = m_chart->hasFocus() || m_diagramView->hasFocus();
-        m_chart->setVisible(!diagrams);
-        m_diagramView->setVisible(diagrams);
-        // Diagrams that come into view (a switch, a menu, a calculation opened) get the room
-        // they read in, once the layout has followed.
-        if (diagrams)
-            QTimer::singleShot(0, this, &CalculatorWindow::growToShowDiagrams);
-        if (focused)
-            (diagrams ? static_cast<QWidget *>(m_diagramView) : m_chart)->setFocus();
-    }
-    return layout;
+    m_statusFromModel = false;
+    m_status->showMessage(text);
 }
 
-void CalculatorWindow::chooseView(ChartArea area)
+void CalculatorWindow::copyResults()
 {
-    m_model->chooseView(area);
-    refresh();
-}
-
-void CalculatorWindow::openDiagramWindow()
-{
-    if (!m_diagramWindow) {
-        m_diagramWindow = new DiagramWindow(this);
-        connect(m_diagramWindow, &DiagramWindow::contextMenuRequested, this,
-                [this](QPoint globalPos) { m_chartSubmenu->popup(globalPos); });
-    }
-    m_diagramWindow->setContent(m_caseTitle->text(), m_model->diagrams(), DiagramOptions{m_model->showSlope()},
-                                m_model->lastRejected());
-    m_diagramWindow->open(this);
-}
-
-void CalculatorWindow::refreshMenus()
-{
-    m_formatAction->setChecked(m_model->formatResults());
-    m_logAction->setChecked(m_model->logScale());
-    for (std::size_t i = 0; i < m_unitActions.size(); ++i)
-        m_unitActions[i]->setChecked(LengthUnits[i] == m_model->units().length);
-    for (std::size_t i = 0; i < m_forceActions.size(); ++i)
-        m_forceActions[i]->setChecked(ForceUnits[i] == m_model->units().force);
-    const bool diagrams = m_model->chartArea() == ChartArea::Diagrams;
-    for (int i = 0; i < 8; ++i)
-        m_chartTypeActions[static_cast<std::size_t>(i)]->setChecked(!diagrams &&
-                                                                    i == static_cast<int>(m_model->chartType()));
-    m_diagramsAction->setChecked(diagrams);
-    m_slopeAction->setChecked(m_model->showSlope());
-    m_slopeAction->setEnabled(diagrams);
-    m_resultsSwitch->setChecked(!diagrams);
-    m_diagramsSwitch->setChecked(diagrams);
-}
-
-void CalculatorWindow::applyColors()
-{
-    const QColor color = fromBgr(m_model->programColor());
-    const QColor colors[] = {color.lighter(185), color, color};
-    for (std::size_t i = 0; i < m_bands.size(); ++i) {
-        QPalette palette = m_bands[i]->palette();
-        if (palette.color(QPalette::Window) != colors[i]) {
-            palette.setColor(QPalette::Window, colors[i]);
-            m_bands[i]->setPalette(palette);
-        }
-    }
-    // Text on the program colour takes black or white, whichever reads on it.
-    const QColor banner = color.lighter(160);
-    QPalette bannerPalette = m_banner->palette();
-    if (bannerPalette.color(QPalette::Window) != banner) {
-        bannerPalette.setColor(QPalette::Window, banner);
-        bannerPalette.setColor(QPalette::WindowText, readableOn(banner));
-        m_banner->setPalette(bannerPalette);
-    }
-    // The page labels stand on the side band.
-    for (std::size_t i = 2; i < m_commandLabels.size(); ++i) {
-        QPalette palette = m_commandLabels[i]->palette();
-        const QColor ink = readableOn(colors[0]);
-        if (palette.color(QPalette::ButtonText) != ink) {
-            palette.setColor(QPalette::ButtonText, ink);
-            palette.setColor(QPalette::WindowText, ink);
-            m_commandLabels[i]->setPalette(palette);
-        }
-    }
+    m_model->copyResults();
+    confirm(QStringLiteral("Results copied"));
 }
 
 void CalculatorWindow::popupMenu(const QPoint &globalPos)
 {
-    refreshMenus();
-    m_mainMenu->popup(globalPos);
+    m_menus->popupMain(globalPos);
 }
 
 void CalculatorWindow::openContextMenuAtFocus()
 {
     QWidget *focus = QApplication::focusWidget();
     if (!focus || !isAncestorOf(focus))
-        focus = m_form;
+        focus = m_widgets.form;
     const QPoint at = focus->mapToGlobal(focus->rect().center());
-    if (focus == m_chart || focus == m_diagramView)
-        m_chartSubmenu->popup(at);
+    if (focus == m_widgets.chart || focus == m_widgets.diagramView)
+        m_menus->popupChart(at);
     else
         popupMenu(at);
 }
 
 bool CalculatorWindow::eventFilter(QObject *watched, QEvent *event)
 {
-    switch (event->type()) {
-    case QEvent::ContextMenu: {
-        const auto *menuEvent = static_cast<QContextMenuEvent *>(event);
+    const FormWidgets &w = m_widgets;
+    if (event->type() == QEvent::ContextMenu) {
         // The banner, the background, the results frame, the title and the note lines open
         // the window's menu; other controls keep their own.
-        const bool opensMenu = watched == m_banner || watched == m_results || watched == m_form ||
-                               std::find(m_titles.begin(), m_titles.end(), watched) != m_titles.end() ||
-                               std::find(m_notes.begin(), m_notes.end(), watched) != m_notes.end();
-        if (!opensMenu)
-            break;
-        popupMenu(menuEvent->globalPos());
-        return true;
-    }
-    case QEvent::FocusIn:
-    case QEvent::FocusOut:
-        if (auto *scroll = qobject_cast<QScrollBar *>(watched)) {
-            const int current = m_model->currentCase();
-            if (current >= 0) {
-                const auto &rows = m_cases[static_cast<std::size_t>(current)].rows;
-                for (std::size_t k = 0; k < rows.size(); ++k)
-                    if (rows[k].scroll == scroll) {
-                        m_model->setScrollFocus(static_cast<int>(k), event->type() == QEvent::FocusIn);
-                        refreshInput();
-                    }
-            }
-        } else if (auto *field = qobject_cast<QLineEdit *>(watched); field && event->type() == QEvent::FocusOut) {
-            // A field left with a long text shows it from its first character again.
-            field->setCursorPosition(0);
-        }
-        break;
-    case QEvent::Wheel:
-        if (wheelOverInput(watched, static_cast<QWheelEvent *>(event)))
+        const bool opensMenu = watched == w.banner || watched == w.results || watched == w.form ||
+                               std::find(w.titles.begin(), w.titles.end(), watched) != w.titles.end() ||
+                               std::find(w.notes.begin(), w.notes.end(), watched) != w.notes.end();
+        if (opensMenu) {
+            popupMenu(static_cast<QContextMenuEvent *>(event)->globalPos());
             return true;
-        break;
-    case QEvent::Resize:
-        if (watched == m_form)
-            refreshLayout();
-        break;
-    default:
-        break;
+        }
+    } else if (event->type() == QEvent::Resize && watched == w.form) {
+        refreshLayout();
     }
     return QMainWindow::eventFilter(watched, event);
-}
-
-bool CalculatorWindow::wheelOverInput(QObject *watched, QWheelEvent *event)
-{
-    const int current = m_model->currentCase();
-    if (current < 0)
-        return false;
-    const auto &rows = m_cases[static_cast<std::size_t>(current)].rows;
-    for (std::size_t k = 0; k < rows.size(); ++k) {
-        if (watched != rows[k].value && watched != rows[k].scroll)
-            continue;
-        // One notch (120 eighths of a degree) is one step; finer wheels add up to a notch.
-        // Up or away raises the input, as the right arrow does.
-        const QPoint delta = event->angleDelta();
-        m_wheelRemainder += delta.y() != 0 ? delta.y() : delta.x();
-        const int clicks = m_wheelRemainder / 120;
-        m_wheelRemainder -= clicks * 120;
-        event->accept();
-        if (clicks != 0) {
-            m_model->wheel(static_cast<int>(k), clicks);
-            refreshInput();
-        }
-        return true;
-    }
-    return false;
 }
 
 void CalculatorWindow::contextMenuEvent(QContextMenuEvent *event)

@@ -11,6 +11,7 @@
 #include <QMimeDatabase>
 #include <QProcess>
 #include <QStandardPaths>
+#include <QTimer>
 #include <QUrl>
 #include <QWidget>
 
@@ -106,8 +107,11 @@ std::string QtPlatform::programFolder()
 
 void QtPlatform::closeWindow()
 {
+    // The model asks during a gesture (Exit); the window closes once that gesture has returned,
+    // so that closing (which saves the settings from the model) never runs inside the model's
+    // call. A window gone by then has nothing left to close.
     if (m_window)
-        m_window->close();
+        QTimer::singleShot(0, m_window, [window = m_window] { window->close(); });
 }
 
 }  // namespace shell

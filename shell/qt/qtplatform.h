@@ -19,6 +19,7 @@ public:
     OpenResult openDocument(const std::string &path, int &errorNumber, std::string &errorText) override;
     void messageBox(const std::string &text, const std::string &title) override;
     std::string programFolder() override;
+    // Closes the window after the current event: the model's call returns first.
     void closeWindow() override;
 
 private:

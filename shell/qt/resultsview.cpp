@@ -440,86 +440,114 @@ void ResultsView::paintEvent(QPaintEvent *event)
     painter.fillRect(event->rect(), colours.color(QPalette::Window));
     // The frame around the rows.
     outline(painter, rect(), fieldBorder(colours));
+    for (int r = 0; r < rowCount(); ++r) {
+        const Geometry &g = m_geometry[static_cast<std::size_t>(r)];
+        if (exposed.intersects(g.check.adjusted(-FocusMargin, -FocusMargin, FocusMargin, FocusMargin)))
+            paintCheck(painter, r);
+        if (exposed.intersects(g.value))
+            paintValue(painter, r);
+        paintUnitAndNotes(painter, r, exposed);
+    }
+}
 
-    const QColor text = colours.color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::WindowText);
-    const QColor valueText = colours.color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::Text);
-    // Texts stand centred in their row's height.
+int ResultsView::baseline(const QRect &box) const
+{
     // Every text of a row stands on one baseline, placed as the window's font centres a line in
     // the row; a caption with Japanese glyphs rises above it no more than they do.
     const QFontMetrics metrics = fontMetrics();
-    const auto baseline = [&metrics](const QRect &box) {
-        return box.top() + ((box.height() - metrics.height()) / 2) + metrics.ascent();
-    };
-    for (int r = 0; r < rowCount(); ++r) {
-        const Row &row = m_rows[static_cast<std::size_t>(r)];
-        const Geometry &g = m_geometry[static_cast<std::size_t>(r)];
-        const Texts &texts = m_texts[static_cast<std::size_t>(r)];
-        if (exposed.intersects(g.check.adjusted(-FocusMargin, -FocusMargin, FocusMargin, FocusMargin))) {
-            const QPixmap &box = indicator(row.ticked);
-            const QSize boxSize = box.deviceIndependentSize().toSize();
-            const int boxTop = g.check.top() + ((g.check.height() - boxSize.height()) / 2);
-            painter.drawPixmap(g.check.left(), boxTop, box);
-            QStyleOptionButton option;
-            option.initFrom(this);
-            const int textLeft =
-                g.check.left() + boxSize.width() + style()->pixelMetric(QStyle::PM_CheckBoxLabelSpacing, &option, this);
-            painter.setPen(text);
-            painter.drawStaticText(QPointF(textLeft, baseline(g.check) - texts.captionAscent), texts.caption);
-            if (hasFocus() && r == m_current) {
-                painter.save();
-                painter.setRenderHint(QPainter::Antialiasing, true);
-                painter.setPen(QPen(colours.color(QPalette::Highlight), 2));
-                painter.setBrush(Qt::NoBrush);
-                painter.drawRoundedRect(QRectF(g.check).adjusted(-1.5, 0.5, 0.5, -0.5), 3, 3);
-                painter.restore();
-            }
-        }
-        const bool outside = !row.outsideRange.isEmpty();
-        if (exposed.intersects(g.value)) {
-            // A read-only field: the base colour inside a one-pixel border, the number at its
-            // right edge; a selected value in the highlight colours. A value outside its
-            // formula's range in the warning colours, inside a doubled border.
-            const bool selected = r == m_selected;
-            painter.fillRect(g.value.adjusted(1, 1, -1, -1), selected  ? colours.color(QPalette::Highlight)
-                                                             : outside ? OutsideFill
-                                                                       : colours.color(QPalette::Base));
-            outline(painter, g.value, outside ? OutsideBorder : fieldBorder(colours));
-            if (outside)
-                outline(painter, g.value.adjusted(1, 1, -1, -1), OutsideBorder);
-            painter.setPen(selected                 ? colours.color(QPalette::HighlightedText)
-                           : outside && isEnabled() ? OutsideInk
-                                                    : valueText);
-            const QRect room = valueTextRect(r);
-            QGlyphRun run;
-            qreal width = 0;
-            if (m_numbers.layout(row.text, run, width))
-                painter.drawGlyphRun(QPointF(room.right() + 1 - qCeil(width), baseline(room) - run.rawFont().ascent()),
-                                     run);
-            else
-                painter.drawStaticText(
-                    QPointF(room.right() + 1 - qCeil(texts.value.size().width()), baseline(room) - texts.valueAscent),
-                    texts.value);
-        }
-        if (exposed.intersects(g.unit)) {
-            painter.setPen(text);
-            painter.drawStaticText(QPointF(g.unit.left(), baseline(g.unit) - texts.unitAscent), texts.unit);
-        }
-        if (outside && !g.range.isNull() && exposed.intersects(g.range)) {
-            painter.save();
-            painter.setFont(smallFont(true));
-            painter.setPen(isEnabled() ? OutsideInk : text);
-            painter.drawText(g.range, Qt::AlignLeft | Qt::AlignVCenter, RangeMark);
-            painter.restore();
-        }
-        if (!row.largest.isEmpty() && !g.largest.isNull() && exposed.intersects(g.largest)) {
-            painter.save();
-            const QFont small = smallFont(false);
-            painter.setFont(small);
-            painter.setPen(text);
-            const QString line = QFontMetrics(small).elidedText(row.largest, Qt::ElideRight, g.largest.width());
-            painter.drawText(g.largest, Qt::AlignLeft | Qt::AlignVCenter, line);
-            painter.restore();
-        }
+    return box.top() + ((box.height() - metrics.height()) / 2) + metrics.ascent();
+}
+
+QColor ResultsView::ink(QPalette::ColorRole role) const
+{
+    return palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, role);
+}
+
+// The tick box, the caption beside it and, on the current row of the focused list, the focus
+// frame around both.
+void ResultsView::paintCheck(QPainter &painter, int r)
+{
+    const Row &row = m_rows[static_cast<std::size_t>(r)];
+    const Geometry &g = m_geometry[static_cast<std::size_t>(r)];
+    const Texts &texts = m_texts[static_cast<std::size_t>(r)];
+    const QPixmap &box = indicator(row.ticked);
+    const QSize boxSize = box.deviceIndependentSize().toSize();
+    const int boxTop = g.check.top() + ((g.check.height() - boxSize.height()) / 2);
+    painter.drawPixmap(g.check.left(), boxTop, box);
+    QStyleOptionButton option;
+    option.initFrom(this);
+    const int textLeft =
+        g.check.left() + boxSize.width() + style()->pixelMetric(QStyle::PM_CheckBoxLabelSpacing, &option, this);
+    painter.setPen(ink(QPalette::WindowText));
+    painter.drawStaticText(QPointF(textLeft, baseline(g.check) - texts.captionAscent), texts.caption);
+    if (hasFocus() && r == m_current) {
+        painter.save();
+        painter.setRenderHint(QPainter::Antialiasing, true);
+        painter.setPen(QPen(palette().color(QPalette::Highlight), 2));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRoundedRect(QRectF(g.check).adjusted(-1.5, 0.5, 0.5, -0.5), 3, 3);
+        painter.restore();
+    }
+}
+
+// A read-only field: the base colour inside a one-pixel border, the number at its right edge; a
+// selected value in the highlight colours. A value outside its formula's range in the warning
+// colours, inside a doubled border.
+void ResultsView::paintValue(QPainter &painter, int r)
+{
+    const Row &row = m_rows[static_cast<std::size_t>(r)];
+    const Geometry &g = m_geometry[static_cast<std::size_t>(r)];
+    const Texts &texts = m_texts[static_cast<std::size_t>(r)];
+    const QPalette &colours = palette();
+    const bool outside = !row.outsideRange.isEmpty();
+    const bool selected = r == m_selected;
+    painter.fillRect(g.value.adjusted(1, 1, -1, -1), selected  ? colours.color(QPalette::Highlight)
+                                                     : outside ? OutsideFill
+                                                               : colours.color(QPalette::Base));
+    outline(painter, g.value, outside ? OutsideBorder : fieldBorder(colours));
+    if (outside)
+        outline(painter, g.value.adjusted(1, 1, -1, -1), OutsideBorder);
+    painter.setPen(selected                 ? colours.color(QPalette::HighlightedText)
+                   : outside && isEnabled() ? OutsideInk
+                                            : ink(QPalette::Text));
+    const QRect room = valueTextRect(r);
+    QGlyphRun run;
+    qreal width = 0;
+    if (m_numbers.layout(row.text, run, width))
+        painter.drawGlyphRun(QPointF(room.right() + 1 - qCeil(width), baseline(room) - run.rawFont().ascent()), run);
+    else
+        painter.drawStaticText(
+            QPointF(room.right() + 1 - qCeil(texts.value.size().width()), baseline(room) - texts.valueAscent),
+            texts.value);
+}
+
+// The unit, the range mark of a value outside its formula's range and the line under the row
+// (the member's largest value), each where it is exposed.
+void ResultsView::paintUnitAndNotes(QPainter &painter, int r, const QRegion &exposed)
+{
+    const Row &row = m_rows[static_cast<std::size_t>(r)];
+    const Geometry &g = m_geometry[static_cast<std::size_t>(r)];
+    const Texts &texts = m_texts[static_cast<std::size_t>(r)];
+    const QColor text = ink(QPalette::WindowText);
+    if (exposed.intersects(g.unit)) {
+        painter.setPen(text);
+        painter.drawStaticText(QPointF(g.unit.left(), baseline(g.unit) - texts.unitAscent), texts.unit);
+    }
+    if (!row.outsideRange.isEmpty() && !g.range.isNull() && exposed.intersects(g.range)) {
+        painter.save();
+        painter.setFont(smallFont(true));
+        painter.setPen(isEnabled() ? OutsideInk : text);
+        painter.drawText(g.range, Qt::AlignLeft | Qt::AlignVCenter, RangeMark);
+        painter.restore();
+    }
+    if (!row.largest.isEmpty() && !g.largest.isNull() && exposed.intersects(g.largest)) {
+        painter.save();
+        const QFont small = smallFont(false);
+        painter.setFont(small);
+        painter.setPen(text);
+        const QString line = QFontMetrics(small).elidedText(row.largest, Qt::ElideRight, g.largest.width());
+        painter.drawText(g.largest, Qt::AlignLeft | Qt::AlignVCenter, line);
+        painter.restore();
     }
 }
 

@@ -31,6 +31,8 @@
 #include <array>
 #include <vector>
 
+class QPainter;
+
 namespace shell {
 
 // Numbers drawn from glyphs looked up once: a value holds only digits, a sign, a point and an
@@ -159,6 +161,14 @@ private:
     void select(int r);
     void notifyFocus();
     const QPixmap &indicator(bool ticked);
+    // The parts of row `r`, painted where exposed.
+    void paintCheck(QPainter &painter, int r);
+    void paintValue(QPainter &painter, int r);
+    void paintUnitAndNotes(QPainter &painter, int r, const QRegion &exposed);
+    // The baseline of a row's texts in `box`.
+    int baseline(const QRect &box) const;
+    // A colour of the text, greyed while the results are stale.
+    QColor ink(QPalette::ColorRole role) const;
     // The smaller type of the line under a row and of the range mark.
     QFont smallFont(bool bold) const;
 

@@ -1,15 +1,17 @@
 // The window's commands as actions, each made once and shown both in the right-button menu
-// (the window's menu and the chart's menu) and in the menu bar (File, Edit, View, Units, Help). Exclusive choices (the
-// length unit, the force unit, the chart's look) are action groups with radio marks.
+// (the window's menu and the chart's menu) and in the menu bar. Exclusive choices (the length
+// unit, the force unit, the chart's look) are action groups with radio marks. Object names:
+// the window's menu is Menu10 and its items m10_0 to m10_3, the general settings m1010_*, the
+// units m1015_*, the chart's settings m1020_*, the chart point's menu Menu20 with m20_0.
 
-#include "shell/qt/calculatorwindow.h"
+#include "shell/qt/windowmenus.h"
 
 #include <QAction>
 #include <QActionGroup>
 #include <QKeySequence>
+#include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
-#include <QPushButton>
 
 namespace shell {
 
@@ -35,78 +37,95 @@ QActionGroup *exclusiveGroup(QObject *parent)
 
 }  // namespace
 
-void CalculatorWindow::buildMenus()
+WindowMenus::WindowMenus(QMainWindow &window, const Program &program, ShellModel &model)
+    : m_window(window), m_program(program), m_model(model)
 {
-    m_mainMenu = named(new QMenu(this), QStringLiteral("Menu10"));
+    m_mainMenu = named(new QMenu(&m_window), QStringLiteral("Menu10"));
+    buildGeneralMenu();
+    buildUnitMenu();
+    m_copyAction = named(m_mainMenu->addAction(QStringLiteral("Results to c&lipboard")), QStringLiteral("m10_2"));
+    // Ctrl+C copies the results wherever the focus is not on a field with text to copy of its own.
+    m_copyAction->setShortcut(QKeySequence::Copy);
+    connect(m_copyAction, &QAction::triggered, this, &WindowMenus::copyResultsRequested);
+    buildChartMenu();
+    m_chartPointMenu = named(new QMenu(&m_window), QStringLiteral("Menu20"));
+    m_valueAction = named(m_chartPointMenu->addAction(QString()), QStringLiteral("m20_0"));
+    buildCommands();
+    buildMenuBar();
+}
+
+template <typename Gesture> void WindowMenus::runs(QAction *action, Gesture gesture)
+{
+    connect(action, &QAction::triggered, this, [this, gesture] {
+        gesture();
+        emit changed();
+    });
+}
+
+void WindowMenus::buildGeneralMenu()
+{
     QMenu *general = m_mainMenu->addMenu(QStringLiteral("&General setting"));
     general->menuAction()->setObjectName(QStringLiteral("m10_0"));
     m_programColorAction = named(general->addAction(QStringLiteral("Program &color ...")), QStringLiteral("m1010_0"));
     m_formatAction = named(general->addAction(QStringLiteral("&Format resulte values")), QStringLiteral("m1010_1"));
     m_formatAction->setCheckable(true);
-    connect(m_programColorAction, &QAction::triggered, this, [this] {
-        m_model->programColorCommand();
-        refresh();
-    });
-    connect(m_formatAction, &QAction::triggered, this, [this] {
-        m_model->toggleFormat();
-        refresh();
-    });
+    runs(m_programColorAction, [this] { m_model.programColorCommand(); });
+    runs(m_formatAction, [this] { m_model.toggleFormat(); });
+}
 
+void WindowMenus::buildUnitMenu()
+{
     QMenu *unit = m_mainMenu->addMenu(QStringLiteral("&Length unit"));
     named(unit->menuAction(), QStringLiteral("m10_1"));
-    QActionGroup *lengths = exclusiveGroup(this);
+    QActionGroup *lengths = exclusiveGroup(&m_window);
     // Unit items without mnemonics: "mm" and "m" would share one.
     for (int i = 0; i < 3; ++i) {
         const LengthUnit length = LengthUnits[i];
         QAction *action = named(unit->addAction(QString::fromStdString(lengthUnitName(length))), indexed("m1015", i));
         action->setCheckable(true);
         lengths->addAction(action);
-        connect(action, &QAction::triggered, this, [this, length] {
-            m_model->chooseUnit(length);
-            refresh();
-        });
+        runs(action, [this, length] { m_model.chooseUnit(length); });
         m_unitActions.push_back(action);
     }
     // The force unit beside the length unit, where the program has forces.
-    if (m_program.forceUnits) {
-        unit->addSeparator()->setObjectName(QStringLiteral("m1015_3"));
-        QActionGroup *forces = exclusiveGroup(this);
-        for (int i = 0; i < 2; ++i) {
-            const ForceUnit force = ForceUnits[i];
-            QAction *action =
-                named(unit->addAction(QString::fromStdString(forceUnitName(force))), indexed("m1015", i + 4));
-            action->setCheckable(true);
-            forces->addAction(action);
-            connect(action, &QAction::triggered, this, [this, force] {
-                m_model->chooseForceUnit(force);
-                refresh();
-            });
-            m_forceActions.push_back(action);
-        }
+    if (!m_program.forceUnits)
+        return;
+    unit->addSeparator()->setObjectName(QStringLiteral("m1015_3"));
+    QActionGroup *forces = exclusiveGroup(&m_window);
+    for (int i = 0; i < 2; ++i) {
+        const ForceUnit force = ForceUnits[i];
+        QAction *action = named(unit->addAction(QString::fromStdString(forceUnitName(force))), indexed("m1015", i + 4));
+        action->setCheckable(true);
+        forces->addAction(action);
+        runs(action, [this, force] { m_model.chooseForceUnit(force); });
+        m_forceActions.push_back(action);
     }
+}
 
-    m_copyAction = named(m_mainMenu->addAction(QStringLiteral("Results to c&lipboard")), QStringLiteral("m10_2"));
-    // Ctrl+C copies the results wherever the focus is not on a field with text to copy of its own.
-    m_copyAction->setShortcut(QKeySequence::Copy);
-    connect(m_copyAction, &QAction::triggered, this, &CalculatorWindow::copyResults);
-
+void WindowMenus::buildChartMenu()
+{
     m_chartSubmenu = m_mainMenu->addMenu(QStringLiteral("C&hart setting"));
     m_chartSubmenu->setObjectName(QStringLiteral("ChartSetting"));
     named(m_chartSubmenu->menuAction(), QStringLiteral("m10_3"));
     m_plotColorAction = named(m_chartSubmenu->addAction(QStringLiteral("&Plot color ...")), QStringLiteral("m1020_0"));
-    connect(m_plotColorAction, &QAction::triggered, this, [this] {
-        m_model->plotColorCommand();
-        refresh();
-    });
+    runs(m_plotColorAction, [this] { m_model.plotColorCommand(); });
     m_logAction = named(m_chartSubmenu->addAction(QStringLiteral("&Log scale values")), QStringLiteral("m1020_1"));
     m_logAction->setCheckable(true);
-    connect(m_logAction, &QAction::triggered, this, [this] {
-        m_model->toggleLogScale();
-        refresh();
-    });
+    runs(m_logAction, [this] { m_model.toggleLogScale(); });
     m_chartSubmenu->addSeparator()->setObjectName(QStringLiteral("m1020_2"));
-    // One look of the results chart or the diagrams: one choice among nine.
-    QActionGroup *looks = exclusiveGroup(this);
+    buildChartLooks();
+    m_diagramWindowAction =
+        named(m_chartSubmenu->addAction(QStringLiteral("Diagrams in a &window")), QStringLiteral("m1020_14"));
+    connect(m_diagramWindowAction, &QAction::triggered, this, &WindowMenus::diagramWindowRequested);
+    m_slopeAction = named(m_chartSubmenu->addAction(QStringLiteral("Show &slope")), QStringLiteral("m1020_13"));
+    m_slopeAction->setCheckable(true);
+    runs(m_slopeAction, [this] { m_model.toggleSlope(); });
+}
+
+// One look of the results chart or the diagrams: one choice among nine.
+void WindowMenus::buildChartLooks()
+{
+    QActionGroup *looks = exclusiveGroup(&m_window);
     const QString types[] = {QStringLiteral("3D Bar"),  QStringLiteral("2D Bar"),      QStringLiteral("3D Line"),
                              QStringLiteral("2D Line"), QStringLiteral("3D Area Bar"), QStringLiteral("2D Area Line"),
                              QStringLiteral("3D Step"), QStringLiteral("2D Step")};
@@ -114,50 +133,39 @@ void CalculatorWindow::buildMenus()
         QAction *action = named(m_chartSubmenu->addAction(types[i]), indexed("m1020", i + 3));
         action->setCheckable(true);
         looks->addAction(action);
-        connect(action, &QAction::triggered, this, [this, i] {
-            m_model->chooseChartType(static_cast<ChartType>(i));
-            refresh();
-        });
+        runs(action, [this, i] { m_model.chooseChartType(static_cast<ChartType>(i)); });
         m_chartTypeActions.push_back(action);
     }
     m_chartSubmenu->addSeparator()->setObjectName(QStringLiteral("m1020_11"));
     m_diagramsAction = named(m_chartSubmenu->addAction(QStringLiteral("&Diagrams")), QStringLiteral("m1020_12"));
     m_diagramsAction->setCheckable(true);
     looks->addAction(m_diagramsAction);
-    connect(m_diagramsAction, &QAction::triggered, this, [this] { chooseView(ChartArea::Diagrams); });
-    m_diagramWindowAction =
-        named(m_chartSubmenu->addAction(QStringLiteral("Diagrams in a &window")), QStringLiteral("m1020_14"));
-    connect(m_diagramWindowAction, &QAction::triggered, this, &CalculatorWindow::openDiagramWindow);
-    m_slopeAction = named(m_chartSubmenu->addAction(QStringLiteral("Show &slope")), QStringLiteral("m1020_13"));
-    m_slopeAction->setCheckable(true);
-    connect(m_slopeAction, &QAction::triggered, this, [this] {
-        m_model->toggleSlope();
-        refresh();
-    });
+    connect(m_diagramsAction, &QAction::triggered, this, [this] { emit viewChosen(ChartArea::Diagrams); });
+}
 
-    m_chartPointMenu = named(new QMenu(this), QStringLiteral("Menu20"));
-    m_valueAction = named(m_chartPointMenu->addAction(QString()), QStringLiteral("m20_0"));
-
-    m_helpAction = named(new QAction(QStringLiteral("&Help"), this), QStringLiteral("HelpAction"));
+// Help and Exit, which the menu bar shows; with Copy their keys work whichever control holds
+// the focus, also before the menu bar was opened.
+void WindowMenus::buildCommands()
+{
+    m_helpAction = named(new QAction(QStringLiteral("&Help"), &m_window), QStringLiteral("HelpAction"));
     m_helpAction->setShortcut(QKeySequence::HelpContents);
-    connect(m_helpAction, &QAction::triggered, m_commandLabels[1], &QPushButton::click);
-    m_exitAction = named(new QAction(QStringLiteral("E&xit"), this), QStringLiteral("ExitAction"));
+    connect(m_helpAction, &QAction::triggered, this, &WindowMenus::helpRequested);
+    m_exitAction = named(new QAction(QStringLiteral("E&xit"), &m_window), QStringLiteral("ExitAction"));
     // The desktop's Quit keys, and Ctrl+Q wherever the desktop names none.
     QList<QKeySequence> quitKeys = QKeySequence::keyBindings(QKeySequence::Quit);
     if (!quitKeys.contains(QKeySequence(Qt::CTRL | Qt::Key_Q)))
         quitKeys.prepend(QKeySequence(Qt::CTRL | Qt::Key_Q));
     m_exitAction->setShortcuts(quitKeys);
-    connect(m_exitAction, &QAction::triggered, this, [this] { m_model->exit(); });
-    // Shortcuts work whichever control holds the focus, also before the menu bar was opened.
+    connect(m_exitAction, &QAction::triggered, this, [this] { m_model.exit(); });
     for (QAction *action : {m_copyAction, m_helpAction, m_exitAction}) {
         action->setShortcutContext(Qt::WindowShortcut);
-        addAction(action);
+        m_window.addAction(action);
     }
 }
 
-void CalculatorWindow::buildMenuBar()
+void WindowMenus::buildMenuBar()
 {
-    QMenuBar *bar = menuBar();
+    QMenuBar *bar = m_window.menuBar();
     bar->setObjectName(QStringLiteral("MenuBar"));
 
     m_fileMenu = named(bar->addMenu(QStringLiteral("&File")), QStringLiteral("MenuFile"));
@@ -165,8 +173,8 @@ void CalculatorWindow::buildMenuBar()
     m_fileMenuEnd->setObjectName(QStringLiteral("FileMenuEnd"));
     m_fileMenu->addAction(m_exitAction);
 
-    QMenu *edit = named(bar->addMenu(QStringLiteral("&Edit")), QStringLiteral("MenuEdit"));
-    edit->addAction(m_copyAction);
+    m_editMenu = named(bar->addMenu(QStringLiteral("&Edit")), QStringLiteral("MenuEdit"));
+    m_editMenu->addAction(m_copyAction);
 
     QMenu *view = named(bar->addMenu(QStringLiteral("&View")), QStringLiteral("MenuView"));
     for (QAction *action : m_chartTypeActions)
@@ -193,6 +201,40 @@ void CalculatorWindow::buildMenuBar()
 
     QMenu *help = named(bar->addMenu(QStringLiteral("&Help")), QStringLiteral("MenuHelp"));
     help->addAction(m_helpAction);
+}
+
+void WindowMenus::refresh()
+{
+    m_formatAction->setChecked(m_model.formatResults());
+    m_logAction->setChecked(m_model.logScale());
+    for (std::size_t i = 0; i < m_unitActions.size(); ++i)
+        m_unitActions[i]->setChecked(LengthUnits[i] == m_model.units().length);
+    for (std::size_t i = 0; i < m_forceActions.size(); ++i)
+        m_forceActions[i]->setChecked(ForceUnits[i] == m_model.units().force);
+    const bool diagrams = m_model.chartArea() == ChartArea::Diagrams;
+    for (int i = 0; i < 8; ++i)
+        m_chartTypeActions[static_cast<std::size_t>(i)]->setChecked(!diagrams &&
+                                                                    i == static_cast<int>(m_model.chartType()));
+    m_diagramsAction->setChecked(diagrams);
+    m_slopeAction->setChecked(m_model.showSlope());
+    m_slopeAction->setEnabled(diagrams);
+}
+
+void WindowMenus::popupMain(const QPoint &globalPos)
+{
+    refresh();
+    m_mainMenu->popup(globalPos);
+}
+
+void WindowMenus::popupChart(const QPoint &globalPos)
+{
+    m_chartSubmenu->popup(globalPos);
+}
+
+void WindowMenus::popupPoint(const QString &caption, const QPoint &globalPos)
+{
+    m_valueAction->setText(caption);
+    m_chartPointMenu->popup(globalPos);
 }
 
 }  // namespace shell

@@ -1,20 +1,16 @@
-// What a window remembers between runs: its place and size, the result format, the case on
-// display (kept as a calculation of its own), the names on the sheet and the recent files. The
-// file is read once at start and changed key by key, so that two windows of a program keep each
-// other's settings; settings that cannot be used are left aside with one word in the status bar.
+// What a window remembers between runs, in the groups window, results, state, names and files.
+
+#include "shell/qt/windowsettings.h"
 
 #include "shell/core/savedcalculation.h"
-#include "shell/qt/calculatorwindow.h"
+#include "shell/core/shellmodel.h"
 #include "shell/qt/settingsfile.h"
 
-#include <QAction>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QMenu>
-#include <QPushButton>
 #include <QStandardPaths>
-#include <QStatusBar>
+#include <QWidget>
 
 #include <cstdio>
 
@@ -50,7 +46,7 @@ QString cleaned(const QVariant &name)
 }
 
 // The first few recent files a value holds; of a list of any length, only they are looked at.
-QStringList recentFiles(const QVariant &value)
+QStringList recentIn(const QVariant &value)
 {
     QStringList recent;
     for (const QString &path : value.toStringList()) {
@@ -67,40 +63,43 @@ QStringList recentFiles(const QVariant &value)
 void tidy(QVariantMap &values)
 {
     if (values.contains(RecentKey))
-        values.insert(RecentKey, recentFiles(values.value(RecentKey)));
+        values.insert(RecentKey, recentIn(values.value(RecentKey)));
 }
 
 }  // namespace
 
-void CalculatorWindow::rememberSettings(bool restore, const QString &file)
+WindowSettings::WindowSettings(QWidget &window, const Program &program, ShellModel &model)
+    : m_window(window), m_program(program), m_model(model)
 {
-    m_settings =
-        std::make_unique<SettingsFile>(file.isEmpty() ? SettingsFile::pathFor(QCoreApplication::organizationName(),
-                                                                              QCoreApplication::applicationName())
-                                                      : file);
-    restoreSettings(restore);
-    refreshRecentFiles();
 }
 
-void CalculatorWindow::restoreSettings(bool everything)
+WindowSettings::~WindowSettings() = default;
+
+QString WindowSettings::open(const QString &file, bool restoreAll)
+{
+    m_file = std::make_unique<SettingsFile>(file.isEmpty() ? SettingsFile::pathFor(QCoreApplication::organizationName(),
+                                                                                   QCoreApplication::applicationName())
+                                                           : file);
+    return restore(restoreAll);
+}
+
+QString WindowSettings::restore(bool everything)
 {
     QString problem;
-    const QVariantMap values = m_settings->read(groups(), problem);
+    const QVariantMap values = m_file->read(groups(), problem);
     // The recent files are offered even to a window that starts fresh.
-    m_recent = recentFiles(values.value(RecentKey));
-    if (!everything) {
-        if (!problem.isEmpty())
-            notice(QStringLiteral("Settings not read from %1: %2").arg(m_settings->path(), problem));
-        return;
-    }
+    m_recent = recentIn(values.value(RecentKey));
+    if (!everything)
+        return problem.isEmpty() ? QString()
+                                 : QStringLiteral("Settings not read from %1: %2").arg(m_file->path(), problem);
     QStringList unused;  // what was there but could not be used
-    if (values.contains(GeometryKey) && !restoreGeometry(values.value(GeometryKey).toByteArray()))
+    if (values.contains(GeometryKey) && !m_window.restoreGeometry(values.value(GeometryKey).toByteArray()))
         unused << QStringLiteral("the window's place");
     if (values.contains(FormatKey)) {
         const QString format = values.value(FormatKey).toString();
         if (format == QLatin1String("true") || format == QLatin1String("false")) {
-            if ((format == QLatin1String("true")) != m_model->formatResults())
-                m_model->toggleFormat();
+            if ((format == QLatin1String("true")) != m_model.formatResults())
+                m_model.toggleFormat();
         } else {
             unused << QStringLiteral("the result format");
         }
@@ -109,7 +108,7 @@ void CalculatorWindow::restoreSettings(bool everything)
     CalculationNames names;
     names.project = cleaned(values.value(ProjectKey)).toStdString();
     names.engineer = cleaned(values.value(EngineerKey)).toStdString();
-    m_model->setNames(names);
+    m_model.setNames(names);
     if (values.contains(StateKey)) {
         const SavedCalculationRead read = readSavedCalculation(values.value(StateKey).toString().toStdString());
         if (read.ok && read.calculation.program == m_program.name &&
@@ -120,36 +119,29 @@ void CalculatorWindow::restoreSettings(bool everything)
                 calculation.names.project = names.project;
             if (calculation.names.engineer.empty())
                 calculation.names.engineer = names.engineer;
-            m_model->open(calculation);
+            m_model.open(calculation);
         } else {
             unused << QStringLiteral("the calculation on display");
         }
     }
-    refresh();
-    // The focus where the user left it: on the case on display.
-    const int current = m_model->currentCase();
-    if (current >= 0 && current < static_cast<int>(m_caseButtons.size()))
-        m_caseButtons[static_cast<std::size_t>(current)]->setFocus(Qt::OtherFocusReason);
-
     if (!problem.isEmpty())
-        notice(QStringLiteral("Settings not read from %1: %2; the window starts with the defaults")
-                   .arg(m_settings->path(), problem));
-    else if (!unused.isEmpty())
-        notice(QStringLiteral("Some settings in %1 could not be used (%2); the window starts with the defaults "
+        return QStringLiteral("Settings not read from %1: %2; the window starts with the defaults")
+            .arg(m_file->path(), problem);
+    if (!unused.isEmpty())
+        return QStringLiteral("Some settings in %1 could not be used (%2); the window starts with the defaults "
                               "for them")
-                   .arg(m_settings->path(), unused.join(QStringLiteral(", "))));
+            .arg(m_file->path(), unused.join(QStringLiteral(", ")));
+    return QString();
 }
 
-// At close: the window's place, the result format and the case on display. Nothing shows a
-// message then; a failure is said on the standard error, as a program of the desktop does.
-void CalculatorWindow::saveSettings() const
+void WindowSettings::save() const
 {
-    if (!m_settings)
+    if (!m_file)
         return;
-    const QByteArray geometry = saveGeometry();
-    const bool format = m_model->formatResults();
-    const QString state = qs(writeSavedCalculation(m_model->save()));
-    const QString problem = m_settings->update(groups(), [&](QVariantMap &values) {
+    const QByteArray geometry = m_window.saveGeometry();
+    const bool format = m_model.formatResults();
+    const QString state = qs(writeSavedCalculation(m_model.save()));
+    const QString problem = m_file->update(groups(), [&](QVariantMap &values) {
         tidy(values);
         values.insert(GeometryKey, geometry);
         values.insert(FormatKey, format);
@@ -157,31 +149,30 @@ void CalculatorWindow::saveSettings() const
     });
     if (!problem.isEmpty())
         std::fprintf(stderr, "%s: settings not saved in %s: %s\n", m_program.name.c_str(),
-                     QFile::encodeName(m_settings->path()).constData(), problem.toLocal8Bit().constData());
+                     QFile::encodeName(m_file->path()).constData(), problem.toLocal8Bit().constData());
 }
 
-void CalculatorWindow::rememberNames(const CalculationNames &names)
+QString WindowSettings::rememberNames(const CalculationNames &names)
 {
-    if (!m_settings)
-        return;
-    const QString problem = m_settings->update(groups(), [&](QVariantMap &values) {
+    if (!m_file)
+        return QString();
+    const QString problem = m_file->update(groups(), [&](QVariantMap &values) {
         tidy(values);
         values.insert(ProjectKey, qs(names.project));
         values.insert(EngineerKey, qs(names.engineer));
     });
-    if (!problem.isEmpty())
-        notice(QStringLiteral("Settings not saved in %1: %2").arg(m_settings->path(), problem));
+    return problem.isEmpty() ? QString() : QStringLiteral("Settings not saved in %1: %2").arg(m_file->path(), problem);
 }
 
-void CalculatorWindow::rememberFile(const QString &path)
+QString WindowSettings::rememberFile(const QString &path)
 {
     rememberFolder(path);
-    if (!m_settings)
-        return;
+    if (!m_file)
+        return QString();
     const QString absolute = QFileInfo(path).absoluteFilePath();
-    const QString problem = m_settings->update(groups(), [&](QVariantMap &values) {
+    const QString problem = m_file->update(groups(), [&](QVariantMap &values) {
         // Another window of the program may have opened files since: its list, this file first.
-        QStringList recent = recentFiles(values.value(RecentKey));
+        QStringList recent = recentIn(values.value(RecentKey));
         recent.removeAll(absolute);
         recent.prepend(absolute);
         while (recent.size() > RecentFiles)
@@ -189,22 +180,21 @@ void CalculatorWindow::rememberFile(const QString &path)
         values.insert(RecentKey, recent);
         m_recent = recent;
     });
-    if (!problem.isEmpty()) {
-        m_recent.removeAll(absolute);
-        m_recent.prepend(absolute);
-        while (m_recent.size() > RecentFiles)
-            m_recent.removeLast();
-        notice(QStringLiteral("Settings not saved in %1: %2").arg(m_settings->path(), problem));
-    }
-    refreshRecentFiles();
+    if (problem.isEmpty())
+        return QString();
+    m_recent.removeAll(absolute);
+    m_recent.prepend(absolute);
+    while (m_recent.size() > RecentFiles)
+        m_recent.removeLast();
+    return QStringLiteral("Settings not saved in %1: %2").arg(m_file->path(), problem);
 }
 
-void CalculatorWindow::rememberFolder(const QString &path)
+void WindowSettings::rememberFolder(const QString &path)
 {
     m_lastFolder = QFileInfo(path).absolutePath();
 }
 
-QString CalculatorWindow::lastFolder() const
+QString WindowSettings::lastFolder() const
 {
     // The folder of the last file saved, opened or exported; else that of the last recent file;
     // else the user's documents (never the working folder, "/" for a program started from the
@@ -220,17 +210,9 @@ QString CalculatorWindow::lastFolder() const
     return QFileInfo(documents).isDir() ? documents : QDir::homePath();
 }
 
-void CalculatorWindow::refreshRecentFiles()
+QStringList WindowSettings::recentFiles() const
 {
-    m_recentMenu->clear();
-    const QStringList recent = m_settings ? m_recent : QStringList();
-    for (int i = 0; i < recent.size(); ++i) {
-        const QString path = recent[i];
-        QAction *action = m_recentMenu->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(QFileInfo(path).fileName()));
-        action->setToolTip(path);
-        connect(action, &QAction::triggered, this, [this, path] { openCalculation(path); });
-    }
-    m_recentMenu->setEnabled(!recent.isEmpty());
+    return m_file ? m_recent : QStringList();
 }
 
 }  // namespace shell

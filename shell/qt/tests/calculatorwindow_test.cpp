@@ -249,4 +249,16 @@ TEST(rahmenCalculatorWindow, thePartnerOfATypedPositionFollowsOnScreen)
     EXPECT_EQ(w.status(), QString::fromUtf8("Please check command entry  #4 : b = l − a would be negative"));
 }
 
+// Exit asks the model, the model asks the desktop to close the window, and the window closes
+// (saving its settings from the model) only once the gesture has returned.
+TEST(calculatorwindow, exitClosesTheWindowAfterTheGestureReturns)
+{
+    shell::CalculatorWindow window(*registry::find("Beams"));
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    QTest::mouseClick(window.findChild<QPushButton *>(QStringLiteral("Label1_0")), Qt::LeftButton);
+    EXPECT_TRUE(window.isVisible());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !window.isVisible(); }));
+}
+
 }  // namespace

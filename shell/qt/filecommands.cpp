@@ -1,11 +1,14 @@
-// The window's calculations as files and its memory between runs: Save…, Open…, recent files,
-// Export calculation… (the calculation sheet as a PDF), Print…, Copy calculation, the names on
-// the sheet (asked once, remembered), and the settings a next start restores.
+// The window's calculations as files. Object names: OpenAction, SaveAction, ExportAction,
+// PrintAction, CopyCalculationAction, NamesAction, the menu MenuRecent and the dialog
+// NamesDialog with its fields ProjectName, MemberName and EngineerName.
 
-#include "shell/qt/calculatorwindow.h"
+#include "shell/qt/filecommands.h"
 
 #include "shell/core/files.h"
 #include "shell/core/savedcalculation.h"
+#include "shell/core/shellmodel.h"
+#include "shell/qt/windowmenus.h"
+#include "shell/qt/windowsettings.h"
 #include "shell/sheet/sheetlibrary.h"
 
 #include <QAction>
@@ -23,7 +26,6 @@
 #include <QPagedPaintDevice>
 #include <QProcess>
 #include <QRegularExpression>
-#include <QStatusBar>
 
 #include <algorithm>
 #include <memory>
@@ -31,8 +33,6 @@
 namespace shell {
 
 namespace {
-
-constexpr int ConfirmationTime = 3000;  // ms a confirmation stays in the status bar
 
 QString qs(const std::string &s)
 {
@@ -66,13 +66,21 @@ QString fileFilter()
 
 }  // namespace
 
-void CalculatorWindow::buildFileCommands()
+FileCommands::FileCommands(QWidget &window, const Program &program, ShellModel &model, Platform &platform,
+                           WindowSettings &settings, WindowMenus &menus)
+    : m_window(window), m_program(program), m_model(model), m_platform(platform),
+      m_settings(settings), m_family{program.name}
+{
+    buildActions(menus);
+}
+
+void FileCommands::buildActions(WindowMenus &menus)
 {
     const auto command = [this](const QString &text, const QString &name, const QKeySequence &keys) {
-        QAction *action = named(new QAction(text, this), name);
+        QAction *action = named(new QAction(text, &m_window), name);
         action->setShortcut(keys);
         action->setShortcutContext(Qt::WindowShortcut);
-        addAction(action);
+        m_window.addAction(action);
         return action;
     };
     QAction *open = command(QStringLiteral("&Open…"), QStringLiteral("OpenAction"), QKeySequence::Open);
@@ -82,97 +90,118 @@ void CalculatorWindow::buildFileCommands()
     QAction *print = command(QStringLiteral("&Print…"), QStringLiteral("PrintAction"), QKeySequence::Print);
     QAction *copy = command(QStringLiteral("Copy ca&lculation"), QStringLiteral("CopyCalculationAction"),
                             QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
-    connect(open, &QAction::triggered, this, [this] {
-        const QString path =
-            QFileDialog::getOpenFileName(this, QStringLiteral("Open calculation"), lastFolder(), fileFilter());
-        if (!path.isEmpty())
-            openCalculation(path);
-    });
-    connect(save, &QAction::triggered, this, [this] {
-        const QString suggested = lastFolder() + QLatin1Char('/') +
-                                  qs(m_model->currentCaseDef().caption)
-                                      .remove(QLatin1Char(' '))
-                                      .remove(QLatin1Char('('))
-                                      .remove(QLatin1Char(')')) +
-                                  QString::fromLatin1(SavedCalculationSuffix);
-        QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Save calculation"), suggested, fileFilter());
-        if (path.isEmpty())
-            return;
-        if (!path.endsWith(QString::fromLatin1(SavedCalculationSuffix)))
-            path += QString::fromLatin1(SavedCalculationSuffix);
-        saveCalculation(path);
-    });
-    // The file first, then (where none are known yet) the names on the sheet: a path typed
-    // for the export lands in the file dialog, never in the names.
-    connect(exportSheet, &QAction::triggered, this, [this] {
-        const QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Export calculation"),
-                                                          lastFolder() + QStringLiteral("/calculation.pdf"),
-                                                          QStringLiteral("PDF documents (*.pdf)"));
-        if (!path.isEmpty() && askNames(false))
-            exportCalculation(path);
-    });
-    connect(print, &QAction::triggered, this, [this] {
-        if (!askNames(false))
-            return;
-        std::string problem;
-        const auto ask =
-            reinterpret_cast<AskPrinter>(shell::librarySymbol(PrinterLibrary, AskPrinterEntry, {}, problem));
-        if (!ask) {
-            say(QStringLiteral("Cannot print: %1").arg(qs(problem)));
-            return;
-        }
-        if (const std::unique_ptr<QPagedPaintDevice> printer{ask(this)})
-            printCalculation(*printer);
-    });
+    connect(open, &QAction::triggered, this, &FileCommands::askToOpen);
+    connect(save, &QAction::triggered, this, &FileCommands::askToSave);
+    connect(exportSheet, &QAction::triggered, this, &FileCommands::askToExport);
+    connect(print, &QAction::triggered, this, &FileCommands::askToPrint);
     connect(copy, &QAction::triggered, this, [this] {
-        m_model->copyCalculation();
-        confirm(QStringLiteral("Calculation copied"));
+        m_model.copyCalculation();
+        emit confirmed(QStringLiteral("Calculation copied"));
     });
-    QAction *names = named(new QAction(QStringLiteral("&Names on the sheet…"), this), QStringLiteral("NamesAction"));
+    QAction *names =
+        named(new QAction(QStringLiteral("&Names on the sheet…"), &m_window), QStringLiteral("NamesAction"));
     connect(names, &QAction::triggered, this, [this] { askNames(true); });
 
-    m_recentMenu = named(new QMenu(QStringLiteral("&Recent files"), this), QStringLiteral("MenuRecent"));
+    m_recentMenu = named(new QMenu(QStringLiteral("&Recent files"), &m_window), QStringLiteral("MenuRecent"));
+    QMenu *file = menus.fileMenu();
     for (QAction *action : {open, save})
-        m_fileMenu->insertAction(m_fileMenuEnd, action);
-    m_fileMenu->insertMenu(m_fileMenuEnd, m_recentMenu);
-    m_fileMenu->insertSeparator(m_fileMenuEnd);
+        file->insertAction(menus.fileMenuEnd(), action);
+    file->insertMenu(menus.fileMenuEnd(), m_recentMenu);
+    file->insertSeparator(menus.fileMenuEnd());
     for (QAction *action : {exportSheet, print, names})
-        m_fileMenu->insertAction(m_fileMenuEnd, action);
-    if (QMenu *edit = findChild<QMenu *>(QStringLiteral("MenuEdit")))
-        edit->addAction(copy);
+        file->insertAction(menus.fileMenuEnd(), action);
+    menus.editMenu()->addAction(copy);
     // The right-button menu offers them too.
-    m_mainMenu->addSeparator();
+    menus.mainMenu()->addSeparator();
     for (QAction *action : {copy, exportSheet, print, save, open})
-        m_mainMenu->addAction(action);
+        menus.mainMenu()->addAction(action);
     refreshRecentFiles();
 }
 
-void CalculatorWindow::say(const QString &text)
+void FileCommands::askToOpen()
 {
-    m_platform->messageBox(text.toStdString(), m_program.windowTitle);
+    const QString path = QFileDialog::getOpenFileName(&m_window, QStringLiteral("Open calculation"),
+                                                      m_settings.lastFolder(), fileFilter());
+    if (!path.isEmpty())
+        open(path);
 }
 
-void CalculatorWindow::confirm(const QString &text)
+void FileCommands::askToSave()
 {
-    m_statusFromModel = false;
-    m_status->showMessage(text, ConfirmationTime);
+    const QString suggested = m_settings.lastFolder() + QLatin1Char('/') +
+                              qs(m_model.currentCaseDef().caption)
+                                  .remove(QLatin1Char(' '))
+                                  .remove(QLatin1Char('('))
+                                  .remove(QLatin1Char(')')) +
+                              QString::fromLatin1(SavedCalculationSuffix);
+    QString path = QFileDialog::getSaveFileName(&m_window, QStringLiteral("Save calculation"), suggested, fileFilter());
+    if (path.isEmpty())
+        return;
+    if (!path.endsWith(QString::fromLatin1(SavedCalculationSuffix)))
+        path += QString::fromLatin1(SavedCalculationSuffix);
+    save(path);
 }
 
-void CalculatorWindow::notice(const QString &text)
+// The file first, then (where none are known yet) the names on the sheet: a path typed for the
+// export lands in the file dialog, never in the names.
+void FileCommands::askToExport()
 {
-    m_statusFromModel = false;
-    m_status->showMessage(text);
+    const QString path = QFileDialog::getSaveFileName(&m_window, QStringLiteral("Export calculation"),
+                                                      m_settings.lastFolder() + QStringLiteral("/calculation.pdf"),
+                                                      QStringLiteral("PDF documents (*.pdf)"));
+    if (!path.isEmpty() && askNames(false))
+        exportSheet(path);
 }
 
-void CalculatorWindow::setFamily(std::vector<std::string> programs, ProgramStarter start)
+void FileCommands::askToPrint()
+{
+    if (!askNames(false))
+        return;
+    std::string problem;
+    const auto ask = reinterpret_cast<AskPrinter>(shell::librarySymbol(PrinterLibrary, AskPrinterEntry, {}, problem));
+    if (!ask) {
+        say(QStringLiteral("Cannot print: %1").arg(qs(problem)));
+        return;
+    }
+    if (const std::unique_ptr<QPagedPaintDevice> printer{ask(&m_window)})
+        print(*printer);
+}
+
+void FileCommands::say(const QString &text)
+{
+    m_platform.messageBox(text.toStdString(), m_program.windowTitle);
+}
+
+void FileCommands::rememberFile(const QString &path)
+{
+    const QString problem = m_settings.rememberFile(path);
+    if (!problem.isEmpty())
+        emit noticed(problem);
+    refreshRecentFiles();
+}
+
+void FileCommands::refreshRecentFiles()
+{
+    m_recentMenu->clear();
+    const QStringList recent = m_settings.recentFiles();
+    for (int i = 0; i < recent.size(); ++i) {
+        const QString path = recent[i];
+        QAction *action = m_recentMenu->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(QFileInfo(path).fileName()));
+        action->setToolTip(path);
+        connect(action, &QAction::triggered, this, [this, path] { open(path); });
+    }
+    m_recentMenu->setEnabled(!recent.isEmpty());
+}
+
+void FileCommands::setFamily(std::vector<std::string> programs, ProgramStarter start)
 {
     m_family = std::move(programs);
     m_startProgram = std::move(start);
 }
 
-bool CalculatorWindow::saveCalculation(const QString &path)
+bool FileCommands::save(const QString &path)
 {
-    const SavedCalculation calculation = m_model->save();
+    const SavedCalculation calculation = m_model.save();
     const std::string problem = checkSavedCalculation(calculation, m_program);
     if (!problem.empty()) {
         say(QStringLiteral("Cannot save %1: %2").arg(path, qs(problem)));
@@ -185,11 +214,11 @@ bool CalculatorWindow::saveCalculation(const QString &path)
         return false;
     }
     rememberFile(path);
-    confirm(QStringLiteral("Saved %1").arg(QFileInfo(path).fileName()));
+    emit confirmed(QStringLiteral("Saved %1").arg(QFileInfo(path).fileName()));
     return true;
 }
 
-bool CalculatorWindow::openCalculation(const QString &path)
+bool FileCommands::open(const QString &path)
 {
     // Only a regular file is read (a FIFO would hold the window for ever), and no more of it
     // than a calculation can be.
@@ -205,8 +234,8 @@ bool CalculatorWindow::openCalculation(const QString &path)
     }
     if (read.calculation.program != m_program.name)
         return handOn(path, read.calculation.program);
-    const std::string problem = m_model->open(read.calculation);
-    refresh();
+    const std::string problem = m_model.open(read.calculation);
+    emit opened();
     if (!problem.empty()) {
         say(QStringLiteral("Cannot open %1: %2").arg(path, qs(problem)));
         return false;
@@ -218,7 +247,7 @@ bool CalculatorWindow::openCalculation(const QString &path)
 // A calculation of another program of the family opens in that program. The file's "program" is
 // a name, never a path: only a name of the family is started, as the executable of that name in
 // this program's folder, with the file as its one argument.
-bool CalculatorWindow::handOn(const QString &path, const std::string &program)
+bool FileCommands::handOn(const QString &path, const std::string &program)
 {
     const QString file = QFileInfo(path).absoluteFilePath();
     const QString name = qs(program);
@@ -235,7 +264,7 @@ bool CalculatorWindow::handOn(const QString &path, const std::string &program)
                 .arg(path, shown, known.join(QStringLiteral(", "))));
         return false;
     }
-    const QString folder = QFile::decodeName(QByteArray::fromStdString(m_platform->programFolder()));
+    const QString folder = QFile::decodeName(QByteArray::fromStdString(m_platform.programFolder()));
     const QFileInfo installed(folder + QLatin1Char('/') + name);
     if (!installed.isFile() || !installed.isExecutable()) {
         say(QStringLiteral("Cannot open %1: it is a calculation of %2, which is not installed beside %3 (in %4)")
@@ -257,11 +286,11 @@ bool CalculatorWindow::handOn(const QString &path, const std::string &program)
         say(QStringLiteral("Cannot open %1: %2 could not be started").arg(path, installed.absoluteFilePath()));
         return false;
     }
-    confirm(QStringLiteral("%1 opens %2").arg(name, QFileInfo(path).fileName()));
+    emit confirmed(QStringLiteral("%1 opens %2").arg(name, QFileInfo(path).fileName()));
     return true;
 }
 
-bool CalculatorWindow::exportCalculation(const QString &path)
+bool FileCommands::exportSheet(const QString &path)
 {
     // A folder, a device or a FIFO is refused by its kind before the sheet is painted.
     const std::string writable = checkWritable(local(path));
@@ -280,12 +309,12 @@ bool CalculatorWindow::exportCalculation(const QString &path)
         say(why);
         return false;
     }
-    rememberFolder(path);
-    confirm(QStringLiteral("Exported %1 (%2 pages)").arg(QFileInfo(path).fileName()).arg(written.pages));
+    m_settings.rememberFolder(path);
+    emit confirmed(QStringLiteral("Exported %1 (%2 pages)").arg(QFileInfo(path).fileName()).arg(written.pages));
     return true;
 }
 
-bool CalculatorWindow::printCalculation(QPagedPaintDevice &printer)
+bool FileCommands::print(QPagedPaintDevice &printer)
 {
     const sheet::SheetAnswer printed = sheet::paintOnPrinter(sheetRequest(), &printer);
     if (!printed.ok)
@@ -293,17 +322,17 @@ bool CalculatorWindow::printCalculation(QPagedPaintDevice &printer)
     return printed.ok;
 }
 
-sheet::SheetRequest CalculatorWindow::sheetRequest() const
+sheet::SheetRequest FileCommands::sheetRequest() const
 {
-    return {m_model.get(), QDate::currentDate().toString(Qt::ISODate).toStdString(), STRUCTCALC_VERSION};
+    return {&m_model, QDate::currentDate().toString(Qt::ISODate).toStdString(), STRUCTCALC_VERSION};
 }
 
-bool CalculatorWindow::askNames(bool always)
+bool FileCommands::askNames(bool always)
 {
-    CalculationNames names = m_model->names();
+    CalculationNames names = m_model.names();
     if (!always && !(names.project.empty() && names.member.empty() && names.engineer.empty()))
         return true;
-    QDialog dialog(this);
+    QDialog dialog(&m_window);
     dialog.setObjectName(QStringLiteral("NamesDialog"));
     const QString title = QStringLiteral("Names on the calculation sheet");
     dialog.setWindowTitle(title);
@@ -334,8 +363,10 @@ bool CalculatorWindow::askNames(bool always)
     names.project = cleanName(project->text().toStdString());
     names.member = cleanName(member->text().toStdString());
     names.engineer = cleanName(engineer->text().toStdString());
-    m_model->setNames(names);
-    rememberNames(names);
+    m_model.setNames(names);
+    const QString problem = m_settings.rememberNames(names);
+    if (!problem.isEmpty())
+        emit noticed(problem);
     return true;
 }
 

@@ -1,0 +1,53 @@
+#pragma once
+
+// The controls of the calculator form outside the case pages: the band and rules, the banner,
+// the titles with the reference link, Exit, Help and the page labels, the case buttons, Reset,
+// the notes, the case title, the advisory, the results frame, the chart and the diagrams with
+// their switches. buildFormWidgets makes them once from the program value, in the stacking
+// order they are painted in, each with the object name that tests and accessibility tools find
+// it by; what they do is connected by the window, where they stand is FormLayout's.
+
+#include <QString>
+
+#include <vector>
+
+class QFrame;
+class QLabel;
+class QPushButton;
+class QWidget;
+
+namespace shell {
+
+struct Program;
+class ChartView;
+class DiagramView;
+class ResultsView;
+
+struct FormWidgets {
+    QWidget *form = nullptr;                   // everything below stands on it
+    std::vector<QFrame *> bands;               // the side band behind the case buttons and two rules
+    QLabel *banner = nullptr;                  // the program's name over "structural calculator"
+    std::vector<QLabel *> titles;              // the two title lines
+    QLabel *reference = nullptr;               // the reference's name as a link, after "Reference :"
+    std::vector<QPushButton *> commandLabels;  // Exit, Help and the two page labels
+    std::vector<QFrame *> pages;               // the one or two pages of case buttons
+    std::vector<QPushButton *> caseButtons;
+    QPushButton *reset = nullptr;
+    std::vector<QLabel *> notes;
+    ResultsView *results = nullptr;  // the results frame with its rows
+    QLabel *caseTitle = nullptr;     // the case on display in words
+    QLabel *advisory = nullptr;
+    ChartView *chart = nullptr;
+    DiagramView *diagramView = nullptr;
+    QPushButton *resultsSwitch = nullptr;   // the switch above the chart: results chart
+    QPushButton *diagramsSwitch = nullptr;  // or diagrams
+    QPushButton *windowButton = nullptr;    // the diagrams in a window of their own
+
+    QPushButton *exitLabel() const { return commandLabels[0]; }
+    QPushButton *helpLabel() const { return commandLabels[1]; }
+};
+
+// Makes the controls of `program` on `form`; `helpPath` is the reference link's tooltip.
+FormWidgets buildFormWidgets(QWidget *form, const Program &program, const QString &helpPath);
+
+}  // namespace shell
