@@ -39,8 +39,8 @@ double leftMargin(const CaseDiagrams &diagrams, const QFontMetricsF &metrics)
 struct BlockParts {
     double pad, title, drawing, gap, axis;
     explicit BlockParts(double lineHeight)
-        : pad(std::max(2.0, lineHeight * 0.35)), title(lineHeight),
-          drawing((lineHeight * 0.55 * 3.9) + (lineHeight * 0.2)), gap(lineHeight * 0.45), axis(lineHeight * 1.2)
+        : pad(figurePad(lineHeight)), title(lineHeight), drawing((lineHeight * 0.55 * 3.9) + (lineHeight * 0.2)),
+          gap(lineHeight * 0.45), axis(lineHeight * 1.2)
     {
     }
     // What a block of `height` leaves each of its `strips`.
@@ -167,7 +167,7 @@ void paintMembers(QPainter &painter, const QRectF &area, const CaseDiagrams &dia
     const std::vector<MemberBlock> blocks = layoutMembers(area, diagrams, options, metrics);
     for (const MemberBlock &b : blocks) {
         if (b.strips.empty() || b.strips.front().second.height() < lineHeight * 2) {
-            paintMessage(painter, area, QStringLiteral("The diagrams need a larger window"));
+            paintTooSmall(painter, area);
             return;
         }
     }

@@ -152,7 +152,7 @@ void paintSection(QPainter &painter, const QRectF &area, const SectionDiagram &s
         sketch.dimension({g.cx, g.top}, {g.right, g.top}, offset,
                          text(e1Right ? "e1" : "e2", e1Right ? section.e1 : section.e2));
     }
-    const double pad = std::max(2.0, lh * 0.35);
+    const double pad = figurePad(lh);
     const SketchPlacement placed = paintSketch(painter, area.adjusted(pad, pad, -pad, -pad), sketch);
     if (!placed.drawn)
         return;
