@@ -234,9 +234,66 @@ bool parseWholeNumber(const std::string &text, std::size_t mostDigits, int &numb
     return true;
 }
 
-int parse(const std::vector<std::string> &args, Request &request, std::ostream &err)
+// Whether the word is the option, alone ("--unit") or with its word after '=' ("--unit=cm").
+bool isOption(const std::string &arg, const std::string &option)
 {
-    std::vector<std::string> positional;
+    return arg == option || arg.rfind(option + "=", 0) == 0;
+}
+
+// The word an option takes: what follows its '=' ("--unit=cm"), or else the next word ("--unit
+// cm"), which `i` then moves past. False where the option stands last without one.
+bool optionWord(const std::vector<std::string> &args, std::size_t &i, const std::string &option, std::string &word)
+{
+    if (args[i] != option) {
+        word = args[i].substr(option.size() + 1);
+        return true;
+    }
+    if (i + 1 >= args.size())
+        return false;
+    word = args[++i];
+    return true;
+}
+
+// --points: a whole number of intervals from 1 to MostPoints.
+int readPoints(const std::string &count, Request &request, std::ostream &err)
+{
+    int number = 0;
+    if (!parseWholeNumber(count, CountDigits, number) || number < 1 || number > MostPoints)
+        return usage(err, "--points takes a whole number from 1 to 100000, not '" + userText(count) + "'");
+    request.points = number;
+    return Computed;
+}
+
+// --unit: "cm", "kN", "m,kN": a length unit, a force unit or both, each named once.
+int readUnits(const std::string &unit, Request &request, std::ostream &err)
+{
+    std::size_t start = 0;
+    while (start <= unit.size()) {
+        const std::size_t comma = std::min(unit.find(',', start), unit.size());
+        const std::string part = unit.substr(start, comma - start);
+        if (part == "mm" || part == "cm" || part == "m") {
+            if (request.lengthUnit)
+                return usage(err, "--unit names two length units in '" + userText(unit) + "'");
+            request.lengthUnit = part == "mm"   ? shell::LengthUnit::Millimetre
+                                 : part == "cm" ? shell::LengthUnit::Centimetre
+                                                : shell::LengthUnit::Metre;
+        } else if (part == "N" || part == "kN") {
+            if (request.forceUnit)
+                return usage(err, "--unit names two force units in '" + userText(unit) + "'");
+            request.forceUnit = part == "N" ? shell::ForceUnit::Newton : shell::ForceUnit::Kilonewton;
+        } else {
+            return usage(err, "unknown unit '" + userText(part) + "' (mm, cm or m; N or kN)");
+        }
+        start = comma + 1;
+    }
+    return Computed;
+}
+
+// The options into the request, in the order given; the other words (program, case, inputs)
+// into `positional`.
+int readOptions(const std::vector<std::string> &args, Request &request, std::vector<std::string> &positional,
+                std::ostream &err)
+{
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string &arg = args[i];
         if (arg == "--raw") {
@@ -250,76 +307,104 @@ int parse(const std::vector<std::string> &args, Request &request, std::ostream &
             // The file is optional: the next word, unless it is another option.
             if (i + 1 < args.size() && (args[i + 1] == "-" || args[i + 1].rfind("--", 0) != 0))
                 request.batchFile = args[++i];
-        } else if (arg == "--open" || arg.rfind("--open=", 0) == 0 || arg == "--sheet" ||
-                   arg.rfind("--sheet=", 0) == 0) {
-            const bool open = arg.rfind("--open", 0) == 0;
+        } else if (isOption(arg, "--open") || isOption(arg, "--sheet")) {
+            const bool open = isOption(arg, "--open");
             const std::string option = open ? "--open" : "--sheet";
             std::string file;
-            if (arg == option) {
-                if (i + 1 >= args.size())
-                    return usage(err,
-                                 option + (open ? " needs a saved calculation file" : " needs a PDF file to write"));
-                file = args[++i];
-            } else {
-                file = arg.substr(option.size() + 1);
-            }
+            if (!optionWord(args, i, option, file))
+                return usage(err, option + (open ? " needs a saved calculation file" : " needs a PDF file to write"));
             if (file.empty())
                 return usage(err, option + " needs a file name");
             (open ? request.openFile : request.sheetFile) = file;
-        } else if (arg == "--points" || arg.rfind("--points=", 0) == 0) {
+        } else if (isOption(arg, "--points")) {
             std::string count;
-            if (arg == "--points") {
-                if (i + 1 >= args.size())
-                    return usage(err, "--points needs a number of intervals (1 to 100000)");
-                count = args[++i];
-            } else {
-                count = arg.substr(9);
-            }
-            int number = 0;
-            if (!parseWholeNumber(count, CountDigits, number) || number < 1 || number > MostPoints)
-                return usage(err, "--points takes a whole number from 1 to 100000, not '" + userText(count) + "'");
-            request.points = number;
-        } else if (arg == "--unit" || arg.rfind("--unit=", 0) == 0) {
+            if (!optionWord(args, i, "--points", count))
+                return usage(err, "--points needs a number of intervals (1 to 100000)");
+            if (const int status = readPoints(count, request, err); status != Computed)
+                return status;
+        } else if (isOption(arg, "--unit")) {
             std::string unit;
-            if (arg == "--unit") {
-                if (i + 1 >= args.size())
-                    return usage(err, "--unit needs mm, cm or m");
-                unit = args[++i];
-            } else {
-                unit = arg.substr(7);
-            }
-            // "cm", "kN", "m,kN": a length unit, a force unit or both.
-            std::size_t start = 0;
-            while (start <= unit.size()) {
-                const std::size_t comma = std::min(unit.find(',', start), unit.size());
-                const std::string part = unit.substr(start, comma - start);
-                if (part == "mm" || part == "cm" || part == "m") {
-                    if (request.lengthUnit)
-                        return usage(err, "--unit names two length units in '" + userText(unit) + "'");
-                    request.lengthUnit = part == "mm"   ? shell::LengthUnit::Millimetre
-                                         : part == "cm" ? shell::LengthUnit::Centimetre
-                                                        : shell::LengthUnit::Metre;
-                } else if (part == "N" || part == "kN") {
-                    if (request.forceUnit)
-                        return usage(err, "--unit names two force units in '" + userText(unit) + "'");
-                    request.forceUnit = part == "N" ? shell::ForceUnit::Newton : shell::ForceUnit::Kilonewton;
-                } else {
-                    return usage(err, "unknown unit '" + userText(part) + "' (mm, cm or m; N or kN)");
-                }
-                start = comma + 1;
-            }
+            if (!optionWord(args, i, "--unit", unit))
+                return usage(err, "--unit needs mm, cm or m");
+            if (const int status = readUnits(unit, request, err); status != Computed)
+                return status;
         } else if (arg.rfind("--", 0) == 0) {
             return usage(err, "unknown option '" + userText(arg) + "'");
         } else {
             positional.push_back(arg);
         }
     }
+    return Computed;
+}
+
+// Options that do not go together.
+int checkOptionsTogether(const Request &request, std::ostream &err)
+{
     if (request.points >= 0 && !request.diagram)
         return usage(err, "--points goes with --diagram");
     if (request.batch && !request.openFile.empty())
         return usage(err, "--batch and --open do not go together");
     if (request.batch && !request.sheetFile.empty())
         return usage(err, "--sheet writes the sheet of one case, not of a batch");
+    return Computed;
+}
+
+// One NAME=VALUE of the command line: an input of the case, and a number and nothing else.
+int readInput(const std::string &assignment, const shell::CaseDef &c, int caseNumber, Request &request,
+              std::ostream &err)
+{
+    const auto equals = assignment.find('=');
+    if (equals == std::string::npos || equals == 0)
+        return usage(err, "'" + userText(assignment) + "' is not NAME=VALUE");
+    const std::string name = assignment.substr(0, equals);
+    bool known = false;
+    for (const shell::InputDef &input : c.inputs)
+        known = known || input.caption == name;
+    if (!known) {
+        std::string names;
+        for (const shell::InputDef &input : c.inputs)
+            names.append(names.empty() ? "" : ", ").append(input.caption);
+        return usage(err, "'" + userText(name) + "' is not an input of " + request.program->name + " case " +
+                              std::to_string(caseNumber) + " (" + names + ")");
+    }
+    // Values on the command line are numbers and nothing else: a script that passes "12abc"
+    // has a fault the window's leading-number reading would hide.
+    const std::string value = assignment.substr(equals + 1);
+    if (!shell::isWholeNumber(value)) {
+        err << "structcalc: " << userText(name) << ": not a number: " << userText(value) << "\n";
+        return UsageError;
+    }
+    request.inputs.emplace_back(name, value);
+    return Computed;
+}
+
+// PROGRAM CASE [NAME=VALUE ...]: the program, the number on its case button and the inputs.
+int readCaseAndInputs(const std::vector<std::string> &positional, Request &request, std::ostream &err)
+{
+    if (positional.size() < 2)
+        return usage(err, positional.empty() ? "no program given" : "no case number given");
+    request.program = registry::find(positional[0]);
+    if (!request.program)
+        return usage(err, "unknown program '" + userText(positional[0]) + "'");
+    int number = 0;
+    if (!parseWholeNumber(positional[1], CaseDigits, number) || number < 1 || number > request.program->caseCount())
+        return usage(err, "case '" + userText(positional[1]) + "' is not a case of " + request.program->name +
+                              " (1 to " + std::to_string(request.program->caseCount()) + ")");
+    request.caseIndex = number - 1;
+    const shell::CaseDef &c = request.program->cases[static_cast<std::size_t>(request.caseIndex)];
+    for (std::size_t i = 2; i < positional.size(); ++i)
+        if (const int status = readInput(positional[i], c, number, request, err); status != Computed)
+            return status;
+    return Computed;
+}
+
+int parse(const std::vector<std::string> &args, Request &request, std::ostream &err)
+{
+    std::vector<std::string> positional;
+    if (const int status = readOptions(args, request, positional, err); status != Computed)
+        return status;
+    if (const int status = checkOptionsTogether(request, err); status != Computed)
+        return status;
     if (!request.openFile.empty()) {
         // The file names the program, the case and the inputs.
         if (!positional.empty())
@@ -337,43 +422,7 @@ int parse(const std::vector<std::string> &args, Request &request, std::ostream &
             return usage(err, "unknown program '" + userText(positional[0]) + "'");
         return Computed;
     }
-    if (positional.size() < 2)
-        return usage(err, positional.empty() ? "no program given" : "no case number given");
-    request.program = registry::find(positional[0]);
-    if (!request.program)
-        return usage(err, "unknown program '" + userText(positional[0]) + "'");
-    int number = 0;
-    if (!parseWholeNumber(positional[1], CaseDigits, number) || number < 1 || number > request.program->caseCount())
-        return usage(err, "case '" + userText(positional[1]) + "' is not a case of " + request.program->name +
-                              " (1 to " + std::to_string(request.program->caseCount()) + ")");
-    request.caseIndex = number - 1;
-    const shell::CaseDef &c = request.program->cases[static_cast<std::size_t>(request.caseIndex)];
-    for (std::size_t i = 2; i < positional.size(); ++i) {
-        const std::string &assignment = positional[i];
-        const auto equals = assignment.find('=');
-        if (equals == std::string::npos || equals == 0)
-            return usage(err, "'" + userText(assignment) + "' is not NAME=VALUE");
-        const std::string name = assignment.substr(0, equals);
-        bool known = false;
-        for (const shell::InputDef &input : c.inputs)
-            known = known || input.caption == name;
-        if (!known) {
-            std::string names;
-            for (const shell::InputDef &input : c.inputs)
-                names.append(names.empty() ? "" : ", ").append(input.caption);
-            return usage(err, "'" + userText(name) + "' is not an input of " + request.program->name + " case " +
-                                  std::to_string(number) + " (" + names + ")");
-        }
-        // Values on the command line are numbers and nothing else: a script that passes "12abc"
-        // has a fault the window's leading-number reading would hide.
-        const std::string value = assignment.substr(equals + 1);
-        if (!shell::isWholeNumber(value)) {
-            err << "structcalc: " << userText(name) << ": not a number: " << userText(value) << "\n";
-            return UsageError;
-        }
-        request.inputs.emplace_back(name, value);
-    }
-    return Computed;
+    return readCaseAndInputs(positional, request, err);
 }
 
 // --diagram of a case that has none is a usage error.
@@ -568,28 +617,30 @@ int printRejection(std::ostream &out, std::ostream &err, const Request &request,
     return Rejected;
 }
 
-int runCommand(const std::vector<std::string> &args, std::ostream &out, std::ostream &err, std::istream *in)
+// --list, --help and --version, answered without a case; nothing for any other command line.
+std::optional<int> infoCommand(const std::vector<std::string> &args, std::ostream &out, std::ostream &err)
 {
-    if (!args.empty() && args[0] == "--list")
+    if (args.empty())
+        return std::nullopt;
+    if (args[0] == "--list")
         return listCommand(args, out, err);
-    if (!args.empty() && (args[0] == "--help" || args[0] == "-h")) {
+    if (args[0] == "--help" || args[0] == "-h") {
         out << helpText();
         return Computed;
     }
-    if (!args.empty() && args[0] == "--version") {
+    if (args[0] == "--version") {
         out << "structcalc " << STRUCTCALC_VERSION << "\n";
         return Computed;
     }
+    return std::nullopt;
+}
 
-    Request request;
-    if (const int status = parse(args, request, err); status != Computed)
-        return status;
-
-    if (request.batch)
-        return batchCommand(request, out, err, in);
-
-    registry::OpenedCalculation opened;
-    shell::FileId openedFile;
+// The case to compute, checked before anything is computed or written: the saved calculation of
+// --open read (its program and case into the request, the file it was into `openedFile`), a
+// diagram the case has, and a place the sheet can go.
+int checkCase(Request &request, registry::OpenedCalculation &opened, shell::FileId &openedFile, const std::ostream &out,
+              std::ostream &err)
+{
     if (!request.openFile.empty()) {
         if (const int status = readOpenFile(request, opened, openedFile, err); status != Computed)
             return status;
@@ -598,15 +649,19 @@ int runCommand(const std::vector<std::string> &args, std::ostream &out, std::ost
     }
     if (const int status = checkDiagram(request, err); status != Computed)
         return status;
-    // Where the sheet cannot go is said before anything is computed or written.
     if (!request.sheetFile.empty())
         if (const std::string problem = sheetProblem(request.sheetFile, openedFile, out); !problem.empty()) {
             err << "structcalc: cannot write " << userText(request.sheetFile, MostShownPath) << ": " << problem << "\n";
             return UsageError;
         }
+    return Computed;
+}
 
-    QuietPlatform platform;
-    shell::ShellModel model(*request.program, platform);
+// The model given the case as a window would be: started, the saved calculation opened or the
+// case selected, the units chosen, the inputs typed.
+int setUpCase(shell::ShellModel &model, const Request &request, const registry::OpenedCalculation &opened,
+              std::ostream &err)
+{
     model.start();
     if (!request.openFile.empty()) {
         const std::string problem = model.open(opened.calculation);
@@ -635,13 +690,26 @@ int runCommand(const std::vector<std::string> &args, std::ostream &out, std::ost
         model.setTexts(edits);
     if (!model.followNote().empty())
         err << "structcalc: note: " << model.followNote() << "\n";
+    return Computed;
+}
 
-    if (model.lastRejected()) {
-        if (!request.sheetFile.empty())
-            err << "structcalc: " << userText(request.sheetFile, MostShownPath)
-                << " is not written: the inputs are refused\n";
-        return printRejection(out, err, request, model);
+// The notes beside the rows on stderr, so that stdout keeps one line per result row: a plain
+// note of the window (an empirical formula beyond its range) and why a row shows no value.
+void printNotes(std::ostream &err, const shell::ShellModel &model)
+{
+    for (const std::string &note : model.advisories())
+        err << "structcalc: note: " << note << "\n";
+    for (int r = 0; r < model.resultCount(); ++r) {
+        const shell::ResultRow &row = model.rows()[static_cast<std::size_t>(r)];
+        if (!row.reason.empty())
+            err << "structcalc: note: " << rowName(row.caption) << ": " << row.reason << "\n";
     }
+}
+
+// The answer of a computed case: the sheet where asked for, the notes, then the rows as JSON,
+// the diagram table or one line per row.
+int printAnswer(std::ostream &out, std::ostream &err, const Request &request, const shell::ShellModel &model)
+{
     if (!request.sheetFile.empty()) {
         const std::string problem = writeSheetFile(model, request.sheetFile, STRUCTCALC_VERSION);
         if (!problem.empty()) {
@@ -649,18 +717,9 @@ int runCommand(const std::vector<std::string> &args, std::ostream &out, std::ost
             return UsageError;
         }
     }
-    // A plain note of the window (an empirical formula beyond its range) goes to stderr, so
-    // that stdout keeps one line per result row.
-    for (const std::string &note : model.advisories())
-        err << "structcalc: note: " << note << "\n";
-    // So does why a row shows no value.
-    for (int r = 0; r < model.resultCount(); ++r) {
-        const shell::ResultRow &row = model.rows()[static_cast<std::size_t>(r)];
-        if (!row.reason.empty())
-            err << "structcalc: note: " << rowName(row.caption) << ": " << row.reason << "\n";
-    }
+    printNotes(err, model);
     if (request.diagram && model.diagrams().kind == shell::CaseDiagrams::Kind::Error) {
-        err << "structcalc: " << c.caption << ": " << model.diagrams().error << "\n";
+        err << "structcalc: " << model.currentCaseDef().caption << ": " << model.diagrams().error << "\n";
         if (request.json)
             printJson(out, request, model);
         return Rejected;
@@ -679,6 +738,33 @@ int runCommand(const std::vector<std::string> &args, std::ostream &out, std::ost
             << "\n";
     }
     return Computed;
+}
+
+int runCommand(const std::vector<std::string> &args, std::ostream &out, std::ostream &err, std::istream *in)
+{
+    if (const std::optional<int> status = infoCommand(args, out, err))
+        return *status;
+    Request request;
+    if (const int status = parse(args, request, err); status != Computed)
+        return status;
+    if (request.batch)
+        return batchCommand(request, out, err, in);
+    registry::OpenedCalculation opened;
+    shell::FileId openedFile;
+    if (const int status = checkCase(request, opened, openedFile, out, err); status != Computed)
+        return status;
+
+    QuietPlatform platform;
+    shell::ShellModel model(*request.program, platform);
+    if (const int status = setUpCase(model, request, opened, err); status != Computed)
+        return status;
+    if (model.lastRejected()) {
+        if (!request.sheetFile.empty())
+            err << "structcalc: " << userText(request.sheetFile, MostShownPath)
+                << " is not written: the inputs are refused\n";
+        return printRejection(out, err, request, model);
+    }
+    return printAnswer(out, err, request, model);
 }
 
 }  // namespace

@@ -162,27 +162,98 @@ double curveEnd(double lambda, const std::optional<EmpiricalLine> &empirical)
 
 const char *const FrameMemberNames[] = {"AB", "BC", "CD"};
 
-}  // namespace
-
-CaseDiagrams caseDiagrams(const CaseDef &definition, int caseIndex, const std::vector<double> &inputs,
-                          const std::vector<double> &rows, Units units)
+// The moment diagram of a solved portal frame, with the moments at its feet and corners.
+FrameDiagram frameDiagram(const mechanics::PortalFrame &frame, const mechanics::PortalSolution &solved, Units units)
 {
-    CaseDiagrams d;
-    d.caseIndex = caseIndex;
-    d.inputs = inputs;
-    d.rows = rows;
-    d.units = units;
-    d.lengthUnit = unitCaption(units, Dimension::Length);
-    const EvalContext context{&inputs, &rows};
+    FrameDiagram f;
+    f.frame = frame;
+    f.reactions = solved.reactions;
+    f.momentUnit = unitCaption(units, Dimension::Moment);
+    for (std::size_t k = 0; k < 3; ++k) {
+        const mechanics::FrameMemberResult &r = solved.members[k];
+        f.members[k] = {FrameMemberNames[k], r, mechanics::extremes(r.moment)};
+    }
+    const mechanics::Piecewise &ab = f.members[0].result.moment;
+    const mechanics::Piecewise &cd = f.members[2].result.moment;
+    f.MA = ab.rightOf(ab.start());
+    f.MB = ab.leftOf(ab.end());
+    f.MC = cd.rightOf(cd.start());
+    f.MD = cd.leftOf(cd.end());
+    return f;
+}
 
+// The curves of a solved straight member: V and M, θ and δ where its stiffness is known.
+std::vector<Curve> memberCurves(const mechanics::BeamSolution &solved, Units units)
+{
+    std::vector<Curve> curves;
+    curves.push_back(curveOf(Quantity::Shear, solved.shear, unitCaption(units, Dimension::Force)));
+    curves.push_back(curveOf(Quantity::Moment, solved.moment, unitCaption(units, Dimension::Moment)));
+    if (solved.slope && solved.deflection) {
+        curves.push_back(curveOf(Quantity::Slope, *solved.slope, "rad"));
+        curves.push_back(curveOf(Quantity::Deflection, *solved.deflection, unitCaption(units, Dimension::Length)));
+    }
+    return curves;
+}
+
+// The case's typed positions on member m at their values; a position off the member (where the
+// domain allows it) is not marked.
+std::vector<Mark> typedPositions(const CaseDef &definition, std::size_t m, double length, const EvalContext &context)
+{
+    std::vector<Mark> marks;
+    for (const PositionMark &mark : definition.marks)
+        if (mark.member == static_cast<int>(m)) {
+            const double x = mark.x.eval(context);
+            if (std::isfinite(x) && x >= 0 && x <= length)
+                marks.push_back({mark.label, x});
+        }
+    return marks;
+}
+
+// The column curve of σk against λ in the units on display, with the current column.
+ColumnCurveDiagram columnDiagram(const ColumnCurve &curve, const EvalContext &context, Units units)
+{
+    ColumnCurveDiagram c;
+    c.lambda = curve.slenderness.eval(context);
+    if (curve.eulerNumerator)
+        c.eulerNumerator = curve.eulerNumerator->eval(context);
+    if (curve.empirical) {
+        EmpiricalLine line = *curve.empirical;
+        line.a = convert(line.a, Dimension::Stress, CatalogueUnits, units);
+        c.empirical = line;
+    }
+    c.lambdaMax = curveEnd(c.lambda, c.empirical);
+    c.stressUnit = unitCaption(units, Dimension::Stress);
+    return c;
+}
+
+// The section of the case's sketch with the extreme-fibre distances of its rows.
+SectionDiagram sectionDiagram(const CaseDef &definition, const std::vector<double> &inputs,
+                              const std::vector<double> &rows, const std::string &lengthUnit)
+{
+    SectionDiagram s;
+    s.sketch = definition.sketch(inputs);
+    s.figure = *definition.section;
+    const auto row = [&rows](int r) {
+        return r >= 0 && r < static_cast<int>(rows.size()) ? rows[static_cast<std::size_t>(r)]
+                                                           : std::numeric_limits<double>::quiet_NaN();
+    };
+    s.e1 = row(s.figure.e1Row);
+    s.e2 = s.figure.e2Row >= 0 ? row(s.figure.e2Row) : s.e1;
+    s.lengthUnit = lengthUnit;
+    return s;
+}
+
+// The diagrams of the case's member models, a portal frame or straight members; Kind::None where
+// it has neither, Kind::Error with why where one cannot be solved.
+void addMemberDiagrams(CaseDiagrams &d, const CaseDef &definition, const std::vector<double> &inputs,
+                       const EvalContext &context)
+{
     const auto fail = [&d](const std::string &what, const mechanics::Error &error) {
         d.kind = CaseDiagrams::Kind::Error;
         d.members.clear();
         d.frame.reset();
         d.error = what + error.message;
-        return d;
     };
-
     for (std::size_t m = 0; m < definition.members.size(); ++m) {
         const MemberModel &model = definition.members[m];
         if (model.frame) {
@@ -190,21 +261,7 @@ CaseDiagrams caseDiagrams(const CaseDef &definition, int caseIndex, const std::v
             const auto solved = mechanics::solvePortalFrame(frame);
             if (!solved)
                 return fail("The frame cannot be solved: ", solved.error());
-            FrameDiagram f;
-            f.frame = frame;
-            f.reactions = solved->reactions;
-            f.momentUnit = unitCaption(units, Dimension::Moment);
-            for (std::size_t k = 0; k < 3; ++k) {
-                const mechanics::FrameMemberResult &r = solved->members[k];
-                f.members[k] = {FrameMemberNames[k], r, mechanics::extremes(r.moment)};
-            }
-            const mechanics::Piecewise &ab = f.members[0].result.moment;
-            const mechanics::Piecewise &cd = f.members[2].result.moment;
-            f.MA = ab.rightOf(ab.start());
-            f.MB = ab.leftOf(ab.end());
-            f.MC = cd.rightOf(cd.start());
-            f.MD = cd.leftOf(cd.end());
-            d.frame = f;
+            d.frame = frameDiagram(frame, *solved, d.units);
             d.kind = CaseDiagrams::Kind::Frame;
             continue;
         }
@@ -219,56 +276,35 @@ CaseDiagrams caseDiagrams(const CaseDef &definition, int caseIndex, const std::v
                                            : "The member " + model.name + " cannot be solved: ",
                         solved.error());
         member.reactions = solved->reactions;
-        member.curves.push_back(curveOf(Quantity::Shear, solved->shear, unitCaption(units, Dimension::Force)));
-        member.curves.push_back(curveOf(Quantity::Moment, solved->moment, unitCaption(units, Dimension::Moment)));
-        if (solved->slope && solved->deflection) {
-            member.curves.push_back(curveOf(Quantity::Slope, *solved->slope, "rad"));
-            member.curves.push_back(
-                curveOf(Quantity::Deflection, *solved->deflection, unitCaption(units, Dimension::Length)));
-        }
-        for (const PositionMark &mark : definition.marks)
-            if (mark.member == static_cast<int>(m)) {
-                const double x = mark.x.eval(context);
-                // A typed position off the member (where the domain allows it) is not marked.
-                if (std::isfinite(x) && x >= 0 && x <= member.length())
-                    member.marks.push_back({mark.label, x});
-            }
+        member.curves = memberCurves(*solved, d.units);
+        member.marks = typedPositions(definition, m, member.length(), context);
         d.members.push_back(std::move(member));
         d.kind = CaseDiagrams::Kind::Members;
     }
+}
+
+}  // namespace
+
+CaseDiagrams caseDiagrams(const CaseDef &definition, int caseIndex, const std::vector<double> &inputs,
+                          const std::vector<double> &rows, Units units)
+{
+    CaseDiagrams d;
+    d.caseIndex = caseIndex;
+    d.inputs = inputs;
+    d.rows = rows;
+    d.units = units;
+    d.lengthUnit = unitCaption(units, Dimension::Length);
+    const EvalContext context{&inputs, &rows};
+    addMemberDiagrams(d, definition, inputs, context);
     if (d.kind != CaseDiagrams::Kind::None)
         return d;
-
     if (definition.columnCurve) {
-        const ColumnCurve &curve = *definition.columnCurve;
-        ColumnCurveDiagram c;
-        c.lambda = curve.slenderness.eval(context);
-        if (curve.eulerNumerator)
-            c.eulerNumerator = curve.eulerNumerator->eval(context);
-        if (curve.empirical) {
-            EmpiricalLine line = *curve.empirical;
-            line.a = convert(line.a, Dimension::Stress, CatalogueUnits, units);
-            c.empirical = line;
-        }
-        c.lambdaMax = curveEnd(c.lambda, c.empirical);
-        c.stressUnit = unitCaption(units, Dimension::Stress);
-        d.column = c;
+        d.column = columnDiagram(*definition.columnCurve, context, units);
         d.kind = CaseDiagrams::Kind::Column;
         return d;
     }
-
     if (definition.section && definition.sketch) {
-        SectionDiagram s;
-        s.sketch = definition.sketch(inputs);
-        s.figure = *definition.section;
-        const auto row = [&rows](int r) {
-            return r >= 0 && r < static_cast<int>(rows.size()) ? rows[static_cast<std::size_t>(r)]
-                                                               : std::numeric_limits<double>::quiet_NaN();
-        };
-        s.e1 = row(s.figure.e1Row);
-        s.e2 = s.figure.e2Row >= 0 ? row(s.figure.e2Row) : s.e1;
-        s.lengthUnit = d.lengthUnit;
-        d.section = s;
+        d.section = sectionDiagram(definition, inputs, rows, d.lengthUnit);
         d.kind = CaseDiagrams::Kind::Section;
     }
     return d;

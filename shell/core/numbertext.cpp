@@ -183,36 +183,96 @@ std::size_t exponentEnd(std::string_view s, std::size_t pos)
     return p > firstDigit ? p : pos;
 }
 
+// Characters gathered on the stack while a few are asked for, else on the heap: the texts of
+// number fields never need the heap, and a pasted page of text still reads.
+class GatheredText
+{
+public:
+    explicit GatheredText(std::size_t most) : m_onStack(most <= sizeof m_short) {}
+    GatheredText(const GatheredText &) = delete;
+    GatheredText &operator=(const GatheredText &) = delete;
+    void add(char c)
+    {
+        if (m_onStack)
+            m_short[m_size++] = c;
+        else
+            m_long += c;
+    }
+    void add(std::string_view text)
+    {
+        for (char c : text)
+            add(c);
+    }
+    std::string_view view() const { return m_onStack ? std::string_view(m_short, m_size) : std::string_view(m_long); }
+
+private:
+    char m_short[72];
+    std::size_t m_size = 0;
+    bool m_onStack;
+    std::string m_long;
+};
+
+// "&H1F" and "&O17": a hexadecimal or octal whole number; any other text after '&' reads as 0.
+double readRadixText(std::string_view s)
+{
+    if (s[1] == 'H' || s[1] == 'h')
+        return readRadixInteger(std::string(s), 2, 16);
+    if (s[1] == 'O' || s[1] == 'o')
+        return readRadixInteger(std::string(s), 2, 8);
+    return 0;
+}
+
+// A number too large or too small for a double: ±infinity or 0 by its decimal magnitude,
+// counted on the digits themselves so that a number typed out in full ("1" and 400 zeros)
+// counts too. `belowNormal` is set where it is not zero but too small.
+double outOfRangeValue(std::string_view mantissa, std::string_view exponentPart, bool *belowNormal)
+{
+    const long exponent = exponentPart.empty() ? 0 : std::strtol(std::string(exponentPart).c_str(), nullptr, 10);
+    const std::size_t firstDigit = mantissa.find_first_not_of("0.");
+    std::size_t point = mantissa.find('.');
+    if (point == std::string::npos)
+        point = mantissa.size();
+    const double magnitude =
+        firstDigit < point ? static_cast<double>(point - firstDigit - 1) : -static_cast<double>(firstDigit - point);
+    const bool overflow = firstDigit != std::string::npos && magnitude + static_cast<double>(exponent) >= 0;
+    if (belowNormal)
+        *belowNormal = !overflow && firstDigit != std::string::npos;
+    return overflow ? std::numeric_limits<double>::infinity() : 0.0;
+}
+
+// The unsigned number of a mantissa ("12.5") and the digits of its exponent ("-3", may be
+// empty), read as from_chars reads "12.5e-3".
+double readDecimal(std::string_view mantissa, std::string_view exponentPart, bool *belowNormal)
+{
+    GatheredText number(mantissa.size() + exponentPart.size() + 1);
+    number.add(mantissa);
+    if (!exponentPart.empty()) {
+        number.add('e');
+        number.add(exponentPart);
+    }
+    const std::string_view text = number.view();
+    double value = 0;
+    const auto result = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (result.ec == std::errc::result_out_of_range)
+        return outOfRangeValue(mantissa, exponentPart, belowNormal);
+    if (belowNormal && value != 0 && !std::isnormal(value))
+        *belowNormal = true;
+    return value;
+}
+
 // The leading-number rule; `belowNormal`, where given, is set where the number is not zero but
 // nearer 0 than the smallest normal double (read as 0 or with fewer digits).
 double readLeadingNumber(std::string_view text, bool *belowNormal)
 {
     if (belowNormal)
         *belowNormal = false;
-    // The text without its blanks; short texts (all that a field usually holds) stay on the stack.
-    char shortText[64];
-    std::string longText;
-    std::string_view s;
-    if (text.size() <= sizeof shortText) {
-        std::size_t n = 0;
-        for (char c : text)
-            if (!isSkipped(c))
-                shortText[n++] = c;
-        s = std::string_view(shortText, n);
-    } else {
-        for (char c : text)
-            if (!isSkipped(c))
-                longText += c;
-        s = longText;
-    }
-
-    if (s.size() >= 2 && s[0] == '&') {
-        if (s[1] == 'H' || s[1] == 'h')
-            return readRadixInteger(std::string(s), 2, 16);
-        if (s[1] == 'O' || s[1] == 'o')
-            return readRadixInteger(std::string(s), 2, 8);
-        return 0;
-    }
+    GatheredText withoutBlanks(text.size());
+    for (char c : text)
+        if (!isSkipped(c))
+            withoutBlanks.add(c);
+    const std::string_view s = withoutBlanks.view();
+    if (s.size() >= 2 && s[0] == '&')
+        return readRadixText(s);
 
     std::size_t pos = 0;
     bool negative = false;
@@ -226,49 +286,10 @@ double readLeadingNumber(std::string_view text, bool *belowNormal)
     if (!anyDigit)
         return 0;
     const std::string_view mantissa = s.substr(mantissaStart, pos - mantissaStart);
-
-    // The number as from_chars reads it: the mantissa, then "e" and the exponent where one
-    // follows with at least one digit (E or D, either case, in the text).
+    // The exponent where one follows with at least one digit (E or D, either case, in the text).
     const std::size_t end = exponentEnd(s, pos);
     const std::string_view exponentPart = end > pos ? s.substr(pos + 1, end - pos - 1) : std::string_view();
-    char shortNumber[72];
-    std::string longNumber;
-    std::string_view number;
-    if (mantissa.size() + exponentPart.size() + 1 <= sizeof shortNumber) {
-        std::copy(mantissa.begin(), mantissa.end(), shortNumber);
-        std::size_t n = mantissa.size();
-        if (!exponentPart.empty()) {
-            shortNumber[n++] = 'e';
-            std::copy(exponentPart.begin(), exponentPart.end(), shortNumber + n);
-            n += exponentPart.size();
-        }
-        number = std::string_view(shortNumber, n);
-    } else {
-        longNumber = std::string(mantissa);
-        if (!exponentPart.empty())
-            longNumber += 'e' + std::string(exponentPart);
-        number = longNumber;
-    }
-
-    double value = 0;
-    const auto result = std::from_chars(number.data(), number.data() + number.size(), value);
-    if (result.ec == std::errc::result_out_of_range) {
-        // Too large or too small for a double: decide by the decimal magnitude, counted on the
-        // digits themselves so that a number typed out in full ("1" and 400 zeros) counts too.
-        const long exponent = exponentPart.empty() ? 0 : std::strtol(std::string(exponentPart).c_str(), nullptr, 10);
-        const std::size_t firstDigit = mantissa.find_first_not_of("0.");
-        std::size_t point = mantissa.find('.');
-        if (point == std::string::npos)
-            point = mantissa.size();
-        const double magnitude =
-            firstDigit < point ? static_cast<double>(point - firstDigit - 1) : -static_cast<double>(firstDigit - point);
-        const bool overflow = firstDigit != std::string::npos && magnitude + static_cast<double>(exponent) >= 0;
-        value = overflow ? std::numeric_limits<double>::infinity() : 0.0;
-        if (belowNormal)
-            *belowNormal = !overflow && firstDigit != std::string::npos;
-    } else if (belowNormal && value != 0 && !std::isnormal(value)) {
-        *belowNormal = true;
-    }
+    const double value = readDecimal(mantissa, exponentPart, belowNormal);
     return negative ? -value : value;
 }
 

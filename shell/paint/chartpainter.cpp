@@ -265,100 +265,143 @@ QPolygonF areaOutline(const QPolygonF &line, double zeroY)
     return outline;
 }
 
+// A run of points that can all be drawn: their slots from `first` on, the line through their
+// values and the zero line.
+struct Run {
+    const ChartLayout &l;
+    int first = 0;
+    int count = 0;
+    double zeroY = 0;
+    QPolygonF line;
+    // The column of point i from its value to the zero line, `share` of its slot wide.
+    QRectF column(int i, double share) const
+    {
+        const double y = line[i].y();
+        return QRectF(QPointF(l.centre(first + i) - (l.slot * share * 0.5), std::min(y, zeroY)),
+                      QPointF(l.centre(first + i) + (l.slot * share * 0.5), std::max(y, zeroY)));
+    }
+    // The left edge of the slot of point i (i = count: the right edge of the last).
+    double slotLeft(int i) const { return l.plot.left() + ((first + i) * l.slot); }
+};
+
+Run runOf(const ChartLayout &l, int first, const std::vector<double> &values)
+{
+    Run run{l, first, static_cast<int>(values.size()), l.y(0), {}};
+    for (int i = 0; i < run.count; ++i)
+        run.line << QPointF(l.centre(first + i), l.y(values[static_cast<size_t>(i)]));
+    return run;
+}
+
+// The strip of the line from point i to the next, seen from above: its top face in depth.
+QPolygonF topFace(const QPolygonF &line, int i, const QPointF &depth)
+{
+    return QPolygonF({line[i], line[i + 1], line[i + 1] + depth, line[i] + depth});
+}
+
+// Flat steps: each point's full slot filled, the outline from the zero line along the tops.
+void drawSteps(QPainter &painter, const Run &run, const Shades &shades)
+{
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(shades.face);
+    {
+        const Aliased aliased(painter);
+        for (int i = 0; i < run.count; ++i)
+            painter.drawRect(onPixels(run.column(i, 1.0)));
+    }
+    QPolygonF steps;
+    steps << QPointF(run.slotLeft(0), run.zeroY);
+    for (int i = 0; i < run.count; ++i)
+        steps << QPointF(run.slotLeft(i), run.line[i].y()) << QPointF(run.slotLeft(i + 1), run.line[i].y());
+    steps << QPointF(run.slotLeft(run.count), run.zeroY);
+    painter.setPen(shades.edge);
+    painter.drawPolyline(steps);
+}
+
+// A flat line with a square marker on each point.
+void drawMarkedLine(QPainter &painter, const Run &run, const Shades &shades)
+{
+    QPen pen(shades.face, std::max(1.5, run.l.lineHeight * 0.14));
+    pen.setJoinStyle(Qt::RoundJoin);
+    painter.setPen(pen);
+    painter.drawPolyline(run.line);
+    const double half = run.l.lineHeight * 0.2;
+    painter.setPen(shades.edge);
+    painter.setBrush(shades.face);
+    for (const QPointF &p : std::as_const(run.line))
+        painter.drawRect(QRectF(p - QPointF(half, half), p + QPointF(half, half)));
+}
+
+// A tape seen from above: its top, then its front edge, so that a stretch running along the line
+// of sight still shows.
+void drawTape(QPainter &painter, const Run &run, const Shades &shades)
+{
+    const QPointF thickness(0, std::max(2.0, run.l.lineHeight * 0.22));
+    const QPolygonF &line = run.line;
+    painter.setPen(shades.edge);
+    for (int i = 0; i + 1 < line.size(); ++i) {
+        painter.setBrush(shades.top);
+        painter.drawPolygon(topFace(line, i, run.l.depth));
+        painter.setBrush(shades.face);
+        painter.drawPolygon(QPolygonF({line[i], line[i + 1], line[i + 1] + thickness, line[i] + thickness}));
+    }
+}
+
+// An area with depth: its back, its top along the line, its right end, then its front.
+void drawSolidArea(QPainter &painter, const Run &run, const Shades &shades)
+{
+    const QPointF d = run.l.depth;
+    const QPolygonF front = areaOutline(run.line, run.zeroY);
+    painter.setPen(shades.edge);
+    painter.setBrush(shades.side);
+    painter.drawPolygon(front.translated(d));
+    painter.setBrush(shades.top);
+    for (int i = 0; i + 1 < run.line.size(); ++i)
+        painter.drawPolygon(topFace(run.line, i, d));
+    painter.setBrush(shades.side);
+    const QPointF end = run.line.last();
+    const QPointF endFoot(end.x(), run.zeroY);
+    painter.drawPolygon(QPolygonF({endFoot, end, end + d, endFoot + d}));
+    painter.setBrush(shades.face);
+    painter.drawPolygon(front);
+}
+
 // A run of points that can all be drawn, the first at slot `first`.
 void drawRun(QPainter &painter, const ChartLayout &l, int first, const std::vector<double> &values, ChartType type,
              const Shades &shades)
 {
-    const int count = static_cast<int>(values.size());
-    const double zeroY = l.y(0);
-    const QPointF d = l.depth;
-    QPolygonF line;
-    for (int i = 0; i < count; ++i)
-        line << QPointF(l.centre(first + i), l.y(values[static_cast<size_t>(i)]));
-    const auto column = [&](int i, double share) {
-        const double y = line[i].y();
-        return QRectF(QPointF(l.centre(first + i) - (l.slot * share * 0.5), std::min(y, zeroY)),
-                      QPointF(l.centre(first + i) + (l.slot * share * 0.5), std::max(y, zeroY)));
-    };
-    if (count == 1 && (type == ChartType::Line3D || type == ChartType::Area2D || type == ChartType::Area3D)) {
-        const QPointF p = line.first();
-        line = QPolygonF({p - QPointF(l.slot * 0.3, 0), p + QPointF(l.slot * 0.3, 0)});
+    Run run = runOf(l, first, values);
+    // A single point of a tape or an area is drawn as a plateau across its slot.
+    if (run.count == 1 && (type == ChartType::Line3D || type == ChartType::Area2D || type == ChartType::Area3D)) {
+        const QPointF p = run.line.first();
+        run.line = QPolygonF({p - QPointF(l.slot * 0.3, 0), p + QPointF(l.slot * 0.3, 0)});
     }
-
     switch (type) {
     case ChartType::Bar2D:
     case ChartType::Bar3D:
-        for (int i = 0; i < count; ++i)
-            drawBox(painter, column(i, 0.55), d, shades);
+        for (int i = 0; i < run.count; ++i)
+            drawBox(painter, run.column(i, 0.55), l.depth, shades);
         break;
-    case ChartType::Step2D: {
-        painter.setPen(Qt::NoPen);
-        painter.setBrush(shades.face);
-        {
-            const Aliased aliased(painter);
-            for (int i = 0; i < count; ++i)
-                painter.drawRect(onPixels(column(i, 1.0)));
-        }
-        QPolygonF steps;
-        steps << QPointF(l.plot.left() + (first * l.slot), zeroY);
-        for (int i = 0; i < count; ++i)
-            steps << QPointF(l.plot.left() + ((first + i) * l.slot), line[i].y())
-                  << QPointF(l.plot.left() + ((first + i + 1) * l.slot), line[i].y());
-        steps << QPointF(l.plot.left() + ((first + count) * l.slot), zeroY);
-        painter.setPen(shades.edge);
-        painter.drawPolyline(steps);
+    case ChartType::Step2D:
+        drawSteps(painter, run, shades);
         break;
-    }
     case ChartType::Step3D:
-        for (int i = 0; i < count; ++i)
-            drawBox(painter, column(i, 1.0), d, shades);
+        for (int i = 0; i < run.count; ++i)
+            drawBox(painter, run.column(i, 1.0), l.depth, shades);
         break;
-    case ChartType::Line2D: {
-        QPen pen(shades.face, std::max(1.5, l.lineHeight * 0.14));
-        pen.setJoinStyle(Qt::RoundJoin);
-        painter.setPen(pen);
-        painter.drawPolyline(line);
-        const double half = l.lineHeight * 0.2;
-        painter.setPen(shades.edge);
-        painter.setBrush(shades.face);
-        for (const QPointF &p : std::as_const(line))
-            painter.drawRect(QRectF(p - QPointF(half, half), p + QPointF(half, half)));
+    case ChartType::Line2D:
+        drawMarkedLine(painter, run, shades);
         break;
-    }
-    case ChartType::Line3D: {
-        // A tape seen from above: its top, then its front edge, so that a stretch running
-        // along the line of sight still shows.
-        const QPointF thickness(0, std::max(2.0, l.lineHeight * 0.22));
-        painter.setPen(shades.edge);
-        for (int i = 0; i + 1 < line.size(); ++i) {
-            painter.setBrush(shades.top);
-            painter.drawPolygon(QPolygonF({line[i], line[i + 1], line[i + 1] + d, line[i] + d}));
-            painter.setBrush(shades.face);
-            painter.drawPolygon(QPolygonF({line[i], line[i + 1], line[i + 1] + thickness, line[i] + thickness}));
-        }
+    case ChartType::Line3D:
+        drawTape(painter, run, shades);
         break;
-    }
     case ChartType::Area2D:
         painter.setPen(shades.edge);
         painter.setBrush(shades.face);
-        painter.drawPolygon(areaOutline(line, zeroY));
+        painter.drawPolygon(areaOutline(run.line, run.zeroY));
         break;
-    case ChartType::Area3D: {
-        const QPolygonF front = areaOutline(line, zeroY);
-        painter.setPen(shades.edge);
-        painter.setBrush(shades.side);
-        painter.drawPolygon(front.translated(d));
-        painter.setBrush(shades.top);
-        for (int i = 0; i + 1 < line.size(); ++i)
-            painter.drawPolygon(QPolygonF({line[i], line[i + 1], line[i + 1] + d, line[i] + d}));
-        painter.setBrush(shades.side);
-        const QPointF end = line.last();
-        const QPointF endFoot(end.x(), zeroY);
-        painter.drawPolygon(QPolygonF({endFoot, end, end + d, endFoot + d}));
-        painter.setBrush(shades.face);
-        painter.drawPolygon(front);
+    case ChartType::Area3D:
+        drawSolidArea(painter, run, shades);
         break;
-    }
     }
 }
 

@@ -39,8 +39,8 @@ double leftMargin(const CaseDiagrams &diagrams, const QFontMetricsF &metrics)
 struct BlockParts {
     double pad, title, drawing, gap, axis;
     explicit BlockParts(double lineHeight)
-        : pad(std::max(2.0, lineHeight * 0.35)), title(lineHeight),
-          drawing((lineHeight * 0.55 * 3.9) + (lineHeight * 0.2)), gap(lineHeight * 0.45), axis(lineHeight * 1.2)
+        : pad(figurePad(lineHeight)), title(lineHeight), drawing((lineHeight * 0.55 * 3.9) + (lineHeight * 0.2)),
+          gap(lineHeight * 0.45), axis(lineHeight * 1.2)
     {
     }
     // What a block of `height` leaves each of its `strips`.
@@ -159,6 +159,154 @@ double leastDiagramHeight(const CaseDiagrams &diagrams, const DiagramOptions &op
 
 namespace {
 
+// The member's name in bold over its block, where the case has several members.
+void writeMemberName(QPainter &painter, const MemberBlock &b, const MemberDiagram &member,
+                     std::vector<DiagramReport::Text> &texts)
+{
+    if (b.title.isEmpty())
+        return;
+    painter.setPen(Ink);
+    QFont bold = painter.font();
+    bold.setBold(true);
+    painter.save();
+    painter.setFont(bold);
+    const QFontMetricsF boldMetrics(bold, painter.device());
+    drawTextIn(painter, boldMetrics, b.title, Qt::AlignLeft, qs(member.name));
+    texts.push_back(
+        {qs(member.name),
+         QRectF(b.title.topLeft(), QSizeF(boldMetrics.horizontalAdvance(qs(member.name)), b.title.height())),
+         b.member});
+    painter.restore();
+}
+
+// The x axis shared by a member's strips: round steps about four lines apart, from the top of the
+// first strip to the bottom of the last.
+struct MemberAxis {
+    double length = 1;
+    double step = 1;
+    double stripsTop = 0;
+    double stripsBottom = 0;
+    // How many ticks stand on the member: 0, step, 2 step, ... up to its length.
+    int ticks() const
+    {
+        int n = 0;
+        while (n * step <= length * (1 + 1e-9))
+            ++n;
+        return n;
+    }
+};
+
+MemberAxis memberAxis(const MemberBlock &b, double length, double lineHeight)
+{
+    MemberAxis axis;
+    axis.length = length;
+    axis.stripsTop = b.strips.front().second.top();
+    axis.stripsBottom = b.strips.back().second.bottom();
+    const int most = std::max(1, static_cast<int>((b.plotRight - b.plotLeft) / (lineHeight * 4)));
+    axis.step = roundStep(length / most);
+    return axis;
+}
+
+// The vertical grid at the round x through every strip.
+void paintXGrid(QPainter &painter, const MemberBlock &b, const MemberAxis &axis)
+{
+    std::vector<QLineF> grid;
+    const int ticks = axis.ticks();
+    for (int i = 0; i < ticks; ++i) {
+        const double x = b.xAt(i * axis.step, axis.length);
+        grid.emplace_back(QPointF(x, axis.stripsTop), QPointF(x, axis.stripsBottom));
+    }
+    drawCrispLines(painter, grid, GridInk);
+}
+
+// The x axis under the last strip: its line, the ticks and their values where they stand clear
+// of the one before, and the axis name with its unit at the left.
+void paintXAxis(QPainter &painter, const QFontMetricsF &metrics, const MemberBlock &b, const MemberAxis &axis,
+                const std::string &lengthUnit, std::vector<DiagramReport::Text> &texts)
+{
+    const double lineHeight = metrics.height();
+    std::vector<QLineF> tickMarks;
+    const int ticks = axis.ticks();
+    for (int i = 0; i < ticks; ++i) {
+        const double x = b.xAt(i * axis.step, axis.length);
+        tickMarks.emplace_back(QPointF(x, axis.stripsBottom), QPointF(x, axis.stripsBottom + (lineHeight * 0.25)));
+    }
+    tickMarks.emplace_back(QPointF(b.plotLeft, axis.stripsBottom), QPointF(b.plotRight, axis.stripsBottom));
+    drawCrispLines(painter, tickMarks, AxisInk);
+    painter.setPen(AxisInk);
+    double lastRight = -1e300;
+    const double axisTop = axis.stripsBottom + (lineHeight * 0.2);
+    const QString axisName = QStringLiteral("x  ") + qs(lengthUnit);
+    const QRectF axisNameBox(QPointF(b.drawing.left(), axisTop),
+                             QPointF(b.plotLeft - (lineHeight * 0.5), axisTop + lineHeight));
+    for (int i = 0; i < ticks; ++i) {
+        const double x = b.xAt(i * axis.step, axis.length);
+        const QString text = qs(diagramNumber(i * axis.step));
+        const double width = metrics.horizontalAdvance(text);
+        if (x - (width / 2) > lastRight + (lineHeight * 0.3)) {
+            const QRectF box(x - (width / 2), axisTop, width, lineHeight);
+            drawTextIn(painter, metrics, box, Qt::AlignHCenter, text);
+            texts.push_back({text, box, b.member});
+            lastRight = x + (width / 2);
+        }
+    }
+    drawTextIn(painter, metrics, axisNameBox, Qt::AlignRight, axisName);
+    const double axisNameWidth = metrics.horizontalAdvance(axisName);
+    texts.push_back(
+        {axisName, QRectF(axisNameBox.right() - axisNameWidth, axisTop, axisNameWidth, lineHeight), b.member});
+}
+
+// The typed positions: a dashed line through the member and every strip, named at the top clear
+// of the values of the loads.
+void paintTypedPositions(QPainter &painter, const MemberBlock &b, const MemberDiagram &member, const MemberAxis &axis,
+                         double lineHeight, Labels &top)
+{
+    for (const Mark &mark : member.marks) {
+        // On a whole pixel, so that the thin line stays crisp.
+        const double x = std::round(b.xAt(mark.x, axis.length) - 0.5) + 0.5;
+        QPen pen(MarkInk, 1, Qt::DashLine);
+        painter.setPen(pen);
+        painter.drawLine(QPointF(x, b.drawing.top() + lineHeight), QPointF(x, axis.stripsBottom));
+        top.place(qs(mark.label),
+                  {{x + 2, b.drawing.top()}, {x - 2 - top.size(qs(mark.label)).width(), b.drawing.top()}}, MarkInk);
+    }
+}
+
+// One member's block: its name, the grid, a strip per quantity, the x axis, the member with its
+// loads and the typed positions, and the labels over them all.
+void paintMemberBlock(QPainter &painter, const QFontMetricsF &metrics, const MemberBlock &b,
+                      const CaseDiagrams &diagrams, DiagramReport *report)
+{
+    const double lineHeight = metrics.height();
+    const MemberDiagram &member = diagrams.members[static_cast<std::size_t>(b.member)];
+    std::vector<DiagramReport::Text> texts;
+    writeMemberName(painter, b, member, texts);
+    const MemberAxis axis = memberAxis(b, member.length(), lineHeight);
+    paintXGrid(painter, b, axis);
+
+    Labels labels(metrics, QRectF(QPointF(b.plotLeft, axis.stripsTop), QPointF(b.right, axis.stripsBottom)));
+    for (const auto &[quantity, strip] : b.strips) {
+        DiagramReport::Strip drawn;
+        drawn.member = b.member;
+        paintStrip(painter, b, strip, *member.curve(quantity), member, diagrams.lengthUnit, metrics, labels, texts,
+                   drawn);
+        if (report)
+            report->strips.push_back(std::move(drawn));
+    }
+    paintXAxis(painter, metrics, b, axis, diagrams.lengthUnit, texts);
+
+    Labels top(metrics, QRectF(QPointF(b.drawing.left(), b.drawing.top()), QPointF(b.right, b.drawing.bottom())));
+    paintMember(painter, b, member, diagrams.units, metrics, top);
+    paintTypedPositions(painter, b, member, axis, lineHeight, top);
+    labels.draw(painter);
+    top.draw(painter);
+    if (report) {
+        report->texts.insert(report->texts.end(), texts.begin(), texts.end());
+        labels.report(report, b.member);
+        top.report(report, b.member);
+    }
+}
+
 void paintMembers(QPainter &painter, const QRectF &area, const CaseDiagrams &diagrams, const DiagramOptions &options,
                   DiagramReport *report)
 {
@@ -167,97 +315,12 @@ void paintMembers(QPainter &painter, const QRectF &area, const CaseDiagrams &dia
     const std::vector<MemberBlock> blocks = layoutMembers(area, diagrams, options, metrics);
     for (const MemberBlock &b : blocks) {
         if (b.strips.empty() || b.strips.front().second.height() < lineHeight * 2) {
-            paintMessage(painter, area, QStringLiteral("The diagrams need a larger window"));
+            paintTooSmall(painter, area);
             return;
         }
     }
-    for (const MemberBlock &b : blocks) {
-        const MemberDiagram &member = diagrams.members[static_cast<std::size_t>(b.member)];
-        std::vector<DiagramReport::Text> texts;
-        if (!b.title.isEmpty()) {
-            painter.setPen(Ink);
-            QFont bold = painter.font();
-            bold.setBold(true);
-            painter.save();
-            painter.setFont(bold);
-            const QFontMetricsF boldMetrics(bold, painter.device());
-            drawTextIn(painter, boldMetrics, b.title, Qt::AlignLeft, qs(member.name));
-            texts.push_back(
-                {qs(member.name),
-                 QRectF(b.title.topLeft(), QSizeF(boldMetrics.horizontalAdvance(qs(member.name)), b.title.height())),
-                 b.member});
-            painter.restore();
-        }
-        const double length = member.length();
-
-        // Vertical grid at round x, through the member's strips, labelled under the last one.
-        const double stripsTop = b.strips.front().second.top();
-        const double stripsBottom = b.strips.back().second.bottom();
-        const int most = std::max(1, static_cast<int>((b.plotRight - b.plotLeft) / (lineHeight * 4)));
-        const double step = roundStep(length / most);
-        std::vector<QLineF> grid, tickMarks;
-        for (int i = 0; i * step <= length * (1 + 1e-9); ++i) {
-            const double x = b.xAt(i * step, length);
-            grid.emplace_back(QPointF(x, stripsTop), QPointF(x, stripsBottom));
-            tickMarks.emplace_back(QPointF(x, stripsBottom), QPointF(x, stripsBottom + (lineHeight * 0.25)));
-        }
-        tickMarks.emplace_back(QPointF(b.plotLeft, stripsBottom), QPointF(b.plotRight, stripsBottom));
-        drawCrispLines(painter, grid, GridInk);
-
-        Labels labels(metrics, QRectF(QPointF(b.plotLeft, stripsTop), QPointF(b.right, stripsBottom)));
-        for (const auto &[quantity, strip] : b.strips) {
-            DiagramReport::Strip drawn;
-            drawn.member = b.member;
-            paintStrip(painter, b, strip, *member.curve(quantity), member, diagrams.lengthUnit, metrics, labels, texts,
-                       drawn);
-            if (report)
-                report->strips.push_back(std::move(drawn));
-        }
-
-        drawCrispLines(painter, tickMarks, AxisInk);
-        painter.setPen(AxisInk);
-        double lastRight = -1e300;
-        const double axisTop = stripsBottom + (lineHeight * 0.2);
-        const QString axisName = QStringLiteral("x  ") + qs(diagrams.lengthUnit);
-        const QRectF axisNameBox(QPointF(b.drawing.left(), axisTop),
-                                 QPointF(b.plotLeft - (lineHeight * 0.5), axisTop + lineHeight));
-        for (int i = 0; i * step <= length * (1 + 1e-9); ++i) {
-            const double x = b.xAt(i * step, length);
-            const QString text = qs(diagramNumber(i * step));
-            const double width = metrics.horizontalAdvance(text);
-            if (x - (width / 2) > lastRight + (lineHeight * 0.3)) {
-                const QRectF box(x - (width / 2), axisTop, width, lineHeight);
-                drawTextIn(painter, metrics, box, Qt::AlignHCenter, text);
-                texts.push_back({text, box, b.member});
-                lastRight = x + (width / 2);
-            }
-        }
-        drawTextIn(painter, metrics, axisNameBox, Qt::AlignRight, axisName);
-        const double axisNameWidth = metrics.horizontalAdvance(axisName);
-        texts.push_back(
-            {axisName, QRectF(axisNameBox.right() - axisNameWidth, axisTop, axisNameWidth, lineHeight), b.member});
-
-        // The member and the values of its loads; then the typed positions, a line through the
-        // member and every strip, named at the top clear of the values.
-        Labels top(metrics, QRectF(QPointF(b.drawing.left(), b.drawing.top()), QPointF(b.right, b.drawing.bottom())));
-        paintMember(painter, b, member, diagrams.units, metrics, top);
-        for (const Mark &mark : member.marks) {
-            // On a whole pixel, so that the thin line stays crisp.
-            const double x = std::round(b.xAt(mark.x, length) - 0.5) + 0.5;
-            QPen pen(MarkInk, 1, Qt::DashLine);
-            painter.setPen(pen);
-            painter.drawLine(QPointF(x, b.drawing.top() + lineHeight), QPointF(x, stripsBottom));
-            top.place(qs(mark.label),
-                      {{x + 2, b.drawing.top()}, {x - 2 - top.size(qs(mark.label)).width(), b.drawing.top()}}, MarkInk);
-        }
-        labels.draw(painter);
-        top.draw(painter);
-        if (report) {
-            report->texts.insert(report->texts.end(), texts.begin(), texts.end());
-            labels.report(report, b.member);
-            top.report(report, b.member);
-        }
-    }
+    for (const MemberBlock &b : blocks)
+        paintMemberBlock(painter, metrics, b, diagrams, report);
 }
 
 }  // namespace

@@ -1,4 +1,5 @@
 #include "shell/paint/diagramparts.h"
+#include "shell/paint/sketchcanvas.h"
 
 #include <QPen>
 
@@ -230,6 +231,24 @@ void paintMessage(QPainter &painter, const QRectF &area, const QString &text)
     const QRectF box = area.adjusted(8, 8, -8, -8);
     painter.drawText(box, Qt::AlignCenter | Qt::TextWordWrap, text);
     painter.restore();
+}
+
+void drawSketch(QPainter &painter, const Sketch &sketch, double unit, double scale, QPointF origin, QPointF middle)
+{
+    std::vector<const SketchElement *> elements;
+    for (const SketchElement &e : sketch.elements())
+        elements.push_back(&e);
+    const sketchcanvas::Metrics m = sketchcanvas::metricsFor(painter.font(), unit);
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing, true);
+    sketchcanvas::Canvas canvas(&painter, m, painter.device(), scale, origin, middle);
+    sketchcanvas::drawAll(canvas, elements);
+    painter.restore();
+}
+
+void paintTooSmall(QPainter &painter, const QRectF &area)
+{
+    paintMessage(painter, area, QStringLiteral("The diagrams need a larger window"));
 }
 
 }  // namespace shell::diagramparts

@@ -15,6 +15,7 @@
 #include <QRectF>
 #include <QString>
 
+#include <algorithm>
 #include <vector>
 
 namespace shell::diagramparts {
@@ -98,11 +99,24 @@ void paintStrip(QPainter &painter, const MemberBlock &block, const QRectF &strip
 // The member with its supports, its loads and their values (placed in `labels`).
 void paintMember(QPainter &painter, const MemberBlock &block, const MemberDiagram &member, Units units,
                  const QFontMetricsF &metrics, Labels &labels);
+// A sketch of supports and loads drawn with the diagrams, antialiased: `unit` the size of its
+// symbols in pixels, `scale` pixels to a unit of its coordinates, its point (0, 0) at `origin`;
+// names of points left of `middle` (in its coordinates) stand to the left, the others to the
+// right. The canvas sets its own font for the names.
+void drawSketch(QPainter &painter, const Sketch &sketch, double unit, double scale, QPointF origin, QPointF middle);
 // The widest value tick the strips of these diagrams can show.
 double tickWidth(const CaseDiagrams &diagrams, const QFontMetricsF &metrics);
 
 // A message in the middle of the area (no diagram, or why there is none).
 void paintMessage(QPainter &painter, const QRectF &area, const QString &text);
+// The message of an area too small for the diagrams to read.
+void paintTooSmall(QPainter &painter, const QRectF &area);
+
+// The margin around a figure and a block of strips: a third of a line, at least 2 pixels.
+inline double figurePad(double lineHeight)
+{
+    return std::max(2.0, lineHeight * 0.35);
+}
 
 void paintFrame(QPainter &painter, const QRectF &area, const FrameDiagram &frame, const std::string &lengthUnit,
                 DiagramReport *report);

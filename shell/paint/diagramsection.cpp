@@ -73,33 +73,41 @@ SectionGeometry geometryOf(const Sketch &sketch)
     return g;
 }
 
-}  // namespace
-
-void paintSection(QPainter &painter, const QRectF &area, const SectionDiagram &section)
+// Whether the element is one of the sketch's own e1 and e2 lines, drawn anew with their values.
+bool isFibreDistance(const SketchElement &e)
 {
-    const QFontMetricsF metrics(painter.font(), painter.device());
-    const double lh = metrics.height();
-    const SectionGeometry g = geometryOf(section.sketch);
-    if (!g.valid) {
-        paintMessage(painter, area, QStringLiteral("No section to draw"));
-        return;
-    }
-    // The sketch without its own e1 and e2 lines; they come back with their values.
-    Sketch sketch;
-    double reachRight = g.right, reachTop = g.top;
-    for (const SketchElement &e : section.sketch.elements()) {
-        if (e.kind == SketchElement::Kind::Dimension && (e.label == "e1" || e.label == "e2"))
+    return e.kind == SketchElement::Kind::Dimension && (e.label == "e1" || e.label == "e2");
+}
+
+// How far right and how high the sketch's other dimension lines and axis names reach.
+struct SketchReach {
+    double right = 0;
+    double top = 0;
+};
+
+SketchReach reachOf(const Sketch &sketch, const SectionGeometry &g)
+{
+    SketchReach reach{g.right, g.top};
+    for (const SketchElement &e : sketch.elements()) {
+        if (isFibreDistance(e))
             continue;
         if (e.kind == SketchElement::Kind::Dimension) {
-            reachRight = std::max({reachRight, e.a.x + std::fabs(e.h1), e.b.x + std::fabs(e.h1)});
-            reachTop = std::min({reachTop, e.a.y - std::fabs(e.h1), e.b.y - std::fabs(e.h1)});
+            reach.right = std::max({reach.right, e.a.x + std::fabs(e.h1), e.b.x + std::fabs(e.h1)});
+            reach.top = std::min({reach.top, e.a.y - std::fabs(e.h1), e.b.y - std::fabs(e.h1)});
         } else if (e.kind == SketchElement::Kind::Axis) {
             // An upright axis is named at its top end: room for the name above it.
-            reachTop = std::min({reachTop, e.a.y - 8, e.b.y - 8});
+            reach.top = std::min({reach.top, e.a.y - 8, e.b.y - 8});
         }
     }
-    for (const SketchElement &e : section.sketch.elements()) {
-        if (e.kind == SketchElement::Kind::Dimension && (e.label == "e1" || e.label == "e2"))
+    return reach;
+}
+
+// The section's sketch without its own e1 and e2 lines.
+Sketch withoutFibreDistances(const Sketch &section)
+{
+    Sketch sketch;
+    for (const SketchElement &e : section.elements()) {
+        if (isFibreDistance(e))
             continue;
         switch (e.kind) {
         case SketchElement::Kind::Outline:
@@ -127,6 +135,14 @@ void paintSection(QPainter &painter, const QRectF &area, const SectionDiagram &s
             break;
         }
     }
+    return sketch;
+}
+
+// e1 and e2 with their values as dimension lines from the extreme fibres to the centroid,
+// beyond every other line of the sketch.
+void addFibreDistances(Sketch &sketch, const SectionDiagram &section, const SectionGeometry &g,
+                       const SketchReach &reach)
+{
     const std::string unit = section.lengthUnit;
     const auto text = [&](const char *name, double value) {
         return std::string(name) + " = " + diagramNumber(value) + (unit.empty() ? "" : " " + unit);
@@ -136,7 +152,7 @@ void paintSection(QPainter &painter, const QRectF &area, const SectionDiagram &s
     const bool upright = section.figure.e1Side == Side::Left || section.figure.e1Side == Side::Right;
     if (!upright) {
         // Vertical lines right of everything: top fibre to centroid, centroid to bottom fibre.
-        const double offset = (reachRight - g.right) + gap;
+        const double offset = (reach.right - g.right) + gap;
         const bool e1Below = section.figure.e1Side == Side::Below;
         sketch.dimension({g.right, g.top}, {g.right, g.cy}, offset,
                          text(e1Below ? "e2" : "e1", e1Below ? section.e2 : section.e1));
@@ -144,7 +160,7 @@ void paintSection(QPainter &painter, const QRectF &area, const SectionDiagram &s
                          text(e1Below ? "e1" : "e2", e1Below ? section.e1 : section.e2));
     } else {
         // Horizontal lines above everything: left fibre to centroid, centroid to right fibre.
-        const double offset = (g.top - reachTop) + gap;
+        const double offset = (g.top - reach.top) + gap;
         const bool e1Right = section.figure.e1Side == Side::Right;
         // Two rows, the second above the first, so that their names stand clear of each other.
         sketch.dimension({g.left, g.top}, {g.cx, g.top}, offset + (2 * gap),
@@ -152,12 +168,11 @@ void paintSection(QPainter &painter, const QRectF &area, const SectionDiagram &s
         sketch.dimension({g.cx, g.top}, {g.right, g.top}, offset,
                          text(e1Right ? "e1" : "e2", e1Right ? section.e1 : section.e2));
     }
-    const double pad = std::max(2.0, lh * 0.35);
-    const SketchPlacement placed = paintSketch(painter, area.adjusted(pad, pad, -pad, -pad), sketch);
-    if (!placed.drawn)
-        return;
-    // The centroid: a circle with two filled quarters, named G.
-    const QPointF centre = placed.map({g.cx, g.cy});
+}
+
+// The centroid: a circle with two filled quarters, named G.
+void drawCentroid(QPainter &painter, const QPointF &centre, double lh)
+{
     const double r = lh * 0.32;
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, true);
@@ -176,6 +191,26 @@ void paintSection(QPainter &painter, const QRectF &area, const SectionDiagram &s
     painter.drawText(QRectF(centre + QPointF(r * 1.2, -lh - (r * 0.2)), QSizeF(lh * 1.5, lh)),
                      Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("G"));
     painter.restore();
+}
+
+}  // namespace
+
+void paintSection(QPainter &painter, const QRectF &area, const SectionDiagram &section)
+{
+    const QFontMetricsF metrics(painter.font(), painter.device());
+    const double lh = metrics.height();
+    const SectionGeometry g = geometryOf(section.sketch);
+    if (!g.valid) {
+        paintMessage(painter, area, QStringLiteral("No section to draw"));
+        return;
+    }
+    Sketch sketch = withoutFibreDistances(section.sketch);
+    addFibreDistances(sketch, section, g, reachOf(section.sketch, g));
+    const double pad = figurePad(lh);
+    const SketchPlacement placed = paintSketch(painter, area.adjusted(pad, pad, -pad, -pad), sketch);
+    if (!placed.drawn)
+        return;
+    drawCentroid(painter, placed.map({g.cx, g.cy}), lh);
 }
 
 }  // namespace shell::diagramparts

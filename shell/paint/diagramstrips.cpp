@@ -182,22 +182,28 @@ double tickWidth(const CaseDiagrams &diagrams, const QFontMetricsF &metrics)
     return width;
 }
 
-void paintStrip(QPainter &painter, const MemberBlock &block, const QRectF &strip, const Curve &curve,
-                const MemberDiagram &member, const std::string &lengthUnit, const QFontMetricsF &metrics,
-                Labels &labels, std::vector<DiagramReport::Text> &texts, DiagramReport::Strip &drawn)
-{
-    const double lineHeight = metrics.height();
-    const double length = member.length();
-    const StripScale scale = stripScale(curve, strip, lineHeight);
-    const int memberIndex = drawn.member;
-    const auto keep = [&](const QString &text, const QRectF &box) { texts.push_back({text, box, memberIndex}); };
-    const auto isClear = [&](const QRectF &box) {
+namespace {
+
+// The texts of a member's strips as they are written, for the report and for later texts to
+// keep clear of.
+struct StripTexts {
+    std::vector<DiagramReport::Text> &texts;
+    int member = 0;
+    void keep(const QString &text, const QRectF &box) { texts.push_back({text, box, member}); }
+    // Whether the box, a little taller, meets no text written before.
+    bool isClear(const QRectF &box, double lineHeight) const
+    {
         return std::none_of(texts.begin(), texts.end(), [&](const DiagramReport::Text &t) {
             return t.box.intersects(box.adjusted(0, -lineHeight * 0.05, 0, lineHeight * 0.05));
         });
-    };
+    }
+};
 
-    // The symbol and its unit, one over the other in the middle of the strip.
+// The quantity's symbol and its unit, one over the other in the middle of the strip's left edge.
+void writeSymbolAndUnit(QPainter &painter, const QFontMetricsF &metrics, const QRectF &strip, const Curve &curve,
+                        StripTexts &texts)
+{
+    const double lineHeight = metrics.height();
     const QString symbol = qs(quantitySymbol(curve.quantity));
     const QString unit = qs(curve.unit);
     const double captionWidth =
@@ -206,13 +212,18 @@ void paintStrip(QPainter &painter, const MemberBlock &block, const QRectF &strip
     const QRectF unitBox(strip.left(), strip.center().y(), captionWidth, lineHeight);
     painter.setPen(Ink);
     drawTextIn(painter, metrics, symbolBox, Qt::AlignHCenter, symbol);
-    keep(symbol, symbolBox);
+    texts.keep(symbol, symbolBox);
     painter.setPen(AxisInk);
     drawTextIn(painter, metrics, unitBox, Qt::AlignHCenter, unit);
-    keep(unit, unitBox);
+    texts.keep(unit, unitBox);
+}
 
-    // The zero tick first, so that it keeps its label where labels of neighbouring ticks would
-    // meet; each label stays inside its strip.
+// The grid lines and the value ticks with their values. The zero tick first, so that it keeps
+// its label where labels of neighbouring ticks would meet; each label stays inside its strip.
+void paintValueTicks(QPainter &painter, const QFontMetricsF &metrics, const MemberBlock &block, const QRectF &strip,
+                     const StripScale &scale, StripTexts &texts)
+{
+    const double lineHeight = metrics.height();
     const double tickLength = lineHeight * 0.25;
     std::vector<double> ticks = scale.ticks();
     std::stable_partition(ticks.begin(), ticks.end(), [](double v) { return v == 0; });
@@ -232,14 +243,17 @@ void paintStrip(QPainter &painter, const MemberBlock &block, const QRectF &strip
         const double right = block.plotLeft - tickLength - (lineHeight * 0.15);
         const double top = std::clamp(y - (lineHeight * 0.5), strip.top(), strip.bottom() - lineHeight);
         const QRectF box(right - width, top, width, lineHeight);
-        if (!isClear(box))
+        if (!texts.isClear(box, lineHeight))
             continue;
-        keep(text, box);
+        texts.keep(text, box);
         drawTextIn(painter, metrics, box, Qt::AlignRight, text);
     }
+}
 
-    // The curve piece by piece, so that both sides of every jump are drawn: a straight piece by
-    // its ends, a curved one at about every third pixel; and its area.
+// The curve piece by piece, so that both sides of every jump are in it: a straight piece by its
+// ends, a curved one at about every third pixel.
+QPolygonF curveLine(const Curve &curve, const MemberBlock &block, const StripScale &scale, double length)
+{
     QPolygonF line;
     const std::vector<double> &breaks = curve.values.breakpoints();
     const std::vector<mechanics::Polynomial> &pieces = curve.values.pieces();
@@ -253,11 +267,14 @@ void paintStrip(QPainter &painter, const MemberBlock &block, const QRectF &strip
             line << QPointF(block.xAt(breaks[k] + t, length), scale.y(pieces[k](t)));
         }
     }
+    return line;
+}
+
+// The areas on the side of their sign, the zero line and the curve over them, inside the strip.
+void paintCurveAndArea(QPainter &painter, const MemberBlock &block, const QRectF &strip, Quantity quantity,
+                       const StripScale &scale, const QPolygonF &line)
+{
     const double zero = scale.y(0);
-    drawn.quantity = curve.quantity;
-    drawn.rect = strip;
-    drawn.zero = zero;
-    drawn.curve = line;
     painter.save();
     painter.setClipRect(strip.adjusted(0, -1, 0, 1));
     // The areas without antialiasing (the curve drawn over them gives the smooth edge): an
@@ -265,17 +282,21 @@ void paintStrip(QPainter &painter, const MemberBlock &block, const QRectF &strip
     painter.setRenderHint(QPainter::Antialiasing, false);
     painter.setPen(Qt::NoPen);
     for (const bool positive : {true, false}) {
-        painter.setBrush(areaFill(curve.quantity, positive));
+        painter.setBrush(areaFill(quantity, positive));
         painter.drawPolygon(areaOnSide(line, zero, positive == scale.down));
     }
     drawCrispLines(painter, {QLineF(QPointF(block.plotLeft, zero), QPointF(block.plotRight, zero))}, AxisInk);
-    drawCurve(painter, line, curveInk(curve.quantity));
+    drawCurve(painter, line, curveInk(quantity));
     painter.restore();
-    labels.avoid(line);
+}
 
-    // The extremes, each with value, unit and position, clear of the curve: beyond it on the
-    // side of its sign first (the strip's band), right of the point, then left of it; then
-    // beside it and towards zero.
+// The extremes, each a dot with its value, unit and position, clear of the curve: beyond it on
+// the side of its sign first (the strip's band), right of the point, then left of it; then
+// beside it and towards zero. Every dot is kept clear of before any label is placed.
+void labelExtremes(QPainter &painter, Labels &labels, const MemberBlock &block, const QRectF &strip, const Curve &curve,
+                   const StripScale &scale, double length, const std::string &lengthUnit, double lineHeight)
+{
+    const QString symbol = qs(quantitySymbol(curve.quantity));
     const double gap = lineHeight * 0.3;
     const double dot = lineHeight * 0.16;
     const std::vector<const mechanics::Extreme *> extremes = labelledExtremes(curve);
@@ -311,6 +332,28 @@ void paintStrip(QPainter &painter, const MemberBlock &block, const QRectF &strip
                      QRectF(QPointF(block.plotLeft, strip.top()), QPointF(block.right, strip.bottom())), &p);
     }
     painter.setBrush(Qt::NoBrush);
+}
+
+}  // namespace
+
+void paintStrip(QPainter &painter, const MemberBlock &block, const QRectF &strip, const Curve &curve,
+                const MemberDiagram &member, const std::string &lengthUnit, const QFontMetricsF &metrics,
+                Labels &labels, std::vector<DiagramReport::Text> &texts, DiagramReport::Strip &drawn)
+{
+    const double lineHeight = metrics.height();
+    const double length = member.length();
+    const StripScale scale = stripScale(curve, strip, lineHeight);
+    StripTexts stripTexts{texts, drawn.member};
+    writeSymbolAndUnit(painter, metrics, strip, curve, stripTexts);
+    paintValueTicks(painter, metrics, block, strip, scale, stripTexts);
+    const QPolygonF line = curveLine(curve, block, scale, length);
+    drawn.quantity = curve.quantity;
+    drawn.rect = strip;
+    drawn.zero = scale.y(0);
+    drawn.curve = line;
+    paintCurveAndArea(painter, block, strip, curve.quantity, scale, line);
+    labels.avoid(line);
+    labelExtremes(painter, labels, block, strip, curve, scale, length, lengthUnit, lineHeight);
 }
 
 }  // namespace shell::diagramparts

@@ -93,6 +93,101 @@ CaseText describeCase(const shell::Program &program, int caseIndex)
     return describeCase(program, caseIndex, shell::startValues(definition), DocumentUnits);
 }
 
+namespace {
+
+// Each input with its value, step and unit in the units given, and its meaning from the legend.
+std::vector<InputLine> inputLines(const shell::Program &program, const shell::CaseDef &definition,
+                                  const std::vector<double> &inputs, const CaseText &text)
+{
+    std::vector<InputLine> lines;
+    const std::vector<shell::LegendLine> legend = shell::legendLines(program, definition, text.units);
+    for (std::size_t k = 0; k < definition.inputs.size(); ++k) {
+        const shell::InputDef &input = definition.inputs[k];
+        const double step = shell::convert(input.step, input.dimension, shell::CatalogueUnits, text.evaluationUnits);
+        InputLine line{input.caption,
+                       k < inputs.size() ? valueText(inputs[k]) : std::string(),
+                       valueText(step),
+                       shell::unitCaption(text.units, input.dimension),
+                       {}};
+        for (const shell::LegendLine &entry : legend)
+            if (entry.symbol == input.caption)
+                line.meaning = entry.meaning;
+        lines.push_back(line);
+    }
+    return lines;
+}
+
+// The named intermediates of the entry checks, rows and notes, each once, worked where the
+// inputs are accepted.
+std::vector<DefinitionLine> definitionLines(const shell::CaseDef &definition, bool rejected,
+                                            const shell::EvalContext &context)
+{
+    std::vector<shell::Expr> definitions;
+    for (const shell::Check &check : definition.checks)
+        collectDefinitions(check.holds, definitions);
+    for (const shell::RowDef &row : definition.rows)
+        collectDefinitions(printed(row.formula), definitions);
+    for (const shell::Advisory &advisory : definition.advisories)
+        collectDefinitions(advisory.condition, definitions);
+    std::vector<DefinitionLine> lines;
+    for (const shell::Expr &named : definitions) {
+        DefinitionLine line{named.definition(), named.name(), named.definition().formula(), {}, {}};
+        if (!rejected) {
+            line.worked = named.definition().substituted(context);
+            line.value = valueText(named.definition().eval(context));
+        }
+        lines.push_back(line);
+    }
+    return lines;
+}
+
+// Row r with its formula and, where the inputs are accepted, worked, its value and what is said
+// beside it (the member's true largest value, a range it lies outside, why it has no value).
+ResultLine resultLine(const shell::Program &program, const shell::CaseDef &definition, int r, shell::Units units,
+                      const shell::Evaluation &evaluation, const shell::EvalContext &context,
+                      const shell::CaseDiagrams &diagrams)
+{
+    const shell::RowDef &row = definition.rows[static_cast<std::size_t>(r)];
+    ResultLine line;
+    line.expression = printed(row.formula);
+    line.caption = row.caption;
+    line.unit = program.rowUnit(definition, r, units);
+    line.meaning = row.meaning;
+    line.symbol = shell::SymbolOf(row.caption);
+    if (line.symbol.empty())
+        line.symbol = row.caption;
+    line.formula = printed(row.formula).formula();
+    if (evaluation.rejected)
+        return line;
+    const double value = evaluation.values[static_cast<std::size_t>(r)];
+    line.worked = printed(row.formula).substituted(context);
+    line.value = valueText(value);
+    line.shown = std::isfinite(value) ? shell::resultText(value) : std::string();
+    line.outsideRange = evaluation.outsideRangeOf(r);
+    if (const auto largest = shell::rowLargest(definition, diagrams, r, value))
+        line.largest =
+            shell::largestText(shell::resultText(largest->value), line.unit, largest->x, diagrams.lengthUnit);
+    line.reason = evaluation.rowReasons[static_cast<std::size_t>(r)];
+    return line;
+}
+
+// The case's notes with their conditions, and whether each holds for accepted inputs.
+std::vector<AdvisoryLine> advisoryLines(const shell::CaseDef &definition, bool rejected,
+                                        const shell::EvalContext &context)
+{
+    std::vector<AdvisoryLine> lines;
+    for (const shell::Advisory &advisory : definition.advisories) {
+        AdvisoryLine line{advisory.condition, advisory.text,
+                          advisory.condition.isNull() ? std::string() : advisory.condition.formula(), false};
+        if (!rejected)
+            line.holds = !advisory.condition.isNull() && advisory.condition.eval(context) != 0;
+        lines.push_back(line);
+    }
+    return lines;
+}
+
+}  // namespace
+
 CaseText describeCase(const shell::Program &program, int caseIndex, const std::vector<double> &inputs,
                       shell::Units units)
 {
@@ -102,22 +197,7 @@ CaseText describeCase(const shell::Program &program, int caseIndex, const std::v
     text.title = definition.title;
     text.units = units;
     text.evaluationUnits = program.unitChange == shell::UnitChange::Convert ? units : shell::CatalogueUnits;
-
-    const std::vector<shell::LegendLine> legend = shell::legendLines(program, definition, units);
-    for (std::size_t k = 0; k < definition.inputs.size(); ++k) {
-        const shell::InputDef &input = definition.inputs[k];
-        const double step = shell::convert(input.step, input.dimension, shell::CatalogueUnits, text.evaluationUnits);
-        InputLine line{input.caption,
-                       k < inputs.size() ? valueText(inputs[k]) : std::string(),
-                       valueText(step),
-                       shell::unitCaption(units, input.dimension),
-                       {}};
-        for (const shell::LegendLine &entry : legend)
-            if (entry.symbol == input.caption)
-                line.meaning = entry.meaning;
-        text.inputs.push_back(line);
-    }
-
+    text.inputs = inputLines(program, definition, inputs, text);
     for (const shell::Check &check : definition.checks)
         text.domain.push_back(check.reason.empty() ? check.holds.formula() : check.reason);
     const shell::Evaluation evaluation = shell::evaluate(definition, inputs, text.evaluationUnits);
@@ -126,22 +206,7 @@ CaseText describeCase(const shell::Program &program, int caseIndex, const std::v
     text.inputValues = inputs;
     text.rowValues = evaluation.values;
     const shell::EvalContext context = text.context();
-
-    std::vector<shell::Expr> definitions;
-    for (const shell::Check &check : definition.checks)
-        collectDefinitions(check.holds, definitions);
-    for (const shell::RowDef &row : definition.rows)
-        collectDefinitions(printed(row.formula), definitions);
-    for (const shell::Advisory &advisory : definition.advisories)
-        collectDefinitions(advisory.condition, definitions);
-    for (const shell::Expr &named : definitions) {
-        DefinitionLine line{named.definition(), named.name(), named.definition().formula(), {}, {}};
-        if (!evaluation.rejected) {
-            line.worked = named.definition().substituted(context);
-            line.value = valueText(named.definition().eval(context));
-        }
-        text.definitions.push_back(line);
-    }
+    text.definitions = definitionLines(definition, evaluation.rejected, context);
 
     // The member is solved only where a row claims its extreme.
     shell::CaseDiagrams diagrams;
@@ -149,39 +214,9 @@ CaseText describeCase(const shell::Program &program, int caseIndex, const std::v
                                     [](const shell::RowDef &row) { return row.claims.has_value(); });
     if (claims && !evaluation.rejected)
         diagrams = shell::caseDiagrams(definition, caseIndex, inputs, evaluation.values, units);
-
-    for (int r = 0; r < definition.rowCount(); ++r) {
-        const shell::RowDef &row = definition.rows[static_cast<std::size_t>(r)];
-        ResultLine line;
-        line.expression = printed(row.formula);
-        line.caption = row.caption;
-        line.unit = program.rowUnit(definition, r, units);
-        line.meaning = row.meaning;
-        line.symbol = shell::SymbolOf(row.caption);
-        if (line.symbol.empty())
-            line.symbol = row.caption;
-        line.formula = printed(row.formula).formula();
-        if (!evaluation.rejected) {
-            const double value = evaluation.values[static_cast<std::size_t>(r)];
-            line.worked = printed(row.formula).substituted(context);
-            line.value = valueText(value);
-            line.shown = std::isfinite(value) ? shell::resultText(value) : std::string();
-            line.outsideRange = evaluation.outsideRangeOf(r);
-            if (const auto largest = shell::rowLargest(definition, diagrams, r, value))
-                line.largest =
-                    shell::largestText(shell::resultText(largest->value), line.unit, largest->x, diagrams.lengthUnit);
-            line.reason = evaluation.rowReasons[static_cast<std::size_t>(r)];
-        }
-        text.results.push_back(std::move(line));
-    }
-
-    for (const shell::Advisory &advisory : definition.advisories) {
-        AdvisoryLine line{advisory.condition, advisory.text,
-                          advisory.condition.isNull() ? std::string() : advisory.condition.formula(), false};
-        if (!evaluation.rejected)
-            line.holds = !advisory.condition.isNull() && advisory.condition.eval(context) != 0;
-        text.advisories.push_back(line);
-    }
+    for (int r = 0; r < definition.rowCount(); ++r)
+        text.results.push_back(resultLine(program, definition, r, units, evaluation, context, diagrams));
+    text.advisories = advisoryLines(definition, evaluation.rejected, context);
     text.constants = caseConstants(definition, text);
     return text;
 }

@@ -175,102 +175,146 @@ std::string pdfDate(const std::string &date)
     return "D:" + date.substr(0, 4) + date.substr(5, 2) + date.substr(8, 2) + "000000Z";
 }
 
+namespace {
+
+// The pages of the PDF and the places on them, in the PDF's points from the bottom of a page.
+class PdfPages
+{
+public:
+    PdfPages(QPDF &pdf, double unitsPerInch)
+        : m_pages(QPDFPageDocumentHelper(pdf).getAllPages()), m_points(72.0 / unitsPerInch)
+    {
+    }
+    QPDFObjectHandle page(int page) { return m_pages.at(static_cast<std::size_t>(page)).getObjectHandle(); }
+    // Points per unit of the places given by the sheet writer.
+    double points() const { return m_points; }
+    // The top of the page's media box (842 where it has none that reads: an A4 page).
+    double top(int page)
+    {
+        QPDFObjectHandle box = m_pages.at(static_cast<std::size_t>(page)).getAttribute("/MediaBox", false);
+        return box.isArray() && box.getArrayNItems() == 4 ? box.getArrayItem(3).getNumericValue() : 842.0;
+    }
+    // The destination of a link or an outline entry: the page scrolled to the place's top.
+    QPDFObjectHandle destination(const PdfDestination &d)
+    {
+        return QPDFObjectHandle::newArray({page(d.page), QPDFObjectHandle::newName("/XYZ"), QPDFObjectHandle::newNull(),
+                                           QPDFObjectHandle::newReal(top(d.page) - (d.top * m_points), 2),
+                                           QPDFObjectHandle::newNull()});
+    }
+
+private:
+    std::vector<QPDFPageObjectHelper> m_pages;
+    double m_points;
+};
+
+// Each link as an annotation of its page: a borderless box that goes to its destination.
+void addLinks(QPDF &pdf, PdfPages &pages, const std::vector<PdfLink> &links)
+{
+    const double points = pages.points();
+    for (const PdfLink &link : links) {
+        QPDFObjectHandle page = pages.page(link.page);
+        const double top = pages.top(link.page);
+        QPDFObjectHandle annotation = pdf.makeIndirectObject(
+            QPDFObjectHandle::parse("<< /Type /Annot /Subtype /Link /Border [ 0 0 0 ] /Rect [ 0 0 0 0 ] >>"));
+        annotation.replaceKey("/Rect",
+                              QPDFObjectHandle::newArray({QPDFObjectHandle::newReal(link.left * points, 2),
+                                                          QPDFObjectHandle::newReal(top - (link.bottom * points), 2),
+                                                          QPDFObjectHandle::newReal(link.right * points, 2),
+                                                          QPDFObjectHandle::newReal(top - (link.top * points), 2)}));
+        annotation.replaceKey("/Dest", pages.destination(link.destination));
+        if (!page.getKey("/Annots").isArray())
+            page.replaceKey("/Annots", QPDFObjectHandle::newArray());
+        page.getKey("/Annots").appendItem(annotation);
+    }
+}
+
+// The outline (bookmarks), one level, shown when the document opens.
+void addOutline(QPDF &pdf, PdfPages &pages, const std::vector<PdfOutlineEntry> &outline)
+{
+    if (outline.empty())
+        return;
+    QPDFObjectHandle outlines = pdf.makeIndirectObject(QPDFObjectHandle::parse("<< /Type /Outlines >>"));
+    std::vector<QPDFObjectHandle> items;
+    for (const PdfOutlineEntry &entry : outline) {
+        QPDFObjectHandle item = pdf.makeIndirectObject(QPDFObjectHandle::newDictionary());
+        item.replaceKey("/Title", QPDFObjectHandle::newUnicodeString(entry.title));
+        item.replaceKey("/Parent", outlines);
+        item.replaceKey("/Dest", pages.destination(entry.destination));
+        if (!items.empty()) {
+            item.replaceKey("/Prev", items.back());
+            items.back().replaceKey("/Next", item);
+        }
+        items.push_back(item);
+    }
+    outlines.replaceKey("/First", items.front());
+    outlines.replaceKey("/Last", items.back());
+    outlines.replaceKey("/Count", QPDFObjectHandle::newInteger(static_cast<long long>(items.size())));
+    pdf.getRoot().replaceKey("/Outlines", outlines);
+    pdf.getRoot().replaceKey("/PageMode", QPDFObjectHandle::newName("/UseOutlines"));
+}
+
+// The text maps of the fonts (ToUnicode) repaired where they map a glyph to the wrong text.
+void repairTextMaps(QPDF &pdf, const std::map<char32_t, std::u32string> &repairs)
+{
+    if (repairs.empty())
+        return;
+    for (QPDFObjectHandle object : pdf.getAllObjects()) {
+        if (!object.isDictionary() || !object.hasKey("/ToUnicode"))
+            continue;
+        QPDFObjectHandle map = object.getKey("/ToUnicode");
+        if (!map.isStream())
+            continue;
+        const std::shared_ptr<Buffer> data = map.getStreamData(qpdf_dl_generalized);
+        const std::string text(reinterpret_cast<const char *>(data->getBuffer()), data->getSize());
+        const std::string fixed = repairToUnicode(text, repairs);
+        if (fixed != text)
+            map.replaceStreamData(fixed, QPDFObjectHandle::newNull(), QPDFObjectHandle::newNull());
+    }
+}
+
+// The finished PDF in memory, with an ID made from its content; false with why where qpdf warned
+// (a file that needs mending is not passed on as finished).
+bool writeFinished(QPDF &pdf, std::string &finished, std::string &error)
+{
+    QPDFWriter writer(pdf);
+    writer.setOutputMemory();
+    writer.setDeterministicID(true);
+    writer.write();
+    if (pdf.anyWarnings()) {
+        const std::vector<QPDFExc> warnings = pdf.getWarnings();
+        error = "the PDF is damaged: " + warnings.front().getMessageDetail();
+        return false;
+    }
+    const std::shared_ptr<Buffer> buffer = writer.getBufferSharedPointer();
+    finished.assign(reinterpret_cast<const char *>(buffer->getBuffer()), buffer->getSize());
+    return true;
+}
+
+}  // namespace
+
 bool finishPdfText(const std::string &written, const PdfFinish &finish, std::string &finished, std::string &error)
 {
     try {
         QPDF pdf;
         // qpdf's warnings (a damaged file it would mend) are not printed: the first one fails the
-        // finishing, and a file that needs mending is not passed on as finished.
+        // finishing.
         pdf.setSuppressWarnings(true);
         pdf.setAttemptRecovery(false);
         pdf.processMemoryFile("the PDF written", written.data(), written.size());
-        std::vector<QPDFPageObjectHelper> pages = QPDFPageDocumentHelper(pdf).getAllPages();
-        const double points = 72.0 / finish.unitsPerInch;
-        const auto pageTop = [&](int page) {
-            QPDFObjectHandle box = pages.at(static_cast<std::size_t>(page)).getAttribute("/MediaBox", false);
-            return box.isArray() && box.getArrayNItems() == 4 ? box.getArrayItem(3).getNumericValue() : 842.0;
-        };
-        const auto destination = [&](const PdfDestination &d) {
-            return QPDFObjectHandle::newArray({pages.at(static_cast<std::size_t>(d.page)).getObjectHandle(),
-                                               QPDFObjectHandle::newName("/XYZ"), QPDFObjectHandle::newNull(),
-                                               QPDFObjectHandle::newReal(pageTop(d.page) - (d.top * points), 2),
-                                               QPDFObjectHandle::newNull()});
-        };
-
-        for (const PdfLink &link : finish.links) {
-            QPDFObjectHandle page = pages.at(static_cast<std::size_t>(link.page)).getObjectHandle();
-            const double top = pageTop(link.page);
-            QPDFObjectHandle annotation = pdf.makeIndirectObject(
-                QPDFObjectHandle::parse("<< /Type /Annot /Subtype /Link /Border [ 0 0 0 ] /Rect [ 0 0 0 0 ] >>"));
-            annotation.replaceKey(
-                "/Rect", QPDFObjectHandle::newArray({QPDFObjectHandle::newReal(link.left * points, 2),
-                                                     QPDFObjectHandle::newReal(top - (link.bottom * points), 2),
-                                                     QPDFObjectHandle::newReal(link.right * points, 2),
-                                                     QPDFObjectHandle::newReal(top - (link.top * points), 2)}));
-            annotation.replaceKey("/Dest", destination(link.destination));
-            if (!page.getKey("/Annots").isArray())
-                page.replaceKey("/Annots", QPDFObjectHandle::newArray());
-            page.getKey("/Annots").appendItem(annotation);
-        }
-
-        if (!finish.outline.empty()) {
-            QPDFObjectHandle outlines = pdf.makeIndirectObject(QPDFObjectHandle::parse("<< /Type /Outlines >>"));
-            std::vector<QPDFObjectHandle> items;
-            for (const PdfOutlineEntry &entry : finish.outline) {
-                QPDFObjectHandle item = pdf.makeIndirectObject(QPDFObjectHandle::newDictionary());
-                item.replaceKey("/Title", QPDFObjectHandle::newUnicodeString(entry.title));
-                item.replaceKey("/Parent", outlines);
-                item.replaceKey("/Dest", destination(entry.destination));
-                if (!items.empty()) {
-                    item.replaceKey("/Prev", items.back());
-                    items.back().replaceKey("/Next", item);
-                }
-                items.push_back(item);
-            }
-            outlines.replaceKey("/First", items.front());
-            outlines.replaceKey("/Last", items.back());
-            outlines.replaceKey("/Count", QPDFObjectHandle::newInteger(static_cast<long long>(items.size())));
-            pdf.getRoot().replaceKey("/Outlines", outlines);
-            pdf.getRoot().replaceKey("/PageMode", QPDFObjectHandle::newName("/UseOutlines"));
-        }
-
-        if (!finish.textRepairs.empty()) {
-            for (QPDFObjectHandle object : pdf.getAllObjects()) {
-                if (!object.isDictionary() || !object.hasKey("/ToUnicode"))
-                    continue;
-                QPDFObjectHandle map = object.getKey("/ToUnicode");
-                if (!map.isStream())
-                    continue;
-                const std::shared_ptr<Buffer> data = map.getStreamData(qpdf_dl_generalized);
-                const std::string text(reinterpret_cast<const char *>(data->getBuffer()), data->getSize());
-                const std::string fixed = repairToUnicode(text, finish.textRepairs);
-                if (fixed != text)
-                    map.replaceStreamData(fixed, QPDFObjectHandle::newNull(), QPDFObjectHandle::newNull());
-            }
-        }
-
+        PdfPages pages(pdf, finish.unitsPerInch);
+        addLinks(pdf, pages, finish.links);
+        addOutline(pdf, pages, finish.outline);
+        repairTextMaps(pdf, finish.textRepairs);
         if (!finish.creationDate.empty()) {
             QPDFObjectHandle info = pdf.getTrailer().getKey("/Info");
             if (info.isDictionary())
                 info.replaceKey("/CreationDate", QPDFObjectHandle::newString(finish.creationDate));
         }
-
-        QPDFWriter writer(pdf);
-        writer.setOutputMemory();
-        writer.setDeterministicID(true);
-        writer.write();
-        if (pdf.anyWarnings()) {
-            const std::vector<QPDFExc> warnings = pdf.getWarnings();
-            error = "the PDF is damaged: " + warnings.front().getMessageDetail();
-            return false;
-        }
-        const std::shared_ptr<Buffer> buffer = writer.getBufferSharedPointer();
-        finished.assign(reinterpret_cast<const char *>(buffer->getBuffer()), buffer->getSize());
+        return writeFinished(pdf, finished, error);
     } catch (const std::exception &e) {
         error = e.what();
         return false;
     }
-    return true;
 }
 
 bool finishPdf(const std::string &path, const PdfFinish &finish, std::string &error)
