@@ -126,4 +126,20 @@ std::string jsonNumber(double value)
     return std::string(buffer, result.ptr);
 }
 
+std::string unitProblem(const std::string &units, const shell::UnitWordsProblem &problem)
+{
+    using Kind = shell::UnitWordsProblem::Kind;
+    switch (problem.kind) {
+    case Kind::None:
+        break;
+    case Kind::TwoLengthUnits:
+        return "--unit names two length units in '" + userText(units) + "'";
+    case Kind::TwoForceUnits:
+        return "--unit names two force units in '" + userText(units) + "'";
+    case Kind::UnknownUnit:
+        return "unknown unit '" + userText(problem.word) + "' (mm, cm or m; N or kN)";
+    }
+    return {};
+}
+
 }  // namespace structcalc

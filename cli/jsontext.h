@@ -6,6 +6,8 @@
 //     jsonString("a \"b\"") -> "\"a \\\"b\\\"\"",  jsonNumber(0.1) -> "0.1",  jsonNumber(NaN) -> "null"
 //     visibleText("multi\nline") -> "multi\\nline",  visibleText("\xFF") -> "\\xFF"
 
+#include "shell/core/units.h"
+
 #include <cstddef>
 #include <string>
 
@@ -23,5 +25,9 @@ constexpr std::size_t MostShownPath = 400;
 std::string userText(const std::string &s, std::size_t most = MostShown);
 // The shortest text that reads back as the same double; null where there is no number.
 std::string jsonNumber(double value);
+
+// What --unit says of `units` it cannot read: "--unit names two length units in 'm,cm'",
+// "unknown unit 'ft' (mm, cm or m; N or kN)"; "" where there is no problem.
+std::string unitProblem(const std::string &units, const shell::UnitWordsProblem &problem);
 
 }  // namespace structcalc

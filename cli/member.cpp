@@ -67,9 +67,9 @@ int parse(const std::vector<std::string> &args, MemberRequest &request, std::ost
             const std::optional<std::string> words = value();
             if (!words)
                 return usage(err, "--unit needs mm, cm or m");
-            const std::string problem = shell::readUnitWords(*words, length, force);
+            const std::string problem = unitProblem(*words, shell::readUnitWords(*words, length, force));
             if (!problem.empty())
-                return usage(err, "--unit '" + userText(*words) + "' " + problem);
+                return usage(err, problem);
         } else if (arg == "--points") {
             const std::optional<std::string> count = value();
             const bool whole = count && !count->empty() && count->size() <= 6 &&

@@ -267,26 +267,8 @@ int readPoints(const std::string &count, Request &request, std::ostream &err)
 // --unit: "cm", "kN", "m,kN": a length unit, a force unit or both, each named once.
 int readUnits(const std::string &unit, Request &request, std::ostream &err)
 {
-    std::size_t start = 0;
-    while (start <= unit.size()) {
-        const std::size_t comma = std::min(unit.find(',', start), unit.size());
-        const std::string part = unit.substr(start, comma - start);
-        if (part == "mm" || part == "cm" || part == "m") {
-            if (request.lengthUnit)
-                return usage(err, "--unit names two length units in '" + userText(unit) + "'");
-            request.lengthUnit = part == "mm"   ? shell::LengthUnit::Millimetre
-                                 : part == "cm" ? shell::LengthUnit::Centimetre
-                                                : shell::LengthUnit::Metre;
-        } else if (part == "N" || part == "kN") {
-            if (request.forceUnit)
-                return usage(err, "--unit names two force units in '" + userText(unit) + "'");
-            request.forceUnit = part == "N" ? shell::ForceUnit::Newton : shell::ForceUnit::Kilonewton;
-        } else {
-            return usage(err, "unknown unit '" + userText(part) + "' (mm, cm or m; N or kN)");
-        }
-        start = comma + 1;
-    }
-    return Computed;
+    const std::string problem = unitProblem(unit, shell::readUnitWords(unit, request.lengthUnit, request.forceUnit));
+    return problem.empty() ? Computed : usage(err, problem);
 }
 
 // The options into the request, in the order given; the other words (program, case, inputs)

@@ -128,22 +128,24 @@ std::string upperCase(std::string text)
     return text;
 }
 
-std::string readUnitWords(const std::string &text, std::optional<LengthUnit> &length, std::optional<ForceUnit> &force)
+UnitWordsProblem readUnitWords(const std::string &text, std::optional<LengthUnit> &length,
+                               std::optional<ForceUnit> &force)
 {
+    using Kind = UnitWordsProblem::Kind;
     std::size_t start = 0;
     while (start <= text.size()) {
         const std::size_t comma = std::min(text.find(',', start), text.size());
         const std::string part = text.substr(start, comma - start);
         if (part == "mm" || part == "cm" || part == "m") {
             if (length)
-                return "names two length units";
+                return {Kind::TwoLengthUnits, part};
             length = part == "mm" ? LengthUnit::Millimetre : part == "cm" ? LengthUnit::Centimetre : LengthUnit::Metre;
         } else if (part == "N" || part == "kN") {
             if (force)
-                return "names two force units";
+                return {Kind::TwoForceUnits, part};
             force = part == "N" ? ForceUnit::Newton : ForceUnit::Kilonewton;
         } else {
-            return "has an unknown unit '" + part + "' (mm, cm or m; N or kN)";
+            return {Kind::UnknownUnit, part};
         }
         start = comma + 1;
     }

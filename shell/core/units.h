@@ -55,9 +55,15 @@ std::string lengthUnitName(LengthUnit length);
 std::string forceUnitName(ForceUnit force);
 
 // Reads the words of a unit system as the command line takes them: "cm", "kN", "m,kN" (a length
-// unit, a force unit or both, comma-separated). Sets what the text names; returns why it cannot
-// be read ("unknown unit 'ft' (mm, cm or m; N or kN)"), or "" where it can.
-std::string readUnitWords(const std::string &text, std::optional<LengthUnit> &length, std::optional<ForceUnit> &force);
+// unit, a force unit or both, comma-separated), and sets what the text names. Where it cannot be
+// read, says why: two length or two force units, or a word that is no unit (`word`).
+struct UnitWordsProblem {
+    enum class Kind { None, TwoLengthUnits, TwoForceUnits, UnknownUnit };
+    Kind kind = Kind::None;
+    std::string word;
+};
+UnitWordsProblem readUnitWords(const std::string &text, std::optional<LengthUnit> &length,
+                               std::optional<ForceUnit> &force);
 
 // The caption of a dimension in a unit system: "mm^4", "N/cm", "kN･m", "N/mm^2", "kN/m^2"; "" for
 // a pure number. Moments carry the half-width middle dot U+FF65.
