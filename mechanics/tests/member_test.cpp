@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <cmath>
 #include <ostream>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -179,6 +180,50 @@ std::vector<General> generalMembers()
                  {{0, 30000, 12, 30}}};
     stepped.segments = {{0, 6000, 2.05e5 * 2e8}, {9000, 15000, 2.05e5 * 9e8}};
     members.push_back({"stepped_in_millimetres_with_a_settling_fixed_end", stepped});
+
+    // And members drawn at random (a fixed seed): supports of every kind anywhere, hinges,
+    // settlements, segments and loads; those that hold (the solver refuses the others) join.
+    std::mt19937 random(2026);
+    const auto uniform = [&random](double low, double high) {
+        return std::uniform_real_distribution<double>(low, high)(random);
+    };
+    const auto count = [&random](int low, int high) { return std::uniform_int_distribution<int>(low, high)(random); };
+    for (int drawn = 0, kept = 0; kept < 12 && drawn < 200; ++drawn) {
+        const double L = uniform(2, 40);
+        Beam b{L, uniform(1e3, 1e6), {}, {}, {}, {}};
+        for (int k = count(1, 4); k > 0; --k) {
+            Support at{uniform(0, L), static_cast<SupportKind>(count(0, 3))};
+            at.x = count(0, 3) == 0 ? L * count(0, 1) : at.x;  // an end now and then
+            if (at.kind == SupportKind::Spring) {
+                at.stiffness = std::pow(10, uniform(0, 5));
+                at.rotationalStiffness = count(0, 1) * std::pow(10, uniform(2, 7));
+            }
+            at.settlement = count(0, 2) == 0 ? uniform(-0.01, 0.01) * L : 0;
+            b.supports.push_back(at);
+        }
+        for (int k = count(0, 2); k > 0; --k)
+            b.hinges.push_back(uniform(0.05, 0.95) * L);
+        if (count(0, 1) == 1) {
+            const double from = uniform(0, L / 2);
+            b.segments.push_back({from, from + uniform(0.1, L / 2), uniform(1e3, 1e6)});
+        }
+        for (int k = count(1, 6); k > 0; --k) {
+            switch (count(0, 2)) {
+            case 0:
+                b.forces.push_back({uniform(0, L), uniform(-50, 100)});
+                break;
+            case 1:
+                b.couples.push_back({uniform(0, L), uniform(-50, 50) * L});
+                break;
+            default: {
+                const double from = uniform(0, L);
+                b.distributed.push_back({from, uniform(from, L), uniform(-5, 10), uniform(-5, 10)});
+            }
+            }
+        }
+        if (solveBeam(b))
+            members.push_back({"random_" + std::to_string(kept++), b});
+    }
     return members;
 }
 
