@@ -204,4 +204,70 @@ TEST(profilorSketches, everyShapeHasAnOutlineAtAnyDimensions)
     }
 }
 
+// The picture is the section to proportion: every dimension line labelled with an input is that
+// input times one scale, and the bending axis runs through the centroid of the filled area
+// (the outline less its holes), which the test finds on its own from the polygons.
+TEST(profilorSketches, dimensionsAreToScaleAndTheAxisRunsThroughTheCentroid)
+{
+    struct Area {
+        double area = 0, x = 0, y = 0;  // signed area and its first moments
+    };
+    const auto polygon = [](const std::vector<shell::Point> &p) {
+        Area r;
+        for (std::size_t i = 0; i < p.size(); ++i) {
+            const shell::Point &u = p[i], &w = p[(i + 1) % p.size()];
+            const double cross = u.x * w.y - w.x * u.y;
+            r.area += cross / 2;
+            r.x += (u.x + w.x) * cross / 6;
+            r.y += (u.y + w.y) * cross / 6;
+        }
+        if (r.area < 0)
+            r = {-r.area, -r.x, -r.y};
+        return r;
+    };
+    const std::vector<std::vector<double>> dimensions{{12, 7},           {9, 14, 1.5},    {10},       {10, 6},
+                                                      {8, 12, 1.5, 2.5}, {10, 3, 2.5, 7}, {9, 12, 2}, {12, 9, 1.5, 2}};
+    const auto &cases = profilor::program().cases;
+    ASSERT_EQ(cases.size(), dimensions.size());
+    for (std::size_t k = 0; k < cases.size(); ++k) {
+        for (const std::vector<double> &inputs : {shell::startValues(cases[k]), dimensions[k]}) {
+            SCOPED_TRACE(cases[k].caption + " at " + std::to_string(inputs[0]));
+            const shell::Sketch sketch = cases[k].sketch(inputs);
+            double scale = 0;
+            Area filled;
+            for (const shell::SketchElement &e : sketch.elements()) {
+                using Kind = shell::SketchElement::Kind;
+                if (e.kind == Kind::Dimension) {
+                    for (std::size_t i = 0; i < inputs.size(); ++i) {
+                        if (cases[k].inputs[i].caption != e.label)
+                            continue;
+                        const double length = std::hypot(e.b.x - e.a.x, e.b.y - e.a.y) / inputs[i];
+                        if (scale == 0)
+                            scale = length;
+                        EXPECT_NEAR(length, scale, 1e-9 * scale) << e.label;
+                    }
+                }
+                const Area part = e.kind == Kind::Outline || e.kind == Kind::Hole ? polygon(e.points)
+                                  : e.kind == Kind::Circle || e.kind == Kind::CircleHole
+                                      ? Area{M_PI * e.h1 * e.h1, M_PI * e.h1 * e.h1 * e.a.x, M_PI * e.h1 * e.h1 * e.a.y}
+                                      : Area{};
+                const double sign = e.kind == Kind::Hole || e.kind == Kind::CircleHole ? -1 : 1;
+                filled = {filled.area + sign * part.area, filled.x + sign * part.x, filled.y + sign * part.y};
+            }
+            EXPECT_GT(scale, 0);
+            const double cx = filled.x / filled.area, cy = filled.y / filled.area;
+            for (const shell::SketchElement &e : sketch.elements()) {
+                if (e.kind != shell::SketchElement::Kind::Axis)
+                    continue;
+                if (e.a.y == e.b.y) {
+                    EXPECT_NEAR(e.a.y, cy, 1e-9 * 100);
+                } else {
+                    EXPECT_EQ(e.a.x, e.b.x);
+                    EXPECT_NEAR(e.a.x, cx, 1e-9 * 100);
+                }
+            }
+        }
+    }
+}
+
 }  // namespace
