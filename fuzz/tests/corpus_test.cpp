@@ -4,6 +4,7 @@
 #include "fuzz/commandlinechecks.h"
 #include "fuzz/filechecks.h"
 #include "fuzz/gestures.h"
+#include "fuzz/memberchecks.h"
 #include "fuzz/numberchecks.h"
 
 #include <gtest/gtest.h>
@@ -50,7 +51,8 @@ INSTANTIATE_TEST_SUITE_P(everyTarget, seedCorpus,
                                            Target{"windowmodel", fuzzing::windowModelInput},
                                            Target{"commandline", fuzzing::commandLineInput},
                                            Target{"savedcalculation", fuzzing::savedCalculationInput},
-                                           Target{"batch", fuzzing::batchInput}),
+                                           Target{"batch", fuzzing::batchInput},
+                                           Target{"member", fuzzing::memberInput}),
                          targetName);
 
 }  // namespace
