@@ -7,6 +7,7 @@
 //
 //     build/bench/batch_bench        # 10 interleaved repetitions, medians and a TABLE line
 
+#include "bench/medians.h"
 #include "cli/structcalc.h"
 
 #include <benchmark/benchmark.h>
@@ -79,23 +80,6 @@ void structcalcRun(benchmark::State &state)
     }
 }
 
-// Prints as the console does and keeps the median of each benchmark.
-class MedianReporter : public benchmark::ConsoleReporter
-{
-public:
-    void ReportRuns(const std::vector<Run> &runs) override
-    {
-        for (const Run &run : runs)
-            if (run.run_type == Run::RT_Aggregate && run.aggregate_name == "median") {
-                medians[run.run_name.function_name] = run.GetAdjustedRealTime();
-                cpuMedians[run.run_name.function_name] = run.GetAdjustedCPUTime();
-            }
-        ConsoleReporter::ReportRuns(runs);
-    }
-    std::map<std::string, double> medians;
-    std::map<std::string, double> cpuMedians;
-};
-
 }  // namespace
 
 int main(int argc, char **argv)
@@ -105,22 +89,8 @@ int main(int argc, char **argv)
     benchmark::RegisterBenchmark("structcalcRun/inProcess", structcalcRun)
         ->Unit(benchmark::kMicrosecond)
         ->UseRealTime();
-    std::vector<char *> args(argv, argv + argc);
-    std::string repetitions = "--benchmark_repetitions=10";
-    std::string interleaving = "--benchmark_enable_random_interleaving=true";
-    std::string aggregates = "--benchmark_report_aggregates_only=true";
-    bool own = false;
-    for (int i = 1; i < argc; ++i)
-        own = own || std::strncmp(argv[i], "--benchmark_repetitions", 23) == 0;
-    if (!own) {
-        args.push_back(repetitions.data());
-        args.push_back(interleaving.data());
-        args.push_back(aggregates.data());
-    }
-    int count = static_cast<int>(args.size());
-    benchmark::Initialize(&count, args.data());
     MedianReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
+    runMedians(argc, argv, reporter);
     const double product = reporter.medians["batch/structcalc"];
     const double floor = reporter.medians["batch/oneFormula"];
     if (product > 0 && floor > 0)

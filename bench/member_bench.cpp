@@ -6,6 +6,7 @@
 //
 //     build/bench/member_bench        # 10 interleaved repetitions, medians and TABLE lines
 
+#include "bench/medians.h"
 #include "mechanics/beam.h"
 #include "mechanics/extremes.h"
 #include "shell/core/heap.h"
@@ -79,23 +80,6 @@ void solveWithExtremes(benchmark::State &state, const Beam &beam)
     }
 }
 
-// Prints as the console does and keeps the median of each benchmark.
-class MedianReporter : public benchmark::ConsoleReporter
-{
-public:
-    void ReportRuns(const std::vector<Run> &runs) override
-    {
-        for (const Run &run : runs)
-            if (run.run_type == Run::RT_Aggregate && run.aggregate_name == "median") {
-                medians[run.run_name.function_name] = run.GetAdjustedRealTime();
-                cpuMedians[run.run_name.function_name] = run.GetAdjustedCPUTime();
-            }
-        ConsoleReporter::ReportRuns(runs);
-    }
-    std::map<std::string, double> medians;
-    std::map<std::string, double> cpuMedians;
-};
-
 }  // namespace
 
 int main(int argc, char **argv)
@@ -111,22 +95,8 @@ int main(int argc, char **argv)
     benchmark::RegisterBenchmark("member/simpleSpan", solveWithExtremes, simpleSpan())
         ->Unit(benchmark::kMicrosecond)
         ->UseRealTime();
-    std::vector<char *> args(argv, argv + argc);
-    std::string repetitions = "--benchmark_repetitions=10";
-    std::string interleaving = "--benchmark_enable_random_interleaving=true";
-    std::string aggregates = "--benchmark_report_aggregates_only=true";
-    bool own = false;
-    for (int i = 1; i < argc; ++i)
-        own = own || std::strncmp(argv[i], "--benchmark_repetitions", 23) == 0;
-    if (!own) {
-        args.push_back(repetitions.data());
-        args.push_back(interleaving.data());
-        args.push_back(aggregates.data());
-    }
-    int count = static_cast<int>(args.size());
-    benchmark::Initialize(&count, args.data());
     MedianReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
+    runMedians(argc, argv, reporter);
     const double reference = reporter.medians["member/simpleSpan"];
     for (int loads : counts) {
         const std::string name = "member/loads" + std::to_string(loads);

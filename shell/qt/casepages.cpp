@@ -8,6 +8,7 @@
 
 #include "shell/core/shellmodel.h"
 #include "shell/qt/controls.h"
+#include "shell/qt/formwidgets.h"
 #include "shell/qt/sketchview.h"
 
 #include <QEvent>
@@ -25,17 +26,6 @@ namespace {
 QString qs(const std::string &s)
 {
     return QString::fromStdString(s);
-}
-
-template <typename W> W *named(W *widget, const QString &name)
-{
-    widget->setObjectName(name);
-    return widget;
-}
-
-QString indexed(const char *base, int index)
-{
-    return QString::fromLatin1(base) + QLatin1Char('_') + QString::number(index);
 }
 
 // A field of an input frame fills its rounded corners with the frame's ground itself, so that a

@@ -34,17 +34,6 @@ QString qs(const std::string &s)
     return QString::fromStdString(s);
 }
 
-template <typename W> W *named(W *widget, const QString &name)
-{
-    widget->setObjectName(name);
-    return widget;
-}
-
-QString indexed(const char *base, int index)
-{
-    return QString::fromLatin1(base) + QLatin1Char('_') + QString::number(index);
-}
-
 // The banner: the program's name as large as the banner holds it (up to 15 points, demi-bold)
 // over "structural calculator" in 8 points, both centred, painted as two plain lines.
 class Banner : public QLabel

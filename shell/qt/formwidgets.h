@@ -18,6 +18,19 @@ class QWidget;
 
 namespace shell {
 
+// `widget` under the object name tests and automation find it by.
+template <typename W> W *named(W *widget, const QString &name)
+{
+    widget->setObjectName(name);
+    return widget;
+}
+
+// "Text1_3": the object name of a widget of kind `base` at `index`.
+inline QString indexed(const char *base, int index)
+{
+    return QString::fromLatin1(base) + QLatin1Char('_') + QString::number(index);
+}
+
 struct Program;
 class ChartView;
 class DiagramView;
