@@ -37,6 +37,9 @@ std::string helpText()
            "       structcalc --open FILE [--unit UNITS] [--raw] [--json] [--diagram [--points N]]\n"
            "                  [--sheet OUT.pdf]\n"
            "       structcalc PROGRAM --batch [FILE|-] [--unit UNITS] [--raw] [--json]\n"
+           "       structcalc Member --member FILE|- [--unit UNITS] [--raw] [--json]\n"
+           "                  [--diagram [--points N]]\n"
+           "       structcalc Member --batch FILE|- [--unit UNITS] [--raw]\n"
            "       structcalc --list [PROGRAM [CASE]]\n"
            "       structcalc --help | --version\n"
            "\n"
@@ -65,6 +68,9 @@ std::string helpText()
            "  --batch [FILE|-]  one case per CSV line: a header with the column case and input\n"
            "                    captions; writes the inputs, one column per result row (units on\n"
            "                    the second line), a status (ok, rejected: reason) and notes\n"
+           "  --member FILE|-   Member: any straight member described in JSON (supports, springs,\n"
+           "                    settlements, hinges, segments, loads; see the man page); --batch\n"
+           "                    then takes one description per line\n"
            "  --list            the programs and their cases; --list PROGRAM CASE: the case's\n"
            "                    title, inputs with units and start values, rows with their meanings\n"
            "  --help, --version this text; the version\n"
@@ -753,7 +759,7 @@ int runCommand(const std::vector<std::string> &args, std::ostream &out, std::ost
 
 int run(const std::vector<std::string> &args, std::ostream &out, std::ostream &err, std::istream *in)
 {
-    const int status = !args.empty() && args[0] == MemberProgram
+    const int status = !args.empty() && shell::upperCase(args[0]) == shell::upperCase(MemberProgram)
                            ? runMember(std::vector<std::string>(args.begin() + 1, args.end()), out, err, in)
                            : runCommand(args, out, err, in);
     // An answer that did not reach its reader is a failure, whatever was computed.
