@@ -40,9 +40,10 @@ struct MemberRequest {
 
 int usage(std::ostream &err, const std::string &message)
 {
-    err << "structcalc: " << message << "\n"
-        << "usage: structcalc Member --member FILE|- [--unit UNITS] [--raw] [--json] [--diagram [--points N]]\n"
-        << "       structcalc Member --batch FILE|- [--unit UNITS] [--raw]\n";
+    err << "structcalc: " << visibleText(message) << "\n"
+        << "structcalc: usage: structcalc Member --member FILE|- [--unit UNITS] [--raw] [--json] [--diagram [--points "
+           "N]]\n"
+        << "structcalc: usage: structcalc Member --batch FILE|- [--unit UNITS] [--raw]\n";
     return UsageError;
 }
 
@@ -298,14 +299,14 @@ int memberCommand(const MemberRequest &request, std::istream &in, std::ostream &
 {
     std::string text, problem;
     if (!readDescription(request.memberFile, in, text, problem)) {
-        err << "structcalc: " << problem << "\n";
+        err << "structcalc: " << visibleText(problem) << "\n";
         return UsageError;
     }
     std::string reason;
     int status = Computed;
     const std::optional<Solved> s = solve(text, request.units, reason, status);
     if (!s) {
-        err << "structcalc: Member: " << reason << "\n";
+        err << "structcalc: Member: " << visibleText(reason) << "\n";
         if (request.json)
             out << "{\"program\": \"Member\", \"rejected\": true, \"reason\": " << jsonString(reason) << "}\n";
         return status;
