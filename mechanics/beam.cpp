@@ -335,14 +335,19 @@ void dropRounding(std::vector<Polynomial> &pieces, double size, double l)
     if (!std::isnormal(size))
         return;
     for (Polynomial &p : pieces) {
-        std::vector<double> c = p.coefficients();
+        std::vector<double> c;  // made only where a term is rounding
         double floor = 1e-13 * size;
-        for (double &v : c) {
-            if (std::fabs(v) < floor)
-                v = 0;
+        for (int k = 0; k <= p.degree(); ++k) {
+            const double v = p.coefficient(k);
+            if (v != 0 && std::fabs(v) < floor) {
+                if (c.empty())
+                    c = p.coefficients();
+                c[static_cast<std::size_t>(k)] = 0;
+            }
             floor /= l;
         }
-        p = Polynomial(c);
+        if (!c.empty())
+            p = Polynomial(c);
     }
 }
 
