@@ -1,4 +1,5 @@
 #include "profilor/profilor.h"
+#include "shell/core/numbertext.h"
 #include "shell/core/shellmodel.h"
 #include "shell/core/testing/recordingplatform.h"
 
@@ -200,6 +201,21 @@ TEST(profilorSketches, everyShapeHasAnOutlineAtAnyDimensions)
             for (const auto &e : s.elements())
                 dimensions += e.kind == shell::SketchElement::Kind::Dimension;
             EXPECT_GE(dimensions, c.inputCount()) << c.caption;
+        }
+    }
+}
+
+// The section's drawing labels its centroid distances with the rows that hold them.
+TEST(profilorSketches, theDrawnCentroidDistancesAreTheRowsE1AndE2)
+{
+    for (const auto &c : profilor::program().cases) {
+        ASSERT_TRUE(c.section) << c.caption;
+        const auto symbolOf = [&c](int row) {
+            return shell::SymbolOf(c.rows.at(static_cast<std::size_t>(row)).caption);
+        };
+        EXPECT_EQ(symbolOf(c.section->e1Row), "e1") << c.caption;
+        if (c.section->e2Row >= 0) {
+            EXPECT_EQ(symbolOf(c.section->e2Row), "e2") << c.caption;
         }
     }
 }
