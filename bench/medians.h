@@ -28,7 +28,8 @@ public:
     std::map<std::string, double> cpuMedians;
 };
 
-inline void runMedians(int argc, char **argv, MedianReporter &reporter)
+// Runs the registered benchmarks into `reporter`.
+inline void runMedians(int argc, char **argv, benchmark::BenchmarkReporter &reporter)
 {
     std::vector<char *> args(argv, argv + argc);
     std::string repetitions = "--benchmark_repetitions=10";

@@ -21,6 +21,7 @@
 //     build/bench/shell_bench                      # offscreen, 10 interleaved repetitions
 //     xvfb-run -s '-screen 0 2560x1440x24' env QT_QPA_PLATFORM=xcb build/bench/shell_bench
 
+#include "bench/medians.h"
 #include "benchcase.h"
 
 #include "beams/beams.h"
@@ -163,8 +164,9 @@ void referenceKeystroke(benchmark::State &state, QSize size, Finish finish)
 }
 #endif
 
-// Prints as the console does and keeps the median of each benchmark for the ratios.
-class MedianReporter : public benchmark::ConsoleReporter
+// Prints as the console does and keeps the median of each benchmark, by its whole name with its
+// arguments, for the ratios.
+class FullNameMedianReporter : public benchmark::ConsoleReporter
 {
 public:
     void ReportRuns(const std::vector<Run> &runs) override
@@ -198,7 +200,7 @@ std::string sizeName(QSize size)
     return std::to_string(size.width()) + "x" + std::to_string(size.height());
 }
 
-void printTable(const MedianReporter &reporter, QSize own, QSize large)
+void printTable(const FullNameMedianReporter &reporter, QSize own, QSize large)
 {
     std::printf("\n");
     for (const QSize &size : {own, large}) {
@@ -260,26 +262,11 @@ int main(int argc, char **argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", QByteArrayLiteral("offscreen"));
     QApplication app(argc, argv);
-    // Ten repetitions of each, interleaved, reported as their aggregates, unless asked otherwise.
-    std::vector<char *> args(argv, argv + argc);
-    std::string repetitions = "--benchmark_repetitions=10";
-    std::string interleaving = "--benchmark_enable_random_interleaving=true";
-    std::string aggregates = "--benchmark_report_aggregates_only=true";
-    bool own = false;
-    for (int i = 1; i < argc; ++i)
-        own = own || std::strncmp(argv[i], "--benchmark_repetitions", 23) == 0;
-    if (!own) {
-        args.push_back(repetitions.data());
-        args.push_back(interleaving.data());
-        args.push_back(aggregates.data());
-    }
-    int count = static_cast<int>(args.size());
     const QSize ownSize = programSize();
     const QSize large(1920, 1080);
     registerBenchmarks(ownSize, large);
-    benchmark::Initialize(&count, args.data());
-    MedianReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
+    FullNameMedianReporter reporter;
+    runMedians(argc, argv, reporter);
     printTable(reporter, ownSize, large);
     benchmark::Shutdown();
     return 0;
