@@ -521,15 +521,6 @@ double UnitScale(LengthUnit unitSystem)
     return 1;
 }
 
-double StressToUnit(double value, LengthUnit unitSystem)
-{
-    if (unitSystem == LengthUnit::Centimetre)
-        return value * 100;
-    if (unitSystem == LengthUnit::Metre)
-        return value * 1000000;
-    return value;
-}
-
 double roundStep(double raw)
 {
     if (!(raw > 0) || !std::isfinite(raw))

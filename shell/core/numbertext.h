@@ -63,8 +63,6 @@ std::string convertedText(double value);
 
 // The factor from N/mm² to the stress unit of a unit system (1, 100, 1000000).
 double UnitScale(LengthUnit unitSystem);
-// A value given in N/mm², in the stress unit of the unit system.
-double StressToUnit(double value, LengthUnit unitSystem);
 // The round step of an axis (the chart's, a diagram's): the smallest of 1, 2, 5 × 10^n not below
 // `raw`; 1 where `raw` is not a positive finite number.
 //   0.3 -> 0.5,  2 -> 2,  2.1 -> 5,  7 -> 10,  0.012 -> 0.02
