@@ -1,10 +1,10 @@
 #include "cli/structcalc.h"
 
+#include "cli/anymember.h"
 #include "cli/batch.h"
 #include "cli/descriptorstreams.h"
 #include "cli/diagramoutput.h"
 #include "cli/jsontext.h"
-#include "cli/member.h"
 #include "cli/sheetoutput.h"
 
 #include "registry/registry.h"
@@ -759,8 +759,10 @@ int runCommand(const std::vector<std::string> &args, std::ostream &out, std::ost
 
 int run(const std::vector<std::string> &args, std::ostream &out, std::ostream &err, std::istream *in)
 {
-    const int status = !args.empty() && shell::upperCase(args[0]) == shell::upperCase(MemberProgram)
-                           ? runMember(std::vector<std::string>(args.begin() + 1, args.end()), out, err, in)
+    // A program that describes any member reads a member description, not a case and inputs.
+    const shell::Program *program = args.empty() ? nullptr : registry::find(args[0]);
+    const int status = program && program->memberEditor
+                           ? runMember(*program, std::vector<std::string>(args.begin() + 1, args.end()), out, err, in)
                            : runCommand(args, out, err, in);
     // An answer that did not reach its reader is a failure, whatever was computed.
     out.flush();

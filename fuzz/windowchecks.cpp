@@ -53,8 +53,10 @@ std::string WindowChecks::check(int typedField)
     const shell::CaseDef &c = m_program.cases[cc];
     const int n = c.inputCount();
 
-    // The rows of this case, and every text of the window clean.
-    if (m.resultCount() != c.rowCount())
+    // The rows of this case (of any member: those of the member solved), and every text of the
+    // window clean.
+    const bool anyMember = m_program.memberEditor;
+    if (!anyMember && m.resultCount() != c.rowCount())
         return "the window shows " + std::to_string(m.resultCount()) + " rows for a case of " +
                std::to_string(c.rowCount());
     const auto &rows = m.rows();
@@ -64,7 +66,8 @@ std::string WindowChecks::check(int typedField)
             return "row " + std::to_string(r + 1) + " is " + (row.visible ? "shown" : "hidden");
         if (!row.visible)
             continue;
-        if (row.caption != c.rows[r].caption || row.unit != m_program.rowUnit(c, static_cast<int>(r), m.units()))
+        if (!anyMember &&
+            (row.caption != c.rows[r].caption || row.unit != m_program.rowUnit(c, static_cast<int>(r), m.units())))
             return "row " + std::to_string(r + 1) + " has the caption or unit of another case or unit";
         for (const std::string *text : {&row.caption, &row.text, &row.unit})
             if (const std::string fault = textFault(*text, false); !fault.empty())
@@ -136,7 +139,8 @@ std::string WindowChecks::check(int typedField)
         }
     } else {
         // Rejected: the last accepted rows of this case in these units and format, or nothing.
-        if (m.statusText().rfind("Please check command entry  #", 0) != 0)
+        if (m.statusText().rfind("Please check command entry  #", 0) != 0 &&
+            !(anyMember && m.markedCell().table >= 0 && m.statusText().rfind("Please check ", 0) == 0))
             return "a rejection without the entry error in the status bar";
         if (m.markedField() < -1 || m.markedField() >= 2 * n)
             return "the refused field is not a field of the case";

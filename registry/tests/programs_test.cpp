@@ -71,7 +71,8 @@ TEST_P(EveryCase, CaptionsAreDistinct)
         EXPECT_FALSE(shell::SymbolOf(row.caption).empty()) << "row without a symbol: " << row.caption;
     }
     EXPECT_GT(c.inputCount(), 0);
-    EXPECT_GT(c.rowCount(), 0);
+    // A program that describes any member has the rows of the member it solves.
+    EXPECT_TRUE(c.rowCount() > 0 || GetParam().program->memberEditor);
 }
 
 // Every case says in words what member it is (the heading of its page in the reference and on

@@ -303,6 +303,10 @@ struct Program {
 
     UnitChange unitChange = UnitChange::Convert;
     bool forceUnits = true;  // the window offers N and kN beside the length units
+    // The program describes any member: its one case holds the length, E, I and a point of
+    // interest as inputs, and the member editor's tables (membertables.h) the rest; its rows
+    // are the solved member's (memberresults.h), as many as the member has supports.
+    bool memberEditor = false;
     StartupReset startupReset = StartupReset::None;
 
     // The sources and assumptions the reference document gives: general notes first, then one

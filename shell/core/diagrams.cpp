@@ -139,7 +139,7 @@ std::vector<ColumnSample> sampleColumnCurve(const ColumnCurveDiagram &curve, int
 bool CaseDiagrams::sameSource(const CaseDiagrams &other) const
 {
     return caseIndex == other.caseIndex && units == other.units && inputs == other.inputs && rows == other.rows &&
-           kind == other.kind;
+           kind == other.kind && member == other.member;
 }
 
 namespace {

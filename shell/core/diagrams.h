@@ -145,6 +145,7 @@ struct CaseDiagrams {
     std::vector<double> inputs;
     std::vector<double> rows;
     Units units;
+    std::string member;  // any member: its description (memberdescription.h)
     bool sameSource(const CaseDiagrams &other) const;
 };
 

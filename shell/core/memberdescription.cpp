@@ -166,6 +166,14 @@ MemberDescription descriptionOf(std::string_view text)
 
 }  // namespace
 
+const char *supportKindName(mechanics::SupportKind kind)
+{
+    for (const auto &[k, name] : SupportKinds)
+        if (k == kind)
+            return name;
+    return "spring";
+}
+
 mechanics::Beam MemberDescription::beam() const
 {
     mechanics::Beam b{length, std::nullopt, supports, {}, {}, {}};

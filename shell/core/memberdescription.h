@@ -66,6 +66,9 @@ struct MemberReading {
 
 MemberReading readMemberDescription(std::string_view text);
 
+// "pinned", "roller", "fixed", "spring": the word of a support kind in the description.
+const char *supportKindName(mechanics::SupportKind kind);
+
 // The description on one line of JSON, keys in the order above, numbers in the shortest form
 // that reads back as the same double: read back, it gives the same member.
 std::string memberDescriptionJson(const MemberDescription &member);

@@ -22,7 +22,8 @@ bool SavedCalculation::operator==(const SavedCalculation &other) const
     return program == other.program && caseNumber == other.caseNumber && caseCaption == other.caseCaption &&
            units == other.units && inputs == other.inputs && ticked == other.ticked && chartType == other.chartType &&
            logScale == other.logScale && view == other.view && showSlope == other.showSlope &&
-           plotColor == other.plotColor && programColor == other.programColor && names == other.names;
+           plotColor == other.plotColor && programColor == other.programColor && names == other.names &&
+           member == other.member;
 }
 
 namespace {
@@ -122,6 +123,37 @@ const Json &list(const Json &value, const std::string &path)
     return value;
 }
 
+// The JSON keys of the member editor's tables, in their order.
+const char *const MemberTableKeys[] = {"supports", "hinges", "pointLoads", "couples", "distributedLoads", "segments"};
+static_assert(std::size(MemberTableKeys) == MemberTableCount);
+
+// The tables of a member: each row a list of its cells' texts, as many as the table has columns.
+MemberTables memberTables(const Json &value)
+{
+    object(value, "member", {"supports", "hinges", "pointLoads", "couples", "distributedLoads", "segments"});
+    MemberTables tables;
+    for (int t = 0; t < MemberTableCount; ++t) {
+        const auto found = value.find(MemberTableKeys[t]);
+        if (found == value.end())
+            continue;
+        const std::string path = std::string("member.") + MemberTableKeys[t];
+        const Json &rows = list(*found, path);
+        const std::size_t columns = memberTableDef(t).columns.size();
+        for (std::size_t r = 0; r < rows.size(); ++r) {
+            const std::string rowPath = path + "[" + std::to_string(r) + "]";
+            const Json &cells = list(rows[r], rowPath);
+            if (cells.size() != columns)
+                refuse(inQuotes(rowPath) + " must hold " + std::to_string(columns) + " texts, not " +
+                       std::to_string(cells.size()));
+            std::vector<std::string> row;
+            for (std::size_t c = 0; c < columns; ++c)
+                row.push_back(text(cells[c], rowPath + "[" + std::to_string(c) + "]"));
+            tables.tables[static_cast<std::size_t>(t)].push_back(std::move(row));
+        }
+    }
+    return tables;
+}
+
 SavedCalculation calculationOf(std::string_view source)
 {
     if (source.size() > SavedCalculationMaxBytes)
@@ -149,9 +181,9 @@ SavedCalculation calculationOf(std::string_view source)
                std::to_string(version.get<std::uint64_t>()) + "); this one reads format " +
                std::to_string(SavedCalculationVersion));
 
-    object(
-        document, "",
-        {"format", "version", "program", "case", "caption", "units", "inputs", "ticked", "chart", "colours", "names"});
+    object(document, "",
+           {"format", "version", "program", "case", "caption", "units", "inputs", "ticked", "chart", "colours", "names",
+            "member"});
     SavedCalculation c;
     c.program = text(field(document, "", "program"), "program");
     c.caseNumber = static_cast<int>(wholeNumber(field(document, "", "case"), "case", 1, 9999));
@@ -185,6 +217,8 @@ SavedCalculation calculationOf(std::string_view source)
     c.names.project = text(field(names, "names", "project"), "names.project");
     c.names.member = text(field(names, "names", "member"), "names.member");
     c.names.engineer = text(field(names, "names", "engineer"), "names.engineer");
+    if (const auto member = document.find("member"); member != document.end())
+        c.member = memberTables(*member);
     return c;
 }
 
@@ -242,9 +276,43 @@ std::string writeSavedCalculation(const SavedCalculation &c)
     document["colours"] = OrderedJson{{"plot", colourText(c.plotColor)}, {"program", colourText(c.programColor)}};
     document["names"] =
         OrderedJson{{"project", c.names.project}, {"member", c.names.member}, {"engineer", c.names.engineer}};
+    if (c.member) {
+        OrderedJson member = OrderedJson::object();
+        for (int t = 0; t < MemberTableCount; ++t)
+            member[MemberTableKeys[t]] = c.member->tables[static_cast<std::size_t>(t)];
+        document["member"] = member;
+    }
     // A text that is not UTF-8 cannot be written as JSON; checkSavedCalculation refuses it before.
     return document.dump(2, ' ', false, OrderedJson::error_handler_t::replace) + "\n";
 }
+
+namespace {
+
+// Why the window could not hold the member's tables: a cell that is not text it takes, or a
+// number too large for a double.
+std::string memberProblem(const MemberTables &tables)
+{
+    for (int t = 0; t < MemberTableCount; ++t) {
+        const MemberTableDef &def = memberTableDef(t);
+        for (int r = 0; r < tables.rowCount(t); ++r) {
+            const auto &row = tables.tables[static_cast<std::size_t>(t)][static_cast<std::size_t>(r)];
+            if (row.size() != def.columns.size())
+                return "a row of " + def.title + " has " + std::to_string(row.size()) + " cells, not " +
+                       std::to_string(def.columns.size());
+            for (std::size_t c = 0; c < row.size(); ++c) {
+                const std::string where = def.columns[c].caption + " of " + def.item + " " + std::to_string(r + 1);
+                const std::string problem = textProblem(row[c]);
+                if (!problem.empty())
+                    return where + " " + problem;
+                if (!def.columns[c].kind && !std::isfinite(readNumber(row[c])))
+                    return where + " is too large a number: " + row[c];
+            }
+        }
+    }
+    return {};
+}
+
+}  // namespace
 
 std::string checkSavedCalculation(const SavedCalculation &c, const Program &program)
 {
@@ -285,7 +353,18 @@ std::string checkSavedCalculation(const SavedCalculation &c, const Program &prog
                 return where + " is too large a number: " + t;
         }
     }
-    if (c.ticked.size() != def.rows.size())
+    if (program.memberEditor != c.member.has_value())
+        return program.memberEditor ? "it holds no member" : program.name + " takes no member";
+    if (c.member) {
+        const std::string problem = memberProblem(*c.member);
+        if (!problem.empty())
+            return problem;
+        // A reaction and a reaction moment per support, V, M and δ twice and two slopes at most.
+        const std::size_t rows = 2 * c.member->tables[SupportTable].size() + 8;
+        if (c.ticked.size() > rows)
+            return "the member has at most " + std::to_string(rows) + " result rows; the file ticks " +
+                   std::to_string(c.ticked.size());
+    } else if (c.ticked.size() != def.rows.size())
         return def.caption + " has " + std::to_string(def.rows.size()) + " result rows; the file ticks " +
                std::to_string(c.ticked.size());
     if (c.plotColor > 0xFFFFFF || c.programColor > 0xFFFFFF)

@@ -26,8 +26,10 @@
 
 #include "shell/core/catalogue.h"
 #include "shell/core/chartchoice.h"
+#include "shell/core/membertables.h"
 #include "shell/core/units.h"
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -71,6 +73,8 @@ struct SavedCalculation {
     unsigned plotColor = 0x000000FF;     // 0x00BBGGRR
     unsigned programColor = 0x00C08040;  // 0x00BBGGRR
     CalculationNames names;
+    // The tables of a program that describes any member (none for the others).
+    std::optional<MemberTables> member;
 
     bool operator==(const SavedCalculation &other) const;
     bool operator!=(const SavedCalculation &other) const { return !(*this == other); }

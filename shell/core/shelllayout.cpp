@@ -64,6 +64,15 @@ LayoutRect ShellModel::noteRect(int line) const
             std::max(m_windowWidth - m_resetButton.left - 200, 600), 420};
 }
 
+LayoutRect ShellModel::memberEditorRect() const
+{
+    if (!m_program.memberEditor || m_currentCase < 0)
+        return {};
+    const LayoutRect picture = pictureRect(m_currentCase);
+    return {picture.left, m_resultsFrame.top, std::max(m_resultsFrame.left - picture.left - 150, 0),
+            m_resultsFrame.height};
+}
+
 LayoutRect ShellModel::resultsFrameRectOf(int caseIndex) const
 {
     const CaseDef &c = m_program.cases[static_cast<std::size_t>(caseIndex)];

@@ -37,6 +37,10 @@ ShellModel::ShellModel(const Program &program, Platform &platform) : m_program(p
     }
     m_rows.resize(rowSlots);
     m_programColor = m_program.programColor;
+    if (m_program.memberEditor) {
+        m_member = startMemberTables();
+        m_chartArea = ChartArea::Diagrams;  // the diagrams are the member's main view
+    }
 }
 
 const CaseDef &ShellModel::currentCaseDef() const
@@ -128,9 +132,11 @@ std::vector<double> ShellModel::inputNumbers(int caseIndex) const
 
 const CaseDiagrams &ShellModel::diagrams() const
 {
-    // The same inputs give the same diagrams: only a change solves the member again.
-    if (m_acceptedCase >= 0 && (m_diagrams.caseIndex != m_acceptedCase || m_diagrams.units != units() ||
-                                m_diagrams.inputs != m_acceptedInputs || m_diagrams.rows != m_acceptedRows))
+    // The same inputs give the same diagrams: only a change solves the member again. (Any member
+    // is solved at every computation: its rows are its diagrams' extremes.)
+    if (m_acceptedCase >= 0 && !m_program.memberEditor &&
+        (m_diagrams.caseIndex != m_acceptedCase || m_diagrams.units != units() ||
+         m_diagrams.inputs != m_acceptedInputs || m_diagrams.rows != m_acceptedRows))
         m_diagrams = caseDiagrams(m_program.cases[static_cast<std::size_t>(m_acceptedCase)], m_acceptedCase,
                                   m_acceptedInputs, m_acceptedRows, units());
     return m_diagrams;
@@ -149,8 +155,11 @@ void ShellModel::showCase(int index, const std::vector<bool> *ticked)
     const CaseDef &c = currentCaseDef();
 
     layoutCase(c);
-    // The rows show only what this case computes in these units: nothing until it has.
+    // The rows show only what this case computes in these units: nothing until it has. (The rows
+    // of any member follow its supports: as many slots as the ticks given.)
     m_resultCount = c.rowCount();
+    if (ticked && m_program.memberEditor)
+        m_rows.resize(ticked->size());
     for (std::size_t r = 0; r < m_rows.size(); ++r) {
         ResultRow &row = m_rows[r];
         row.ticked = !ticked || r >= ticked->size() || (*ticked)[r];
@@ -164,6 +173,8 @@ void ShellModel::showCase(int index, const std::vector<bool> *ticked)
         if (row.visible) {
             row.caption = c.rows[r].caption;
             row.unit = m_program.rowUnit(c, static_cast<int>(r), units());
+            row.meaning = c.rows[r].meaning;
+            row.lineBelow = c.rows[r].claims.has_value();
         }
     }
     // Nor does the chart plot another case's or unit system's numbers.
@@ -268,6 +279,7 @@ void ShellModel::writeText(int k, const std::string &text)
 void ShellModel::compute(int index)
 {
     ++m_computeCount;
+    m_markedCell = MemberCell();
     m_followNote = m_following.note;
     const CaseDef &c = currentCaseDef();
     // A case last shown in other units is brought into the window's units first; while one of
@@ -309,6 +321,10 @@ void ShellModel::compute(int index)
             m_statusText += "; " + m_followNote;
         return;
     }
+    if (m_program.memberEditor) {
+        computeMember(numbers);
+        return;
+    }
     m_acceptedCase = m_currentCase;
     m_acceptedInputs = numbers;
     m_acceptedRows = evaluation.values;
@@ -326,6 +342,7 @@ void ShellModel::compute(int index)
     m_advisories = std::move(evaluation.advisories);
     m_lastRejected = false;
     m_markedField = -1;
+    m_markedCell = MemberCell();
     m_reason.clear();
     writeRowsStatus();
     drawChart();
@@ -532,6 +549,7 @@ void ShellModel::changeUnits(Units to)
     // would leave the range of a double refuses the change and leaves every field as it was.
     int field = -1;
     std::string reason;
+    m_markedCell = MemberCell();
     if (!convertCase(m_currentCase, to, field, reason)) {
         entryError(field, field, reason);
         return;
@@ -569,7 +587,17 @@ bool ShellModel::convertCase(int caseIndex, Units to, int &field, std::string &r
         }
         converted[k] = text;
     }
+    MemberTables tables = m_member;
+    if (m_program.memberEditor) {
+        MemberCell cell;
+        if (!convertMemberTables(tables, from, to, cell, reason)) {
+            field = -1;
+            m_markedCell = cell;
+            return false;
+        }
+    }
     m_texts[cc] = std::move(converted);
+    m_member = std::move(tables);
     m_caseUnits[cc] = to;
     return true;
 }

@@ -12,6 +12,8 @@
 #include "shell/core/catalogue.h"
 #include "shell/core/chartchoice.h"
 #include "shell/core/diagrams.h"
+#include "shell/core/memberresults.h"
+#include "shell/core/membertables.h"
 #include "shell/core/platform.h"
 #include "shell/core/savedcalculation.h"
 
@@ -49,6 +51,8 @@ struct ResultRow {
     // Why the row's value lies outside its formula's range ("the wrought-iron formula holds for
     // λ up to 112; Euler applies beyond"); "" where it lies inside.
     std::string outsideRange;
+    std::string meaning;     // what the row is, where it is taken, its sign
+    bool lineBelow = false;  // the row has room for a line under it (largestText)
 };
 
 struct ChartPoint {
@@ -154,6 +158,8 @@ public:
     // window that sizes itself for every case before they are shown.
     LayoutRect resultsFrameRectOf(int caseIndex) const;
     LayoutRect chartRect() const { return m_chart; }
+    // The member editor's tables, left of the results frame and as high (none without an editor).
+    LayoutRect memberEditorRect() const;
     LayoutRect noteRect(int line) const;
     static int inputFrameHeight(int inputCount);
     int page() const { return m_page; }
@@ -206,6 +212,25 @@ public:
     std::string helpPath() const;
     void exit();  // the Exit command
 
+    // --- the member of a program that describes any member (Program::memberEditor): the
+    // tables of its supports, hinges, loads and segments beside the inputs l, E, I and x ---
+    const MemberTables &memberTables() const { return m_member; }
+    // The cell, row or table the last refusal is about (table -1: none).
+    const MemberCell &markedCell() const { return m_markedCell; }
+    // The member of the last accepted computation, as the sketch and the sheet draw it.
+    const std::optional<MemberDescription> &acceptedMember() const { return m_acceptedMember; }
+    // The user edits a cell; the member is computed again.
+    void setMemberCell(const MemberCell &cell, const std::string &text);
+    // Insert adds a row after `row` (-1: before the first) and returns its index; Delete removes
+    // one; Ctrl+Up and Ctrl+Down move one by `by` rows and return where it went.
+    int insertMemberRow(int table, int row);
+    void removeMemberRow(int table, int row);
+    int moveMemberRow(int table, int row, int by);
+    // The step gesture on a cell (the wheel, the arrow keys of the step): see steppedCellText.
+    void stepMemberCell(const MemberCell &cell, int clicks);
+    // All tables at once, as a file or the command line brings them.
+    void setMemberTables(const MemberTables &tables);
+
     // Re-lay out and recompute the current case although it did not change.
     void reselect();
 
@@ -236,10 +261,16 @@ private:
     // the reason is about.
     int markedFor(const Evaluation &evaluation) const;
     void compute(int index);
+    // compute's work for a program that describes any member, once its inputs are accepted.
+    void computeMember(const std::vector<double> &numbers);
+    // The rows of the accepted computation, as many as it gives, keeping the ticks of those shown.
+    void writeMemberRows(const std::vector<MemberRow> &rows);
     // The member's extremes beside the rows that claim one (solves the member where a row does).
     void writeLargest();
     void writeNotes();  // the legend lines of the current case, in the units of its fields
     void entryError(int index, int field, const std::string &reason);
+    // A refusal of the member's tables: the cell is marked, the status names its table.
+    void tableError(const MemberCell &cell, const std::string &reason);
     void drawChart();
     void writeRowsStatus();  // the status line after an accepted computation
     void scrollToText(int k);
@@ -300,6 +331,9 @@ private:
     int m_leastResultsFrame = 0;
     int m_page = 0;
     CalculationNames m_names;
+    MemberTables m_member;
+    MemberCell m_markedCell;
+    std::optional<MemberDescription> m_acceptedMember;
 };
 
 }  // namespace shell

@@ -7,6 +7,7 @@
 #include "shell/qt/controls.h"
 #include "shell/qt/diagramview.h"
 #include "shell/qt/formlayout.h"
+#include "shell/qt/membereditor.h"
 #include "shell/qt/resultsview.h"
 #include "shell/qt/sketchview.h"
 #include "shell/qt/windowmenus.h"
@@ -70,9 +71,9 @@ std::vector<ResultsView::Row> shownRows(const ShellModel &model)
     for (std::size_t r = 0; r < rows.size() && rows[r].visible; ++r) {
         const ResultRow &row = rows[r];
         const RowDef *definition = r < c.rows.size() ? &c.rows[r] : nullptr;
-        shown.push_back({qs(row.caption), qs(row.text), qs(row.unit), definition ? qs(definition->meaning) : QString(),
-                         row.ticked, definition && definition->claims.has_value(), qs(row.largestText),
-                         definition && definition->range.has_value(), qs(row.outsideRange), qs(row.reason)});
+        shown.push_back({qs(row.caption), qs(row.text), qs(row.unit), qs(row.meaning), row.ticked, row.lineBelow,
+                         qs(row.largestText), definition && definition->range.has_value(), qs(row.outsideRange),
+                         qs(row.reason)});
     }
     return shown;
 }
@@ -157,6 +158,10 @@ void CalculatorWindow::buildForm()
     for (QLabel *note : m_widgets.notes)
         note->installEventFilter(this);
 
+    if (m_program.memberEditor) {
+        m_memberEditor = new MemberEditor(*m_model, form);
+        m_widgets.memberEditor = m_memberEditor;
+    }
     m_pages = std::make_unique<CasePages>(form, m_program, *m_model);
     m_layout = std::make_unique<FormLayout>(m_program, *m_model, m_widgets, *m_pages);
 }
@@ -219,6 +224,8 @@ void CalculatorWindow::connectStatus()
 void CalculatorWindow::connectCollaborators()
 {
     connect(m_pages.get(), &CasePages::inputChanged, this, &CalculatorWindow::refreshInput);
+    if (m_memberEditor)
+        connect(m_memberEditor, &MemberEditor::changed, this, &CalculatorWindow::refreshInput);
     connect(m_pages.get(), &CasePages::pageBuilt, this, &CalculatorWindow::setTabOrder);
     connect(m_menus.get(), &WindowMenus::changed, this, &CalculatorWindow::refresh);
     connect(m_menus.get(), &WindowMenus::copyResultsRequested, this, &CalculatorWindow::copyResults);
@@ -247,6 +254,8 @@ void CalculatorWindow::setTabOrder()
             order.push_back(row.scroll);
             order.push_back(row.step);
         }
+    if (m_memberEditor)
+        order.push_back(m_memberEditor);
     for (QWidget *next :
          std::initializer_list<QWidget *>{w.reset, w.results, w.resultsSwitch, w.diagramsSwitch, w.windowButton,
                                           w.chart, w.diagramView, w.helpLabel(), w.exitLabel(), w.reference})
@@ -409,6 +418,8 @@ void CalculatorWindow::refreshInputs()
     const int current = m_model->currentCase();
     if (current >= 0 && current == m_shownCase)
         m_pages->refresh(current);
+    if (m_memberEditor)
+        m_memberEditor->refresh();
 }
 
 void CalculatorWindow::refreshLayout()

@@ -33,6 +33,7 @@ namespace shell {
 class CasePages;
 class ChartPanel;
 class FormLayout;
+class MemberEditor;
 class WindowMenus;
 class WindowSettings;
 
@@ -135,6 +136,7 @@ private:
     std::unique_ptr<ChartPanel> m_chartPanel;
 
     QScrollArea *m_scrollArea = nullptr;
+    MemberEditor *m_memberEditor = nullptr;  // a program that describes any member
     FormWidgets m_widgets;
     int m_shownCase = -1;
     bool m_statusFromModel = false;

@@ -268,6 +268,8 @@ void FormLayout::placeCase(CasePage &page, int width)
     for (std::size_t j = 0; j < m_widgets.notes.size(); ++j)
         place(m_widgets.notes[j], m_model.noteRect(static_cast<int>(j)));
     place(m_widgets.results, m_model.resultsFrameRect());
+    if (m_widgets.memberEditor)
+        place(m_widgets.memberEditor, m_model.memberEditorRect());
 
     const LayoutRect picture = m_model.pictureRect(current);
     place(m_widgets.caseTitle, {picture.left, 1580, std::max(width - picture.left - 400, 3000), 380});
@@ -280,8 +282,9 @@ void FormLayout::placeChartArea(int height)
     const FormWidgets &w = m_widgets;
     const LayoutRect results = m_model.resultsFrameRect();
     LayoutRect chart = m_model.chartRect();
-    chart.left = results.left;
-    chart.width = results.width;
+    // Under the results frame, and under the member editor beside it where there is one.
+    chart.left = m_widgets.memberEditor ? m_model.memberEditorRect().left : results.left;
+    chart.width = results.left + results.width - chart.left;
     chart.height = std::max(std::min(chart.height, height - chart.top - 300), 0);
     if (w.advisory->isVisible()) {
         place(w.advisory, {chart.left, chart.top + 60, chart.width, 400});

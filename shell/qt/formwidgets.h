@@ -55,6 +55,8 @@ struct FormWidgets {
     QPushButton *resultsSwitch = nullptr;   // the switch above the chart: results chart
     QPushButton *diagramsSwitch = nullptr;  // or diagrams
     QPushButton *windowButton = nullptr;    // the diagrams in a window of their own
+    // The tables of any member (a program with a member editor), beside the results frame.
+    QWidget *memberEditor = nullptr;
 
     QPushButton *exitLabel() const { return commandLabels[0]; }
     QPushButton *helpLabel() const { return commandLabels[1]; }

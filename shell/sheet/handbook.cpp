@@ -47,7 +47,7 @@ std::vector<std::string> signConvention(const shell::Program &program)
 {
     if (anyFrame(program))
         return {Frames};
-    if (anyRow(program, shell::Dimension::Moment))
+    if (anyRow(program, shell::Dimension::Moment) || program.memberEditor)
         return {Members, "Where a result row's meaning states a sign of its own, the row follows it."};
     if (anyRow(program, shell::Dimension::Force))
         return {"Buckling loads and stresses are compressive and are given as positive numbers."};

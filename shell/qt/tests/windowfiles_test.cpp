@@ -211,7 +211,8 @@ TEST_F(windowFiles, onlyAProgramOfTheFamilyIsStartedAndWithTheFileAlone)
     });
     const QString file = path("calc.structcalc.json");
     const std::string opening = "Cannot open " + file.toStdString() + ": it is a calculation of ";
-    const std::string family = "\", not a program of structcalc (Beams, cantilever, Rahmen, buckling, Profilor)";
+    const std::string family =
+        "\", not a program of structcalc (Beams, cantilever, Rahmen, buckling, Profilor, Member)";
     const struct {
         const char *program;
         std::string message;  // "" where it opens

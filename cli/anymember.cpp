@@ -1,4 +1,4 @@
-#include "cli/member.h"
+#include "cli/anymember.h"
 
 #include "cli/descriptorstreams.h"
 #include "cli/diagramoutput.h"
@@ -9,6 +9,7 @@
 #include "shell/core/diagrams.h"
 #include "shell/core/files.h"
 #include "shell/core/memberdescription.h"
+#include "shell/core/memberresults.h"
 #include "shell/core/numbertext.h"
 #include "shell/core/units.h"
 
@@ -29,6 +30,7 @@ constexpr int DefaultPoints = 100;
 constexpr int MostPoints = 100000;
 
 struct MemberRequest {
+    std::string program;     // the program's name: "Member"
     std::string memberFile;  // "-": the standard input
     std::string batchFile;
     shell::Units units = shell::CatalogueUnits;
@@ -38,12 +40,12 @@ struct MemberRequest {
     int points = DefaultPoints;
 };
 
-int usage(std::ostream &err, const std::string &message)
+int usage(std::ostream &err, const std::string &program, const std::string &message)
 {
     err << "structcalc: " << visibleText(message) << "\n"
-        << "structcalc: usage: structcalc Member --member FILE|- [--unit UNITS] [--raw] [--json] [--diagram [--points "
-           "N]]\n"
-        << "structcalc: usage: structcalc Member --batch FILE|- [--unit UNITS] [--raw]\n";
+        << "structcalc: usage: structcalc " << program
+        << " --member FILE|- [--unit UNITS] [--raw] [--json] [--diagram [--points N]]\n"
+        << "structcalc: usage: structcalc " << program << " --batch FILE|- [--unit UNITS] [--raw]\n";
     return UsageError;
 }
 
@@ -62,23 +64,24 @@ int parse(const std::vector<std::string> &args, MemberRequest &request, std::ost
         if (arg == "--member" || arg == "--batch") {
             const std::optional<std::string> file = value();
             if (!file)
-                return usage(err, arg + " needs a file, or - for the standard input");
+                return usage(err, request.program, arg + " needs a file, or - for the standard input");
             (arg == "--member" ? request.memberFile : request.batchFile) = *file;
         } else if (arg == "--unit") {
             const std::optional<std::string> words = value();
             if (!words)
-                return usage(err, "--unit needs mm, cm or m");
+                return usage(err, request.program, "--unit needs mm, cm or m");
             const std::string problem = unitProblem(*words, shell::readUnitWords(*words, length, force));
             if (!problem.empty())
-                return usage(err, problem);
+                return usage(err, request.program, problem);
         } else if (arg == "--points") {
             const std::optional<std::string> count = value();
             const bool whole = count && !count->empty() && count->size() <= 6 &&
                                count->find_first_not_of("0123456789") == std::string::npos;
             const int n = whole ? std::stoi(*count) : 0;
             if (n < 1 || n > MostPoints)
-                return usage(err, "--points takes a whole number from 1 to 100000, not '" +
-                                      userText(count.value_or("")) + "'");
+                return usage(err, request.program,
+                             "--points takes a whole number from 1 to 100000, not '" + userText(count.value_or("")) +
+                                 "'");
             request.points = n;
             points = true;
         } else if (arg == "--json") {
@@ -88,111 +91,25 @@ int parse(const std::vector<std::string> &args, MemberRequest &request, std::ost
         } else if (arg == "--diagram") {
             request.diagram = true;
         } else {
-            return usage(err, "Member does not take '" + userText(arg) + "'");
+            return usage(err, request.program, request.program + " does not take '" + userText(arg) + "'");
         }
     }
     request.units = {length.value_or(shell::LengthUnit::Millimetre), force.value_or(shell::ForceUnit::Newton)};
     if (request.memberFile.empty() == request.batchFile.empty())
-        return usage(err, "Member takes one of --member FILE and --batch FILE");
+        return usage(err, request.program, request.program + " takes one of --member FILE and --batch FILE");
     if (points && !request.diagram)
-        return usage(err, "--points goes with --diagram");
+        return usage(err, request.program, "--points goes with --diagram");
     if (!request.batchFile.empty() && request.diagram)
-        return usage(err, "--batch and --diagram do not go together");
+        return usage(err, request.program, "--batch and --diagram do not go together");
     return Computed;
-}
-
-struct Row {
-    std::string symbol, caption, meaning;
-    double value = 0;
-    shell::Dimension dimension = shell::Dimension::Force;  // rad where `slope`
-    bool slope = false;
-    std::optional<double> x;  // where an extreme is first attained
-};
-
-const char *kindName(mechanics::SupportKind kind)
-{
-    switch (kind) {
-    case mechanics::SupportKind::Pinned:
-        return "pinned";
-    case mechanics::SupportKind::Roller:
-        return "roller";
-    case mechanics::SupportKind::Fixed:
-        return "fixed";
-    case mechanics::SupportKind::Spring:
-        break;
-    }
-    return "spring";
 }
 
 struct Solved {
     shell::MemberDescription member;
     mechanics::BeamSolution solution;
     shell::CaseDiagrams diagrams;
-    std::vector<Row> rows;
+    std::vector<shell::MemberRow> rows;
 };
-
-// The rows of a solved member, in the family's captions.
-std::vector<Row> rowsOf(const mechanics::BeamSolution &s)
-{
-    std::vector<Row> rows;
-    for (std::size_t k = 0; k < s.reactions.size(); ++k) {
-        const mechanics::Reaction &r = s.reactions[k];
-        const std::string n = std::to_string(k + 1);
-        const std::string where =
-            std::string(kindName(r.support.kind)) + " at x = " + mechanics::numberText(r.support.x);
-        rows.push_back({"R" + n, "反力 (R" + n + ")", "upward reaction of support " + n + " (" + where + ")", r.force,
-                        shell::Dimension::Force, false, std::nullopt});
-        const bool turning = r.support.kind == mechanics::SupportKind::Fixed || r.support.rotationalStiffness > 0;
-        if (turning)
-            rows.push_back({"MR" + n, "反力モーメント (MR" + n + ")",
-                            "reaction moment of support " + n + ", clockwise positive on the member", r.moment,
-                            shell::Dimension::Moment, false, std::nullopt});
-    }
-    const auto extremeRows = [&rows](const mechanics::Piecewise &f, const std::string &symbol, const char *large,
-                                     const char *small, const std::string &what, shell::Dimension dimension) {
-        const mechanics::Extremes e = mechanics::extremes(f);
-        rows.push_back({symbol + "max", std::string(large) + " (" + symbol + "max)", "largest " + what, e.largest.value,
-                        dimension, false, e.largest.at.front().x});
-        rows.push_back({symbol + "min", std::string(small) + " (" + symbol + "min)", "smallest " + what,
-                        e.smallest.value, dimension, false, e.smallest.at.front().x});
-    };
-    extremeRows(s.shear, "V", "最大せん断力", "最小せん断力", "shear force", shell::Dimension::Force);
-    extremeRows(s.moment, "M", "最大曲げモーメント", "最小曲げモーメント", "bending moment, sagging positive",
-                shell::Dimension::Moment);
-    if (s.deflection && s.slope) {
-        extremeRows(*s.deflection, "δ", "最大変位", "最小変位", "deflection, downward positive",
-                    shell::Dimension::Length);
-        rows.push_back({"θA", "たわみ角 (θA)", "slope at the left end, clockwise positive", (*s.slope)(0),
-                        shell::Dimension::Length, true, std::nullopt});
-        rows.push_back({"θB", "たわみ角 (θB)", "slope at the right end, clockwise positive", (*s.slope)(s.length),
-                        shell::Dimension::Length, true, std::nullopt});
-    }
-    return rows;
-}
-
-shell::CaseDiagrams diagramsOf(const mechanics::Beam &beam, const mechanics::BeamSolution &s, shell::Units units)
-{
-    shell::CaseDiagrams d;
-    d.kind = shell::CaseDiagrams::Kind::Members;
-    d.lengthUnit = shell::unitCaption(units, shell::Dimension::Length);
-    d.units = units;
-    shell::MemberDiagram member;
-    member.beam = beam;
-    member.reactions = s.reactions;
-    const auto curve = [](shell::Quantity q, const mechanics::Piecewise &f, std::string unit) {
-        return shell::Curve{q, f, mechanics::extremes(f), std::move(unit)};
-    };
-    member.curves.push_back(curve(shell::Quantity::Shear, s.shear, shell::unitCaption(units, shell::Dimension::Force)));
-    member.curves.push_back(
-        curve(shell::Quantity::Moment, s.moment, shell::unitCaption(units, shell::Dimension::Moment)));
-    if (s.slope && s.deflection) {
-        member.curves.push_back(curve(shell::Quantity::Slope, *s.slope, "rad"));
-        member.curves.push_back(
-            curve(shell::Quantity::Deflection, *s.deflection, shell::unitCaption(units, shell::Dimension::Length)));
-    }
-    d.members.push_back(std::move(member));
-    return d;
-}
 
 // The member of `text` solved, or why not: `status` UsageError where the text is no member
 // description, Rejected where the member cannot be solved.
@@ -211,7 +128,7 @@ std::optional<Solved> solve(std::string_view text, shell::Units units, std::stri
         status = Rejected;
         return std::nullopt;
     }
-    Solved s{std::move(*read.member), *solved, diagramsOf(beam, *solved, units), rowsOf(*solved)};
+    Solved s{std::move(*read.member), *solved, shell::memberDiagrams(beam, *solved, units), shell::memberRows(*solved)};
     status = Computed;
     return s;
 }
@@ -221,22 +138,18 @@ std::string valueText(double value, bool raw)
     return raw ? shell::generalText(value) : shell::resultText(value);
 }
 
-std::string unitOf(const Row &row, shell::Units units)
-{
-    return row.slope ? "rad" : shell::unitCaption(units, row.dimension);
-}
-
 void printJson(std::ostream &out, const Solved &s, const MemberRequest &request)
 {
-    out << "{\"program\": \"Member\", \"unit\": " << jsonString(shell::lengthUnitName(request.units.length))
+    out << "{\"program\": " << jsonString(request.program)
+        << ", \"unit\": " << jsonString(shell::lengthUnitName(request.units.length))
         << ", \"forceUnit\": " << jsonString(shell::forceUnitName(request.units.force))
         << ", \"member\": " << shell::memberDescriptionJson(s.member) << ", \"rows\": [";
     for (std::size_t k = 0; k < s.rows.size(); ++k) {
-        const Row &r = s.rows[k];
+        const shell::MemberRow &r = s.rows[k];
         out << (k == 0 ? "" : ", ") << "{\"caption\": " << jsonString(r.caption)
             << ", \"symbol\": " << jsonString(r.symbol) << ", \"value\": " << jsonNumber(r.value)
             << ", \"text\": " << jsonString(valueText(r.value, request.raw))
-            << ", \"unit\": " << jsonString(unitOf(r, request.units)) << ", \"meaning\": " << jsonString(r.meaning);
+            << ", \"unit\": " << jsonString(r.unit(request.units)) << ", \"meaning\": " << jsonString(r.meaning);
         if (r.x)
             out << ", \"x\": " << jsonNumber(*r.x);
         out << "}";
@@ -245,7 +158,7 @@ void printJson(std::ostream &out, const Solved &s, const MemberRequest &request)
     for (std::size_t k = 0; k < s.solution.reactions.size(); ++k) {
         const mechanics::Reaction &r = s.solution.reactions[k];
         out << (k == 0 ? "" : ", ") << "{\"x\": " << jsonNumber(r.support.x) << ", \"kind\": \""
-            << kindName(r.support.kind) << "\", \"force\": " << jsonNumber(r.force)
+            << shell::supportKindName(r.support.kind) << "\", \"force\": " << jsonNumber(r.force)
             << ", \"moment\": " << jsonNumber(r.moment) << "}";
     }
     out << "]";
@@ -257,8 +170,8 @@ void printJson(std::ostream &out, const Solved &s, const MemberRequest &request)
 
 void printRows(std::ostream &out, const Solved &s, const MemberRequest &request)
 {
-    for (const Row &r : s.rows) {
-        out << r.caption << "\t" << valueText(r.value, request.raw) << "\t" << unitOf(r, request.units);
+    for (const shell::MemberRow &r : s.rows) {
+        out << r.caption << "\t" << valueText(r.value, request.raw) << "\t" << r.unit(request.units);
         if (r.x)
             out << "\tx = " << (request.raw ? shell::generalText(*r.x) : shell::diagramNumber(*r.x)) << " "
                 << shell::lengthUnitName(request.units.length);
@@ -306,9 +219,10 @@ int memberCommand(const MemberRequest &request, std::istream &in, std::ostream &
     int status = Computed;
     const std::optional<Solved> s = solve(text, request.units, reason, status);
     if (!s) {
-        err << "structcalc: Member: " << visibleText(reason) << "\n";
+        err << "structcalc: " << request.program << ": " << visibleText(reason) << "\n";
         if (request.json)
-            out << "{\"program\": \"Member\", \"rejected\": true, \"reason\": " << jsonString(reason) << "}\n";
+            out << "{\"program\": " << jsonString(request.program)
+                << ", \"rejected\": true, \"reason\": " << jsonString(reason) << "}\n";
         return status;
     }
     if (request.json)
@@ -383,9 +297,11 @@ int batchCommand(const MemberRequest &request, std::istream &in, std::ostream &o
 
 }  // namespace
 
-int runMember(const std::vector<std::string> &args, std::ostream &out, std::ostream &err, std::istream *in)
+int runMember(const shell::Program &program, const std::vector<std::string> &args, std::ostream &out, std::ostream &err,
+              std::istream *in)
 {
     MemberRequest request;
+    request.program = program.name;
     if (const int status = parse(args, request, err); status != Computed)
         return status;
     std::istream &input = in ? *in : std::cin;

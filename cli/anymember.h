@@ -17,16 +17,16 @@
 // refused: "rejected": true and the reason). Exit status as the other programs: 0 solved, 2 usage
 // or input that cannot be read, 3 a member refused (in a batch: any line refused).
 
+#include "shell/core/catalogue.h"
+
 #include <iosfwd>
 #include <string>
 #include <vector>
 
 namespace structcalc {
 
-// The program name on the command line.
-inline constexpr const char *MemberProgram = "Member";
-
-// `args` after the program name.
-int runMember(const std::vector<std::string> &args, std::ostream &out, std::ostream &err, std::istream *in);
+// `args` after the name of `program`, a program that describes any member (Program::memberEditor).
+int runMember(const shell::Program &program, const std::vector<std::string> &args, std::ostream &out, std::ostream &err,
+              std::istream *in);
 
 }  // namespace structcalc

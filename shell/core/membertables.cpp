@@ -1,0 +1,422 @@
+#include "shell/core/membertables.h"
+
+#include "mechanics/outcome.h"
+#include "shell/core/numbertext.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cmath>
+#include <cstdlib>
+
+namespace shell {
+
+namespace {
+
+// Column indices of each table, in the order memberTableDefs() lists them.
+enum SupportColumn { SupportX, SupportKindColumn, SupportK, SupportRotationalK, SupportSettlement };
+enum LoadColumn { LoadX, LoadValue };
+enum SpanColumn { SpanFrom, SpanTo, SpanFirst, SpanSecond };
+
+const char *const KindWords[] = {"pinned", "roller", "fixed", "spring"};
+constexpr mechanics::SupportKind KindsInOrder[] = {mechanics::SupportKind::Pinned, mechanics::SupportKind::Roller,
+                                                   mechanics::SupportKind::Fixed, mechanics::SupportKind::Spring};
+
+MemberColumn position(const std::string &caption, const std::string &meaning)
+{
+    return {caption, Dimension::Length, "", false, false, meaning};
+}
+
+std::array<MemberTableDef, MemberTableCount> makeDefs()
+{
+    std::array<MemberTableDef, MemberTableCount> d;
+    d[SupportTable] = {"Supports",
+                       "Supports",
+                       "Supports",
+                       "support",
+                       {position("x", "position of the support from the left end"),
+                        {"kind", Dimension::None, "", true, false, "pinned, roller, fixed or spring"},
+                        {"k", Dimension::LineLoad, "", false, true, "stiffness of a spring support (force per deflection)"},
+                        {"kθ", Dimension::Moment, "/rad", false, true,
+                         "rotational stiffness of a spring support (moment per radian)"},
+                        {"δs", Dimension::Length, "", false, true, "settlement of the support, downward positive"}}};
+    d[HingeTable] = {"Hinges", "Hinges", "Hinges", "hinge", {position("x", "position of the internal hinge")}};
+    d[PointLoadTable] = {"Point loads",
+                         "Point loads",
+                         "PointLoads",
+                         "point load",
+                         {position("x", "position of the load"),
+                          {"P", Dimension::Force, "", false, false, "point load, downward positive"}}};
+    d[CoupleTable] = {"Couples",
+                      "Couples",
+                      "Couples",
+                      "couple",
+                      {position("x", "position of the couple"),
+                       {"C", Dimension::Moment, "", false, false, "couple, clockwise positive"}}};
+    d[DistributedLoadTable] = {"Distributed loads",
+                               "Distributed",
+                               "DistributedLoads",
+                               "distributed load",
+                               {position("from", "start of the load"), position("to", "end of the load"),
+                                {"w1", Dimension::LineLoad, "", false, false, "load at the start, downward positive"},
+                                {"w2", Dimension::LineLoad, "", false, false, "load at the end, downward positive"}}};
+    d[SegmentTable] = {"Segments",
+                       "Segments",
+                       "Segments",
+                       "segment",
+                       {position("from", "start of the segment"), position("to", "end of the segment"),
+                        {"E", Dimension::Stress, "", false, true, "elastic modulus of the segment (empty: the member's)"},
+                        {"I", Dimension::SecondMoment, "", false, true,
+                         "second moment of area of the segment (empty: the member's)"}}};
+    return d;
+}
+
+bool blank(const std::string &text)
+{
+    return text.find_first_not_of(" \t") == std::string::npos;
+}
+
+// Reads the tables cell by cell; the first cell that does not describe the member stops it.
+class TableReader
+{
+public:
+    TableReader(const MemberTables &tables, double length) : m_tables(tables), m_length(length) {}
+
+    bool failed() const { return !m_reason.empty(); }
+    MemberTablesRead refusal() const { return {std::nullopt, m_cell, m_reason}; }
+
+    // The number of a cell: finite and within the normal range of a double.
+    double number(int table, int row, int column)
+    {
+        if (failed())
+            return 0;
+        const std::string &text = cell(table, row, column);
+        const double value = readNumber(text);
+        if (!std::isfinite(value))
+            refuse(table, row, column, name(table, row, column) + " is too large a number");
+        else if (isBelowNormalRange(text))
+            refuse(table, row, column, name(table, row, column) + " is too small a number (nearer 0 than 2.2e-308)");
+        return value;
+    }
+
+    double positionOnMember(int table, int row, int column)
+    {
+        const double x = number(table, row, column);
+        if (!failed() && !(x >= 0 && x <= m_length))
+            refuse(table, row, column,
+                   mechanics::outsideMember(item(table, row), columnOf(table, column).caption.c_str(), x, "the member",
+                                            m_length));
+        return x;
+    }
+
+    double notBelowZero(int table, int row, int column)
+    {
+        const double value = number(table, row, column);
+        if (!failed() && value < 0)
+            refuse(table, row, column,
+                   name(table, row, column) + " must be zero or above, not " + generalText(value));
+        return value;
+    }
+
+    std::optional<double> optionalPositive(int table, int row, int column)
+    {
+        if (blank(cell(table, row, column)))
+            return std::nullopt;
+        const double value = number(table, row, column);
+        if (!failed() && !(value > 0))
+            refuse(table, row, column, mechanics::notPositive(name(table, row, column), value));
+        return value;
+    }
+
+    // The end of a stretch, after its start.
+    double endAfter(int table, int row, double from)
+    {
+        const double to = positionOnMember(table, row, SpanTo);
+        if (!failed() && !(to > from))
+            refuse(table, row, SpanTo,
+                   "the " + item(table, row) + " must end after it starts (from " + generalText(from) + ", to " +
+                       generalText(to) + ")");
+        return to;
+    }
+
+    mechanics::SupportKind kind(int row)
+    {
+        const std::string &text = cell(SupportTable, row, SupportKindColumn);
+        const std::optional<mechanics::SupportKind> k = readSupportKind(text);
+        if (!k && !failed())
+            refuse(SupportTable, row, SupportKindColumn,
+                   "the kind of " + item(SupportTable, row) + " must be pinned, roller, fixed or spring");
+        return k.value_or(mechanics::SupportKind::Pinned);
+    }
+
+private:
+    const std::string &cell(int table, int row, int column) const
+    {
+        static const std::string none;
+        const auto &rows = m_tables.tables[static_cast<std::size_t>(table)];
+        const auto &cells = rows[static_cast<std::size_t>(row)];
+        return static_cast<std::size_t>(column) < cells.size() ? cells[static_cast<std::size_t>(column)] : none;
+    }
+    static const MemberColumn &columnOf(int table, int column)
+    {
+        return memberTableDef(table).columns[static_cast<std::size_t>(column)];
+    }
+    static std::string item(int table, int row) { return memberTableDef(table).item + " " + std::to_string(row + 1); }
+    static std::string name(int table, int row, int column)
+    {
+        return columnOf(table, column).caption + " of " + item(table, row);
+    }
+    void refuse(int table, int row, int column, const std::string &reason)
+    {
+        if (failed())
+            return;
+        m_cell = {table, row, column};
+        m_reason = reason;
+    }
+
+    const MemberTables &m_tables;
+    double m_length;
+    MemberCell m_cell;
+    std::string m_reason;
+};
+
+void readSupports(TableReader &read, const MemberTables &tables, MemberDescription &m)
+{
+    for (int r = 0; r < tables.rowCount(SupportTable) && !read.failed(); ++r) {
+        mechanics::Support s;
+        s.x = read.positionOnMember(SupportTable, r, SupportX);
+        s.kind = read.kind(r);
+        const double k = read.notBelowZero(SupportTable, r, SupportK);
+        const double kr = read.notBelowZero(SupportTable, r, SupportRotationalK);
+        if (s.kind == mechanics::SupportKind::Spring) {
+            s.stiffness = k;
+            s.rotationalStiffness = kr;
+        }
+        s.settlement = read.number(SupportTable, r, SupportSettlement);
+        m.supports.push_back(s);
+    }
+}
+
+void readLoads(TableReader &read, const MemberTables &tables, MemberDescription &m)
+{
+    for (int r = 0; r < tables.rowCount(HingeTable) && !read.failed(); ++r)
+        m.hinges.push_back(read.positionOnMember(HingeTable, r, LoadX));
+    for (const int table : {PointLoadTable, CoupleTable}) {
+        for (int r = 0; r < tables.rowCount(table) && !read.failed(); ++r) {
+            MemberLoad load;
+            load.kind = table == PointLoadTable ? MemberLoad::Kind::Point : MemberLoad::Kind::Couple;
+            load.x = read.positionOnMember(table, r, LoadX);
+            load.value = read.number(table, r, LoadValue);
+            m.loads.push_back(load);
+        }
+    }
+    for (int r = 0; r < tables.rowCount(DistributedLoadTable) && !read.failed(); ++r) {
+        MemberLoad load;
+        load.kind = MemberLoad::Kind::Distributed;
+        load.from = read.positionOnMember(DistributedLoadTable, r, SpanFrom);
+        load.to = read.endAfter(DistributedLoadTable, r, load.from);
+        load.w1 = read.number(DistributedLoadTable, r, SpanFirst);
+        load.w2 = read.number(DistributedLoadTable, r, SpanSecond);
+        m.loads.push_back(load);
+    }
+    for (int r = 0; r < tables.rowCount(SegmentTable) && !read.failed(); ++r) {
+        MemberSegment segment;
+        segment.from = read.positionOnMember(SegmentTable, r, SpanFrom);
+        segment.to = read.endAfter(SegmentTable, r, segment.from);
+        segment.E = read.optionalPositive(SegmentTable, r, SpanFirst);
+        segment.I = read.optionalPositive(SegmentTable, r, SpanSecond);
+        m.segments.push_back(segment);
+    }
+}
+
+std::string lowerCase(std::string text)
+{
+    for (char &c : text)
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return text;
+}
+
+}  // namespace
+
+const std::array<MemberTableDef, MemberTableCount> &memberTableDefs()
+{
+    static const std::array<MemberTableDef, MemberTableCount> defs = makeDefs();
+    return defs;
+}
+
+const MemberTableDef &memberTableDef(int table)
+{
+    return memberTableDefs()[static_cast<std::size_t>(std::clamp(table, 0, MemberTableCount - 1))];
+}
+
+const std::string &MemberTables::text(const MemberCell &cell) const
+{
+    static const std::string none;
+    return holds(cell) ? tables[static_cast<std::size_t>(cell.table)][static_cast<std::size_t>(cell.row)]
+                               [static_cast<std::size_t>(cell.column)]
+                       : none;
+}
+
+bool MemberTables::holds(const MemberCell &cell) const
+{
+    if (cell.table < 0 || cell.table >= MemberTableCount || cell.row < 0 || cell.row >= rowCount(cell.table))
+        return false;
+    const auto &cells = tables[static_cast<std::size_t>(cell.table)][static_cast<std::size_t>(cell.row)];
+    return cell.column >= 0 && static_cast<std::size_t>(cell.column) < cells.size();
+}
+
+std::optional<mechanics::SupportKind> readSupportKind(const std::string &text)
+{
+    const std::size_t first = text.find_first_not_of(" \t");
+    if (first == std::string::npos)
+        return std::nullopt;
+    const std::string word = lowerCase(text.substr(first, text.find_last_not_of(" \t") + 1 - first));
+    for (std::size_t k = 0; k < std::size(KindWords); ++k)
+        if (std::string(KindWords[k]).compare(0, word.size(), word) == 0)
+            return KindsInOrder[k];
+    return std::nullopt;
+}
+
+MemberTablesRead readMemberTables(const MemberTables &tables, double length, double E, double I)
+{
+    MemberDescription m;
+    m.length = length;
+    m.E = E;
+    m.I = I;
+    TableReader read(tables, length);
+    readSupports(read, tables, m);
+    readLoads(read, tables, m);
+    if (read.failed())
+        return read.refusal();
+    return {std::move(m), {}, {}};
+}
+
+MemberCell tableOfRefusal(const std::string &reason)
+{
+    // The most particular word first: "a couple acts at the hinge" is about the couple.
+    const std::pair<const char *, int> words[] = {{"couple", CoupleTable},
+                                                  {"distributed load", DistributedLoadTable},
+                                                  {"point load", PointLoadTable},
+                                                  {"segment", SegmentTable},
+                                                  {"hinge", HingeTable},
+                                                  {"support", SupportTable}};
+    for (const auto &[word, table] : words)
+        if (reason.find(word) != std::string::npos)
+            return {table, -1, -1};
+    return {SupportTable, -1, -1};
+}
+
+MemberTables memberTablesOf(const MemberDescription &member)
+{
+    MemberTables t;
+    const auto text = [](double value) { return generalText(value); };
+    for (const mechanics::Support &s : member.supports) {
+        const bool spring = s.kind == mechanics::SupportKind::Spring;
+        t.tables[SupportTable].push_back({text(s.x), supportKindName(s.kind), spring ? text(s.stiffness) : "",
+                                          spring ? text(s.rotationalStiffness) : "",
+                                          s.settlement != 0 ? text(s.settlement) : ""});
+    }
+    for (const double x : member.hinges)
+        t.tables[HingeTable].push_back({text(x)});
+    for (const MemberLoad &load : member.loads) {
+        if (load.kind == MemberLoad::Kind::Point)
+            t.tables[PointLoadTable].push_back({text(load.x), text(load.value)});
+        else if (load.kind == MemberLoad::Kind::Couple)
+            t.tables[CoupleTable].push_back({text(load.x), text(load.value)});
+        else
+            t.tables[DistributedLoadTable].push_back({text(load.from), text(load.to), text(load.w1), text(load.w2)});
+    }
+    for (const MemberSegment &g : member.segments)
+        t.tables[SegmentTable].push_back(
+            {text(g.from), text(g.to), g.E ? text(*g.E) : "", g.I ? text(*g.I) : ""});
+    return t;
+}
+
+MemberTables startMemberTables()
+{
+    MemberTables t;
+    t.tables[SupportTable] = {{"0", "pinned", "", "", ""}, {"3000", "roller", "", "", ""},
+                              {"6000", "roller", "", "", ""}};
+    t.tables[PointLoadTable] = {{"1500", "5000"}};
+    t.tables[DistributedLoadTable] = {{"0", "6000", "5", "5"}};
+    return t;
+}
+
+std::vector<std::string> newMemberRow(int table, double length)
+{
+    const std::string end = generalText(std::isfinite(length) ? length : 0);
+    const std::string middle = generalText(std::isfinite(length) ? length / 2 : 0);
+    switch (table) {
+    case SupportTable:
+        return {end, "roller", "", "", ""};
+    case HingeTable:
+        return {middle};
+    case PointLoadTable:
+        return {middle, "1000"};
+    case CoupleTable:
+        return {middle, "1000000"};
+    case DistributedLoadTable:
+        return {"0", end, "1", "1"};
+    default:
+        return {"0", middle, "", ""};
+    }
+}
+
+std::string steppedCellText(const MemberTables &tables, const MemberCell &cell, int clicks, double length)
+{
+    const std::string &text = tables.text(cell);
+    if (!tables.holds(cell) || clicks == 0)
+        return text;
+    const MemberColumn &column = memberTableDef(cell.table).columns[static_cast<std::size_t>(cell.column)];
+    if (column.kind) {
+        const std::optional<mechanics::SupportKind> kind = readSupportKind(text);
+        int k = 0;
+        for (int i = 0; i < 4; ++i)
+            if (kind && KindsInOrder[i] == *kind)
+                k = i;
+        return KindWords[((k + clicks) % 4 + 4) % 4];
+    }
+    const double value = readNumber(text);
+    if (!std::isfinite(value))
+        return text;
+    const bool place = column.dimension == Dimension::Length && column.caption != "δs";
+    const double size = place ? length / 100 : std::abs(value) / 10;
+    const double step = size > 0 && std::isfinite(size) ? roundStep(size) : 1;
+    double stepped = value + clicks * step;
+    if (place && std::isfinite(length))
+        stepped = std::clamp(stepped, 0.0, std::max(length, 0.0));
+    return std::isfinite(stepped) ? generalText(stepped) : text;
+}
+
+bool convertMemberTables(MemberTables &tables, Units from, Units to, MemberCell &cell, std::string &reason)
+{
+    MemberTables converted = tables;
+    for (int t = 0; t < MemberTableCount; ++t) {
+        const MemberTableDef &def = memberTableDef(t);
+        for (int r = 0; r < converted.rowCount(t); ++r) {
+            auto &cells = converted.tables[static_cast<std::size_t>(t)][static_cast<std::size_t>(r)];
+            for (std::size_t c = 0; c < cells.size() && c < def.columns.size(); ++c) {
+                if (def.columns[c].kind || !holdsNumber(cells[c]))
+                    continue;
+                const double value = convert(readNumber(cells[c]), def.columns[c].dimension, from, to);
+                if (!std::isfinite(value) || (value != 0 && !std::isnormal(value))) {
+                    cell = {t, r, static_cast<int>(c)};
+                    reason = def.columns[c].caption + " of " + def.item + " " + std::to_string(r + 1) +
+                             " cannot be written in these units";
+                    return false;
+                }
+                cells[c] = generalText(value);
+            }
+        }
+    }
+    tables = std::move(converted);
+    return true;
+}
+
+std::string memberColumnUnit(const MemberColumn &column, Units units)
+{
+    if (column.kind || column.dimension == Dimension::None)
+        return {};
+    return unitCaption(units, column.dimension) + column.unitSuffix;
+}
+
+}  // namespace shell

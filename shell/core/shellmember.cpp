@@ -1,0 +1,150 @@
+// The window's work for a program that describes any member: the tables of the member editor,
+// their gestures, and the member solved into the rows and the diagrams.
+
+#include "shell/core/shellmodel.h"
+
+#include "mechanics/beam.h"
+#include "shell/core/numbertext.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+#include <utility>
+
+namespace shell {
+
+namespace {
+
+// The inputs of the member's one case, in their order.
+enum MemberInput { LengthInput, ElasticModulusInput, SecondMomentInput, PointInput };
+
+}  // namespace
+
+void ShellModel::computeMember(const std::vector<double> &numbers)
+{
+    const MemberTablesRead read = readMemberTables(m_member, numbers[LengthInput], numbers[ElasticModulusInput],
+                                                   numbers[SecondMomentInput]);
+    if (!read.member) {
+        tableError(read.cell, read.reason);
+        return;
+    }
+    const mechanics::Beam beam = read.member->beam();
+    const mechanics::Outcome<mechanics::BeamSolution> solved = mechanics::solveBeam(beam);
+    if (!solved) {
+        tableError(tableOfRefusal(solved.error().message), solved.error().message);
+        return;
+    }
+    writeMemberRows(memberRows(*solved));
+    m_diagrams = memberDiagrams(beam, *solved, units());
+    m_diagrams.caseIndex = m_currentCase;
+    m_diagrams.inputs = numbers;
+    m_diagrams.member = memberDescriptionJson(*read.member);
+    m_diagrams.members.front().marks.push_back({"x", numbers[PointInput]});
+    m_acceptedCase = m_currentCase;
+    m_acceptedInputs = numbers;
+    m_acceptedMember = read.member;
+    m_advisories.clear();
+    m_lastRejected = false;
+    m_markedField = -1;
+    m_reason.clear();
+    writeRowsStatus();
+    drawChart();
+}
+
+void ShellModel::writeMemberRows(const std::vector<MemberRow> &rows)
+{
+    // Rows beyond those shown keep their ticks for a member that gains supports again.
+    if (m_rows.size() < rows.size())
+        m_rows.resize(rows.size());
+    m_resultCount = static_cast<int>(rows.size());
+    const std::string lengthUnit = unitCaption(units(), Dimension::Length);
+    for (std::size_t r = 0; r < m_rows.size(); ++r) {
+        ResultRow &row = m_rows[r];
+        row.visible = r < rows.size();
+        if (!row.visible)
+            continue;
+        const MemberRow &m = rows[r];
+        row.caption = m.caption;
+        row.unit = m.unit(units());
+        row.meaning = m.meaning;
+        row.value = std::isfinite(m.value) ? m.value : std::numeric_limits<double>::quiet_NaN();
+        row.text = m_formatResults ? resultText(m.value) : generalText(m.value);
+        row.reason = std::isfinite(m.value) ? "" : "too large to compute (beyond 1.8e308)";
+        row.largest.reset();
+        row.outsideRange.clear();
+        row.lineBelow = m.x.has_value();
+        row.largestText = m.x ? "at x = " + diagramNumber(*m.x) + " " + lengthUnit : "";
+    }
+}
+
+void ShellModel::tableError(const MemberCell &cell, const std::string &reason)
+{
+    m_platform.beep();
+    m_statusVisible = true;
+    m_statusText = "Please check " + memberTableDef(cell.table).title + " : " + reason;
+    m_lastRejected = true;
+    m_markedField = -1;
+    m_markedCell = cell;
+    m_reason = reason;
+}
+
+void ShellModel::setMemberCell(const MemberCell &cell, const std::string &text)
+{
+    if (!m_program.memberEditor || m_currentCase < 0 || !m_member.holds(cell))
+        return;
+    m_member.tables[static_cast<std::size_t>(cell.table)][static_cast<std::size_t>(cell.row)]
+                   [static_cast<std::size_t>(cell.column)] = text;
+    compute(0);
+}
+
+int ShellModel::insertMemberRow(int table, int row)
+{
+    if (!m_program.memberEditor || m_currentCase < 0 || table < 0 || table >= MemberTableCount)
+        return -1;
+    auto &rows = m_member.tables[static_cast<std::size_t>(table)];
+    const int at = std::clamp(row, -1, static_cast<int>(rows.size()) - 1) + 1;
+    const double length = inputNumbers(m_currentCase)[LengthInput];
+    rows.insert(rows.begin() + at, newMemberRow(table, length));
+    compute(0);
+    return at;
+}
+
+void ShellModel::removeMemberRow(int table, int row)
+{
+    if (!m_program.memberEditor || m_currentCase < 0 || !m_member.holds({table, row, 0}))
+        return;
+    auto &rows = m_member.tables[static_cast<std::size_t>(table)];
+    rows.erase(rows.begin() + row);
+    compute(0);
+}
+
+int ShellModel::moveMemberRow(int table, int row, int by)
+{
+    if (!m_program.memberEditor || m_currentCase < 0 || !m_member.holds({table, row, 0}))
+        return row;
+    auto &rows = m_member.tables[static_cast<std::size_t>(table)];
+    const int to = std::clamp(row + by, 0, static_cast<int>(rows.size()) - 1);
+    if (to == row)
+        return row;
+    std::swap(rows[static_cast<std::size_t>(row)], rows[static_cast<std::size_t>(to)]);
+    compute(0);
+    return to;
+}
+
+void ShellModel::stepMemberCell(const MemberCell &cell, int clicks)
+{
+    if (!m_program.memberEditor || m_currentCase < 0 || !m_member.holds(cell))
+        return;
+    const double length = inputNumbers(m_currentCase)[LengthInput];
+    setMemberCell(cell, steppedCellText(m_member, cell, clicks, length));
+}
+
+void ShellModel::setMemberTables(const MemberTables &tables)
+{
+    if (!m_program.memberEditor || m_currentCase < 0)
+        return;
+    m_member = tables;
+    compute(0);
+}
+
+}  // namespace shell

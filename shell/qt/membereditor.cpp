@@ -1,0 +1,283 @@
+#include "shell/qt/membereditor.h"
+
+#include "shell/core/shellmodel.h"
+
+#include <QEvent>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QSignalBlocker>
+#include <QTabBar>
+#include <QTableWidget>
+#include <QToolButton>
+#include <QWheelEvent>
+
+namespace shell {
+
+namespace {
+
+QString qs(const std::string &s)
+{
+    return QString::fromStdString(s);
+}
+
+const QColor RefusedGround(0xfd, 0xec, 0xea);
+const QColor RefusedText(0xc6, 0x28, 0x28);
+
+// "x [mm]", "kθ [N･mm/rad]", "kind".
+QString header(const MemberColumn &column, Units units)
+{
+    const std::string unit = memberColumnUnit(column, units);
+    return unit.empty() ? qs(column.caption) : qs(column.caption + " [" + unit + "]");
+}
+
+bool marks(const MemberCell &marked, int table, int row, int column)
+{
+    return marked.table == table && (marked.row < 0 || marked.row == row) &&
+           (marked.column < 0 || marked.column == column);
+}
+
+}  // namespace
+
+MemberEditor::MemberEditor(ShellModel &model, QWidget *parent) : QTabWidget(parent), m_model(model)
+{
+    setObjectName(QStringLiteral("MemberEditor"));
+    setDocumentMode(true);
+    setUsesScrollButtons(true);
+    // Six tables and the row buttons share one line: tabs with little room around their titles.
+    tabBar()->setStyleSheet(QStringLiteral("QTabBar::tab { padding: 3px 7px; }"));
+    for (int t = 0; t < MemberTableCount; ++t)
+        addTab(buildTable(t), qs(memberTableDef(t).tab));
+    setCornerWidget(buildCorner(), Qt::TopRightCorner);
+    refresh();
+}
+
+QTableWidget *MemberEditor::buildTable(int index)
+{
+    const MemberTableDef &def = memberTableDef(index);
+    auto *table = new QTableWidget(0, static_cast<int>(def.columns.size()), this);
+    m_tables[static_cast<std::size_t>(index)] = table;
+    table->setObjectName(qs(def.objectName));
+    table->setAccessibleName(qs(def.title));
+    table->setTabKeyNavigation(true);
+    table->setSelectionMode(QAbstractItemView::SingleSelection);
+    table->setSelectionBehavior(QAbstractItemView::SelectItems);
+    table->setEditTriggers(QAbstractItemView::AnyKeyPressed | QAbstractItemView::DoubleClicked |
+                           QAbstractItemView::EditKeyPressed | QAbstractItemView::SelectedClicked);
+    table->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    table->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    table->verticalHeader()->setDefaultAlignment(Qt::AlignCenter);
+    table->setWordWrap(false);
+    for (std::size_t c = 0; c < def.columns.size(); ++c) {
+        auto *item = new QTableWidgetItem();
+        item->setToolTip(qs(def.columns[c].meaning));
+        table->setHorizontalHeaderItem(static_cast<int>(c), item);
+    }
+    table->installEventFilter(this);
+    table->viewport()->installEventFilter(this);
+    connect(table, &QTableWidget::itemChanged, this, &MemberEditor::cellEdited);
+    return table;
+}
+
+QWidget *MemberEditor::buildCorner()
+{
+    auto *corner = new QWidget(this);
+    auto *row = new QHBoxLayout(corner);
+    row->setContentsMargins(0, 0, 2, 0);
+    row->setSpacing(1);
+    const auto button = [&](const char *name, const QString &text, const QString &tip, auto gesture) {
+        auto *b = new QToolButton(corner);
+        b->setObjectName(QString::fromLatin1(name));
+        b->setText(text);
+        b->setToolTip(tip);
+        b->setAccessibleName(tip);
+        b->setFocusPolicy(Qt::NoFocus);  // the keys do the same from the table
+        b->setAutoRaise(true);
+        connect(b, &QToolButton::clicked, this, gesture);
+        row->addWidget(b);
+    };
+    button("InsertRow", QStringLiteral("+"), tr("Insert a row after the current one (Insert)"),
+           [this] { insertRow(); });
+    button("DeleteRow", QStringLiteral("\u2212"), tr("Delete the current row (Delete)"), [this] { removeRow(); });
+    button("MoveRowUp", QStringLiteral("\u25b2"), tr("Move the current row up (Ctrl+Up)"), [this] { moveRow(-1); });
+    button("MoveRowDown", QStringLiteral("\u25bc"), tr("Move the current row down (Ctrl+Down)"),
+           [this] { moveRow(1); });
+    return corner;
+}
+
+void MemberEditor::refresh()
+{
+    for (int t = 0; t < MemberTableCount; ++t)
+        refreshTable(t);
+    refreshMarks();
+}
+
+void MemberEditor::refreshTable(int index)
+{
+    QTableWidget *table = m_tables[static_cast<std::size_t>(index)];
+    const MemberTableDef &def = memberTableDef(index);
+    const MemberTables &tables = m_model.memberTables();
+    const QSignalBlocker blocker(table);
+    m_writing = true;
+    const Units units = m_model.fieldUnits(std::max(m_model.currentCase(), 0));
+    for (std::size_t c = 0; c < def.columns.size(); ++c) {
+        QTableWidgetItem *head = table->horizontalHeaderItem(static_cast<int>(c));
+        const QString text = header(def.columns[c], units);
+        if (head->text() != text)
+            head->setText(text);
+    }
+    const int rows = tables.rowCount(index);
+    if (table->rowCount() != rows)
+        table->setRowCount(rows);
+    for (int r = 0; r < rows; ++r) {
+        for (int c = 0; c < static_cast<int>(def.columns.size()); ++c) {
+            const QString text = qs(tables.text({index, r, c}));
+            QTableWidgetItem *item = table->item(r, c);
+            if (!item) {
+                item = new QTableWidgetItem(text);
+                item->setTextAlignment(def.columns[static_cast<std::size_t>(c)].kind ? Qt::AlignCenter
+                                                                                       : Qt::AlignRight | Qt::AlignVCenter);
+                table->setItem(r, c, item);
+            } else if (item->text() != text) {
+                item->setText(text);
+            }
+        }
+    }
+    m_writing = false;
+}
+
+void MemberEditor::refreshMarks()
+{
+    const MemberCell &marked = m_model.markedCell();
+    const QString reason = qs(m_model.rejectionReason());
+    for (int t = 0; t < MemberTableCount; ++t) {
+        QTableWidget *table = m_tables[static_cast<std::size_t>(t)];
+        const MemberTableDef &def = memberTableDef(t);
+        const QSignalBlocker blocker(table);
+        for (int r = 0; r < table->rowCount(); ++r) {
+            for (int c = 0; c < table->columnCount(); ++c) {
+                QTableWidgetItem *item = table->item(r, c);
+                if (!item)
+                    continue;
+                const bool refused = marks(marked, t, r, c) && marked.row >= 0;
+                const QBrush ground = refused ? QBrush(RefusedGround) : QBrush();
+                const QBrush ink = refused ? QBrush(RefusedText) : QBrush();
+                if (item->background() != ground)
+                    item->setBackground(ground);
+                if (item->foreground() != ink)
+                    item->setForeground(ink);
+                const QString tip = refused ? reason : qs(def.columns[static_cast<std::size_t>(c)].meaning);
+                if (item->toolTip() != tip)
+                    item->setToolTip(tip);
+            }
+        }
+        // A refusal of the whole table (the supports do not hold the member) marks its tab.
+        const bool tableRefused = marked.table == t;
+        const QString title = tableRefused ? QStringLiteral("\u26a0 ") + qs(def.tab) : qs(def.tab);
+        if (tabText(t) != title)
+            setTabText(t, title);
+        tabBar()->setTabTextColor(t, tableRefused ? RefusedText : palette().color(QPalette::WindowText));
+        setTabToolTip(t, tableRefused ? reason : qs(def.title));
+    }
+}
+
+void MemberEditor::cellEdited(QTableWidgetItem *item)
+{
+    if (m_writing)
+        return;
+    const int t = currentIndex();
+    m_model.setMemberCell({t, item->row(), item->column()}, item->text().toStdString());
+    emit changed();
+}
+
+void MemberEditor::focusCell(int index, int row, int column)
+{
+    QTableWidget *table = m_tables[static_cast<std::size_t>(index)];
+    if (row < 0 || row >= table->rowCount())
+        return;
+    table->setCurrentCell(row, std::clamp(column, 0, table->columnCount() - 1));
+    table->setFocus(Qt::OtherFocusReason);
+}
+
+void MemberEditor::insertRow()
+{
+    const int t = currentIndex();
+    const int row = m_model.insertMemberRow(t, m_tables[static_cast<std::size_t>(t)]->currentRow());
+    emit changed();
+    focusCell(t, row, 0);
+}
+
+void MemberEditor::removeRow()
+{
+    const int t = currentIndex();
+    QTableWidget *table = m_tables[static_cast<std::size_t>(t)];
+    const int row = table->currentRow();
+    const int column = table->currentColumn();
+    if (row < 0)
+        return;
+    m_model.removeMemberRow(t, row);
+    emit changed();
+    focusCell(t, std::min(row, table->rowCount() - 1), column);
+}
+
+void MemberEditor::moveRow(int by)
+{
+    const int t = currentIndex();
+    QTableWidget *table = m_tables[static_cast<std::size_t>(t)];
+    const int row = table->currentRow();
+    const int column = table->currentColumn();
+    if (row < 0)
+        return;
+    const int to = m_model.moveMemberRow(t, row, by);
+    emit changed();
+    focusCell(t, to, column);
+}
+
+void MemberEditor::stepCell(int clicks)
+{
+    const int t = currentIndex();
+    QTableWidget *table = m_tables[static_cast<std::size_t>(t)];
+    const MemberCell cell{t, table->currentRow(), table->currentColumn()};
+    if (cell.row < 0 || cell.column < 0 || clicks == 0)
+        return;
+    m_model.stepMemberCell(cell, clicks);
+    emit changed();
+}
+
+bool MemberEditor::eventFilter(QObject *watched, QEvent *event)
+{
+    QTableWidget *table = m_tables[static_cast<std::size_t>(currentIndex())];
+    if (event->type() == QEvent::KeyPress && watched == table) {
+        auto *key = static_cast<QKeyEvent *>(event);
+        const Qt::KeyboardModifiers modifiers = key->modifiers() & ~Qt::KeypadModifier;
+        if (key->key() == Qt::Key_Insert && modifiers == Qt::NoModifier) {
+            insertRow();
+            return true;
+        }
+        if (key->key() == Qt::Key_Delete && modifiers == Qt::NoModifier) {
+            removeRow();
+            return true;
+        }
+        if ((key->key() == Qt::Key_Up || key->key() == Qt::Key_Down) &&
+            (modifiers == Qt::ControlModifier || modifiers == Qt::AltModifier)) {
+            const int by = key->key() == Qt::Key_Up ? -1 : 1;
+            if (modifiers == Qt::ControlModifier)
+                moveRow(by);
+            else
+                stepCell(-by);
+            return true;
+        }
+    }
+    if (event->type() == QEvent::Wheel && watched == table->viewport() && table->currentRow() >= 0) {
+        // One notch (120 eighths of a degree) is one step of the current cell, as over an input.
+        const QPoint delta = static_cast<QWheelEvent *>(event)->angleDelta();
+        m_wheelRemainder += delta.y() != 0 ? delta.y() : delta.x();
+        const int clicks = m_wheelRemainder / 120;
+        m_wheelRemainder -= clicks * 120;
+        stepCell(clicks);
+        return true;
+    }
+    return QTabWidget::eventFilter(watched, event);
+}
+
+}  // namespace shell
