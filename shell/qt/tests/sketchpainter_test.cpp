@@ -1,7 +1,8 @@
 // Case sketches painted into images: every kind draws and nothing leaves the target, holes
-// are cut out, dimension lines go to the stated side, springs and hinges show as such and arrows
-// keep their lengths.
+// are cut out, dimension lines go to the stated side, springs and hinges show as such, arrows
+// keep their lengths and a member with many labels still fills its picture.
 
+#include "shell/core/membersketch.h"
 #include "shell/paint/sketchpainter.h"
 
 #include <QImage>
@@ -190,6 +191,44 @@ TEST(sketchpainter, PointLoadsHaveTheirLengths)
     };
     EXPECT_NEAR(length(100), 2.0 * length(200), 3);
     EXPECT_NEAR(length(100), 40 * at.scale, 3);
+}
+
+TEST(sketchpainter, AMemberWithManyLabelsFillsItsPicture)
+{
+    shell::MemberDescription m;
+    m.length = 10000;
+    m.supports = {{0, mechanics::SupportKind::Pinned},
+                  {6000, mechanics::SupportKind::Roller, 0, 0, 5},
+                  {10000, mechanics::SupportKind::Fixed},
+                  {3000, mechanics::SupportKind::Spring, 500, 1e6, 0}};
+    m.hinges = {4500};
+    shell::MemberLoad couple;
+    couple.kind = shell::MemberLoad::Kind::Couple;
+    couple.x = 2000;
+    couple.value = 5e6;
+    shell::MemberLoad w;
+    w.kind = shell::MemberLoad::Kind::Distributed;
+    w.to = 6000;
+    w.w1 = w.w2 = 5;
+    shell::MemberLoad turning = w;
+    turning.from = 6500;
+    turning.to = 10000;
+    turning.w2 = -4;
+    m.loads = {{shell::MemberLoad::Kind::Point, 3000, 10000},
+               {shell::MemberLoad::Kind::Point, 8000, -5000},
+               couple,
+               w,
+               turning};
+    for (const double ratio : {1.0, 2.0}) {
+        QImage image(QSize(420, 170) * ratio, QImage::Format_RGB32);
+        image.setDevicePixelRatio(ratio);
+        image.fill(Qt::white);
+        QPainter painter(&image);
+        const shell::SketchPlacement placed =
+            shell::paintSketch(painter, QRectF(0, 0, 420, 170), shell::memberSketch(m, shell::Units{}));
+        ASSERT_TRUE(placed.drawn);
+        EXPECT_GT(placed.scale * shell::MemberSketchWidth, 0.7 * 420) << "at " << ratio;
+    }
 }
 
 }  // namespace
