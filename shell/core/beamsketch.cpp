@@ -19,6 +19,9 @@ void addEnd(Sketch &s, Point at, const BeamEnd &end, Side outside)
     case SupportKind::Free:
         s.freeEnd(at, end.name);
         break;
+    case SupportKind::Spring:
+        s.spring(at, false, end.name);
+        break;
     }
 }
 

@@ -14,9 +14,11 @@ SketchElement element(SketchElement::Kind kind, Point a, Point b = {}, const std
 }
 }  // namespace
 
-Sketch &Sketch::member(Point a, Point b)
+Sketch &Sketch::member(Point a, Point b, double weight)
 {
-    m_elements.push_back(element(SketchElement::Kind::Member, a, b));
+    SketchElement e = element(SketchElement::Kind::Member, a, b);
+    e.h1 = weight == 1 ? 0 : weight;
+    m_elements.push_back(e);
     return *this;
 }
 
@@ -29,10 +31,31 @@ Sketch &Sketch::support(Point at, SupportKind kind, Side baseSide, const std::st
     return *this;
 }
 
-Sketch &Sketch::pointLoad(Point at, Side from, const std::string &label)
+Sketch &Sketch::spring(Point at, bool rotational, const std::string &name)
+{
+    support(at, SupportKind::Spring, Side::Below, name);
+    m_elements.back().h1 = rotational ? 1 : 0;
+    return *this;
+}
+
+Sketch &Sketch::settles()
+{
+    if (!m_elements.empty() && m_elements.back().kind == SketchElement::Kind::Support)
+        m_elements.back().h2 = 1;
+    return *this;
+}
+
+Sketch &Sketch::hinge(Point at)
+{
+    m_elements.push_back(element(SketchElement::Kind::Hinge, at));
+    return *this;
+}
+
+Sketch &Sketch::pointLoad(Point at, Side from, const std::string &label, double length)
 {
     SketchElement e = element(SketchElement::Kind::PointLoad, at, {}, label);
     e.side = from;
+    e.h1 = length;
     m_elements.push_back(e);
     return *this;
 }

@@ -38,7 +38,7 @@ MemberDrawing memberDrawing(const MemberBlock &block, const MemberDiagram &membe
     return d;
 }
 
-// The supports, distributed loads to the scale of the largest, point loads and couples.
+// The supports, the hinges, distributed loads to the scale of the largest, point loads and couples.
 Sketch supportsAndLoads(const MemberDiagram &member, const MemberDrawing &d)
 {
     Sketch sketch;
@@ -46,11 +46,15 @@ Sketch supportsAndLoads(const MemberDiagram &member, const MemberDrawing &d)
         if (s.kind == mechanics::SupportKind::Fixed) {
             const Side wall = s.x <= 0 ? Side::Left : s.x >= d.length ? Side::Right : Side::Below;
             sketch.fixed({s.x, 0}, wall);
+        } else if (s.kind == mechanics::SupportKind::Spring) {
+            sketch.spring({s.x, 0}, s.rotationalStiffness > 0);
         } else {
             sketch.support({s.x, 0}, s.kind == mechanics::SupportKind::Pinned ? SupportKind::Pin : SupportKind::Roller,
                            Side::Below);
         }
     }
+    for (double x : member.beam.hinges)
+        sketch.hinge({x, 0});
     for (const mechanics::DistributedLoad &w : member.beam.distributed) {
         if (!d.drawsLoad(w))
             continue;

@@ -45,6 +45,23 @@ QString text(const std::string &label)
     return QString::fromStdString(label);
 }
 
+// The spiral of a rotational spring around the point of the member it holds.
+void drawSpiral(Canvas &c, QPointF centre)
+{
+    const double u = c.m().unit;
+    const double pi = std::acos(-1.0);
+    const double turns = 1.75;
+    const int steps = 48;
+    QPolygonF spiral;
+    for (int i = 0; i <= steps; ++i) {
+        const double t = static_cast<double>(i) / steps;
+        const double angle = (pi / 2) + (t * turns * 2 * pi);
+        const double radius = u * (0.12 + (0.48 * t));
+        spiral << centre + (QPointF(std::cos(angle), -std::sin(angle)) * radius);
+    }
+    c.polyline(spiral, QPen(Ink, c.m().thin));
+}
+
 void drawSupport(Canvas &c, const SketchElement &e)
 {
     const double u = c.m().unit;
@@ -98,7 +115,43 @@ void drawSupport(Canvas &c, const SketchElement &e)
         // A free end is the member's plain end: only its name, beyond it.
         c.textBeyond(p + (out * (u * 0.15)), out, text(e.label));
         break;
+    case SupportKind::Spring: {
+        if (e.h1 > 0)
+            drawSpiral(c, p);
+        // A short lead, two teeth of zigzag and a lead to the base, as tall as a roller.
+        const double lead = u * 0.14;
+        const double coil = u * 0.84;
+        const double half = u * 0.34;
+        QPolygonF spring({p, p + (base * lead)});
+        const int corners = 4;
+        for (int i = 0; i < corners; ++i)
+            spring << p + (base * (lead + ((i + 0.5) * coil / corners))) + (across * (i % 2 == 0 ? half : -half));
+        spring << p + (base * (lead + coil)) << p + (base * ((2 * lead) + coil));
+        c.polyline(spring, pen);
+        hatch(p + (base * ((2 * lead) + coil)), u * 0.7);
+        if (upright)
+            c.textBeyond(p + (base * (lead + (coil * 0.5))) + (out * half), out, text(e.label));
+        else
+            c.textBeyond(p + (base * (lead + (coil * 0.5))) + QPointF(0, -half), QPointF(0, -1), text(e.label));
+        break;
     }
+    }
+    if (e.h2 > 0) {
+        // A settlement: a short arrow down on the inner side of the support, the way it moves.
+        const QPointF side = upright ? -out : -across;
+        const QPointF top = p + (side * (u * 1.0)) + (base * (u * 0.25));
+        const QPointF tip = top + (base * (u * 1.2));
+        const double head = u * 0.45;
+        c.line(top, tip - (base * (head * 0.9)), QPen(DimensionInk, c.m().thin));
+        c.arrowHead(tip, base, head, DimensionInk);
+        c.textBeyond(tip - (base * (u * 0.4)) + (side * (head * 0.4)), side, QStringLiteral("δs"));
+    }
+}
+
+void drawHinge(Canvas &c, const SketchElement &e)
+{
+    const double radius = std::max(c.m().unit * 0.28, c.m().member * 1.1);
+    c.circle(c.map(e.a), radius, QPen(Ink, c.m().line), Qt::white);
 }
 
 void drawPointLoad(Canvas &c, const SketchElement &e)
@@ -106,8 +159,9 @@ void drawPointLoad(Canvas &c, const SketchElement &e)
     const double u = c.m().unit;
     const QPointF tip = c.map(e.a);
     const QPointF from = towards(e.side);
-    const QPointF tail = tip + (from * (u * 2.6));
     const double head = u * 0.6;
+    const double length = e.h1 > 0 ? std::max(e.h1 * c.scale(), head * 1.6) : u * 2.6;
+    const QPointF tail = tip + (from * length);
     c.line(tail, tip + (from * head * 0.9), QPen(LoadInk, c.m().line * 1.4));
     c.arrowHead(tip, -from, head, LoadInk);
     c.textBeyond(tail, from, text(e.label));
@@ -261,8 +315,8 @@ void drawAll(Canvas &c, const std::vector<const SketchElement *> &elements)
             section.push_back(e);
     drawSection(c, section);
     // Loads under the members, the members over them, the symbols and lines on top.
-    const Kind layers[] = {Kind::Distributed, Kind::Deflected, Kind::Member, Kind::Support, Kind::PointLoad,
-                           Kind::Moment,      Kind::Dimension, Kind::Axis,   Kind::Label};
+    const Kind layers[] = {Kind::Distributed, Kind::Deflected, Kind::Member,    Kind::Support, Kind::Hinge,
+                           Kind::PointLoad,   Kind::Moment,    Kind::Dimension, Kind::Axis,    Kind::Label};
     for (Kind layer : layers) {
         for (const SketchElement *e : elements) {
             if (e->kind != layer)
@@ -275,14 +329,17 @@ void drawAll(Canvas &c, const std::vector<const SketchElement *> &elements)
                 drawDeflected(c, *e);
                 break;
             case Kind::Member: {
-                QPen pen(Ink, c.m().member);
+                QPen pen(Ink, e->h1 > 0 ? std::max(c.m().thin, c.m().member * e->h1) : c.m().member);
                 pen.setCapStyle(Qt::RoundCap);
                 c.line(c.map(e->a), c.map(e->b), pen);
-                c.obstacle(c.map(e->a), c.map(e->b), c.m().member);
+                c.obstacle(c.map(e->a), c.map(e->b), pen.widthF());
                 break;
             }
             case Kind::Support:
                 drawSupport(c, *e);
+                break;
+            case Kind::Hinge:
+                drawHinge(c, *e);
                 break;
             case Kind::PointLoad:
                 drawPointLoad(c, *e);

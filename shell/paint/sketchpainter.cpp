@@ -97,11 +97,19 @@ SketchPlacement paintSketch(QPainter &painter, const QRectF &target, const Sketc
         };
         double scale = 1;
         if (size > 0) {
-            double low = std::min(room.width(), room.height()) / size * 1e-6;
+            // Scales are tried from the largest down to the first that fits, then refined between
+            // it and the one above. A search from the smallest up would be misled by a sketch with
+            // many labels: shrunk to a point, its labels pile up taller than the room.
+            const double least = std::min(room.width(), room.height()) / size * 1e-6;
             double high = 2 * std::max(room.width(), room.height()) / size;
-            if (!fits(low))
+            double low = high;
+            while (low >= least && !fits(low)) {
+                high = low;
+                low *= 0.7;
+            }
+            if (low < least)
                 continue;
-            for (int i = 0; i < 40; ++i) {
+            for (int i = 0; i < 24; ++i) {
                 const double mid = std::sqrt(low * high);
                 (fits(mid) ? low : high) = mid;
             }

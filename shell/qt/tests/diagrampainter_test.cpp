@@ -160,6 +160,27 @@ CaseDef frameCase()
     return c.build();
 }
 
+// Pinned at 0, held at mid-length by a spring (a roller for comparison), on a roller at l; with
+// or without a hinge at a quarter.
+CaseDef springCase(bool spring, bool hinge)
+{
+    CaseBuilder c("Spring");
+    c.input("l", Dimension::Length, 1000);
+    c.member({}, [spring, hinge](const std::vector<double> &in) {
+        mechanics::Beam b;
+        b.length = in[0];
+        b.flexuralRigidity = 1e9;
+        b.supports = {{0, mechanics::SupportKind::Pinned},
+                      {in[0] / 2, spring ? mechanics::SupportKind::Spring : mechanics::SupportKind::Roller, 1e4},
+                      {in[0], mechanics::SupportKind::Roller}};
+        if (hinge)
+            b.hinges = {in[0] / 4};
+        b.forces = {{0.8 * in[0], 100}};
+        return b;
+    });
+    return c.build();
+}
+
 class diagrampainter : public ::testing::Test
 {
 protected:
@@ -293,6 +314,40 @@ TEST_F(diagrampainter, pointingAtAMemberReadsItsValues)
     EXPECT_TRUE(text.contains(QStringLiteral("M = 2100 N･mm"))) << text.toStdString();
     EXPECT_TRUE(diagramValuesAt(area, d, {}, QPointF(2, 2), metrics(image)).isEmpty());
     EXPECT_TRUE(diagramValuesAt(area, diagramsOf(frameCase()), {}, atLoad, metrics(image)).isEmpty());
+}
+
+TEST_F(diagrampainter, springsAndHingesShowOnTheMember)
+{
+    const auto shot = [](bool spring, bool hinge) {
+        return paint(diagramsOf(springCase(spring, hinge)), QSize(760, 300), 2);
+    };
+    const QImage roller = shot(false, false), spring = shot(true, true);
+    keep(spring, "spring-and-hinge@2x");
+    const MemberBlock b =
+        layoutMembers(QRectF(0, 0, 760, 300), diagramsOf(springCase(true, true)), {}, metrics(roller)).front();
+    const auto column = [&](double x) { return static_cast<int>(std::lround(b.xAt(x, 1000) * 2)); };
+    // The bar: the black rows at 0.6 l.
+    const auto [barTop, barBottom] =
+        inkRows(roller, column(600), b.drawing.top() * 2, b.drawing.bottom() * 2, Qt::black);
+    ASSERT_GE(barTop, 0);
+    const int bar = (barTop + barBottom) / 2;
+    // Down through the support at mid-length: a roller's tip, its triangle's base, its base and
+    // hatching; a spring crosses its zigzag three times on the way as well.
+    const auto runs = [&](const QImage &image) {
+        int n = 0;
+        bool inside = false;
+        for (int y = bar; y < static_cast<int>(b.drawing.bottom() * 2) + 20; ++y) {
+            const bool dark = qGray(image.pixel(column(500), y)) < 150;
+            n += dark && !inside ? 1 : 0;
+            inside = dark;
+        }
+        return n;
+    };
+    EXPECT_LE(runs(roller), 4);
+    EXPECT_GE(runs(spring), 6);
+    // The hinge is an open circle on the bar.
+    EXPECT_TRUE(near(roller.pixel(column(250), bar), Qt::black, 60));
+    EXPECT_TRUE(near(spring.pixel(column(250), bar), Qt::white, 30));
 }
 
 }  // namespace

@@ -1,6 +1,8 @@
 // Case sketches painted into images: every kind draws and nothing leaves the target, holes
-// are cut out and dimension lines go to the stated side.
+// are cut out, dimension lines go to the stated side, springs and hinges show as such, arrows
+// keep their lengths and a member with many labels still fills its picture.
 
+#include "shell/core/membersketch.h"
 #include "shell/paint/sketchpainter.h"
 
 #include <QImage>
@@ -64,6 +66,9 @@ TEST(sketchpainter, EachKindAloneDrawsInsideTheTarget)
     add("fixed").fixed({0, 0}, Side::Right, "B");
     add("fixed foot").fixed({0, 0}, Side::Below, "A");
     add("free end").freeEnd({0, 0}, "C");
+    add("spring").spring({0, 0}, false, "D");
+    add("rotational spring").spring({0, 0}, true, "D").settles();
+    add("hinge").hinge({0, 0});
     add("point load").pointLoad({0, 0}, Side::Left, "P");
     add("triangle load").distributed({0, 0}, {100, 0}, 0, 16, Side::Above, "w");
     add("load on a column").distributed({0, 0}, {0, 70}, 10, 10, Side::Left, "w");
@@ -114,6 +119,115 @@ TEST(sketchpainter, DimensionOffsetGoesToTheLeftOfItsDirection)
             memberRow = p.image.pixelColor(p.target.left() + (p.target.width() / 4), y) == Qt::black ? y : memberRow;
         const int up = memberRow - p.inkBox.top(), down = p.inkBox.bottom() - memberRow;
         EXPECT_GT(above ? up : down, 5 * std::max(1, above ? down : up)) << up << " up, " << down << " down";
+    }
+}
+
+// The highest and lowest row of red (load) ink in column x (-1 where none).
+std::pair<int, int> redRows(const QImage &image, int x)
+{
+    int first = -1, last = -1;
+    for (int y = 0; y < image.height(); ++y) {
+        const QRgb p = image.pixel(x, y);
+        if (qRed(p) > 120 && qGreen(p) < 90) {
+            first = first < 0 ? y : first;
+            last = y;
+        }
+    }
+    return {first, last};
+}
+
+// Paints into a white picture; the placement maps sketch points to pixels.
+std::pair<QImage, shell::SketchPlacement> placed(const Sketch &sketch, QSize size = QSize(420, 170))
+{
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    const shell::SketchPlacement placement = shell::paintSketch(painter, QRectF(image.rect()), sketch);
+    return {image, placement};
+}
+
+// The separate runs of dark ink in column x below row y.
+int darkRuns(const QImage &image, int x, int y)
+{
+    int runs = 0;
+    bool inside = false;
+    for (; y < image.height(); ++y) {
+        const bool dark = qGray(image.pixel(x, y)) < 150;
+        runs += dark && !inside ? 1 : 0;
+        inside = dark;
+    }
+    return runs;
+}
+
+TEST(sketchpainter, SpringsAreZigzagsAndHingesAreOpen)
+{
+    Sketch s;
+    s.member({0, 0}, {300, 0}).pin({60, 0}).roller({120, 0}).spring({180, 0}, false).hinge({240, 0});
+    const auto shot = placed(s, QSize(900, 400));
+    const QImage &image = shot.first;
+    const shell::SketchPlacement &at = shot.second;
+    ASSERT_TRUE(at.drawn);
+    const auto x = [&](double sketchX) { return static_cast<int>(std::lround(at.map({sketchX, 0}).x())); };
+    const int level = static_cast<int>(std::lround(at.map({0, 0}).y()));
+    // Down through a pin or a roller: the member with the tip, the triangle's base, the base and
+    // its hatching; a spring crosses its zigzag three times on the way as well.
+    EXPECT_LE(darkRuns(image, x(60), level - 2), 4);
+    EXPECT_LE(darkRuns(image, x(120), level - 2), 4);
+    EXPECT_GE(darkRuns(image, x(180), level - 2), 6);
+    EXPECT_EQ(image.pixelColor(x(240), level), QColor(Qt::white)) << "the hinge";
+    EXPECT_EQ(image.pixelColor(x(270), level), QColor(Qt::black)) << "the member";
+}
+
+TEST(sketchpainter, PointLoadsHaveTheirLengths)
+{
+    Sketch s;
+    s.member({0, 0}, {300, 0}).pointLoad({100, 0}, Side::Above, {}, 40).pointLoad({200, 0}, Side::Above, {}, 20);
+    const auto shot = placed(s);
+    const QImage &image = shot.first;
+    const shell::SketchPlacement &at = shot.second;
+    const auto length = [&](double x) {
+        const auto [top, bottom] = redRows(image, static_cast<int>(std::lround(at.map({x, 0}).x())));
+        return bottom - top;
+    };
+    EXPECT_NEAR(length(100), 2.0 * length(200), 3);
+    EXPECT_NEAR(length(100), 40 * at.scale, 3);
+}
+
+TEST(sketchpainter, AMemberWithManyLabelsFillsItsPicture)
+{
+    shell::MemberDescription m;
+    m.length = 10000;
+    m.supports = {{0, mechanics::SupportKind::Pinned},
+                  {6000, mechanics::SupportKind::Roller, 0, 0, 5},
+                  {10000, mechanics::SupportKind::Fixed},
+                  {3000, mechanics::SupportKind::Spring, 500, 1e6, 0}};
+    m.hinges = {4500};
+    shell::MemberLoad couple;
+    couple.kind = shell::MemberLoad::Kind::Couple;
+    couple.x = 2000;
+    couple.value = 5e6;
+    shell::MemberLoad w;
+    w.kind = shell::MemberLoad::Kind::Distributed;
+    w.to = 6000;
+    w.w1 = w.w2 = 5;
+    shell::MemberLoad turning = w;
+    turning.from = 6500;
+    turning.to = 10000;
+    turning.w2 = -4;
+    m.loads = {{shell::MemberLoad::Kind::Point, 3000, 10000},
+               {shell::MemberLoad::Kind::Point, 8000, -5000},
+               couple,
+               w,
+               turning};
+    for (const double ratio : {1.0, 2.0}) {
+        QImage image(QSize(420, 170) * ratio, QImage::Format_RGB32);
+        image.setDevicePixelRatio(ratio);
+        image.fill(Qt::white);
+        QPainter painter(&image);
+        const shell::SketchPlacement placed =
+            shell::paintSketch(painter, QRectF(0, 0, 420, 170), shell::memberSketch(m, shell::Units{}));
+        ASSERT_TRUE(placed.drawn);
+        EXPECT_GT(placed.scale * shell::MemberSketchWidth, 0.7 * 420) << "at " << ratio;
     }
 }
 
