@@ -29,16 +29,16 @@ MemberColumn position(const std::string &caption, const std::string &meaning)
 std::array<MemberTableDef, MemberTableCount> makeDefs()
 {
     std::array<MemberTableDef, MemberTableCount> d;
-    d[SupportTable] = {"Supports",
-                       "Supports",
-                       "Supports",
-                       "support",
-                       {position("x", "position of the support from the left end"),
-                        {"kind", Dimension::None, "", true, false, "pinned, roller, fixed or spring"},
-                        {"k", Dimension::LineLoad, "", false, true, "stiffness of a spring support (force per deflection)"},
-                        {"kθ", Dimension::Moment, "/rad", false, true,
-                         "rotational stiffness of a spring support (moment per radian)"},
-                        {"δs", Dimension::Length, "", false, true, "settlement of the support, downward positive"}}};
+    d[SupportTable] = {
+        "Supports",
+        "Supports",
+        "Supports",
+        "support",
+        {position("x", "position of the support from the left end"),
+         {"kind", Dimension::None, "", true, false, "pinned, roller, fixed or spring"},
+         {"k", Dimension::LineLoad, "", false, true, "stiffness of a spring support (force per deflection)"},
+         {"kθ", Dimension::Moment, "/rad", false, true, "rotational stiffness of a spring support (moment per radian)"},
+         {"δs", Dimension::Length, "", false, true, "settlement of the support, downward positive"}}};
     d[HingeTable] = {"Hinges", "Hinges", "Hinges", "hinge", {position("x", "position of the internal hinge")}};
     d[PointLoadTable] = {"Point loads",
                          "Point loads",
@@ -56,17 +56,20 @@ std::array<MemberTableDef, MemberTableCount> makeDefs()
                                "Distributed",
                                "DistributedLoads",
                                "distributed load",
-                               {position("from", "start of the load"), position("to", "end of the load"),
+                               {position("from", "start of the load"),
+                                position("to", "end of the load"),
                                 {"w1", Dimension::LineLoad, "", false, false, "load at the start, downward positive"},
                                 {"w2", Dimension::LineLoad, "", false, false, "load at the end, downward positive"}}};
-    d[SegmentTable] = {"Segments",
-                       "Segments",
-                       "Segments",
-                       "segment",
-                       {position("from", "start of the segment"), position("to", "end of the segment"),
-                        {"E", Dimension::Stress, "", false, true, "elastic modulus of the segment (empty: the member's)"},
-                        {"I", Dimension::SecondMoment, "", false, true,
-                         "second moment of area of the segment (empty: the member's)"}}};
+    d[SegmentTable] = {
+        "Segments",
+        "Segments",
+        "Segments",
+        "segment",
+        {position("from", "start of the segment"),
+         position("to", "end of the segment"),
+         {"E", Dimension::Stress, "", false, true, "elastic modulus of the segment (empty: the member's)"},
+         {"I", Dimension::SecondMoment, "", false, true,
+          "second moment of area of the segment (empty: the member's)"}}};
     return d;
 }
 
@@ -112,8 +115,7 @@ public:
     {
         const double value = number(table, row, column);
         if (!failed() && value < 0)
-            refuse(table, row, column,
-                   name(table, row, column) + " must be zero or above, not " + generalText(value));
+            refuse(table, row, column, name(table, row, column) + " must be zero or above, not " + generalText(value));
         return value;
     }
 
@@ -293,12 +295,10 @@ MemberTablesRead readMemberTables(const MemberTables &tables, double length, dou
 MemberCell tableOfRefusal(const std::string &reason)
 {
     // The most particular word first: "a couple acts at the hinge" is about the couple.
-    const std::pair<const char *, int> words[] = {{"couple", CoupleTable},
-                                                  {"distributed load", DistributedLoadTable},
-                                                  {"point load", PointLoadTable},
-                                                  {"segment", SegmentTable},
-                                                  {"hinge", HingeTable},
-                                                  {"support", SupportTable}};
+    const std::pair<const char *, int> words[] = {
+        {"couple", CoupleTable},        {"distributed load", DistributedLoadTable},
+        {"point load", PointLoadTable}, {"segment", SegmentTable},
+        {"hinge", HingeTable},          {"support", SupportTable}};
     for (const auto &[word, table] : words)
         if (reason.find(word) != std::string::npos)
             return {table, -1, -1};
@@ -326,16 +326,15 @@ MemberTables memberTablesOf(const MemberDescription &member)
             t.tables[DistributedLoadTable].push_back({text(load.from), text(load.to), text(load.w1), text(load.w2)});
     }
     for (const MemberSegment &g : member.segments)
-        t.tables[SegmentTable].push_back(
-            {text(g.from), text(g.to), g.E ? text(*g.E) : "", g.I ? text(*g.I) : ""});
+        t.tables[SegmentTable].push_back({text(g.from), text(g.to), g.E ? text(*g.E) : "", g.I ? text(*g.I) : ""});
     return t;
 }
 
 MemberTables startMemberTables()
 {
     MemberTables t;
-    t.tables[SupportTable] = {{"0", "pinned", "", "", ""}, {"3000", "roller", "", "", ""},
-                              {"6000", "roller", "", "", ""}};
+    t.tables[SupportTable] = {
+        {"0", "pinned", "", "", ""}, {"3000", "roller", "", "", ""}, {"6000", "roller", "", "", ""}};
     t.tables[PointLoadTable] = {{"1500", "5000"}};
     t.tables[DistributedLoadTable] = {{"0", "6000", "5", "5"}};
     return t;

@@ -6,6 +6,7 @@
 
 #include "shell/qt/casepages.h"
 
+#include "shell/core/membersketch.h"
 #include "shell/core/shellmodel.h"
 #include "shell/qt/controls.h"
 #include "shell/qt/formwidgets.h"
@@ -207,7 +208,10 @@ void CasePages::refresh(int i)
             row.scroll->setValue(m_model.scrollValue(i, k));
         }
     }
-    if (definition.sketch)
+    // Any member is drawn as last accepted, to scale, with its numbers in the window's units.
+    if (m_program.memberEditor && m_model.acceptedMember())
+        page.picture->setSketch(memberSketch(*m_model.acceptedMember(), m_model.units()));
+    else if (definition.sketch)
         page.picture->setSketch(definition.sketch(m_model.inputNumbers(i)));
 }
 

@@ -135,8 +135,9 @@ void MemberEditor::refreshTable(int index)
             QTableWidgetItem *item = table->item(r, c);
             if (!item) {
                 item = new QTableWidgetItem(text);
-                item->setTextAlignment(def.columns[static_cast<std::size_t>(c)].kind ? Qt::AlignCenter
-                                                                                       : Qt::AlignRight | Qt::AlignVCenter);
+                item->setTextAlignment(def.columns[static_cast<std::size_t>(c)].kind
+                                           ? Qt::AlignCenter
+                                           : Qt::AlignRight | Qt::AlignVCenter);
                 table->setItem(r, c, item);
             } else if (item->text() != text) {
                 item->setText(text);

@@ -5,6 +5,7 @@
 #include "shell/sheet/caseblocks.h"
 #include "shell/sheet/casetext.h"
 #include "shell/sheet/handbook.h"
+#include "shell/sheet/memberblocks.h"
 #include "shell/sheet/pdffinish.h"
 
 #include <QBuffer>
@@ -93,6 +94,8 @@ CaseText textOf(const SheetCase &sheet)
     CaseText text = describeCase(*sheet.program, sheet.caseIndex, sheet.inputs, sheet.units);
     if (!sheet.refusal.empty())
         markRefused(text, sheet.refusal);
+    else if (sheet.member)
+        addMember(text, *sheet.member);
     return text;
 }
 
@@ -111,6 +114,8 @@ std::vector<Block> sheetBlocks(const QPaintDevice *device, const PageGeometry &g
     blocks.front().runningHead = q(definition.caption);
     blocks.push_back(heading);
     blocks.push_back(spaced(pictureAndInputs(device, g, definition, text, look), g.mm(2)));
+    for (Block &block : memberTables(device, g, text))
+        blocks.push_back(std::move(block));
     blocks.push_back(domain(device, g, text, look));
     blocks.push_back(signConventionBlock(device, g, program));
     for (std::vector<Block> part :
@@ -192,6 +197,8 @@ SheetCase sheetCase(const shell::ShellModel &model)
     sheet.units = program.unitChange == shell::UnitChange::Convert ? model.caseUnits(index) : model.units();
     if (model.lastRejected())
         sheet.refusal = model.rejectionReason().empty() ? model.statusText() : model.rejectionReason();
+    else if (program.memberEditor)
+        sheet.member = model.acceptedMember();
     return sheet;
 }
 

@@ -49,6 +49,8 @@ struct SheetCase {
     // A reason of the window's own to refuse the inputs ("P cannot be written in kN"); empty
     // where the case's entry check alone judges them.
     std::string refusal;
+    // Any member as the window last accepted it (a program that describes any member).
+    std::optional<shell::MemberDescription> member;
 };
 
 // The case on display in the window, its inputs in the units they are written in; where the

@@ -1,9 +1,14 @@
 #include "shell/sheet/caseblocks.h"
 
 #include "shell/core/diagrams.h"
+#include "shell/core/memberresults.h"
+#include "shell/core/membersketch.h"
+#include "shell/core/membertables.h"
+#include "shell/core/numbertext.h"
 #include "shell/paint/diagrampainter.h"
 #include "shell/paint/sketchpainter.h"
 #include "shell/sheet/formula.h"
+#include "shell/sheet/memberblocks.h"
 
 #include <QFontMetricsF>
 #include <QPainter>
@@ -177,9 +182,10 @@ Block pictureAndInputs(const QPaintDevice *device, const PageGeometry &g, const 
     };
     // The sketch is drawn to the inputs' proportions; refused inputs may describe no member, so
     // the sketch is then drawn at the start values.
-    const shell::Sketch sketch = !definition.sketch ? shell::Sketch()
-                                 : text.rejected    ? definition.sketch(shell::startValues(definition))
-                                                    : definition.sketch(text.inputValues);
+    const shell::Sketch sketch = text.member          ? shell::memberSketch(*text.member, text.units)
+                                 : !definition.sketch ? shell::Sketch()
+                                 : text.rejected      ? definition.sketch(shell::startValues(definition))
+                                                      : definition.sketch(text.inputValues);
 
     Block block;
     block.height = [=](double width) { return std::max(pictureHeight, tableHeight(width - pictureWidth - gap)); };
@@ -250,6 +256,12 @@ double figureProportion(const shell::CaseDiagrams &diagrams)
 
 shell::CaseDiagrams diagramsOf(const shell::CaseDef &definition, int caseIndex, const CaseText &text)
 {
+    if (text.member) {
+        const mechanics::Beam beam = text.member->beam();
+        const mechanics::Outcome<mechanics::BeamSolution> solved = mechanics::solveBeam(beam);
+        if (solved)
+            return shell::memberDiagrams(beam, *solved, text.units);
+    }
     // The window draws them in the units of its captions (a program that only relabels them
     // draws its numbers as they are).
     return shell::caseDiagrams(definition, caseIndex, text.inputValues, text.rowValues, text.units);
@@ -401,6 +413,8 @@ Block resultRow(const QPaintDevice *device, const PageGeometry &g, const CaseTex
 std::vector<Block> results(const QPaintDevice *device, const PageGeometry &g, const CaseText &text,
                            const CaseLook &look)
 {
+    if (text.member)
+        return memberResults(device, g, text);
     std::vector<Block> blocks;
     Block heading = subheading(device, g, QStringLiteral("Results"));
     // In the handbook a short table goes to the next page whole rather than break; a long one,

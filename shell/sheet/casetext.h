@@ -13,7 +13,9 @@
 // worked "(0.25 × (0.1 − 0.04)) / 0.1", value "0.15".
 
 #include "shell/core/catalogue.h"
+#include "shell/core/memberdescription.h"
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -90,6 +92,9 @@ struct CaseText {
     // The numbers the lines are worked with: the inputs and the rows they give.
     std::vector<double> inputValues;
     std::vector<double> rowValues;
+    // Any member as the window last accepted it, in `units`: its sketch, rows and diagrams are
+    // the solved member's.
+    std::optional<shell::MemberDescription> member;
     shell::EvalContext context() const { return {&inputValues, &rowValues, evaluationUnits}; }
 };
 
