@@ -22,11 +22,15 @@ struct Candidate {
 };
 
 // What a piece shows at its two ends, and how far it strays from its start: Σ|c_i|·h^i bounds
-// |p(t) − p(0)|.
+// |p(t) − p(0)|. How far it strays from the straight line between its ends: Σ_{i≥2} |c_i|·h^i
+// bounds |p(t) − p(0) − (p(h) − p(0))·t/h|, since every term c_i·t^i differs from its own chord
+// c_i·h^(i−1)·t by at most |c_i|·h^i; the linear term, which the first bound carries whole and
+// which dominates the slope and the deflection of a piece, has no part in it.
 struct PieceEnds {
     double start = 0;
     double end = 0;
     double variation = 0;
+    double curvature = 0;
 };
 
 // A stationary point of a piece: its position in the piece and the value there.
@@ -60,7 +64,10 @@ public:
             double power = 1;
             for (int i = 1; i <= pieces[k].degree(); ++i) {
                 power *= h;
-                e.variation += std::fabs(pieces[k].coefficient(i)) * power;
+                const double reach = std::fabs(pieces[k].coefficient(i)) * power;
+                e.variation += reach;
+                if (i >= 2)
+                    e.curvature += reach;
             }
             high = std::max({high, e.start, e.end});
             low = std::min({low, e.start, e.end});
@@ -70,8 +77,8 @@ public:
         // The largest magnitude at breakpoints and stationary points sets the tolerances. A
         // piece whose values all stay inside the breakpoints' range, farther than any tolerance
         // from its ends, can neither raise that magnitude nor come near an extreme: its
-        // stationary points are not looked for. Every other piece is searched, so no extreme is
-        // missed.
+        // stationary points are not looked for; either bound of its straying shows it. Every
+        // other piece is searched, so no extreme is missed.
         const double margin = 2 * valueTolerance * bound;
         m_firstStationary.assign(n + 1, 0);
         double scale = std::max(std::fabs(high), std::fabs(low));
@@ -79,6 +86,9 @@ public:
             m_firstStationary[k] = m_stationary.size();
             const PieceEnds &e = m_ends[k];
             if (e.start + e.variation < high - margin && e.start - e.variation > low + margin)
+                continue;
+            if (std::max(e.start, e.end) + e.curvature < high - margin &&
+                std::min(e.start, e.end) - e.curvature > low + margin)
                 continue;
             for (double t : realRoots(pieces[k].derivative(), 0, breaks[k + 1] - breaks[k])) {
                 const double value = pieces[k](t);
