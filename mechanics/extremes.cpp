@@ -41,8 +41,8 @@ struct Stationary {
 
 // The candidates of a diagram, in ascending x (the left side of a jump first): each breakpoint
 // (both sides of a jump), then the stationary points inside the piece after it. They are not
-// kept in a list but handed out in that order, once to find the extreme values and once to
-// find where they are attained.
+// kept in a list: their largest and smallest values are known from the pieces, and they are
+// handed out once, in that order, to gather where those are attained.
 class CandidatesOf
 {
 public:
@@ -99,10 +99,24 @@ public:
         m_firstStationary[n] = m_stationary.size();
         m_valueTol = valueTolerance * scale;
         m_positionTol = positionTolerance * (f.end() - f.start());
+
+        // Every value at a breakpoint is a candidate's (the two sides of a jump, or the higher
+        // and lower of them): the candidates reach from the breakpoints' range to the
+        // stationary points handed out beyond it.
+        m_highest = high;
+        m_lowest = low;
+        for (std::size_t k = 0; k < n; ++k)
+            forEachStationary(k, [this](double, double value) {
+                m_highest = std::max(m_highest, value);
+                m_lowest = std::min(m_lowest, value);
+            });
     }
 
     double valueTol() const { return m_valueTol; }
     double positionTol() const { return m_positionTol; }
+    // The largest and the smallest value of all the candidates.
+    double highest() const { return m_highest; }
+    double lowest() const { return m_lowest; }
 
     // Calls take(candidate) for every candidate in ascending x.
     template <typename Take> void forEach(Take &&take) const
@@ -122,27 +136,39 @@ public:
                 take(Candidate{breaks[k], Side::Left, left, left, true});
                 take(Candidate{breaks[k], Side::Right, right, right, true});
             }
-            // A piece that varies by less than the tolerance is a plateau: its ends stand for
-            // it, and the roots of its derivative are rounding noise.
-            if (!hasRight || m_ends[k].variation <= m_valueTol)
-                continue;
-            const double h = breaks[k + 1] - breaks[k];
-            for (std::size_t r = m_firstStationary[k]; r < m_firstStationary[k + 1]; ++r) {
-                const Stationary &s = m_stationary[r];
-                if (s.t <= m_positionTol || s.t >= h - m_positionTol)
-                    continue;  // the breakpoint next to it is already a candidate
-                take(Candidate{breaks[k] + s.t, Side::Both, s.value, s.value, false});
-            }
+            if (hasRight)
+                forEachStationary(k, [&](double x, double value) {
+                    take(Candidate{x, Side::Both, value, value, false});
+                });
         }
     }
 
 private:
+    // Calls take(x, value) for every stationary point inside piece k that is a candidate.
+    template <typename Take> void forEachStationary(std::size_t k, Take &&take) const
+    {
+        // A piece that varies by less than the tolerance is a plateau: its ends stand for it,
+        // and the roots of its derivative are rounding noise.
+        if (m_ends[k].variation <= m_valueTol)
+            return;
+        const std::vector<double> &breaks = m_f.breakpoints();
+        const double h = breaks[k + 1] - breaks[k];
+        for (std::size_t r = m_firstStationary[k]; r < m_firstStationary[k + 1]; ++r) {
+            const Stationary &s = m_stationary[r];
+            if (s.t <= m_positionTol || s.t >= h - m_positionTol)
+                continue;  // the breakpoint next to it is already a candidate
+            take(breaks[k] + s.t, s.value);
+        }
+    }
+
     const Piecewise &m_f;
     std::vector<PieceEnds> m_ends;
     std::vector<Stationary> m_stationary;        // of the pieces searched, piece by piece
     std::vector<std::size_t> m_firstStationary;  // piece k's are [first[k], first[k + 1])
     double m_valueTol = 0;
     double m_positionTol = 0;
+    double m_highest = 0;
+    double m_lowest = 0;
 };
 
 // Gathers one extreme from the candidates handed to it in ascending x. sign +1 for the largest
@@ -199,14 +225,8 @@ Extremes extremes(const Piecewise &f)
     if (f.empty())
         return {};
     const CandidatesOf candidates(f);
-    double highest = -HUGE_VAL;
-    double lowest = -HUGE_VAL;  // the largest of −value: the smallest value, negated
-    candidates.forEach([&](const Candidate &c) {
-        highest = std::max(highest, ExtremeOf::signedValue(1, c));
-        lowest = std::max(lowest, ExtremeOf::signedValue(-1, c));
-    });
-    ExtremeOf largest(1, highest, candidates.valueTol(), candidates.positionTol());
-    ExtremeOf smallest(-1, lowest, candidates.valueTol(), candidates.positionTol());
+    ExtremeOf largest(1, candidates.highest(), candidates.valueTol(), candidates.positionTol());
+    ExtremeOf smallest(-1, -candidates.lowest(), candidates.valueTol(), candidates.positionTol());
     candidates.forEach([&](const Candidate &c) {
         largest.take(c);
         smallest.take(c);
