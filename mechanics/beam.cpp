@@ -113,6 +113,15 @@ void marchValues(const Layout &layout, const Actions &actions, double slope0, do
         const double t4 = t3 * t;
         const double t5 = t4 * t;
         const double ei = rigidity[k];
+        if (a == 0 && b == 0 && !std::signbit(a) && !std::signbit(b) && std::isfinite(t5)) {
+            // No distributed load on the piece (every piece of a column's march): the load's
+            // terms are +0, and taking +0 away changes no number, so they are left out with
+            // their divisions.
+            deflection = deflection + slope * t - (moment * t2 / 2 + shear * t3 / 6) / ei;
+            slope = slope - (moment * t + shear * t2 / 2) / ei;
+            moment = moment + shear * t;
+            continue;
+        }
         deflection = deflection + slope * t - (moment * t2 / 2 + shear * t3 / 6 - a * t4 / 24 - b * t5 / 120) / ei;
         slope = slope - (moment * t + shear * t2 / 2 - a * t3 / 6 - b * t4 / 24) / ei;
         moment = moment + shear * t - a * t2 / 2 - b * t3 / 6;
@@ -176,6 +185,8 @@ Marched march(const Layout &layout, const Actions &actions, double slope0, doubl
     double moment = 0;
     double slope = slope0;
     double deflection = deflection0;
+    double ei = 0;  // EI of the piece before, and −1/EI
+    double f = 0;
     for (std::size_t k = 0; k < layout.pieces(); ++k) {
         shear -= actions.force[k];
         moment += actions.couple[k];
@@ -186,7 +197,10 @@ Marched march(const Layout &layout, const Actions &actions, double slope0, doubl
         const double w1 = actions.gradient[k];
         double vc[] = {shear, -w0, -(w1 / 2)};
         double mc[] = {moment, vc[0], vc[1] / 2, vc[2] / 3};
-        const double f = -1.0 / rigidity[k];
+        if (rigidity[k] != ei) {  // a division only where EI changes
+            ei = rigidity[k];
+            f = -1.0 / ei;
+        }
         double tc[] = {slope, mc[0] * f, (mc[1] * f) / 2, (mc[2] * f) / 3, (mc[3] * f) / 4};
         double dc[] = {deflection, tc[0], tc[1] / 2, tc[2] / 3, tc[3] / 4, tc[4] / 5};
         const Polynomial v{vc[0], vc[1], vc[2]};
