@@ -3,6 +3,7 @@
 #include "mechanics/linearsystem.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstddef>
 #include <string>
@@ -85,15 +86,14 @@ struct Marched {
 // with V, M and θ taking the jumps of the point forces, couples and hinges at each breakpoint,
 // and θ, δ starting from the given values at x = 0. Only the values at the breakpoints are kept:
 // with a load at most linear on a piece (w = a + b·t) each piece is a handful of products, so the
-// columns of the member's equations cost no polynomial at all.
-EndValues marchValues(const Layout &layout, const Actions &actions, double slope0, double deflection0,
-                      const std::vector<double> &rigidity)
+// columns of the member's equations cost no polynomial at all. The values go to `e`, whose
+// memory one column leaves to the next.
+void marchValues(const Layout &layout, const Actions &actions, double slope0, double deflection0,
+                 const std::vector<double> &rigidity, EndValues &e)
 {
-    EndValues e;
-    const std::size_t n = layout.x().size();
-    e.momentAt.reserve(n);
-    e.slopeAt.reserve(n);
-    e.deflectionAt.reserve(n);
+    e.momentAt.clear();
+    e.slopeAt.clear();
+    e.deflectionAt.clear();
     double shear = 0;
     double moment = 0;
     double slope = slope0;
@@ -113,6 +113,15 @@ EndValues marchValues(const Layout &layout, const Actions &actions, double slope
         const double t4 = t3 * t;
         const double t5 = t4 * t;
         const double ei = rigidity[k];
+        if (a == 0 && b == 0 && !std::signbit(a) && !std::signbit(b) && std::isfinite(t5)) {
+            // No distributed load on the piece (every piece of a column's march): the load's
+            // terms are +0, and taking +0 away changes no number, so they are left out with
+            // their divisions.
+            deflection = deflection + slope * t - (moment * t2 / 2 + shear * t3 / 6) / ei;
+            slope = slope - (moment * t + shear * t2 / 2) / ei;
+            moment = moment + shear * t;
+            continue;
+        }
         deflection = deflection + slope * t - (moment * t2 / 2 + shear * t3 / 6 - a * t4 / 24 - b * t5 / 120) / ei;
         slope = slope - (moment * t + shear * t2 / 2 - a * t3 / 6 - b * t4 / 24) / ei;
         moment = moment + shear * t - a * t2 / 2 - b * t3 / 6;
@@ -123,12 +132,49 @@ EndValues marchValues(const Layout &layout, const Actions &actions, double slope
     e.deflectionAt.push_back(deflection);
     e.shearBeyond = shear - actions.force.back();
     e.momentBeyond = moment + actions.couple.back();
-    return e;
 }
 
-// The same integration as marchValues, keeping every piece as a polynomial: the diagrams.
+// For each power t^k, the size below which a coefficient of a diagram is the rounding of the
+// sums, not a value: 1e-13 of the diagram's size / L^k. A part of a diagram that small beside the
+// member's own forces is dropped (a load standing on a support leaves the span beside it at
+// V = 0, not at 1e-14). Where the size is 0 or not a normal number, nothing is dropped.
+using Floors = std::array<double, Polynomial::Capacity>;
+
+Floors roundingFloors(double size, double l)
+{
+    Floors floors{};  // 0: no coefficient lies below
+    if (!std::isnormal(size))
+        return floors;
+    double floor = 1e-13 * size;
+    for (double &f : floors) {
+        f = floor;
+        floor /= l;
+    }
+    return floors;
+}
+
+// Sets to zero the coefficients below their floors; true where there was one.
+template <std::size_t N> bool dropRounding(double (&c)[N], const Floors &floors)
+{
+    static_assert(N <= Polynomial::Capacity);
+    bool dropped = false;
+    for (std::size_t k = 0; k < N; ++k)
+        if (c[k] != 0 && std::fabs(c[k]) < floors[k]) {
+            c[k] = 0;
+            dropped = true;
+        }
+    return dropped;
+}
+
+struct DiagramFloors {
+    Floors shear, moment, slope, deflection;
+};
+
+// The same integration as marchValues, keeping every piece as a polynomial: the diagrams, each
+// piece stored without the rounding below its diagram's floors. The march itself goes on from
+// the exact pieces, so what is dropped from one piece changes no other.
 Marched march(const Layout &layout, const Actions &actions, double slope0, double deflection0,
-              const std::vector<double> &rigidity)
+              const std::vector<double> &rigidity, const DiagramFloors &floors)
 {
     Marched m;
     m.shear.reserve(layout.pieces());
@@ -139,6 +185,8 @@ Marched march(const Layout &layout, const Actions &actions, double slope0, doubl
     double moment = 0;
     double slope = slope0;
     double deflection = deflection0;
+    double ei = 0;  // EI of the piece before, and −1/EI
+    double f = 0;
     for (std::size_t k = 0; k < layout.pieces(); ++k) {
         shear -= actions.force[k];
         moment += actions.couple[k];
@@ -147,11 +195,14 @@ Marched march(const Layout &layout, const Actions &actions, double slope0, doubl
         // each piece builds its four polynomials once.
         const double w0 = actions.intensity[k];
         const double w1 = actions.gradient[k];
-        const double vc[] = {shear, -w0, -(w1 / 2)};
-        const double mc[] = {moment, vc[0], vc[1] / 2, vc[2] / 3};
-        const double f = -1.0 / rigidity[k];
-        const double tc[] = {slope, mc[0] * f, (mc[1] * f) / 2, (mc[2] * f) / 3, (mc[3] * f) / 4};
-        const double dc[] = {deflection, tc[0], tc[1] / 2, tc[2] / 3, tc[3] / 4, tc[4] / 5};
+        double vc[] = {shear, -w0, -(w1 / 2)};
+        double mc[] = {moment, vc[0], vc[1] / 2, vc[2] / 3};
+        if (rigidity[k] != ei) {  // a division only where EI changes
+            ei = rigidity[k];
+            f = -1.0 / ei;
+        }
+        double tc[] = {slope, mc[0] * f, (mc[1] * f) / 2, (mc[2] * f) / 3, (mc[3] * f) / 4};
+        double dc[] = {deflection, tc[0], tc[1] / 2, tc[2] / 3, tc[3] / 4, tc[4] / 5};
         const Polynomial v{vc[0], vc[1], vc[2]};
         const Polynomial mo{mc[0], mc[1], mc[2], mc[3]};
         const Polynomial th{tc[0], tc[1], tc[2], tc[3], tc[4]};
@@ -161,10 +212,11 @@ Marched march(const Layout &layout, const Actions &actions, double slope0, doubl
         moment = mo(h);
         slope = th(h);
         deflection = de(h);
-        m.shear.push_back(v);
-        m.moment.push_back(mo);
-        m.slope.push_back(th);
-        m.deflection.push_back(de);
+        m.shear.push_back(dropRounding(vc, floors.shear) ? Polynomial{vc[0], vc[1], vc[2]} : v);
+        m.moment.push_back(dropRounding(mc, floors.moment) ? Polynomial{mc[0], mc[1], mc[2], mc[3]} : mo);
+        m.slope.push_back(dropRounding(tc, floors.slope) ? Polynomial{tc[0], tc[1], tc[2], tc[3], tc[4]} : th);
+        m.deflection.push_back(
+            dropRounding(dc, floors.deflection) ? Polynomial{dc[0], dc[1], dc[2], dc[3], dc[4], dc[5]} : de);
     }
     return m;
 }
@@ -192,21 +244,22 @@ std::optional<Error> checkInput(const Beam &beam)
         return invalid(notPositive("the member length", l));
     if (beam.flexuralRigidity && (!std::isfinite(*beam.flexuralRigidity) || *beam.flexuralRigidity <= 0))
         return invalid(notPositive("the flexural rigidity EI", *beam.flexuralRigidity));
-    const auto position = [l](const std::string &what, double x) -> std::optional<Error> {
+    // What is checked is named by plain text, made into a message only where the check fails.
+    const auto position = [l](const char *what, double x) -> std::optional<Error> {
         if (!std::isfinite(x) || x < -rangeTolerance * l || x > l + rangeTolerance * l)
             return invalid(outsideMember(what, "x", x, "the member", l));
         return std::nullopt;
     };
-    const auto finite = [](const std::string &what, double value) -> std::optional<Error> {
+    const auto finite = [](const char *what, double value) -> std::optional<Error> {
         if (!std::isfinite(value))
-            return invalid(what + " has a value that is not a finite number");
+            return invalid(std::string(what) + " has a value that is not a finite number");
         return std::nullopt;
     };
-    const auto stiffness = [](const std::string &what, double value) -> std::optional<Error> {
+    const auto stiffness = [](const char *what, double value) -> std::optional<Error> {
         if (!std::isfinite(value))
-            return invalid(what + " must be a finite number");
+            return invalid(std::string(what) + " must be a finite number");
         if (value < 0)
-            return invalid(what + " must be zero or above, not " + numberText(value));
+            return invalid(std::string(what) + " must be zero or above, not " + numberText(value));
         return std::nullopt;
     };
     const bool rigidity = beam.flexuralRigidity.has_value();
@@ -325,30 +378,6 @@ std::optional<Error> checkHeld(const Beam &beam, const Layout &layout, const std
     return Error{ErrorKind::Mechanism, "the part of the member from " + from + " to " + to +
                                            " is not held in place: it is a mechanism; add a support to it or "
                                            "remove a hinge"};
-}
-
-// Sets to zero the coefficients of t^k below 1e-13 of size / L^k: a part of a diagram that small
-// beside the member's own forces is the rounding of the sums, not a value (a load standing on a
-// support leaves the span beside it at V = 0, not at 1e-14).
-void dropRounding(std::vector<Polynomial> &pieces, double size, double l)
-{
-    if (!std::isnormal(size))
-        return;
-    for (Polynomial &p : pieces) {
-        std::vector<double> c;  // made only where a term is rounding
-        double floor = 1e-13 * size;
-        for (int k = 0; k <= p.degree(); ++k) {
-            const double v = p.coefficient(k);
-            if (v != 0 && std::fabs(v) < floor) {
-                if (c.empty())
-                    c = p.coefficients();
-                c[static_cast<std::size_t>(k)] = 0;
-            }
-            floor /= l;
-        }
-        if (!c.empty())
-            p = Polynomial(c);
-    }
 }
 
 // The flexural rigidity of every piece: a segment's where the piece lies in one, the member's
@@ -477,18 +506,19 @@ Outcome<BeamSolution> solveBeam(const Beam &beam)
     struct Places {
         std::vector<std::size_t> supports, hinges;
     };
-    const auto actionsFor = [&](const std::vector<double> &u, const Actions &base, const Places &p) {
-        Actions a = base;
+    // Adds the unknowns u to what acts on the member.
+    const auto act = [&](const std::vector<double> &u, const Places &p, Actions &a) {
         for (std::size_t s = 0; s < nForces; ++s)
             a.force[p.supports[s]] -= u[s];
         for (std::size_t f = 0; f < turning.size(); ++f)
             a.couple[p.supports[turning[f]]] += u[nForces + f];
         for (std::size_t h = 0; h < nJumps; ++h)
             a.slopeJump[p.hinges[h]] += u[firstJump + h];
-        return a;
     };
-    const auto residual = [&](const EndValues &m, const std::vector<double> &u, double settled, const Places &p) {
-        std::vector<double> r{m.shearBeyond, m.momentBeyond};
+    // The residual of every equation, into r (whose memory one column leaves to the next).
+    const auto residual = [&](const EndValues &m, const std::vector<double> &u, double settled, const Places &p,
+                              std::vector<double> &r) {
+        r.assign({m.shearBeyond, m.momentBeyond});
         for (std::size_t s = 0; s < nForces; ++s) {
             const Support &support = beam.supports[s];
             const double moved = m.deflectionAt[p.supports[s]] - settled * support.settlement;
@@ -501,7 +531,6 @@ Outcome<BeamSolution> solveBeam(const Beam &beam)
         }
         for (std::size_t k : p.hinges)
             r.push_back(m.momentAt[k]);
-        return r;
     };
 
     // The columns carry no load, so they need the member only where the unknowns act, the
@@ -531,19 +560,32 @@ Outcome<BeamSolution> solveBeam(const Beam &beam)
         framePlaces.hinges.push_back(onFrame(k));
     const std::vector<double> frameRigidity = rigidityOfPieces(beam, frame);
 
-    const Actions nothing(frame);
-    Matrix a(n, std::vector<double>(n, 0.0));
+    // One unknown at 1 on a member that carries nothing else: its actions are set before the
+    // column's march and set back to nothing after it, the march's values and the residual kept
+    // in memory that serves every column.
+    Actions unitActions(frame);
+    EndValues ends;
+    std::vector<double> column;
+    column.reserve(n);
+    SquareMatrix a(n);
     std::vector<double> unit(n, 0.0);
     for (std::size_t j = 0; j < n; ++j) {
         unit[j] = 1;
-        const std::vector<double> column = residual(
-            marchValues(frame, actionsFor(unit, nothing, framePlaces), unit[n - 2], unit[n - 1], frameRigidity), unit,
-            0, framePlaces);
+        act(unit, framePlaces, unitActions);
+        marchValues(frame, unitActions, unit[n - 2], unit[n - 1], frameRigidity, ends);
+        residual(ends, unit, 0, framePlaces, column);
         for (std::size_t i = 0; i < n; ++i)
-            a[i][j] = column[i];
+            a(i, j) = column[i];
+        for (std::size_t s : framePlaces.supports)
+            unitActions.force[s] = unitActions.couple[s] = 0;
+        for (std::size_t h : framePlaces.hinges)
+            unitActions.slopeJump[h] = 0;
         unit[j] = 0;
     }
-    std::vector<double> rhs = residual(marchValues(layout, loads, 0, 0, pieceRigidity), unit, 1, onMember);
+    std::vector<double> rhs;
+    rhs.reserve(n);
+    marchValues(layout, loads, 0, 0, pieceRigidity, ends);
+    residual(ends, unit, 1, onMember, rhs);
     for (double &v : rhs)
         v = -v;
     if (!isFiniteSystem(a, rhs))
@@ -572,11 +614,11 @@ Outcome<BeamSolution> solveBeam(const Beam &beam)
     for (std::size_t h = 0; h < nJumps; ++h)
         equationUnit[2 + firstJump + h] = l;
     const bool scalable = std::isnormal(turn) && std::isnormal(shift);
-    Matrix scaled = a;
+    SquareMatrix scaled = a;
     std::vector<double> scaledRhs = rhs;
     for (std::size_t i = 0; i < n && scalable; ++i) {
         for (std::size_t j = 0; j < n; ++j)
-            scaled[i][j] = (a[i][j] / equationUnit[i]) * unknownUnit[j];
+            scaled(i, j) = (a(i, j) / equationUnit[i]) * unknownUnit[j];
         scaledRhs[i] = rhs[i] / equationUnit[i];
     }
     const bool useScaled = scalable && isFiniteSystem(scaled, scaledRhs);
@@ -594,8 +636,6 @@ Outcome<BeamSolution> solveBeam(const Beam &beam)
     if (!u || !isFiniteSystem({}, *u))
         return invalid(TooLargeToSolve);
 
-    Marched m = march(layout, actionsFor(*u, loads, onMember), (*u)[n - 2], (*u)[n - 1], pieceRigidity);
-
     // The size of the member's forces: its loads and reactions, a distributed load over L and a
     // couple per L. Each diagram is of that size times its own power of L (and 1/EI).
     double force = 0;
@@ -610,10 +650,14 @@ Outcome<BeamSolution> solveBeam(const Beam &beam)
     double deflectionSize = force * shift;
     for (const Support &s : beam.supports)
         deflectionSize = std::max(deflectionSize, std::fabs(s.settlement));
-    dropRounding(m.shear, force, l);
-    dropRounding(m.moment, force * l, l);
-    dropRounding(m.slope, std::max(force * turn, deflectionSize / l), l);
-    dropRounding(m.deflection, deflectionSize, l);
+    const DiagramFloors floors{roundingFloors(force, l), roundingFloors(force * l, l),
+                               roundingFloors(std::max(force * turn, deflectionSize / l), l),
+                               roundingFloors(deflectionSize, l)};
+
+    // The loads carry nothing more: the reactions, support moments and hinge rotations join
+    // them where they act.
+    act(*u, onMember, loads);
+    Marched m = march(layout, loads, (*u)[n - 2], (*u)[n - 1], pieceRigidity, floors);
 
     BeamSolution solution;
     solution.length = l;

@@ -1,6 +1,7 @@
 #include "mechanics/polynomial.h"
 
 #include <algorithm>
+#include <array>
 #include <cassert>
 #include <cmath>
 #include <cstddef>
@@ -13,27 +14,6 @@ Polynomial::Polynomial(const std::vector<double> &coefficients) : m_size(coeffic
     assert(coefficients.size() <= m_c.size());
     std::copy(coefficients.begin(), coefficients.end(), m_c.begin());
     trim();
-}
-
-Polynomial::Polynomial(std::initializer_list<double> coefficients) : m_size(coefficients.size())
-{
-    assert(coefficients.size() <= m_c.size());
-    std::copy(coefficients.begin(), coefficients.end(), m_c.begin());
-    trim();
-}
-
-void Polynomial::trim()
-{
-    while (m_size > 0 && m_c[m_size - 1] == 0)
-        --m_size;
-}
-
-double Polynomial::operator()(double t) const
-{
-    double value = 0;
-    for (std::size_t k = m_size; k > 0; --k)
-        value = value * t + m_c[k - 1];
-    return value;
 }
 
 Polynomial Polynomial::derivative() const
@@ -71,6 +51,15 @@ Polynomial Polynomial::shifted(double d) const
     return c;
 }
 
+Polynomial Polynomial::truncated(int terms) const
+{
+    Polynomial c = *this;
+    c.m_size = std::min(m_size, static_cast<std::size_t>(std::max(terms, 0)));
+    std::fill(c.m_c.begin() + static_cast<std::ptrdiff_t>(c.m_size), c.m_c.end(), 0.0);
+    c.trim();
+    return c;
+}
+
 Polynomial Polynomial::operator+(const Polynomial &other) const
 {
     Polynomial sum;
@@ -97,23 +86,42 @@ Polynomial Polynomial::operator*(double factor) const
 
 namespace {
 
+// The roots found of a polynomial, kept without an allocation (root finding recurses through the
+// derivatives of every searched piece of a diagram). Rounding can report a root at the start of
+// a stretch beside one inside it, so a polynomial of degree d gives at most two more than its
+// derivative: 12 for the highest degree, 7.
+struct Roots {
+    static constexpr std::size_t Most = 2 * Polynomial::Capacity;
+    std::array<double, Most> t{};
+    std::size_t count = 0;
+
+    void push(double v)
+    {
+        assert(count < Most);
+        t[count++] = v;
+    }
+    double *begin() { return t.data(); }
+    double *end() { return t.data() + count; }
+};
+
 // Drops leading terms whose largest size on [a, b] is below rounding of the largest term, so
 // that the degree used for root finding is the degree the values actually show.
 Polynomial significantPart(const Polynomial &p, double a, double b)
 {
     const double reach = std::max(std::fabs(a), std::fabs(b));
-    std::vector<double> c = p.coefficients();
-    std::vector<double> size(c.size());  // |c_k|·reach^k: the largest the term t^k reaches
+    const std::size_t terms = static_cast<std::size_t>(p.degree() + 1);
+    std::array<double, Polynomial::Capacity> size{};  // |c_k|·reach^k: the largest the term t^k reaches
     double power = 1;
     double largest = 0;
-    for (std::size_t k = 0; k < c.size(); ++k) {
-        size[k] = std::fabs(c[k]) * power;
+    for (std::size_t k = 0; k < terms; ++k) {
+        size[k] = std::fabs(p.coefficient(static_cast<int>(k))) * power;
         largest = std::max(largest, size[k]);
         power *= reach;
     }
-    while (!c.empty() && size[c.size() - 1] <= 1e-15 * largest)
-        c.pop_back();
-    return Polynomial(std::move(c));
+    std::size_t kept = terms;
+    while (kept > 0 && size[kept - 1] <= 1e-15 * largest)
+        --kept;
+    return kept == terms ? p : p.truncated(static_cast<int>(kept));
 }
 
 // The sign change of a monotone p between lo and hi, by bisection down to adjacent doubles:
@@ -129,24 +137,66 @@ double bisect(const Polynomial &p, double lo, double hi)
         const double value = p(mid);
         if (value == 0)
             return mid;
-        if ((value < 0) == lowNegative)
-            lo = mid;
-        else
-            hi = mid;
+        // Either side as likely as the other: chosen without a branch to mispredict.
+        const bool towardsHigh = (value < 0) == lowNegative;
+        lo = towardsHigh ? mid : lo;
+        hi = towardsHigh ? hi : mid;
     }
     return std::fabs(p(lo)) <= std::fabs(p(hi)) ? lo : hi;
 }
 
-std::vector<double> quadraticRoots(double c0, double c1, double c2)
+Roots quadraticRoots(double c0, double c1, double c2)
 {
+    Roots roots;
     const double discriminant = c1 * c1 - 4 * c2 * c0;
     if (!(discriminant > 0))
-        return {};  // no real root, or a double root where the parabola only touches zero
+        return roots;  // no real root, or a double root where the parabola only touches zero
     const double q = -0.5 * (c1 + std::copysign(std::sqrt(discriminant), c1));
-    std::vector<double> roots{q / c2};
+    roots.push(q / c2);
     if (q != 0)
-        roots.push_back(c0 / q);
+        roots.push(c0 / q);
     std::sort(roots.begin(), roots.end());
+    return roots;
+}
+
+Roots rootsOf(const Polynomial &p, double a, double b)
+{
+    const Polynomial q = significantPart(p, a, b);
+    Roots roots;
+    const auto inside = [&](double t) { return t >= a && t <= b; };
+    if (q.degree() <= 0) {
+        return roots;
+    } else if (q.degree() == 1) {
+        const double t = -q.coefficient(0) / q.coefficient(1);
+        if (inside(t))
+            roots.push(t);
+    } else if (q.degree() == 2) {
+        for (double t : quadraticRoots(q.coefficient(0), q.coefficient(1), q.coefficient(2)))
+            if (inside(t))
+                roots.push(t);
+    } else {
+        std::array<double, Roots::Most + 2> ends{a};
+        std::size_t count = 1;
+        for (double t : rootsOf(q.derivative(), a, b))
+            if (t > ends[count - 1] && t < b)
+                ends[count++] = t;
+        ends[count++] = b;
+        for (std::size_t i = 0; i + 1 < count; ++i) {
+            const double pLo = q(ends[i]);
+            const double pHi = q(ends[i + 1]);
+            if (i == 0 && pLo == 0)
+                roots.push(a);
+            if ((pLo < 0 && pHi > 0) || (pLo > 0 && pHi < 0)) {
+                roots.push(bisect(q, ends[i], ends[i + 1]));
+            } else if (pHi == 0) {
+                // Exactly zero where two stretches meet: a root where the sign changes across it.
+                const double beyond = i + 2 < count ? q(ends[i + 2]) : 0.0;
+                if (i + 2 == count || (pLo < 0 && beyond > 0) || (pLo > 0 && beyond < 0))
+                    roots.push(ends[i + 1]);
+            }
+        }
+    }
+    roots.count = static_cast<std::size_t>(std::unique(roots.begin(), roots.end()) - roots.begin());
     return roots;
 }
 
@@ -154,42 +204,8 @@ std::vector<double> quadraticRoots(double c0, double c1, double c2)
 
 std::vector<double> realRoots(const Polynomial &p, double a, double b)
 {
-    const Polynomial q = significantPart(p, a, b);
-    std::vector<double> roots;
-    const auto inside = [&](double t) { return t >= a && t <= b; };
-    if (q.degree() <= 0) {
-        return roots;
-    } else if (q.degree() == 1) {
-        const double t = -q.coefficient(0) / q.coefficient(1);
-        if (inside(t))
-            roots.push_back(t);
-    } else if (q.degree() == 2) {
-        for (double t : quadraticRoots(q.coefficient(0), q.coefficient(1), q.coefficient(2)))
-            if (inside(t))
-                roots.push_back(t);
-    } else {
-        std::vector<double> ends{a};
-        for (double t : realRoots(q.derivative(), a, b))
-            if (t > ends.back() && t < b)
-                ends.push_back(t);
-        ends.push_back(b);
-        for (std::size_t i = 0; i + 1 < ends.size(); ++i) {
-            const double pLo = q(ends[i]);
-            const double pHi = q(ends[i + 1]);
-            if (i == 0 && pLo == 0)
-                roots.push_back(a);
-            if ((pLo < 0 && pHi > 0) || (pLo > 0 && pHi < 0)) {
-                roots.push_back(bisect(q, ends[i], ends[i + 1]));
-            } else if (pHi == 0) {
-                // Exactly zero where two stretches meet: a root where the sign changes across it.
-                const double beyond = i + 2 < ends.size() ? q(ends[i + 2]) : 0.0;
-                if (i + 2 == ends.size() || (pLo < 0 && beyond > 0) || (pLo > 0 && beyond < 0))
-                    roots.push_back(ends[i + 1]);
-            }
-        }
-    }
-    roots.erase(std::unique(roots.begin(), roots.end()), roots.end());
-    return roots;
+    Roots roots = rootsOf(p, a, b);
+    return {roots.begin(), roots.end()};
 }
 
 }  // namespace mechanics

@@ -10,6 +10,7 @@
 // would cancel against each other and lose digits that the local form keeps.
 
 #include <array>
+#include <cassert>
 #include <cstddef>
 #include <initializer_list>
 #include <vector>
@@ -28,7 +29,14 @@ public:
     Polynomial() = default;
     // c[0] + c[1]·t + c[2]·t² + ...; at most Capacity coefficients (asserted).
     explicit Polynomial(const std::vector<double> &coefficients);
-    Polynomial(std::initializer_list<double> coefficients);
+    Polynomial(std::initializer_list<double> coefficients) : m_size(coefficients.size())
+    {
+        assert(coefficients.size() <= m_c.size());
+        std::size_t k = 0;
+        for (double c : coefficients)
+            m_c[k++] = c;
+        trim();
+    }
 
     // Index of the highest stored non-zero coefficient; −1 for the zero polynomial.
     int degree() const { return static_cast<int>(m_size) - 1; }
@@ -39,14 +47,23 @@ public:
         return k >= 0 && k < static_cast<int>(m_size) ? m_c[static_cast<std::size_t>(k)] : 0.0;
     }
 
-    // Value at t (Horner's scheme).
-    double operator()(double t) const;
+    // Value at t (Horner's scheme). Inline: the diagrams and their extremes evaluate pieces by
+    // the thousand.
+    double operator()(double t) const
+    {
+        double value = 0;
+        for (std::size_t k = m_size; k > 0; --k)
+            value = value * t + m_c[k - 1];
+        return value;
+    }
 
     Polynomial derivative() const;
     // The antiderivative that takes the value `atZero` at t = 0.
     Polynomial integral(double atZero = 0) const;
     // q(t) = p(t + d): the same function with its origin moved to d.
     Polynomial shifted(double d) const;
+    // The first `terms` terms, c[0] + ... + c[terms − 1]·t^(terms − 1), without the higher ones.
+    Polynomial truncated(int terms) const;
 
     Polynomial operator+(const Polynomial &other) const;
     Polynomial operator-(const Polynomial &other) const;
@@ -54,7 +71,11 @@ public:
 
 private:
     // Drops the zero coefficients at the top.
-    void trim();
+    void trim()
+    {
+        while (m_size > 0 && m_c[m_size - 1] == 0)
+            --m_size;
+    }
 
     std::array<double, Capacity> m_c{};
     std::size_t m_size = 0;
