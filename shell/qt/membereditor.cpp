@@ -45,7 +45,7 @@ MemberEditor::MemberEditor(ShellModel &model, QWidget *parent) : QTabWidget(pare
     setDocumentMode(true);
     setUsesScrollButtons(true);
     // Six tables and the row buttons share one line: tabs with little room around their titles.
-    tabBar()->setStyleSheet(QStringLiteral("QTabBar::tab { padding: 3px 7px; }"));
+    tabBar()->setStyleSheet(QStringLiteral("QTabBar::tab { padding: 3px 5px; }"));
     for (int t = 0; t < MemberTableCount; ++t)
         addTab(buildTable(t), qs(memberTableDef(t).tab));
     setCornerWidget(buildCorner(), Qt::TopRightCorner);
@@ -93,6 +93,7 @@ QWidget *MemberEditor::buildCorner()
         b->setAccessibleName(tip);
         b->setFocusPolicy(Qt::NoFocus);  // the keys do the same from the table
         b->setAutoRaise(true);
+        b->setMaximumWidth(b->fontMetrics().height() + 6);
         connect(b, &QToolButton::clicked, this, gesture);
         row->addWidget(b);
     };

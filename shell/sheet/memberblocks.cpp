@@ -78,7 +78,7 @@ std::vector<Block> memberTables(const QPaintDevice *device, const PageGeometry &
     std::vector<Paragraph> paragraphs;
     for (const std::string &line : tableLines(*text.member, text.units))
         paragraphs.emplace_back(q(line), Style::Body);
-    return {subheading(device, g, QStringLiteral("Member")), spaced(paragraphBlock(device, paragraphs, g.mm(1)), g.mm(1))};
+    return {subheading(device, g, QStringLiteral("The member")), spaced(paragraphBlock(device, paragraphs, g.mm(1)), g.mm(1))};
 }
 
 std::vector<Block> memberResults(const QPaintDevice *device, const PageGeometry &g, const CaseText &text)

@@ -13,7 +13,7 @@ namespace sheet {
 
 // The text takes the member: its sketch, rows and diagrams are then the solved member's.
 void addMember(CaseText &text, const shell::MemberDescription &member);
-// "Member": each table with rows, one line each ("Supports: 1 pinned at x = 0 mm; 2 roller at
+// "The member": each table with rows, one line each ("Supports: 1 pinned at x = 0 mm; 2 roller at
 // x = 3000 mm"); nothing for a text without a member.
 std::vector<Block> memberTables(const QPaintDevice *device, const PageGeometry &g, const CaseText &text);
 // "Results": caption and meaning, where an extreme is, value and unit of every row.
