@@ -3,14 +3,19 @@
 #include "cli/descriptorstreams.h"
 #include "cli/diagramoutput.h"
 #include "cli/jsontext.h"
+#include "cli/quietplatform.h"
+#include "cli/sheetoutput.h"
 #include "cli/structcalc.h"
 #include "mechanics/beam.h"
 #include "mechanics/extremes.h"
+#include "registry/registry.h"
 #include "shell/core/diagrams.h"
 #include "shell/core/files.h"
 #include "shell/core/memberdescription.h"
 #include "shell/core/memberresults.h"
 #include "shell/core/numbertext.h"
+#include "shell/core/savedcalculation.h"
+#include "shell/core/shellmodel.h"
 #include "shell/core/units.h"
 
 #include <iostream>
@@ -33,6 +38,9 @@ struct MemberRequest {
     std::string program;     // the program's name: "Member"
     std::string memberFile;  // "-": the standard input
     std::string batchFile;
+    std::string openFile;   // a saved calculation of the program
+    std::string sheetFile;  // the calculation sheet, written beside the rows
+    bool unitsGiven = false;
     shell::Units units = shell::CatalogueUnits;
     bool raw = false;
     bool json = false;
@@ -45,7 +53,10 @@ int usage(std::ostream &err, const std::string &program, const std::string &mess
     err << "structcalc: " << visibleText(message) << "\n"
         << "structcalc: usage: structcalc " << program
         << " --member FILE|- [--unit UNITS] [--raw] [--json] [--diagram [--points N]]\n"
-        << "structcalc: usage: structcalc " << program << " --batch FILE|- [--unit UNITS] [--raw]\n";
+        << "structcalc: usage: structcalc " << program << " --batch FILE|- [--unit UNITS] [--raw]\n"
+        << "structcalc: usage: structcalc " << program
+        << " --open FILE [--unit UNITS] [--raw] [--json] [--diagram [--points N]]\n"
+        << "structcalc: usage: with --member or --open, --sheet OUT.pdf writes the calculation sheet too\n";
     return UsageError;
 }
 
@@ -66,6 +77,11 @@ int parse(const std::vector<std::string> &args, MemberRequest &request, std::ost
             if (!file)
                 return usage(err, request.program, arg + " needs a file, or - for the standard input");
             (arg == "--member" ? request.memberFile : request.batchFile) = *file;
+        } else if (arg == "--open" || arg == "--sheet") {
+            const std::optional<std::string> file = value();
+            if (!file || file->empty())
+                return usage(err, request.program, arg + " needs a file");
+            (arg == "--open" ? request.openFile : request.sheetFile) = *file;
         } else if (arg == "--unit") {
             const std::optional<std::string> words = value();
             if (!words)
@@ -73,6 +89,7 @@ int parse(const std::vector<std::string> &args, MemberRequest &request, std::ost
             const std::string problem = unitProblem(*words, shell::readUnitWords(*words, length, force));
             if (!problem.empty())
                 return usage(err, request.program, problem);
+            request.unitsGiven = true;
         } else if (arg == "--points") {
             const std::optional<std::string> count = value();
             const bool whole = count && !count->empty() && count->size() <= 6 &&
@@ -95,8 +112,12 @@ int parse(const std::vector<std::string> &args, MemberRequest &request, std::ost
         }
     }
     request.units = {length.value_or(shell::LengthUnit::Millimetre), force.value_or(shell::ForceUnit::Newton)};
-    if (request.memberFile.empty() == request.batchFile.empty())
-        return usage(err, request.program, request.program + " takes one of --member FILE and --batch FILE");
+    const int sources = !request.memberFile.empty() + !request.batchFile.empty() + !request.openFile.empty();
+    if (sources != 1)
+        return usage(err, request.program,
+                     request.program + " takes one of --member FILE, --batch FILE and --open FILE");
+    if (!request.batchFile.empty() && !request.sheetFile.empty())
+        return usage(err, request.program, "--sheet writes the sheet of one member, not of a batch");
     if (points && !request.diagram)
         return usage(err, request.program, "--points goes with --diagram");
     if (!request.batchFile.empty() && request.diagram)
@@ -208,7 +229,112 @@ bool readDescription(const std::string &file, std::istream &in, std::string &tex
     return true;
 }
 
-int memberCommand(const MemberRequest &request, std::istream &in, std::ostream &out, std::ostream &err)
+int refuse(const MemberRequest &request, const std::string &reason, int status, std::ostream &out, std::ostream &err)
+{
+    err << "structcalc: " << request.program << ": " << visibleText(reason) << "\n";
+    if (request.json)
+        out << "{\"program\": " << jsonString(request.program)
+            << ", \"rejected\": true, \"reason\": " << jsonString(reason) << "}\n";
+    return status;
+}
+
+// The sheet of the member the window would show: its own model, the member in its tables.
+int writeSheet(const shell::ShellModel &model, const MemberRequest &request, std::ostream &err)
+{
+    if (request.sheetFile.empty())
+        return Computed;
+    if (const std::string problem = shell::checkWritable(request.sheetFile); !problem.empty()) {
+        err << "structcalc: cannot write " << userText(request.sheetFile, MostShownPath) << ": " << problem << "\n";
+        return UsageError;
+    }
+    for (const std::string &input : {request.memberFile, request.openFile})
+        if (!input.empty() && input != "-" && shell::fileIdOf(input) == shell::fileIdOf(request.sheetFile)) {
+            err << "structcalc: cannot write " << userText(request.sheetFile, MostShownPath)
+                << ": it is the file the member is read from\n";
+            return UsageError;
+        }
+    if (const std::string problem = writeSheetFile(model, request.sheetFile, STRUCTCALC_VERSION); !problem.empty()) {
+        err << "structcalc: " << problem << "\n";
+        return UsageError;
+    }
+    return Computed;
+}
+
+int answer(const Solved &s, const MemberRequest &request, std::ostream &out)
+{
+    if (request.json)
+        printJson(out, s, request);
+    else if (request.diagram)
+        printDiagramCsv(out, s.diagrams, request.points);
+    else
+        printRows(out, s, request);
+    return Computed;
+}
+
+// The window's model holding `member`: its length, E and I as inputs, the rest in its tables.
+int sheetOfDescription(const shell::Program &program, const Solved &s, const MemberRequest &request, std::ostream &err)
+{
+    if (!s.member.E || !s.member.I) {
+        err << "structcalc: " << request.program << ": the sheet needs the member's E and I\n";
+        return UsageError;
+    }
+    QuietPlatform platform;
+    shell::ShellModel model(program, platform);
+    model.start();
+    model.chooseUnits(request.units);
+    model.setTexts({{0, shell::generalText(s.member.length)},
+                    {1, shell::generalText(*s.member.E)},
+                    {2, shell::generalText(*s.member.I)},
+                    {3, "0"}});
+    model.setMemberTables(shell::memberTablesOf(s.member));
+    if (model.lastRejected()) {
+        err << "structcalc: " << request.program << ": " << visibleText(model.rejectionReason()) << "\n";
+        return Rejected;
+    }
+    return writeSheet(model, request, err);
+}
+
+// A saved calculation of the program: the member as the window shows it, in the file's units or
+// those of --unit.
+int openCommand(const shell::Program &program, MemberRequest request, std::ostream &out, std::ostream &err)
+{
+    const shell::FileRead file = shell::readRegularFile(request.openFile, shell::SavedCalculationMaxBytes);
+    const std::string name = userText(request.openFile, MostShownPath);
+    if (!file.ok) {
+        err << "structcalc: cannot read " << name << ": " << file.error << "\n";
+        return UsageError;
+    }
+    const registry::OpenedCalculation opened = registry::readCalculation(file.text);
+    std::string problem = opened.program ? "" : opened.error;
+    if (opened.program && opened.program != &program)
+        problem = "it is a calculation of " + opened.program->name + ", not of " + program.name;
+    QuietPlatform platform;
+    shell::ShellModel model(program, platform);
+    model.start();
+    if (problem.empty())
+        problem = model.open(opened.calculation);
+    if (!problem.empty()) {
+        err << "structcalc: cannot open " << name << ": " << visibleText(problem) << "\n";
+        return UsageError;
+    }
+    if (request.unitsGiven)
+        model.chooseUnits(request.units);
+    request.units = model.units();
+    if (model.lastRejected() || !model.acceptedMember())
+        return refuse(request, "the member cannot be solved: " + model.rejectionReason(), Rejected, out, err);
+    const shell::MemberDescription &member = *model.acceptedMember();
+    const mechanics::Beam beam = member.beam();
+    const mechanics::Outcome<mechanics::BeamSolution> solved = mechanics::solveBeam(beam);
+    if (!solved)
+        return refuse(request, "the member cannot be solved: " + solved.error().message, Rejected, out, err);
+    const Solved s{member, *solved, shell::memberDiagrams(beam, *solved, request.units), shell::memberRows(*solved)};
+    if (const int status = writeSheet(model, request, err); status != Computed)
+        return status;
+    return answer(s, request, out);
+}
+
+int memberCommand(const shell::Program &program, const MemberRequest &request, std::istream &in, std::ostream &out,
+                  std::ostream &err)
 {
     std::string text, problem;
     if (!readDescription(request.memberFile, in, text, problem)) {
@@ -218,20 +344,12 @@ int memberCommand(const MemberRequest &request, std::istream &in, std::ostream &
     std::string reason;
     int status = Computed;
     const std::optional<Solved> s = solve(text, request.units, reason, status);
-    if (!s) {
-        err << "structcalc: " << request.program << ": " << visibleText(reason) << "\n";
-        if (request.json)
-            out << "{\"program\": " << jsonString(request.program)
-                << ", \"rejected\": true, \"reason\": " << jsonString(reason) << "}\n";
-        return status;
-    }
-    if (request.json)
-        printJson(out, *s, request);
-    else if (request.diagram)
-        printDiagramCsv(out, s->diagrams, request.points);
-    else
-        printRows(out, *s, request);
-    return Computed;
+    if (!s)
+        return refuse(request, reason, status, out, err);
+    if (!request.sheetFile.empty())
+        if (const int written = sheetOfDescription(program, *s, request, err); written != Computed)
+            return written;
+    return answer(*s, request, out);
 }
 
 // One description a line, one answer a line; a line longer than MemberDescriptionMaxBytes is
@@ -305,8 +423,10 @@ int runMember(const shell::Program &program, const std::vector<std::string> &arg
     if (const int status = parse(args, request, err); status != Computed)
         return status;
     std::istream &input = in ? *in : std::cin;
+    if (!request.openFile.empty())
+        return openCommand(program, request, out, err);
     return request.memberFile.empty() ? batchCommand(request, input, out, err)
-                                      : memberCommand(request, input, out, err);
+                                      : memberCommand(program, request, input, out, err);
 }
 
 }  // namespace structcalc

@@ -5,6 +5,7 @@
 #include "cli/descriptorstreams.h"
 #include "cli/diagramoutput.h"
 #include "cli/jsontext.h"
+#include "cli/quietplatform.h"
 #include "cli/sheetoutput.h"
 
 #include "registry/registry.h"
@@ -87,22 +88,6 @@ std::string helpText()
            "  printf 'case,P,a\\n1,100,30\\n1,100,150\\n' | structcalc Beams --batch -\n"
            "See structcalc(1).\n";
 }
-
-// The command line has no window: nothing to beep, copy, pick or open.
-class QuietPlatform : public shell::Platform
-{
-public:
-    void beep() override {}
-    void setClipboardText(const std::string &) override {}
-    bool pickColor(unsigned, unsigned &) override { return false; }
-    shell::OpenResult openDocument(const std::string &, int &, std::string &) override
-    {
-        return shell::OpenResult::Failed;
-    }
-    void messageBox(const std::string &, const std::string &) override {}
-    std::string programFolder() override { return "."; }
-    void closeWindow() override {}
-};
 
 struct Request {
     const shell::Program *program = nullptr;
@@ -741,6 +726,9 @@ int runCommand(const std::vector<std::string> &args, std::ostream &out, std::ost
     shell::FileId openedFile;
     if (const int status = checkCase(request, opened, openedFile, out, err); status != Computed)
         return status;
+    // A saved calculation of any member is answered as that program's own --open.
+    if (request.program->memberEditor)
+        return runMember(*request.program, args, out, err, in);
 
     QuietPlatform platform;
     shell::ShellModel model(*request.program, platform);
