@@ -121,7 +121,7 @@ TEST(structcalcMember, refusesWhatIsNoMemberWithItsReason)
                                                  {"Member", "--member", "-", "--batch", "-"},
                                                  {"Member", "--member", "-", "--points", "4"},
                                                  {"Member", "--member", "-", "--unit", "ft"},
-                                                 {"Member", "--member", "-", "--sheet", "x.pdf"}}) {
+                                                 {"Member", "--member", "-", "--open", "x"}}) {
         const Outcome r = run(args, TwoSpans);
         EXPECT_EQ(r.status, 2) << args.back();
         EXPECT_NE(r.err.find("usage: structcalc Member"), std::string::npos) << r.err;

@@ -292,3 +292,63 @@ TEST_F(SavedFile, ASheetIsWrittenWholeToALinksTargetOrNotAtAll)
 }
 
 }  // namespace
+
+namespace {
+
+// Two spans of 4 m under 10 N/mm, kept in a file as the Member window keeps it.
+shell::SavedCalculation twoSpans()
+{
+    shell::SavedCalculation c;
+    c.program = "Member";
+    c.caseCaption = "Member";
+    c.units = {shell::LengthUnit::Metre, shell::ForceUnit::Kilonewton};
+    c.inputs = {{"l", "8", "0.1"}, {"E", "2.05e8", "1000"}, {"I", "1e-4", "1e-6"}, {"x", "2", "0.1"}};
+    c.ticked = {true, false};
+    c.member = shell::MemberTables();
+    c.member->tables[shell::SupportTable] = {
+        {"0", "pinned", "", "", ""}, {"4", "roller", "", "", ""}, {"8", "r", "", "", ""}};
+    c.member->tables[shell::DistributedLoadTable] = {{"0", "8", "10", "10"}};
+    return c;
+}
+
+}  // namespace
+
+// A member's file answers as the member it holds, with or without the program named, in its own
+// units or those asked for, with its sheet; another program's file is refused by name.
+TEST_F(SavedFile, AMembersFileAnswersAsItsMember)
+{
+    const std::string file = write("spans.structcalc.json", shell::writeSavedCalculation(twoSpans()));
+    const Outcome rows = run({"--open", file});
+    ASSERT_EQ(rows.status, 0) << rows.err;
+    EXPECT_EQ(rows.out.rfind("反力 (R1)\t1.500e+01\tkN\n反力 (R2)\t5.000e+01\tkN\n", 0), 0u) << rows.out;
+    EXPECT_NE(rows.out.find("最小曲げモーメント (Mmin)\t-2.000e+01\tkN･m\tx = 4 m\n"), std::string::npos) << rows.out;
+    const Outcome json = run({"member", "--open", file, "--json", "--unit", "mm"});
+    ASSERT_EQ(json.status, 0) << json.err;
+    EXPECT_NE(json.out.find("\"reactions\": [{\"x\": 0, \"kind\": \"pinned\", \"force\": 15000.0000"),
+              std::string::npos)
+        << json.out;
+
+    const std::string sheet = path("spans.pdf");
+    EXPECT_EQ(run({"Member", "--open", file, "--sheet", sheet}).status, 0);
+    EXPECT_EQ(run({"Member", "--member", "-", "--sheet", path("d.pdf")},
+                  R"({"length": 8, "E": 2e8, "I": 1e-4, "supports": [{"x": 0, "kind": "fixed"}]})")
+                  .status,
+              0);
+    for (const std::string &pdf : {sheet, path("d.pdf")}) {
+        std::ifstream in(pdf, std::ios::binary);
+        std::string head(5, ' ');
+        in.read(head.data(), 5);
+        EXPECT_EQ(head, "%PDF-") << pdf;
+    }
+    const Outcome noStiffness = run({"Member", "--member", "-", "--sheet", path("n.pdf")},
+                                    R"({"length": 8, "supports": [{"x": 0, "kind": "fixed"}]})");
+    EXPECT_EQ(noStiffness.status, 2);
+    EXPECT_NE(noStiffness.err.find("the sheet needs the member's E and I"), std::string::npos) << noStiffness.err;
+
+    shell::SavedCalculation beams = twoSpans();
+    beams.program = "Beams";
+    const Outcome other = run({"Member", "--open", write("b.structcalc.json", shell::writeSavedCalculation(beams))});
+    EXPECT_EQ(other.status, 2);
+    EXPECT_NE(other.err.find("cannot open"), std::string::npos) << other.err;
+    EXPECT_NE(other.err.find("Beams"), std::string::npos) << other.err;
+}
