@@ -3,6 +3,9 @@
 
 #include "member/member.h"
 
+#include "shell/core/membersketch.h"
+#include "shell/core/membertables.h"
+
 #include <string>
 #include <vector>
 
@@ -26,6 +29,14 @@ shell::CaseDef anyMember()
     c.requirePositive(E);
     c.requirePositive(I);
     c.requireBetween(x, 0, l);
+    // The handbook's picture: the start member at the length given (the window draws its own).
+    c.sketch([](const std::vector<double> &inputs) {
+        const shell::MemberTablesRead read =
+            shell::readMemberTables(shell::startMemberTables(), inputs[0], inputs[1], inputs[2]);
+        shell::MemberDescription bare;
+        bare.length = inputs[0];
+        return shell::memberSketch(read.member ? *read.member : bare);
+    });
     return c.build();
 }
 

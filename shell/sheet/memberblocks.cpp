@@ -30,7 +30,8 @@ std::vector<std::string> tableLines(const shell::MemberDescription &m, shell::Un
         const mechanics::Support &s = m.supports[k];
         std::string item = std::to_string(k + 1) + " " + shell::supportKindName(s.kind) + " at x = " + number(s.x, mm);
         if (s.kind == mechanics::SupportKind::Spring)
-            item += ", k = " + number(s.stiffness, line) + ", k\u03b8 = " + number(s.rotationalStiffness, moment + "/rad");
+            item +=
+                ", k = " + number(s.stiffness, line) + ", k\u03b8 = " + number(s.rotationalStiffness, moment + "/rad");
         if (s.settlement != 0)
             item += ", settles " + number(s.settlement, mm);
         join(supports, item);
@@ -43,15 +44,14 @@ std::vector<std::string> tableLines(const shell::MemberDescription &m, shell::Un
         else if (load.kind == shell::MemberLoad::Kind::Couple)
             join(couples, "C = " + number(load.value, moment) + " at x = " + number(load.x, mm));
         else
-            join(spans, "w = " + shell::generalText(load.w1) + " to " + number(load.w2, line) + " from x = " +
-                            shell::generalText(load.from) + " to " + number(load.to, mm));
+            join(spans, "w = " + shell::generalText(load.w1) + " to " + number(load.w2, line) +
+                            " from x = " + shell::generalText(load.from) + " to " + number(load.to, mm));
     }
     for (const shell::MemberSegment &g : m.segments)
-        join(segments, "x = " + shell::generalText(g.from) + " to " + number(g.to, mm) + ": E = " +
-                           (g.E ? number(*g.E, shell::unitCaption(units, shell::Dimension::Stress)) : "the member's") +
-                           ", I = " +
-                           (g.I ? number(*g.I, shell::unitCaption(units, shell::Dimension::SecondMoment))
-                                : "the member's"));
+        join(segments,
+             "x = " + shell::generalText(g.from) + " to " + number(g.to, mm) + ": E = " +
+                 (g.E ? number(*g.E, shell::unitCaption(units, shell::Dimension::Stress)) : "the member's") + ", I = " +
+                 (g.I ? number(*g.I, shell::unitCaption(units, shell::Dimension::SecondMoment)) : "the member's"));
     std::vector<std::string> lines;
     for (const auto &[title, items] : {std::pair<const char *, const std::string &>{"Supports", supports},
                                        {"Hinges", hinges},
@@ -78,7 +78,8 @@ std::vector<Block> memberTables(const QPaintDevice *device, const PageGeometry &
     std::vector<Paragraph> paragraphs;
     for (const std::string &line : tableLines(*text.member, text.units))
         paragraphs.emplace_back(q(line), Style::Body);
-    return {subheading(device, g, QStringLiteral("The member")), spaced(paragraphBlock(device, paragraphs, g.mm(1)), g.mm(1))};
+    return {subheading(device, g, QStringLiteral("The member")),
+            spaced(paragraphBlock(device, paragraphs, g.mm(1)), g.mm(1))};
 }
 
 std::vector<Block> memberResults(const QPaintDevice *device, const PageGeometry &g, const CaseText &text)
@@ -88,27 +89,27 @@ std::vector<Block> memberResults(const QPaintDevice *device, const PageGeometry 
         return {subheading(device, g, QStringLiteral("Results")),
                 paragraphBlock(device, {Paragraph(q(solved.error().message) + QStringLiteral("."), Style::Body)})};
     const std::vector<double> columns{0.46, 0.24, 0.17, 0.13};
-    std::vector<Block> blocks{subheading(device, g, QStringLiteral("Results")),
-                              spaced(tableRow(device, g.mm(1), columns,
-                                              {{Paragraph(QStringLiteral("Result"), Style::BodyBold)},
-                                               {Paragraph(QStringLiteral("Where"), Style::BodyBold)},
-                                               {Paragraph(std::vector<Run>{{QStringLiteral("Value"), Style::BodyBold,
-                                                                            Qt::black}},
-                                                          0, true)},
-                                               {Paragraph(QStringLiteral("Unit"), Style::BodyBold)}},
-                                              HeaderShade),
-                                     0, true)};
+    std::vector<Block> blocks{
+        subheading(device, g, QStringLiteral("Results")),
+        spaced(tableRow(device, g.mm(1), columns,
+                        {{Paragraph(QStringLiteral("Result"), Style::BodyBold)},
+                         {Paragraph(QStringLiteral("Where"), Style::BodyBold)},
+                         {Paragraph(std::vector<Run>{{QStringLiteral("Value"), Style::BodyBold, Qt::black}}, 0, true)},
+                         {Paragraph(QStringLiteral("Unit"), Style::BodyBold)}},
+                        HeaderShade),
+               0, true)};
     const std::string mm = shell::unitCaption(text.units, shell::Dimension::Length);
     const std::vector<shell::MemberRow> rows = shell::memberRows(*solved);
     for (std::size_t r = 0; r < rows.size(); ++r) {
         const shell::MemberRow &row = rows[r];
-        blocks.push_back(tableRow(
-            device, g.mm(1), columns,
-            {{Paragraph(q(row.caption), Style::Body), Paragraph(std::vector<Run>{{q(row.meaning), Style::Small, Grey}})},
-             {Paragraph(row.x ? q("x = " + shell::generalText(*row.x) + " " + mm) : QString(), Style::Body)},
-             {Paragraph({{q(shell::resultText(row.value)), Style::Body, Qt::black}}, 0, true)},
-             {Paragraph(q(row.unit(text.units)), Style::Body)}},
-            r % 2 == 1 ? RowShade : QColor(Qt::transparent)));
+        blocks.push_back(
+            tableRow(device, g.mm(1), columns,
+                     {{Paragraph(q(row.caption), Style::Body),
+                       Paragraph(std::vector<Run>{{q(row.meaning), Style::Small, Grey}})},
+                      {Paragraph(row.x ? q("x = " + shell::generalText(*row.x) + " " + mm) : QString(), Style::Body)},
+                      {Paragraph({{q(shell::resultText(row.value)), Style::Body, Qt::black}}, 0, true)},
+                      {Paragraph(q(row.unit(text.units)), Style::Body)}},
+                     r % 2 == 1 ? RowShade : QColor(Qt::transparent)));
     }
     return blocks;
 }
