@@ -12,6 +12,8 @@
 #include <QToolButton>
 #include <QWheelEvent>
 
+#include <algorithm>
+
 namespace shell {
 
 namespace {
@@ -185,9 +187,10 @@ void MemberEditor::refreshMarks()
 
 void MemberEditor::cellEdited(QTableWidgetItem *item)
 {
-    if (m_writing)
+    const auto table = std::find(m_tables.begin(), m_tables.end(), item->tableWidget());
+    if (m_writing || table == m_tables.end())
         return;
-    const int t = currentIndex();
+    const int t = static_cast<int>(table - m_tables.begin());
     m_model.setMemberCell({t, item->row(), item->column()}, item->text().toStdString());
     emit changed();
 }
@@ -204,6 +207,8 @@ void MemberEditor::focusCell(int index, int row, int column)
 void MemberEditor::insertRow()
 {
     const int t = currentIndex();
+    if (t < 0)
+        return;
     const int row = m_model.insertMemberRow(t, m_tables[static_cast<std::size_t>(t)]->currentRow());
     emit changed();
     focusCell(t, row, 0);
@@ -212,6 +217,8 @@ void MemberEditor::insertRow()
 void MemberEditor::removeRow()
 {
     const int t = currentIndex();
+    if (t < 0)
+        return;
     QTableWidget *table = m_tables[static_cast<std::size_t>(t)];
     const int row = table->currentRow();
     const int column = table->currentColumn();
@@ -225,6 +232,8 @@ void MemberEditor::removeRow()
 void MemberEditor::moveRow(int by)
 {
     const int t = currentIndex();
+    if (t < 0)
+        return;
     QTableWidget *table = m_tables[static_cast<std::size_t>(t)];
     const int row = table->currentRow();
     const int column = table->currentColumn();
@@ -238,6 +247,8 @@ void MemberEditor::moveRow(int by)
 void MemberEditor::stepCell(int clicks)
 {
     const int t = currentIndex();
+    if (t < 0)
+        return;
     QTableWidget *table = m_tables[static_cast<std::size_t>(t)];
     const MemberCell cell{t, table->currentRow(), table->currentColumn()};
     if (cell.row < 0 || cell.column < 0 || clicks == 0)
@@ -248,6 +259,9 @@ void MemberEditor::stepCell(int clicks)
 
 bool MemberEditor::eventFilter(QObject *watched, QEvent *event)
 {
+    // The tables are watched from before their tabs are added: no table is current then.
+    if (currentIndex() < 0)
+        return QTabWidget::eventFilter(watched, event);
     QTableWidget *table = m_tables[static_cast<std::size_t>(currentIndex())];
     if (event->type() == QEvent::KeyPress && watched == table) {
         auto *key = static_cast<QKeyEvent *>(event);
