@@ -26,9 +26,11 @@ get_property(programs GLOBAL PROPERTY STRUCTCALC_PROGRAMS)
 list(LENGTH programs program_count)
 list(JOIN programs ", " program_names)
 set(CPACK_PACKAGE_DESCRIPTION "Desktop calculators and a command line for the members an engineer checks
-daily: simple spans, cantilevers, portal frames, columns and cross-sections.
-The ${program_count} programs are ${program_names}. Inputs
-convert with the units (mm, cm, m; N, kN), impossible inputs are refused
+daily: simple spans, cantilevers, portal frames, columns, cross-sections
+and any straight member.
+The ${program_count} programs are
+${program_names}.
+Inputs convert with the units (mm, cm, m; N, kN), impossible inputs are refused
 with the reason, the shear, moment and deflection diagrams come from an
 exact solver, and each program has a reference document with every formula.")
 set(CPACK_DEBIAN_PACKAGE_SECTION science)
