@@ -27,7 +27,7 @@ list(LENGTH programs program_count)
 list(JOIN programs ", " program_names)
 set(CPACK_PACKAGE_DESCRIPTION "Desktop calculators and a command line for the members an engineer checks
 daily: simple spans, cantilevers, portal frames, columns, cross-sections
-and any straight member.
+and straight members on any supports under any loads.
 The ${program_count} programs are
 ${program_names}.
 Inputs convert with the units (mm, cm, m; N, kN), impossible inputs are refused
