@@ -125,8 +125,12 @@ std::string checkSavedCalculationText(std::string_view text)
 
 std::string checkBatch(int programIndex, const std::string &csv, bool json, bool stretched)
 {
-    const std::vector<registry::Entry> &entries = registry::entries();
-    const std::string program = entries[static_cast<std::size_t>(programIndex) % entries.size()].name;
+    // The programs whose batch is CSV (any member's batch of JSON Lines is the member target's).
+    std::vector<std::string> programs;
+    for (const registry::Entry &entry : registry::entries())
+        if (!entry.program().memberEditor)
+            programs.push_back(entry.name);
+    const std::string program = programs[static_cast<std::size_t>(programIndex) % programs.size()];
     std::vector<std::string> args{program, "--batch", "-"};
     if (json)
         args.push_back("--json");
