@@ -1,4 +1,6 @@
 #include "shell/sheet/casepages.h"
+#include "shell/core/membertables.h"
+#include "shell/sheet/memberblocks.h"
 
 #include "shell/sheet/caseblocks.h"
 #include "shell/sheet/casetext.h"
@@ -129,7 +131,14 @@ std::vector<Block> caseSection(const shell::Program &program, int caseIndex, con
                                const PageGeometry &g)
 {
     const shell::CaseDef &definition = program.cases.at(static_cast<std::size_t>(caseIndex));
-    const CaseText text = describeCase(program, caseIndex);
+    CaseText text = describeCase(program, caseIndex);
+    // Any member is shown as a new window shows it: the start member, solved.
+    if (program.memberEditor) {
+        const shell::MemberTablesRead start = shell::readMemberTables(
+            shell::startMemberTables(), text.inputValues.at(0), text.inputValues.at(1), text.inputValues.at(2));
+        if (start.member)
+            addMember(text, *start.member);
+    }
     std::vector<Block> blocks;
     Block heading = headingBlock(device, g, sectionTitle(program, caseIndex),
                                  QStringLiteral("Case ") + QString::number(caseIndex + 1) + QStringLiteral(" of ") +

@@ -106,7 +106,7 @@ std::vector<Block> memberResults(const QPaintDevice *device, const PageGeometry 
             tableRow(device, g.mm(1), columns,
                      {{Paragraph(q(row.caption), Style::Body),
                        Paragraph(std::vector<Run>{{q(row.meaning), Style::Small, Grey}})},
-                      {Paragraph(row.x ? q("x = " + shell::generalText(*row.x) + " " + mm) : QString(), Style::Body)},
+                      {Paragraph(row.x ? q("x = " + shell::diagramNumber(*row.x) + " " + mm) : QString(), Style::Body)},
                       {Paragraph({{q(shell::resultText(row.value)), Style::Body, Qt::black}}, 0, true)},
                       {Paragraph(q(row.unit(text.units)), Style::Body)}},
                      r % 2 == 1 ? RowShade : QColor(Qt::transparent)));
