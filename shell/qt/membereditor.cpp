@@ -204,56 +204,51 @@ void MemberEditor::focusCell(int index, int row, int column)
     table->setFocus(Qt::OtherFocusReason);
 }
 
-void MemberEditor::insertRow()
+MemberCell MemberEditor::currentCell() const
 {
     const int t = currentIndex();
     if (t < 0)
+        return {};
+    const QTableWidget *table = m_tables[static_cast<std::size_t>(t)];
+    return {t, table->currentRow(), table->currentColumn()};
+}
+
+void MemberEditor::insertRow()
+{
+    const MemberCell at = currentCell();
+    if (at.table < 0)
         return;
-    const int row = m_model.insertMemberRow(t, m_tables[static_cast<std::size_t>(t)]->currentRow());
+    const int row = m_model.insertMemberRow(at.table, at.row);
     emit changed();
-    focusCell(t, row, 0);
+    focusCell(at.table, row, 0);
 }
 
 void MemberEditor::removeRow()
 {
-    const int t = currentIndex();
-    if (t < 0)
+    const MemberCell at = currentCell();
+    if (at.row < 0)
         return;
-    QTableWidget *table = m_tables[static_cast<std::size_t>(t)];
-    const int row = table->currentRow();
-    const int column = table->currentColumn();
-    if (row < 0)
-        return;
-    m_model.removeMemberRow(t, row);
+    m_model.removeMemberRow(at.table, at.row);
     emit changed();
-    focusCell(t, std::min(row, table->rowCount() - 1), column);
+    focusCell(at.table, std::min(at.row, m_tables[static_cast<std::size_t>(at.table)]->rowCount() - 1), at.column);
 }
 
 void MemberEditor::moveRow(int by)
 {
-    const int t = currentIndex();
-    if (t < 0)
+    const MemberCell at = currentCell();
+    if (at.row < 0)
         return;
-    QTableWidget *table = m_tables[static_cast<std::size_t>(t)];
-    const int row = table->currentRow();
-    const int column = table->currentColumn();
-    if (row < 0)
-        return;
-    const int to = m_model.moveMemberRow(t, row, by);
+    const int to = m_model.moveMemberRow(at.table, at.row, by);
     emit changed();
-    focusCell(t, to, column);
+    focusCell(at.table, to, at.column);
 }
 
 void MemberEditor::stepCell(int clicks)
 {
-    const int t = currentIndex();
-    if (t < 0)
+    const MemberCell at = currentCell();
+    if (at.row < 0 || at.column < 0 || clicks == 0)
         return;
-    QTableWidget *table = m_tables[static_cast<std::size_t>(t)];
-    const MemberCell cell{t, table->currentRow(), table->currentColumn()};
-    if (cell.row < 0 || cell.column < 0 || clicks == 0)
-        return;
-    m_model.stepMemberCell(cell, clicks);
+    m_model.stepMemberCell(at, clicks);
     emit changed();
 }
 

@@ -13,6 +13,8 @@
 // tenth of their size, kinds to the next kind); Ctrl+PgUp and Ctrl+PgDown go from table to
 // table. A refused cell is marked red with its reason as tooltip, a refused table in its tab.
 
+#include "shell/core/membertables.h"
+
 #include <QTabWidget>
 
 #include <array>
@@ -57,6 +59,8 @@ private:
     void refreshTable(int index);
     void refreshMarks();
     void focusCell(int index, int row, int column);
+    // The table on display and its current cell (row and column -1 where none is current).
+    MemberCell currentCell() const;
 
     ShellModel &m_model;
     std::array<QTableWidget *, 6> m_tables{};
