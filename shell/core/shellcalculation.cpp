@@ -113,6 +113,18 @@ std::string ShellModel::calculationText() const
         s += meaning + "\t" + caption + "\t" + cell(numbers[static_cast<std::size_t>(k)]) + "\t" +
              inputUnit(m_currentCase, k) + end;
     }
+    // Any member's tables, a line per cell: "support 2", "kind", "roller"; "support 2", "x", 3000, "mm".
+    for (int t = 0; m_program.memberEditor && t < MemberTableCount; ++t) {
+        const MemberTableDef &def = memberTableDef(t);
+        for (int r = 0; r < m_member.rowCount(t); ++r)
+            for (std::size_t k = 0; k < def.columns.size(); ++k) {
+                const MemberColumn &column = def.columns[k];
+                const std::string &text = m_member.text({t, r, static_cast<int>(k)});
+                s += def.item + " " + std::to_string(r + 1) + "\t" + column.caption + "\t" +
+                     (column.kind ? text : cell(holdsNumber(text) ? readNumber(text) : NAN)) + "\t" +
+                     memberColumnUnit(column, fieldUnits(m_currentCase)) + end;
+            }
+    }
     for (int r = 0; r < m_resultCount; ++r) {
         const ResultRow &row = m_rows[static_cast<std::size_t>(r)];
         s += nameOf(row.caption) + "\t" + SymbolOf(row.caption) + "\t" + (m_lastRejected ? "" : cell(row.value)) +

@@ -239,6 +239,18 @@ TEST(MemberWindow, AFileKeepsTheMemberAndRefusesTablesTheWindowCannotHold)
     EXPECT_NE(readSavedCalculation(text).error.find("member.supports[0][1]"), std::string::npos);
 }
 
+TEST(MemberWindow, CopyCalculationHoldsEveryCellOfTheTables)
+{
+    Window w;
+    w.model.setMemberTables(twoSpans());
+    w.model.setMemberCell({SupportTable, 2, 2}, "");
+    const std::string text = w.model.calculationText();
+    for (const char *line :
+         {"\r\nsupport 2\tx\t5000\tmm\r\n", "\r\nsupport 3\tkind\tr\t\r\n", "\r\nsupport 3\tk\t\tN/mm\r\n",
+          "\r\ndistributed load 1\tw2\t10\tN/mm\r\n", "\r\n反力\tR2\t"})
+        EXPECT_NE(text.find(line), std::string::npos) << line;
+}
+
 TEST(MemberWindow, TheDiagramsAreTheMembersWithThePointOfInterest)
 {
     Window w;
