@@ -73,10 +73,16 @@ TEST(MemberTables, EveryCellThatDoesNotDescribeAMemberIsRefusedWithItsCellAndRea
         {{SegmentTable, 0, 1}, "-2", "lies outside the member"},
         {{SegmentTable, 0, 2}, "0", "E of segment 1"},
         {{SegmentTable, 0, 3}, "-3", "I of segment 1"},
+        {{PointLoadTable, 0, 0}, "10001", "point load 1 at x = 10001 lies outside"},
+        {{CoupleTable, 0, 1}, "1e999", "C of couple 1 is too large a number"},
+        {{HingeTable, 0, 0}, "-0.5", "hinge 1 at x = -0.5 lies outside"},
     };
     for (const Hostile &h : cases) {
         MemberTables t = twoSpans();
         t.tables[SegmentTable] = {{"0", "4000", "", ""}};
+        t.tables[PointLoadTable] = {{"1000", "5"}};
+        t.tables[CoupleTable] = {{"2000", "7"}};
+        t.tables[HingeTable] = {{"7000"}};
         t.tables[static_cast<std::size_t>(h.cell.table)][static_cast<std::size_t>(h.cell.row)]
                 [static_cast<std::size_t>(h.cell.column)] = h.text;
         const MemberTablesRead read = readMemberTables(t, 10000, 205000, 2e8);
@@ -124,10 +130,17 @@ TEST(MemberWindow, TheRowsAreTheSolvedMembersAndFollowItsSupports)
     EXPECT_EQ(captions[1], "反力モーメント (MR1)");
     EXPECT_EQ(captions[2], "反力 (R2)");
     EXPECT_EQ(captions.size(), 4u + 1u + 6u + 2u);
+    EXPECT_EQ(w.model.rows()[0].unit, "N");
+    EXPECT_EQ(w.model.rows()[1].unit, "N･mm");
+    // A point load and a couple typed in their tables reach the reactions.
+    w.model.insertMemberRow(PointLoadTable, -1);
+    EXPECT_EQ(w.model.memberTables().tables[PointLoadTable][0][0], "5000");  // mid-length
+    w.model.setMemberCell({PointLoadTable, 0, 1}, "3000");
+    w.model.insertMemberRow(CoupleTable, -1);
     double sum = 0;
     for (const std::string symbol : {"R1", "R2", "R3", "R4"})
         sum += w.row(symbol);
-    EXPECT_NEAR(sum, 10.0 * 10000, 1e-6);
+    EXPECT_NEAR(sum, 10.0 * 10000 + 3000, 1e-6);
     // The extremes say where they are.
     EXPECT_EQ(w.model.rows()[static_cast<std::size_t>(captions.size() - 2)].largestText, "");
     bool placed = false;
@@ -154,12 +167,15 @@ TEST(MemberWindow, GesturesOfTheEditorMoveStepAndRemoveRows)
     EXPECT_EQ(w.model.memberTables().tables[SupportTable][1][1], "spring");
     w.model.stepMemberCell({DistributedLoadTable, 0, 2}, 1);  // 10 by a tenth of itself
     EXPECT_EQ(w.model.memberTables().tables[DistributedLoadTable][0][2], "11");
+    w.model.stepMemberCell({SupportTable, 0, 2}, 2);  // an empty k from zero by ones
+    EXPECT_EQ(w.model.memberTables().tables[SupportTable][0][2], "2");
 
     // Two supports removed leave a spring without stiffness and a roller: a mechanism, the
     // supports' table marked as a whole; a support added back is accepted again.
     w.model.removeMemberRow(SupportTable, 1);
     w.model.removeMemberRow(SupportTable, 0);
     ASSERT_TRUE(w.model.lastRejected());
+    EXPECT_TRUE(w.model.statusVisible());
     EXPECT_EQ(w.model.markedCell(), (MemberCell{SupportTable, -1, -1}));
     EXPECT_EQ(w.model.statusText().rfind("Please check Supports : ", 0), 0u) << w.model.statusText();
     const int beeps = w.platform.beeps;
@@ -168,6 +184,15 @@ TEST(MemberWindow, GesturesOfTheEditorMoveStepAndRemoveRows)
     w.model.setMemberCell({SupportTable, 0, 1}, "fixed");
     EXPECT_FALSE(w.model.lastRejected()) << w.model.statusText();
     EXPECT_EQ(w.model.markedCell(), MemberCell());
+    // A cantilever has fewer rows than the member before it: those it no longer has are hidden.
+    w.model.removeMemberRow(SupportTable, 1);
+    ASSERT_FALSE(w.model.lastRejected()) << w.model.statusText();
+    EXPECT_EQ(w.model.resultCount(), 2 + 8);
+    int shown = 0;
+    for (const ResultRow &row : w.model.rows())
+        shown += row.visible ? 1 : 0;
+    EXPECT_EQ(shown, w.model.resultCount());
+    EXPECT_LT(static_cast<std::size_t>(shown), w.model.rows().size());
     EXPECT_GE(w.platform.beeps, beeps);
 
     // A refused cell is marked with its reason, and the rows keep the last accepted member.
