@@ -8,6 +8,7 @@
 #include "cli/structcalc.h"
 #include "mechanics/beam.h"
 #include "mechanics/extremes.h"
+#include "mechanics/influence.h"
 #include "registry/registry.h"
 #include "shell/core/diagrams.h"
 #include "shell/core/files.h"
@@ -18,6 +19,9 @@
 #include "shell/core/shellmodel.h"
 #include "shell/core/units.h"
 
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
 #include <iostream>
 #include <istream>
 #include <optional>
@@ -40,6 +44,7 @@ struct MemberRequest {
     std::string batchFile;
     std::string openFile;   // a saved calculation of the program
     std::string sheetFile;  // the calculation sheet, written beside the rows
+    std::string influence;  // "M@3000": the influence line asked for instead of the rows
     bool unitsGiven = false;
     shell::Units units = shell::CatalogueUnits;
     bool raw = false;
@@ -82,6 +87,12 @@ int parse(const std::vector<std::string> &args, MemberRequest &request, std::ost
             if (!file || file->empty())
                 return usage(err, request.program, arg + " needs a file");
             (arg == "--open" ? request.openFile : request.sheetFile) = *file;
+        } else if (arg == "--influence") {
+            const std::optional<std::string> spec = value();
+            if (!spec || spec->find('@') == std::string::npos)
+                return usage(err, request.program,
+                             "--influence needs QUANTITY@X: R, MR, V, M, theta or delta at x (R@6000, M@3000)");
+            request.influence = *spec;
         } else if (arg == "--unit") {
             const std::optional<std::string> words = value();
             if (!words)
@@ -116,6 +127,8 @@ int parse(const std::vector<std::string> &args, MemberRequest &request, std::ost
     if (sources != 1)
         return usage(err, request.program,
                      request.program + " takes one of --member FILE, --batch FILE and --open FILE");
+    if (!request.batchFile.empty() && !request.influence.empty())
+        return usage(err, request.program, "--influence answers one member, not a batch");
     if (!request.batchFile.empty() && !request.sheetFile.empty())
         return usage(err, request.program, "--sheet writes the sheet of one member, not of a batch");
     if (points && !request.diagram)
@@ -260,8 +273,94 @@ int writeSheet(const shell::ShellModel &model, const MemberRequest &request, std
     return Computed;
 }
 
-int answer(const Solved &s, const MemberRequest &request, std::ostream &out)
+// "M@3000" as the quantity and where; why not where it is none.
+std::optional<mechanics::InfluenceOf> influenceOf(const std::string &spec, const shell::MemberDescription &member,
+                                                  std::string &problem)
 {
+    const std::size_t at = spec.find('@');
+    const std::string name = spec.substr(0, at), where = spec.substr(at + 1);
+    const std::pair<const char *, mechanics::InfluenceQuantity> names[] = {
+        {"R", mechanics::InfluenceQuantity::Reaction},       {"MR", mechanics::InfluenceQuantity::ReactionMoment},
+        {"V", mechanics::InfluenceQuantity::Shear},          {"M", mechanics::InfluenceQuantity::Moment},
+        {"theta", mechanics::InfluenceQuantity::Slope},      {"\u03b8", mechanics::InfluenceQuantity::Slope},
+        {"delta", mechanics::InfluenceQuantity::Deflection}, {"\u03b4", mechanics::InfluenceQuantity::Deflection}};
+    mechanics::InfluenceOf of;
+    bool known = false;
+    for (const auto &[word, quantity] : names)
+        if (name == word) {
+            of.quantity = quantity;
+            known = true;
+        }
+    char *end = nullptr;
+    const double x = where.empty() ? NAN : std::strtod(where.c_str(), &end);
+    if (!known || !end || *end != '\0' || !std::isfinite(x)) {
+        problem = "--influence takes R, MR, V, M, theta or delta, then @ and a position, not '" + userText(spec) + "'";
+        return std::nullopt;
+    }
+    of.x = x;
+    if (of.quantity == mechanics::InfluenceQuantity::Reaction ||
+        of.quantity == mechanics::InfluenceQuantity::ReactionMoment) {
+        of.support = -1;
+        for (std::size_t k = 0; k < member.supports.size(); ++k)
+            if (member.supports[k].x == x)
+                of.support = static_cast<int>(k);
+        if (of.support < 0) {
+            problem = "no support stands at x = " + shell::generalText(x);
+            return std::nullopt;
+        }
+    }
+    return of;
+}
+
+// The influence line: its extremes with where they are, or as a table x,value (both sides of a
+// jump), or in JSON.
+int influenceAnswer(const Solved &s, const MemberRequest &request, std::ostream &out, std::ostream &err)
+{
+    std::string problem;
+    const std::optional<mechanics::InfluenceOf> of = influenceOf(request.influence, s.member, problem);
+    if (!of) {
+        err << "structcalc: " << visibleText(problem) << "\n";
+        return UsageError;
+    }
+    const mechanics::Outcome<mechanics::Piecewise> line = mechanics::influenceLine(s.member.beam(), *of);
+    if (!line)
+        return refuse(request, "no influence line: " + line.error().message, Rejected, out, err);
+    const mechanics::Extremes e = mechanics::extremes(*line);
+    const std::string unit = shell::lengthUnitName(request.units.length);
+    if (request.diagram) {
+        out << "x," << request.influence << "\n";
+        std::vector<std::pair<double, double>> rows;
+        for (int k = 0; k <= request.points; ++k) {
+            const double x = line->end() * k / request.points;
+            rows.emplace_back(x, (*line)(x));
+        }
+        // What the solutions' rounding leaves (1e-16 where the line is 0) is neither a value nor a jump.
+        const double rounding = 1e-12 * std::max(std::abs(e.largest.value), std::abs(e.smallest.value));
+        for (const double b : line->breakpoints())
+            if (std::abs(line->jumpAt(b)) > rounding)
+                rows.emplace_back(b, line->leftOf(b));
+        std::stable_sort(rows.begin(), rows.end(), [](const auto &a, const auto &b) { return a.first < b.first; });
+        for (const auto &[x, v] : rows)
+            out << shell::generalText(x) << "," << shell::generalText(std::abs(v) > rounding ? v : 0.0) << "\n";
+    } else if (request.json) {
+        out << "{\"program\": " << jsonString(request.program) << ", \"influence\": " << jsonString(request.influence)
+            << ", \"largest\": {\"value\": " << jsonNumber(e.largest.value)
+            << ", \"x\": " << jsonNumber(e.largest.at.front().x)
+            << "}, \"smallest\": {\"value\": " << jsonNumber(e.smallest.value)
+            << ", \"x\": " << jsonNumber(e.smallest.at.front().x) << "}}\n";
+    } else {
+        out << "largest\t" << shell::generalText(e.largest.value)
+            << "\tx = " << shell::diagramNumber(e.largest.at.front().x) << " " << unit << "\n"
+            << "smallest\t" << shell::generalText(e.smallest.value)
+            << "\tx = " << shell::diagramNumber(e.smallest.at.front().x) << " " << unit << "\n";
+    }
+    return Computed;
+}
+
+int answer(const Solved &s, const MemberRequest &request, std::ostream &out, std::ostream &err)
+{
+    if (!request.influence.empty())
+        return influenceAnswer(s, request, out, err);
     if (request.json)
         printJson(out, s, request);
     else if (request.diagram)
@@ -330,7 +429,7 @@ int openCommand(const shell::Program &program, MemberRequest request, std::ostre
     const Solved s{member, *solved, shell::memberDiagrams(beam, *solved, request.units), shell::memberRows(*solved)};
     if (const int status = writeSheet(model, request, err); status != Computed)
         return status;
-    return answer(s, request, out);
+    return answer(s, request, out, err);
 }
 
 int memberCommand(const shell::Program &program, const MemberRequest &request, std::istream &in, std::ostream &out,
@@ -349,7 +448,7 @@ int memberCommand(const shell::Program &program, const MemberRequest &request, s
     if (!request.sheetFile.empty())
         if (const int written = sheetOfDescription(program, *s, request, err); written != Computed)
             return written;
-    return answer(*s, request, out);
+    return answer(*s, request, out, err);
 }
 
 // One description a line, one answer a line; a line longer than MemberDescriptionMaxBytes is

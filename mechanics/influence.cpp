@@ -78,7 +78,8 @@ Outcome<Piecewise> influenceLine(const Beam &beam, const InfluenceOf &of)
     const Outcome<BeamSolution> unloaded = solveBeam(unit);
     if (!unloaded)
         return unloaded.error();
-    const bool atSupport = of.quantity == InfluenceQuantity::Reaction || of.quantity == InfluenceQuantity::ReactionMoment;
+    const bool atSupport =
+        of.quantity == InfluenceQuantity::Reaction || of.quantity == InfluenceQuantity::ReactionMoment;
     if (atSupport && (of.support < 0 || of.support >= static_cast<int>(beam.supports.size())))
         return invalid("the member has no support " + std::to_string(of.support + 1));
     if (!atSupport && !(of.x >= 0 && of.x <= beam.length))

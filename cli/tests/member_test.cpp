@@ -131,6 +131,28 @@ TEST(structcalcMember, refusesWhatIsNoMemberWithItsReason)
     EXPECT_NE(huge.err.find("longer than"), std::string::npos);
 }
 
+// Influence lines of two spans of 4 m: the middle reaction is 1 under its support, M at the
+// middle of the first span 13/64 l under the load there; a jump of V shows on both sides.
+TEST(structcalcMember, influenceLinesOfTwoSpans)
+{
+    const Outcome r = run({"Member", "--member", "-", "--influence", "R@4000"}, TwoSpans);
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.out.rfind("largest\t1\tx = 4000 mm\n", 0), 0u) << r.out;
+    const Outcome m = run({"Member", "--member", "-", "--influence", "M@2000", "--json"}, TwoSpans);
+    const nlohmann::json answer = nlohmann::json::parse(m.out);
+    EXPECT_NEAR(answer["largest"]["value"].get<double>(), 13.0 / 64 * 4000, 1e-9);
+    EXPECT_EQ(answer["largest"]["x"].get<double>(), 2000);
+    const Outcome v = run({"Member", "--member", "-", "--influence", "V@2000", "--diagram", "--points", "4"}, TwoSpans);
+    EXPECT_EQ(v.out.rfind("x,V@2000\n0,0\n2000,0.40625\n2000,-0.59375\n4000,0\n6000,-0.09375", 0), 0u) << v.out;
+    EXPECT_EQ(lines(v.out).size(), 7u) << v.out;
+    for (const std::string spec : {"R@3000", "X@3", "M@", "M@1e999"}) {
+        const Outcome bad = run({"Member", "--member", "-", "--influence", spec}, TwoSpans);
+        EXPECT_EQ(bad.status, 2) << spec;
+        EXPECT_TRUE(bad.out.empty()) << spec;
+    }
+    EXPECT_EQ(run({"Member", "--member", "-", "--influence", "M@9000"}, TwoSpans).status, 3);
+}
+
 TEST(structcalcMember, batchAnswersEveryLineAndSaysWhichWereRefused)
 {
     std::string twoSpans = TwoSpans;

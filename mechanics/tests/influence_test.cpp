@@ -61,10 +61,10 @@ TEST(influence, EqualsTheMemberSolvedForAUnitLoadAnywhere)
     b.segments = {{7000, 9000, 2.05e5 * 4e6}};
     b.forces = {{2000, 5e4}};  // the member's own loads play no part
     const std::vector<InfluenceOf> quantities = {
-        {InfluenceQuantity::Reaction, 0, 0},   {InfluenceQuantity::ReactionMoment, 0, 0},
-        {InfluenceQuantity::Reaction, 2, 0},   {InfluenceQuantity::Shear, 0, 5200},
-        {InfluenceQuantity::Moment, 0, 1700},  {InfluenceQuantity::Moment, 0, 8000},
-        {InfluenceQuantity::Slope, 0, 9500},   {InfluenceQuantity::Deflection, 0, 5500}};
+        {InfluenceQuantity::Reaction, 0, 0},  {InfluenceQuantity::ReactionMoment, 0, 0},
+        {InfluenceQuantity::Reaction, 2, 0},  {InfluenceQuantity::Shear, 0, 5200},
+        {InfluenceQuantity::Moment, 0, 1700}, {InfluenceQuantity::Moment, 0, 8000},
+        {InfluenceQuantity::Slope, 0, 9500},  {InfluenceQuantity::Deflection, 0, 5500}};
     std::mt19937 random(7);
     std::uniform_real_distribution<double> along(0, 10000);
     Beam unit = b;
