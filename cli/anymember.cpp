@@ -88,11 +88,11 @@ int parse(const std::vector<std::string> &args, MemberRequest &request, std::ost
                 return usage(err, request.program, arg + " needs a file");
             (arg == "--open" ? request.openFile : request.sheetFile) = *file;
         } else if (arg == "--influence") {
-            const std::optional<std::string> spec = value();
-            if (!spec || spec->find('@') == std::string::npos)
+            const std::optional<std::string> asked = value();
+            if (!asked || asked->find('@') == std::string::npos)
                 return usage(err, request.program,
                              "--influence needs QUANTITY@X: R, MR, V, M, theta or delta at x (R@6000, M@3000)");
-            request.influence = *spec;
+            request.influence = *asked;
         } else if (arg == "--unit") {
             const std::optional<std::string> words = value();
             if (!words)
@@ -274,11 +274,11 @@ int writeSheet(const shell::ShellModel &model, const MemberRequest &request, std
 }
 
 // "M@3000" as the quantity and where; why not where it is none.
-std::optional<mechanics::InfluenceOf> influenceOf(const std::string &spec, const shell::MemberDescription &member,
+std::optional<mechanics::InfluenceOf> influenceOf(const std::string &asked, const shell::MemberDescription &member,
                                                   std::string &problem)
 {
-    const std::size_t at = spec.find('@');
-    const std::string name = spec.substr(0, at), where = spec.substr(at + 1);
+    const std::size_t at = asked.find('@');
+    const std::string name = asked.substr(0, at), where = asked.substr(at + 1);
     const std::pair<const char *, mechanics::InfluenceQuantity> names[] = {
         {"R", mechanics::InfluenceQuantity::Reaction},       {"MR", mechanics::InfluenceQuantity::ReactionMoment},
         {"V", mechanics::InfluenceQuantity::Shear},          {"M", mechanics::InfluenceQuantity::Moment},
@@ -294,7 +294,7 @@ std::optional<mechanics::InfluenceOf> influenceOf(const std::string &spec, const
     char *end = nullptr;
     const double x = where.empty() ? NAN : std::strtod(where.c_str(), &end);
     if (!known || !end || *end != '\0' || !std::isfinite(x)) {
-        problem = "--influence takes R, MR, V, M, theta or delta, then @ and a position, not '" + userText(spec) + "'";
+        problem = "--influence takes R, MR, V, M, theta or delta, then @ and a position, not '" + userText(asked) + "'";
         return std::nullopt;
     }
     of.x = x;

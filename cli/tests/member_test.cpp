@@ -145,10 +145,10 @@ TEST(structcalcMember, influenceLinesOfTwoSpans)
     const Outcome v = run({"Member", "--member", "-", "--influence", "V@2000", "--diagram", "--points", "4"}, TwoSpans);
     EXPECT_EQ(v.out.rfind("x,V@2000\n0,0\n2000,0.40625\n2000,-0.59375\n4000,0\n6000,-0.09375", 0), 0u) << v.out;
     EXPECT_EQ(lines(v.out).size(), 7u) << v.out;
-    for (const std::string spec : {"R@3000", "X@3", "M@", "M@1e999"}) {
-        const Outcome bad = run({"Member", "--member", "-", "--influence", spec}, TwoSpans);
-        EXPECT_EQ(bad.status, 2) << spec;
-        EXPECT_TRUE(bad.out.empty()) << spec;
+    for (const std::string asked : {"R@3000", "X@3", "M@", "M@1e999"}) {
+        const Outcome bad = run({"Member", "--member", "-", "--influence", asked}, TwoSpans);
+        EXPECT_EQ(bad.status, 2) << asked;
+        EXPECT_TRUE(bad.out.empty()) << asked;
     }
     EXPECT_EQ(run({"Member", "--member", "-", "--influence", "M@9000"}, TwoSpans).status, 3);
 }
