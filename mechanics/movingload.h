@@ -1,0 +1,96 @@
+#pragma once
+
+// Moving load trains: axles at fixed distances from one another, and optionally a uniform load
+// that may cover any part of the member, rolling across it in both directions or in one. For a
+// quantity with influence line η(ξ) the train standing with its first axle at s gives
+//
+//     E(s) = Σ Pᵢ·η(ξᵢ(s)) + w·∫ η over the covered parts,
+//
+// ξᵢ = s − aᵢ running rightward (the first axle leads to the right), s + aᵢ running leftward; an
+// axle off the member carries nothing. E(s) is a piecewise polynomial whose breakpoints are the
+// positions where an axle stands on a breakpoint of η (or on an end of the member); its largest
+// and smallest values are found exactly among those positions and the roots of E′ inside each
+// piece, with no step size. The uniform part is placed where it is worst: over the parts of the
+// member where w·η is positive for the largest value (negative for the smallest), bounded by the
+// zeros of η.
+//
+//   simple span of 10, M at x = 5 (η = ξ/2 up to 5, then (10 − ξ)/2), two axles of 1 at 2 apart:
+//   largest 2.0 with the first axle at x = 5 (the other at 3) or, leftward, at 5 (the other at 7)
+
+#include "mechanics/beam.h"
+#include "mechanics/influence.h"
+#include "mechanics/outcome.h"
+#include "mechanics/piecewise.h"
+
+#include <cstddef>
+#include <utility>
+#include <vector>
+
+namespace mechanics {
+
+// The most axles a train may have: a bound on what a hostile input can make the search do.
+constexpr std::size_t TrainMaxAxles = 200;
+
+struct Axle {
+    double offset = 0;  // distance behind the first axle, ≥ 0
+    double load = 0;    // downward positive
+};
+
+enum class TrainWays { Both, Rightward, Leftward };
+
+struct Train {
+    std::vector<Axle> axles;
+    double uniform = 0;  // force per length, downward positive; 0 for none
+    TrainWays ways = TrainWays::Both;
+};
+
+// Where the train stands for a value: its first axle at `lead`, the others behind it (to the left
+// running rightward, to the right running leftward), and the parts of the member its uniform load
+// covers, ascending and disjoint.
+struct TrainPlacement {
+    double lead = 0;
+    bool leftward = false;
+    std::vector<std::pair<double, double>> covered;
+};
+
+struct TrainValue {
+    double value = 0;
+    TrainPlacement placement;
+};
+
+struct TrainEffect {
+    TrainValue largest;
+    TrainValue smallest;
+};
+
+// The largest and smallest value of a quantity with influence line `influence` under the train.
+// The train must be valid (see trainEnvelope).
+TrainEffect trainEffect(const Piecewise &influence, const Train &train);
+
+// The quantity with the train where `placement` puts it: Σ Pᵢ·η(ξᵢ) + w·∫ η over the covered parts.
+double trainValue(const Piecewise &influence, const Train &train, const TrainPlacement &placement);
+
+struct TrainExtreme {
+    double value = 0;
+    double x = 0;  // the section where it acts
+    TrainPlacement placement;
+};
+
+// The envelope of V (on the right of each section) and M along the member under the train.
+struct TrainEnvelope {
+    // N + 1 equally spaced sections and every place where the member changes (supports, hinges,
+    // segment ends), ascending.
+    std::vector<double> x;
+    std::vector<TrainEffect> shear;
+    std::vector<TrainEffect> moment;
+    // The absolute largest and smallest M and V anywhere on the member, with the section and the
+    // train's position: found between the sections too, not only at them.
+    TrainExtreme largestMoment, smallestMoment, largestShear, smallestShear;
+};
+
+// Errors: those of solveBeam for the member; InvalidInput for a train without axles and without a
+// uniform load, more than TrainMaxAxles axles, an offset below 0 or not finite, a load not finite,
+// and intervals outside [1, 10000].
+Outcome<TrainEnvelope> trainEnvelope(const Beam &beam, const Train &train, int intervals);
+
+}  // namespace mechanics
