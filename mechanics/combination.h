@@ -9,10 +9,27 @@
 // span by span (a span runs between two consecutive supports; an overhang is a span of its own),
 // and each span's share is taken or left out, separately for every quantity, so that the quantity
 // is worst: for the largest value every share that raises it is taken, for the smallest every
-// share that lowers it. Permanent cases are always taken whole.
+// share that lowers it. Permanent cases are always taken whole. Each variable case is placed on
+// its own spans: imposed load on spans 1 and 3 and snow on span 2 is one of the patterns. A
+// distributed load over two spans is split at the support between them; a point force or couple
+// standing exactly on a support belongs to the span on its right (at the right end of the member,
+// to the last span).
+//
+// The member's settlements, like its own loads, are no part of any case: every case is solved
+// with the supports where they stand.
+//
+// The absolute extremes are exact, not the largest of the sections. For one combination the
+// largest value at x is E(x) = Σ permanent f·q(x) + Σ over the variable shares max(0, f·q(x)).
+// Between two places where one of the solutions has a breakpoint and where one of the shares
+// changes sign, every share keeps its sign, so E is there the polynomial of one pattern; its
+// largest value on that stretch is at an end of it or at a root of its derivative. Taking every
+// stretch of every combination, the largest of these is the largest of E anywhere, with the
+// pattern that gives it; and it is never below an envelope value at a section, which is E there.
 //
 //   two equal spans l, G = g and Q = q on both, 1.0·G + 1.0·Q with pattern loading:
-//   the largest span moment has Q on one span only (0.0957·q·l² + 0.0703·g·l²),
+//   the largest span moment has Q on one span only: RA²/(2·(g + q)) with RA = (3/8·g + 7/16·q)·l,
+//   which is 49/512·q·l² = 0.0957·q·l² for g = 0 and 9/128·g·l² = 0.0703·g·l² for q = 0 (with
+//   both, a little below the sum of the two, whose maxima stand at different sections);
 //   the smallest support moment has Q on both (−0.125·(g + q)·l²)
 
 #include "mechanics/beam.h"
@@ -49,8 +66,13 @@ struct Governing {
     double value = 0;
     int combination = -1;  // in the order of the combinations
     // For a pattern combination, whether each span's share of the variable load is taken (in the
-    // order of CombinationEnvelope::spans); empty otherwise.
+    // order of CombinationEnvelope::spans): the spans where any variable case is taken, which with
+    // one variable case are exactly its spans; empty otherwise.
     std::vector<bool> loadedSpans;
+    // For a pattern combination, per case (in the order of the cases): for a variable case whether
+    // its share on each span is taken, for a permanent case nothing (it is taken whole); empty
+    // otherwise. solvePattern with these gives the value.
+    std::vector<std::vector<bool>> caseSpans;
 };
 
 struct GoverningPair {
@@ -69,7 +91,7 @@ struct CombinationEnvelope {
     // N + 1 equally spaced sections and every place where the member changes or a load starts or
     // ends, ascending.
     std::vector<double> x;
-    std::vector<GoverningPair> shear;       // V on the right of each section
+    std::vector<GoverningPair> shear;  // V on the right of each section
     std::vector<GoverningPair> moment;
     std::vector<GoverningPair> deflection;  // empty without EI
     std::vector<GoverningPair> reactions;   // one per support, in the order of Beam::supports
@@ -82,16 +104,27 @@ struct CombinationEnvelope {
 };
 
 // The member's supports, hinges, segments and EI come from `member` (its own loads are ignored).
-// Errors: those of solveBeam; InvalidInput for no combination, more than MaxLoadCases cases or
-// MaxCombinations combinations, a combination whose factors do not match the cases or are not
-// finite, and intervals outside [1, 10000].
+// Errors: those of solveBeam, for the member without loads and for each case; InvalidInput for no
+// combination, more than MaxLoadCases cases or MaxCombinations combinations, a combination whose
+// factors do not match the cases or are not finite, and intervals outside [1, 10000].
 Outcome<CombinationEnvelope> combinationEnvelope(const Beam &member, const std::vector<LoadCase> &cases,
                                                  const std::vector<Combination> &combinations, int intervals);
 
 // The member under one combination with every load taken whole (a pattern, if the combination
-// asks for one, is not applied), or, with `loadedSpans`, the variable loads only on those spans.
+// asks for one, is not applied), or, with `loadedSpans` (one flag per span), the variable loads
+// only on those spans. Errors: those of solveBeam, for the member without loads and with the
+// combination's loads; InvalidInput for more than MaxLoadCases cases, factors that do not match
+// the cases or are not finite, and loadedSpans of another number of spans.
 Outcome<BeamSolution> solveCombination(const Beam &member, const std::vector<LoadCase> &cases,
-                                       const Combination &combination,
-                                       const std::vector<bool> &loadedSpans = {});
+                                       const Combination &combination, const std::vector<bool> &loadedSpans = {});
+
+// The member under one combination with each variable case only on the spans `caseSpans` names
+// for it (Governing::caseSpans: one list of flags per case, that of a permanent case ignored).
+// Errors: as solveCombination.
+Outcome<BeamSolution> solvePattern(const Beam &member, const std::vector<LoadCase> &cases,
+                                   const Combination &combination, const std::vector<std::vector<bool>> &caseSpans);
+
+// The spans of the member: from, to between consecutive supports and the ends, ascending.
+std::vector<std::pair<double, double>> spansOf(const Beam &member);
 
 }  // namespace mechanics

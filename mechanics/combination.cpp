@@ -1,0 +1,601 @@
+#include "mechanics/combination.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <tuple>
+#include <utility>
+
+namespace mechanics {
+
+namespace {
+
+constexpr double rangeTolerance = 1e-12;    // relative to L: beyond an end by less is rounding
+constexpr double mergeTolerance = 1e-14;    // relative to L: positions closer are one position
+constexpr double sectionTolerance = 1e-12;  // relative to L: an equally spaced section this near a place is it
+constexpr int MaxIntervals = 10000;
+
+Error invalid(std::string message)
+{
+    return {ErrorKind::InvalidInput, std::move(message)};
+}
+
+// The member as every case is solved on it: its supports (without settlements), hinges, segments
+// and EI, and no load.
+Beam bareMember(const Beam &member)
+{
+    Beam bare = member;
+    bare.forces.clear();
+    bare.couples.clear();
+    bare.distributed.clear();
+    for (Support &s : bare.supports)
+        s.settlement = 0;
+    return bare;
+}
+
+// 0, the supports inside the member, L: the ends of the spans.
+std::vector<double> spanEnds(const Beam &member)
+{
+    const double l = member.length;
+    std::vector<double> at{0, l};
+    for (const Support &s : member.supports)
+        if (std::isfinite(s.x))
+            at.push_back(std::clamp(s.x, 0.0, l));
+    std::sort(at.begin(), at.end());
+    std::vector<double> ends;
+    for (double p : at)
+        if (ends.empty() || p - ends.back() > mergeTolerance * l)
+            ends.push_back(p);
+    ends.back() = l;
+    return ends;
+}
+
+// The span a point load at x belongs to: the one on its right where it stands on a support.
+std::size_t spanAt(const std::vector<double> &ends, double x, double l)
+{
+    const auto above = std::upper_bound(ends.begin(), ends.end(), x + mergeTolerance * l);
+    const std::size_t k = above == ends.begin() ? 0 : static_cast<std::size_t>(above - ends.begin()) - 1;
+    return std::min(k, ends.size() - 2);
+}
+
+// The loads of a case as solveBeam reads them; refused here, before they are split by span, so
+// that a load beyond the member is not cut to fit it.
+std::optional<Error> checkLoads(const LoadCase &c, std::size_t index, double l)
+{
+    const std::string which = "load case " + std::to_string(index + 1);
+    const auto outside = [l](double x) {
+        return !std::isfinite(x) || x < -rangeTolerance * l || x > l + rangeTolerance * l;
+    };
+    for (const PointForce &f : c.forces)
+        if (outside(f.x) || !std::isfinite(f.force))
+            return outside(f.x) ? invalid(outsideMember("a point force of " + which, "x", f.x, "the member", l))
+                                : invalid("a point force of " + which + " has a value that is not a finite number");
+    for (const PointCouple &m : c.couples)
+        if (outside(m.x) || !std::isfinite(m.couple))
+            return outside(m.x) ? invalid(outsideMember("a couple of " + which, "x", m.x, "the member", l))
+                                : invalid("a couple of " + which + " has a value that is not a finite number");
+    for (const DistributedLoad &d : c.distributed) {
+        if (outside(d.from) || outside(d.to))
+            return invalid(
+                outsideMember("a distributed load of " + which, "x", outside(d.from) ? d.from : d.to, "the member", l));
+        if (!std::isfinite(d.wFrom) || !std::isfinite(d.wTo))
+            return invalid("a distributed load of " + which + " has a value that is not a finite number");
+        if (d.from > d.to)
+            return invalid("a distributed load of " + which + " must run from its start to its end (from " +
+                           numberText(d.from) + " > to " + numberText(d.to) + ")");
+    }
+    return std::nullopt;
+}
+
+std::optional<Error> checkCombination(const Combination &combination, std::size_t index, std::size_t cases)
+{
+    const std::string which = "load combination " + std::to_string(index + 1);
+    if (combination.factors.size() != cases)
+        return invalid(which + " has " + std::to_string(combination.factors.size()) + " factors for " +
+                       std::to_string(cases) + " load cases");
+    for (double f : combination.factors)
+        if (!std::isfinite(f))
+            return invalid("a factor of " + which + " is not a finite number");
+    return std::nullopt;
+}
+
+std::optional<Error> checkCases(const Beam &bare, const std::vector<LoadCase> &cases)
+{
+    if (cases.size() > MaxLoadCases)
+        return invalid("a member takes at most " + std::to_string(MaxLoadCases) + " load cases, not " +
+                       std::to_string(cases.size()));
+    for (std::size_t k = 0; k < cases.size(); ++k)
+        if (auto e = checkLoads(cases[k], k, bare.length))
+            return e;
+    return std::nullopt;
+}
+
+// Adds `factor` times the loads of `c` on span `span` (all of them where it is none) to `into`.
+void addLoads(const LoadCase &c, double factor, const std::vector<double> &ends, std::optional<std::size_t> span,
+              Beam &into)
+{
+    const double l = into.length;
+    const auto onSpan = [&](double x) { return !span || spanAt(ends, std::clamp(x, 0.0, l), l) == *span; };
+    for (const PointForce &f : c.forces)
+        if (onSpan(f.x))
+            into.forces.push_back({f.x, f.force * factor});
+    for (const PointCouple &m : c.couples)
+        if (onSpan(m.x))
+            into.couples.push_back({m.x, m.couple * factor});
+    for (const DistributedLoad &d : c.distributed) {
+        if (!span) {
+            into.distributed.push_back({d.from, d.to, d.wFrom * factor, d.wTo * factor});
+            continue;
+        }
+        const double a = ends[*span];
+        const double b = ends[*span + 1];
+        const double from = std::max(d.from, a);
+        const double to = std::min(d.to, b);
+        if (!(to - from > mergeTolerance * l))
+            continue;  // not on this span, or over no length of it
+        // The intensity where the span cuts the load, on the load's own straight line.
+        const auto w = [&d](double x) { return d.wFrom + (d.wTo - d.wFrom) * ((x - d.from) / (d.to - d.from)); };
+        const double wFrom = from == d.from ? d.wFrom : w(from);
+        const double wTo = to == d.to ? d.wTo : w(to);
+        into.distributed.push_back({from, to, wFrom * factor, wTo * factor});
+    }
+}
+
+bool hasLoads(const Beam &b)
+{
+    return !b.forces.empty() || !b.couples.empty() || !b.distributed.empty();
+}
+
+// A case solved alone, whole (span none) or its share on one span; `factor` is 1, the
+// combinations' factors come in when the values are added up.
+struct Term {
+    std::size_t loadCase = 0;
+    std::optional<std::size_t> span;
+    BeamSolution solution;
+};
+
+// A term as one combination takes it: always, or (a variable share in a pattern) where it makes
+// the value worse.
+struct Part {
+    std::size_t term = 0;
+    double factor = 0;
+    bool optional = false;
+};
+
+// The values of one quantity of every term at every section (or support).
+using Table = std::vector<std::vector<double>>;
+
+struct Model {
+    std::vector<double> ends;  // of the spans
+    std::vector<Term> terms;
+    std::vector<std::vector<Part>> parts;  // per combination
+    std::size_t cases = 0;
+};
+
+// The pattern of a value: which optional parts are taken, from their values `taken(part)`.
+template <typename Taken>
+void recordPattern(const Model &model, const std::vector<Part> &parts, const std::vector<LoadCase> &cases, Taken taken,
+                   Governing &g)
+{
+    const std::size_t spans = model.ends.size() - 1;
+    g.loadedSpans.assign(spans, false);
+    g.caseSpans.assign(model.cases, {});
+    for (std::size_t k = 0; k < model.cases; ++k)
+        if (cases[k].variable)
+            g.caseSpans[k].assign(spans, false);
+    for (const Part &p : parts)
+        if (p.optional && taken(p)) {
+            const Term &t = model.terms[p.term];
+            g.caseSpans[t.loadCase][*t.span] = true;
+            g.loadedSpans[*t.span] = true;
+        }
+}
+
+// The envelope of one quantity at n places, from the values of the terms there.
+std::vector<GoverningPair> envelopeOf(const Model &model, const std::vector<Combination> &combinations,
+                                      const std::vector<LoadCase> &cases, const Table &values, std::size_t n)
+{
+    std::vector<GoverningPair> envelope(n);
+    for (std::size_t i = 0; i < n; ++i) {
+        GoverningPair &e = envelope[i];
+        for (std::size_t c = 0; c < combinations.size(); ++c) {
+            const std::vector<Part> &parts = model.parts[c];
+            double high = 0;
+            double low = 0;
+            for (const Part &p : parts) {
+                const double v = p.factor * values[p.term][i];
+                if (!p.optional) {
+                    high += v;
+                    low += v;
+                } else if (v > 0) {
+                    high += v;
+                } else if (v < 0) {
+                    low += v;
+                }
+            }
+            const auto taken = [&](bool largest) {
+                return [&, largest](const Part &p) {
+                    const double v = p.factor * values[p.term][i];
+                    return largest ? v > 0 : v < 0;
+                };
+            };
+            if (c == 0 || high > e.largest.value) {
+                e.largest = {high, static_cast<int>(c), {}, {}};
+                if (combinations[c].pattern)
+                    recordPattern(model, parts, cases, taken(true), e.largest);
+            }
+            if (c == 0 || low < e.smallest.value) {
+                e.smallest = {low, static_cast<int>(c), {}, {}};
+                if (combinations[c].pattern)
+                    recordPattern(model, parts, cases, taken(false), e.smallest);
+            }
+        }
+    }
+    return envelope;
+}
+
+// The largest (sign +1) or smallest (−1) value of p on [a, b]: at an end or a root of p'.
+std::pair<double, double> extremeOn(const Polynomial &p, double a, double b, double sign)
+{
+    std::pair<double, double> best{p(a), a};
+    const auto consider = [&](double t) {
+        const double v = p(t);
+        if (sign * v > sign * best.first)
+            best = {v, t};
+    };
+    consider(b);
+    if (p.degree() >= 2)
+        for (double t : realRoots(p.derivative(), a, b))
+            consider(t);
+    return best;
+}
+
+// The exact largest and smallest of one diagram of every combination, over the whole member.
+// Stretch by stretch of the breakpoints of all terms, each term's piece is moved to the
+// stretch's start; the optional parts' roots cut it further into stretches where each keeps its
+// sign, so that every combination's value is one polynomial there (see combination.h).
+std::pair<GoverningAt, GoverningAt> exactExtremes(const Model &model, const std::vector<Combination> &combinations,
+                                                  const std::vector<LoadCase> &cases,
+                                                  const std::vector<const Piecewise *> &diagrams)
+{
+    std::vector<double> grid;
+    for (const Piecewise *f : diagrams)
+        grid.insert(grid.end(), f->breakpoints().begin(), f->breakpoints().end());
+    std::sort(grid.begin(), grid.end());
+    grid.erase(std::unique(grid.begin(), grid.end()), grid.end());
+
+    std::vector<bool> optional(model.terms.size(), false);
+    for (const std::vector<Part> &parts : model.parts)
+        for (const Part &p : parts)
+            optional[p.term] = optional[p.term] || p.optional;
+
+    GoverningAt largest, smallest;
+    bool first = true;
+    std::vector<std::size_t> piece(diagrams.size(), 0);
+    std::vector<Polynomial> moved(diagrams.size());
+    std::vector<double> cuts, whole;
+    for (std::size_t k = 0; k + 1 < grid.size(); ++k) {
+        const double x0 = grid[k];
+        const double h = grid[k + 1] - x0;
+        const auto at = [&](double t) { return t == h ? grid[k + 1] : x0 + t; };  // the breakpoint itself at the end
+        cuts.assign({0.0, h});
+        whole.assign({0.0, h});
+        for (std::size_t j = 0; j < diagrams.size(); ++j) {
+            const std::vector<double> &breaks = diagrams[j]->breakpoints();
+            while (piece[j] + 2 < breaks.size() && breaks[piece[j] + 1] <= x0)
+                ++piece[j];
+            const double d = x0 - breaks[piece[j]];
+            const Polynomial &own = diagrams[j]->pieces()[piece[j]];
+            moved[j] = d == 0 ? own : own.shifted(d);
+            if (optional[j])
+                for (double t : realRoots(moved[j], 0, h))
+                    if (t > 0 && t < h)
+                        cuts.push_back(t);
+        }
+        std::sort(cuts.begin(), cuts.end());
+        cuts.erase(std::unique(cuts.begin(), cuts.end()), cuts.end());
+        for (std::size_t c = 0; c < combinations.size(); ++c) {
+            const std::vector<Part> &parts = model.parts[c];
+            Polynomial fixed;
+            bool anyOptional = false;
+            for (const Part &p : parts) {
+                if (!p.optional)
+                    fixed = fixed + moved[p.term] * p.factor;
+                anyOptional = anyOptional || p.optional;
+            }
+            // Without optional parts the combination is one polynomial on the whole stretch.
+            const std::vector<double> &bounds = anyOptional ? cuts : whole;
+            for (std::size_t s = 0; s + 1 < bounds.size(); ++s) {
+                const double a = bounds[s];
+                const double b = bounds[s + 1];
+                const double mid = a + (b - a) / 2;
+                Polynomial high = fixed;
+                Polynomial low = fixed;
+                for (const Part &p : parts) {
+                    if (!p.optional)
+                        continue;
+                    const double v = p.factor * moved[p.term](mid);
+                    if (v > 0)
+                        high = high + moved[p.term] * p.factor;
+                    else if (v < 0)
+                        low = low + moved[p.term] * p.factor;
+                }
+                const auto taken = [&](bool most) {
+                    return [&, most](const Part &p) {
+                        const double v = p.factor * moved[p.term](mid);
+                        return most ? v > 0 : v < 0;
+                    };
+                };
+                const std::pair<double, double> up = extremeOn(high, a, b, 1);
+                const std::pair<double, double> down = extremeOn(low, a, b, -1);
+                if (first || up.first > largest.governing.value) {
+                    largest = {{up.first, static_cast<int>(c), {}, {}}, at(up.second)};
+                    if (combinations[c].pattern)
+                        recordPattern(model, parts, cases, taken(true), largest.governing);
+                }
+                if (first || down.first < smallest.governing.value) {
+                    smallest = {{down.first, static_cast<int>(c), {}, {}}, at(down.second)};
+                    if (combinations[c].pattern)
+                        recordPattern(model, parts, cases, taken(false), smallest.governing);
+                }
+                first = false;
+            }
+        }
+    }
+    return {largest, smallest};
+}
+
+// The exact extremes, never inside the sections' envelope (their sums are formed in another
+// order, so they may differ by a rounding).
+void keepAtLeastSections(const std::vector<GoverningPair> &envelope, const std::vector<double> &x,
+                         std::pair<GoverningAt, GoverningAt> &extremes)
+{
+    for (std::size_t i = 0; i < envelope.size(); ++i) {
+        if (envelope[i].largest.value > extremes.first.governing.value)
+            extremes.first = {envelope[i].largest, x[i]};
+        if (envelope[i].smallest.value < extremes.second.governing.value)
+            extremes.second = {envelope[i].smallest, x[i]};
+    }
+}
+
+// The sections: both ends, every place where the member changes or a load starts or ends, and
+// the equally spaced ones not already there.
+std::vector<double> sectionsOf(const Beam &bare, const std::vector<LoadCase> &cases, int intervals)
+{
+    const double l = bare.length;
+    std::vector<double> places{0, l};
+    const auto add = [&](double x) { places.push_back(std::clamp(x, 0.0, l)); };
+    for (const Support &s : bare.supports)
+        add(s.x);
+    for (double h : bare.hinges)
+        add(h);
+    for (const Segment &g : bare.segments) {
+        add(g.from);
+        add(g.to);
+    }
+    for (const LoadCase &c : cases) {
+        for (const PointForce &f : c.forces)
+            add(f.x);
+        for (const PointCouple &m : c.couples)
+            add(m.x);
+        for (const DistributedLoad &d : c.distributed) {
+            add(d.from);
+            add(d.to);
+        }
+    }
+    std::sort(places.begin(), places.end());
+    std::vector<double> x;
+    for (double p : places)
+        if (x.empty() || p - x.back() > mergeTolerance * l)
+            x.push_back(p);
+    x.back() = l;
+    const std::size_t member = x.size();
+    for (int i = 1; i < intervals; ++i) {
+        const double at = l * i / intervals;
+        const auto near = std::lower_bound(x.begin(), x.begin() + static_cast<std::ptrdiff_t>(member), at);
+        const bool covered =
+            (*near - at <= sectionTolerance * l) || (near != x.begin() && at - *(near - 1) <= sectionTolerance * l);
+        if (!covered)
+            x.push_back(at);
+    }
+    std::sort(x.begin(), x.end());
+    return x;
+}
+
+Outcome<BeamSolution> solveWithSpans(const Beam &member, const std::vector<LoadCase> &cases,
+                                     const Combination &combination, const std::vector<std::vector<bool>> *caseSpans)
+{
+    Beam beam = bareMember(member);
+    if (const Outcome<BeamSolution> bare = solveBeam(beam); !bare)
+        return bare.error();
+    if (auto e = checkCases(beam, cases))
+        return *e;
+    if (auto e = checkCombination(combination, 0, cases.size()))
+        return *e;
+    const std::vector<double> ends = spanEnds(beam);
+    const std::size_t spans = ends.size() - 1;
+    if (caseSpans && caseSpans->size() != cases.size())
+        return invalid("the pattern names the spans of " + std::to_string(caseSpans->size()) + " load cases, not of " +
+                       std::to_string(cases.size()));
+    for (std::size_t k = 0; k < cases.size(); ++k) {
+        const double f = combination.factors[k];
+        if (f == 0)
+            continue;
+        if (!caseSpans || !cases[k].variable) {
+            addLoads(cases[k], f, ends, std::nullopt, beam);
+            continue;
+        }
+        const std::vector<bool> &on = (*caseSpans)[k];
+        if (on.size() != spans)
+            return invalid("the pattern names " + std::to_string(on.size()) + " spans, the member has " +
+                           std::to_string(spans));
+        for (std::size_t s = 0; s < spans; ++s)
+            if (on[s])
+                addLoads(cases[k], f, ends, s, beam);
+    }
+    return solveBeam(beam);
+}
+
+}  // namespace
+
+std::vector<std::pair<double, double>> spansOf(const Beam &member)
+{
+    const std::vector<double> ends = spanEnds(member);
+    std::vector<std::pair<double, double>> spans;
+    for (std::size_t s = 0; s + 1 < ends.size(); ++s)
+        spans.emplace_back(ends[s], ends[s + 1]);
+    return spans;
+}
+
+Outcome<BeamSolution> solveCombination(const Beam &member, const std::vector<LoadCase> &cases,
+                                       const Combination &combination, const std::vector<bool> &loadedSpans)
+{
+    if (loadedSpans.empty())
+        return solveWithSpans(member, cases, combination, nullptr);
+    const std::vector<std::vector<bool>> caseSpans(cases.size(), loadedSpans);
+    return solveWithSpans(member, cases, combination, &caseSpans);
+}
+
+Outcome<BeamSolution> solvePattern(const Beam &member, const std::vector<LoadCase> &cases,
+                                   const Combination &combination, const std::vector<std::vector<bool>> &caseSpans)
+{
+    return solveWithSpans(member, cases, combination, &caseSpans);
+}
+
+Outcome<CombinationEnvelope> combinationEnvelope(const Beam &member, const std::vector<LoadCase> &cases,
+                                                 const std::vector<Combination> &combinations, int intervals)
+{
+    const Beam bare = bareMember(member);
+    if (const Outcome<BeamSolution> solved = solveBeam(bare); !solved)
+        return solved.error();
+    if (combinations.empty())
+        return invalid("there is no load combination");
+    if (combinations.size() > MaxCombinations)
+        return invalid("a member takes at most " + std::to_string(MaxCombinations) + " load combinations, not " +
+                       std::to_string(combinations.size()));
+    if (auto e = checkCases(bare, cases))
+        return *e;
+    for (std::size_t c = 0; c < combinations.size(); ++c)
+        if (auto e = checkCombination(combinations[c], c, cases.size()))
+            return *e;
+    if (intervals < 1 || intervals > MaxIntervals)
+        return invalid("the number of intervals must be from 1 to " + std::to_string(MaxIntervals) + ", not " +
+                       std::to_string(intervals));
+
+    // Which solutions the combinations need: a case whole where it is permanent or taken whole,
+    // a variable case's share on each span where a pattern takes it.
+    Model model;
+    model.ends = spanEnds(bare);
+    model.cases = cases.size();
+    const std::size_t spans = model.ends.size() - 1;
+    std::vector<bool> whole(cases.size(), false);
+    std::vector<bool> split(cases.size(), false);
+    for (const Combination &c : combinations)
+        for (std::size_t k = 0; k < cases.size(); ++k)
+            if (c.factors[k] != 0)
+                (c.pattern && cases[k].variable ? split : whole)[k] = true;
+    std::vector<std::size_t> wholeTerm(cases.size());
+    std::vector<std::vector<std::optional<std::size_t>>> shareTerm(cases.size(),
+                                                                   std::vector<std::optional<std::size_t>>(spans));
+    const auto solveTerm = [&](std::size_t k, std::optional<std::size_t> span) -> std::optional<Error> {
+        Beam beam = bare;
+        addLoads(cases[k], 1.0, model.ends, span, beam);
+        if (span && !hasLoads(beam))
+            return std::nullopt;  // nothing on this span: a share that is always zero
+        Outcome<BeamSolution> solved = solveBeam(beam);
+        if (!solved)
+            return solved.error();
+        if (span)
+            shareTerm[k][*span] = model.terms.size();
+        else
+            wholeTerm[k] = model.terms.size();
+        model.terms.push_back({k, span, *solved});
+        return std::nullopt;
+    };
+    for (std::size_t k = 0; k < cases.size(); ++k) {
+        if (whole[k])
+            if (auto e = solveTerm(k, std::nullopt))
+                return *e;
+        for (std::size_t s = 0; s < spans && split[k]; ++s)
+            if (auto e = solveTerm(k, s))
+                return *e;
+    }
+    for (const Combination &c : combinations) {
+        std::vector<Part> parts;
+        for (std::size_t k = 0; k < cases.size(); ++k) {
+            const double f = c.factors[k];
+            if (f == 0)
+                continue;
+            if (!(c.pattern && cases[k].variable)) {
+                parts.push_back({wholeTerm[k], f, false});
+                continue;
+            }
+            for (std::size_t s = 0; s < spans; ++s)
+                if (shareTerm[k][s])
+                    parts.push_back({*shareTerm[k][s], f, true});
+        }
+        model.parts.push_back(std::move(parts));
+    }
+
+    CombinationEnvelope envelope;
+    for (std::size_t s = 0; s < spans; ++s)
+        envelope.spans.emplace_back(model.ends[s], model.ends[s + 1]);
+    envelope.x = sectionsOf(bare, cases, intervals);
+    const std::size_t n = envelope.x.size();
+    const std::size_t supports = bare.supports.size();
+    const bool rigidity = bare.flexuralRigidity.has_value();
+    Table shear, moment, deflection, force, turn;
+    for (const Term &t : model.terms) {
+        std::vector<double> v(n), m(n), d(rigidity ? n : 0), r(supports), rm(supports);
+        for (std::size_t i = 0; i < n; ++i) {
+            v[i] = t.solution.shear(envelope.x[i]);
+            m[i] = t.solution.moment(envelope.x[i]);
+            if (rigidity)
+                d[i] = (*t.solution.deflection)(envelope.x[i]);
+        }
+        for (std::size_t s = 0; s < supports; ++s) {
+            r[s] = t.solution.reactions[s].force;
+            rm[s] = t.solution.reactions[s].moment;
+        }
+        shear.push_back(std::move(v));
+        moment.push_back(std::move(m));
+        deflection.push_back(std::move(d));
+        force.push_back(std::move(r));
+        turn.push_back(std::move(rm));
+    }
+    envelope.shear = envelopeOf(model, combinations, cases, shear, n);
+    envelope.moment = envelopeOf(model, combinations, cases, moment, n);
+    if (rigidity)
+        envelope.deflection = envelopeOf(model, combinations, cases, deflection, n);
+    envelope.reactions = envelopeOf(model, combinations, cases, force, supports);
+    envelope.reactionMoments = envelopeOf(model, combinations, cases, turn, supports);
+
+    // With no term at all (no case with a factor), every value is 0 at the left end.
+    const auto exact = [&](auto diagramOf, const std::vector<GoverningPair> &sections) {
+        std::vector<const Piecewise *> diagrams;
+        for (const Term &t : model.terms)
+            diagrams.push_back(&diagramOf(t.solution));
+        std::pair<GoverningAt, GoverningAt> found;
+        if (!diagrams.empty())
+            found = exactExtremes(model, combinations, cases, diagrams);
+        else
+            found = {{sections[0].largest, 0}, {sections[0].smallest, 0}};
+        keepAtLeastSections(sections, envelope.x, found);
+        return found;
+    };
+    std::tie(envelope.largestShear, envelope.smallestShear) =
+        exact([](const BeamSolution &s) -> const Piecewise & { return s.shear; }, envelope.shear);
+    std::tie(envelope.largestMoment, envelope.smallestMoment) =
+        exact([](const BeamSolution &s) -> const Piecewise & { return s.moment; }, envelope.moment);
+    if (rigidity) {
+        const auto d =
+            exact([](const BeamSolution &s) -> const Piecewise & { return *s.deflection; }, envelope.deflection);
+        envelope.largestDeflection = d.first;
+        envelope.smallestDeflection = d.second;
+    }
+    return envelope;
+}
+
+}  // namespace mechanics
