@@ -2,13 +2,17 @@
 // reactions, V, M, θ and δ as exact pieces, and the largest and smallest value of each. A member
 // of 10 supports (fixed, pinned, rollers and springs, one settling), 4 hinges and 10, 100 or 1000
 // loads (point forces, couples and partial linear loads); beside it, in the same run, the smallest
-// member of the family: a simple span under one point load, solved and read the same way.
+// member of the family: a simple span under one point load, solved and read the same way. And the
+// envelope of M and V under a crane runway's train (two cranes of three axles each) rolling both
+// ways across the member of 10 supports, at 200 intervals with its absolute extremes, as the
+// member window asks for it when the train changes.
 //
 //     build/bench/member_bench        # 10 interleaved repetitions, medians and TABLE lines
 
 #include "bench/medians.h"
 #include "mechanics/beam.h"
 #include "mechanics/extremes.h"
+#include "mechanics/movingload.h"
 #include "shell/core/heap.h"
 
 #include <benchmark/benchmark.h>
@@ -80,6 +84,28 @@ void solveWithExtremes(benchmark::State &state, const Beam &beam)
     }
 }
 
+// Two cranes of three axles of 150 kN each, 1.2 m apart, the cranes 3.6 m apart.
+Train craneTrain()
+{
+    Train train;
+    for (double a : {0.0, 1200.0, 2400.0, 6000.0, 7200.0, 8400.0})
+        train.axles.push_back({a, 1.5e5});
+    return train;
+}
+
+void trainEnvelopeOf(benchmark::State &state, const Beam &beam)
+{
+    const Train train = craneTrain();
+    for (auto _ : state) {
+        const Outcome<TrainEnvelope> e = trainEnvelope(beam, train, 200);
+        if (!e) {
+            state.SkipWithError(e.error().message.c_str());
+            break;
+        }
+        benchmark::DoNotOptimize(e->largestMoment.value);
+    }
+}
+
 }  // namespace
 
 int main(int argc, char **argv)
@@ -95,6 +121,9 @@ int main(int argc, char **argv)
     benchmark::RegisterBenchmark("member/simpleSpan", solveWithExtremes, simpleSpan())
         ->Unit(benchmark::kMicrosecond)
         ->UseRealTime();
+    benchmark::RegisterBenchmark("member/trainEnvelope", trainEnvelopeOf, generalMember(0))
+        ->Unit(benchmark::kMillisecond)
+        ->UseRealTime();
     MedianReporter reporter;
     runMedians(argc, argv, reporter);
     const double reference = reporter.medians["member/simpleSpan"];
@@ -108,6 +137,13 @@ int main(int argc, char **argv)
                         loads == 100 ? (product <= 50 ? "yes" : "no") : "",
                         reporter.cpuMedians[name] / reporter.cpuMedians["member/simpleSpan"]);
     }
+    // The simple span's time is in microseconds, the envelope's in milliseconds.
+    const double envelope = reporter.medians["member/trainEnvelope"];
+    if (envelope > 0 && reference > 0)
+        std::printf("TABLE\tmember: train of 6 axles, envelope at 200 intervals, 10 supports\t%.2f ms\t%.1f us "
+                    "simple span, one load\t%.0f\t<= 50 ms\t%s\t%.0f\n",
+                    envelope, reference, envelope * 1000 / reference, envelope <= 50 ? "yes" : "no",
+                    reporter.cpuMedians["member/trainEnvelope"] * 1000 / reporter.cpuMedians["member/simpleSpan"]);
     benchmark::Shutdown();
     return 0;
 }

@@ -1,5 +1,7 @@
 #include "mechanics/influence.h"
 
+#include "mechanics/influencepieces.h"
+
 #include <algorithm>
 #include <cmath>
 #include <string>
@@ -8,10 +10,6 @@
 namespace mechanics {
 
 namespace {
-
-// Where a piece's cubic is taken, as fractions of its width: inside it, clear of both ends,
-// where the line may jump or kink.
-constexpr double Samples[4] = {0.125, 0.375, 0.625, 0.875};
 
 // The quantity for one solution.
 double quantityOf(const BeamSolution &s, const InfluenceOf &of)
@@ -33,21 +31,53 @@ double quantityOf(const BeamSolution &s, const InfluenceOf &of)
     return (*s.deflection)(of.x);
 }
 
-// The cubic in u ∈ [0, 1] through (Samples[k], y[k]), from its Newton form, as coefficients of
-// t = u·width.
+Error invalid(const std::string &message)
+{
+    return Error{ErrorKind::InvalidInput, message};
+}
+
+}  // namespace
+
+std::vector<double> influencePlaces(const Beam &beam)
+{
+    std::vector<double> places{0, beam.length};
+    for (const Support &s : beam.supports)
+        places.push_back(s.x);
+    places.insert(places.end(), beam.hinges.begin(), beam.hinges.end());
+    for (const Segment &g : beam.segments) {
+        places.push_back(g.from);
+        places.push_back(g.to);
+    }
+    std::sort(places.begin(), places.end());
+    places.erase(std::unique(places.begin(), places.end()), places.end());
+    return places;
+}
+
+Beam unloadedMember(const Beam &beam)
+{
+    Beam unit = beam;
+    unit.forces.clear();
+    unit.couples.clear();
+    unit.distributed.clear();
+    for (Support &s : unit.supports)
+        s.settlement = 0;
+    return unit;
+}
+
+// From the Newton form of the cubic.
 Polynomial cubicThrough(const double (&y)[4], double width)
 {
     double d[4] = {y[0], y[1], y[2], y[3]};
     for (int order = 1; order < 4; ++order)
         for (int k = 3; k >= order; --k)
-            d[k] = (d[k] - d[k - 1]) / (Samples[k] - Samples[k - order]);
+            d[k] = (d[k] - d[k - 1]) / (InfluenceSamples[k] - InfluenceSamples[k - order]);
     // Horner on polynomials: ((d3 (u − u2) + d2) (u − u1) + d1) (u − u0) + d0.
     std::vector<double> c{d[3]};
     for (int k = 2; k >= 0; --k) {
         std::vector<double> next(c.size() + 1, 0.0);
         for (std::size_t i = 0; i < c.size(); ++i) {
             next[i + 1] += c[i];
-            next[i] -= c[i] * Samples[k];
+            next[i] -= c[i] * InfluenceSamples[k];
         }
         next[0] += d[k];
         c = next;
@@ -60,21 +90,9 @@ Polynomial cubicThrough(const double (&y)[4], double width)
     return Polynomial(c);
 }
 
-Error invalid(const std::string &message)
-{
-    return Error{ErrorKind::InvalidInput, message};
-}
-
-}  // namespace
-
 Outcome<Piecewise> influenceLine(const Beam &beam, const InfluenceOf &of)
 {
-    Beam unit = beam;
-    unit.forces.clear();
-    unit.couples.clear();
-    unit.distributed.clear();
-    for (Support &s : unit.supports)
-        s.settlement = 0;
+    Beam unit = unloadedMember(beam);
     const Outcome<BeamSolution> unloaded = solveBeam(unit);
     if (!unloaded)
         return unloaded.error();
@@ -88,25 +106,16 @@ Outcome<Piecewise> influenceLine(const Beam &beam, const InfluenceOf &of)
         !beam.flexuralRigidity)
         return invalid("the slope and the deflection need the flexural rigidity EI of the member");
 
-    std::vector<double> places{0, beam.length};
-    for (const Support &s : beam.supports)
-        places.push_back(s.x);
-    places.insert(places.end(), beam.hinges.begin(), beam.hinges.end());
-    for (const Segment &g : beam.segments) {
-        places.push_back(g.from);
-        places.push_back(g.to);
-    }
-    if (!atSupport)
-        places.push_back(of.x);
-    std::sort(places.begin(), places.end());
-    places.erase(std::unique(places.begin(), places.end()), places.end());
+    std::vector<double> places = influencePlaces(beam);
+    if (!atSupport && !std::binary_search(places.begin(), places.end(), of.x))
+        places.insert(std::upper_bound(places.begin(), places.end(), of.x), of.x);
 
     std::vector<Polynomial> pieces;
     for (std::size_t k = 0; k + 1 < places.size(); ++k) {
         const double width = places[k + 1] - places[k];
         double y[4];
         for (int j = 0; j < 4; ++j) {
-            unit.forces = {PointForce{places[k] + Samples[j] * width, 1.0}};
+            unit.forces = {PointForce{places[k] + InfluenceSamples[j] * width, 1.0}};
             const Outcome<BeamSolution> solved = solveBeam(unit);
             if (!solved)
                 return solved.error();

@@ -14,10 +14,15 @@
 // member where w·η is positive for the largest value (negative for the smallest), bounded by the
 // zeros of η.
 //
+// Where η jumps (the line of V at its section) the largest value may be a limit that the train
+// approaches without reaching: the placement says from which side (an axle just left of the
+// section rather than on it).
+//
 //   simple span of 10, M at x = 5 (η = ξ/2 up to 5, then (10 − ξ)/2), two axles of 1 at 2 apart:
-//   largest 2.0 with the first axle at x = 5 (the other at 3) or, leftward, at 5 (the other at 7)
+//   largest 4.0 with the first axle at x = 5 (the other at 3) or, leftward, at 5 (the other at 7)
 
 #include "mechanics/beam.h"
+#include "mechanics/extremes.h"
 #include "mechanics/influence.h"
 #include "mechanics/outcome.h"
 #include "mechanics/piecewise.h"
@@ -46,10 +51,13 @@ struct Train {
 
 // Where the train stands for a value: its first axle at `lead`, the others behind it (to the left
 // running rightward, to the right running leftward), and the parts of the member its uniform load
-// covers, ascending and disjoint.
+// covers, ascending and disjoint. `side` is Both where the value is the train's at `lead` itself,
+// Left (Right) where it is the limit as the lead comes to `lead` from below (above): an axle then
+// stands just beside a jump of the influence line.
 struct TrainPlacement {
     double lead = 0;
     bool leftward = false;
+    Side side = Side::Both;
     std::vector<std::pair<double, double>> covered;
 };
 
@@ -84,7 +92,13 @@ struct TrainEnvelope {
     std::vector<TrainEffect> shear;
     std::vector<TrainEffect> moment;
     // The absolute largest and smallest M and V anywhere on the member, with the section and the
-    // train's position: found between the sections too, not only at them.
+    // train's position: found between the sections too, not only at them. Between two sections
+    // the member does not change and the envelope is continuous; M changes no faster than the
+    // train's largest shear allows, so every interval whose bound could still beat the best value
+    // is probed at 8 places and refined by golden-section search on the envelope value (from the
+    // section's own influence line) to 1e-9 of the length. V, for loads of one sign, only drops
+    // as the section passes an axle: its largest is at a section and its smallest at a section
+    // or just (1e-9 of the length) left of a support or another place where V jumps.
     TrainExtreme largestMoment, smallestMoment, largestShear, smallestShear;
 };
 
