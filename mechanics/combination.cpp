@@ -193,51 +193,63 @@ void recordPattern(const Model &model, const std::vector<Part> &parts, const std
         }
 }
 
+// The largest (sign +1) or smallest (−1) value of one combination at place i, optional parts
+// taken where they make it worse.
+double worstAt(const std::vector<Part> &parts, const Table &values, std::size_t i, double sign)
+{
+    double sum = 0;
+    for (const Part &p : parts) {
+        const double v = p.factor * values[p.term][i];
+        if (!p.optional || sign * v > 0)
+            sum += v;
+    }
+    return sum;
+}
+
 // The envelope of one quantity at n places, from the values of the terms there.
 std::vector<GoverningPair> envelopeOf(const Model &model, const std::vector<Combination> &combinations,
                                       const std::vector<LoadCase> &cases, const Table &values, std::size_t n)
 {
     std::vector<GoverningPair> envelope(n);
     for (std::size_t i = 0; i < n; ++i) {
-        GoverningPair &e = envelope[i];
-        for (std::size_t c = 0; c < combinations.size(); ++c) {
-            const std::vector<Part> &parts = model.parts[c];
-            double high = 0;
-            double low = 0;
-            for (const Part &p : parts) {
-                const double v = p.factor * values[p.term][i];
-                if (!p.optional) {
-                    high += v;
-                    low += v;
-                } else if (v > 0) {
-                    high += v;
-                } else if (v < 0) {
-                    low += v;
+        for (const double sign : {1.0, -1.0}) {
+            std::size_t worst = 0;
+            double value = worstAt(model.parts[0], values, i, sign);
+            for (std::size_t c = 1; c < combinations.size(); ++c)
+                if (const double v = worstAt(model.parts[c], values, i, sign); sign * v > sign * value) {
+                    value = v;
+                    worst = c;
                 }
-            }
-            const auto taken = [&](bool largest) {
-                return [&, largest](const Part &p) {
-                    const double v = p.factor * values[p.term][i];
-                    return largest ? v > 0 : v < 0;
-                };
-            };
-            if (c == 0 || high > e.largest.value) {
-                e.largest = {high, static_cast<int>(c), {}, {}};
-                if (combinations[c].pattern)
-                    recordPattern(model, parts, cases, taken(true), e.largest);
-            }
-            if (c == 0 || low < e.smallest.value) {
-                e.smallest = {low, static_cast<int>(c), {}, {}};
-                if (combinations[c].pattern)
-                    recordPattern(model, parts, cases, taken(false), e.smallest);
-            }
+            Governing &g = sign > 0 ? envelope[i].largest : envelope[i].smallest;
+            g.value = value;
+            g.combination = static_cast<int>(worst);
+            if (combinations[worst].pattern)
+                recordPattern(
+                    model, model.parts[worst], cases,
+                    [&](const Part &p) { return sign * p.factor * values[p.term][i] > 0; }, g);
         }
     }
     return envelope;
 }
 
-// The largest (sign +1) or smallest (−1) value of p on [a, b]: at an end or a root of p'.
-std::pair<double, double> extremeOn(const Polynomial &p, double a, double b, double sign)
+// How far p strays above (sign +1) or below (−1) its value at a on [a, b] ⊂ [0, ∞) at most:
+// |t^k − a^k| ≤ b^k − a^k there.
+double reachOn(const Polynomial &p, double a, double b)
+{
+    double reach = 0;
+    double powerA = 1;
+    double powerB = 1;
+    for (int k = 1; k <= p.degree(); ++k) {
+        powerA *= a;
+        powerB *= b;
+        reach += std::fabs(p.coefficient(k)) * (powerB - powerA);
+    }
+    return reach;
+}
+
+// The largest (sign +1) or smallest (−1) value of p on [a, b] ⊂ [0, ∞): at an end or a root of
+// p'. The roots are not looked for where p cannot go beyond `beyond` between the ends.
+std::pair<double, double> extremeOn(const Polynomial &p, double a, double b, double sign, double beyond)
 {
     std::pair<double, double> best{p(a), a};
     const auto consider = [&](double t) {
@@ -246,7 +258,7 @@ std::pair<double, double> extremeOn(const Polynomial &p, double a, double b, dou
             best = {v, t};
     };
     consider(b);
-    if (p.degree() >= 2)
+    if (p.degree() >= 2 && sign * (p(a) - beyond) + reachOn(p, a, b) > 0)
         for (double t : realRoots(p.derivative(), a, b))
             consider(t);
     return best;
@@ -271,7 +283,15 @@ std::pair<GoverningAt, GoverningAt> exactExtremes(const Model &model, const std:
         for (const Part &p : parts)
             optional[p.term] = optional[p.term] || p.optional;
 
-    GoverningAt largest, smallest;
+    // The worst so far: its value, where, in which combination, with which optional parts (one
+    // flag per part of the combination, kept in memory that serves every improvement).
+    struct Worst {
+        double value = 0;
+        double x = 0;
+        std::size_t combination = 0;
+        std::vector<char> taken;
+    };
+    Worst largest, smallest;
     bool first = true;
     std::vector<std::size_t> piece(diagrams.size(), 0);
     std::vector<Polynomial> moved(diagrams.size());
@@ -289,7 +309,8 @@ std::pair<GoverningAt, GoverningAt> exactExtremes(const Model &model, const std:
             const double d = x0 - breaks[piece[j]];
             const Polynomial &own = diagrams[j]->pieces()[piece[j]];
             moved[j] = d == 0 ? own : own.shifted(d);
-            if (optional[j])
+            // A piece that stays farther from zero than it strays has no root.
+            if (optional[j] && std::fabs(moved[j](0)) <= reachOn(moved[j], 0, h))
                 for (double t : realRoots(moved[j], 0, h))
                     if (t > 0 && t < h)
                         cuts.push_back(t);
@@ -322,29 +343,34 @@ std::pair<GoverningAt, GoverningAt> exactExtremes(const Model &model, const std:
                     else if (v < 0)
                         low = low + moved[p.term] * p.factor;
                 }
-                const auto taken = [&](bool most) {
-                    return [&, most](const Part &p) {
-                        const double v = p.factor * moved[p.term](mid);
-                        return most ? v > 0 : v < 0;
-                    };
+                const std::pair<double, double> up = extremeOn(high, a, b, 1, first ? -HUGE_VAL : largest.value);
+                const std::pair<double, double> down = extremeOn(low, a, b, -1, first ? HUGE_VAL : smallest.value);
+                const auto keep = [&](Worst &w, const std::pair<double, double> &found, double sign) {
+                    w.value = found.first;
+                    w.x = at(found.second);
+                    w.combination = c;
+                    w.taken.clear();
+                    for (const Part &p : parts)
+                        w.taken.push_back(p.optional && sign * p.factor * moved[p.term](mid) > 0);
                 };
-                const std::pair<double, double> up = extremeOn(high, a, b, 1);
-                const std::pair<double, double> down = extremeOn(low, a, b, -1);
-                if (first || up.first > largest.governing.value) {
-                    largest = {{up.first, static_cast<int>(c), {}, {}}, at(up.second)};
-                    if (combinations[c].pattern)
-                        recordPattern(model, parts, cases, taken(true), largest.governing);
-                }
-                if (first || down.first < smallest.governing.value) {
-                    smallest = {{down.first, static_cast<int>(c), {}, {}}, at(down.second)};
-                    if (combinations[c].pattern)
-                        recordPattern(model, parts, cases, taken(false), smallest.governing);
-                }
+                if (first || up.first > largest.value)
+                    keep(largest, up, 1);
+                if (first || down.first < smallest.value)
+                    keep(smallest, down, -1);
                 first = false;
             }
         }
     }
-    return {largest, smallest};
+    const auto governing = [&](const Worst &w) {
+        GoverningAt g{{w.value, static_cast<int>(w.combination), {}, {}}, w.x};
+        const std::vector<Part> &parts = model.parts[w.combination];
+        if (combinations[w.combination].pattern)
+            recordPattern(
+                model, parts, cases,
+                [&](const Part &p) { return w.taken[static_cast<std::size_t>(&p - parts.data())] != 0; }, g.governing);
+        return g;
+    };
+    return {governing(largest), governing(smallest)};
 }
 
 // The exact extremes, never inside the sections' envelope (their sums are formed in another
