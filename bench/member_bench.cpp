@@ -2,12 +2,16 @@
 // reactions, V, M, θ and δ as exact pieces, and the largest and smallest value of each. A member
 // of 10 supports (fixed, pinned, rollers and springs, one settling), 4 hinges and 10, 100 or 1000
 // loads (point forces, couples and partial linear loads); beside it, in the same run, the smallest
-// member of the family: a simple span under one point load, solved and read the same way.
+// member of the family: a simple span under one point load, solved and read the same way. And the
+// same member under three load cases in four combinations, all with pattern loading: the envelope
+// at 200 intervals with its exact extremes, as the combinations table of the member window asks
+// for it.
 //
 //     build/bench/member_bench        # 10 interleaved repetitions, medians and TABLE lines
 
 #include "bench/medians.h"
 #include "mechanics/beam.h"
+#include "mechanics/combination.h"
 #include "mechanics/extremes.h"
 #include "shell/core/heap.h"
 
@@ -65,6 +69,38 @@ Beam simpleSpan()
     return {6000, 2.05e5 * 3.2e8, {{0, SupportKind::Pinned}, {6000, SupportKind::Roller}}, {{2000, 1e4}}, {}, {}};
 }
 
+// Permanent load (uniform over the member, two point forces), imposed load over the whole
+// member and snow on the right half (partial, varying), in 1.35·G + 1.5·Q + 0.75·S and its
+// companions, every one with pattern loading.
+struct Combined {
+    Beam member;
+    std::vector<LoadCase> cases;
+    std::vector<Combination> combinations;
+};
+
+Combined combinedMember()
+{
+    Combined c{generalMember(0), {}, {}};
+    c.cases.push_back({{{0.3 * Length, 2e4}, {0.7 * Length, 3e4}}, {}, {{0, Length, 4, 4}}, false});
+    c.cases.push_back({{}, {}, {{0, Length, 5, 5}}, true});
+    c.cases.push_back({{{0.8 * Length, 1e4}}, {}, {{0.5 * Length, Length, 2, 3}}, true});
+    c.combinations = {
+        {{1.35, 1.5, 0.75}, true}, {{1.35, 1.05, 1.5}, true}, {{1.0, 1.5, 0}, true}, {{1.0, 0, 1.5}, true}};
+    return c;
+}
+
+void combinationEnvelope200(benchmark::State &state, const Combined &c)
+{
+    for (auto _ : state) {
+        const Outcome<CombinationEnvelope> e = combinationEnvelope(c.member, c.cases, c.combinations, 200);
+        if (!e) {
+            state.SkipWithError(e.error().message.c_str());
+            break;
+        }
+        benchmark::DoNotOptimize(e->largestMoment.governing.value);
+    }
+}
+
 void solveWithExtremes(benchmark::State &state, const Beam &beam)
 {
     for (auto _ : state) {
@@ -92,6 +128,9 @@ int main(int argc, char **argv)
                                      generalMember(loads))
             ->Unit(benchmark::kMicrosecond)
             ->UseRealTime();
+    benchmark::RegisterBenchmark("member/combinations", combinationEnvelope200, combinedMember())
+        ->Unit(benchmark::kMicrosecond)
+        ->UseRealTime();
     benchmark::RegisterBenchmark("member/simpleSpan", solveWithExtremes, simpleSpan())
         ->Unit(benchmark::kMicrosecond)
         ->UseRealTime();
@@ -108,6 +147,13 @@ int main(int argc, char **argv)
                         loads == 100 ? (product <= 50 ? "yes" : "no") : "",
                         reporter.cpuMedians[name] / reporter.cpuMedians["member/simpleSpan"]);
     }
+    const double combined = reporter.medians["member/combinations"];
+    if (combined > 0 && reference > 0)
+        std::printf("TABLE\tmember: 10 supports, 4 hinges, 3 load cases, 4 combinations with pattern loading, "
+                    "envelope at 200 intervals with exact extremes\t%.1f us\t%.1f us simple span, one load\t%.1f\t"
+                    "\t\t%.1f\n",
+                    combined, reference, combined / reference,
+                    reporter.cpuMedians["member/combinations"] / reporter.cpuMedians["member/simpleSpan"]);
     benchmark::Shutdown();
     return 0;
 }
