@@ -5,12 +5,15 @@
 // member of the family: a simple span under one point load, solved and read the same way. And the
 // envelope of M and V under a crane runway's train (two cranes of three axles each) rolling both
 // ways across the member of 10 supports, at 200 intervals with its absolute extremes, as the
-// member window asks for it when the train changes.
+// member window asks for it when the train changes; and the same member under three load cases in
+// four combinations, all with pattern loading: the envelope at 200 intervals with its exact
+// extremes, as the combinations table of the member window asks for it.
 //
 //     build/bench/member_bench        # 10 interleaved repetitions, medians and TABLE lines
 
 #include "bench/medians.h"
 #include "mechanics/beam.h"
+#include "mechanics/combination.h"
 #include "mechanics/extremes.h"
 #include "mechanics/movingload.h"
 #include "shell/core/heap.h"
@@ -69,6 +72,38 @@ Beam simpleSpan()
     return {6000, 2.05e5 * 3.2e8, {{0, SupportKind::Pinned}, {6000, SupportKind::Roller}}, {{2000, 1e4}}, {}, {}};
 }
 
+// Permanent load (uniform over the member, two point forces), imposed load over the whole
+// member and snow on the right half (partial, varying), in 1.35·G + 1.5·Q + 0.75·S and its
+// companions, every one with pattern loading.
+struct Combined {
+    Beam member;
+    std::vector<LoadCase> cases;
+    std::vector<Combination> combinations;
+};
+
+Combined combinedMember()
+{
+    Combined c{generalMember(0), {}, {}};
+    c.cases.push_back({{{0.3 * Length, 2e4}, {0.7 * Length, 3e4}}, {}, {{0, Length, 4, 4}}, false});
+    c.cases.push_back({{}, {}, {{0, Length, 5, 5}}, true});
+    c.cases.push_back({{{0.8 * Length, 1e4}}, {}, {{0.5 * Length, Length, 2, 3}}, true});
+    c.combinations = {
+        {{1.35, 1.5, 0.75}, true}, {{1.35, 1.05, 1.5}, true}, {{1.0, 1.5, 0}, true}, {{1.0, 0, 1.5}, true}};
+    return c;
+}
+
+void combinationEnvelope200(benchmark::State &state, const Combined &c)
+{
+    for (auto _ : state) {
+        const Outcome<CombinationEnvelope> e = combinationEnvelope(c.member, c.cases, c.combinations, 200);
+        if (!e) {
+            state.SkipWithError(e.error().message.c_str());
+            break;
+        }
+        benchmark::DoNotOptimize(e->largestMoment.governing.value);
+    }
+}
+
 void solveWithExtremes(benchmark::State &state, const Beam &beam)
 {
     for (auto _ : state) {
@@ -118,6 +153,9 @@ int main(int argc, char **argv)
                                      generalMember(loads))
             ->Unit(benchmark::kMicrosecond)
             ->UseRealTime();
+    benchmark::RegisterBenchmark("member/combinations", combinationEnvelope200, combinedMember())
+        ->Unit(benchmark::kMicrosecond)
+        ->UseRealTime();
     benchmark::RegisterBenchmark("member/simpleSpan", solveWithExtremes, simpleSpan())
         ->Unit(benchmark::kMicrosecond)
         ->UseRealTime();
@@ -144,6 +182,13 @@ int main(int argc, char **argv)
                     "simple span, one load\t%.0f\t<= 50 ms\t%s\t%.0f\n",
                     envelope, reference, envelope * 1000 / reference, envelope <= 50 ? "yes" : "no",
                     reporter.cpuMedians["member/trainEnvelope"] * 1000 / reporter.cpuMedians["member/simpleSpan"]);
+    const double combined = reporter.medians["member/combinations"];
+    if (combined > 0 && reference > 0)
+        std::printf("TABLE\tmember: 10 supports, 4 hinges, 3 load cases, 4 combinations with pattern loading, "
+                    "envelope at 200 intervals with exact extremes\t%.1f us\t%.1f us simple span, one load\t%.1f\t"
+                    "\t\t%.1f\n",
+                    combined, reference, combined / reference,
+                    reporter.cpuMedians["member/combinations"] / reporter.cpuMedians["member/simpleSpan"]);
     benchmark::Shutdown();
     return 0;
 }

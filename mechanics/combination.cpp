@@ -1,5 +1,7 @@
 #include "mechanics/combination.h"
 
+#include "mechanics/combinationloads.h"
+
 #include <algorithm>
 #include <cmath>
 #include <cstddef>
@@ -12,7 +14,6 @@ namespace mechanics {
 
 namespace {
 
-constexpr double rangeTolerance = 1e-12;    // relative to L: beyond an end by less is rounding
 constexpr double mergeTolerance = 1e-14;    // relative to L: positions closer are one position
 constexpr double sectionTolerance = 1e-12;  // relative to L: an equally spaced section this near a place is it
 constexpr int MaxIntervals = 10000;
@@ -20,127 +21,6 @@ constexpr int MaxIntervals = 10000;
 Error invalid(std::string message)
 {
     return {ErrorKind::InvalidInput, std::move(message)};
-}
-
-// The member as every case is solved on it: its supports (without settlements), hinges, segments
-// and EI, and no load.
-Beam bareMember(const Beam &member)
-{
-    Beam bare = member;
-    bare.forces.clear();
-    bare.couples.clear();
-    bare.distributed.clear();
-    for (Support &s : bare.supports)
-        s.settlement = 0;
-    return bare;
-}
-
-// 0, the supports inside the member, L: the ends of the spans.
-std::vector<double> spanEnds(const Beam &member)
-{
-    const double l = member.length;
-    std::vector<double> at{0, l};
-    for (const Support &s : member.supports)
-        if (std::isfinite(s.x))
-            at.push_back(std::clamp(s.x, 0.0, l));
-    std::sort(at.begin(), at.end());
-    std::vector<double> ends;
-    for (double p : at)
-        if (ends.empty() || p - ends.back() > mergeTolerance * l)
-            ends.push_back(p);
-    ends.back() = l;
-    return ends;
-}
-
-// The span a point load at x belongs to: the one on its right where it stands on a support.
-std::size_t spanAt(const std::vector<double> &ends, double x, double l)
-{
-    const auto above = std::upper_bound(ends.begin(), ends.end(), x + mergeTolerance * l);
-    const std::size_t k = above == ends.begin() ? 0 : static_cast<std::size_t>(above - ends.begin()) - 1;
-    return std::min(k, ends.size() - 2);
-}
-
-// The loads of a case as solveBeam reads them; refused here, before they are split by span, so
-// that a load beyond the member is not cut to fit it.
-std::optional<Error> checkLoads(const LoadCase &c, std::size_t index, double l)
-{
-    const std::string which = "load case " + std::to_string(index + 1);
-    const auto outside = [l](double x) {
-        return !std::isfinite(x) || x < -rangeTolerance * l || x > l + rangeTolerance * l;
-    };
-    for (const PointForce &f : c.forces)
-        if (outside(f.x) || !std::isfinite(f.force))
-            return outside(f.x) ? invalid(outsideMember("a point force of " + which, "x", f.x, "the member", l))
-                                : invalid("a point force of " + which + " has a value that is not a finite number");
-    for (const PointCouple &m : c.couples)
-        if (outside(m.x) || !std::isfinite(m.couple))
-            return outside(m.x) ? invalid(outsideMember("a couple of " + which, "x", m.x, "the member", l))
-                                : invalid("a couple of " + which + " has a value that is not a finite number");
-    for (const DistributedLoad &d : c.distributed) {
-        if (outside(d.from) || outside(d.to))
-            return invalid(
-                outsideMember("a distributed load of " + which, "x", outside(d.from) ? d.from : d.to, "the member", l));
-        if (!std::isfinite(d.wFrom) || !std::isfinite(d.wTo))
-            return invalid("a distributed load of " + which + " has a value that is not a finite number");
-        if (d.from > d.to)
-            return invalid("a distributed load of " + which + " must run from its start to its end (from " +
-                           numberText(d.from) + " > to " + numberText(d.to) + ")");
-    }
-    return std::nullopt;
-}
-
-std::optional<Error> checkCombination(const Combination &combination, std::size_t index, std::size_t cases)
-{
-    const std::string which = "load combination " + std::to_string(index + 1);
-    if (combination.factors.size() != cases)
-        return invalid(which + " has " + std::to_string(combination.factors.size()) + " factors for " +
-                       std::to_string(cases) + " load cases");
-    for (double f : combination.factors)
-        if (!std::isfinite(f))
-            return invalid("a factor of " + which + " is not a finite number");
-    return std::nullopt;
-}
-
-std::optional<Error> checkCases(const Beam &bare, const std::vector<LoadCase> &cases)
-{
-    if (cases.size() > MaxLoadCases)
-        return invalid("a member takes at most " + std::to_string(MaxLoadCases) + " load cases, not " +
-                       std::to_string(cases.size()));
-    for (std::size_t k = 0; k < cases.size(); ++k)
-        if (auto e = checkLoads(cases[k], k, bare.length))
-            return e;
-    return std::nullopt;
-}
-
-// Adds `factor` times the loads of `c` on span `span` (all of them where it is none) to `into`.
-void addLoads(const LoadCase &c, double factor, const std::vector<double> &ends, std::optional<std::size_t> span,
-              Beam &into)
-{
-    const double l = into.length;
-    const auto onSpan = [&](double x) { return !span || spanAt(ends, std::clamp(x, 0.0, l), l) == *span; };
-    for (const PointForce &f : c.forces)
-        if (onSpan(f.x))
-            into.forces.push_back({f.x, f.force * factor});
-    for (const PointCouple &m : c.couples)
-        if (onSpan(m.x))
-            into.couples.push_back({m.x, m.couple * factor});
-    for (const DistributedLoad &d : c.distributed) {
-        if (!span) {
-            into.distributed.push_back({d.from, d.to, d.wFrom * factor, d.wTo * factor});
-            continue;
-        }
-        const double a = ends[*span];
-        const double b = ends[*span + 1];
-        const double from = std::max(d.from, a);
-        const double to = std::min(d.to, b);
-        if (!(to - from > mergeTolerance * l))
-            continue;  // not on this span, or over no length of it
-        // The intensity where the span cuts the load, on the load's own straight line.
-        const auto w = [&d](double x) { return d.wFrom + (d.wTo - d.wFrom) * ((x - d.from) / (d.to - d.from)); };
-        const double wFrom = from == d.from ? d.wFrom : w(from);
-        const double wTo = to == d.to ? d.wTo : w(to);
-        into.distributed.push_back({from, to, wFrom * factor, wTo * factor});
-    }
 }
 
 bool hasLoads(const Beam &b)
@@ -193,51 +73,63 @@ void recordPattern(const Model &model, const std::vector<Part> &parts, const std
         }
 }
 
+// The largest (sign +1) or smallest (−1) value of one combination at place i, optional parts
+// taken where they make it worse.
+double worstAt(const std::vector<Part> &parts, const Table &values, std::size_t i, double sign)
+{
+    double sum = 0;
+    for (const Part &p : parts) {
+        const double v = p.factor * values[p.term][i];
+        if (!p.optional || sign * v > 0)
+            sum += v;
+    }
+    return sum;
+}
+
 // The envelope of one quantity at n places, from the values of the terms there.
 std::vector<GoverningPair> envelopeOf(const Model &model, const std::vector<Combination> &combinations,
                                       const std::vector<LoadCase> &cases, const Table &values, std::size_t n)
 {
     std::vector<GoverningPair> envelope(n);
     for (std::size_t i = 0; i < n; ++i) {
-        GoverningPair &e = envelope[i];
-        for (std::size_t c = 0; c < combinations.size(); ++c) {
-            const std::vector<Part> &parts = model.parts[c];
-            double high = 0;
-            double low = 0;
-            for (const Part &p : parts) {
-                const double v = p.factor * values[p.term][i];
-                if (!p.optional) {
-                    high += v;
-                    low += v;
-                } else if (v > 0) {
-                    high += v;
-                } else if (v < 0) {
-                    low += v;
+        for (const double sign : {1.0, -1.0}) {
+            std::size_t worst = 0;
+            double value = worstAt(model.parts[0], values, i, sign);
+            for (std::size_t c = 1; c < combinations.size(); ++c)
+                if (const double v = worstAt(model.parts[c], values, i, sign); sign * v > sign * value) {
+                    value = v;
+                    worst = c;
                 }
-            }
-            const auto taken = [&](bool largest) {
-                return [&, largest](const Part &p) {
-                    const double v = p.factor * values[p.term][i];
-                    return largest ? v > 0 : v < 0;
-                };
-            };
-            if (c == 0 || high > e.largest.value) {
-                e.largest = {high, static_cast<int>(c), {}, {}};
-                if (combinations[c].pattern)
-                    recordPattern(model, parts, cases, taken(true), e.largest);
-            }
-            if (c == 0 || low < e.smallest.value) {
-                e.smallest = {low, static_cast<int>(c), {}, {}};
-                if (combinations[c].pattern)
-                    recordPattern(model, parts, cases, taken(false), e.smallest);
-            }
+            Governing &g = sign > 0 ? envelope[i].largest : envelope[i].smallest;
+            g.value = value;
+            g.combination = static_cast<int>(worst);
+            if (combinations[worst].pattern)
+                recordPattern(
+                    model, model.parts[worst], cases,
+                    [&](const Part &p) { return sign * p.factor * values[p.term][i] > 0; }, g);
         }
     }
     return envelope;
 }
 
-// The largest (sign +1) or smallest (−1) value of p on [a, b]: at an end or a root of p'.
-std::pair<double, double> extremeOn(const Polynomial &p, double a, double b, double sign)
+// How far p strays above (sign +1) or below (−1) its value at a on [a, b] ⊂ [0, ∞) at most:
+// |t^k − a^k| ≤ b^k − a^k there.
+double reachOn(const Polynomial &p, double a, double b)
+{
+    double reach = 0;
+    double powerA = 1;
+    double powerB = 1;
+    for (int k = 1; k <= p.degree(); ++k) {
+        powerA *= a;
+        powerB *= b;
+        reach += std::fabs(p.coefficient(k)) * (powerB - powerA);
+    }
+    return reach;
+}
+
+// The largest (sign +1) or smallest (−1) value of p on [a, b] ⊂ [0, ∞): at an end or a root of
+// p'. The roots are not looked for where p cannot go beyond `beyond` between the ends.
+std::pair<double, double> extremeOn(const Polynomial &p, double a, double b, double sign, double beyond)
 {
     std::pair<double, double> best{p(a), a};
     const auto consider = [&](double t) {
@@ -246,7 +138,7 @@ std::pair<double, double> extremeOn(const Polynomial &p, double a, double b, dou
             best = {v, t};
     };
     consider(b);
-    if (p.degree() >= 2)
+    if (p.degree() >= 2 && sign * (p(a) - beyond) + reachOn(p, a, b) > 0)
         for (double t : realRoots(p.derivative(), a, b))
             consider(t);
     return best;
@@ -271,7 +163,15 @@ std::pair<GoverningAt, GoverningAt> exactExtremes(const Model &model, const std:
         for (const Part &p : parts)
             optional[p.term] = optional[p.term] || p.optional;
 
-    GoverningAt largest, smallest;
+    // The worst so far: its value, where, in which combination, with which optional parts (one
+    // flag per part of the combination, kept in memory that serves every improvement).
+    struct Worst {
+        double value = 0;
+        double x = 0;
+        std::size_t combination = 0;
+        std::vector<char> taken;
+    };
+    Worst largest, smallest;
     bool first = true;
     std::vector<std::size_t> piece(diagrams.size(), 0);
     std::vector<Polynomial> moved(diagrams.size());
@@ -289,7 +189,8 @@ std::pair<GoverningAt, GoverningAt> exactExtremes(const Model &model, const std:
             const double d = x0 - breaks[piece[j]];
             const Polynomial &own = diagrams[j]->pieces()[piece[j]];
             moved[j] = d == 0 ? own : own.shifted(d);
-            if (optional[j])
+            // A piece that stays farther from zero than it strays has no root.
+            if (optional[j] && std::fabs(moved[j](0)) <= reachOn(moved[j], 0, h))
                 for (double t : realRoots(moved[j], 0, h))
                     if (t > 0 && t < h)
                         cuts.push_back(t);
@@ -322,29 +223,34 @@ std::pair<GoverningAt, GoverningAt> exactExtremes(const Model &model, const std:
                     else if (v < 0)
                         low = low + moved[p.term] * p.factor;
                 }
-                const auto taken = [&](bool most) {
-                    return [&, most](const Part &p) {
-                        const double v = p.factor * moved[p.term](mid);
-                        return most ? v > 0 : v < 0;
-                    };
+                const std::pair<double, double> up = extremeOn(high, a, b, 1, first ? -HUGE_VAL : largest.value);
+                const std::pair<double, double> down = extremeOn(low, a, b, -1, first ? HUGE_VAL : smallest.value);
+                const auto keep = [&](Worst &w, const std::pair<double, double> &found, double sign) {
+                    w.value = found.first;
+                    w.x = at(found.second);
+                    w.combination = c;
+                    w.taken.clear();
+                    for (const Part &p : parts)
+                        w.taken.push_back(p.optional && sign * p.factor * moved[p.term](mid) > 0);
                 };
-                const std::pair<double, double> up = extremeOn(high, a, b, 1);
-                const std::pair<double, double> down = extremeOn(low, a, b, -1);
-                if (first || up.first > largest.governing.value) {
-                    largest = {{up.first, static_cast<int>(c), {}, {}}, at(up.second)};
-                    if (combinations[c].pattern)
-                        recordPattern(model, parts, cases, taken(true), largest.governing);
-                }
-                if (first || down.first < smallest.governing.value) {
-                    smallest = {{down.first, static_cast<int>(c), {}, {}}, at(down.second)};
-                    if (combinations[c].pattern)
-                        recordPattern(model, parts, cases, taken(false), smallest.governing);
-                }
+                if (first || up.first > largest.value)
+                    keep(largest, up, 1);
+                if (first || down.first < smallest.value)
+                    keep(smallest, down, -1);
                 first = false;
             }
         }
     }
-    return {largest, smallest};
+    const auto governing = [&](const Worst &w) {
+        GoverningAt g{{w.value, static_cast<int>(w.combination), {}, {}}, w.x};
+        const std::vector<Part> &parts = model.parts[w.combination];
+        if (combinations[w.combination].pattern)
+            recordPattern(
+                model, parts, cases,
+                [&](const Part &p) { return w.taken[static_cast<std::size_t>(&p - parts.data())] != 0; }, g.governing);
+        return g;
+    };
+    return {governing(largest), governing(smallest)};
 }
 
 // The exact extremes, never inside the sections' envelope (their sums are formed in another
@@ -404,65 +310,7 @@ std::vector<double> sectionsOf(const Beam &bare, const std::vector<LoadCase> &ca
     return x;
 }
 
-Outcome<BeamSolution> solveWithSpans(const Beam &member, const std::vector<LoadCase> &cases,
-                                     const Combination &combination, const std::vector<std::vector<bool>> *caseSpans)
-{
-    Beam beam = bareMember(member);
-    if (const Outcome<BeamSolution> bare = solveBeam(beam); !bare)
-        return bare.error();
-    if (auto e = checkCases(beam, cases))
-        return *e;
-    if (auto e = checkCombination(combination, 0, cases.size()))
-        return *e;
-    const std::vector<double> ends = spanEnds(beam);
-    const std::size_t spans = ends.size() - 1;
-    if (caseSpans && caseSpans->size() != cases.size())
-        return invalid("the pattern names the spans of " + std::to_string(caseSpans->size()) + " load cases, not of " +
-                       std::to_string(cases.size()));
-    for (std::size_t k = 0; k < cases.size(); ++k) {
-        const double f = combination.factors[k];
-        if (f == 0)
-            continue;
-        if (!caseSpans || !cases[k].variable) {
-            addLoads(cases[k], f, ends, std::nullopt, beam);
-            continue;
-        }
-        const std::vector<bool> &on = (*caseSpans)[k];
-        if (on.size() != spans)
-            return invalid("the pattern names " + std::to_string(on.size()) + " spans, the member has " +
-                           std::to_string(spans));
-        for (std::size_t s = 0; s < spans; ++s)
-            if (on[s])
-                addLoads(cases[k], f, ends, s, beam);
-    }
-    return solveBeam(beam);
-}
-
 }  // namespace
-
-std::vector<std::pair<double, double>> spansOf(const Beam &member)
-{
-    const std::vector<double> ends = spanEnds(member);
-    std::vector<std::pair<double, double>> spans;
-    for (std::size_t s = 0; s + 1 < ends.size(); ++s)
-        spans.emplace_back(ends[s], ends[s + 1]);
-    return spans;
-}
-
-Outcome<BeamSolution> solveCombination(const Beam &member, const std::vector<LoadCase> &cases,
-                                       const Combination &combination, const std::vector<bool> &loadedSpans)
-{
-    if (loadedSpans.empty())
-        return solveWithSpans(member, cases, combination, nullptr);
-    const std::vector<std::vector<bool>> caseSpans(cases.size(), loadedSpans);
-    return solveWithSpans(member, cases, combination, &caseSpans);
-}
-
-Outcome<BeamSolution> solvePattern(const Beam &member, const std::vector<LoadCase> &cases,
-                                   const Combination &combination, const std::vector<std::vector<bool>> &caseSpans)
-{
-    return solveWithSpans(member, cases, combination, &caseSpans);
-}
 
 Outcome<CombinationEnvelope> combinationEnvelope(const Beam &member, const std::vector<LoadCase> &cases,
                                                  const std::vector<Combination> &combinations, int intervals)

@@ -9,7 +9,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <functional>
 #include <random>
 #include <vector>
 
@@ -83,49 +82,28 @@ double largestMagnitude(const std::vector<GoverningPair> &envelope)
     return m;
 }
 
-// The quantities of a solution at the sections (or supports) of an envelope, with the envelope's.
-struct Quantity {
-    std::vector<GoverningPair> CombinationEnvelope::*envelope;
-    std::function<double(const BeamSolution &, const CombinationEnvelope &, std::size_t)> at;
-};
-
-const std::vector<Quantity> &quantities()
+// Quantity q: V, M, δ at the sections (also d, the diagrams whose absolute extremes are kept), the
+// reactions and reaction moments at the supports.
+const Piecewise &diagram(const BeamSolution &s, int d)
 {
-    static const std::vector<Quantity> q = {
-        {&CombinationEnvelope::shear,
-         [](const BeamSolution &s, const CombinationEnvelope &e, std::size_t i) { return s.shear(e.x[i]); }},
-        {&CombinationEnvelope::moment,
-         [](const BeamSolution &s, const CombinationEnvelope &e, std::size_t i) { return s.moment(e.x[i]); }},
-        {&CombinationEnvelope::deflection,
-         [](const BeamSolution &s, const CombinationEnvelope &e, std::size_t i) { return (*s.deflection)(e.x[i]); }},
-        {&CombinationEnvelope::reactions,
-         [](const BeamSolution &s, const CombinationEnvelope &, std::size_t i) { return s.reactions[i].force; }},
-        {&CombinationEnvelope::reactionMoments,
-         [](const BeamSolution &s, const CombinationEnvelope &, std::size_t i) { return s.reactions[i].moment; }}};
-    return q;
+    return d == 0 ? s.shear : d == 1 ? s.moment : *s.deflection;
 }
 
-// The absolute extremes of a solution, with the envelope's.
-struct Diagram {
-    std::function<std::pair<GoverningAt, GoverningAt>(const CombinationEnvelope &)> extremes;
-    std::function<const Piecewise &(const BeamSolution &)> of;
-};
-
-const std::vector<Diagram> &diagrams()
+std::pair<GoverningAt, GoverningAt> absolute(const CombinationEnvelope &e, int d)
 {
-    static const std::vector<Diagram> d = {{[](const CombinationEnvelope &e) {
-                                                return std::pair{e.largestShear, e.smallestShear};
-                                            },
-                                            [](const BeamSolution &s) -> const Piecewise & { return s.shear; }},
-                                           {[](const CombinationEnvelope &e) {
-                                                return std::pair{e.largestMoment, e.smallestMoment};
-                                            },
-                                            [](const BeamSolution &s) -> const Piecewise & { return s.moment; }},
-                                           {[](const CombinationEnvelope &e) {
-                                                return std::pair{*e.largestDeflection, *e.smallestDeflection};
-                                            },
-                                            [](const BeamSolution &s) -> const Piecewise & { return *s.deflection; }}};
-    return d;
+    return d == 0   ? std::pair{e.largestShear, e.smallestShear}
+           : d == 1 ? std::pair{e.largestMoment, e.smallestMoment}
+                    : std::pair{*e.largestDeflection, *e.smallestDeflection};
+}
+
+const std::vector<GoverningPair> &envelopeOf(const CombinationEnvelope &e, int q)
+{
+    return q == 0 ? e.shear : q == 1 ? e.moment : q == 2 ? e.deflection : q == 3 ? e.reactions : e.reactionMoments;
+}
+
+double valueOf(const BeamSolution &s, const CombinationEnvelope &e, int q, std::size_t i)
+{
+    return q < 3 ? diagram(s, q)(e.x[i]) : q == 3 ? s.reactions[i].force : s.reactions[i].moment;
 }
 
 TEST(combination, EnvelopeIsTheWorstOfTheCombinationsSolvedOneByOne)
@@ -145,13 +123,13 @@ TEST(combination, EnvelopeIsTheWorstOfTheCombinationsSolvedOneByOne)
             ASSERT_TRUE(s) << s.error().message;
             solved.push_back(*s);
         }
-        for (const Quantity &q : quantities()) {
-            const std::vector<GoverningPair> &envelope = (*e).*q.envelope;
+        for (int q = 0; q < 5; ++q) {
+            const std::vector<GoverningPair> &envelope = envelopeOf(*e, q);
             const double tolerance = 1e-9 * largestMagnitude(envelope);
             for (std::size_t i = 0; i < envelope.size(); ++i) {
                 std::vector<double> v;
                 for (const BeamSolution &s : solved)
-                    v.push_back(q.at(s, *e, i));
+                    v.push_back(valueOf(s, *e, q, i));
                 const auto high = std::max_element(v.begin(), v.end());
                 const auto low = std::min_element(v.begin(), v.end());
                 EXPECT_NEAR(envelope[i].largest.value, *high, tolerance) << trial << ' ' << i;
@@ -161,18 +139,18 @@ TEST(combination, EnvelopeIsTheWorstOfTheCombinationsSolvedOneByOne)
                 EXPECT_TRUE(envelope[i].largest.loadedSpans.empty() && envelope[i].largest.caseSpans.empty());
             }
         }
-        for (const Diagram &d : diagrams()) {
+        for (int d = 0; d < 3; ++d) {
             double high = -HUGE_VAL, low = HUGE_VAL;
             for (const BeamSolution &s : solved) {
-                const Extremes x = extremes(d.of(s));
+                const Extremes x = extremes(diagram(s, d));
                 high = std::max(high, x.largest.value);
                 low = std::min(low, x.smallest.value);
             }
-            const auto [largest, smallest] = d.extremes(*e);
+            const auto [largest, smallest] = absolute(*e, d);
             const double tolerance = 1e-9 * std::max(std::fabs(high), std::fabs(low));
             EXPECT_NEAR(largest.governing.value, high, tolerance) << trial;
             EXPECT_NEAR(smallest.governing.value, low, tolerance) << trial;
-            const Piecewise &f = d.of(solved[static_cast<std::size_t>(largest.governing.combination)]);
+            const Piecewise &f = diagram(solved[static_cast<std::size_t>(largest.governing.combination)], d);
             EXPECT_NEAR(std::max(f.leftOf(largest.x), f.rightOf(largest.x)), high, tolerance) << trial;
         }
     }
@@ -290,33 +268,34 @@ TEST(combination, PatternEnvelopeHoldsEveryPatternAndIsAttained)
             EXPECT_TRUE(s);
             return *s;
         };
-        for (const Quantity &q : quantities()) {
-            const std::vector<GoverningPair> &envelope = (*e).*q.envelope;
+        for (int q = 0; q < 5; ++q) {
+            const std::vector<GoverningPair> &envelope = envelopeOf(*e, q);
             const double tolerance = 1e-9 * largestMagnitude(envelope);
             for (std::size_t i = 0; i < envelope.size(); ++i) {
                 for (const auto &[c, s] : patterns) {
-                    EXPECT_LE(q.at(s, *e, i), envelope[i].largest.value + tolerance) << trial << ' ' << i;
-                    EXPECT_GE(q.at(s, *e, i), envelope[i].smallest.value - tolerance) << trial << ' ' << i;
+                    EXPECT_LE(valueOf(s, *e, q, i), envelope[i].largest.value + tolerance) << trial << ' ' << i;
+                    EXPECT_GE(valueOf(s, *e, q, i), envelope[i].smallest.value - tolerance) << trial << ' ' << i;
                 }
-                EXPECT_NEAR(q.at(governingSolution(envelope[i].largest), *e, i), envelope[i].largest.value, tolerance);
-                EXPECT_NEAR(q.at(governingSolution(envelope[i].smallest), *e, i), envelope[i].smallest.value,
+                EXPECT_NEAR(valueOf(governingSolution(envelope[i].largest), *e, q, i), envelope[i].largest.value,
+                            tolerance);
+                EXPECT_NEAR(valueOf(governingSolution(envelope[i].smallest), *e, q, i), envelope[i].smallest.value,
                             tolerance);
             }
         }
         // The absolute extremes are the extremes of the worst pattern, exactly where they act.
-        for (const Diagram &d : diagrams()) {
+        for (int d = 0; d < 3; ++d) {
             double high = -HUGE_VAL, low = HUGE_VAL;
             for (const auto &p : patterns) {
-                const Extremes x = extremes(d.of(p.second));
+                const Extremes x = extremes(diagram(p.second, d));
                 high = std::max(high, x.largest.value);
                 low = std::min(low, x.smallest.value);
             }
-            const auto [largest, smallest] = d.extremes(*e);
+            const auto [largest, smallest] = absolute(*e, d);
             const double tolerance = 1e-9 * std::max(std::fabs(high), std::fabs(low));
             for (const auto &[found, expected] : {std::pair{largest, high}, {smallest, low}}) {
                 EXPECT_NEAR(found.governing.value, expected, tolerance) << trial;
                 const BeamSolution worst = governingSolution(found.governing);
-                const Piecewise &f = d.of(worst);
+                const Piecewise &f = diagram(worst, d);
                 EXPECT_TRUE(std::fabs(f.leftOf(found.x) - expected) <= tolerance ||
                             std::fabs(f.rightOf(found.x) - expected) <= tolerance)
                     << trial;
