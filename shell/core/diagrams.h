@@ -52,6 +52,8 @@ struct Curve {
     mechanics::Piecewise values;
     mechanics::Extremes extremes;
     std::string unit;  // "N", "kN･m", "mm", "rad"
+    // The strip's symbol where it is not the quantity's own: "η M(x = 1500)" for an influence line.
+    std::string label{};
 };
 
 // A position typed into the case, evaluated: "x1" at 20.

@@ -3,7 +3,11 @@
 #include "mechanics/outcome.h"
 #include "shell/core/jsonreading.h"
 
+#include <algorithm>
+#include <cctype>
 #include <cmath>
+#include <exception>
+#include <string>
 #include <utility>
 
 namespace shell {
@@ -89,23 +93,36 @@ mechanics::Support support(const Json &value, const std::string &path)
     return s;
 }
 
+// A name or a meaning: text of a line at most.
+std::string textOf(const Json &value, const std::string &path)
+{
+    if (!value.is_string())
+        refuse(inQuotes(path) + " must be text, not " + kindOf(value));
+    const std::string &t = value.get_ref<const std::string &>();
+    if (t.size() > 200)
+        refuse(inQuotes(path) + " is longer than 200 bytes");
+    return t;
+}
+
 MemberLoad load(const Json &value, const std::string &path)
 {
     MemberLoad l;
     l.kind = choice(field(value, path, "kind"), fieldPath(path, "kind"), LoadKinds);
+    if (const auto found = value.find("case"); found != value.end())
+        l.loadCase = textOf(*found, fieldPath(path, "case"));
     switch (l.kind) {
     case MemberLoad::Kind::Point:
-        object(value, path, {"kind", "x", "P"});
+        object(value, path, {"kind", "x", "P", "case"});
         l.x = numberField(value, path, "x");
         l.value = numberField(value, path, "P");
         break;
     case MemberLoad::Kind::Couple:
-        object(value, path, {"kind", "x", "C"});
+        object(value, path, {"kind", "x", "C", "case"});
         l.x = numberField(value, path, "x");
         l.value = numberField(value, path, "C");
         break;
     case MemberLoad::Kind::Distributed:
-        object(value, path, {"kind", "from", "to", "w1", "w2"});
+        object(value, path, {"kind", "from", "to", "w1", "w2", "case"});
         l.from = numberField(value, path, "from");
         l.to = numberField(value, path, "to");
         l.w1 = numberField(value, path, "w1");
@@ -113,6 +130,49 @@ MemberLoad load(const Json &value, const std::string &path)
         break;
     }
     return l;
+}
+
+const std::pair<bool, const char *> CaseKinds[] = {{false, "permanent"}, {true, "variable"}};
+const std::pair<CombinationUse, const char *> Uses[] = {
+    {CombinationUse::Both, "both"}, {CombinationUse::Strength, "strength"}, {CombinationUse::Deflection, "deflection"}};
+
+MemberLoadCase loadCase(const Json &value, const std::string &path)
+{
+    object(value, path, {"name", "kind", "meaning"});
+    MemberLoadCase c;
+    c.name = textOf(field(value, path, "name"), fieldPath(path, "name"));
+    c.variable = choice(field(value, path, "kind"), fieldPath(path, "kind"), CaseKinds);
+    if (const auto found = value.find("meaning"); found != value.end())
+        c.meaning = textOf(*found, fieldPath(path, "meaning"));
+    return c;
+}
+
+MemberCombination combination(const Json &value, const std::string &path)
+{
+    object(value, path, {"name", "factors", "pattern", "use"});
+    MemberCombination c;
+    c.name = textOf(field(value, path, "name"), fieldPath(path, "name"));
+    const Json &factors = field(value, path, "factors");
+    if (!factors.is_object())
+        refuse(inQuotes(fieldPath(path, "factors")) + " must be an object {\"G\": 1.35, ...}, not " + kindOf(factors));
+    for (const auto &item : factors.items())
+        c.factors.emplace_back(item.key(), number(item.value(), fieldPath(fieldPath(path, "factors"), item.key())));
+    if (const auto found = value.find("pattern"); found != value.end()) {
+        c.pattern = flag(*found, fieldPath(path, "pattern"));
+    }
+    if (const auto found = value.find("use"); found != value.end())
+        c.use = choice(*found, fieldPath(path, "use"), Uses);
+    return c;
+}
+
+MemberChecks checks(const Json &value)
+{
+    object(value, "checks", {"Z", "f", "n"});
+    MemberChecks c;
+    for (const auto &[key, slot] : {std::pair{"Z", &c.Z}, std::pair{"f", &c.f}, std::pair{"n", &c.n}})
+        if (value.contains(key))
+            *slot = numberField(value, "checks", key);
+    return c;
 }
 
 MemberDescription descriptionOf(std::string_view text)
@@ -131,7 +191,8 @@ MemberDescription descriptionOf(std::string_view text)
         refuse("a member description is an object {\"length\": ...}, not " + kindOf(document));
     for (const auto &item : document.items())
         if (!(item.key() == "length" || item.key() == "E" || item.key() == "I" || item.key() == "segments" ||
-              item.key() == "supports" || item.key() == "hinges" || item.key() == "loads"))
+              item.key() == "supports" || item.key() == "hinges" || item.key() == "loads" || item.key() == "cases" ||
+              item.key() == "combinations" || item.key() == "checks"))
             refuse("the member has an unknown field " + inQuotes(item.key()));
 
     MemberDescription m;
@@ -161,7 +222,40 @@ MemberDescription descriptionOf(std::string_view text)
         m.hinges.push_back(number(hinges[k], at("hinges", k)));
     for (std::size_t k = 0; k < loads.size(); ++k)
         m.loads.push_back(load(loads[k], at("loads", k)));
+    const Json &cases = list(document, "cases");
+    const Json &combinations = list(document, "combinations");
+    if (cases.size() > mechanics::MaxLoadCases)
+        refuse("it holds more than " + std::to_string(mechanics::MaxLoadCases) + " load cases");
+    if (combinations.size() > mechanics::MaxCombinations)
+        refuse("it holds more than " + std::to_string(mechanics::MaxCombinations) + " combinations");
+    for (std::size_t k = 0; k < cases.size(); ++k)
+        m.cases.push_back(loadCase(cases[k], at("cases", k)));
+    for (std::size_t k = 0; k < combinations.size(); ++k)
+        m.combinations.push_back(combination(combinations[k], at("combinations", k)));
+    if (const auto found = document.find("checks"); found != document.end())
+        m.checks = checks(*found);
+    const std::string problem = loadCaseProblem(m);
+    if (!problem.empty())
+        refuse(problem);
     return m;
+}
+
+bool isCaseName(const std::string &name)
+{
+    if (name.empty() || name.size() > 40 || !std::isalpha(static_cast<unsigned char>(name[0])))
+        return false;
+    for (const char c : name)
+        if (!std::isalnum(static_cast<unsigned char>(c)) && c != '_')
+            return false;
+    return true;
+}
+
+int caseIndex(const MemberDescription &m, const std::string &name)
+{
+    for (std::size_t k = 0; k < m.cases.size(); ++k)
+        if (m.cases[k].name == name)
+            return static_cast<int>(k);
+    return -1;
 }
 
 }  // namespace
@@ -198,6 +292,151 @@ mechanics::Beam MemberDescription::beam() const
     return b;
 }
 
+std::vector<mechanics::LoadCase> MemberDescription::loadCases() const
+{
+    std::vector<mechanics::LoadCase> split(std::max<std::size_t>(cases.size(), 1));
+    for (std::size_t k = 0; k < cases.size(); ++k)
+        split[k].variable = cases[k].variable;
+    for (const MemberLoad &l : loads) {
+        const int found = l.loadCase.empty() ? 0 : caseIndex(*this, l.loadCase);
+        mechanics::LoadCase &c = split[static_cast<std::size_t>(std::max(found, 0))];
+        switch (l.kind) {
+        case MemberLoad::Kind::Point:
+            c.forces.push_back({l.x, l.value});
+            break;
+        case MemberLoad::Kind::Couple:
+            c.couples.push_back({l.x, l.value});
+            break;
+        case MemberLoad::Kind::Distributed:
+            c.distributed.push_back({l.from, l.to, l.w1, l.w2});
+            break;
+        }
+    }
+    return split;
+}
+
+mechanics::Combination MemberDescription::combination(const MemberCombination &combination) const
+{
+    mechanics::Combination c;
+    c.factors.assign(std::max<std::size_t>(cases.size(), 1), 0.0);
+    for (const auto &[name, factor] : combination.factors) {
+        const int k = caseIndex(*this, name);
+        if (k >= 0)
+            c.factors[static_cast<std::size_t>(k)] += factor;
+    }
+    c.pattern = combination.pattern;
+    return c;
+}
+
+std::string loadCaseProblem(const MemberDescription &m)
+{
+    if (m.cases.size() > mechanics::MaxLoadCases)
+        return "the member has more than " + std::to_string(mechanics::MaxLoadCases) + " load cases";
+    if (m.combinations.size() > mechanics::MaxCombinations)
+        return "the member has more than " + std::to_string(mechanics::MaxCombinations) + " combinations";
+    for (std::size_t k = 0; k < m.cases.size(); ++k) {
+        const std::string &name = m.cases[k].name;
+        if (!isCaseName(name))
+            return "load case " + std::to_string(k + 1) + " must be named by a letter, then letters, digits or _ (" +
+                   inQuotes(name) + ")";
+        if (caseIndex(m, name) != static_cast<int>(k))
+            return "two load cases are named " + name;
+    }
+    for (std::size_t k = 0; k < m.loads.size(); ++k)
+        if (!m.loads[k].loadCase.empty() && caseIndex(m, m.loads[k].loadCase) < 0)
+            return "load " + std::to_string(k + 1) + " belongs to load case " + m.loads[k].loadCase +
+                   ", which the member does not have";
+    for (std::size_t k = 0; k < m.combinations.size(); ++k) {
+        const MemberCombination &c = m.combinations[k];
+        if (c.factors.empty())
+            return "combination " + std::to_string(k + 1) + " has no factor";
+        for (const auto &[name, factor] : c.factors) {
+            if (caseIndex(m, name) < 0)
+                return "combination " + std::to_string(k + 1) + " names load case " + name +
+                       ", which the member does not have";
+            if (!std::isfinite(factor))
+                return "the factor of " + name + " in combination " + std::to_string(k + 1) + " is not a number";
+        }
+    }
+    const std::pair<const char *, std::optional<double>> limits[] = {
+        {"Z", m.checks.Z}, {"f", m.checks.f}, {"n", m.checks.n}};
+    for (const auto &[name, value] : limits)
+        if (value && !(*value > 0 && std::isfinite(*value)))
+            return mechanics::notPositive(std::string(name) + " of the checks", *value);
+    return {};
+}
+
+std::vector<std::pair<std::string, double>> readFactors(const std::string &text, std::string &problem)
+{
+    std::vector<std::pair<std::string, double>> factors;
+    std::size_t i = 0;
+    const auto skipSpace = [&] {
+        while (i < text.size() && (text[i] == ' ' || text[i] == '\t'))
+            ++i;
+    };
+    const auto fail = [&](const std::string &why) {
+        problem = why;
+        factors.clear();
+        return factors;
+    };
+    double sign = 1;
+    skipSpace();
+    if (i == text.size())
+        return fail("no factor is given: write them as 1.35 G + 1.5 Q");
+    while (true) {
+        skipSpace();
+        double factor = 1;
+        if (i < text.size() && (std::isdigit(static_cast<unsigned char>(text[i])) || text[i] == '.')) {
+            std::size_t used = 0;
+            try {
+                factor = std::stod(text.substr(i), &used);
+            } catch (const std::exception &) {
+                return fail("a factor is too large a number");
+            }
+            i += used;
+            skipSpace();
+            if (text.compare(i, 1, "*") == 0)
+                ++i;
+            else if (text.compare(i, 2, "\u00b7") == 0)
+                i += 2;
+            skipSpace();
+        }
+        std::size_t end = i;
+        while (end < text.size() && (std::isalnum(static_cast<unsigned char>(text[end])) || text[end] == '_'))
+            ++end;
+        const std::string name = text.substr(i, end - i);
+        if (!isCaseName(name))
+            return fail("a factor must be followed by the name of a load case, as in 1.35 G + 1.5 Q");
+        if (!std::isfinite(factor))
+            return fail("the factor of " + name + " is too large a number");
+        factors.emplace_back(name, sign * factor);
+        i = end;
+        skipSpace();
+        if (i == text.size())
+            return factors;
+        if (text[i] != '+' && text[i] != '-')
+            return fail("the terms must be joined by + or -, as in 1.35 G + 1.5 Q");
+        sign = text[i] == '-' ? -1 : 1;
+        ++i;
+    }
+}
+
+std::string factorsText(const std::vector<std::pair<std::string, double>> &factors)
+{
+    std::string t;
+    for (std::size_t k = 0; k < factors.size(); ++k) {
+        const double f = factors[k].second;
+        if (k > 0)
+            t += f < 0 ? " - " : " + ";
+        else if (f < 0)
+            t += "-";
+        if (std::abs(f) != 1)
+            t += mechanics::numberText(std::abs(f)) + " ";
+        t += factors[k].first;
+    }
+    return t;
+}
+
 MemberReading readMemberDescription(std::string_view text)
 {
     try {
@@ -210,6 +449,12 @@ MemberReading readMemberDescription(std::string_view text)
 std::string memberDescriptionJson(const MemberDescription &m)
 {
     const auto n = [](double v) { return mechanics::numberText(v); };
+    const auto quoted = [](const std::string &t) {
+        return Json(t).dump(-1, ' ', false, Json::error_handler_t::replace);
+    };
+    const auto caseOf = [&](const MemberLoad &l) {
+        return l.loadCase.empty() ? std::string() : ", \"case\": " + quoted(l.loadCase);
+    };
     std::string j = "{\"length\": " + n(m.length);
     if (m.E && m.I)
         j += ", \"E\": " + n(*m.E) + ", \"I\": " + n(*m.I);
@@ -242,15 +487,41 @@ std::string memberDescriptionJson(const MemberDescription &m)
         const MemberLoad &l = m.loads[k];
         switch (l.kind) {
         case MemberLoad::Kind::Point:
-            return "{\"kind\": \"point\", \"x\": " + n(l.x) + ", \"P\": " + n(l.value) + "}";
+            return "{\"kind\": \"point\", \"x\": " + n(l.x) + ", \"P\": " + n(l.value) + caseOf(l) + "}";
         case MemberLoad::Kind::Couple:
-            return "{\"kind\": \"couple\", \"x\": " + n(l.x) + ", \"C\": " + n(l.value) + "}";
+            return "{\"kind\": \"couple\", \"x\": " + n(l.x) + ", \"C\": " + n(l.value) + caseOf(l) + "}";
         case MemberLoad::Kind::Distributed:
             break;
         }
         return "{\"kind\": \"distributed\", \"from\": " + n(l.from) + ", \"to\": " + n(l.to) + ", \"w1\": " + n(l.w1) +
-               ", \"w2\": " + n(l.w2) + "}";
+               ", \"w2\": " + n(l.w2) + caseOf(l) + "}";
     });
+    if (!m.cases.empty())
+        listOf("cases", m.cases.size(), [&](std::size_t k) {
+            const MemberLoadCase &c = m.cases[k];
+            return "{\"name\": " + quoted(c.name) + ", \"kind\": \"" + (c.variable ? "variable" : "permanent") + "\"" +
+                   (c.meaning.empty() ? "" : ", \"meaning\": " + quoted(c.meaning)) + "}";
+        });
+    if (!m.combinations.empty())
+        listOf("combinations", m.combinations.size(), [&](std::size_t k) {
+            const MemberCombination &c = m.combinations[k];
+            std::string t = "{\"name\": " + quoted(c.name) + ", \"factors\": {";
+            for (std::size_t f = 0; f < c.factors.size(); ++f)
+                t += (f == 0 ? "" : ", ") + quoted(c.factors[f].first) + ": " + n(c.factors[f].second);
+            t += std::string("}, \"pattern\": ") + (c.pattern ? "true" : "false") + ", \"use\": ";
+            for (const auto &[use, name] : Uses)
+                if (use == c.use)
+                    t += std::string("\"") + name + "\"";
+            return t + "}";
+        });
+    if (m.checks.Z || m.checks.f || m.checks.n) {
+        std::string t;
+        for (const auto &[key, value] :
+             {std::pair{"Z", m.checks.Z}, std::pair{"f", m.checks.f}, std::pair{"n", m.checks.n}})
+            if (value)
+                t += (t.empty() ? "" : ", ") + std::string("\"") + key + "\": " + n(*value);
+        j += ", \"checks\": {" + t + "}";
+    }
     return j + "}";
 }
 

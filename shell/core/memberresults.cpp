@@ -1,12 +1,95 @@
 #include "shell/core/memberresults.h"
 
 #include "mechanics/extremes.h"
+#include "mechanics/influence.h"
 #include "mechanics/outcome.h"
 #include "shell/core/memberdescription.h"
 
+#include <algorithm>
+#include <cmath>
+#include <set>
 #include <utility>
 
 namespace shell {
+
+namespace {
+
+// f on [a, b] alone, a ≤ b inside f's own range.
+mechanics::Piecewise restricted(const mechanics::Piecewise &f, double a, double b)
+{
+    std::vector<double> breaks{a};
+    for (const double x : f.breakpoints())
+        if (x > a && x < b)
+            breaks.push_back(x);
+    breaks.push_back(b);
+    std::vector<mechanics::Polynomial> pieces;
+    const std::vector<double> &own = f.breakpoints();
+    for (std::size_t k = 0; k + 1 < breaks.size(); ++k) {
+        // The piece of f that holds the stretch [breaks[k], breaks[k + 1]].
+        const auto after = std::upper_bound(own.begin(), own.end(), breaks[k]);
+        std::size_t piece = static_cast<std::size_t>(std::max<std::ptrdiff_t>(after - own.begin() - 1, 0));
+        piece = std::min(piece, f.pieces().size() - 1);
+        pieces.push_back(f.pieces()[piece].shifted(breaks[k] - own[piece]));
+    }
+    return mechanics::Piecewise(breaks, pieces);
+}
+
+std::vector<mechanics::Combination> combinationsFor(const MemberDescription &m, CombinationUse use)
+{
+    std::vector<mechanics::Combination> chosen;
+    for (const MemberCombination &c : m.combinations)
+        if (use == CombinationUse::Both || c.use == CombinationUse::Both || c.use == use)
+            chosen.push_back(m.combination(c));
+    return chosen;
+}
+
+// The combinations that serve a check, by their index among all.
+std::vector<int> indicesFor(const MemberDescription &m, CombinationUse use)
+{
+    std::vector<int> chosen;
+    for (std::size_t k = 0; k < m.combinations.size(); ++k)
+        if (m.combinations[k].use == CombinationUse::Both || m.combinations[k].use == use)
+            chosen.push_back(static_cast<int>(k));
+    return chosen;
+}
+
+// "ULS (1.35 G + 1.5 Q)", with the spans a pattern loads: ", variable loads on spans 1 and 3".
+std::string governingText(const MemberDescription &m, const std::vector<int> &indices, const mechanics::Governing &g)
+{
+    if (g.combination < 0 || g.combination >= static_cast<int>(indices.size()))
+        return {};
+    const MemberCombination &c =
+        m.combinations[static_cast<std::size_t>(indices[static_cast<std::size_t>(g.combination)])];
+    std::string t = c.name + " (" + factorsText(c.factors) + ")";
+    if (c.pattern && !g.loadedSpans.empty()) {
+        std::vector<std::string> spans;
+        for (std::size_t k = 0; k < g.loadedSpans.size(); ++k)
+            if (g.loadedSpans[k])
+                spans.push_back(std::to_string(k + 1));
+        if (spans.empty())
+            t += ", no variable load";
+        else if (spans.size() == g.loadedSpans.size())
+            t += ", variable loads on every span";
+        else {
+            t += spans.size() == 1 ? ", variable loads on span " : ", variable loads on spans ";
+            for (std::size_t k = 0; k < spans.size(); ++k)
+                t += (k == 0 ? "" : k + 1 == spans.size() ? " and " : ", ") + spans[k];
+        }
+    }
+    return t;
+}
+
+std::string placementText(const mechanics::TrainPlacement &p)
+{
+    return "first axle at x = " + diagramNumber(p.lead) + (p.leftward ? ", running leftward" : ", running rightward");
+}
+
+std::string verdict(double utilisation)
+{
+    return utilisation <= 1 ? "OK" : "NG";
+}
+
+}  // namespace
 
 std::string MemberRow::unit(Units units) const
 {
@@ -48,6 +131,311 @@ std::vector<MemberRow> memberRows(const mechanics::BeamSolution &s)
                         Dimension::Length, true, std::nullopt});
     }
     return rows;
+}
+
+MemberStudy studyMember(const MemberDescription &m)
+{
+    MemberStudy study;
+    const mechanics::Beam beam = m.beam();
+    if (!m.combinations.empty()) {
+        const std::vector<mechanics::LoadCase> cases = m.loadCases();
+        const auto envelope = [&](CombinationUse use) -> std::optional<mechanics::CombinationEnvelope> {
+            const std::vector<mechanics::Combination> chosen = combinationsFor(m, use);
+            if (chosen.empty())
+                return std::nullopt;
+            const auto e = mechanics::combinationEnvelope(beam, cases, chosen, StudyIntervals);
+            if (!e) {
+                study.problem = e.error().message;
+                study.problemTable = CombinationTable;
+                return std::nullopt;
+            }
+            return *e;
+        };
+        study.combinations = envelope(CombinationUse::Both);
+        if (study.combinations) {
+            study.strength = indicesFor(m, CombinationUse::Strength).size() == m.combinations.size()
+                                 ? study.combinations
+                                 : envelope(CombinationUse::Strength);
+            study.deflection = indicesFor(m, CombinationUse::Deflection).size() == m.combinations.size()
+                                   ? study.combinations
+                                   : envelope(CombinationUse::Deflection);
+        }
+    }
+    if (m.train && study.problem.empty()) {
+        const auto e = mechanics::trainEnvelope(beam, *m.train, StudyIntervals);
+        if (e)
+            study.train = *e;
+        else {
+            study.problem = e.error().message;
+            study.problemTable = MovingLoadTable;
+        }
+    }
+    return study;
+}
+
+std::vector<MemberRow> memberAndStudyRows(const MemberDescription &member, const mechanics::BeamSolution &solution,
+                                          std::string &problem)
+{
+    std::vector<MemberRow> rows = memberRows(solution);
+    const MemberStudy study = studyMember(member);
+    problem = study.problem;
+    if (problem.empty()) {
+        const std::vector<MemberRow> more = studyRows(member, solution, study);
+        rows.insert(rows.end(), more.begin(), more.end());
+    }
+    return rows;
+}
+
+std::size_t memberRowLimit(std::size_t supports)
+{
+    // A reaction and a reaction moment per support, V, M and δ twice and two slopes; six rows of
+    // the combinations, four of the moving loads and three of the checks.
+    return 2 * supports + 8 + 6 + 4 + 3;
+}
+
+std::vector<MemberRow> studyRows(const MemberDescription &m, const mechanics::BeamSolution &solution,
+                                 const MemberStudy &study)
+{
+    std::vector<MemberRow> rows;
+    const std::vector<int> all = indicesFor(m, CombinationUse::Both);
+    if (study.combinations) {
+        const mechanics::CombinationEnvelope &e = *study.combinations;
+        const auto pair = [&](const std::string &symbol, const char *large, const char *small, const std::string &what,
+                              Dimension dimension, const mechanics::GoverningAt &largest,
+                              const mechanics::GoverningAt &smallest) {
+            rows.push_back({symbol + "cmax", std::string(large) + " (" + symbol + "cmax)",
+                            "largest " + what + " over the combinations: " + governingText(m, all, largest.governing),
+                            largest.governing.value, dimension, false, largest.x});
+            rows.push_back({symbol + "cmin", std::string(small) + " (" + symbol + "cmin)",
+                            "smallest " + what + " over the combinations: " + governingText(m, all, smallest.governing),
+                            smallest.governing.value, dimension, false, smallest.x});
+        };
+        pair("V", "組合せ最大せん断力", "組合せ最小せん断力", "shear force", Dimension::Force, e.largestShear,
+             e.smallestShear);
+        pair("M", "組合せ最大曲げモーメント", "組合せ最小曲げモーメント", "bending moment", Dimension::Moment,
+             e.largestMoment, e.smallestMoment);
+        if (e.largestDeflection && e.smallestDeflection)
+            pair("δ", "組合せ最大変位", "組合せ最小変位", "deflection", Dimension::Length, *e.largestDeflection,
+                 *e.smallestDeflection);
+    }
+    if (study.train) {
+        const mechanics::TrainEnvelope &t = *study.train;
+        const auto row = [&](const std::string &symbol, const char *caption, const std::string &what,
+                             Dimension dimension, const mechanics::TrainExtreme &e) {
+            rows.push_back({symbol, std::string(caption) + " (" + symbol + ")",
+                            what + " under the moving loads, " + placementText(e.placement), e.value, dimension, false,
+                            e.x});
+        };
+        row("Vtmax", "移動荷重最大せん断力", "largest shear force", Dimension::Force, t.largestShear);
+        row("Vtmin", "移動荷重最小せん断力", "smallest shear force", Dimension::Force, t.smallestShear);
+        row("Mtmax", "移動荷重最大曲げモーメント", "largest bending moment", Dimension::Moment, t.largestMoment);
+        row("Mtmin", "移動荷重最小曲げモーメント", "smallest bending moment", Dimension::Moment, t.smallestMoment);
+    }
+    if (m.checks.stress()) {
+        // The moment of the combinations for strength, or of the loads as typed where there are none.
+        double moment = 0, x = 0;
+        std::string source = "the loads as typed";
+        if (study.strength) {
+            const mechanics::GoverningAt &large = study.strength->largestMoment;
+            const mechanics::GoverningAt &small = study.strength->smallestMoment;
+            const bool sagging = std::abs(large.governing.value) >= std::abs(small.governing.value);
+            const mechanics::GoverningAt &g = sagging ? large : small;
+            moment = std::abs(g.governing.value);
+            x = g.x;
+            source = governingText(m, indicesFor(m, CombinationUse::Strength), g.governing);
+        } else {
+            const mechanics::Extremes e = mechanics::extremes(solution.moment);
+            const bool sagging = std::abs(e.largest.value) >= std::abs(e.smallest.value);
+            moment = std::abs(sagging ? e.largest.value : e.smallest.value);
+            x = (sagging ? e.largest : e.smallest).at.front().x;
+        }
+        const double sigma = moment / *m.checks.Z;
+        const double ratio = sigma / *m.checks.f;
+        rows.push_back({"σb", "曲げ応力度 (σb)", "bending stress σb = |M| / Z, |M| of " + source, sigma,
+                        Dimension::Stress, false, x});
+        MemberRow r{"σb/fb",
+                    "応力度比 (σb/fb)",
+                    "σb over the allowable stress fb = " + diagramNumber(*m.checks.f) +
+                        "; a simple elastic check, not a design code",
+                    ratio,
+                    Dimension::None,
+                    false,
+                    std::nullopt};
+        r.below = verdict(ratio);
+        rows.push_back(r);
+    }
+    if (m.checks.deflection() && solution.deflection) {
+        // Every span against its length over n, the largest |δ| inside it found exactly from the
+        // solution that governs there.
+        const mechanics::Beam beam = m.beam();
+        const std::vector<mechanics::LoadCase> cases = m.loadCases();
+        double worst = -1, worstDeflection = 0, worstLimit = 0;
+        std::size_t worstSpan = 0;
+        const auto spans = mechanics::spansOf(beam);
+        for (std::size_t k = 0; k < spans.size(); ++k) {
+            const auto [from, to] = spans[k];
+            std::vector<mechanics::Piecewise> candidates;
+            if (study.deflection && !study.deflection->deflection.empty()) {
+                const std::vector<int> chosen = indicesFor(m, CombinationUse::Deflection);
+                std::set<std::pair<int, std::vector<std::vector<bool>>>> seen;
+                const mechanics::CombinationEnvelope &e = *study.deflection;
+                for (std::size_t i = 0; i < e.x.size(); ++i) {
+                    if (e.x[i] < from || e.x[i] > to)
+                        continue;
+                    for (const mechanics::Governing *g : {&e.deflection[i].largest, &e.deflection[i].smallest})
+                        if (g->combination >= 0)
+                            seen.insert({g->combination, g->caseSpans});
+                }
+                for (const auto &[index, loaded] : seen) {
+                    const MemberCombination &c =
+                        m.combinations[static_cast<std::size_t>(chosen[static_cast<std::size_t>(index)])];
+                    const mechanics::Combination combination = m.combination(c);
+                    const auto solved = loaded.empty() ? mechanics::solveCombination(beam, cases, combination)
+                                                       : mechanics::solvePattern(beam, cases, combination, loaded);
+                    if (solved && solved->deflection)
+                        candidates.push_back(*solved->deflection);
+                }
+            } else {
+                candidates.push_back(*solution.deflection);
+            }
+            double largest = 0;
+            for (const mechanics::Piecewise &d : candidates) {
+                const mechanics::Extremes e = mechanics::extremes(restricted(d, from, to));
+                largest = std::max({largest, std::abs(e.largest.value), std::abs(e.smallest.value)});
+            }
+            const double limit = (to - from) / *m.checks.n;
+            if (largest / limit > worst) {
+                worst = largest / limit;
+                worstDeflection = largest;
+                worstLimit = limit;
+                worstSpan = k;
+            }
+        }
+        if (worst >= 0) {
+            MemberRow r{"δ/δa",
+                        "たわみ比 (δ/δa)",
+                        "largest deflection over span / " + diagramNumber(*m.checks.n) + ", in span " +
+                            std::to_string(worstSpan + 1) + ": δ = " + diagramNumber(worstDeflection) +
+                            ", δa = " + diagramNumber(worstLimit),
+                        worst,
+                        Dimension::None,
+                        false,
+                        std::nullopt};
+            r.below = verdict(worst);
+            rows.push_back(r);
+        }
+    }
+    return rows;
+}
+
+std::vector<std::pair<InfluenceChoice, std::string>> influenceChoices(const mechanics::Beam &beam)
+{
+    using Q = mechanics::InfluenceQuantity;
+    std::vector<std::pair<InfluenceChoice, std::string>> choices{{{Q::Moment, 0}, "M at x"}, {{Q::Shear, 0}, "V at x"}};
+    if (beam.flexuralRigidity) {
+        choices.push_back({{Q::Deflection, 0}, "\u03b4 at x"});
+        choices.push_back({{Q::Slope, 0}, "\u03b8 at x"});
+    }
+    for (std::size_t k = 0; k < beam.supports.size(); ++k) {
+        const mechanics::Support &s = beam.supports[k];
+        const int n = static_cast<int>(k);
+        choices.push_back({{Q::Reaction, n}, "R" + std::to_string(k + 1)});
+        if (s.kind == mechanics::SupportKind::Fixed || s.rotationalStiffness > 0)
+            choices.push_back({{Q::ReactionMoment, n}, "MR" + std::to_string(k + 1)});
+    }
+    return choices;
+}
+
+std::string influenceKey(const InfluenceChoice &choice)
+{
+    using Q = mechanics::InfluenceQuantity;
+    switch (choice.quantity) {
+    case Q::Reaction:
+        return "R" + std::to_string(choice.support + 1);
+    case Q::ReactionMoment:
+        return "MR" + std::to_string(choice.support + 1);
+    case Q::Shear:
+        return "V";
+    case Q::Slope:
+        return "theta";
+    case Q::Deflection:
+        return "delta";
+    case Q::Moment:
+        break;
+    }
+    return "M";
+}
+
+std::optional<InfluenceChoice> influenceOfKey(const std::string &key)
+{
+    using Q = mechanics::InfluenceQuantity;
+    const std::pair<const char *, Q> plain[] = {
+        {"M", Q::Moment}, {"V", Q::Shear}, {"theta", Q::Slope}, {"delta", Q::Deflection}};
+    for (const auto &[word, quantity] : plain)
+        if (key == word)
+            return InfluenceChoice{quantity, 0};
+    for (const auto &[prefix, quantity] : {std::pair{"MR", Q::ReactionMoment}, std::pair{"R", Q::Reaction}}) {
+        const std::string p = prefix;
+        if (key.size() > p.size() && key.size() <= p.size() + 4 && key.compare(0, p.size(), p) == 0 &&
+            key.find_first_not_of("0123456789", p.size()) == std::string::npos && key[p.size()] != '0')
+            return InfluenceChoice{quantity, std::stoi(key.substr(p.size())) - 1};
+    }
+    return std::nullopt;
+}
+
+CaseDiagrams influenceDiagrams(const mechanics::Beam &beam, const InfluenceChoice &choice, double x, Units units)
+{
+    using Q = mechanics::InfluenceQuantity;
+    CaseDiagrams d;
+    d.lengthUnit = unitCaption(units, Dimension::Length);
+    d.units = units;
+    const auto line = mechanics::influenceLine(beam, {choice.quantity, choice.support, x});
+    if (!line) {
+        d.kind = CaseDiagrams::Kind::Error;
+        d.error = line.error().message;
+        return d;
+    }
+    d.kind = CaseDiagrams::Kind::Members;
+    MemberDiagram member;
+    member.beam = beam;
+    member.beam.forces.clear();
+    member.beam.couples.clear();
+    member.beam.distributed.clear();
+    // The line's unit: the quantity's per unit of the load (a force): N/N for a force, N･mm/N =
+    // mm for a moment, mm/N for a deflection, rad/N for a slope.
+    const std::string force = unitCaption(units, Dimension::Force);
+    const std::string length = unitCaption(units, Dimension::Length);
+    Quantity quantity = Quantity::Shear;
+    std::string unit, what;
+    const std::string at = " at x = " + diagramNumber(x) + " " + length;
+    switch (choice.quantity) {
+    case Q::Moment:
+        quantity = Quantity::Moment, unit = length, what = "M" + at;
+        break;
+    case Q::Shear:
+        quantity = Quantity::Shear, unit = force + "/" + force, what = "V" + at;
+        break;
+    case Q::Deflection:
+        quantity = Quantity::Deflection, unit = length + "/" + force, what = "\u03b4" + at;
+        break;
+    case Q::Slope:
+        quantity = Quantity::Slope, unit = "rad/" + force, what = "\u03b8" + at;
+        break;
+    case Q::Reaction:
+        unit = force + "/" + force, what = "R" + std::to_string(choice.support + 1);
+        break;
+    case Q::ReactionMoment:
+        quantity = Quantity::Moment, unit = length, what = "MR" + std::to_string(choice.support + 1);
+        break;
+    }
+    member.name = "Influence line of " + what + " (a unit load moving downward)";
+    Curve c{quantity, *line, mechanics::extremes(*line), unit};
+    c.label = "\u03b7";
+    member.curves.push_back(std::move(c));
+    if (choice.quantity != Q::Reaction && choice.quantity != Q::ReactionMoment)
+        member.marks.push_back({"x", x});
+    d.members.push_back(std::move(member));
+    return d;
 }
 
 CaseDiagrams memberDiagrams(const mechanics::Beam &beam, const mechanics::BeamSolution &s, Units units)

@@ -11,7 +11,11 @@
 //     たわみ角 (θA), (θB)       where the member has E·I
 
 #include "mechanics/beam.h"
+#include "mechanics/combination.h"
+#include "mechanics/movingload.h"
 #include "shell/core/diagrams.h"
+#include "shell/core/memberdescription.h"
+#include "shell/core/membertables.h"
 #include "shell/core/units.h"
 
 #include <optional>
@@ -28,12 +32,70 @@ struct MemberRow {
     Dimension dimension = Dimension::Force;
     bool slope = false;       // a slope, in rad whatever the units
     std::optional<double> x;  // where an extreme is first attained
+    std::string below{};      // the line under the row where it is not "at x = ...": "OK", "NG"
     // The row's unit in `units`: "N", "N･mm", "mm", "rad".
     std::string unit(Units units) const;
 };
 
 // The rows of a solved member, in the family's captions.
 std::vector<MemberRow> memberRows(const mechanics::BeamSolution &solution);
+
+// Where the envelopes are sampled: N + 1 sections and every place of the member.
+constexpr int StudyIntervals = 200;
+
+// What the member's load cases, combinations, moving loads and checks give beyond the loads as
+// typed: the envelope over all combinations, over those that serve each check, and the moving
+// loads' envelope; a refusal (the train or a combination the solver does not take) in `problem`.
+struct MemberStudy {
+    std::optional<mechanics::CombinationEnvelope> combinations;  // over every combination
+    std::optional<mechanics::CombinationEnvelope> strength;      // over those for strength (or all)
+    std::optional<mechanics::CombinationEnvelope> deflection;    // over those for deflection (or all)
+    std::optional<mechanics::TrainEnvelope> train;
+    std::string problem;
+    int problemTable = -1;  // the table the refusal is about (membertables.h)
+};
+MemberStudy studyMember(const MemberDescription &member);
+
+// The rows of the study, below the member's own: the envelope over the combinations with the
+// governing one named, the moving loads' absolute extremes with the train's position, and the
+// checks as utilisations with "OK" or "NG".
+//
+//     組合せ最大曲げモーメント (Mcmax)   largest M over the combinations: ULS (1.35 G + 1.5 Q), Q on spans 1
+//     応力度比 (σb/fb)                   σb / fb = 0.62: OK
+std::vector<MemberRow> studyRows(const MemberDescription &member, const mechanics::BeamSolution &solution,
+                                 const MemberStudy &study);
+
+// The member's rows followed by its study's; the study's refusal, if any, in `problem` (then
+// the rows are the member's alone).
+std::vector<MemberRow> memberAndStudyRows(const MemberDescription &member, const mechanics::BeamSolution &solution,
+                                          std::string &problem);
+
+// The most result rows a member of `supports` supports shows: the reactions, the extremes and
+// slopes of the loads as typed, and the study's rows.
+std::size_t memberRowLimit(std::size_t supports);
+
+// A quantity whose influence line the window can show: V, M, θ or δ at the member's point of
+// interest, or a support's reaction force or moment.
+struct InfluenceChoice {
+    mechanics::InfluenceQuantity quantity = mechanics::InfluenceQuantity::Moment;
+    int support = 0;
+    bool operator==(const InfluenceChoice &other) const
+    {
+        return quantity == other.quantity && support == other.support;
+    }
+};
+
+// The quantities of a member, each with its words: "M at x", "V at x", "δ at x", "θ at x",
+// "R1", "MR1" (where the support holds the slope), ...
+std::vector<std::pair<InfluenceChoice, std::string>> influenceChoices(const mechanics::Beam &beam);
+// The key of a choice in a saved calculation and on the command line: "M", "V", "theta",
+// "delta", "R2", "MR1"; and back (none for another text).
+std::string influenceKey(const InfluenceChoice &choice);
+std::optional<InfluenceChoice> influenceOfKey(const std::string &key);
+
+// The influence line as a diagram: one strip of the member with the line of `choice` (a unit
+// load downward), its extremes marked; Kind::Error with the reason where there is none.
+CaseDiagrams influenceDiagrams(const mechanics::Beam &beam, const InfluenceChoice &choice, double x, Units units);
 
 // The diagrams of a solved member (V and M, and θ and δ where it has E·I) with their extremes,
 // their units those of `units`.

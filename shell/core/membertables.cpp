@@ -14,8 +14,12 @@ namespace {
 
 // Column indices of each table, in the order memberTableDefs() lists them.
 enum SupportColumn { SupportX, SupportKindColumn, SupportK, SupportRotationalK, SupportSettlement };
-enum LoadColumn { LoadX, LoadValue };
-enum SpanColumn { SpanFrom, SpanTo, SpanFirst, SpanSecond };
+enum LoadColumn { LoadX, LoadValue, LoadCaseColumn };
+enum SpanColumn { SpanFrom, SpanTo, SpanFirst, SpanSecond, SpanCase };
+enum CaseColumn { CaseName, CaseKind, CaseMeaning };
+enum CombinationColumn { CombinationName, CombinationFactors, CombinationPattern, CombinationUseColumn };
+enum AxleColumn { AxleOffset, AxleLoad };
+enum CheckColumn { CheckZ, CheckF, CheckN };
 
 const char *const KindWords[] = {"pinned", "roller", "fixed", "spring"};
 constexpr mechanics::SupportKind KindsInOrder[] = {mechanics::SupportKind::Pinned, mechanics::SupportKind::Roller,
@@ -26,6 +30,29 @@ MemberColumn position(const std::string &caption, const std::string &meaning)
     return {caption, Dimension::Length, "", false, false, meaning};
 }
 
+MemberColumn choiceColumn(const std::string &caption, std::vector<std::string> words, const std::string &meaning)
+{
+    MemberColumn c{caption, Dimension::None, "", true, false, meaning};
+    c.choices = std::move(words);
+    return c;
+}
+
+MemberColumn textColumn(const std::string &caption, bool optional, const std::string &meaning)
+{
+    MemberColumn c{caption, Dimension::None, "", false, optional, meaning};
+    c.text = true;
+    return c;
+}
+
+MemberColumn caseColumn()
+{
+    return textColumn("case", true, "the load case the load belongs to (empty: the first)");
+}
+
+const std::vector<std::string> CaseKindWords{"permanent", "variable"};
+const std::vector<std::string> PatternWords{"no", "yes"};
+const std::vector<std::string> UseWords{"both", "strength", "deflection"};
+
 std::array<MemberTableDef, MemberTableCount> makeDefs()
 {
     std::array<MemberTableDef, MemberTableCount> d;
@@ -35,7 +62,7 @@ std::array<MemberTableDef, MemberTableCount> makeDefs()
         "Supports",
         "support",
         {position("x", "position of the support from the left end"),
-         {"kind", Dimension::None, "", true, false, "pinned, roller, fixed or spring"},
+         choiceColumn("kind", {std::begin(KindWords), std::end(KindWords)}, "pinned, roller, fixed or spring"),
          {"k", Dimension::LineLoad, "", false, true, "stiffness of a spring support (force per deflection)"},
          {"kθ", Dimension::Moment, "/rad", false, true, "rotational stiffness of a spring support (moment per radian)"},
          {"δs", Dimension::Length, "", false, true, "settlement of the support, downward positive"}}};
@@ -45,13 +72,15 @@ std::array<MemberTableDef, MemberTableCount> makeDefs()
                          "PointLoads",
                          "point load",
                          {position("x", "position of the load"),
-                          {"P", Dimension::Force, "", false, false, "point load, downward positive"}}};
+                          {"P", Dimension::Force, "", false, false, "point load, downward positive"},
+                          caseColumn()}};
     d[CoupleTable] = {"Couples",
                       "Couples",
                       "Couples",
                       "couple",
                       {position("x", "position of the couple"),
-                       {"C", Dimension::Moment, "", false, false, "couple, clockwise positive"}}};
+                       {"C", Dimension::Moment, "", false, false, "couple, clockwise positive"},
+                       caseColumn()}};
     d[DistributedLoadTable] = {"Distributed loads",
                                "Distributed",
                                "DistributedLoads",
@@ -59,7 +88,8 @@ std::array<MemberTableDef, MemberTableCount> makeDefs()
                                {position("from", "start of the load"),
                                 position("to", "end of the load"),
                                 {"w1", Dimension::LineLoad, "", false, false, "load at the start, downward positive"},
-                                {"w2", Dimension::LineLoad, "", false, false, "load at the end, downward positive"}}};
+                                {"w2", Dimension::LineLoad, "", false, false, "load at the end, downward positive"},
+                                caseColumn()}};
     d[SegmentTable] = {
         "Segments",
         "Segments",
@@ -70,12 +100,49 @@ std::array<MemberTableDef, MemberTableCount> makeDefs()
          {"E", Dimension::Stress, "", false, true, "elastic modulus of the segment (empty: the member's)"},
          {"I", Dimension::SecondMoment, "", false, true,
           "second moment of area of the segment (empty: the member's)"}}};
+    d[LoadCaseTable] = {"Load cases",
+                        "Cases",
+                        "LoadCases",
+                        "load case",
+                        {textColumn("name", false, "the name the loads and combinations use: G, Q, W, S, ..."),
+                         choiceColumn("kind", CaseKindWords,
+                                      "permanent, or variable (may be placed span by span where a combination asks)"),
+                         textColumn("meaning", true, "what the case is: self-weight, imposed, wind, snow")}};
+    d[CombinationTable] = {
+        "Combinations",
+        "Combinations",
+        "Combinations",
+        "combination",
+        {textColumn("name", false, "the name of the combination: ULS, SLS, ..."),
+         textColumn("factors", false, "the factored cases: 1.35 G + 1.5 Q"),
+         choiceColumn("pattern", PatternWords, "yes: the variable cases placed span by span where each value is worst"),
+         choiceColumn("use", UseWords, "the checks it serves: strength (bending stress), deflection, or both")}};
+    d[MovingLoadTable] = {"Moving loads",
+                          "Moving",
+                          "MovingLoads",
+                          "axle",
+                          {position("a", "distance of the axle behind the first axle"),
+                           {"P", Dimension::Force, "", false, false, "axle load, downward positive"}}};
+    d[CheckTable] = {
+        "Checks",
+        "Checks",
+        "Checks",
+        "check",
+        {{"Z", Dimension::SectionModulus, "", false, true, "elastic section modulus for the bending stress σ = M/Z"},
+         {"f", Dimension::Stress, "", false, true, "allowable bending stress"},
+         {"n", Dimension::None, "", false, true, "deflection limit: span / n (300 for span/300)"}}};
     return d;
 }
 
 bool blank(const std::string &text)
 {
     return text.find_first_not_of(" \t") == std::string::npos;
+}
+
+std::string trimmed(const std::string &text)
+{
+    const std::size_t first = text.find_first_not_of(" \t");
+    return first == std::string::npos ? std::string() : text.substr(first, text.find_last_not_of(" \t") + 1 - first);
 }
 
 // Reads the tables cell by cell; the first cell that does not describe the member stops it.
@@ -139,6 +206,42 @@ public:
                        generalText(to) + ")");
         return to;
     }
+
+    // The index of the choice a kind cell names.
+    int choice(int table, int row, int column)
+    {
+        const std::vector<std::string> &words = columnOf(table, column).choices;
+        const int k = readChoice(cell(table, row, column), words);
+        if (k < 0 && !failed()) {
+            std::string list;
+            for (std::size_t w = 0; w < words.size(); ++w)
+                list += (w == 0 ? "" : w + 1 == words.size() ? " or " : ", ") + words[w];
+            refuse(table, row, column,
+                   "the " + columnOf(table, column).caption + " of " + item(table, row) + " must be " + list);
+        }
+        return std::max(k, 0);
+    }
+
+    // A name: a letter, then letters, digits or _.
+    std::string name(int table, int row, int column, bool optional)
+    {
+        const std::string t = trimmed(cell(table, row, column));
+        if (failed() || (optional && t.empty()))
+            return t;
+        bool fine = !t.empty() && t.size() <= 40 && std::isalpha(static_cast<unsigned char>(t[0]));
+        for (const char c : t)
+            fine = fine && (std::isalnum(static_cast<unsigned char>(c)) || c == '_');
+        if (!fine)
+            refuse(table, row, column,
+                   "the " + columnOf(table, column).caption + " of " + item(table, row) +
+                       " must be a letter, then letters, digits or _ (as G, Q1, snow)");
+        return t;
+    }
+
+    std::string words(int table, int row, int column) { return trimmed(cell(table, row, column)); }
+
+    void refuseCell(int table, int row, int column, const std::string &reason) { refuse(table, row, column, reason); }
+    static std::string itemName(int table, int row) { return item(table, row); }
 
     mechanics::SupportKind kind(int row)
     {
@@ -208,6 +311,7 @@ void readLoads(TableReader &read, const MemberTables &tables, MemberDescription 
             load.kind = table == PointLoadTable ? MemberLoad::Kind::Point : MemberLoad::Kind::Couple;
             load.x = read.positionOnMember(table, r, LoadX);
             load.value = read.number(table, r, LoadValue);
+            load.loadCase = read.name(table, r, LoadCaseColumn, true);
             m.loads.push_back(load);
         }
     }
@@ -218,6 +322,7 @@ void readLoads(TableReader &read, const MemberTables &tables, MemberDescription 
         load.to = read.endAfter(DistributedLoadTable, r, load.from);
         load.w1 = read.number(DistributedLoadTable, r, SpanFirst);
         load.w2 = read.number(DistributedLoadTable, r, SpanSecond);
+        load.loadCase = read.name(DistributedLoadTable, r, SpanCase, true);
         m.loads.push_back(load);
     }
     for (int r = 0; r < tables.rowCount(SegmentTable) && !read.failed(); ++r) {
@@ -227,6 +332,75 @@ void readLoads(TableReader &read, const MemberTables &tables, MemberDescription 
         segment.E = read.optionalPositive(SegmentTable, r, SpanFirst);
         segment.I = read.optionalPositive(SegmentTable, r, SpanSecond);
         m.segments.push_back(segment);
+    }
+}
+
+// The load cases, the combinations, the moving loads and the checks; a name no case has is
+// refused at the cell that names it.
+void readStudy(TableReader &read, const MemberTables &tables, MemberDescription &m)
+{
+    for (int r = 0; r < tables.rowCount(LoadCaseTable) && !read.failed(); ++r) {
+        MemberLoadCase c;
+        c.name = read.name(LoadCaseTable, r, CaseName, false);
+        c.variable = read.choice(LoadCaseTable, r, CaseKind) == 1;
+        c.meaning = read.words(LoadCaseTable, r, CaseMeaning);
+        for (const MemberLoadCase &before : m.cases)
+            if (before.name == c.name && !read.failed())
+                read.refuseCell(LoadCaseTable, r, CaseName, "two load cases are named " + c.name);
+        m.cases.push_back(c);
+    }
+    const auto known = [&m](const std::string &name) {
+        return std::any_of(m.cases.begin(), m.cases.end(), [&](const MemberLoadCase &c) { return c.name == name; });
+    };
+    // The loads' case cells, in the order readLoads took the loads.
+    std::size_t load = 0;
+    for (const int table : {PointLoadTable, CoupleTable, DistributedLoadTable}) {
+        const int column =
+            table == DistributedLoadTable ? static_cast<int>(SpanCase) : static_cast<int>(LoadCaseColumn);
+        for (int r = 0; r < tables.rowCount(table) && !read.failed(); ++r, ++load) {
+            const std::string &name = m.loads[load].loadCase;
+            if (!name.empty() && !known(name))
+                read.refuseCell(table, r, column,
+                                "the case of " + TableReader::itemName(table, r) + " is " + name +
+                                    ", which the Load cases table does not name");
+        }
+    }
+    for (int r = 0; r < tables.rowCount(CombinationTable) && !read.failed(); ++r) {
+        MemberCombination c;
+        c.name = read.words(CombinationTable, r, CombinationName);
+        if (c.name.empty())
+            read.refuseCell(CombinationTable, r, CombinationName,
+                            "the name of " + TableReader::itemName(CombinationTable, r) + " is empty");
+        std::string problem;
+        c.factors = readFactors(read.words(CombinationTable, r, CombinationFactors), problem);
+        if (!problem.empty())
+            read.refuseCell(CombinationTable, r, CombinationFactors,
+                            "the factors of " + TableReader::itemName(CombinationTable, r) + ": " + problem);
+        for (const auto &[name, factor] : c.factors)
+            if (!known(name))
+                read.refuseCell(CombinationTable, r, CombinationFactors,
+                                TableReader::itemName(CombinationTable, r) + " names load case " + name +
+                                    ", which the Load cases table does not name");
+        c.pattern = read.choice(CombinationTable, r, CombinationPattern) == 1;
+        c.use = static_cast<CombinationUse>(read.choice(CombinationTable, r, CombinationUseColumn));
+        m.combinations.push_back(c);
+    }
+    if (tables.rowCount(MovingLoadTable) > 0) {
+        mechanics::Train train;
+        for (int r = 0; r < tables.rowCount(MovingLoadTable) && !read.failed(); ++r) {
+            mechanics::Axle axle;
+            axle.offset = read.notBelowZero(MovingLoadTable, r, AxleOffset);
+            axle.load = read.number(MovingLoadTable, r, AxleLoad);
+            train.axles.push_back(axle);
+        }
+        m.train = train;
+    }
+    if (tables.rowCount(CheckTable) > 1 && !read.failed())
+        read.refuseCell(CheckTable, 1, -1, "the checks are one row");
+    if (tables.rowCount(CheckTable) > 0 && !read.failed()) {
+        m.checks.Z = read.optionalPositive(CheckTable, 0, CheckZ);
+        m.checks.f = read.optionalPositive(CheckTable, 0, CheckF);
+        m.checks.n = read.optionalPositive(CheckTable, 0, CheckN);
     }
 }
 
@@ -266,6 +440,34 @@ bool MemberTables::holds(const MemberCell &cell) const
     return cell.column >= 0 && static_cast<std::size_t>(cell.column) < cells.size();
 }
 
+std::size_t leastMemberCells(int table)
+{
+    const std::vector<MemberColumn> &columns = memberTableDef(table).columns;
+    std::size_t least = columns.size();
+    while (least > 0 && columns[least - 1].optional)
+        --least;
+    return least;
+}
+
+void padMemberRows(MemberTables &tables)
+{
+    for (int t = 0; t < MemberTableCount; ++t)
+        for (auto &row : tables.tables[static_cast<std::size_t>(t)])
+            if (row.size() >= leastMemberCells(t) && row.size() < memberTableDef(t).columns.size())
+                row.resize(memberTableDef(t).columns.size());
+}
+
+int readChoice(const std::string &text, const std::vector<std::string> &choices)
+{
+    const std::string word = lowerCase(trimmed(text));
+    if (word.empty())
+        return -1;
+    for (std::size_t k = 0; k < choices.size(); ++k)
+        if (choices[k].compare(0, word.size(), word) == 0)
+            return static_cast<int>(k);
+    return -1;
+}
+
 std::optional<mechanics::SupportKind> readSupportKind(const std::string &text)
 {
     const std::size_t first = text.find_first_not_of(" \t");
@@ -287,6 +489,7 @@ MemberTablesRead readMemberTables(const MemberTables &tables, double length, dou
     TableReader read(tables, length);
     readSupports(read, tables, m);
     readLoads(read, tables, m);
+    readStudy(read, tables, m);
     if (read.failed())
         return read.refusal();
     return {std::move(m), {}, {}};
@@ -295,10 +498,17 @@ MemberTablesRead readMemberTables(const MemberTables &tables, double length, dou
 MemberCell tableOfRefusal(const std::string &reason)
 {
     // The most particular word first: "a couple acts at the hinge" is about the couple.
-    const std::pair<const char *, int> words[] = {
-        {"couple", CoupleTable},        {"distributed load", DistributedLoadTable},
-        {"point load", PointLoadTable}, {"segment", SegmentTable},
-        {"hinge", HingeTable},          {"support", SupportTable}};
+    const std::pair<const char *, int> words[] = {{"load case", LoadCaseTable},
+                                                  {"combination", CombinationTable},
+                                                  {"axle", MovingLoadTable},
+                                                  {"train", MovingLoadTable},
+                                                  {"checks", CheckTable},
+                                                  {"couple", CoupleTable},
+                                                  {"distributed load", DistributedLoadTable},
+                                                  {"point load", PointLoadTable},
+                                                  {"segment", SegmentTable},
+                                                  {"hinge", HingeTable},
+                                                  {"support", SupportTable}};
     for (const auto &[word, table] : words)
         if (reason.find(word) != std::string::npos)
             return {table, -1, -1};
@@ -319,14 +529,26 @@ MemberTables memberTablesOf(const MemberDescription &member)
         t.tables[HingeTable].push_back({text(x)});
     for (const MemberLoad &load : member.loads) {
         if (load.kind == MemberLoad::Kind::Point)
-            t.tables[PointLoadTable].push_back({text(load.x), text(load.value)});
+            t.tables[PointLoadTable].push_back({text(load.x), text(load.value), load.loadCase});
         else if (load.kind == MemberLoad::Kind::Couple)
-            t.tables[CoupleTable].push_back({text(load.x), text(load.value)});
+            t.tables[CoupleTable].push_back({text(load.x), text(load.value), load.loadCase});
         else
-            t.tables[DistributedLoadTable].push_back({text(load.from), text(load.to), text(load.w1), text(load.w2)});
+            t.tables[DistributedLoadTable].push_back(
+                {text(load.from), text(load.to), text(load.w1), text(load.w2), load.loadCase});
     }
     for (const MemberSegment &g : member.segments)
         t.tables[SegmentTable].push_back({text(g.from), text(g.to), g.E ? text(*g.E) : "", g.I ? text(*g.I) : ""});
+    for (const MemberLoadCase &c : member.cases)
+        t.tables[LoadCaseTable].push_back({c.name, CaseKindWords[c.variable ? 1 : 0], c.meaning});
+    for (const MemberCombination &c : member.combinations)
+        t.tables[CombinationTable].push_back({c.name, factorsText(c.factors), PatternWords[c.pattern ? 1 : 0],
+                                              UseWords[static_cast<std::size_t>(c.use)]});
+    if (member.train)
+        for (const mechanics::Axle &a : member.train->axles)
+            t.tables[MovingLoadTable].push_back({text(a.offset), text(a.load)});
+    const MemberChecks &c = member.checks;
+    if (c.Z || c.f || c.n)
+        t.tables[CheckTable].push_back({c.Z ? text(*c.Z) : "", c.f ? text(*c.f) : "", c.n ? text(*c.n) : ""});
     return t;
 }
 
@@ -335,8 +557,12 @@ MemberTables startMemberTables()
     MemberTables t;
     t.tables[SupportTable] = {
         {"0", "pinned", "", "", ""}, {"3000", "roller", "", "", ""}, {"6000", "roller", "", "", ""}};
-    t.tables[PointLoadTable] = {{"1500", "5000"}};
-    t.tables[DistributedLoadTable] = {{"0", "6000", "5", "5"}};
+    t.tables[PointLoadTable] = {{"1500", "5000", "Q"}};
+    t.tables[DistributedLoadTable] = {{"0", "6000", "5", "5", "G"}};
+    t.tables[LoadCaseTable] = {{"G", "permanent", "self-weight and finishes"}, {"Q", "variable", "imposed"}};
+    t.tables[CombinationTable] = {{"ULS", "1.35 G + 1.5 Q", "yes", "strength"}, {"SLS", "G + Q", "no", "deflection"}};
+    // An IPE 160: Z = 109 cm³; f of a steel of 235 N/mm² over 1.5; deflection span / 300.
+    t.tables[CheckTable] = {{"109000", "156", "300"}};
     return t;
 }
 
@@ -350,11 +576,19 @@ std::vector<std::string> newMemberRow(int table, double length)
     case HingeTable:
         return {middle};
     case PointLoadTable:
-        return {middle, "1000"};
+        return {middle, "1000", ""};
     case CoupleTable:
-        return {middle, "1000000"};
+        return {middle, "1000000", ""};
     case DistributedLoadTable:
-        return {"0", end, "1", "1"};
+        return {"0", end, "1", "1", ""};
+    case LoadCaseTable:
+        return {"Q", "variable", ""};
+    case CombinationTable:
+        return {"C", "G", "no", "both"};
+    case MovingLoadTable:
+        return {"0", "10000"};
+    case CheckTable:
+        return {"", "", "300"};
     default:
         return {"0", middle, "", ""};
     }
@@ -367,13 +601,12 @@ std::string steppedCellText(const MemberTables &tables, const MemberCell &cell, 
         return text;
     const MemberColumn &column = memberTableDef(cell.table).columns[static_cast<std::size_t>(cell.column)];
     if (column.kind) {
-        const std::optional<mechanics::SupportKind> kind = readSupportKind(text);
-        int k = 0;
-        for (int i = 0; i < 4; ++i)
-            if (kind && KindsInOrder[i] == *kind)
-                k = i;
-        return KindWords[((k + clicks) % 4 + 4) % 4];
+        const int count = static_cast<int>(column.choices.size());
+        const int k = std::max(readChoice(text, column.choices), 0);
+        return column.choices[static_cast<std::size_t>(((k + clicks) % count + count) % count)];
     }
+    if (column.text)
+        return text;
     const double value = readNumber(text);
     if (!std::isfinite(value))
         return text;
@@ -394,7 +627,7 @@ bool convertMemberTables(MemberTables &tables, Units from, Units to, MemberCell 
         for (int r = 0; r < converted.rowCount(t); ++r) {
             auto &cells = converted.tables[static_cast<std::size_t>(t)][static_cast<std::size_t>(r)];
             for (std::size_t c = 0; c < cells.size() && c < def.columns.size(); ++c) {
-                if (def.columns[c].kind || !holdsNumber(cells[c]))
+                if (def.columns[c].kind || def.columns[c].text || !holdsNumber(cells[c]))
                     continue;
                 const double value = convert(readNumber(cells[c]), def.columns[c].dimension, from, to);
                 if (!std::isfinite(value) || (value != 0 && !std::isnormal(value))) {
@@ -413,7 +646,7 @@ bool convertMemberTables(MemberTables &tables, Units from, Units to, MemberCell 
 
 std::string memberColumnUnit(const MemberColumn &column, Units units)
 {
-    if (column.kind || column.dimension == Dimension::None)
+    if (column.kind || column.text || column.dimension == Dimension::None)
         return {};
     return unitCaption(units, column.dimension) + column.unitSuffix;
 }

@@ -11,6 +11,11 @@
 //   Couples           x, C (clockwise)
 //   Distributed loads from, to, w1, w2 (downward, varying linearly from w1 to w2)
 //   Segments          from, to, E, I (empty E or I: the member's)
+//   Load cases        name, kind (permanent, variable), meaning; a load's "case" cell names one
+//   Combinations      name, factors ("1.35 G + 1.5 Q"), pattern (no, yes), use (both, strength,
+//                     deflection)
+//   Moving loads      a (behind the first axle), P (downward): the axles of a train
+//   Checks            Z, f (σ = M/Z against f), n (deflection against span / n); one row
 
 #include "shell/core/memberdescription.h"
 #include "shell/core/units.h"
@@ -29,16 +34,22 @@ enum MemberTable {
     CoupleTable,
     DistributedLoadTable,
     SegmentTable,
+    LoadCaseTable,
+    CombinationTable,
+    MovingLoadTable,
+    CheckTable,
     MemberTableCount
 };
 
 struct MemberColumn {
     std::string caption;  // "x", "kind", "k", "kθ", "δs", "P", "from", ...
     Dimension dimension = Dimension::None;
-    std::string unitSuffix;  // written after the unit of the dimension: "/rad" for kθ
-    bool kind = false;       // holds a support kind, not a number
-    bool optional = false;   // may stay empty (0, or the member's E and I)
-    std::string meaning;     // for the column's tooltip
+    std::string unitSuffix;              // written after the unit of the dimension: "/rad" for kθ
+    bool kind = false;                   // holds one of `choices`, not a number
+    bool optional = false;               // may stay empty (0, the member's E and I, the first load case)
+    std::string meaning;                 // for the column's tooltip
+    std::vector<std::string> choices{};  // a kind's words: "pinned", "roller", ...
+    bool text = false;                   // holds a name or words, not a number
 };
 
 struct MemberTableDef {
@@ -78,6 +89,11 @@ struct MemberTables {
 // "spring", in any case ("p", "Roll", "FIXED"); none for another text.
 std::optional<mechanics::SupportKind> readSupportKind(const std::string &text);
 
+// The fewest cells a row of `table` may hold: trailing cells that may stay empty may be left out
+// (a load without its case); padMemberRows fills them in.
+std::size_t leastMemberCells(int table);
+void padMemberRows(MemberTables &tables);
+
 // The member the inputs and the tables describe, or the first cell that does not describe one
 // and why: a number too large or too small for a double, a position off the member, a load or a
 // segment that ends before it starts, a stiffness below zero, an unknown support kind, a
@@ -88,6 +104,9 @@ struct MemberTablesRead {
     std::string reason;  // "x of support 2 lies outside the member [0, 10000]"
 };
 MemberTablesRead readMemberTables(const MemberTables &tables, double length, double E, double I);
+
+// The choice a kind cell names: the first of `choices` its word starts, in any case; -1 for none.
+int readChoice(const std::string &text, const std::vector<std::string> &choices);
 
 // The table a refusal of the solver speaks of ("two hinges stand at x = 3000": the hinges;
 // "the supports do not hold the member": the supports), as a cell with row and column -1.

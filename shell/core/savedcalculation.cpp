@@ -1,6 +1,7 @@
 #include "shell/core/savedcalculation.h"
 
 #include "shell/core/jsonreading.h"
+#include "shell/core/memberresults.h"
 #include "shell/core/numbertext.h"
 
 #include <nlohmann/json.hpp>
@@ -23,7 +24,7 @@ bool SavedCalculation::operator==(const SavedCalculation &other) const
            units == other.units && inputs == other.inputs && ticked == other.ticked && chartType == other.chartType &&
            logScale == other.logScale && view == other.view && showSlope == other.showSlope &&
            plotColor == other.plotColor && programColor == other.programColor && names == other.names &&
-           member == other.member;
+           member == other.member && influence == other.influence;
 }
 
 namespace {
@@ -123,14 +124,31 @@ const Json &list(const Json &value, const std::string &path)
     return value;
 }
 
+const std::pair<ChartArea, const char *> ViewNames[] = {{ChartArea::Results, "results"},
+                                                        {ChartArea::Diagrams, "diagrams"},
+                                                        {ChartArea::Influence, "influence"},
+                                                        {ChartArea::Envelope, "envelope"}};
+
+const char *viewName(ChartArea view)
+{
+    for (const auto &[area, name] : ViewNames)
+        if (area == view)
+            return name;
+    return "results";
+}
+
 // The JSON keys of the member editor's tables, in their order.
-const char *const MemberTableKeys[] = {"supports", "hinges", "pointLoads", "couples", "distributedLoads", "segments"};
+const char *const MemberTableKeys[] = {"supports", "hinges",    "pointLoads",   "couples",     "distributedLoads",
+                                       "segments", "loadCases", "combinations", "movingLoads", "checks"};
 static_assert(std::size(MemberTableKeys) == MemberTableCount);
 
-// The tables of a member: each row a list of its cells' texts, as many as the table has columns.
+// The tables of a member: each row a list of its cells' texts, as many as the table has columns;
+// a row may leave out trailing cells that may stay empty (a load without its case).
 MemberTables memberTables(const Json &value)
 {
-    object(value, "member", {"supports", "hinges", "pointLoads", "couples", "distributedLoads", "segments"});
+    object(value, "member",
+           {"supports", "hinges", "pointLoads", "couples", "distributedLoads", "segments", "loadCases", "combinations",
+            "movingLoads", "checks"});
     MemberTables tables;
     for (int t = 0; t < MemberTableCount; ++t) {
         const auto found = value.find(MemberTableKeys[t]);
@@ -142,12 +160,12 @@ MemberTables memberTables(const Json &value)
         for (std::size_t r = 0; r < rows.size(); ++r) {
             const std::string rowPath = path + "[" + std::to_string(r) + "]";
             const Json &cells = list(rows[r], rowPath);
-            if (cells.size() != columns)
+            if (cells.size() < leastMemberCells(t) || cells.size() > columns)
                 refuse(inQuotes(rowPath) + " must hold " + std::to_string(columns) + " texts, not " +
                        std::to_string(cells.size()));
-            std::vector<std::string> row;
-            for (std::size_t c = 0; c < columns; ++c)
-                row.push_back(text(cells[c], rowPath + "[" + std::to_string(c) + "]"));
+            std::vector<std::string> row(columns);
+            for (std::size_t c = 0; c < cells.size(); ++c)
+                row[c] = text(cells[c], rowPath + "[" + std::to_string(c) + "]");
             tables.tables[static_cast<std::size_t>(t)].push_back(std::move(row));
         }
     }
@@ -201,12 +219,16 @@ SavedCalculation calculationOf(std::string_view source)
     for (std::size_t k = 0; k < ticked.size(); ++k)
         c.ticked.push_back(flag(ticked[k], "ticked[" + std::to_string(k) + "]"));
 
-    const Json &chart = object(field(document, "", "chart"), "chart", {"type", "logScale", "view", "slope"});
+    const Json &chart =
+        object(field(document, "", "chart"), "chart", {"type", "logScale", "view", "slope", "influence"});
     c.chartType = choice(field(chart, "chart", "type"), "chart.type", ChartTypeNames);
     c.logScale = flag(field(chart, "chart", "logScale"), "chart.logScale");
-    const std::pair<ChartArea, const char *> views[] = {{ChartArea::Results, "results"},
-                                                        {ChartArea::Diagrams, "diagrams"}};
-    c.view = choice(field(chart, "chart", "view"), "chart.view", views);
+    c.view = choice(field(chart, "chart", "view"), "chart.view", ViewNames);
+    if (const auto influence = chart.find("influence"); influence != chart.end()) {
+        c.influence = text(*influence, "chart.influence");
+        if (!influenceOfKey(c.influence))
+            refuse("\"chart.influence\" must be M, V, theta, delta, R1, MR1, ..., not " + inQuotes(c.influence));
+    }
     c.showSlope = flag(field(chart, "chart", "slope"), "chart.slope");
 
     const Json &colours = object(field(document, "", "colours"), "colours", {"plot", "program"});
@@ -269,10 +291,10 @@ std::string writeSavedCalculation(const SavedCalculation &c)
         OrderedJson{{"length", unitName(LengthNames, c.units.length)}, {"force", unitName(ForceNames, c.units.force)}};
     document["inputs"] = inputs;
     document["ticked"] = ticked;
-    document["chart"] = OrderedJson{{"type", type},
-                                    {"logScale", c.logScale},
-                                    {"view", c.view == ChartArea::Diagrams ? "diagrams" : "results"},
-                                    {"slope", c.showSlope}};
+    document["chart"] =
+        OrderedJson{{"type", type}, {"logScale", c.logScale}, {"view", viewName(c.view)}, {"slope", c.showSlope}};
+    if (c.member)
+        document["chart"]["influence"] = c.influence;
     document["colours"] = OrderedJson{{"plot", colourText(c.plotColor)}, {"program", colourText(c.programColor)}};
     document["names"] =
         OrderedJson{{"project", c.names.project}, {"member", c.names.member}, {"engineer", c.names.engineer}};
@@ -296,7 +318,7 @@ std::string memberProblem(const MemberTables &tables)
         const MemberTableDef &def = memberTableDef(t);
         for (int r = 0; r < tables.rowCount(t); ++r) {
             const auto &row = tables.tables[static_cast<std::size_t>(t)][static_cast<std::size_t>(r)];
-            if (row.size() != def.columns.size())
+            if (row.size() < leastMemberCells(t) || row.size() > def.columns.size())
                 return "a row of " + def.title + " has " + std::to_string(row.size()) + " cells, not " +
                        std::to_string(def.columns.size());
             for (std::size_t c = 0; c < row.size(); ++c) {
@@ -304,7 +326,7 @@ std::string memberProblem(const MemberTables &tables)
                 const std::string problem = textProblem(row[c]);
                 if (!problem.empty())
                     return where + " " + problem;
-                if (!def.columns[c].kind && !std::isfinite(readNumber(row[c])))
+                if (!def.columns[c].kind && !def.columns[c].text && !std::isfinite(readNumber(row[c])))
                     return where + " is too large a number: " + row[c];
             }
         }
@@ -355,12 +377,13 @@ std::string checkSavedCalculation(const SavedCalculation &c, const Program &prog
     }
     if (program.memberEditor != c.member.has_value())
         return program.memberEditor ? "it holds no member" : program.name + " takes no member";
+    if (!program.memberEditor && (c.view == ChartArea::Influence || c.view == ChartArea::Envelope))
+        return program.name + " has no influence lines or envelopes to show";
     if (c.member) {
         const std::string problem = memberProblem(*c.member);
         if (!problem.empty())
             return problem;
-        // A reaction and a reaction moment per support, V, M and δ twice and two slopes at most.
-        const std::size_t rows = 2 * c.member->tables[SupportTable].size() + 8;
+        const std::size_t rows = memberRowLimit(c.member->tables[SupportTable].size());
         if (c.ticked.size() > rows)
             return "the member has at most " + std::to_string(rows) + " result rows; the file ticks " +
                    std::to_string(c.ticked.size());

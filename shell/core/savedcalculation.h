@@ -75,6 +75,8 @@ struct SavedCalculation {
     CalculationNames names;
     // The tables of a program that describes any member (none for the others).
     std::optional<MemberTables> member;
+    // The quantity whose influence line the member's window shows: "M", "V", "R2", ...
+    std::string influence = "M";
 
     bool operator==(const SavedCalculation &other) const;
     bool operator!=(const SavedCalculation &other) const { return !(*this == other); }

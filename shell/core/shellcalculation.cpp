@@ -26,12 +26,15 @@ SavedCalculation ShellModel::save() const
     for (std::size_t k = 0; k < n; ++k)
         saved.inputs.push_back({c.inputs[k].caption, m_texts[cc][k], m_texts[cc][n + k]});
     // Any member keeps the ticks of every row it has shown, up to as many as its supports give.
-    const std::size_t rows =
-        m_program.memberEditor ? std::min(m_rows.size(), 2 * m_member.tables[SupportTable].size() + 8) : c.rows.size();
+    const std::size_t rows = m_program.memberEditor
+                                 ? std::min(m_rows.size(), memberRowLimit(m_member.tables[SupportTable].size()))
+                                 : c.rows.size();
     for (std::size_t r = 0; r < rows; ++r)
         saved.ticked.push_back(m_rows[r].ticked);
-    if (m_program.memberEditor)
+    if (m_program.memberEditor) {
         saved.member = m_member;
+        saved.influence = influenceKey(m_influence);
+    }
     saved.chartType = m_chartType;
     saved.logScale = m_logScale;
     saved.view = m_chartArea;
@@ -67,8 +70,11 @@ std::string ShellModel::open(const SavedCalculation &calculation)
     m_plotColor = calculation.plotColor;
     m_programColor = calculation.programColor;
     m_names = calculation.names;
-    if (calculation.member)
+    if (calculation.member) {
         m_member = *calculation.member;
+        padMemberRows(m_member);
+        m_influence = influenceOfKey(calculation.influence).value_or(InfluenceChoice{});
+    }
     m_page = m_program.pageOf(index);
     // The other cases convert into the new units when they are next shown.
     showCase(index, &calculation.ticked);

@@ -34,7 +34,15 @@ void ShellModel::computeMember(const std::vector<double> &numbers)
         tableError(tableOfRefusal(solved.error().message), solved.error().message);
         return;
     }
-    writeMemberRows(memberRows(*solved));
+    const MemberStudy study = studyMember(*read.member);
+    if (!study.problem.empty()) {
+        tableError({study.problemTable, -1, -1}, study.problem);
+        return;
+    }
+    std::vector<MemberRow> rows = memberRows(*solved);
+    const std::vector<MemberRow> more = studyRows(*read.member, *solved, study);
+    rows.insert(rows.end(), more.begin(), more.end());
+    writeMemberRows(rows);
     m_diagrams = memberDiagrams(beam, *solved, units());
     m_diagrams.caseIndex = m_currentCase;
     m_diagrams.inputs = numbers;
@@ -43,6 +51,7 @@ void ShellModel::computeMember(const std::vector<double> &numbers)
     m_acceptedCase = m_currentCase;
     m_acceptedInputs = numbers;
     m_acceptedMember = read.member;
+    m_acceptedStudy = study;
     m_advisories.clear();
     m_lastRejected = false;
     m_markedField = -1;
@@ -72,8 +81,8 @@ void ShellModel::writeMemberRows(const std::vector<MemberRow> &rows)
         row.reason = std::isfinite(m.value) ? "" : "too large to compute (beyond 1.8e308)";
         row.largest.reset();
         row.outsideRange.clear();
-        row.lineBelow = m.x.has_value();
-        row.largestText = m.x ? "at x = " + diagramNumber(*m.x) + " " + lengthUnit : "";
+        row.lineBelow = m.x.has_value() || !m.below.empty();
+        row.largestText = m.x ? "at x = " + diagramNumber(*m.x) + " " + lengthUnit : m.below;
     }
 }
 
@@ -139,11 +148,132 @@ void ShellModel::stepMemberCell(const MemberCell &cell, int clicks)
     setMemberCell(cell, steppedCellText(m_member, cell, clicks, length));
 }
 
+void ShellModel::chooseInfluence(const InfluenceChoice &choice)
+{
+    m_influence = choice;
+}
+
+namespace {
+
+// A diagram through the envelope's sections, straight between them.
+mechanics::Piecewise throughSections(const std::vector<double> &x, const std::vector<double> &y)
+{
+    std::vector<mechanics::Polynomial> pieces;
+    for (std::size_t k = 0; k + 1 < x.size(); ++k)
+        pieces.push_back(mechanics::Polynomial({y[k], (y[k + 1] - y[k]) / (x[k + 1] - x[k])}));
+    return mechanics::Piecewise(x, pieces);
+}
+
+template <typename Pairs, typename Value> std::vector<double> valuesOf(const Pairs &pairs, Value value)
+{
+    std::vector<double> values;
+    for (const auto &p : pairs)
+        values.push_back(value(p));
+    return values;
+}
+
+// The member's envelopes as diagrams: for the combinations and for the moving loads, the largest
+// and the smallest V and M (and δ of the combinations) along the member.
+CaseDiagrams envelopeDiagrams(const mechanics::Beam &beam, const MemberStudy &study, Units units)
+{
+    CaseDiagrams d;
+    d.lengthUnit = unitCaption(units, Dimension::Length);
+    d.units = units;
+    d.kind = CaseDiagrams::Kind::Members;
+    mechanics::Beam bare = beam;
+    bare.forces.clear();
+    bare.couples.clear();
+    bare.distributed.clear();
+    const auto curve = [](Quantity q, const std::string &label, const std::vector<double> &x,
+                          const std::vector<double> &y, const std::string &unit) {
+        const mechanics::Piecewise f = throughSections(x, y);
+        Curve c{q, f, mechanics::extremes(f), unit};
+        c.label = label;
+        return c;
+    };
+    const std::string force = unitCaption(units, Dimension::Force);
+    const std::string moment = unitCaption(units, Dimension::Moment);
+    if (study.combinations && study.combinations->x.size() > 1) {
+        const mechanics::CombinationEnvelope &e = *study.combinations;
+        MemberDiagram m;
+        m.name = "Envelope over the combinations";
+        m.beam = bare;
+        const auto large = [](const mechanics::GoverningPair &p) { return p.largest.value; };
+        const auto small = [](const mechanics::GoverningPair &p) { return p.smallest.value; };
+        m.curves.push_back(curve(Quantity::Shear, "Vmax", e.x, valuesOf(e.shear, large), force));
+        m.curves.push_back(curve(Quantity::Shear, "Vmin", e.x, valuesOf(e.shear, small), force));
+        m.curves.push_back(curve(Quantity::Moment, "Mmax", e.x, valuesOf(e.moment, large), moment));
+        m.curves.push_back(curve(Quantity::Moment, "Mmin", e.x, valuesOf(e.moment, small), moment));
+        if (!e.deflection.empty()) {
+            const std::string length = unitCaption(units, Dimension::Length);
+            m.curves.push_back(curve(Quantity::Deflection, "\u03b4max", e.x, valuesOf(e.deflection, large), length));
+            m.curves.push_back(curve(Quantity::Deflection, "\u03b4min", e.x, valuesOf(e.deflection, small), length));
+        }
+        d.members.push_back(std::move(m));
+    }
+    if (study.train && study.train->x.size() > 1) {
+        const mechanics::TrainEnvelope &e = *study.train;
+        MemberDiagram m;
+        m.name = "Envelope under the moving loads";
+        m.beam = bare;
+        const auto large = [](const mechanics::TrainEffect &p) { return p.largest.value; };
+        const auto small = [](const mechanics::TrainEffect &p) { return p.smallest.value; };
+        m.curves.push_back(curve(Quantity::Shear, "Vmax", e.x, valuesOf(e.shear, large), force));
+        m.curves.push_back(curve(Quantity::Shear, "Vmin", e.x, valuesOf(e.shear, small), force));
+        m.curves.push_back(curve(Quantity::Moment, "Mmax", e.x, valuesOf(e.moment, large), moment));
+        m.curves.push_back(curve(Quantity::Moment, "Mmin", e.x, valuesOf(e.moment, small), moment));
+        d.members.push_back(std::move(m));
+    }
+    if (d.members.empty()) {
+        d.kind = CaseDiagrams::Kind::Error;
+        d.error = "the member has no combinations and no moving loads: type them in the Combinations and "
+                  "Moving loads tables";
+    }
+    return d;
+}
+
+std::string trainText(const std::optional<mechanics::Train> &train)
+{
+    std::string t;
+    if (train)
+        for (const mechanics::Axle &a : train->axles)
+            t += " " + generalText(a.offset) + ":" + generalText(a.load);
+    return t;
+}
+
+}  // namespace
+
+const CaseDiagrams &ShellModel::studyDiagrams() const
+{
+    if (!m_acceptedMember) {
+        m_studyDiagrams = CaseDiagrams{};
+        m_studyDiagramsSource.clear();
+        return m_studyDiagrams;
+    }
+    const bool influence = m_chartArea == ChartArea::Influence;
+    const double x = m_acceptedInputs.size() > PointInput ? m_acceptedInputs[PointInput] : 0;
+    const Units u = units();
+    const std::string source = memberDescriptionJson(*m_acceptedMember) + (influence ? " influence " : " envelope ") +
+                               influenceKey(m_influence) + " " + generalText(x) + " " +
+                               unitCaption(u, Dimension::Moment) + trainText(m_acceptedMember->train);
+    if (source == m_studyDiagramsSource)
+        return m_studyDiagrams;
+    const mechanics::Beam beam = m_acceptedMember->beam();
+    m_studyDiagrams =
+        influence ? influenceDiagrams(beam, m_influence, x, u) : envelopeDiagrams(beam, m_acceptedStudy, u);
+    m_studyDiagrams.caseIndex = m_acceptedCase;
+    m_studyDiagrams.inputs = m_acceptedInputs;
+    m_studyDiagrams.member = source;
+    m_studyDiagramsSource = source;
+    return m_studyDiagrams;
+}
+
 void ShellModel::setMemberTables(const MemberTables &tables)
 {
     if (!m_program.memberEditor || m_currentCase < 0)
         return;
     m_member = tables;
+    padMemberRows(m_member);
     compute(0);
 }
 

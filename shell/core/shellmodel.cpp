@@ -132,6 +132,8 @@ std::vector<double> ShellModel::inputNumbers(int caseIndex) const
 
 const CaseDiagrams &ShellModel::diagrams() const
 {
+    if (m_program.memberEditor && (m_chartArea == ChartArea::Influence || m_chartArea == ChartArea::Envelope))
+        return studyDiagrams();
     // The same inputs give the same diagrams: only a change solves the member again. (Any member
     // is solved at every computation: its rows are its diagrams' extremes.)
     if (m_acceptedCase >= 0 && !m_program.memberEditor &&

@@ -219,6 +219,10 @@ public:
     const MemberCell &markedCell() const { return m_markedCell; }
     // The member of the last accepted computation, as the sketch and the sheet draw it.
     const std::optional<MemberDescription> &acceptedMember() const { return m_acceptedMember; }
+    // The quantity whose influence line the Influence view shows, and the user's choice of it
+    // (kept where the member loses the support it names: the view then says why it has none).
+    const InfluenceChoice &influenceChoice() const { return m_influence; }
+    void chooseInfluence(const InfluenceChoice &choice);
     // The user edits a cell; the member is computed again.
     void setMemberCell(const MemberCell &cell, const std::string &text);
     // Insert adds a row after `row` (-1: before the first) and returns its index; Delete removes
@@ -334,6 +338,12 @@ private:
     MemberTables m_member;
     MemberCell m_markedCell;
     std::optional<MemberDescription> m_acceptedMember;
+    MemberStudy m_acceptedStudy;
+    InfluenceChoice m_influence;
+    // The diagrams of the Influence and Envelope views, made when asked for.
+    mutable CaseDiagrams m_studyDiagrams;
+    mutable std::string m_studyDiagramsSource;
+    const CaseDiagrams &studyDiagrams() const;
 };
 
 }  // namespace shell

@@ -204,7 +204,7 @@ void writeSymbolAndUnit(QPainter &painter, const QFontMetricsF &metrics, const Q
                         StripTexts &texts)
 {
     const double lineHeight = metrics.height();
-    const QString symbol = qs(quantitySymbol(curve.quantity));
+    const QString symbol = qs(curve.label.empty() ? quantitySymbol(curve.quantity) : curve.label);
     const QString unit = qs(curve.unit);
     const double captionWidth =
         std::max(metrics.horizontalAdvance(unit), metrics.horizontalAdvance(QStringLiteral("M")));
@@ -296,7 +296,7 @@ void paintCurveAndArea(QPainter &painter, const MemberBlock &block, const QRectF
 void labelExtremes(QPainter &painter, Labels &labels, const MemberBlock &block, const QRectF &strip, const Curve &curve,
                    const StripScale &scale, double length, const std::string &lengthUnit, double lineHeight)
 {
-    const QString symbol = qs(quantitySymbol(curve.quantity));
+    const QString symbol = qs(curve.label.empty() ? quantitySymbol(curve.quantity) : curve.label);
     const double gap = lineHeight * 0.3;
     const double dot = lineHeight * 0.16;
     const std::vector<const mechanics::Extreme *> extremes = labelledExtremes(curve);

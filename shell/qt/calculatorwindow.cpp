@@ -15,6 +15,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QComboBox>
 #include <QContextMenuEvent>
 #include <QFontInfo>
 #include <QFrame>
@@ -256,9 +257,14 @@ void CalculatorWindow::setTabOrder()
         }
     if (m_memberEditor)
         order.push_back(m_memberEditor);
-    for (QWidget *next :
-         std::initializer_list<QWidget *>{w.reset, w.results, w.resultsSwitch, w.diagramsSwitch, w.windowButton,
-                                          w.chart, w.diagramView, w.helpLabel(), w.exitLabel(), w.reference})
+    order.push_back(w.reset);
+    order.push_back(w.results);
+    for (QPushButton *s : w.switches())
+        order.push_back(s);
+    if (w.influenceChoice)
+        order.push_back(w.influenceChoice);
+    for (QWidget *next : std::initializer_list<QWidget *>{w.windowButton, w.chart, w.diagramView, w.helpLabel(),
+                                                          w.exitLabel(), w.reference})
         order.push_back(next);
     for (std::size_t i = 1; i < order.size(); ++i)
         QWidget::setTabOrder(order[i - 1], order[i]);

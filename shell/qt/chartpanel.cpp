@@ -7,8 +7,11 @@
 #include "shell/qt/formwidgets.h"
 #include "shell/qt/windowmenus.h"
 
+#include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QSignalBlocker>
+#include <QStringList>
 #include <QTimer>
 
 namespace shell {
@@ -39,6 +42,45 @@ ChartPanel::ChartPanel(QWidget &window, ShellModel &model, const FormWidgets &wi
     connect(w.windowButton, &QPushButton::clicked, this, &ChartPanel::openDiagramWindow);
     connect(w.resultsSwitch, &QPushButton::clicked, this, [this] { chooseView(ChartArea::Results); });
     connect(w.diagramsSwitch, &QPushButton::clicked, this, [this] { chooseView(ChartArea::Diagrams); });
+    if (w.influenceSwitch) {
+        connect(w.influenceSwitch, &QPushButton::clicked, this, [this] { chooseView(ChartArea::Influence); });
+        connect(w.envelopeSwitch, &QPushButton::clicked, this, [this] { chooseView(ChartArea::Envelope); });
+        connect(w.influenceChoice, qOverload<int>(&QComboBox::activated), this, [this](int index) {
+            if (index >= 0 && static_cast<std::size_t>(index) < m_influenceChoices.size()) {
+                m_model.chooseInfluence(m_influenceChoices[static_cast<std::size_t>(index)]);
+                emit changed();
+            }
+        });
+    }
+}
+
+void ChartPanel::refreshInfluenceChoice()
+{
+    QComboBox *box = m_widgets.influenceChoice;
+    if (!box)
+        return;
+    const bool shown = m_model.chartArea() == ChartArea::Influence;
+    if (box->isVisibleTo(m_widgets.form) != shown)
+        box->setVisible(shown);
+    if (!shown || !m_model.acceptedMember())
+        return;
+    const auto choices = influenceChoices(m_model.acceptedMember()->beam());
+    std::vector<InfluenceChoice> kinds;
+    QStringList words;
+    int current = -1;
+    for (const auto &[choice, text] : choices) {
+        if (choice == m_model.influenceChoice())
+            current = static_cast<int>(kinds.size());
+        kinds.push_back(choice);
+        words.push_back(QString::fromStdString("Influence line of " + text));
+    }
+    const QSignalBlocker blocker(box);
+    if (kinds != m_influenceChoices) {
+        box->clear();
+        box->addItems(words);
+        m_influenceChoices = kinds;
+    }
+    box->setCurrentIndex(current);
 }
 
 void ChartPanel::refresh(bool stale)
@@ -47,7 +89,8 @@ void ChartPanel::refresh(bool stale)
     w.chart->setStale(stale);
     w.diagramView->setStale(stale);
     // Only the view on display follows the model, so a keystroke draws one of them.
-    const bool diagrams = m_model.chartArea() == ChartArea::Diagrams;
+    const bool diagrams = showsDiagrams(m_model.chartArea());
+    refreshInfluenceChoice();
     if (diagrams)
         w.diagramView->setData(m_model.diagrams(), DiagramOptions{m_model.showSlope()});
     else
@@ -73,9 +116,10 @@ void ChartPanel::refresh(bool stale)
 
 void ChartPanel::refreshSwitches()
 {
-    const bool diagrams = m_model.chartArea() == ChartArea::Diagrams;
-    m_widgets.resultsSwitch->setChecked(!diagrams);
-    m_widgets.diagramsSwitch->setChecked(diagrams);
+    const ChartArea areas[] = {ChartArea::Results, ChartArea::Diagrams, ChartArea::Influence, ChartArea::Envelope};
+    const std::vector<QPushButton *> switches = m_widgets.switches();
+    for (std::size_t k = 0; k < switches.size(); ++k)
+        switches[k]->setChecked(m_model.chartArea() == areas[k]);
 }
 
 void ChartPanel::chooseView(ChartArea area)

@@ -6,7 +6,11 @@
 // right click the chart's menu; a switch chosen is announced with changed(), diagrams that come
 // into view ask for room with roomWanted() once the layout has followed.
 
+#include "shell/core/memberresults.h"
+
 #include <QObject>
+
+#include <vector>
 
 class QWidget;
 
@@ -43,7 +47,10 @@ private:
     ShellModel &m_model;
     const FormWidgets &m_widgets;
     WindowMenus &m_menus;
-    DiagramWindow *m_diagramWindow = nullptr;  // made when first asked for
+    DiagramWindow *m_diagramWindow = nullptr;         // made when first asked for
+    std::vector<InfluenceChoice> m_influenceChoices;  // the quantities the choice lists, in its order
+
+    void refreshInfluenceChoice();
 };
 
 }  // namespace shell

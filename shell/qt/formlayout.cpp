@@ -11,6 +11,7 @@
 #include "shell/qt/resultsview.h"
 #include "shell/qt/sketchview.h"
 
+#include <QComboBox>
 #include <QFontMetricsF>
 #include <QFrame>
 #include <QGroupBox>
@@ -119,7 +120,7 @@ QSize FormLayout::leastFormSize() const
     const LayoutRect results = m_model.resultsFrameRect();
     const int chartTop = m_model.chartRect().top + (m_widgets.advisory->isVisibleTo(m_widgets.form) ? 500 : 0);
     reach(results.left + std::max(3000, m_leastResults) + 600, chartTop + LeastChart + ChartBottomMargin);
-    if (m_model.chartArea() == ChartArea::Diagrams)
+    if (showsDiagrams(m_model.chartArea()))
         reach(0, chartTop + SwitchHeight + SwitchGap +
                      (leastDiagramPixels(results.width / UnitsPerPixel) * UnitsPerPixel) + DiagramsBottomMargin);
     // Reset and the notes beside the inputs.
@@ -293,13 +294,21 @@ void FormLayout::placeChartArea(int height)
     }
     // The switch between the results chart and the diagrams stands above them, on the right;
     // left of it while the diagrams show, the command that opens them in a window of their own.
-    const int switchWidth =
-        std::max(w.diagramsSwitch->sizeHint().width(), w.resultsSwitch->sizeHint().width()) * UnitsPerPixel + 150;
-    place(w.diagramsSwitch, {chart.left + chart.width - switchWidth, chart.top + 30, switchWidth, SwitchHeight});
-    place(w.resultsSwitch, {chart.left + chart.width - (2 * switchWidth), chart.top + 30, switchWidth, SwitchHeight});
+    const std::vector<QPushButton *> switches = w.switches();
+    int switchWidth = 0;
+    for (const QPushButton *s : switches)
+        switchWidth = std::max(switchWidth, s->sizeHint().width() * UnitsPerPixel + 150);
+    const int count = static_cast<int>(switches.size());
+    for (int k = 0; k < count; ++k)
+        place(switches[static_cast<std::size_t>(k)],
+              {chart.left + chart.width - ((count - k) * switchWidth), chart.top + 30, switchWidth, SwitchHeight});
     const int windowWidth = (w.windowButton->sizeHint().width() * UnitsPerPixel) + 150;
-    place(w.windowButton,
-          {chart.left + chart.width - (2 * switchWidth) - windowWidth - 60, chart.top + 30, windowWidth, SwitchHeight});
+    const int windowLeft = chart.left + chart.width - (count * switchWidth) - windowWidth - 60;
+    place(w.windowButton, {windowLeft, chart.top + 30, windowWidth, SwitchHeight});
+    if (w.influenceChoice) {
+        const int choiceWidth = std::max(w.influenceChoice->sizeHint().width() * UnitsPerPixel, 2400);
+        place(w.influenceChoice, {windowLeft - choiceWidth - 60, chart.top + 30, choiceWidth, SwitchHeight});
+    }
     chart.top += SwitchHeight + SwitchGap;
     LayoutRect diagrams = chart;
     diagrams.height = std::max(height - chart.top - DiagramsBottomMargin, 0);

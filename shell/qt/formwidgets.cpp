@@ -16,6 +16,7 @@
 #include "shell/qt/diagramview.h"
 #include "shell/qt/resultsview.h"
 
+#include <QComboBox>
 #include <QFontMetrics>
 #include <QFrame>
 #include <QLabel>
@@ -190,7 +191,7 @@ void buildCaseTexts(FormWidgets &w)
 
 // The chart and the diagrams in one place; two flat toggles above it choose between them and,
 // beside them while the diagrams show, a third opens the diagrams in a window of their own.
-void buildChartArea(FormWidgets &w)
+void buildChartArea(FormWidgets &w, const Program &program)
 {
     w.chart = named(new ChartView(w.form), QStringLiteral("Chart1"));
     w.diagramView = named(new DiagramView(w.form), QStringLiteral("Diagrams1"));
@@ -210,6 +211,24 @@ void buildChartArea(FormWidgets &w)
     w.windowButton->setCursor(Qt::PointingHandCursor);
     w.windowButton->setToolTip(QStringLiteral("The diagrams in a window of their own, which can be maximised"));
     w.windowButton->hide();
+    if (!program.memberEditor)
+        return;
+    w.influenceSwitch = named(new CommandButton(QStringLiteral("Influence"), w.form), QStringLiteral("ChartSwitch_2"));
+    w.envelopeSwitch = named(new CommandButton(QStringLiteral("Envelope"), w.form), QStringLiteral("ChartSwitch_3"));
+    for (QPushButton *button : {w.influenceSwitch, w.envelopeSwitch}) {
+        button->setCheckable(true);
+        button->setFlat(true);
+        button->setCursor(Qt::PointingHandCursor);
+    }
+    w.influenceSwitch->setToolTip(
+        QStringLiteral("The influence line of a quantity as a unit load moves along the member"));
+    w.envelopeSwitch->setToolTip(
+        QStringLiteral("The largest and smallest V, M and \u03b4 over the combinations and the moving loads"));
+    w.influenceChoice = named(new QComboBox(w.form), QStringLiteral("InfluenceOf"));
+    w.influenceChoice->setToolTip(
+        QStringLiteral("The quantity whose influence line shows: at the point x, or a support's reaction"));
+    w.influenceChoice->setAccessibleName(QStringLiteral("Influence line of"));
+    w.influenceChoice->hide();
 }
 
 }  // namespace
@@ -223,8 +242,16 @@ FormWidgets buildFormWidgets(QWidget *form, const Program &program, const QStrin
     buildCommandLabels(w, program);
     buildCaseButtons(w, program);
     buildCaseTexts(w);
-    buildChartArea(w);
+    buildChartArea(w, program);
     return w;
+}
+
+std::vector<QPushButton *> FormWidgets::switches() const
+{
+    std::vector<QPushButton *> all{resultsSwitch, diagramsSwitch};
+    if (influenceSwitch)
+        all.insert(all.end(), {influenceSwitch, envelopeSwitch});
+    return all;
 }
 
 }  // namespace shell

@@ -11,6 +11,7 @@
 
 #include <vector>
 
+class QComboBox;
 class QFrame;
 class QLabel;
 class QPushButton;
@@ -55,6 +56,13 @@ struct FormWidgets {
     QPushButton *resultsSwitch = nullptr;   // the switch above the chart: results chart
     QPushButton *diagramsSwitch = nullptr;  // or diagrams
     QPushButton *windowButton = nullptr;    // the diagrams in a window of their own
+    // Any member: two more switches, its influence line and its envelopes, and the quantity
+    // whose influence line shows (none for the other programs).
+    QPushButton *influenceSwitch = nullptr;
+    QPushButton *envelopeSwitch = nullptr;
+    QComboBox *influenceChoice = nullptr;
+    // The switches in their order from the left.
+    std::vector<QPushButton *> switches() const;
     // The tables of any member (a program with a member editor), beside the results frame.
     QWidget *memberEditor = nullptr;
 

@@ -46,7 +46,7 @@ MemberEditor::MemberEditor(ShellModel &model, QWidget *parent) : QTabWidget(pare
     setObjectName(QStringLiteral("MemberEditor"));
     setDocumentMode(true);
     setUsesScrollButtons(true);
-    // Six tables and the row buttons share one line: tabs with little room around their titles.
+    // Ten tables and the row buttons share one line: tabs with little room around their titles.
     tabBar()->setStyleSheet(QStringLiteral("QTabBar::tab { padding: 3px 5px; }"));
     for (int t = 0; t < MemberTableCount; ++t)
         addTab(buildTable(t), qs(memberTableDef(t).tab));
@@ -138,9 +138,10 @@ void MemberEditor::refreshTable(int index)
             QTableWidgetItem *item = table->item(r, c);
             if (!item) {
                 item = new QTableWidgetItem(text);
-                item->setTextAlignment(def.columns[static_cast<std::size_t>(c)].kind
-                                           ? Qt::AlignCenter
-                                           : Qt::AlignRight | Qt::AlignVCenter);
+                const MemberColumn &column = def.columns[static_cast<std::size_t>(c)];
+                item->setTextAlignment(column.kind   ? Qt::AlignCenter
+                                       : column.text ? Qt::AlignLeft | Qt::AlignVCenter
+                                                     : Qt::AlignRight | Qt::AlignVCenter);
                 table->setItem(r, c, item);
             } else if (item->text() != text) {
                 item->setText(text);

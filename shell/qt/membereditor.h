@@ -63,7 +63,7 @@ private:
     MemberCell currentCell() const;
 
     ShellModel &m_model;
-    std::array<QTableWidget *, 6> m_tables{};
+    std::array<QTableWidget *, MemberTableCount> m_tables{};
     bool m_writing = false;
     int m_wheelRemainder = 0;
 };

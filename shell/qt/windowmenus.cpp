@@ -141,6 +141,16 @@ void WindowMenus::buildChartLooks()
     m_diagramsAction->setCheckable(true);
     looks->addAction(m_diagramsAction);
     connect(m_diagramsAction, &QAction::triggered, this, [this] { emit viewChosen(ChartArea::Diagrams); });
+    if (!m_program.memberEditor)
+        return;
+    m_influenceAction = named(m_chartSubmenu->addAction(QStringLiteral("&Influence line")), QStringLiteral("m1020_14"));
+    m_envelopeAction = named(m_chartSubmenu->addAction(QStringLiteral("&Envelope")), QStringLiteral("m1020_15"));
+    for (QAction *action : {m_influenceAction, m_envelopeAction}) {
+        action->setCheckable(true);
+        looks->addAction(action);
+    }
+    connect(m_influenceAction, &QAction::triggered, this, [this] { emit viewChosen(ChartArea::Influence); });
+    connect(m_envelopeAction, &QAction::triggered, this, [this] { emit viewChosen(ChartArea::Envelope); });
 }
 
 // Help and Exit, which the menu bar shows; with Copy their keys work whichever control holds
@@ -211,11 +221,15 @@ void WindowMenus::refresh()
         m_unitActions[i]->setChecked(LengthUnits[i] == m_model.units().length);
     for (std::size_t i = 0; i < m_forceActions.size(); ++i)
         m_forceActions[i]->setChecked(ForceUnits[i] == m_model.units().force);
-    const bool diagrams = m_model.chartArea() == ChartArea::Diagrams;
+    const bool diagrams = showsDiagrams(m_model.chartArea());
     for (int i = 0; i < 8; ++i)
         m_chartTypeActions[static_cast<std::size_t>(i)]->setChecked(!diagrams &&
                                                                     i == static_cast<int>(m_model.chartType()));
-    m_diagramsAction->setChecked(diagrams);
+    m_diagramsAction->setChecked(m_model.chartArea() == ChartArea::Diagrams);
+    if (m_influenceAction) {
+        m_influenceAction->setChecked(m_model.chartArea() == ChartArea::Influence);
+        m_envelopeAction->setChecked(m_model.chartArea() == ChartArea::Envelope);
+    }
     m_slopeAction->setChecked(m_model.showSlope());
     m_slopeAction->setEnabled(diagrams);
 }

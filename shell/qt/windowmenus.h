@@ -77,6 +77,8 @@ private:
     std::vector<QAction *> m_forceActions;  // N, kN
     std::vector<QAction *> m_chartTypeActions;
     QAction *m_diagramsAction = nullptr;
+    QAction *m_influenceAction = nullptr;  // any member: its influence line
+    QAction *m_envelopeAction = nullptr;   // and its envelopes
     QAction *m_slopeAction = nullptr;
     QAction *m_diagramWindowAction = nullptr;
     QAction *m_valueAction = nullptr;

@@ -52,13 +52,38 @@ std::vector<std::string> tableLines(const shell::MemberDescription &m, shell::Un
              "x = " + shell::generalText(g.from) + " to " + number(g.to, mm) + ": E = " +
                  (g.E ? number(*g.E, shell::unitCaption(units, shell::Dimension::Stress)) : "the member's") + ", I = " +
                  (g.I ? number(*g.I, shell::unitCaption(units, shell::Dimension::SecondMoment)) : "the member's"));
+    std::string cases, combinations, axles, checks;
+    for (const shell::MemberLoadCase &c : m.cases)
+        join(cases, c.name + " " + (c.variable ? "variable" : "permanent") +
+                        (c.meaning.empty() ? "" : " (" + c.meaning + ")"));
+    for (const shell::MemberCombination &c : m.combinations) {
+        const char *uses[] = {"", ", for strength", ", for deflection"};
+        join(combinations, c.name + " = " + shell::factorsText(c.factors) +
+                               (c.pattern ? ", variable loads placed span by span where worst" : "") +
+                               uses[static_cast<int>(c.use)]);
+    }
+    if (m.train)
+        for (const mechanics::Axle &a : m.train->axles)
+            join(axles, "P = " + number(a.load, force) + " at a = " + number(a.offset, mm));
+    if (m.checks.stress())
+        join(checks, "bending stress σb = M/Z with Z = " +
+                         number(*m.checks.Z, shell::unitCaption(units, shell::Dimension::SectionModulus)) +
+                         " against fb = " + number(*m.checks.f, shell::unitCaption(units, shell::Dimension::Stress)));
+    if (m.checks.deflection())
+        join(checks, "deflection of every span against its length / " + shell::generalText(*m.checks.n));
+    if (!checks.empty())
+        checks += ". These are simple elastic checks, not a design code";
     std::vector<std::string> lines;
     for (const auto &[title, items] : {std::pair<const char *, const std::string &>{"Supports", supports},
                                        {"Hinges", hinges},
                                        {"Point loads (downward)", points},
                                        {"Couples (clockwise)", couples},
                                        {"Distributed loads (downward)", spans},
-                                       {"Segments", segments}})
+                                       {"Segments", segments},
+                                       {"Load cases", cases},
+                                       {"Combinations", combinations},
+                                       {"Moving loads (axles behind the first)", axles},
+                                       {"Checks", checks}})
         if (!items.empty())
             lines.push_back(std::string(title) + ": " + items + ".");
     return lines;
@@ -99,18 +124,21 @@ std::vector<Block> memberResults(const QPaintDevice *device, const PageGeometry 
                         HeaderShade),
                0, true)};
     const std::string mm = shell::unitCaption(text.units, shell::Dimension::Length);
-    const std::vector<shell::MemberRow> rows = shell::memberRows(*solved);
+    std::string problem;
+    const std::vector<shell::MemberRow> rows = shell::memberAndStudyRows(*text.member, *solved, problem);
     for (std::size_t r = 0; r < rows.size(); ++r) {
         const shell::MemberRow &row = rows[r];
-        blocks.push_back(
-            tableRow(device, g.mm(1), columns,
-                     {{Paragraph(q(row.caption), Style::Body),
-                       Paragraph(std::vector<Run>{{q(row.meaning), Style::Small, Grey}})},
-                      {Paragraph(row.x ? q("x = " + shell::diagramNumber(*row.x) + " " + mm) : QString(), Style::Body)},
-                      {Paragraph({{q(shell::resultText(row.value)), Style::Body, Qt::black}}, 0, true)},
-                      {Paragraph(q(row.unit(text.units)), Style::Body)}},
-                     r % 2 == 1 ? RowShade : QColor(Qt::transparent)));
+        blocks.push_back(tableRow(
+            device, g.mm(1), columns,
+            {{Paragraph(q(row.caption), Style::Body),
+              Paragraph(std::vector<Run>{{q(row.meaning), Style::Small, Grey}})},
+             {Paragraph(row.x ? q("x = " + shell::diagramNumber(*row.x) + " " + mm) : q(row.below), Style::Body)},
+             {Paragraph({{q(shell::resultText(row.value)), Style::Body, Qt::black}}, 0, true)},
+             {Paragraph(q(row.unit(text.units)), Style::Body)}},
+            r % 2 == 1 ? RowShade : QColor(Qt::transparent)));
     }
+    if (!problem.empty())
+        blocks.push_back(paragraphBlock(device, {Paragraph(q(problem) + QStringLiteral("."), Style::Body)}));
     return blocks;
 }
 

@@ -1,0 +1,267 @@
+// Load cases, combinations, moving loads and checks of any member, as the window, a file and a
+// member description hold them: names and factors read with a reason for what is refused, the
+// envelope rows naming the combination that governs, the checks as utilisations, and the
+// influence and envelope views.
+
+#include "beams/beams.h"
+#include "member/member.h"
+#include "shell/core/memberdescription.h"
+#include "shell/core/memberresults.h"
+#include "shell/core/numbertext.h"
+#include "shell/core/savedcalculation.h"
+#include "shell/core/shellmodel.h"
+#include "shell/core/testing/recordingplatform.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <string>
+#include <vector>
+
+namespace {
+
+using namespace shell;
+
+// Two equal spans l = 4000 of E·I = 205000 · 2e7, g = 2 N/mm permanent and q = 3 N/mm imposed on
+// both, one combination 1.0 G + 1.0 Q with pattern loading.
+MemberTables patternedSpans()
+{
+    MemberTables t;
+    t.tables[SupportTable] = {
+        {"0", "pinned", "", "", ""}, {"4000", "roller", "", "", ""}, {"8000", "roller", "", "", ""}};
+    t.tables[DistributedLoadTable] = {{"0", "8000", "2", "2", "G"}, {"0", "8000", "3", "3", "Q"}};
+    t.tables[LoadCaseTable] = {{"G", "permanent", ""}, {"Q", "variable", "imposed"}};
+    t.tables[CombinationTable] = {{"ULS", "G + Q", "yes", "both"}};
+    return t;
+}
+
+struct Window {
+    shell::testing::RecordingPlatform platform;
+    ShellModel model{member::program(), platform};
+    Window()
+    {
+        model.start();
+        model.setText(0, "8000");
+        model.setText(2, "20000000");
+    }
+    const ResultRow *row(const std::string &symbol) const
+    {
+        for (int r = 0; r < model.resultCount(); ++r)
+            if (SymbolOf(model.rows()[static_cast<std::size_t>(r)].caption) == symbol)
+                return &model.rows()[static_cast<std::size_t>(r)];
+        return nullptr;
+    }
+    double value(const std::string &symbol) const
+    {
+        const ResultRow *r = row(symbol);
+        EXPECT_TRUE(r) << "no row " << symbol << ": " << model.statusText();
+        return r ? r->value : NAN;
+    }
+};
+
+TEST(MemberStudy, FactorsAreReadAsASumOfNamedCases)
+{
+    struct Sum {
+        std::string text;
+        std::vector<std::pair<std::string, double>> factors;  // empty: refused
+    };
+    const std::vector<Sum> sums = {
+        {"1.35 G + 1.5 Q", {{"G", 1.35}, {"Q", 1.5}}},
+        {"G+Q", {{"G", 1}, {"Q", 1}}},
+        {" 1.2*G - 0.5 W1 ", {{"G", 1.2}, {"W1", -0.5}}},
+        {"1e999 G", {}},
+        {"", {}},
+        {"1.35", {}},
+        {"G Q", {}},
+        {"1,35 G", {}},
+        {"G + ", {}},
+    };
+    for (const Sum &s : sums) {
+        std::string problem;
+        const auto factors = readFactors(s.text, problem);
+        EXPECT_EQ(factors, s.factors) << s.text;
+        EXPECT_EQ(problem.empty(), !s.factors.empty()) << s.text << ": " << problem;
+        if (!factors.empty()) {
+            std::string again;
+            EXPECT_EQ(readFactors(factorsText(factors), again), factors) << factorsText(factors);
+        }
+    }
+}
+
+TEST(MemberStudy, ADescriptionKeepsItsCasesAndRefusesNamesItDoesNotHave)
+{
+    const std::string good =
+        R"({"length": 8000, "E": 205000, "I": 2e7, "supports": [{"x": 0, "kind": "pinned"}, {"x": 8000, "kind": "roller"}],)"
+        R"( "loads": [{"kind": "distributed", "from": 0, "to": 8000, "w1": 2, "w2": 2},)"
+        R"( {"kind": "point", "x": 4000, "P": 1000, "case": "Q"}],)"
+        R"( "cases": [{"name": "G", "kind": "permanent"}, {"name": "Q", "kind": "variable", "meaning": "imposed"}],)"
+        R"( "combinations": [{"name": "ULS", "factors": {"G": 1.35, "Q": 1.5}, "pattern": true, "use": "strength"}],)"
+        R"( "checks": {"Z": 1e5, "f": 156, "n": 300}})";
+    const MemberReading read = readMemberDescription(good);
+    ASSERT_TRUE(read.member) << read.error;
+    const MemberDescription &m = *read.member;
+    EXPECT_EQ(m.loadCases().size(), 2u);
+    EXPECT_EQ(m.loadCases()[0].distributed.size(), 1u);  // no case named: the first
+    EXPECT_EQ(m.loadCases()[1].forces.size(), 1u);
+    EXPECT_TRUE(m.loadCases()[1].variable);
+    EXPECT_EQ(m.combination(m.combinations[0]).factors, (std::vector<double>{1.35, 1.5}));
+    EXPECT_EQ(memberDescriptionJson(*readMemberDescription(memberDescriptionJson(m)).member), memberDescriptionJson(m));
+
+    const auto refused = [&](const std::string &from, const std::string &to, const std::string &reason) {
+        std::string text = good;
+        text.replace(text.find(from), from.size(), to);
+        const MemberReading r = readMemberDescription(text);
+        EXPECT_FALSE(r.member) << to;
+        EXPECT_NE(r.error.find(reason), std::string::npos) << to << ": " << r.error;
+    };
+    refused(R"("case": "Q")", R"("case": "S")", "load 2 belongs to load case S, which the member does not have");
+    refused(R"({"G": 1.35,)", R"({"W": 1.35,)", "combination 1 names load case W");
+    refused(R"("name": "Q")", R"("name": "G")", "two load cases are named G");
+    refused(R"("name": "Q")", R"("name": "1Q")", "load case 2 must be named by a letter");
+    refused(R"("n": 300)", R"("n": 0)", "n of the checks");
+    refused(R"("pattern": true)", R"("pattern": 1)", "must be true or false");
+    refused(R"("use": "strength")", R"("use": "fatigue")", "\"combinations[0].use\" must be");
+    refused(R"("kind": "variable")", R"("kind": "imposed")", "\"cases[1].kind\" must be");
+}
+
+TEST(MemberStudy, TheStudyTablesRefuseTheCellThatIsWrong)
+{
+    struct Hostile {
+        MemberCell cell;
+        std::string text;
+        std::string reason;
+    };
+    const std::vector<Hostile> cases = {
+        {{DistributedLoadTable, 1, 4},
+         "S",
+         "the case of distributed load 2 is S, which the Load cases table does not name"},
+        {{DistributedLoadTable, 1, 4}, "Q Q", "the case of distributed load 2 must be a letter"},
+        {{LoadCaseTable, 1, 0}, "G", "two load cases are named G"},
+        {{LoadCaseTable, 1, 1}, "imposed", "the kind of load case 2 must be permanent or variable"},
+        {{CombinationTable, 0, 1}, "1.35 G + 1.5 W", "combination 1 names load case W"},
+        {{CombinationTable, 0, 1}, "1.35 G +", "the factors of combination 1"},
+        {{CombinationTable, 0, 0}, " ", "the name of combination 1 is empty"},
+        {{CombinationTable, 0, 2}, "maybe", "the pattern of combination 1 must be no or yes"},
+        {{CombinationTable, 0, 3}, "fatigue", "the use of combination 1 must be both, strength or deflection"},
+        {{MovingLoadTable, 1, 0}, "-1", "a of axle 2 must be zero or above"},
+        {{CheckTable, 0, 2}, "0", "n of check 1"},
+    };
+    for (const Hostile &h : cases) {
+        MemberTables t = patternedSpans();
+        t.tables[MovingLoadTable] = {{"0", "100"}, {"1000", "100"}};
+        t.tables[CheckTable] = {{"1e5", "156", "300"}};
+        t.tables[static_cast<std::size_t>(h.cell.table)][static_cast<std::size_t>(h.cell.row)]
+                [static_cast<std::size_t>(h.cell.column)] = h.text;
+        const MemberTablesRead read = readMemberTables(t, 8000, 205000, 2e7);
+        EXPECT_FALSE(read.member) << h.text;
+        EXPECT_EQ(read.cell, h.cell) << h.text << ": " << read.reason;
+        EXPECT_NE(read.reason.find(h.reason), std::string::npos) << read.reason;
+    }
+    MemberTables t = patternedSpans();
+    t.tables[CheckTable] = {{"", "", "300"}, {"", "", "250"}};
+    EXPECT_EQ(readMemberTables(t, 8000, 205000, 2e7).reason, "the checks are one row");
+}
+
+TEST(MemberStudy, PatternLoadingGivesTheTextbookWorstMomentsOfTwoSpans)
+{
+    Window w;
+    w.model.setMemberTables(patternedSpans());
+    ASSERT_FALSE(w.model.lastRejected()) << w.model.statusText();
+    const double g = 2, q = 3, l = 4000;
+    // Q on both spans for the support moment, on one span for the span moment.
+    EXPECT_NEAR(w.value("Mcmin"), -(g + q) * l * l / 8, 1e-9 * q * l * l);
+    const double RA = (3.0 / 8 * g + 7.0 / 16 * q) * l;
+    EXPECT_NEAR(w.value("Mcmax"), RA * RA / (2 * (g + q)), 1e-9 * q * l * l);
+    const ResultRow *largest = w.row("Mcmax");
+    ASSERT_TRUE(largest);
+    EXPECT_NE(largest->meaning.find("ULS (G + Q), variable loads on span "), std::string::npos) << largest->meaning;
+    EXPECT_NE(w.row("Mcmin")->meaning.find("variable loads on every span"), std::string::npos);
+    // The loads as typed stay the member's own rows.
+    EXPECT_NEAR(w.value("Mmin"), -(g + q) * l * l / 8, 1e-9 * q * l * l);
+}
+
+TEST(MemberStudy, TheChecksAreUtilisationsWithAVerdict)
+{
+    Window w;
+    // A simple span of 8000 under 5 N/mm: M = wl²/8 = 4e7, δ = 5wl⁴/(384 EI).
+    MemberTables t;
+    t.tables[SupportTable] = {{"0", "pinned", "", "", ""}, {"8000", "roller", "", "", ""}};
+    t.tables[DistributedLoadTable] = {{"0", "8000", "5", "5", ""}};
+    t.tables[CheckTable] = {{"250000", "200", "300"}};
+    w.model.setMemberTables(t);
+    ASSERT_FALSE(w.model.lastRejected()) << w.model.statusText();
+    EXPECT_NEAR(w.value("σb"), 4e7 / 250000, 1e-9);
+    EXPECT_NEAR(w.value("σb/fb"), 160.0 / 200, 1e-12);
+    EXPECT_EQ(w.row("σb/fb")->largestText, "OK");
+    const double delta = 5 * 5.0 * std::pow(8000.0, 4) / (384 * 205000 * 2e7);
+    EXPECT_NEAR(w.value("δ/δa"), delta / (8000.0 / 300), 1e-9);
+    EXPECT_EQ(w.row("δ/δa")->largestText, delta > 8000.0 / 300 ? "NG" : "OK");
+    // A smaller section fails.
+    w.model.setMemberCell({CheckTable, 0, 0}, "100000");
+    EXPECT_NEAR(w.value("σb/fb"), 2.0, 1e-12);
+    EXPECT_EQ(w.row("σb/fb")->largestText, "NG");
+    // The stress check takes the combinations for strength, the deflection those for deflection.
+    t.tables[LoadCaseTable] = {{"G", "permanent", ""}};
+    t.tables[CombinationTable] = {{"ULS", "1.35 G", "no", "strength"}, {"SLS", "0.5 G", "no", "deflection"}};
+    w.model.setMemberTables(t);
+    EXPECT_NEAR(w.value("σb"), 1.35 * 4e7 / 250000, 1e-9);
+    EXPECT_NEAR(w.value("δ/δa"), 0.5 * delta / (8000.0 / 300), 1e-9);
+    EXPECT_NE(w.row("σb")->meaning.find("ULS (1.35 G)"), std::string::npos);
+}
+
+TEST(MemberStudy, TheInfluenceAndEnvelopeViewsAndTheirFile)
+{
+    Window w;
+    MemberTables t = patternedSpans();
+    t.tables[MovingLoadTable] = {{"0", "1000"}, {"1000", "1000"}};
+    w.model.setMemberTables(t);
+    w.model.setText(3, "2000");
+    ASSERT_FALSE(w.model.lastRejected()) << w.model.statusText();
+    EXPECT_TRUE(w.row("Mtmax"));
+    // M at x = 2000 of two spans: the unit load there gives its moment.
+    w.model.chooseView(ChartArea::Influence);
+    const CaseDiagrams &line = w.model.diagrams();
+    ASSERT_EQ(line.kind, CaseDiagrams::Kind::Members);
+    const mechanics::Piecewise &eta = line.members[0].curves[0].values;
+    mechanics::Beam unit = w.model.acceptedMember()->beam();
+    unit.distributed.clear();
+    unit.forces = {{1300, 1.0}};
+    EXPECT_NEAR(eta(1300), (*mechanics::solveBeam(unit)).moment(2000), 1e-9);
+    w.model.chooseInfluence({mechanics::InfluenceQuantity::Reaction, 1});
+    EXPECT_NEAR(w.model.diagrams().members[0].curves[0].values(4000), 1.0, 1e-9);
+    // The envelope: the combination's and the moving loads'.
+    w.model.chooseView(ChartArea::Envelope);
+    ASSERT_EQ(w.model.diagrams().members.size(), 2u);
+    const std::vector<Curve> &curves = w.model.diagrams().members[0].curves;
+    const auto smallest = std::find_if(curves.begin(), curves.end(), [](const Curve &c) { return c.label == "Mmin"; });
+    ASSERT_NE(smallest, curves.end());
+    EXPECT_NEAR(smallest->extremes.smallest.value, w.value("Mcmin"), 1e-9 * std::abs(w.value("Mcmin")));
+
+    // The file keeps the view and the quantity; another program cannot show them.
+    SavedCalculation saved = w.model.save();
+    const SavedCalculationRead read = readSavedCalculation(writeSavedCalculation(saved));
+    ASSERT_TRUE(read.ok) << read.error;
+    EXPECT_EQ(read.calculation.view, ChartArea::Envelope);
+    EXPECT_EQ(read.calculation.influence, "R2");
+    EXPECT_EQ(read.calculation.member, saved.member);
+    std::string text = writeSavedCalculation(saved);
+    text.replace(text.find("\"R2\""), 4, "\"R0\"");
+    EXPECT_FALSE(readSavedCalculation(text).ok);
+    shell::testing::RecordingPlatform platform;
+    ShellModel beam(beams::program(), platform);
+    beam.start();
+    SavedCalculation other = beam.save();
+    other.view = ChartArea::Influence;
+    EXPECT_EQ(checkSavedCalculation(other, beams::program()), "Beams has no influence lines or envelopes to show");
+    // A load row without its case cell (as loads were before they had cases) reads with the case
+    // empty; one cell fewer still is refused.
+    saved.member->tables[DistributedLoadTable][0].pop_back();
+    const SavedCalculationRead old = readSavedCalculation(writeSavedCalculation(saved));
+    ASSERT_TRUE(old.ok) << old.error;
+    EXPECT_EQ(old.calculation.member->tables[DistributedLoadTable][0].back(), "");
+    saved.member->tables[DistributedLoadTable][0].pop_back();
+    EXPECT_FALSE(readSavedCalculation(writeSavedCalculation(saved)).ok);
+}
+
+}  // namespace
