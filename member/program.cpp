@@ -50,7 +50,7 @@ shell::Program makeProgram()
     p.titleLine0 = "Bending of any straight member Compute tool ";
     p.titleLine1 = "Member Program version 1.0       Reference :";
     p.windowWidth = 18000;
-    p.windowHeight = 12900;
+    p.windowHeight = 15300;
 
     // The sketch of the member and its inputs on top; the member editor's tables and the result
     // rows side by side under them; the diagrams across the window below.
@@ -62,7 +62,7 @@ shell::Program makeProgram()
     layout.resetButtonTop = 2200;
     layout.resetButtonLeft = 13900;
     layout.resultsFrameGap = 300;
-    layout.resultsFrameHeight = 3300;
+    layout.resultsFrameHeight = 5700;
     p.groups = {layout};
     p.resultsFrameLeft = 10500;
     p.chartLeft = 2400;
@@ -99,6 +99,25 @@ shell::Program makeProgram()
          "tends to a pinned one as its stiffness grows and to none as it vanishes; a settlement \u0394 of the middle "
          "support of two equal spans moves its reaction by 6EI\u0394/l\u00b3; a stepped member agrees with the "
          "unit-load method."},
+        {"", 0,
+         "Loading. Every load belongs to a load case named in the Cases table (permanent or variable); a combination "
+         "factors the cases it names (1.35 G + 1.5 Q). By linearity each case is solved once and the combinations are "
+         "factored sums. With pattern loading the variable cases are split span by span, and every share that makes a "
+         "value worse is taken, separately for every value; the envelope rows name the combination, and the spans, "
+         "that govern. Worked checks: two equal spans under g and q give the support moment \u2212(g + q)l\u00b2/8 "
+         "with q on both spans, and the largest span moment RA\u00b2/(2(g + q)), RA = (3g/8 + 7q/16)l, with q on "
+         "one span."},
+        {"", 0,
+         "Moving loads. Axles at their distances behind the first axle roll across the member both ways. For each "
+         "section the largest and smallest V and M are found from the influence line exactly, among the positions "
+         "where an axle stands on a breakpoint of the line and the stationary points between them, with no step "
+         "size; a single axle P on a simple span gives P\u00b7x(l \u2212 x)/l, two axles a apart the largest moment "
+         "P(2l \u2212 a)\u00b2/(8l) under a wheel."},
+        {"", 0,
+         "Checks. The bending stress \u03c3b = |M|/Z (|M| the largest of the combinations for strength, or of the "
+         "loads as typed) is compared with the allowable stress fb, and the largest deflection of every span with its "
+         "length over n (the combinations for deflection); each is shown as a utilisation with OK at 1 or below. These "
+         "are simple elastic checks, not a design code."},
     };
     p.helpFile = "Member.pdf";
     p.helpMessageTitle = "Member Message";

@@ -68,7 +68,7 @@ std::array<MemberTableDef, MemberTableCount> makeDefs()
          {"δs", Dimension::Length, "", false, true, "settlement of the support, downward positive"}}};
     d[HingeTable] = {"Hinges", "Hinges", "Hinges", "hinge", {position("x", "position of the internal hinge")}};
     d[PointLoadTable] = {"Point loads",
-                         "Point loads",
+                         "Points",
                          "PointLoads",
                          "point load",
                          {position("x", "position of the load"),

@@ -262,6 +262,18 @@ bool MemberEditor::eventFilter(QObject *watched, QEvent *event)
     if (event->type() == QEvent::KeyPress && watched == table) {
         auto *key = static_cast<QKeyEvent *>(event);
         const Qt::KeyboardModifiers modifiers = key->modifiers() & ~Qt::KeypadModifier;
+        // Ctrl+Tab and Ctrl+Page Down to the next table, with Shift or Page Up to the previous one,
+        // as between the tabs of any tabbed window; the table shown takes the focus.
+        const bool next = (key->key() == Qt::Key_Tab && modifiers == Qt::ControlModifier) ||
+                          (key->key() == Qt::Key_PageDown && modifiers == Qt::ControlModifier);
+        const bool previous =
+            (key->key() == Qt::Key_Backtab && modifiers == (Qt::ControlModifier | Qt::ShiftModifier)) ||
+            (key->key() == Qt::Key_PageUp && modifiers == Qt::ControlModifier);
+        if (next || previous) {
+            setCurrentIndex((currentIndex() + (next ? 1 : count() - 1)) % count());
+            m_tables[static_cast<std::size_t>(currentIndex())]->setFocus(Qt::TabFocusReason);
+            return true;
+        }
         if (key->key() == Qt::Key_Insert && modifiers == Qt::NoModifier) {
             insertRow();
             return true;

@@ -5,6 +5,8 @@
 #include "shell/qt/membereditor.h"
 #include "shell/qt/tests/shownwindow.h"
 
+#include <QComboBox>
+#include <QPushButton>
 #include <QTableWidget>
 #include <QWheelEvent>
 
@@ -90,3 +92,38 @@ TEST(memberEditor, theKeyboardAloneTypesAMemberAndItsRowsFollow)
 }
 
 }  // namespace
+
+// A floor beam's study with the keyboard: Ctrl+Tab reaches the Combinations table, a factor typed
+// there changes the envelope row that names the combination, and the Influence switch shows the
+// line of the quantity chosen in its list.
+TEST(memberEditor, theKeyboardReachesTheCombinationsAndTheViewsOfTheStudy)
+{
+    ShownWindow w("Member");
+    auto *tabs = w.get<shell::MemberEditor>("MemberEditor");
+    auto *supports = w.get<QTableWidget>("Supports");
+    supports->setFocus();
+    for (int k = 0; k < shell::CombinationTable; ++k)
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, Qt::ControlModifier);
+    ASSERT_EQ(tabs->currentIndex(), shell::CombinationTable);
+    auto *combinations = w.get<QTableWidget>("Combinations");
+    combinations->setFocus();
+    combinations->setCurrentCell(0, 1);
+    type(combinations, QStringLiteral("1.2 G + 1.6 Q"));
+    EXPECT_EQ(w.model().memberTables().tables[shell::CombinationTable][0][1], "1.2 G + 1.6 Q");
+    bool named = false;
+    for (int r = 0; r < w.results()->rowCount(); ++r)
+        named = named || w.results()->row(r).meaning.contains(QStringLiteral("ULS (1.2 G + 1.6 Q)"));
+    EXPECT_TRUE(named);
+
+    QTest::keyClick(w.get<QPushButton>("ChartSwitch_2"), Qt::Key_Space);
+    EXPECT_EQ(w.model().chartArea(), shell::ChartArea::Influence);
+    auto *choice = w.get<QComboBox>("InfluenceOf");
+    ASSERT_TRUE(choice->isVisible());
+    const int r2 = choice->findText(QStringLiteral("Influence line of R2"));
+    ASSERT_GE(r2, 0);
+    choice->setFocus();
+    for (int k = choice->currentIndex(); k < r2; ++k)
+        QTest::keyClick(choice, Qt::Key_Down);
+    EXPECT_EQ(shell::influenceKey(w.model().influenceChoice()), "R2");
+    EXPECT_NEAR(w.model().diagrams().members[0].curves[0].values(3000), 1.0, 1e-9);
+}
