@@ -7,6 +7,7 @@
 #include "cli/sheetoutput.h"
 #include "cli/structcalc.h"
 #include "mechanics/beam.h"
+#include "mechanics/combination.h"
 #include "mechanics/extremes.h"
 #include "mechanics/influence.h"
 #include "registry/registry.h"
@@ -162,7 +163,14 @@ std::optional<Solved> solve(std::string_view text, shell::Units units, std::stri
         status = Rejected;
         return std::nullopt;
     }
-    Solved s{std::move(*read.member), *solved, shell::memberDiagrams(beam, *solved, units), shell::memberRows(*solved)};
+    std::string problem;
+    std::vector<shell::MemberRow> rows = shell::memberAndStudyRows(*read.member, *solved, problem);
+    if (!problem.empty()) {
+        reason = "the member's combinations cannot be solved: " + problem;
+        status = Rejected;
+        return std::nullopt;
+    }
+    Solved s{std::move(*read.member), *solved, shell::memberDiagrams(beam, *solved, units), std::move(rows)};
     status = Computed;
     return s;
 }
@@ -170,6 +178,42 @@ std::optional<Solved> solve(std::string_view text, shell::Units units, std::stri
 std::string valueText(double value, bool raw)
 {
     return raw ? shell::generalText(value) : shell::resultText(value);
+}
+
+// Each combination with its loads taken whole: its reactions and the extremes of V, M and δ
+// (pattern loading, where asked for, is in the envelope rows).
+void printJsonCombinations(std::ostream &out, const shell::MemberDescription &member)
+{
+    if (member.combinations.empty())
+        return;
+    const mechanics::Beam beam = member.beam();
+    const std::vector<mechanics::LoadCase> cases = member.loadCases();
+    out << ", \"combinations\": [";
+    for (std::size_t k = 0; k < member.combinations.size(); ++k) {
+        const shell::MemberCombination &c = member.combinations[k];
+        out << (k == 0 ? "" : ", ") << "{\"name\": " << jsonString(c.name)
+            << ", \"factors\": " << jsonString(shell::factorsText(c.factors))
+            << ", \"pattern\": " << (c.pattern ? "true" : "false");
+        const auto solved = mechanics::solveCombination(beam, cases, member.combination(c));
+        if (solved) {
+            out << ", \"reactions\": [";
+            for (std::size_t r = 0; r < solved->reactions.size(); ++r)
+                out << (r == 0 ? "" : ", ") << "{\"force\": " << jsonNumber(solved->reactions[r].force)
+                    << ", \"moment\": " << jsonNumber(solved->reactions[r].moment) << "}";
+            out << "]";
+            const auto extremes = [&out](const char *key, const mechanics::Piecewise &f) {
+                const mechanics::Extremes e = mechanics::extremes(f);
+                out << ", \"" << key << "max\": " << jsonNumber(e.largest.value) << ", \"" << key
+                    << "min\": " << jsonNumber(e.smallest.value);
+            };
+            extremes("V", solved->shear);
+            extremes("M", solved->moment);
+            if (solved->deflection)
+                extremes("delta", *solved->deflection);
+        }
+        out << "}";
+    }
+    out << "]";
 }
 
 void printJson(std::ostream &out, const Solved &s, const MemberRequest &request)
@@ -186,9 +230,13 @@ void printJson(std::ostream &out, const Solved &s, const MemberRequest &request)
             << ", \"unit\": " << jsonString(r.unit(request.units)) << ", \"meaning\": " << jsonString(r.meaning);
         if (r.x)
             out << ", \"x\": " << jsonNumber(*r.x);
+        if (!r.below.empty())
+            out << ", \"verdict\": " << jsonString(r.below);
         out << "}";
     }
-    out << "], \"reactions\": [";
+    out << "]";
+    printJsonCombinations(out, s.member);
+    out << ", \"reactions\": [";
     for (std::size_t k = 0; k < s.solution.reactions.size(); ++k) {
         const mechanics::Reaction &r = s.solution.reactions[k];
         out << (k == 0 ? "" : ", ") << "{\"x\": " << jsonNumber(r.support.x) << ", \"kind\": \""
@@ -209,6 +257,8 @@ void printRows(std::ostream &out, const Solved &s, const MemberRequest &request)
         if (r.x)
             out << "\tx = " << (request.raw ? shell::generalText(*r.x) : shell::diagramNumber(*r.x)) << " "
                 << shell::lengthUnitName(request.units.length);
+        else if (!r.below.empty())
+            out << "\t" << r.below;
         out << "\n";
     }
 }
@@ -426,7 +476,11 @@ int openCommand(const shell::Program &program, MemberRequest request, std::ostre
     const mechanics::Outcome<mechanics::BeamSolution> solved = mechanics::solveBeam(beam);
     if (!solved)
         return refuse(request, "the member cannot be solved: " + solved.error().message, Rejected, out, err);
-    const Solved s{member, *solved, shell::memberDiagrams(beam, *solved, request.units), shell::memberRows(*solved)};
+    std::string studyProblem;
+    std::vector<shell::MemberRow> rows = shell::memberAndStudyRows(member, *solved, studyProblem);
+    if (!studyProblem.empty())
+        return refuse(request, "the member's combinations cannot be solved: " + studyProblem, Rejected, out, err);
+    const Solved s{member, *solved, shell::memberDiagrams(beam, *solved, request.units), std::move(rows)};
     if (const int status = writeSheet(model, request, err); status != Computed)
         return status;
     return answer(s, request, out, err);

@@ -174,3 +174,44 @@ TEST(structcalcMember, batchAnswersEveryLineAndSaysWhichWereRefused)
 }
 
 }  // namespace
+
+namespace {
+
+// The two spans with their load as G and an imposed Q on both, combined for strength with pattern
+// loading and for deflection whole, and checked.
+TEST(structcalcMember, combinationsAndChecksOfAFloorBeam)
+{
+    const std::string floor = R"({"length": 8000, "E": 205000, "I": 1e8,
+        "supports": [{"x": 0, "kind": "pinned"}, {"x": 4000, "kind": "roller"}, {"x": 8000, "kind": "roller"}],
+        "loads": [{"kind": "distributed", "from": 0, "to": 8000, "w1": 10, "w2": 10, "case": "G"},
+                  {"kind": "distributed", "from": 0, "to": 8000, "w1": 5, "w2": 5, "case": "Q"}],
+        "cases": [{"name": "G", "kind": "permanent"}, {"name": "Q", "kind": "variable"}],
+        "combinations": [{"name": "ULS", "factors": {"G": 1.35, "Q": 1.5}, "pattern": true, "use": "strength"},
+                         {"name": "SLS", "factors": {"G": 1, "Q": 1}, "use": "deflection"}],
+        "checks": {"Z": 1e6, "f": 156, "n": 300}})";
+    const Outcome rows = run({"Member", "--member", "-"}, floor);
+    ASSERT_EQ(rows.status, 0) << rows.err;
+    // The support moment: both spans loaded, −(1.35·10 + 1.5·5)·4000²/8.
+    EXPECT_NE(rows.out.find("組合せ最小曲げモーメント (Mcmin)\t-4.200e+07\tN･mm\tx = 4000 mm\n"), std::string::npos)
+        << rows.out;
+    EXPECT_NE(rows.out.find("応力度比 (σb/fb)\t2.692e-01\t\tOK\n"), std::string::npos) << rows.out;
+
+    const Outcome json = run({"Member", "--member", "-", "--json"}, floor);
+    ASSERT_EQ(json.status, 0) << json.err;
+    const nlohmann::json j = nlohmann::json::parse(json.out);
+    ASSERT_EQ(j["combinations"].size(), 2u);
+    EXPECT_EQ(j["combinations"][0]["factors"], "1.35 G + 1.5 Q");
+    EXPECT_NEAR(j["combinations"][1]["Mmin"].get<double>(), -15.0 * 4000 * 4000 / 8, 1e-6);
+    bool verdict = false;
+    for (const auto &row : j["rows"])
+        verdict = verdict || (row["symbol"] == "δ/δa" && row["verdict"] == "OK");
+    EXPECT_TRUE(verdict) << json.out;
+
+    std::string unknown = floor;
+    unknown.replace(unknown.find(R"("Q": 1.5)"), 8, R"("W": 1.5)");
+    const Outcome refused = run({"Member", "--member", "-"}, unknown);
+    EXPECT_EQ(refused.status, 3);
+    EXPECT_NE(refused.err.find("combination 1 names load case W"), std::string::npos) << refused.err;
+}
+
+}  // namespace
