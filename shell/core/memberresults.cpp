@@ -438,6 +438,85 @@ CaseDiagrams influenceDiagrams(const mechanics::Beam &beam, const InfluenceChoic
     return d;
 }
 
+namespace {
+
+// A diagram through the envelope's sections, straight between them.
+mechanics::Piecewise throughSections(const std::vector<double> &x, const std::vector<double> &y)
+{
+    std::vector<mechanics::Polynomial> pieces;
+    for (std::size_t k = 0; k + 1 < x.size(); ++k)
+        pieces.push_back(mechanics::Polynomial({y[k], (y[k + 1] - y[k]) / (x[k + 1] - x[k])}));
+    return mechanics::Piecewise(x, pieces);
+}
+
+template <typename Pairs, typename Value> std::vector<double> valuesOf(const Pairs &pairs, Value value)
+{
+    std::vector<double> values;
+    for (const auto &p : pairs)
+        values.push_back(value(p));
+    return values;
+}
+
+}  // namespace
+
+CaseDiagrams envelopeDiagrams(const mechanics::Beam &beam, const MemberStudy &study, Units units)
+{
+    CaseDiagrams d;
+    d.lengthUnit = unitCaption(units, Dimension::Length);
+    d.units = units;
+    d.kind = CaseDiagrams::Kind::Members;
+    mechanics::Beam bare = beam;
+    bare.forces.clear();
+    bare.couples.clear();
+    bare.distributed.clear();
+    const auto curve = [](Quantity q, const std::string &label, const std::vector<double> &x,
+                          const std::vector<double> &y, const std::string &unit) {
+        const mechanics::Piecewise f = throughSections(x, y);
+        Curve c{q, f, mechanics::extremes(f), unit};
+        c.label = label;
+        return c;
+    };
+    const std::string force = unitCaption(units, Dimension::Force);
+    const std::string moment = unitCaption(units, Dimension::Moment);
+    if (study.combinations && study.combinations->x.size() > 1) {
+        const mechanics::CombinationEnvelope &e = *study.combinations;
+        MemberDiagram m;
+        m.name = "Envelope over the combinations";
+        m.beam = bare;
+        const auto large = [](const mechanics::GoverningPair &p) { return p.largest.value; };
+        const auto small = [](const mechanics::GoverningPair &p) { return p.smallest.value; };
+        m.curves.push_back(curve(Quantity::Shear, "Vmax", e.x, valuesOf(e.shear, large), force));
+        m.curves.push_back(curve(Quantity::Shear, "Vmin", e.x, valuesOf(e.shear, small), force));
+        m.curves.push_back(curve(Quantity::Moment, "Mmax", e.x, valuesOf(e.moment, large), moment));
+        m.curves.push_back(curve(Quantity::Moment, "Mmin", e.x, valuesOf(e.moment, small), moment));
+        if (!e.deflection.empty()) {
+            const std::string length = unitCaption(units, Dimension::Length);
+            m.curves.push_back(curve(Quantity::Deflection, "\u03b4max", e.x, valuesOf(e.deflection, large), length));
+            m.curves.push_back(curve(Quantity::Deflection, "\u03b4min", e.x, valuesOf(e.deflection, small), length));
+        }
+        d.members.push_back(std::move(m));
+    }
+    if (study.train && study.train->x.size() > 1) {
+        const mechanics::TrainEnvelope &e = *study.train;
+        MemberDiagram m;
+        m.name = "Envelope under the moving loads";
+        m.beam = bare;
+        const auto large = [](const mechanics::TrainEffect &p) { return p.largest.value; };
+        const auto small = [](const mechanics::TrainEffect &p) { return p.smallest.value; };
+        m.curves.push_back(curve(Quantity::Shear, "Vmax", e.x, valuesOf(e.shear, large), force));
+        m.curves.push_back(curve(Quantity::Shear, "Vmin", e.x, valuesOf(e.shear, small), force));
+        m.curves.push_back(curve(Quantity::Moment, "Mmax", e.x, valuesOf(e.moment, large), moment));
+        m.curves.push_back(curve(Quantity::Moment, "Mmin", e.x, valuesOf(e.moment, small), moment));
+        d.members.push_back(std::move(m));
+    }
+    if (d.members.empty()) {
+        d.kind = CaseDiagrams::Kind::Error;
+        d.error = "the member has no combinations and no moving loads: type them in the Combinations and "
+                  "Moving loads tables";
+    }
+    return d;
+}
+
 CaseDiagrams memberDiagrams(const mechanics::Beam &beam, const mechanics::BeamSolution &s, Units units)
 {
     CaseDiagrams d;

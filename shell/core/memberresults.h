@@ -97,6 +97,11 @@ std::optional<InfluenceChoice> influenceOfKey(const std::string &key);
 // load downward), its extremes marked; Kind::Error with the reason where there is none.
 CaseDiagrams influenceDiagrams(const mechanics::Beam &beam, const InfluenceChoice &choice, double x, Units units);
 
+// The member's envelopes as diagrams, one member each: over the combinations and under the
+// moving loads, the largest and the smallest V and M (and δ of the combinations) along the
+// member; Kind::Error where the member has neither.
+CaseDiagrams envelopeDiagrams(const mechanics::Beam &beam, const MemberStudy &study, Units units);
+
 // The diagrams of a solved member (V and M, and θ and δ where it has E·I) with their extremes,
 // their units those of `units`.
 CaseDiagrams memberDiagrams(const mechanics::Beam &beam, const mechanics::BeamSolution &solution, Units units);

@@ -170,6 +170,13 @@ Laid layOut(const QPaintDevice *device, const PageGeometry &g, const SheetCase &
         if (laid.pages.size() <= MostPages)
             break;
     }
+    // Any member's influence line and envelopes follow, on a page of their own where need be:
+    // the case's own sheet is fitted without them.
+    const std::vector<Block> study = memberStudyDiagrams(device, g, text);
+    if (!study.empty()) {
+        laid.blocks.insert(laid.blocks.end(), study.begin(), study.end());
+        laid.pages = paginate(laid.blocks, g);
+    }
     return laid;
 }
 

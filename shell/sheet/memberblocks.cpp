@@ -4,7 +4,11 @@
 #include "shell/core/memberresults.h"
 #include "shell/core/numbertext.h"
 #include "shell/core/units.h"
+#include "shell/paint/diagrampainter.h"
 #include "shell/sheet/caseblocks.h"
+
+#include <QPainter>
+#include <QPen>
 
 #include <string>
 
@@ -89,7 +93,45 @@ std::vector<std::string> tableLines(const shell::MemberDescription &m, shell::Un
     return lines;
 }
 
+// A figure of diagrams as wide as the text, `proportion` of its width high, framed.
+Block diagramFigure(const shell::CaseDiagrams &diagrams, const PageGeometry &g, double proportion)
+{
+    Block figure;
+    figure.height = [proportion](double width) { return width * proportion; };
+    figure.draw = [diagrams, g](QPainter &painter, const QRectF &rect) {
+        painter.save();
+        painter.setFont(fontFor(Style::Small));
+        painter.setPen(QPen(QColor(150, 150, 150), g.mm(0.25)));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(rect);
+        shell::paintDiagrams(painter, rect.adjusted(g.mm(2), g.mm(2), -g.mm(2), -g.mm(2)), diagrams,
+                             shell::DiagramOptions{});
+        painter.restore();
+    };
+    return figure;
+}
+
 }  // namespace
+
+std::vector<Block> memberStudyDiagrams(const QPaintDevice *device, const PageGeometry &g, const CaseText &text)
+{
+    if (!text.member || text.rejected || text.inputValues.size() < 4)
+        return {};
+    const mechanics::Beam beam = text.member->beam();
+    std::vector<Block> blocks;
+    const shell::CaseDiagrams line = shell::influenceDiagrams(beam, {}, text.inputValues[3], text.units);
+    if (line.kind == shell::CaseDiagrams::Kind::Members) {
+        blocks.push_back(subheading(device, g, QStringLiteral("Influence line")));
+        blocks.push_back(spaced(diagramFigure(line, g, 0.28), g.mm(2)));
+    }
+    const shell::MemberStudy study = shell::studyMember(*text.member);
+    if (study.problem.empty() && (study.combinations || study.train)) {
+        const shell::CaseDiagrams envelopes = shell::envelopeDiagrams(beam, study, text.units);
+        blocks.push_back(subheading(device, g, QStringLiteral("Envelopes")));
+        blocks.push_back(spaced(diagramFigure(envelopes, g, 0.75), g.mm(2)));
+    }
+    return blocks;
+}
 
 void addMember(CaseText &text, const shell::MemberDescription &member)
 {

@@ -18,5 +18,8 @@ void addMember(CaseText &text, const shell::MemberDescription &member);
 std::vector<Block> memberTables(const QPaintDevice *device, const PageGeometry &g, const CaseText &text);
 // "Results": caption and meaning, where an extreme is, value and unit of every row.
 std::vector<Block> memberResults(const QPaintDevice *device, const PageGeometry &g, const CaseText &text);
+// "Influence line": that of M at the point of interest; "Envelopes": over the combinations and
+// under the moving loads, where the member has them. Nothing for a text without a member.
+std::vector<Block> memberStudyDiagrams(const QPaintDevice *device, const PageGeometry &g, const CaseText &text);
 
 }  // namespace sheet
