@@ -218,9 +218,15 @@ TrainEffect trainEffect(const Piecewise &influence, const Train &train)
         const double width = influence.breakpoints()[k + 1] - influence.breakpoints()[k];
         eta = std::max({eta, std::fabs(influence.pieces()[k](0)), std::fabs(influence.pieces()[k](width))});
     }
-    const double tolerance = 1e-10 * loads * eta;
-    return {valueOf(influence, train, largest, uniformCover(influence, train.uniform, true), tolerance),
-            valueOf(influence, train, smallest, uniformCover(influence, train.uniform, false), tolerance)};
+    const double length = influence.end() - influence.start();
+    const double tolerance = 1e-10 * (loads + std::fabs(train.uniform) * length) * eta;
+    TrainEffect effect{valueOf(influence, train, largest, uniformCover(influence, train.uniform, true), tolerance),
+                       valueOf(influence, train, smallest, uniformCover(influence, train.uniform, false), tolerance)};
+    // What the solutions' rounding leaves where the value is 0 (a moment at a pinned end) is 0.
+    for (TrainValue *v : {&effect.largest, &effect.smallest})
+        if (std::fabs(v->value) <= tolerance)
+            v->value = 0;
+    return effect;
 }
 
 double trainValue(const Piecewise &influence, const Train &train, const TrainPlacement &placement)
