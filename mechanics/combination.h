@@ -69,7 +69,7 @@ struct CombinationEnvelope {
     // N + 1 equally spaced sections and every place where the member changes or a load starts or
     // ends, ascending.
     std::vector<double> x;
-    std::vector<GoverningPair> shear;       // V on the right of each section
+    std::vector<GoverningPair> shear;  // V on the right of each section
     std::vector<GoverningPair> moment;
     std::vector<GoverningPair> deflection;  // empty without EI
     std::vector<GoverningPair> reactions;   // one per support, in the order of Beam::supports
@@ -91,7 +91,6 @@ Outcome<CombinationEnvelope> combinationEnvelope(const Beam &member, const std::
 // The member under one combination with every load taken whole (a pattern, if the combination
 // asks for one, is not applied), or, with `loadedSpans`, the variable loads only on those spans.
 Outcome<BeamSolution> solveCombination(const Beam &member, const std::vector<LoadCase> &cases,
-                                       const Combination &combination,
-                                       const std::vector<bool> &loadedSpans = {});
+                                       const Combination &combination, const std::vector<bool> &loadedSpans = {});
 
 }  // namespace mechanics
