@@ -9,6 +9,8 @@
 #include "mechanics/movingload.h"
 
 #include "mechanics/influencepieces.h"
+#include "mechanics/sectionlines.h"
+#include "mechanics/trainabsolute.h"
 
 #include <algorithm>
 #include <array>
@@ -49,95 +51,6 @@ std::optional<Error> checkTrain(const Train &train, int intervals)
     return std::nullopt;
 }
 
-// M and V of the member under a unit load at the sample places of each piece between its places,
-// and the cubics of the piece's own ends.
-struct SharedSolutions {
-    std::vector<double> places;
-    std::vector<std::array<Piecewise, 4>> moment, shear;
-    // M and V just inside the piece's left end (and right end) as the unit load moves along it.
-    std::vector<Polynomial> momentAtLeft, shearAtLeft, momentAtRight, shearAtRight;
-};
-
-struct Lines {
-    Piecewise moment;
-    Piecewise shear;
-};
-
-class SectionLines
-{
-public:
-    explicit SectionLines(const Beam &beam) : m_unit(unloadedMember(beam)) {}
-
-    std::optional<Error> prepare()
-    {
-        m_shared.places = influencePlaces(m_unit);
-        const std::vector<double> &p = m_shared.places;
-        for (std::size_t k = 0; k + 1 < p.size(); ++k) {
-            const double width = p[k + 1] - p[k];
-            std::array<Piecewise, 4> m, v;
-            double ml[4], vl[4], mr[4], vr[4];
-            for (std::size_t j = 0; j < 4; ++j) {
-                m_unit.forces = {PointForce{p[k] + InfluenceSamples[j] * width, 1.0}};
-                const Outcome<BeamSolution> solved = solveBeam(m_unit);
-                if (!solved)
-                    return solved.error();
-                m[j] = solved->moment;
-                v[j] = solved->shear;
-                ml[j] = m[j].rightOf(p[k]);
-                vl[j] = v[j].rightOf(p[k]);
-                mr[j] = m[j].leftOf(p[k + 1]);
-                vr[j] = v[j].leftOf(p[k + 1]);
-            }
-            m_shared.moment.push_back(std::move(m));
-            m_shared.shear.push_back(std::move(v));
-            m_shared.momentAtLeft.push_back(cubicThrough(ml, width));
-            m_shared.shearAtLeft.push_back(cubicThrough(vl, width));
-            m_shared.momentAtRight.push_back(cubicThrough(mr, width));
-            m_shared.shearAtRight.push_back(cubicThrough(vr, width));
-        }
-        return std::nullopt;
-    }
-
-    const std::vector<double> &places() const { return m_shared.places; }
-
-    // The influence lines of M and V (on its right) at the section x. On the piece that holds the
-    // section nothing but the unit load acts, so V is constant and M linear between the load and
-    // either end of the piece: with the load left of x, M(x) = M(right end) − V(right end)·(right
-    // end − x) and V(x) = V(right end); with the load right of x, M(x) = M(left end) + V(left
-    // end)·(x − left end) and V(x) = V(left end). Those four are cubics of the load's position.
-    Lines at(double x) const
-    {
-        const SharedSolutions &s = m_shared;
-        const std::vector<double> &p = s.places;
-        std::vector<double> breaks;
-        std::vector<Polynomial> m, v;
-        for (std::size_t k = 0; k + 1 < p.size(); ++k) {
-            breaks.push_back(p[k]);
-            if (p[k] < x && x < p[k + 1]) {
-                breaks.push_back(x);
-                m.push_back(s.momentAtRight[k] - s.shearAtRight[k] * (p[k + 1] - x));
-                v.push_back(s.shearAtRight[k]);
-                m.push_back((s.momentAtLeft[k] + s.shearAtLeft[k] * (x - p[k])).shifted(x - p[k]));
-                v.push_back(s.shearAtLeft[k].shifted(x - p[k]));
-            } else {
-                double ym[4], yv[4];
-                for (std::size_t j = 0; j < 4; ++j) {
-                    ym[j] = s.moment[k][j](x);
-                    yv[j] = s.shear[k][j](x);
-                }
-                m.push_back(cubicThrough(ym, p[k + 1] - p[k]));
-                v.push_back(cubicThrough(yv, p[k + 1] - p[k]));
-            }
-        }
-        breaks.push_back(p.back());
-        return Lines{Piecewise(breaks, std::move(m)), Piecewise(std::move(breaks), std::move(v))};
-    }
-
-private:
-    Beam m_unit;
-    SharedSolutions m_shared;
-};
-
 // Which of the four absolute extremes.
 struct Wanted {
     bool moment;
@@ -149,19 +62,33 @@ const TrainValue &pick(const TrainEffect &e, bool largest)
     return largest ? e.largest : e.smallest;
 }
 
-// The absolute extreme. Between two sections the member does not change, and the envelope there is
-// bounded by its values at the two sections and by how fast it can change:
-//  - M: for any one position of the train, M(x) changes with slope V(x), at most Σ|P|·|η_V| + |w|·L·|η_V|
-//    (η_V the largest unit shear); so over an interval h it can rise above the better end by h/2
-//    times that at most. Every interval that could still beat the best found is sampled at Probes
-//    places and the best of them refined by golden-section search to 1e-9 of the member's length
-//    (the envelope need not have one peak between two sections: another axle may govern a little
-//    further on), the most promising interval first.
-//  - V: for one position of the train V(x) only drops as x passes a downward axle (and along the
-//    uniform load), so with loads of one sign the largest V over an interval is at its left
-//    section and the smallest the limit at its right end: the section itself, or, where that is
-//    a support or another place where V jumps, just left of it (taken 1e-9 of the length before
-//    it). With loads of both signs V is searched like M, allowing it to change by all the loads.
+TrainExtreme bestSection(const TrainEnvelope &e, Wanted wanted)
+{
+    const std::vector<TrainEffect> &effects = wanted.moment ? e.moment : e.shear;
+    std::size_t best = 0;
+    for (std::size_t k = 1; k < effects.size(); ++k) {
+        const double v = pick(effects[k], wanted.largest).value, b = pick(effects[best], wanted.largest).value;
+        if (wanted.largest ? v > b : v < b)
+            best = k;
+    }
+    return {pick(effects[best], wanted.largest).value, e.x[best], pick(effects[best], wanted.largest).placement};
+}
+
+// The absolute extreme of a train with a uniform load (without one, extremesUnderAxles finds it
+// exactly). Between two sections the member does not change, and the envelope there is bounded by
+// its values at the two sections and by how fast it can change:
+//  - M changes with slope V. With loads of one sign V only drops (or only rises) between two
+//    places for any one position of the train, so it stays between the envelope's V at the two
+//    ends (just left of the right end where that is a support); with loads of both signs it is
+//    bounded by all the loads on the largest unit shear. Every interval whose bound could still
+//    beat the best value found is probed at Probes places and the best of them refined by
+//    golden-section search to 1e-9 of the member's length (the envelope need not have one peak
+//    between two sections: another axle may govern a little further on), the most promising
+//    interval first.
+//  - V: with loads of one sign, the largest V over an interval is at its left section and the
+//    smallest the limit at its right end: the section itself, or, where that is a support or
+//    another place where V jumps, just left of it (taken 1e-9 of the length before it). With
+//    loads of both signs V is searched like M, allowing it to change by all the loads.
 TrainExtreme absolute(const SectionLines &lines, const Train &train, const TrainEnvelope &e, Wanted wanted,
                       double length)
 {
@@ -170,13 +97,9 @@ TrainExtreme absolute(const SectionLines &lines, const Train &train, const Train
     const auto better = [&](double a, double b) { return wanted.largest ? a > b : a < b; };
     const auto at = [&](std::size_t k) { return pick(effects[k], wanted.largest).value; };
     const std::size_t n = effects.size();
-    std::size_t best = 0;
-    for (std::size_t k = 1; k < n; ++k)
-        if (better(at(k), at(best)))
-            best = k;
-    TrainExtreme found{at(best), e.x[best], pick(effects[best], wanted.largest).placement};
+    TrainExtreme found = bestSection(e, wanted);
     const auto value = [&](double x) {
-        const Lines l = lines.at(x);
+        const SectionLineSet l = lines.at(x);
         const TrainValue v = pick(trainEffect(wanted.moment ? l.moment : l.shear, train), wanted.largest);
         if (better(v.value, found.value))
             found = {v.value, x, v.placement};
@@ -184,7 +107,8 @@ TrainExtreme absolute(const SectionLines &lines, const Train &train, const Train
     };
 
     double loads = 0;
-    bool up = train.uniform<0, down = train.uniform> 0;
+    bool up = train.uniform < 0;
+    bool down = train.uniform > 0;
     for (const Axle &a : train.axles) {
         loads += std::fabs(a.load);
         up = up || a.load < 0;
@@ -200,24 +124,53 @@ TrainExtreme absolute(const SectionLines &lines, const Train &train, const Train
                     value(std::max(e.x[k] - 1e-9 * length, e.x[k - 1]));
         return found;
     }
-    // The largest unit shear anywhere, for the slope of M.
-    double shearLine = 0;
-    for (double x : wanted.moment ? e.x : std::vector<double>{}) {
-        const Lines l = lines.at(x);
-        for (std::size_t k = 0; k < l.shear.pieces().size(); ++k) {
-            const double width = l.shear.breakpoints()[k + 1] - l.shear.breakpoints()[k];
-            shearLine = std::max({shearLine, std::fabs(l.shear.pieces()[k](0)), std::fabs(l.shear.pieces()[k](width))});
+    std::vector<std::pair<double, std::size_t>> order;  // the intervals by the most each might reach
+    const double sense = wanted.largest ? 1 : -1;
+    if (wanted.moment && !(up && down)) {
+        // M changes with slope V, which lies between the envelope's Vmin and Vmax, and with loads
+        // of one sign both only drop (or only rise) between two places: so from each end of an
+        // interval M can move towards the better only as fast as the envelope of V at the far
+        // (or near) end allows, and no further than where the two bounds meet.
+        std::vector<double> vmaxLeft, vminLeft;  // V just left of each section
+        for (std::size_t k = 0; k < n; ++k) {
+            if (k > 0 && std::binary_search(places.begin(), places.end(), e.x[k])) {
+                const TrainEffect left = trainEffect(lines.shearLeftOf(e.x[k]), train);
+                vmaxLeft.push_back(left.largest.value);
+                vminLeft.push_back(left.smallest.value);
+            } else {
+                vmaxLeft.push_back(e.shear[k].largest.value);
+                vminLeft.push_back(e.shear[k].smallest.value);
+            }
         }
-    }
-    const double slope = wanted.moment ? (loads + std::fabs(train.uniform) * length) * shearLine : 0;
-    const double jumps = wanted.moment ? 0 : loads + std::fabs(train.uniform) * length;
-    // The intervals by the most each might reach, most promising first.
-    std::vector<std::pair<double, std::size_t>> order;
-    for (std::size_t k = 0; k + 1 < n; ++k) {
-        const double h = e.x[k + 1] - e.x[k];
-        const double end = better(at(k), at(k + 1)) ? at(k) : at(k + 1);
-        const double reach = slope * h / 2 + jumps;
-        order.emplace_back(wanted.largest ? end + reach : end - reach, k);
+        for (std::size_t k = 0; k + 1 < n; ++k) {
+            const double h = e.x[k + 1] - e.x[k];
+            // The fastest rise from the left end and from the right end, in the better sense.
+            const double riseUp = down ? e.shear[k].largest.value : vmaxLeft[k + 1];
+            const double fallDown = down ? vminLeft[k + 1] : e.shear[k].smallest.value;
+            const double s1 = std::max(wanted.largest ? riseUp : -fallDown, 0.0) * (1 + 1e-9);
+            const double s2 = std::max(wanted.largest ? -fallDown : riseUp, 0.0) * (1 + 1e-9);
+            const double fa = sense * at(k), fb = sense * at(k + 1);
+            const double t = s1 + s2 > 0 ? std::clamp((fb - fa + s2 * h) / (s1 + s2), 0.0, h) : 0;
+            const double reach = std::min(fa + s1 * t, fb + s2 * (h - t)) + 1e-12 * std::fabs(fa);
+            order.emplace_back(sense * reach, k);
+        }
+    } else {
+        // Loads of both signs: M changes no faster than all the loads on a unit shear line, V by
+        // no more than all the loads.
+        double shearLine = 0;
+        for (double x : wanted.moment ? e.x : std::vector<double>{}) {
+            const Piecewise line = lines.at(x).shear;
+            for (std::size_t k = 0; k < line.pieces().size(); ++k) {
+                const double width = line.breakpoints()[k + 1] - line.breakpoints()[k];
+                shearLine = std::max({shearLine, std::fabs(line.pieces()[k](0)), std::fabs(line.pieces()[k](width))});
+            }
+        }
+        const double all = loads + std::fabs(train.uniform) * length;
+        for (std::size_t k = 0; k + 1 < n; ++k) {
+            const double h = e.x[k + 1] - e.x[k];
+            const double end = std::max(sense * at(k), sense * at(k + 1));
+            order.emplace_back(sense * (end + (wanted.moment ? all * shearLine * h / 2 : all)), k);
+        }
     }
     std::sort(order.begin(), order.end(), [&](const auto &a, const auto &b) { return better(a.first, b.first); });
     const double invPhi = (std::sqrt(5.0) - 1) / 2;
@@ -276,21 +229,43 @@ Outcome<TrainEnvelope> trainEnvelope(const Beam &beam, const Train &train, int i
 
     TrainEnvelope e;
     const double length = beam.length;
-    for (int i = 0; i <= intervals; ++i)
-        e.x.push_back(std::min(i * length / intervals, length));
-    for (double p : lines.places())
+    const std::vector<double> &places = lines.places();
+    for (double p : places)
         e.x.push_back(std::clamp(p, 0.0, length));
+    // An equally spaced section that rounding puts beside a place (20·L/100 a few ulps off a
+    // support at L/5) is the place.
+    for (int i = 1; i < intervals; ++i) {
+        const double x = i * length / intervals;
+        const auto above = std::lower_bound(places.begin(), places.end(), x);
+        const bool beside = (above != places.end() && *above - x <= 1e-12 * length) ||
+                            (above != places.begin() && x - *(above - 1) <= 1e-12 * length);
+        if (!beside)
+            e.x.push_back(x);
+    }
     std::sort(e.x.begin(), e.x.end());
     e.x.erase(std::unique(e.x.begin(), e.x.end()), e.x.end());
     for (double x : e.x) {
-        const Lines l = lines.at(x);
+        const SectionLineSet l = lines.at(x);
         e.moment.push_back(trainEffect(l.moment, train));
         e.shear.push_back(trainEffect(l.shear, train));
     }
-    e.largestMoment = absolute(lines, train, e, {true, true}, length);
-    e.smallestMoment = absolute(lines, train, e, {true, false}, length);
-    e.largestShear = absolute(lines, train, e, {false, true}, length);
-    e.smallestShear = absolute(lines, train, e, {false, false}, length);
+    TrainExtreme *const absolutes[4] = {&e.largestMoment, &e.smallestMoment, &e.largestShear, &e.smallestShear};
+    const Wanted wanted[4] = {{true, true}, {true, false}, {false, true}, {false, false}};
+    if (train.uniform == 0) {
+        // Exact: the best section (every place is one) or the best under an axle.
+        const AxleExtremes under = extremesUnderAxles(lines, train, length);
+        const TrainExtreme *const candidates[4] = {&under.largestMoment, &under.smallestMoment, &under.largestShear,
+                                                   &under.smallestShear};
+        for (int k = 0; k < 4; ++k) {
+            *absolutes[k] = bestSection(e, wanted[k]);
+            const double c = candidates[k]->value;
+            if (under.found && (wanted[k].largest ? c > absolutes[k]->value : c < absolutes[k]->value))
+                *absolutes[k] = *candidates[k];
+        }
+        return e;
+    }
+    for (int k = 0; k < 4; ++k)
+        *absolutes[k] = absolute(lines, train, e, wanted[k], length);
     return e;
 }
 
