@@ -40,6 +40,7 @@ namespace {
 
 constexpr int DefaultPoints = 100;
 constexpr int MostPoints = 100000;
+constexpr int MostTrainIntervals = 10000;  // what trainEnvelope takes
 
 struct MemberRequest {
     std::string program;     // the program's name: "Member"
@@ -148,6 +149,8 @@ int parse(const std::vector<std::string> &args, MemberRequest &request, std::ost
         return usage(err, request.program, "--sheet writes the sheet of one member, not of a batch");
     if (points && !request.diagram && request.trainFile.empty())
         return usage(err, request.program, "--points goes with --diagram or --train");
+    if (!request.trainFile.empty() && request.points > MostTrainIntervals)
+        return usage(err, request.program, "--points takes at most 10000 intervals with --train");
     if (!request.batchFile.empty() && request.diagram)
         return usage(err, request.program, "--batch and --diagram do not go together");
     return Computed;

@@ -212,6 +212,7 @@ TEST(structcalcMember, theEnvelopeOfATrainOnACraneRunway)
     }
     EXPECT_EQ(run({"Member", "--member", "-", "--train", folder.string()}, runway).status, 2);
     EXPECT_EQ(run({"Member", "--batch", "-", "--train", crane}, runway).status, 2);
+    EXPECT_EQ(run({"Member", "--member", "-", "--train", crane, "--points", "10001"}, runway).status, 2);
     EXPECT_EQ(run({"Member", "--member", "-", "--train", crane, "--influence", "M@3000"}, runway).status, 2);
     std::filesystem::remove_all(folder);
 }
