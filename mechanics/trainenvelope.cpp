@@ -16,6 +16,7 @@
 #include <array>
 #include <cmath>
 #include <optional>
+#include <queue>
 #include <string>
 #include <utility>
 
@@ -74,109 +75,197 @@ TrainExtreme bestSection(const TrainEnvelope &e, Wanted wanted)
     return {pick(effects[best], wanted.largest).value, e.x[best], pick(effects[best], wanted.largest).placement};
 }
 
-// The absolute extreme of a train with a uniform load (without one, extremesUnderAxles finds it
-// exactly). Between two sections the member does not change, and the envelope there is bounded by
-// its values at the two sections and by how fast it can change:
-//  - M changes with slope V. With loads of one sign V only drops (or only rises) between two
-//    places for any one position of the train, so it stays between the envelope's V at the two
-//    ends (just left of the right end where that is a support); with loads of both signs it is
-//    bounded by all the loads on the largest unit shear. Every interval whose bound could still
-//    beat the best value found is probed at Probes places and the best of them refined by
-//    golden-section search to 1e-9 of the member's length (the envelope need not have one peak
-//    between two sections: another axle may govern a little further on), the most promising
-//    interval first.
-//  - V: with loads of one sign, the largest V over an interval is at its left section and the
-//    smallest the limit at its right end: the section itself, or, where that is a support or
-//    another place where V jumps, just left of it (taken 1e-9 of the length before it). With
-//    loads of both signs V is searched like M, allowing it to change by all the loads.
-TrainExtreme absolute(const SectionLines &lines, const Train &train, const TrainEnvelope &e, Wanted wanted,
-                      double length)
+struct LoadSigns {
+    double all = 0;  // Σ|P| + |w|·L
+    bool up = false, down = false;
+};
+
+LoadSigns signsOf(const Train &train, double length)
+{
+    LoadSigns s;
+    s.all = std::fabs(train.uniform) * length;
+    s.up = train.uniform < 0;
+    s.down = train.uniform > 0;
+    for (const Axle &a : train.axles) {
+        s.all += std::fabs(a.load);
+        s.up = s.up || a.load < 0;
+        s.down = s.down || a.load > 0;
+    }
+    return s;
+}
+
+// What the envelope is at one section: M (the largest or smallest sought) and V on either side.
+struct Point {
+    double x, m;
+    double vmaxRight, vminRight, vmaxLeft, vminLeft;
+};
+
+// The absolute largest or smallest M of a train with a uniform load (without one,
+// extremesUnderAxles finds it exactly), by branch and bound over the intervals between sections.
+// Between two sections the member does not change; M changes with slope V, which lies between
+// the envelope's Vmin and Vmax, and with loads of one sign V only drops (or only rises) between
+// two places for any one position of the train. So from each end of an interval M can move
+// towards the better only as fast as the envelope of V at the far (or near) end allows, and no
+// further than where the two bounds meet; with loads of both signs, as fast as all the loads on
+// the largest unit shear. The interval that could reach furthest is halved, its middle section
+// evaluated, until none could beat the best found by 1e-5 of the largest |M| (or they are 1e-9 of
+// the length wide; at most MostEvaluations sections): that much is certain. The Polished
+// intervals that could reach furthest past it are then searched by golden section for the last
+// digits (where the envelope is smooth the bound closes in too slowly to reach them).
+TrainExtreme momentWithUniform(const SectionLines &lines, const Train &train, const TrainEnvelope &e, bool largest,
+                               double length)
+{
+    constexpr int MostEvaluations = 4000;
+    constexpr std::size_t Polished = 6;
+    const double sense = largest ? 1 : -1;
+    TrainExtreme found = bestSection(e, {true, largest});
+    const LoadSigns signs = signsOf(train, length);
+    const bool mixed = signs.up && signs.down;
+    const std::vector<double> &places = lines.places();
+    std::vector<Point> sections;
+    double scale = 0;
+    double shearLine = 0;  // the largest unit shear, for loads of both signs
+    for (std::size_t k = 0; k < e.x.size(); ++k) {
+        Point p{e.x[k],
+                pick(e.moment[k], largest).value,
+                e.shear[k].largest.value,
+                e.shear[k].smallest.value,
+                e.shear[k].largest.value,
+                e.shear[k].smallest.value};
+        if (k > 0 && std::binary_search(places.begin(), places.end(), e.x[k])) {
+            const TrainEffect left = trainEffect(lines.shearLeftOf(e.x[k]), train);
+            p.vmaxLeft = left.largest.value;
+            p.vminLeft = left.smallest.value;
+        }
+        sections.push_back(p);
+        scale = std::max({scale, std::fabs(e.moment[k].largest.value), std::fabs(e.moment[k].smallest.value)});
+        if (mixed) {
+            const Piecewise line = lines.at(e.x[k]).shear;
+            for (std::size_t j = 0; j < line.pieces().size(); ++j) {
+                const double width = line.breakpoints()[j + 1] - line.breakpoints()[j];
+                shearLine = std::max({shearLine, std::fabs(line.pieces()[j](0)), std::fabs(line.pieces()[j](width))});
+            }
+        }
+    }
+    // The most sense·M can reach between a and b.
+    const auto reach = [&](const Point &a, const Point &b) {
+        const double h = b.x - a.x;
+        double s1 = signs.all * shearLine, s2 = s1;
+        if (!mixed) {
+            const double riseUp = signs.down ? a.vmaxRight : b.vmaxLeft;
+            const double fallDown = signs.down ? b.vminLeft : a.vminRight;
+            s1 = std::max(largest ? riseUp : -fallDown, 0.0) * (1 + 1e-9);
+            s2 = std::max(largest ? -fallDown : riseUp, 0.0) * (1 + 1e-9);
+        }
+        const double fa = sense * a.m, fb = sense * b.m;
+        const double t = s1 + s2 > 0 ? std::clamp((fb - fa + s2 * h) / (s1 + s2), 0.0, h) : 0;
+        return std::min(fa + s1 * t, fb + s2 * (h - t));
+    };
+    const auto evaluate = [&](double x) {
+        const SectionLineSet l = lines.at(x);
+        const TrainValue m = pick(trainEffect(l.moment, train), largest);
+        const TrainEffect v = trainEffect(l.shear, train);
+        if (sense * m.value > sense * found.value)
+            found = {m.value, x, m.placement};
+        return Point{x, m.value, v.largest.value, v.smallest.value, v.largest.value, v.smallest.value};
+    };
+    const double tolerance = 1e-5 * scale;
+    struct Node {
+        double reach;
+        Point a, b;
+        bool operator<(const Node &other) const { return reach < other.reach; }
+    };
+    std::priority_queue<Node> open;
+    std::vector<Node> close;  // given up within the tolerance: where a little more may hide
+    const auto consider = [&](const Point &a, const Point &b) {
+        const double r = reach(a, b);
+        if (r > sense * found.value + tolerance && b.x - a.x > 1e-9 * length)
+            open.push({r, a, b});
+        else if (r > sense * found.value)
+            close.push_back({r, a, b});
+    };
+    for (std::size_t k = 0; k + 1 < sections.size(); ++k)
+        consider(sections[k], sections[k + 1]);
+    for (int evaluations = 0; !open.empty() && evaluations < MostEvaluations; ++evaluations) {
+        const Node node = open.top();
+        open.pop();
+        if (node.reach <= sense * found.value + tolerance) {
+            close.push_back(node);
+            break;
+        }
+        const Point middle = evaluate(node.a.x + (node.b.x - node.a.x) / 2);
+        consider(node.a, middle);
+        consider(middle, node.b);
+    }
+    for (; !open.empty(); open.pop())
+        close.push_back(open.top());
+    // The last digits: golden-section search on the most promising of those, to 1e-9 of the length.
+    std::sort(close.begin(), close.end(), [](const Node &a, const Node &b) { return b < a; });
+    const double invPhi = (std::sqrt(5.0) - 1) / 2;
+    for (std::size_t k = 0; k < close.size() && k < Polished; ++k) {
+        if (!(close[k].reach > sense * found.value))
+            break;
+        double a = close[k].a.x, b = close[k].b.x;
+        double c = b - invPhi * (b - a), d = a + invPhi * (b - a);
+        double fc = sense * evaluate(c).m, fd = sense * evaluate(d).m;
+        while (b - a > 1e-9 * length) {
+            if (fc > fd) {
+                b = d;
+                d = c;
+                fd = fc;
+                c = b - invPhi * (b - a);
+                fc = sense * evaluate(c).m;
+            } else {
+                a = c;
+                c = d;
+                fc = fd;
+                d = a + invPhi * (b - a);
+                fd = sense * evaluate(d).m;
+            }
+        }
+    }
+    return found;
+}
+
+// The absolute largest or smallest V of a train with a uniform load. With loads of one sign, for
+// any one position of the train V only drops (or only rises) between two places, so the largest
+// V over an interval between sections is at its left section and the smallest the limit at its
+// right end: the section itself, or, where that is a support or another place where V jumps,
+// just left of it (taken 1e-9 of the length before it). With loads of both signs V may jump
+// either way as the section passes an axle: every interval whose ends are within all the loads
+// of the best is probed at Probes places and the best of them refined by golden-section search.
+TrainExtreme shearWithUniform(const SectionLines &lines, const Train &train, const TrainEnvelope &e, bool largest,
+                              double length)
 {
     constexpr int Probes = 8;
-    const std::vector<TrainEffect> &effects = wanted.moment ? e.moment : e.shear;
-    const auto better = [&](double a, double b) { return wanted.largest ? a > b : a < b; };
-    const auto at = [&](std::size_t k) { return pick(effects[k], wanted.largest).value; };
-    const std::size_t n = effects.size();
-    TrainExtreme found = bestSection(e, wanted);
+    const auto better = [&](double a, double b) { return largest ? a > b : a < b; };
+    const auto at = [&](std::size_t k) { return pick(e.shear[k], largest).value; };
+    const std::size_t n = e.x.size();
+    TrainExtreme found = bestSection(e, {false, largest});
     const auto value = [&](double x) {
-        const SectionLineSet l = lines.at(x);
-        const TrainValue v = pick(trainEffect(wanted.moment ? l.moment : l.shear, train), wanted.largest);
+        const TrainValue v = pick(trainEffect(lines.at(x).shear, train), largest);
         if (better(v.value, found.value))
             found = {v.value, x, v.placement};
         return v.value;
     };
-
-    double loads = 0;
-    bool up = train.uniform < 0;
-    bool down = train.uniform > 0;
-    for (const Axle &a : train.axles) {
-        loads += std::fabs(a.load);
-        up = up || a.load < 0;
-        down = down || a.load > 0;
-    }
+    const LoadSigns signs = signsOf(train, length);
     const std::vector<double> &places = lines.places();
-    if (!wanted.moment && !(up && down)) {
-        // Monotone between sections: only the approach to a place from the left is left to see.
-        const bool atRightEnd = wanted.largest == up;
-        if (atRightEnd)
+    if (!(signs.up && signs.down)) {
+        if (largest == signs.up)
             for (std::size_t k = 1; k < n; ++k)
                 if (std::binary_search(places.begin(), places.end(), e.x[k]))
                     value(std::max(e.x[k] - 1e-9 * length, e.x[k - 1]));
         return found;
     }
+    const double sense = largest ? 1 : -1;
     std::vector<std::pair<double, std::size_t>> order;  // the intervals by the most each might reach
-    const double sense = wanted.largest ? 1 : -1;
-    if (wanted.moment && !(up && down)) {
-        // M changes with slope V, which lies between the envelope's Vmin and Vmax, and with loads
-        // of one sign both only drop (or only rise) between two places: so from each end of an
-        // interval M can move towards the better only as fast as the envelope of V at the far
-        // (or near) end allows, and no further than where the two bounds meet.
-        std::vector<double> vmaxLeft, vminLeft;  // V just left of each section
-        for (std::size_t k = 0; k < n; ++k) {
-            if (k > 0 && std::binary_search(places.begin(), places.end(), e.x[k])) {
-                const TrainEffect left = trainEffect(lines.shearLeftOf(e.x[k]), train);
-                vmaxLeft.push_back(left.largest.value);
-                vminLeft.push_back(left.smallest.value);
-            } else {
-                vmaxLeft.push_back(e.shear[k].largest.value);
-                vminLeft.push_back(e.shear[k].smallest.value);
-            }
-        }
-        for (std::size_t k = 0; k + 1 < n; ++k) {
-            const double h = e.x[k + 1] - e.x[k];
-            // The fastest rise from the left end and from the right end, in the better sense.
-            const double riseUp = down ? e.shear[k].largest.value : vmaxLeft[k + 1];
-            const double fallDown = down ? vminLeft[k + 1] : e.shear[k].smallest.value;
-            const double s1 = std::max(wanted.largest ? riseUp : -fallDown, 0.0) * (1 + 1e-9);
-            const double s2 = std::max(wanted.largest ? -fallDown : riseUp, 0.0) * (1 + 1e-9);
-            const double fa = sense * at(k), fb = sense * at(k + 1);
-            const double t = s1 + s2 > 0 ? std::clamp((fb - fa + s2 * h) / (s1 + s2), 0.0, h) : 0;
-            const double reach = std::min(fa + s1 * t, fb + s2 * (h - t)) + 1e-12 * std::fabs(fa);
-            order.emplace_back(sense * reach, k);
-        }
-    } else {
-        // Loads of both signs: M changes no faster than all the loads on a unit shear line, V by
-        // no more than all the loads.
-        double shearLine = 0;
-        for (double x : wanted.moment ? e.x : std::vector<double>{}) {
-            const Piecewise line = lines.at(x).shear;
-            for (std::size_t k = 0; k < line.pieces().size(); ++k) {
-                const double width = line.breakpoints()[k + 1] - line.breakpoints()[k];
-                shearLine = std::max({shearLine, std::fabs(line.pieces()[k](0)), std::fabs(line.pieces()[k](width))});
-            }
-        }
-        const double all = loads + std::fabs(train.uniform) * length;
-        for (std::size_t k = 0; k + 1 < n; ++k) {
-            const double h = e.x[k + 1] - e.x[k];
-            const double end = std::max(sense * at(k), sense * at(k + 1));
-            order.emplace_back(sense * (end + (wanted.moment ? all * shearLine * h / 2 : all)), k);
-        }
-    }
-    std::sort(order.begin(), order.end(), [&](const auto &a, const auto &b) { return better(a.first, b.first); });
+    for (std::size_t k = 0; k + 1 < n; ++k)
+        order.emplace_back(std::max(sense * at(k), sense * at(k + 1)) + signs.all, k);
+    std::sort(order.begin(), order.end(), [](const auto &a, const auto &b) { return a.first > b.first; });
     const double invPhi = (std::sqrt(5.0) - 1) / 2;
     const double tolerance = 1e-9 * length;
     for (const auto &[reach, from] : order) {
-        if (!better(reach, found.value))
+        if (!(reach > sense * found.value))
             break;
         const double a0 = e.x[from];
         const double step = (e.x[from + 1] - a0) / Probes;
@@ -264,8 +353,10 @@ Outcome<TrainEnvelope> trainEnvelope(const Beam &beam, const Train &train, int i
         }
         return e;
     }
-    for (int k = 0; k < 4; ++k)
-        *absolutes[k] = absolute(lines, train, e, wanted[k], length);
+    e.largestMoment = momentWithUniform(lines, train, e, true, length);
+    e.smallestMoment = momentWithUniform(lines, train, e, false, length);
+    e.largestShear = shearWithUniform(lines, train, e, true, length);
+    e.smallestShear = shearWithUniform(lines, train, e, false, length);
     return e;
 }
 
