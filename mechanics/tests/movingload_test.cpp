@@ -205,8 +205,8 @@ TEST(movingload, NoScannedPositionBeatsTheEnvelope)
                 ASSERT_TRUE(line);
                 EXPECT_NEAR(trainValue(*line, train, ex->placement), ex->value, tolerance) << ex->x;
             }
-            for (int i = 0; i <= 150; ++i) {
-                const double x = b.length * (i + unit(random)) / 151;
+            for (int i = 0; i <= 60; ++i) {
+                const double x = b.length * (i + unit(random)) / 61;
                 const InfluenceOf of{moment ? InfluenceQuantity::Moment : InfluenceQuantity::Shear, 0, x};
                 const Outcome<Piecewise> line = influenceLine(b, of);
                 ASSERT_TRUE(line);
@@ -214,8 +214,8 @@ TEST(movingload, NoScannedPositionBeatsTheEnvelope)
                     if (train.ways == (leftward ? TrainWays::Rightward : TrainWays::Leftward))
                         continue;
                     const double first = leftward ? -farthest : 0;
-                    for (int step = 0; step <= 300; ++step) {
-                        const double lead = first + (b.length + farthest) * (step + unit(random)) / 301;
+                    for (int step = 0; step <= 400; ++step) {
+                        const double lead = first + (b.length + farthest) * (step + unit(random)) / 401;
                         ASSERT_LE(trainValue(*line, train, {lead, leftward, Side::Both, top.placement.covered}),
                                   top.value + tolerance)
                             << x << " " << lead;
