@@ -161,10 +161,11 @@ TrainExtreme momentWithUniform(const SectionLines &lines, const Train &train, co
         const double t = s1 + s2 > 0 ? std::clamp((fb - fa + s2 * h) / (s1 + s2), 0.0, h) : 0;
         return std::min(fa + s1 * t, fb + s2 * (h - t));
     };
-    const auto evaluate = [&](double x) {
+    // M at x, and the envelope of V there where `shear` (the bound needs it, the final search not).
+    const auto evaluate = [&](double x, bool shear) {
         const SectionLineSet l = lines.at(x);
         const TrainValue m = pick(trainEffect(l.moment, train), largest);
-        const TrainEffect v = trainEffect(l.shear, train);
+        const TrainEffect v = shear ? trainEffect(l.shear, train) : TrainEffect{};
         if (sense * m.value > sense * found.value)
             found = {m.value, x, m.placement};
         return Point{x, m.value, v.largest.value, v.smallest.value, v.largest.value, v.smallest.value};
@@ -193,7 +194,7 @@ TrainExtreme momentWithUniform(const SectionLines &lines, const Train &train, co
             close.push_back(node);
             break;
         }
-        const Point middle = evaluate(node.a.x + (node.b.x - node.a.x) / 2);
+        const Point middle = evaluate(node.a.x + (node.b.x - node.a.x) / 2, true);
         consider(node.a, middle);
         consider(middle, node.b);
     }
@@ -207,20 +208,20 @@ TrainExtreme momentWithUniform(const SectionLines &lines, const Train &train, co
             break;
         double a = close[k].a.x, b = close[k].b.x;
         double c = b - invPhi * (b - a), d = a + invPhi * (b - a);
-        double fc = sense * evaluate(c).m, fd = sense * evaluate(d).m;
+        double fc = sense * evaluate(c, false).m, fd = sense * evaluate(d, false).m;
         while (b - a > 1e-9 * length) {
             if (fc > fd) {
                 b = d;
                 d = c;
                 fd = fc;
                 c = b - invPhi * (b - a);
-                fc = sense * evaluate(c).m;
+                fc = sense * evaluate(c, false).m;
             } else {
                 a = c;
                 c = d;
                 fc = fd;
                 d = a + invPhi * (b - a);
-                fd = sense * evaluate(d).m;
+                fd = sense * evaluate(d, false).m;
             }
         }
     }
