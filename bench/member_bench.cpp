@@ -5,9 +5,10 @@
 // member of the family: a simple span under one point load, solved and read the same way. And the
 // envelope of M and V under a crane runway's train (two cranes of three axles each) rolling both
 // ways across the member of 10 supports, at 200 intervals with its absolute extremes, as the
-// member window asks for it when the train changes; and the same member under three load cases in
-// four combinations, all with pattern loading: the envelope at 200 intervals with its exact
-// extremes, as the combinations table of the member window asks for it.
+// member window asks for it when the train changes, and the same with a uniform load beside it;
+// and the same member under three load cases in four combinations, all with pattern loading: the
+// envelope at 200 intervals with its exact extremes, as the combinations table of the member
+// window asks for it.
 //
 //     build/bench/member_bench        # 10 interleaved repetitions, medians and TABLE lines
 
@@ -128,9 +129,10 @@ Train craneTrain()
     return train;
 }
 
-void trainEnvelopeOf(benchmark::State &state, const Beam &beam)
+void trainEnvelopeOf(benchmark::State &state, const Beam &beam, double uniform)
 {
-    const Train train = craneTrain();
+    Train train = craneTrain();
+    train.uniform = uniform;
     for (auto _ : state) {
         const Outcome<TrainEnvelope> e = trainEnvelope(beam, train, 200);
         if (!e) {
@@ -159,7 +161,11 @@ int main(int argc, char **argv)
     benchmark::RegisterBenchmark("member/simpleSpan", solveWithExtremes, simpleSpan())
         ->Unit(benchmark::kMicrosecond)
         ->UseRealTime();
-    benchmark::RegisterBenchmark("member/trainEnvelope", trainEnvelopeOf, generalMember(0))
+    benchmark::RegisterBenchmark("member/trainEnvelope", trainEnvelopeOf, generalMember(0), 0.0)
+        ->Unit(benchmark::kMillisecond)
+        ->UseRealTime();
+    // The same train with a uniform load of 10 N/mm beside it, placed where it is worst.
+    benchmark::RegisterBenchmark("member/trainEnvelopeUniform", trainEnvelopeOf, generalMember(0), 10.0)
         ->Unit(benchmark::kMillisecond)
         ->UseRealTime();
     MedianReporter reporter;
@@ -175,13 +181,17 @@ int main(int argc, char **argv)
                         loads == 100 ? (product <= 50 ? "yes" : "no") : "",
                         reporter.cpuMedians[name] / reporter.cpuMedians["member/simpleSpan"]);
     }
-    // The simple span's time is in microseconds, the envelope's in milliseconds.
-    const double envelope = reporter.medians["member/trainEnvelope"];
-    if (envelope > 0 && reference > 0)
-        std::printf("TABLE\tmember: train of 6 axles, envelope at 200 intervals, 10 supports\t%.2f ms\t%.1f us "
-                    "simple span, one load\t%.0f\t<= 50 ms\t%s\t%.0f\n",
-                    envelope, reference, envelope * 1000 / reference, envelope <= 50 ? "yes" : "no",
-                    reporter.cpuMedians["member/trainEnvelope"] * 1000 / reporter.cpuMedians["member/simpleSpan"]);
+    // The simple span's time is in microseconds, the envelopes' in milliseconds.
+    for (const char *uniform : {"", "Uniform"}) {
+        const std::string name = std::string("member/trainEnvelope") + uniform;
+        const double envelope = reporter.medians[name];
+        if (envelope > 0 && reference > 0)
+            std::printf("TABLE\tmember: train of 6 axles%s, envelope at 200 intervals, 10 supports\t%.2f ms\t%.1f us "
+                        "simple span, one load\t%.0f\t<= 50 ms\t%s\t%.0f\n",
+                        *uniform ? " and w" : "", envelope, reference, envelope * 1000 / reference,
+                        envelope <= 50 ? "yes" : "no",
+                        reporter.cpuMedians[name] * 1000 / reporter.cpuMedians["member/simpleSpan"]);
+    }
     const double combined = reporter.medians["member/combinations"];
     if (combined > 0 && reference > 0)
         std::printf("TABLE\tmember: 10 supports, 4 hinges, 3 load cases, 4 combinations with pattern loading, "

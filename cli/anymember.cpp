@@ -6,10 +6,12 @@
 #include "cli/quietplatform.h"
 #include "cli/sheetoutput.h"
 #include "cli/structcalc.h"
+#include "cli/trainoutput.h"
 #include "mechanics/beam.h"
 #include "mechanics/combination.h"
 #include "mechanics/extremes.h"
 #include "mechanics/influence.h"
+#include "mechanics/movingload.h"
 #include "registry/registry.h"
 #include "shell/core/diagrams.h"
 #include "shell/core/files.h"
@@ -18,6 +20,7 @@
 #include "shell/core/numbertext.h"
 #include "shell/core/savedcalculation.h"
 #include "shell/core/shellmodel.h"
+#include "shell/core/traindescription.h"
 #include "shell/core/units.h"
 
 #include <algorithm>
@@ -38,6 +41,7 @@ namespace {
 
 constexpr int DefaultPoints = 100;
 constexpr int MostPoints = 100000;
+constexpr int MostTrainIntervals = 10000;  // what trainEnvelope takes
 
 struct MemberRequest {
     std::string program;     // the program's name: "Member"
@@ -46,6 +50,7 @@ struct MemberRequest {
     std::string openFile;   // a saved calculation of the program
     std::string sheetFile;  // the calculation sheet, written beside the rows
     std::string influence;  // "M@3000": the influence line asked for instead of the rows
+    std::string trainFile;  // a moving load train: its envelope instead of the rows
     bool unitsGiven = false;
     shell::Units units = shell::CatalogueUnits;
     bool raw = false;
@@ -58,10 +63,12 @@ int usage(std::ostream &err, const std::string &program, const std::string &mess
 {
     err << "structcalc: " << visibleText(message) << "\n"
         << "structcalc: usage: structcalc " << program
-        << " --member FILE|- [--unit UNITS] [--raw] [--json] [--diagram [--points N]]\n"
+        << " --member FILE|- [--unit UNITS] [--raw] [--json] [--diagram [--points N]]"
+           " [--influence QUANTITY@X | --train TRAIN]\n"
         << "structcalc: usage: structcalc " << program << " --batch FILE|- [--unit UNITS] [--raw]\n"
         << "structcalc: usage: structcalc " << program
-        << " --open FILE [--unit UNITS] [--raw] [--json] [--diagram [--points N]]\n"
+        << " --open FILE [--unit UNITS] [--raw] [--json] [--diagram [--points N]]"
+           " [--influence QUANTITY@X | --train TRAIN]\n"
         << "structcalc: usage: with --member or --open, --sheet OUT.pdf writes the calculation sheet too\n";
     return UsageError;
 }
@@ -88,6 +95,11 @@ int parse(const std::vector<std::string> &args, MemberRequest &request, std::ost
             if (!file || file->empty())
                 return usage(err, request.program, arg + " needs a file");
             (arg == "--open" ? request.openFile : request.sheetFile) = *file;
+        } else if (arg == "--train") {
+            const std::optional<std::string> file = value();
+            if (!file || file->empty())
+                return usage(err, request.program, "--train needs a file: the train as JSON");
+            request.trainFile = *file;
         } else if (arg == "--influence") {
             const std::optional<std::string> asked = value();
             if (!asked || asked->find('@') == std::string::npos)
@@ -130,10 +142,16 @@ int parse(const std::vector<std::string> &args, MemberRequest &request, std::ost
                      request.program + " takes one of --member FILE, --batch FILE and --open FILE");
     if (!request.batchFile.empty() && !request.influence.empty())
         return usage(err, request.program, "--influence answers one member, not a batch");
+    if (!request.batchFile.empty() && !request.trainFile.empty())
+        return usage(err, request.program, "--train answers one member, not a batch");
+    if (!request.influence.empty() && !request.trainFile.empty())
+        return usage(err, request.program, "--influence and --train do not go together");
     if (!request.batchFile.empty() && !request.sheetFile.empty())
         return usage(err, request.program, "--sheet writes the sheet of one member, not of a batch");
-    if (points && !request.diagram)
-        return usage(err, request.program, "--points goes with --diagram");
+    if (points && !request.diagram && request.trainFile.empty())
+        return usage(err, request.program, "--points goes with --diagram or --train");
+    if (!request.trainFile.empty() && request.points > MostTrainIntervals)
+        return usage(err, request.program, "--points takes at most 10000 intervals with --train");
     if (!request.batchFile.empty() && request.diagram)
         return usage(err, request.program, "--batch and --diagram do not go together");
     return Computed;
@@ -407,10 +425,39 @@ int influenceAnswer(const Solved &s, const MemberRequest &request, std::ostream 
     return Computed;
 }
 
+// The envelope of M and V under the train of --train, at --points intervals and every place of
+// the member, with its absolute extremes.
+int trainAnswer(const Solved &s, const MemberRequest &request, std::ostream &out, std::ostream &err)
+{
+    const shell::FileRead file = shell::readRegularFile(request.trainFile, shell::TrainDescriptionMaxBytes);
+    if (!file.ok) {
+        err << "structcalc: cannot read " << userText(request.trainFile, MostShownPath) << ": " << file.error << "\n";
+        return UsageError;
+    }
+    const shell::TrainReading read = shell::readTrainDescription(file.text);
+    if (!read.train)
+        return refuse(request, "the train cannot be read: " + read.error, Rejected, out, err);
+    const mechanics::Outcome<mechanics::TrainEnvelope> e =
+        mechanics::trainEnvelope(s.member.beam(), *read.train, request.points);
+    if (!e)
+        return refuse(request, "the train cannot be placed: " + e.error().message, Rejected, out, err);
+    const TrainOutput how{request.units, request.raw, request.json, request.diagram};
+    if (request.json)
+        out << "{\"program\": " << jsonString(request.program)
+            << ", \"unit\": " << jsonString(shell::lengthUnitName(request.units.length))
+            << ", \"forceUnit\": " << jsonString(shell::forceUnitName(request.units.force)) << ", \"envelope\": ";
+    printTrainEnvelope(out, *e, how);
+    if (request.json)
+        out << "}\n";
+    return Computed;
+}
+
 int answer(const Solved &s, const MemberRequest &request, std::ostream &out, std::ostream &err)
 {
     if (!request.influence.empty())
         return influenceAnswer(s, request, out, err);
+    if (!request.trainFile.empty())
+        return trainAnswer(s, request, out, err);
     if (request.json)
         printJson(out, s, request);
     else if (request.diagram)

@@ -1,6 +1,7 @@
 #pragma once
 
 // structcalc Member --member FILE|- [--unit UNITS] [--raw] [--json] [--diagram [--points N]]
+//                   [--influence QUANTITY@X | --train TRAIN]
 // structcalc Member --batch FILE|- [--unit UNITS] [--raw]
 //
 // Any straight member, read as a member description (shell/core/memberdescription.h) in the
@@ -12,6 +13,9 @@
 //     反力 (R1)	1.500e+04	N
 //     ...
 //     最小曲げモーメント (Mmin)	-2.000e+07	N･mm	x = 4000 mm
+//
+// --influence answers an influence line instead of the rows; --train the envelope of M and V under a
+// moving load train (cli/trainoutput.h).
 //
 // --batch reads JSON Lines, one description a line, and writes one JSON object a line (a line
 // refused: "rejected": true and the reason). Exit status as the other programs: 0 solved, 2 usage

@@ -93,9 +93,22 @@ void addShifted(std::array<double, Polynomial::Capacity> &sum, const Polynomial 
         sum[static_cast<std::size_t>(k)] += c[static_cast<std::size_t>(k)] * load;
 }
 
+// sum(t) becomes sum(t + d), in place (the Taylor shift of Polynomial::shifted).
+void shiftInPlace(std::array<double, Polynomial::Capacity> &sum, double d)
+{
+    const std::size_t n = sum.size();
+    for (std::size_t i = 0; i + 1 < n; ++i)
+        for (std::size_t j = n - 1; j > i; --j)
+            sum[j - 1] += d * sum[j];
+}
+
 // The largest and smallest of the axles' part running one way. E(s) is a polynomial between the
 // lead positions where an axle stands on a breakpoint of the line: its extremes are at the ends
-// of those pieces (from either side) or where E′ is zero inside one.
+// of those pieces (from either side) or where E′ is zero inside one. The positions are visited in
+// order, and E kept as a polynomial about the current one: at each, only the axles that reach a
+// breakpoint there change their term, so a long train costs little more per position than a
+// short one. The sum is made afresh from every axle's term now and then, so that the rounding of
+// the updates does not build up.
 void searchOneWay(const Piecewise &influence, const Train &train, bool leftward, Best &largest, Best &smallest)
 {
     const std::vector<double> &breaks = influence.breakpoints();
@@ -104,40 +117,61 @@ void searchOneWay(const Piecewise &influence, const Train &train, bool leftward,
     std::vector<double> sigma;
     for (const Axle &a : train.axles)
         sigma.push_back(leftward ? a.offset : -a.offset);
-    std::vector<double> leads;
-    leads.reserve(sigma.size() * breaks.size());
-    for (double si : sigma)
-        for (double b : breaks)
-            leads.push_back(b - si);
-    std::sort(leads.begin(), leads.end());
-    leads.erase(std::unique(leads.begin(), leads.end()), leads.end());
+    // Axle i reaches breakpoint m (and with it piece m, or leaves the member at the last) at s.
+    struct Event {
+        double s;
+        std::size_t axle, breakpoint;
+    };
+    std::vector<Event> events;
+    events.reserve(sigma.size() * breaks.size());
+    for (std::size_t i = 0; i < sigma.size(); ++i)
+        for (std::size_t m = 0; m < breaks.size(); ++m)
+            events.push_back({breaks[m] - sigma[i], i, m});
+    // Two breakpoints closer than the rounding of s meet at one s: an axle's own reach them in order.
+    std::sort(events.begin(), events.end(), [](const Event &a, const Event &b) {
+        return a.s != b.s ? a.s < b.s : a.axle != b.axle ? a.axle < b.axle : a.breakpoint < b.breakpoint;
+    });
 
     const auto offer = [&](double value, double lead, Side side) {
         largest.offer(true, value, lead, leftward, side);
         smallest.offer(false, value, lead, leftward, side);
     };
-    for (std::size_t k = 0; k + 1 < leads.size(); ++k) {
-        const double from = leads[k];
-        const double width = leads[k + 1] - from;
-        const double mid = from + width / 2;
-        // Σ Pᵢ·η(ξᵢ) as a polynomial in t = s − from, summed in place: this runs for every piece
-        // of every section's search.
-        std::array<double, Polynomial::Capacity> sum{};
-        for (std::size_t i = 0; i < sigma.size(); ++i) {
-            const double xi = mid + sigma[i];
-            if (xi < influence.start() || xi > influence.end())
-                continue;
-            const auto above = std::upper_bound(breaks.begin(), breaks.end(), xi) - breaks.begin();
-            const std::size_t j =
-                std::min(static_cast<std::size_t>(std::max<std::ptrdiff_t>(above - 1, 0)), pieces.size() - 1);
-            addShifted(sum, pieces[j], from + sigma[i] - breaks[j], train.axles[i].load);
+    constexpr std::size_t None = static_cast<std::size_t>(-1);
+    std::vector<std::size_t> pieceOf(sigma.size(), None);
+    const std::size_t refresh = std::max<std::size_t>(16, sigma.size());
+    std::size_t updates = 0;
+    std::array<double, Polynomial::Capacity> sum{};  // Σ Pᵢ·η(ξᵢ) in t = s − origin
+    double origin = events.front().s;
+    for (std::size_t e = 0; e < events.size();) {
+        const double from = events[e].s;
+        shiftInPlace(sum, from - origin);
+        origin = from;
+        for (; e < events.size() && events[e].s == from; ++e) {
+            const std::size_t i = events[e].axle;
+            const double load = train.axles[i].load;
+            if (pieceOf[i] != None)
+                addShifted(sum, pieces[pieceOf[i]], from + sigma[i] - breaks[pieceOf[i]], -load);
+            pieceOf[i] = events[e].breakpoint < pieces.size() ? events[e].breakpoint : None;
+            if (pieceOf[i] != None)
+                addShifted(sum, pieces[pieceOf[i]], from + sigma[i] - breaks[pieceOf[i]], load);
+            ++updates;
         }
-        const Polynomial e(std::vector<double>(sum.begin(), sum.end()));
-        offer(e(0), from, Side::Right);
-        for (double t : realRoots(e.derivative(), 0, width))
+        if (e == events.size())
+            break;
+        if (updates >= refresh) {
+            sum.fill(0);
+            for (std::size_t i = 0; i < sigma.size(); ++i)
+                if (pieceOf[i] != None)
+                    addShifted(sum, pieces[pieceOf[i]], from + sigma[i] - breaks[pieceOf[i]], train.axles[i].load);
+            updates = 0;
+        }
+        const double width = events[e].s - from;
+        const Polynomial p(std::vector<double>(sum.begin(), sum.end()));
+        offer(p(0), from, Side::Right);
+        for (double t : realRoots(p.derivative(), 0, width))
             if (t > 0 && t < width)
-                offer(e(t), from + t, Side::Both);
-        offer(e(width), leads[k + 1], Side::Left);
+                offer(p(t), from + t, Side::Both);
+        offer(p(width), events[e].s, Side::Left);
     }
 }
 
@@ -218,9 +252,15 @@ TrainEffect trainEffect(const Piecewise &influence, const Train &train)
         const double width = influence.breakpoints()[k + 1] - influence.breakpoints()[k];
         eta = std::max({eta, std::fabs(influence.pieces()[k](0)), std::fabs(influence.pieces()[k](width))});
     }
-    const double tolerance = 1e-10 * loads * eta;
-    return {valueOf(influence, train, largest, uniformCover(influence, train.uniform, true), tolerance),
-            valueOf(influence, train, smallest, uniformCover(influence, train.uniform, false), tolerance)};
+    const double length = influence.end() - influence.start();
+    const double tolerance = 1e-10 * (loads + std::fabs(train.uniform) * length) * eta;
+    TrainEffect effect{valueOf(influence, train, largest, uniformCover(influence, train.uniform, true), tolerance),
+                       valueOf(influence, train, smallest, uniformCover(influence, train.uniform, false), tolerance)};
+    // What the solutions' rounding leaves where the value is 0 (a moment at a pinned end) is 0.
+    for (TrainValue *v : {&effect.largest, &effect.smallest})
+        if (std::fabs(v->value) <= tolerance)
+            v->value = 0;
+    return effect;
 }
 
 double trainValue(const Piecewise &influence, const Train &train, const TrainPlacement &placement)

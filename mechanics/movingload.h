@@ -87,18 +87,23 @@ struct TrainExtreme {
 // The envelope of V (on the right of each section) and M along the member under the train.
 struct TrainEnvelope {
     // N + 1 equally spaced sections and every place where the member changes (supports, hinges,
-    // segment ends), ascending.
+    // segment ends), ascending; a section within 1e-12 of the length of a place is the place.
     std::vector<double> x;
     std::vector<TrainEffect> shear;
     std::vector<TrainEffect> moment;
     // The absolute largest and smallest M and V anywhere on the member, with the section and the
-    // train's position: found between the sections too, not only at them. Between two sections
-    // the member does not change and the envelope is continuous; M changes no faster than the
-    // train's largest shear allows, so every interval whose bound could still beat the best value
-    // is probed at 8 places and refined by golden-section search on the envelope value (from the
-    // section's own influence line) to 1e-9 of the length. V, for loads of one sign, only drops
-    // as the section passes an axle: its largest is at a section and its smallest at a section
-    // or just (1e-9 of the length) left of a support or another place where V jumps.
+    // train's position: found between the sections too, not only at them. For a train of axles
+    // alone they are exact: with the train standing anywhere M is linear and V constant between
+    // the axles and the member's places, so the extremes are at a place (a section) or under an
+    // axle, where the value is a polynomial of the train's position between the positions where
+    // an axle meets a place. V there is taken just right of the axle (the placement's side Left,
+    // the axle 1e-9 of the length inside such a stretch). With a uniform load, M is found by
+    // branch and bound between the sections (bounded by the envelope at an interval's ends and
+    // how fast M can change, by the envelope of V), certain to 1e-5 of the largest |M|, then
+    // refined by golden-section search on the envelope value from the section's own influence
+    // line to 1e-9 of the length; V, for loads of one sign, only drops as the section passes an
+    // axle: its largest is at a section and its smallest at a section or just (1e-9 of the
+    // length) left of a support; for loads of both signs it is probed and refined likewise.
     TrainExtreme largestMoment, smallestMoment, largestShear, smallestShear;
 };
 

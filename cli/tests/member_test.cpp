@@ -8,10 +8,14 @@
 
 #include <nlohmann/json.hpp>
 
+#include <filesystem>
+#include <fstream>
 #include <sstream>
 #include <string>
 #include <utility>
 #include <vector>
+
+#include <stdlib.h>
 
 namespace {
 
@@ -151,6 +155,66 @@ TEST(structcalcMember, influenceLinesOfTwoSpans)
         EXPECT_TRUE(bad.out.empty()) << asked;
     }
     EXPECT_EQ(run({"Member", "--member", "-", "--influence", "M@9000"}, TwoSpans).status, 3);
+}
+
+// A crane runway of one span of 6 m under two axles of 100 kN 2 m apart: the largest moment
+// P/(8L)·(2L − a)² under an axle a/4 from mid-span, the largest shear P(2L − a)/L at a support.
+TEST(structcalcMember, theEnvelopeOfATrainOnACraneRunway)
+{
+    std::string pattern = (std::filesystem::temp_directory_path() / "structcalc-train-XXXXXX").string();
+    ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
+    const std::filesystem::path folder = pattern;
+    const auto write = [&](const std::string &name, const std::string &text) {
+        std::ofstream((folder / name).string(), std::ios::binary) << text;
+        return (folder / name).string();
+    };
+    const std::string runway =
+        R"({"length": 6000, "supports": [{"x": 0, "kind": "pinned"}, {"x": 6000, "kind": "roller"}]})";
+    const std::string crane = write("crane.json", R"({"axles": [{"a": 0, "P": 100000}, {"a": 2000, "P": 100000}],
+                                                     "w": 0, "ways": "rightward"})");
+    const Outcome rows = run({"Member", "--member", "-", "--train", crane}, runway);
+    ASSERT_EQ(rows.status, 0) << rows.err;
+    EXPECT_EQ(lines(rows.out).at(0),
+              "largest M under the train\t2.083e+08\tN･mm\tx = 2500 mm\tlead = 4500 mm, rightward");
+    EXPECT_EQ(lines(rows.out).at(2), "largest V\t1.667e+05\tN\tx = 0 mm\tlead = 2000 mm (just above), rightward");
+
+    const Outcome json = run({"Member", "--member", "-", "--train", crane, "--json", "--points", "4"}, runway);
+    ASSERT_EQ(json.status, 0) << json.err;
+    const nlohmann::json e = nlohmann::json::parse(json.out)["envelope"];
+    EXPECT_EQ(e["x"], nlohmann::json({0, 1500, 3000, 4500, 6000}));
+    EXPECT_NEAR(e["Mmax"][2].get<double>(), 2e8, 1e-6);  // one axle at mid-span, the other 1 m from a support
+    EXPECT_NEAR(e["absolute"]["Mmax"]["value"].get<double>(), 1e5 / 48000 * 1e8, 1e-4);
+    EXPECT_NEAR(e["absolute"]["Mmax"]["lead"].get<double>(), 4500, 1e-3);
+    EXPECT_EQ(e["absolute"]["Mmax"]["leftward"], false);
+    const Outcome csv = run({"Member", "--member", "-", "--train", crane, "--diagram", "--points", "2"}, runway);
+    EXPECT_EQ(csv.out, "x,Mmax,Mmin,Vmax,Vmin\n0,0,0,166666.666666667,0\n3000,200000000,0,66666.6666666667,"
+                       "-66666.6666666667\n6000,0,0,0,-166666.666666667\n");
+
+    const struct {
+        std::string train;
+        int status;
+        const char *says;
+    } refused[] = {
+        {R"({"axles": [{"a": 0, "P": 1}], "speed": 3})", 3, "unknown field \"speed\""},
+        {R"({"axles": [{"a": -1, "P": 1}]})", 3, "\"axles[0].a\" is the distance behind the first axle"},
+        {R"({"axles": [{"a": 0, "P": "heavy"}]})", 3, "\"axles[0].P\" must be a number, not a text"},
+        {R"({"axles": [{"a": 0, "P": 1, "Q": 2}]})", 3, "\"Q\""},
+        {R"({"axles": [], "w": 0})", 3, "neither axles nor a uniform load"},
+        {R"({"axles": [{"a": 0, "P": 1}], "ways": "up"})", 3, "\"ways\" must be"},
+        {R"({"axles": [{"a": 0, "P": 1e999}]})", 3, "cannot be read"},
+        {"[" + std::string(70000, ' ') + "]", 2, "larger than 65536 bytes"},
+    };
+    for (const auto &c : refused) {
+        const Outcome r = run({"Member", "--member", "-", "--train", write("bad.json", c.train)}, runway);
+        EXPECT_EQ(r.status, c.status) << c.train;
+        EXPECT_TRUE(r.out.empty()) << c.train;
+        EXPECT_NE(r.err.find(c.says), std::string::npos) << r.err;
+    }
+    EXPECT_EQ(run({"Member", "--member", "-", "--train", folder.string()}, runway).status, 2);
+    EXPECT_EQ(run({"Member", "--batch", "-", "--train", crane}, runway).status, 2);
+    EXPECT_EQ(run({"Member", "--member", "-", "--train", crane, "--points", "10001"}, runway).status, 2);
+    EXPECT_EQ(run({"Member", "--member", "-", "--train", crane, "--influence", "M@3000"}, runway).status, 2);
+    std::filesystem::remove_all(folder);
 }
 
 TEST(structcalcMember, batchAnswersEveryLineAndSaysWhichWereRefused)
