@@ -333,19 +333,98 @@ std::vector<mechanics::BeamSample> sampleMember(const MemberDiagram &member, int
     return rows;
 }
 
+bool hasEnvelope(const MemberDiagram &member)
+{
+    return std::any_of(member.curves.begin(), member.curves.end(), [](const Curve &c) { return c.envelope(); });
+}
+
+std::vector<EnvelopeSample> sampleEnvelope(const MemberDiagram &member, int intervals)
+{
+    const Curve *shear = member.curve(Quantity::Shear);
+    const Curve *moment = member.curve(Quantity::Moment);
+    std::vector<EnvelopeSample> rows;
+    if (!shear || !moment)
+        return rows;
+    const std::vector<const mechanics::Piecewise *> functions{&shear->values, &shear->lower(), &moment->values,
+                                                              &moment->lower()};
+    for (const mechanics::Sample &s : mechanics::samplePositions(functions, intervals))
+        rows.push_back({s.x, mechanics::valueAt(shear->values, s), mechanics::valueAt(shear->lower(), s),
+                        mechanics::valueAt(moment->values, s), mechanics::valueAt(moment->lower(), s)});
+    return rows;
+}
+
+namespace {
+
+// "70" or, at a jump, "70 | -30": the value from the left, then from the right.
+std::string bothSides(const mechanics::Piecewise &f, double x)
+{
+    const std::string left = diagramNumber(f.leftOf(x));
+    const std::string right = diagramNumber(f.rightOf(x));
+    return left == right ? right : left + " | " + right;
+}
+
+}  // namespace
+
 std::string valuesAtText(const MemberDiagram &member, double x, bool withSlope, const std::string &lengthUnit)
 {
     std::string text = "x = " + diagramNumber(x) + " " + lengthUnit;
     for (const Curve &c : member.curves) {
         if (c.quantity == Quantity::Slope && !withSlope)
             continue;
-        const double left = c.values.leftOf(x);
-        const double right = c.values.rightOf(x);
-        std::string value = diagramNumber(right);
-        if (diagramNumber(left) != value)
-            value = diagramNumber(left) + " | " + value;
-        text += "   " + quantitySymbol(c.quantity) + " = " + value + (c.unit.empty() ? "" : " " + c.unit);
+        const std::string unit = c.unit.empty() ? "" : " " + c.unit;
+        const std::string symbol = quantitySymbol(c.quantity);
+        if (c.envelope())
+            text += "   " + symbol + "max = " + bothSides(c.values, x) + unit + "   " + symbol +
+                    "min = " + bothSides(*c.smallest, x) + unit;
+        else
+            text += "   " + symbol + " = " + bothSides(c.values, x) + unit;
     }
+    return text;
+}
+
+const mechanics::TrainExtreme &TrainDiagram::governing(Quantity quantity) const
+{
+    const bool shear = quantity == Quantity::Shear;
+    const mechanics::TrainExtreme &largest = shear ? largestShear : largestMoment;
+    const mechanics::TrainExtreme &smallest = shear ? smallestShear : smallestMoment;
+    return std::fabs(largest.value) >= std::fabs(smallest.value) ? largest : smallest;
+}
+
+std::vector<double> TrainDiagram::axlesAt(const mechanics::TrainPlacement &placement, double length) const
+{
+    std::vector<double> at;
+    for (const mechanics::Axle &axle : train.axles) {
+        const double x = placement.leftward ? placement.lead + axle.offset : placement.lead - axle.offset;
+        // An axle off the member carries nothing; the ends themselves are on it.
+        if (x >= -1e-12 * length && x <= length * (1 + 1e-12))
+            at.push_back(std::clamp(x, 0.0, length));
+    }
+    std::sort(at.begin(), at.end());
+    return at;
+}
+
+std::string trainPlacementText(const MemberDiagram &member, Quantity quantity, const std::string &lengthUnit)
+{
+    const Curve *curve = member.curve(quantity);
+    if (!member.train || !curve)
+        return {};
+    const mechanics::TrainExtreme &e = member.train->governing(quantity);
+    if (!std::isfinite(e.value))
+        return {};
+    const std::string unit = lengthUnit.empty() ? "" : " " + lengthUnit;
+    const bool largest = &e == &member.train->largestShear || &e == &member.train->largestMoment;
+    std::string text = quantitySymbol(quantity) + (largest ? "max " : "min ") + diagramNumber(e.value) +
+                       (curve->unit.empty() ? "" : " " + curve->unit) + " at x = " + diagramNumber(e.x) + unit;
+    const std::vector<double> axles = member.train->axlesAt(e.placement, member.length());
+    for (std::size_t i = 0; i < axles.size(); ++i) {
+        const bool last = i + 1 == axles.size();
+        text += i == 0 ? (axles.size() == 1 ? ", wheel at " : ", wheels at ") : last ? " and " : ", ";
+        text += diagramNumber(axles[i]);
+    }
+    if (!axles.empty())
+        text += unit;
+    for (const auto &[from, to] : e.placement.covered)
+        text += ", uniform load from " + diagramNumber(from) + " to " + diagramNumber(to) + unit;
     return text;
 }
 
