@@ -8,7 +8,7 @@
 #include <optional>
 #include <ostream>
 #include <string>
-#include <utility>
+#include <tuple>
 #include <vector>
 
 namespace structcalc {
@@ -72,19 +72,24 @@ void printPlacement(std::ostream &out, const shell::MemberDiagram &member, const
 }
 
 // The extremes of an envelope: the largest of its upper curve and the smallest of its lower one,
-// each at the section and with the train where the search found it.
+// each at its section and, unless it is 0 (which the member has with no load on it), with the
+// train where the search found it.
 void printEnvelopeExtremes(std::ostream &out, bool &first, const shell::MemberDiagram &member,
                            const shell::Curve &curve, const std::string &memberField)
 {
     const bool shear = curve.quantity == shell::Quantity::Shear;
     const shell::TrainDiagram &t = *member.train;
-    const std::pair<const char *, const mechanics::TrainExtreme *> extremes[] = {
-        {"max", shear ? &t.largestShear : &t.largestMoment}, {"min", shear ? &t.smallestShear : &t.smallestMoment}};
-    for (const auto &[kind, extreme] : extremes) {
+    const std::tuple<const char *, const mechanics::Extreme *, const mechanics::TrainExtreme *> extremes[] = {
+        {"max", &curve.extremes.largest, shear ? &t.largestShear : &t.largestMoment},
+        {"min", &curve.extremes.smallest, shear ? &t.smallestShear : &t.smallestMoment}};
+    for (const auto &[kind, extreme, placed] : extremes) {
+        if (extreme->at.empty())
+            continue;
         out << (first ? "" : ", ") << "{\"quantity\": " << jsonString(shell::quantityKey(curve.quantity)) << memberField
             << ", \"kind\": " << jsonString(kind) << ", \"value\": " << jsonNumber(extreme->value)
-            << ", \"x\": " << jsonNumber(extreme->x);
-        printPlacement(out, member, *extreme);
+            << ", \"x\": " << jsonNumber(extreme->at.front().x);
+        if (extreme->value != 0)
+            printPlacement(out, member, *placed);
         out << "}";
         first = false;
     }

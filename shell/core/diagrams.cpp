@@ -265,6 +265,19 @@ void addMemberDiagrams(CaseDiagrams &d, const CaseDef &definition, const std::ve
             d.kind = CaseDiagrams::Kind::Frame;
             continue;
         }
+        const std::string cannot =
+            model.name.empty() ? "The member cannot be solved: " : "The member " + model.name + " cannot be solved: ";
+        if (model.movingLoad) {
+            auto solved = movingLoadDiagram(model.movingLoad(inputs), d.units);
+            if (!solved)
+                return fail(cannot, solved.error());
+            MemberDiagram member = std::move(*solved);
+            member.name = model.name;
+            member.marks = typedPositions(definition, m, member.length(), context);
+            d.members.push_back(std::move(member));
+            d.kind = CaseDiagrams::Kind::Members;
+            continue;
+        }
         if (!model.beam)
             continue;
         MemberDiagram member;
@@ -272,9 +285,7 @@ void addMemberDiagrams(CaseDiagrams &d, const CaseDef &definition, const std::ve
         member.beam = model.beam(inputs);
         const auto solved = mechanics::solveBeam(member.beam);
         if (!solved)
-            return fail(model.name.empty() ? "The member cannot be solved: "
-                                           : "The member " + model.name + " cannot be solved: ",
-                        solved.error());
+            return fail(cannot, solved.error());
         member.reactions = solved->reactions;
         member.curves = memberCurves(*solved, d.units);
         member.marks = typedPositions(definition, m, member.length(), context);
@@ -379,52 +390,6 @@ std::string valuesAtText(const MemberDiagram &member, double x, bool withSlope, 
         else
             text += "   " + symbol + " = " + bothSides(c.values, x) + unit;
     }
-    return text;
-}
-
-const mechanics::TrainExtreme &TrainDiagram::governing(Quantity quantity) const
-{
-    const bool shear = quantity == Quantity::Shear;
-    const mechanics::TrainExtreme &largest = shear ? largestShear : largestMoment;
-    const mechanics::TrainExtreme &smallest = shear ? smallestShear : smallestMoment;
-    return std::fabs(largest.value) >= std::fabs(smallest.value) ? largest : smallest;
-}
-
-std::vector<double> TrainDiagram::axlesAt(const mechanics::TrainPlacement &placement, double length) const
-{
-    std::vector<double> at;
-    for (const mechanics::Axle &axle : train.axles) {
-        const double x = placement.leftward ? placement.lead + axle.offset : placement.lead - axle.offset;
-        // An axle off the member carries nothing; the ends themselves are on it.
-        if (x >= -1e-12 * length && x <= length * (1 + 1e-12))
-            at.push_back(std::clamp(x, 0.0, length));
-    }
-    std::sort(at.begin(), at.end());
-    return at;
-}
-
-std::string trainPlacementText(const MemberDiagram &member, Quantity quantity, const std::string &lengthUnit)
-{
-    const Curve *curve = member.curve(quantity);
-    if (!member.train || !curve)
-        return {};
-    const mechanics::TrainExtreme &e = member.train->governing(quantity);
-    if (!std::isfinite(e.value))
-        return {};
-    const std::string unit = lengthUnit.empty() ? "" : " " + lengthUnit;
-    const bool largest = &e == &member.train->largestShear || &e == &member.train->largestMoment;
-    std::string text = quantitySymbol(quantity) + (largest ? "max " : "min ") + diagramNumber(e.value) +
-                       (curve->unit.empty() ? "" : " " + curve->unit) + " at x = " + diagramNumber(e.x) + unit;
-    const std::vector<double> axles = member.train->axlesAt(e.placement, member.length());
-    for (std::size_t i = 0; i < axles.size(); ++i) {
-        const bool last = i + 1 == axles.size();
-        text += i == 0 ? (axles.size() == 1 ? ", wheel at " : ", wheels at ") : last ? " and " : ", ";
-        text += diagramNumber(axles[i]);
-    }
-    if (!axles.empty())
-        text += unit;
-    for (const auto &[from, to] : e.placement.covered)
-        text += ", uniform load from " + diagramNumber(from) + " to " + diagramNumber(to) + unit;
     return text;
 }
 

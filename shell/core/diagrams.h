@@ -206,6 +206,13 @@ bool hasEnvelope(const MemberDiagram &member);
 //   "x = 30 mm   Vmax = 70 N   Vmin = -30 N   Mmax = 3150 N･mm   Mmin = 0 N･mm"
 std::string valuesAtText(const MemberDiagram &member, double x, bool withSlope, const std::string &lengthUnit);
 
+// The diagrams of a member under a moving load (envelopes.cpp): V and M as envelopes (linear
+// pieces through the sections the solver's search took, a hundred and every place the member
+// changes; V as it is just right of each), their extremes the absolute ones found between the
+// sections too, the leftmost where several places reach one, and the train with where it stands
+// for them. Errors: those of mechanics::trainEnvelope.
+mechanics::Outcome<MemberDiagram> movingLoadDiagram(const MovingLoad &load, Units units);
+
 // Where a member's moving load stands for the largest magnitude of `quantity`, in words:
 //   "Mmax 3613 N･mm at x = 42.5 mm, wheels at 42.5 and 72.5 mm"
 // empty for a member without a moving load.

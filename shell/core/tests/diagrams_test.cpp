@@ -237,6 +237,16 @@ TEST(diagrams, valuesAtAJumpShowBothSides)
     EXPECT_EQ(valuesAtText(m, 50, false, "mm").find("θ"), std::string::npos);
 }
 
+mechanics::TrainPlacement placed(double lead, bool leftward = false,
+                                 std::vector<std::pair<double, double>> covered = {})
+{
+    mechanics::TrainPlacement p;
+    p.lead = lead;
+    p.leftward = leftward;
+    p.covered = std::move(covered);
+    return p;
+}
+
 // One wheel P rolling over a simple span l, its envelopes as the closed forms give them: the
 // largest shear P(l − x)/l with the wheel just right of x, the smallest −Px/l just left of it,
 // the largest moment Px(l − x)/l under the wheel, the smallest 0.
@@ -258,10 +268,10 @@ MemberDiagram rollingWheel(double P, double l)
              Piecewise::single(0, l, Polynomial({0})), "N･mm");
     TrainDiagram t;
     t.train.axles = {{0, P}};
-    t.largestShear = {P, 0, {0, false, {}}};
-    t.smallestShear = {-P, l, {l, false, {}}};
-    t.largestMoment = {P * l / 4, l / 2, {l / 2, true, {}}};
-    t.smallestMoment = {0, 0, {0, false, {}}};
+    t.largestShear = {P, 0, placed(0)};
+    t.smallestShear = {-P, l, placed(l)};
+    t.largestMoment = {P * l / 4, l / 2, placed(l / 2, true)};
+    t.smallestMoment = {0, 0, placed(0)};
     m.train = t;
     return m;
 }
@@ -283,10 +293,10 @@ TEST(diagrams, anEnvelopeReadsBothItsCurvesAndWhereTheLoadStands)
     // A pair: the second wheel behind the first, on the member or off it; a uniform part.
     MemberDiagram pair = m;
     pair.train->train.axles.push_back({3, 10});
-    pair.train->largestMoment.placement = {5, false, {{0, 2.5}}};
+    pair.train->largestMoment.placement = placed(5, false, {{0, 2.5}});
     EXPECT_EQ(trainPlacementText(pair, Quantity::Moment, "mm"),
               "Mmax 20 N･mm at x = 4 mm, wheels at 2 and 5 mm, uniform load from 0 to 2.5 mm");
-    pair.train->largestMoment.placement = {6, true, {}};
+    pair.train->largestMoment.placement = placed(6, true);
     EXPECT_EQ(trainPlacementText(pair, Quantity::Moment, "mm"), "Mmax 20 N･mm at x = 4 mm, wheel at 6 mm");
     // A member without a moving load has no words, and its rows are its curve on both sides.
     const CaseDiagrams fixed = diagramsOf(beams::program().cases[0], {100, 30, 100, 20, 50, 100000, 833});
