@@ -446,7 +446,8 @@ shell::CaseDef spanMoment()
 
 // Two equal wheel loads w at the spacing a moving over a simply supported span l. The rows are
 // envelopes over every position of the pair, so no single loaded member stands for them: the
-// case has no member model.
+// case's member model is the span with the pair rolling over it both ways, and its diagrams the
+// envelopes, which the rows claim the extremes of.
 shell::CaseDef spanWheelLoads()
 {
     CaseBuilder c("Cantilever (21)");
@@ -457,12 +458,21 @@ shell::CaseDef spanWheelLoads()
     c.requireAtLeast(a, 0);
     // With the wheels a span or more apart only one of them is ever on the span.
     c.row("反力 (Rmax)", Dimension::Force, when(a >= l, w, (w / l) * ((2 * l) - a)))
-        .means("largest reaction as the pair moves: a wheel over the support");
+        .means("largest reaction as the pair moves: a wheel over the support")
+        .notAlwaysLargest(Quantity::Shear);
     // Beyond a = 0.586 l (2 − √2 = 0.5858 rounded) one wheel alone at mid-span gives the larger
     // moment.
     c.row("曲げモーメント (Mmax)", Dimension::Moment,
           when(a > (0.586 * l), (w * l) / 4, (w / (8 * l)) * pow((2 * l) - a, 2)))
-        .means("largest moment as the pair moves, under a wheel (threshold 0.586 l rounded)");
+        .means("largest moment as the pair moves, under a wheel (threshold 0.586 l rounded)")
+        .notAlwaysLargest(Quantity::Moment);
+    c.movingLoads({}, [=](const Inputs &in) {
+        shell::MovingLoad load;
+        load.beam.length = valueOf(l, in);
+        load.beam.supports = {{0, SupportKind::Pinned}, {load.beam.length, SupportKind::Roller}};
+        load.train.axles = {{0, valueOf(w, in)}, {valueOf(a, in), valueOf(w, in)}};
+        return load;
+    });
     c.sketch(sketches::spanWheelLoads);
     return c.build();
 }

@@ -2,11 +2,13 @@
 
 #include "cli/jsontext.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 #include <optional>
 #include <ostream>
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace structcalc {
@@ -52,6 +54,52 @@ void printExtreme(std::ostream &out, bool &first, const std::string &quantity, c
     }
 }
 
+// Where the moving load stands for an envelope's extreme: `, "train": {...}` with its first axle,
+// its direction, the axles on the member and the parts its uniform load covers.
+void printPlacement(std::ostream &out, const shell::MemberDiagram &member, const mechanics::TrainExtreme &extreme)
+{
+    const mechanics::TrainPlacement &p = extreme.placement;
+    out << ", \"train\": {\"lead\": " << jsonNumber(p.lead) << ", \"direction\": \""
+        << (p.leftward ? "leftward" : "rightward") << "\", \"axles\": [";
+    const std::vector<double> axles = member.train->axlesAt(p, member.length());
+    for (std::size_t i = 0; i < axles.size(); ++i)
+        out << (i ? ", " : "") << jsonNumber(axles[i]);
+    out << "], \"covered\": [";
+    for (std::size_t i = 0; i < p.covered.size(); ++i)
+        out << (i ? ", " : "") << "[" << jsonNumber(p.covered[i].first) << ", " << jsonNumber(p.covered[i].second)
+            << "]";
+    out << "]}";
+}
+
+// The extremes of an envelope: the largest of its upper curve and the smallest of its lower one,
+// each at its section and, unless it is 0 (which the member has with no load on it), with the
+// train where the search found it.
+void printEnvelopeExtremes(std::ostream &out, bool &first, const shell::MemberDiagram &member,
+                           const shell::Curve &curve, const std::string &memberField)
+{
+    const bool shear = curve.quantity == shell::Quantity::Shear;
+    const shell::TrainDiagram &t = *member.train;
+    const std::tuple<const char *, const mechanics::Extreme *, const mechanics::TrainExtreme *> extremes[] = {
+        {"max", &curve.extremes.largest, shear ? &t.largestShear : &t.largestMoment},
+        {"min", &curve.extremes.smallest, shear ? &t.smallestShear : &t.smallestMoment}};
+    for (const auto &[kind, extreme, placed] : extremes) {
+        if (extreme->at.empty())
+            continue;
+        out << (first ? "" : ", ") << "{\"quantity\": " << jsonString(shell::quantityKey(curve.quantity)) << memberField
+            << ", \"kind\": " << jsonString(kind) << ", \"value\": " << jsonNumber(extreme->value)
+            << ", \"x\": " << jsonNumber(extreme->at.front().x);
+        if (extreme->value != 0)
+            printPlacement(out, member, *placed);
+        out << "}";
+        first = false;
+    }
+}
+
+bool anyEnvelope(const shell::CaseDiagrams &diagrams)
+{
+    return std::any_of(diagrams.members.begin(), diagrams.members.end(), shell::hasEnvelope);
+}
+
 template <typename T, typename F>
 void printArray(std::ostream &out, const char *name, const std::vector<T> &rows, F value)
 {
@@ -70,7 +118,17 @@ bool hasDiagramTable(const shell::CaseDiagrams &diagrams)
 
 void printDiagramCsv(std::ostream &out, const shell::CaseDiagrams &diagrams, int intervals)
 {
-    if (diagrams.kind == Kind::Members) {
+    if (diagrams.kind == Kind::Members && anyEnvelope(diagrams)) {
+        const bool named = diagrams.members.size() > 1;
+        out << (named ? "member," : "") << "x,Vmax,Vmin,Mmax,Mmin\n";
+        for (const shell::MemberDiagram &member : diagrams.members)
+            for (const shell::EnvelopeSample &s : shell::sampleEnvelope(member, intervals)) {
+                if (named)
+                    out << member.name << ',';
+                out << field(s.x) << ',' << field(s.shearLargest) << ',' << field(s.shearSmallest) << ','
+                    << field(s.momentLargest) << ',' << field(s.momentSmallest) << '\n';
+            }
+    } else if (diagrams.kind == Kind::Members) {
         const bool named = diagrams.members.size() > 1;
         out << (named ? "member," : "") << "x,V,M,theta,delta\n";
         for (const shell::MemberDiagram &member : diagrams.members)
@@ -107,6 +165,11 @@ void printJsonExtremes(std::ostream &out, const shell::CaseDiagrams &diagrams)
             const std::string memberField =
                 diagrams.members.size() > 1 ? ", \"member\": " + jsonString(member.name) : std::string();
             for (const shell::Curve &curve : member.curves) {
+                if (curve.envelope() && member.train &&
+                    (curve.quantity == shell::Quantity::Shear || curve.quantity == shell::Quantity::Moment)) {
+                    printEnvelopeExtremes(out, first, member, curve, memberField);
+                    continue;
+                }
                 const std::string key = shell::quantityKey(curve.quantity);
                 printExtreme(out, first, key, "max", curve.extremes.largest, memberField, nullptr);
                 printExtreme(out, first, key, "min", curve.extremes.smallest, memberField, nullptr);
@@ -130,9 +193,20 @@ void printJsonDiagram(std::ostream &out, const shell::CaseDiagrams &diagrams, in
     if (diagrams.kind == Kind::Members) {
         for (std::size_t m = 0; m < diagrams.members.size(); ++m) {
             const shell::MemberDiagram &member = diagrams.members[m];
+            out << (m ? ", " : "") << "{\"member\": " << jsonString(member.name);
+            if (anyEnvelope(diagrams)) {
+                using Row = shell::EnvelopeSample;
+                const std::vector<Row> rows = shell::sampleEnvelope(member, intervals);
+                printArray(out, "x", rows, [](const Row &s) { return s.x; });
+                printArray(out, "Vmax", rows, [](const Row &s) { return s.shearLargest; });
+                printArray(out, "Vmin", rows, [](const Row &s) { return s.shearSmallest; });
+                printArray(out, "Mmax", rows, [](const Row &s) { return s.momentLargest; });
+                printArray(out, "Mmin", rows, [](const Row &s) { return s.momentSmallest; });
+                out << "}";
+                continue;
+            }
             const std::vector<mechanics::BeamSample> rows = shell::sampleMember(member, intervals);
             const auto missing = std::numeric_limits<double>::quiet_NaN();
-            out << (m ? ", " : "") << "{\"member\": " << jsonString(member.name);
             printArray(out, "x", rows, [](const mechanics::BeamSample &s) { return s.x; });
             printArray(out, "V", rows, [](const mechanics::BeamSample &s) { return s.shear; });
             printArray(out, "M", rows, [](const mechanics::BeamSample &s) { return s.moment; });

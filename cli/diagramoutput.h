@@ -12,9 +12,9 @@
 //     ...
 //
 // Beams and cantilevers `x,V,M,theta,delta` (a case with two members puts a `member` column
-// first); frames `member,s,x,y,M` with the members AB (left column, bottom to top), BC (beam,
-// left to right) and CD (right column, top to bottom); column curves `lambda,euler,empirical`,
-// empty where a line does not apply. Numbers in the shortest form that reads back as the same
+// first), the envelopes of a moving load `x,Vmax,Vmin,Mmax,Mmin`; frames `member,s,x,y,M` with the members AB (left
+// column, bottom to top), BC (beam, left to right) and CD (right column, top to bottom); column curves
+// `lambda,euler,empirical`, empty where a line does not apply. Numbers in the shortest form that reads back as the same
 // double.
 
 #include "shell/core/diagrams.h"
@@ -28,7 +28,8 @@ bool hasDiagramTable(const shell::CaseDiagrams &diagrams);
 
 void printDiagramCsv(std::ostream &out, const shell::CaseDiagrams &diagrams, int intervals);
 
-// `, "extremes": [...]` for a member or a frame; nothing for other diagrams.
+// `, "extremes": [...]` for a member or a frame; nothing for other diagrams. An envelope's
+// extremes carry `"train": {"lead", "direction", "axles", "covered"}`, where the load stands.
 void printJsonExtremes(std::ostream &out, const shell::CaseDiagrams &diagrams);
 // `, "diagram": [...]`: per member its sampled arrays, or the column curve's.
 void printJsonDiagram(std::ostream &out, const shell::CaseDiagrams &diagrams, int intervals);

@@ -7,6 +7,9 @@
 
 #include <gtest/gtest.h>
 
+#include <nlohmann/json.hpp>
+
+#include <algorithm>
 #include <cmath>
 #include <sstream>
 #include <string>
@@ -139,6 +142,45 @@ TEST(structcalcDiagram, jsonCarriesTheExtremesAndWithDiagramTheArrays)
 
     // A case without a member has no extremes.
     EXPECT_EQ(run({"Profilor", "1", "--json"}).out.find("extremes"), std::string::npos);
+}
+
+// A pair of wheels rolling over a span: its envelopes, the largest and the smallest V and M at
+// every section, as a table and in JSON, and its extremes with where the wheels stand.
+TEST(structcalcDiagram, movingLoadEnvelopesAsATableAndInJson)
+{
+    const Outcome r = run({"cantilever", "21", "--diagram", "--points", "4"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    const std::vector<std::string> table = lines(r.out);
+    ASSERT_GT(table.size(), 5u);
+    EXPECT_EQ(table[0], "x,Vmax,Vmin,Mmax,Mmin");
+    // At mid-span: a wheel just right of it with the other 30 behind, or just left of it.
+    EXPECT_NE(std::find(table.begin(), table.end(), "50,70,-70,3500,0"), table.end()) << r.out;
+    EXPECT_EQ(table[1], "0,170,0,0,0");
+    for (std::size_t i = 1; i < table.size(); ++i)
+        EXPECT_EQ(fields(table[i]).size(), 5u) << table[i];
+
+    const Outcome j = run({"cantilever", "21", "--json", "--diagram"});
+    ASSERT_EQ(j.status, 0) << j.err;
+    const nlohmann::json answer = nlohmann::json::parse(j.out);
+    const nlohmann::json &diagram = answer["diagram"][0];
+    EXPECT_EQ(diagram["x"].size(), table.size() - 1);
+    for (const char *key : {"Vmax", "Vmin", "Mmax", "Mmin"})
+        EXPECT_EQ(diagram[key].size(), diagram["x"].size()) << key;
+    const nlohmann::json &extremes = answer["extremes"];
+    ASSERT_EQ(extremes.size(), 4u);
+    const nlohmann::json &Mmax = extremes[2];
+    EXPECT_EQ(Mmax["quantity"], "M");
+    EXPECT_EQ(Mmax["kind"], "max");
+    EXPECT_NEAR(Mmax["value"].get<double>(), 3612.5, 1e-9);  // w (2l − a)² / (8l)
+    const double x = Mmax["x"].get<double>();
+    EXPECT_NEAR(x, 42.5, 1e-6);  // under the first wheel, a / 4 left of mid-span
+    const std::vector<double> axles = Mmax["train"]["axles"].get<std::vector<double>>();
+    ASSERT_EQ(axles.size(), 2u);
+    EXPECT_NEAR(axles[1] - axles[0], 30, 1e-9);
+    EXPECT_TRUE(std::abs(axles[0] - x) < 1e-9 || std::abs(axles[1] - x) < 1e-9);
+    EXPECT_EQ(extremes[0]["value"], 170.0);  // the largest reaction: a wheel over A
+    EXPECT_EQ(extremes[3]["value"], 0.0);    // nothing on the span
+    EXPECT_FALSE(extremes[3].contains("train"));
 }
 
 TEST(structcalcDiagram, frameTableNamesEachMember)

@@ -23,8 +23,9 @@ namespace {
 
 using familycases::CaseRef;
 
-// Every case with a straight member to compare with (a frame, a column curve, a section or the
-// envelope of a moving load has no diagram a row's maximum could be read from).
+// Every case with a straight member to compare with (a frame, a column curve or a section has no
+// diagram a row's maximum could be read from; the rows of a moving load, which claim its envelopes
+// though they reach them for every input, are held against them in the program's own tests).
 std::vector<CaseRef> casesWithMembers()
 {
     return familycases::familyCases(

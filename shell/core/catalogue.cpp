@@ -137,6 +137,11 @@ void CaseBuilder::frame(std::function<mechanics::PortalFrame(const std::vector<d
     m_case.members.push_back({{}, {}, std::move(frame)});
 }
 
+void CaseBuilder::movingLoads(const std::string &name, std::function<MovingLoad(const std::vector<double> &)> load)
+{
+    m_case.members.push_back({name, {}, {}, std::move(load)});
+}
+
 void CaseBuilder::mark(int member, const Expr &x, const std::string &label)
 {
     m_case.marks.push_back({member, x, label});

@@ -6,6 +6,7 @@
 // the work.
 
 #include "mechanics/beam.h"
+#include "mechanics/movingload.h"
 #include "mechanics/portalframe.h"
 #include "shell/core/expr.h"
 #include "shell/core/sketch.h"
@@ -85,13 +86,21 @@ struct Advisory {
 
 using SketchFunction = std::function<Sketch(const std::vector<double> &inputs)>;
 
+// A member under a moving load: the member with its supports and no load of its own, and the
+// train that rolls over it. Its diagrams are the envelopes of V and M over every position.
+struct MovingLoad {
+    mechanics::Beam beam;
+    mechanics::Train train;
+};
+
 // A member the case's rows describe, built from the current inputs (in the window's units,
 // which the solver takes as they come: any consistent units give the same member). A case
 // that reports on two members (a span simply supported and fixed at both ends) has two.
 struct MemberModel {
     std::string name;  // "simply supported", "fixed at both ends"; may be empty for the only one
-    std::function<mechanics::Beam(const std::vector<double> &inputs)> beam;          // or
-    std::function<mechanics::PortalFrame(const std::vector<double> &inputs)> frame;  // a frame
+    std::function<mechanics::Beam(const std::vector<double> &inputs)> beam;             // or
+    std::function<mechanics::PortalFrame(const std::vector<double> &inputs)> frame;     // a frame, or
+    std::function<MovingLoad(const std::vector<double> &inputs)> movingLoad = nullptr;  // a moving load
 };
 
 // A position typed into the case, marked on the diagrams of a member: x from the member's left
@@ -206,6 +215,9 @@ public:
     void sketch(SketchFunction drawing);
     void member(const std::string &name, std::function<mechanics::Beam(const std::vector<double> &)> beam);
     void frame(std::function<mechanics::PortalFrame(const std::vector<double> &)> frame);
+    // A member under a moving load: the case states the member's supports and the train, and
+    // its diagrams are the envelopes the solver finds.
+    void movingLoads(const std::string &name, std::function<MovingLoad(const std::vector<double> &)> load);
     void mark(int member, const Expr &x, const std::string &label);
     void columnCurve(const ColumnCurve &curve);
     void section(const SectionFigure &figure);

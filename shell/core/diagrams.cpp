@@ -265,6 +265,19 @@ void addMemberDiagrams(CaseDiagrams &d, const CaseDef &definition, const std::ve
             d.kind = CaseDiagrams::Kind::Frame;
             continue;
         }
+        const std::string cannot =
+            model.name.empty() ? "The member cannot be solved: " : "The member " + model.name + " cannot be solved: ";
+        if (model.movingLoad) {
+            auto solved = movingLoadDiagram(model.movingLoad(inputs), d.units);
+            if (!solved)
+                return fail(cannot, solved.error());
+            MemberDiagram member = std::move(*solved);
+            member.name = model.name;
+            member.marks = typedPositions(definition, m, member.length(), context);
+            d.members.push_back(std::move(member));
+            d.kind = CaseDiagrams::Kind::Members;
+            continue;
+        }
         if (!model.beam)
             continue;
         MemberDiagram member;
@@ -272,9 +285,7 @@ void addMemberDiagrams(CaseDiagrams &d, const CaseDef &definition, const std::ve
         member.beam = model.beam(inputs);
         const auto solved = mechanics::solveBeam(member.beam);
         if (!solved)
-            return fail(model.name.empty() ? "The member cannot be solved: "
-                                           : "The member " + model.name + " cannot be solved: ",
-                        solved.error());
+            return fail(cannot, solved.error());
         member.reactions = solved->reactions;
         member.curves = memberCurves(*solved, d.units);
         member.marks = typedPositions(definition, m, member.length(), context);
@@ -333,18 +344,51 @@ std::vector<mechanics::BeamSample> sampleMember(const MemberDiagram &member, int
     return rows;
 }
 
+bool hasEnvelope(const MemberDiagram &member)
+{
+    return std::any_of(member.curves.begin(), member.curves.end(), [](const Curve &c) { return c.envelope(); });
+}
+
+std::vector<EnvelopeSample> sampleEnvelope(const MemberDiagram &member, int intervals)
+{
+    const Curve *shear = member.curve(Quantity::Shear);
+    const Curve *moment = member.curve(Quantity::Moment);
+    std::vector<EnvelopeSample> rows;
+    if (!shear || !moment)
+        return rows;
+    const std::vector<const mechanics::Piecewise *> functions{&shear->values, &shear->lower(), &moment->values,
+                                                              &moment->lower()};
+    for (const mechanics::Sample &s : mechanics::samplePositions(functions, intervals))
+        rows.push_back({s.x, mechanics::valueAt(shear->values, s), mechanics::valueAt(shear->lower(), s),
+                        mechanics::valueAt(moment->values, s), mechanics::valueAt(moment->lower(), s)});
+    return rows;
+}
+
+namespace {
+
+// "70" or, at a jump, "70 | -30": the value from the left, then from the right.
+std::string bothSides(const mechanics::Piecewise &f, double x)
+{
+    const std::string left = diagramNumber(f.leftOf(x));
+    const std::string right = diagramNumber(f.rightOf(x));
+    return left == right ? right : left + " | " + right;
+}
+
+}  // namespace
+
 std::string valuesAtText(const MemberDiagram &member, double x, bool withSlope, const std::string &lengthUnit)
 {
     std::string text = "x = " + diagramNumber(x) + " " + lengthUnit;
     for (const Curve &c : member.curves) {
         if (c.quantity == Quantity::Slope && !withSlope)
             continue;
-        const double left = c.values.leftOf(x);
-        const double right = c.values.rightOf(x);
-        std::string value = diagramNumber(right);
-        if (diagramNumber(left) != value)
-            value = diagramNumber(left) + " | " + value;
-        text += "   " + quantitySymbol(c.quantity) + " = " + value + (c.unit.empty() ? "" : " " + c.unit);
+        const std::string unit = c.unit.empty() ? "" : " " + c.unit;
+        const std::string symbol = quantitySymbol(c.quantity);
+        if (c.envelope())
+            text += "   " + symbol + "max = " + bothSides(c.values, x) + unit + "   " + symbol +
+                    "min = " + bothSides(*c.smallest, x) + unit;
+        else
+            text += "   " + symbol + " = " + bothSides(c.values, x) + unit;
     }
     return text;
 }

@@ -22,6 +22,7 @@
 
 #include "mechanics/beam.h"
 #include "mechanics/extremes.h"
+#include "mechanics/movingload.h"
 #include "mechanics/portalframe.h"
 #include "mechanics/sampling.h"
 #include "shell/core/catalogue.h"
@@ -47,6 +48,10 @@ std::string quantityKey(Quantity quantity);
 std::string diagramNumber(double value);
 
 // One diagram of a member: its values along x, its extremes and its unit caption.
+//
+// An envelope (the member under a moving load) has two curves: `values` the largest value at
+// each section over every position of the load, `smallest` the smallest; its extremes are the
+// largest of the upper curve and the smallest of the lower one. Drawn as the band between them.
 struct Curve {
     Quantity quantity = Quantity::Moment;
     mechanics::Piecewise values;
@@ -54,6 +59,13 @@ struct Curve {
     std::string unit;  // "N", "kN･m", "mm", "rad"
     // The strip's symbol where it is not the quantity's own: "η M(x = 1500)" for an influence line.
     std::string label{};
+    // An envelope's lower curve, on the same [start, end]. (Initialised here so that a plain
+    // curve is still written {quantity, values, extremes, unit[, label]}.)
+    std::optional<mechanics::Piecewise> smallest = std::nullopt;
+
+    bool envelope() const { return smallest.has_value(); }
+    // The lower curve: an envelope's smallest values, else the curve itself.
+    const mechanics::Piecewise &lower() const { return smallest ? *smallest : values; }
 };
 
 // A position typed into the case, evaluated: "x1" at 20.
@@ -62,12 +74,27 @@ struct Mark {
     double x = 0;
 };
 
+// A member's moving load and where it stands for the absolute extremes of its envelopes.
+struct TrainDiagram {
+    mechanics::Train train;
+    mechanics::TrainExtreme largestShear, smallestShear, largestMoment, smallestMoment;
+
+    // The extreme of the envelope of `quantity` (Shear or Moment) that is largest in magnitude:
+    // the one the drawing and the words show.
+    const mechanics::TrainExtreme &governing(Quantity quantity) const;
+    // The positions of the axles on the member where `placement` puts the train, ascending.
+    std::vector<double> axlesAt(const mechanics::TrainPlacement &placement, double length) const;
+};
+
 struct MemberDiagram {
     std::string name;      // "simply supported"; empty for a case's only member
     mechanics::Beam beam;  // the member as solved: its supports and loads, for the drawing
     std::vector<mechanics::Reaction> reactions;
     std::vector<Curve> curves;  // V and M; θ and δ where the member has a flexural rigidity
     std::vector<Mark> marks;
+    // A member under a moving load: its beam has the supports only, its curves V and M are
+    // envelopes, and this is the load with where it stands for their extremes.
+    std::optional<TrainDiagram> train;
 
     double length() const { return beam.length; }
     // The curve of a quantity; nullptr where the member has none (no EI: no θ, no δ).
@@ -157,12 +184,39 @@ CaseDiagrams caseDiagrams(const CaseDef &definition, int caseIndex, const std::v
                           const std::vector<double> &rows, Units units);
 
 // V, M, θ and δ of a member at N + 1 equally spaced positions plus both sides of every jump
-// (the rows of the table `x,V,M,theta,delta`).
+// (the rows of the table `x,V,M,theta,delta`); of an envelope its largest values (sampleEnvelope
+// gives both).
 std::vector<mechanics::BeamSample> sampleMember(const MemberDiagram &member, int intervals);
 
-// The values of a member at x for the status line, θ only `withSlope`; at a jump both sides:
+// V and M of a member at the positions of sampleMember over its upper and lower curves, the
+// largest and the smallest of each (equal where a curve is no envelope): the rows of the table
+// `x,Vmax,Vmin,Mmax,Mmin`.
+struct EnvelopeSample {
+    double x = 0;
+    double shearLargest = 0, shearSmallest = 0;
+    double momentLargest = 0, momentSmallest = 0;
+};
+std::vector<EnvelopeSample> sampleEnvelope(const MemberDiagram &member, int intervals);
+// True where a curve of the member is an envelope.
+bool hasEnvelope(const MemberDiagram &member);
+
+// The values of a member at x for the status line, θ only `withSlope`; at a jump both sides; of
+// an envelope the largest and the smallest:
 //   "x = 30 mm   V = 70 | -30 N   M = 2100 N･mm   δ = 0.01765 mm"
+//   "x = 30 mm   Vmax = 70 N   Vmin = -30 N   Mmax = 3150 N･mm   Mmin = 0 N･mm"
 std::string valuesAtText(const MemberDiagram &member, double x, bool withSlope, const std::string &lengthUnit);
+
+// The diagrams of a member under a moving load (envelopes.cpp): V and M as envelopes (linear
+// pieces through the sections the solver's search took, a hundred and every place the member
+// changes; V as it is just right of each), their extremes the absolute ones found between the
+// sections too, the leftmost where several places reach one, and the train with where it stands
+// for them. Errors: those of mechanics::trainEnvelope.
+mechanics::Outcome<MemberDiagram> movingLoadDiagram(const MovingLoad &load, Units units);
+
+// Where a member's moving load stands for the largest magnitude of `quantity`, in words:
+//   "Mmax 3613 N･mm at x = 42.5 mm, wheels at 42.5 and 72.5 mm"
+// empty for a member without a moving load.
+std::string trainPlacementText(const MemberDiagram &member, Quantity quantity, const std::string &lengthUnit);
 
 // The member's extreme that a row claiming one (RowDef::claims) is compared with: the extreme of
 // the claimed diagram on the row's side of zero (the largest beside a positive row, the smallest

@@ -109,7 +109,7 @@ std::vector<MemberBlock> layoutMembers(const QRectF &area, const CaseDiagrams &d
         b.member = i;
         const MemberDiagram &member = diagrams.members[static_cast<std::size_t>(i)];
         double top = room.top();
-        if (!member.name.empty()) {
+        if (!member.name.empty() || member.train) {
             b.title = QRectF(room.left(), top, room.width(), parts.title);
             top += parts.title;
         }
@@ -140,7 +140,9 @@ double leastDiagramHeight(const CaseDiagrams &diagrams, const DiagramOptions &op
     case CaseDiagrams::Kind::Members: {
         const BlockParts parts(lineHeight);
         const std::size_t strips = mostStrips(diagrams, options);
-        const bool named = diagrams.members.size() > 1;
+        const bool named =
+            diagrams.members.size() > 1 || std::any_of(diagrams.members.begin(), diagrams.members.end(),
+                                                       [](const MemberDiagram &m) { return m.train.has_value(); });
         const double block = parts.least(named, strips, lineHeight);
         const auto count = static_cast<double>(diagrams.members.size());
         const bool across = count > 1 && width / count >= LeastBlockWidthLines * lineHeight;
@@ -159,9 +161,10 @@ double leastDiagramHeight(const CaseDiagrams &diagrams, const DiagramOptions &op
 
 namespace {
 
-// The member's name in bold over its block, where the case has several members.
-void writeMemberName(QPainter &painter, const MemberBlock &b, const MemberDiagram &member,
-                     std::vector<DiagramReport::Text> &texts)
+// The member's name in bold over its block, where the case has several members; after it, for a
+// member under a moving load, where the load stands for the largest moment, in words.
+void writeMemberName(QPainter &painter, const QFontMetricsF &metrics, const MemberBlock &b, const MemberDiagram &member,
+                     const std::string &lengthUnit, std::vector<DiagramReport::Text> &texts)
 {
     if (b.title.isEmpty())
         return;
@@ -171,12 +174,21 @@ void writeMemberName(QPainter &painter, const MemberBlock &b, const MemberDiagra
     painter.save();
     painter.setFont(bold);
     const QFontMetricsF boldMetrics(bold, painter.device());
-    drawTextIn(painter, boldMetrics, b.title, Qt::AlignLeft, qs(member.name));
-    texts.push_back(
-        {qs(member.name),
-         QRectF(b.title.topLeft(), QSizeF(boldMetrics.horizontalAdvance(qs(member.name)), b.title.height())),
-         b.member});
+    const QString name = qs(member.name);
+    drawTextIn(painter, boldMetrics, b.title, Qt::AlignLeft, name);
+    const double nameWidth = name.isEmpty() ? 0 : boldMetrics.horizontalAdvance(name);
+    if (!name.isEmpty())
+        texts.push_back({name, QRectF(b.title.topLeft(), QSizeF(nameWidth, b.title.height())), b.member});
     painter.restore();
+    const double left = b.title.left() + nameWidth + (name.isEmpty() ? 0 : metrics.height() * 0.6);
+    const QString words = metrics.elidedText(qs(trainPlacementText(member, Quantity::Moment, lengthUnit)),
+                                             Qt::ElideRight, b.title.right() - left);
+    if (words.isEmpty())
+        return;
+    const QRectF box(left, b.title.top(), metrics.horizontalAdvance(words), b.title.height());
+    painter.setPen(AxisInk);
+    drawTextIn(painter, metrics, box, Qt::AlignLeft, words);
+    texts.push_back({words, box, b.member});
 }
 
 // The x axis shared by a member's strips: round steps about four lines apart, from the top of the
@@ -280,7 +292,7 @@ void paintMemberBlock(QPainter &painter, const QFontMetricsF &metrics, const Mem
     const double lineHeight = metrics.height();
     const MemberDiagram &member = diagrams.members[static_cast<std::size_t>(b.member)];
     std::vector<DiagramReport::Text> texts;
-    writeMemberName(painter, b, member, texts);
+    writeMemberName(painter, metrics, b, member, diagrams.lengthUnit, texts);
     const MemberAxis axis = memberAxis(b, member.length(), lineHeight);
     paintXGrid(painter, b, axis);
 

@@ -3,10 +3,12 @@
 // The diagrams of a case (shell/core/diagrams.h) drawn with QPainter onto any paint device: the
 // window, a PDF page, a PNG.
 //
-// A straight member is drawn at the top with its supports and loads, and under it one strip per
+// A straight member is drawn at the top with its supports and loads (under a moving load, the
+// load where it stands for the largest moment, with that position in words over the member), and under it one strip per
 // quantity (V, M, θ on request, δ), all on the member's own x axis: the curve with its area
 // filled on the side of its sign, the zero line, round value ticks, the unit on each strip and
-// every non-zero extreme labelled with its value, unit and position. M is drawn on the tension
+// every non-zero extreme labelled with its value, unit and position; an envelope is the band
+// between its largest and smallest values, its largest and smallest labelled. M is drawn on the tension
 // side (sagging below the zero line) and δ downward, as the member bends; V and θ positive
 // upward. The case's typed positions are vertical lines through every strip.
 //
@@ -77,7 +79,8 @@ struct DiagramReport {
         Quantity quantity = Quantity::Moment;
         QRectF rect;
         double zero = 0;  // y of the zero line
-        QPolygonF curve;
+        QPolygonF curve;  // of an envelope its largest values,
+        QPolygonF lower;  // and its smallest (empty for a plain curve)
     };
     struct Text {
         QString text;

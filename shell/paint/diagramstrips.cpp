@@ -252,11 +252,12 @@ void paintValueTicks(QPainter &painter, const QFontMetricsF &metrics, const Memb
 
 // The curve piece by piece, so that both sides of every jump are in it: a straight piece by its
 // ends, a curved one at about every third pixel.
-QPolygonF curveLine(const Curve &curve, const MemberBlock &block, const StripScale &scale, double length)
+QPolygonF curveLine(const mechanics::Piecewise &values, const MemberBlock &block, const StripScale &scale,
+                    double length)
 {
     QPolygonF line;
-    const std::vector<double> &breaks = curve.values.breakpoints();
-    const std::vector<mechanics::Polynomial> &pieces = curve.values.pieces();
+    const std::vector<double> &breaks = values.breakpoints();
+    const std::vector<mechanics::Polynomial> &pieces = values.pieces();
     const double pixelsPerUnit = (block.plotRight - block.plotLeft) / length;
     for (std::size_t k = 0; k < pieces.size(); ++k) {
         const double width = breaks[k + 1] - breaks[k];
@@ -290,6 +291,27 @@ void paintCurveAndArea(QPainter &painter, const MemberBlock &block, const QRectF
     painter.restore();
 }
 
+// An envelope: the band between its largest and its smallest values filled lightly, whichever
+// side of zero it lies, the zero line, and both curves over it.
+void paintBand(QPainter &painter, const MemberBlock &block, const QRectF &strip, Quantity quantity,
+               const StripScale &scale, const QPolygonF &upper, const QPolygonF &lower)
+{
+    const double zero = scale.y(0);
+    painter.save();
+    painter.setClipRect(strip.adjusted(0, -1, 0, 1));
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.setPen(Qt::NoPen);
+    QPolygonF band = upper;
+    for (auto p = lower.crbegin(); p != lower.crend(); ++p)
+        band << *p;
+    painter.setBrush(areaFill(quantity, true));
+    painter.drawPolygon(band);
+    drawCrispLines(painter, {QLineF(QPointF(block.plotLeft, zero), QPointF(block.plotRight, zero))}, AxisInk);
+    drawCurve(painter, upper, curveInk(quantity));
+    drawCurve(painter, lower, curveInk(quantity));
+    painter.restore();
+}
+
 // The extremes, each a dot with its value, unit and position, clear of the curve: beyond it on
 // the side of its sign first (the strip's band), right of the point, then left of it; then
 // beside it and towards zero. Every dot is kept clear of before any label is placed.
@@ -312,7 +334,11 @@ void labelExtremes(QPainter &painter, Labels &labels, const MemberBlock &block, 
         painter.setPen(Qt::NoPen);
         painter.setBrush(curveInk(curve.quantity));
         painter.drawEllipse(p, dot, dot);
-        const QString text = symbol + QStringLiteral(" = ") + valueWithUnit(extreme->value, curve.unit) +
+        // An envelope names which of its curves the extreme is on: "Mmax = 3613 N･mm".
+        const QString which = !curve.envelope()                    ? QString()
+                              : extreme == &curve.extremes.largest ? QStringLiteral("max")
+                                                                   : QStringLiteral("min");
+        const QString text = symbol + which + QStringLiteral(" = ") + valueWithUnit(extreme->value, curve.unit) +
                              QStringLiteral(" at ") + positionsText(*extreme, lengthUnit);
         const QSizeF size = labels.size(text);
         const bool up = (extreme->value > 0) != scale.down;
@@ -346,12 +372,18 @@ void paintStrip(QPainter &painter, const MemberBlock &block, const QRectF &strip
     StripTexts stripTexts{texts, drawn.member};
     writeSymbolAndUnit(painter, metrics, strip, curve, stripTexts);
     paintValueTicks(painter, metrics, block, strip, scale, stripTexts);
-    const QPolygonF line = curveLine(curve, block, scale, length);
+    const QPolygonF line = curveLine(curve.values, block, scale, length);
     drawn.quantity = curve.quantity;
     drawn.rect = strip;
     drawn.zero = scale.y(0);
     drawn.curve = line;
-    paintCurveAndArea(painter, block, strip, curve.quantity, scale, line);
+    if (curve.envelope()) {
+        drawn.lower = curveLine(*curve.smallest, block, scale, length);
+        paintBand(painter, block, strip, curve.quantity, scale, line, drawn.lower);
+        labels.avoid(drawn.lower);
+    } else {
+        paintCurveAndArea(painter, block, strip, curve.quantity, scale, line);
+    }
     labels.avoid(line);
     labelExtremes(painter, labels, block, strip, curve, scale, length, lengthUnit, lineHeight);
 }

@@ -237,6 +237,74 @@ TEST(diagrams, valuesAtAJumpShowBothSides)
     EXPECT_EQ(valuesAtText(m, 50, false, "mm").find("θ"), std::string::npos);
 }
 
+mechanics::TrainPlacement placed(double lead, bool leftward = false,
+                                 std::vector<std::pair<double, double>> covered = {})
+{
+    mechanics::TrainPlacement p;
+    p.lead = lead;
+    p.leftward = leftward;
+    p.covered = std::move(covered);
+    return p;
+}
+
+// One wheel P rolling over a simple span l, its envelopes as the closed forms give them: the
+// largest shear P(l − x)/l with the wheel just right of x, the smallest −Px/l just left of it,
+// the largest moment Px(l − x)/l under the wheel, the smallest 0.
+MemberDiagram rollingWheel(double P, double l)
+{
+    using mechanics::Piecewise;
+    using mechanics::Polynomial;
+    MemberDiagram m;
+    m.beam.length = l;
+    m.beam.supports = {{0, mechanics::SupportKind::Pinned}, {l, mechanics::SupportKind::Roller}};
+    const auto envelope = [&](Quantity q, const Piecewise &upper, const Piecewise &lower, const char *unit) {
+        Curve c{q, upper, {mechanics::extremes(upper).largest, mechanics::extremes(lower).smallest}, unit};
+        c.smallest = lower;
+        m.curves.push_back(c);
+    };
+    envelope(Quantity::Shear, Piecewise::single(0, l, Polynomial({P, -P / l})),
+             Piecewise::single(0, l, Polynomial({0, -P / l})), "N");
+    envelope(Quantity::Moment, Piecewise::single(0, l, Polynomial({0, P, -P / l})),
+             Piecewise::single(0, l, Polynomial({0})), "N･mm");
+    TrainDiagram t;
+    t.train.axles = {{0, P}};
+    t.largestShear = {P, 0, placed(0)};
+    t.smallestShear = {-P, l, placed(l)};
+    t.largestMoment = {P * l / 4, l / 2, placed(l / 2, true)};
+    t.smallestMoment = {0, 0, placed(0)};
+    m.train = t;
+    return m;
+}
+
+TEST(diagrams, anEnvelopeReadsBothItsCurvesAndWhereTheLoadStands)
+{
+    const MemberDiagram m = rollingWheel(10, 8);
+    const std::vector<EnvelopeSample> rows = sampleEnvelope(m, 4);
+    ASSERT_EQ(rows.size(), 5u);
+    EXPECT_EQ(rows[1].x, 2);
+    EXPECT_DOUBLE_EQ(rows[1].shearLargest, 7.5);
+    EXPECT_DOUBLE_EQ(rows[1].shearSmallest, -2.5);
+    EXPECT_DOUBLE_EQ(rows[1].momentLargest, 15);
+    EXPECT_DOUBLE_EQ(rows[1].momentSmallest, 0);
+    EXPECT_EQ(valuesAtText(m, 2, true, "mm"),
+              "x = 2 mm   Vmax = 7.5 N   Vmin = -2.5 N   Mmax = 15 N･mm   Mmin = 0 N･mm");
+    EXPECT_EQ(trainPlacementText(m, Quantity::Moment, "mm"), "Mmax 20 N･mm at x = 4 mm, wheel at 4 mm");
+    EXPECT_EQ(trainPlacementText(m, Quantity::Shear, "mm"), "Vmax 10 N at x = 0 mm, wheel at 0 mm");
+    // A pair: the second wheel behind the first, on the member or off it; a uniform part.
+    MemberDiagram pair = m;
+    pair.train->train.axles.push_back({3, 10});
+    pair.train->largestMoment.placement = placed(5, false, {{0, 2.5}});
+    EXPECT_EQ(trainPlacementText(pair, Quantity::Moment, "mm"),
+              "Mmax 20 N･mm at x = 4 mm, wheels at 2 and 5 mm, uniform load from 0 to 2.5 mm");
+    pair.train->largestMoment.placement = placed(6, true);
+    EXPECT_EQ(trainPlacementText(pair, Quantity::Moment, "mm"), "Mmax 20 N･mm at x = 4 mm, wheel at 6 mm");
+    // A member without a moving load has no words, and its rows are its curve on both sides.
+    const CaseDiagrams fixed = diagramsOf(beams::program().cases[0], {100, 30, 100, 20, 50, 100000, 833});
+    EXPECT_EQ(trainPlacementText(fixed.members[0], Quantity::Moment, "mm"), "");
+    for (const EnvelopeSample &s : sampleEnvelope(fixed.members[0], 10))
+        EXPECT_EQ(s.momentLargest, s.momentSmallest);
+}
+
 TEST(diagramsInTheModel, followEveryAcceptedKeystrokeAndKeepTheViewAcrossCases)
 {
     shell::testing::RecordingPlatform platform;

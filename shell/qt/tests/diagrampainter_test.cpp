@@ -6,6 +6,7 @@
 
 #include "beams/beams.h"
 #include "buckling/buckling.h"
+#include "cantilever/cantilever.h"
 #include "profilor/profilor.h"
 #include "shell/paint/diagrampainter.h"
 #include "shell/paint/diagramparts.h"
@@ -18,6 +19,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <string>
@@ -286,6 +288,60 @@ TEST_F(diagrampainter, everyKindDrawsSomething)
     EXPECT_EQ(count(paint(pictures[4].diagrams), empirical, 20), 0);
     // Nothing to draw: no curve at all.
     EXPECT_EQ(count(paint(none), diagramparts::curveInk(Quantity::Moment), 20), 0);
+}
+
+// Cantilever (21), a pair of wheels rolling over a span: V and M are bands between their largest
+// and smallest values, filled on both sides of zero where the band spans it; the pair stands on
+// the member where it gives the largest moment, said in words over it; pointing reads both values.
+TEST_F(diagrampainter, anEnvelopeIsABandWithTheLoadWhereItGovernsInWords)
+{
+    const CaseDef &c = cantilever::program().cases.at(20);
+    const std::vector<double> inputs = startValues(c);
+    const CaseDiagrams d = caseDiagrams(c, 20, inputs, evaluate(c, inputs).values, CatalogueUnits);
+    QImage image(QSize(760, 300) * 2, QImage::Format_RGB32);
+    image.setDevicePixelRatio(2);
+    QPainter painter(&image);
+    painter.setFont(QApplication::font());
+    DiagramReport report;
+    paintDiagrams(painter, QRectF(0, 0, 760, 300), d, {}, &report);
+    painter.end();
+    keep(image, "wheel-pair-envelope@2x");
+    keep(paint(d, QSize(760, 300)), "wheel-pair-envelope");
+
+    const MemberBlock b = layoutMembers(QRectF(0, 0, 760, 300), d, {}, metrics(image)).front();
+    ASSERT_EQ(report.strips.size(), 2u);
+    const auto fill = [](Quantity q) {
+        const QColor ink = diagramparts::areaFill(q, true);
+        const double a = ink.alphaF();
+        const auto over = [a](int v) { return static_cast<int>(std::lround((v * a) + (255 * (1 - a)))); };
+        return QColor(over(ink.red()), over(ink.green()), over(ink.blue()));
+    };
+    // V at mid-span lies between -70 and 70 N: filled above and below the zero line alike.
+    const DiagramReport::Strip &V = report.strips[0];
+    ASSERT_FALSE(V.lower.isEmpty());
+    const int mid = static_cast<int>(std::lround(b.xAt(50, 100) * 2)) + 3;
+    const double reach = V.zero - V.curve.boundingRect().top();
+    for (const double y : {V.zero - (reach * 0.15), V.zero + (reach * 0.15)})
+        EXPECT_TRUE(near(image.pixel(mid, static_cast<int>(y * 2)), fill(Quantity::Shear), 12)) << y;
+    // M from 0 to 3500 N･mm there: filled between, white beyond the upper curve.
+    const DiagramReport::Strip &M = report.strips[1];
+    const double bottom = M.curve.boundingRect().bottom();
+    EXPECT_TRUE(near(image.pixel(mid, static_cast<int>((M.zero + bottom) / 2 * 2)), fill(Quantity::Moment), 12));
+    EXPECT_TRUE(near(image.pixel(mid, static_cast<int>((bottom + 4) * 2)), Qt::white, 12));
+    // The wheels' loads on the member, in the ink of loads, and the words over it.
+    const auto hasText = [&](const QString &text) {
+        return std::any_of(report.texts.begin(), report.texts.end(),
+                           [&](const DiagramReport::Text &t) { return t.text == text; });
+    };
+    EXPECT_TRUE(hasText(QStringLiteral("Mmax 3613 N･mm at x = 42.5 mm, wheels at 42.5 and 72.5 mm")));
+    EXPECT_TRUE(hasText(QStringLiteral("Mmax = 3613 N･mm at x = 42.5 mm")));
+    EXPECT_TRUE(hasText(QStringLiteral("Vmax = 170 N at x = 0 mm")));
+    EXPECT_EQ(std::count_if(report.texts.begin(), report.texts.end(),
+                            [](const DiagramReport::Text &t) { return t.text == QStringLiteral("100 N"); }),
+              2);
+    const QString hovered =
+        diagramValuesAt(QRectF(0, 0, 760, 300), d, {}, QPointF(b.xAt(50, 100), V.rect.center().y()), metrics(image));
+    EXPECT_EQ(hovered, QStringLiteral("x = 50 mm   Vmax = 70 N   Vmin = -70 N   Mmax = 3500 N･mm   Mmin = 0 N･mm"));
 }
 
 TEST_F(diagrampainter, twoMembersStandSideBySideWhenWideAndStackedWhenTall)
