@@ -163,9 +163,10 @@ MemberStudy studyMember(const MemberDescription &m)
     }
     if (m.train && study.problem.empty()) {
         const auto e = mechanics::trainEnvelope(beam, *m.train, StudyIntervals);
-        if (e)
+        if (e) {
             study.train = *e;
-        else {
+            study.movingLoads = *m.train;
+        } else {
             study.problem = e.error().message;
             study.problemTable = MovingLoadTable;
         }
@@ -469,45 +470,42 @@ CaseDiagrams envelopeDiagrams(const mechanics::Beam &beam, const MemberStudy &st
     bare.forces.clear();
     bare.couples.clear();
     bare.distributed.clear();
-    const auto curve = [](Quantity q, const std::string &label, const std::vector<double> &x,
-                          const std::vector<double> &y, const std::string &unit) {
-        const mechanics::Piecewise f = throughSections(x, y);
-        Curve c{q, f, mechanics::extremes(f), unit};
-        c.label = label;
+    // A band between the largest and the smallest at the sections, its extremes the exact ones.
+    const auto band = [](Quantity q, const std::vector<double> &x, const std::vector<mechanics::GoverningPair> &at,
+                         const mechanics::GoverningAt &largest, const mechanics::GoverningAt &smallest,
+                         const std::string &unit) {
+        const auto large = [](const mechanics::GoverningPair &p) { return p.largest.value; };
+        const auto small = [](const mechanics::GoverningPair &p) { return p.smallest.value; };
+        Curve c;
+        c.quantity = q;
+        c.values = throughSections(x, valuesOf(at, large));
+        c.smallest = throughSections(x, valuesOf(at, small));
+        c.extremes = {mechanics::Extreme{largest.governing.value, {{largest.x, mechanics::Side::Both}}},
+                      mechanics::Extreme{smallest.governing.value, {{smallest.x, mechanics::Side::Both}}}};
+        c.unit = unit;
         return c;
     };
-    const std::string force = unitCaption(units, Dimension::Force);
-    const std::string moment = unitCaption(units, Dimension::Moment);
     if (study.combinations && study.combinations->x.size() > 1) {
         const mechanics::CombinationEnvelope &e = *study.combinations;
         MemberDiagram m;
         m.name = "Envelope over the combinations";
         m.beam = bare;
-        const auto large = [](const mechanics::GoverningPair &p) { return p.largest.value; };
-        const auto small = [](const mechanics::GoverningPair &p) { return p.smallest.value; };
-        m.curves.push_back(curve(Quantity::Shear, "Vmax", e.x, valuesOf(e.shear, large), force));
-        m.curves.push_back(curve(Quantity::Shear, "Vmin", e.x, valuesOf(e.shear, small), force));
-        m.curves.push_back(curve(Quantity::Moment, "Mmax", e.x, valuesOf(e.moment, large), moment));
-        m.curves.push_back(curve(Quantity::Moment, "Mmin", e.x, valuesOf(e.moment, small), moment));
-        if (!e.deflection.empty()) {
-            const std::string length = unitCaption(units, Dimension::Length);
-            m.curves.push_back(curve(Quantity::Deflection, "\u03b4max", e.x, valuesOf(e.deflection, large), length));
-            m.curves.push_back(curve(Quantity::Deflection, "\u03b4min", e.x, valuesOf(e.deflection, small), length));
-        }
+        m.curves.push_back(
+            band(Quantity::Shear, e.x, e.shear, e.largestShear, e.smallestShear, unitCaption(units, Dimension::Force)));
+        m.curves.push_back(band(Quantity::Moment, e.x, e.moment, e.largestMoment, e.smallestMoment,
+                                unitCaption(units, Dimension::Moment)));
+        if (!e.deflection.empty() && e.largestDeflection && e.smallestDeflection)
+            m.curves.push_back(band(Quantity::Deflection, e.x, e.deflection, *e.largestDeflection,
+                                    *e.smallestDeflection, unitCaption(units, Dimension::Length)));
         d.members.push_back(std::move(m));
     }
-    if (study.train && study.train->x.size() > 1) {
-        const mechanics::TrainEnvelope &e = *study.train;
-        MemberDiagram m;
-        m.name = "Envelope under the moving loads";
-        m.beam = bare;
-        const auto large = [](const mechanics::TrainEffect &p) { return p.largest.value; };
-        const auto small = [](const mechanics::TrainEffect &p) { return p.smallest.value; };
-        m.curves.push_back(curve(Quantity::Shear, "Vmax", e.x, valuesOf(e.shear, large), force));
-        m.curves.push_back(curve(Quantity::Shear, "Vmin", e.x, valuesOf(e.shear, small), force));
-        m.curves.push_back(curve(Quantity::Moment, "Mmax", e.x, valuesOf(e.moment, large), moment));
-        m.curves.push_back(curve(Quantity::Moment, "Mmin", e.x, valuesOf(e.moment, small), moment));
-        d.members.push_back(std::move(m));
+    if (study.train) {
+        const mechanics::Outcome<MemberDiagram> found = movingLoadDiagram({bare, study.movingLoads}, units);
+        if (found) {
+            MemberDiagram moving = *found;
+            moving.name = "Envelope under the moving loads";
+            d.members.push_back(std::move(moving));
+        }
     }
     if (d.members.empty()) {
         d.kind = CaseDiagrams::Kind::Error;

@@ -51,6 +51,7 @@ struct MemberStudy {
     std::optional<mechanics::CombinationEnvelope> strength;      // over those for strength (or all)
     std::optional<mechanics::CombinationEnvelope> deflection;    // over those for deflection (or all)
     std::optional<mechanics::TrainEnvelope> train;
+    mechanics::Train movingLoads;  // the train of that envelope
     std::string problem;
     int problemTable = -1;  // the table the refusal is about (membertables.h)
 };

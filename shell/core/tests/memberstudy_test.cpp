@@ -233,10 +233,14 @@ TEST(MemberStudy, TheInfluenceAndEnvelopeViewsAndTheirFile)
     // The envelope: the combination's and the moving loads'.
     w.model.chooseView(ChartArea::Envelope);
     ASSERT_EQ(w.model.diagrams().members.size(), 2u);
-    const std::vector<Curve> &curves = w.model.diagrams().members[0].curves;
-    const auto smallest = std::find_if(curves.begin(), curves.end(), [](const Curve &c) { return c.label == "Mmin"; });
-    ASSERT_NE(smallest, curves.end());
-    EXPECT_NEAR(smallest->extremes.smallest.value, w.value("Mcmin"), 1e-9 * std::abs(w.value("Mcmin")));
+    const Curve *moment = w.model.diagrams().members[0].curve(Quantity::Moment);
+    ASSERT_TRUE(moment && moment->envelope());
+    EXPECT_EQ(moment->extremes.smallest.value, w.value("Mcmin"));
+    // The band holds the combination's own moment at every section.
+    EXPECT_NEAR(moment->lower()(4000), w.value("Mcmin"), 1e-9 * std::abs(w.value("Mcmin")));
+    const Curve *moving = w.model.diagrams().members[1].curve(Quantity::Moment);
+    ASSERT_TRUE(moving && moving->envelope());
+    EXPECT_NEAR(moving->extremes.largest.value, w.value("Mtmax"), 1e-9 * w.value("Mtmax"));
 
     // The file keeps the view and the quantity; another program cannot show them.
     SavedCalculation saved = w.model.save();
