@@ -4,7 +4,7 @@
 
 #include "shell/core/diagrams.h"
 
-#include "mechanics/influence.h"
+#include "mechanics/sectionlines.h"
 
 #include <algorithm>
 #include <cmath>
@@ -78,14 +78,10 @@ Curve envelopeCurve(Quantity quantity, const mechanics::TrainEnvelope &e, const 
 }
 
 // The largest (`sign` 1) or smallest (−1) M of the envelope at section x with where the train
-// stands for it.
-mechanics::TrainExtreme momentAt(const MovingLoad &load, double x, double sign)
+// stands for it, from the lines of the member's unit load solved once.
+mechanics::TrainExtreme momentAt(const mechanics::SectionLines &lines, const MovingLoad &load, double x, double sign)
 {
-    mechanics::TrainExtreme at{std::numeric_limits<double>::quiet_NaN(), x, {}};
-    const auto line = mechanics::influenceLine(load.beam, {mechanics::InfluenceQuantity::Moment, 0, x});
-    if (!line)
-        return at;
-    const mechanics::TrainEffect effect = mechanics::trainEffect(*line, load.train);
+    const mechanics::TrainEffect effect = mechanics::trainEffect(lines.at(x).moment, load.train);
     const mechanics::TrainValue &v = sign > 0 ? effect.largest : effect.smallest;
     return {v.value, x, v.placement};
 }
@@ -110,12 +106,15 @@ mechanics::TrainExtreme leftmostMoment(const MovingLoad &load, const mechanics::
     double change = 0;
     for (std::size_t k = 0; k + 1 < v.size(); ++k)
         change = std::max(change, std::fabs(v[k + 1] - v[k]));
+    mechanics::SectionLines lines(load.beam);
+    if (lines.prepare())
+        return found;
     for (std::size_t k = 1; k + 1 < x.size() && x[k + 1] < found.x - (1e-9 * length); ++k) {
         if (v[k] < v[k - 1] || v[k] < v[k + 1] || v[k] < best - change)
             continue;
         const double golden = (std::sqrt(5.0) - 1) / 2;
         double lo = x[k - 1], hi = x[k + 1];
-        const auto f = [&](double s) { return sign * momentAt(load, s, sign).value; };
+        const auto f = [&](double s) { return sign * momentAt(lines, load, s, sign).value; };
         double c = hi - (golden * (hi - lo)), d = lo + (golden * (hi - lo));
         double fc = f(c), fd = f(d);
         while (hi - lo > 1e-10 * length) {
@@ -133,7 +132,7 @@ mechanics::TrainExtreme leftmostMoment(const MovingLoad &load, const mechanics::
                 fd = f(d);
             }
         }
-        const mechanics::TrainExtreme there = momentAt(load, (lo + hi) / 2, sign);
+        const mechanics::TrainExtreme there = momentAt(lines, load, (lo + hi) / 2, sign);
         if (sign * there.value >= best * (1 - 1e-10))
             return {found.value, there.x, there.placement};
     }
