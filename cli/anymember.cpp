@@ -17,6 +17,7 @@
 #include "shell/core/files.h"
 #include "shell/core/memberdescription.h"
 #include "shell/core/memberresults.h"
+#include "shell/core/membersection.h"
 #include "shell/core/numbertext.h"
 #include "shell/core/savedcalculation.h"
 #include "shell/core/shellmodel.h"
@@ -166,9 +167,16 @@ struct Solved {
 
 // The member of `text` solved, or why not: `status` UsageError where the text is no member
 // description, Rejected where the member cannot be solved.
-std::optional<Solved> solve(std::string_view text, shell::Units units, std::string &reason, int &status)
+std::optional<Solved> solve(const shell::Program &program, std::string_view text, shell::Units units,
+                            std::string &reason, int &status)
 {
     shell::MemberReading read = shell::readMemberDescription(text);
+    if (read.member) {
+        // The section and the material it names give I, Z and E, by the program's shapes.
+        read.error = shell::applySection(*read.member, program.sectionShapes, units);
+        if (!read.error.empty())
+            read.member.reset();
+    }
     if (!read.member) {
         reason = "the member description cannot be read: " + read.error;
         status = Rejected;
@@ -543,7 +551,7 @@ int memberCommand(const shell::Program &program, const MemberRequest &request, s
     }
     std::string reason;
     int status = Computed;
-    const std::optional<Solved> s = solve(text, request.units, reason, status);
+    const std::optional<Solved> s = solve(program, text, request.units, reason, status);
     if (!s)
         return refuse(request, reason, status, out, err);
     if (!request.sheetFile.empty())
@@ -554,7 +562,8 @@ int memberCommand(const shell::Program &program, const MemberRequest &request, s
 
 // One description a line, one answer a line; a line longer than MemberDescriptionMaxBytes is
 // refused and skipped, so that any length of input goes in constant memory.
-int batchLines(const MemberRequest &request, std::istream &input, std::ostream &out, std::ostream &err)
+int batchLines(const shell::Program &program, const MemberRequest &request, std::istream &input, std::ostream &out,
+               std::ostream &err)
 {
     MemberRequest each = request;
     each.json = true;
@@ -580,7 +589,7 @@ int batchLines(const MemberRequest &request, std::istream &input, std::ostream &
             continue;  // an empty line between members
         std::string reason = "the line is longer than " + std::to_string(shell::MemberDescriptionMaxBytes) + " bytes";
         int status = Computed;
-        const std::optional<Solved> s = tooLong ? std::nullopt : solve(line, request.units, reason, status);
+        const std::optional<Solved> s = tooLong ? std::nullopt : solve(program, line, request.units, reason, status);
         if (s) {
             printJson(out, *s, each);
         } else {
@@ -595,10 +604,11 @@ int batchLines(const MemberRequest &request, std::istream &input, std::ostream &
     return anyRefused ? Rejected : Computed;
 }
 
-int batchCommand(const MemberRequest &request, std::istream &in, std::ostream &out, std::ostream &err)
+int batchCommand(const shell::Program &program, const MemberRequest &request, std::istream &in, std::ostream &out,
+                 std::ostream &err)
 {
     if (request.batchFile == "-")
-        return batchLines(request, in, out, err);
+        return batchLines(program, request, in, out, err);
     // A named file only where it is a regular one: a FIFO is never waited on, a device never read.
     std::string problem;
     const int descriptor = shell::openRegularFile(request.batchFile, problem);
@@ -608,7 +618,7 @@ int batchCommand(const MemberRequest &request, std::istream &in, std::ostream &o
     }
     DescriptorInput buffer(descriptor);
     std::istream input(&buffer);
-    const int status = batchLines(request, input, out, err);
+    const int status = batchLines(program, request, input, out, err);
     ::close(descriptor);
     return status;
 }
@@ -625,7 +635,7 @@ int runMember(const shell::Program &program, const std::vector<std::string> &arg
     std::istream &input = in ? *in : std::cin;
     if (!request.openFile.empty())
         return openCommand(program, request, out, err);
-    return request.memberFile.empty() ? batchCommand(request, input, out, err)
+    return request.memberFile.empty() ? batchCommand(program, request, input, out, err)
                                       : memberCommand(program, request, input, out, err);
 }
 

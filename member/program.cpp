@@ -3,6 +3,8 @@
 
 #include "member/member.h"
 
+#include "profilor/profilor.h"
+
 #include "shell/core/membersketch.h"
 #include "shell/core/membertables.h"
 
@@ -75,6 +77,7 @@ shell::Program makeProgram()
     p.unitChange = shell::UnitChange::Convert;
     p.startupReset = shell::StartupReset::None;
     p.memberEditor = true;
+    p.sectionShapes = profilor::program().cases;
     p.sourceNotes = {
         shell::beamTheoryNote(),
         {"", 0,

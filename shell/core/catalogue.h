@@ -319,6 +319,9 @@ struct Program {
     // interest as inputs, and the member editor's tables (membertables.h) the rest; its rows
     // are the solved member's (memberresults.h), as many as the member has supports.
     bool memberEditor = false;
+    // The cross-section shapes a member may name instead of typing I and Z (the section
+    // program's cases: their inputs the dimensions, their rows I and the section moduli).
+    std::vector<CaseDef> sectionShapes;
     StartupReset startupReset = StartupReset::None;
 
     // The sources and assumptions the reference document gives: general notes first, then one

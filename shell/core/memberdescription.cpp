@@ -175,6 +175,22 @@ MemberChecks checks(const Json &value)
     return c;
 }
 
+MemberSection section(const Json &value)
+{
+    object(value, "section", {"shape", "a", "b", "c", "d"});
+    MemberSection s;
+    s.shape = textOf(field(value, "section", "shape"), "section.shape");
+    // The dimensions in their order, up to the last one given.
+    const char *const keys[] = {"a", "b", "c", "d"};
+    std::size_t given = 0;
+    for (std::size_t k = 0; k < std::size(keys); ++k)
+        if (value.contains(keys[k]))
+            given = k + 1;
+    for (std::size_t k = 0; k < given; ++k)
+        s.dimensions.push_back(numberField(value, "section", keys[k]));
+    return s;
+}
+
 MemberDescription descriptionOf(std::string_view text)
 {
     if (text.size() > MemberDescriptionMaxBytes)
@@ -192,15 +208,26 @@ MemberDescription descriptionOf(std::string_view text)
     for (const auto &item : document.items())
         if (!(item.key() == "length" || item.key() == "E" || item.key() == "I" || item.key() == "segments" ||
               item.key() == "supports" || item.key() == "hinges" || item.key() == "loads" || item.key() == "cases" ||
-              item.key() == "combinations" || item.key() == "checks"))
+              item.key() == "combinations" || item.key() == "checks" || item.key() == "section" ||
+              item.key() == "material"))
             refuse("the member has an unknown field " + inQuotes(item.key()));
 
     MemberDescription m;
     m.length = numberField(document, "", "length");
     m.E = stiffness(document, "", "E");
     m.I = stiffness(document, "", "I");
-    if (m.E.has_value() != m.I.has_value())
-        refuse(std::string("the member has ") + (m.E ? "E" : "I") + " without " + (m.E ? "I" : "E") +
+    if (const auto found = document.find("section"); found != document.end())
+        m.section = section(*found);
+    if (const auto found = document.find("material"); found != document.end())
+        m.section.material = textOf(*found, "material");
+    if (m.I && !m.section.shape.empty())
+        refuse("the member has both \"I\" and a section that gives it: leave one out");
+    if (m.E && !m.section.material.empty())
+        refuse("the member has both \"E\" and a material that gives it: leave one out");
+    const bool hasE = m.E || !m.section.material.empty();
+    const bool hasI = m.I || !m.section.shape.empty();
+    if (hasE != hasI)
+        refuse(std::string("the member has ") + (hasE ? "E" : "I") + " without " + (hasE ? "I" : "E") +
                ": give both, or neither for shear and moment alone");
     const Json &segments = list(document, "segments");
     const Json &supports = list(document, "supports");
@@ -213,7 +240,7 @@ MemberDescription descriptionOf(std::string_view text)
         object(segments[k], path, {"from", "to", "E", "I"});
         m.segments.push_back({numberField(segments[k], path, "from"), numberField(segments[k], path, "to"),
                               stiffness(segments[k], path, "E"), stiffness(segments[k], path, "I")});
-        if (!m.E)
+        if (!hasE)
             refuse(inQuotes(path) + " needs the member's E and I");
     }
     for (std::size_t k = 0; k < supports.size(); ++k)
@@ -234,6 +261,8 @@ MemberDescription descriptionOf(std::string_view text)
         m.combinations.push_back(combination(combinations[k], at("combinations", k)));
     if (const auto found = document.find("checks"); found != document.end())
         m.checks = checks(*found);
+    if (m.checks.Z && !m.section.shape.empty())
+        refuse("the member has both \"checks.Z\" and a section that gives it: leave one out");
     const std::string problem = loadCaseProblem(m);
     if (!problem.empty())
         refuse(problem);
@@ -456,8 +485,20 @@ std::string memberDescriptionJson(const MemberDescription &m)
         return l.loadCase.empty() ? std::string() : ", \"case\": " + quoted(l.loadCase);
     };
     std::string j = "{\"length\": " + n(m.length);
-    if (m.E && m.I)
-        j += ", \"E\": " + n(*m.E) + ", \"I\": " + n(*m.I);
+    // Where the section gives I and Z and the material E, the description names them instead.
+    const MemberSection &section = m.section;
+    if (m.E && section.material.empty())
+        j += ", \"E\": " + n(*m.E);
+    if (m.I && section.shape.empty())
+        j += ", \"I\": " + n(*m.I);
+    if (!section.shape.empty()) {
+        j += ", \"section\": {\"shape\": " + quoted(section.shape);
+        for (std::size_t k = 0; k < section.dimensions.size() && k < 4; ++k)
+            j += std::string(", \"") + "abcd"[k] + "\": " + n(section.dimensions[k]);
+        j += "}";
+    }
+    if (!section.material.empty())
+        j += ", \"material\": " + quoted(section.material);
     const auto listOf = [&j](const char *key, std::size_t count, const auto &item) {
         j += std::string(", \"") + key + "\": [";
         for (std::size_t k = 0; k < count; ++k)
@@ -514,10 +555,11 @@ std::string memberDescriptionJson(const MemberDescription &m)
                     t += std::string("\"") + name + "\"";
             return t + "}";
         });
-    if (m.checks.Z || m.checks.f || m.checks.n) {
+    const std::optional<double> typedZ = section.shape.empty() ? m.checks.Z : std::nullopt;
+    if (typedZ || m.checks.f || m.checks.n) {
         std::string t;
         for (const auto &[key, value] :
-             {std::pair{"Z", m.checks.Z}, std::pair{"f", m.checks.f}, std::pair{"n", m.checks.n}})
+             {std::pair{"Z", typedZ}, std::pair{"f", m.checks.f}, std::pair{"n", m.checks.n}})
             if (value)
                 t += (t.empty() ? "" : ", ") + std::string("\"") + key + "\": " + n(*value);
         j += ", \"checks\": {" + t + "}";

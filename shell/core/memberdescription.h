@@ -19,6 +19,12 @@
 //                     {"name": "SLS", "factors": {"G": 1, "Q": 1}, "use": "deflection"}],
 //    "checks": {"Z": 1.09e5, "f": 160, "n": 300}}
 //
+// Instead of I (and the checks' Z) a member may name its section, one of the section shapes with
+// its dimensions, and instead of E its material:
+//
+//   {"length": 6000, "section": {"shape": "I section", "a": 160, "b": 82, "c": 7.4, "d": 5},
+//    "material": "steel", ...}
+//
 // "segments", "hinges", "loads", "settlement", "k" and "rotationalK" may be left out, and so
 // may E and I together (then there is no slope or deflection, and nothing that needs E·I); a
 // segment's E or I left out is the member's. Every other key is refused with its name.
@@ -80,6 +86,18 @@ struct MemberChecks {
     bool deflection() const { return n.has_value(); }
 };
 
+// The cross-section and the material a member names; the member's I and the checks' Z follow
+// from the shape's formulas and its dimensions, E from the material (membersection.h).
+struct MemberSection {
+    std::string shape;               // a shape's name, "I section"; "" where I and Z are typed
+    std::vector<double> dimensions;  // the shape's dimensions a, b, c, d, as many as it takes
+    std::string material;            // a material's name, "steel"; "" where E is typed
+    bool operator==(const MemberSection &other) const
+    {
+        return shape == other.shape && dimensions == other.dimensions && material == other.material;
+    }
+};
+
 struct MemberSegment {
     double from = 0;
     double to = 0;
@@ -96,6 +114,7 @@ struct MemberDescription {
     std::vector<MemberLoadCase> cases;
     std::vector<MemberCombination> combinations;
     MemberChecks checks;
+    MemberSection section;
     std::optional<mechanics::Train> train;  // the moving loads; none where no axle is given
 
     // The member as the solver takes it: EI = E·I, each segment's likewise; every load at its

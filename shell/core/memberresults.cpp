@@ -189,15 +189,31 @@ std::vector<MemberRow> memberAndStudyRows(const MemberDescription &member, const
 
 std::size_t memberRowLimit(std::size_t supports)
 {
-    // A reaction and a reaction moment per support, V, M and δ twice and two slopes; six rows of
-    // the combinations, four of the moving loads and three of the checks.
-    return 2 * supports + 8 + 6 + 4 + 3;
+    // A reaction and a reaction moment per support, V, M and δ twice and two slopes; three rows
+    // of the section, six of the combinations, four of the moving loads and three of the checks.
+    return 2 * supports + 8 + 3 + 6 + 4 + 3;
 }
 
 std::vector<MemberRow> studyRows(const MemberDescription &m, const mechanics::BeamSolution &solution,
                                  const MemberStudy &study)
 {
     std::vector<MemberRow> rows;
+    // A named section and material: the I, Z and E the member took from them, shown because
+    // they stand in for the ones typed.
+    const MemberSection &section = m.section;
+    if (!section.shape.empty() && m.I && m.checks.Z) {
+        std::string dimensions;
+        for (std::size_t k = 0; k < section.dimensions.size() && k < 4; ++k)
+            dimensions += std::string(k == 0 ? "" : ", ") + "abcd"[k] + " = " + diagramNumber(section.dimensions[k]);
+        const std::string of = "of the " + section.shape + " " + dimensions + ", from its shape";
+        rows.push_back({"I", "断面2次モーメント (I)", "second moment " + of + "; the I typed is not used", *m.I,
+                        Dimension::SecondMoment, false, std::nullopt});
+        rows.push_back({"Z", "断面係数 (Z)", "section modulus at the farther fibre " + of + ", for the bending stress",
+                        *m.checks.Z, Dimension::SectionModulus, false, std::nullopt});
+    }
+    if (!section.material.empty() && m.E)
+        rows.push_back({"E", "弾性係数 (E)", "elastic modulus of " + section.material + "; the E typed is not used",
+                        *m.E, Dimension::Stress, false, std::nullopt});
     const std::vector<int> all = indicesFor(m, CombinationUse::Both);
     if (study.combinations) {
         const mechanics::CombinationEnvelope &e = *study.combinations;

@@ -1,6 +1,7 @@
 #include "shell/core/membertables.h"
 
 #include "mechanics/outcome.h"
+#include "shell/core/membersection.h"
 #include "shell/core/numbertext.h"
 
 #include <algorithm>
@@ -20,6 +21,7 @@ enum CaseColumn { CaseName, CaseKind, CaseMeaning };
 enum CombinationColumn { CombinationName, CombinationFactors, CombinationPattern, CombinationUseColumn };
 enum AxleColumn { AxleOffset, AxleLoad };
 enum CheckColumn { CheckZ, CheckF, CheckN };
+enum SectionColumn { SectionShape, SectionA, SectionB, SectionC, SectionD, SectionMaterial };
 
 const char *const KindWords[] = {"pinned", "roller", "fixed", "spring"};
 constexpr mechanics::SupportKind KindsInOrder[] = {mechanics::SupportKind::Pinned, mechanics::SupportKind::Roller,
@@ -131,6 +133,26 @@ std::array<MemberTableDef, MemberTableCount> makeDefs()
         {{"Z", Dimension::SectionModulus, "", false, true, "elastic section modulus for the bending stress σ = M/Z"},
          {"f", Dimension::Stress, "", false, true, "allowable bending stress"},
          {"n", Dimension::None, "", false, true, "deflection limit: span / n (300 for span/300)"}}};
+    MemberColumn material = choiceColumn("material", materialWords(),
+                                         "steel, stainless steel or aluminium alloy: "
+                                         "E of the material instead of the E typed");
+    material.optional = true;
+    d[SectionTable] = {
+        "Section",
+        "Section",
+        "Section",
+        "section",
+        {textColumn("shape", true,
+                    "rectangular bar, rectangular tube, circular bar, circular tube, C, T, L or I section: I and Z "
+                    "of the shape instead of those typed"),
+         {"a", Dimension::Length, "", false, true,
+          "depth (bar, tube, I), width (C), flange width (T), leg (L); the diameter of a circular bar, the outer "
+          "diameter of a tube"},
+         {"b", Dimension::Length, "", false, true,
+          "width (bar, tube, I), depth (C), web depth (T), other leg (L); the inner diameter of a tube"},
+         {"c", Dimension::Length, "", false, true, "wall (tube), flange thickness (C, I), flange (T), thickness (L)"},
+         {"d", Dimension::Length, "", false, true, "web thickness (C, T, I)"},
+         material}};
     return d;
 }
 
@@ -146,6 +168,7 @@ std::string trimmed(const std::string &text)
 }
 
 // Reads the tables cell by cell; the first cell that does not describe the member stops it.
+// The section's table needs the shapes and the units.
 class TableReader
 {
 public:
@@ -395,6 +418,8 @@ void readStudy(TableReader &read, const MemberTables &tables, MemberDescription 
         }
         m.train = train;
     }
+    if (tables.rowCount(SectionTable) > 1 && !read.failed())
+        read.refuseCell(SectionTable, 1, -1, "the section is one row");
     if (tables.rowCount(CheckTable) > 1 && !read.failed())
         read.refuseCell(CheckTable, 1, -1, "the checks are one row");
     if (tables.rowCount(CheckTable) > 0 && !read.failed()) {
@@ -402,6 +427,57 @@ void readStudy(TableReader &read, const MemberTables &tables, MemberDescription 
         m.checks.f = read.optionalPositive(CheckTable, 0, CheckF);
         m.checks.n = read.optionalPositive(CheckTable, 0, CheckN);
     }
+}
+
+// The section and the material, where the one row of the Section table names them: the shape a
+// word starts (in any case), its dimensions up to the last one typed, and the material. The
+// member then takes I and Z of the shape and E of the material; Z typed in the checks as well is
+// refused, for one Z would silently win over the other.
+void readSection(TableReader &read, const MemberTables &tables, MemberDescription &m,
+                 const std::vector<CaseDef> &shapes, Units units)
+{
+    if (tables.rowCount(SectionTable) == 0 || read.failed())
+        return;
+    MemberSection section;
+    const std::string shape = read.words(SectionTable, 0, SectionShape);
+    if (!shape.empty()) {
+        const std::vector<std::string> words = shapeWords(shapes);
+        const int k = readChoice(shape, words);
+        if (k < 0) {
+            std::string list;
+            for (std::size_t w = 0; w < words.size(); ++w)
+                list += (w == 0 ? "" : w + 1 == words.size() ? " or " : ", ") + words[w];
+            read.refuseCell(SectionTable, 0, SectionShape, "the shape of the section must be " + list);
+            return;
+        }
+        section.shape = shapes[static_cast<std::size_t>(k)].caption;
+    }
+    int last = SectionD;
+    while (last >= SectionA && blank(read.words(SectionTable, 0, last)))
+        --last;
+    for (int c = SectionA; c <= last; ++c)
+        section.dimensions.push_back(blank(read.words(SectionTable, 0, c)) ? 0 : read.number(SectionTable, 0, c));
+    if (!blank(read.words(SectionTable, 0, SectionMaterial)))
+        section.material =
+            memberMaterials()[static_cast<std::size_t>(read.choice(SectionTable, 0, SectionMaterial))].name;
+    if (read.failed())
+        return;
+    if (section.shape.empty() && !section.dimensions.empty()) {
+        read.refuseCell(SectionTable, 0, SectionShape, "the section's dimensions need its shape");
+        return;
+    }
+    if (!section.shape.empty() && tables.rowCount(CheckTable) > 0 && !blank(read.words(CheckTable, 0, CheckZ))) {
+        read.refuseCell(CheckTable, 0, CheckZ,
+                        "Z of the checks is the section's (" + section.shape + "): leave it empty");
+        return;
+    }
+    const ResolvedSection r = resolveSection(section, shapes, units);
+    if (!r.problem.empty()) {
+        read.refuseCell(SectionTable, 0, r.about == 5 ? SectionMaterial : std::clamp(r.about, 0, 4), r.problem);
+        return;
+    }
+    m.section = section;
+    applySection(m, shapes, units);
 }
 
 std::string lowerCase(std::string text)
@@ -480,7 +556,8 @@ std::optional<mechanics::SupportKind> readSupportKind(const std::string &text)
     return std::nullopt;
 }
 
-MemberTablesRead readMemberTables(const MemberTables &tables, double length, double E, double I)
+MemberTablesRead readMemberTables(const MemberTables &tables, double length, double E, double I,
+                                  const std::vector<CaseDef> &shapes, Units units)
 {
     MemberDescription m;
     m.length = length;
@@ -490,6 +567,7 @@ MemberTablesRead readMemberTables(const MemberTables &tables, double length, dou
     readSupports(read, tables, m);
     readLoads(read, tables, m);
     readStudy(read, tables, m);
+    readSection(read, tables, m, shapes, units);
     if (read.failed())
         return read.refusal();
     return {std::move(m), {}, {}};
@@ -498,17 +576,14 @@ MemberTablesRead readMemberTables(const MemberTables &tables, double length, dou
 MemberCell tableOfRefusal(const std::string &reason)
 {
     // The most particular word first: "a couple acts at the hinge" is about the couple.
-    const std::pair<const char *, int> words[] = {{"load case", LoadCaseTable},
-                                                  {"combination", CombinationTable},
-                                                  {"axle", MovingLoadTable},
-                                                  {"train", MovingLoadTable},
-                                                  {"checks", CheckTable},
-                                                  {"couple", CoupleTable},
-                                                  {"distributed load", DistributedLoadTable},
-                                                  {"point load", PointLoadTable},
-                                                  {"segment", SegmentTable},
-                                                  {"hinge", HingeTable},
-                                                  {"support", SupportTable}};
+    const std::pair<const char *, int> words[] = {
+        {"load case", LoadCaseTable},   {"combination", CombinationTable},
+        {"axle", MovingLoadTable},      {"train", MovingLoadTable},
+        {"checks", CheckTable},
+
+        {"couple", CoupleTable},        {"distributed load", DistributedLoadTable},
+        {"point load", PointLoadTable}, {"segment", SegmentTable},
+        {"hinge", HingeTable},          {"support", SupportTable}};
     for (const auto &[word, table] : words)
         if (reason.find(word) != std::string::npos)
             return {table, -1, -1};
@@ -547,8 +622,17 @@ MemberTables memberTablesOf(const MemberDescription &member)
         for (const mechanics::Axle &a : member.train->axles)
             t.tables[MovingLoadTable].push_back({text(a.offset), text(a.load)});
     const MemberChecks &c = member.checks;
-    if (c.Z || c.f || c.n)
-        t.tables[CheckTable].push_back({c.Z ? text(*c.Z) : "", c.f ? text(*c.f) : "", c.n ? text(*c.n) : ""});
+    const MemberSection &s = member.section;
+    // Z comes from the section where it names its shape.
+    const std::optional<double> typedZ = s.shape.empty() ? c.Z : std::nullopt;
+    if (typedZ || c.f || c.n)
+        t.tables[CheckTable].push_back({typedZ ? text(*typedZ) : "", c.f ? text(*c.f) : "", c.n ? text(*c.n) : ""});
+    if (!s.shape.empty() || !s.material.empty()) {
+        std::vector<std::string> row{lowerCase(s.shape), "", "", "", "", lowerCase(s.material)};
+        for (std::size_t k = 0; k < s.dimensions.size() && k < 4; ++k)
+            row[1 + k] = text(s.dimensions[k]);
+        t.tables[SectionTable].push_back(row);
+    }
     return t;
 }
 
@@ -589,6 +673,8 @@ std::vector<std::string> newMemberRow(int table, double length)
         return {"0", "10000"};
     case CheckTable:
         return {"", "", "300"};
+    case SectionTable:
+        return {"i section", "160", "82", "7.4", "5", "steel"};
     default:
         return {"0", middle, "", ""};
     }

@@ -16,7 +16,10 @@
 //                     deflection)
 //   Moving loads      a (behind the first axle), P (downward): the axles of a train
 //   Checks            Z, f (σ = M/Z against f), n (deflection against span / n); one row
+//   Section           shape, a, b, c, d (its dimensions), material: I and Z of the shape and E
+//                     of the material instead of those typed; one row
 
+#include "shell/core/catalogue.h"
 #include "shell/core/memberdescription.h"
 #include "shell/core/units.h"
 
@@ -38,6 +41,7 @@ enum MemberTable {
     CombinationTable,
     MovingLoadTable,
     CheckTable,
+    SectionTable,
     MemberTableCount
 };
 
@@ -97,13 +101,15 @@ void padMemberRows(MemberTables &tables);
 // The member the inputs and the tables describe, or the first cell that does not describe one
 // and why: a number too large or too small for a double, a position off the member, a load or a
 // segment that ends before it starts, a stiffness below zero, an unknown support kind, a
-// segment's E or I not above zero.
+// segment's E or I not above zero, a section the shapes do not make. A named section gives the
+// member its I and the checks' Z, a named material its E (from `shapes`, in `units`).
 struct MemberTablesRead {
     std::optional<MemberDescription> member;
     MemberCell cell;
     std::string reason;  // "x of support 2 lies outside the member [0, 10000]"
 };
-MemberTablesRead readMemberTables(const MemberTables &tables, double length, double E, double I);
+MemberTablesRead readMemberTables(const MemberTables &tables, double length, double E, double I,
+                                  const std::vector<CaseDef> &shapes = {}, Units units = CatalogueUnits);
 
 // The choice a kind cell names: the first of `choices` its word starts, in any case; -1 for none.
 int readChoice(const std::string &text, const std::vector<std::string> &choices);

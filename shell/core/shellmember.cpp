@@ -22,8 +22,8 @@ enum MemberInput { LengthInput, ElasticModulusInput, SecondMomentInput, PointInp
 
 void ShellModel::computeMember(const std::vector<double> &numbers)
 {
-    const MemberTablesRead read =
-        readMemberTables(m_member, numbers[LengthInput], numbers[ElasticModulusInput], numbers[SecondMomentInput]);
+    const MemberTablesRead read = readMemberTables(m_member, numbers[LengthInput], numbers[ElasticModulusInput],
+                                                   numbers[SecondMomentInput], m_program.sectionShapes, units());
     if (!read.member) {
         tableError(read.cell, read.reason);
         return;

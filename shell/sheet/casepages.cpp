@@ -134,8 +134,9 @@ std::vector<Block> caseSection(const shell::Program &program, int caseIndex, con
     CaseText text = describeCase(program, caseIndex);
     // Any member is shown as a new window shows it: the start member, solved.
     if (program.memberEditor) {
-        const shell::MemberTablesRead start = shell::readMemberTables(
-            shell::startMemberTables(), text.inputValues.at(0), text.inputValues.at(1), text.inputValues.at(2));
+        const shell::MemberTablesRead start =
+            shell::readMemberTables(shell::startMemberTables(), text.inputValues.at(0), text.inputValues.at(1),
+                                    text.inputValues.at(2), program.sectionShapes);
         if (start.member)
             addMember(text, *start.member);
     }

@@ -56,7 +56,18 @@ std::vector<std::string> tableLines(const shell::MemberDescription &m, shell::Un
              "x = " + shell::generalText(g.from) + " to " + number(g.to, mm) + ": E = " +
                  (g.E ? number(*g.E, shell::unitCaption(units, shell::Dimension::Stress)) : "the member's") + ", I = " +
                  (g.I ? number(*g.I, shell::unitCaption(units, shell::Dimension::SecondMoment)) : "the member's"));
-    std::string cases, combinations, axles, checks;
+    std::string section, cases, combinations, axles, checks;
+    if (!m.section.shape.empty() && m.I) {
+        std::string dimensions;
+        for (std::size_t k = 0; k < m.section.dimensions.size() && k < 4; ++k)
+            dimensions +=
+                std::string(k == 0 ? "" : ", ") + "abcd"[k] + " = " + shell::generalText(m.section.dimensions[k]);
+        join(section, m.section.shape + " " + dimensions + " " + mm + ", I = " +
+                          number(*m.I, shell::unitCaption(units, shell::Dimension::SecondMoment)) + " from its shape");
+    }
+    if (!m.section.material.empty() && m.E)
+        join(section,
+             m.section.material + ", E = " + number(*m.E, shell::unitCaption(units, shell::Dimension::Stress)));
     for (const shell::MemberLoadCase &c : m.cases)
         join(cases, c.name + " " + (c.variable ? "variable" : "permanent") +
                         (c.meaning.empty() ? "" : " (" + c.meaning + ")"));
@@ -84,6 +95,7 @@ std::vector<std::string> tableLines(const shell::MemberDescription &m, shell::Un
                                        {"Couples (clockwise)", couples},
                                        {"Distributed loads (downward)", spans},
                                        {"Segments", segments},
+                                       {"Section", section},
                                        {"Load cases", cases},
                                        {"Combinations", combinations},
                                        {"Moving loads (axles behind the first)", axles},

@@ -7,6 +7,7 @@
 #include "member/member.h"
 #include "shell/core/memberdescription.h"
 #include "shell/core/memberresults.h"
+#include "shell/core/membersection.h"
 #include "shell/core/numbertext.h"
 #include "shell/core/savedcalculation.h"
 #include "shell/core/shellmodel.h"
@@ -208,6 +209,117 @@ TEST(MemberStudy, TheChecksAreUtilisationsWithAVerdict)
     EXPECT_NEAR(w.value("σb"), 1.35 * 4e7 / 250000, 1e-9);
     EXPECT_NEAR(w.value("δ/δa"), 0.5 * delta / (8000.0 / 300), 1e-9);
     EXPECT_NE(w.row("σb")->meaning.find("ULS (1.35 G)"), std::string::npos);
+}
+
+TEST(MemberSection, ANamedShapeGivesIAndZAndAMaterialGivesE)
+{
+    // Hand-worked sections: I and the smaller section modulus.
+    struct Shape {
+        std::vector<std::string> row;  // shape, a, b, c, d, material
+        double I, Z;
+    };
+    const double pi = 3.141592;  // as the section tables take it
+    const std::vector<Shape> shapes = {
+        {{"rect", "100", "50", "", "", ""}, 50.0 * 1e6 / 12, 1e4 * 50 / 6},
+        {{"I section", "160", "82", "7.4", "5", ""},
+         (82 * 4096000.0 - 77 * std::pow(145.2, 3)) / 12,
+         (82 * 4096000.0 - 77 * std::pow(145.2, 3)) / 12 / 80},
+        {{"circular tube", "100", "0", "", "", ""}, pi * 1e8 / 64, pi * 1e6 / 32},
+    };
+    for (const Shape &s : shapes) {
+        Window w;
+        MemberTables t = patternedSpans();
+        t.tables[SectionTable] = {s.row};
+        w.model.setMemberTables(t);
+        ASSERT_FALSE(w.model.lastRejected()) << s.row[0] << ": " << w.model.statusText();
+        EXPECT_NEAR(w.value("I"), s.I, 1e-9 * s.I) << s.row[0];
+        EXPECT_NEAR(w.value("Z"), s.Z, 1e-9 * s.Z) << s.row[0];
+        EXPECT_FALSE(w.row("E")) << "no material named";
+    }
+    // An equal angle 100 × 100 × 10: e1 = 28.7 from the outer face of leg a, e2 = 71.3 to the
+    // tip of leg b; Z is I / e2, at the farther fibre.
+    Window angle;
+    MemberTables t = patternedSpans();
+    t.tables[SectionTable] = {{"L section", "100", "100", "10", "", ""}};
+    angle.model.setMemberTables(t);
+    const double e1 = (1e4 * 10 + 100 * 90) / (2.0 * (10 * 90 + 100 * 10)), e2 = 100 - e1;
+    const double I = (10 * std::pow(e2, 3) + 100 * std::pow(e1, 3) - 90 * std::pow(e1 - 10, 3)) / 3;
+    EXPECT_NEAR(angle.value("I"), I, 1e-9 * I);
+    EXPECT_NEAR(angle.value("Z"), I / e2, 1e-9 * I / e2);
+
+    // Aluminium on a simple span of 8000 under 5 N/mm: the deflection takes E = 70000 and the
+    // section's I; in cm and kN the same member gives the same values.
+    Window w;
+    MemberTables simple;
+    simple.tables[SupportTable] = {{"0", "pinned", "", "", ""}, {"8000", "roller", "", "", ""}};
+    simple.tables[DistributedLoadTable] = {{"0", "8000", "5", "5", ""}};
+    simple.tables[SectionTable] = {{"rectangular tube", "200", "100", "6", "", "alu"}};
+    w.model.setMemberTables(simple);
+    ASSERT_FALSE(w.model.lastRejected()) << w.model.statusText();
+    const double Itube = (100 * 8e6 - 88 * std::pow(188.0, 3)) / 12;
+    EXPECT_NEAR(w.value("δmax"), 5 * 5 * std::pow(8000.0, 4) / (384 * 70000 * Itube), 1e-9);
+    EXPECT_EQ(w.value("E"), 70000);
+    w.model.chooseUnits({LengthUnit::Centimetre, ForceUnit::Kilonewton});
+    ASSERT_FALSE(w.model.lastRejected()) << w.model.statusText();
+    EXPECT_NEAR(w.value("δmax"), 0.1 * 5 * 5 * std::pow(8000.0, 4) / (384 * 70000 * Itube), 1e-10);
+    EXPECT_NEAR(w.value("I"), Itube * 1e-4, 1e-9 * Itube * 1e-4);
+    EXPECT_NEAR(w.value("E"), 7000, 1e-9);  // kN/cm²
+
+    // The description and the tables keep the section by name, not its I: read back, the same
+    // member.
+    const MemberTablesRead read = readMemberTables(simple, 8000, 205000, 1, member::program().sectionShapes);
+    ASSERT_TRUE(read.member) << read.reason;
+    const std::string json = memberDescriptionJson(*read.member);
+    EXPECT_EQ(json.find("\"I\""), std::string::npos) << json;
+    MemberReading again = readMemberDescription(json);
+    ASSERT_TRUE(again.member) << again.error;
+    EXPECT_EQ(applySection(*again.member, member::program().sectionShapes, CatalogueUnits), "");
+    EXPECT_EQ(again.member->I, read.member->I);
+    EXPECT_EQ(again.member->E, 70000);
+    EXPECT_EQ(memberTablesOf(*again.member).tables[SectionTable],
+              (std::vector<std::vector<std::string>>{{"rectangular tube", "200", "100", "6", "", "aluminium alloy"}}));
+    for (const char *both : {R"("I": 1, )", R"("E": 1, )"}) {
+        std::string twice = json;
+        twice.insert(twice.find('{') + 1, both);
+        EXPECT_FALSE(readMemberDescription(twice).member) << twice;
+    }
+}
+
+TEST(MemberSection, TheSectionTableRefusesTheCellThatIsWrong)
+{
+    struct Hostile {
+        std::vector<std::string> section;
+        MemberCell cell;
+        std::string reason;
+    };
+    const std::vector<Hostile> cases = {
+        {{"hexagon", "", "", "", "", ""}, {SectionTable, 0, 0}, "the shape of the section must be rectangular bar"},
+        {{"I section", "160", "82", "7.4", "", ""}, {SectionTable, 0, 4}, "the i section takes 4 dimensions"},
+        {{"I section", "160", "82", "90", "5", ""}, {SectionTable, 0, 3}, "c must be less than a / 2"},
+        {{"circular bar", "50", "20", "", "", ""}, {SectionTable, 0, 2}, "takes 1 dimension: a (dia)"},
+        {{"rectangular bar", "-5", "20", "", "", ""}, {SectionTable, 0, 1}, "a must be greater than 0"},
+        {{"", "160", "", "", "", ""}, {SectionTable, 0, 0}, "the section's dimensions need its shape"},
+        {{"", "", "", "", "", "wood"}, {SectionTable, 0, 5}, "the material of section 1 must be steel"},
+        {{"rectangular bar", "1e300", "1e300", "", "", ""}, {SectionTable, 0, 1}, "no I and Z"},
+    };
+    for (const Hostile &h : cases) {
+        MemberTables t = patternedSpans();
+        t.tables[SectionTable] = {h.section};
+        const MemberTablesRead read =
+            readMemberTables(t, 8000, 205000, 2e7, member::program().sectionShapes, CatalogueUnits);
+        EXPECT_FALSE(read.member) << h.reason;
+        EXPECT_EQ(read.cell, h.cell) << h.reason << ": " << read.reason;
+        EXPECT_NE(read.reason.find(h.reason), std::string::npos) << read.reason;
+    }
+    // Z typed in the checks beside a named shape: one would silently win.
+    MemberTables t = patternedSpans();
+    t.tables[SectionTable] = {{"rect", "100", "50", "", "", ""}};
+    t.tables[CheckTable] = {{"1e5", "156", "300"}};
+    const MemberTablesRead twice = readMemberTables(t, 8000, 205000, 2e7, member::program().sectionShapes);
+    EXPECT_EQ(twice.cell, (MemberCell{CheckTable, 0, 0}));
+    t.tables[CheckTable] = {{"", "156", "300"}};
+    t.tables[SectionTable].push_back(t.tables[SectionTable][0]);
+    EXPECT_EQ(readMemberTables(t, 8000, 205000, 2e7, member::program().sectionShapes).reason, "the section is one row");
 }
 
 TEST(MemberStudy, TheInfluenceAndEnvelopeViewsAndTheirFile)
