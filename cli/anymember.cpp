@@ -212,15 +212,14 @@ void printJsonCombinations(std::ostream &out, const shell::MemberDescription &me
 {
     if (member.combinations.empty())
         return;
-    const mechanics::Beam beam = member.beam();
-    const std::vector<mechanics::LoadCase> cases = member.loadCases();
+    const auto solutions = shell::solvedCombinations(member);
     out << ", \"combinations\": [";
     for (std::size_t k = 0; k < member.combinations.size(); ++k) {
         const shell::MemberCombination &c = member.combinations[k];
         out << (k == 0 ? "" : ", ") << "{\"name\": " << jsonString(c.name)
             << ", \"factors\": " << jsonString(shell::factorsText(c.factors))
             << ", \"pattern\": " << (c.pattern ? "true" : "false");
-        const auto solved = mechanics::solveCombination(beam, cases, member.combination(c));
+        const auto &solved = solutions[k];
         if (solved) {
             out << ", \"reactions\": [";
             for (std::size_t r = 0; r < solved->reactions.size(); ++r)

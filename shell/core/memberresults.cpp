@@ -531,6 +531,58 @@ CaseDiagrams envelopeDiagrams(const mechanics::Beam &beam, const MemberStudy &st
     return d;
 }
 
+std::vector<mechanics::Outcome<mechanics::BeamSolution>> solvedCombinations(const MemberDescription &m)
+{
+    const mechanics::Beam beam = m.beam();
+    const std::vector<mechanics::LoadCase> cases = m.loadCases();
+    std::vector<mechanics::Outcome<mechanics::BeamSolution>> solved;
+    for (const MemberCombination &c : m.combinations)
+        solved.push_back(mechanics::solveCombination(beam, cases, m.combination(c)));
+    return solved;
+}
+
+CaseDiagrams combinationDiagrams(const MemberDescription &m, std::size_t combination, Units units)
+{
+    CaseDiagrams d;
+    d.kind = CaseDiagrams::Kind::Error;
+    d.lengthUnit = unitCaption(units, Dimension::Length);
+    d.units = units;
+    if (combination >= m.combinations.size()) {
+        d.error = "the member has no combination " + std::to_string(combination + 1);
+        return d;
+    }
+    const MemberCombination &c = m.combinations[combination];
+    const std::string name = c.name + " = " + factorsText(c.factors);
+    const mechanics::Beam beam = m.beam();
+    if (c.pattern) {
+        const auto e = mechanics::combinationEnvelope(beam, m.loadCases(), {m.combination(c)}, StudyIntervals);
+        if (!e) {
+            d.error = e.error().message;
+            return d;
+        }
+        MemberStudy alone;
+        alone.combinations = *e;
+        d = envelopeDiagrams(beam, alone, units);
+        if (!d.members.empty())
+            d.members.front().name = name + ", variable loads placed span by span where worst";
+        return d;
+    }
+    const auto solved = mechanics::solveCombination(beam, m.loadCases(), m.combination(c));
+    if (!solved) {
+        d.error = solved.error().message;
+        return d;
+    }
+    // The member is drawn without the loads as typed, which the factors change.
+    mechanics::Beam bare = beam;
+    bare.forces.clear();
+    bare.couples.clear();
+    bare.distributed.clear();
+    d = memberDiagrams(bare, *solved, units);
+    if (!d.members.empty())
+        d.members.front().name = name;
+    return d;
+}
+
 CaseDiagrams memberDiagrams(const mechanics::Beam &beam, const mechanics::BeamSolution &s, Units units)
 {
     CaseDiagrams d;

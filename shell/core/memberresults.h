@@ -103,6 +103,15 @@ CaseDiagrams influenceDiagrams(const mechanics::Beam &beam, const InfluenceChoic
 // member; Kind::Error where the member has neither.
 CaseDiagrams envelopeDiagrams(const mechanics::Beam &beam, const MemberStudy &study, Units units);
 
+// Each combination with its loads taken whole (pattern loading, where asked for, is in the
+// envelope), in the order of the member's combinations; the solver's refusal where it has none.
+std::vector<mechanics::Outcome<mechanics::BeamSolution>> solvedCombinations(const MemberDescription &member);
+
+// The diagrams of one combination (an index into the member's): V and M (θ and δ where the member
+// has E·I) with its loads whole, or, where it asks for pattern loading, its own envelope as bands
+// between the largest and the smallest; Kind::Error with the reason where it cannot be solved.
+CaseDiagrams combinationDiagrams(const MemberDescription &member, std::size_t combination, Units units);
+
 // The diagrams of a solved member (V and M, and θ and δ where it has E·I) with their extremes,
 // their units those of `units`.
 CaseDiagrams memberDiagrams(const mechanics::Beam &beam, const mechanics::BeamSolution &solution, Units units);

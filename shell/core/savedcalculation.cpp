@@ -24,7 +24,7 @@ bool SavedCalculation::operator==(const SavedCalculation &other) const
            units == other.units && inputs == other.inputs && ticked == other.ticked && chartType == other.chartType &&
            logScale == other.logScale && view == other.view && showSlope == other.showSlope &&
            plotColor == other.plotColor && programColor == other.programColor && names == other.names &&
-           member == other.member && influence == other.influence;
+           member == other.member && influence == other.influence && envelopeOf == other.envelopeOf;
 }
 
 namespace {
@@ -221,7 +221,7 @@ SavedCalculation calculationOf(std::string_view source)
         c.ticked.push_back(flag(ticked[k], "ticked[" + std::to_string(k) + "]"));
 
     const Json &chart =
-        object(field(document, "", "chart"), "chart", {"type", "logScale", "view", "slope", "influence"});
+        object(field(document, "", "chart"), "chart", {"type", "logScale", "view", "slope", "influence", "envelopeOf"});
     c.chartType = choice(field(chart, "chart", "type"), "chart.type", ChartTypeNames);
     c.logScale = flag(field(chart, "chart", "logScale"), "chart.logScale");
     c.view = choice(field(chart, "chart", "view"), "chart.view", ViewNames);
@@ -230,6 +230,8 @@ SavedCalculation calculationOf(std::string_view source)
         if (!influenceOfKey(c.influence))
             refuse("\"chart.influence\" must be M, V, theta, delta, R1, MR1, ..., not " + inQuotes(c.influence));
     }
+    if (const auto envelopeOf = chart.find("envelopeOf"); envelopeOf != chart.end())
+        c.envelopeOf = text(*envelopeOf, "chart.envelopeOf");
     c.showSlope = flag(field(chart, "chart", "slope"), "chart.slope");
 
     const Json &colours = object(field(document, "", "colours"), "colours", {"plot", "program"});
@@ -296,6 +298,8 @@ std::string writeSavedCalculation(const SavedCalculation &c)
         OrderedJson{{"type", type}, {"logScale", c.logScale}, {"view", viewName(c.view)}, {"slope", c.showSlope}};
     if (c.member)
         document["chart"]["influence"] = c.influence;
+    if (c.member && !c.envelopeOf.empty())
+        document["chart"]["envelopeOf"] = c.envelopeOf;
     document["colours"] = OrderedJson{{"plot", colourText(c.plotColor)}, {"program", colourText(c.programColor)}};
     document["names"] =
         OrderedJson{{"project", c.names.project}, {"member", c.names.member}, {"engineer", c.names.engineer}};
@@ -380,6 +384,8 @@ std::string checkSavedCalculation(const SavedCalculation &c, const Program &prog
         return program.memberEditor ? "it holds no member" : program.name + " takes no member";
     if (!program.memberEditor && (c.view == ChartArea::Influence || c.view == ChartArea::Envelope))
         return program.name + " has no influence lines or envelopes to show";
+    if (!program.memberEditor && !c.envelopeOf.empty())
+        return program.name + " has no combinations to show";
     if (c.member) {
         const std::string problem = memberProblem(*c.member);
         if (!problem.empty())

@@ -77,6 +77,8 @@ struct SavedCalculation {
     std::optional<MemberTables> member;
     // The quantity whose influence line the member's window shows: "M", "V", "R2", ...
     std::string influence = "M";
+    // The combination the Envelope view shows alone, by its name; "" for the envelope over all.
+    std::string envelopeOf;
 
     bool operator==(const SavedCalculation &other) const;
     bool operator!=(const SavedCalculation &other) const { return !(*this == other); }

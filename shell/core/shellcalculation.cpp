@@ -34,6 +34,7 @@ SavedCalculation ShellModel::save() const
     if (m_program.memberEditor) {
         saved.member = m_member;
         saved.influence = influenceKey(m_influence);
+        saved.envelopeOf = m_envelopeOf;
     }
     saved.chartType = m_chartType;
     saved.logScale = m_logScale;
@@ -74,6 +75,7 @@ std::string ShellModel::open(const SavedCalculation &calculation)
         m_member = *calculation.member;
         padMemberRows(m_member);
         m_influence = influenceOfKey(calculation.influence).value_or(InfluenceChoice{});
+        m_envelopeOf = calculation.envelopeOf;
     }
     m_page = m_program.pageOf(index);
     // The other cases convert into the new units when they are next shown.

@@ -153,6 +153,11 @@ void ShellModel::chooseInfluence(const InfluenceChoice &choice)
     m_influence = choice;
 }
 
+void ShellModel::chooseEnvelopeOf(const std::string &combination)
+{
+    m_envelopeOf = combination;
+}
+
 namespace {
 
 std::string trainText(const std::optional<mechanics::Train> &train)
@@ -178,12 +183,21 @@ const CaseDiagrams &ShellModel::studyDiagrams() const
     const Units u = units();
     const std::string source = memberDescriptionJson(*m_acceptedMember) + (influence ? " influence " : " envelope ") +
                                influenceKey(m_influence) + " " + generalText(x) + " " +
-                               unitCaption(u, Dimension::Moment) + trainText(m_acceptedMember->train);
+                               unitCaption(u, Dimension::Moment) + trainText(m_acceptedMember->train) + " of " +
+                               m_envelopeOf;
     if (source == m_studyDiagramsSource)
         return m_studyDiagrams;
     const mechanics::Beam beam = m_acceptedMember->beam();
-    m_studyDiagrams =
-        influence ? influenceDiagrams(beam, m_influence, x, u) : envelopeDiagrams(beam, m_acceptedStudy, u);
+    const auto &combinations = m_acceptedMember->combinations;
+    const auto chosen = std::find_if(combinations.begin(), combinations.end(),
+                                     [this](const MemberCombination &c) { return c.name == m_envelopeOf; });
+    if (influence)
+        m_studyDiagrams = influenceDiagrams(beam, m_influence, x, u);
+    else if (chosen != combinations.end())
+        m_studyDiagrams =
+            combinationDiagrams(*m_acceptedMember, static_cast<std::size_t>(chosen - combinations.begin()), u);
+    else
+        m_studyDiagrams = envelopeDiagrams(beam, m_acceptedStudy, u);
     m_studyDiagrams.caseIndex = m_acceptedCase;
     m_studyDiagrams.inputs = m_acceptedInputs;
     m_studyDiagrams.member = source;

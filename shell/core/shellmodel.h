@@ -223,6 +223,10 @@ public:
     // (kept where the member loses the support it names: the view then says why it has none).
     const InfluenceChoice &influenceChoice() const { return m_influence; }
     void chooseInfluence(const InfluenceChoice &choice);
+    // The combination the Envelope view shows alone, by its name ("" for the envelope over every
+    // combination and the moving loads); a name the member no longer has shows the envelope.
+    const std::string &envelopeOf() const { return m_envelopeOf; }
+    void chooseEnvelopeOf(const std::string &combination);
     // The user edits a cell; the member is computed again.
     void setMemberCell(const MemberCell &cell, const std::string &text);
     // Insert adds a row after `row` (-1: before the first) and returns its index; Delete removes
@@ -340,6 +344,7 @@ private:
     std::optional<MemberDescription> m_acceptedMember;
     MemberStudy m_acceptedStudy;
     InfluenceChoice m_influence;
+    std::string m_envelopeOf;
     // The diagrams of the Influence and Envelope views, made when asked for.
     mutable CaseDiagrams m_studyDiagrams;
     mutable std::string m_studyDiagramsSource;

@@ -263,6 +263,8 @@ void CalculatorWindow::setTabOrder()
         order.push_back(s);
     if (w.influenceChoice)
         order.push_back(w.influenceChoice);
+    if (w.envelopeChoice)
+        order.push_back(w.envelopeChoice);
     for (QWidget *next : std::initializer_list<QWidget *>{w.windowButton, w.chart, w.diagramView, w.helpLabel(),
                                                           w.exitLabel(), w.reference})
         order.push_back(next);

@@ -51,6 +51,12 @@ ChartPanel::ChartPanel(QWidget &window, ShellModel &model, const FormWidgets &wi
                 emit changed();
             }
         });
+        connect(w.envelopeChoice, qOverload<int>(&QComboBox::activated), this, [this](int index) {
+            if (index >= 0 && static_cast<std::size_t>(index) < m_envelopeChoices.size()) {
+                m_model.chooseEnvelopeOf(m_envelopeChoices[static_cast<std::size_t>(index)]);
+                emit changed();
+            }
+        });
     }
 }
 
@@ -83,6 +89,38 @@ void ChartPanel::refreshInfluenceChoice()
     box->setCurrentIndex(current);
 }
 
+void ChartPanel::refreshEnvelopeChoice()
+{
+    QComboBox *box = m_widgets.envelopeChoice;
+    if (!box)
+        return;
+    const std::optional<MemberDescription> &member = m_model.acceptedMember();
+    const bool shown = m_model.chartArea() == ChartArea::Envelope && member && !member->combinations.empty();
+    if (box->isVisibleTo(m_widgets.form) != shown)
+        box->setVisible(shown);
+    if (!shown)
+        return;
+    std::vector<std::string> names{""};
+    QStringList words{QStringLiteral("Envelope over every combination")};
+    int current = 0;
+    for (const MemberCombination &c : member->combinations) {
+        if (c.name == m_model.envelopeOf())
+            current = static_cast<int>(names.size());
+        names.push_back(c.name);
+        words.push_back(QString::fromStdString("Combination " + c.name + " = " + factorsText(c.factors)));
+    }
+    const QSignalBlocker blocker(box);
+    QStringList listed;
+    for (int k = 0; k < box->count(); ++k)
+        listed.push_back(box->itemText(k));
+    if (names != m_envelopeChoices || listed != words) {
+        box->clear();
+        box->addItems(words);
+        m_envelopeChoices = names;
+    }
+    box->setCurrentIndex(current);
+}
+
 void ChartPanel::refresh(bool stale)
 {
     const FormWidgets &w = m_widgets;
@@ -91,6 +129,7 @@ void ChartPanel::refresh(bool stale)
     // Only the view on display follows the model, so a keystroke draws one of them.
     const bool diagrams = showsDiagrams(m_model.chartArea());
     refreshInfluenceChoice();
+    refreshEnvelopeChoice();
     if (diagrams)
         w.diagramView->setData(m_model.diagrams(), DiagramOptions{m_model.showSlope()});
     else

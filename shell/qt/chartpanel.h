@@ -49,8 +49,10 @@ private:
     WindowMenus &m_menus;
     DiagramWindow *m_diagramWindow = nullptr;         // made when first asked for
     std::vector<InfluenceChoice> m_influenceChoices;  // the quantities the choice lists, in its order
+    std::vector<std::string> m_envelopeChoices;       // "" for the envelope, then the combinations' names
 
     void refreshInfluenceChoice();
+    void refreshEnvelopeChoice();
 };
 
 }  // namespace shell

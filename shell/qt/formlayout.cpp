@@ -309,6 +309,10 @@ void FormLayout::placeChartArea(int height)
         const int choiceWidth = std::max(w.influenceChoice->sizeHint().width() * UnitsPerPixel, 2400);
         place(w.influenceChoice, {windowLeft - choiceWidth - 60, chart.top + 30, choiceWidth, SwitchHeight});
     }
+    if (w.envelopeChoice) {
+        const int choiceWidth = std::max(w.envelopeChoice->sizeHint().width() * UnitsPerPixel, 2400);
+        place(w.envelopeChoice, {windowLeft - choiceWidth - 60, chart.top + 30, choiceWidth, SwitchHeight});
+    }
     chart.top += SwitchHeight + SwitchGap;
     LayoutRect diagrams = chart;
     diagrams.height = std::max(height - chart.top - DiagramsBottomMargin, 0);

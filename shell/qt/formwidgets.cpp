@@ -229,6 +229,11 @@ void buildChartArea(FormWidgets &w, const Program &program)
         QStringLiteral("The quantity whose influence line shows: at the point x, or a support's reaction"));
     w.influenceChoice->setAccessibleName(QStringLiteral("Influence line of"));
     w.influenceChoice->hide();
+    w.envelopeChoice = named(new QComboBox(w.form), QStringLiteral("EnvelopeOf"));
+    w.envelopeChoice->setToolTip(QStringLiteral(
+        "The envelope over every combination and the moving loads, or one combination alone with its diagrams"));
+    w.envelopeChoice->setAccessibleName(QStringLiteral("Envelope of"));
+    w.envelopeChoice->hide();
 }
 
 }  // namespace

@@ -61,6 +61,7 @@ struct FormWidgets {
     QPushButton *influenceSwitch = nullptr;
     QPushButton *envelopeSwitch = nullptr;
     QComboBox *influenceChoice = nullptr;
+    QComboBox *envelopeChoice = nullptr;  // the envelope over all, or one combination alone
     // The switches in their order from the left.
     std::vector<QPushButton *> switches() const;
     // The tables of any member (a program with a member editor), beside the results frame.

@@ -1,6 +1,7 @@
 #include "shell/sheet/memberblocks.h"
 
 #include "mechanics/beam.h"
+#include "mechanics/extremes.h"
 #include "shell/core/memberresults.h"
 #include "shell/core/numbertext.h"
 #include "shell/core/units.h"
@@ -123,6 +124,62 @@ Block diagramFigure(const shell::CaseDiagrams &diagrams, const PageGeometry &g, 
     return figure;
 }
 
+// Each combination with its loads whole: the reactions and the largest and smallest V, M and δ,
+// one row per combination.
+std::vector<Block> combinationTable(const QPaintDevice *device, const PageGeometry &g, const CaseText &text)
+{
+    const shell::MemberDescription &m = *text.member;
+    if (m.combinations.empty())
+        return {};
+    const auto unit = [&](shell::Dimension d) { return shell::unitCaption(text.units, d); };
+    const std::vector<double> columns{0.25, 0.27, 0.16, 0.16, 0.16};
+    const auto head = [](const QString &t) { return std::vector<Flow>{Paragraph(t, Style::BodyBold)}; };
+    std::vector<Block> blocks{
+        subheading(device, g, QStringLiteral("Combinations")),
+        paragraphBlock(device,
+                       {Paragraph(QStringLiteral("Each combination with its loads on every span; the envelope "
+                                                 "rows of the results place the variable loads span by span "
+                                                 "where a combination asks for it."),
+                                  Style::Body)},
+                       g.mm(1)),
+        spaced(
+            tableRow(device, g.mm(1), columns,
+                     {head(QStringLiteral("Combination")), head(q("Reactions (" + unit(shell::Dimension::Force) + ")")),
+                      head(q("V max / min (" + unit(shell::Dimension::Force) + ")")),
+                      head(q("M max / min (" + unit(shell::Dimension::Moment) + ")")),
+                      head(q("δ max / min (" + unit(shell::Dimension::Length) + ")"))},
+                     HeaderShade),
+            g.mm(1), true)};
+    const auto solutions = shell::solvedCombinations(m);
+    for (std::size_t k = 0; k < m.combinations.size(); ++k) {
+        const shell::MemberCombination &c = m.combinations[k];
+        std::vector<std::vector<Flow>> cells{
+            {Paragraph(q(c.name), Style::Body),
+             Paragraph(std::vector<Run>{{q(shell::factorsText(c.factors)), Style::Small, Grey}})}};
+        const auto &solved = solutions[k];
+        if (!solved) {
+            cells.push_back({Paragraph(q(solved.error().message), Style::Body)});
+        } else {
+            std::string reactions;
+            for (std::size_t r = 0; r < solved->reactions.size(); ++r)
+                reactions += (r == 0 ? "" : ", ") + shell::diagramNumber(solved->reactions[r].force);
+            cells.push_back({Paragraph(q(reactions), Style::Body)});
+            const auto pair = [](const mechanics::Piecewise &f) {
+                const mechanics::Extremes e = mechanics::extremes(f);
+                return std::vector<Flow>{
+                    Paragraph(q(shell::diagramNumber(e.largest.value) + " / " + shell::diagramNumber(e.smallest.value)),
+                              Style::Body)};
+            };
+            cells.push_back(pair(solved->shear));
+            cells.push_back(pair(solved->moment));
+            cells.push_back(solved->deflection ? pair(*solved->deflection) : std::vector<Flow>{});
+        }
+        cells.resize(columns.size());
+        blocks.push_back(tableRow(device, g.mm(1), columns, cells, k % 2 == 1 ? RowShade : QColor(Qt::transparent)));
+    }
+    return blocks;
+}
+
 }  // namespace
 
 std::vector<Block> memberStudyDiagrams(const QPaintDevice *device, const PageGeometry &g, const CaseText &text)
@@ -136,6 +193,8 @@ std::vector<Block> memberStudyDiagrams(const QPaintDevice *device, const PageGeo
         blocks.push_back(subheading(device, g, QStringLiteral("Influence line")));
         blocks.push_back(spaced(diagramFigure(line, g, 0.28), g.mm(2)));
     }
+    for (Block &block : combinationTable(device, g, text))
+        blocks.push_back(std::move(block));
     const shell::MemberStudy study = shell::studyMember(*text.member);
     if (study.problem.empty() && (study.combinations || study.train)) {
         const shell::CaseDiagrams envelopes = shell::envelopeDiagrams(beam, study, text.units);

@@ -354,12 +354,31 @@ TEST(MemberStudy, TheInfluenceAndEnvelopeViewsAndTheirFile)
     ASSERT_TRUE(moving && moving->envelope());
     EXPECT_NEAR(moving->extremes.largest.value, w.value("Mtmax"), 1e-9 * w.value("Mtmax"));
 
-    // The file keeps the view and the quantity; another program cannot show them.
+    // One combination alone: with pattern loading its own envelope, the same as over all where
+    // it is the only one; without, its diagrams with every load whole, (g + q)·l²/8 over the
+    // middle support.
+    w.model.chooseEnvelopeOf("ULS");
+    ASSERT_EQ(w.model.diagrams().members.size(), 1u);
+    EXPECT_EQ(w.model.diagrams().members[0].curve(Quantity::Moment)->extremes.smallest.value, w.value("Mcmin"));
+    MemberTables plain = t;
+    plain.tables[CombinationTable].push_back({"SLS", "G + Q", "no", "deflection"});
+    w.model.setMemberTables(plain);
+    w.model.chooseEnvelopeOf("SLS");
+    const Curve *whole = w.model.diagrams().members.at(0).curve(Quantity::Moment);
+    ASSERT_TRUE(whole && !whole->envelope());
+    EXPECT_NEAR(whole->values(4000), -5.0 * 4000 * 4000 / 8, 1e-6);
+    EXPECT_NE(w.model.diagrams().members[0].name.find("SLS = G + Q"), std::string::npos);
+    w.model.chooseEnvelopeOf("gone");
+    EXPECT_EQ(w.model.diagrams().members.size(), 2u) << "a name the member lacks shows the envelope";
+    w.model.chooseEnvelopeOf("SLS");
+
+    // The file keeps the view, the quantity and the combination; another program cannot show them.
     SavedCalculation saved = w.model.save();
     const SavedCalculationRead read = readSavedCalculation(writeSavedCalculation(saved));
     ASSERT_TRUE(read.ok) << read.error;
     EXPECT_EQ(read.calculation.view, ChartArea::Envelope);
     EXPECT_EQ(read.calculation.influence, "R2");
+    EXPECT_EQ(read.calculation.envelopeOf, "SLS");
     EXPECT_EQ(read.calculation.member, saved.member);
     std::string text = writeSavedCalculation(saved);
     text.replace(text.find("\"R2\""), 4, "\"R0\"");
@@ -370,6 +389,9 @@ TEST(MemberStudy, TheInfluenceAndEnvelopeViewsAndTheirFile)
     SavedCalculation other = beam.save();
     other.view = ChartArea::Influence;
     EXPECT_EQ(checkSavedCalculation(other, beams::program()), "Beams has no influence lines or envelopes to show");
+    other.view = ChartArea::Results;
+    other.envelopeOf = "ULS";
+    EXPECT_EQ(checkSavedCalculation(other, beams::program()), "Beams has no combinations to show");
     // A load row without its case cell (as loads were before they had cases) reads with the case
     // empty; one cell fewer still is refused.
     saved.member->tables[DistributedLoadTable][0].pop_back();
