@@ -8,8 +8,10 @@
 
 #include <nlohmann/json.hpp>
 
+#include <cmath>
 #include <filesystem>
 #include <fstream>
+#include <map>
 #include <sstream>
 #include <string>
 #include <utility>
@@ -108,6 +110,12 @@ TEST(structcalcMember, refusesWhatIsNoMemberWithItsReason)
         {R"({"length": 10, "supports": [{"x": 0, "kind": "pinned"}, {"x": 12, "kind": "roller"}]})", 3,
          "outside the member"},
         {R"({"length": "10"})", 3, "\"length\" must be a number, not a text"},
+        {R"({"length": 10, "section": {"shape": "Z section", "a": 1}, "E": 1})", 3, "shape must be rectangular bar"},
+        {R"({"length": 10, "section": {"shape": "I section", "a": 1}, "E": 1})", 3, "takes 4 dimensions"},
+        {R"({"length": 10, "section": {"shape": "circular bar", "a": 1}, "I": 1, "E": 1})", 3, "both \"I\""},
+        {R"({"length": 10, "material": "steel", "E": 1, "I": 1})", 3, "both \"E\""},
+        {R"({"length": 10, "material": "oak", "I": 1})", 3, "material must be steel"},
+        {R"({"length": 10, "section": {"shape": "circular bar", "a": 1}})", 3, "I without E"},
         {R"({"length": 10, "length": 11})", 3, "given twice"},
         {R"([1, 2])", 3, "not a list"},
         {"{\"length\": 10", 3, "cut short"},
@@ -133,6 +141,29 @@ TEST(structcalcMember, refusesWhatIsNoMemberWithItsReason)
     const Outcome huge = run({"Member", "--member", "-"}, std::string(2 << 20, ' '));
     EXPECT_EQ(huge.status, 2);
     EXPECT_NE(huge.err.find("longer than"), std::string::npos);
+}
+
+// A section and a material named instead of I and E: a circular bar of aluminium alloy, d = 5 cm,
+// I = π·d⁴/64 with π as the section tables take it, E = 7000 kN/cm², in any unit system.
+TEST(structcalcMember, aNamedSectionAndMaterialInTheUnitsOfTheCalculation)
+{
+    const std::string bar =
+        R"({"length": 400, "section": {"shape": "Circular bar", "a": 5}, "material": "aluminium alloy",
+        "supports": [{"x": 0, "kind": "pinned"}, {"x": 400, "kind": "roller"}],
+        "loads": [{"kind": "point", "x": 200, "P": 1}], "checks": {"f": 10, "n": 250}})";
+    const Outcome r = run({"Member", "--member", "-", "--json", "--unit", "cm,kN"}, bar);
+    ASSERT_EQ(r.status, 0) << r.err;
+    const nlohmann::json j = nlohmann::json::parse(r.out);
+    const double I = 3.141592 * 625 / 64;
+    std::map<std::string, double> value;
+    for (const auto &row : j["rows"])
+        value[row["symbol"].get<std::string>()] = row["value"].get<double>();
+    EXPECT_NEAR(value["I"], I, 1e-12 * I);
+    EXPECT_NEAR(value["Z"], 3.141592 * 125 / 32, 1e-12 * 125);
+    EXPECT_EQ(value["E"], 7000);
+    EXPECT_NEAR(value["δmax"], 1 * std::pow(400.0, 3) / (48 * 7000 * I), 1e-12);
+    EXPECT_EQ(j["member"]["section"]["shape"], "Circular bar");
+    EXPECT_FALSE(j["member"].contains("I"));
 }
 
 // Influence lines of two spans of 4 m: the middle reaction is 1 under its support, M at the
