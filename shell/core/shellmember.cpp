@@ -34,7 +34,11 @@ void ShellModel::computeMember(const std::vector<double> &numbers)
         tableError(tableOfRefusal(solved.error().message), solved.error().message);
         return;
     }
-    const MemberStudy study = studyMember(*read.member);
+    // The study (the envelopes over the combinations and under the moving loads) depends on the
+    // member alone: a new point of interest, a tick or a view keeps the one already made.
+    const std::string described = memberDescriptionJson(*read.member);
+    const bool sameMember = m_acceptedMember && m_acceptedDescription == described;
+    const MemberStudy study = sameMember ? m_acceptedStudy : studyMember(*read.member);
     if (!study.problem.empty()) {
         tableError({study.problemTable, -1, -1}, study.problem);
         return;
@@ -46,11 +50,12 @@ void ShellModel::computeMember(const std::vector<double> &numbers)
     m_diagrams = memberDiagrams(beam, *solved, units());
     m_diagrams.caseIndex = m_currentCase;
     m_diagrams.inputs = numbers;
-    m_diagrams.member = memberDescriptionJson(*read.member);
+    m_diagrams.member = described;
     m_diagrams.members.front().marks.push_back({"x", numbers[PointInput]});
     m_acceptedCase = m_currentCase;
     m_acceptedInputs = numbers;
     m_acceptedMember = read.member;
+    m_acceptedDescription = described;
     m_acceptedStudy = study;
     m_advisories.clear();
     m_lastRejected = false;
