@@ -21,6 +21,15 @@ if(STRUCTCALC_FUZZ)
     target_link_options(structcalc_settings INTERFACE -fsanitize=address,undefined)
 endif()
 
+# A library opened on demand names every library it needs: linked with --no-undefined, a symbol
+# left to the program that opens it is an error. Under clang's sanitizers the runtime is the
+# program's alone, so its symbols stay undefined in the library and the check is left out.
+function(structcalc_no_undefined target)
+    if(NOT (STRUCTCALC_SANITIZE AND CMAKE_CXX_COMPILER_ID STREQUAL "Clang"))
+        target_link_options(${target} PRIVATE -Wl,--no-undefined)
+    endif()
+endfunction()
+
 # Every test executable runs without a display and in a UTF-8 locale. Test names carry no
 # printed parameter values: every parameterised suite names its instances itself. By default
 # ctest runs one process per test. STRUCTCALC_TEST_SHARDS runs each executable instead in that
