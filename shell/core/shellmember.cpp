@@ -18,6 +18,19 @@ namespace {
 // The inputs of the member's one case, in their order.
 enum MemberInput { LengthInput, ElasticModulusInput, SecondMomentInput, PointInput };
 
+// The moving loads in words, for telling one member's study from another's: the description
+// does not hold them.
+std::string trainText(const std::optional<mechanics::Train> &train)
+{
+    std::string t;
+    if (train) {
+        for (const mechanics::Axle &a : train->axles)
+            t += " " + generalText(a.offset) + ":" + generalText(a.load);
+        t += " w " + generalText(train->uniform) + " ways " + std::to_string(static_cast<int>(train->ways));
+    }
+    return t;
+}
+
 }  // namespace
 
 void ShellModel::computeMember(const std::vector<double> &numbers)
@@ -37,7 +50,8 @@ void ShellModel::computeMember(const std::vector<double> &numbers)
     // The study (the envelopes over the combinations and under the moving loads) depends on the
     // member alone: a new point of interest, a tick or a view keeps the one already made.
     const std::string described = memberDescriptionJson(*read.member);
-    const bool sameMember = m_acceptedMember && m_acceptedDescription == described;
+    const std::string studied = described + trainText(read.member->train);
+    const bool sameMember = m_acceptedMember && m_acceptedDescription == studied;
     const MemberStudy study = sameMember ? m_acceptedStudy : studyMember(*read.member);
     if (!study.problem.empty()) {
         tableError({study.problemTable, -1, -1}, study.problem);
@@ -55,7 +69,7 @@ void ShellModel::computeMember(const std::vector<double> &numbers)
     m_acceptedCase = m_currentCase;
     m_acceptedInputs = numbers;
     m_acceptedMember = read.member;
-    m_acceptedDescription = described;
+    m_acceptedDescription = studied;
     m_acceptedStudy = study;
     m_advisories.clear();
     m_lastRejected = false;
@@ -162,19 +176,6 @@ void ShellModel::chooseEnvelopeOf(const std::string &combination)
 {
     m_envelopeOf = combination;
 }
-
-namespace {
-
-std::string trainText(const std::optional<mechanics::Train> &train)
-{
-    std::string t;
-    if (train)
-        for (const mechanics::Axle &a : train->axles)
-            t += " " + generalText(a.offset) + ":" + generalText(a.load);
-    return t;
-}
-
-}  // namespace
 
 const CaseDiagrams &ShellModel::studyDiagrams() const
 {

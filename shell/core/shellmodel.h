@@ -343,7 +343,7 @@ private:
     MemberCell m_markedCell;
     std::optional<MemberDescription> m_acceptedMember;
     MemberStudy m_acceptedStudy;
-    std::string m_acceptedDescription;  // the accepted member as memberDescriptionJson writes it
+    std::string m_acceptedDescription;  // the accepted member and its moving loads, in words
     InfluenceChoice m_influence;
     std::string m_envelopeOf;
     // The diagrams of the Influence and Envelope views, made when asked for.

@@ -331,6 +331,12 @@ TEST(MemberStudy, TheInfluenceAndEnvelopeViewsAndTheirFile)
     w.model.setText(3, "2000");
     ASSERT_FALSE(w.model.lastRejected()) << w.model.statusText();
     EXPECT_TRUE(w.row("Mtmax"));
+    // The study follows the moving loads, which the member's description does not hold.
+    const double lighter = w.value("Mtmax");
+    w.model.setMemberCell({MovingLoadTable, 1, 1}, "2000");
+    EXPECT_GT(w.value("Mtmax"), lighter);
+    w.model.setMemberCell({MovingLoadTable, 1, 1}, "1000");
+    EXPECT_EQ(w.value("Mtmax"), lighter);
     // M at x = 2000 of two spans: the unit load there gives its moment.
     w.model.chooseView(ChartArea::Influence);
     const CaseDiagrams &line = w.model.diagrams();
