@@ -22,6 +22,7 @@ enum CombinationColumn { CombinationName, CombinationFactors, CombinationPattern
 enum AxleColumn { AxleOffset, AxleLoad };
 enum CheckColumn { CheckZ, CheckF, CheckN };
 enum SectionColumn { SectionShape, SectionA, SectionB, SectionC, SectionD, SectionMaterial };
+enum TrainColumn { TrainUniform, TrainWaysColumn };
 
 const char *const KindWords[] = {"pinned", "roller", "fixed", "spring"};
 constexpr mechanics::SupportKind KindsInOrder[] = {mechanics::SupportKind::Pinned, mechanics::SupportKind::Roller,
@@ -54,6 +55,8 @@ MemberColumn caseColumn()
 const std::vector<std::string> CaseKindWords{"permanent", "variable"};
 const std::vector<std::string> PatternWords{"no", "yes"};
 const std::vector<std::string> UseWords{"both", "strength", "deflection"};
+// In the order of mechanics::TrainWays.
+const std::vector<std::string> WaysWords{"both", "rightward", "leftward"};
 
 std::array<MemberTableDef, MemberTableCount> makeDefs()
 {
@@ -153,6 +156,16 @@ std::array<MemberTableDef, MemberTableCount> makeDefs()
          {"c", Dimension::Length, "", false, true, "wall (tube), flange thickness (C, I), flange (T), thickness (L)"},
          {"d", Dimension::Length, "", false, true, "web thickness (C, T, I)"},
          material}};
+    MemberColumn ways = choiceColumn("ways", WaysWords, "the way the train runs: both (empty), rightward or leftward");
+    ways.optional = true;
+    d[TrainTable] = {"Train",
+                     "Train",
+                     "Train",
+                     "train",
+                     {{"w", Dimension::LineLoad, "", false, true,
+                       "uniform load of the train, downward positive, on whatever parts of the member make a value "
+                       "worst"},
+                      ways}};
     return d;
 }
 
@@ -408,8 +421,16 @@ void readStudy(TableReader &read, const MemberTables &tables, MemberDescription 
         c.use = static_cast<CombinationUse>(read.choice(CombinationTable, r, CombinationUseColumn));
         m.combinations.push_back(c);
     }
-    if (tables.rowCount(MovingLoadTable) > 0) {
-        mechanics::Train train;
+    mechanics::Train train;
+    if (tables.rowCount(TrainTable) > 1 && !read.failed())
+        read.refuseCell(TrainTable, 1, -1, "the train is one row");
+    if (tables.rowCount(TrainTable) > 0 && !read.failed()) {
+        if (!blank(read.words(TrainTable, 0, TrainUniform)))
+            train.uniform = read.number(TrainTable, 0, TrainUniform);
+        if (!blank(read.words(TrainTable, 0, TrainWaysColumn)))
+            train.ways = static_cast<mechanics::TrainWays>(read.choice(TrainTable, 0, TrainWaysColumn));
+    }
+    if (tables.rowCount(MovingLoadTable) > 0 || train.uniform != 0) {
         for (int r = 0; r < tables.rowCount(MovingLoadTable) && !read.failed(); ++r) {
             mechanics::Axle axle;
             axle.offset = read.notBelowZero(MovingLoadTable, r, AxleOffset);
@@ -621,6 +642,9 @@ MemberTables memberTablesOf(const MemberDescription &member)
     if (member.train)
         for (const mechanics::Axle &a : member.train->axles)
             t.tables[MovingLoadTable].push_back({text(a.offset), text(a.load)});
+    if (member.train && (member.train->uniform != 0 || member.train->ways != mechanics::TrainWays::Both))
+        t.tables[TrainTable].push_back({member.train->uniform != 0 ? text(member.train->uniform) : "",
+                                        WaysWords[static_cast<std::size_t>(member.train->ways)]});
     const MemberChecks &c = member.checks;
     const MemberSection &s = member.section;
     // Z comes from the section where it names its shape.
@@ -675,6 +699,8 @@ std::vector<std::string> newMemberRow(int table, double length)
         return {"", "", "300"};
     case SectionTable:
         return {"i section", "160", "82", "7.4", "5", "steel"};
+    case TrainTable:
+        return {"", "both"};
     default:
         return {"0", middle, "", ""};
     }

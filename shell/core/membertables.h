@@ -18,6 +18,8 @@
 //   Checks            Z, f (σ = M/Z against f), n (deflection against span / n); one row
 //   Section           shape, a, b, c, d (its dimensions), material: I and Z of the shape and E
 //                     of the material instead of those typed; one row
+//   Train             w (a uniform load that may cover any part), ways (both, rightward,
+//                     leftward): the moving loads' own; one row
 
 #include "shell/core/catalogue.h"
 #include "shell/core/memberdescription.h"
@@ -42,6 +44,7 @@ enum MemberTable {
     MovingLoadTable,
     CheckTable,
     SectionTable,
+    TrainTable,
     MemberTableCount
 };
 

@@ -140,7 +140,7 @@ const char *viewName(ChartArea view)
 // The JSON keys of the member editor's tables, in their order.
 const char *const MemberTableKeys[] = {"supports",         "hinges",   "pointLoads", "couples",
                                        "distributedLoads", "segments", "loadCases",  "combinations",
-                                       "movingLoads",      "checks",   "section"};
+                                       "movingLoads",      "checks",   "section",    "train"};
 static_assert(std::size(MemberTableKeys) == MemberTableCount);
 
 // The tables of a member: each row a list of its cells' texts, as many as the table has columns;
@@ -149,7 +149,7 @@ MemberTables memberTables(const Json &value)
 {
     object(value, "member",
            {"supports", "hinges", "pointLoads", "couples", "distributedLoads", "segments", "loadCases", "combinations",
-            "movingLoads", "checks", "section"});
+            "movingLoads", "checks", "section", "train"});
     MemberTables tables;
     for (int t = 0; t < MemberTableCount; ++t) {
         const auto found = value.find(MemberTableKeys[t]);

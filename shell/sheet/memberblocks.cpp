@@ -78,9 +78,15 @@ std::vector<std::string> tableLines(const shell::MemberDescription &m, shell::Un
                                (c.pattern ? ", variable loads placed span by span where worst" : "") +
                                uses[static_cast<int>(c.use)]);
     }
-    if (m.train)
+    if (m.train) {
         for (const mechanics::Axle &a : m.train->axles)
             join(axles, "P = " + number(a.load, force) + " at a = " + number(a.offset, mm));
+        if (m.train->uniform != 0)
+            join(axles,
+                 "a uniform load w = " + number(m.train->uniform, line) + " on the parts that make a value worst");
+        const char *ways[] = {"running both ways", "running rightward only", "running leftward only"};
+        join(axles, ways[static_cast<int>(m.train->ways)]);
+    }
     if (m.checks.stress())
         join(checks, "bending stress σb = M/Z with Z = " +
                          number(*m.checks.Z, shell::unitCaption(units, shell::Dimension::SectionModulus)) +

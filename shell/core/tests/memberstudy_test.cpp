@@ -211,6 +211,38 @@ TEST(MemberStudy, TheChecksAreUtilisationsWithAVerdict)
     EXPECT_NE(w.row("σb")->meaning.find("ULS (1.35 G)"), std::string::npos);
 }
 
+// A train of a uniform load alone covers what makes each moment worst: on two equal spans that
+// is the imposed load placed span by span, so the moving-load rows equal the pattern combination's.
+TEST(MemberStudy, AUniformTrainLoadCoversWhatMakesTheMomentWorst)
+{
+    Window w;
+    MemberTables t;
+    t.tables[SupportTable] = {
+        {"0", "pinned", "", "", ""}, {"4000", "roller", "", "", ""}, {"8000", "roller", "", "", ""}};
+    t.tables[DistributedLoadTable] = {{"0", "8000", "3", "3", "Q"}};
+    t.tables[LoadCaseTable] = {{"Q", "variable", "imposed"}};
+    t.tables[CombinationTable] = {{"Q", "Q", "yes", "both"}};
+    t.tables[TrainTable] = {{"3", ""}};
+    w.model.setMemberTables(t);
+    ASSERT_FALSE(w.model.lastRejected()) << w.model.statusText();
+    EXPECT_NEAR(w.value("Mtmax"), w.value("Mcmax"), 1e-6 * w.value("Mcmax"));
+    EXPECT_NEAR(w.value("Mtmin"), -3.0 * 4000 * 4000 / 8, 1e-6 * 6e6);
+
+    // One way only: read, written back, and the train's position runs that way.
+    t.tables[MovingLoadTable] = {{"0", "1000"}, {"500", "2000"}};
+    t.tables[TrainTable] = {{"", "left"}};
+    w.model.setMemberTables(t);
+    ASSERT_FALSE(w.model.lastRejected()) << w.model.statusText();
+    EXPECT_NE(w.row("Mtmax")->meaning.find("leftward"), std::string::npos) << w.row("Mtmax")->meaning;
+    EXPECT_EQ(w.model.acceptedMember()->train->ways, mechanics::TrainWays::Leftward);
+    EXPECT_EQ(memberTablesOf(*w.model.acceptedMember()).tables[TrainTable],
+              (std::vector<std::vector<std::string>>{{"", "leftward"}}));
+    t.tables[TrainTable] = {{"", "sideways"}};
+    EXPECT_EQ(readMemberTables(t, 8000, 205000, 2e7).cell, (MemberCell{TrainTable, 0, 1}));
+    t.tables[TrainTable] = {{"1", ""}, {"2", ""}};
+    EXPECT_EQ(readMemberTables(t, 8000, 205000, 2e7).reason, "the train is one row");
+}
+
 TEST(MemberSection, ANamedShapeGivesIAndZAndAMaterialGivesE)
 {
     // Hand-worked sections: I and the smaller section modulus.
