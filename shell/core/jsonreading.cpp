@@ -147,6 +147,17 @@ std::int64_t wholeNumber(const Json &value, const std::string &path, std::int64_
 
 // Parses with every object's keys checked for repeats: JSON leaves a repeated key to the
 // reader, and a file that says "case" twice is not one calculation.
+Json parseText(std::string_view text)
+{
+    if (text.find_first_not_of(" \t\r\n") == std::string_view::npos)
+        refuse("it is empty");
+    const std::size_t invalid = firstInvalidUtf8(text);
+    if (invalid != std::string_view::npos)
+        refuse("it is not UTF-8 text (a byte that no UTF-8 character starts or continues with at " +
+               placeOf(text, invalid) + ")");
+    return parse(text);
+}
+
 Json parse(std::string_view text)
 {
     std::vector<std::set<std::string>> keys;

@@ -62,5 +62,7 @@ T choice(const Json &value, const std::string &path, const std::pair<T, const ch
 // Parses with every object's keys checked for repeats: JSON leaves a repeated key to the reader,
 // and a text that says "case" twice is not one calculation.
 Json parse(std::string_view text);
+// A document's text checked and parsed: refused where it is empty or not UTF-8, then as parse.
+Json parseText(std::string_view text);
 
 }  // namespace shell::jsonreading

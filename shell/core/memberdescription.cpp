@@ -196,13 +196,7 @@ MemberDescription descriptionOf(std::string_view text)
     if (text.size() > MemberDescriptionMaxBytes)
         refuse("it is too large to be a member description (" + std::to_string(text.size()) + " bytes, at most " +
                std::to_string(MemberDescriptionMaxBytes) + ")");
-    if (text.find_first_not_of(" \t\r\n") == std::string_view::npos)
-        refuse("it is empty");
-    const std::size_t invalid = firstInvalidUtf8(text);
-    if (invalid != std::string_view::npos)
-        refuse("it is not UTF-8 text (a byte that no UTF-8 character starts or continues with at " +
-               placeOf(text, invalid) + ")");
-    const Json document = parse(text);
+    const Json document = parseText(text);
     if (!document.is_object())
         refuse("a member description is an object {\"length\": ...}, not " + kindOf(document));
     for (const auto &item : document.items())

@@ -177,13 +177,7 @@ SavedCalculation calculationOf(std::string_view source)
 {
     if (source.size() > SavedCalculationMaxBytes)
         refuse("it is too large to be a saved calculation (" + std::to_string(source.size()) + " bytes)");
-    if (source.find_first_not_of(" \t\r\n") == std::string_view::npos)
-        refuse("it is empty");
-    const std::size_t invalid = firstInvalidUtf8(source);
-    if (invalid != std::string_view::npos)
-        refuse("it is not UTF-8 text (a byte that no UTF-8 character starts or continues with at " +
-               placeOf(source, invalid) + ")");
-    const Json document = parse(source);
+    const Json document = parseText(source);
 
     // Of another kind first, then of another format version: neither is read any further.
     const auto format = document.is_object() ? document.find("format") : document.end();

@@ -277,6 +277,23 @@ double diagramProportion(const shell::CaseDef &definition, int caseIndex, const 
 // The member (or both members) with V, M and δ, the frame with its moments on the tension side,
 // or the column curve. Sections have their picture above; a case the solver cannot solve for
 // these inputs has none, and a sheet says why.
+Block diagramFigure(const shell::CaseDiagrams &diagrams, const PageGeometry &g, std::function<double(double)> height)
+{
+    Block figure;
+    figure.height = std::move(height);
+    figure.draw = [diagrams, g](QPainter &painter, const QRectF &rect) {
+        painter.save();
+        painter.setFont(fontFor(Style::Small));
+        painter.setPen(QPen(QColor(150, 150, 150), g.mm(0.25)));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(rect);
+        shell::paintDiagrams(painter, rect.adjusted(g.mm(2), g.mm(2), -g.mm(2), -g.mm(2)), diagrams,
+                             shell::DiagramOptions{});
+        painter.restore();
+    };
+    return figure;
+}
+
 std::vector<Block> diagrams(const shell::CaseDef &definition, int caseIndex, const CaseText &text,
                             const QPaintDevice *device, const PageGeometry &g, const CaseLook &look)
 {
@@ -293,18 +310,8 @@ std::vector<Block> diagrams(const shell::CaseDef &definition, int caseIndex, con
     if (proportion == 0)
         return {};
     const double fixed = g.mm(look.diagramHeight);
-    Block figure;
-    figure.height = [proportion, fixed](double width) { return fixed > 0 ? fixed : width * proportion; };
-    figure.draw = [diagrams, g](QPainter &painter, const QRectF &rect) {
-        painter.save();
-        painter.setFont(fontFor(Style::Small));
-        painter.setPen(QPen(QColor(150, 150, 150), g.mm(0.25)));
-        painter.setBrush(Qt::NoBrush);
-        painter.drawRect(rect);
-        shell::paintDiagrams(painter, rect.adjusted(g.mm(2), g.mm(2), -g.mm(2), -g.mm(2)), diagrams,
-                             shell::DiagramOptions{});
-        painter.restore();
-    };
+    const Block figure = diagramFigure(
+        diagrams, g, [proportion, fixed](double width) { return fixed > 0 ? fixed : width * proportion; });
     return {subheading(device, g, heading), spaced(figure, g.mm(2))};
 }
 

@@ -7,12 +7,14 @@
 // measured on the device it is drawn on (see pagelayout.h).
 
 #include "shell/core/catalogue.h"
+#include "shell/core/diagrams.h"
 #include "shell/sheet/casetext.h"
 #include "shell/sheet/pagelayout.h"
 
 #include <QColor>
 #include <QString>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -46,6 +48,8 @@ Block subheading(const QPaintDevice *device, const PageGeometry &g, const QStrin
 Block headingBlock(const QPaintDevice *device, const PageGeometry &g, const QString &text, const QString &aside);
 // A rule across the text area.
 Block ruleBlock(const PageGeometry &g);
+// Diagrams in a grey frame as wide as the text, `height` of its width high.
+Block diagramFigure(const shell::CaseDiagrams &diagrams, const PageGeometry &g, std::function<double(double)> height);
 
 // The case's picture drawn from the text's inputs beside the table of its inputs, each with its
 // value, its unit and, where the program's legend names it, its meaning.

@@ -112,24 +112,6 @@ std::vector<std::string> tableLines(const shell::MemberDescription &m, shell::Un
     return lines;
 }
 
-// A figure of diagrams as wide as the text, `proportion` of its width high, framed.
-Block diagramFigure(const shell::CaseDiagrams &diagrams, const PageGeometry &g, double proportion)
-{
-    Block figure;
-    figure.height = [proportion](double width) { return width * proportion; };
-    figure.draw = [diagrams, g](QPainter &painter, const QRectF &rect) {
-        painter.save();
-        painter.setFont(fontFor(Style::Small));
-        painter.setPen(QPen(QColor(150, 150, 150), g.mm(0.25)));
-        painter.setBrush(Qt::NoBrush);
-        painter.drawRect(rect);
-        shell::paintDiagrams(painter, rect.adjusted(g.mm(2), g.mm(2), -g.mm(2), -g.mm(2)), diagrams,
-                             shell::DiagramOptions{});
-        painter.restore();
-    };
-    return figure;
-}
-
 // Each combination with its loads whole: the reactions and the largest and smallest V, M and δ,
 // one row per combination.
 std::vector<Block> combinationTable(const QPaintDevice *device, const PageGeometry &g, const CaseText &text)
@@ -197,7 +179,7 @@ std::vector<Block> memberStudyDiagrams(const QPaintDevice *device, const PageGeo
     const shell::CaseDiagrams line = shell::influenceDiagrams(beam, {}, text.inputValues[3], text.units);
     if (line.kind == shell::CaseDiagrams::Kind::Members) {
         blocks.push_back(subheading(device, g, QStringLiteral("Influence line")));
-        blocks.push_back(spaced(diagramFigure(line, g, 0.28), g.mm(2)));
+        blocks.push_back(spaced(diagramFigure(line, g, [](double width) { return width * 0.28; }), g.mm(2)));
     }
     for (Block &block : combinationTable(device, g, text))
         blocks.push_back(std::move(block));
@@ -205,7 +187,7 @@ std::vector<Block> memberStudyDiagrams(const QPaintDevice *device, const PageGeo
     if (study.problem.empty() && (study.combinations || study.train)) {
         const shell::CaseDiagrams envelopes = shell::envelopeDiagrams(beam, study, text.units);
         blocks.push_back(subheading(device, g, QStringLiteral("Envelopes")));
-        blocks.push_back(spaced(diagramFigure(envelopes, g, 0.75), g.mm(2)));
+        blocks.push_back(spaced(diagramFigure(envelopes, g, [](double width) { return width * 0.75; }), g.mm(2)));
     }
     return blocks;
 }
