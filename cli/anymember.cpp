@@ -15,6 +15,7 @@
 #include "registry/registry.h"
 #include "shell/core/diagrams.h"
 #include "shell/core/files.h"
+#include "shell/core/language.h"
 #include "shell/core/memberdescription.h"
 #include "shell/core/memberresults.h"
 #include "shell/core/membersection.h"
@@ -249,10 +250,11 @@ void printJson(std::ostream &out, const Solved &s, const MemberRequest &request)
         << ", \"member\": " << shell::memberDescriptionJson(s.member) << ", \"rows\": [";
     for (std::size_t k = 0; k < s.rows.size(); ++k) {
         const shell::MemberRow &r = s.rows[k];
-        out << (k == 0 ? "" : ", ") << "{\"caption\": " << jsonString(r.caption)
+        out << (k == 0 ? "" : ", ") << "{\"caption\": " << jsonString(shell::translatedCaption(r.caption))
             << ", \"symbol\": " << jsonString(r.symbol) << ", \"value\": " << jsonNumber(r.value)
             << ", \"text\": " << jsonString(valueText(r.value, request.raw))
-            << ", \"unit\": " << jsonString(r.unit(request.units)) << ", \"meaning\": " << jsonString(r.meaning);
+            << ", \"unit\": " << jsonString(r.unit(request.units))
+            << ", \"meaning\": " << jsonString(shell::translated("Meaning", r.meaning));
         if (r.x)
             out << ", \"x\": " << jsonNumber(*r.x);
         if (!r.below.empty())
@@ -278,7 +280,8 @@ void printJson(std::ostream &out, const Solved &s, const MemberRequest &request)
 void printRows(std::ostream &out, const Solved &s, const MemberRequest &request)
 {
     for (const shell::MemberRow &r : s.rows) {
-        out << r.caption << "\t" << valueText(r.value, request.raw) << "\t" << r.unit(request.units);
+        out << shell::translatedCaption(r.caption) << "\t" << valueText(r.value, request.raw) << "\t"
+            << r.unit(request.units);
         if (r.x)
             out << "\tx = " << (request.raw ? shell::generalText(*r.x) : shell::diagramNumber(*r.x)) << " "
                 << shell::lengthUnitName(request.units.length);

@@ -8,7 +8,11 @@ _structcalc()
     local cur prev words cword
     _init_completion -n = || return
 
-    local options="--unit --raw --json --list --diagram --points --batch --sheet --open --help --version"
+    local options="--unit --raw --json --list --diagram --points --batch --sheet --open --lang --help --version"
+    if [[ $prev == --lang ]]; then
+        COMPREPLY=($(compgen -W "ja en" -- "$cur"))
+        return
+    fi
     if [[ $prev == --unit ]]; then
         COMPREPLY=($(compgen -W "mm cm m N kN mm,N mm,kN cm,N cm,kN m,N m,kN" -- "$cur"))
         return

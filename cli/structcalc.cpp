@@ -10,6 +10,7 @@
 
 #include "registry/registry.h"
 #include "shell/core/files.h"
+#include "shell/core/language.h"
 #include "shell/core/numbertext.h"
 #include "shell/core/shellmodel.h"
 
@@ -58,6 +59,8 @@ std::string helpText()
            "  --unit UNITS      a length unit mm, cm or m, a force unit N or kN, or both (m,kN);\n"
            "                    the start values convert, the values given are read in these units\n"
            "  --raw             values in full precision instead of the window's format\n"
+           "  --lang ja|en      captions and meanings wholly in Japanese or in English (without it,\n"
+           "                    result names in Japanese and the rest in English, as scripts read them)\n"
            "  --json            one JSON object: case, units, inputs with units, rows with meanings\n"
            "                    (\"largest\" beside a row that is not the member's largest,\n"
            "                    \"outsideRange\" beside a value outside its formula's range), the\n"
@@ -187,8 +190,8 @@ void listCase(std::ostream &out, const shell::Program &program, int caseIndex)
     for (int r = 0; r < c.rowCount(); ++r) {
         const shell::RowDef &row = c.rows[static_cast<std::size_t>(r)];
         const std::string remark = rowRemark(program, c, r, start, diagrams);
-        out << "  " << row.caption << "\t" << program.rowUnit(c, r, units) << "\t" << row.meaning
-            << (remark.empty() ? "" : "\t" + remark) << "\n";
+        out << "  " << shell::translatedCaption(row.caption) << "\t" << program.rowUnit(c, r, units) << "\t"
+            << shell::translated("Meaning", row.meaning) << (remark.empty() ? "" : "\t" + remark) << "\n";
     }
     out << "domain:\n";
     for (const shell::Check &check : c.checks)
@@ -755,8 +758,11 @@ int runCommand(const std::vector<std::string> &args, std::ostream &out, std::ost
 
 }  // namespace
 
-int run(const std::vector<std::string> &args, std::ostream &out, std::ostream &err, std::istream *in)
+int run(const std::vector<std::string> &line, std::ostream &out, std::ostream &err, std::istream *in)
 {
+    std::vector<std::string> args;
+    if (const int status = takeLanguage(line, args, err); status != Computed)
+        return status;
     // A program that describes any member reads a member description, not a case and inputs.
     const shell::Program *program = args.empty() ? nullptr : registry::find(args[0]);
     const int status = program && program->memberEditor

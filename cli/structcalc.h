@@ -5,6 +5,7 @@
 // structcalc --open FILE [--unit UNITS] [--raw] [--json] [--diagram [--points N]] [--sheet OUT.pdf]
 // structcalc PROGRAM --batch [FILE|-] [--unit UNITS] [--raw] [--json]
 // structcalc --list [PROGRAM [CASE]] | --help | --version
+// --lang ja|en with any of them: the answer wholly in Japanese or English.
 //
 //     $ structcalc Profilor 1 a=20
 //     断面積 (A)	2.000e+02	mm^2
@@ -25,5 +26,10 @@ enum ExitStatus { Computed = 0, UsageError = 2, Rejected = 3 };
 
 // `in` is the standard input of a batch (std::cin where null).
 int run(const std::vector<std::string> &args, std::ostream &out, std::ostream &err, std::istream *in = nullptr);
+
+// The words of `args` without --lang ja|en (also --lang=ja) into `rest`, the language's
+// translation installed; UsageError, said on `err`, for another language or one that cannot be
+// loaded.
+int takeLanguage(const std::vector<std::string> &args, std::vector<std::string> &rest, std::ostream &err);
 
 }  // namespace structcalc

@@ -59,14 +59,24 @@ function(structcalc_add_program)
     structcalc_beside(${arg_NAME} structcalc_sheet structcalc_printer)
 
     # Help opens the document beside the running executable: written there in the build tree
-    # too, and again whenever a catalogue changes (refdoc is relinked then).
+    # too, and again whenever a catalogue changes (refdoc is relinked then). In English it is
+    # Beams.en.pdf beside Beams.pdf.
     set(document ${CMAKE_CURRENT_BINARY_DIR}/${arg_HELP})
+    string(REGEX REPLACE "\\.pdf$" ".en.pdf" english_help ${arg_HELP})
+    set(english_document ${CMAKE_CURRENT_BINARY_DIR}/${english_help})
     add_custom_command(
         OUTPUT ${document}
         COMMAND ${CMAKE_COMMAND} -E env QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=0
                 $<TARGET_FILE:refdoc> ${arg_NAME} ${document}
         DEPENDS refdoc
         COMMENT "Writing the reference document ${arg_HELP}"
+        VERBATIM)
+    add_custom_command(
+        OUTPUT ${english_document}
+        COMMAND ${CMAKE_COMMAND} -E env QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=0
+                $<TARGET_FILE:refdoc> --lang en ${arg_NAME} ${english_document}
+        DEPENDS refdoc
+        COMMENT "Writing the reference document ${english_help}"
         VERBATIM)
     # The desktop entry as the program value describes it; the installation adds its Exec line.
     set(entry ${CMAKE_CURRENT_BINARY_DIR}/structcalc-${arg_ID}.desktop.in)
@@ -93,13 +103,13 @@ function(structcalc_add_program)
         DEPENDS programfiles
         COMMENT "Writing the manual page of ${arg_NAME}"
         VERBATIM)
-    add_custom_target(${arg_ID}_files ALL DEPENDS ${document} ${entry} ${metainfo} ${manpage}.gz)
+    add_custom_target(${arg_ID}_files ALL DEPENDS ${document} ${english_document} ${entry} ${metainfo} ${manpage}.gz)
     add_dependencies(reference_pdfs ${arg_ID}_files)
 
     # The program and its document go together into one folder below the prefix, with a link
     # in bin/ for the command line and the desktop entry.
     install(TARGETS ${arg_NAME} RUNTIME DESTINATION ${STRUCTCALC_INSTALL_PROGRAMDIR})
-    install(FILES ${document} DESTINATION ${STRUCTCALC_INSTALL_PROGRAMDIR})
+    install(FILES ${document} ${english_document} DESTINATION ${STRUCTCALC_INSTALL_PROGRAMDIR})
     install(FILES icon.svg DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps
             RENAME structcalc-${arg_ID}.svg)
     install(FILES ${metainfo} DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)

@@ -1,5 +1,6 @@
 #include "shell/core/catalogue.h"
 
+#include "shell/core/language.h"
 #include "shell/core/numbertext.h"
 
 #include <algorithm>
@@ -221,7 +222,7 @@ std::vector<LegendLine> legendLines(const Program &program, const CaseDef &defin
         const std::string key = upperCase(caption);
         for (const LegendSymbol &symbol : program.legend) {
             if (std::find(symbol.captions.begin(), symbol.captions.end(), key) != symbol.captions.end()) {
-                lines.push_back({caption, symbol.meaning, unitCaption(units, input->dimension)});
+                lines.push_back({caption, translated("Caption", symbol.meaning), unitCaption(units, input->dimension)});
                 break;
             }
         }

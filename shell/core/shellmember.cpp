@@ -4,6 +4,7 @@
 #include "shell/core/shellmodel.h"
 
 #include "mechanics/beam.h"
+#include "shell/core/language.h"
 #include "shell/core/numbertext.h"
 
 #include <algorithm>
@@ -92,9 +93,9 @@ void ShellModel::writeMemberRows(const std::vector<MemberRow> &rows)
         if (!row.visible)
             continue;
         const MemberRow &m = rows[r];
-        row.caption = m.caption;
+        row.caption = translatedCaption(m.caption);
         row.unit = m.unit(units());
-        row.meaning = m.meaning;
+        row.meaning = translated("Meaning", m.meaning);
         row.value = std::isfinite(m.value) ? m.value : std::numeric_limits<double>::quiet_NaN();
         row.text = m_formatResults ? resultText(m.value) : generalText(m.value);
         row.reason = std::isfinite(m.value) ? "" : "too large to compute (beyond 1.8e308)";

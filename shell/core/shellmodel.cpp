@@ -1,5 +1,6 @@
 #include "shell/core/shellmodel.h"
 
+#include "shell/core/language.h"
 #include "shell/core/numbertext.h"
 
 #include <algorithm>
@@ -173,9 +174,9 @@ void ShellModel::showCase(int index, const std::vector<bool> *ticked)
         row.largestText.clear();
         row.outsideRange.clear();
         if (row.visible) {
-            row.caption = c.rows[r].caption;
+            row.caption = translatedCaption(c.rows[r].caption);
             row.unit = m_program.rowUnit(c, static_cast<int>(r), units());
-            row.meaning = c.rows[r].meaning;
+            row.meaning = translated("Meaning", c.rows[r].meaning);
             row.lineBelow = c.rows[r].claims.has_value();
         }
     }
@@ -703,7 +704,7 @@ void ShellModel::copyResults()
 
 std::string ShellModel::helpPath() const
 {
-    return m_platform.programFolder() + folderSeparator() + m_program.helpFile;
+    return m_platform.programFolder() + folderSeparator() + helpFileIn(m_program.helpFile, installedLanguage());
 }
 
 void ShellModel::help()
@@ -720,7 +721,8 @@ void ShellModel::help()
         m_platform.messageBox("No application to open PDF files was found. The reference is at " + path,
                               m_program.helpMessageTitle);
     else if (errorNumber < 1)
-        m_platform.messageBox(m_program.helpFile + " : Reference File open error ! ", m_program.helpMessageTitle);
+        m_platform.messageBox(helpFileIn(m_program.helpFile, installedLanguage()) + " : Reference File open error ! ",
+                              m_program.helpMessageTitle);
     else
         m_platform.messageBox(m_program.errorPrefix + std::to_string(errorNumber) + errorText, "Error Message");
 }

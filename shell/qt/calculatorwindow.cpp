@@ -10,6 +10,7 @@
 #include "shell/qt/membereditor.h"
 #include "shell/qt/resultsview.h"
 #include "shell/qt/sketchview.h"
+#include "shell/qt/windowlanguage.h"
 #include "shell/qt/windowmenus.h"
 #include "shell/qt/windowsettings.h"
 
@@ -233,6 +234,8 @@ void CalculatorWindow::connectCollaborators()
     connect(m_menus.get(), &WindowMenus::viewChosen, m_chartPanel.get(), &ChartPanel::chooseView);
     connect(m_menus.get(), &WindowMenus::diagramWindowRequested, m_chartPanel.get(), &ChartPanel::openDiagramWindow);
     connect(m_menus.get(), &WindowMenus::helpRequested, m_widgets.helpLabel(), &QPushButton::click);
+    connect(m_menus.get(), &WindowMenus::languageChosen, this, &CalculatorWindow::chooseLanguage);
+    m_menus->showLanguage(languageInUse());
     connect(m_files.get(), &FileCommands::opened, this, &CalculatorWindow::refresh);
     connect(m_files.get(), &FileCommands::confirmed, this, &CalculatorWindow::confirm);
     connect(m_files.get(), &FileCommands::noticed, this, &CalculatorWindow::notice);
@@ -358,6 +361,8 @@ QSize CalculatorWindow::fittingSize() const
 void CalculatorWindow::rememberSettings(bool restore, const QString &file)
 {
     const QString problem = m_settings->open(file, restore);
+    if (restore && m_settings->language() && !m_languageGiven)
+        useLanguage(*m_settings->language());
     if (restore) {
         refresh();
         // The focus where the user left it: on the case on display.
@@ -368,6 +373,39 @@ void CalculatorWindow::rememberSettings(bool restore, const QString &file)
     if (!problem.isEmpty())
         notice(problem);
     m_files->refreshRecentFiles();
+}
+
+void CalculatorWindow::keepLanguage()
+{
+    m_languageGiven = true;
+}
+
+void CalculatorWindow::chooseLanguage(Language language)
+{
+    if (language != languageInUse())
+        useLanguage(language);
+    const QString problem = m_settings->rememberLanguage(language);
+    if (!problem.isEmpty())
+        notice(problem);
+}
+
+void CalculatorWindow::changeEvent(QEvent *event)
+{
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange && m_model)
+        retranslate();
+}
+
+void CalculatorWindow::retranslate()
+{
+    m_menus->retranslate();
+    m_menus->showLanguage(languageInUse());
+    m_files->retranslate();
+    retranslateFormWidgets(m_widgets, m_program, qs(m_model->helpPath()));
+    // The rows, notes and status of the case on display are the model's: written again.
+    m_model->reselect();
+    refresh();
+    refreshLayout();
 }
 
 void CalculatorWindow::setFamily(std::vector<std::string> programs, ProgramStarter start)
@@ -575,7 +613,7 @@ void CalculatorWindow::notice(const QString &text)
 void CalculatorWindow::copyResults()
 {
     m_model->copyResults();
-    confirm(QStringLiteral("Results copied"));
+    confirm(tr("Results copied"));
 }
 
 void CalculatorWindow::popupMenu(const QPoint &globalPos)

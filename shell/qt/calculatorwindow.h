@@ -10,6 +10,7 @@
 // and the status line in line with the model, sizes itself to the screen and decides which menu
 // a right click opens.
 
+#include "shell/core/language.h"
 #include "shell/core/shellmodel.h"
 #include "shell/qt/filecommands.h"
 #include "shell/qt/formwidgets.h"
@@ -74,6 +75,11 @@ public:
     // `restore` false starts as a fresh install would and still remembers at the end. Settings
     // that cannot be used are left aside, and the status bar says so.
     void rememberSettings(bool restore, const QString &file = QString());
+    // The language given on the command line holds for this run: the one remembered is not
+    // restored over it.
+    void keepLanguage();
+    // View > Language: the language installed for the application at once, and remembered.
+    void chooseLanguage(Language language);
 
     // The programs whose saved calculations this window hands on (by their names; this
     // program's own always opens here), and how one is started (by default a detached process).
@@ -89,6 +95,7 @@ public:
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
+    void changeEvent(QEvent *event) override;
     void contextMenuEvent(QContextMenuEvent *event) override;
 
 private:
@@ -100,6 +107,8 @@ private:
     void connectCollaborators();
     void setTabOrder();
     void fitToScreen();
+    // Every text again in the language installed now.
+    void retranslate();
 
     // Refreshing: the case on display, the results, the chart area, the colours.
     void refreshLayout();
@@ -138,6 +147,7 @@ private:
     QScrollArea *m_scrollArea = nullptr;
     MemberEditor *m_memberEditor = nullptr;  // a program that describes any member
     FormWidgets m_widgets;
+    bool m_languageGiven = false;  // by --lang
     int m_shownCase = -1;
     bool m_statusFromModel = false;
     int m_growAttempts = 0;  // waits for the window manager's frame

@@ -2,6 +2,7 @@
 
 #include "shell/core/savedcalculation.h"
 #include "shell/qt/calculatorwindow.h"
+#include "shell/qt/windowlanguage.h"
 
 #include <QApplication>
 
@@ -13,8 +14,23 @@ CommandLine readCommandLine(const std::vector<std::string> &arguments)
 {
     CommandLine line;
     bool options = true;
-    for (const std::string &argument : arguments) {
-        if (options && argument == "--") {
+    for (std::size_t i = 0; i < arguments.size(); ++i) {
+        const std::string &argument = arguments[i];
+        if (options && (argument == "--lang" || argument.rfind("--lang=", 0) == 0)) {
+            const bool joined = argument.size() > 6;
+            if (!joined && i + 1 == arguments.size()) {
+                line.action = CommandLine::Action::Refuse;
+                line.problem = "--lang needs ja or en";
+                return line;
+            }
+            const std::string code = joined ? argument.substr(7) : arguments[++i];
+            line.language = languageOfCode(code);
+            if (!line.language) {
+                line.action = CommandLine::Action::Refuse;
+                line.problem = "--lang takes ja or en, not '" + code + "'";
+                return line;
+            }
+        } else if (options && argument == "--") {
             options = false;
         } else if (options && (argument == "--help" || argument == "-h")) {
             line.action = CommandLine::Action::Help;
@@ -41,11 +57,13 @@ CommandLine readCommandLine(const std::vector<std::string> &arguments)
 
 std::string usageText(const Program &program)
 {
-    return "Usage: " + program.name + " [--defaults] [FILE]\n" + program.windowTitle + ": " + program.desktopComment +
-           ".\n\nFILE is a saved calculation (*" + SavedCalculationSuffix +
+    return "Usage: " + program.name + " [--defaults] [--lang ja|en] [FILE]\n" + program.windowTitle + ": " +
+           program.desktopComment + ".\n\nFILE is a saved calculation (*" + SavedCalculationSuffix +
            ") to open in the window;\na calculation of another program of the family opens in that program.\n\n"
            "  --defaults  start as freshly installed: the window's place, the calculation on display\n"
            "              and the names on the sheet are not restored\n"
+           "  --lang ja|en  show the window in Japanese or in English (by default the language\n"
+           "              chosen in View > Language, at first the desktop's)\n"
            "  --help      print this help and exit\n"
            "  --version   print the version and exit\n";
 }
@@ -81,8 +99,13 @@ int runCalculator(int argc, char **argv, const Program &program, std::vector<std
                      program.name.c_str());
         return 2;
     }
+    // The texts are in the language from the start; the one remembered replaces the desktop's
+    // when the settings are read.
+    useLanguage(line.language.value_or(systemLanguage()));
     CalculatorWindow window(program);
     window.setFamily(std::move(family));
+    if (line.language)
+        window.keepLanguage();
     window.rememberSettings(!line.defaults);
     window.show();
     if (!line.file.empty())

@@ -2,13 +2,17 @@
 
 // The command line of a window program, as a Linux program reads it:
 //
-//     Beams [--defaults] [FILE]      the window, started fresh or with a calculation open
+//     Beams [--defaults] [--lang ja|en] [FILE]
+//                                    the window, started fresh or with a calculation open, in
+//                                    Japanese or English for this run
 //     Beams --help | --version       the usage or the version on the standard output, no window
 //
 // "--" ends the options, so that a file named "--defaults" can be opened.
 
 #include "shell/core/catalogue.h"
+#include "shell/core/language.h"
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -17,9 +21,10 @@ namespace shell {
 struct CommandLine {
     enum class Action { Run, Help, Version, Refuse };
     Action action = Action::Run;
-    bool defaults = false;  // --defaults: start without the remembered settings
-    std::string file;       // the calculation to open; "" for none
-    std::string problem;    // for Refuse: "unknown option '--frobnicate'"
+    bool defaults = false;             // --defaults: start without the remembered settings
+    std::optional<Language> language;  // --lang ja|en
+    std::string file;                  // the calculation to open; "" for none
+    std::string problem;               // for Refuse: "unknown option '--frobnicate'"
 };
 
 // The arguments after the program's name (the toolkit's own options already taken out).

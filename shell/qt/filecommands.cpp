@@ -60,8 +60,7 @@ constexpr const char *AskPrinterEntry = "structcalc_ask_printer";
 
 QString fileFilter()
 {
-    return QStringLiteral("Calculations (*") + QString::fromLatin1(SavedCalculationSuffix) +
-           QStringLiteral(");;All files (*)");
+    return FileCommands::tr("Calculations (*%1);;All files (*)").arg(QString::fromLatin1(SavedCalculationSuffix));
 }
 
 }  // namespace
@@ -76,33 +75,31 @@ FileCommands::FileCommands(QWidget &window, const Program &program, ShellModel &
 
 void FileCommands::buildActions(WindowMenus &menus)
 {
-    const auto command = [this](const QString &text, const QString &name, const QKeySequence &keys) {
-        QAction *action = named(new QAction(text, &m_window), name);
+    const auto command = [this](const QString &name, const QKeySequence &keys) {
+        QAction *action = named(new QAction(&m_window), name);
         action->setShortcut(keys);
         action->setShortcutContext(Qt::WindowShortcut);
         m_window.addAction(action);
         return action;
     };
-    QAction *open = command(QStringLiteral("&Open…"), QStringLiteral("OpenAction"), QKeySequence::Open);
-    QAction *save = command(QStringLiteral("&Save…"), QStringLiteral("SaveAction"), QKeySequence::Save);
-    QAction *exportSheet = command(QStringLiteral("&Export calculation…"), QStringLiteral("ExportAction"),
-                                   QKeySequence(Qt::CTRL | Qt::Key_E));
-    QAction *print = command(QStringLiteral("&Print…"), QStringLiteral("PrintAction"), QKeySequence::Print);
-    QAction *copy = command(QStringLiteral("Copy ca&lculation"), QStringLiteral("CopyCalculationAction"),
-                            QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
+    QAction *open = m_openAction = command(QStringLiteral("OpenAction"), QKeySequence::Open);
+    QAction *save = m_saveAction = command(QStringLiteral("SaveAction"), QKeySequence::Save);
+    QAction *exportSheet = m_exportAction = command(QStringLiteral("ExportAction"), QKeySequence(Qt::CTRL | Qt::Key_E));
+    QAction *print = m_printAction = command(QStringLiteral("PrintAction"), QKeySequence::Print);
+    QAction *copy = m_copyAction =
+        command(QStringLiteral("CopyCalculationAction"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
     connect(open, &QAction::triggered, this, &FileCommands::askToOpen);
     connect(save, &QAction::triggered, this, &FileCommands::askToSave);
     connect(exportSheet, &QAction::triggered, this, &FileCommands::askToExport);
     connect(print, &QAction::triggered, this, &FileCommands::askToPrint);
     connect(copy, &QAction::triggered, this, [this] {
         m_model.copyCalculation();
-        emit confirmed(QStringLiteral("Calculation copied"));
+        emit confirmed(tr("Calculation copied"));
     });
-    QAction *names =
-        named(new QAction(QStringLiteral("&Names on the sheet…"), &m_window), QStringLiteral("NamesAction"));
+    QAction *names = m_namesAction = named(new QAction(&m_window), QStringLiteral("NamesAction"));
     connect(names, &QAction::triggered, this, [this] { askNames(true); });
 
-    m_recentMenu = named(new QMenu(QStringLiteral("&Recent files"), &m_window), QStringLiteral("MenuRecent"));
+    m_recentMenu = named(new QMenu(&m_window), QStringLiteral("MenuRecent"));
     QMenu *file = menus.fileMenu();
     for (QAction *action : {open, save})
         file->insertAction(menus.fileMenuEnd(), action);
@@ -115,13 +112,25 @@ void FileCommands::buildActions(WindowMenus &menus)
     menus.mainMenu()->addSeparator();
     for (QAction *action : {copy, exportSheet, print, save, open})
         menus.mainMenu()->addAction(action);
+    retranslate();
     refreshRecentFiles();
+}
+
+void FileCommands::retranslate()
+{
+    m_openAction->setText(tr("&Open…"));
+    m_saveAction->setText(tr("&Save…"));
+    m_exportAction->setText(tr("&Export calculation…"));
+    m_printAction->setText(tr("&Print…"));
+    m_copyAction->setText(tr("Copy ca&lculation"));
+    m_namesAction->setText(tr("&Names on the sheet…"));
+    m_recentMenu->setTitle(tr("&Recent files"));
 }
 
 void FileCommands::askToOpen()
 {
-    const QString path = QFileDialog::getOpenFileName(&m_window, QStringLiteral("Open calculation"),
-                                                      m_settings.lastFolder(), fileFilter());
+    const QString path =
+        QFileDialog::getOpenFileName(&m_window, tr("Open calculation"), m_settings.lastFolder(), fileFilter());
     if (!path.isEmpty())
         open(path);
 }
@@ -134,7 +143,7 @@ void FileCommands::askToSave()
                                   .remove(QLatin1Char('('))
                                   .remove(QLatin1Char(')')) +
                               QString::fromLatin1(SavedCalculationSuffix);
-    QString path = QFileDialog::getSaveFileName(&m_window, QStringLiteral("Save calculation"), suggested, fileFilter());
+    QString path = QFileDialog::getSaveFileName(&m_window, tr("Save calculation"), suggested, fileFilter());
     if (path.isEmpty())
         return;
     if (!path.endsWith(QString::fromLatin1(SavedCalculationSuffix)))
@@ -146,9 +155,9 @@ void FileCommands::askToSave()
 // export lands in the file dialog, never in the names.
 void FileCommands::askToExport()
 {
-    const QString path = QFileDialog::getSaveFileName(&m_window, QStringLiteral("Export calculation"),
+    const QString path = QFileDialog::getSaveFileName(&m_window, tr("Export calculation"),
                                                       m_settings.lastFolder() + QStringLiteral("/calculation.pdf"),
-                                                      QStringLiteral("PDF documents (*.pdf)"));
+                                                      tr("PDF documents (*.pdf)"));
     if (!path.isEmpty() && askNames(false))
         exportSheet(path);
 }
@@ -160,7 +169,7 @@ void FileCommands::askToPrint()
     std::string problem;
     const auto ask = reinterpret_cast<AskPrinter>(shell::librarySymbol(PrinterLibrary, AskPrinterEntry, {}, problem));
     if (!ask) {
-        say(QStringLiteral("Cannot print: %1").arg(qs(problem)));
+        say(tr("Cannot print: %1").arg(qs(problem)));
         return;
     }
     if (const std::unique_ptr<QPagedPaintDevice> printer{ask(&m_window)})
@@ -204,17 +213,17 @@ bool FileCommands::save(const QString &path)
     const SavedCalculation calculation = m_model.save();
     const std::string problem = checkSavedCalculation(calculation, m_program);
     if (!problem.empty()) {
-        say(QStringLiteral("Cannot save %1: %2").arg(path, qs(problem)));
+        say(tr("Cannot save %1: %2").arg(path, qs(problem)));
         return false;
     }
     // Written whole beside the old file and renamed over it: a failure keeps the old one.
     const std::string written = writeFileAtomically(local(path), writeSavedCalculation(calculation));
     if (!written.empty()) {
-        say(QStringLiteral("Cannot save %1: %2").arg(path, qs(written)));
+        say(tr("Cannot save %1: %2").arg(path, qs(written)));
         return false;
     }
     rememberFile(path);
-    emit confirmed(QStringLiteral("Saved %1").arg(QFileInfo(path).fileName()));
+    emit confirmed(tr("Saved %1").arg(QFileInfo(path).fileName()));
     return true;
 }
 
@@ -224,12 +233,12 @@ bool FileCommands::open(const QString &path)
     // than a calculation can be.
     const FileRead file = readRegularFile(local(path), SavedCalculationMaxBytes);
     if (!file.ok) {
-        say(QStringLiteral("Cannot open %1: %2").arg(path, qs(file.error)));
+        say(tr("Cannot open %1: %2").arg(path, qs(file.error)));
         return false;
     }
     const SavedCalculationRead read = readSavedCalculation(file.text);
     if (!read.ok) {
-        say(QStringLiteral("Cannot open %1: %2").arg(path, qs(read.error)));
+        say(tr("Cannot open %1: %2").arg(path, qs(read.error)));
         return false;
     }
     if (read.calculation.program != m_program.name)
@@ -237,7 +246,7 @@ bool FileCommands::open(const QString &path)
     const std::string problem = m_model.open(read.calculation);
     emit opened();
     if (!problem.empty()) {
-        say(QStringLiteral("Cannot open %1: %2").arg(path, qs(problem)));
+        say(tr("Cannot open %1: %2").arg(path, qs(problem)));
         return false;
     }
     rememberFile(path);
@@ -260,21 +269,21 @@ bool FileCommands::handOn(const QString &path, const std::string &program)
         QStringList known;
         for (const std::string &member : m_family)
             known << qs(member);
-        say(QStringLiteral("Cannot open %1: it is a calculation of \"%2\", not a program of structcalc (%3)")
+        say(tr("Cannot open %1: it is a calculation of \"%2\", not a program of structcalc (%3)")
                 .arg(path, shown, known.join(QStringLiteral(", "))));
         return false;
     }
     const QString folder = QFile::decodeName(QByteArray::fromStdString(m_platform.programFolder()));
     const QFileInfo installed(folder + QLatin1Char('/') + name);
     if (!installed.isFile() || !installed.isExecutable()) {
-        say(QStringLiteral("Cannot open %1: it is a calculation of %2, which is not installed beside %3 (in %4)")
+        say(tr("Cannot open %1: it is a calculation of %2, which is not installed beside %3 (in %4)")
                 .arg(path, name, qs(m_program.name), folder));
         return false;
     }
     // A program never hands a file to itself (an executable of the family's name that is this
     // program would hand it on again for ever).
     if (installed.canonicalFilePath() == QFileInfo(QCoreApplication::applicationFilePath()).canonicalFilePath()) {
-        say(QStringLiteral("Cannot open %1: it is a calculation of %2, but %3 is this program, %4")
+        say(tr("Cannot open %1: it is a calculation of %2, but %3 is this program, %4")
                 .arg(path, name, installed.filePath(), qs(m_program.name)));
         return false;
     }
@@ -283,10 +292,10 @@ bool FileCommands::handOn(const QString &path, const std::string &program)
             return QProcess::startDetached(executable, {argument});
         };
     if (!start(installed.absoluteFilePath(), file)) {
-        say(QStringLiteral("Cannot open %1: %2 could not be started").arg(path, installed.absoluteFilePath()));
+        say(tr("Cannot open %1: %2 could not be started").arg(path, installed.absoluteFilePath()));
         return false;
     }
-    emit confirmed(QStringLiteral("%1 opens %2").arg(name, QFileInfo(path).fileName()));
+    emit confirmed(tr("%1 opens %2").arg(name, QFileInfo(path).fileName()));
     return true;
 }
 
@@ -295,22 +304,22 @@ bool FileCommands::exportSheet(const QString &path)
     // A folder, a device or a FIFO is refused by its kind before the sheet is painted.
     const std::string writable = checkWritable(local(path));
     if (!writable.empty()) {
-        say(QStringLiteral("Cannot export %1: %2").arg(path, qs(writable)));
+        say(tr("Cannot export %1: %2").arg(path, qs(writable)));
         return false;
     }
     const sheet::SheetAnswer written = sheet::writeSheetFile(sheetRequest(), local(path), {});
     if (!written.ok) {
         // The writer's words name the file already ("cannot write F: why").
-        QString why = written.error.empty() ? QStringLiteral("the sheet could not be written") : qs(written.error);
+        QString why = written.error.empty() ? tr("the sheet could not be written") : qs(written.error);
         if (why.startsWith(QLatin1String("cannot ")))
             why[0] = QLatin1Char('C');
         else
-            why = QStringLiteral("Cannot export %1: %2").arg(path, why);
+            why = tr("Cannot export %1: %2").arg(path, why);
         say(why);
         return false;
     }
     m_settings.rememberFolder(path);
-    emit confirmed(QStringLiteral("Exported %1 (%2 pages)").arg(QFileInfo(path).fileName()).arg(written.pages));
+    emit confirmed(tr("Exported %1 (%2 pages)").arg(QFileInfo(path).fileName()).arg(written.pages));
     return true;
 }
 
@@ -318,7 +327,7 @@ bool FileCommands::print(QPagedPaintDevice &printer)
 {
     const sheet::SheetAnswer printed = sheet::paintOnPrinter(sheetRequest(), &printer);
     if (!printed.ok)
-        say(QStringLiteral("Cannot print: %1").arg(qs(printed.error)));
+        say(tr("Cannot print: %1").arg(qs(printed.error)));
     return printed.ok;
 }
 
@@ -334,10 +343,10 @@ bool FileCommands::askNames(bool always)
         return true;
     QDialog dialog(&m_window);
     dialog.setObjectName(QStringLiteral("NamesDialog"));
-    const QString title = QStringLiteral("Names on the calculation sheet");
+    const QString title = tr("Names on the calculation sheet");
     dialog.setWindowTitle(title);
     auto *form = new QFormLayout(&dialog);
-    auto *about = new QLabel(QStringLiteral("The head of every page of the sheet shows these names."), &dialog);
+    auto *about = new QLabel(tr("The head of every page of the sheet shows these names."), &dialog);
     about->setWordWrap(true);
     form->addRow(about);
     const auto field = [&](const std::string &text, const char *name) {
@@ -348,9 +357,9 @@ bool FileCommands::askNames(bool always)
     QLineEdit *project = field(names.project, "ProjectName");
     QLineEdit *member = field(names.member, "MemberName");
     QLineEdit *engineer = field(names.engineer, "EngineerName");
-    form->addRow(QStringLiteral("&Project:"), project);
-    form->addRow(QStringLiteral("&Member:"), member);
-    form->addRow(QStringLiteral("&Engineer:"), engineer);
+    form->addRow(tr("&Project:"), project);
+    form->addRow(tr("&Member:"), member);
+    form->addRow(tr("&Engineer:"), engineer);
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
     form->addRow(buttons);
     connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);

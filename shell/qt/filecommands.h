@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+class QAction;
 class QMenu;
 class QPagedPaintDevice;
 class QWidget;
@@ -56,6 +57,8 @@ public:
 
     // The Recent files menu as the settings have them.
     void refreshRecentFiles();
+    // The commands' texts in the language installed.
+    void retranslate();
 
 signals:
     void opened();
@@ -83,6 +86,12 @@ private:
     std::vector<std::string> m_family;  // the programs whose calculations are handed on
     ProgramStarter m_startProgram;
     QMenu *m_recentMenu = nullptr;
+    QAction *m_openAction = nullptr;
+    QAction *m_saveAction = nullptr;
+    QAction *m_exportAction = nullptr;
+    QAction *m_printAction = nullptr;
+    QAction *m_copyAction = nullptr;
+    QAction *m_namesAction = nullptr;
 };
 
 }  // namespace shell

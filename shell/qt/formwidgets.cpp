@@ -10,6 +10,7 @@
 #include "shell/qt/formwidgets.h"
 
 #include "shell/core/catalogue.h"
+#include "shell/core/language.h"
 #include "shell/core/shellmodel.h"
 #include "shell/qt/chartview.h"
 #include "shell/qt/controls.h"
@@ -17,6 +18,8 @@
 #include "shell/qt/resultsview.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
+#include <QFileInfo>
 #include <QFontMetrics>
 #include <QFrame>
 #include <QLabel>
@@ -42,11 +45,17 @@ class Banner : public QLabel
 public:
     Banner(const QString &name, QWidget *parent) : QLabel(parent), m_name(name)
     {
-        // What a screen reader reads; the painting below draws the same two lines.
-        setText(name + QStringLiteral("\nstructural calculator"));
         setFrameShape(QFrame::StyledPanel);
         setAutoFillBackground(true);
+        retranslate();
         fitName();
+    }
+
+    void retranslate()
+    {
+        m_tagline = QCoreApplication::translate("FormWidgets", "structural calculator");
+        // What a screen reader reads; the painting below draws the same two lines.
+        setText(m_name + QLatin1Char('\n') + m_tagline);
     }
 
 protected:
@@ -67,7 +76,7 @@ protected:
                          Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap, m_name);
         painter.setFont(m_taglineFont);
         painter.drawText(QRect(inside.left(), top + nameBox.height(), inside.width(), taglineMetrics.height()),
-                         Qt::AlignHCenter | Qt::AlignTop, QStringLiteral("structural calculator"));
+                         Qt::AlignHCenter | Qt::AlignTop, m_tagline);
     }
     void changeEvent(QEvent *event) override
     {
@@ -92,6 +101,7 @@ private:
     }
 
     QString m_name;
+    QString m_tagline;  // "structural calculator"
     QFont m_nameFont;
     QFont m_taglineFont;
 };
@@ -110,7 +120,7 @@ void buildBands(FormWidgets &w)
 
 // The banner, the two title lines and the reference's file name after "Reference :", a link
 // that opens it.
-void buildHead(FormWidgets &w, const Program &program, const QString &helpPath)
+void buildHead(FormWidgets &w, const Program &program)
 {
     w.banner = named(new Banner(qs(program.windowTitle), w.form), QStringLiteral("Image2"));
     for (int i = 0; i < 2; ++i) {
@@ -123,20 +133,15 @@ void buildHead(FormWidgets &w, const Program &program, const QString &helpPath)
         w.titles.push_back(title);
     }
     w.reference = named(new QLabel(w.form), QStringLiteral("ReferenceLink"));
-    w.reference->setText(QStringLiteral("<a href=\"help\">%1</a>").arg(qs(program.helpFile).toHtmlEscaped()));
     w.reference->setTextInteractionFlags(Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
-    w.reference->setToolTip(helpPath);
-    w.reference->setAccessibleName(QStringLiteral("Reference: ") + qs(program.helpFile));
 }
 
 // Exit, Help and, where the cases fill two pages, the labels that switch them.
 void buildCommandLabels(FormWidgets &w, const Program &program)
 {
-    const QString commandCaptions[] = {QStringLiteral("Exit"), QStringLiteral("Help"), QStringLiteral("Next Page ->"),
-                                       QStringLiteral("<- Pre Page")};
     const int commandCount = program.hasPages() ? 4 : 2;
     for (int i = 0; i < commandCount; ++i) {
-        auto *label = named(new CommandButton(commandCaptions[i], w.form), indexed("Label1", i));
+        auto *label = named(new CommandButton(QString(), w.form), indexed("Label1", i));
         label->setFlat(true);
         label->setCursor(Qt::PointingHandCursor);
         w.commandLabels.push_back(label);
@@ -159,8 +164,6 @@ void buildCaseButtons(FormWidgets &w, const Program &program)
         QFrame *page = w.pages[static_cast<std::size_t>(program.pageOf(i))];
         const CaseDef &c = program.cases[static_cast<std::size_t>(i)];
         auto *button = named(new CommandButton(qs(c.caption), page), indexed("Command1", i));
-        button->setToolTip(qs(c.title));
-        button->setAccessibleName(c.title.empty() ? qs(c.caption) : qs(c.caption) + QStringLiteral(", ") + qs(c.title));
         button->setCheckable(true);
         w.caseButtons.push_back(button);
     }
@@ -169,7 +172,7 @@ void buildCaseButtons(FormWidgets &w, const Program &program)
 // Reset, the note lines beside the inputs, the results frame, the case title and the advisory.
 void buildCaseTexts(FormWidgets &w)
 {
-    w.reset = named(new CommandButton(QStringLiteral("Reset"), w.form), QStringLiteral("Command2"));
+    w.reset = named(new CommandButton(QString(), w.form), QStringLiteral("Command2"));
     for (int j = 0; j < 4; ++j) {
         auto *note = named(new QLabel(w.form), indexed("Label4", j));
         note->hide();
@@ -196,43 +199,29 @@ void buildChartArea(FormWidgets &w, const Program &program)
     w.chart = named(new ChartView(w.form), QStringLiteral("Chart1"));
     w.diagramView = named(new DiagramView(w.form), QStringLiteral("Diagrams1"));
     w.diagramView->hide();
-    w.resultsSwitch = named(new CommandButton(QStringLiteral("Results"), w.form), QStringLiteral("ChartSwitch_0"));
-    w.diagramsSwitch = named(new CommandButton(QStringLiteral("Diagrams"), w.form), QStringLiteral("ChartSwitch_1"));
+    w.resultsSwitch = named(new CommandButton(QString(), w.form), QStringLiteral("ChartSwitch_0"));
+    w.diagramsSwitch = named(new CommandButton(QString(), w.form), QStringLiteral("ChartSwitch_1"));
     for (QPushButton *button : {w.resultsSwitch, w.diagramsSwitch}) {
         button->setCheckable(true);
         button->setFlat(true);
         button->setCursor(Qt::PointingHandCursor);
     }
-    w.resultsSwitch->setToolTip(QStringLiteral("The chart of the result rows"));
-    w.diagramsSwitch->setToolTip(QStringLiteral("Shear, moment and deflection along the member"));
-    w.windowButton =
-        named(new CommandButton(QStringLiteral("In a window"), w.form), QStringLiteral("DiagramWindowButton"));
+    w.windowButton = named(new CommandButton(QString(), w.form), QStringLiteral("DiagramWindowButton"));
     w.windowButton->setFlat(true);
     w.windowButton->setCursor(Qt::PointingHandCursor);
-    w.windowButton->setToolTip(QStringLiteral("The diagrams in a window of their own, which can be maximised"));
     w.windowButton->hide();
     if (!program.memberEditor)
         return;
-    w.influenceSwitch = named(new CommandButton(QStringLiteral("Influence"), w.form), QStringLiteral("ChartSwitch_2"));
-    w.envelopeSwitch = named(new CommandButton(QStringLiteral("Envelope"), w.form), QStringLiteral("ChartSwitch_3"));
+    w.influenceSwitch = named(new CommandButton(QString(), w.form), QStringLiteral("ChartSwitch_2"));
+    w.envelopeSwitch = named(new CommandButton(QString(), w.form), QStringLiteral("ChartSwitch_3"));
     for (QPushButton *button : {w.influenceSwitch, w.envelopeSwitch}) {
         button->setCheckable(true);
         button->setFlat(true);
         button->setCursor(Qt::PointingHandCursor);
     }
-    w.influenceSwitch->setToolTip(
-        QStringLiteral("The influence line of a quantity as a unit load moves along the member"));
-    w.envelopeSwitch->setToolTip(
-        QStringLiteral("The largest and smallest V, M and \u03b4 over the combinations and the moving loads"));
     w.influenceChoice = named(new QComboBox(w.form), QStringLiteral("InfluenceOf"));
-    w.influenceChoice->setToolTip(
-        QStringLiteral("The quantity whose influence line shows: at the point x, or a support's reaction"));
-    w.influenceChoice->setAccessibleName(QStringLiteral("Influence line of"));
     w.influenceChoice->hide();
     w.envelopeChoice = named(new QComboBox(w.form), QStringLiteral("EnvelopeOf"));
-    w.envelopeChoice->setToolTip(QStringLiteral(
-        "The envelope over every combination and the moving loads, or one combination alone with its diagrams"));
-    w.envelopeChoice->setAccessibleName(QStringLiteral("Envelope of"));
     w.envelopeChoice->hide();
 }
 
@@ -243,12 +232,58 @@ FormWidgets buildFormWidgets(QWidget *form, const Program &program, const QStrin
     FormWidgets w;
     w.form = form;
     buildBands(w);
-    buildHead(w, program, helpPath);
+    buildHead(w, program);
     buildCommandLabels(w, program);
     buildCaseButtons(w, program);
     buildCaseTexts(w);
     buildChartArea(w, program);
+    retranslateFormWidgets(w, program, helpPath);
     return w;
+}
+
+void retranslateFormWidgets(FormWidgets &w, const Program &program, const QString &helpPath)
+{
+    const auto text = [](const char *source) { return QCoreApplication::translate("FormWidgets", source); };
+    static_cast<Banner *>(w.banner)->retranslate();
+    // The handbook of the language shown.
+    const QString helpFile = QFileInfo(helpPath).fileName();
+    w.reference->setText(QStringLiteral("<a href=\"help\">%1</a>").arg(helpFile.toHtmlEscaped()));
+    w.reference->setToolTip(helpPath);
+    w.reference->setAccessibleName(text("Reference: ") + helpFile);
+    const char *const commands[] = {QT_TRANSLATE_NOOP("FormWidgets", "Exit"), QT_TRANSLATE_NOOP("FormWidgets", "Help"),
+                                    QT_TRANSLATE_NOOP("FormWidgets", "Next Page ->"),
+                                    QT_TRANSLATE_NOOP("FormWidgets", "<- Pre Page")};
+    for (std::size_t i = 0; i < w.commandLabels.size(); ++i)
+        w.commandLabels[i]->setText(text(commands[i]));
+    // The case buttons keep their captions, which files and the command line name cases by; what
+    // the case is follows the language.
+    for (std::size_t i = 0; i < w.caseButtons.size(); ++i) {
+        const CaseDef &c = program.cases[i];
+        const QString title = qs(translated("Title", c.title));
+        w.caseButtons[i]->setToolTip(title);
+        w.caseButtons[i]->setAccessibleName(title.isEmpty() ? qs(c.caption)
+                                                            : qs(c.caption) + QStringLiteral(", ") + title);
+    }
+    w.reset->setText(text("Reset"));
+    w.resultsSwitch->setText(text("Results"));
+    w.diagramsSwitch->setText(text("Diagrams"));
+    w.resultsSwitch->setToolTip(text("The chart of the result rows"));
+    w.diagramsSwitch->setToolTip(text("Shear, moment and deflection along the member"));
+    w.windowButton->setText(text("In a window"));
+    w.windowButton->setToolTip(text("The diagrams in a window of their own, which can be maximised"));
+    if (!w.influenceSwitch)
+        return;
+    w.influenceSwitch->setText(text("Influence"));
+    w.envelopeSwitch->setText(text("Envelope"));
+    w.influenceSwitch->setToolTip(text("The influence line of a quantity as a unit load moves along the member"));
+    w.envelopeSwitch->setToolTip(
+        text("The largest and smallest V, M and \u03b4 over the combinations and the moving loads"));
+    w.influenceChoice->setToolTip(
+        text("The quantity whose influence line shows: at the point x, or a support's reaction"));
+    w.influenceChoice->setAccessibleName(text("Influence line of"));
+    w.envelopeChoice->setToolTip(
+        text("The envelope over every combination and the moving loads, or one combination alone with its diagrams"));
+    w.envelopeChoice->setAccessibleName(text("Envelope of"));
 }
 
 std::vector<QPushButton *> FormWidgets::switches() const

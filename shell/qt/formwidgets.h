@@ -73,5 +73,8 @@ struct FormWidgets {
 
 // Makes the controls of `program` on `form`; `helpPath` is the reference link's tooltip.
 FormWidgets buildFormWidgets(QWidget *form, const Program &program, const QString &helpPath);
+// Every fixed text of the widgets (captions, tooltips, names read aloud) in the language
+// installed, the reference link naming `helpPath`, the handbook of that language.
+void retranslateFormWidgets(FormWidgets &w, const Program &program, const QString &helpPath);
 
 }  // namespace shell

@@ -1,5 +1,6 @@
 #include "shell/qt/membereditor.h"
 
+#include "shell/core/language.h"
 #include "shell/core/shellmodel.h"
 
 #include <QEvent>
@@ -30,7 +31,8 @@ const QColor RefusedText(0xc6, 0x28, 0x28);
 QString header(const MemberColumn &column, Units units)
 {
     const std::string unit = memberColumnUnit(column, units);
-    return unit.empty() ? qs(column.caption) : qs(column.caption + " [" + unit + "]");
+    const std::string caption = translated("Column", column.caption);
+    return unit.empty() ? qs(caption) : qs(caption + " [" + unit + "]");
 }
 
 bool marks(const MemberCell &marked, int table, int row, int column)
@@ -49,7 +51,7 @@ MemberEditor::MemberEditor(ShellModel &model, QWidget *parent) : QTabWidget(pare
     // Ten tables and the row buttons share one line: tabs with little room around their titles.
     tabBar()->setStyleSheet(QStringLiteral("QTabBar::tab { padding: 3px 5px; }"));
     for (int t = 0; t < MemberTableCount; ++t)
-        addTab(buildTable(t), qs(memberTableDef(t).tab));
+        addTab(buildTable(t), qs(translated("Table", memberTableDef(t).tab)));
     setCornerWidget(buildCorner(), Qt::TopRightCorner);
     refresh();
 }
@@ -60,7 +62,6 @@ QTableWidget *MemberEditor::buildTable(int index)
     auto *table = new QTableWidget(0, static_cast<int>(def.columns.size()), this);
     m_tables[static_cast<std::size_t>(index)] = table;
     table->setObjectName(qs(def.objectName));
-    table->setAccessibleName(qs(def.title));
     table->setTabKeyNavigation(true);
     table->setSelectionMode(QAbstractItemView::SingleSelection);
     table->setSelectionBehavior(QAbstractItemView::SelectItems);
@@ -70,11 +71,8 @@ QTableWidget *MemberEditor::buildTable(int index)
     table->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     table->verticalHeader()->setDefaultAlignment(Qt::AlignCenter);
     table->setWordWrap(false);
-    for (std::size_t c = 0; c < def.columns.size(); ++c) {
-        auto *item = new QTableWidgetItem();
-        item->setToolTip(qs(def.columns[c].meaning));
-        table->setHorizontalHeaderItem(static_cast<int>(c), item);
-    }
+    for (std::size_t c = 0; c < def.columns.size(); ++c)
+        table->setHorizontalHeaderItem(static_cast<int>(c), new QTableWidgetItem());
     table->installEventFilter(this);
     table->viewport()->installEventFilter(this);
     connect(table, &QTableWidget::itemChanged, this, &MemberEditor::cellEdited);
@@ -87,25 +85,42 @@ QWidget *MemberEditor::buildCorner()
     auto *row = new QHBoxLayout(corner);
     row->setContentsMargins(0, 0, 2, 0);
     row->setSpacing(1);
-    const auto button = [&](const char *name, const QString &text, const QString &tip, auto gesture) {
+    const auto button = [&](const char *name, const QString &text, auto gesture) {
         auto *b = new QToolButton(corner);
         b->setObjectName(QString::fromLatin1(name));
         b->setText(text);
-        b->setToolTip(tip);
-        b->setAccessibleName(tip);
+        m_rowButtons.push_back(b);
         b->setFocusPolicy(Qt::NoFocus);  // the keys do the same from the table
         b->setAutoRaise(true);
         b->setMaximumWidth(b->fontMetrics().height() + 6);
         connect(b, &QToolButton::clicked, this, gesture);
         row->addWidget(b);
     };
-    button("InsertRow", QStringLiteral("+"), tr("Insert a row after the current one (Insert)"),
-           [this] { insertRow(); });
-    button("DeleteRow", QStringLiteral("\u2212"), tr("Delete the current row (Delete)"), [this] { removeRow(); });
-    button("MoveRowUp", QStringLiteral("\u25b2"), tr("Move the current row up (Ctrl+Up)"), [this] { moveRow(-1); });
-    button("MoveRowDown", QStringLiteral("\u25bc"), tr("Move the current row down (Ctrl+Down)"),
-           [this] { moveRow(1); });
+    button("InsertRow", QStringLiteral("+"), [this] { insertRow(); });
+    button("DeleteRow", QStringLiteral("\u2212"), [this] { removeRow(); });
+    button("MoveRowUp", QStringLiteral("\u25b2"), [this] { moveRow(-1); });
+    button("MoveRowDown", QStringLiteral("\u25bc"), [this] { moveRow(1); });
+    retranslateRowButtons();
     return corner;
+}
+
+void MemberEditor::retranslateRowButtons()
+{
+    const QString tips[] = {tr("Insert a row after the current one (Insert)"), tr("Delete the current row (Delete)"),
+                            tr("Move the current row up (Ctrl+Up)"), tr("Move the current row down (Ctrl+Down)")};
+    for (std::size_t i = 0; i < m_rowButtons.size(); ++i) {
+        m_rowButtons[i]->setToolTip(tips[i]);
+        m_rowButtons[i]->setAccessibleName(tips[i]);
+    }
+}
+
+void MemberEditor::changeEvent(QEvent *event)
+{
+    QTabWidget::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange) {
+        retranslateRowButtons();
+        refresh();
+    }
 }
 
 void MemberEditor::refresh()
@@ -123,11 +138,13 @@ void MemberEditor::refreshTable(int index)
     const QSignalBlocker blocker(table);
     m_writing = true;
     const Units units = m_model.fieldUnits(std::max(m_model.currentCase(), 0));
+    table->setAccessibleName(qs(translated("Table", def.title)));
     for (std::size_t c = 0; c < def.columns.size(); ++c) {
         QTableWidgetItem *head = table->horizontalHeaderItem(static_cast<int>(c));
         const QString text = header(def.columns[c], units);
         if (head->text() != text)
             head->setText(text);
+        head->setToolTip(qs(translated("Meaning", def.columns[c].meaning)));
     }
     const int rows = tables.rowCount(index);
     if (table->rowCount() != rows)
@@ -171,18 +188,20 @@ void MemberEditor::refreshMarks()
                     item->setBackground(ground);
                 if (item->foreground() != ink)
                     item->setForeground(ink);
-                const QString tip = refused ? reason : qs(def.columns[static_cast<std::size_t>(c)].meaning);
+                const QString tip =
+                    refused ? reason : qs(translated("Meaning", def.columns[static_cast<std::size_t>(c)].meaning));
                 if (item->toolTip() != tip)
                     item->setToolTip(tip);
             }
         }
         // A refusal of the whole table (the supports do not hold the member) marks its tab.
         const bool tableRefused = marked.table == t;
-        const QString title = tableRefused ? QStringLiteral("\u26a0 ") + qs(def.tab) : qs(def.tab);
+        const QString tab = qs(translated("Table", def.tab));
+        const QString title = tableRefused ? QStringLiteral("\u26a0 ") + tab : tab;
         if (tabText(t) != title)
             setTabText(t, title);
         tabBar()->setTabTextColor(t, tableRefused ? RefusedText : palette().color(QPalette::WindowText));
-        setTabToolTip(t, tableRefused ? reason : qs(def.title));
+        setTabToolTip(t, tableRefused ? reason : qs(translated("Table", def.title)));
     }
 }
 

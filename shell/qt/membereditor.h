@@ -18,6 +18,7 @@
 #include <QTabWidget>
 
 #include <array>
+#include <vector>
 
 class QTableWidget;
 class QTableWidgetItem;
@@ -50,10 +51,13 @@ signals:
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
+    void changeEvent(QEvent *event) override;
 
 private:
     QTableWidget *buildTable(int index);
     QWidget *buildCorner();
+    // The row buttons' tips in the language installed.
+    void retranslateRowButtons();
     void cellEdited(QTableWidgetItem *item);
     // Writes the cells of one table where they differ from the model.
     void refreshTable(int index);
@@ -64,6 +68,7 @@ private:
 
     ShellModel &m_model;
     std::array<QTableWidget *, MemberTableCount> m_tables{};
+    std::vector<QToolButton *> m_rowButtons;  // insert, delete, up, down
     bool m_writing = false;
     int m_wheelRemainder = 0;
 };

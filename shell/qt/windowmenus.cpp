@@ -43,7 +43,7 @@ WindowMenus::WindowMenus(QMainWindow &window, const Program &program, ShellModel
     m_mainMenu = named(new QMenu(&m_window), QStringLiteral("Menu10"));
     buildGeneralMenu();
     buildUnitMenu();
-    m_copyAction = named(m_mainMenu->addAction(QStringLiteral("Results to c&lipboard")), QStringLiteral("m10_2"));
+    m_copyAction = named(m_mainMenu->addAction(QString()), QStringLiteral("m10_2"));
     // Ctrl+C copies the results wherever the focus is not on a field with text to copy of its own.
     m_copyAction->setShortcut(QKeySequence::Copy);
     connect(m_copyAction, &QAction::triggered, this, &WindowMenus::copyResultsRequested);
@@ -52,6 +52,7 @@ WindowMenus::WindowMenus(QMainWindow &window, const Program &program, ShellModel
     m_valueAction = named(m_chartPointMenu->addAction(QString()), QStringLiteral("m20_0"));
     buildCommands();
     buildMenuBar();
+    retranslate();
 }
 
 template <typename Gesture> void WindowMenus::runs(QAction *action, Gesture gesture)
@@ -64,10 +65,10 @@ template <typename Gesture> void WindowMenus::runs(QAction *action, Gesture gest
 
 void WindowMenus::buildGeneralMenu()
 {
-    QMenu *general = m_mainMenu->addMenu(QStringLiteral("&General setting"));
+    QMenu *general = m_generalMenu = m_mainMenu->addMenu(QString());
     general->menuAction()->setObjectName(QStringLiteral("m10_0"));
-    m_programColorAction = named(general->addAction(QStringLiteral("Program &color ...")), QStringLiteral("m1010_0"));
-    m_formatAction = named(general->addAction(QStringLiteral("&Format resulte values")), QStringLiteral("m1010_1"));
+    m_programColorAction = named(general->addAction(QString()), QStringLiteral("m1010_0"));
+    m_formatAction = named(general->addAction(QString()), QStringLiteral("m1010_1"));
     m_formatAction->setCheckable(true);
     runs(m_programColorAction, [this] { m_model.programColorCommand(); });
     runs(m_formatAction, [this] { m_model.toggleFormat(); });
@@ -75,7 +76,7 @@ void WindowMenus::buildGeneralMenu()
 
 void WindowMenus::buildUnitMenu()
 {
-    QMenu *unit = m_mainMenu->addMenu(QStringLiteral("&Length unit"));
+    QMenu *unit = m_unitMenu = m_mainMenu->addMenu(QString());
     named(unit->menuAction(), QStringLiteral("m10_1"));
     QActionGroup *lengths = exclusiveGroup(&m_window);
     // Unit items without mnemonics: "mm" and "m" would share one.
@@ -104,20 +105,19 @@ void WindowMenus::buildUnitMenu()
 
 void WindowMenus::buildChartMenu()
 {
-    m_chartSubmenu = m_mainMenu->addMenu(QStringLiteral("C&hart setting"));
+    m_chartSubmenu = m_mainMenu->addMenu(QString());
     m_chartSubmenu->setObjectName(QStringLiteral("ChartSetting"));
     named(m_chartSubmenu->menuAction(), QStringLiteral("m10_3"));
-    m_plotColorAction = named(m_chartSubmenu->addAction(QStringLiteral("&Plot color ...")), QStringLiteral("m1020_0"));
+    m_plotColorAction = named(m_chartSubmenu->addAction(QString()), QStringLiteral("m1020_0"));
     runs(m_plotColorAction, [this] { m_model.plotColorCommand(); });
-    m_logAction = named(m_chartSubmenu->addAction(QStringLiteral("&Log scale values")), QStringLiteral("m1020_1"));
+    m_logAction = named(m_chartSubmenu->addAction(QString()), QStringLiteral("m1020_1"));
     m_logAction->setCheckable(true);
     runs(m_logAction, [this] { m_model.toggleLogScale(); });
     m_chartSubmenu->addSeparator()->setObjectName(QStringLiteral("m1020_2"));
     buildChartLooks();
-    m_diagramWindowAction =
-        named(m_chartSubmenu->addAction(QStringLiteral("Diagrams in a &window")), QStringLiteral("m1020_14"));
+    m_diagramWindowAction = named(m_chartSubmenu->addAction(QString()), QStringLiteral("m1020_14"));
     connect(m_diagramWindowAction, &QAction::triggered, this, &WindowMenus::diagramWindowRequested);
-    m_slopeAction = named(m_chartSubmenu->addAction(QStringLiteral("Show &slope")), QStringLiteral("m1020_13"));
+    m_slopeAction = named(m_chartSubmenu->addAction(QString()), QStringLiteral("m1020_13"));
     m_slopeAction->setCheckable(true);
     runs(m_slopeAction, [this] { m_model.toggleSlope(); });
 }
@@ -126,25 +126,22 @@ void WindowMenus::buildChartMenu()
 void WindowMenus::buildChartLooks()
 {
     QActionGroup *looks = exclusiveGroup(&m_window);
-    const QString types[] = {QStringLiteral("3D Bar"),  QStringLiteral("2D Bar"),      QStringLiteral("3D Line"),
-                             QStringLiteral("2D Line"), QStringLiteral("3D Area Bar"), QStringLiteral("2D Area Line"),
-                             QStringLiteral("3D Step"), QStringLiteral("2D Step")};
     for (int i = 0; i < 8; ++i) {
-        QAction *action = named(m_chartSubmenu->addAction(types[i]), indexed("m1020", i + 3));
+        QAction *action = named(m_chartSubmenu->addAction(QString()), indexed("m1020", i + 3));
         action->setCheckable(true);
         looks->addAction(action);
         runs(action, [this, i] { m_model.chooseChartType(static_cast<ChartType>(i)); });
         m_chartTypeActions.push_back(action);
     }
     m_chartSubmenu->addSeparator()->setObjectName(QStringLiteral("m1020_11"));
-    m_diagramsAction = named(m_chartSubmenu->addAction(QStringLiteral("&Diagrams")), QStringLiteral("m1020_12"));
+    m_diagramsAction = named(m_chartSubmenu->addAction(QString()), QStringLiteral("m1020_12"));
     m_diagramsAction->setCheckable(true);
     looks->addAction(m_diagramsAction);
     connect(m_diagramsAction, &QAction::triggered, this, [this] { emit viewChosen(ChartArea::Diagrams); });
     if (!m_program.memberEditor)
         return;
-    m_influenceAction = named(m_chartSubmenu->addAction(QStringLiteral("&Influence line")), QStringLiteral("m1020_14"));
-    m_envelopeAction = named(m_chartSubmenu->addAction(QStringLiteral("&Envelope")), QStringLiteral("m1020_15"));
+    m_influenceAction = named(m_chartSubmenu->addAction(QString()), QStringLiteral("m1020_14"));
+    m_envelopeAction = named(m_chartSubmenu->addAction(QString()), QStringLiteral("m1020_15"));
     for (QAction *action : {m_influenceAction, m_envelopeAction}) {
         action->setCheckable(true);
         looks->addAction(action);
@@ -157,10 +154,10 @@ void WindowMenus::buildChartLooks()
 // the focus, also before the menu bar was opened.
 void WindowMenus::buildCommands()
 {
-    m_helpAction = named(new QAction(QStringLiteral("&Help"), &m_window), QStringLiteral("HelpAction"));
+    m_helpAction = named(new QAction(&m_window), QStringLiteral("HelpAction"));
     m_helpAction->setShortcut(QKeySequence::HelpContents);
     connect(m_helpAction, &QAction::triggered, this, &WindowMenus::helpRequested);
-    m_exitAction = named(new QAction(QStringLiteral("E&xit"), &m_window), QStringLiteral("ExitAction"));
+    m_exitAction = named(new QAction(&m_window), QStringLiteral("ExitAction"));
     // The desktop's Quit keys, and Ctrl+Q wherever the desktop names none.
     QList<QKeySequence> quitKeys = QKeySequence::keyBindings(QKeySequence::Quit);
     if (!quitKeys.contains(QKeySequence(Qt::CTRL | Qt::Key_Q)))
@@ -178,15 +175,15 @@ void WindowMenus::buildMenuBar()
     QMenuBar *bar = m_window.menuBar();
     bar->setObjectName(QStringLiteral("MenuBar"));
 
-    m_fileMenu = named(bar->addMenu(QStringLiteral("&File")), QStringLiteral("MenuFile"));
+    m_fileMenu = named(bar->addMenu(QString()), QStringLiteral("MenuFile"));
     m_fileMenuEnd = m_fileMenu->addSeparator();
     m_fileMenuEnd->setObjectName(QStringLiteral("FileMenuEnd"));
     m_fileMenu->addAction(m_exitAction);
 
-    m_editMenu = named(bar->addMenu(QStringLiteral("&Edit")), QStringLiteral("MenuEdit"));
+    m_editMenu = named(bar->addMenu(QString()), QStringLiteral("MenuEdit"));
     m_editMenu->addAction(m_copyAction);
 
-    QMenu *view = named(bar->addMenu(QStringLiteral("&View")), QStringLiteral("MenuView"));
+    QMenu *view = m_viewMenu = named(bar->addMenu(QString()), QStringLiteral("MenuView"));
     for (QAction *action : m_chartTypeActions)
         view->addAction(action);
     view->addSeparator();
@@ -199,8 +196,10 @@ void WindowMenus::buildMenuBar()
     view->addSeparator();
     view->addAction(m_formatAction);
     view->addAction(m_programColorAction);
+    view->addSeparator();
+    buildLanguageMenu(*view);
 
-    QMenu *units = named(bar->addMenu(QStringLiteral("&Units")), QStringLiteral("MenuUnits"));
+    QMenu *units = m_unitsMenu = named(bar->addMenu(QString()), QStringLiteral("MenuUnits"));
     for (QAction *action : m_unitActions)
         units->addAction(action);
     if (!m_forceActions.empty()) {
@@ -209,8 +208,65 @@ void WindowMenus::buildMenuBar()
             units->addAction(action);
     }
 
-    QMenu *help = named(bar->addMenu(QStringLiteral("&Help")), QStringLiteral("MenuHelp"));
+    QMenu *help = m_helpMenu = named(bar->addMenu(QString()), QStringLiteral("MenuHelp"));
     help->addAction(m_helpAction);
+}
+
+// View > Language: each language named in its own words, so that a user who cannot read the
+// window's present language still finds theirs.
+void WindowMenus::buildLanguageMenu(QMenu &view)
+{
+    m_languageMenu = named(view.addMenu(QString()), QStringLiteral("MenuLanguage"));
+    QActionGroup *group = exclusiveGroup(&m_window);
+    const std::pair<Language, QString> languages_[] = {{Language::Japanese, QStringLiteral("日本語")},
+                                                       {Language::English, QStringLiteral("English")}};
+    for (const auto &[language, name] : languages_) {
+        QAction *action =
+            named(m_languageMenu->addAction(name), QStringLiteral("Language_") + QLatin1String(languageCode(language)));
+        action->setCheckable(true);
+        group->addAction(action);
+        connect(action, &QAction::triggered, this, [this, language = language] { emit languageChosen(language); });
+        m_languageActions.emplace_back(language, action);
+    }
+}
+
+void WindowMenus::retranslate()
+{
+    m_copyAction->setText(tr("Results to c&lipboard"));
+    m_generalMenu->setTitle(tr("&General setting"));
+    m_programColorAction->setText(tr("Program &color ..."));
+    m_formatAction->setText(tr("&Format resulte values"));
+    m_unitMenu->setTitle(tr("&Length unit"));
+    m_chartSubmenu->setTitle(tr("C&hart setting"));
+    m_plotColorAction->setText(tr("&Plot color ..."));
+    m_logAction->setText(tr("&Log scale values"));
+    m_diagramWindowAction->setText(tr("Diagrams in a &window"));
+    m_slopeAction->setText(tr("Show &slope"));
+    const QString looks[] = {tr("3D Bar"),      tr("2D Bar"),       tr("3D Line"), tr("2D Line"),
+                             tr("3D Area Bar"), tr("2D Area Line"), tr("3D Step"), tr("2D Step")};
+    for (std::size_t i = 0; i < m_chartTypeActions.size(); ++i)
+        m_chartTypeActions[i]->setText(looks[i]);
+    m_diagramsAction->setText(tr("&Diagrams"));
+    if (m_influenceAction) {
+        m_influenceAction->setText(tr("&Influence line"));
+        m_envelopeAction->setText(tr("&Envelope"));
+    }
+    m_helpAction->setText(tr("&Help"));
+    m_exitAction->setText(tr("E&xit"));
+    m_fileMenu->setTitle(tr("&File"));
+    m_editMenu->setTitle(tr("&Edit"));
+    m_viewMenu->setTitle(tr("&View"));
+    m_unitsMenu->setTitle(tr("&Units"));
+    m_helpMenu->setTitle(tr("&Help"));
+    // Translated, the language menu keeps its English name beside: it is where a user who reads
+    // only English looks first.
+    m_languageMenu->setTitle(tr("&Language"));
+}
+
+void WindowMenus::showLanguage(Language language)
+{
+    for (const auto &[each, action] : m_languageActions)
+        action->setChecked(each == language);
 }
 
 void WindowMenus::refresh()

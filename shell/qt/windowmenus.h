@@ -5,13 +5,15 @@
 // the same actions. A command that only changes the model is carried out here and announced
 // with changed(); those that need the window (copying the results with a confirmation, the
 // diagrams' view or window, Help) are asked for by a signal. refresh() sets the check marks
-// from the model.
+// from the model; retranslate() writes every text in the language installed.
 
+#include "shell/core/language.h"
 #include "shell/core/shellmodel.h"
 
 #include <QObject>
 #include <QPoint>
 
+#include <utility>
 #include <vector>
 
 class QAction;
@@ -43,6 +45,10 @@ public:
     void popupChart(const QPoint &globalPos);
     // The chart point's menu, headed by the point's caption.
     void popupPoint(const QString &caption, const QPoint &globalPos);
+    // Every text in the language now installed.
+    void retranslate();
+    // The mark in View > Language.
+    void showLanguage(Language language);
 
 signals:
     void changed();
@@ -50,6 +56,7 @@ signals:
     void viewChosen(ChartArea area);
     void diagramWindowRequested();
     void helpRequested();
+    void languageChosen(Language language);
 
 private:
     void buildGeneralMenu();
@@ -58,6 +65,7 @@ private:
     void buildChartLooks();
     void buildCommands();
     void buildMenuBar();
+    void buildLanguageMenu(QMenu &view);
     // Connects `action` to the model's `gesture`, followed by changed().
     template <typename Gesture> void runs(QAction *action, Gesture gesture);
 
@@ -70,6 +78,13 @@ private:
     QMenu *m_chartPointMenu = nullptr;
     QMenu *m_fileMenu = nullptr;
     QMenu *m_editMenu = nullptr;
+    QMenu *m_generalMenu = nullptr;
+    QMenu *m_unitMenu = nullptr;  // in the window's menu: the length and force units
+    QMenu *m_viewMenu = nullptr;
+    QMenu *m_unitsMenu = nullptr;  // in the menu bar
+    QMenu *m_helpMenu = nullptr;
+    QMenu *m_languageMenu = nullptr;
+    std::vector<std::pair<Language, QAction *>> m_languageActions;
     QAction *m_fileMenuEnd = nullptr;
     QAction *m_formatAction = nullptr;
     QAction *m_logAction = nullptr;

@@ -24,7 +24,7 @@ constexpr int RecentFiles = 6;
 const QStringList &groups()
 {
     static const QStringList all{QStringLiteral("window"), QStringLiteral("results"), QStringLiteral("state"),
-                                 QStringLiteral("names"), QStringLiteral("files")};
+                                 QStringLiteral("names"),  QStringLiteral("files"),   QStringLiteral("view")};
     return all;
 }
 
@@ -34,6 +34,7 @@ const QString StateKey = QStringLiteral("state/calculation");
 const QString ProjectKey = QStringLiteral("names/project");
 const QString EngineerKey = QStringLiteral("names/engineer");
 const QString RecentKey = QStringLiteral("files/recent");
+const QString LanguageKey = QStringLiteral("view/language");
 
 QString qs(const std::string &s)
 {
@@ -95,6 +96,11 @@ QString WindowSettings::restore(bool everything)
     QStringList unused;  // what was there but could not be used
     if (values.contains(GeometryKey) && !m_window.restoreGeometry(values.value(GeometryKey).toByteArray()))
         unused << QStringLiteral("the window's place");
+    if (values.contains(LanguageKey)) {
+        m_language = languageOfCode(values.value(LanguageKey).toString().toStdString());
+        if (!m_language)
+            unused << QStringLiteral("the language");
+    }
     if (values.contains(FormatKey)) {
         const QString format = values.value(FormatKey).toString();
         if (format == QLatin1String("true") || format == QLatin1String("false")) {
@@ -150,6 +156,18 @@ void WindowSettings::save() const
     if (!problem.isEmpty())
         std::fprintf(stderr, "%s: settings not saved in %s: %s\n", m_program.name.c_str(),
                      QFile::encodeName(m_file->path()).constData(), problem.toLocal8Bit().constData());
+}
+
+QString WindowSettings::rememberLanguage(Language language)
+{
+    m_language = language;
+    if (!m_file)
+        return QString();
+    const QString problem = m_file->update(groups(), [&](QVariantMap &values) {
+        tidy(values);
+        values.insert(LanguageKey, QLatin1String(languageCode(language)));
+    });
+    return problem.isEmpty() ? QString() : QStringLiteral("Settings not saved in %1: %2").arg(m_file->path(), problem);
 }
 
 QString WindowSettings::rememberNames(const CalculationNames &names)

@@ -1,16 +1,19 @@
 #pragma once
 
 // What a window remembers between runs: its place and size, the result format, the case on
-// display (kept as a calculation of its own), the names on the sheet, the recent files and the
-// folder of the last file. Nothing is kept until open() names the file (a program does, a test
+// display (kept as a calculation of its own), the names on the sheet, the recent files, the
+// folder of the last file and the language chosen. Nothing is kept until open() names the file (a program does, a test
 // need not). The file is read once at start and changed key by key, so that two windows of a
 // program keep each other's settings. Each call that can fail returns what the window should
 // say in its status bar, or an empty text.
+
+#include "shell/core/language.h"
 
 #include <QString>
 #include <QStringList>
 
 #include <memory>
+#include <optional>
 
 class QWidget;
 
@@ -36,6 +39,9 @@ public:
     // on the standard error, as a program of the desktop does: nothing shows a message then.
     void save() const;
     QString rememberNames(const CalculationNames &names);
+    // The language chosen in View > Language; the one remembered, where restored.
+    QString rememberLanguage(Language language);
+    std::optional<Language> language() const { return m_language; }
     // A file saved or opened: first of the recent files, its folder the last one.
     QString rememberFile(const QString &path);
     void rememberFolder(const QString &path);
@@ -53,6 +59,7 @@ private:
     std::unique_ptr<SettingsFile> m_file;
     QStringList m_recent;  // the recent files, the last first
     QString m_lastFolder;  // where the last file was saved, opened or exported
+    std::optional<Language> m_language;
 };
 
 }  // namespace shell

@@ -1,6 +1,7 @@
 #include "shell/sheet/casetext.h"
 
 #include "shell/core/diagrams.h"
+#include "shell/core/language.h"
 #include "shell/core/numbertext.h"
 #include "shell/sheet/workednumber.h"
 
@@ -150,9 +151,9 @@ ResultLine resultLine(const shell::Program &program, const shell::CaseDef &defin
     const shell::RowDef &row = definition.rows[static_cast<std::size_t>(r)];
     ResultLine line;
     line.expression = printed(row.formula);
-    line.caption = row.caption;
+    line.caption = shell::translatedCaption(row.caption);
     line.unit = program.rowUnit(definition, r, units);
-    line.meaning = row.meaning;
+    line.meaning = shell::translated("Meaning", row.meaning);
     line.symbol = shell::SymbolOf(row.caption);
     if (line.symbol.empty())
         line.symbol = row.caption;
@@ -194,7 +195,7 @@ CaseText describeCase(const shell::Program &program, int caseIndex, const std::v
     const shell::CaseDef &definition = program.cases.at(static_cast<std::size_t>(caseIndex));
     CaseText text;
     text.caption = definition.caption;
-    text.title = definition.title;
+    text.title = shell::translated("Title", definition.title);
     text.units = units;
     text.evaluationUnits = program.unitChange == shell::UnitChange::Convert ? units : shell::CatalogueUnits;
     text.inputs = inputLines(program, definition, inputs, text);

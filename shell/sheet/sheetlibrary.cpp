@@ -44,6 +44,8 @@ extern "C" {
 void structcalc_write_sheet(const sheet::SheetRequest &request, const char *path, sheet::SheetAnswer &to)
 {
     to.named = QFile::decodeName(QByteArray(path)).toStdString();
+    // The result names and meanings in the caller's language.
+    shell::installTranslation(request.translation);
     // The offscreen platform needs no display; an application that runs already (a window, a
     // test) is used. Qt takes the platform's arguments out of argv: they are laid out anew for
     // each sheet.
@@ -65,6 +67,7 @@ void structcalc_write_sheet(const sheet::SheetRequest &request, const char *path
 
 void structcalc_paint_sheet(const sheet::SheetRequest &request, void *pagedDevice, sheet::SheetAnswer &to)
 {
+    shell::installTranslation(request.translation);
     answer(sheet::paintSheet(*static_cast<QPagedPaintDevice *>(pagedDevice), sheet::sheetCase(*request.model),
                              header(request)),
            to);

@@ -10,6 +10,7 @@
 //
 // This header holds no Qt: the command line includes it and links no Qt.
 
+#include "shell/core/language.h"
 #include "shell/core/ondemand.h"
 
 #include <string>
@@ -22,11 +23,13 @@ class ShellModel;
 namespace sheet {
 
 // The sheet of the case on display in `model`, its inputs as computed, headed with the model's
-// names, `date` ("2024-05-01") and the program's `version`.
+// names, `date` ("2024-05-01") and the program's `version`, in the language of the caller's
+// translation (the library holds the shell's texts of its own).
 struct SheetRequest {
     const shell::ShellModel *model = nullptr;
     std::string date;
     std::string version;
+    shell::Translation translation = shell::installedTranslation();
 };
 
 struct SheetAnswer {

@@ -1,0 +1,70 @@
+#include "shell/core/language.h"
+
+#include <atomic>
+
+namespace shell {
+
+namespace {
+
+std::atomic<Translation> installed{nullptr};
+// Written together with `installed`, by the one thread that sets the language.
+std::optional<Language> installedInto;
+
+}  // namespace
+
+const char *languageCode(Language language)
+{
+    return language == Language::Japanese ? "ja" : "en";
+}
+
+std::optional<Language> languageOfCode(const std::string &code)
+{
+    if (code == "ja")
+        return Language::Japanese;
+    if (code == "en")
+        return Language::English;
+    return std::nullopt;
+}
+
+void installTranslation(Translation translation, std::optional<Language> language)
+{
+    installed = translation;
+    installedInto = translation ? language : std::nullopt;
+}
+
+Translation installedTranslation()
+{
+    return installed;
+}
+
+std::optional<Language> installedLanguage()
+{
+    return installedInto;
+}
+
+std::string helpFileIn(const std::string &helpFile, std::optional<Language> language)
+{
+    const std::size_t dot = helpFile.rfind('.');
+    if (language != Language::English || dot == std::string::npos)
+        return helpFile;
+    return helpFile.substr(0, dot) + ".en" + helpFile.substr(dot);
+}
+
+std::string translated(const char *context, const std::string &text)
+{
+    const Translation translation = installed;
+    return translation && !text.empty() ? translation(context, text) : text;
+}
+
+std::string translatedCaption(const std::string &caption)
+{
+    if (!installed.load())
+        return caption;
+    // The symbol is what follows the last " (" up to the closing bracket at the end.
+    const std::size_t open = caption.rfind(" (");
+    if (open == std::string::npos || caption.back() != ')')
+        return translated("Caption", caption);
+    return translated("Caption", caption.substr(0, open)) + caption.substr(open);
+}
+
+}  // namespace shell

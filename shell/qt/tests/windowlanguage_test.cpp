@@ -1,0 +1,201 @@
+// The window in Japanese and in English: every text of the window in the language chosen, the
+// switch in View > Language at once and remembered, the result names translated with their
+// symbols kept, captions whole in either language, and the results on the clipboard in Japanese
+// exactly as they are without a translation.
+
+#include "shell/qt/tests/shownwindow.h"
+#include "shell/qt/windowlanguage.h"
+#include "shell/qt/windowsettings.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QApplication>
+#include <QLabel>
+#include <QMenu>
+#include <QStyle>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+using shell::Language;
+
+// Japanese script: kana and the CJK ideographs (the unit's "･" is neither).
+bool hasJapanese(const QString &text)
+{
+    for (const QChar c : text)
+        if (c.unicode() >= 0x3040 && c.unicode() <= 0x9fff)
+            return true;
+    return false;
+}
+
+// Each test starts and ends with the texts as written, as every other test of the window expects.
+class language : public ::testing::Test
+{
+protected:
+    void SetUp() override { shell::useSourceTexts(); }
+    void TearDown() override { shell::useSourceTexts(); }
+};
+
+// Every text a user reads in the window's widgets, menus and actions, with where it stands.
+std::vector<std::pair<QString, QString>> windowTexts(const QWidget &window)
+{
+    std::vector<std::pair<QString, QString>> texts;
+    const auto add = [&](const QObject *where, const QString &text) {
+        if (!text.isEmpty())
+            texts.emplace_back(where->objectName(), text);
+    };
+    for (const QAction *action : window.findChildren<QAction *>()) {
+        add(action, action->text());
+        if (action->toolTip() != action->text() &&
+            action->toolTip() != QString(action->text()).remove(QLatin1Char('&')))
+            add(action, action->toolTip());
+    }
+    for (const QMenu *menu : window.findChildren<QMenu *>())
+        add(menu, menu->title());
+    for (const QWidget *widget : window.findChildren<QWidget *>()) {
+        if (const auto *button = qobject_cast<const QAbstractButton *>(widget))
+            add(button, button->text());
+        if (const auto *label = qobject_cast<const QLabel *>(widget))
+            add(label, label->text());
+        add(widget, widget->toolTip());
+    }
+    return texts;
+}
+
+// English: no Japanese anywhere in the window of any program (the language menu names Japanese
+// in its own words), and the result rows named in English with their symbols.
+TEST_F(language, englishLeavesNoJapaneseInAnyWindow)
+{
+    shell::useLanguage(Language::English);
+    for (const shell::Program *program : registry::programs()) {
+        ShownWindow w(program->name.c_str());
+        for (int i = 0; i < program->caseCount(); ++i) {
+            w.model().selectCase(i);
+            w.window->refresh();
+            for (const auto &[where, text] : windowTexts(*w.window))
+                EXPECT_TRUE(where == QLatin1String("Language_ja") || !hasJapanese(text))
+                    << program->name << " case " << i + 1 << " " << where.toStdString() << ": " << text.toStdString();
+        }
+    }
+}
+
+// Japanese: the menus, the File commands and the window's buttons are all Japanese; only the
+// units, the case buttons' captions (which files and scripts name the cases by) and the
+// language menu's English stay as they are.
+TEST_F(language, japaneseTranslatesEveryMenuAndCommand)
+{
+    shell::useLanguage(Language::Japanese);
+    ShownWindow w("Member");
+    const QStringList untranslated{QStringLiteral("mm"), QStringLiteral("cm"), QStringLiteral("m"),
+                                   QStringLiteral("N"),  QStringLiteral("kN"), QStringLiteral("English")};
+    int menus = 0;
+    for (const QAction *action : w.window->findChildren<QAction *>()) {
+        const QString text = action->text();
+        if (text.isEmpty() || untranslated.contains(text) || action->isSeparator())
+            continue;
+        ++menus;
+        EXPECT_TRUE(hasJapanese(text)) << action->objectName().toStdString() << ": " << text.toStdString();
+    }
+    EXPECT_GT(menus, 30);
+    for (const char *name : {"Label1_0", "Label1_1", "Command2", "ChartSwitch_0", "ChartSwitch_1", "ChartSwitch_2",
+                             "ChartSwitch_3", "DiagramWindowButton"})
+        EXPECT_TRUE(hasJapanese(w.get<QAbstractButton>(name)->text())) << name;
+}
+
+// View > Language switches at once, without a new window, and the choice is what the next start
+// of the program restores.
+TEST_F(language, theMenuSwitchesAtOnceAndIsRemembered)
+{
+    QTemporaryDir folder;
+    const QString settings = folder.filePath(QStringLiteral("Beams.conf"));
+    shell::useLanguage(Language::English);
+    {
+        ShownWindow w("Beams");
+        w.window->rememberSettings(true, settings);
+        EXPECT_EQ(w.model().rows()[0].caption, "Reaction (RA)");
+        EXPECT_EQ(w.get<QMenu>("MenuFile")->title(), QStringLiteral("&File"));
+        EXPECT_TRUE(w.get<QAction>("Language_en")->isChecked());
+        w.model().setText(0, "250");
+        w.window->refresh();
+
+        w.get<QAction>("Language_ja")->trigger();
+        QApplication::processEvents();
+        EXPECT_EQ(w.model().rows()[0].caption, "反力 (RA)");
+        EXPECT_EQ(w.results()->row(0).caption, QStringLiteral("反力 (RA)"));
+        EXPECT_EQ(w.get<QMenu>("MenuFile")->title(), QStringLiteral("ファイル(&F)"));
+        EXPECT_EQ(w.get<QAbstractButton>("Command2")->text(), QStringLiteral("リセット"));
+        EXPECT_TRUE(w.get<QAction>("Language_ja")->isChecked());
+        EXPECT_FALSE(w.get<QAction>("Language_en")->isChecked());
+        // The inputs typed stay: only the words change.
+        EXPECT_EQ(w.text("Text1_0"), QStringLiteral("250"));
+    }
+    shell::useLanguage(Language::English);
+    ShownWindow again("Beams");
+    again.window->rememberSettings(true, settings);
+    QApplication::processEvents();
+    EXPECT_EQ(again.model().rows()[0].caption, "反力 (RA)");
+    EXPECT_TRUE(again.get<QAction>("Language_ja")->isChecked());
+
+    // Given on the command line, a language holds for the run over the one remembered.
+    shell::useLanguage(Language::English);
+    ShownWindow given("Beams");
+    given.window->keepLanguage();
+    given.window->rememberSettings(true, settings);
+    EXPECT_EQ(given.model().rows()[0].caption, "Reaction (RA)");
+}
+
+// In English the names are longer: every result caption still shows whole, in every case of
+// every program.
+TEST_F(language, englishCaptionsShowWhole)
+{
+    shell::useLanguage(Language::English);
+    for (const shell::Program *program : registry::programs()) {
+        ShownWindow w(program->name.c_str());
+        for (int i = 0; i < program->caseCount(); ++i) {
+            w.model().selectCase(i);
+            w.window->refresh();
+            QApplication::processEvents();
+            const shell::ResultsView *results = w.results();
+            const QStyle *style = results->style();
+            for (int r = 0; r < results->rowCount(); ++r) {
+                const int needs = style->pixelMetric(QStyle::PM_IndicatorWidth, nullptr, results) +
+                                  style->pixelMetric(QStyle::PM_CheckBoxLabelSpacing, nullptr, results) +
+                                  results->fontMetrics().horizontalAdvance(results->row(r).caption);
+                EXPECT_GE(results->partRect(r, shell::ResultsView::Part::Check).width(), needs)
+                    << program->name << " case " << i + 1 << " " << results->row(r).caption.toStdString();
+            }
+            for (const char *name : {"Label1_0", "Label1_1", "Command2"}) {
+                const auto *button = w.get<QAbstractButton>(name);
+                EXPECT_GE(button->width(), button->fontMetrics().horizontalAdvance(button->text())) << name;
+            }
+        }
+    }
+}
+
+// The results and the calculation copied in Japanese are byte for byte those copied without any
+// translation: what engineers paste into their spreadsheets does not change.
+TEST_F(language, japaneseClipboardIsTheSameBytes)
+{
+    shell::testing::RecordingPlatform platform;
+    for (const shell::Program *program : registry::programs()) {
+        shell::ShellModel model(*program, platform);
+        model.start();
+        for (int i = 0; i < program->caseCount(); ++i) {
+            shell::installTranslation(nullptr);
+            model.selectCase(i);
+            const std::string results = model.resultsText();
+            const std::string calculation = model.calculationText();
+            shell::useLanguage(Language::Japanese);
+            model.reselect();
+            EXPECT_EQ(model.resultsText(), results) << program->name << " case " << i + 1;
+            EXPECT_EQ(model.calculationText(), calculation) << program->name << " case " << i + 1;
+        }
+    }
+}
+
+}  // namespace
