@@ -195,7 +195,8 @@ void listCase(std::ostream &out, const shell::Program &program, int caseIndex)
     }
     out << "domain:\n";
     for (const shell::Check &check : c.checks)
-        out << "  " << (check.reason.empty() ? check.holds.formula() : check.reason) << "\n";
+        out << "  " << (check.reason.empty() ? check.holds.formula() : shell::translated("Reason", check.reason))
+            << "\n";
 }
 
 bool parseWholeNumber(const std::string &text, std::size_t mostDigits, int &number);

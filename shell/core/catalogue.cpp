@@ -321,7 +321,7 @@ std::string whyNotFinite(const Expr &formula, const EvalContext &context, const 
 
 std::string tooSmallReason(const std::string &caption)
 {
-    return caption + " is too small a number (nearer 0 than 2.2e-308)";
+    return translatedPattern("Reason", "%1 is too small a number (nearer 0 than 2.2e-308)", {caption});
 }
 
 Evaluation evaluate(const CaseDef &definition, const std::vector<double> &inputs, Units units)
@@ -334,7 +334,7 @@ Evaluation evaluate(const CaseDef &definition, const std::vector<double> &inputs
         if (!std::isfinite(inputs[k])) {
             result.rejected = true;
             result.field = static_cast<int>(k);
-            result.reason = definition.inputs[k].caption + " is too large a number";
+            result.reason = translatedPattern("Reason", "%1 is too large a number", {definition.inputs[k].caption});
             result.read = {static_cast<int>(k)};
             return result;
         }
@@ -351,7 +351,7 @@ Evaluation evaluate(const CaseDef &definition, const std::vector<double> &inputs
         if (check.holds.eval(context) == 0) {
             result.rejected = true;
             result.field = check.field;
-            result.reason = check.reason;
+            result.reason = translated("Reason", check.reason);
             collectInputs(check.holds, result.read);
             return result;
         }
@@ -415,7 +415,7 @@ Following follow(const CaseDef &definition, std::vector<double> &inputs, const s
             result.refused = true;
             result.field = leader;
             result.blocked = f.follower;
-            result.reason = rule + " would be negative";
+            result.reason = translatedPattern("Reason", "%1 would be negative", {rule});
             return result;
         }
         double &follower = inputs[static_cast<std::size_t>(f.follower)];
@@ -423,8 +423,8 @@ Following follow(const CaseDef &definition, std::vector<double> &inputs, const s
             continue;
         follower = value;
         result.changed.push_back(f.follower);
-        result.note +=
-            (result.note.empty() ? "" : "; ") + caption + " changed to " + generalText(value) + " (" + rule + ")";
+        result.note += (result.note.empty() ? "" : "; ") +
+                       translatedPattern("Text", "%1 changed to %2 (%3)", {caption, generalText(value), rule});
     }
     return result;
 }

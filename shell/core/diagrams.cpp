@@ -1,5 +1,7 @@
 #include "shell/core/diagrams.h"
 
+#include "shell/core/language.h"
+
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
@@ -424,8 +426,9 @@ std::optional<RowLargest> rowLargest(const CaseDef &definition, const CaseDiagra
 
 std::string largestText(const std::string &valueText, const std::string &unit, double x, const std::string &lengthUnit)
 {
-    return "largest " + valueText + (unit.empty() ? "" : " " + unit) + " at x = " + diagramNumber(x) +
-           (lengthUnit.empty() ? "" : " " + lengthUnit);
+    return translatedPattern("Text", "largest %1 at x = %2",
+                             {valueText + (unit.empty() ? "" : " " + unit),
+                              diagramNumber(x) + (lengthUnit.empty() ? "" : " " + lengthUnit)});
 }
 
 std::vector<FrameSample> sampleFrame(const FrameDiagram &frame, int intervals)

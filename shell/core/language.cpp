@@ -56,15 +56,33 @@ std::string translated(const char *context, const std::string &text)
     return translation && !text.empty() ? translation(context, text) : text;
 }
 
-std::string translatedCaption(const std::string &caption)
+std::string translatedPattern(const char *context, const std::string &pattern,
+                              const std::vector<std::string> &arguments)
+{
+    const std::string translation = translated(context, pattern);
+    std::string text;
+    for (std::size_t i = 0; i < translation.size(); ++i) {
+        const char next = i + 1 < translation.size() ? translation[i + 1] : '\0';
+        const std::size_t place = static_cast<std::size_t>(next - '1');
+        if (translation[i] == '%' && next >= '1' && next <= '9' && place < arguments.size()) {
+            text += arguments[place];
+            ++i;
+        } else {
+            text += translation[i];
+        }
+    }
+    return text;
+}
+
+std::string translatedCaption(const std::string &caption, const char *context)
 {
     if (!installed.load())
         return caption;
     // The symbol is what follows the last " (" up to the closing bracket at the end.
     const std::size_t open = caption.rfind(" (");
     if (open == std::string::npos || caption.back() != ')')
-        return translated("Caption", caption);
-    return translated("Caption", caption.substr(0, open)) + caption.substr(open);
+        return translated(context, caption);
+    return translated(context, caption.substr(0, open)) + caption.substr(open);
 }
 
 }  // namespace shell

@@ -15,6 +15,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace shell {
 
@@ -42,8 +43,16 @@ std::string helpFileIn(const std::string &helpFile, std::optional<Language> lang
 
 std::string translated(const char *context, const std::string &text);
 
+// A text with places %1 to %9, translated as the pattern it is and then filled in: the
+// arguments (numbers, units, symbols) are never translated themselves.
+//
+//     translatedPattern("Text", "largest %1 at x = %2", {"2.006e-02 mm", "44.92 mm"})
+std::string translatedPattern(const char *context, const std::string &pattern,
+                              const std::vector<std::string> &arguments);
+
 // A caption "name (symbol)" with its name translated and its symbol kept: "反力 (RA)" reads
 // "Reaction (RA)" in English. A caption without a symbol is translated whole.
-std::string translatedCaption(const std::string &caption);
+// A case's caption ("Beam (3)") is translated the same way in the context "Case".
+std::string translatedCaption(const std::string &caption, const char *context = "Caption");
 
 }  // namespace shell

@@ -102,7 +102,8 @@ void ShellModel::writeMemberRows(const std::vector<MemberRow> &rows)
         row.largest.reset();
         row.outsideRange.clear();
         row.lineBelow = m.x.has_value() || !m.below.empty();
-        row.largestText = m.x ? "at x = " + diagramNumber(*m.x) + " " + lengthUnit : m.below;
+        row.largestText =
+            m.x ? translatedPattern("Text", "at x = %1", {diagramNumber(*m.x) + " " + lengthUnit}) : m.below;
     }
 }
 

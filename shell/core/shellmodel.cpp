@@ -302,7 +302,8 @@ void ShellModel::compute(int index)
     const std::size_t n = c.inputs.size();
     for (std::size_t k = 0; k < n; ++k) {
         if (!std::isfinite(readNumber(m_texts[static_cast<std::size_t>(m_currentCase)][n + k]))) {
-            entryError(index, static_cast<int>(n + k), c.inputs[k].caption + " step is too large a number");
+            entryError(index, static_cast<int>(n + k),
+                       translatedPattern("Reason", "%1 step is too large a number", {c.inputs[k].caption}));
             return;
         }
     }

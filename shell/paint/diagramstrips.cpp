@@ -3,6 +3,8 @@
 
 #include "shell/paint/diagramparts.h"
 
+#include "shell/core/language.h"
+
 #include <QPainter>
 #include <QPen>
 #include <QPolygonF>
@@ -338,8 +340,10 @@ void labelExtremes(QPainter &painter, Labels &labels, const MemberBlock &block, 
         const QString which = !curve.envelope()                    ? QString()
                               : extreme == &curve.extremes.largest ? QStringLiteral("max")
                                                                    : QStringLiteral("min");
-        const QString text = symbol + which + QStringLiteral(" = ") + valueWithUnit(extreme->value, curve.unit) +
-                             QStringLiteral(" at ") + positionsText(*extreme, lengthUnit);
+        const QString text = qs(shell::translatedPattern("Text", "%1 = %2 at %3",
+                                                         {QString(symbol + which).toStdString(),
+                                                          valueWithUnit(extreme->value, curve.unit).toStdString(),
+                                                          positionsText(*extreme, lengthUnit).toStdString()}));
         const QSizeF size = labels.size(text);
         const bool up = (extreme->value > 0) != scale.down;
         const double off = labelOffset(lineHeight);

@@ -402,6 +402,7 @@ void CalculatorWindow::retranslate()
     m_menus->showLanguage(languageInUse());
     m_files->retranslate();
     retranslateFormWidgets(m_widgets, m_program, qs(m_model->helpPath()));
+    m_pages->retranslate();
     // The rows, notes and status of the case on display are the model's: written again.
     m_model->reselect();
     refresh();
@@ -510,9 +511,10 @@ bool CalculatorWindow::refreshResults()
         w.results->setEnabled(!stale);
 
     const CaseDef &onDisplay = m_model->currentCaseDef();
+    const QString caption = qs(translatedCaption(onDisplay.caption, "Case"));
     setLabelIfDifferent(w.caseTitle, onDisplay.title.empty()
-                                         ? qs(onDisplay.caption)
-                                         : qs(onDisplay.caption) + QStringLiteral(": ") + qs(onDisplay.title));
+                                         ? caption
+                                         : caption + QStringLiteral(": ") + qs(translated("Title", onDisplay.title)));
     if (refreshNotes())
         layout = true;
     showModelStatus();

@@ -6,6 +6,7 @@
 
 #include "shell/qt/casepages.h"
 
+#include "shell/core/language.h"
 #include "shell/core/membersketch.h"
 #include "shell/core/shellmodel.h"
 #include "shell/qt/controls.h"
@@ -73,8 +74,8 @@ std::vector<QString> accessibleInputNames(const Program &program, const CaseDef 
                 meanings[k] = line.meaning;
     std::vector<QString> names;
     for (std::size_t k = 0; k < c.inputs.size(); ++k)
-        names.push_back(qs(c.inputs[k].caption) +
-                        (meanings[k].empty() ? QStringLiteral(", input") : QStringLiteral(", ") + qs(meanings[k])));
+        names.push_back(meanings[k].empty() ? CasePages::tr("%1, input").arg(qs(c.inputs[k].caption))
+                                            : qs(c.inputs[k].caption) + QStringLiteral(", ") + qs(meanings[k]));
     return names;
 }
 
@@ -101,25 +102,48 @@ void CasePages::build(int caseIndex)
     CasePage &page = m_pages[static_cast<std::size_t>(caseIndex)];
     page.picture = named(new SketchView(m_form), indexed(m_program.pictureObjectName.c_str(), caseIndex));
     page.picture->hide();
-    page.frame = named(new QGroupBox(qs(c.caption), m_form), indexed("Frame1", caseIndex));
+    page.frame = named(new QGroupBox(m_form), indexed("Frame1", caseIndex));
     page.frame->hide();
-    auto *heading = named(new QLabel(QStringLiteral("step"), page.frame), indexed("StepHeading", caseIndex));
+    auto *heading = named(new QLabel(page.frame), indexed("StepHeading", caseIndex));
     heading->setAlignment(Qt::AlignHCenter | Qt::AlignBottom);
     QFont small = heading->font();
     small.setPointSizeF(small.pointSizeF() * 0.85);
     heading->setFont(small);
     page.stepHeading = heading;
 
-    const std::vector<QString> names = accessibleInputNames(m_program, c);
     const int count = c.inputCount();
     for (int k = 0; k < count; ++k) {
-        const InputRow row = buildRow(page.frame, caseIndex, k, names[static_cast<std::size_t>(k)]);
+        const InputRow row = buildRow(page.frame, caseIndex, k);
         connectRow(row, k, count);
         page.rows.push_back(row);
     }
+    writeTexts(caseIndex);
 }
 
-InputRow CasePages::buildRow(QWidget *frame, int caseIndex, int k, const QString &accessibleName)
+void CasePages::writeTexts(int caseIndex)
+{
+    const CaseDef &c = m_program.cases[static_cast<std::size_t>(caseIndex)];
+    CasePage &page = m_pages[static_cast<std::size_t>(caseIndex)];
+    page.frame->setTitle(qs(translatedCaption(c.caption, "Case")));
+    page.stepHeading->setText(tr("step"));
+    const std::vector<QString> names = accessibleInputNames(m_program, c);
+    for (std::size_t k = 0; k < page.rows.size(); ++k) {
+        const InputRow &row = page.rows[k];
+        row.value->setAccessibleName(names[k]);
+        row.scroll->setAccessibleName(tr("%1, scroll bar").arg(names[k]));
+        row.step->setToolTip(tr("step"));
+        row.step->setAccessibleName(tr("%1, step").arg(qs(c.inputs[k].caption)));
+    }
+}
+
+void CasePages::retranslate()
+{
+    for (int i = 0; i < m_program.caseCount(); ++i)
+        if (m_pages[static_cast<std::size_t>(i)].frame)
+            writeTexts(i);
+}
+
+InputRow CasePages::buildRow(QWidget *frame, int caseIndex, int k)
 {
     const CaseDef &c = m_program.cases[static_cast<std::size_t>(caseIndex)];
     const int n = caseIndex + 1;
@@ -131,7 +155,6 @@ InputRow CasePages::buildRow(QWidget *frame, int caseIndex, int k, const QString
     row.value = named(new QLineEdit(frame), QStringLiteral("Text%1_%2").arg(n).arg(k));
     paintsItsGround(row.value);
     row.value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    row.value->setAccessibleName(accessibleName);
     row.value->installEventFilter(this);
     row.caption->setBuddy(row.value);
     row.scroll = named(new InputScrollBar(frame), QStringLiteral("HScroll%1_%2").arg(n).arg(k));
@@ -139,13 +162,10 @@ InputRow CasePages::buildRow(QWidget *frame, int caseIndex, int k, const QString
     row.scroll->setSingleStep(1);
     row.scroll->setPageStep(1);
     row.scroll->setValue(0);
-    row.scroll->setAccessibleName(accessibleName + QStringLiteral(", scroll bar"));
     row.scroll->installEventFilter(this);
     row.step = named(new QLineEdit(frame), QStringLiteral("Text%1_%2").arg(n).arg(count + k));
     paintsItsGround(row.step);
     row.step->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    row.step->setToolTip(QStringLiteral("step"));
-    row.step->setAccessibleName(qs(c.inputs[static_cast<std::size_t>(k)].caption) + QStringLiteral(", step"));
     row.step->installEventFilter(this);
     return row;
 }
@@ -192,7 +212,7 @@ void CasePages::refresh(int i)
             QLineEdit *edit = field < count ? row.value : row.step;
             const std::string note = m_model.inputNote(i, field);
             FieldMark mark = FieldMark::None;
-            QString tip = field < count ? QString() : QStringLiteral("step");
+            QString tip = field < count ? QString() : tr("step");
             if (m_model.lastRejected() && m_model.markedField() == field) {
                 mark = FieldMark::Refused;
                 tip = qs(m_model.rejectionReason());

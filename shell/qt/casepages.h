@@ -53,6 +53,9 @@ public:
     // Writes the input fields of the case, their marks and tooltips, the scroll bars and the
     // picture from the model.
     void refresh(int caseIndex);
+    // The texts of every page built (the step heading, tooltips, names read aloud) in the
+    // language installed.
+    void retranslate();
 
 signals:
     // The model took an input gesture; the window brings itself in line.
@@ -65,7 +68,8 @@ protected:
 
 private:
     void build(int caseIndex);
-    InputRow buildRow(QWidget *frame, int caseIndex, int k, const QString &accessibleName);
+    InputRow buildRow(QWidget *frame, int caseIndex, int k);
+    void writeTexts(int caseIndex);
     void connectRow(const InputRow &row, int k, int count);
     // The row of the case on display whose value field or scroll bar is `watched`, or -1.
     int rowOf(const QObject *watched, bool valueToo) const;

@@ -124,8 +124,7 @@ void buildHead(FormWidgets &w, const Program &program)
 {
     w.banner = named(new Banner(qs(program.windowTitle), w.form), QStringLiteral("Image2"));
     for (int i = 0; i < 2; ++i) {
-        auto *title =
-            named(new QLabel(qs(i == 0 ? program.titleLine0 : program.titleLine1), w.form), indexed("Label3", i));
+        auto *title = named(new QLabel(w.form), indexed("Label3", i));
         QFont font = title->font();
         font.setPointSizeF(font.pointSizeF() * (i == 0 ? 1.35 : 1.0));
         font.setBold(i == 0);
@@ -162,8 +161,7 @@ void buildCaseButtons(FormWidgets &w, const Program &program)
     }
     for (int i = 0; i < program.caseCount(); ++i) {
         QFrame *page = w.pages[static_cast<std::size_t>(program.pageOf(i))];
-        const CaseDef &c = program.cases[static_cast<std::size_t>(i)];
-        auto *button = named(new CommandButton(qs(c.caption), page), indexed("Command1", i));
+        auto *button = named(new CommandButton(QString(), page), indexed("Command1", i));
         button->setCheckable(true);
         w.caseButtons.push_back(button);
     }
@@ -245,6 +243,8 @@ void retranslateFormWidgets(FormWidgets &w, const Program &program, const QStrin
 {
     const auto text = [](const char *source) { return QCoreApplication::translate("FormWidgets", source); };
     static_cast<Banner *>(w.banner)->retranslate();
+    w.titles[0]->setText(qs(translated("Title", program.titleLine0)));
+    w.titles[1]->setText(qs(translated("Title", program.titleLine1)));
     // The handbook of the language shown.
     const QString helpFile = QFileInfo(helpPath).fileName();
     w.reference->setText(QStringLiteral("<a href=\"help\">%1</a>").arg(helpFile.toHtmlEscaped()));
@@ -255,14 +255,13 @@ void retranslateFormWidgets(FormWidgets &w, const Program &program, const QStrin
                                     QT_TRANSLATE_NOOP("FormWidgets", "<- Pre Page")};
     for (std::size_t i = 0; i < w.commandLabels.size(); ++i)
         w.commandLabels[i]->setText(text(commands[i]));
-    // The case buttons keep their captions, which files and the command line name cases by; what
-    // the case is follows the language.
     for (std::size_t i = 0; i < w.caseButtons.size(); ++i) {
         const CaseDef &c = program.cases[i];
+        const QString caption = qs(translatedCaption(c.caption, "Case"));
         const QString title = qs(translated("Title", c.title));
+        w.caseButtons[i]->setText(caption);
         w.caseButtons[i]->setToolTip(title);
-        w.caseButtons[i]->setAccessibleName(title.isEmpty() ? qs(c.caption)
-                                                            : qs(c.caption) + QStringLiteral(", ") + title);
+        w.caseButtons[i]->setAccessibleName(title.isEmpty() ? caption : caption + QStringLiteral(", ") + title);
     }
     w.reset->setText(text("Reset"));
     w.resultsSwitch->setText(text("Results"));

@@ -200,7 +200,7 @@ CaseText describeCase(const shell::Program &program, int caseIndex, const std::v
     text.evaluationUnits = program.unitChange == shell::UnitChange::Convert ? units : shell::CatalogueUnits;
     text.inputs = inputLines(program, definition, inputs, text);
     for (const shell::Check &check : definition.checks)
-        text.domain.push_back(check.reason.empty() ? check.holds.formula() : check.reason);
+        text.domain.push_back(check.reason.empty() ? check.holds.formula() : shell::translated("Reason", check.reason));
     const shell::Evaluation evaluation = shell::evaluate(definition, inputs, text.evaluationUnits);
     text.rejected = evaluation.rejected;
     text.rejection = evaluation.reason;

@@ -149,29 +149,35 @@ TEST_F(language, theMenuSwitchesAtOnceAndIsRemembered)
     EXPECT_EQ(given.model().rows()[0].caption, "Reaction (RA)");
 }
 
-// In English the names are longer: every result caption still shows whole, in every case of
-// every program.
-TEST_F(language, englishCaptionsShowWhole)
+// Every result caption, case button and command shows whole in either language, in every case of
+// every program (in English the names are longer, in Japanese wider per character).
+TEST_F(language, textsShowWholeInBothLanguages)
 {
-    shell::useLanguage(Language::English);
-    for (const shell::Program *program : registry::programs()) {
-        ShownWindow w(program->name.c_str());
-        for (int i = 0; i < program->caseCount(); ++i) {
-            w.model().selectCase(i);
-            w.window->refresh();
-            QApplication::processEvents();
-            const shell::ResultsView *results = w.results();
-            const QStyle *style = results->style();
-            for (int r = 0; r < results->rowCount(); ++r) {
-                const int needs = style->pixelMetric(QStyle::PM_IndicatorWidth, nullptr, results) +
-                                  style->pixelMetric(QStyle::PM_CheckBoxLabelSpacing, nullptr, results) +
-                                  results->fontMetrics().horizontalAdvance(results->row(r).caption);
-                EXPECT_GE(results->partRect(r, shell::ResultsView::Part::Check).width(), needs)
-                    << program->name << " case " << i + 1 << " " << results->row(r).caption.toStdString();
-            }
-            for (const char *name : {"Label1_0", "Label1_1", "Command2"}) {
-                const auto *button = w.get<QAbstractButton>(name);
-                EXPECT_GE(button->width(), button->fontMetrics().horizontalAdvance(button->text())) << name;
+    for (const Language shown : {Language::English, Language::Japanese}) {
+        shell::useLanguage(shown);
+        for (const shell::Program *program : registry::programs()) {
+            ShownWindow w(program->name.c_str());
+            std::vector<const QAbstractButton *> buttons{w.get<QAbstractButton>("Label1_0"),
+                                                         w.get<QAbstractButton>("Label1_1"),
+                                                         w.get<QAbstractButton>("Command2")};
+            for (int i = 0; i < program->caseCount(); ++i)
+                buttons.push_back(w.get<QAbstractButton>(QStringLiteral("Command1_%1").arg(i).toLatin1().constData()));
+            for (const QAbstractButton *button : buttons)
+                EXPECT_GE(button->width() - 4, button->fontMetrics().horizontalAdvance(button->text()))
+                    << program->name << " " << button->text().toStdString();
+            for (int i = 0; i < program->caseCount(); ++i) {
+                w.model().selectCase(i);
+                w.window->refresh();
+                QApplication::processEvents();
+                const shell::ResultsView *results = w.results();
+                const QStyle *style = results->style();
+                for (int r = 0; r < results->rowCount(); ++r) {
+                    const int needs = style->pixelMetric(QStyle::PM_IndicatorWidth, nullptr, results) +
+                                      style->pixelMetric(QStyle::PM_CheckBoxLabelSpacing, nullptr, results) +
+                                      results->fontMetrics().horizontalAdvance(results->row(r).caption);
+                    EXPECT_GE(results->partRect(r, shell::ResultsView::Part::Check).width(), needs)
+                        << program->name << " case " << i + 1 << " " << results->row(r).caption.toStdString();
+                }
             }
         }
     }
