@@ -590,7 +590,8 @@ int printRejection(std::ostream &out, std::ostream &err, const Request &request,
 {
     const shell::CaseDef &c = model.currentCaseDef();
     const int field = model.markedField();
-    const std::string entry = "Please check command entry  #" + std::to_string(field + 1);
+    const std::string entry =
+        shell::translatedPattern("Text", "Please check command entry  #%1", {std::to_string(field + 1)});
     if (field >= 0 && !model.rejectionReason().empty())
         err << "structcalc: " << c.caption << ": " << model.rejectionReason() << " (" << entry << ")\n";
     else

@@ -98,7 +98,7 @@ void ShellModel::writeMemberRows(const std::vector<MemberRow> &rows)
         row.meaning = translated("Meaning", m.meaning);
         row.value = std::isfinite(m.value) ? m.value : std::numeric_limits<double>::quiet_NaN();
         row.text = m_formatResults ? resultText(m.value) : generalText(m.value);
-        row.reason = std::isfinite(m.value) ? "" : "too large to compute (beyond 1.8e308)";
+        row.reason = std::isfinite(m.value) ? "" : translated("Reason", "too large to compute (beyond 1.8e308)");
         row.largest.reset();
         row.outsideRange.clear();
         row.lineBelow = m.x.has_value() || !m.below.empty();
@@ -111,7 +111,8 @@ void ShellModel::tableError(const MemberCell &cell, const std::string &reason)
 {
     m_platform.beep();
     m_statusVisible = true;
-    m_statusText = "Please check " + memberTableDef(cell.table).title + " : " + reason;
+    m_statusText = translatedPattern("Text", "Please check %1 : %2",
+                                     {translated("Table", memberTableDef(cell.table).title), reason});
     m_lastRejected = true;
     m_markedField = -1;
     m_markedCell = cell;

@@ -336,7 +336,7 @@ void ShellModel::compute(int index)
         const double v = evaluation.values[r];
         ResultRow &row = m_rows[r];
         row.value = std::isfinite(v) ? v : std::numeric_limits<double>::quiet_NaN();
-        row.reason = evaluation.rowReasons[r];
+        row.reason = translated("Reason", evaluation.rowReasons[r]);
         // The text as the window shows it, in the result format while it is ticked: one
         // rounding of the value's digits (the same text as formatting the general text).
         row.text = m_formatResults ? resultText(v) : generalText(v);
@@ -385,7 +385,7 @@ void ShellModel::entryError(int index, int field, const std::string &reason)
 {
     m_platform.beep();
     m_statusVisible = true;
-    m_statusText = "Please check command entry  #" + std::to_string(index + 1);
+    m_statusText = translatedPattern("Text", "Please check command entry  #%1", {std::to_string(index + 1)});
     if (!reason.empty())
         m_statusText += " : " + reason;
     m_lastRejected = true;
@@ -664,7 +664,7 @@ std::string ShellModel::selectPoint(int point)
     const double value = m_chartPoints[static_cast<std::size_t>(point)].value;
     const ResultRow &row = m_rows[static_cast<std::size_t>(m_pointRows[static_cast<std::size_t>(point)])];
     if (!std::isfinite(value))
-        return row.caption + "  " + (row.reason.empty() ? std::string("cannot be computed") : row.reason);
+        return row.caption + "  " + (row.reason.empty() ? translated("Reason", "cannot be computed") : row.reason);
     std::string text = row.caption + "  " + (m_formatResults ? resultText(value) : generalText(value));
     // On the log scale the value is the logarithm plotted: of a number in the row's unit.
     if (m_logScale)

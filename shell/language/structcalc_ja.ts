@@ -960,6 +960,26 @@
         <translation>%1 の刻みが大きすぎます</translation>
     </message>
     <message>
+        <source>too large to compute (beyond 1.8e308)</source>
+        <translation>大きすぎて計算できません (1.8e308 を超える)</translation>
+    </message>
+    <message>
+        <source>too large to compute: a step of its formula goes beyond 1.8e308</source>
+        <translation>大きすぎて計算できません: 式の途中の値が 1.8e308 を超える</translation>
+    </message>
+    <message>
+        <source>its formula divides by 0 for these inputs</source>
+        <translation>この入力では式が 0 で割ることになります</translation>
+    </message>
+    <message>
+        <source>its formula takes the square root of a negative number for these inputs</source>
+        <translation>この入力では式が負の数の平方根をとることになります</translation>
+    </message>
+    <message>
+        <source>cannot be computed</source>
+        <translation>計算できません</translation>
+    </message>
+    <message>
         <source>l must be greater than 0</source>
         <translation>l は 0 より大きくしてください</translation>
     </message>
@@ -1204,6 +1224,14 @@
     <message>
         <source>%1 = %2 at %3</source>
         <translation>%1 = %2 (%3)</translation>
+    </message>
+    <message>
+        <source>Please check command entry  #%1</source>
+        <translation>入力を確認してください  #%1</translation>
+    </message>
+    <message>
+        <source>Please check %1 : %2</source>
+        <translation>%1 を確認してください : %2</translation>
     </message>
 </context>
 <context>

@@ -3,6 +3,7 @@
 // symbols kept, captions whole in either language, and the results on the clipboard in Japanese
 // exactly as they are without a translation.
 
+#include "shell/core/membertables.h"
 #include "shell/qt/tests/shownwindow.h"
 #include "shell/qt/windowlanguage.h"
 #include "shell/qt/windowsettings.h"
@@ -17,6 +18,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -181,6 +183,45 @@ TEST_F(language, textsShowWholeInBothLanguages)
             }
         }
     }
+}
+
+// Japanese leaves no English in what the catalogues say: every case's caption, title, row
+// meanings and refusals, the program's title lines and the member's tables have their Japanese.
+TEST_F(language, japaneseTranslatesEveryCatalogueText)
+{
+    shell::useLanguage(Language::Japanese);
+    std::vector<std::string> missing;
+    const auto check = [&](const char *context, const std::string &text) {
+        if (!text.empty() && !hasJapanese(QString::fromStdString(shell::translated(context, text))))
+            missing.push_back(std::string(context) + ": " + text);
+    };
+    for (const shell::Program *program : registry::programs()) {
+        check("Title", program->titleLine0);
+        check("Title", program->titleLine1);
+        for (const shell::CaseDef &c : program->cases) {
+            check("Title", c.title);
+            if (!hasJapanese(QString::fromStdString(shell::translatedCaption(c.caption, "Case"))))
+                missing.push_back("Case: " + c.caption);
+            for (const shell::RowDef &row : c.rows)
+                check("Meaning", row.meaning);
+            for (const shell::Check &domain : c.checks)
+                check("Reason", domain.reason);
+        }
+    }
+    for (const shell::MemberTableDef &table : shell::memberTableDefs()) {
+        check("Table", table.title);
+        check("Table", table.tab);
+        for (const shell::MemberColumn &column : table.columns) {
+            check("Meaning", column.meaning);
+            // A symbol (x, P, w1, kθ, δs) is the same in every language; a word (to, kind) is
+            // translated.
+            const bool word = column.caption.size() > 1 && std::all_of(column.caption.begin(), column.caption.end(),
+                                                                       [](char c) { return c >= 'a' && c <= 'z'; });
+            if (word)
+                check("Column", column.caption);
+        }
+    }
+    EXPECT_TRUE(missing.empty()) << missing.size() << " untranslated, the first: " << missing.front();
 }
 
 // The results and the calculation copied in Japanese are byte for byte those copied without any
