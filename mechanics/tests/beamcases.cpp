@@ -265,4 +265,38 @@ std::vector<HandbookCase> handbookCases()
     return cases;
 }
 
+std::vector<HandbookCase> propertyCases()
+{
+    std::vector<HandbookCase> cases = handbookCases();
+    const Support fixedLeft{0, SupportKind::Fixed};
+    cases.push_back({"three_spans_fixed_left_overhang_right",
+                     {12,
+                      2.5e4,
+                      {fixedLeft, {4, SupportKind::Roller}, {9, SupportKind::Pinned}},
+                      {{2, 10}, {11, -3}, {12, 1.5}},
+                      {{6, 5}, {4, -2}},
+                      {{3, 12, 1, 4}, {5, 8, 0, 2}}},
+                     {}});
+    cases.push_back({"fixed_in_the_middle_both_ends_free",
+                     {6, 800, {{3, SupportKind::Fixed}}, {{0, 4}}, {{5, 1}}, {{0, 6, 2, 2}}},
+                     {}});
+    cases.push_back({"fixed_fixed_partial_triangle_and_couple",
+                     {7, 3000, {fixedLeft, {7, SupportKind::Fixed}}, {}, {{2.5, -8}}, {{1, 4.5, 6, 0}}},
+                     {}});
+    cases.push_back(
+        {"double_overhang",
+         {9, 1200, {{1.5, SupportKind::Pinned}, {7.5, SupportKind::Roller}}, {{0, 3}, {9, 3}}, {}, {{0, 9, 1.2, 1.2}}},
+         {}});
+    // millimetres and newtons: a 30 m member with EI = 2.1e5 N/mm² · 4e9 mm⁴
+    cases.push_back({"long_member_in_millimetres",
+                     {30000,
+                      8.4e14,
+                      {{0, SupportKind::Pinned}, {12000, SupportKind::Roller}, {30000, SupportKind::Roller}},
+                      {{20000, 5e4}},
+                      {},
+                      {{0, 30000, 12, 30}}},
+                     {}});
+    return cases;
+}
+
 }  // namespace beamcases

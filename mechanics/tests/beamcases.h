@@ -1,10 +1,14 @@
 #pragma once
 
 // Members worked by hand from handbook closed forms, shared by the handbook and the property
-// tests: every solved case is also checked for equilibrium, support conditions and continuity.
+// tests: every solved case is also checked for equilibrium, support conditions and continuity
+// (member_test.cpp) and for jumps, mirror symmetry and superposition (beam_test.cpp).
 
 #include "mechanics/beam.h"
+#include "mechanics/extremes.h"
 
+#include <algorithm>
+#include <cmath>
 #include <functional>
 #include <ostream>
 #include <string>
@@ -25,6 +29,15 @@ struct HandbookCase {
 };
 
 std::vector<HandbookCase> handbookCases();
+// The handbook cases plus members with many loads and supports that no handbook tabulates, for
+// the properties every solution must have.
+std::vector<HandbookCase> propertyCases();
+
+inline double largestMagnitude(const mechanics::Piecewise &f)
+{
+    const mechanics::Extremes e = mechanics::extremes(f);
+    return std::max(std::fabs(e.largest.value), std::fabs(e.smallest.value));
+}
 
 // GoogleTest shows a parameter by its name, not by a dump of its bytes (which would also end up
 // in the ctest entry).

@@ -126,44 +126,6 @@ TEST(MemberStudy, ADescriptionKeepsItsCasesAndRefusesNamesItDoesNotHave)
     refused(R"("kind": "variable")", R"("kind": "imposed")", "\"cases[1].kind\" must be");
 }
 
-TEST(MemberStudy, TheStudyTablesRefuseTheCellThatIsWrong)
-{
-    struct Hostile {
-        MemberCell cell;
-        std::string text;
-        std::string reason;
-    };
-    const std::vector<Hostile> cases = {
-        {{DistributedLoadTable, 1, 4},
-         "S",
-         "the case of distributed load 2 is S, which the Load cases table does not name"},
-        {{DistributedLoadTable, 1, 4}, "Q Q", "the case of distributed load 2 must be a letter"},
-        {{LoadCaseTable, 1, 0}, "G", "two load cases are named G"},
-        {{LoadCaseTable, 1, 1}, "imposed", "the kind of load case 2 must be permanent or variable"},
-        {{CombinationTable, 0, 1}, "1.35 G + 1.5 W", "combination 1 names load case W"},
-        {{CombinationTable, 0, 1}, "1.35 G +", "the factors of combination 1"},
-        {{CombinationTable, 0, 0}, " ", "the name of combination 1 is empty"},
-        {{CombinationTable, 0, 2}, "maybe", "the pattern of combination 1 must be no or yes"},
-        {{CombinationTable, 0, 3}, "fatigue", "the use of combination 1 must be both, strength or deflection"},
-        {{MovingLoadTable, 1, 0}, "-1", "a of axle 2 must be zero or above"},
-        {{CheckTable, 0, 2}, "0", "n of check 1"},
-    };
-    for (const Hostile &h : cases) {
-        MemberTables t = patternedSpans();
-        t.tables[MovingLoadTable] = {{"0", "100"}, {"1000", "100"}};
-        t.tables[CheckTable] = {{"1e5", "156", "300"}};
-        t.tables[static_cast<std::size_t>(h.cell.table)][static_cast<std::size_t>(h.cell.row)]
-                [static_cast<std::size_t>(h.cell.column)] = h.text;
-        const MemberTablesRead read = readMemberTables(t, 8000, 205000, 2e7);
-        EXPECT_FALSE(read.member) << h.text;
-        EXPECT_EQ(read.cell, h.cell) << h.text << ": " << read.reason;
-        EXPECT_NE(read.reason.find(h.reason), std::string::npos) << read.reason;
-    }
-    MemberTables t = patternedSpans();
-    t.tables[CheckTable] = {{"", "", "300"}, {"", "", "250"}};
-    EXPECT_EQ(readMemberTables(t, 8000, 205000, 2e7).reason, "the checks are one row");
-}
-
 TEST(MemberStudy, PatternLoadingGivesTheTextbookWorstMomentsOfTwoSpans)
 {
     Window w;

@@ -1,5 +1,5 @@
-// Any member in the window: the tables read cell by cell with a reason for the cell that does
-// not describe a member, the gestures of the editor (insert, delete, move, step), the member
+// Any member in the window: the tables (the study's too) read cell by cell with a reason for the
+// cell that does not describe a member, the gestures of the editor (insert, delete, move, step), the member
 // solved into rows that follow its supports, units and files that keep the same member.
 
 #include "member/member.h"
@@ -76,6 +76,20 @@ TEST(MemberTables, EveryCellThatDoesNotDescribeAMemberIsRefusedWithItsCellAndRea
         {{PointLoadTable, 0, 0}, "10001", "point load 1 at x = 10001 lies outside"},
         {{CoupleTable, 0, 1}, "1e999", "C of couple 1 is too large a number"},
         {{HingeTable, 0, 0}, "-0.5", "hinge 1 at x = -0.5 lies outside"},
+        // The study: load cases, combinations, the moving load and the checks.
+        {{DistributedLoadTable, 1, 4},
+         "S",
+         "the case of distributed load 2 is S, which the Load cases table does not name"},
+        {{DistributedLoadTable, 1, 4}, "Q Q", "the case of distributed load 2 must be a letter"},
+        {{LoadCaseTable, 1, 0}, "G", "two load cases are named G"},
+        {{LoadCaseTable, 1, 1}, "imposed", "the kind of load case 2 must be permanent or variable"},
+        {{CombinationTable, 0, 1}, "1.35 G + 1.5 W", "combination 1 names load case W"},
+        {{CombinationTable, 0, 1}, "1.35 G +", "the factors of combination 1"},
+        {{CombinationTable, 0, 0}, " ", "the name of combination 1 is empty"},
+        {{CombinationTable, 0, 2}, "maybe", "the pattern of combination 1 must be no or yes"},
+        {{CombinationTable, 0, 3}, "fatigue", "the use of combination 1 must be both, strength or deflection"},
+        {{MovingLoadTable, 1, 0}, "-1", "a of axle 2 must be zero or above"},
+        {{CheckTable, 0, 2}, "0", "n of check 1"},
     };
     for (const Hostile &h : cases) {
         MemberTables t = twoSpans();
@@ -83,6 +97,11 @@ TEST(MemberTables, EveryCellThatDoesNotDescribeAMemberIsRefusedWithItsCellAndRea
         t.tables[PointLoadTable] = {{"1000", "5"}};
         t.tables[CoupleTable] = {{"2000", "7"}};
         t.tables[HingeTable] = {{"7000"}};
+        t.tables[DistributedLoadTable] = {{"0", "10000", "10", "10", "G"}, {"0", "10000", "3", "3", "Q"}};
+        t.tables[LoadCaseTable] = {{"G", "permanent", ""}, {"Q", "variable", "imposed"}};
+        t.tables[CombinationTable] = {{"ULS", "G + Q", "yes", "both"}};
+        t.tables[MovingLoadTable] = {{"0", "100"}, {"1000", "100"}};
+        t.tables[CheckTable] = {{"1e5", "156", "300"}};
         t.tables[static_cast<std::size_t>(h.cell.table)][static_cast<std::size_t>(h.cell.row)]
                 [static_cast<std::size_t>(h.cell.column)] = h.text;
         const MemberTablesRead read = readMemberTables(t, 10000, 205000, 2e8);
@@ -90,8 +109,11 @@ TEST(MemberTables, EveryCellThatDoesNotDescribeAMemberIsRefusedWithItsCellAndRea
         EXPECT_EQ(read.cell, h.cell) << h.text << ": " << read.reason;
         EXPECT_NE(read.reason.find(h.reason), std::string::npos) << read.reason;
     }
-    // Kinds read by the start of their word, in any case; empty E and I are the member's.
     MemberTables t = twoSpans();
+    t.tables[CheckTable] = {{"", "", "300"}, {"", "", "250"}};
+    EXPECT_EQ(readMemberTables(t, 10000, 205000, 2e8).reason, "the checks are one row");
+    // Kinds read by the start of their word, in any case; empty E and I are the member's.
+    t = twoSpans();
     t.tables[SupportTable][0][1] = " FIX ";
     t.tables[SupportTable][1][1] = "s";
     t.tables[SupportTable][1][2] = "500";
