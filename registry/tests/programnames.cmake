@@ -48,7 +48,7 @@ foreach(file IN LISTS files)
             # "Member" is also the sheet's word for the member a calculation is of.
             if(code MATCHES "${pattern}" AND NOT (file STREQUAL "CMakeLists.txt" AND code MATCHES
                                                   "^add_subdirectory\\(${id}\\)$")
-               AND NOT code MATCHES "headerCell\\(QStringLiteral\\(\"${name}\"\\), orDash\\(head\\.member\\)")
+               AND NOT code MATCHES "headerCell\\(tx\\(\"${name}\"\\), orDash\\(head\\.member\\)")
                 string(APPEND found "\n  ${file}:${number}: ${line}")
                 break()
             endif()

@@ -1141,6 +1141,141 @@
     </message>
 </context>
 <context>
+    <name>Sheet</name>
+    <message>
+        <source>Input</source>
+        <translation>入力</translation>
+    </message>
+    <message>
+        <source>Start value</source>
+        <translation>初期値</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>値</translation>
+    </message>
+    <message>
+        <source>Unit</source>
+        <translation>単位</translation>
+    </message>
+    <message>
+        <source>Meaning</source>
+        <translation>意味</translation>
+    </message>
+    <message>
+        <source>Valid for: </source>
+        <translation>適用範囲: </translation>
+    </message>
+    <message>
+        <source>These inputs are refused: </source>
+        <translation>この入力は受け付けられません: </translation>
+    </message>
+    <message>
+        <source>Diagrams</source>
+        <translation>応力図</translation>
+    </message>
+    <message>
+        <source>Diagrams at the start values</source>
+        <translation>初期値での応力図</translation>
+    </message>
+    <message>
+        <source>Intermediate values</source>
+        <translation>中間値</translation>
+    </message>
+    <message>
+        <source>Constants</source>
+        <translation>定数</translation>
+    </message>
+    <message>
+        <source>Constants and intermediate values</source>
+        <translation>定数と中間値</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>結果</translation>
+    </message>
+    <message>
+        <source>Formula, and worked at the start values</source>
+        <translation>式と初期値での計算</translation>
+    </message>
+    <message>
+        <source>Formula, and worked with these inputs</source>
+        <translation>式とこの入力での計算</translation>
+    </message>
+    <message>
+        <source>Member&apos;s extreme from its diagrams: </source>
+        <translation>応力図による部材の極値: </translation>
+    </message>
+    <message>
+        <source>Results</source>
+        <translation>結果</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>注記</translation>
+    </message>
+    <message>
+        <source>Notes shown by the window</source>
+        <translation>画面に表示される注記</translation>
+    </message>
+    <message>
+        <source>Project</source>
+        <translation>件名</translation>
+    </message>
+    <message>
+        <source>Member</source>
+        <translation>部材</translation>
+    </message>
+    <message>
+        <source>Engineer</source>
+        <translation>担当者</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>日付</translation>
+    </message>
+    <message>
+        <source>Program</source>
+        <translation>プログラム</translation>
+    </message>
+    <message>
+        <source>Units</source>
+        <translation>単位</translation>
+    </message>
+    <message>
+        <source>Sign convention: </source>
+        <translation>符号の規約: </translation>
+    </message>
+    <message>
+        <source>Case %1 of %2</source>
+        <translation>ケース %1 / %2</translation>
+    </message>
+    <message>
+        <source>Combinations</source>
+        <translation>組合せ</translation>
+    </message>
+    <message>
+        <source>Combination</source>
+        <translation>組合せ</translation>
+    </message>
+    <message>
+        <source>Influence line</source>
+        <translation>影響線</translation>
+    </message>
+    <message>
+        <source>Envelopes</source>
+        <translation>包絡線</translation>
+    </message>
+    <message>
+        <source>The member</source>
+        <translation>部材</translation>
+    </message>
+    <message>
+        <source>Where</source>
+        <translation>位置</translation>
+    </message>
+</context>
+<context>
     <name>Table</name>
     <message>
         <source>Supports</source>

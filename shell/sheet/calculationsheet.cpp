@@ -1,6 +1,7 @@
 #include "shell/sheet/calculationsheet.h"
 
 #include "shell/core/files.h"
+#include "shell/core/language.h"
 #include "shell/core/shellmodel.h"
 #include "shell/sheet/caseblocks.h"
 #include "shell/sheet/casetext.h"
@@ -62,17 +63,17 @@ std::vector<Block> header(const QPaintDevice *device, const PageGeometry &g, con
     const shell::Program &program = *sheet.program;
     std::vector<Block> blocks;
     const std::vector<double> thirds{0.34, 0.33, 0.33};
-    blocks.push_back(tableRow(device, g.mm(1), thirds,
-                              {headerCell(QStringLiteral("Project"), orDash(head.project)),
-                               headerCell(QStringLiteral("Member"), orDash(head.member)),
-                               headerCell(QStringLiteral("Engineer"), orDash(head.engineer))},
-                              RowShade));
-    blocks.push_back(tableRow(device, g.mm(1), thirds,
-                              {headerCell(QStringLiteral("Date"), orDash(head.date)),
-                               headerCell(QStringLiteral("Program"),
-                                          q(program.windowTitle) + QStringLiteral(", version ") + orDash(head.version)),
-                               headerCell(QStringLiteral("Units"), unitsText(program, sheet.units))},
-                              RowShade));
+    blocks.push_back(
+        tableRow(device, g.mm(1), thirds,
+                 {headerCell(tx("Project"), orDash(head.project)), headerCell(tx("Member"), orDash(head.member)),
+                  headerCell(tx("Engineer"), orDash(head.engineer))},
+                 RowShade));
+    blocks.push_back(tableRow(
+        device, g.mm(1), thirds,
+        {headerCell(tx("Date"), orDash(head.date)),
+         headerCell(tx("Program"), q(program.windowTitle) + QStringLiteral(", version ") + orDash(head.version)),
+         headerCell(tx("Units"), unitsText(program, sheet.units))},
+        RowShade));
     return blocks;
 }
 
@@ -82,10 +83,9 @@ Block signConventionBlock(const QPaintDevice *device, const PageGeometry &g, con
     for (const std::string &sentence : signConvention(program))
         convention += (convention.isEmpty() ? QString() : QStringLiteral(" ")) + q(sentence);
     return spaced(
-        paragraphBlock(device,
-                       {Paragraph(std::vector<Run>{{QStringLiteral("Sign convention: "), Style::BodyBold, Qt::black},
-                                                   {convention, Style::Body, Qt::black}},
-                                  g.mm(5))}),
+        paragraphBlock(device, {Paragraph(std::vector<Run>{{tx("Sign convention: "), Style::BodyBold, Qt::black},
+                                                           {convention, Style::Body, Qt::black}},
+                                          g.mm(5))}),
         g.mm(1.5));
 }
 
@@ -105,11 +105,13 @@ std::vector<Block> sheetBlocks(const QPaintDevice *device, const PageGeometry &g
     const shell::Program &program = *sheet.program;
     const shell::CaseDef &definition = program.cases.at(static_cast<std::size_t>(sheet.caseIndex));
     std::vector<Block> blocks = header(device, g, sheet, head);
-    const QString title =
-        definition.title.empty() ? q(definition.caption) : q(definition.caption + ": " + definition.title);
-    Block heading = headingBlock(device, g, title,
-                                 QStringLiteral("Case ") + QString::number(sheet.caseIndex + 1) +
-                                     QStringLiteral(" of ") + QString::number(program.caseCount()));
+    const QString title = definition.title.empty() ? q(shell::translatedCaption(definition.caption, "Case"))
+                                                   : q(shell::translatedCaption(definition.caption, "Case") + ": " +
+                                                       shell::translated("Title", definition.title));
+    Block heading = headingBlock(
+        device, g, title,
+        q(shell::translatedPattern("Sheet", "Case %1 of %2",
+                                   {std::to_string(sheet.caseIndex + 1), std::to_string(program.caseCount())})));
     heading.spaceBefore = g.mm(5);
     blocks.front().runningHead = q(definition.caption);
     blocks.push_back(heading);

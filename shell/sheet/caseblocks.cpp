@@ -1,6 +1,7 @@
 #include "shell/sheet/caseblocks.h"
 
 #include "shell/core/diagrams.h"
+#include "shell/core/language.h"
 #include "shell/core/memberresults.h"
 #include "shell/core/membersketch.h"
 #include "shell/core/membertables.h"
@@ -28,6 +29,11 @@ const QColor RowShade(246, 246, 246);
 QString q(const std::string &text)
 {
     return QString::fromStdString(text);
+}
+
+QString tx(const char *text)
+{
+    return q(shell::translated("Sheet", text));
 }
 
 Block spaced(Block block, double spaceBefore, bool keepWithNext)
@@ -161,11 +167,10 @@ Block pictureAndInputs(const QPaintDevice *device, const PageGeometry &g, const 
     const Setters t(device, look.formulaPoints);
     auto rows = std::make_shared<std::vector<Block>>();
     rows->push_back(
-        row({{Paragraph(QStringLiteral("Input"), Style::BodyBold)},
-             {Paragraph(look.purpose == Purpose::Handbook ? QStringLiteral("Start value") : QStringLiteral("Value"),
-                        Style::BodyBold)},
-             {Paragraph(QStringLiteral("Unit"), Style::BodyBold)},
-             {Paragraph(QStringLiteral("Meaning"), Style::BodyBold)}},
+        row({{Paragraph(tx("Input"), Style::BodyBold)},
+             {Paragraph(look.purpose == Purpose::Handbook ? tx("Start value") : tx("Value"), Style::BodyBold)},
+             {Paragraph(tx("Unit"), Style::BodyBold)},
+             {Paragraph(tx("Meaning"), Style::BodyBold)}},
             HeaderShade));
     for (const InputLine &input : text.inputs)
         rows->push_back(
@@ -212,7 +217,7 @@ Block pictureAndInputs(const QPaintDevice *device, const PageGeometry &g, const 
 
 Block domain(const QPaintDevice *device, const PageGeometry &g, const CaseText &text, const CaseLook &look)
 {
-    std::vector<Run> runs{{QStringLiteral("Valid for: "), Style::BodyBold, Qt::black}};
+    std::vector<Run> runs{{tx("Valid for: "), Style::BodyBold, Qt::black}};
     if (text.domain.empty())
         runs.push_back({QStringLiteral("any inputs (the case has no entry check)."), Style::Body, Qt::black});
     for (std::size_t k = 0; k < text.domain.size(); ++k)
@@ -230,7 +235,7 @@ Block domain(const QPaintDevice *device, const PageGeometry &g, const CaseText &
                                 Style::Body);
     else if (text.rejected)
         paragraphs.emplace_back(
-            std::vector<Run>{{QStringLiteral("These inputs are refused: "), Style::BodyBold, QColor(170, 20, 20)},
+            std::vector<Run>{{tx("These inputs are refused: "), Style::BodyBold, QColor(170, 20, 20)},
                              {q(text.rejection) + QStringLiteral(". The results below show their formulas only."),
                               Style::Body, QColor(170, 20, 20)}});
     return spaced(paragraphBlock(device, paragraphs, g.mm(1.5)), g.mm(look.purpose == Purpose::Handbook ? 5 : 3));
@@ -301,7 +306,7 @@ std::vector<Block> diagrams(const shell::CaseDef &definition, int caseIndex, con
         return {};
     const shell::CaseDiagrams diagrams = diagramsOf(definition, caseIndex, text);
     const bool sheet = look.purpose == Purpose::Sheet;
-    const QString heading = sheet ? QStringLiteral("Diagrams") : QStringLiteral("Diagrams at the start values");
+    const QString heading = sheet ? tx("Diagrams") : tx("Diagrams at the start values");
     if (diagrams.kind == shell::CaseDiagrams::Kind::Error && sheet)
         return {subheading(device, g, heading),
                 spaced(paragraphBlock(device, {Paragraph(q(diagrams.error) + QStringLiteral("."), Style::Body)}),
@@ -322,9 +327,9 @@ std::vector<Block> intermediates(const QPaintDevice *device, const PageGeometry 
     if (text.definitions.empty() && text.constants.empty())
         return blocks;
     blocks.push_back(subheading(device, g,
-                                text.constants.empty()     ? QStringLiteral("Intermediate values")
-                                : text.definitions.empty() ? QStringLiteral("Constants")
-                                                           : QStringLiteral("Constants and intermediate values")));
+                                text.constants.empty()     ? tx("Intermediate values")
+                                : text.definitions.empty() ? tx("Constants")
+                                                           : tx("Constants and intermediate values")));
     const Setters t(device, look.formulaPoints);
     if (!text.constants.empty()) {
         std::vector<FormulaPiece> pieces;
@@ -370,15 +375,14 @@ std::vector<double> resultColumns(const QPaintDevice *device, const PageGeometry
 Block resultHeader(const QPaintDevice *device, const PageGeometry &g, const CaseLook &look,
                    const std::vector<double> &columns)
 {
-    return tableRow(
-        device, g.mm(1), columns,
-        {{Paragraph(QStringLiteral("Result"), Style::BodyBold)},
-         {Paragraph(look.purpose == Purpose::Handbook ? QStringLiteral("Formula, and worked at the start values")
-                                                      : QStringLiteral("Formula, and worked with these inputs"),
-                    Style::BodyBold)},
-         {Paragraph(std::vector<Run>{{QStringLiteral("Value"), Style::BodyBold, Qt::black}}, 0, true)},
-         {Paragraph(QStringLiteral("Unit"), Style::BodyBold)}},
-        HeaderShade);
+    return tableRow(device, g.mm(1), columns,
+                    {{Paragraph(tx("Result"), Style::BodyBold)},
+                     {Paragraph(look.purpose == Purpose::Handbook ? tx("Formula, and worked at the start values")
+                                                                  : tx("Formula, and worked with these inputs"),
+                                Style::BodyBold)},
+                     {Paragraph(std::vector<Run>{{tx("Value"), Style::BodyBold, Qt::black}}, 0, true)},
+                     {Paragraph(tx("Unit"), Style::BodyBold)}},
+                    HeaderShade);
 }
 
 // The handbook works each formula on a line of its own under it; a sheet goes on on the same
@@ -403,7 +407,7 @@ Block resultRow(const QPaintDevice *device, const PageGeometry &g, const CaseTex
     // and is not it, and the range a value lies outside of.
     if (look.purpose == Purpose::Sheet && !line.largest.empty())
         formula.emplace_back(
-            Paragraph(std::vector<Run>{{QStringLiteral("Member's extreme from its diagrams: "), Style::Small, Grey},
+            Paragraph(std::vector<Run>{{tx("Member's extreme from its diagrams: "), Style::Small, Grey},
                                        {q(line.largest), Style::Small, Qt::black}}));
     if (look.purpose == Purpose::Sheet && !line.outsideRange.empty())
         formula.emplace_back(
@@ -423,7 +427,7 @@ std::vector<Block> results(const QPaintDevice *device, const PageGeometry &g, co
     if (text.member)
         return memberResults(device, g, text);
     std::vector<Block> blocks;
-    Block heading = subheading(device, g, QStringLiteral("Results"));
+    Block heading = subheading(device, g, tx("Results"));
     // In the handbook a short table goes to the next page whole rather than break; a long one,
     // and any on a sheet (which has two pages to fill), breaks with its column heads repeated, and
     // its heading goes with the column heads and three rows at least.
@@ -463,8 +467,7 @@ std::vector<Block> advisories(const QPaintDevice *device, const PageGeometry &g,
                                  [sheet](const AdvisoryLine &line) { return !sheet || line.holds; });
     if (!any)
         return blocks;
-    blocks.push_back(
-        subheading(device, g, sheet ? QStringLiteral("Notes") : QStringLiteral("Notes shown by the window")));
+    blocks.push_back(subheading(device, g, sheet ? tx("Notes") : tx("Notes shown by the window")));
     const Setters t(device, look.formulaPoints);
     for (const AdvisoryLine &line : text.advisories) {
         if (sheet && !line.holds)

@@ -41,6 +41,8 @@ extern const QColor HeaderShade;
 extern const QColor RowShade;
 
 QString q(const std::string &text);
+// The sheet's own words ("Result", "Unit") in the language of the shell's translation.
+QString tx(const char *text);
 
 Block spaced(Block block, double spaceBefore, bool keepWithNext = false);
 Block subheading(const QPaintDevice *device, const PageGeometry &g, const QString &text);

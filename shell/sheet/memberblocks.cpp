@@ -123,21 +123,20 @@ std::vector<Block> combinationTable(const QPaintDevice *device, const PageGeomet
     const std::vector<double> columns{0.25, 0.27, 0.16, 0.16, 0.16};
     const auto head = [](const QString &t) { return std::vector<Flow>{Paragraph(t, Style::BodyBold)}; };
     std::vector<Block> blocks{
-        subheading(device, g, QStringLiteral("Combinations")),
+        subheading(device, g, tx("Combinations")),
         paragraphBlock(device,
                        {Paragraph(QStringLiteral("Each combination with its loads on every span; the envelope "
                                                  "rows of the results place the variable loads span by span "
                                                  "where a combination asks for it."),
                                   Style::Body)},
                        g.mm(1)),
-        spaced(
-            tableRow(device, g.mm(1), columns,
-                     {head(QStringLiteral("Combination")), head(q("Reactions (" + unit(shell::Dimension::Force) + ")")),
-                      head(q("V max / min (" + unit(shell::Dimension::Force) + ")")),
-                      head(q("M max / min (" + unit(shell::Dimension::Moment) + ")")),
-                      head(q("δ max / min (" + unit(shell::Dimension::Length) + ")"))},
-                     HeaderShade),
-            g.mm(1), true)};
+        spaced(tableRow(device, g.mm(1), columns,
+                        {head(tx("Combination")), head(q("Reactions (" + unit(shell::Dimension::Force) + ")")),
+                         head(q("V max / min (" + unit(shell::Dimension::Force) + ")")),
+                         head(q("M max / min (" + unit(shell::Dimension::Moment) + ")")),
+                         head(q("δ max / min (" + unit(shell::Dimension::Length) + ")"))},
+                        HeaderShade),
+               g.mm(1), true)};
     const auto solutions = shell::solvedCombinations(m);
     for (std::size_t k = 0; k < m.combinations.size(); ++k) {
         const shell::MemberCombination &c = m.combinations[k];
@@ -178,7 +177,7 @@ std::vector<Block> memberStudyDiagrams(const QPaintDevice *device, const PageGeo
     std::vector<Block> blocks;
     const shell::CaseDiagrams line = shell::influenceDiagrams(beam, {}, text.inputValues[3], text.units);
     if (line.kind == shell::CaseDiagrams::Kind::Members) {
-        blocks.push_back(subheading(device, g, QStringLiteral("Influence line")));
+        blocks.push_back(subheading(device, g, tx("Influence line")));
         blocks.push_back(spaced(diagramFigure(line, g, [](double width) { return width * 0.28; }), g.mm(2)));
     }
     for (Block &block : combinationTable(device, g, text))
@@ -186,7 +185,7 @@ std::vector<Block> memberStudyDiagrams(const QPaintDevice *device, const PageGeo
     const shell::MemberStudy study = shell::studyMember(*text.member);
     if (study.problem.empty() && (study.combinations || study.train)) {
         const shell::CaseDiagrams envelopes = shell::envelopeDiagrams(beam, study, text.units);
-        blocks.push_back(subheading(device, g, QStringLiteral("Envelopes")));
+        blocks.push_back(subheading(device, g, tx("Envelopes")));
         blocks.push_back(spaced(diagramFigure(envelopes, g, [](double width) { return width * 0.75; }), g.mm(2)));
     }
     return blocks;
@@ -204,24 +203,23 @@ std::vector<Block> memberTables(const QPaintDevice *device, const PageGeometry &
     std::vector<Paragraph> paragraphs;
     for (const std::string &line : tableLines(*text.member, text.units))
         paragraphs.emplace_back(q(line), Style::Body);
-    return {subheading(device, g, QStringLiteral("The member")),
-            spaced(paragraphBlock(device, paragraphs, g.mm(1)), g.mm(1))};
+    return {subheading(device, g, tx("The member")), spaced(paragraphBlock(device, paragraphs, g.mm(1)), g.mm(1))};
 }
 
 std::vector<Block> memberResults(const QPaintDevice *device, const PageGeometry &g, const CaseText &text)
 {
     const mechanics::Outcome<mechanics::BeamSolution> solved = mechanics::solveBeam(text.member->beam());
     if (!solved)
-        return {subheading(device, g, QStringLiteral("Results")),
+        return {subheading(device, g, tx("Results")),
                 paragraphBlock(device, {Paragraph(q(solved.error().message) + QStringLiteral("."), Style::Body)})};
     const std::vector<double> columns{0.46, 0.24, 0.17, 0.13};
     std::vector<Block> blocks{
-        subheading(device, g, QStringLiteral("Results")),
+        subheading(device, g, tx("Results")),
         spaced(tableRow(device, g.mm(1), columns,
-                        {{Paragraph(QStringLiteral("Result"), Style::BodyBold)},
-                         {Paragraph(QStringLiteral("Where"), Style::BodyBold)},
-                         {Paragraph(std::vector<Run>{{QStringLiteral("Value"), Style::BodyBold, Qt::black}}, 0, true)},
-                         {Paragraph(QStringLiteral("Unit"), Style::BodyBold)}},
+                        {{Paragraph(tx("Result"), Style::BodyBold)},
+                         {Paragraph(tx("Where"), Style::BodyBold)},
+                         {Paragraph(std::vector<Run>{{tx("Value"), Style::BodyBold, Qt::black}}, 0, true)},
+                         {Paragraph(tx("Unit"), Style::BodyBold)}},
                         HeaderShade),
                0, true)};
     const std::string mm = shell::unitCaption(text.units, shell::Dimension::Length);
