@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -51,7 +52,9 @@ TEST(casetext, EntryCheckReadsAsTheDomainInWords)
     EXPECT_EQ(sheet::entryCheckText(free.build()), "No entry check");
 }
 
-TEST(casetext, InputsTakeTheirUnitsAndMeaningsFromTheLegend)
+// At the start values: the inputs take their units and meanings from the legend, the results
+// are worked, named values are defined once, and the advisories say whether they hold.
+TEST(casetext, TheStartValuesAreWorkedWithTheLegendsUnitsAndMeanings)
 {
     const sheet::CaseText text = sheet::describeCase(simpleSpan(), 0);
     ASSERT_EQ(text.inputs.size(), 3u);
@@ -65,11 +68,6 @@ TEST(casetext, InputsTakeTheirUnitsAndMeaningsFromTheLegend)
     EXPECT_EQ(text.title, "Simply supported span, point load P at a");
     EXPECT_EQ(text.inputs[2].value, "100");
     EXPECT_EQ(text.inputs[2].step, "5");
-}
-
-TEST(casetext, ResultsAreWorkedAtTheStartValues)
-{
-    const sheet::CaseText text = sheet::describeCase(simpleSpan(), 0);
     EXPECT_FALSE(text.rejected);
     ASSERT_EQ(text.results.size(), 4u);
     // RA = 100 × 70 / 100 = 70 N, RB = 100 − 70 = 30 N: the reactions carry the load.
@@ -86,11 +84,6 @@ TEST(casetext, ResultsAreWorkedAtTheStartValues)
     // A division by zero has no value: the window shows the row empty.
     EXPECT_EQ(text.results[3].value, "");
     EXPECT_EQ(text.results[3].shown, "");
-}
-
-TEST(casetext, NamedValuesAreDefinedOnceAndARowThatIsOneShowsItsDefinition)
-{
-    const sheet::CaseText text = sheet::describeCase(simpleSpan(), 0);
     ASSERT_EQ(text.definitions.size(), 1u);
     EXPECT_EQ(text.definitions[0].name, "b");
     EXPECT_EQ(text.definitions[0].value, "70");
@@ -98,25 +91,10 @@ TEST(casetext, NamedValuesAreDefinedOnceAndARowThatIsOneShowsItsDefinition)
     EXPECT_NE(text.results[2].formula.find('b'), std::string::npos);
     EXPECT_NE(text.results[2].formula, "k");
     EXPECT_EQ(text.results[2].value, "0.7");
-}
-
-TEST(casetext, AdvisoriesTellWhetherTheyHoldAtTheStartValues)
-{
-    const sheet::CaseText text = sheet::describeCase(simpleSpan(), 0);
     ASSERT_EQ(text.advisories.size(), 1u);
     EXPECT_EQ(text.advisories[0].text, "a beyond the span");
     EXPECT_FALSE(text.advisories[0].holds);  // a = 30 lies inside l = 100
     EXPECT_FALSE(text.advisories[0].condition.empty());
-}
-
-TEST(casetext, RejectedStartValuesLeaveFormulasWithoutWorkedValues)
-{
-    const sheet::CaseText text = sheet::describeCase(simpleSpan(), 1);
-    EXPECT_TRUE(text.rejected);
-    ASSERT_EQ(text.results.size(), 1u);
-    EXPECT_FALSE(text.results[0].formula.empty());
-    EXPECT_EQ(text.results[0].worked, "");
-    EXPECT_EQ(text.results[0].value, "");
 }
 
 // The column formula names its coefficients; the constants of a branch not taken at the start
@@ -161,27 +139,28 @@ TEST(casetext, ACalculationIsWorkedWithItsInputsInItsUnits)
     EXPECT_EQ(text.results[2].value, "0.6");  // a ratio keeps its value in any units
 }
 
-TEST(casetext, InputsOutsideTheDomainAreRefusedWithTheReason)
+// Refused inputs (start values outside the domain, inputs given outside it, a reason of the
+// window's own) leave every formula without worked numbers, value or window text, and say why.
+TEST(casetext, RefusedInputsLeaveTheFormulasWithoutWorkedValues)
 {
-    const sheet::CaseText text = sheet::describeCase(simpleSpan(), 0, {100, -5, 100}, sheet::DocumentUnits);
-    EXPECT_TRUE(text.rejected);
-    EXPECT_EQ(text.rejection, "a must be 0 or more");
-    EXPECT_EQ(text.results[0].worked, "");
-    EXPECT_EQ(text.inputs[1].value, "-5");
-}
-
-TEST(casetext, AReasonOfTheWindowsOwnRefusesAsTheDomainWould)
-{
-    sheet::CaseText text = sheet::describeCase(simpleSpan(), 0);
-    ASSERT_FALSE(text.results[0].worked.empty());
-    sheet::markRefused(text, "P cannot be written in kN");
-    EXPECT_TRUE(text.rejected);
-    EXPECT_EQ(text.rejection, "P cannot be written in kN");
-    for (const sheet::ResultLine &line : text.results) {
-        EXPECT_FALSE(line.formula.empty());
-        EXPECT_EQ(line.worked + line.value + line.shown, "");
+    sheet::CaseText own = sheet::describeCase(simpleSpan(), 0);
+    ASSERT_FALSE(own.results[0].worked.empty());
+    sheet::markRefused(own, "P cannot be written in kN");
+    EXPECT_EQ(own.definitions[0].value, "");
+    const sheet::CaseText given = sheet::describeCase(simpleSpan(), 0, {100, -5, 100}, sheet::DocumentUnits);
+    EXPECT_EQ(given.inputs[1].value, "-5");
+    const sheet::CaseText start = sheet::describeCase(simpleSpan(), 1);
+    EXPECT_EQ(start.results.size(), 1u);
+    for (const auto &[text, reason] :
+         {std::pair<const sheet::CaseText *, const char *>{&own, "P cannot be written in kN"},
+          std::pair{&given, "a must be 0 or more"}, std::pair{&start, "l must be greater than 0"}}) {
+        EXPECT_TRUE(text->rejected) << reason;
+        EXPECT_EQ(text->rejection, reason);
+        for (const sheet::ResultLine &line : text->results) {
+            EXPECT_FALSE(line.formula.empty()) << reason;
+            EXPECT_EQ(line.worked + line.value + line.shown, "") << reason;
+        }
     }
-    EXPECT_EQ(text.definitions[0].value, "");
 }
 
 // A program that only relabels its units computes in mm and N whatever its captions say: the

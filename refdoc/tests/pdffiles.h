@@ -1,4 +1,4 @@
-// Reading back the PDFs the tests write: the page count and the text layer.
+// Reading back the PDFs the tests write: the page count and the text layer, compared without blanks.
 
 #pragma once
 
@@ -8,6 +8,8 @@
 #include <QStandardPaths>
 #include <QString>
 #include <QStringList>
+
+#include <string>
 
 namespace sheet::testing {
 
@@ -34,6 +36,20 @@ inline QString pdfText(const QString &path)
     if (!process.waitForFinished(60000) || process.exitCode() != 0)
         return {};
     return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+// Text compared without blanks, character for character: a caption wrapped in its cell reads on
+// in one piece, and a radical or a ligature in the text layer is a fault (no compatibility folding).
+inline QString comparable(const QString &text)
+{
+    QString s = text;
+    s.remove(QRegularExpression(QStringLiteral(R"(\s)")));
+    return s;
+}
+
+inline QString q(const std::string &text)
+{
+    return QString::fromStdString(text);
 }
 
 }  // namespace sheet::testing

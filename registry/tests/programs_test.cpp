@@ -59,7 +59,7 @@ class EveryCase : public ::testing::TestWithParam<CaseRef>
 {
 };
 
-TEST_P(EveryCase, CaptionsAreDistinct)
+TEST_P(EveryCase, CaptionsAreDistinctAndSayWhatTheCaseAndEachRowIs)
 {
     const shell::CaseDef &c = GetParam().definition();
     std::set<std::string> inputs;
@@ -73,13 +73,8 @@ TEST_P(EveryCase, CaptionsAreDistinct)
     EXPECT_GT(c.inputCount(), 0);
     // A program that describes any member has the rows of the member it solves.
     EXPECT_TRUE(c.rowCount() > 0 || GetParam().program->memberEditor);
-}
-
-// Every case says in words what member it is (the heading of its page in the reference and on
-// the sheet) and every row what it is and how it is signed.
-TEST_P(EveryCase, SaysWhatItIsAndWhatEachRowIs)
-{
-    const shell::CaseDef &c = GetParam().definition();
+    // Every case says in words what member it is (the heading of its page in the reference and on
+    // the sheet) and every row what it is and how it is signed.
     EXPECT_FALSE(c.title.empty());
     EXPECT_LE(c.title.size(), 64u) << c.title;
     for (const shell::RowDef &row : c.rows)
@@ -187,22 +182,17 @@ TEST_P(EveryCase, EveryRowHasAUnitInEveryUnitSystem)
     }
 }
 
-TEST_P(EveryCase, StartValuesAreAcceptedAndGiveFiniteRows)
+// The start values are accepted, and they and any one input at 0 where the domain takes it (no
+// load, a load at a support, no overhang) leave every row a number: where a formula would divide
+// 0 by 0 the quantity has a limit, and the row shows it.
+TEST_P(EveryCase, StartValuesAndAnyInputAtZeroGiveFiniteRows)
 {
     const shell::CaseDef &c = GetParam().definition();
-    const shell::Evaluation evaluation = shell::evaluate(c, shell::startValues(c));
-    ASSERT_FALSE(evaluation.rejected);
-    ASSERT_EQ(evaluation.values.size(), c.rows.size());
+    const shell::Evaluation start = shell::evaluate(c, shell::startValues(c));
+    ASSERT_FALSE(start.rejected);
+    ASSERT_EQ(start.values.size(), c.rows.size());
     for (std::size_t r = 0; r < c.rows.size(); ++r)
-        EXPECT_TRUE(std::isfinite(evaluation.values[r])) << c.rows[r].caption;
-}
-
-// Any one input at 0 where the domain takes it (no load, a load at a support, no overhang)
-// leaves every row a number: where a formula would divide 0 by 0 the quantity has a limit, and
-// the row shows it.
-TEST_P(EveryCase, AnyInputAtZeroGivesFiniteRows)
-{
-    const shell::CaseDef &c = GetParam().definition();
+        EXPECT_TRUE(std::isfinite(start.values[r])) << c.rows[r].caption;
     for (std::size_t k = 0; k < c.inputs.size(); ++k) {
         std::vector<double> inputs = shell::startValues(c);
         inputs[k] = 0;

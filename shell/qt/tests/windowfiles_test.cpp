@@ -110,14 +110,8 @@ TEST_F(windowFiles, aDamagedOrForeignFileIsRefusedAndChangesNothing)
 {
     Window rahmen("Rahmen");
     ASSERT_TRUE(rahmen.window->saveCalculation(path("frame.structcalc.json")));
-    QFile file(path("frame.structcalc.json"));
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    const QByteArray text = file.readAll();
-    file.close();
-    QFile cut(path("cut.structcalc.json"));
-    ASSERT_TRUE(cut.open(QIODevice::WriteOnly));
-    cut.write(text.left(text.size() / 2));
-    cut.close();
+    const QByteArray text = contents(path("frame.structcalc.json"));
+    ASSERT_TRUE(write(path("cut.structcalc.json"), text.left(text.size() / 2)));
 
     Window beams("Beams");
     const shell::SavedCalculation before = beams.model().save();
