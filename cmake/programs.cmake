@@ -59,15 +59,15 @@ function(structcalc_add_program)
     structcalc_beside(${arg_NAME} structcalc_sheet structcalc_printer)
 
     # Help opens the document beside the running executable: written there in the build tree
-    # too, and again whenever a catalogue changes (refdoc is relinked then). In English it is
-    # Beams.en.pdf beside Beams.pdf.
+    # too, and again whenever a catalogue changes (refdoc is relinked then): in Japanese Beams.pdf,
+    # in English Beams.en.pdf beside it.
     set(document ${CMAKE_CURRENT_BINARY_DIR}/${arg_HELP})
     string(REGEX REPLACE "\\.pdf$" ".en.pdf" english_help ${arg_HELP})
     set(english_document ${CMAKE_CURRENT_BINARY_DIR}/${english_help})
     add_custom_command(
         OUTPUT ${document}
         COMMAND ${CMAKE_COMMAND} -E env QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=0
-                $<TARGET_FILE:refdoc> ${arg_NAME} ${document}
+                $<TARGET_FILE:refdoc> --lang ja ${arg_NAME} ${document}
         DEPENDS refdoc
         COMMENT "Writing the reference document ${arg_HELP}"
         VERBATIM)

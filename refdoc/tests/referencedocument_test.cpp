@@ -1,5 +1,6 @@
 #include "refdoc/tests/pdffiles.h"
 #include "registry/registry.h"
+#include "shell/core/language.h"
 #include "shell/sheet/casepages.h"
 #include "shell/sheet/referencedocument.h"
 
@@ -181,14 +182,19 @@ std::string programName(const ::testing::TestParamInfo<const shell::Program *> &
 
 INSTANTIATE_TEST_SUITE_P(refdoc, Reference, ::testing::ValuesIn(registry::programs()), programName);
 
-// The build writes each program's document beside its executable, under the name Help opens.
+// The build writes each program's documents beside its executable, under the names Help opens in
+// Japanese and in English.
 TEST(refdoc, BuildTreeDocumentLiesBesideEachProgram)
 {
     for (const auto &[name, executable] : ProgramPaths) {
         const shell::Program *program = registry::find(name);
         ASSERT_NE(program, nullptr) << name;
-        const QString document = QFileInfo(QString::fromUtf8(executable)).dir().filePath(q(program->helpFile));
-        EXPECT_TRUE(readAll(document).startsWith("%PDF-")) << document.toStdString();
+        for (const shell::Language language : {shell::Language::Japanese, shell::Language::English}) {
+            const QString document = QFileInfo(QString::fromUtf8(executable))
+                                         .dir()
+                                         .filePath(q(shell::helpFileIn(program->helpFile, language)));
+            EXPECT_TRUE(readAll(document).startsWith("%PDF-")) << document.toStdString();
+        }
     }
 }
 

@@ -1,4 +1,5 @@
 #include "shell/sheet/casepages.h"
+#include "shell/core/language.h"
 #include "shell/core/membertables.h"
 #include "shell/sheet/memberblocks.h"
 
@@ -16,7 +17,10 @@
 
 namespace sheet {
 
-const QString SourcesTitle = QStringLiteral("Sources and assumptions");
+QString sourcesTitle()
+{
+    return tx("Sources and assumptions");
+}
 
 namespace {
 
@@ -70,9 +74,10 @@ Paragraph guide(const QString &lead, const QString &text)
 QString sectionTitle(const shell::Program &program, int section)
 {
     if (section == program.caseCount())
-        return SourcesTitle;
+        return sourcesTitle();
     const shell::CaseDef &definition = program.cases.at(static_cast<std::size_t>(section));
-    return definition.title.empty() ? q(definition.caption) : q(definition.caption + ": " + definition.title);
+    const std::string caption = shell::translatedCaption(definition.caption, "Case");
+    return definition.title.empty() ? q(caption) : q(caption + ": " + shell::translated("Title", definition.title));
 }
 
 std::vector<Block> titlePage(const shell::Program &program, const DocumentInfo &info, const QPaintDevice *device,
@@ -81,49 +86,52 @@ std::vector<Block> titlePage(const shell::Program &program, const DocumentInfo &
     std::vector<Block> blocks;
     blocks.push_back(spaced(paragraphBlock(device,
                                            {Paragraph(q(program.windowTitle), Style::Title),
-                                            Paragraph(QStringLiteral("Reference handbook"), Style::Subtitle)},
+                                            Paragraph(tx("Reference handbook"), Style::Subtitle)},
                                            g.mm(1)),
                             0));
     blocks.push_back(ruleBlock(g));
-    std::vector<Paragraph> about{Paragraph(q(program.desktopComment) + QStringLiteral("."), Style::Body)};
+    std::vector<Paragraph> about{
+        Paragraph(q(shell::translated("Handbook", program.desktopComment + ".")), Style::Body)};
     about.emplace_back(std::vector<Run>{
-        {QStringLiteral("Version ") + q(info.version) + QStringLiteral(", built ") + q(info.date), Style::Body, Grey}});
+        {q(shell::translatedPattern("Sheet", "Version %1, built %2", {info.version, info.date})), Style::Body, Grey}});
     blocks.push_back(spaced(paragraphBlock(device, about, g.mm(1.5)), g.mm(2)));
 
     std::vector<Paragraph> guides{
-        guide(QStringLiteral("About this handbook."),
-              QStringLiteral("Help in ") + q(program.windowTitle) + QStringLiteral(" opens this file, ") +
-                  q(program.helpFile) +
-                  QStringLiteral(", from the program's folder. It is written from the program's own case catalogue, "
-                                 "so it shows exactly what the program computes: for every case its picture, its "
-                                 "inputs with their units, the domain in which it applies, and every result row "
-                                 "with its meaning, its formula as the program evaluates it and the value it gives "
-                                 "at the start values.")),
-        guide(QStringLiteral("Units."),
-              QStringLiteral("Numbers are in mm and N, the units the program starts in; every input and result "
-                             "carries its unit.")),
+        guide(tx("About this handbook."),
+              q(shell::translatedPattern(
+                  "Handbook",
+                  "Help in %1 opens this file, %2, from the program's folder. It is written from the program's own "
+                  "case catalogue, so it shows exactly what the program computes: for every case its picture, its "
+                  "inputs with their units, the domain in which it applies, and every result row with its meaning, "
+                  "its formula as the program evaluates it and the value it gives at the start values.",
+                  {program.windowTitle, shell::helpFileIn(program.helpFile, shell::installedLanguage())}))),
+        guide(tx("Units."), q(shell::translated("Handbook", "Numbers are in mm and N, the units the program starts "
+                                                            "in; every input and result carries its unit."))),
     };
     QString convention;
     for (const std::string &sentence : signConvention(program))
-        convention += (convention.isEmpty() ? QString() : QStringLiteral(" ")) + q(sentence);
-    guides.push_back(guide(QStringLiteral("Sign convention."), convention));
-    guides.push_back(guide(QStringLiteral("Notation."), q(notation(program))));
+        convention +=
+            (convention.isEmpty() ? QString() : QStringLiteral(" ")) + q(shell::translated("Handbook", sentence));
+    guides.push_back(guide(tx("Sign convention."), convention));
+    guides.push_back(guide(tx("Notation."), q(shell::translated("Handbook", notation(program)))));
     guides.push_back(guide(
-        QStringLiteral("Formulas."),
-        QStringLiteral("They group as the program evaluates them: a fraction bar, a root's bar and brackets enclose "
-                       "what is worked out first; a brace lists a formula's cases, each with its condition. "
-                       "Constants and named intermediate values are given before the results that use them.")));
+        tx("Formulas."),
+        q(shell::translated("Handbook", "They group as the program evaluates them: a fraction bar, a root's bar and "
+                                        "brackets enclose what is worked out first; a brace lists a formula's cases, "
+                                        "each with its condition. Constants and named intermediate values are given "
+                                        "before the results that use them."))));
     guides.push_back(guide(
-        QStringLiteral("Results."),
-        QStringLiteral("Each row gives its formula, the same with the start values put in (six significant digits, "
-                       "a negative value in brackets) and the value; the Value column shows it as the window does "
-                       "by default (#.000e+00). A row without a finite value is left empty by the window.")));
+        tx("Results."),
+        q(shell::translated("Handbook", "Each row gives its formula, the same with the start values put in (six "
+                                        "significant digits, a negative value in brackets) and the value; the Value "
+                                        "column shows it as the window does by default (#.000e+00). A row without a "
+                                        "finite value is left empty by the window."))));
     blocks.push_back(spaced(paragraphBlock(device, guides, g.mm(1.5)), g.mm(4)));
 
-    blocks.push_back(subheading(device, g, QStringLiteral("Contents")));
+    blocks.push_back(subheading(device, g, tx("Contents")));
     for (int k = 0; k < program.caseCount(); ++k)
         blocks.push_back(contentsLine(device, g, QString::number(k + 1), sectionTitle(program, k), k, sectionPages));
-    blocks.push_back(contentsLine(device, g, QString(), SourcesTitle, program.caseCount(), sectionPages));
+    blocks.push_back(contentsLine(device, g, QString(), sourcesTitle(), program.caseCount(), sectionPages));
     return blocks;
 }
 
@@ -141,12 +149,13 @@ std::vector<Block> caseSection(const shell::Program &program, int caseIndex, con
             addMember(text, *start.member);
     }
     std::vector<Block> blocks;
-    Block heading = headingBlock(device, g, sectionTitle(program, caseIndex),
-                                 QStringLiteral("Case ") + QString::number(caseIndex + 1) + QStringLiteral(" of ") +
-                                     QString::number(program.caseCount()));
+    Block heading =
+        headingBlock(device, g, sectionTitle(program, caseIndex),
+                     q(shell::translatedPattern("Sheet", "Case %1 of %2",
+                                                {std::to_string(caseIndex + 1), std::to_string(program.caseCount())})));
     heading.newPage = true;
     heading.anchor = caseIndex;
-    heading.runningHead = q(text.caption);
+    heading.runningHead = q(shell::translatedCaption(text.caption, "Case"));
     blocks.push_back(heading);
     const CaseLook look;
     blocks.push_back(spaced(pictureAndInputs(device, g, definition, text, look), g.mm(3)));
@@ -162,16 +171,17 @@ std::vector<Block> caseSection(const shell::Program &program, int caseIndex, con
 std::vector<Block> sourcesSection(const shell::Program &program, const QPaintDevice *device, const PageGeometry &g)
 {
     std::vector<Block> blocks;
-    Block heading = headingBlock(device, g, SourcesTitle, QString());
+    Block heading = headingBlock(device, g, sourcesTitle(), QString());
     heading.newPage = true;
     heading.anchor = program.caseCount();
-    heading.runningHead = SourcesTitle;
+    heading.runningHead = sourcesTitle();
     blocks.push_back(heading);
     for (const SourceNote &note : sourceNotes(program)) {
         std::vector<Run> runs;
         if (!note.caseCaption.empty())
-            runs.push_back({q(note.caseCaption) + QStringLiteral(". "), Style::BodyBold, Qt::black});
-        runs.push_back({q(note.text), Style::Body, Qt::black});
+            runs.push_back({q(shell::translatedCaption(note.caseCaption, "Case")) + QStringLiteral(". "),
+                            Style::BodyBold, Qt::black});
+        runs.push_back({q(shell::translated("Handbook", note.text)), Style::Body, Qt::black});
         blocks.push_back(spaced(paragraphBlock(device, {Paragraph(runs, g.mm(4))}), g.mm(2.5)));
     }
     return blocks;

@@ -11,6 +11,7 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
+#include <QFileInfo>
 #include <QLabel>
 #include <QMenu>
 #include <QStyle>
@@ -122,6 +123,9 @@ TEST_F(language, theMenuSwitchesAtOnceAndIsRemembered)
         EXPECT_EQ(w.model().rows()[0].caption, "Reaction (RA)");
         EXPECT_EQ(w.get<QMenu>("MenuFile")->title(), QStringLiteral("&File"));
         EXPECT_TRUE(w.get<QAction>("Language_en")->isChecked());
+        // Help opens the handbook of the language, and the link names it.
+        EXPECT_EQ(QFileInfo(QString::fromStdString(w.model().helpPath())).fileName(), QStringLiteral("Beams.en.pdf"));
+        EXPECT_EQ(w.get<QLabel>("ReferenceLink")->text(), QStringLiteral("<a href=\"help\">Beams.en.pdf</a>"));
         w.model().setText(0, "250");
         w.window->refresh();
 
@@ -133,6 +137,8 @@ TEST_F(language, theMenuSwitchesAtOnceAndIsRemembered)
         EXPECT_EQ(w.get<QAbstractButton>("Command2")->text(), QStringLiteral("リセット"));
         EXPECT_TRUE(w.get<QAction>("Language_ja")->isChecked());
         EXPECT_FALSE(w.get<QAction>("Language_en")->isChecked());
+        EXPECT_EQ(QFileInfo(QString::fromStdString(w.model().helpPath())).fileName(), QStringLiteral("Beams.pdf"));
+        EXPECT_EQ(w.get<QLabel>("ReferenceLink")->text(), QStringLiteral("<a href=\"help\">Beams.pdf</a>"));
         // The inputs typed stay: only the words change.
         EXPECT_EQ(w.text("Text1_0"), QStringLiteral("250"));
     }
