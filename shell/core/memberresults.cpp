@@ -3,6 +3,7 @@
 #include "mechanics/extremes.h"
 #include "mechanics/influence.h"
 #include "mechanics/outcome.h"
+#include "shell/core/language.h"
 #include "shell/core/memberdescription.h"
 
 #include <algorithm>
@@ -66,14 +67,16 @@ std::string governingText(const MemberDescription &m, const std::vector<int> &in
         for (std::size_t k = 0; k < g.loadedSpans.size(); ++k)
             if (g.loadedSpans[k])
                 spans.push_back(std::to_string(k + 1));
-        if (spans.empty())
-            t += ", no variable load";
-        else if (spans.size() == g.loadedSpans.size())
-            t += ", variable loads on every span";
-        else {
-            t += spans.size() == 1 ? ", variable loads on span " : ", variable loads on spans ";
+        if (spans.empty()) {
+            t += translated("Meaning", ", no variable load");
+        } else if (spans.size() == g.loadedSpans.size()) {
+            t += translated("Meaning", ", variable loads on every span");
+        } else {
+            std::string list;
             for (std::size_t k = 0; k < spans.size(); ++k)
-                t += (k == 0 ? "" : k + 1 == spans.size() ? " and " : ", ") + spans[k];
+                list += (k == 0 ? "" : k + 1 == spans.size() ? translated("Meaning", " and ") : ", ") + spans[k];
+            t += translatedPattern(
+                "Meaning", spans.size() == 1 ? ", variable loads on span %1" : ", variable loads on spans %1", {list});
         }
     }
     return t;
@@ -81,7 +84,9 @@ std::string governingText(const MemberDescription &m, const std::vector<int> &in
 
 std::string placementText(const mechanics::TrainPlacement &p)
 {
-    return "first axle at x = " + diagramNumber(p.lead) + (p.leftward ? ", running leftward" : ", running rightward");
+    return translatedPattern(
+        "Meaning", p.leftward ? "first axle at x = %1, running leftward" : "first axle at x = %1, running rightward",
+        {diagramNumber(p.lead)});
 }
 
 std::string verdict(double utilisation)
@@ -102,33 +107,37 @@ std::vector<MemberRow> memberRows(const mechanics::BeamSolution &s)
     for (std::size_t k = 0; k < s.reactions.size(); ++k) {
         const mechanics::Reaction &r = s.reactions[k];
         const std::string n = std::to_string(k + 1);
-        const std::string where =
-            std::string(supportKindName(r.support.kind)) + " at x = " + mechanics::numberText(r.support.x);
-        rows.push_back({"R" + n, "反力 (R" + n + ")", "upward reaction of support " + n + " (" + where + ")", r.force,
-                        Dimension::Force, false, std::nullopt});
+        rows.push_back({"R" + n, "反力 (R" + n + ")",
+                        translatedPattern("Meaning", "upward reaction of support %1 (%2 at x = %3)",
+                                          {n, translated("Kind", supportKindName(r.support.kind)),
+                                           mechanics::numberText(r.support.x)}),
+                        r.force, Dimension::Force, false, std::nullopt});
         const bool turning = r.support.kind == mechanics::SupportKind::Fixed || r.support.rotationalStiffness > 0;
         if (turning)
-            rows.push_back({"MR" + n, "反力モーメント (MR" + n + ")",
-                            "reaction moment of support " + n + ", clockwise positive on the member", r.moment,
-                            Dimension::Moment, false, std::nullopt});
+            rows.push_back(
+                {"MR" + n, "反力モーメント (MR" + n + ")",
+                 translatedPattern("Meaning", "reaction moment of support %1, clockwise positive on the member", {n}),
+                 r.moment, Dimension::Moment, false, std::nullopt});
     }
     const auto extremeRows = [&rows](const mechanics::Piecewise &f, const std::string &symbol, const char *large,
                                      const char *small, const std::string &what, Dimension dimension) {
         const mechanics::Extremes e = mechanics::extremes(f);
-        rows.push_back({symbol + "max", std::string(large) + " (" + symbol + "max)", "largest " + what, e.largest.value,
-                        dimension, false, e.largest.at.front().x});
-        rows.push_back({symbol + "min", std::string(small) + " (" + symbol + "min)", "smallest " + what,
-                        e.smallest.value, dimension, false, e.smallest.at.front().x});
+        rows.push_back({symbol + "max", std::string(large) + " (" + symbol + "max)",
+                        translated("Meaning", "largest " + what), e.largest.value, dimension, false,
+                        e.largest.at.front().x});
+        rows.push_back({symbol + "min", std::string(small) + " (" + symbol + "min)",
+                        translated("Meaning", "smallest " + what), e.smallest.value, dimension, false,
+                        e.smallest.at.front().x});
     };
     extremeRows(s.shear, "V", "最大せん断力", "最小せん断力", "shear force", Dimension::Force);
     extremeRows(s.moment, "M", "最大曲げモーメント", "最小曲げモーメント", "bending moment, sagging positive",
                 Dimension::Moment);
     if (s.deflection && s.slope) {
         extremeRows(*s.deflection, "δ", "最大変位", "最小変位", "deflection, downward positive", Dimension::Length);
-        rows.push_back({"θA", "たわみ角 (θA)", "slope at the left end, clockwise positive", (*s.slope)(0),
-                        Dimension::Length, true, std::nullopt});
-        rows.push_back({"θB", "たわみ角 (θB)", "slope at the right end, clockwise positive", (*s.slope)(s.length),
-                        Dimension::Length, true, std::nullopt});
+        rows.push_back({"θA", "たわみ角 (θA)", translated("Meaning", "slope at the left end, clockwise positive"),
+                        (*s.slope)(0), Dimension::Length, true, std::nullopt});
+        rows.push_back({"θB", "たわみ角 (θB)", translated("Meaning", "slope at the right end, clockwise positive"),
+                        (*s.slope)(s.length), Dimension::Length, true, std::nullopt});
     }
     return rows;
 }
@@ -221,10 +230,12 @@ std::vector<MemberRow> studyRows(const MemberDescription &m, const mechanics::Be
                               Dimension dimension, const mechanics::GoverningAt &largest,
                               const mechanics::GoverningAt &smallest) {
             rows.push_back({symbol + "cmax", std::string(large) + " (" + symbol + "cmax)",
-                            "largest " + what + " over the combinations: " + governingText(m, all, largest.governing),
+                            translatedPattern("Meaning", "largest " + what + " over the combinations: %1",
+                                              {governingText(m, all, largest.governing)}),
                             largest.governing.value, dimension, false, largest.x});
             rows.push_back({symbol + "cmin", std::string(small) + " (" + symbol + "cmin)",
-                            "smallest " + what + " over the combinations: " + governingText(m, all, smallest.governing),
+                            translatedPattern("Meaning", "smallest " + what + " over the combinations: %1",
+                                              {governingText(m, all, smallest.governing)}),
                             smallest.governing.value, dimension, false, smallest.x});
         };
         pair("V", "組合せ最大せん断力", "組合せ最小せん断力", "shear force", Dimension::Force, e.largestShear,
@@ -239,9 +250,10 @@ std::vector<MemberRow> studyRows(const MemberDescription &m, const mechanics::Be
         const mechanics::TrainEnvelope &t = *study.train;
         const auto row = [&](const std::string &symbol, const char *caption, const std::string &what,
                              Dimension dimension, const mechanics::TrainExtreme &e) {
-            rows.push_back({symbol, std::string(caption) + " (" + symbol + ")",
-                            what + " under the moving loads, " + placementText(e.placement), e.value, dimension, false,
-                            e.x});
+            rows.push_back(
+                {symbol, std::string(caption) + " (" + symbol + ")",
+                 translatedPattern("Meaning", what + " under the moving loads, %1", {placementText(e.placement)}),
+                 e.value, dimension, false, e.x});
         };
         row("Vtmax", "移動荷重最大せん断力", "largest shear force", Dimension::Force, t.largestShear);
         row("Vtmin", "移動荷重最小せん断力", "smallest shear force", Dimension::Force, t.smallestShear);
@@ -251,7 +263,7 @@ std::vector<MemberRow> studyRows(const MemberDescription &m, const mechanics::Be
     if (m.checks.stress()) {
         // The moment of the combinations for strength, or of the loads as typed where there are none.
         double moment = 0, x = 0;
-        std::string source = "the loads as typed";
+        std::string source = translated("Meaning", "the loads as typed");
         if (study.strength) {
             const mechanics::GoverningAt &large = study.strength->largestMoment;
             const mechanics::GoverningAt &small = study.strength->smallestMoment;
@@ -268,12 +280,14 @@ std::vector<MemberRow> studyRows(const MemberDescription &m, const mechanics::Be
         }
         const double sigma = moment / *m.checks.Z;
         const double ratio = sigma / *m.checks.f;
-        rows.push_back({"σb", "曲げ応力度 (σb)", "bending stress σb = |M| / Z, |M| of " + source, sigma,
+        rows.push_back({"σb", "曲げ応力度 (σb)",
+                        translatedPattern("Meaning", "bending stress σb = |M| / Z, |M| of %1", {source}), sigma,
                         Dimension::Stress, false, x});
         MemberRow r{"σb/fb",
                     "応力度比 (σb/fb)",
-                    "σb over the allowable stress fb = " + diagramNumber(*m.checks.f) +
-                        "; a simple elastic check, not a design code",
+                    translatedPattern("Meaning",
+                                      "σb over the allowable stress fb = %1; a simple elastic check, not a design code",
+                                      {diagramNumber(*m.checks.f)}),
                     ratio,
                     Dimension::None,
                     false,
@@ -331,9 +345,9 @@ std::vector<MemberRow> studyRows(const MemberDescription &m, const mechanics::Be
         if (worst >= 0) {
             MemberRow r{"δ/δa",
                         "たわみ比 (δ/δa)",
-                        "largest deflection over span / " + diagramNumber(*m.checks.n) + ", in span " +
-                            std::to_string(worstSpan + 1) + ": δ = " + diagramNumber(worstDeflection) +
-                            ", δa = " + diagramNumber(worstLimit),
+                        translatedPattern("Meaning", "largest deflection over span / %1, in span %2: δ = %3, δa = %4",
+                                          {diagramNumber(*m.checks.n), std::to_string(worstSpan + 1),
+                                           diagramNumber(worstDeflection), diagramNumber(worstLimit)}),
                         worst,
                         Dimension::None,
                         false,

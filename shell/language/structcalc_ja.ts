@@ -195,6 +195,216 @@
     </message>
 </context>
 <context>
+    <name>Handbook</name>
+    <message>
+        <source>Reactions, shear forces, bending moments and deflections of single-span beams.</source>
+        <translation>単スパン梁の反力、せん断力、曲げモーメントおよびたわみ。</translation>
+    </message>
+    <message>
+        <source>Help in %1 opens this file, %2, from the program&apos;s folder. It is written from the program&apos;s own case catalogue, so it shows exactly what the program computes: for every case its picture, its inputs with their units, the domain in which it applies, and every result row with its meaning, its formula as the program evaluates it and the value it gives at the start values.</source>
+        <translation>%1 の「ヘルプ」を選ぶと、プログラムのフォルダにあるこのファイル %2 が開く。本書はプログラム自身のケース一覧から作成されており、プログラムが計算する内容をそのまま示す。すなわち、各ケースについて、その図、入力値とその単位、適用範囲、ならびに各結果行の意味、プログラムが評価するとおりの計算式および初期値での値を示す。</translation>
+    </message>
+    <message>
+        <source>Numbers are in mm and N, the units the program starts in; every input and result carries its unit.</source>
+        <translation>数値は、プログラムの起動時の単位である mm および N で示す。入力値と計算結果にはすべて単位を付す。</translation>
+    </message>
+    <message>
+        <source>x runs from the left end of the member as the case&apos;s sketch draws it. Loads and deflections are positive downward. The shear force V = dM/dx is the sum of the upward forces left of the section; the bending moment M is positive sagging (tension at the bottom face). Support reactions are positive upward.</source>
+        <translation>x は、各ケースの図に描かれた部材の左端から測る。荷重およびたわみは下向きを正とする。せん断力 V = dM/dx は断面より左にある上向きの力の和であり、曲げモーメント M は下側引張 (下面が引張) を正とする。支点反力は上向きを正とする。</translation>
+    </message>
+    <message>
+        <source>Where a result row&apos;s meaning states a sign of its own, the row follows it.</source>
+        <translation>結果行の意味に独自の符号が記されている場合、その行はそれに従う。</translation>
+    </message>
+    <message>
+        <source>Across the five programs this handbook writes the deflection δ, the radius of gyration i and the buckling length Lk. The result captions of Beams keep the program&apos;s own symbols for the deflection (σmax).</source>
+        <translation>本書では5つのプログラムを通じて、たわみを δ、断面2次半径を i、座屈長を Lk と表記する。Beams の計算結果の項目名では、たわみにプログラム固有の記号 (σmax) をそのまま用いている。</translation>
+    </message>
+    <message>
+        <source>They group as the program evaluates them: a fraction bar, a root&apos;s bar and brackets enclose what is worked out first; a brace lists a formula&apos;s cases, each with its condition. Constants and named intermediate values are given before the results that use them.</source>
+        <translation>計算式の項のまとまりは、プログラムが評価するとおりに示す。分数の横線、根号の横線および括弧は先に計算する部分を囲み、中括弧は計算式の場合分けをそれぞれの条件とともに列挙する。定数および名前を付けた中間値は、それを用いる結果より前に示す。</translation>
+    </message>
+    <message>
+        <source>Each row gives its formula, the same with the start values put in (six significant digits, a negative value in brackets) and the value; the Value column shows it as the window does by default (#.000e+00). A row without a finite value is left empty by the window.</source>
+        <translation>各行には、計算式、それに初期値を代入した式 (有効数字6桁、負の値は括弧で囲む) および値を示す。値の列は、ウィンドウの既定の表示と同じ形式 (#.000e+00) で示す。有限の値をもたない行は、ウィンドウでは空欄となる。</translation>
+    </message>
+    <message>
+        <source>Beams of constant E I, small deflections, shear deformation neglected (Euler–Bernoulli). The coefficients below are those of the beam tables, rounded as the tables print them.</source>
+        <translation>E I 一定の梁とし、微小たわみを仮定し、せん断変形は無視する (オイラー・ベルヌーイ梁)。以下の係数は梁の公式表の値であり、表に記載されたとおりに丸めている。</translation>
+    </message>
+    <message>
+        <source>Triangular load on a simple span: Mmax = w l²/(9√3) = 0.06415 w l² at x = l/√3 ≈ 0.577 l, rounded to 0.0642.</source>
+        <translation>単純梁の三角形分布荷重: x = l/√3 ≈ 0.577 l の位置で Mmax = w l²/(9√3) = 0.06415 w l² であり、0.0642 に丸めている。</translation>
+    </message>
+    <message>
+        <source>Triangular load on a simple span: δmax = 0.006522 w l⁴/(E I) at x ≈ 0.519 l, from the elastic line of the load, rounded to 0.00652.</source>
+        <translation>単純梁の三角形分布荷重: この荷重による弾性曲線から、x ≈ 0.519 l の位置で δmax = 0.006522 w l⁴/(E I) であり、0.00652 に丸めている。</translation>
+    </message>
+    <message>
+        <source>Triangular load on a span fixed at both ends: the largest span moment is 0.02144 w l² at x = √(3/10) l ≈ 0.548 l; the program takes 0.0215.</source>
+        <translation>両端固定梁の三角形分布荷重: スパン内の最大曲げモーメントは x = √(3/10) l ≈ 0.548 l の位置で 0.02144 w l² である。プログラムでは 0.0215 を用いる。</translation>
+    </message>
+    <message>
+        <source>Reactions, moments and deflections of cantilevers, propped cantilevers and single spans.</source>
+        <translation>片持ち梁、一端固定・他端ピン梁および単スパン梁の反力、モーメントおよびたわみ。</translation>
+    </message>
+    <message>
+        <source>Across the five programs this handbook writes the deflection δ, the radius of gyration i and the buckling length Lk. The result captions of Cantilever keep the program&apos;s own symbols for the deflection (fB, fC, fx, fmax, ...).</source>
+        <translation>本書では5つのプログラムを通じて、たわみを δ、断面2次半径を i、座屈長を Lk と表記する。Cantilever の計算結果の項目名では、たわみにプログラム固有の記号 (fB, fC, fx, fmax, ...) をそのまま用いている。</translation>
+    </message>
+    <message>
+        <source>Propped cantilever under a uniform load: δmax = w l⁴/(184.6 E I) at x ≈ 0.578 l from the fixed end (0.422 l from the prop); the tables round the divisor to 185.</source>
+        <translation>等分布荷重を受ける一端固定・他端ピン梁: 固定端から x ≈ 0.578 l (ピン支点から 0.422 l) の位置で δmax = w l⁴/(184.6 E I) である。公式表では除数を 185 に丸めている。</translation>
+    </message>
+    <message>
+        <source>Propped cantilever under a triangular load falling to the prop: Mmax = 0.02981 w l² at x ≈ 0.553 l from the fixed end.</source>
+        <translation>ピン支点に向かって減少する三角形分布荷重を受ける一端固定・他端ピン梁: 固定端から x ≈ 0.553 l の位置で Mmax = 0.02981 w l² である。</translation>
+    </message>
+    <message>
+        <source>The same member: δmax = 0.002385 w l⁴/(E I), also at x ≈ 0.553 l from the fixed end.</source>
+        <translation>同じ部材: δmax = 0.002385 w l⁴/(E I) であり、これも固定端から x ≈ 0.553 l の位置である。</translation>
+    </message>
+    <message>
+        <source>Symmetric triangular load on a span fixed at both ends: 0.7 w l⁴/(384 E I) = 7 w l⁴/(3840 E I) is the exact mid-span deflection.</source>
+        <translation>両端固定梁の対称三角形分布荷重: 0.7 w l⁴/(384 E I) = 7 w l⁴/(3840 E I) がスパン中央のたわみの厳密値である。</translation>
+    </message>
+    <message>
+        <source>Triangular load on a simple span: Mmax = w l²/(9√3) = 0.06415 w l² at x = l/√3; the program takes 0.064.</source>
+        <translation>単純梁の三角形分布荷重: x = l/√3 の位置で Mmax = w l²/(9√3) = 0.06415 w l² である。プログラムでは 0.064 を用いる。</translation>
+    </message>
+    <message>
+        <source>The same span: δmax = 0.006522 w l⁴/(E I) at x ≈ 0.519 l, rounded to 0.00652.</source>
+        <translation>同じスパン: x ≈ 0.519 l の位置で δmax = 0.006522 w l⁴/(E I) であり、0.00652 に丸めている。</translation>
+    </message>
+    <message>
+        <source>The same load on a span fixed at both ends: δmax = w l⁴/(764.2 E I) at x ≈ 0.525 l (at mid-span w l⁴/(768 E I)); the tables round the divisor to 764.</source>
+        <translation>同じ荷重を受ける両端固定梁: x ≈ 0.525 l の位置で δmax = w l⁴/(764.2 E I) である (スパン中央では w l⁴/(768 E I))。公式表では除数を 764 に丸めている。</translation>
+    </message>
+    <message>
+        <source>Two wheel loads a apart: beyond a = (2 − √2) l = 0.5858 l one wheel alone at mid-span gives the larger moment.</source>
+        <translation>間隔 a の2つの輪荷重: a = (2 − √2) l = 0.5858 l を超えると、1輪のみをスパン中央に置いたときの曲げモーメントのほうが大きくなる。</translation>
+    </message>
+    <message>
+        <source>Reactions and corner moments of single-bay portal frames.</source>
+        <translation>単スパン門形ラーメンの反力および隅角部モーメント。</translation>
+    </message>
+    <message>
+        <source>Loads act in the plane of the frame: horizontal loads positive to the right, vertical loads positive downward. M is positive where the inside face is in tension (drawn on that side), so a downward load on the beam gives negative corner moments. Under a load on the beam or a bracket HA, HD are the inward thrust and VA, VD act upward; under a horizontal load HA, HD act against the load, VA downward, VD upward.</source>
+        <translation>荷重はラーメンの面内に作用し、水平荷重は右向きを正、鉛直荷重は下向きを正とする。M は内側引張を正とし (図は引張側に描く)、したがって梁に下向きの荷重が作用すると隅角部モーメントは負となる。梁またはブラケットに荷重が作用する場合、HA、HD は内向きの推力であり、VA、VD は上向きに作用する。水平荷重が作用する場合、HA、HD は荷重と逆向きに、VA は下向きに、VD は上向きに作用する。</translation>
+    </message>
+    <message>
+        <source>Across the five programs this handbook writes the deflection δ, the radius of gyration i and the buckling length Lk.</source>
+        <translation>本書では5つのプログラムを通じて、たわみを δ、断面2次半径を i、座屈長を Lk と表記する。</translation>
+    </message>
+    <message>
+        <source>Single-bay portal frames with rigid corners B and C and both feet pinned or both fixed, solved by the classical portal formulas: members inextensible, so the corners share one horizontal sway and do not move vertically; E constant, so only the ratio k = (I2/I1)(h/l) of the stiffnesses enters.</source>
+        <translation>剛な隅角部 B、C をもち、柱脚が両方ともピンまたは両方とも固定の単スパン門形ラーメンを、古典的な門形ラーメンの公式により解く。部材は伸縮しないものとし、したがって両隅角部は同一の水平変位を生じ、鉛直には移動しない。E は一定とし、したがって剛性の比 k = (I2/I1)(h/l) のみが関係する。</translation>
+    </message>
+    <message>
+        <source>Buckling loads and stresses of straight columns.</source>
+        <translation>真直な柱の座屈荷重および座屈応力。</translation>
+    </message>
+    <message>
+        <source>Buckling loads and stresses are compressive and are given as positive numbers.</source>
+        <translation>座屈荷重および座屈応力は圧縮であり、正の値で示す。</translation>
+    </message>
+    <message>
+        <source>Across the five programs this handbook writes the deflection δ, the radius of gyration i and the buckling length Lk. The result captions of Buckling keep the program&apos;s own symbols for the radius of gyration (k). The result captions of Buckling keep the program&apos;s own symbols for the buckling length (L).</source>
+        <translation>本書では5つのプログラムを通じて、たわみを δ、断面2次半径を i、座屈長を Lk と表記する。Buckling の計算結果の項目名では、断面2次半径にプログラム固有の記号 (k) をそのまま用いている。Buckling の計算結果の項目名では、座屈長にプログラム固有の記号 (L) をそのまま用いている。</translation>
+    </message>
+    <message>
+        <source>Euler columns: an ideal straight elastic column. The buckling length is Lk = l/√n with the end constant n: 1/4 for a column fixed at its foot and free at its head, 1 pinned at both ends, 2 fixed and pinned (the exact value is (4.4934/π)² = 2.046), 4 fixed at both ends. The slenderness λ = l/i is taken of the length l, not of Lk. π² is the square of π = 3.141592, 9.8696.</source>
+        <translation>オイラー柱: 理想的な真直弾性柱である。座屈長は柱端定数 n を用いて Lk = l/√n とする。n は、下端固定・上端自由の柱で 1/4、両端ピンで 1、一端固定・他端ピンで 2 (厳密値は (4.4934/π)² = 2.046)、両端固定で 4 である。細長比 λ = l/i は Lk ではなく長さ l について求める。π² は π = 3.141592 の2乗で 9.8696 である。</translation>
+    </message>
+    <message>
+        <source>Empirical columns: Tetmajer&apos;s straight lines (a parabola for cast iron) for the inelastic range, tabulated in kgf/cm². The program takes a in N/mm² (1 kgf/cm² = 0.0980665 N/mm²); b and c are per unit of slenderness, pure numbers that no unit changes. l is taken as the buckling length.</source>
+        <translation>実験式による柱: 非弾性域に対するテトマイヤーの直線式 (鋳鉄では放物線式) で、kgf/cm² 単位で表にまとめられている。プログラムでは a を N/mm² で扱う (1 kgf/cm² = 0.0980665 N/mm²)。b および c は細長比 1 あたりの値で、どの単位系でも変わらない無次元数である。l を座屈長とする。</translation>
+    </message>
+    <message>
+        <source>σk = a (1 − b λ + c λ²) with a = 761 N/mm² (7760 kgf/cm²), b = 0.01546, c = 7 × 10⁻⁵: σk = 761 − 11.7651 λ + 0.05327 λ² N/mm², for λ up to λ0 = 80 (beyond it the window shows a note).</source>
+        <translation>σk = a (1 − b λ + c λ²)、ここで a = 761 N/mm² (7760 kgf/cm²)、b = 0.01546、c = 7 × 10⁻⁵: σk = 761 − 11.7651 λ + 0.05327 λ² N/mm²。λ0 = 80 までの λ に適用する (これを超えるとウィンドウに注記が表示される)。</translation>
+    </message>
+    <message>
+        <source>σk = a (1 − b λ + c λ²) with a = 296 N/mm² (3018 kgf/cm²), b = 0.00425, c = 0: σk = 296 − 1.258 λ N/mm², for λ up to λ0 = 112 (beyond it the window shows a note).</source>
+        <translation>σk = a (1 − b λ + c λ²)、ここで a = 296 N/mm² (3018 kgf/cm²)、b = 0.00425、c = 0: σk = 296 − 1.258 λ N/mm²。λ0 = 112 までの λ に適用する (これを超えるとウィンドウに注記が表示される)。</translation>
+    </message>
+    <message>
+        <source>σk = a (1 − b λ + c λ²) with a = 304 N/mm² (3100 kgf/cm²), b = 0.00368, c = 0: σk = 304 − 1.11872 λ N/mm², for λ up to λ0 = 105 (beyond it the window shows a note).</source>
+        <translation>σk = a (1 − b λ + c λ²)、ここで a = 304 N/mm² (3100 kgf/cm²)、b = 0.00368、c = 0: σk = 304 − 1.11872 λ N/mm²。λ0 = 105 までの λ に適用する (これを超えるとウィンドウに注記が表示される)。</translation>
+    </message>
+    <message>
+        <source>σk = a (1 − b λ + c λ²) with a = 328 N/mm² (3345 kgf/cm²), b = 0.00185, c = 0: σk = 328 − 0.6068 λ N/mm², for λ up to λ0 = 89 (beyond it the window shows a note).</source>
+        <translation>σk = a (1 − b λ + c λ²)、ここで a = 328 N/mm² (3345 kgf/cm²)、b = 0.00185、c = 0: σk = 328 − 0.6068 λ N/mm²。λ0 = 89 までの λ に適用する (これを超えるとウィンドウに注記が表示される)。</translation>
+    </message>
+    <message>
+        <source>σk = a (1 − b λ + c λ²) with a = 28.7 N/mm² (292.7 kgf/cm²), b = 0.00662, c = 0: σk = 28.7 − 0.189994 λ N/mm², for λ up to λ0 = 100 (beyond it the window shows a note).</source>
+        <translation>σk = a (1 − b λ + c λ²)、ここで a = 28.7 N/mm² (292.7 kgf/cm²)、b = 0.00662、c = 0: σk = 28.7 − 0.189994 λ N/mm²。λ0 = 100 までの λ に適用する (これを超えるとウィンドウに注記が表示される)。</translation>
+    </message>
+    <message>
+        <source>Area, second moment, section moduli and radius of gyration of cross-sections.</source>
+        <translation>断面の断面積、断面2次モーメント、断面係数および断面2次半径。</translation>
+    </message>
+    <message>
+        <source>Section properties are taken about the bending axis through the centroid of the section as drawn; distances from the centroid to the extreme fibres are positive.</source>
+        <translation>断面性能は、図示した断面の図心を通る曲げ軸について求める。図心から最外縁までの距離は正とする。</translation>
+    </message>
+    <message>
+        <source>Exact section properties of the drawn shapes, without fillets or rounded corners. π is taken as 3.141592, as the programs always have.</source>
+        <translation>図示した形状の厳密な断面性能であり、フィレットや隅角部の丸みは考慮しない。π は、従来からプログラムで用いているとおり 3.141592 とする。</translation>
+    </message>
+    <message>
+        <source>i = a/√12 = 0.288675 a; the tables print 0.28867.</source>
+        <translation>i = a/√12 = 0.288675 a である。公式表では 0.28867 と記載されている。</translation>
+    </message>
+    <message>
+        <source>Reactions, shear forces, bending moments and deflections of any straight member.</source>
+        <translation>任意の直線部材の反力、せん断力、曲げモーメントおよびたわみ。</translation>
+    </message>
+    <message>
+        <source>Method. The member is cut at every support, hinge, load end and change of E·I. Between two cuts the load is a polynomial, and V, M, θ and δ follow from it by exact integration (M′ = V, θ′ = M/EI, δ′ = θ). The unknown reactions and the jumps of the slope at the hinges are found from one small linear system: equilibrium, a zero moment at every hinge and free end, and the deflection each support prescribes (zero, its settlement, or its reaction over its stiffness for a spring). No mesh and no step: the values and the extremes, with their positions, are those of the exact polynomials.</source>
+        <translation>解法。部材をすべての支点、ヒンジ、荷重の端部および E·I の変化点で分割する。分割点間では荷重は多項式であり、V、M、θ および δ はこれを厳密に積分して求める (M′ = V、θ′ = M/EI、δ′ = θ)。未知の反力およびヒンジにおけるたわみ角の不連続量は、1つの小規模な連立1次方程式から求める。その条件は、つり合い、各ヒンジおよび自由端でモーメントが 0 であること、ならびに各支点が規定するたわみ (0、その沈下量、またはばね支点では反力をその剛性で除した値) である。メッシュ分割も刻み幅も用いない。値および極値とその位置は、厳密な多項式によるものである。</translation>
+    </message>
+    <message>
+        <source>Input. The length l, E and I of the member and a point of interest x, marked on the diagrams; in the tables the supports (pinned, roller, fixed or spring with its stiffness k and a rotational stiffness kθ, each with an optional settlement δs, downward), internal hinges, point loads P (downward), couples C (clockwise), distributed loads from w1 to w2 (downward, varying linearly) and segments with their own E and I. A member that can move, a position off the member or a load that ends before it starts is refused with its reason, and the cell it is about is marked.</source>
+        <translation>入力。部材の長さ l、E、I および着目点 x (応力図上に示す)。表には、支点 (ピン、ローラー、固定、または剛性 k と回転剛性 kθ をもつばね。いずれにも任意で下向きの沈下 δs を指定できる)、部材内ヒンジ、集中荷重 P (下向き)、モーメント荷重 C (時計回り)、w1 から w2 まで直線的に変化する分布荷重 (下向き)、および個別の E、I をもつ区間を入力する。移動可能な (不安定な) 部材、部材外の位置、または始点より前で終わる荷重は理由を示して受け付けず、該当するセルに印を付ける。</translation>
+    </message>
+    <message>
+        <source>Worked checks the program is tested against: two equal spans l under a uniform load w give the end reactions 0.375 wl, the middle one 1.25 wl and the support moment −wl²/8; three equal spans 0.4 wl and 1.1 wl with −wl²/10; a member with a hinge equals its statics; a spring support tends to a pinned one as its stiffness grows and to none as it vanishes; a settlement Δ of the middle support of two equal spans moves its reaction by 6EIΔ/l³; a stepped member agrees with the unit-load method.</source>
+        <translation>プログラムの検証に用いている計算例: 等分布荷重 w を受ける等スパン l の2スパン梁では、端部の反力が 0.375 wl、中間支点の反力が 1.25 wl、支点上の曲げモーメントが −wl²/8 となる。等スパンの3スパン梁では 0.4 wl および 1.1 wl、−wl²/10 となる。ヒンジをもつ部材は、つり合い条件のみから求めた値と一致する。ばね支点は、剛性が大きくなるとピン支点に、剛性が 0 に近づくと支点のない状態に近づく。等スパンの2スパン梁の中間支点が Δ 沈下すると、その反力は 6EIΔ/l³ 変化する。断面が段状に変化する部材は、単位荷重法による結果と一致する。</translation>
+    </message>
+    <message>
+        <source>Loading. Every load belongs to a load case named in the Cases table (permanent or variable); a combination factors the cases it names (1.35 G + 1.5 Q). By linearity each case is solved once and the combinations are factored sums. With pattern loading the variable cases are split span by span, and every share that makes a value worse is taken, separately for every value; the envelope rows name the combination, and the spans, that govern. Worked checks: two equal spans under g and q give the support moment −(g + q)l²/8 with q on both spans, and the largest span moment RA²/(2(g + q)), RA = (3g/8 + 7q/16)l, with q on one span.</source>
+        <translation>荷重。各荷重は、荷重ケース表で名前を付けた荷重ケース (固定荷重または変動荷重) に属する。組合せは、指定した荷重ケースにそれぞれ係数を乗じる (1.35 G + 1.5 Q)。線形性により各荷重ケースは1回だけ解き、組合せは係数を乗じた和として求める。パターン載荷では変動荷重のケースをスパンごとに分割し、値ごとに個別に、その値を不利にする分担分をすべて採用する。包絡線の行には、支配的となる組合せとスパンを示す。計算例: g と q を受ける等スパンの2スパン梁では、q を両スパンに載荷したとき支点上の曲げモーメントが −(g + q)l²/8、q を一方のスパンに載荷したときスパン内の最大曲げモーメントが RA²/(2(g + q))、RA = (3g/8 + 7q/16)l となる。</translation>
+    </message>
+    <message>
+        <source>Moving loads. Axles at their distances behind the first axle roll across the member both ways. For each section the largest and smallest V and M are found from the influence line exactly, among the positions where an axle stands on a breakpoint of the line and the stationary points between them, with no step size; a single axle P on a simple span gives P·x(l − x)/l, two axles a apart the largest moment P(2l − a)²/(8l) under a wheel.</source>
+        <translation>移動荷重。先頭軸からそれぞれの距離に並んだ車軸が、部材上を両方向に移動する。各断面の V および M の最大値・最小値は、影響線から厳密に求める。候補となる位置は、いずれかの車軸が影響線の折れ点上にある位置と、それらの間の停留点であり、刻み幅は用いない。単純梁上の1軸 P では P·x(l − x)/l、間隔 a の2軸では車輪直下で最大曲げモーメント P(2l − a)²/(8l) となる。</translation>
+    </message>
+    <message>
+        <source>Checks. The bending stress σb = |M|/Z (|M| the largest of the combinations for strength, or of the loads as typed) is compared with the allowable stress fb, and the largest deflection of every span with its length over n (the combinations for deflection); each is shown as a utilisation with OK at 1 or below. These are simple elastic checks, not a design code.</source>
+        <translation>検定。曲げ応力度 σb = |M|/Z (|M| は強度検定用の組合せ、または入力したままの荷重による最大値) を許容曲げ応力度 fb と比較し、各スパンの最大たわみをスパン長 / n (たわみ検定用の組合せ) と比較する。いずれも検定比として示し、1 以下で OK とする。これらは単純な弾性検定であり、設計規準に基づくものではない。</translation>
+    </message>
+</context>
+<context>
+    <name>Kind</name>
+    <message>
+        <source>pinned</source>
+        <translation>ピン</translation>
+    </message>
+    <message>
+        <source>roller</source>
+        <translation>ローラー</translation>
+    </message>
+    <message>
+        <source>fixed</source>
+        <translation>固定</translation>
+    </message>
+    <message>
+        <source>spring</source>
+        <translation>ばね</translation>
+    </message>
+</context>
+<context>
     <name>Meaning</name>
     <message>
         <source>position of the support from the left end</source>
@@ -351,6 +561,130 @@
     <message>
         <source>the load case the load belongs to (empty: the first)</source>
         <translation>荷重が属する荷重ケース (空欄: 最初のケース)</translation>
+    </message>
+    <message>
+        <source>, no variable load</source>
+        <translation>、変動荷重なし</translation>
+    </message>
+    <message>
+        <source>, variable loads on every span</source>
+        <translation>、全スパンに変動荷重</translation>
+    </message>
+    <message>
+        <source> and </source>
+        <translation> と </translation>
+    </message>
+    <message>
+        <source>, variable loads on span %1</source>
+        <translation>、スパン %1 に変動荷重</translation>
+    </message>
+    <message>
+        <source>, variable loads on spans %1</source>
+        <translation>、スパン %1 に変動荷重</translation>
+    </message>
+    <message>
+        <source>first axle at x = %1, running leftward</source>
+        <translation>先頭軸 x = %1、左向きに進行</translation>
+    </message>
+    <message>
+        <source>first axle at x = %1, running rightward</source>
+        <translation>先頭軸 x = %1、右向きに進行</translation>
+    </message>
+    <message>
+        <source>upward reaction of support %1 (%2 at x = %3)</source>
+        <translation>支点 %1 の反力 (上向き正、%2、x = %3)</translation>
+    </message>
+    <message>
+        <source>reaction moment of support %1, clockwise positive on the member</source>
+        <translation>支点 %1 の反力モーメント (部材に対し時計回り正)</translation>
+    </message>
+    <message>
+        <source>largest shear force</source>
+        <translation>せん断力の最大値</translation>
+    </message>
+    <message>
+        <source>smallest shear force</source>
+        <translation>せん断力の最小値</translation>
+    </message>
+    <message>
+        <source>largest bending moment, sagging positive</source>
+        <translation>曲げモーメントの最大値 (正: 下側引張)</translation>
+    </message>
+    <message>
+        <source>smallest bending moment, sagging positive</source>
+        <translation>曲げモーメントの最小値 (正: 下側引張)</translation>
+    </message>
+    <message>
+        <source>largest deflection, downward positive</source>
+        <translation>たわみの最大値 (下向き正)</translation>
+    </message>
+    <message>
+        <source>smallest deflection, downward positive</source>
+        <translation>たわみの最小値 (下向き正)</translation>
+    </message>
+    <message>
+        <source>slope at the left end, clockwise positive</source>
+        <translation>左端のたわみ角 (時計回り正)</translation>
+    </message>
+    <message>
+        <source>slope at the right end, clockwise positive</source>
+        <translation>右端のたわみ角 (時計回り正)</translation>
+    </message>
+    <message>
+        <source>largest shear force over the combinations: %1</source>
+        <translation>組合せによるせん断力の最大値: %1</translation>
+    </message>
+    <message>
+        <source>smallest shear force over the combinations: %1</source>
+        <translation>組合せによるせん断力の最小値: %1</translation>
+    </message>
+    <message>
+        <source>largest bending moment over the combinations: %1</source>
+        <translation>組合せによる曲げモーメントの最大値: %1</translation>
+    </message>
+    <message>
+        <source>smallest bending moment over the combinations: %1</source>
+        <translation>組合せによる曲げモーメントの最小値: %1</translation>
+    </message>
+    <message>
+        <source>largest deflection over the combinations: %1</source>
+        <translation>組合せによるたわみの最大値: %1</translation>
+    </message>
+    <message>
+        <source>smallest deflection over the combinations: %1</source>
+        <translation>組合せによるたわみの最小値: %1</translation>
+    </message>
+    <message>
+        <source>largest shear force under the moving loads, %1</source>
+        <translation>移動荷重によるせん断力の最大値、%1</translation>
+    </message>
+    <message>
+        <source>smallest shear force under the moving loads, %1</source>
+        <translation>移動荷重によるせん断力の最小値、%1</translation>
+    </message>
+    <message>
+        <source>largest bending moment under the moving loads, %1</source>
+        <translation>移動荷重による曲げモーメントの最大値、%1</translation>
+    </message>
+    <message>
+        <source>smallest bending moment under the moving loads, %1</source>
+        <translation>移動荷重による曲げモーメントの最小値、%1</translation>
+    </message>
+    <message>
+        <source>the loads as typed</source>
+        <translation>入力した荷重</translation>
+    </message>
+    <message>
+        <source>bending stress σb = |M| / Z, |M| of %1</source>
+        <translation>曲げ応力度 σb = |M| / Z (|M|: %1)</translation>
+    </message>
+    <message>
+        <source>σb over the allowable stress fb = %1; a simple elastic check, not a design code</source>
+        <translation>σb と許容曲げ応力度 fb = %1 の比。単純な弾性検定であり、設計規準による検定ではない</translation>
+    </message>
+    <message>
+        <source>largest deflection over span / %1, in span %2: δ = %3, δa = %4</source>
+        <translation>スパン / %1 に対するたわみの最大比、スパン %2: δ = %3, δa = %4</translation>
     </message>
     <message>
         <source>upward reaction at A</source>
@@ -1273,6 +1607,46 @@
     <message>
         <source>Where</source>
         <translation>位置</translation>
+    </message>
+    <message>
+        <source>Reference handbook</source>
+        <translation>参考資料</translation>
+    </message>
+    <message>
+        <source>Version %1, built %2</source>
+        <translation>バージョン %1、%2 ビルド</translation>
+    </message>
+    <message>
+        <source>About this handbook.</source>
+        <translation>この参考資料について。</translation>
+    </message>
+    <message>
+        <source>Units.</source>
+        <translation>単位。</translation>
+    </message>
+    <message>
+        <source>Sign convention.</source>
+        <translation>符号規約。</translation>
+    </message>
+    <message>
+        <source>Notation.</source>
+        <translation>記号。</translation>
+    </message>
+    <message>
+        <source>Formulas.</source>
+        <translation>計算式。</translation>
+    </message>
+    <message>
+        <source>Results.</source>
+        <translation>計算結果。</translation>
+    </message>
+    <message>
+        <source>Contents</source>
+        <translation>目次</translation>
+    </message>
+    <message>
+        <source>Sources and assumptions</source>
+        <translation>出典と仮定</translation>
     </message>
 </context>
 <context>
