@@ -64,20 +64,21 @@ function(structcalc_add_program)
     set(document ${CMAKE_CURRENT_BINARY_DIR}/${arg_HELP})
     string(REGEX REPLACE "\\.pdf$" ".en.pdf" english_help ${arg_HELP})
     set(english_document ${CMAKE_CURRENT_BINARY_DIR}/${english_help})
-    add_custom_command(
-        OUTPUT ${document}
-        COMMAND ${CMAKE_COMMAND} -E env QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=0
-                $<TARGET_FILE:refdoc> --lang ja ${arg_NAME} ${document}
-        DEPENDS refdoc
-        COMMENT "Writing the reference document ${arg_HELP}"
-        VERBATIM)
-    add_custom_command(
-        OUTPUT ${english_document}
-        COMMAND ${CMAKE_COMMAND} -E env QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=0
-                $<TARGET_FILE:refdoc> --lang en ${arg_NAME} ${english_document}
-        DEPENDS refdoc
-        COMMENT "Writing the reference document ${english_help}"
-        VERBATIM)
+    foreach(language IN ITEMS ja en)
+        set(written ${document})
+        if(language STREQUAL "en")
+            set(written ${english_document})
+        endif()
+        get_filename_component(written_name ${written} NAME)
+        add_custom_command(
+            OUTPUT ${written}
+            COMMAND ${CMAKE_COMMAND} -E env QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=0
+                    $<TARGET_FILE:refdoc> --lang ${language} ${arg_NAME} ${written}
+            DEPENDS refdoc
+            COMMENT "Writing the reference document ${written_name}"
+            VERBATIM)
+    endforeach()
+
     # The desktop entry as the program value describes it; the installation adds its Exec line.
     set(entry ${CMAKE_CURRENT_BINARY_DIR}/structcalc-${arg_ID}.desktop.in)
     add_custom_command(

@@ -1,5 +1,6 @@
 // --lang: the answer wholly in Japanese or in English; without it, the very bytes scripts read.
 
+#include "cli/tests/floorbeam.h"
 #include "cli/tests/running.h"
 #include "registry/registry.h"
 
@@ -64,23 +65,16 @@ TEST(structcalcLanguage, everyCaseInBothLanguages)
 // other languages.
 TEST(structcalcLanguage, anyMemberAndRefusals)
 {
-    const std::string floor = R"({"length": 8000, "E": 205000, "I": 1e8,
-        "supports": [{"x": 0, "kind": "pinned"}, {"x": 4000, "kind": "roller"}, {"x": 8000, "kind": "roller"}],
-        "loads": [{"kind": "distributed", "from": 0, "to": 8000, "w1": 10, "w2": 10, "case": "G"},
-                  {"kind": "distributed", "from": 0, "to": 8000, "w1": 5, "w2": 5, "case": "Q"}],
-        "cases": [{"name": "G", "kind": "permanent"}, {"name": "Q", "kind": "variable"}],
-        "combinations": [{"name": "ULS", "factors": {"G": 1.35, "Q": 1.5}, "pattern": true, "use": "strength"},
-                         {"name": "SLS", "factors": {"G": 1, "Q": 1}, "use": "deflection"}],
-        "checks": {"Z": 1e6, "f": 156, "n": 300}})";
-    const Outcome en = run({"Member", "--lang", "en", "--member", "-"}, floor);
+    const Outcome en = run({"Member", "--lang", "en", "--member", "-"}, structcalc::testing::FloorBeam);
     ASSERT_EQ(en.status, 0) << en.err;
     EXPECT_FALSE(hasJapanese(en.out)) << en.out;
     EXPECT_NE(en.out.find("Reaction (R1)\t"), std::string::npos) << en.out;
     EXPECT_NE(en.out.find("Min. bending moment, combinations (Mcmin)\t-4.200e+07\tN･mm\tx = 4000 mm\n"),
               std::string::npos)
         << en.out;
-    EXPECT_NE(run({"Member", "--member", "-"}, floor).out.find("組合せ最小曲げモーメント (Mcmin)\t"),
-              std::string::npos);
+    EXPECT_NE(
+        run({"Member", "--member", "-"}, structcalc::testing::FloorBeam).out.find("組合せ最小曲げモーメント (Mcmin)\t"),
+        std::string::npos);
 
     const Outcome german = run({"Beams", "1", "--lang", "de"});
     EXPECT_EQ(german.status, 2);

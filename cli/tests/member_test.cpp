@@ -2,6 +2,7 @@
 // a diagram table or JSON Lines; every refusal with its reason and exit status.
 
 #include "cli/structcalc.h"
+#include "cli/tests/floorbeam.h"
 #include "cli/tests/running.h"
 
 #include <gtest/gtest.h>
@@ -276,14 +277,7 @@ namespace {
 // loading and for deflection whole, and checked.
 TEST(structcalcMember, combinationsAndChecksOfAFloorBeam)
 {
-    const std::string floor = R"({"length": 8000, "E": 205000, "I": 1e8,
-        "supports": [{"x": 0, "kind": "pinned"}, {"x": 4000, "kind": "roller"}, {"x": 8000, "kind": "roller"}],
-        "loads": [{"kind": "distributed", "from": 0, "to": 8000, "w1": 10, "w2": 10, "case": "G"},
-                  {"kind": "distributed", "from": 0, "to": 8000, "w1": 5, "w2": 5, "case": "Q"}],
-        "cases": [{"name": "G", "kind": "permanent"}, {"name": "Q", "kind": "variable"}],
-        "combinations": [{"name": "ULS", "factors": {"G": 1.35, "Q": 1.5}, "pattern": true, "use": "strength"},
-                         {"name": "SLS", "factors": {"G": 1, "Q": 1}, "use": "deflection"}],
-        "checks": {"Z": 1e6, "f": 156, "n": 300}})";
+    const std::string floor = structcalc::testing::FloorBeam;
     const Outcome rows = run({"Member", "--member", "-"}, floor);
     ASSERT_EQ(rows.status, 0) << rows.err;
     // The support moment: both spans loaded, −(1.35·10 + 1.5·5)·4000²/8.
