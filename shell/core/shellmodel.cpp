@@ -719,10 +719,12 @@ void ShellModel::help()
     // The reference is there but nothing on this desktop shows PDF files: say where it is, so
     // that the user can open it another way.
     if (result == OpenResult::NoApplication)
-        m_platform.messageBox("No application to open PDF files was found. The reference is at " + path,
-                              m_program.helpMessageTitle);
+        m_platform.messageBox(
+            translatedPattern("Text", "No application to open PDF files was found. The reference is at %1", {path}),
+            m_program.helpMessageTitle);
     else if (errorNumber < 1)
-        m_platform.messageBox(helpFileIn(m_program.helpFile, installedLanguage()) + " : Reference File open error ! ",
+        m_platform.messageBox(translatedPattern("Text", "%1 : Reference File open error ! ",
+                                                {helpFileIn(m_program.helpFile, installedLanguage())}),
                               m_program.helpMessageTitle);
     else
         m_platform.messageBox(m_program.errorPrefix + std::to_string(errorNumber) + errorText, "Error Message");

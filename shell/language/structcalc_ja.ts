@@ -1742,6 +1742,14 @@
         <source>Please check %1 : %2</source>
         <translation>%1 を確認してください : %2</translation>
     </message>
+    <message>
+        <source>No application to open PDF files was found. The reference is at %1</source>
+        <translation>PDF ファイルを開くアプリケーションが見つかりません。参考資料の場所: %1</translation>
+    </message>
+    <message>
+        <source>%1 : Reference File open error ! </source>
+        <translation>%1 : 参考資料ファイルを開けません</translation>
+    </message>
 </context>
 <context>
     <name>Title</name>
