@@ -6,11 +6,9 @@
 
 #include "shell/core/languagelibrary.h"
 
-#include <ostream>
-
 namespace structcalc {
 
-int takeLanguage(const std::vector<std::string> &args, std::vector<std::string> &rest, std::ostream &err)
+std::string takeLanguage(const std::vector<std::string> &args, std::vector<std::string> &rest)
 {
     std::optional<shell::Language> language;
     for (std::size_t i = 0; i < args.size(); ++i) {
@@ -20,25 +18,19 @@ int takeLanguage(const std::vector<std::string> &args, std::vector<std::string> 
             continue;
         }
         const bool joined = arg.size() > 6;
-        if (!joined && i + 1 == args.size()) {
-            err << "structcalc: --lang needs ja or en\n";
-            return UsageError;
-        }
+        if (!joined && i + 1 == args.size())
+            return "--lang needs ja or en";
         const std::string code = joined ? arg.substr(7) : args[++i];
         language = shell::languageOfCode(code);
-        if (!language) {
-            err << "structcalc: --lang takes ja or en, not '" << visibleText(code) << "'\n";
-            return UsageError;
-        }
+        if (!language)
+            return "--lang takes ja or en, not '" + visibleText(code) + "'";
     }
     // Without --lang every text is as written, whatever an earlier run in this process chose.
     shell::installTranslation(nullptr);
     std::string problem;
-    if (language && !language::installFromLibrary(*language, {STRUCTCALC_PROGRAM_FOLDER}, problem)) {
-        err << "structcalc: --lang: " << problem << "\n";
-        return UsageError;
-    }
-    return Computed;
+    if (language && !language::installFromLibrary(*language, {STRUCTCALC_PROGRAM_FOLDER}, problem))
+        return "--lang: " + problem;
+    return {};
 }
 
 }  // namespace structcalc

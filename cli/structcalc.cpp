@@ -763,8 +763,8 @@ int runCommand(const std::vector<std::string> &args, std::ostream &out, std::ost
 int run(const std::vector<std::string> &line, std::ostream &out, std::ostream &err, std::istream *in)
 {
     std::vector<std::string> args;
-    if (const int status = takeLanguage(line, args, err); status != Computed)
-        return status;
+    if (const std::string problem = takeLanguage(line, args); !problem.empty())
+        return usage(err, problem);
     // A program that describes any member reads a member description, not a case and inputs.
     const shell::Program *program = args.empty() ? nullptr : registry::find(args[0]);
     const int status = program && program->memberEditor

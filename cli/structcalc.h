@@ -28,8 +28,8 @@ enum ExitStatus { Computed = 0, UsageError = 2, Rejected = 3 };
 int run(const std::vector<std::string> &args, std::ostream &out, std::ostream &err, std::istream *in = nullptr);
 
 // The words of `args` without --lang ja|en (also --lang=ja) into `rest`, the language's
-// translation installed; UsageError, said on `err`, for another language or one that cannot be
-// loaded.
-int takeLanguage(const std::vector<std::string> &args, std::vector<std::string> &rest, std::ostream &err);
+// translation installed; why not, for another language or one that cannot be loaded ("" where
+// it is installed or none is asked for).
+std::string takeLanguage(const std::vector<std::string> &args, std::vector<std::string> &rest);
 
 }  // namespace structcalc

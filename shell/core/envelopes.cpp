@@ -3,6 +3,7 @@
 // that say so.
 
 #include "shell/core/diagrams.h"
+#include "shell/core/language.h"
 
 #include "mechanics/sectionlines.h"
 
@@ -190,18 +191,19 @@ std::string trainPlacementText(const MemberDiagram &member, Quantity quantity, c
         return {};
     const std::string unit = lengthUnit.empty() ? "" : " " + lengthUnit;
     const bool largest = &e == &member.train->largestShear || &e == &member.train->largestMoment;
-    std::string text = quantitySymbol(quantity) + (largest ? "max " : "min ") + diagramNumber(e.value) +
-                       (curve->unit.empty() ? "" : " " + curve->unit) + " at x = " + diagramNumber(e.x) + unit;
+    std::string text = translatedPattern("Text", "%1 %2 at x = %3",
+                                         {quantitySymbol(quantity) + (largest ? "max" : "min"),
+                                          diagramNumber(e.value) + (curve->unit.empty() ? "" : " " + curve->unit),
+                                          diagramNumber(e.x) + unit});
     const std::vector<double> axles = member.train->axlesAt(e.placement, member.length());
-    for (std::size_t i = 0; i < axles.size(); ++i) {
-        const bool last = i + 1 == axles.size();
-        text += i == 0 ? (axles.size() == 1 ? ", wheel at " : ", wheels at ") : last ? " and " : ", ";
-        text += diagramNumber(axles[i]);
-    }
+    std::string wheels;
+    for (std::size_t i = 0; i < axles.size(); ++i)
+        wheels += (i == 0 ? "" : i + 1 == axles.size() ? translated("Text", " and ") : ", ") + diagramNumber(axles[i]);
     if (!axles.empty())
-        text += unit;
+        text += translatedPattern("Text", axles.size() == 1 ? ", wheel at %1" : ", wheels at %1", {wheels + unit});
     for (const auto &[from, to] : e.placement.covered)
-        text += ", uniform load from " + diagramNumber(from) + " to " + diagramNumber(to) + unit;
+        text +=
+            translatedPattern("Text", ", uniform load from %1 to %2", {diagramNumber(from), diagramNumber(to) + unit});
     return text;
 }
 

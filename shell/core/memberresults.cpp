@@ -148,17 +148,17 @@ MemberStudy studyMember(const MemberDescription &m)
     const mechanics::Beam beam = m.beam();
     if (!m.combinations.empty()) {
         const std::vector<mechanics::LoadCase> cases = m.loadCases();
-        const auto envelope = [&](CombinationUse use) -> std::optional<mechanics::CombinationEnvelope> {
+        const auto envelope = [&](CombinationUse use) -> std::shared_ptr<const mechanics::CombinationEnvelope> {
             const std::vector<mechanics::Combination> chosen = combinationsFor(m, use);
             if (chosen.empty())
-                return std::nullopt;
+                return nullptr;
             const auto e = mechanics::combinationEnvelope(beam, cases, chosen, StudyIntervals);
             if (!e) {
                 study.problem = e.error().message;
                 study.problemTable = CombinationTable;
-                return std::nullopt;
+                return nullptr;
             }
-            return *e;
+            return std::make_shared<const mechanics::CombinationEnvelope>(*e);
         };
         study.combinations = envelope(CombinationUse::Both);
         if (study.combinations) {
@@ -214,15 +214,23 @@ std::vector<MemberRow> studyRows(const MemberDescription &m, const mechanics::Be
         std::string dimensions;
         for (std::size_t k = 0; k < section.dimensions.size() && k < 4; ++k)
             dimensions += std::string(k == 0 ? "" : ", ") + "abcd"[k] + " = " + diagramNumber(section.dimensions[k]);
-        const std::string of = "of the " + section.shape + " " + dimensions + ", from its shape";
-        rows.push_back({"I", "断面2次モーメント (I)", "second moment " + of + "; the I typed is not used", *m.I,
-                        Dimension::SecondMoment, false, std::nullopt});
-        rows.push_back({"Z", "断面係数 (Z)", "section modulus at the farther fibre " + of + ", for the bending stress",
+        rows.push_back(
+            {"I", "断面2次モーメント (I)",
+             translatedPattern("Meaning", "second moment of the %1 %2, from its shape; the I typed is not used",
+                               {section.shape, dimensions}),
+             *m.I, Dimension::SecondMoment, false, std::nullopt});
+        rows.push_back({"Z", "断面係数 (Z)",
+                        translatedPattern("Meaning",
+                                          "section modulus at the farther fibre of the %1 %2, from its shape, for the "
+                                          "bending stress",
+                                          {section.shape, dimensions}),
                         *m.checks.Z, Dimension::SectionModulus, false, std::nullopt});
     }
     if (!section.material.empty() && m.E)
-        rows.push_back({"E", "弾性係数 (E)", "elastic modulus of " + section.material + "; the E typed is not used",
-                        *m.E, Dimension::Stress, false, std::nullopt});
+        rows.push_back(
+            {"E", "弾性係数 (E)",
+             translatedPattern("Meaning", "elastic modulus of %1; the E typed is not used", {section.material}), *m.E,
+             Dimension::Stress, false, std::nullopt});
     const std::vector<int> all = indicesFor(m, CombinationUse::Both);
     if (study.combinations) {
         const mechanics::CombinationEnvelope &e = *study.combinations;
@@ -575,7 +583,7 @@ CaseDiagrams combinationDiagrams(const MemberDescription &m, std::size_t combina
             return d;
         }
         MemberStudy alone;
-        alone.combinations = *e;
+        alone.combinations = std::make_shared<const mechanics::CombinationEnvelope>(*e);
         d = envelopeDiagrams(beam, alone, units);
         if (!d.members.empty())
             d.members.front().name = name + ", variable loads placed span by span where worst";

@@ -18,6 +18,7 @@
 #include "shell/core/membertables.h"
 #include "shell/core/units.h"
 
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -47,9 +48,11 @@ constexpr int StudyIntervals = 200;
 // typed: the envelope over all combinations, over those that serve each check, and the moving
 // loads' envelope; a refusal (the train or a combination the solver does not take) in `problem`.
 struct MemberStudy {
-    std::optional<mechanics::CombinationEnvelope> combinations;  // over every combination
-    std::optional<mechanics::CombinationEnvelope> strength;      // over those for strength (or all)
-    std::optional<mechanics::CombinationEnvelope> deflection;    // over those for deflection (or all)
+    // Shared, not copied: where every combination serves strength and deflection the three are one
+    // envelope, which holds the governing combination and pattern of every section.
+    std::shared_ptr<const mechanics::CombinationEnvelope> combinations;  // over every combination
+    std::shared_ptr<const mechanics::CombinationEnvelope> strength;      // over those for strength (or all)
+    std::shared_ptr<const mechanics::CombinationEnvelope> deflection;    // over those for deflection (or all)
     std::optional<mechanics::TrainEnvelope> train;
     mechanics::Train movingLoads;  // the train of that envelope
     std::string problem;

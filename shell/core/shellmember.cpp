@@ -53,7 +53,12 @@ void ShellModel::computeMember(const std::vector<double> &numbers)
     const std::string described = memberDescriptionJson(*read.member);
     const std::string studied = described + trainText(read.member->train);
     const bool sameMember = m_acceptedMember && m_acceptedDescription == studied;
-    const MemberStudy study = sameMember ? m_acceptedStudy : studyMember(*read.member);
+    // Referred to, not copied: a study holds the governing combination and pattern of every
+    // section of every envelope.
+    MemberStudy fresh;
+    if (!sameMember)
+        fresh = studyMember(*read.member);
+    const MemberStudy &study = sameMember ? m_acceptedStudy : fresh;
     if (!study.problem.empty()) {
         tableError({study.problemTable, -1, -1}, study.problem);
         return;
@@ -71,7 +76,8 @@ void ShellModel::computeMember(const std::vector<double> &numbers)
     m_acceptedInputs = numbers;
     m_acceptedMember = read.member;
     m_acceptedDescription = studied;
-    m_acceptedStudy = study;
+    if (!sameMember)
+        m_acceptedStudy = std::move(fresh);
     m_advisories.clear();
     m_lastRejected = false;
     m_markedField = -1;

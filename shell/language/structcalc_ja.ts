@@ -687,6 +687,18 @@
         <translation>スパン / %1 に対するたわみの最大比、スパン %2: δ = %3, δa = %4</translation>
     </message>
     <message>
+        <source>second moment of the %1 %2, from its shape; the I typed is not used</source>
+        <translation>%1 (%2) の形状による断面2次モーメント。入力した I は用いない</translation>
+    </message>
+    <message>
+        <source>section modulus at the farther fibre of the %1 %2, from its shape, for the bending stress</source>
+        <translation>%1 (%2) の形状による最外縁の断面係数 (曲げ応力度に用いる)</translation>
+    </message>
+    <message>
+        <source>elastic modulus of %1; the E typed is not used</source>
+        <translation>%1 の弾性係数。入力した E は用いない</translation>
+    </message>
+    <message>
         <source>upward reaction at A</source>
         <translation>A の反力 (上向き正)</translation>
     </message>
@@ -1609,6 +1621,54 @@
         <translation>位置</translation>
     </message>
     <message>
+        <source>Supports</source>
+        <translation>支点</translation>
+    </message>
+    <message>
+        <source>Hinges</source>
+        <translation>ヒンジ</translation>
+    </message>
+    <message>
+        <source>Point loads (downward)</source>
+        <translation>集中荷重 (下向き)</translation>
+    </message>
+    <message>
+        <source>Couples (clockwise)</source>
+        <translation>モーメント荷重 (時計回り)</translation>
+    </message>
+    <message>
+        <source>Distributed loads (downward)</source>
+        <translation>分布荷重 (下向き)</translation>
+    </message>
+    <message>
+        <source>Segments</source>
+        <translation>区間</translation>
+    </message>
+    <message>
+        <source>Section</source>
+        <translation>断面</translation>
+    </message>
+    <message>
+        <source>Load cases</source>
+        <translation>荷重ケース</translation>
+    </message>
+    <message>
+        <source>Moving loads (axles behind the first)</source>
+        <translation>移動荷重 (先頭軸から後方の軸)</translation>
+    </message>
+    <message>
+        <source>Checks</source>
+        <translation>検定</translation>
+    </message>
+    <message>
+        <source>Each combination with its loads on every span; the envelope rows of the results place the variable loads span by span where a combination asks for it.</source>
+        <translation>各組合せは全スパンに荷重を載せたもの。計算結果の包絡線の行は、組合せが指定する場合に変動荷重をスパンごとに載荷する。</translation>
+    </message>
+    <message>
+        <source>Reactions (%1)</source>
+        <translation>反力 (%1)</translation>
+    </message>
+    <message>
         <source>Reference handbook</source>
         <translation>参考資料</translation>
     </message>
@@ -1749,6 +1809,26 @@
     <message>
         <source>%1 : Reference File open error ! </source>
         <translation>%1 : 参考資料ファイルを開けません</translation>
+    </message>
+    <message>
+        <source>%1 %2 at x = %3</source>
+        <translation>%1 %2 (x = %3)</translation>
+    </message>
+    <message>
+        <source> and </source>
+        <translation> と </translation>
+    </message>
+    <message>
+        <source>, wheel at %1</source>
+        <translation>、車輪の位置 %1</translation>
+    </message>
+    <message>
+        <source>, wheels at %1</source>
+        <translation>、車輪の位置 %1</translation>
+    </message>
+    <message>
+        <source>, uniform load from %1 to %2</source>
+        <translation>、等分布荷重 %1 〜 %2</translation>
     </message>
 </context>
 <context>

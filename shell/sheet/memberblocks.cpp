@@ -2,6 +2,7 @@
 
 #include "mechanics/beam.h"
 #include "mechanics/extremes.h"
+#include "shell/core/language.h"
 #include "shell/core/memberresults.h"
 #include "shell/core/numbertext.h"
 #include "shell/core/units.h"
@@ -108,7 +109,7 @@ std::vector<std::string> tableLines(const shell::MemberDescription &m, shell::Un
                                        {"Moving loads (axles behind the first)", axles},
                                        {"Checks", checks}})
         if (!items.empty())
-            lines.push_back(std::string(title) + ": " + items + ".");
+            lines.push_back(shell::translated("Sheet", title) + ": " + items + ".");
     return lines;
 }
 
@@ -125,13 +126,13 @@ std::vector<Block> combinationTable(const QPaintDevice *device, const PageGeomet
     std::vector<Block> blocks{
         subheading(device, g, tx("Combinations")),
         paragraphBlock(device,
-                       {Paragraph(QStringLiteral("Each combination with its loads on every span; the envelope "
-                                                 "rows of the results place the variable loads span by span "
-                                                 "where a combination asks for it."),
+                       {Paragraph(tx("Each combination with its loads on every span; the envelope rows of the results "
+                                     "place the variable loads span by span where a combination asks for it."),
                                   Style::Body)},
                        g.mm(1)),
         spaced(tableRow(device, g.mm(1), columns,
-                        {head(tx("Combination")), head(q("Reactions (" + unit(shell::Dimension::Force) + ")")),
+                        {head(tx("Combination")),
+                         head(q(shell::translatedPattern("Sheet", "Reactions (%1)", {unit(shell::Dimension::Force)}))),
                          head(q("V max / min (" + unit(shell::Dimension::Force) + ")")),
                          head(q("M max / min (" + unit(shell::Dimension::Moment) + ")")),
                          head(q("δ max / min (" + unit(shell::Dimension::Length) + ")"))},
