@@ -1,14 +1,16 @@
 #include "shell/core/language.h"
 
-#include <atomic>
-
 namespace shell {
 
 namespace {
 
-std::atomic<Translation> installed{nullptr};
-// Written together with `installed`, by the one thread that sets the language.
-std::optional<Language> installedInto;
+// The translation and its language, set together by the thread that starts the program (the
+// window's, or structcalc's when it reads --lang) before any text is handed out.
+struct Installed {
+    Translation translation = nullptr;
+    std::optional<Language> language;
+};
+Installed installed;
 
 }  // namespace
 
@@ -28,18 +30,17 @@ std::optional<Language> languageOfCode(const std::string &code)
 
 void installTranslation(Translation translation, std::optional<Language> language)
 {
-    installed = translation;
-    installedInto = translation ? language : std::nullopt;
+    installed = {translation, translation ? language : std::nullopt};
 }
 
 Translation installedTranslation()
 {
-    return installed;
+    return installed.translation;
 }
 
 std::optional<Language> installedLanguage()
 {
-    return installedInto;
+    return installed.language;
 }
 
 std::string helpFileIn(const std::string &helpFile, std::optional<Language> language)
@@ -52,7 +53,7 @@ std::string helpFileIn(const std::string &helpFile, std::optional<Language> lang
 
 std::string translated(const char *context, const std::string &text)
 {
-    const Translation translation = installed;
+    const Translation translation = installed.translation;
     return translation && !text.empty() ? translation(context, text) : text;
 }
 
@@ -76,7 +77,7 @@ std::string translatedPattern(const char *context, const std::string &pattern,
 
 std::string translatedCaption(const std::string &caption, const char *context)
 {
-    if (!installed.load())
+    if (!installed.translation)
         return caption;
     // The symbol is what follows the last " (" up to the closing bracket at the end.
     const std::size_t open = caption.rfind(" (");
