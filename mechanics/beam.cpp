@@ -15,11 +15,12 @@ namespace {
 
 constexpr double rangeTolerance = 1e-12;  // relative to L: beyond an end by less is rounding
 constexpr double mergeTolerance = 1e-14;  // relative to L: positions closer are one position
-constexpr const char *MechanismMessage = "the supports do not hold the member in place: it is a mechanism";
+constexpr const char *MechanismMessage =
+    "the supports do not hold the member in place: it is a mechanism; add a second support or make one fixed";
 
-Error invalid(std::string message)
+Error invalid(Message reason)
 {
-    return {ErrorKind::InvalidInput, std::move(message)};
+    return {ErrorKind::InvalidInput, std::move(reason)};
 }
 
 // The breakpoints of a member: both ends and every support, point load and load end.
@@ -252,14 +253,14 @@ std::optional<Error> checkInput(const Beam &beam)
     };
     const auto finite = [](const char *what, double value) -> std::optional<Error> {
         if (!std::isfinite(value))
-            return invalid(std::string(what) + " has a value that is not a finite number");
+            return invalid({"%1 has a value that is not a finite number", {what}});
         return std::nullopt;
     };
     const auto stiffness = [](const char *what, double value) -> std::optional<Error> {
         if (!std::isfinite(value))
-            return invalid(std::string(what) + " must be a finite number");
+            return invalid({"%1 must be a finite number", {what}});
         if (value < 0)
-            return invalid(std::string(what) + " must be zero or above, not " + numberText(value));
+            return invalid({"%1 must be zero or above, not %2", {what, number(value)}});
         return std::nullopt;
     };
     const bool rigidity = beam.flexuralRigidity.has_value();
@@ -290,8 +291,8 @@ std::optional<Error> checkInput(const Beam &beam)
         if (auto e = finite("a distributed load", d.wFrom); e || (e = finite("a distributed load", d.wTo)))
             return e;
         if (d.from > d.to)
-            return invalid("a distributed load must run from its start to its end (from " + numberText(d.from) +
-                           " > to " + numberText(d.to) + ")");
+            return invalid({"a distributed load must run from its start to its end (from %1 > to %2)",
+                            {number(d.from), number(d.to)}});
     }
     for (double h : beam.hinges)
         if (auto e = position("a hinge", h); e)
@@ -302,8 +303,8 @@ std::optional<Error> checkInput(const Beam &beam)
         if (auto e = position("the end of a segment", g.to); e)
             return e;
         if (!(g.from < g.to))
-            return invalid("a segment must run from its start to a greater end (from " + numberText(g.from) + ", to " +
-                           numberText(g.to) + ")");
+            return invalid({"a segment must run from its start to a greater end (from %1, to %2)",
+                            {number(g.from), number(g.to)}});
         if (!std::isfinite(g.rigidity) || g.rigidity <= 0)
             return invalid(notPositive("the flexural rigidity EI of a segment", g.rigidity));
         if (!rigidity)
@@ -313,8 +314,8 @@ std::optional<Error> checkInput(const Beam &beam)
     std::sort(segments.begin(), segments.end(), [](const Segment &a, const Segment &b) { return a.from < b.from; });
     for (std::size_t k = 1; k < segments.size(); ++k)
         if (segments[k].from < segments[k - 1].to)
-            return invalid("two segments overlap between x = " + numberText(segments[k].from) +
-                           " and x = " + numberText(std::min(segments[k].to, segments[k - 1].to)));
+            return invalid({"two segments overlap between x = %1 and x = %2",
+                            {number(segments[k].from), number(std::min(segments[k].to, segments[k - 1].to))}});
     return std::nullopt;
 }
 
@@ -370,14 +371,16 @@ std::optional<Error> checkHeld(const Beam &beam, const Layout &layout, const std
     if (loose == held.end())
         return std::nullopt;
     if (parts == 1)
-        return Error{ErrorKind::Mechanism, std::string(MechanismMessage) + "; add a second support or make one fixed"};
+        return Error{ErrorKind::Mechanism, MechanismMessage};
     const std::size_t p = static_cast<std::size_t>(loose - held.begin());
     const std::vector<double> &x = layout.x();
-    const std::string from = p == 0 ? "the left end" : "the hinge at x = " + numberText(x[startOf(p)]);
-    const std::string to = p + 1 == parts ? "the right end" : "the hinge at x = " + numberText(x[endOf(p)]);
-    return Error{ErrorKind::Mechanism, "the part of the member from " + from + " to " + to +
-                                           " is not held in place: it is a mechanism; add a support to it or "
-                                           "remove a hinge"};
+    const Message from = p == 0 ? Message("the left end") : Message("the hinge at x = %1", {number(x[startOf(p)])});
+    const Message to =
+        p + 1 == parts ? Message("the right end") : Message("the hinge at x = %1", {number(x[endOf(p)])});
+    return Error{ErrorKind::Mechanism,
+                 {"the part of the member from %1 to %2 is not held in place: it is a mechanism; add a support to it "
+                  "or remove a hinge",
+                  {from, to}}};
 }
 
 // The flexural rigidity of every piece: a segment's where the piece lies in one, the member's
@@ -406,17 +409,18 @@ Outcome<std::vector<std::size_t>> placeHinges(const Beam &beam, const Layout &la
     for (double h : beam.hinges) {
         const std::size_t k = layout.indexOf(std::clamp(h, 0.0, beam.length));
         if (k == 0 || k + 1 == x.size())
-            return invalid("a hinge at an end of the member (x = " + numberText(x[k]) +
-                           ") changes nothing there: remove it");
+            return invalid(
+                {"a hinge at an end of the member (x = %1) changes nothing there: remove it", {number(x[k])}});
         if (std::find(at.begin(), at.end(), k) != at.end())
-            return invalid("two hinges stand at x = " + numberText(x[k]));
+            return invalid({"two hinges stand at x = %1", {number(x[k])}});
         if (loads.couple[k] != 0)
-            return invalid("a couple acts at the hinge at x = " + numberText(x[k]) +
-                           ": place it on one side of the hinge");
+            return invalid({"a couple acts at the hinge at x = %1: place it on one side of the hinge", {number(x[k])}});
         for (std::size_t s = 0; s < beam.supports.size(); ++s)
             if (supportAt[s] == k && holdsSlope(beam.supports[s]))
-                return invalid("a support that holds the slope stands at the hinge at x = " + numberText(x[k]) +
-                               ": place the hinge beside it or let the support turn");
+                return invalid(
+                    {"a support that holds the slope stands at the hinge at x = %1: place the hinge beside it "
+                     "or let the support turn",
+                     {number(x[k])}});
         at.push_back(k);
     }
     std::sort(at.begin(), at.end());
@@ -457,7 +461,7 @@ Outcome<BeamSolution> solveBeam(const Beam &beam)
     for (const Support &s : beam.supports) {
         const std::size_t k = layout.indexOf(clamp(s.x));
         if (std::find(at.begin(), at.end(), k) != at.end())
-            return invalid("two supports stand at x = " + numberText(x[k]));
+            return invalid({"two supports stand at x = %1", {number(x[k])}});
         at.push_back(k);
     }
 

@@ -18,9 +18,9 @@ constexpr double mergeTolerance = 1e-14;    // relative to L: positions closer a
 constexpr double sectionTolerance = 1e-12;  // relative to L: an equally spaced section this near a place is it
 constexpr int MaxIntervals = 10000;
 
-Error invalid(std::string message)
+Error invalid(Message reason)
 {
-    return {ErrorKind::InvalidInput, std::move(message)};
+    return {ErrorKind::InvalidInput, std::move(reason)};
 }
 
 bool hasLoads(const Beam &b)
@@ -321,16 +321,16 @@ Outcome<CombinationEnvelope> combinationEnvelope(const Beam &member, const std::
     if (combinations.empty())
         return invalid("there is no load combination");
     if (combinations.size() > MaxCombinations)
-        return invalid("a member takes at most " + std::to_string(MaxCombinations) + " load combinations, not " +
-                       std::to_string(combinations.size()));
+        return invalid({"a member takes at most %1 load combinations, not %2",
+                        {number(MaxCombinations), number(double(combinations.size()))}});
     if (auto e = checkCases(bare, cases))
         return *e;
     for (std::size_t c = 0; c < combinations.size(); ++c)
         if (auto e = checkCombination(combinations[c], c, cases.size()))
             return *e;
     if (intervals < 1 || intervals > MaxIntervals)
-        return invalid("the number of intervals must be from 1 to " + std::to_string(MaxIntervals) + ", not " +
-                       std::to_string(intervals));
+        return invalid(
+            {"the number of intervals must be from 1 to %1, not %2", {number(MaxIntervals), number(intervals)}});
 
     // Which solutions the combinations need: a case whole where it is permanent or taken whole,
     // a variable case's share on each span where a pattern takes it.

@@ -12,9 +12,9 @@ namespace {
 constexpr double rangeTolerance = 1e-12;  // relative to L: beyond an end by less is rounding
 constexpr double mergeTolerance = 1e-14;  // relative to L: positions closer are one position
 
-Error invalid(std::string message)
+Error invalid(Message reason)
 {
-    return {ErrorKind::InvalidInput, std::move(message)};
+    return {ErrorKind::InvalidInput, std::move(reason)};
 }
 
 // The span a point load at x belongs to: the one on its right where it stands on a support.
@@ -28,27 +28,27 @@ std::size_t spanAt(const std::vector<double> &ends, double x, double l)
 // The loads of a case as solveBeam reads them.
 std::optional<Error> checkLoads(const LoadCase &c, std::size_t index, double l)
 {
-    const std::string which = "load case " + std::to_string(index + 1);
+    const Message which("load case %1", {number(double(index + 1))});
     const auto outside = [l](double x) {
         return !std::isfinite(x) || x < -rangeTolerance * l || x > l + rangeTolerance * l;
     };
     for (const PointForce &f : c.forces)
         if (outside(f.x) || !std::isfinite(f.force))
-            return outside(f.x) ? invalid(outsideMember("a point force of " + which, "x", f.x, "the member", l))
-                                : invalid("a point force of " + which + " has a value that is not a finite number");
+            return outside(f.x) ? invalid(outsideMember({"a point force of %1", {which}}, "x", f.x, "the member", l))
+                                : invalid({"a point force of %1 has a value that is not a finite number", {which}});
     for (const PointCouple &m : c.couples)
         if (outside(m.x) || !std::isfinite(m.couple))
-            return outside(m.x) ? invalid(outsideMember("a couple of " + which, "x", m.x, "the member", l))
-                                : invalid("a couple of " + which + " has a value that is not a finite number");
+            return outside(m.x) ? invalid(outsideMember({"a couple of %1", {which}}, "x", m.x, "the member", l))
+                                : invalid({"a couple of %1 has a value that is not a finite number", {which}});
     for (const DistributedLoad &d : c.distributed) {
         if (outside(d.from) || outside(d.to))
-            return invalid(
-                outsideMember("a distributed load of " + which, "x", outside(d.from) ? d.from : d.to, "the member", l));
+            return invalid(outsideMember({"a distributed load of %1", {which}}, "x", outside(d.from) ? d.from : d.to,
+                                         "the member", l));
         if (!std::isfinite(d.wFrom) || !std::isfinite(d.wTo))
-            return invalid("a distributed load of " + which + " has a value that is not a finite number");
+            return invalid({"a distributed load of %1 has a value that is not a finite number", {which}});
         if (d.from > d.to)
-            return invalid("a distributed load of " + which + " must run from its start to its end (from " +
-                           numberText(d.from) + " > to " + numberText(d.to) + ")");
+            return invalid({"a distributed load of %1 must run from its start to its end (from %2 > to %3)",
+                            {which, number(d.from), number(d.to)}});
     }
     return std::nullopt;
 }
@@ -84,21 +84,21 @@ std::vector<double> spanEnds(const Beam &member)
 
 std::optional<Error> checkCombination(const Combination &combination, std::size_t index, std::size_t cases)
 {
-    const std::string which = "load combination " + std::to_string(index + 1);
+    const Message which("load combination %1", {number(double(index + 1))});
     if (combination.factors.size() != cases)
-        return invalid(which + " has " + std::to_string(combination.factors.size()) + " factors for " +
-                       std::to_string(cases) + " load cases");
+        return invalid({"%1 has %2 factors for %3 load cases",
+                        {which, number(double(combination.factors.size())), number(double(cases))}});
     for (double f : combination.factors)
         if (!std::isfinite(f))
-            return invalid("a factor of " + which + " is not a finite number");
+            return invalid({"a factor of %1 is not a finite number", {which}});
     return std::nullopt;
 }
 
 std::optional<Error> checkCases(const Beam &bare, const std::vector<LoadCase> &cases)
 {
     if (cases.size() > MaxLoadCases)
-        return invalid("a member takes at most " + std::to_string(MaxLoadCases) + " load cases, not " +
-                       std::to_string(cases.size()));
+        return invalid({"a member takes at most %1 load cases, not %2",
+                        {number(double(MaxLoadCases)), number(double(cases.size()))}});
     for (std::size_t k = 0; k < cases.size(); ++k)
         if (auto e = checkLoads(cases[k], k, bare.length))
             return e;
@@ -150,8 +150,8 @@ Outcome<BeamSolution> solveWithSpans(const Beam &member, const std::vector<LoadC
     const std::vector<double> ends = spanEnds(beam);
     const std::size_t spans = ends.size() - 1;
     if (caseSpans && caseSpans->size() != cases.size())
-        return invalid("the pattern names the spans of " + std::to_string(caseSpans->size()) + " load cases, not of " +
-                       std::to_string(cases.size()));
+        return invalid({"the pattern names the spans of %1 load cases, not of %2",
+                        {number(double(caseSpans->size())), number(double(cases.size()))}});
     for (std::size_t k = 0; k < cases.size(); ++k) {
         const double f = combination.factors[k];
         if (f == 0)
@@ -162,8 +162,8 @@ Outcome<BeamSolution> solveWithSpans(const Beam &member, const std::vector<LoadC
         }
         const std::vector<bool> &on = (*caseSpans)[k];
         if (on.size() != spans)
-            return invalid("the pattern names " + std::to_string(on.size()) + " spans, the member has " +
-                           std::to_string(spans));
+            return invalid(
+                {"the pattern names %1 spans, the member has %2", {number(double(on.size())), number(double(spans))}});
         for (std::size_t s = 0; s < spans; ++s)
             if (on[s])
                 addLoads(cases[k], f, ends, s, beam);

@@ -31,9 +31,9 @@ double quantityOf(const BeamSolution &s, const InfluenceOf &of)
     return (*s.deflection)(of.x);
 }
 
-Error invalid(const std::string &message)
+Error invalid(Message reason)
 {
-    return Error{ErrorKind::InvalidInput, message};
+    return Error{ErrorKind::InvalidInput, std::move(reason)};
 }
 
 }  // namespace
@@ -99,7 +99,7 @@ Outcome<Piecewise> influenceLine(const Beam &beam, const InfluenceOf &of)
     const bool atSupport =
         of.quantity == InfluenceQuantity::Reaction || of.quantity == InfluenceQuantity::ReactionMoment;
     if (atSupport && (of.support < 0 || of.support >= static_cast<int>(beam.supports.size())))
-        return invalid("the member has no support " + std::to_string(of.support + 1));
+        return invalid({"the member has no support %1", {number(double(of.support + 1))}});
     if (!atSupport && !(of.x >= 0 && of.x <= beam.length))
         return invalid(outsideMember("the section", "x", of.x, "the member", beam.length));
     if ((of.quantity == InfluenceQuantity::Slope || of.quantity == InfluenceQuantity::Deflection) &&

@@ -13,6 +13,7 @@
 #include <string>
 #include <utility>
 #include <variant>
+#include <vector>
 
 namespace mechanics {
 
@@ -21,9 +22,38 @@ enum class ErrorKind {
     Mechanism,     // the supports cannot hold the structure in place: it could move without deforming
 };
 
+// A message a front end can show in another language: a pattern with places %1 to %9 and the
+// messages that fill them. A phrase ("the member length") is a message without places; a number
+// or a name the user typed is verbatim, never translated.
+//
+//   Message("%1 must be a finite number above zero, not %2", {"the member length", number(-3)})
+struct Message {
+    Message(const char *phrase) : pattern(phrase) {}
+    Message(std::string phrase) : pattern(std::move(phrase)) {}
+    Message(std::string withPlaces, std::vector<Message> filling)
+        : pattern(std::move(withPlaces)), arguments(std::move(filling))
+    {
+    }
+
+    // The message as written, its places filled in with the arguments' own texts.
+    std::string text() const;
+
+    std::string pattern;
+    std::vector<Message> arguments;
+    bool verbatim = false;
+};
+
+// A text that is shown as it is in every language: a number, a symbol, a name typed.
+Message verbatim(std::string text);
+// A number as numberText writes it, shown as it is.
+Message number(double value);
+
 struct Error {
+    Error(ErrorKind errorKind, Message why) : kind(errorKind), message(why.text()), reason(std::move(why)) {}
+
     ErrorKind kind;
-    std::string message;
+    std::string message;  // the reason as written
+    Message reason;
 };
 
 template <typename T> class Outcome
@@ -54,11 +84,10 @@ std::string numberText(double value);
 // What a message says of a quantity that must be a finite number above zero and is not:
 // "the span l must be a finite number above zero, not -3"; one too large for a double is "too
 // large a number" (the words of the cases' own checks), never "inf".
-std::string notPositive(const std::string &what, double value);
+Message notPositive(Message what, double value);
 // What a message says of a position outside [0, length]: outsideMember("a support", "x", 12, "the
 // member", 10) is "a support at x = 12 lies outside the member [0, 10]"; a position too large
 // for a double is said so in words.
-std::string outsideMember(const std::string &what, const char *coordinate, double at, const std::string &member,
-                          double length);
+Message outsideMember(Message what, const char *coordinate, double at, Message member, double length);
 
 }  // namespace mechanics

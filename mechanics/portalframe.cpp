@@ -16,9 +16,9 @@ namespace {
 
 constexpr double rangeTolerance = 1e-12;  // relative to the member length, as for a beam
 
-Error invalid(std::string message)
+Error invalid(Message reason)
 {
-    return {ErrorKind::InvalidInput, std::move(message)};
+    return {ErrorKind::InvalidInput, std::move(reason)};
 }
 
 const char *nameOf(FrameMember m)
@@ -130,7 +130,7 @@ std::optional<Error> checkFrame(const PortalFrame &f)
             return invalid("a frame load names no member of the frame");
         const double length = m == FrameMember::BC ? f.span : f.height;
         if (!std::isfinite(s) || s < -rangeTolerance * length || s > length + rangeTolerance * length)
-            return invalid(outsideMember("a load", "s", s, std::string("member ") + nameOf(m), length));
+            return invalid(outsideMember("a load", "s", s, {"member %1", {verbatim(nameOf(m))}}, length));
         return std::nullopt;
     };
     const auto finite = [](std::initializer_list<double> values) -> std::optional<Error> {
@@ -149,8 +149,8 @@ std::optional<Error> checkFrame(const PortalFrame &f)
         if (auto e = onMember(d.member, d.from); e || (e = onMember(d.member, d.to)) || (e = finite({d.wFrom, d.wTo})))
             return e;
         if (d.from > d.to)
-            return invalid(std::string("a distributed load on ") + nameOf(d.member) +
-                           " must run from its start to its end (from > to)");
+            return invalid({"a distributed load on %1 must run from its start to its end (from > to)",
+                            {verbatim(nameOf(d.member))}});
     }
     for (const FrameBracketLoad &b : f.brackets) {
         if (b.member == FrameMember::BC)

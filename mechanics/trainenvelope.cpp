@@ -24,9 +24,9 @@ namespace mechanics {
 
 namespace {
 
-Error invalid(const std::string &message)
+Error invalid(Message reason)
 {
-    return Error{ErrorKind::InvalidInput, message};
+    return Error{ErrorKind::InvalidInput, std::move(reason)};
 }
 
 std::optional<Error> checkTrain(const Train &train, int intervals)
@@ -34,21 +34,21 @@ std::optional<Error> checkTrain(const Train &train, int intervals)
     if (train.axles.empty() && train.uniform == 0)
         return invalid("the train has neither axles nor a uniform load");
     if (train.axles.size() > TrainMaxAxles)
-        return invalid("the train has " + std::to_string(train.axles.size()) + " axles; at most " +
-                       std::to_string(TrainMaxAxles) + " are taken");
+        return invalid({"the train has %1 axles; at most %2 are taken",
+                        {number(double(train.axles.size())), number(double(TrainMaxAxles))}});
     for (std::size_t i = 0; i < train.axles.size(); ++i) {
         const Axle &a = train.axles[i];
-        const std::string axle = "axle " + std::to_string(i + 1);
+        const Message axle("axle %1", {number(double(i + 1))});
         if (!(std::isfinite(a.offset) && a.offset >= 0))
-            return invalid(axle + ": the distance behind the first axle must be a finite number of 0 or more, not " +
-                           numberText(a.offset));
+            return invalid({"%1: the distance behind the first axle must be a finite number of 0 or more, not %2",
+                            {axle, number(a.offset)}});
         if (!std::isfinite(a.load))
-            return invalid(axle + ": the load must be a finite number, not " + numberText(a.load));
+            return invalid({"%1: the load must be a finite number, not %2", {axle, number(a.load)}});
     }
     if (!std::isfinite(train.uniform))
-        return invalid("the uniform load of the train must be a finite number, not " + numberText(train.uniform));
+        return invalid({"the uniform load of the train must be a finite number, not %1", {number(train.uniform)}});
     if (intervals < 1 || intervals > 10000)
-        return invalid("the number of intervals must be from 1 to 10000, not " + std::to_string(intervals));
+        return invalid({"the number of intervals must be from 1 to 10000, not %1", {number(intervals)}});
     return std::nullopt;
 }
 

@@ -250,11 +250,11 @@ SectionDiagram sectionDiagram(const CaseDef &definition, const std::vector<doubl
 void addMemberDiagrams(CaseDiagrams &d, const CaseDef &definition, const std::vector<double> &inputs,
                        const EvalContext &context)
 {
-    const auto fail = [&d](const std::string &what, const mechanics::Error &error) {
+    const auto fail = [&d](const std::string &why) {
         d.kind = CaseDiagrams::Kind::Error;
         d.members.clear();
         d.frame.reset();
-        d.error = what + error.message;
+        d.error = why;
     };
     for (std::size_t m = 0; m < definition.members.size(); ++m) {
         const MemberModel &model = definition.members[m];
@@ -262,17 +262,22 @@ void addMemberDiagrams(CaseDiagrams &d, const CaseDef &definition, const std::ve
             const mechanics::PortalFrame frame = model.frame(inputs);
             const auto solved = mechanics::solvePortalFrame(frame);
             if (!solved)
-                return fail("The frame cannot be solved: ", solved.error());
+                return fail(translatedPattern("Reason", "The frame cannot be solved: %1",
+                                              {translatedMessage(solved.error().reason)}));
             d.frame = frameDiagram(frame, *solved, d.units);
             d.kind = CaseDiagrams::Kind::Frame;
             continue;
         }
-        const std::string cannot =
-            model.name.empty() ? "The member cannot be solved: " : "The member " + model.name + " cannot be solved: ";
+        const auto cannot = [&model](const mechanics::Error &error) {
+            const std::string reason = translatedMessage(error.reason);
+            return model.name.empty()
+                       ? translatedPattern("Reason", "The member cannot be solved: %1", {reason})
+                       : translatedPattern("Reason", "The member %1 cannot be solved: %2", {model.name, reason});
+        };
         if (model.movingLoad) {
             auto solved = movingLoadDiagram(model.movingLoad(inputs), d.units);
             if (!solved)
-                return fail(cannot, solved.error());
+                return fail(cannot(solved.error()));
             MemberDiagram member = std::move(*solved);
             member.name = model.name;
             member.marks = typedPositions(definition, m, member.length(), context);
@@ -287,7 +292,7 @@ void addMemberDiagrams(CaseDiagrams &d, const CaseDef &definition, const std::ve
         member.beam = model.beam(inputs);
         const auto solved = mechanics::solveBeam(member.beam);
         if (!solved)
-            return fail(cannot, solved.error());
+            return fail(cannot(solved.error()));
         member.reactions = solved->reactions;
         member.curves = memberCurves(*solved, d.units);
         member.marks = typedPositions(definition, m, member.length(), context);

@@ -75,6 +75,16 @@ std::string translatedPattern(const char *context, const std::string &pattern,
     return text;
 }
 
+std::string translatedMessage(const mechanics::Message &message)
+{
+    if (message.verbatim || !installed.translation)
+        return message.text();
+    std::vector<std::string> arguments;
+    for (const mechanics::Message &argument : message.arguments)
+        arguments.push_back(translatedMessage(argument));
+    return translatedPattern("Reason", message.pattern, arguments);
+}
+
 std::string translatedCaption(const std::string &caption, const char *context)
 {
     if (!installed.translation)

@@ -13,6 +13,8 @@
 // of results and of what the inputs are (反力, 荷重), "Meaning" what a row means, "Reason" why an
 // input is refused.
 
+#include "mechanics/outcome.h"
+
 #include <optional>
 #include <string>
 #include <vector>
@@ -49,6 +51,10 @@ std::string translated(const char *context, const std::string &text);
 //     translatedPattern("Text", "largest %1 at x = %2", {"2.006e-02 mm", "44.92 mm"})
 std::string translatedPattern(const char *context, const std::string &pattern,
                               const std::vector<std::string> &arguments);
+
+// A reason of the solver in the context "Reason": its pattern and phrases translated, its
+// numbers and symbols kept. As written where no translation is installed.
+std::string translatedMessage(const mechanics::Message &message);
 
 // A caption "name (symbol)" with its name translated and its symbol kept: "反力 (RA)" reads
 // "Reaction (RA)" in English. A caption without a symbol is translated whole.

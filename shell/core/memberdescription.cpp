@@ -2,6 +2,7 @@
 
 #include "mechanics/outcome.h"
 #include "shell/core/jsonreading.h"
+#include "shell/core/language.h"
 
 #include <algorithm>
 #include <cctype>
@@ -59,7 +60,7 @@ std::optional<double> stiffness(const Json &object, const std::string &path, con
         return std::nullopt;
     const double value = number(*found, fieldPath(path, key));
     if (!(value > 0))
-        refuse(mechanics::notPositive(inQuotes(fieldPath(path, key)), value));
+        refuse(translatedMessage(mechanics::notPositive(mechanics::verbatim(inQuotes(fieldPath(path, key))), value)));
     return value;
 }
 
@@ -385,7 +386,7 @@ std::string loadCaseProblem(const MemberDescription &m)
         {"Z", m.checks.Z}, {"f", m.checks.f}, {"n", m.checks.n}};
     for (const auto &[name, value] : limits)
         if (value && !(*value > 0 && std::isfinite(*value)))
-            return mechanics::notPositive(std::string(name) + " of the checks", *value);
+            return translatedMessage(mechanics::notPositive({"%1 of the checks", {mechanics::verbatim(name)}}, *value));
     return {};
 }
 
@@ -405,7 +406,7 @@ std::vector<std::pair<std::string, double>> readFactors(const std::string &text,
     double sign = 1;
     skipSpace();
     if (i == text.size())
-        return fail("no factor is given: write them as 1.35 G + 1.5 Q");
+        return fail(translated("Reason", "no factor is given: write them as 1.35 G + 1.5 Q"));
     while (true) {
         skipSpace();
         double factor = 1;
@@ -414,7 +415,7 @@ std::vector<std::pair<std::string, double>> readFactors(const std::string &text,
             try {
                 factor = std::stod(text.substr(i), &used);
             } catch (const std::exception &) {
-                return fail("a factor is too large a number");
+                return fail(translated("Reason", "a factor is too large a number"));
             }
             i += used;
             skipSpace();
@@ -429,16 +430,17 @@ std::vector<std::pair<std::string, double>> readFactors(const std::string &text,
             ++end;
         const std::string name = text.substr(i, end - i);
         if (!isCaseName(name))
-            return fail("a factor must be followed by the name of a load case, as in 1.35 G + 1.5 Q");
+            return fail(
+                translated("Reason", "a factor must be followed by the name of a load case, as in 1.35 G + 1.5 Q"));
         if (!std::isfinite(factor))
-            return fail("the factor of " + name + " is too large a number");
+            return fail(translatedPattern("Reason", "the factor of %1 is too large a number", {name}));
         factors.emplace_back(name, sign * factor);
         i = end;
         skipSpace();
         if (i == text.size())
             return factors;
         if (text[i] != '+' && text[i] != '-')
-            return fail("the terms must be joined by + or -, as in 1.35 G + 1.5 Q");
+            return fail(translated("Reason", "the terms must be joined by + or -, as in 1.35 G + 1.5 Q"));
         sign = text[i] == '-' ? -1 : 1;
         ++i;
     }

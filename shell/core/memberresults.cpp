@@ -154,7 +154,7 @@ MemberStudy studyMember(const MemberDescription &m)
                 return nullptr;
             const auto e = mechanics::combinationEnvelope(beam, cases, chosen, StudyIntervals);
             if (!e) {
-                study.problem = e.error().message;
+                study.problem = translatedMessage(e.error().reason);
                 study.problemTable = CombinationTable;
                 return nullptr;
             }
@@ -176,7 +176,7 @@ MemberStudy studyMember(const MemberDescription &m)
             study.train = *e;
             study.movingLoads = *m.train;
         } else {
-            study.problem = e.error().message;
+            study.problem = translatedMessage(e.error().reason);
             study.problemTable = MovingLoadTable;
         }
     }
@@ -431,7 +431,7 @@ CaseDiagrams influenceDiagrams(const mechanics::Beam &beam, const InfluenceChoic
     const auto line = mechanics::influenceLine(beam, {choice.quantity, choice.support, x});
     if (!line) {
         d.kind = CaseDiagrams::Kind::Error;
-        d.error = line.error().message;
+        d.error = translatedMessage(line.error().reason);
         return d;
     }
     d.kind = CaseDiagrams::Kind::Members;
@@ -579,7 +579,7 @@ CaseDiagrams combinationDiagrams(const MemberDescription &m, std::size_t combina
     if (c.pattern) {
         const auto e = mechanics::combinationEnvelope(beam, m.loadCases(), {m.combination(c)}, StudyIntervals);
         if (!e) {
-            d.error = e.error().message;
+            d.error = translatedMessage(e.error().reason);
             return d;
         }
         MemberStudy alone;
@@ -591,7 +591,7 @@ CaseDiagrams combinationDiagrams(const MemberDescription &m, std::size_t combina
     }
     const auto solved = mechanics::solveCombination(beam, m.loadCases(), m.combination(c));
     if (!solved) {
-        d.error = solved.error().message;
+        d.error = translatedMessage(solved.error().reason);
         return d;
     }
     // The member is drawn without the loads as typed, which the factors change.

@@ -1,5 +1,6 @@
 #include "shell/core/membersection.h"
 
+#include "shell/core/language.h"
 #include "shell/core/numbertext.h"
 
 #include <algorithm>
@@ -24,15 +25,17 @@ const CaseDef *shapeNamed(const std::vector<CaseDef> &shapes, const std::string 
     return found == shapes.end() ? nullptr : &*found;
 }
 
+}  // namespace
+
 std::string listed(const std::vector<std::string> &words)
 {
     std::string list;
-    for (std::size_t w = 0; w < words.size(); ++w)
-        list += (w == 0 ? "" : w + 1 == words.size() ? " or " : ", ") + words[w];
-    return list;
+    for (std::size_t w = 0; w + 1 < words.size(); ++w)
+        list += (w == 0 ? "" : ", ") + words[w];
+    if (words.size() < 2)
+        return words.empty() ? list : words.front();
+    return translatedPattern("Reason", "%1 or %2", {list, words.back()});
 }
-
-}  // namespace
 
 const std::vector<MemberMaterial> &memberMaterials()
 {
@@ -63,7 +66,8 @@ ResolvedSection resolveSection(const MemberSection &section, const std::vector<C
     if (!section.shape.empty()) {
         const CaseDef *shape = shapeNamed(shapes, section.shape);
         if (!shape) {
-            r.problem = "the section's shape must be " + listed(shapeWords(shapes)) + ", not " + section.shape;
+            r.problem = translatedPattern("Reason", "the section's shape must be %1, not %2",
+                                          {listed(shapeWords(shapes)), section.shape});
             r.about = 0;
             return r;
         }
@@ -71,17 +75,20 @@ ResolvedSection resolveSection(const MemberSection &section, const std::vector<C
         if (section.dimensions.size() != takes) {
             std::string captions;
             for (std::size_t k = 0; k < takes; ++k)
-                captions += (k == 0 ? "" : ", ") + std::string(1, "abcd"[k]) +
-                            (shape->inputs[k].caption.size() > 1 ? " (" + shape->inputs[k].caption + ")" : "");
-            r.problem = "the " + lowerCase(shape->caption) + " takes " + std::to_string(takes) + " dimension" +
-                        (takes == 1 ? "" : "s") + ": " + captions;
+                captions +=
+                    (k == 0 ? "" : ", ") + std::string(1, "abcd"[k]) +
+                    (shape->inputs[k].caption.size() > 1 ? " (" + translatedCaption(shape->inputs[k].caption) + ")"
+                                                         : "");
+            r.problem = translatedPattern(
+                "Reason", takes == 1 ? "the %1 takes %2 dimension: %3" : "the %1 takes %2 dimensions: %3",
+                {lowerCase(translatedCaption(shape->caption, "Case")), std::to_string(takes), captions});
             r.about = 1 + static_cast<int>(std::min(section.dimensions.size(), takes));
             r.about = std::min(r.about, 4);
             return r;
         }
         const Evaluation e = evaluate(*shape, section.dimensions, units);
         if (e.rejected) {
-            r.problem = "the section: " + e.reason;
+            r.problem = translatedPattern("Reason", "the section: %1", {e.reason});
             r.about = 1 + std::max(e.field, 0);
             return r;
         }
@@ -94,7 +101,8 @@ ResolvedSection resolveSection(const MemberSection &section, const std::vector<C
         }
         for (const std::optional<double> &value : {r.I, r.Z})
             if (!value || !(std::isfinite(*value) && *value > 0)) {
-                r.problem = "the section's dimensions give no I and Z within the range of a double";
+                r.problem =
+                    translated("Reason", "the section's dimensions give no I and Z within the range of a double");
                 r.about = 1;
                 return r;
             }
@@ -105,7 +113,8 @@ ResolvedSection resolveSection(const MemberSection &section, const std::vector<C
             return lowerCase(m.name) == lowerCase(section.material);
         });
         if (found == materials.end()) {
-            r.problem = "the material must be " + listed(materialWords()) + ", not " + section.material;
+            r.problem = translatedPattern("Reason", "the material must be %1, not %2",
+                                          {listed(materialWords()), section.material});
             r.about = 5;
             return r;
         }

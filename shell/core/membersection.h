@@ -25,6 +25,8 @@ const std::vector<MemberMaterial> &memberMaterials();
 // The names of the shapes and of the materials as a table cell offers them, in lower case.
 std::vector<std::string> shapeWords(const std::vector<CaseDef> &shapes);
 std::vector<std::string> materialWords();
+// "pinned, roller, fixed or spring", its "or" in the language shown.
+std::string listed(const std::vector<std::string> &words);
 
 // The section resolved: where the problem is "", I and Z of the shape (Z the smaller section
 // modulus, at the farther fibre) and E of the material, each where named, in the units of the

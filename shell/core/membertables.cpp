@@ -1,6 +1,7 @@
 #include "shell/core/membertables.h"
 
 #include "mechanics/outcome.h"
+#include "shell/core/language.h"
 #include "shell/core/membersection.h"
 #include "shell/core/numbertext.h"
 
@@ -12,6 +13,12 @@
 namespace shell {
 
 namespace {
+
+// A reason in the language shown, its places filled with numbers and names as they are.
+std::string say(const std::string &pattern, const std::vector<std::string> &arguments)
+{
+    return translatedPattern("Reason", pattern, arguments);
+}
 
 // Column indices of each table, in the order memberTableDefs() lists them.
 enum SupportColumn { SupportX, SupportKindColumn, SupportK, SupportRotationalK, SupportSettlement };
@@ -198,9 +205,10 @@ public:
         const std::string &text = cell(table, row, column);
         const double value = readNumber(text);
         if (!std::isfinite(value))
-            refuse(table, row, column, name(table, row, column) + " is too large a number");
+            refuse(table, row, column, say("%1 is too large a number", {name(table, row, column)}));
         else if (isBelowNormalRange(text))
-            refuse(table, row, column, name(table, row, column) + " is too small a number (nearer 0 than 2.2e-308)");
+            refuse(table, row, column,
+                   say("%1 is too small a number (nearer 0 than 2.2e-308)", {name(table, row, column)}));
         return value;
     }
 
@@ -209,8 +217,9 @@ public:
         const double x = number(table, row, column);
         if (!failed() && !(x >= 0 && x <= m_length))
             refuse(table, row, column,
-                   mechanics::outsideMember(item(table, row), columnOf(table, column).caption.c_str(), x, "the member",
-                                            m_length));
+                   translatedMessage(mechanics::outsideMember(mechanics::verbatim(item(table, row)),
+                                                              columnOf(table, column).caption.c_str(), x, "the member",
+                                                              m_length)));
         return x;
     }
 
@@ -218,7 +227,8 @@ public:
     {
         const double value = number(table, row, column);
         if (!failed() && value < 0)
-            refuse(table, row, column, name(table, row, column) + " must be zero or above, not " + generalText(value));
+            refuse(table, row, column,
+                   say("%1 must be zero or above, not %2", {name(table, row, column), generalText(value)}));
         return value;
     }
 
@@ -228,7 +238,8 @@ public:
             return std::nullopt;
         const double value = number(table, row, column);
         if (!failed() && !(value > 0))
-            refuse(table, row, column, mechanics::notPositive(name(table, row, column), value));
+            refuse(table, row, column,
+                   translatedMessage(mechanics::notPositive(mechanics::verbatim(name(table, row, column)), value)));
         return value;
     }
 
@@ -238,8 +249,8 @@ public:
         const double to = positionOnMember(table, row, SpanTo);
         if (!failed() && !(to > from))
             refuse(table, row, SpanTo,
-                   "the " + item(table, row) + " must end after it starts (from " + generalText(from) + ", to " +
-                       generalText(to) + ")");
+                   say("the %1 must end after it starts (from %2, to %3)",
+                       {item(table, row), generalText(from), generalText(to)}));
         return to;
     }
 
@@ -249,11 +260,8 @@ public:
         const std::vector<std::string> &words = columnOf(table, column).choices;
         const int k = readChoice(cell(table, row, column), words);
         if (k < 0 && !failed()) {
-            std::string list;
-            for (std::size_t w = 0; w < words.size(); ++w)
-                list += (w == 0 ? "" : w + 1 == words.size() ? " or " : ", ") + words[w];
             refuse(table, row, column,
-                   "the " + columnOf(table, column).caption + " of " + item(table, row) + " must be " + list);
+                   say("the %1 of %2 must be %3", {caption(table, column), item(table, row), listed(words)}));
         }
         return std::max(k, 0);
     }
@@ -269,8 +277,8 @@ public:
             fine = fine && (std::isalnum(static_cast<unsigned char>(c)) || c == '_');
         if (!fine)
             refuse(table, row, column,
-                   "the " + columnOf(table, column).caption + " of " + item(table, row) +
-                       " must be a letter, then letters, digits or _ (as G, Q1, snow)");
+                   say("the %1 of %2 must be a letter, then letters, digits or _ (as G, Q1, snow)",
+                       {caption(table, column), item(table, row)}));
         return t;
     }
 
@@ -285,7 +293,7 @@ public:
         const std::optional<mechanics::SupportKind> k = readSupportKind(text);
         if (!k && !failed())
             refuse(SupportTable, row, SupportKindColumn,
-                   "the kind of " + item(SupportTable, row) + " must be pinned, roller, fixed or spring");
+                   say("the kind of %1 must be pinned, roller, fixed or spring", {item(SupportTable, row)}));
         return k.value_or(mechanics::SupportKind::Pinned);
     }
 
@@ -301,10 +309,16 @@ private:
     {
         return memberTableDef(table).columns[static_cast<std::size_t>(column)];
     }
-    static std::string item(int table, int row) { return memberTableDef(table).item + " " + std::to_string(row + 1); }
+    // "support 2", "the kind of support 2", in the language shown; the captions that are symbols
+    // ("x", "k") read the same in every language.
+    static std::string item(int table, int row)
+    {
+        return say(memberTableDef(table).item + " %1", {std::to_string(row + 1)});
+    }
+    static std::string caption(int table, int column) { return translated("Reason", columnOf(table, column).caption); }
     static std::string name(int table, int row, int column)
     {
-        return columnOf(table, column).caption + " of " + item(table, row);
+        return say("%1 of %2", {caption(table, column), item(table, row)});
     }
     void refuse(int table, int row, int column, const std::string &reason)
     {
@@ -382,7 +396,7 @@ void readStudy(TableReader &read, const MemberTables &tables, MemberDescription 
         c.meaning = read.words(LoadCaseTable, r, CaseMeaning);
         for (const MemberLoadCase &before : m.cases)
             if (before.name == c.name && !read.failed())
-                read.refuseCell(LoadCaseTable, r, CaseName, "two load cases are named " + c.name);
+                read.refuseCell(LoadCaseTable, r, CaseName, say("two load cases are named %1", {c.name}));
         m.cases.push_back(c);
     }
     const auto known = [&m](const std::string &name) {
@@ -397,8 +411,8 @@ void readStudy(TableReader &read, const MemberTables &tables, MemberDescription 
             const std::string &name = m.loads[load].loadCase;
             if (!name.empty() && !known(name))
                 read.refuseCell(table, r, column,
-                                "the case of " + TableReader::itemName(table, r) + " is " + name +
-                                    ", which the Load cases table does not name");
+                                say("the case of %1 is %2, which the Load cases table does not name",
+                                    {TableReader::itemName(table, r), name}));
         }
     }
     for (int r = 0; r < tables.rowCount(CombinationTable) && !read.failed(); ++r) {
@@ -406,24 +420,24 @@ void readStudy(TableReader &read, const MemberTables &tables, MemberDescription 
         c.name = read.words(CombinationTable, r, CombinationName);
         if (c.name.empty())
             read.refuseCell(CombinationTable, r, CombinationName,
-                            "the name of " + TableReader::itemName(CombinationTable, r) + " is empty");
+                            say("the name of %1 is empty", {TableReader::itemName(CombinationTable, r)}));
         std::string problem;
         c.factors = readFactors(read.words(CombinationTable, r, CombinationFactors), problem);
         if (!problem.empty())
             read.refuseCell(CombinationTable, r, CombinationFactors,
-                            "the factors of " + TableReader::itemName(CombinationTable, r) + ": " + problem);
+                            say("the factors of %1: %2", {TableReader::itemName(CombinationTable, r), problem}));
         for (const auto &[name, factor] : c.factors)
             if (!known(name))
                 read.refuseCell(CombinationTable, r, CombinationFactors,
-                                TableReader::itemName(CombinationTable, r) + " names load case " + name +
-                                    ", which the Load cases table does not name");
+                                say("%1 names load case %2, which the Load cases table does not name",
+                                    {TableReader::itemName(CombinationTable, r), name}));
         c.pattern = read.choice(CombinationTable, r, CombinationPattern) == 1;
         c.use = static_cast<CombinationUse>(read.choice(CombinationTable, r, CombinationUseColumn));
         m.combinations.push_back(c);
     }
     mechanics::Train train;
     if (tables.rowCount(TrainTable) > 1 && !read.failed())
-        read.refuseCell(TrainTable, 1, -1, "the train is one row");
+        read.refuseCell(TrainTable, 1, -1, translated("Reason", "the train is one row"));
     if (tables.rowCount(TrainTable) > 0 && !read.failed()) {
         if (!blank(read.words(TrainTable, 0, TrainUniform)))
             train.uniform = read.number(TrainTable, 0, TrainUniform);
@@ -440,9 +454,9 @@ void readStudy(TableReader &read, const MemberTables &tables, MemberDescription 
         m.train = train;
     }
     if (tables.rowCount(SectionTable) > 1 && !read.failed())
-        read.refuseCell(SectionTable, 1, -1, "the section is one row");
+        read.refuseCell(SectionTable, 1, -1, translated("Reason", "the section is one row"));
     if (tables.rowCount(CheckTable) > 1 && !read.failed())
-        read.refuseCell(CheckTable, 1, -1, "the checks are one row");
+        read.refuseCell(CheckTable, 1, -1, translated("Reason", "the checks are one row"));
     if (tables.rowCount(CheckTable) > 0 && !read.failed()) {
         m.checks.Z = read.optionalPositive(CheckTable, 0, CheckZ);
         m.checks.f = read.optionalPositive(CheckTable, 0, CheckF);
@@ -465,10 +479,7 @@ void readSection(TableReader &read, const MemberTables &tables, MemberDescriptio
         const std::vector<std::string> words = shapeWords(shapes);
         const int k = readChoice(shape, words);
         if (k < 0) {
-            std::string list;
-            for (std::size_t w = 0; w < words.size(); ++w)
-                list += (w == 0 ? "" : w + 1 == words.size() ? " or " : ", ") + words[w];
-            read.refuseCell(SectionTable, 0, SectionShape, "the shape of the section must be " + list);
+            read.refuseCell(SectionTable, 0, SectionShape, say("the shape of the section must be %1", {listed(words)}));
             return;
         }
         section.shape = shapes[static_cast<std::size_t>(k)].caption;
@@ -484,12 +495,13 @@ void readSection(TableReader &read, const MemberTables &tables, MemberDescriptio
     if (read.failed())
         return;
     if (section.shape.empty() && !section.dimensions.empty()) {
-        read.refuseCell(SectionTable, 0, SectionShape, "the section's dimensions need its shape");
+        read.refuseCell(SectionTable, 0, SectionShape, translated("Reason", "the section's dimensions need its shape"));
         return;
     }
     if (!section.shape.empty() && tables.rowCount(CheckTable) > 0 && !blank(read.words(CheckTable, 0, CheckZ))) {
-        read.refuseCell(CheckTable, 0, CheckZ,
-                        "Z of the checks is the section's (" + section.shape + "): leave it empty");
+        read.refuseCell(
+            CheckTable, 0, CheckZ,
+            say("Z of the checks is the section's (%1): leave it empty", {translatedCaption(section.shape, "Case")}));
         return;
     }
     const ResolvedSection r = resolveSection(section, shapes, units);

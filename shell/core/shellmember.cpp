@@ -45,7 +45,7 @@ void ShellModel::computeMember(const std::vector<double> &numbers)
     const mechanics::Beam beam = read.member->beam();
     const mechanics::Outcome<mechanics::BeamSolution> solved = mechanics::solveBeam(beam);
     if (!solved) {
-        tableError(tableOfRefusal(solved.error().message), solved.error().message);
+        tableError(tableOfRefusal(solved.error().message), translatedMessage(solved.error().reason));
         return;
     }
     // The study (the envelopes over the combinations and under the moving loads) depends on the

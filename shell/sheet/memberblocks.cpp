@@ -146,7 +146,7 @@ std::vector<Block> combinationTable(const QPaintDevice *device, const PageGeomet
              Paragraph(std::vector<Run>{{q(shell::factorsText(c.factors)), Style::Small, Grey}})}};
         const auto &solved = solutions[k];
         if (!solved) {
-            cells.push_back({Paragraph(q(solved.error().message), Style::Body)});
+            cells.push_back({Paragraph(q(shell::translatedMessage(solved.error().reason)), Style::Body)});
         } else {
             std::string reactions;
             for (std::size_t r = 0; r < solved->reactions.size(); ++r)
@@ -211,8 +211,10 @@ std::vector<Block> memberResults(const QPaintDevice *device, const PageGeometry 
 {
     const mechanics::Outcome<mechanics::BeamSolution> solved = mechanics::solveBeam(text.member->beam());
     if (!solved)
-        return {subheading(device, g, tx("Results")),
-                paragraphBlock(device, {Paragraph(q(solved.error().message) + QStringLiteral("."), Style::Body)})};
+        return {
+            subheading(device, g, tx("Results")),
+            paragraphBlock(device, {Paragraph(q(shell::translatedMessage(solved.error().reason)) + QStringLiteral("."),
+                                              Style::Body)})};
     const std::vector<double> columns{0.46, 0.24, 0.17, 0.13};
     std::vector<Block> blocks{
         subheading(device, g, tx("Results")),

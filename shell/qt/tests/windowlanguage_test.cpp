@@ -3,6 +3,9 @@
 // symbols kept, captions whole in either language, and the results on the clipboard in Japanese
 // exactly as they are without a translation.
 
+#include "mechanics/beam.h"
+#include "mechanics/movingload.h"
+#include "mechanics/portalframe.h"
 #include "shell/core/membertables.h"
 #include "shell/qt/tests/shownwindow.h"
 #include "shell/qt/windowlanguage.h"
@@ -296,6 +299,83 @@ TEST_F(language, japaneseTranslatesEveryCatalogueText)
         }
     }
     EXPECT_TRUE(missing.empty()) << missing.size() << " untranslated, the first: " << missing.front();
+}
+
+// Japanese: why the member's tables or the solver refuse a member, in Japanese whole, from the
+// first cell that does not describe one to the member that cannot stand; the numbers, symbols and
+// the words typed into the tables stay as they are.
+TEST_F(language, japaneseRefusesTheMemberInJapanese)
+{
+    using shell::MemberTables;
+    struct Edit {
+        int table;
+        int row;
+        int column;
+        const char *text;
+    };
+    const std::vector<std::vector<Edit>> refused{
+        {{shell::SupportTable, 1, 0, "7000"}},          // a support off the member
+        {{shell::SupportTable, 1, 0, "1e999"}},         // too large a number
+        {{shell::PointLoadTable, 0, 1, "1e-320"}},      // too small a number
+        {{shell::SupportTable, 1, 1, "glued"}},         // a kind the tables do not know
+        {{shell::SupportTable, 1, 2, "-1"}},            // a stiffness below zero
+        {{shell::DistributedLoadTable, 0, 1, "-0"}},    // a load that ends before it starts
+        {{shell::LoadCaseTable, 1, 0, "1Q"}},           // a name that is not a name
+        {{shell::LoadCaseTable, 1, 0, "G"}},            // two cases of one name
+        {{shell::PointLoadTable, 0, 2, "W"}},           // a case the cases do not name
+        {{shell::CombinationTable, 0, 1, "1.35 G +"}},  // factors that do not read
+        {{shell::CombinationTable, 0, 1, "1.35 G + 1.5 W"}},
+        {{shell::CombinationTable, 0, 2, "perhaps"}},
+        {{shell::SectionTable, 0, 0, "hexagon"}},
+        {{shell::SectionTable, 0, 0, ""}},  // dimensions without a shape
+        {{shell::SectionTable, 0, 5, "wood"}},
+        {{shell::SectionTable, 0, 5, "steel"}},  // Z typed and given by the section
+        {{shell::SectionTable, 0, 0, "rectangular bar"}, {shell::CheckTable, 0, 0, ""}},
+        {{shell::SupportTable, 1, 0, "0"}},                                      // two supports at one point
+        {{shell::HingeTable, 0, 0, "0"}},                                        // a hinge at an end
+        {{shell::HingeTable, 0, 0, "1000"}, {shell::HingeTable, 1, 0, "2000"}},  // a part held by nothing
+    };
+    shell::useLanguage(Language::Japanese);
+    for (const std::vector<Edit> &edits : refused) {
+        MemberTables tables = shell::startMemberTables();
+        for (const Edit &e : edits) {
+            auto &rows = tables.tables[static_cast<std::size_t>(e.table)];
+            while (static_cast<int>(rows.size()) <= e.row)
+                rows.push_back(shell::newMemberRow(e.table, 6000));
+            rows[static_cast<std::size_t>(e.row)][static_cast<std::size_t>(e.column)] = e.text;
+        }
+        const shell::MemberTablesRead read =
+            shell::readMemberTables(tables, 6000, 205000, 2e7, registry::find("Member")->sectionShapes);
+        std::string reason = read.reason;
+        if (read.member) {
+            const auto solved = mechanics::solveBeam(read.member->beam());
+            ASSERT_FALSE(solved) << edits.front().text;
+            reason = shell::translatedMessage(solved.error().reason);
+        }
+        const QString text = QString::fromStdString(reason);
+        EXPECT_TRUE(hasJapanese(text) && englishWords(text).isEmpty()) << reason;
+    }
+
+    // What only the solver refuses: a portal frame, a train, a member without supports.
+    mechanics::PortalFrame frame;
+    frame.height = -3;
+    mechanics::Train train;
+    train.axles = {{0, 100}, {-2, 100}};
+    mechanics::Beam loose;
+    loose.length = 10;
+    loose.supports = {{5, mechanics::SupportKind::Pinned}};
+    mechanics::Beam held = loose;
+    held.flexuralRigidity = 1;
+    held.supports = {{0, mechanics::SupportKind::Pinned}, {10, mechanics::SupportKind::Roller}};
+    for (const mechanics::Message &message :
+         {mechanics::solvePortalFrame(frame).error().reason, mechanics::trainEnvelope(held, train, 100).error().reason,
+          mechanics::solveBeam(loose).error().reason}) {
+        const QString text = QString::fromStdString(shell::translatedMessage(message));
+        EXPECT_TRUE(hasJapanese(text) && englishWords(text).isEmpty()) << text.toStdString();
+        shell::useSourceTexts();
+        EXPECT_EQ(shell::translatedMessage(message), message.text());
+        shell::useLanguage(Language::Japanese);
+    }
 }
 
 // The results and the calculation copied in Japanese are byte for byte those copied without any
