@@ -1830,6 +1830,567 @@
         <source>, uniform load from %1 to %2</source>
         <translation>、等分布荷重 %1 〜 %2</translation>
     </message>
+    <message>
+        <source>usage: structcalc %1 --member FILE|- [--unit UNITS] [--raw] [--json] [--diagram [--points N]] [--influence QUANTITY@X | --train TRAIN]</source>
+        <translation>使い方: structcalc %1 --member FILE|- [--unit UNITS] [--raw] [--json] [--diagram [--points N]] [--influence QUANTITY@X | --train TRAIN]</translation>
+    </message>
+    <message>
+        <source>usage: structcalc %1 --batch FILE|- [--unit UNITS] [--raw]</source>
+        <translation>使い方: structcalc %1 --batch FILE|- [--unit UNITS] [--raw]</translation>
+    </message>
+    <message>
+        <source>usage: structcalc %1 --open FILE [--unit UNITS] [--raw] [--json] [--diagram [--points N]] [--influence QUANTITY@X | --train TRAIN]</source>
+        <translation>使い方: structcalc %1 --open FILE [--unit UNITS] [--raw] [--json] [--diagram [--points N]] [--influence QUANTITY@X | --train TRAIN]</translation>
+    </message>
+    <message>
+        <source>usage: with --member or --open, --sheet OUT.pdf writes the calculation sheet too</source>
+        <translation>使い方: --member または --open と共に --sheet OUT.pdf を指定すると計算書も書き出します</translation>
+    </message>
+    <message>
+        <source>%1 needs a file, or - for the standard input</source>
+        <translation>%1 にはファイル名、または標準入力を表す - が必要です</translation>
+    </message>
+    <message>
+        <source>%1 needs a file</source>
+        <translation>%1 にはファイル名が必要です</translation>
+    </message>
+    <message>
+        <source>--train needs a file: the train as JSON</source>
+        <translation>--train にはファイル名が必要です (移動荷重を記述した JSON)</translation>
+    </message>
+    <message>
+        <source>--influence needs QUANTITY@X: R, MR, V, M, theta or delta at x (R@6000, M@3000)</source>
+        <translation>--influence には QUANTITY@X が必要です: R、MR、V、M、theta または delta と位置 x (R@6000、M@3000)</translation>
+    </message>
+    <message>
+        <source>--unit needs mm, cm or m</source>
+        <translation>--unit には mm、cm または m が必要です</translation>
+    </message>
+    <message>
+        <source>--points takes a whole number from 1 to 100000, not &apos;%1&apos;</source>
+        <translation>--points には 1 〜 100000 の整数を指定してください (&apos;%1&apos; ではありません)</translation>
+    </message>
+    <message>
+        <source>%1 does not take &apos;%2&apos;</source>
+        <translation>%1 は &apos;%2&apos; を受け付けません</translation>
+    </message>
+    <message>
+        <source>%1 takes one of --member FILE, --batch FILE and --open FILE</source>
+        <translation>%1 には --member FILE、--batch FILE、--open FILE のいずれか一つを指定してください</translation>
+    </message>
+    <message>
+        <source>--influence answers one member, not a batch</source>
+        <translation>--influence は一つの部材に対するもので、一括計算には使えません</translation>
+    </message>
+    <message>
+        <source>--train answers one member, not a batch</source>
+        <translation>--train は一つの部材に対するもので、一括計算には使えません</translation>
+    </message>
+    <message>
+        <source>--influence and --train do not go together</source>
+        <translation>--influence と --train は同時に指定できません</translation>
+    </message>
+    <message>
+        <source>--sheet writes the sheet of one member, not of a batch</source>
+        <translation>--sheet は一つの部材の計算書を書き出すもので、一括計算には使えません</translation>
+    </message>
+    <message>
+        <source>--points goes with --diagram or --train</source>
+        <translation>--points は --diagram または --train と共に指定してください</translation>
+    </message>
+    <message>
+        <source>--points takes at most 10000 intervals with --train</source>
+        <translation>--train と共に指定する --points は 10000 分割までです</translation>
+    </message>
+    <message>
+        <source>--batch and --diagram do not go together</source>
+        <translation>--batch と --diagram は同時に指定できません</translation>
+    </message>
+    <message>
+        <source>the member description cannot be read: %1</source>
+        <translation>部材の記述を読み取れません: %1</translation>
+    </message>
+    <message>
+        <source>the member cannot be solved: %1</source>
+        <translation>部材を解けません: %1</translation>
+    </message>
+    <message>
+        <source>the member&apos;s combinations cannot be solved: %1</source>
+        <translation>部材の組合せを解けません: %1</translation>
+    </message>
+    <message>
+        <source>cannot read %1: %2</source>
+        <translation>%1 を読み込めません: %2</translation>
+    </message>
+    <message>
+        <source>the member description on the standard input is longer than %1 bytes</source>
+        <translation>標準入力の部材の記述が %1 バイトを超えています</translation>
+    </message>
+    <message>
+        <source>cannot read the standard input</source>
+        <translation>標準入力を読み込めません</translation>
+    </message>
+    <message>
+        <source>cannot write %1: %2</source>
+        <translation>%1 を書き出せません: %2</translation>
+    </message>
+    <message>
+        <source>it is the file the member is read from</source>
+        <translation>部材を読み込むファイルと同じです</translation>
+    </message>
+    <message>
+        <source>--influence takes R, MR, V, M, theta or delta, then @ and a position, not &apos;%1&apos;</source>
+        <translation>--influence には R、MR、V、M、theta または delta に続けて @ と位置を指定してください (&apos;%1&apos; ではありません)</translation>
+    </message>
+    <message>
+        <source>no support stands at x = %1</source>
+        <translation>x = %1 に支点がありません</translation>
+    </message>
+    <message>
+        <source>no influence line: %1</source>
+        <translation>影響線を求められません: %1</translation>
+    </message>
+    <message>
+        <source>largest</source>
+        <translation>最大</translation>
+    </message>
+    <message>
+        <source>smallest</source>
+        <translation>最小</translation>
+    </message>
+    <message>
+        <source>the train cannot be read: %1</source>
+        <translation>移動荷重を読み取れません: %1</translation>
+    </message>
+    <message>
+        <source>the train cannot be placed: %1</source>
+        <translation>移動荷重を載荷できません: %1</translation>
+    </message>
+    <message>
+        <source>the sheet needs the member&apos;s E and I</source>
+        <translation>計算書には部材の E と I が必要です</translation>
+    </message>
+    <message>
+        <source>it is a calculation of %1, not of %2</source>
+        <translation>%2 ではなく %1 の計算です</translation>
+    </message>
+    <message>
+        <source>cannot open %1: %2</source>
+        <translation>%1 を開けません: %2</translation>
+    </message>
+    <message>
+        <source>the line is longer than %1 bytes</source>
+        <translation>行が %1 バイトを超えています</translation>
+    </message>
+    <message>
+        <source>cannot read the batch input</source>
+        <translation>一括計算の入力を読み込めません</translation>
+    </message>
+    <message>
+        <source>the header names the column case twice</source>
+        <translation>見出し行に列 case が2回あります</translation>
+    </message>
+    <message>
+        <source>the header&apos;s column &apos;%1&apos; is not an input of %2</source>
+        <translation>見出し行の列 &apos;%1&apos; は %2 の入力ではありません</translation>
+    </message>
+    <message>
+        <source>the header names the column %1 twice</source>
+        <translation>見出し行に列 %1 が2回あります</translation>
+    </message>
+    <message>
+        <source>the header names no column case</source>
+        <translation>見出し行に列 case がありません</translation>
+    </message>
+    <message>
+        <source>case &apos;%1&apos; is not a case of %2 (1 to %3)</source>
+        <translation>ケース &apos;%1&apos; は %2 のケースではありません (1 〜 %3)</translation>
+    </message>
+    <message>
+        <source>%1 is not an input of %2</source>
+        <translation>%1 は %2 の入力ではありません</translation>
+    </message>
+    <message>
+        <source>%1: not a number: %2</source>
+        <translation>%1: 数値ではありません: %2</translation>
+    </message>
+    <message>
+        <source>line %1: note: %2: %3: %4</source>
+        <translation>%1 行目: 注: %2: %3: %4</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>%1 行目: %2</translation>
+    </message>
+    <message>
+        <source>the input is not text: line %1 holds a NUL byte</source>
+        <translation>入力がテキストではありません: %1 行目に NUL バイトがあります</translation>
+    </message>
+    <message>
+        <source>the input has no header line</source>
+        <translation>入力に見出し行がありません</translation>
+    </message>
+    <message>
+        <source>the header line is longer than %1 bytes</source>
+        <translation>見出し行が %1 バイトを超えています</translation>
+    </message>
+    <message>
+        <source>a quoted field runs on past %1 bytes, to line %2 (an unclosed quote?)</source>
+        <translation>引用符で囲まれたフィールドが %1 バイトを超えて %2 行目まで続いています (引用符の閉じ忘れ?)</translation>
+    </message>
+    <message>
+        <source>--unit names two length units in &apos;%1&apos;</source>
+        <translation>--unit の &apos;%1&apos; に長さの単位が2つあります</translation>
+    </message>
+    <message>
+        <source>--unit names two force units in &apos;%1&apos;</source>
+        <translation>--unit の &apos;%1&apos; に力の単位が2つあります</translation>
+    </message>
+    <message>
+        <source>unknown unit &apos;%1&apos; (mm, cm or m; N or kN)</source>
+        <translation>不明な単位 &apos;%1&apos; (mm、cm または m、N または kN)</translation>
+    </message>
+    <message>
+        <source>cannot write the output: %1</source>
+        <translation>出力を書き出せません: %1</translation>
+    </message>
+    <message>
+        <source>this build writes no calculation sheets</source>
+        <translation>このビルドは計算書を書き出しません</translation>
+    </message>
+    <message>
+        <source> or </source>
+        <translation> または </translation>
+    </message>
+    <message>
+        <source>structcalc %1: compute a case of the structural calculators, as their windows do.
+
+usage: structcalc PROGRAM CASE [NAME=VALUE ...] [--unit UNITS] [--raw] [--json]
+                  [--diagram [--points N]] [--sheet OUT.pdf]
+       structcalc --open FILE [--unit UNITS] [--raw] [--json] [--diagram [--points N]]
+                  [--sheet OUT.pdf]
+       structcalc PROGRAM --batch [FILE|-] [--unit UNITS] [--raw] [--json]
+       structcalc Member --member FILE|- [--unit UNITS] [--raw] [--json]
+                  [--diagram [--points N]] [--sheet OUT.pdf]
+                  [--influence QUANTITY@X | --train TRAIN [--points N]]
+       structcalc Member --open FILE [--unit UNITS] [--raw] [--json]
+                  [--diagram [--points N]] [--sheet OUT.pdf]
+                  [--influence QUANTITY@X | --train TRAIN [--points N]]
+       structcalc Member --batch FILE|- [--unit UNITS] [--raw]
+       structcalc --list [PROGRAM [CASE]]
+       structcalc --help | --version
+
+PROGRAM is %2; CASE the number on its case button
+(&quot;Beam (3)&quot; is 3). NAME is an input caption as the window shows it (l the span, I the
+second moment); inputs not given keep their start values. VALUE is a number and nothing else.
+One line per result row: caption, TAB, value as the window shows it, TAB, unit.
+
+  --unit UNITS      a length unit mm, cm or m, a force unit N or kN, or both (m,kN);
+                    the start values convert, the values given are read in these units
+  --raw             values in full precision instead of the window&apos;s format
+  --lang ja|en      captions and meanings wholly in Japanese or in English (without it,
+                    result names in Japanese and the rest in English, as scripts read them)
+  --json            one JSON object: case, units, inputs with units, rows with meanings
+                    (&quot;largest&quot; beside a row that is not the member&apos;s largest,
+                    &quot;outsideRange&quot; beside a value outside its formula&apos;s range), the
+                    diagram extremes; a refused input gives &quot;rejected&quot;: true
+  --diagram         the member&apos;s diagrams as CSV: x,V,M,theta,delta (frames
+                    member,s,x,y,M; columns lambda,euler,empirical)
+  --points N        intervals of the diagram, 1 to 100000 (default 100)
+  --open FILE       compute a saved calculation (.structcalc.json): its program, case,
+                    units and inputs; a damaged file is a usage error that says why
+  --sheet OUT.pdf   also write the calculation sheet of the case as computed: a one- or
+                    two-page A4 PDF with formulas, worked values and diagrams (no display
+                    needed); refused inputs write none
+  --batch [FILE|-]  one case per CSV line: a header with the column case and input
+                    captions; writes the inputs, one column per result row (units on
+                    the second line), a status (ok, rejected: reason) and notes
+  --member FILE|-   Member: any straight member described in JSON (supports, springs,
+                    settlements, hinges, segments, loads; see the man page); --batch
+                    then takes one description per line
+  --influence Q@X   Member: the influence line of R, MR (support at X), V, M, theta or
+                    delta (section X) instead of the rows: its extremes, --diagram the line
+  --train TRAIN     Member: the envelope of M and V under a moving load train (axles at a
+                    behind the first with loads P, a uniform load w, the ways it runs; see
+                    the man page): the largest and smallest M and V with their sections
+                    and train positions, --diagram x,Mmax,Mmin,Vmax,Vmin at N intervals
+  --list            the programs and their cases; --list PROGRAM CASE: the case&apos;s
+                    title, inputs with units and start values, rows with their meanings
+  --help, --version this text; the version
+
+Exit status: 0 computed, 2 usage error or a file or the output that cannot be read or
+written, 3 an input refused (the reason on stderr; in a batch, any line refused). Every
+message on stderr starts with &quot;structcalc: &quot;. Files are read and written only where they
+are regular files; a batch line holds at most 1 MiB; an input cell that a spreadsheet
+would run as a formula goes back in the batch&apos;s CSV with a leading &apos;.
+
+Examples:
+  structcalc Beams 1 P=2.5 a=0.04 --unit m,kN
+  structcalc --open beam-b12.structcalc.json --sheet beam-b12.pdf
+  printf &apos;case,P,a\n1,100,30\n1,100,150\n&apos; | structcalc Beams --batch -
+See structcalc(1).
+</source>
+        <translation>structcalc %1: 構造計算プログラムのケースを、ウィンドウと同じように計算します。
+
+使い方: structcalc PROGRAM CASE [NAME=VALUE ...] [--unit UNITS] [--raw] [--json]
+                  [--diagram [--points N]] [--sheet OUT.pdf]
+       structcalc --open FILE [--unit UNITS] [--raw] [--json] [--diagram [--points N]]
+                  [--sheet OUT.pdf]
+       structcalc PROGRAM --batch [FILE|-] [--unit UNITS] [--raw] [--json]
+       structcalc Member --member FILE|- [--unit UNITS] [--raw] [--json]
+                  [--diagram [--points N]] [--sheet OUT.pdf]
+                  [--influence QUANTITY@X | --train TRAIN [--points N]]
+       structcalc Member --open FILE [--unit UNITS] [--raw] [--json]
+                  [--diagram [--points N]] [--sheet OUT.pdf]
+                  [--influence QUANTITY@X | --train TRAIN [--points N]]
+       structcalc Member --batch FILE|- [--unit UNITS] [--raw]
+       structcalc --list [PROGRAM [CASE]]
+       structcalc --help | --version
+
+PROGRAM は %2、
+CASE はケースボタンの番号です (「梁 (3)」なら 3)。
+NAME はウィンドウに表示される入力の名前です (l はスパン、I は断面2次モーメント)。
+指定しない入力は初期値のままです。VALUE は数値のみです。
+結果の行ごとに1行: 名前、タブ、ウィンドウと同じ表示の値、タブ、単位。
+
+  --unit UNITS      長さの単位 mm、cm、m、力の単位 N、kN、またはその両方 (m,kN)。
+                    初期値は換算され、指定した値はこの単位で読み取ります
+  --raw             ウィンドウの表示形式ではなく全桁の値
+  --lang ja|en      名前と意味をすべて日本語または英語で (指定しなければ、結果の名前は
+                    日本語、その他は英語で、スクリプトが読む形のまま)
+  --json            一つの JSON オブジェクト: ケース、単位、入力とその単位、行とその意味
+                    (部材の最大値でない行には &quot;largest&quot;、式の適用範囲外の値には
+                    &quot;outsideRange&quot;)、応力図の極値。入力が受け付けられなければ
+                    &quot;rejected&quot;: true
+  --diagram         部材の応力図を CSV で: x,V,M,theta,delta (ラーメンは
+                    member,s,x,y,M、柱は lambda,euler,empirical)
+  --points N        応力図の分割数、1 〜 100000 (既定値 100)
+  --open FILE       保存した計算 (.structcalc.json) を計算します: そのプログラム、ケース、
+                    単位、入力。壊れたファイルは理由を示し、使い方の誤りとします
+  --sheet OUT.pdf   計算したケースの計算書も書き出します: 式、数値を代入した計算、
+                    応力図を含む 1〜2 ページの A4 PDF (画面は不要)。入力が受け付けられ
+                    なければ書き出しません
+  --batch [FILE|-]  CSV の1行に1ケース: 見出し行に列 case と入力の名前。入力、結果の
+                    行ごとに1列 (単位は2行目)、状態 (ok、rejected: 理由) と注記を
+                    書き出します
+  --member FILE|-   Member: JSON で記述した任意の直線部材 (支点、ばね、支点の沈下、
+                    ヒンジ、区間、荷重。マニュアルページを参照)。--batch では1行に
+                    一つの記述
+  --influence Q@X   Member: 行の代わりに R、MR (X の支点)、V、M、theta または delta
+                    (X の断面) の影響線: その極値、--diagram では影響線そのもの
+  --train TRAIN     Member: 移動荷重による M と V の包絡線 (先頭の車軸から a の位置の
+                    車軸と荷重 P、等分布荷重 w、進む向き。マニュアルページを参照):
+                    M と V の最大・最小とその断面および移動荷重の位置、--diagram では
+                    N 分割の x,Mmax,Mmin,Vmax,Vmin
+  --list            プログラムとそのケース。--list PROGRAM CASE: ケースの表題、入力と
+                    その単位と初期値、行とその意味
+  --help, --version この説明、バージョン
+
+終了ステータス: 0 計算済み、2 使い方の誤り、または読み書きできないファイルや出力、
+3 入力が受け付けられない (理由は標準エラー出力に。一括計算ではいずれかの行)。
+標準エラー出力のメッセージはすべて &quot;structcalc: &quot; で始まります。ファイルは通常の
+ファイルのみ読み書きします。一括計算の1行は 1 MiB までです。表計算ソフトが数式として
+実行する入力のセルは、先頭に &apos; を付けて一括計算の CSV に書き戻します。
+
+例:
+  structcalc Beams 1 P=2.5 a=0.04 --unit m,kN
+  structcalc --open beam-b12.structcalc.json --sheet beam-b12.pdf
+  printf &apos;case,P,a\n1,100,30\n1,100,150\n&apos; | structcalc Beams --batch -
+structcalc(1) を参照してください。
+</translation>
+    </message>
+    <message>
+        <source>member&apos;s %1</source>
+        <translation>部材の %1</translation>
+    </message>
+    <message>
+        <source>member&apos;s %1 (%2)</source>
+        <translation>部材の %1 (%2)</translation>
+    </message>
+    <message>
+        <source>: %1 at the start values</source>
+        <translation>: 初期値で %1</translation>
+    </message>
+    <message>
+        <source>: the row&apos;s own value at the start values</source>
+        <translation>: 初期値ではこの行の値そのもの</translation>
+    </message>
+    <message>
+        <source>range: %1</source>
+        <translation>適用範囲: %1</translation>
+    </message>
+    <message>
+        <source>inputs:</source>
+        <translation>入力:</translation>
+    </message>
+    <message>
+        <source>results:</source>
+        <translation>結果:</translation>
+    </message>
+    <message>
+        <source>domain:</source>
+        <translation>適用条件:</translation>
+    </message>
+    <message>
+        <source>--list takes at most a program and a case</source>
+        <translation>--list に指定できるのはプログラムとケースまでです</translation>
+    </message>
+    <message>
+        <source>unknown program &apos;%1&apos;</source>
+        <translation>不明なプログラム &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>--open needs a saved calculation file</source>
+        <translation>--open には保存した計算のファイルが必要です</translation>
+    </message>
+    <message>
+        <source>--sheet needs a PDF file to write</source>
+        <translation>--sheet には書き出す PDF ファイルが必要です</translation>
+    </message>
+    <message>
+        <source>%1 needs a file name</source>
+        <translation>%1 にはファイル名が必要です</translation>
+    </message>
+    <message>
+        <source>--points needs a number of intervals (1 to 100000)</source>
+        <translation>--points には分割数 (1 〜 100000) が必要です</translation>
+    </message>
+    <message>
+        <source>unknown option &apos;%1&apos;</source>
+        <translation>不明なオプション &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>--points goes with --diagram</source>
+        <translation>--points は --diagram と共に指定してください</translation>
+    </message>
+    <message>
+        <source>--batch and --open do not go together</source>
+        <translation>--batch と --open は同時に指定できません</translation>
+    </message>
+    <message>
+        <source>--sheet writes the sheet of one case, not of a batch</source>
+        <translation>--sheet は一つのケースの計算書を書き出すもので、一括計算には使えません</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not NAME=VALUE</source>
+        <translation>&apos;%1&apos; は NAME=VALUE の形ではありません</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not an input of %2 case %3 (%4)</source>
+        <translation>&apos;%1&apos; は %2 のケース %3 の入力ではありません (%4)</translation>
+    </message>
+    <message>
+        <source>no program given</source>
+        <translation>プログラムが指定されていません</translation>
+    </message>
+    <message>
+        <source>no case number given</source>
+        <translation>ケース番号が指定されていません</translation>
+    </message>
+    <message>
+        <source>--open takes no program, case or inputs: the file gives them (&apos;%1&apos;)</source>
+        <translation>--open にはプログラム、ケース、入力を指定できません: それらはファイルが与えます (&apos;%1&apos;)</translation>
+    </message>
+    <message>
+        <source>--batch takes a program and no case</source>
+        <translation>--batch にはプログラムのみを指定し、ケースは指定しません</translation>
+    </message>
+    <message>
+        <source>--batch computes result rows, not diagrams</source>
+        <translation>--batch は結果の行を計算するもので、応力図は出力しません</translation>
+    </message>
+    <message>
+        <source>%1 case %2 has no diagram</source>
+        <translation>%1 のケース %2 には応力図がありません</translation>
+    </message>
+    <message>
+        <source>it is the calculation --open reads</source>
+        <translation>--open が読み込む計算と同じファイルです</translation>
+    </message>
+    <message>
+        <source>it is %1</source>
+        <translation>%1 と同じファイルです</translation>
+    </message>
+    <message>
+        <source>the standard input is also %1</source>
+        <translation>標準入力が %1 と同じファイルです</translation>
+    </message>
+    <message>
+        <source>; give it as standard input (--batch -)</source>
+        <translation>。標準入力として渡してください (--batch -)</translation>
+    </message>
+    <message>
+        <source>%1 is both the input and %2</source>
+        <translation>%1 が入力であり、%2 でもあります</translation>
+    </message>
+    <message>
+        <source>note: %1</source>
+        <translation>注: %1</translation>
+    </message>
+    <message>
+        <source>note: %1: %2</source>
+        <translation>注: %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 is not written: the inputs are refused</source>
+        <translation>%1 は書き出していません: 入力が受け付けられません</translation>
+    </message>
+    <message>
+        <source>the stream failed</source>
+        <translation>ストリームのエラー</translation>
+    </message>
+    <message>
+        <source>lead = %1</source>
+        <translation>先頭位置 = %1</translation>
+    </message>
+    <message>
+        <source> (just below)</source>
+        <translation> (直前)</translation>
+    </message>
+    <message>
+        <source> (just above)</source>
+        <translation> (直後)</translation>
+    </message>
+    <message>
+        <source>, leftward</source>
+        <translation>、左向き</translation>
+    </message>
+    <message>
+        <source>, rightward</source>
+        <translation>、右向き</translation>
+    </message>
+    <message>
+        <source>covered =</source>
+        <translation>載荷範囲 =</translation>
+    </message>
+    <message>
+        <source>usage: structcalc PROGRAM CASE [NAME=VALUE ...] [options]   (structcalc --help)</source>
+        <translation>使い方: structcalc PROGRAM CASE [NAME=VALUE ...] [オプション]   (structcalc --help)</translation>
+    </message>
+    <message>
+        <source>the standard output</source>
+        <translation>標準出力</translation>
+    </message>
+    <message>
+        <source>the standard error</source>
+        <translation>標準エラー出力</translation>
+    </message>
+    <message>
+        <source>largest M under the train</source>
+        <translation>移動荷重による最大 M</translation>
+    </message>
+    <message>
+        <source>smallest M</source>
+        <translation>最小 M</translation>
+    </message>
+    <message>
+        <source>largest V</source>
+        <translation>最大 V</translation>
+    </message>
+    <message>
+        <source>smallest V</source>
+        <translation>最小 V</translation>
+    </message>
 </context>
 <context>
     <name>Title</name>
