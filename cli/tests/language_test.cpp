@@ -160,6 +160,7 @@ TEST(structcalcLanguage, theCommandLinesOwnWords)
         {{"Member", "--member", "-", "--frobnicate"}, ""},
         {{"Member", "--member", "-", "--influence", "R@1234"}, structcalc::testing::FloorBeam},
         {{"Member", "--member", "-", "--influence", "Q@1"}, structcalc::testing::FloorBeam},
+        {{"Member", "--member", "-", "--influence", "M@3000"}, structcalc::testing::FloorBeam},
         {{"Member", "--member", "-"}, "{\"length\": 0}", true},
         {{"--list", "Beams", "99"}, ""},
         {{"--list"}, ""},
