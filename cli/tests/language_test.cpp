@@ -165,7 +165,7 @@ TEST(structcalcLanguage, theCommandLinesOwnWords)
         {{"--list", "Beams", "99"}, ""},
         {{"--list"}, ""},
         {{"--list", "Beams", "10"}, ""},
-        {{"--list", "Buckling", "1"}, ""},
+        {{"--list", "buckling", "5"}, ""},
         {{"--help"}, ""},
     };
     for (const auto &line : commandLines) {
