@@ -64,14 +64,17 @@ struct MemberRequest {
 int usage(std::ostream &err, const std::string &program, const std::string &message)
 {
     err << "structcalc: " << visibleText(message) << "\n"
-        << "structcalc: usage: structcalc " << program
-        << " --member FILE|- [--unit UNITS] [--raw] [--json] [--diagram [--points N]]"
-           " [--influence QUANTITY@X | --train TRAIN]\n"
-        << "structcalc: usage: structcalc " << program << " --batch FILE|- [--unit UNITS] [--raw]\n"
-        << "structcalc: usage: structcalc " << program
-        << " --open FILE [--unit UNITS] [--raw] [--json] [--diagram [--points N]]"
-           " [--influence QUANTITY@X | --train TRAIN]\n"
-        << "structcalc: usage: with --member or --open, --sheet OUT.pdf writes the calculation sheet too\n";
+        << "structcalc: "
+        << wording("usage: structcalc %1 --member FILE|- [--unit UNITS] [--raw] [--json] [--diagram [--points N]]"
+                   " [--influence QUANTITY@X | --train TRAIN]",
+                   {program})
+        << "\nstructcalc: " << wording("usage: structcalc %1 --batch FILE|- [--unit UNITS] [--raw]", {program})
+        << "\nstructcalc: "
+        << wording("usage: structcalc %1 --open FILE [--unit UNITS] [--raw] [--json] [--diagram [--points N]]"
+                   " [--influence QUANTITY@X | --train TRAIN]",
+                   {program})
+        << "\nstructcalc: "
+        << wording("usage: with --member or --open, --sheet OUT.pdf writes the calculation sheet too") << "\n";
     return UsageError;
 }
 
@@ -90,28 +93,29 @@ int parse(const std::vector<std::string> &args, MemberRequest &request, std::ost
         if (arg == "--member" || arg == "--batch") {
             const std::optional<std::string> file = value();
             if (!file)
-                return usage(err, request.program, arg + " needs a file, or - for the standard input");
+                return usage(err, request.program, wording("%1 needs a file, or - for the standard input", {arg}));
             (arg == "--member" ? request.memberFile : request.batchFile) = *file;
         } else if (arg == "--open" || arg == "--sheet") {
             const std::optional<std::string> file = value();
             if (!file || file->empty())
-                return usage(err, request.program, arg + " needs a file");
+                return usage(err, request.program, wording("%1 needs a file", {arg}));
             (arg == "--open" ? request.openFile : request.sheetFile) = *file;
         } else if (arg == "--train") {
             const std::optional<std::string> file = value();
             if (!file || file->empty())
-                return usage(err, request.program, "--train needs a file: the train as JSON");
+                return usage(err, request.program, wording("--train needs a file: the train as JSON"));
             request.trainFile = *file;
         } else if (arg == "--influence") {
             const std::optional<std::string> asked = value();
             if (!asked || asked->find('@') == std::string::npos)
-                return usage(err, request.program,
-                             "--influence needs QUANTITY@X: R, MR, V, M, theta or delta at x (R@6000, M@3000)");
+                return usage(
+                    err, request.program,
+                    wording("--influence needs QUANTITY@X: R, MR, V, M, theta or delta at x (R@6000, M@3000)"));
             request.influence = *asked;
         } else if (arg == "--unit") {
             const std::optional<std::string> words = value();
             if (!words)
-                return usage(err, request.program, "--unit needs mm, cm or m");
+                return usage(err, request.program, wording("--unit needs mm, cm or m"));
             const std::string problem = unitProblem(*words, shell::readUnitWords(*words, length, force));
             if (!problem.empty())
                 return usage(err, request.program, problem);
@@ -123,8 +127,8 @@ int parse(const std::vector<std::string> &args, MemberRequest &request, std::ost
             const int n = whole ? std::stoi(*count) : 0;
             if (n < 1 || n > MostPoints)
                 return usage(err, request.program,
-                             "--points takes a whole number from 1 to 100000, not '" + userText(count.value_or("")) +
-                                 "'");
+                             wording("--points takes a whole number from 1 to 100000, not '%1'",
+                                     {userText(count.value_or(""))}));
             request.points = n;
             points = true;
         } else if (arg == "--json") {
@@ -134,28 +138,28 @@ int parse(const std::vector<std::string> &args, MemberRequest &request, std::ost
         } else if (arg == "--diagram") {
             request.diagram = true;
         } else {
-            return usage(err, request.program, request.program + " does not take '" + userText(arg) + "'");
+            return usage(err, request.program, wording("%1 does not take '%2'", {request.program, userText(arg)}));
         }
     }
     request.units = {length.value_or(shell::LengthUnit::Millimetre), force.value_or(shell::ForceUnit::Newton)};
     const int sources = !request.memberFile.empty() + !request.batchFile.empty() + !request.openFile.empty();
     if (sources != 1)
         return usage(err, request.program,
-                     request.program + " takes one of --member FILE, --batch FILE and --open FILE");
+                     wording("%1 takes one of --member FILE, --batch FILE and --open FILE", {request.program}));
     if (!request.batchFile.empty() && !request.influence.empty())
-        return usage(err, request.program, "--influence answers one member, not a batch");
+        return usage(err, request.program, wording("--influence answers one member, not a batch"));
     if (!request.batchFile.empty() && !request.trainFile.empty())
-        return usage(err, request.program, "--train answers one member, not a batch");
+        return usage(err, request.program, wording("--train answers one member, not a batch"));
     if (!request.influence.empty() && !request.trainFile.empty())
-        return usage(err, request.program, "--influence and --train do not go together");
+        return usage(err, request.program, wording("--influence and --train do not go together"));
     if (!request.batchFile.empty() && !request.sheetFile.empty())
-        return usage(err, request.program, "--sheet writes the sheet of one member, not of a batch");
+        return usage(err, request.program, wording("--sheet writes the sheet of one member, not of a batch"));
     if (points && !request.diagram && request.trainFile.empty())
-        return usage(err, request.program, "--points goes with --diagram or --train");
+        return usage(err, request.program, wording("--points goes with --diagram or --train"));
     if (!request.trainFile.empty() && request.points > MostTrainIntervals)
-        return usage(err, request.program, "--points takes at most 10000 intervals with --train");
+        return usage(err, request.program, wording("--points takes at most 10000 intervals with --train"));
     if (!request.batchFile.empty() && request.diagram)
-        return usage(err, request.program, "--batch and --diagram do not go together");
+        return usage(err, request.program, wording("--batch and --diagram do not go together"));
     return Computed;
 }
 
@@ -179,21 +183,21 @@ std::optional<Solved> solve(const shell::Program &program, std::string_view text
             read.member.reset();
     }
     if (!read.member) {
-        reason = "the member description cannot be read: " + read.error;
+        reason = wording("the member description cannot be read: %1", {read.error});
         status = Rejected;
         return std::nullopt;
     }
     const mechanics::Beam beam = read.member->beam();
     mechanics::Outcome<mechanics::BeamSolution> solved = mechanics::solveBeam(beam);
     if (!solved) {
-        reason = "the member cannot be solved: " + solved.error().message;
+        reason = wording("the member cannot be solved: %1", {solved.error().message});
         status = Rejected;
         return std::nullopt;
     }
     std::string problem;
     std::vector<shell::MemberRow> rows = shell::memberAndStudyRows(*read.member, *solved, problem);
     if (!problem.empty()) {
-        reason = "the member's combinations cannot be solved: " + problem;
+        reason = wording("the member's combinations cannot be solved: %1", {problem});
         status = Rejected;
         return std::nullopt;
     }
@@ -298,7 +302,7 @@ bool readDescription(const std::string &file, std::istream &in, std::string &tex
     if (file != "-") {
         const shell::FileRead read = shell::readRegularFile(file, shell::MemberDescriptionMaxBytes);
         if (!read.ok) {
-            problem = "cannot read " + userText(file, MostShownPath) + ": " + read.error;
+            problem = wording("cannot read %1: %2", {userText(file, MostShownPath), read.error});
             return false;
         }
         text = read.text;
@@ -308,13 +312,13 @@ bool readDescription(const std::string &file, std::istream &in, std::string &tex
     while (in.read(buffer, sizeof buffer) || in.gcount() > 0) {
         text.append(buffer, static_cast<std::size_t>(in.gcount()));
         if (text.size() > shell::MemberDescriptionMaxBytes) {
-            problem = "the member description on the standard input is longer than " +
-                      std::to_string(shell::MemberDescriptionMaxBytes) + " bytes";
+            problem = wording("the member description on the standard input is longer than %1 bytes",
+                              {std::to_string(shell::MemberDescriptionMaxBytes)});
             return false;
         }
     }
     if (in.bad()) {
-        problem = "cannot read the standard input";
+        problem = wording("cannot read the standard input");
         return false;
     }
     return true;
@@ -335,13 +339,16 @@ int writeSheet(const shell::ShellModel &model, const MemberRequest &request, std
     if (request.sheetFile.empty())
         return Computed;
     if (const std::string problem = shell::checkWritable(request.sheetFile); !problem.empty()) {
-        err << "structcalc: cannot write " << userText(request.sheetFile, MostShownPath) << ": " << problem << "\n";
+        err << "structcalc: " << wording("cannot write %1: %2", {userText(request.sheetFile, MostShownPath), problem})
+            << "\n";
         return UsageError;
     }
     for (const std::string &input : {request.memberFile, request.openFile})
         if (!input.empty() && input != "-" && shell::fileIdOf(input) == shell::fileIdOf(request.sheetFile)) {
-            err << "structcalc: cannot write " << userText(request.sheetFile, MostShownPath)
-                << ": it is the file the member is read from\n";
+            err << "structcalc: "
+                << wording("cannot write %1: %2", {userText(request.sheetFile, MostShownPath),
+                                                   wording("it is the file the member is read from")})
+                << "\n";
             return UsageError;
         }
     if (const std::string problem = writeSheetFile(model, request.sheetFile, STRUCTCALC_VERSION); !problem.empty()) {
@@ -372,7 +379,8 @@ std::optional<mechanics::InfluenceOf> influenceOf(const std::string &asked, cons
     char *end = nullptr;
     const double x = where.empty() ? NAN : std::strtod(where.c_str(), &end);
     if (!known || !end || *end != '\0' || !std::isfinite(x)) {
-        problem = "--influence takes R, MR, V, M, theta or delta, then @ and a position, not '" + userText(asked) + "'";
+        problem = wording("--influence takes R, MR, V, M, theta or delta, then @ and a position, not '%1'",
+                          {userText(asked)});
         return std::nullopt;
     }
     of.x = x;
@@ -383,7 +391,7 @@ std::optional<mechanics::InfluenceOf> influenceOf(const std::string &asked, cons
             if (member.supports[k].x == x)
                 of.support = static_cast<int>(k);
         if (of.support < 0) {
-            problem = "no support stands at x = " + shell::generalText(x);
+            problem = wording("no support stands at x = %1", {shell::generalText(x)});
             return std::nullopt;
         }
     }
@@ -402,7 +410,7 @@ int influenceAnswer(const Solved &s, const MemberRequest &request, std::ostream 
     }
     const mechanics::Outcome<mechanics::Piecewise> line = mechanics::influenceLine(s.member.beam(), *of);
     if (!line)
-        return refuse(request, "no influence line: " + line.error().message, Rejected, out, err);
+        return refuse(request, wording("no influence line: %1", {line.error().message}), Rejected, out, err);
     const mechanics::Extremes e = mechanics::extremes(*line);
     const std::string unit = shell::lengthUnitName(request.units.length);
     if (request.diagram) {
@@ -427,9 +435,9 @@ int influenceAnswer(const Solved &s, const MemberRequest &request, std::ostream 
             << "}, \"smallest\": {\"value\": " << jsonNumber(e.smallest.value)
             << ", \"x\": " << jsonNumber(e.smallest.at.front().x) << "}}\n";
     } else {
-        out << "largest\t" << shell::generalText(e.largest.value)
+        out << wording("largest") << "\t" << shell::generalText(e.largest.value)
             << "\tx = " << shell::diagramNumber(e.largest.at.front().x) << " " << unit << "\n"
-            << "smallest\t" << shell::generalText(e.smallest.value)
+            << wording("smallest") << "\t" << shell::generalText(e.smallest.value)
             << "\tx = " << shell::diagramNumber(e.smallest.at.front().x) << " " << unit << "\n";
     }
     return Computed;
@@ -441,16 +449,17 @@ int trainAnswer(const Solved &s, const MemberRequest &request, std::ostream &out
 {
     const shell::FileRead file = shell::readRegularFile(request.trainFile, shell::TrainDescriptionMaxBytes);
     if (!file.ok) {
-        err << "structcalc: cannot read " << userText(request.trainFile, MostShownPath) << ": " << file.error << "\n";
+        err << "structcalc: " << wording("cannot read %1: %2", {userText(request.trainFile, MostShownPath), file.error})
+            << "\n";
         return UsageError;
     }
     const shell::TrainReading read = shell::readTrainDescription(file.text);
     if (!read.train)
-        return refuse(request, "the train cannot be read: " + read.error, Rejected, out, err);
+        return refuse(request, wording("the train cannot be read: %1", {read.error}), Rejected, out, err);
     const mechanics::Outcome<mechanics::TrainEnvelope> e =
         mechanics::trainEnvelope(s.member.beam(), *read.train, request.points);
     if (!e)
-        return refuse(request, "the train cannot be placed: " + e.error().message, Rejected, out, err);
+        return refuse(request, wording("the train cannot be placed: %1", {e.error().message}), Rejected, out, err);
     const TrainOutput how{request.units, request.raw, request.json, request.diagram};
     if (request.json)
         out << "{\"program\": " << jsonString(request.program)
@@ -481,7 +490,7 @@ int answer(const Solved &s, const MemberRequest &request, std::ostream &out, std
 int sheetOfDescription(const shell::Program &program, const Solved &s, const MemberRequest &request, std::ostream &err)
 {
     if (!s.member.E || !s.member.I) {
-        err << "structcalc: " << request.program << ": the sheet needs the member's E and I\n";
+        err << "structcalc: " << request.program << ": " << wording("the sheet needs the member's E and I") << "\n";
         return UsageError;
     }
     QuietPlatform platform;
@@ -507,36 +516,39 @@ int openCommand(const shell::Program &program, MemberRequest request, std::ostre
     const shell::FileRead file = shell::readRegularFile(request.openFile, shell::SavedCalculationMaxBytes);
     const std::string name = userText(request.openFile, MostShownPath);
     if (!file.ok) {
-        err << "structcalc: cannot read " << name << ": " << file.error << "\n";
+        err << "structcalc: " << wording("cannot read %1: %2", {name, file.error}) << "\n";
         return UsageError;
     }
     const registry::OpenedCalculation opened = registry::readCalculation(file.text);
     std::string problem = opened.program ? "" : opened.error;
     if (opened.program && opened.program != &program)
-        problem = "it is a calculation of " + opened.program->name + ", not of " + program.name;
+        problem = wording("it is a calculation of %1, not of %2", {opened.program->name, program.name});
     QuietPlatform platform;
     shell::ShellModel model(program, platform);
     model.start();
     if (problem.empty())
         problem = model.open(opened.calculation);
     if (!problem.empty()) {
-        err << "structcalc: cannot open " << name << ": " << visibleText(problem) << "\n";
+        err << "structcalc: " << wording("cannot open %1: %2", {name, visibleText(problem)}) << "\n";
         return UsageError;
     }
     if (request.unitsGiven)
         model.chooseUnits(request.units);
     request.units = model.units();
     if (model.lastRejected() || !model.acceptedMember())
-        return refuse(request, "the member cannot be solved: " + model.rejectionReason(), Rejected, out, err);
+        return refuse(request, wording("the member cannot be solved: %1", {model.rejectionReason()}), Rejected, out,
+                      err);
     const shell::MemberDescription &member = *model.acceptedMember();
     const mechanics::Beam beam = member.beam();
     const mechanics::Outcome<mechanics::BeamSolution> solved = mechanics::solveBeam(beam);
     if (!solved)
-        return refuse(request, "the member cannot be solved: " + solved.error().message, Rejected, out, err);
+        return refuse(request, wording("the member cannot be solved: %1", {solved.error().message}), Rejected, out,
+                      err);
     std::string studyProblem;
     std::vector<shell::MemberRow> rows = shell::memberAndStudyRows(member, *solved, studyProblem);
     if (!studyProblem.empty())
-        return refuse(request, "the member's combinations cannot be solved: " + studyProblem, Rejected, out, err);
+        return refuse(request, wording("the member's combinations cannot be solved: %1", {studyProblem}), Rejected, out,
+                      err);
     const Solved s{member, *solved, shell::memberDiagrams(beam, *solved, request.units), std::move(rows)};
     if (const int status = writeSheet(model, request, err); status != Computed)
         return status;
@@ -589,7 +601,8 @@ int batchLines(const shell::Program &program, const MemberRequest &request, std:
             break;
         if (line.find_first_not_of(" \t\r") == std::string::npos)
             continue;  // an empty line between members
-        std::string reason = "the line is longer than " + std::to_string(shell::MemberDescriptionMaxBytes) + " bytes";
+        std::string reason =
+            wording("the line is longer than %1 bytes", {std::to_string(shell::MemberDescriptionMaxBytes)});
         int status = Computed;
         const std::optional<Solved> s = tooLong ? std::nullopt : solve(program, line, request.units, reason, status);
         if (s) {
@@ -600,7 +613,7 @@ int batchLines(const shell::Program &program, const MemberRequest &request, std:
         }
     }
     if (input.bad()) {
-        err << "structcalc: cannot read the batch input\n";
+        err << "structcalc: " << wording("cannot read the batch input") << "\n";
         return UsageError;
     }
     return anyRefused ? Rejected : Computed;
@@ -615,7 +628,8 @@ int batchCommand(const shell::Program &program, const MemberRequest &request, st
     std::string problem;
     const int descriptor = shell::openRegularFile(request.batchFile, problem);
     if (descriptor < 0) {
-        err << "structcalc: cannot read " << userText(request.batchFile, MostShownPath) << ": " << problem << "\n";
+        err << "structcalc: " << wording("cannot read %1: %2", {userText(request.batchFile, MostShownPath), problem})
+            << "\n";
         return UsageError;
     }
     DescriptorInput buffer(descriptor);

@@ -3,6 +3,7 @@
 #include "cli/descriptorstreams.h"
 #include "cli/jsontext.h"
 #include "cli/structcalc.h"
+#include "shell/core/language.h"
 #include "shell/core/numbertext.h"
 
 #include <algorithm>
@@ -177,19 +178,20 @@ public:
             const std::string name = trimmed(fields[k]);
             if (name == "case") {
                 if (m_caseColumn >= 0)
-                    return fail("the header names the column case twice");
+                    return fail(wording("the header names the column case twice"));
                 m_caseColumn = static_cast<int>(k);
                 continue;
             }
             if (!isInputCaption(name))
-                return fail("the header's column '" + userText(name) + "' is not an input of " + m_program.name);
+                return fail(
+                    wording("the header's column '%1' is not an input of %2", {userText(name), m_program.name}));
             if (std::find(m_inputNames.begin(), m_inputNames.end(), name) != m_inputNames.end())
-                return fail("the header names the column " + name + " twice");
+                return fail(wording("the header names the column %1 twice", {name}));
             m_inputNames.push_back(name);
             m_inputColumns.push_back(static_cast<int>(k));
         }
         if (m_caseColumn < 0)
-            return fail("the header names no column case");
+            return fail(wording("the header names no column case"));
         plan();
         writeHeader();
         return true;
@@ -202,9 +204,10 @@ public:
         int caseIndex = -1;
         if (!parseCase(caseText, caseIndex))
             return refuse(fields, number, -1,
-                          "case '" + userText(caseText) + "' is not a case of " + m_program.name + " (1 to " +
-                              std::to_string(m_program.caseCount()) + ")");
+                          wording("case '%1' is not a case of %2 (1 to %3)",
+                                  {userText(caseText), m_program.name, std::to_string(m_program.caseCount())}));
         const shell::CaseDef &c = m_program.cases[static_cast<std::size_t>(caseIndex)];
+        const std::string caseCaption = shell::translatedCaption(c.caption, "Case");
         const CasePlan &plan = m_plans[static_cast<std::size_t>(caseIndex)];
         std::vector<double> inputs = plan.defaults;
         std::vector<int> given;
@@ -214,12 +217,14 @@ public:
                 continue;
             const int input = plan.inputOfColumn[column];
             if (input < 0)
-                return refuse(fields, number, caseIndex, m_inputNames[column] + " is not an input of " + c.caption);
+                return refuse(fields, number, caseIndex,
+                              wording("%1 is not an input of %2", {m_inputNames[column], caseCaption}));
             if (!shell::isWholeNumber(value))
-                return refuse(fields, number, caseIndex, m_inputNames[column] + ": not a number: " + userText(value));
+                return refuse(fields, number, caseIndex,
+                              wording("%1: not a number: %2", {m_inputNames[column], userText(value)}));
             if (shell::isBelowNormalRange(value))
                 return refuse(fields, number, caseIndex,
-                              c.caption + ": " + shell::tooSmallReason(m_inputNames[column]));
+                              caseCaption + ": " + shell::tooSmallReason(m_inputNames[column]));
             inputs[static_cast<std::size_t>(input)] = shell::readNumber(value);
             given.push_back(input);
         }
@@ -229,12 +234,14 @@ public:
         const shell::Following following = shell::follow(c, inputs, given, units);
         const shell::Evaluation e = shell::evaluate(c, inputs, following, units);
         if (e.rejected)
-            return refuse(fields, number, caseIndex, c.caption + ": " + e.reason);
+            return refuse(fields, number, caseIndex, caseCaption + ": " + e.reason);
         // A row without a value says why on stderr (and in JSON beside its null).
         for (std::size_t r = 0; r < e.rowReasons.size(); ++r)
             if (!e.rowReasons[r].empty())
-                m_err << "structcalc: line " << number << ": note: " << c.caption << ": " << rowName(c.rows[r].caption)
-                      << ": " << e.rowReasons[r] << "\n";
+                m_err << "structcalc: "
+                      << wording("line %1: note: %2: %3: %4",
+                                 {std::to_string(number), caseCaption, rowName(c.rows[r].caption), e.rowReasons[r]})
+                      << "\n";
         if (m_options.json)
             writeJson(number, caseIndex, inputs, e, "ok", {});
         else
@@ -477,7 +484,7 @@ private:
     {
         // The reason quotes the user's fields: one line, whatever they hold.
         const std::string reason = visibleText(why);
-        m_err << "structcalc: line " << number << ": " << reason << "\n";
+        m_err << "structcalc: " << wording("line %1: %2", {std::to_string(number), reason}) << "\n";
         if (m_options.json)
             writeJson(number, caseIndex, {}, {}, "rejected", reason);
         else
@@ -511,11 +518,13 @@ int runBatch(const shell::Program &program, std::istream &in, std::ostream &out,
     // Why the input ends early, if it does: a read that failed, or bytes that are no text.
     const auto unreadable = [&](CsvReader::Read read) {
         if (const std::string problem = streamProblem(in.rdbuf()); !problem.empty()) {
-            err << "structcalc: cannot read " << options.inputName << ": " << problem << "\n";
+            err << "structcalc: " << wording("cannot read %1: %2", {options.inputName, problem}) << "\n";
             return true;
         }
         if (read == CsvReader::Read::NotText) {
-            err << "structcalc: --batch: the input is not text: line " << reader.lastLine() << " holds a NUL byte\n";
+            err << "structcalc: --batch: "
+                << wording("the input is not text: line %1 holds a NUL byte", {std::to_string(reader.lastLine())})
+                << "\n";
             return true;
         }
         return false;
@@ -524,11 +533,12 @@ int runBatch(const shell::Program &program, std::istream &in, std::ostream &out,
     if (unreadable(read))
         return UsageError;
     if (read == CsvReader::Read::End) {
-        err << "structcalc: --batch: the input has no header line\n";
+        err << "structcalc: --batch: " << wording("the input has no header line") << "\n";
         return UsageError;
     }
     if (read == CsvReader::Read::TooLong) {
-        err << "structcalc: --batch: the header line is longer than " << MostRecordBytes << " bytes\n";
+        err << "structcalc: --batch: "
+            << wording("the header line is longer than %1 bytes", {std::to_string(MostRecordBytes)}) << "\n";
         return UsageError;
     }
     // A byte-order mark before the header, as editors on Windows write one.
@@ -543,11 +553,12 @@ int runBatch(const shell::Program &program, std::istream &in, std::ostream &out,
             break;
         if (read == CsvReader::Read::TooLong) {
             allComputed = false;
-            batch.refuseUnread(number, reader.ranOn()
-                                           ? "a quoted field runs on past " + std::to_string(MostRecordBytes) +
-                                                 " bytes, to line " + std::to_string(reader.lastLine()) +
-                                                 " (an unclosed quote?)"
-                                           : "the line is longer than " + std::to_string(MostRecordBytes) + " bytes");
+            const std::string most = std::to_string(MostRecordBytes);
+            batch.refuseUnread(number,
+                               reader.ranOn()
+                                   ? wording("a quoted field runs on past %1 bytes, to line %2 (an unclosed quote?)",
+                                             {most, std::to_string(reader.lastLine())})
+                                   : wording("the line is longer than %1 bytes", {most}));
             continue;
         }
         if (fields.size() == 1 && trimmed(fields[0]).empty())

@@ -1,5 +1,7 @@
 #include "cli/jsontext.h"
 
+#include "shell/core/language.h"
+
 #include <charconv>
 #include <cmath>
 #include <cstdio>
@@ -133,13 +135,23 @@ std::string unitProblem(const std::string &units, const shell::UnitWordsProblem 
     case Kind::None:
         break;
     case Kind::TwoLengthUnits:
-        return "--unit names two length units in '" + userText(units) + "'";
+        return wording("--unit names two length units in '%1'", {userText(units)});
     case Kind::TwoForceUnits:
-        return "--unit names two force units in '" + userText(units) + "'";
+        return wording("--unit names two force units in '%1'", {userText(units)});
     case Kind::UnknownUnit:
-        return "unknown unit '" + userText(problem.word) + "' (mm, cm or m; N or kN)";
+        return wording("unknown unit '%1' (mm, cm or m; N or kN)", {userText(problem.word)});
     }
     return {};
+}
+
+std::string wording(const std::string &text)
+{
+    return shell::translated("Text", text);
+}
+
+std::string wording(const std::string &pattern, const std::vector<std::string> &arguments)
+{
+    return shell::translatedPattern("Text", pattern, arguments);
 }
 
 }  // namespace structcalc

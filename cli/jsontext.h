@@ -10,6 +10,7 @@
 
 #include <cstddef>
 #include <string>
+#include <vector>
 
 namespace structcalc {
 
@@ -29,5 +30,12 @@ std::string jsonNumber(double value);
 // What --unit says of `units` it cannot read: "--unit names two length units in 'm,cm'",
 // "unknown unit 'ft' (mm, cm or m; N or kN)"; "" where there is no problem.
 std::string unitProblem(const std::string &units, const shell::UnitWordsProblem &problem);
+
+// The command line's own words in the language of --lang: written in English, as scripts read
+// them without it, and translated in the context "Text" where --lang installed a translation.
+// A pattern's places %1 to %9 take `arguments` (numbers, names, files, the user's text) as they
+// are: "unknown program '%1'".
+std::string wording(const std::string &text);
+std::string wording(const std::string &pattern, const std::vector<std::string> &arguments);
 
 }  // namespace structcalc

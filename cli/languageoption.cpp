@@ -10,6 +10,9 @@ namespace structcalc {
 
 std::string takeLanguage(const std::vector<std::string> &args, std::vector<std::string> &rest)
 {
+    // Without --lang every text is as written, whatever an earlier run in this process chose; so
+    // are --lang's own refusals, said before the language is known.
+    shell::installTranslation(nullptr);
     std::optional<shell::Language> language;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string &arg = args[i];
@@ -25,8 +28,6 @@ std::string takeLanguage(const std::vector<std::string> &args, std::vector<std::
         if (!language)
             return "--lang takes ja or en, not '" + visibleText(code) + "'";
     }
-    // Without --lang every text is as written, whatever an earlier run in this process chose.
-    shell::installTranslation(nullptr);
     std::string problem;
     if (language && !language::installFromLibrary(*language, {STRUCTCALC_PROGRAM_FOLDER}, problem))
         return "--lang: " + problem;

@@ -1,4 +1,5 @@
 #include "cli/descriptorstreams.h"
+#include "cli/jsontext.h"
 #include "cli/structcalc.h"
 #include "shell/core/heap.h"
 
@@ -24,7 +25,8 @@ int main(int argc, char **argv)
     // said twice.
     const bool saidAlready = output.error() != 0;
     if (!output.close() && !saidAlready) {
-        std::cerr << "structcalc: cannot write the output: " << structcalc::streamProblem(&output) << "\n";
+        std::cerr << "structcalc: "
+                  << structcalc::wording("cannot write the output: %1", {structcalc::streamProblem(&output)}) << "\n";
         status = structcalc::UsageError;
     }
     return status;

@@ -8,7 +8,8 @@ namespace structcalc {
 
 std::string writeSheetFile(const shell::ShellModel &, const std::string &path, const std::string &)
 {
-    return "cannot write " + userText(path, MostShownPath) + ": this build writes no calculation sheets";
+    return wording("cannot write %1: %2",
+                   {userText(path, MostShownPath), wording("this build writes no calculation sheets")});
 }
 
 }  // namespace structcalc

@@ -29,7 +29,7 @@ std::string writeSheetFile(const shell::ShellModel &model, const std::string &pa
     if (written.ok)
         return {};
     if (written.named.empty())
-        return "cannot write " + userText(path, MostShownPath) + ": " + visibleText(written.error);
+        return wording("cannot write %1: %2", {userText(path, MostShownPath), visibleText(written.error)});
     // One line, and the file named as the command line's other messages name it: its bytes escaped.
     std::string problem = visibleText(written.error);
     const std::string named = visibleText(written.named);

@@ -29,77 +29,86 @@ namespace {
 // One line that says how to call it; --help says the rest.
 const char *const UsageLine = "usage: structcalc PROGRAM CASE [NAME=VALUE ...] [options]   (structcalc --help)";
 
+// The programs in words: "Beams, Cantilever or Member".
+std::string programNames()
+{
+    const std::vector<const shell::Program *> all = registry::programs();
+    std::string names;
+    for (std::size_t k = 0; k < all.size(); ++k)
+        names += (k == 0 ? "" : k + 1 == all.size() ? wording(" or ") : ", ") + all[k]->name;
+    return names;
+}
+
+// The help is one message, %1 the version and %2 the programs.
 std::string helpText()
 {
-    return std::string("structcalc ") + STRUCTCALC_VERSION +
-           ": compute a case of the structural calculators, as their windows do.\n"
-           "\n"
-           "usage: structcalc PROGRAM CASE [NAME=VALUE ...] [--unit UNITS] [--raw] [--json]\n"
-           "                  [--diagram [--points N]] [--sheet OUT.pdf]\n"
-           "       structcalc --open FILE [--unit UNITS] [--raw] [--json] [--diagram [--points N]]\n"
-           "                  [--sheet OUT.pdf]\n"
-           "       structcalc PROGRAM --batch [FILE|-] [--unit UNITS] [--raw] [--json]\n"
-           "       structcalc Member --member FILE|- [--unit UNITS] [--raw] [--json]\n"
-           "                  [--diagram [--points N]] [--sheet OUT.pdf]\n"
-           "                  [--influence QUANTITY@X | --train TRAIN [--points N]]\n"
-           "       structcalc Member --open FILE [--unit UNITS] [--raw] [--json]\n"
-           "                  [--diagram [--points N]] [--sheet OUT.pdf]\n"
-           "                  [--influence QUANTITY@X | --train TRAIN [--points N]]\n"
-           "       structcalc Member --batch FILE|- [--unit UNITS] [--raw]\n"
-           "       structcalc --list [PROGRAM [CASE]]\n"
-           "       structcalc --help | --version\n"
-           "\n"
-           "PROGRAM is " +
-           registry::namesInWords() +
-           "; CASE the number on its case button\n"
-           "(\"Beam (3)\" is 3). NAME is an input caption as the window shows it (l the span, I the\n"
-           "second moment); inputs not given keep their start values. VALUE is a number and nothing else.\n"
-           "One line per result row: caption, TAB, value as the window shows it, TAB, unit.\n"
-           "\n"
-           "  --unit UNITS      a length unit mm, cm or m, a force unit N or kN, or both (m,kN);\n"
-           "                    the start values convert, the values given are read in these units\n"
-           "  --raw             values in full precision instead of the window's format\n"
-           "  --lang ja|en      captions and meanings wholly in Japanese or in English (without it,\n"
-           "                    result names in Japanese and the rest in English, as scripts read them)\n"
-           "  --json            one JSON object: case, units, inputs with units, rows with meanings\n"
-           "                    (\"largest\" beside a row that is not the member's largest,\n"
-           "                    \"outsideRange\" beside a value outside its formula's range), the\n"
-           "                    diagram extremes; a refused input gives \"rejected\": true\n"
-           "  --diagram         the member's diagrams as CSV: x,V,M,theta,delta (frames\n"
-           "                    member,s,x,y,M; columns lambda,euler,empirical)\n"
-           "  --points N        intervals of the diagram, 1 to 100000 (default 100)\n"
-           "  --open FILE       compute a saved calculation (.structcalc.json): its program, case,\n"
-           "                    units and inputs; a damaged file is a usage error that says why\n"
-           "  --sheet OUT.pdf   also write the calculation sheet of the case as computed: a one- or\n"
-           "                    two-page A4 PDF with formulas, worked values and diagrams (no display\n"
-           "                    needed); refused inputs write none\n"
-           "  --batch [FILE|-]  one case per CSV line: a header with the column case and input\n"
-           "                    captions; writes the inputs, one column per result row (units on\n"
-           "                    the second line), a status (ok, rejected: reason) and notes\n"
-           "  --member FILE|-   Member: any straight member described in JSON (supports, springs,\n"
-           "                    settlements, hinges, segments, loads; see the man page); --batch\n"
-           "                    then takes one description per line\n"
-           "  --influence Q@X   Member: the influence line of R, MR (support at X), V, M, theta or\n"
-           "                    delta (section X) instead of the rows: its extremes, --diagram the line\n"
-           "  --train TRAIN     Member: the envelope of M and V under a moving load train (axles at a\n"
-           "                    behind the first with loads P, a uniform load w, the ways it runs; see\n"
-           "                    the man page): the largest and smallest M and V with their sections\n"
-           "                    and train positions, --diagram x,Mmax,Mmin,Vmax,Vmin at N intervals\n"
-           "  --list            the programs and their cases; --list PROGRAM CASE: the case's\n"
-           "                    title, inputs with units and start values, rows with their meanings\n"
-           "  --help, --version this text; the version\n"
-           "\n"
-           "Exit status: 0 computed, 2 usage error or a file or the output that cannot be read or\n"
-           "written, 3 an input refused (the reason on stderr; in a batch, any line refused). Every\n"
-           "message on stderr starts with \"structcalc: \". Files are read and written only where they\n"
-           "are regular files; a batch line holds at most 1 MiB; an input cell that a spreadsheet\n"
-           "would run as a formula goes back in the batch's CSV with a leading '.\n"
-           "\n"
-           "Examples:\n"
-           "  structcalc Beams 1 P=2.5 a=0.04 --unit m,kN\n"
-           "  structcalc --open beam-b12.structcalc.json --sheet beam-b12.pdf\n"
-           "  printf 'case,P,a\\n1,100,30\\n1,100,150\\n' | structcalc Beams --batch -\n"
-           "See structcalc(1).\n";
+    return wording("structcalc %1: compute a case of the structural calculators, as their windows do.\n"
+                   "\n"
+                   "usage: structcalc PROGRAM CASE [NAME=VALUE ...] [--unit UNITS] [--raw] [--json]\n"
+                   "                  [--diagram [--points N]] [--sheet OUT.pdf]\n"
+                   "       structcalc --open FILE [--unit UNITS] [--raw] [--json] [--diagram [--points N]]\n"
+                   "                  [--sheet OUT.pdf]\n"
+                   "       structcalc PROGRAM --batch [FILE|-] [--unit UNITS] [--raw] [--json]\n"
+                   "       structcalc Member --member FILE|- [--unit UNITS] [--raw] [--json]\n"
+                   "                  [--diagram [--points N]] [--sheet OUT.pdf]\n"
+                   "                  [--influence QUANTITY@X | --train TRAIN [--points N]]\n"
+                   "       structcalc Member --open FILE [--unit UNITS] [--raw] [--json]\n"
+                   "                  [--diagram [--points N]] [--sheet OUT.pdf]\n"
+                   "                  [--influence QUANTITY@X | --train TRAIN [--points N]]\n"
+                   "       structcalc Member --batch FILE|- [--unit UNITS] [--raw]\n"
+                   "       structcalc --list [PROGRAM [CASE]]\n"
+                   "       structcalc --help | --version\n"
+                   "\n"
+                   "PROGRAM is %2; CASE the number on its case button\n"
+                   "(\"Beam (3)\" is 3). NAME is an input caption as the window shows it (l the span, I the\n"
+                   "second moment); inputs not given keep their start values. VALUE is a number and nothing else.\n"
+                   "One line per result row: caption, TAB, value as the window shows it, TAB, unit.\n"
+                   "\n"
+                   "  --unit UNITS      a length unit mm, cm or m, a force unit N or kN, or both (m,kN);\n"
+                   "                    the start values convert, the values given are read in these units\n"
+                   "  --raw             values in full precision instead of the window's format\n"
+                   "  --lang ja|en      captions and meanings wholly in Japanese or in English (without it,\n"
+                   "                    result names in Japanese and the rest in English, as scripts read them)\n"
+                   "  --json            one JSON object: case, units, inputs with units, rows with meanings\n"
+                   "                    (\"largest\" beside a row that is not the member's largest,\n"
+                   "                    \"outsideRange\" beside a value outside its formula's range), the\n"
+                   "                    diagram extremes; a refused input gives \"rejected\": true\n"
+                   "  --diagram         the member's diagrams as CSV: x,V,M,theta,delta (frames\n"
+                   "                    member,s,x,y,M; columns lambda,euler,empirical)\n"
+                   "  --points N        intervals of the diagram, 1 to 100000 (default 100)\n"
+                   "  --open FILE       compute a saved calculation (.structcalc.json): its program, case,\n"
+                   "                    units and inputs; a damaged file is a usage error that says why\n"
+                   "  --sheet OUT.pdf   also write the calculation sheet of the case as computed: a one- or\n"
+                   "                    two-page A4 PDF with formulas, worked values and diagrams (no display\n"
+                   "                    needed); refused inputs write none\n"
+                   "  --batch [FILE|-]  one case per CSV line: a header with the column case and input\n"
+                   "                    captions; writes the inputs, one column per result row (units on\n"
+                   "                    the second line), a status (ok, rejected: reason) and notes\n"
+                   "  --member FILE|-   Member: any straight member described in JSON (supports, springs,\n"
+                   "                    settlements, hinges, segments, loads; see the man page); --batch\n"
+                   "                    then takes one description per line\n"
+                   "  --influence Q@X   Member: the influence line of R, MR (support at X), V, M, theta or\n"
+                   "                    delta (section X) instead of the rows: its extremes, --diagram the line\n"
+                   "  --train TRAIN     Member: the envelope of M and V under a moving load train (axles at a\n"
+                   "                    behind the first with loads P, a uniform load w, the ways it runs; see\n"
+                   "                    the man page): the largest and smallest M and V with their sections\n"
+                   "                    and train positions, --diagram x,Mmax,Mmin,Vmax,Vmin at N intervals\n"
+                   "  --list            the programs and their cases; --list PROGRAM CASE: the case's\n"
+                   "                    title, inputs with units and start values, rows with their meanings\n"
+                   "  --help, --version this text; the version\n"
+                   "\n"
+                   "Exit status: 0 computed, 2 usage error or a file or the output that cannot be read or\n"
+                   "written, 3 an input refused (the reason on stderr; in a batch, any line refused). Every\n"
+                   "message on stderr starts with \"structcalc: \". Files are read and written only where they\n"
+                   "are regular files; a batch line holds at most 1 MiB; an input cell that a spreadsheet\n"
+                   "would run as a formula goes back in the batch's CSV with a leading '.\n"
+                   "\n"
+                   "Examples:\n"
+                   "  structcalc Beams 1 P=2.5 a=0.04 --unit m,kN\n"
+                   "  structcalc --open beam-b12.structcalc.json --sheet beam-b12.pdf\n"
+                   "  printf 'case,P,a\\n1,100,30\\n1,100,150\\n' | structcalc Beams --batch -\n"
+                   "See structcalc(1).\n",
+                   {STRUCTCALC_VERSION, programNames()});
 }
 
 struct Request {
@@ -125,7 +134,7 @@ constexpr std::size_t CountDigits = 6;  // --points, up to MostPoints
 
 int usage(std::ostream &err, const std::string &problem)
 {
-    err << "structcalc: " << visibleText(problem) << "\nstructcalc: " << UsageLine << "\n";
+    err << "structcalc: " << visibleText(problem) << "\nstructcalc: " << wording(UsageLine) << "\n";
     return UsageError;
 }
 
@@ -134,7 +143,7 @@ void list(std::ostream &out, const shell::Program &program)
     out << program.name << "\n";
     for (int i = 0; i < program.caseCount(); ++i) {
         const shell::CaseDef &c = program.cases[static_cast<std::size_t>(i)];
-        out << "  " << (i + 1) << "\t" << c.caption << "\t";
+        out << "  " << (i + 1) << "\t" << shell::translatedCaption(c.caption, "Case") << "\t";
         for (std::size_t k = 0; k < c.inputs.size(); ++k)
             out << (k ? " " : "") << c.inputs[k].caption << "=" << shell::generalText(c.inputs[k].start);
         out << "\n";
@@ -153,19 +162,19 @@ std::string rowRemark(const shell::Program &program, const shell::CaseDef &c, in
     if (row.claims) {
         const auto m = static_cast<std::size_t>(row.claims->member);
         const std::string name = m < c.members.size() ? c.members[m].name : std::string();
-        remark = "member's " + shell::quantitySymbol(row.claims->quantity) + (name.empty() ? "" : " (" + name + ")");
+        remark = wording(name.empty() ? "member's %1" : "member's %1 (%2)",
+                         {shell::quantitySymbol(row.claims->quantity), name});
         const double value = start.rejected ? 0 : start.values[static_cast<std::size_t>(r)];
         if (const auto largest = shell::rowLargest(c, diagrams, r, value))
             remark +=
-                ": " +
-                shell::largestText(shell::resultText(largest->value), program.rowUnit(c, r, shell::CatalogueUnits),
-                                   largest->x, diagrams.lengthUnit) +
-                " at the start values";
+                wording(": %1 at the start values", {shell::largestText(shell::resultText(largest->value),
+                                                                        program.rowUnit(c, r, shell::CatalogueUnits),
+                                                                        largest->x, diagrams.lengthUnit)});
         else if (!start.rejected)
-            remark += ": the row's own value at the start values";
+            remark += wording(": the row's own value at the start values");
     }
     if (row.range)
-        remark += (remark.empty() ? "" : "; ") + std::string("range: ") + row.range->reason;
+        remark += (remark.empty() ? "" : "; ") + wording("range: %1", {shell::translated("Reason", row.range->reason)});
     return remark;
 }
 
@@ -176,7 +185,9 @@ void listCase(std::ostream &out, const shell::Program &program, int caseIndex)
 {
     const shell::CaseDef &c = program.cases[static_cast<std::size_t>(caseIndex)];
     const shell::Units units = shell::CatalogueUnits;
-    out << c.caption << (c.title.empty() ? "" : ": " + c.title) << "\ninputs:\n";
+    out << shell::translatedCaption(c.caption, "Case")
+        << (c.title.empty() ? "" : ": " + shell::translated("Title", c.title)) << "\n"
+        << wording("inputs:") << "\n";
     for (const shell::InputDef &input : c.inputs)
         out << "  " << input.caption << "\t" << shell::generalText(input.start) << "\t"
             << shell::unitCaption(units, input.dimension) << "\n";
@@ -186,14 +197,14 @@ void listCase(std::ostream &out, const shell::Program &program, int caseIndex)
     for (const shell::RowDef &row : c.rows)
         if (row.claims && !start.rejected && diagrams.kind == shell::CaseDiagrams::Kind::None)
             diagrams = shell::caseDiagrams(c, caseIndex, inputs, start.values, units);
-    out << "results:\n";
+    out << wording("results:") << "\n";
     for (int r = 0; r < c.rowCount(); ++r) {
         const shell::RowDef &row = c.rows[static_cast<std::size_t>(r)];
         const std::string remark = rowRemark(program, c, r, start, diagrams);
         out << "  " << shell::translatedCaption(row.caption) << "\t" << program.rowUnit(c, r, units) << "\t"
             << shell::translated("Meaning", row.meaning) << (remark.empty() ? "" : "\t" + remark) << "\n";
     }
-    out << "domain:\n";
+    out << wording("domain:") << "\n";
     for (const shell::Check &check : c.checks)
         out << "  " << (check.reason.empty() ? check.holds.formula() : shell::translated("Reason", check.reason))
             << "\n";
@@ -201,10 +212,17 @@ void listCase(std::ostream &out, const shell::Program &program, int caseIndex)
 
 bool parseWholeNumber(const std::string &text, std::size_t mostDigits, int &number);
 
+// Why `text` is no case of the program: "case '9' is not a case of Beams (1 to 6)".
+std::string notACase(const std::string &text, const shell::Program &program)
+{
+    return wording("case '%1' is not a case of %2 (1 to %3)",
+                   {userText(text), program.name, std::to_string(program.caseCount())});
+}
+
 int listCommand(const std::vector<std::string> &args, std::ostream &out, std::ostream &err)
 {
     if (args.size() > 3)
-        return usage(err, "--list takes at most a program and a case");
+        return usage(err, wording("--list takes at most a program and a case"));
     if (args.size() == 1) {
         for (const shell::Program *program : registry::programs())
             list(out, *program);
@@ -212,15 +230,14 @@ int listCommand(const std::vector<std::string> &args, std::ostream &out, std::os
     }
     const shell::Program *program = registry::find(args[1]);
     if (!program)
-        return usage(err, "unknown program '" + userText(args[1]) + "'");
+        return usage(err, wording("unknown program '%1'", {userText(args[1])}));
     if (args.size() == 2) {
         list(out, *program);
         return Computed;
     }
     int number = 0;
     if (!parseWholeNumber(args[2], CaseDigits, number) || number < 1 || number > program->caseCount())
-        return usage(err, "case '" + userText(args[2]) + "' is not a case of " + program->name + " (1 to " +
-                              std::to_string(program->caseCount()) + ")");
+        return usage(err, notACase(args[2], *program));
     listCase(out, *program, number - 1);
     return Computed;
 }
@@ -264,7 +281,7 @@ int readPoints(const std::string &count, Request &request, std::ostream &err)
 {
     int number = 0;
     if (!parseWholeNumber(count, CountDigits, number) || number < 1 || number > MostPoints)
-        return usage(err, "--points takes a whole number from 1 to 100000, not '" + userText(count) + "'");
+        return usage(err, wording("--points takes a whole number from 1 to 100000, not '%1'", {userText(count)}));
     request.points = number;
     return Computed;
 }
@@ -299,24 +316,25 @@ int readOptions(const std::vector<std::string> &args, Request &request, std::vec
             const std::string option = open ? "--open" : "--sheet";
             std::string file;
             if (!optionWord(args, i, option, file))
-                return usage(err, option + (open ? " needs a saved calculation file" : " needs a PDF file to write"));
+                return usage(
+                    err, wording(open ? "--open needs a saved calculation file" : "--sheet needs a PDF file to write"));
             if (file.empty())
-                return usage(err, option + " needs a file name");
+                return usage(err, wording("%1 needs a file name", {option}));
             (open ? request.openFile : request.sheetFile) = file;
         } else if (isOption(arg, "--points")) {
             std::string count;
             if (!optionWord(args, i, "--points", count))
-                return usage(err, "--points needs a number of intervals (1 to 100000)");
+                return usage(err, wording("--points needs a number of intervals (1 to 100000)"));
             if (const int status = readPoints(count, request, err); status != Computed)
                 return status;
         } else if (isOption(arg, "--unit")) {
             std::string unit;
             if (!optionWord(args, i, "--unit", unit))
-                return usage(err, "--unit needs mm, cm or m");
+                return usage(err, wording("--unit needs mm, cm or m"));
             if (const int status = readUnits(unit, request, err); status != Computed)
                 return status;
         } else if (arg.rfind("--", 0) == 0) {
-            return usage(err, "unknown option '" + userText(arg) + "'");
+            return usage(err, wording("unknown option '%1'", {userText(arg)}));
         } else {
             positional.push_back(arg);
         }
@@ -328,11 +346,11 @@ int readOptions(const std::vector<std::string> &args, Request &request, std::vec
 int checkOptionsTogether(const Request &request, std::ostream &err)
 {
     if (request.points >= 0 && !request.diagram)
-        return usage(err, "--points goes with --diagram");
+        return usage(err, wording("--points goes with --diagram"));
     if (request.batch && !request.openFile.empty())
-        return usage(err, "--batch and --open do not go together");
+        return usage(err, wording("--batch and --open do not go together"));
     if (request.batch && !request.sheetFile.empty())
-        return usage(err, "--sheet writes the sheet of one case, not of a batch");
+        return usage(err, wording("--sheet writes the sheet of one case, not of a batch"));
     return Computed;
 }
 
@@ -342,7 +360,7 @@ int readInput(const std::string &assignment, const shell::CaseDef &c, int caseNu
 {
     const auto equals = assignment.find('=');
     if (equals == std::string::npos || equals == 0)
-        return usage(err, "'" + userText(assignment) + "' is not NAME=VALUE");
+        return usage(err, wording("'%1' is not NAME=VALUE", {userText(assignment)}));
     const std::string name = assignment.substr(0, equals);
     bool known = false;
     for (const shell::InputDef &input : c.inputs)
@@ -351,14 +369,14 @@ int readInput(const std::string &assignment, const shell::CaseDef &c, int caseNu
         std::string names;
         for (const shell::InputDef &input : c.inputs)
             names.append(names.empty() ? "" : ", ").append(input.caption);
-        return usage(err, "'" + userText(name) + "' is not an input of " + request.program->name + " case " +
-                              std::to_string(caseNumber) + " (" + names + ")");
+        return usage(err, wording("'%1' is not an input of %2 case %3 (%4)",
+                                  {userText(name), request.program->name, std::to_string(caseNumber), names}));
     }
     // Values on the command line are numbers and nothing else: a script that passes "12abc"
     // has a fault the window's leading-number reading would hide.
     const std::string value = assignment.substr(equals + 1);
     if (!shell::isWholeNumber(value)) {
-        err << "structcalc: " << userText(name) << ": not a number: " << userText(value) << "\n";
+        err << "structcalc: " << wording("%1: not a number: %2", {userText(name), userText(value)}) << "\n";
         return UsageError;
     }
     request.inputs.emplace_back(name, value);
@@ -369,14 +387,13 @@ int readInput(const std::string &assignment, const shell::CaseDef &c, int caseNu
 int readCaseAndInputs(const std::vector<std::string> &positional, Request &request, std::ostream &err)
 {
     if (positional.size() < 2)
-        return usage(err, positional.empty() ? "no program given" : "no case number given");
+        return usage(err, wording(positional.empty() ? "no program given" : "no case number given"));
     request.program = registry::find(positional[0]);
     if (!request.program)
-        return usage(err, "unknown program '" + userText(positional[0]) + "'");
+        return usage(err, wording("unknown program '%1'", {userText(positional[0])}));
     int number = 0;
     if (!parseWholeNumber(positional[1], CaseDigits, number) || number < 1 || number > request.program->caseCount())
-        return usage(err, "case '" + userText(positional[1]) + "' is not a case of " + request.program->name +
-                              " (1 to " + std::to_string(request.program->caseCount()) + ")");
+        return usage(err, notACase(positional[1], *request.program));
     request.caseIndex = number - 1;
     const shell::CaseDef &c = request.program->cases[static_cast<std::size_t>(request.caseIndex)];
     for (std::size_t i = 2; i < positional.size(); ++i)
@@ -395,18 +412,18 @@ int parse(const std::vector<std::string> &args, Request &request, std::ostream &
     if (!request.openFile.empty()) {
         // The file names the program, the case and the inputs.
         if (!positional.empty())
-            return usage(err, "--open takes no program, case or inputs: the file gives them ('" +
-                                  userText(positional[0]) + "')");
+            return usage(err, wording("--open takes no program, case or inputs: the file gives them ('%1')",
+                                      {userText(positional[0])}));
         return Computed;
     }
     if (request.batch) {
         if (positional.size() != 1)
-            return usage(err, positional.empty() ? "no program given" : "--batch takes a program and no case");
+            return usage(err, wording(positional.empty() ? "no program given" : "--batch takes a program and no case"));
         if (request.diagram)
-            return usage(err, "--batch computes result rows, not diagrams");
+            return usage(err, wording("--batch computes result rows, not diagrams"));
         request.program = registry::find(positional[0]);
         if (!request.program)
-            return usage(err, "unknown program '" + userText(positional[0]) + "'");
+            return usage(err, wording("unknown program '%1'", {userText(positional[0])}));
         return Computed;
     }
     return readCaseAndInputs(positional, request, err);
@@ -417,7 +434,9 @@ int checkDiagram(const Request &request, std::ostream &err)
 {
     const shell::CaseDef &c = request.program->cases[static_cast<std::size_t>(request.caseIndex)];
     if (request.diagram && c.members.empty() && !c.columnCurve) {
-        err << "structcalc: " << request.program->name << " case " << (request.caseIndex + 1) << " has no diagram\n";
+        err << "structcalc: "
+            << wording("%1 case %2 has no diagram", {request.program->name, std::to_string(request.caseIndex + 1)})
+            << "\n";
         return UsageError;
     }
     return Computed;
@@ -429,14 +448,16 @@ int readOpenFile(const Request &request, registry::OpenedCalculation &opened, sh
 {
     const shell::FileRead file = shell::readRegularFile(request.openFile, shell::SavedCalculationMaxBytes);
     if (!file.ok) {
-        err << "structcalc: cannot read " << userText(request.openFile, MostShownPath) << ": " << file.error << "\n";
+        err << "structcalc: " << wording("cannot read %1: %2", {userText(request.openFile, MostShownPath), file.error})
+            << "\n";
         return UsageError;
     }
     read = file.id;
     opened = registry::readCalculation(file.text);
     if (!opened.program) {
-        err << "structcalc: cannot open " << userText(request.openFile, MostShownPath) << ": "
-            << visibleText(opened.error) << "\n";
+        err << "structcalc: "
+            << wording("cannot open %1: %2", {userText(request.openFile, MostShownPath), visibleText(opened.error)})
+            << "\n";
         return UsageError;
     }
     return Computed;
@@ -462,10 +483,10 @@ std::string sheetProblem(const std::string &path, const shell::FileId &input, co
         return problem;
     const shell::FileId target = shell::fileIdOf(path);
     if (target == input)
-        return "it is the calculation --open reads";
+        return wording("it is the calculation --open reads");
     for (const auto &[file, name] : answerFiles(out))
         if (target == file)
-            return std::string("it is ") + name;
+            return wording("it is %1", {wording(name)});
     return {};
 }
 
@@ -495,7 +516,7 @@ int batchCommand(const Request &request, std::ostream &out, std::ostream &err, s
         std::istream &input = in ? *in : std::cin;
         if (const auto *stream = dynamic_cast<const DescriptorInput *>(input.rdbuf()))
             if (const char *name = readsItsAnswers(stream->descriptor(), out)) {
-                err << "structcalc: the standard input is also " << name << "\n";
+                err << "structcalc: " << wording("the standard input is also %1", {wording(name)}) << "\n";
                 return UsageError;
             }
         return runBatch(*request.program, input, out, err, options);
@@ -505,16 +526,16 @@ int batchCommand(const Request &request, std::ostream &out, std::ostream &err, s
     std::string problem;
     const int descriptor = shell::openRegularFile(request.batchFile, problem);
     if (descriptor < 0) {
-        err << "structcalc: cannot read " << options.inputName << ": " << problem
+        err << "structcalc: " << wording("cannot read %1: %2", {options.inputName, problem})
             << (problem == "it is " + shell::kindInWords(shell::FileKind::Fifo)
-                    ? "; give it as standard input (--batch -)"
+                    ? wording("; give it as standard input (--batch -)")
                     : "")
             << "\n";
         return UsageError;
     }
     int status = UsageError;
     if (const char *name = readsItsAnswers(descriptor, out)) {
-        err << "structcalc: " << options.inputName << " is both the input and " << name << "\n";
+        err << "structcalc: " << wording("%1 is both the input and %2", {options.inputName, wording(name)}) << "\n";
     } else {
         DescriptorInput buffer(descriptor);
         std::istream input(&buffer);
@@ -535,7 +556,7 @@ void printJsonHead(std::ostream &out, const Request &request, const shell::Shell
     const shell::CaseDef &c = model.currentCaseDef();
     const std::vector<double> numbers = model.inputNumbers(request.caseIndex);
     out << "{\"program\": " << jsonString(request.program->name) << ", \"case\": " << (request.caseIndex + 1)
-        << ", \"title\": " << jsonString(c.title)
+        << ", \"title\": " << jsonString(shell::translated("Title", c.title))
         << ", \"unit\": " << jsonString(shell::lengthUnitName(model.units().length))
         << ", \"forceUnit\": " << jsonString(shell::forceUnitName(model.units().force)) << ", \"inputs\": {";
     for (std::size_t k = 0; k < c.inputs.size(); ++k)
@@ -560,8 +581,8 @@ void printJson(std::ostream &out, const Request &request, const shell::ShellMode
         if (!row.reason.empty())
             out << ", \"reason\": " << jsonString(row.reason);
         out << ", \"text\": " << jsonString(request.raw ? shell::generalText(row.value) : row.text)
-            << ", \"unit\": " << jsonString(row.unit)
-            << ", \"meaning\": " << jsonString(c.rows[static_cast<std::size_t>(r)].meaning);
+            << ", \"unit\": " << jsonString(row.unit) << ", \"meaning\": "
+            << jsonString(shell::translated("Meaning", c.rows[static_cast<std::size_t>(r)].meaning));
         // The member's true extreme beside a row that claims one and is not it; the reason a row
         // lies outside its formula's range.
         if (row.largest)
@@ -590,12 +611,13 @@ int printRejection(std::ostream &out, std::ostream &err, const Request &request,
 {
     const shell::CaseDef &c = model.currentCaseDef();
     const int field = model.markedField();
+    const std::string caseCaption = shell::translatedCaption(c.caption, "Case");
     const std::string entry =
         shell::translatedPattern("Text", "Please check command entry  #%1", {std::to_string(field + 1)});
     if (field >= 0 && !model.rejectionReason().empty())
-        err << "structcalc: " << c.caption << ": " << model.rejectionReason() << " (" << entry << ")\n";
+        err << "structcalc: " << caseCaption << ": " << model.rejectionReason() << " (" << entry << ")\n";
     else
-        err << "structcalc: " << c.caption << ": " << model.statusText() << "\n";
+        err << "structcalc: " << caseCaption << ": " << model.statusText() << "\n";
     if (request.json) {
         printJsonHead(out, request, model);
         const bool named = field >= 0 && field < c.inputCount();
@@ -639,7 +661,8 @@ int checkCase(Request &request, registry::OpenedCalculation &opened, shell::File
         return status;
     if (!request.sheetFile.empty())
         if (const std::string problem = sheetProblem(request.sheetFile, openedFile, out); !problem.empty()) {
-            err << "structcalc: cannot write " << userText(request.sheetFile, MostShownPath) << ": " << problem << "\n";
+            err << "structcalc: "
+                << wording("cannot write %1: %2", {userText(request.sheetFile, MostShownPath), problem}) << "\n";
             return UsageError;
         }
     return Computed;
@@ -654,8 +677,9 @@ int setUpCase(shell::ShellModel &model, const Request &request, const registry::
     if (!request.openFile.empty()) {
         const std::string problem = model.open(opened.calculation);
         if (!problem.empty()) {
-            err << "structcalc: cannot open " << userText(request.openFile, MostShownPath) << ": "
-                << visibleText(problem) << "\n";
+            err << "structcalc: "
+                << wording("cannot open %1: %2", {userText(request.openFile, MostShownPath), visibleText(problem)})
+                << "\n";
             return UsageError;
         }
     } else {
@@ -677,7 +701,7 @@ int setUpCase(shell::ShellModel &model, const Request &request, const registry::
     if (!edits.empty())
         model.setTexts(edits);
     if (!model.followNote().empty())
-        err << "structcalc: note: " << model.followNote() << "\n";
+        err << "structcalc: " << wording("note: %1", {model.followNote()}) << "\n";
     return Computed;
 }
 
@@ -686,11 +710,11 @@ int setUpCase(shell::ShellModel &model, const Request &request, const registry::
 void printNotes(std::ostream &err, const shell::ShellModel &model)
 {
     for (const std::string &note : model.advisories())
-        err << "structcalc: note: " << note << "\n";
+        err << "structcalc: " << wording("note: %1", {note}) << "\n";
     for (int r = 0; r < model.resultCount(); ++r) {
         const shell::ResultRow &row = model.rows()[static_cast<std::size_t>(r)];
         if (!row.reason.empty())
-            err << "structcalc: note: " << rowName(row.caption) << ": " << row.reason << "\n";
+            err << "structcalc: " << wording("note: %1: %2", {rowName(row.caption), row.reason}) << "\n";
     }
 }
 
@@ -707,7 +731,8 @@ int printAnswer(std::ostream &out, std::ostream &err, const Request &request, co
     }
     printNotes(err, model);
     if (request.diagram && model.diagrams().kind == shell::CaseDiagrams::Kind::Error) {
-        err << "structcalc: " << model.currentCaseDef().caption << ": " << model.diagrams().error << "\n";
+        err << "structcalc: " << shell::translatedCaption(model.currentCaseDef().caption, "Case") << ": "
+            << model.diagrams().error << "\n";
         if (request.json)
             printJson(out, request, model);
         return Rejected;
@@ -751,8 +776,9 @@ int runCommand(const std::vector<std::string> &args, std::ostream &out, std::ost
         return status;
     if (model.lastRejected()) {
         if (!request.sheetFile.empty())
-            err << "structcalc: " << userText(request.sheetFile, MostShownPath)
-                << " is not written: the inputs are refused\n";
+            err << "structcalc: "
+                << wording("%1 is not written: the inputs are refused", {userText(request.sheetFile, MostShownPath)})
+                << "\n";
         return printRejection(out, err, request, model);
     }
     return printAnswer(out, err, request, model);
@@ -774,7 +800,9 @@ int run(const std::vector<std::string> &line, std::ostream &out, std::ostream &e
     out.flush();
     if (!out) {
         const std::string problem = streamProblem(out.rdbuf());
-        err << "structcalc: cannot write the output: " << (problem.empty() ? "the stream failed" : problem) << "\n";
+        err << "structcalc: "
+            << wording("cannot write the output: %1", {problem.empty() ? wording("the stream failed") : problem})
+            << "\n";
         return UsageError;
     }
     return status;

@@ -21,14 +21,14 @@ std::string lengthText(double x, bool raw)
 std::string placementText(const mechanics::TrainPlacement &p, const TrainOutput &how)
 {
     const std::string unit = shell::lengthUnitName(how.units.length);
-    std::string text = "lead = " + lengthText(p.lead, how.raw) + " " + unit;
+    std::string text = wording("lead = %1", {lengthText(p.lead, how.raw) + " " + unit});
     if (p.side == mechanics::Side::Left)
-        text += " (just below)";
+        text += wording(" (just below)");
     else if (p.side == mechanics::Side::Right)
-        text += " (just above)";
-    text += p.leftward ? ", leftward" : ", rightward";
+        text += wording(" (just above)");
+    text += wording(p.leftward ? ", leftward" : ", rightward");
     if (!p.covered.empty()) {
-        text += "\tcovered =";
+        text += "\t" + wording("covered =");
         for (const auto &[from, to] : p.covered)
             text += " " + lengthText(from, how.raw) + "–" + lengthText(to, how.raw);
         text += " " + unit;
@@ -93,7 +93,7 @@ void printTrainEnvelope(std::ostream &out, const mechanics::TrainEnvelope &e, co
                 {"largest V", e.largestShear, force},
                 {"smallest V", e.smallestShear, force}};
     for (const auto &row : rows)
-        out << row.caption << "\t"
+        out << wording(row.caption) << "\t"
             << (how.raw ? shell::generalText(row.extreme.value) : shell::resultText(row.extreme.value)) << "\t"
             << row.unit << "\tx = " << lengthText(row.extreme.x, how.raw) << " " << length << "\t"
             << placementText(row.extreme.placement, how) << "\n";

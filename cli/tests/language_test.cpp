@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cctype>
+#include <set>
 #include <string>
 
 namespace {
@@ -81,6 +83,114 @@ TEST(structcalcLanguage, anyMemberAndRefusals)
     EXPECT_EQ(german.err.rfind("structcalc: --lang takes ja or en, not 'de'\nstructcalc: usage: ", 0), 0u)
         << german.err;
     EXPECT_EQ(run({"Beams", "1", "--lang"}).err.rfind("structcalc: --lang needs ja or en\n", 0), 0u);
+}
+
+// The first word of three or more Latin letters in `text` that a Japanese answer may not hold:
+// any but the options and their words, the placeholders, the programs with the symbols of their
+// inputs and rows, units, the formats' own keys and the words the user gave (file names, values,
+// a batch's cells); "" where none.
+std::string englishWord(const std::string &text, const std::vector<std::string> &args)
+{
+    std::set<std::string> allowed{"structcalc",   "PROGRAM",   "CASE",  "NAME",    "VALUE",  "UNITS",  "FILE",
+                                  "QUANTITY",     "TRAIN",     "OUT",   "pdf",     "PDF",    "JSON",   "CSV",
+                                  "NUL",          "MiB",       "theta", "delta",   "member", "lambda", "euler",
+                                  "empirical",    "Mmax",      "Mmin",  "Vmax",    "Vmin",   "case",   "largest",
+                                  "outsideRange", "rejected",  "true",  "printf",  "beam",   "json",   "help",
+                                  "version",      "unit",      "raw",   "diagram", "points", "sheet",  "open",
+                                  "batch",        "influence", "train", "list",    "lang",   "status", "notes"};
+    const auto eachWord = [](const std::string &t, const auto &f) {
+        for (std::size_t i = 0; i < t.size();) {
+            std::size_t j = i;
+            while (j < t.size() && std::isalpha(static_cast<unsigned char>(t[j])))
+                ++j;
+            if (j - i >= 3 && f(t.substr(i, j - i)))
+                return;
+            i = j == i ? i + 1 : j;
+        }
+    };
+    const auto allow = [&](const std::string &w) {
+        allowed.insert(w);
+        return false;
+    };
+    for (const std::string &arg : args)
+        eachWord(arg, allow);
+    for (const shell::Program *program : registry::programs()) {
+        allowed.insert(program->name);
+        for (const shell::CaseDef &c : program->cases) {
+            for (const shell::InputDef &input : c.inputs)
+                eachWord(input.caption, allow);
+            for (const shell::RowDef &row : c.rows)
+                eachWord(row.caption, allow);
+        }
+    }
+    std::string found;
+    eachWord(text, [&](const std::string &w) { return allowed.count(w) == 0 && !(found = w).empty(); });
+    return found;
+}
+
+// The command line's own words, refusals, notes, help and lists: wholly Japanese with --lang ja,
+// without a Japanese word with --lang en, and the refusals in English the very bytes they are
+// without --lang.
+TEST(structcalcLanguage, theCommandLinesOwnWords)
+{
+    const struct {
+        std::vector<std::string> args;
+        std::string input;
+        // Whether each message ends in words from below (the file system's, the member's reader):
+        // those are made Japanese where they are written and are not looked at here.
+        bool endsFromBelow = false;
+    } commandLines[] = {
+        {{"Nonesuch", "1"}, ""},
+        {{"Beams", "99"}, ""},
+        {{"Beams"}, ""},
+        {{"--raw"}, ""},
+        {{"Beams", "1", "--frobnicate"}, ""},
+        {{"Beams", "1", "Pqr"}, ""},
+        {{"Beams", "1", "zzz=1"}, ""},
+        {{"Beams", "1", "P=12abc"}, ""},
+        {{"Beams", "1", "--unit", "furlong"}, ""},
+        {{"Beams", "1", "--points", "0", "--diagram"}, ""},
+        {{"Beams", "1", "--points", "5"}, ""},
+        {{"Rahmen", "1", "--diagram", "--batch"}, ""},
+        {{"Beams", "1", "--open", "calc.json"}, ""},
+        {{"--open", "/nonexistent/calc.structcalc.json"}, "", true},
+        {{"Beams", "--batch", "-"}, "case,zzz\n"},
+        {{"Beams", "--batch", "-"}, "case,P\n99,1\n1,abc\n"},
+        {{"Member", "--member"}, ""},
+        {{"Member", "--member", "-", "--frobnicate"}, ""},
+        {{"Member", "--member", "-", "--influence", "R@1234"}, structcalc::testing::FloorBeam},
+        {{"Member", "--member", "-", "--influence", "Q@1"}, structcalc::testing::FloorBeam},
+        {{"Member", "--member", "-", "--influence", "M@3000"}, structcalc::testing::FloorBeam},
+        {{"Member", "--member", "-"}, "{\"length\": 0}", true},
+        {{"--list", "Beams", "99"}, ""},
+        {{"--list"}, ""},
+        {{"--list", "Beams", "10"}, ""},
+        {{"--list", "buckling", "5"}, ""},
+        {{"--help"}, ""},
+    };
+    for (const auto &line : commandLines) {
+        const Outcome written = run(line.args, line.input);
+        auto ja = line.args, en = line.args;
+        ja.insert(ja.end(), {"--lang", "ja"});
+        en.insert(en.begin(), "--lang=en");
+        const Outcome japanese = run(ja, line.input);
+        const Outcome english = run(en, line.input);
+        const std::string what = ::testing::PrintToString(line.args);
+        EXPECT_EQ(japanese.status, written.status) << what;
+        EXPECT_EQ(english.status, written.status) << what;
+        EXPECT_TRUE(hasJapanese(japanese.err + japanese.out)) << what;
+        std::string said = japanese.out;
+        for (const std::string &message : lines(japanese.err))
+            said += (line.endsFromBelow ? message.substr(0, message.rfind(": ")) : message) + "\n";
+        auto given = line.args;
+        given.push_back(line.input);
+        EXPECT_EQ(englishWord(said, given), "") << what << "\n" << japanese.err << japanese.out;
+        EXPECT_FALSE(hasJapanese(english.err + english.out)) << english.err << english.out;
+        EXPECT_EQ(english.err, written.err) << what;
+        if (line.args[0] == "--help") {
+            EXPECT_EQ(english.out, written.out);
+        }
+    }
 }
 
 }  // namespace

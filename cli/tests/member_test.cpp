@@ -209,6 +209,8 @@ TEST(structcalcMember, theEnvelopeOfATrainOnACraneRunway)
     EXPECT_EQ(lines(rows.out).at(0),
               "largest M under the train\t2.083e+08\tN･mm\tx = 2500 mm\tlead = 4500 mm, rightward");
     EXPECT_EQ(lines(rows.out).at(2), "largest V\t1.667e+05\tN\tx = 0 mm\tlead = 2000 mm (just above), rightward");
+    EXPECT_EQ(lines(run({"Member", "--lang", "ja", "--member", "-", "--train", crane}, runway).out).at(2),
+              "最大 V\t1.667e+05\tN\tx = 0 mm\t先頭位置 = 2000 mm (直後)、右向き");
 
     const Outcome json = run({"Member", "--member", "-", "--train", crane, "--json", "--points", "4"}, runway);
     ASSERT_EQ(json.status, 0) << json.err;

@@ -1486,6 +1486,18 @@
         <translation>d は b 未満にしてください</translation>
     </message>
     <message>
+        <source>the cast-iron formula holds for λ up to 80; Euler applies beyond</source>
+        <translation>鋳鉄の実験式は λ が 80 以下で成り立ち、それを超えるとオイラーの式によります</translation>
+    </message>
+    <message>
+        <source>the wrought-iron formula holds for λ up to 112; Euler applies beyond</source>
+        <translation>錬鉄の実験式は λ が 112 以下で成り立ち、それを超えるとオイラーの式によります</translation>
+    </message>
+    <message>
+        <source>the mild-steel formula holds for λ up to 105; Euler applies beyond</source>
+        <translation>軟鋼の実験式は λ が 105 以下で成り立ち、それを超えるとオイラーの式によります</translation>
+    </message>
+    <message>
         <source>%1 is not a number</source>
         <translation>%1 が数値ではありません</translation>
     </message>
