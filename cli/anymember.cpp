@@ -190,7 +190,7 @@ std::optional<Solved> solve(const shell::Program &program, std::string_view text
     const mechanics::Beam beam = read.member->beam();
     mechanics::Outcome<mechanics::BeamSolution> solved = mechanics::solveBeam(beam);
     if (!solved) {
-        reason = wording("the member cannot be solved: %1", {solved.error().message});
+        reason = wording("the member cannot be solved: %1", {shell::translatedMessage(solved.error().reason)});
         status = Rejected;
         return std::nullopt;
     }
@@ -410,7 +410,8 @@ int influenceAnswer(const Solved &s, const MemberRequest &request, std::ostream 
     }
     const mechanics::Outcome<mechanics::Piecewise> line = mechanics::influenceLine(s.member.beam(), *of);
     if (!line)
-        return refuse(request, wording("no influence line: %1", {line.error().message}), Rejected, out, err);
+        return refuse(request, wording("no influence line: %1", {shell::translatedMessage(line.error().reason)}),
+                      Rejected, out, err);
     const mechanics::Extremes e = mechanics::extremes(*line);
     const std::string unit = shell::lengthUnitName(request.units.length);
     if (request.diagram) {
@@ -459,7 +460,8 @@ int trainAnswer(const Solved &s, const MemberRequest &request, std::ostream &out
     const mechanics::Outcome<mechanics::TrainEnvelope> e =
         mechanics::trainEnvelope(s.member.beam(), *read.train, request.points);
     if (!e)
-        return refuse(request, wording("the train cannot be placed: %1", {e.error().message}), Rejected, out, err);
+        return refuse(request, wording("the train cannot be placed: %1", {shell::translatedMessage(e.error().reason)}),
+                      Rejected, out, err);
     const TrainOutput how{request.units, request.raw, request.json, request.diagram};
     if (request.json)
         out << "{\"program\": " << jsonString(request.program)
@@ -542,8 +544,9 @@ int openCommand(const shell::Program &program, MemberRequest request, std::ostre
     const mechanics::Beam beam = member.beam();
     const mechanics::Outcome<mechanics::BeamSolution> solved = mechanics::solveBeam(beam);
     if (!solved)
-        return refuse(request, wording("the member cannot be solved: %1", {solved.error().message}), Rejected, out,
-                      err);
+        return refuse(request,
+                      wording("the member cannot be solved: %1", {shell::translatedMessage(solved.error().reason)}),
+                      Rejected, out, err);
     std::string studyProblem;
     std::vector<shell::MemberRow> rows = shell::memberAndStudyRows(member, *solved, studyProblem);
     if (!studyProblem.empty())

@@ -67,7 +67,7 @@ std::string helpText()
                    "  --unit UNITS      a length unit mm, cm or m, a force unit N or kN, or both (m,kN);\n"
                    "                    the start values convert, the values given are read in these units\n"
                    "  --raw             values in full precision instead of the window's format\n"
-                   "  --lang ja|en      captions and meanings wholly in Japanese or in English (without it,\n"
+                   "  --lang ja|en      every text wholly in Japanese or in English (without it, the\n"
                    "                    result names in Japanese and the rest in English, as scripts read them)\n"
                    "  --json            one JSON object: case, units, inputs with units, rows with meanings\n"
                    "                    (\"largest\" beside a row that is not the member's largest,\n"

@@ -2644,7 +2644,7 @@ One line per result row: caption, TAB, value as the window shows it, TAB, unit.
   --unit UNITS      a length unit mm, cm or m, a force unit N or kN, or both (m,kN);
                     the start values convert, the values given are read in these units
   --raw             values in full precision instead of the window&apos;s format
-  --lang ja|en      captions and meanings wholly in Japanese or in English (without it,
+  --lang ja|en      every text wholly in Japanese or in English (without it, the
                     result names in Japanese and the rest in English, as scripts read them)
   --json            one JSON object: case, units, inputs with units, rows with meanings
                     (&quot;largest&quot; beside a row that is not the member&apos;s largest,
@@ -2712,7 +2712,7 @@ NAME はウィンドウに表示される入力の名前です (l はスパン�
   --unit UNITS      長さの単位 mm、cm、m、力の単位 N、kN、またはその両方 (m,kN)。
                     初期値は換算され、指定した値はこの単位で読み取ります
   --raw             ウィンドウの表示形式ではなく全桁の値
-  --lang ja|en      名前と意味をすべて日本語または英語で (指定しなければ、結果の名前は
+  --lang ja|en      すべての文を日本語または英語で (指定しなければ、結果の名前は
                     日本語、その他は英語で、スクリプトが読む形のまま)
   --json            一つの JSON オブジェクト: ケース、単位、入力とその単位、行とその意味
                     (部材の最大値でない行には &quot;largest&quot;、式の適用範囲外の値には
