@@ -527,7 +527,7 @@ int batchCommand(const Request &request, std::ostream &out, std::ostream &err, s
     const int descriptor = shell::openRegularFile(request.batchFile, problem);
     if (descriptor < 0) {
         err << "structcalc: " << wording("cannot read %1: %2", {options.inputName, problem})
-            << (problem == "it is " + shell::kindInWords(shell::FileKind::Fifo)
+            << (problem == shell::kindProblem(shell::FileKind::Fifo)
                     ? wording("; give it as standard input (--batch -)")
                     : "")
             << "\n";

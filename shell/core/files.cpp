@@ -1,5 +1,7 @@
 #include "shell/core/files.h"
 
+#include "shell/core/language.h"
+
 #include <atomic>
 #include <cerrno>
 #include <cstring>
@@ -47,11 +49,6 @@ std::string nameOf(const std::string &path)
     return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
-std::string kindProblem(FileKind kind)
-{
-    return "it is " + kindInWords(kind);
-}
-
 bool writeAll(int descriptor, std::string_view text)
 {
     while (!text.empty()) {
@@ -88,11 +85,11 @@ std::string createTemporaryBeside(const std::string &target, std::string &error)
             return candidate;
         }
         if (errno != EEXIST) {
-            error = errno == ENOENT ? std::string("there is no such folder") : fileProblem(errno);
+            error = errno == ENOENT ? translated("Reason", "there is no such folder") : fileProblem(errno);
             return {};
         }
     }
-    error = "no temporary file could be made beside it";
+    error = translated("Reason", "no temporary file could be made beside it");
     return {};
 }
 
@@ -139,7 +136,7 @@ Prepared prepareWrite(const std::string &path)
 {
     Prepared prepared;
     if (path.empty()) {
-        prepared.error = "there is no file name";
+        prepared.error = translated("Reason", "there is no file name");
         return prepared;
     }
     // What the name leads to as the system follows it, links of /proc and /dev included
@@ -159,7 +156,7 @@ Prepared prepareWrite(const std::string &path)
     if (exists && (::stat(prepared.target.c_str(), &status) != 0 || status.st_dev != named.st_dev ||
                    status.st_ino != named.st_ino)) {
         // A link whose text names no longer the file it leads to (a file deleted while open).
-        prepared.error = "it is a link to a file that has no name";
+        prepared.error = translated("Reason", "it is a link to a file that has no name");
         return prepared;
     }
     if (::stat(prepared.target.c_str(), &status) == 0) {
@@ -216,49 +213,75 @@ FileKind kindOf(const std::string &path, std::string *error)
 
 std::string kindInWords(FileKind kind)
 {
+    const char *words = "not a file";
     switch (kind) {
     case FileKind::Missing:
-        return "nothing";
+        words = "nothing";
+        break;
     case FileKind::Regular:
-        return "a file";
+        words = "a file";
+        break;
     case FileKind::Folder:
-        return "a folder";
+        words = "a folder";
+        break;
     case FileKind::Fifo:
-        return "a FIFO (named pipe)";
+        words = "a FIFO (named pipe)";
+        break;
     case FileKind::CharacterDevice:
-        return "a character device";
+        words = "a character device";
+        break;
     case FileKind::BlockDevice:
-        return "a block device";
+        words = "a block device";
+        break;
     case FileKind::Socket:
-        return "a socket";
+        words = "a socket";
+        break;
     case FileKind::Other:
         break;
     }
-    return "not a file";
+    return translated("Reason", words);
+}
+
+std::string kindProblem(FileKind kind)
+{
+    return translatedPattern("Reason", "it is %1", {kindInWords(kind)});
 }
 
 std::string fileProblem(int errorNumber)
 {
+    const char *problem = nullptr;
     switch (errorNumber) {
     case ENOENT:
-        return "there is no such file";
+        problem = "there is no such file";
+        break;
     case EACCES:
     case EPERM:
-        return "permission denied";
-    case EISDIR:
-        return "it is a folder";
-    case ELOOP:
-        return "there is a loop of symbolic links";
-    case ENOTDIR:
-        return "a part of the path is not a folder";
-    case ENAMETOOLONG:
-        return "the name is too long";
-    case EROFS:
-        return "the file system is read-only";
-    default:
+        problem = "permission denied";
         break;
+    case EISDIR:
+        problem = "it is a folder";
+        break;
+    case ELOOP:
+        problem = "there is a loop of symbolic links";
+        break;
+    case ENOTDIR:
+        problem = "a part of the path is not a folder";
+        break;
+    case ENAMETOOLONG:
+        problem = "the name is too long";
+        break;
+    case EROFS:
+        problem = "the file system is read-only";
+        break;
+    case ENOSPC:
+    case EDQUOT:
+        problem = "there is no space left on the disk";
+        break;
+    default:
+        // The system's own words, in the system's language.
+        return std::strerror(errorNumber);
     }
-    return std::strerror(errorNumber);
+    return translated("Reason", problem);
 }
 
 int openRegularFile(const std::string &path, std::string &error)
@@ -317,7 +340,7 @@ FileRead readRegularFile(const std::string &path, std::size_t limit)
             break;
         read.text.append(buffer, static_cast<std::size_t>(got));
         if (read.text.size() > limit) {
-            read.error = "it is larger than " + std::to_string(limit) + " bytes";
+            read.error = translatedPattern("Reason", "it is larger than %1 bytes", {std::to_string(limit)});
             read.text.clear();
             ::close(descriptor);
             return read;

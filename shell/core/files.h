@@ -25,6 +25,8 @@ enum class FileKind { Missing, Regular, Folder, Fifo, CharacterDevice, BlockDevi
 FileKind kindOf(const std::string &path, std::string *error = nullptr);
 // "a folder", "a FIFO (named pipe)", "a character device", "a block device", "a socket".
 std::string kindInWords(FileKind kind);
+// "it is a folder": why a path of that kind is not the file asked for.
+std::string kindProblem(FileKind kind);
 
 // Why a path cannot be read or written as a file, in words that follow "cannot read F: " or
 // "cannot write F: ": "there is no such file", "permission denied", "it is a folder", "it is a

@@ -2,6 +2,7 @@
 
 #include "shell/core/files.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -76,7 +77,7 @@ QVariantMap SettingsFile::readSettings(const QString &path, const QStringList &g
     if (!copy.open() ||
         copy.write(text.text.data(), static_cast<qint64>(text.text.size())) != static_cast<qint64>(text.text.size()) ||
         !copy.flush()) {
-        problem = QStringLiteral("it could not be copied to be read");
+        problem = QCoreApplication::translate("Settings", "it could not be copied to be read");
         return {};
     }
     const QSettings parsed(copy.fileName(), QSettings::IniFormat);
@@ -84,7 +85,7 @@ QVariantMap SettingsFile::readSettings(const QString &path, const QStringList &g
     const QStringList keys = parsed.allKeys();
     for (const QString &key : keys) {
         if (!known(groups, key) || parsed.status() != QSettings::NoError) {
-            problem = QStringLiteral("it is not a settings file of the window");
+            problem = QCoreApplication::translate("Settings", "it is not a settings file of the window");
             return {};
         }
         values.insert(key, parsed.value(key));
@@ -102,7 +103,7 @@ QString SettingsFile::update(const QStringList &groups, const std::function<void
     // The first settings of a user make their folder.
     const QString folder = QFileInfo(m_path).absolutePath();
     if (!QFileInfo::exists(folder) && !QDir().mkpath(folder))
-        return QStringLiteral("its folder %1 cannot be made").arg(folder);
+        return QCoreApplication::translate("Settings", "its folder %1 cannot be made").arg(folder);
     AtomicFile file(local(m_path));
     if (!file.error().empty())
         return QString::fromStdString(file.error());
@@ -113,14 +114,14 @@ QString SettingsFile::update(const QStringList &groups, const std::function<void
                 written.setValue(value.key(), value.value());
         written.sync();
         if (written.status() != QSettings::NoError)
-            return QStringLiteral("the settings could not be written beside it");
+            return QCoreApplication::translate("Settings", "the settings could not be written beside it");
     }
     // QSettings does not always notice a write that failed part way (a full disk): what it wrote
     // is read back before it replaces the old file.
     const QVariantMap check = readSettings(fromLocal(file.temporaryPath()), groups, problem);
     for (auto value = values.cbegin(); value != values.cend(); ++value)
         if (value.value().isValid() && !sameValue(value.value(), check.value(value.key())))
-            return QStringLiteral("the settings could not be written in whole beside it");
+            return QCoreApplication::translate("Settings", "the settings could not be written in whole beside it");
     return QString::fromStdString(file.commit());
 }
 

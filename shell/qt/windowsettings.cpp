@@ -92,14 +92,14 @@ QString WindowSettings::restore(bool everything)
     m_recent = recentIn(values.value(RecentKey));
     if (!everything)
         return problem.isEmpty() ? QString()
-                                 : QStringLiteral("Settings not read from %1: %2").arg(m_file->path(), problem);
+                                 : QCoreApplication::translate("Settings", "Settings not read from %1: %2").arg(m_file->path(), problem);
     QStringList unused;  // what was there but could not be used
     if (values.contains(GeometryKey) && !m_window.restoreGeometry(values.value(GeometryKey).toByteArray()))
-        unused << QStringLiteral("the window's place");
+        unused << QCoreApplication::translate("Settings", "the window's place");
     if (values.contains(LanguageKey)) {
         m_language = languageOfCode(values.value(LanguageKey).toString().toStdString());
         if (!m_language)
-            unused << QStringLiteral("the language");
+            unused << QCoreApplication::translate("Settings", "the language");
     }
     if (values.contains(FormatKey)) {
         const QString format = values.value(FormatKey).toString();
@@ -107,7 +107,7 @@ QString WindowSettings::restore(bool everything)
             if ((format == QLatin1String("true")) != m_model.formatResults())
                 m_model.toggleFormat();
         } else {
-            unused << QStringLiteral("the result format");
+            unused << QCoreApplication::translate("Settings", "the result format");
         }
     }
     // Names that a Save would refuse (a line break, too long) are cleaned as if typed.
@@ -127,15 +127,15 @@ QString WindowSettings::restore(bool everything)
                 calculation.names.engineer = names.engineer;
             m_model.open(calculation);
         } else {
-            unused << QStringLiteral("the calculation on display");
+            unused << QCoreApplication::translate("Settings", "the calculation on display");
         }
     }
     if (!problem.isEmpty())
-        return QStringLiteral("Settings not read from %1: %2; the window starts with the defaults")
+        return QCoreApplication::translate("Settings", "Settings not read from %1: %2; the window starts with the defaults")
             .arg(m_file->path(), problem);
     if (!unused.isEmpty())
-        return QStringLiteral("Some settings in %1 could not be used (%2); the window starts with the defaults "
-                              "for them")
+        return QCoreApplication::translate("Settings", "Some settings in %1 could not be used (%2); the window starts "
+                                                       "with the defaults for them")
             .arg(m_file->path(), unused.join(QStringLiteral(", ")));
     return QString();
 }
@@ -167,7 +167,7 @@ QString WindowSettings::rememberLanguage(Language language)
         tidy(values);
         values.insert(LanguageKey, QLatin1String(languageCode(language)));
     });
-    return problem.isEmpty() ? QString() : QStringLiteral("Settings not saved in %1: %2").arg(m_file->path(), problem);
+    return problem.isEmpty() ? QString() : QCoreApplication::translate("Settings", "Settings not saved in %1: %2").arg(m_file->path(), problem);
 }
 
 QString WindowSettings::rememberNames(const CalculationNames &names)
@@ -179,7 +179,7 @@ QString WindowSettings::rememberNames(const CalculationNames &names)
         values.insert(ProjectKey, qs(names.project));
         values.insert(EngineerKey, qs(names.engineer));
     });
-    return problem.isEmpty() ? QString() : QStringLiteral("Settings not saved in %1: %2").arg(m_file->path(), problem);
+    return problem.isEmpty() ? QString() : QCoreApplication::translate("Settings", "Settings not saved in %1: %2").arg(m_file->path(), problem);
 }
 
 QString WindowSettings::rememberFile(const QString &path)
@@ -204,7 +204,7 @@ QString WindowSettings::rememberFile(const QString &path)
     m_recent.prepend(absolute);
     while (m_recent.size() > RecentFiles)
         m_recent.removeLast();
-    return QStringLiteral("Settings not saved in %1: %2").arg(m_file->path(), problem);
+    return QCoreApplication::translate("Settings", "Settings not saved in %1: %2").arg(m_file->path(), problem);
 }
 
 void WindowSettings::rememberFolder(const QString &path)

@@ -263,14 +263,15 @@ SheetResult writeSheet(const std::string &target, const SheetCase &sheet, const 
 {
     SheetResult result;
     const QString path = QFile::decodeName(QByteArray::fromStdString(target));
-    const auto fail = [&](const QString &what, const std::string &problem) {
+    // "cannot write %1: %2" with the path and why, in the language of the sheet.
+    const auto fail = [&](const char *pattern, const std::string &problem) {
         result.ok = false;
-        result.error = what + path + QStringLiteral(": ") + QString::fromStdString(problem);
+        result.error = q(shell::translatedPattern("Sheet", pattern, {path.toStdString(), problem}));
         return result;
     };
     // Where the sheet cannot go is said before it is painted: a folder, a device, a FIFO.
     if (const std::string problem = shell::checkWritable(target); !problem.empty())
-        return fail(QStringLiteral("cannot write "), problem);
+        return fail("cannot write %1: %2", problem);
     // The pages are painted and finished in memory, and the file is written whole or not at all:
     // a full disk leaves the old sheet as it was, never a sheet cut short.
     QBuffer buffer;
@@ -285,7 +286,7 @@ SheetResult writeSheet(const std::string &target, const SheetCase &sheet, const 
         result = paintSheet(writer, sheet, header);
     }
     if (!result.ok)
-        return fail(QStringLiteral("cannot write "), result.error.toStdString());
+        return fail("cannot write %1: %2", result.error.toStdString());
     PdfFinish finish;
     finish.unitsPerInch = Resolution;
     finish.textRepairs = fontTextRepairs();
@@ -293,9 +294,9 @@ SheetResult writeSheet(const std::string &target, const SheetCase &sheet, const 
     std::string finished;
     std::string error;
     if (!finishPdfText(buffer.data().toStdString(), finish, finished, error))
-        return fail(QStringLiteral("cannot finish "), error);
+        return fail("cannot finish %1: %2", error);
     if (const std::string problem = shell::writeFileAtomically(target, finished); !problem.empty())
-        return fail(QStringLiteral("cannot write "), problem);
+        return fail("cannot write %1: %2", problem);
     return result;
 }
 
