@@ -4,8 +4,11 @@
 
 #include "refdoc/tests/pdffiles.h"
 #include "registry/registry.h"
+#include "shell/core/language.h"
+#include "shell/core/membertables.h"
 #include "shell/core/shellmodel.h"
 #include "shell/core/testing/recordingplatform.h"
+#include "shell/language/translator.h"
 #include "shell/sheet/calculationsheet.h"
 #include "shell/sheet/pdffinish.h"
 
@@ -117,6 +120,62 @@ INSTANTIATE_TEST_SUITE_P(family, ProgramSheet, ::testing::ValuesIn(registry::pro
                          [](const ::testing::TestParamInfo<const shell::Program *> &param) {
                              return param.param->name;
                          });
+
+// The sheet of the largest case of every program in Japanese and in English: no English word is
+// left in the Japanese (beyond units, symbols, names and the words typed into the member's
+// tables) and no Japanese in the English. The member's sheet describes every table filled in.
+TEST_P(ProgramSheet, ReadsInTheLanguageOfTheWindow)
+{
+    const shell::Program &program = *GetParam();
+    static const QStringList kept =
+        QStringLiteral("Hall north Member Beams Cantilever cantilever Rahmen Buckling buckling Profilor profilor "
+                       "version rad max min dia ULS SLS pinned roller fixed spring permanent variable Euler section "
+                       "structcalc Sato Hanako self weight and finishes imposed")
+            .split(QLatin1Char(' '));
+    static const QRegularExpression word(QStringLiteral("[A-Za-z]{3,}"));
+    for (const shell::Language language : {shell::Language::Japanese, shell::Language::English}) {
+        language::load(language);
+        shell::installTranslation(&language::translate, language);
+        Window window(program, largestCase(program), Units{});
+        if (program.memberEditor) {
+            shell::MemberTables tables = shell::startMemberTables();
+            tables.tables[shell::HingeTable] = {{"4500"}};
+            tables.tables[shell::SupportTable].push_back({"6000", "spring", "1000", "", "2"});
+            tables.tables[shell::SupportTable][2][0] = "5500";
+            tables.tables[shell::CoupleTable] = {{"2000", "1000", "G"}};
+            tables.tables[shell::SegmentTable] = {{"0", "1000", "", "3e7"}};
+            tables.tables[shell::MovingLoadTable] = {{"0", "10000"}, {"1500", "10000"}};
+            tables.tables[shell::TrainTable] = {{"2", "rightward"}};
+            window.model->setMemberTables(tables);
+        }
+        window.model->setNames({"Hall 3 north", "Member B12", "Sato Hanako"});
+        // The symbols of the results (Mmax, MEA) read the same in every language.
+        QStringList symbols;
+        for (const shell::ResultRow &row : window.model->rows())
+            for (auto match = word.globalMatch(q(row.caption).section(QLatin1Char('('), -1)); match.hasNext();)
+                symbols << match.next().captured();
+        QTemporaryDir folder;
+        const QString path = folder.filePath(QStringLiteral("sheet.pdf"));
+        const sheet::SheetResult written = sheet::writeSheet(
+            path, sheet::sheetCase(*window.model), sheet::sheetHeader(window.model->names(), "2024-05-01", "9.9"));
+        shell::installTranslation(nullptr);
+        ASSERT_TRUE(written.ok) << written.error.toStdString();
+        const QString text = pdfText(path);
+        if (text.isNull())
+            GTEST_SKIP() << "pdftotext (poppler-utils) is not installed";
+        QStringList left;
+        for (auto match = word.globalMatch(text); match.hasNext();) {
+            const QString w = match.next().captured();
+            if (!kept.contains(w) && !symbols.contains(w))
+                left << w;
+        }
+        if (language == shell::Language::Japanese)
+            EXPECT_TRUE(left.isEmpty()) << left.join(QLatin1Char(' ')).toStdString();
+        else
+            EXPECT_FALSE(text.contains(QRegularExpression(QStringLiteral("[\\x{3040}-\\x{9fff}]"))))
+                << text.toStdString();
+    }
+}
 
 // The pages of a sheet as a PDF writer lays them out, without writing them.
 int pagesOf(const sheet::SheetCase &sheet)

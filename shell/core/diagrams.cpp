@@ -279,7 +279,7 @@ void addMemberDiagrams(CaseDiagrams &d, const CaseDef &definition, const std::ve
             if (!solved)
                 return fail(cannot(solved.error()));
             MemberDiagram member = std::move(*solved);
-            member.name = model.name;
+            member.name = translated("Text", model.name);
             member.marks = typedPositions(definition, m, member.length(), context);
             d.members.push_back(std::move(member));
             d.kind = CaseDiagrams::Kind::Members;
@@ -288,7 +288,7 @@ void addMemberDiagrams(CaseDiagrams &d, const CaseDef &definition, const std::ve
         if (!model.beam)
             continue;
         MemberDiagram member;
-        member.name = model.name;
+        member.name = translated("Text", model.name);
         member.beam = model.beam(inputs);
         const auto solved = mechanics::solveBeam(member.beam);
         if (!solved)

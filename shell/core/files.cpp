@@ -274,8 +274,10 @@ std::string fileProblem(int errorNumber)
         problem = "the file system is read-only";
         break;
     case ENOSPC:
+        problem = "No space left on device";  // the system's own words, as scripts know them
+        break;
     case EDQUOT:
-        problem = "there is no space left on the disk";
+        problem = "Disk quota exceeded";
         break;
     default:
         // The system's own words, in the system's language.

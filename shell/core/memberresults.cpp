@@ -446,19 +446,22 @@ CaseDiagrams influenceDiagrams(const mechanics::Beam &beam, const InfluenceChoic
     const std::string length = unitCaption(units, Dimension::Length);
     Quantity quantity = Quantity::Shear;
     std::string unit, what;
-    const std::string at = " at x = " + diagramNumber(x) + " " + length;
+    // "M at x = 3000 mm": the quantity at the section the line is of.
+    const auto at = [&](const char *symbol) {
+        return translatedPattern("Text", "%1 at x = %2", {symbol, diagramNumber(x) + " " + length});
+    };
     switch (choice.quantity) {
     case Q::Moment:
-        quantity = Quantity::Moment, unit = length, what = "M" + at;
+        quantity = Quantity::Moment, unit = length, what = at("M");
         break;
     case Q::Shear:
-        quantity = Quantity::Shear, unit = force + "/" + force, what = "V" + at;
+        quantity = Quantity::Shear, unit = force + "/" + force, what = at("V");
         break;
     case Q::Deflection:
-        quantity = Quantity::Deflection, unit = length + "/" + force, what = "\u03b4" + at;
+        quantity = Quantity::Deflection, unit = length + "/" + force, what = at("\u03b4");
         break;
     case Q::Slope:
-        quantity = Quantity::Slope, unit = "rad/" + force, what = "\u03b8" + at;
+        quantity = Quantity::Slope, unit = "rad/" + force, what = at("\u03b8");
         break;
     case Q::Reaction:
         unit = force + "/" + force, what = "R" + std::to_string(choice.support + 1);
@@ -467,7 +470,7 @@ CaseDiagrams influenceDiagrams(const mechanics::Beam &beam, const InfluenceChoic
         quantity = Quantity::Moment, unit = length, what = "MR" + std::to_string(choice.support + 1);
         break;
     }
-    member.name = "Influence line of " + what + " (a unit load moving downward)";
+    member.name = translatedPattern("Text", "Influence line of %1 (a unit load moving downward)", {what});
     Curve c{quantity, *line, mechanics::extremes(*line), unit};
     c.label = "\u03b7";
     member.curves.push_back(std::move(c));
@@ -526,7 +529,7 @@ CaseDiagrams envelopeDiagrams(const mechanics::Beam &beam, const MemberStudy &st
     if (study.combinations && study.combinations->x.size() > 1) {
         const mechanics::CombinationEnvelope &e = *study.combinations;
         MemberDiagram m;
-        m.name = "Envelope over the combinations";
+        m.name = translated("Text", "Envelope over the combinations");
         m.beam = bare;
         m.curves.push_back(
             band(Quantity::Shear, e.x, e.shear, e.largestShear, e.smallestShear, unitCaption(units, Dimension::Force)));
@@ -541,14 +544,14 @@ CaseDiagrams envelopeDiagrams(const mechanics::Beam &beam, const MemberStudy &st
         const mechanics::Outcome<MemberDiagram> found = movingLoadDiagram({bare, study.movingLoads}, units);
         if (found) {
             MemberDiagram moving = *found;
-            moving.name = "Envelope under the moving loads";
+            moving.name = translated("Text", "Envelope under the moving loads");
             d.members.push_back(std::move(moving));
         }
     }
     if (d.members.empty()) {
         d.kind = CaseDiagrams::Kind::Error;
-        d.error = "the member has no combinations and no moving loads: type them in the Combinations and "
-                  "Moving loads tables";
+        d.error = translated("Reason", "the member has no combinations and no moving loads: type them in the "
+                                       "Combinations and Moving loads tables");
     }
     return d;
 }
@@ -586,7 +589,8 @@ CaseDiagrams combinationDiagrams(const MemberDescription &m, std::size_t combina
         alone.combinations = std::make_shared<const mechanics::CombinationEnvelope>(*e);
         d = envelopeDiagrams(beam, alone, units);
         if (!d.members.empty())
-            d.members.front().name = name + ", variable loads placed span by span where worst";
+            d.members.front().name =
+                translatedPattern("Text", "%1, variable loads placed span by span where worst", {name});
         return d;
     }
     const auto solved = mechanics::solveCombination(beam, m.loadCases(), m.combination(c));

@@ -1498,6 +1498,258 @@
         <translation>軟鋼の実験式は λ が 105 以下で成り立ち、それを超えるとオイラーの式によります</translation>
     </message>
     <message>
+        <source>true or false</source>
+        <translation>true または false</translation>
+    </message>
+    <message>
+        <source>a text</source>
+        <translation>文字列</translation>
+    </message>
+    <message>
+        <source>a list</source>
+        <translation>リスト</translation>
+    </message>
+    <message>
+        <source>an object</source>
+        <translation>オブジェクト</translation>
+    </message>
+    <message>
+        <source>a whole number</source>
+        <translation>整数</translation>
+    </message>
+    <message>
+        <source>a number</source>
+        <translation>数値</translation>
+    </message>
+    <message>
+        <source>line %1, column %2</source>
+        <translation>%1 行 %2 列</translation>
+    </message>
+    <message>
+        <source>%1 must be %2, not %3</source>
+        <translation>%1 は %2 にしてください (%3 になっています)</translation>
+    </message>
+    <message>
+        <source>%1 must be %2</source>
+        <translation>%1 は %2 にしてください</translation>
+    </message>
+    <message>
+        <source>the field %1 is missing</source>
+        <translation>フィールド %1 がありません</translation>
+    </message>
+    <message>
+        <source>%1 must be an object, not %2</source>
+        <translation>%1 はオブジェクトにしてください (%2 になっています)</translation>
+    </message>
+    <message>
+        <source>the file has an unknown field %1</source>
+        <translation>ファイルに不明なフィールド %1 があります</translation>
+    </message>
+    <message>
+        <source>%1 has an unknown field %2</source>
+        <translation>%1 に不明なフィールド %2 があります</translation>
+    </message>
+    <message>
+        <source>%1 must be true or false, not %2</source>
+        <translation>%1 は true または false にしてください (%2 になっています)</translation>
+    </message>
+    <message>
+        <source>%1 must be a whole number from %2 to %3, not %4</source>
+        <translation>%1 は %2 から %3 までの整数にしてください (%4 になっています)</translation>
+    </message>
+    <message>
+        <source>%1 must be a whole number from %2 to %3</source>
+        <translation>%1 は %2 から %3 までの整数にしてください</translation>
+    </message>
+    <message>
+        <source>it is empty</source>
+        <translation>空です</translation>
+    </message>
+    <message>
+        <source>it is not UTF-8 text (a byte that no UTF-8 character starts or continues with at %1)</source>
+        <translation>UTF-8 のテキストではありません (%1 に UTF-8 の文字として読めないバイトがあります)</translation>
+    </message>
+    <message>
+        <source>it is cut short: the text ends (%1) before the calculation does</source>
+        <translation>途中で切れています: 計算が終わる前にテキストが終わっています (%1)</translation>
+    </message>
+    <message>
+        <source>it is not valid JSON (%1)</source>
+        <translation>正しい JSON ではありません (%1)</translation>
+    </message>
+    <message>
+        <source>it holds a number too large for a double</source>
+        <translation>倍精度の範囲を超える大きすぎる数値があります</translation>
+    </message>
+    <message>
+        <source>it holds a number too large for a double: %1</source>
+        <translation>倍精度の範囲を超える大きすぎる数値があります: %1</translation>
+    </message>
+    <message>
+        <source>the field %1 is given twice</source>
+        <translation>フィールド %1 が 2 回あります</translation>
+    </message>
+    <message>
+        <source>%1 must be a text, not %2</source>
+        <translation>%1 は文字列にしてください (%2 になっています)</translation>
+    </message>
+    <message>
+        <source>%1 is longer than %2 bytes</source>
+        <translation>%1 が %2 バイトを超えています</translation>
+    </message>
+    <message>
+        <source>%1 is not UTF-8 text</source>
+        <translation>%1 が UTF-8 のテキストではありません</translation>
+    </message>
+    <message>
+        <source>%1 holds a control character (a field holds one line)</source>
+        <translation>%1 に制御文字があります (フィールドは 1 行です)</translation>
+    </message>
+    <message>
+        <source>%1 must be a colour written #RRGGBB, not %2</source>
+        <translation>%1 は #RRGGBB 形式の色にしてください (入力値 %2)</translation>
+    </message>
+    <message>
+        <source>%1 must be a list, not %2</source>
+        <translation>%1 はリストにしてください (%2 になっています)</translation>
+    </message>
+    <message>
+        <source>%1 must hold %2 texts, not %3</source>
+        <translation>%1 の文字列は %2 個にしてください (%3 個あります)</translation>
+    </message>
+    <message>
+        <source>it is too large to be a saved calculation (%1 bytes)</source>
+        <translation>保存された計算としては大きすぎます (%1 バイト)</translation>
+    </message>
+    <message>
+        <source>it is not a structcalc calculation (a JSON file of another kind)</source>
+        <translation>structcalc の計算ではありません (別の種類の JSON ファイルです)</translation>
+    </message>
+    <message>
+        <source>%1 must be a whole number, not %2</source>
+        <translation>%1 は整数にしてください (%2 になっています)</translation>
+    </message>
+    <message>
+        <source>%1 must be 1 or more</source>
+        <translation>%1 は 1 以上にしてください</translation>
+    </message>
+    <message>
+        <source>it was written by a newer version of structcalc (format %1); this one reads format %2</source>
+        <translation>新しい版の structcalc で書かれています (形式 %1)。この版が読めるのは形式 %2 です</translation>
+    </message>
+    <message>
+        <source>it cannot be read (%1)</source>
+        <translation>読めません (%1)</translation>
+    </message>
+    <message>
+        <source>%1 must be a number, not %2</source>
+        <translation>%1 は数値にしてください (%2 になっています)</translation>
+    </message>
+    <message>
+        <source>it is too large to be a train (%1 bytes, at most %2)</source>
+        <translation>連行荷重としては大きすぎます (%1 バイト、最大 %2 バイト)</translation>
+    </message>
+    <message>
+        <source>a train is an object {&quot;axles&quot;: [...]}, not %1</source>
+        <translation>連行荷重はオブジェクト {&quot;axles&quot;: [...]} にしてください (%1 になっています)</translation>
+    </message>
+    <message>
+        <source>the train has an unknown field %1</source>
+        <translation>連行荷重に不明なフィールド %1 があります</translation>
+    </message>
+    <message>
+        <source>the train has %1 axles, at most %2 are taken</source>
+        <translation>連行荷重の軸は %1 本です。%2 本までです</translation>
+    </message>
+    <message>
+        <source>%1 is the distance behind the first axle: 0 or more, not %2</source>
+        <translation>%1 は先頭軸からの距離です: 0 以上にしてください (入力値 %2)</translation>
+    </message>
+    <message>
+        <source>the train has neither axles nor a uniform load &quot;w&quot;</source>
+        <translation>連行荷重に軸も等分布荷重 &quot;w&quot; もありません</translation>
+    </message>
+    <message>
+        <source>%1 belongs to a spring support, not to a %2 one</source>
+        <translation>%1 はばね支点のものです。%2 の支点には書けません</translation>
+    </message>
+    <message>
+        <source>%1 must be text, not %2</source>
+        <translation>%1 は文字列にしてください (%2 になっています)</translation>
+    </message>
+    <message>
+        <source>%1 must be an object {&quot;G&quot;: 1.35, ...}, not %2</source>
+        <translation>%1 はオブジェクト {&quot;G&quot;: 1.35, ...} にしてください (%2 になっています)</translation>
+    </message>
+    <message>
+        <source>it is too large to be a member description (%1 bytes, at most %2)</source>
+        <translation>部材の記述としては大きすぎます (%1 バイト、最大 %2 バイト)</translation>
+    </message>
+    <message>
+        <source>a member description is an object {&quot;length&quot;: ...}, not %1</source>
+        <translation>部材の記述はオブジェクト {&quot;length&quot;: ...} にしてください (%1 になっています)</translation>
+    </message>
+    <message>
+        <source>the member has an unknown field %1</source>
+        <translation>部材に不明なフィールド %1 があります</translation>
+    </message>
+    <message>
+        <source>the member has both %1 and a section that gives it: leave one out</source>
+        <translation>部材に %1 とそれを与える断面の両方があります: どちらか一方を除いてください</translation>
+    </message>
+    <message>
+        <source>the member has both %1 and a material that gives it: leave one out</source>
+        <translation>部材に %1 とそれを与える材料の両方があります: どちらか一方を除いてください</translation>
+    </message>
+    <message>
+        <source>the member has %1 without %2: give both, or neither for shear and moment alone</source>
+        <translation>部材に %1 があって %2 がありません: 両方を与えるか、せん断力と曲げモーメントだけなら両方とも除いてください</translation>
+    </message>
+    <message>
+        <source>it holds more than %1 segments, supports, hinges and loads</source>
+        <translation>区間・支点・ヒンジ・荷重が合わせて %1 個を超えています</translation>
+    </message>
+    <message>
+        <source>%1 needs the member&apos;s E and I</source>
+        <translation>%1 には部材の E と I が必要です</translation>
+    </message>
+    <message>
+        <source>it holds more than %1 load cases</source>
+        <translation>荷重ケースが %1 個を超えています</translation>
+    </message>
+    <message>
+        <source>it holds more than %1 combinations</source>
+        <translation>組合せが %1 個を超えています</translation>
+    </message>
+    <message>
+        <source>the member has more than %1 load cases</source>
+        <translation>部材の荷重ケースが %1 個を超えています</translation>
+    </message>
+    <message>
+        <source>the member has more than %1 combinations</source>
+        <translation>部材の組合せが %1 個を超えています</translation>
+    </message>
+    <message>
+        <source>load case %1 must be named by a letter, then letters, digits or _ (%2)</source>
+        <translation>荷重ケース %1 の名前は英字で始め、英字・数字・_ で書いてください (%2)</translation>
+    </message>
+    <message>
+        <source>load %1 belongs to load case %2, which the member does not have</source>
+        <translation>荷重 %1 の荷重ケース %2 は部材にありません</translation>
+    </message>
+    <message>
+        <source>combination %1 has no factor</source>
+        <translation>組合せ %1 に係数がありません</translation>
+    </message>
+    <message>
+        <source>combination %1 names load case %2, which the member does not have</source>
+        <translation>組合せ %1 の荷重ケース %2 は部材にありません</translation>
+    </message>
+    <message>
+        <source>the factor of %1 in combination %2 is not a number</source>
+        <translation>組合せ %2 の %1 の係数が数値ではありません</translation>
+    </message>
+    <message>
         <source>%1 is not a number</source>
         <translation>%1 が数値ではありません</translation>
     </message>
@@ -2041,6 +2293,157 @@
         <source>to</source>
         <translation>終点</translation>
     </message>
+    <message>
+        <source>the member has no combinations and no moving loads: type them in the Combinations and Moving loads tables</source>
+        <translation>部材に組合せも移動荷重もありません: 組合せと移動荷重の表に入力してください</translation>
+    </message>
+    <message>
+        <source>there is no such folder</source>
+        <translation>そのフォルダはありません</translation>
+    </message>
+    <message>
+        <source>no temporary file could be made beside it</source>
+        <translation>同じ場所に一時ファイルを作れませんでした</translation>
+    </message>
+    <message>
+        <source>there is no file name</source>
+        <translation>ファイル名がありません</translation>
+    </message>
+    <message>
+        <source>it is a link to a file that has no name</source>
+        <translation>名前のないファイルへのリンクです</translation>
+    </message>
+    <message>
+        <source>it is larger than %1 bytes</source>
+        <translation>%1 バイトより大きいファイルです</translation>
+    </message>
+    <message>
+        <source>nothing</source>
+        <translation>存在しないもの</translation>
+    </message>
+    <message>
+        <source>a file</source>
+        <translation>ファイル</translation>
+    </message>
+    <message>
+        <source>a folder</source>
+        <translation>フォルダ</translation>
+    </message>
+    <message>
+        <source>a FIFO (named pipe)</source>
+        <translation>FIFO (名前付きパイプ)</translation>
+    </message>
+    <message>
+        <source>a character device</source>
+        <translation>キャラクタデバイス</translation>
+    </message>
+    <message>
+        <source>a block device</source>
+        <translation>ブロックデバイス</translation>
+    </message>
+    <message>
+        <source>a socket</source>
+        <translation>ソケット</translation>
+    </message>
+    <message>
+        <source>not a file</source>
+        <translation>ファイル以外のもの</translation>
+    </message>
+    <message>
+        <source>it is %1</source>
+        <translation>%1です</translation>
+    </message>
+    <message>
+        <source>there is no such file</source>
+        <translation>そのファイルはありません</translation>
+    </message>
+    <message>
+        <source>permission denied</source>
+        <translation>アクセスが許可されていません</translation>
+    </message>
+    <message>
+        <source>it is a folder</source>
+        <translation>フォルダです</translation>
+    </message>
+    <message>
+        <source>there is a loop of symbolic links</source>
+        <translation>シンボリックリンクが循環しています</translation>
+    </message>
+    <message>
+        <source>a part of the path is not a folder</source>
+        <translation>パスの途中がフォルダではありません</translation>
+    </message>
+    <message>
+        <source>the name is too long</source>
+        <translation>名前が長すぎます</translation>
+    </message>
+    <message>
+        <source>the file system is read-only</source>
+        <translation>ファイルシステムが読み取り専用です</translation>
+    </message>
+    <message>
+        <source>No space left on device</source>
+        <translation>ディスクの空きがありません</translation>
+    </message>
+    <message>
+        <source>Disk quota exceeded</source>
+        <translation>ディスクの割り当てを超えました</translation>
+    </message>
+</context>
+<context>
+    <name>Settings</name>
+    <message>
+        <source>it could not be copied to be read</source>
+        <translation>読むための複製を作れませんでした</translation>
+    </message>
+    <message>
+        <source>it is not a settings file of the window</source>
+        <translation>このウィンドウの設定ファイルではありません</translation>
+    </message>
+    <message>
+        <source>its folder %1 cannot be made</source>
+        <translation>フォルダ %1 を作れません</translation>
+    </message>
+    <message>
+        <source>the settings could not be written beside it</source>
+        <translation>設定を同じ場所に書き込めませんでした</translation>
+    </message>
+    <message>
+        <source>the settings could not be written in whole beside it</source>
+        <translation>設定を同じ場所に完全には書き込めませんでした</translation>
+    </message>
+    <message>
+        <source>Settings not read from %1: %2</source>
+        <translation>%1 から設定を読めません: %2</translation>
+    </message>
+    <message>
+        <source>Settings not read from %1: %2; the window starts with the defaults</source>
+        <translation>%1 から設定を読めません: %2。ウィンドウは既定の設定で始まります</translation>
+    </message>
+    <message>
+        <source>Some settings in %1 could not be used (%2); the window starts with the defaults for them</source>
+        <translation>%1 の設定の一部を使えませんでした (%2)。それらは既定の設定で始まります</translation>
+    </message>
+    <message>
+        <source>Settings not saved in %1: %2</source>
+        <translation>%1 に設定を保存できません: %2</translation>
+    </message>
+    <message>
+        <source>the window&apos;s place</source>
+        <translation>ウィンドウの位置</translation>
+    </message>
+    <message>
+        <source>the calculation on display</source>
+        <translation>表示中の計算</translation>
+    </message>
+    <message>
+        <source>the language</source>
+        <translation>言語</translation>
+    </message>
+    <message>
+        <source>the result format</source>
+        <translation>結果の書式</translation>
+    </message>
 </context>
 <context>
     <name>Sheet</name>
@@ -2263,6 +2666,194 @@
     <message>
         <source>Sources and assumptions</source>
         <translation>出典と仮定</translation>
+    </message>
+    <message>
+        <source>; </source>
+        <translation>、</translation>
+    </message>
+    <message>
+        <source>%1 %2 at x = %3</source>
+        <translation>%1 %2 (x = %3)</translation>
+    </message>
+    <message>
+        <source>pinned</source>
+        <translation>ピン</translation>
+    </message>
+    <message>
+        <source>roller</source>
+        <translation>ローラー</translation>
+    </message>
+    <message>
+        <source>fixed</source>
+        <translation>固定</translation>
+    </message>
+    <message>
+        <source>spring</source>
+        <translation>ばね</translation>
+    </message>
+    <message>
+        <source>, settles %1</source>
+        <translation>、沈下 %1</translation>
+    </message>
+    <message>
+        <source>P = %1 at x = %2</source>
+        <translation>P = %1 (x = %2)</translation>
+    </message>
+    <message>
+        <source>C = %1 at x = %2</source>
+        <translation>C = %1 (x = %2)</translation>
+    </message>
+    <message>
+        <source>w = %1 to %2 from x = %3 to %4</source>
+        <translation>w = %1 〜 %2 (x = %3 〜 %4)</translation>
+    </message>
+    <message>
+        <source>the member&apos;s</source>
+        <translation>部材の値</translation>
+    </message>
+    <message>
+        <source>x = %1 to %2: E = %3, I = %4</source>
+        <translation>x = %1 〜 %2: E = %3, I = %4</translation>
+    </message>
+    <message>
+        <source>%1 %2 %3, I = %4 from its shape</source>
+        <translation>%1 %2 %3、形状から I = %4</translation>
+    </message>
+    <message>
+        <source>steel</source>
+        <translation>鋼材</translation>
+    </message>
+    <message>
+        <source>stainless steel</source>
+        <translation>ステンレス鋼</translation>
+    </message>
+    <message>
+        <source>aluminium alloy</source>
+        <translation>アルミニウム合金</translation>
+    </message>
+    <message>
+        <source>variable</source>
+        <translation>変動荷重</translation>
+    </message>
+    <message>
+        <source>permanent</source>
+        <translation>永続荷重</translation>
+    </message>
+    <message>
+        <source>, variable loads placed span by span where worst</source>
+        <translation>、変動荷重はスパンごとに最も不利になるように載荷</translation>
+    </message>
+    <message>
+        <source>, for strength</source>
+        <translation>、強度用</translation>
+    </message>
+    <message>
+        <source>, for deflection</source>
+        <translation>、たわみ用</translation>
+    </message>
+    <message>
+        <source>P = %1 at a = %2</source>
+        <translation>P = %1 (a = %2)</translation>
+    </message>
+    <message>
+        <source>a uniform load w = %1 on the parts that make a value worst</source>
+        <translation>等分布荷重 w = %1 (値が最も不利になる部分に載荷)</translation>
+    </message>
+    <message>
+        <source>running both ways</source>
+        <translation>両方向に走行</translation>
+    </message>
+    <message>
+        <source>running rightward only</source>
+        <translation>右向きのみ走行</translation>
+    </message>
+    <message>
+        <source>running leftward only</source>
+        <translation>左向きのみ走行</translation>
+    </message>
+    <message>
+        <source>bending stress σb = M/Z with Z = %1 against fb = %2</source>
+        <translation>曲げ応力 σb = M/Z (Z = %1) を fb = %2 と比較</translation>
+    </message>
+    <message>
+        <source>deflection of every span against its length / %1</source>
+        <translation>各スパンのたわみをスパン長 / %1 と比較</translation>
+    </message>
+    <message>
+        <source>. These are simple elastic checks, not a design code</source>
+        <translation>。これらは単純な弾性の検定であり、設計規準による検定ではありません</translation>
+    </message>
+    <message>
+        <source>%1: %2.</source>
+        <translation>%1: %2。</translation>
+    </message>
+    <message>
+        <source>cannot write %1: %2</source>
+        <translation>%1 に書き込めません: %2</translation>
+    </message>
+    <message>
+        <source>cannot finish %1: %2</source>
+        <translation>%1 を仕上げられません: %2</translation>
+    </message>
+    <message>
+        <source>%1 calculation sheet</source>
+        <translation>%1 計算書</translation>
+    </message>
+    <message>
+        <source>any inputs (the case has no entry check).</source>
+        <translation>すべての入力 (このケースには入力の確認がありません)。</translation>
+    </message>
+    <message>
+        <source> The window refuses other entries with the reason.</source>
+        <translation> ウィンドウはそれ以外の入力を理由とともに拒否します。</translation>
+    </message>
+    <message>
+        <source> These inputs lie inside it.</source>
+        <translation> この入力はその範囲内にあります。</translation>
+    </message>
+    <message>
+        <source>The start values lie outside this domain, so the results below show their formulas only.</source>
+        <translation>初期値がこの範囲外にあるため、以下の結果は式のみを示します。</translation>
+    </message>
+    <message>
+        <source>. The results below show their formulas only.</source>
+        <translation>。以下の結果は式のみを示します。</translation>
+    </message>
+    <message>
+        <source>%1, results (continued)</source>
+        <translation>%1、計算結果 (続き)</translation>
+    </message>
+    <message>
+        <source>shown when </source>
+        <translation>表示条件 </translation>
+    </message>
+    <message>
+        <source>(a number)</source>
+        <translation>(数値)</translation>
+    </message>
+    <message>
+        <source> (it holds for these inputs)</source>
+        <translation> (この入力で成り立ちます)</translation>
+    </message>
+    <message>
+        <source> (it holds at the start values)</source>
+        <translation> (初期値で成り立ちます)</translation>
+    </message>
+    <message>
+        <source> or </source>
+        <translation> または </translation>
+    </message>
+    <message>
+        <source> and </source>
+        <translation> かつ </translation>
+    </message>
+    <message>
+        <source>if </source>
+        <translation>条件: </translation>
+    </message>
+    <message>
+        <source>otherwise</source>
+        <translation>それ以外</translation>
     </message>
 </context>
 <context>
@@ -2946,6 +3537,66 @@ structcalc(1) を参照してください。
     <message>
         <source>smallest V</source>
         <translation>最小 V</translation>
+    </message>
+    <message>
+        <source>simply supported</source>
+        <translation>単純支持</translation>
+    </message>
+    <message>
+        <source>fixed at both ends</source>
+        <translation>両端固定</translation>
+    </message>
+    <message>
+        <source>on the tension side</source>
+        <translation>引張側に描画</translation>
+    </message>
+    <message>
+        <source>Envelope over the combinations</source>
+        <translation>組合せの包絡線</translation>
+    </message>
+    <message>
+        <source>Envelope under the moving loads</source>
+        <translation>移動荷重の包絡線</translation>
+    </message>
+    <message>
+        <source>column AB, %1 above A</source>
+        <translation>柱 AB、A から上へ %1</translation>
+    </message>
+    <message>
+        <source>beam BC, %1 right of B</source>
+        <translation>梁 BC、B から右へ %1</translation>
+    </message>
+    <message>
+        <source>column CD, %1 above D</source>
+        <translation>柱 CD、D から上へ %1</translation>
+    </message>
+    <message>
+        <source>below the jump</source>
+        <translation>不連続点の下側</translation>
+    </message>
+    <message>
+        <source>above the jump</source>
+        <translation>不連続点の上側</translation>
+    </message>
+    <message>
+        <source>left of the jump</source>
+        <translation>不連続点の左側</translation>
+    </message>
+    <message>
+        <source>right of the jump</source>
+        <translation>不連続点の右側</translation>
+    </message>
+    <message>
+        <source>%1 at x = %2</source>
+        <translation>%1 (x = %2)</translation>
+    </message>
+    <message>
+        <source>Influence line of %1 (a unit load moving downward)</source>
+        <translation>%1 の影響線 (下向きの単位荷重が移動)</translation>
+    </message>
+    <message>
+        <source>%1, variable loads placed span by span where worst</source>
+        <translation>%1、変動荷重はスパンごとに最も不利になるように載荷</translation>
     </message>
 </context>
 <context>

@@ -1,6 +1,7 @@
 // The figures other than a straight member: a portal frame with its moment diagram and a
 // column curve.
 
+#include "shell/core/language.h"
 #include "shell/paint/chartpainter.h"
 #include "shell/paint/diagramparts.h"
 #include "shell/paint/sketchcanvas.h"
@@ -40,31 +41,36 @@ namespace {
 // at a jump the side of it: "below the jump".
 QString framePlace(std::size_t member, double s, double length, mechanics::Side side, const std::string &lengthUnit)
 {
-    const QString unit = QLatin1Char(' ') + qs(lengthUnit);
+    const std::string unit = " " + lengthUnit;
+    // "column AB, %1 above A" and the side of a jump, in the language shown.
+    const auto say = [](const char *pattern, const std::string &at) {
+        return qs(shell::translatedPattern("Text", pattern, {at}));
+    };
     QString place;
-    QString before, after;
+    const char *before = nullptr;
+    const char *after = nullptr;
     switch (member) {
     case 0:
-        place = QStringLiteral("column AB, ") + qs(diagramNumber(s)) + unit + QStringLiteral(" above A");
-        before = QStringLiteral("below");
-        after = QStringLiteral("above");
+        place = say("column AB, %1 above A", diagramNumber(s) + unit);
+        before = "below the jump";
+        after = "above the jump";
         break;
     case 1:
-        place = QStringLiteral("beam BC, ") + qs(diagramNumber(s)) + unit + QStringLiteral(" right of B");
-        before = QStringLiteral("left of");
-        after = QStringLiteral("right of");
+        place = say("beam BC, %1 right of B", diagramNumber(s) + unit);
+        before = "left of the jump";
+        after = "right of the jump";
         break;
     default:
         // CD runs from C down to D: s from C, so above D by the rest of the column.
-        place = QStringLiteral("column CD, ") + qs(diagramNumber(length - s)) + unit + QStringLiteral(" above D");
-        before = QStringLiteral("above");
-        after = QStringLiteral("below");
+        place = say("column CD, %1 above D", diagramNumber(length - s) + unit);
+        before = "above the jump";
+        after = "below the jump";
         break;
     }
     if (side == mechanics::Side::Left)
-        place += QLatin1Char('\n') + before + QStringLiteral(" the jump");
+        place += QLatin1Char('\n') + qs(shell::translated("Text", before));
     else if (side == mechanics::Side::Right)
-        place += QLatin1Char('\n') + after + QStringLiteral(" the jump");
+        place += QLatin1Char('\n') + qs(shell::translated("Text", after));
     return place;
 }
 
@@ -233,7 +239,8 @@ void paintFrame(QPainter &painter, const QRectF &area, const FrameDiagram &f, co
     }
     const FramePlacement placed = placeFrame(room, f);
 
-    const QString title = QStringLiteral("M  ") + qs(f.momentUnit) + QStringLiteral("   on the tension side");
+    const QString title = QStringLiteral("M  ") + qs(f.momentUnit) + QStringLiteral("   ") +
+                          qs(shell::translated("Text", "on the tension side"));
     painter.setPen(Ink);
     const QRectF titleBox(area.left() + pad, area.top() + pad, metrics.horizontalAdvance(title), lh);
     drawTextIn(painter, metrics, titleBox, Qt::AlignLeft, title);

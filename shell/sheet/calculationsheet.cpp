@@ -81,7 +81,8 @@ Block signConventionBlock(const QPaintDevice *device, const PageGeometry &g, con
 {
     QString convention;
     for (const std::string &sentence : signConvention(program))
-        convention += (convention.isEmpty() ? QString() : QStringLiteral(" ")) + q(sentence);
+        convention +=
+            (convention.isEmpty() ? QString() : QStringLiteral(" ")) + q(shell::translated("Handbook", sentence));
     return spaced(
         paragraphBlock(device, {Paragraph(std::vector<Run>{{tx("Sign convention: "), Style::BodyBold, Qt::black},
                                                            {convention, Style::Body, Qt::black}},
@@ -113,7 +114,7 @@ std::vector<Block> sheetBlocks(const QPaintDevice *device, const PageGeometry &g
         q(shell::translatedPattern("Sheet", "Case %1 of %2",
                                    {std::to_string(sheet.caseIndex + 1), std::to_string(program.caseCount())})));
     heading.spaceBefore = g.mm(5);
-    blocks.front().runningHead = q(definition.caption);
+    blocks.front().runningHead = q(shell::translatedCaption(definition.caption, "Case"));
     blocks.push_back(heading);
     blocks.push_back(spaced(pictureAndInputs(device, g, definition, text, look), g.mm(2)));
     for (Block &block : memberTables(device, g, text))
@@ -186,7 +187,8 @@ Laid layOut(const QPaintDevice *device, const PageGeometry &g, const SheetCase &
 // where they are named.
 QString runningTitle(const SheetCase &sheet, const SheetHeader &head)
 {
-    QString title = q(sheet.program->windowTitle) + QStringLiteral(" calculation sheet");
+    QString title = q(shell::translatedPattern("Sheet", "%1 calculation sheet",
+                                               {shell::translated("Case", sheet.program->windowTitle)}));
     for (const std::string *name : {&head.project, &head.member})
         if (!name->empty())
             title += QStringLiteral(" \u00b7 ") + q(*name);

@@ -173,12 +173,11 @@ Block pictureAndInputs(const QPaintDevice *device, const PageGeometry &g, const 
              {Paragraph(tx("Meaning"), Style::BodyBold)}},
             HeaderShade));
     for (const InputLine &input : text.inputs)
-        rows->push_back(
-            row({{formulaFlow({{t.formula.symbol(input.caption)}}, 0, 0)},
-                 {Paragraph(q(input.value), Style::Body)},
-                 {Paragraph(input.unit.empty() ? QStringLiteral("(a number)") : q(input.unit), Style::Body)},
-                 {Paragraph(q(input.meaning), Style::Body)}},
-                Qt::transparent));
+        rows->push_back(row({{formulaFlow({{t.formula.symbol(input.caption)}}, 0, 0)},
+                             {Paragraph(q(input.value), Style::Body)},
+                             {Paragraph(input.unit.empty() ? tx("(a number)") : q(input.unit), Style::Body)},
+                             {Paragraph(q(input.meaning), Style::Body)}},
+                            Qt::transparent));
     const auto tableHeight = [rows](double width) {
         double h = 0;
         for (const Block &r : *rows)
@@ -219,25 +218,25 @@ Block domain(const QPaintDevice *device, const PageGeometry &g, const CaseText &
 {
     std::vector<Run> runs{{tx("Valid for: "), Style::BodyBold, Qt::black}};
     if (text.domain.empty())
-        runs.push_back({QStringLiteral("any inputs (the case has no entry check)."), Style::Body, Qt::black});
+        runs.push_back({tx("any inputs (the case has no entry check)."), Style::Body, Qt::black});
     for (std::size_t k = 0; k < text.domain.size(); ++k)
         runs.push_back({q(text.domain[k]) + (k + 1 < text.domain.size() ? QStringLiteral("; ") : QStringLiteral(".")),
                         Style::Body, Qt::black});
     const bool sheet = look.purpose == Purpose::Sheet;
     if (!text.domain.empty() && !sheet)
-        runs.push_back({QStringLiteral(" The window refuses other entries with the reason."), Style::Body, Grey});
+        runs.push_back({tx(" The window refuses other entries with the reason."), Style::Body, Grey});
     else if (!text.domain.empty() && !text.rejected)
-        runs.push_back({QStringLiteral(" These inputs lie inside it."), Style::Body, Grey});
+        runs.push_back({tx(" These inputs lie inside it."), Style::Body, Grey});
     std::vector<Paragraph> paragraphs{Paragraph(runs, g.mm(5))};
     if (text.rejected && look.purpose == Purpose::Handbook)
-        paragraphs.emplace_back(QStringLiteral("The start values lie outside this domain, so the results below show "
-                                               "their formulas only."),
+        paragraphs.emplace_back(tx("The start values lie outside this domain, so the results below show their formulas "
+                                   "only."),
                                 Style::Body);
     else if (text.rejected)
         paragraphs.emplace_back(
             std::vector<Run>{{tx("These inputs are refused: "), Style::BodyBold, QColor(170, 20, 20)},
-                             {q(text.rejection) + QStringLiteral(". The results below show their formulas only."),
-                              Style::Body, QColor(170, 20, 20)}});
+                             {q(text.rejection) + tx(". The results below show their formulas only."), Style::Body,
+                              QColor(170, 20, 20)}});
     return spaced(paragraphBlock(device, paragraphs, g.mm(1.5)), g.mm(look.purpose == Purpose::Handbook ? 5 : 3));
 }
 
@@ -439,8 +438,9 @@ std::vector<Block> results(const QPaintDevice *device, const PageGeometry &g, co
     blocks.push_back(spaced(resultHeader(device, g, look, columns), 0, true));
     // Where the table goes on over a page, the page starts with the case and the column heads.
     std::vector<Block> again{
-        paragraphBlock(device, {Paragraph({{q(text.caption) + QStringLiteral(", results (continued)"), Style::BodyBold,
-                                            Qt::black}})}),
+        paragraphBlock(device,
+                       {Paragraph({{q(shell::translatedPattern("Sheet", "%1, results (continued)", {text.caption})),
+                                    Style::BodyBold, Qt::black}})}),
         resultHeader(device, g, look, columns)};
     auto header = std::make_shared<Block>();
     header->height = [again, g](double width) { return again[0].height(width) + g.mm(2) + again[1].height(width); };
@@ -475,12 +475,12 @@ std::vector<Block> advisories(const QPaintDevice *device, const PageGeometry &g,
         std::vector<Flow> flows{
             Paragraph(std::vector<Run>{{QStringLiteral("\u2022 ") + q(line.text), Style::Body, Qt::black}}, g.mm(3))};
         if (!line.expression.isNull()) {
-            std::vector<FormulaPiece> pieces{{t.worked.text(QStringLiteral("shown when "))}};
+            std::vector<FormulaPiece> pieces{{t.worked.text(tx("shown when "))}};
             for (const FormulaPiece &piece : t.worked.formulaPieces(line.expression, BoxPtr()))
                 pieces.push_back(piece);
             if (line.holds)
-                pieces.push_back({t.worked.text(sheet ? QStringLiteral(" (it holds for these inputs)")
-                                                      : QStringLiteral(" (it holds at the start values)"))});
+                pieces.push_back({t.worked.text(sheet ? tx(" (it holds for these inputs)")
+                                                      : tx(" (it holds at the start values)"))});
             flows.push_back(formulaFlow(pieces, g.mm(3), g.mm(1)));
         }
         Block block = flowBlock(device, flows, g.mm(0.8));

@@ -194,7 +194,7 @@ CaseText describeCase(const shell::Program &program, int caseIndex, const std::v
 {
     const shell::CaseDef &definition = program.cases.at(static_cast<std::size_t>(caseIndex));
     CaseText text;
-    text.caption = definition.caption;
+    text.caption = shell::translatedCaption(definition.caption, "Case");
     text.title = shell::translated("Title", definition.title);
     text.units = units;
     text.evaluationUnits = program.unitChange == shell::UnitChange::Convert ? units : shell::CatalogueUnits;

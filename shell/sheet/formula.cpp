@@ -1,5 +1,7 @@
 #include "shell/sheet/formula.h"
 
+#include "shell/core/language.h"
+
 #include "shell/sheet/pagelayout.h"
 #include "shell/sheet/workednumber.h"
 
@@ -91,9 +93,9 @@ QString operatorText(Op op)
     case Op::NotEqual:
         return QStringLiteral(" \u2260 ");
     case Op::Or:
-        return QStringLiteral(" or ");
+        return QString::fromStdString(shell::translated("Sheet", " or "));
     case Op::And:
-        return QStringLiteral(" and ");
+        return QString::fromStdString(shell::translated("Sheet", " and "));
     default:
         return QStringLiteral(" ? ");
     }
@@ -413,10 +415,12 @@ Typesetter::Built Typesetter::build(const shell::Expr &e, const shell::EvalConte
         shell::Expr rest = e;
         while (rest.op() == Op::When) {
             branches.emplace_back(build(rest.operand(1), nullptr).box,
-                                  row({text(QStringLiteral("if ")), build(rest.operand(0), nullptr).box}));
+                                  row({text(QString::fromStdString(shell::translated("Sheet", "if "))),
+                                       build(rest.operand(0), nullptr).box}));
             rest = rest.operand(2);
         }
-        branches.emplace_back(build(rest, nullptr).box, text(QStringLiteral("otherwise")));
+        branches.emplace_back(build(rest, nullptr).box,
+                              text(QString::fromStdString(shell::translated("Sheet", "otherwise"))));
         return {cases(branches), 9, false};
     }
     default:

@@ -23,6 +23,12 @@ std::string number(double value, const std::string &unit)
     return shell::generalText(value) + (unit.empty() ? "" : " " + unit);
 }
 
+// A text of the sheet in its language, its places filled with numbers and names as they are.
+std::string say(const char *pattern, const std::vector<std::string> &arguments)
+{
+    return shell::translatedPattern("Sheet", pattern, arguments);
+}
+
 // One line per table: "Supports: 1 pinned at x = 0 mm; 2 spring at x = 3000 mm, k = 500 N/mm".
 std::vector<std::string> tableLines(const shell::MemberDescription &m, shell::Units units)
 {
@@ -30,72 +36,80 @@ std::vector<std::string> tableLines(const shell::MemberDescription &m, shell::Un
     const std::string force = shell::unitCaption(units, shell::Dimension::Force);
     const std::string line = shell::unitCaption(units, shell::Dimension::LineLoad);
     const std::string moment = shell::unitCaption(units, shell::Dimension::Moment);
-    const auto join = [](std::string &to, const std::string &item) { to += (to.empty() ? "" : "; ") + item; };
+    const std::string separator = shell::translated("Sheet", "; ");
+    const auto join = [&separator](std::string &to, const std::string &item) {
+        to += (to.empty() ? "" : separator) + item;
+    };
     std::string supports, hinges, points, couples, spans, segments;
     for (std::size_t k = 0; k < m.supports.size(); ++k) {
         const mechanics::Support &s = m.supports[k];
-        std::string item = std::to_string(k + 1) + " " + shell::supportKindName(s.kind) + " at x = " + number(s.x, mm);
+        std::string item =
+            say("%1 %2 at x = %3",
+                {std::to_string(k + 1), shell::translated("Sheet", shell::supportKindName(s.kind)), number(s.x, mm)});
         if (s.kind == mechanics::SupportKind::Spring)
             item +=
                 ", k = " + number(s.stiffness, line) + ", k\u03b8 = " + number(s.rotationalStiffness, moment + "/rad");
         if (s.settlement != 0)
-            item += ", settles " + number(s.settlement, mm);
+            item += say(", settles %1", {number(s.settlement, mm)});
         join(supports, item);
     }
     for (const double x : m.hinges)
         join(hinges, "x = " + number(x, mm));
     for (const shell::MemberLoad &load : m.loads) {
         if (load.kind == shell::MemberLoad::Kind::Point)
-            join(points, "P = " + number(load.value, force) + " at x = " + number(load.x, mm));
+            join(points, say("P = %1 at x = %2", {number(load.value, force), number(load.x, mm)}));
         else if (load.kind == shell::MemberLoad::Kind::Couple)
-            join(couples, "C = " + number(load.value, moment) + " at x = " + number(load.x, mm));
+            join(couples, say("C = %1 at x = %2", {number(load.value, moment), number(load.x, mm)}));
         else
-            join(spans, "w = " + shell::generalText(load.w1) + " to " + number(load.w2, line) +
-                            " from x = " + shell::generalText(load.from) + " to " + number(load.to, mm));
+            join(spans, say("w = %1 to %2 from x = %3 to %4", {shell::generalText(load.w1), number(load.w2, line),
+                                                               shell::generalText(load.from), number(load.to, mm)}));
     }
+    const std::string members = shell::translated("Sheet", "the member's");
     for (const shell::MemberSegment &g : m.segments)
-        join(segments,
-             "x = " + shell::generalText(g.from) + " to " + number(g.to, mm) + ": E = " +
-                 (g.E ? number(*g.E, shell::unitCaption(units, shell::Dimension::Stress)) : "the member's") + ", I = " +
-                 (g.I ? number(*g.I, shell::unitCaption(units, shell::Dimension::SecondMoment)) : "the member's"));
+        join(segments, say("x = %1 to %2: E = %3, I = %4",
+                           {shell::generalText(g.from), number(g.to, mm),
+                            g.E ? number(*g.E, shell::unitCaption(units, shell::Dimension::Stress)) : members,
+                            g.I ? number(*g.I, shell::unitCaption(units, shell::Dimension::SecondMoment)) : members}));
     std::string section, cases, combinations, axles, checks;
     if (!m.section.shape.empty() && m.I) {
         std::string dimensions;
         for (std::size_t k = 0; k < m.section.dimensions.size() && k < 4; ++k)
             dimensions +=
                 std::string(k == 0 ? "" : ", ") + "abcd"[k] + " = " + shell::generalText(m.section.dimensions[k]);
-        join(section, m.section.shape + " " + dimensions + " " + mm + ", I = " +
-                          number(*m.I, shell::unitCaption(units, shell::Dimension::SecondMoment)) + " from its shape");
+        join(section, say("%1 %2 %3, I = %4 from its shape",
+                          {shell::translatedCaption(m.section.shape, "Case"), dimensions, mm,
+                           number(*m.I, shell::unitCaption(units, shell::Dimension::SecondMoment))}));
     }
     if (!m.section.material.empty() && m.E)
-        join(section,
-             m.section.material + ", E = " + number(*m.E, shell::unitCaption(units, shell::Dimension::Stress)));
+        join(section, shell::translated("Sheet", m.section.material) +
+                          ", E = " + number(*m.E, shell::unitCaption(units, shell::Dimension::Stress)));
     for (const shell::MemberLoadCase &c : m.cases)
-        join(cases, c.name + " " + (c.variable ? "variable" : "permanent") +
+        join(cases, c.name + " " + shell::translated("Sheet", c.variable ? "variable" : "permanent") +
                         (c.meaning.empty() ? "" : " (" + c.meaning + ")"));
     for (const shell::MemberCombination &c : m.combinations) {
         const char *uses[] = {"", ", for strength", ", for deflection"};
-        join(combinations, c.name + " = " + shell::factorsText(c.factors) +
-                               (c.pattern ? ", variable loads placed span by span where worst" : "") +
-                               uses[static_cast<int>(c.use)]);
+        join(combinations,
+             c.name + " = " + shell::factorsText(c.factors) +
+                 (c.pattern ? shell::translated("Sheet", ", variable loads placed span by span where worst") : "") +
+                 shell::translated("Sheet", uses[static_cast<int>(c.use)]));
     }
     if (m.train) {
         for (const mechanics::Axle &a : m.train->axles)
-            join(axles, "P = " + number(a.load, force) + " at a = " + number(a.offset, mm));
+            join(axles, say("P = %1 at a = %2", {number(a.load, force), number(a.offset, mm)}));
         if (m.train->uniform != 0)
             join(axles,
-                 "a uniform load w = " + number(m.train->uniform, line) + " on the parts that make a value worst");
+                 say("a uniform load w = %1 on the parts that make a value worst", {number(m.train->uniform, line)}));
         const char *ways[] = {"running both ways", "running rightward only", "running leftward only"};
-        join(axles, ways[static_cast<int>(m.train->ways)]);
+        join(axles, shell::translated("Sheet", ways[static_cast<int>(m.train->ways)]));
     }
     if (m.checks.stress())
-        join(checks, "bending stress σb = M/Z with Z = " +
-                         number(*m.checks.Z, shell::unitCaption(units, shell::Dimension::SectionModulus)) +
-                         " against fb = " + number(*m.checks.f, shell::unitCaption(units, shell::Dimension::Stress)));
+        join(checks, say("bending stress \u03c3b = M/Z with Z = %1 against fb = %2",
+                         {number(*m.checks.Z, shell::unitCaption(units, shell::Dimension::SectionModulus)),
+                          number(*m.checks.f, shell::unitCaption(units, shell::Dimension::Stress))}));
     if (m.checks.deflection())
-        join(checks, "deflection of every span against its length / " + shell::generalText(*m.checks.n));
+        join(checks, say("deflection of every span against its length / %1", {shell::generalText(*m.checks.n)}));
     if (!checks.empty())
-        checks += ". These are simple elastic checks, not a design code";
+        checks += shell::translated("Sheet", ". These are simple elastic checks, not a design code");
     std::vector<std::string> lines;
     for (const auto &[title, items] : {std::pair<const char *, const std::string &>{"Supports", supports},
                                        {"Hinges", hinges},
@@ -109,7 +123,7 @@ std::vector<std::string> tableLines(const shell::MemberDescription &m, shell::Un
                                        {"Moving loads (axles behind the first)", axles},
                                        {"Checks", checks}})
         if (!items.empty())
-            lines.push_back(shell::translated("Sheet", title) + ": " + items + ".");
+            lines.push_back(say("%1: %2.", {shell::translated("Sheet", title), items}));
     return lines;
 }
 
@@ -232,7 +246,7 @@ std::vector<Block> memberResults(const QPaintDevice *device, const PageGeometry 
         const shell::MemberRow &row = rows[r];
         blocks.push_back(tableRow(
             device, g.mm(1), columns,
-            {{Paragraph(q(row.caption), Style::Body),
+            {{Paragraph(q(shell::translatedCaption(row.caption)), Style::Body),
               Paragraph(std::vector<Run>{{q(row.meaning), Style::Small, Grey}})},
              {Paragraph(row.x ? q("x = " + shell::diagramNumber(*row.x) + " " + mm) : q(row.below), Style::Body)},
              {Paragraph({{q(shell::resultText(row.value)), Style::Body, Qt::black}}, 0, true)},
