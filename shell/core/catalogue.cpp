@@ -371,7 +371,7 @@ Evaluation evaluate(const CaseDef &definition, const std::vector<double> &inputs
     }
     for (const Advisory &advisory : definition.advisories)
         if (advisory.condition.eval(context) != 0)
-            result.advisories.push_back(advisory.text);
+            result.advisories.push_back(translated("Text", advisory.text));
     result.values = std::move(rows);
     return result;
 }

@@ -1,5 +1,7 @@
 #include "shell/core/sketch.h"
 
+#include "shell/core/language.h"
+
 namespace shell {
 
 namespace {
@@ -134,7 +136,8 @@ Sketch &Sketch::deflected(const std::vector<Point> &points)
 
 Sketch &Sketch::label(Point at, const std::string &text)
 {
-    m_elements.push_back(element(SketchElement::Kind::Label, at, {}, text));
+    // A word of the drawing ("cast iron") in the language shown; a symbol reads the same in all.
+    m_elements.push_back(element(SketchElement::Kind::Label, at, {}, translated("Sketch", text)));
     return *this;
 }
 

@@ -2857,6 +2857,29 @@
     </message>
 </context>
 <context>
+    <name>Sketch</name>
+    <message>
+        <source>cast iron</source>
+        <translation>鋳鉄</translation>
+    </message>
+    <message>
+        <source>wrought iron</source>
+        <translation>錬鉄</translation>
+    </message>
+    <message>
+        <source>mild steel</source>
+        <translation>軟鋼</translation>
+    </message>
+    <message>
+        <source>hard steel</source>
+        <translation>硬鋼</translation>
+    </message>
+    <message>
+        <source>softwood</source>
+        <translation>針葉樹材</translation>
+    </message>
+</context>
+<context>
     <name>Table</name>
     <message>
         <source>Supports</source>
@@ -3537,6 +3560,30 @@ structcalc(1) を参照してください。
     <message>
         <source>smallest V</source>
         <translation>最小 V</translation>
+    </message>
+    <message>
+        <source>empirical</source>
+        <translation>実験式</translation>
+    </message>
+    <message>
+        <source>λ &gt; 80: the empirical formula does not apply here (Euler range, cases 1-4)</source>
+        <translation>λ &gt; 80: 実験式はここでは適用されません (オイラーの範囲、ケース 1-4)</translation>
+    </message>
+    <message>
+        <source>λ &gt; 112: the empirical formula does not apply here (Euler range, cases 1-4)</source>
+        <translation>λ &gt; 112: 実験式はここでは適用されません (オイラーの範囲、ケース 1-4)</translation>
+    </message>
+    <message>
+        <source>λ &gt; 105: the empirical formula does not apply here (Euler range, cases 1-4)</source>
+        <translation>λ &gt; 105: 実験式はここでは適用されません (オイラーの範囲、ケース 1-4)</translation>
+    </message>
+    <message>
+        <source>λ &gt; 89: the empirical formula does not apply here (Euler range, cases 1-4)</source>
+        <translation>λ &gt; 89: 実験式はここでは適用されません (オイラーの範囲、ケース 1-4)</translation>
+    </message>
+    <message>
+        <source>λ &gt; 100: the empirical formula does not apply here (Euler range, cases 1-4)</source>
+        <translation>λ &gt; 100: 実験式はここでは適用されません (オイラーの範囲、ケース 1-4)</translation>
     </message>
     <message>
         <source>simply supported</source>

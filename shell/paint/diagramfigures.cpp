@@ -398,8 +398,8 @@ std::vector<QPolygonF> paintStressCurves(QPainter &painter, Labels &labels, cons
         // Named away from the current column.
         const double named = std::isfinite(c.lambda) && c.lambda < 0.5 * l0 ? 0.75 * l0 : 0.25 * l0;
         const QPointF onLine(plot.X(named), plot.Y(c.empiricalAt(named)));
-        labels.place(QStringLiteral("empirical"), {onLine + QPointF(0, lh * 0.3), onLine - QPointF(0, lh * 1.3)},
-                     EmpiricalInk.darker(130));
+        labels.place(qs(shell::translated("Text", "empirical")),
+                     {onLine + QPointF(0, lh * 0.3), onLine - QPointF(0, lh * 1.3)}, EmpiricalInk.darker(130));
     } else {
         trace(c.lambdaMax / 400, c.lambdaMax, eulerCurve, QPen(EulerInk, width));
     }

@@ -178,7 +178,7 @@ std::vector<AdvisoryLine> advisoryLines(const shell::CaseDef &definition, bool r
 {
     std::vector<AdvisoryLine> lines;
     for (const shell::Advisory &advisory : definition.advisories) {
-        AdvisoryLine line{advisory.condition, advisory.text,
+        AdvisoryLine line{advisory.condition, shell::translated("Text", advisory.text),
                           advisory.condition.isNull() ? std::string() : advisory.condition.formula(), false};
         if (!rejected)
             line.holds = !advisory.condition.isNull() && advisory.condition.eval(context) != 0;

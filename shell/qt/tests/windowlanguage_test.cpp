@@ -283,6 +283,8 @@ TEST_F(language, japaneseTranslatesEveryCatalogueText)
                 check("Meaning", row.meaning);
             for (const shell::Check &domain : c.checks)
                 check("Reason", domain.reason);
+            for (const shell::Advisory &advisory : c.advisories)
+                check("Text", advisory.text);
         }
     }
     for (const shell::MemberTableDef &table : shell::memberTableDefs()) {
