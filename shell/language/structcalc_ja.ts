@@ -2800,6 +2800,10 @@
         <translation>%1 計算書</translation>
     </message>
     <message>
+        <source>%1, version %2</source>
+        <translation>%1、バージョン %2</translation>
+    </message>
+    <message>
         <source>any inputs (the case has no entry check).</source>
         <translation>すべての入力 (このケースには入力の確認がありません)。</translation>
     </message>

@@ -68,12 +68,14 @@ std::vector<Block> header(const QPaintDevice *device, const PageGeometry &g, con
                  {headerCell(tx("Project"), orDash(head.project)), headerCell(tx("Member"), orDash(head.member)),
                   headerCell(tx("Engineer"), orDash(head.engineer))},
                  RowShade));
-    blocks.push_back(tableRow(
-        device, g.mm(1), thirds,
-        {headerCell(tx("Date"), orDash(head.date)),
-         headerCell(tx("Program"), q(program.windowTitle) + QStringLiteral(", version ") + orDash(head.version)),
-         headerCell(tx("Units"), unitsText(program, sheet.units))},
-        RowShade));
+    blocks.push_back(
+        tableRow(device, g.mm(1), thirds,
+                 {headerCell(tx("Date"), orDash(head.date)),
+                  headerCell(tx("Program"), q(shell::translatedPattern("Sheet", "%1, version %2",
+                                                                       {shell::translated("Case", program.windowTitle),
+                                                                        orDash(head.version).toStdString()}))),
+                  headerCell(tx("Units"), unitsText(program, sheet.units))},
+                 RowShade));
     return blocks;
 }
 
