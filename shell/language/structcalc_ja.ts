@@ -2705,7 +2705,7 @@
     </message>
     <message>
         <source>w = %1 to %2 from x = %3 to %4</source>
-        <translation>w = %1 〜 %2 (x = %3 〜 %4)</translation>
+        <translation>w = %1 から %2 (x = %3 から %4)</translation>
     </message>
     <message>
         <source>the member&apos;s</source>
@@ -2713,7 +2713,7 @@
     </message>
     <message>
         <source>x = %1 to %2: E = %3, I = %4</source>
-        <translation>x = %1 〜 %2: E = %3, I = %4</translation>
+        <translation>x = %1 から %2: E = %3, I = %4</translation>
     </message>
     <message>
         <source>%1 %2 %3, I = %4 from its shape</source>

@@ -15,6 +15,8 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QDirIterator>
+#include <QFile>
 #include <QFileInfo>
 #include <QLabel>
 #include <QMenu>
@@ -378,6 +380,103 @@ TEST_F(language, japaneseRefusesTheMemberInJapanese)
         EXPECT_EQ(shell::translatedMessage(message), message.text());
         shell::useLanguage(Language::Japanese);
     }
+}
+
+// The texts a source hands to a translation by name, as lupdate finds tr()'s: the context and the
+// text of every translated("Context", "text" ...), translatedPattern(...), QCoreApplication::
+// translate(...), the sheet's tx("text") and a file's own say("...") or wording("..."), adjacent
+// literals joined and escapes read.
+std::vector<std::pair<QString, QString>> textsToTranslate(const QString &source, const QString &ownContext)
+{
+    static const QRegularExpression call(QStringLiteral(
+        R"re((?:\btranslated|\btranslatedPattern|QCoreApplication::translate)\(\s*"(\w+)",\s*"|\b(tx|say|wording)\(\s*")re"));
+    std::vector<std::pair<QString, QString>> texts;
+    for (auto match = call.globalMatch(source); match.hasNext();) {
+        const QRegularExpressionMatch m = match.next();
+        QString text;
+        qsizetype i = m.capturedEnd();
+        while (true) {
+            for (; i < source.size() && source[i] != QLatin1Char('"'); ++i) {
+                if (source[i] != QLatin1Char('\\')) {
+                    text += source[i];
+                    continue;
+                }
+                const QChar escaped = source[++i];
+                if (escaped == QLatin1Char('n'))
+                    text += QLatin1Char('\n');
+                else if (escaped == QLatin1Char('u'))
+                    text += QChar(source.mid(i + 1, 4).toUShort(nullptr, 16)), i += 4;
+                else
+                    text += escaped;
+            }
+            // "one " "literal" written over two lines is one text.
+            qsizetype next = i + 1;
+            while (next < source.size() && source[next].isSpace())
+                ++next;
+            if (next >= source.size() || source[next] != QLatin1Char('"'))
+                break;
+            i = next + 1;
+        }
+        // A text composed as the program runs ("largest " + what) is checked where it is shown.
+        qsizetype after = i + 1;
+        while (after < source.size() && source[after].isSpace())
+            ++after;
+        if (after < source.size() && source[after] == QLatin1Char('+'))
+            continue;
+        if (!m.captured(1).isEmpty())
+            texts.emplace_back(m.captured(1), text);
+        else if (m.captured(2) == QLatin1String("tx"))
+            texts.emplace_back(QStringLiteral("Sheet"), text);
+        else if (!ownContext.isEmpty())
+            texts.emplace_back(ownContext, text);
+    }
+    return texts;
+}
+
+// Every text the sources hand to a translation has its Japanese, and every Japanese text its
+// English: a text added without its translation is listed here, as lupdate lists tr()'s.
+TEST_F(language, everyTextTheSourcesTranslateHasItsTranslation)
+{
+    std::vector<std::pair<QString, QString>> texts;
+    for (const char *folder : {"shell", "cli", "refdoc", "beams", "cantilever", "rahmen", "buckling", "profilor"}) {
+        QDirIterator files(QStringLiteral(STRUCTCALC_SOURCE_DIR "/") + QLatin1String(folder),
+                           {QStringLiteral("*.cpp"), QStringLiteral("*.h")}, QDir::Files, QDirIterator::Subdirectories);
+        while (files.hasNext()) {
+            const QString path = files.next();
+            if (path.contains(QLatin1String("/tests/")) || path.endsWith(QLatin1String("/language.h")))
+                continue;
+            // The context of the file's own helper, where it has one.
+            static const std::vector<std::pair<QString, QString>> helpers{
+                {QStringLiteral("/shell/core/membertables.cpp"), QStringLiteral("Reason")},
+                {QStringLiteral("/shell/sheet/memberblocks.cpp"), QStringLiteral("Sheet")},
+                {QStringLiteral("/shell/paint/diagramfigures.cpp"), QStringLiteral("Text")},
+                {QStringLiteral("/cli/"), QStringLiteral("Text")}};
+            QString ownContext;
+            for (const auto &[where, context] : helpers)
+                if (path.contains(where))
+                    ownContext = context;
+            QFile file(path);
+            ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << path.toStdString();
+            for (const auto &text : textsToTranslate(QString::fromUtf8(file.readAll()), ownContext))
+                texts.push_back(text);
+        }
+    }
+    ASSERT_GT(texts.size(), 300u);
+    QStringList missing;
+    for (const Language shown : {Language::Japanese, Language::English}) {
+        shell::useLanguage(shown);
+        for (const auto &[context, text] : texts) {
+            const QString translation =
+                QCoreApplication::translate(context.toUtf8().constData(), text.toUtf8().constData());
+            const bool needed =
+                shown == Language::Japanese ? !englishWords(text).isEmpty() && !hasJapanese(text) : hasJapanese(text);
+            if (needed && (shown == Language::Japanese ? !hasJapanese(translation) : hasJapanese(translation)))
+                missing << context + QStringLiteral(": ") + text;
+        }
+    }
+    missing.removeDuplicates();
+    EXPECT_TRUE(missing.isEmpty()) << missing.size() << " without a translation:\n"
+                                   << missing.join(QLatin1Char('\n')).toStdString();
 }
 
 // The results and the calculation copied in Japanese are byte for byte those copied without any
