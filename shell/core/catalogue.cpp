@@ -366,7 +366,7 @@ Evaluation evaluate(const CaseDef &definition, const std::vector<double> &inputs
         const std::optional<RowRange> &range = definition.rows[r].range;
         if (range && std::isfinite(rows[r]) && range->holds.eval(context) == 0) {
             result.outsideRange.resize(definition.rows.size());
-            result.outsideRange[r] = range->reason;
+            result.outsideRange[r] = translated("Reason", range->reason);
         }
     }
     for (const Advisory &advisory : definition.advisories)

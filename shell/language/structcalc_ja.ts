@@ -2294,6 +2294,14 @@
         <translation>終点</translation>
     </message>
     <message>
+        <source>the hard-steel formula holds for λ up to 89; Euler applies beyond</source>
+        <translation>硬鋼の実験式は λ が 89 以下で成り立ち、それを超えるとオイラーの式によります</translation>
+    </message>
+    <message>
+        <source>the softwood formula holds for λ up to 100; Euler applies beyond</source>
+        <translation>針葉樹材の実験式は λ が 100 以下で成り立ち、それを超えるとオイラーの式によります</translation>
+    </message>
+    <message>
         <source>the member has no combinations and no moving loads: type them in the Combinations and Moving loads tables</source>
         <translation>部材に組合せも移動荷重もありません: 組合せと移動荷重の表に入力してください</translation>
     </message>
@@ -2834,6 +2842,10 @@
     <message>
         <source>(a number)</source>
         <translation>(数値)</translation>
+    </message>
+    <message>
+        <source>Outside the formula&apos;s range: </source>
+        <translation>式の適用範囲外: </translation>
     </message>
     <message>
         <source> (it holds for these inputs)</source>
@@ -4135,6 +4147,13 @@ structcalc(1) を参照してください。
     <message>
         <source>Move the current row down (Ctrl+Down)</source>
         <translation>現在の行を下へ移動 (Ctrl+Down)</translation>
+    </message>
+</context>
+<context>
+    <name>shell::ResultsView</name>
+    <message>
+        <source>Outside the formula&apos;s range: %1</source>
+        <translation>式の適用範囲外: %1</translation>
     </message>
 </context>
 <context>

@@ -396,7 +396,7 @@ QString ResultsView::toolTipAt(const QPoint &pos) const
     const Row &row = m_rows[static_cast<std::size_t>(r)];
     // A value outside its formula's range: why, on the value and on its mark.
     if ((part == Part::Value || part == Part::Range) && !row.outsideRange.isEmpty())
-        return QStringLiteral("Outside the formula's range: ") + row.outsideRange;
+        return tr("Outside the formula's range: %1").arg(row.outsideRange);
     // An empty value field: why it is empty.
     if (part == Part::Value && !row.reason.isEmpty())
         return row.reason;

@@ -409,9 +409,9 @@ Block resultRow(const QPaintDevice *device, const PageGeometry &g, const CaseTex
             Paragraph(std::vector<Run>{{tx("Member's extreme from its diagrams: "), Style::Small, Grey},
                                        {q(line.largest), Style::Small, Qt::black}}));
     if (look.purpose == Purpose::Sheet && !line.outsideRange.empty())
-        formula.emplace_back(
-            Paragraph(std::vector<Run>{{QStringLiteral("\u26a0 Outside the formula's range: ") + q(line.outsideRange),
-                                        Style::Small, OutsideRangeInk}}));
+        formula.emplace_back(Paragraph(
+            std::vector<Run>{{QStringLiteral("\u26a0 ") + tx("Outside the formula's range: ") + q(line.outsideRange),
+                              Style::Small, OutsideRangeInk}}));
     return tableRow(device, g.mm(1), columns,
                     {caption,
                      formula,

@@ -281,8 +281,11 @@ TEST_F(language, japaneseTranslatesEveryCatalogueText)
             check("Title", c.title);
             if (!hasJapanese(QString::fromStdString(shell::translatedCaption(c.caption, "Case"))))
                 missing.push_back("Case: " + c.caption);
-            for (const shell::RowDef &row : c.rows)
+            for (const shell::RowDef &row : c.rows) {
                 check("Meaning", row.meaning);
+                if (row.range)
+                    check("Reason", row.range->reason);
+            }
             for (const shell::Check &domain : c.checks)
                 check("Reason", domain.reason);
             for (const shell::Advisory &advisory : c.advisories)
