@@ -92,7 +92,8 @@ QString WindowSettings::restore(bool everything)
     m_recent = recentIn(values.value(RecentKey));
     if (!everything)
         return problem.isEmpty() ? QString()
-                                 : QCoreApplication::translate("Settings", "Settings not read from %1: %2").arg(m_file->path(), problem);
+                                 : QCoreApplication::translate("Settings", "Settings not read from %1: %2")
+                                       .arg(m_file->path(), problem);
     QStringList unused;  // what was there but could not be used
     if (values.contains(GeometryKey) && !m_window.restoreGeometry(values.value(GeometryKey).toByteArray()))
         unused << QCoreApplication::translate("Settings", "the window's place");
@@ -131,7 +132,8 @@ QString WindowSettings::restore(bool everything)
         }
     }
     if (!problem.isEmpty())
-        return QCoreApplication::translate("Settings", "Settings not read from %1: %2; the window starts with the defaults")
+        return QCoreApplication::translate("Settings",
+                                           "Settings not read from %1: %2; the window starts with the defaults")
             .arg(m_file->path(), problem);
     if (!unused.isEmpty())
         return QCoreApplication::translate("Settings", "Some settings in %1 could not be used (%2); the window starts "
@@ -167,7 +169,9 @@ QString WindowSettings::rememberLanguage(Language language)
         tidy(values);
         values.insert(LanguageKey, QLatin1String(languageCode(language)));
     });
-    return problem.isEmpty() ? QString() : QCoreApplication::translate("Settings", "Settings not saved in %1: %2").arg(m_file->path(), problem);
+    return problem.isEmpty()
+               ? QString()
+               : QCoreApplication::translate("Settings", "Settings not saved in %1: %2").arg(m_file->path(), problem);
 }
 
 QString WindowSettings::rememberNames(const CalculationNames &names)
@@ -179,7 +183,9 @@ QString WindowSettings::rememberNames(const CalculationNames &names)
         values.insert(ProjectKey, qs(names.project));
         values.insert(EngineerKey, qs(names.engineer));
     });
-    return problem.isEmpty() ? QString() : QCoreApplication::translate("Settings", "Settings not saved in %1: %2").arg(m_file->path(), problem);
+    return problem.isEmpty()
+               ? QString()
+               : QCoreApplication::translate("Settings", "Settings not saved in %1: %2").arg(m_file->path(), problem);
 }
 
 QString WindowSettings::rememberFile(const QString &path)
