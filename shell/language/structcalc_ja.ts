@@ -1498,6 +1498,258 @@
         <translation>軟鋼の実験式は λ が 105 以下で成り立ち、それを超えるとオイラーの式によります</translation>
     </message>
     <message>
+        <source>true or false</source>
+        <translation>true または false</translation>
+    </message>
+    <message>
+        <source>a text</source>
+        <translation>文字列</translation>
+    </message>
+    <message>
+        <source>a list</source>
+        <translation>リスト</translation>
+    </message>
+    <message>
+        <source>an object</source>
+        <translation>オブジェクト</translation>
+    </message>
+    <message>
+        <source>a whole number</source>
+        <translation>整数</translation>
+    </message>
+    <message>
+        <source>a number</source>
+        <translation>数値</translation>
+    </message>
+    <message>
+        <source>line %1, column %2</source>
+        <translation>%1 行 %2 列</translation>
+    </message>
+    <message>
+        <source>%1 must be %2, not %3</source>
+        <translation>%1 は %2 にしてください (%3 になっています)</translation>
+    </message>
+    <message>
+        <source>%1 must be %2</source>
+        <translation>%1 は %2 にしてください</translation>
+    </message>
+    <message>
+        <source>the field %1 is missing</source>
+        <translation>フィールド %1 がありません</translation>
+    </message>
+    <message>
+        <source>%1 must be an object, not %2</source>
+        <translation>%1 はオブジェクトにしてください (%2 になっています)</translation>
+    </message>
+    <message>
+        <source>the file has an unknown field %1</source>
+        <translation>ファイルに不明なフィールド %1 があります</translation>
+    </message>
+    <message>
+        <source>%1 has an unknown field %2</source>
+        <translation>%1 に不明なフィールド %2 があります</translation>
+    </message>
+    <message>
+        <source>%1 must be true or false, not %2</source>
+        <translation>%1 は true または false にしてください (%2 になっています)</translation>
+    </message>
+    <message>
+        <source>%1 must be a whole number from %2 to %3, not %4</source>
+        <translation>%1 は %2 から %3 までの整数にしてください (%4 になっています)</translation>
+    </message>
+    <message>
+        <source>%1 must be a whole number from %2 to %3</source>
+        <translation>%1 は %2 から %3 までの整数にしてください</translation>
+    </message>
+    <message>
+        <source>it is empty</source>
+        <translation>空です</translation>
+    </message>
+    <message>
+        <source>it is not UTF-8 text (a byte that no UTF-8 character starts or continues with at %1)</source>
+        <translation>UTF-8 のテキストではありません (%1 に UTF-8 の文字として読めないバイトがあります)</translation>
+    </message>
+    <message>
+        <source>it is cut short: the text ends (%1) before the calculation does</source>
+        <translation>途中で切れています: 計算が終わる前にテキストが終わっています (%1)</translation>
+    </message>
+    <message>
+        <source>it is not valid JSON (%1)</source>
+        <translation>正しい JSON ではありません (%1)</translation>
+    </message>
+    <message>
+        <source>it holds a number too large for a double</source>
+        <translation>倍精度の範囲を超える大きすぎる数値があります</translation>
+    </message>
+    <message>
+        <source>it holds a number too large for a double: %1</source>
+        <translation>倍精度の範囲を超える大きすぎる数値があります: %1</translation>
+    </message>
+    <message>
+        <source>the field %1 is given twice</source>
+        <translation>フィールド %1 が 2 回あります</translation>
+    </message>
+    <message>
+        <source>%1 must be a text, not %2</source>
+        <translation>%1 は文字列にしてください (%2 になっています)</translation>
+    </message>
+    <message>
+        <source>%1 is longer than %2 bytes</source>
+        <translation>%1 が %2 バイトを超えています</translation>
+    </message>
+    <message>
+        <source>%1 is not UTF-8 text</source>
+        <translation>%1 が UTF-8 のテキストではありません</translation>
+    </message>
+    <message>
+        <source>%1 holds a control character (a field holds one line)</source>
+        <translation>%1 に制御文字があります (フィールドは 1 行です)</translation>
+    </message>
+    <message>
+        <source>%1 must be a colour written #RRGGBB, not %2</source>
+        <translation>%1 は #RRGGBB 形式の色にしてください (入力値 %2)</translation>
+    </message>
+    <message>
+        <source>%1 must be a list, not %2</source>
+        <translation>%1 はリストにしてください (%2 になっています)</translation>
+    </message>
+    <message>
+        <source>%1 must hold %2 texts, not %3</source>
+        <translation>%1 の文字列は %2 個にしてください (%3 個あります)</translation>
+    </message>
+    <message>
+        <source>it is too large to be a saved calculation (%1 bytes)</source>
+        <translation>保存された計算としては大きすぎます (%1 バイト)</translation>
+    </message>
+    <message>
+        <source>it is not a structcalc calculation (a JSON file of another kind)</source>
+        <translation>structcalc の計算ではありません (別の種類の JSON ファイルです)</translation>
+    </message>
+    <message>
+        <source>%1 must be a whole number, not %2</source>
+        <translation>%1 は整数にしてください (%2 になっています)</translation>
+    </message>
+    <message>
+        <source>%1 must be 1 or more</source>
+        <translation>%1 は 1 以上にしてください</translation>
+    </message>
+    <message>
+        <source>it was written by a newer version of structcalc (format %1); this one reads format %2</source>
+        <translation>新しい版の structcalc で書かれています (形式 %1)。この版が読めるのは形式 %2 です</translation>
+    </message>
+    <message>
+        <source>it cannot be read (%1)</source>
+        <translation>読めません (%1)</translation>
+    </message>
+    <message>
+        <source>%1 must be a number, not %2</source>
+        <translation>%1 は数値にしてください (%2 になっています)</translation>
+    </message>
+    <message>
+        <source>it is too large to be a train (%1 bytes, at most %2)</source>
+        <translation>連行荷重としては大きすぎます (%1 バイト、最大 %2 バイト)</translation>
+    </message>
+    <message>
+        <source>a train is an object {&quot;axles&quot;: [...]}, not %1</source>
+        <translation>連行荷重はオブジェクト {&quot;axles&quot;: [...]} にしてください (%1 になっています)</translation>
+    </message>
+    <message>
+        <source>the train has an unknown field %1</source>
+        <translation>連行荷重に不明なフィールド %1 があります</translation>
+    </message>
+    <message>
+        <source>the train has %1 axles, at most %2 are taken</source>
+        <translation>連行荷重の軸は %1 本です。%2 本までです</translation>
+    </message>
+    <message>
+        <source>%1 is the distance behind the first axle: 0 or more, not %2</source>
+        <translation>%1 は先頭軸からの距離です: 0 以上にしてください (入力値 %2)</translation>
+    </message>
+    <message>
+        <source>the train has neither axles nor a uniform load &quot;w&quot;</source>
+        <translation>連行荷重に軸も等分布荷重 &quot;w&quot; もありません</translation>
+    </message>
+    <message>
+        <source>%1 belongs to a spring support, not to a %2 one</source>
+        <translation>%1 はばね支点のものです。%2 の支点には書けません</translation>
+    </message>
+    <message>
+        <source>%1 must be text, not %2</source>
+        <translation>%1 は文字列にしてください (%2 になっています)</translation>
+    </message>
+    <message>
+        <source>%1 must be an object {&quot;G&quot;: 1.35, ...}, not %2</source>
+        <translation>%1 はオブジェクト {&quot;G&quot;: 1.35, ...} にしてください (%2 になっています)</translation>
+    </message>
+    <message>
+        <source>it is too large to be a member description (%1 bytes, at most %2)</source>
+        <translation>部材の記述としては大きすぎます (%1 バイト、最大 %2 バイト)</translation>
+    </message>
+    <message>
+        <source>a member description is an object {&quot;length&quot;: ...}, not %1</source>
+        <translation>部材の記述はオブジェクト {&quot;length&quot;: ...} にしてください (%1 になっています)</translation>
+    </message>
+    <message>
+        <source>the member has an unknown field %1</source>
+        <translation>部材に不明なフィールド %1 があります</translation>
+    </message>
+    <message>
+        <source>the member has both %1 and a section that gives it: leave one out</source>
+        <translation>部材に %1 とそれを与える断面の両方があります: どちらか一方を除いてください</translation>
+    </message>
+    <message>
+        <source>the member has both %1 and a material that gives it: leave one out</source>
+        <translation>部材に %1 とそれを与える材料の両方があります: どちらか一方を除いてください</translation>
+    </message>
+    <message>
+        <source>the member has %1 without %2: give both, or neither for shear and moment alone</source>
+        <translation>部材に %1 があって %2 がありません: 両方を与えるか、せん断力と曲げモーメントだけなら両方とも除いてください</translation>
+    </message>
+    <message>
+        <source>it holds more than %1 segments, supports, hinges and loads</source>
+        <translation>区間・支点・ヒンジ・荷重が合わせて %1 個を超えています</translation>
+    </message>
+    <message>
+        <source>%1 needs the member&apos;s E and I</source>
+        <translation>%1 には部材の E と I が必要です</translation>
+    </message>
+    <message>
+        <source>it holds more than %1 load cases</source>
+        <translation>荷重ケースが %1 個を超えています</translation>
+    </message>
+    <message>
+        <source>it holds more than %1 combinations</source>
+        <translation>組合せが %1 個を超えています</translation>
+    </message>
+    <message>
+        <source>the member has more than %1 load cases</source>
+        <translation>部材の荷重ケースが %1 個を超えています</translation>
+    </message>
+    <message>
+        <source>the member has more than %1 combinations</source>
+        <translation>部材の組合せが %1 個を超えています</translation>
+    </message>
+    <message>
+        <source>load case %1 must be named by a letter, then letters, digits or _ (%2)</source>
+        <translation>荷重ケース %1 の名前は英字で始め、英字・数字・_ で書いてください (%2)</translation>
+    </message>
+    <message>
+        <source>load %1 belongs to load case %2, which the member does not have</source>
+        <translation>荷重 %1 の荷重ケース %2 は部材にありません</translation>
+    </message>
+    <message>
+        <source>combination %1 has no factor</source>
+        <translation>組合せ %1 に係数がありません</translation>
+    </message>
+    <message>
+        <source>combination %1 names load case %2, which the member does not have</source>
+        <translation>組合せ %1 の荷重ケース %2 は部材にありません</translation>
+    </message>
+    <message>
+        <source>the factor of %1 in combination %2 is not a number</source>
+        <translation>組合せ %2 の %1 の係数が数値ではありません</translation>
+    </message>
+    <message>
         <source>%1 is not a number</source>
         <translation>%1 が数値ではありません</translation>
     </message>
