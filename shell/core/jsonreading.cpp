@@ -1,5 +1,7 @@
 #include "shell/core/jsonreading.h"
 
+#include "shell/core/language.h"
+
 #include <algorithm>
 #include <set>
 #include <vector>
@@ -61,7 +63,7 @@ std::string placeOf(std::string_view text, std::size_t offset)
             ++column;
         }
     }
-    return "line " + std::to_string(line) + ", column " + std::to_string(column);
+    return translatedPattern("Reason", "line %1, column %2", {std::to_string(line), std::to_string(column)});
 }
 
 [[noreturn]] void refuse(std::string message)
@@ -76,20 +78,43 @@ std::string inQuotes(const std::string &text)
 
 std::string kindOf(const Json &value)
 {
+    const char *kind = value.is_number_integer() ? "a whole number" : "a number";
     switch (value.type()) {
     case Json::value_t::null:
-        return "null";
+        kind = "null";
+        break;
     case Json::value_t::boolean:
-        return "true or false";
+        kind = "true or false";
+        break;
     case Json::value_t::string:
-        return "a text";
+        kind = "a text";
+        break;
     case Json::value_t::array:
-        return "a list";
+        kind = "a list";
+        break;
     case Json::value_t::object:
-        return "an object";
+        kind = "an object";
+        break;
     default:
-        return value.is_number_integer() ? "a whole number" : "a number";
+        break;
     }
+    return translated("Reason", kind);
+}
+
+std::string choiceNames(const std::vector<std::string> &names)
+{
+    std::string first;
+    for (std::size_t k = 0; k + 1 < names.size(); ++k)
+        first += (k == 0 ? "" : ", ") + inQuotes(names[k]);
+    const std::string last = names.empty() ? std::string() : inQuotes(names.back());
+    return names.size() < 2 ? last : translatedPattern("Reason", "%1 or %2", {first, last});
+}
+
+void refuseChoice(const Json &value, const std::string &path, const std::string &names)
+{
+    if (!value.is_string())
+        refuse(translatedPattern("Reason", "%1 must be %2, not %3", {inQuotes(path), names, kindOf(value)}));
+    refuse(translatedPattern("Reason", "%1 must be %2", {inQuotes(path), names}));
 }
 
 std::string fieldPath(const std::string &object, const std::string &key)
@@ -102,19 +127,21 @@ const Json &field(const Json &object, const std::string &path, const std::string
 {
     const auto found = object.find(key);
     if (found == object.end())
-        refuse("the field " + inQuotes(fieldPath(path, key)) + " is missing");
+        refuse(translatedPattern("Reason", "the field %1 is missing", {inQuotes(fieldPath(path, key))}));
     return *found;
 }
 
 const Json &object(const Json &value, const std::string &path, std::initializer_list<const char *> keys)
 {
     if (!value.is_object())
-        refuse(inQuotes(path) + " must be an object, not " + kindOf(value));
+        refuse(translatedPattern("Reason", "%1 must be an object, not %2", {inQuotes(path), kindOf(value)}));
     for (const auto &item : value.items()) {
         const bool known = std::any_of(keys.begin(), keys.end(), [&](const char *k) { return item.key() == k; });
         if (!known)
-            refuse(path.empty() ? "the file has an unknown field " + inQuotes(item.key())
-                                : inQuotes(path) + " has an unknown field " + inQuotes(item.key()));
+            refuse(path.empty()
+                       ? translatedPattern("Reason", "the file has an unknown field %1", {inQuotes(item.key())})
+                       : translatedPattern("Reason", "%1 has an unknown field %2",
+                                           {inQuotes(path), inQuotes(item.key())}));
     }
     return value;
 }
@@ -122,7 +149,7 @@ const Json &object(const Json &value, const std::string &path, std::initializer_
 bool flag(const Json &value, const std::string &path)
 {
     if (!value.is_boolean())
-        refuse(inQuotes(path) + " must be true or false, not " + kindOf(value));
+        refuse(translatedPattern("Reason", "%1 must be true or false, not %2", {inQuotes(path), kindOf(value)}));
     return value.get<bool>();
 }
 
@@ -130,18 +157,20 @@ bool flag(const Json &value, const std::string &path)
 // a huge or fractional number is refused rather than rounded.
 std::int64_t wholeNumber(const Json &value, const std::string &path, std::int64_t low, std::int64_t high)
 {
-    const std::string range = " from " + std::to_string(low) + " to " + std::to_string(high);
+    const std::vector<std::string> range{inQuotes(path), std::to_string(low), std::to_string(high)};
+    const auto outside = [&] { refuse(translatedPattern("Reason", "%1 must be a whole number from %2 to %3", range)); };
     if (!value.is_number_integer())
-        refuse(inQuotes(path) + " must be a whole number" + range + ", not " + kindOf(value));
+        refuse(translatedPattern("Reason", "%1 must be a whole number from %2 to %3, not %4",
+                                 {range[0], range[1], range[2], kindOf(value)}));
     if (value.is_number_unsigned()) {
         const auto n = value.get<std::uint64_t>();
         if (n > static_cast<std::uint64_t>(high) || static_cast<std::int64_t>(n) < low)
-            refuse(inQuotes(path) + " must be a whole number" + range);
+            outside();
         return static_cast<std::int64_t>(n);
     }
     const auto n = value.get<std::int64_t>();
     if (n < low || n > high)
-        refuse(inQuotes(path) + " must be a whole number" + range);
+        outside();
     return n;
 }
 
@@ -150,11 +179,12 @@ std::int64_t wholeNumber(const Json &value, const std::string &path, std::int64_
 Json parseText(std::string_view text)
 {
     if (text.find_first_not_of(" \t\r\n") == std::string_view::npos)
-        refuse("it is empty");
+        refuse(translated("Reason", "it is empty"));
     const std::size_t invalid = firstInvalidUtf8(text);
     if (invalid != std::string_view::npos)
-        refuse("it is not UTF-8 text (a byte that no UTF-8 character starts or continues with at " +
-               placeOf(text, invalid) + ")");
+        refuse(translatedPattern("Reason",
+                                 "it is not UTF-8 text (a byte that no UTF-8 character starts or continues with at %1)",
+                                 {placeOf(text, invalid)}));
     return parse(text);
 }
 
@@ -179,18 +209,21 @@ Json parse(std::string_view text)
         // The parser reads one past the last byte only where the text ends inside the JSON.
         const std::size_t at = error.byte > 0 ? error.byte - 1 : 0;
         if (error.byte > text.size())
-            refuse("it is cut short: the text ends (" + placeOf(text, text.size()) + ") before the calculation does");
-        refuse("it is not valid JSON (" + placeOf(text, at) + ")");
+            refuse(translatedPattern("Reason", "it is cut short: the text ends (%1) before the calculation does",
+                                     {placeOf(text, text.size())}));
+        refuse(translatedPattern("Reason", "it is not valid JSON (%1)", {placeOf(text, at)}));
     } catch (const Json::out_of_range &error) {
         // A number literal beyond the range of a double ("1e400"): the parser names it.
         const std::string what = error.what();
         const std::size_t open = what.find("parsing '");
         const std::size_t close = open == std::string::npos ? open : what.find('\'', open + 9);
-        refuse("it holds a number too large for a double" +
-               (close == std::string::npos ? std::string() : ": " + what.substr(open + 9, close - open - 9)));
+        if (close == std::string::npos)
+            refuse(translated("Reason", "it holds a number too large for a double"));
+        refuse(translatedPattern("Reason", "it holds a number too large for a double: %1",
+                                 {what.substr(open + 9, close - open - 9)}));
     }
     if (!repeated.empty())
-        refuse("the field " + inQuotes(repeated) + " is given twice");
+        refuse(translatedPattern("Reason", "the field %1 is given twice", {inQuotes(repeated)}));
     return document;
 }
 

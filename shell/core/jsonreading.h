@@ -14,6 +14,7 @@
 #include <string>
 #include <string_view>
 #include <utility>
+#include <vector>
 
 namespace shell::jsonreading {
 
@@ -44,19 +45,22 @@ bool flag(const Json &value, const std::string &path);
 // A whole number from `low` to `high`, written as one (3, not 3.0 or "3").
 std::int64_t wholeNumber(const Json &value, const std::string &path, std::int64_t low, std::int64_t high);
 
+// "\"a\", \"b\" or \"c\"": the names a field may take, each in quotes.
+std::string choiceNames(const std::vector<std::string> &names);
+[[noreturn]] void refuseChoice(const Json &value, const std::string &path, const std::string &names);
+
 // One of `choices` by its name.
 template <typename T, std::size_t N>
 T choice(const Json &value, const std::string &path, const std::pair<T, const char *> (&choices)[N])
 {
-    std::string names;
-    for (std::size_t k = 0; k < N; ++k)
-        names += (k == 0 ? "" : k + 1 == N ? " or " : ", ") + inQuotes(choices[k].second);
-    if (!value.is_string())
-        refuse(inQuotes(path) + " must be " + names + ", not " + kindOf(value));
-    for (const auto &[item, name] : choices)
-        if (value.get_ref<const std::string &>() == name)
-            return item;
-    refuse(inQuotes(path) + " must be " + names);
+    std::vector<std::string> names;
+    for (const auto &item : choices)
+        names.push_back(item.second);
+    if (value.is_string())
+        for (const auto &[item, name] : choices)
+            if (value.get_ref<const std::string &>() == name)
+                return item;
+    refuseChoice(value, path, choiceNames(names));
 }
 
 // Parses with every object's keys checked for repeats: JSON leaves a repeated key to the reader,

@@ -37,7 +37,7 @@ std::string at(const std::string &path, std::size_t index)
 double number(const Json &value, const std::string &path)
 {
     if (!value.is_number())
-        refuse(inQuotes(path) + " must be a number, not " + kindOf(value));
+        refuse(translatedPattern("Reason", "%1 must be a number, not %2", {inQuotes(path), kindOf(value)}));
     return value.get<double>();
 }
 
@@ -71,7 +71,7 @@ const Json &list(const Json &document, const std::string &key)
     if (found == document.end())
         return empty;
     if (!found->is_array())
-        refuse(inQuotes(key) + " must be a list, not " + kindOf(*found));
+        refuse(translatedPattern("Reason", "%1 must be a list, not %2", {inQuotes(key), kindOf(*found)}));
     return *found;
 }
 
@@ -85,8 +85,8 @@ mechanics::Support support(const Json &value, const std::string &path)
     const bool spring = s.kind == mechanics::SupportKind::Spring;
     for (const char *key : {"k", "rotationalK"})
         if (!spring && value.contains(key))
-            refuse(inQuotes(fieldPath(path, key)) + " belongs to a spring support, not to a " +
-                   value["kind"].get<std::string>() + " one");
+            refuse(translatedPattern("Reason", "%1 belongs to a spring support, not to a %2 one",
+                                     {inQuotes(fieldPath(path, key)), value["kind"].get<std::string>()}));
     if (spring) {
         s.stiffness = numberField(value, path, "k");
         s.rotationalStiffness = optionalNumber(value, path, "rotationalK", 0);
@@ -98,10 +98,10 @@ mechanics::Support support(const Json &value, const std::string &path)
 std::string textOf(const Json &value, const std::string &path)
 {
     if (!value.is_string())
-        refuse(inQuotes(path) + " must be text, not " + kindOf(value));
+        refuse(translatedPattern("Reason", "%1 must be text, not %2", {inQuotes(path), kindOf(value)}));
     const std::string &t = value.get_ref<const std::string &>();
     if (t.size() > 200)
-        refuse(inQuotes(path) + " is longer than 200 bytes");
+        refuse(translatedPattern("Reason", "%1 is longer than %2 bytes", {inQuotes(path), "200"}));
     return t;
 }
 
@@ -155,7 +155,8 @@ MemberCombination combination(const Json &value, const std::string &path)
     c.name = textOf(field(value, path, "name"), fieldPath(path, "name"));
     const Json &factors = field(value, path, "factors");
     if (!factors.is_object())
-        refuse(inQuotes(fieldPath(path, "factors")) + " must be an object {\"G\": 1.35, ...}, not " + kindOf(factors));
+        refuse(translatedPattern("Reason", "%1 must be an object {\"G\": 1.35, ...}, not %2",
+                                 {inQuotes(fieldPath(path, "factors")), kindOf(factors)}));
     for (const auto &item : factors.items())
         c.factors.emplace_back(item.key(), number(item.value(), fieldPath(fieldPath(path, "factors"), item.key())));
     if (const auto found = value.find("pattern"); found != value.end()) {
@@ -195,17 +196,18 @@ MemberSection section(const Json &value)
 MemberDescription descriptionOf(std::string_view text)
 {
     if (text.size() > MemberDescriptionMaxBytes)
-        refuse("it is too large to be a member description (" + std::to_string(text.size()) + " bytes, at most " +
-               std::to_string(MemberDescriptionMaxBytes) + ")");
+        refuse(translatedPattern("Reason", "it is too large to be a member description (%1 bytes, at most %2)",
+                                 {std::to_string(text.size()), std::to_string(MemberDescriptionMaxBytes)}));
     const Json document = parseText(text);
     if (!document.is_object())
-        refuse("a member description is an object {\"length\": ...}, not " + kindOf(document));
+        refuse(translatedPattern("Reason", "a member description is an object {\"length\": ...}, not %1",
+                                 {kindOf(document)}));
     for (const auto &item : document.items())
         if (!(item.key() == "length" || item.key() == "E" || item.key() == "I" || item.key() == "segments" ||
               item.key() == "supports" || item.key() == "hinges" || item.key() == "loads" || item.key() == "cases" ||
               item.key() == "combinations" || item.key() == "checks" || item.key() == "section" ||
               item.key() == "material"))
-            refuse("the member has an unknown field " + inQuotes(item.key()));
+            refuse(translatedPattern("Reason", "the member has an unknown field %1", {inQuotes(item.key())}));
 
     MemberDescription m;
     m.length = numberField(document, "", "length");
@@ -216,27 +218,31 @@ MemberDescription descriptionOf(std::string_view text)
     if (const auto found = document.find("material"); found != document.end())
         m.section.material = textOf(*found, "material");
     if (m.I && !m.section.shape.empty())
-        refuse("the member has both \"I\" and a section that gives it: leave one out");
+        refuse(translatedPattern("Reason", "the member has both %1 and a section that gives it: leave one out",
+                                 {inQuotes("I")}));
     if (m.E && !m.section.material.empty())
-        refuse("the member has both \"E\" and a material that gives it: leave one out");
+        refuse(translatedPattern("Reason", "the member has both %1 and a material that gives it: leave one out",
+                                 {inQuotes("E")}));
     const bool hasE = m.E || !m.section.material.empty();
     const bool hasI = m.I || !m.section.shape.empty();
     if (hasE != hasI)
-        refuse(std::string("the member has ") + (hasE ? "E" : "I") + " without " + (hasE ? "I" : "E") +
-               ": give both, or neither for shear and moment alone");
+        refuse(translatedPattern("Reason",
+                                 "the member has %1 without %2: give both, or neither for shear and moment alone",
+                                 {hasE ? "E" : "I", hasE ? "I" : "E"}));
     const Json &segments = list(document, "segments");
     const Json &supports = list(document, "supports");
     const Json &hinges = list(document, "hinges");
     const Json &loads = list(document, "loads");
     if (segments.size() + supports.size() + hinges.size() + loads.size() > MostItems)
-        refuse("it holds more than " + std::to_string(MostItems) + " segments, supports, hinges and loads");
+        refuse(translatedPattern("Reason", "it holds more than %1 segments, supports, hinges and loads",
+                                 {std::to_string(MostItems)}));
     for (std::size_t k = 0; k < segments.size(); ++k) {
         const std::string path = at("segments", k);
         object(segments[k], path, {"from", "to", "E", "I"});
         m.segments.push_back({numberField(segments[k], path, "from"), numberField(segments[k], path, "to"),
                               stiffness(segments[k], path, "E"), stiffness(segments[k], path, "I")});
         if (!hasE)
-            refuse(inQuotes(path) + " needs the member's E and I");
+            refuse(translatedPattern("Reason", "%1 needs the member's E and I", {inQuotes(path)}));
     }
     for (std::size_t k = 0; k < supports.size(); ++k)
         m.supports.push_back(support(supports[k], at("supports", k)));
@@ -247,9 +253,11 @@ MemberDescription descriptionOf(std::string_view text)
     const Json &cases = list(document, "cases");
     const Json &combinations = list(document, "combinations");
     if (cases.size() > mechanics::MaxLoadCases)
-        refuse("it holds more than " + std::to_string(mechanics::MaxLoadCases) + " load cases");
+        refuse(
+            translatedPattern("Reason", "it holds more than %1 load cases", {std::to_string(mechanics::MaxLoadCases)}));
     if (combinations.size() > mechanics::MaxCombinations)
-        refuse("it holds more than " + std::to_string(mechanics::MaxCombinations) + " combinations");
+        refuse(translatedPattern("Reason", "it holds more than %1 combinations",
+                                 {std::to_string(mechanics::MaxCombinations)}));
     for (std::size_t k = 0; k < cases.size(); ++k)
         m.cases.push_back(loadCase(cases[k], at("cases", k)));
     for (std::size_t k = 0; k < combinations.size(); ++k)
@@ -257,7 +265,8 @@ MemberDescription descriptionOf(std::string_view text)
     if (const auto found = document.find("checks"); found != document.end())
         m.checks = checks(*found);
     if (m.checks.Z && !m.section.shape.empty())
-        refuse("the member has both \"checks.Z\" and a section that gives it: leave one out");
+        refuse(translatedPattern("Reason", "the member has both %1 and a section that gives it: leave one out",
+                                 {inQuotes("checks.Z")}));
     const std::string problem = loadCaseProblem(m);
     if (!problem.empty())
         refuse(problem);
@@ -355,31 +364,34 @@ mechanics::Combination MemberDescription::combination(const MemberCombination &c
 std::string loadCaseProblem(const MemberDescription &m)
 {
     if (m.cases.size() > mechanics::MaxLoadCases)
-        return "the member has more than " + std::to_string(mechanics::MaxLoadCases) + " load cases";
+        return translatedPattern("Reason", "the member has more than %1 load cases",
+                                 {std::to_string(mechanics::MaxLoadCases)});
     if (m.combinations.size() > mechanics::MaxCombinations)
-        return "the member has more than " + std::to_string(mechanics::MaxCombinations) + " combinations";
+        return translatedPattern("Reason", "the member has more than %1 combinations",
+                                 {std::to_string(mechanics::MaxCombinations)});
     for (std::size_t k = 0; k < m.cases.size(); ++k) {
         const std::string &name = m.cases[k].name;
         if (!isCaseName(name))
-            return "load case " + std::to_string(k + 1) + " must be named by a letter, then letters, digits or _ (" +
-                   inQuotes(name) + ")";
+            return translatedPattern("Reason", "load case %1 must be named by a letter, then letters, digits or _ (%2)",
+                                     {std::to_string(k + 1), inQuotes(name)});
         if (caseIndex(m, name) != static_cast<int>(k))
-            return "two load cases are named " + name;
+            return translatedPattern("Reason", "two load cases are named %1", {name});
     }
     for (std::size_t k = 0; k < m.loads.size(); ++k)
         if (!m.loads[k].loadCase.empty() && caseIndex(m, m.loads[k].loadCase) < 0)
-            return "load " + std::to_string(k + 1) + " belongs to load case " + m.loads[k].loadCase +
-                   ", which the member does not have";
+            return translatedPattern("Reason", "load %1 belongs to load case %2, which the member does not have",
+                                     {std::to_string(k + 1), m.loads[k].loadCase});
     for (std::size_t k = 0; k < m.combinations.size(); ++k) {
         const MemberCombination &c = m.combinations[k];
         if (c.factors.empty())
-            return "combination " + std::to_string(k + 1) + " has no factor";
+            return translatedPattern("Reason", "combination %1 has no factor", {std::to_string(k + 1)});
         for (const auto &[name, factor] : c.factors) {
             if (caseIndex(m, name) < 0)
-                return "combination " + std::to_string(k + 1) + " names load case " + name +
-                       ", which the member does not have";
+                return translatedPattern("Reason", "combination %1 names load case %2, which the member does not have",
+                                         {std::to_string(k + 1), name});
             if (!std::isfinite(factor))
-                return "the factor of " + name + " in combination " + std::to_string(k + 1) + " is not a number";
+                return translatedPattern("Reason", "the factor of %1 in combination %2 is not a number",
+                                         {name, std::to_string(k + 1)});
         }
     }
     const std::pair<const char *, std::optional<double>> limits[] = {

@@ -1,6 +1,7 @@
 #include "shell/core/savedcalculation.h"
 
 #include "shell/core/jsonreading.h"
+#include "shell/core/language.h"
 #include "shell/core/memberresults.h"
 #include "shell/core/numbertext.h"
 
@@ -46,27 +47,37 @@ const std::pair<LengthUnit, const char *> LengthNames[] = {
     {LengthUnit::Millimetre, "mm"}, {LengthUnit::Centimetre, "cm"}, {LengthUnit::Metre, "m"}};
 const std::pair<ForceUnit, const char *> ForceNames[] = {{ForceUnit::Newton, "N"}, {ForceUnit::Kilonewton, "kN"}};
 
-// Why a text cannot be a field's text or a name; "" where it can.
-std::string textProblem(const std::string &text)
+// Why a text cannot be a field's text or a name, as a pattern of what holds it (%1) and the
+// most bytes it may have (%2); nullptr where it can.
+const char *textProblem(const std::string &text)
 {
     if (text.size() > SavedTextMaxBytes)
-        return "is longer than " + std::to_string(SavedTextMaxBytes) + " bytes";
+        return "%1 is longer than %2 bytes";
     if (firstInvalidUtf8(text) != std::string_view::npos)
-        return "is not UTF-8 text";
+        return "%1 is not UTF-8 text";
     for (const char c : text)
         if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F)
-            return "holds a control character (a field holds one line)";
-    return {};
+            return "%1 holds a control character (a field holds one line)";
+    return nullptr;
+}
+
+// The problem of a text in the words of checkSavedCalculation, which are as written; "" where none.
+std::string textProblemOf(const std::string &where, const std::string &text)
+{
+    const char *problem = textProblem(text);
+    return problem == nullptr ? std::string()
+                              : mechanics::Message(problem, {mechanics::verbatim(where),
+                                                             mechanics::verbatim(std::to_string(SavedTextMaxBytes))})
+                                    .text();
 }
 
 std::string text(const Json &value, const std::string &path)
 {
     if (!value.is_string())
-        refuse(inQuotes(path) + " must be a text, not " + kindOf(value));
+        refuse(translatedPattern("Reason", "%1 must be a text, not %2", {inQuotes(path), kindOf(value)}));
     const std::string &t = value.get_ref<const std::string &>();
-    const std::string problem = textProblem(t);
-    if (!problem.empty())
-        refuse(inQuotes(path) + " " + problem);
+    if (const char *problem = textProblem(t))
+        refuse(translatedPattern("Reason", problem, {inQuotes(path), std::to_string(SavedTextMaxBytes)}));
     return t;
 }
 
@@ -93,7 +104,8 @@ unsigned colour(const Json &value, const std::string &path)
         rgb = (rgb << 4) | static_cast<unsigned>(std::max(digit, 0));
     }
     if (!valid)
-        refuse(inQuotes(path) + " must be a colour written #RRGGBB, not " + inQuotes(t));
+        refuse(
+            translatedPattern("Reason", "%1 must be a colour written #RRGGBB, not %2", {inQuotes(path), inQuotes(t)}));
     return ((rgb & 0xFF) << 16) | (rgb & 0xFF00) | ((rgb >> 16) & 0xFF);
 }
 
@@ -120,7 +132,7 @@ SavedInput input(const Json &value, const std::string &path)
 const Json &list(const Json &value, const std::string &path)
 {
     if (!value.is_array())
-        refuse(inQuotes(path) + " must be a list, not " + kindOf(value));
+        refuse(translatedPattern("Reason", "%1 must be a list, not %2", {inQuotes(path), kindOf(value)}));
     return value;
 }
 
@@ -162,8 +174,8 @@ MemberTables memberTables(const Json &value)
             const std::string rowPath = path + "[" + std::to_string(r) + "]";
             const Json &cells = list(rows[r], rowPath);
             if (cells.size() < leastMemberCells(t) || cells.size() > columns)
-                refuse(inQuotes(rowPath) + " must hold " + std::to_string(columns) + " texts, not " +
-                       std::to_string(cells.size()));
+                refuse(translatedPattern("Reason", "%1 must hold %2 texts, not %3",
+                                         {inQuotes(rowPath), std::to_string(columns), std::to_string(cells.size())}));
             std::vector<std::string> row(columns);
             for (std::size_t c = 0; c < cells.size(); ++c)
                 row[c] = text(cells[c], rowPath + "[" + std::to_string(c) + "]");
@@ -176,23 +188,25 @@ MemberTables memberTables(const Json &value)
 SavedCalculation calculationOf(std::string_view source)
 {
     if (source.size() > SavedCalculationMaxBytes)
-        refuse("it is too large to be a saved calculation (" + std::to_string(source.size()) + " bytes)");
+        refuse(translatedPattern("Reason", "it is too large to be a saved calculation (%1 bytes)",
+                                 {std::to_string(source.size())}));
     const Json document = parseText(source);
 
     // Of another kind first, then of another format version: neither is read any further.
     const auto format = document.is_object() ? document.find("format") : document.end();
     if (!document.is_object() || format == document.end() || !format->is_string() ||
         format->get_ref<const std::string &>() != SavedCalculationFormat)
-        refuse("it is not a structcalc calculation (a JSON file of another kind)");
+        refuse(translated("Reason", "it is not a structcalc calculation (a JSON file of another kind)"));
     const Json &version = field(document, "", "version");
     if (!version.is_number_integer())
-        refuse("\"version\" must be a whole number, not " + kindOf(version));
+        refuse(
+            translatedPattern("Reason", "%1 must be a whole number, not %2", {inQuotes("version"), kindOf(version)}));
     if (version.get<std::int64_t>() < 1 && !(version.is_number_unsigned() && version.get<std::uint64_t>() > 0))
-        refuse("\"version\" must be 1 or more");
+        refuse(translatedPattern("Reason", "%1 must be 1 or more", {inQuotes("version")}));
     if (version.get<std::uint64_t>() > static_cast<std::uint64_t>(SavedCalculationVersion))
-        refuse("it was written by a newer version of structcalc (format " +
-               std::to_string(version.get<std::uint64_t>()) + "); this one reads format " +
-               std::to_string(SavedCalculationVersion));
+        refuse(translatedPattern(
+            "Reason", "it was written by a newer version of structcalc (format %1); this one reads format %2",
+            {std::to_string(version.get<std::uint64_t>()), std::to_string(SavedCalculationVersion)}));
 
     object(document, "",
            {"format", "version", "program", "case", "caption", "units", "inputs", "ticked", "chart", "colours", "names",
@@ -222,7 +236,9 @@ SavedCalculation calculationOf(std::string_view source)
     if (const auto influence = chart.find("influence"); influence != chart.end()) {
         c.influence = text(*influence, "chart.influence");
         if (!influenceOfKey(c.influence))
-            refuse("\"chart.influence\" must be M, V, theta, delta, R1, MR1, ..., not " + inQuotes(c.influence));
+            refuse(translatedPattern(
+                "Reason", "%1 must be %2, not %3",
+                {inQuotes("chart.influence"), "M, V, theta, delta, R1, MR1, ...", inQuotes(c.influence)}));
     }
     if (const auto envelopeOf = chart.find("envelopeOf"); envelopeOf != chart.end())
         c.envelopeOf = text(*envelopeOf, "chart.envelopeOf");
@@ -253,7 +269,7 @@ SavedCalculationRead readSavedCalculation(std::string_view text)
         read.error = refusal.message;
     } catch (const std::exception &error) {
         // Not expected of the checks above; still a refusal, never a crash of the window.
-        read.error = std::string("it cannot be read (") + error.what() + ")";
+        read.error = translatedPattern("Reason", "it cannot be read (%1)", {error.what()});
     }
     if (!read.ok)
         read.calculation = SavedCalculation();
@@ -322,9 +338,9 @@ std::string memberProblem(const MemberTables &tables)
                        std::to_string(def.columns.size());
             for (std::size_t c = 0; c < row.size(); ++c) {
                 const std::string where = def.columns[c].caption + " of " + def.item + " " + std::to_string(r + 1);
-                const std::string problem = textProblem(row[c]);
+                const std::string problem = textProblemOf(where, row[c]);
                 if (!problem.empty())
-                    return where + " " + problem;
+                    return problem;
                 if (!def.columns[c].kind && !def.columns[c].text && !std::isfinite(readNumber(row[c])))
                     return where + " is too large a number: " + row[c];
             }
@@ -365,9 +381,9 @@ std::string checkSavedCalculation(const SavedCalculation &c, const Program &prog
         for (const auto &[what, t] :
              {std::pair<std::string, const std::string &>{"text", in.text}, {"step", in.step}}) {
             const std::string where = "the " + what + " of input " + caption + " of " + def.caption;
-            const std::string problem = textProblem(t);
+            const std::string problem = textProblemOf(where, t);
             if (!problem.empty())
-                return where + " " + problem;
+                return problem;
             // The window refuses a field whose number leaves the range of a double: a file
             // cannot bring one in.
             if (!std::isfinite(readNumber(t)))
@@ -394,9 +410,9 @@ std::string checkSavedCalculation(const SavedCalculation &c, const Program &prog
     if (c.plotColor > 0xFFFFFF || c.programColor > 0xFFFFFF)
         return "a colour is not a colour of the window";
     for (const std::string *name : {&c.names.project, &c.names.member, &c.names.engineer}) {
-        const std::string problem = textProblem(*name);
+        const std::string problem = textProblemOf("a name", *name);
         if (!problem.empty())
-            return "a name " + problem;
+            return problem;
     }
     return {};
 }

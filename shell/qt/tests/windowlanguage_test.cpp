@@ -6,7 +6,10 @@
 #include "mechanics/beam.h"
 #include "mechanics/movingload.h"
 #include "mechanics/portalframe.h"
+#include "shell/core/memberdescription.h"
 #include "shell/core/membertables.h"
+#include "shell/core/savedcalculation.h"
+#include "shell/core/traindescription.h"
 #include "shell/qt/tests/shownwindow.h"
 #include "shell/qt/windowlanguage.h"
 #include "shell/qt/windowsettings.h"
@@ -480,6 +483,141 @@ TEST_F(language, everyTextTheSourcesTranslateHasItsTranslation)
     missing.removeDuplicates();
     EXPECT_TRUE(missing.isEmpty()) << missing.size() << " without a translation:\n"
                                    << missing.join(QLatin1Char('\n')).toStdString();
+}
+
+// Japanese: why a saved calculation, a member description or a train is refused when it is read,
+// one damaged text for each kind of refusal, in Japanese whole but for the field names in quotes,
+// the numbers and the words of JSON itself. Without a translation each reason is the English one
+// (its telling part given beside each text), never Japanese.
+TEST_F(language, japaneseRefusesDamagedFilesInJapanese)
+{
+    enum Reader { Saved, Member, Train };
+    const std::string calculation =
+        R"({"format": "structcalc calculation", "version": 1, "program": "Beams", "case": 1, "caption": "c",
+            "units": {"length": "mm", "force": "N"}, "inputs": [], "ticked": [],
+            "chart": {"type": "2D Bar", "logScale": false, "view": "results", "slope": false},
+            "colours": {"plot": "#000000", "program": "#FFFFFF"},
+            "names": {"project": "", "member": "", "engineer": ""}})";
+    ASSERT_TRUE(shell::readSavedCalculation(calculation).ok);
+    const auto damaged = [&](const std::string &from, const std::string &to) {
+        std::string text = calculation;
+        return text.replace(text.find(from), from.size(), to);
+    };
+    const auto many = [](const char *item, std::size_t count) {
+        std::string items = item;
+        for (std::size_t k = 1; k < count; ++k)
+            items += std::string(", ") + item;
+        return items;
+    };
+    const struct {
+        Reader reader;
+        std::string text;
+        const char *english;
+    } refused[] = {
+        {Saved, "  \n", "it is empty"},
+        {Saved, "{\n \xff}", "not UTF-8 text (a byte that no UTF-8 character starts or continues with at line 2"},
+        {Saved, "{\"format\": ", "it is cut short: the text ends (line 1, column 12)"},
+        {Saved, "{]", "it is not valid JSON (line 1, column 2)"},
+        {Saved, "[1e400]", "it holds a number too large for a double: 1e400"},
+        {Saved, R"({"a": 1, "a": 2})", "the field \"a\" is given twice"},
+        {Saved, std::string(shell::SavedCalculationMaxBytes + 1, ' '), "too large to be a saved calculation"},
+        {Saved, R"({"format": "other"})", "it is not a structcalc calculation"},
+        {Saved, damaged("\"version\": 1", "\"version\": \"1\""), "\"version\" must be a whole number, not a text"},
+        {Saved, damaged("\"version\": 1", "\"version\": 0"), "\"version\" must be 1 or more"},
+        {Saved, damaged("\"version\": 1", "\"version\": 99"), "written by a newer version of structcalc (format 99)"},
+        {Saved, damaged("\"case\": 1", "\"case\": 1, \"window\": 1"), "the file has an unknown field \"window\""},
+        {Saved, damaged("\"case\": 1", "\"case\": 0"), "\"case\" must be a whole number from 1 to 9999"},
+        {Saved, damaged("\"case\": 1", "\"case\": 1.5"), "from 1 to 9999, not a number"},
+        {Saved, damaged("\"caption\": \"c\",", ""), "the field \"caption\" is missing"},
+        {Saved, damaged("\"caption\": \"c\"", "\"caption\": {}"), "\"caption\" must be a text, not an object"},
+        {Saved, damaged("\"project\": \"\"", "\"project\": \"" + std::string(201, 'x') + "\""),
+         "\"names.project\" is longer than 200 bytes"},
+        {Saved, damaged("\"project\": \"\"", "\"project\": \"a\\u0001\""), "holds a control character"},
+        {Saved, damaged("\"mm\"", "\"km\""), "\"units.length\" must be \"mm\", \"cm\" or \"m\""},
+        {Saved, damaged("\"N\"", "null"), "\"units.force\" must be \"N\" or \"kN\", not null"},
+        {Saved, damaged("\"force\": \"N\"", "\"force\": \"N\", \"time\": \"s\""),
+         "\"units\" has an unknown field \"time\""},
+        {Saved, damaged("\"units\": {\"length\": \"mm\", \"force\": \"N\"}", "\"units\": []"),
+         "\"units\" must be an object, not a list"},
+        {Saved, damaged("\"inputs\": []", "\"inputs\": {}"), "\"inputs\" must be a list, not an object"},
+        {Saved, damaged("\"ticked\": []", "\"ticked\": [1]"), "\"ticked[0]\" must be true or false, not a whole"},
+        {Saved, damaged("\"slope\": false", "\"slope\": false, \"influence\": \"Q\""), "must be M, V, theta"},
+        {Saved, damaged("#FFFFFF", "#FFFFFG"), "\"colours.program\" must be a colour written #RRGGBB"},
+        {Saved, damaged("\"engineer\": \"\"}", "\"engineer\": \"\"}, \"member\": {\"hinges\": [[]]}"),
+         "\"member.hinges[0]\" must hold "},
+        {Member, "[]", "a member description is an object {\"length\": ...}, not a list"},
+        {Member, std::string(shell::MemberDescriptionMaxBytes + 1, ' '), "too large to be a member description"},
+        {Member, R"({"length": 1, "width": 2})", "the member has an unknown field \"width\""},
+        {Member, R"({"length": true})", "\"length\" must be a number, not true or false"},
+        {Member, R"({"E": 1})", "the field \"length\" is missing"},
+        {Member, R"({"length": 1, "E": 1})", "the member has E without I"},
+        {Member, R"({"length": 1, "I": 1, "material": "steel", "section": {"shape": "tube", "a": 1, "b": 0.1}})",
+         "the member has both \"I\" and a section"},
+        {Member, R"({"length": 1, "E": 1, "material": "steel", "I": 1})", "the member has both \"E\" and a material"},
+        {Member, R"({"length": 1, "supports": {}})", "\"supports\" must be a list, not an object"},
+        {Member, R"({"length": 1, "supports": [{"x": 0, "kind": "glued"}]})",
+         "\"supports[0].kind\" must be \"pinned\""},
+        {Member, R"({"length": 1, "supports": [{"x": 0, "kind": "fixed", "k": 1}]})",
+         "\"supports[0].k\" belongs to a spring support, not to a fixed one"},
+        {Member, R"({"length": 1, "segments": [{"from": 0, "to": 1}]})", "\"segments[0]\" needs the member's E and I"},
+        {Member, "{\"length\": 1, \"hinges\": [" + many("0", 20001) + "]}", "more than 20000 segments, supports"},
+        {Member, "{\"length\": 1, \"cases\": [" + many("{}", 51) + "]}", "it holds more than 50 load cases"},
+        {Member, "{\"length\": 1, \"combinations\": [" + many("{}", 101) + "]}", "it holds more than 100 combinations"},
+        {Member, R"({"length": 1, "cases": [{"name": 7, "kind": "permanent"}]})", "\"cases[0].name\" must be text"},
+        {Member,
+         R"({"length": 1, "cases": [{"name": "G", "kind": "permanent", "meaning": ")" + std::string(201, 'x') + "\"}]}",
+         "\"cases[0].meaning\" is longer than 200 bytes"},
+        {Member, R"({"length": 1, "cases": [{"name": "1Q", "kind": "permanent"}]})",
+         "load case 1 must be named by a letter"},
+        {Member, R"({"length": 1, "cases": [{"name": "G", "kind": "variable"}, {"name": "G", "kind": "variable"}]})",
+         "two load cases are named G"},
+        {Member, R"({"length": 1, "loads": [{"kind": "point", "x": 0, "P": 1, "case": "W"}]})",
+         "load 1 belongs to load case W, which the member does not have"},
+        {Member, R"({"length": 1, "combinations": [{"name": "U", "factors": []}]})",
+         "\"combinations[0].factors\" must be an object {\"G\": 1.35, ...}, not a list"},
+        {Member, R"({"length": 1, "combinations": [{"name": "U", "factors": {}}]})", "combination 1 has no factor"},
+        {Member, R"({"length": 1, "combinations": [{"name": "U", "factors": {"Q": 1.5}}]})",
+         "combination 1 names load case Q"},
+        {Member, R"({"length": 1, "combinations": [{"name": "U", "factors": {}, "pattern": "yes"}]})",
+         "\"combinations[0].pattern\" must be true or false, not a text"},
+        {Train, "7", "a train is an object {\"axles\": [...]}, not a whole number"},
+        {Train, std::string(shell::TrainDescriptionMaxBytes + 1, ' '), "too large to be a train"},
+        {Train, R"({"axles": [], "v": 1})", "the train has an unknown field \"v\""},
+        {Train, R"({"axles": {}})", "\"axles\" must be a list, not an object"},
+        {Train, "{\"axles\": [" + many(R"({"a": 0, "P": 1})", 201) + "]}", "the train has 201 axles, at most 200"},
+        {Train, R"({"axles": [{"a": 0}]})", "the field \"axles[0].P\" is missing"},
+        {Train, R"({"axles": [{"a": "0", "P": 1}]})", "\"axles[0].a\" must be a number, not a text"},
+        {Train, R"({"axles": [{"a": -1, "P": 1}]})", "\"axles[0].a\" is the distance behind the first axle"},
+        {Train, R"({"axles": [{"a": 0, "P": 1, "e": 1}]})", "\"axles[0]\" has an unknown field \"e\""},
+        {Train, R"({"axles": [], "ways": "up"})", "\"ways\" must be \"both\", \"rightward\" or \"leftward\""},
+        {Train, R"({"axles": []})", "the train has neither axles nor a uniform load \"w\""},
+    };
+    const auto reason = [](Reader reader, const std::string &text) {
+        switch (reader) {
+        case Saved:
+            return shell::readSavedCalculation(text).error;
+        case Member:
+            return shell::readMemberDescription(text).error;
+        case Train:
+            break;
+        }
+        return shell::readTrainDescription(text).error;
+    };
+    // The words of JSON, of the file's format and of the influence lines' keys, as written in a file.
+    const QStringList kept =
+        QStringLiteral("JSON UTF null true false RRGGBB structcalc theta delta").split(QLatin1Char(' '));
+    static const QRegularExpression quoted(QStringLiteral("\"[^\"]*\""));
+    for (const auto &[reader, text, english] : refused) {
+        shell::useSourceTexts();
+        const std::string written = reason(reader, text);
+        EXPECT_NE(written.find(english), std::string::npos) << written;
+        EXPECT_FALSE(hasJapanese(QString::fromStdString(written))) << written;
+        shell::useLanguage(Language::Japanese);
+        const QString shown = QString::fromStdString(reason(reader, text));
+        QStringList words = englishWords(QString(shown).remove(quoted));
+        words.removeIf([&](const QString &w) { return kept.contains(w); });
+        EXPECT_TRUE(hasJapanese(shown) && words.isEmpty()) << shown.toStdString() << " (" << english << ")";
+    }
 }
 
 // The results and the calculation copied in Japanese are byte for byte those copied without any
