@@ -61,14 +61,19 @@ const char *textProblem(const std::string &text)
     return nullptr;
 }
 
-// The problem of a text in the words of checkSavedCalculation, which are as written; "" where none.
+// The problem of a text in the language shown, `where` already in it; "" where none.
 std::string textProblemOf(const std::string &where, const std::string &text)
 {
     const char *problem = textProblem(text);
     return problem == nullptr ? std::string()
-                              : mechanics::Message(problem, {mechanics::verbatim(where),
-                                                             mechanics::verbatim(std::to_string(SavedTextMaxBytes))})
-                                    .text();
+                              : translatedPattern("Reason", problem, {where, std::to_string(SavedTextMaxBytes)});
+}
+
+// A reason of checkSavedCalculation in the language shown, its places filled with names and
+// numbers as they are.
+std::string say(const char *pattern, const std::vector<std::string> &arguments)
+{
+    return translatedPattern("Reason", pattern, arguments);
 }
 
 std::string text(const Json &value, const std::string &path)
@@ -334,15 +339,17 @@ std::string memberProblem(const MemberTables &tables)
         for (int r = 0; r < tables.rowCount(t); ++r) {
             const auto &row = tables.tables[static_cast<std::size_t>(t)][static_cast<std::size_t>(r)];
             if (row.size() < leastMemberCells(t) || row.size() > def.columns.size())
-                return "a row of " + def.title + " has " + std::to_string(row.size()) + " cells, not " +
-                       std::to_string(def.columns.size());
+                return say(
+                    "a row of %1 has %2 cells, not %3",
+                    {translated("Table", def.title), std::to_string(row.size()), std::to_string(def.columns.size())});
             for (std::size_t c = 0; c < row.size(); ++c) {
-                const std::string where = def.columns[c].caption + " of " + def.item + " " + std::to_string(r + 1);
+                const std::string where = say("%1 of %2", {translated("Reason", def.columns[c].caption),
+                                                           say((def.item + " %1").c_str(), {std::to_string(r + 1)})});
                 const std::string problem = textProblemOf(where, row[c]);
                 if (!problem.empty())
                     return problem;
                 if (!def.columns[c].kind && !def.columns[c].text && !std::isfinite(readNumber(row[c])))
-                    return where + " is too large a number: " + row[c];
+                    return say("%1 is too large a number: %2", {where, row[c]});
             }
         }
     }
@@ -354,63 +361,68 @@ std::string memberProblem(const MemberTables &tables)
 std::string checkSavedCalculation(const SavedCalculation &c, const Program &program)
 {
     if (c.program != program.name)
-        return "it is a calculation of " + c.program + ", not of " + program.name;
+        return say("it is a calculation of %1, not of %2", {c.program, program.name});
     if (c.caseNumber < 1 || c.caseNumber > program.caseCount())
-        return program.name + " has no case " + std::to_string(c.caseNumber) + " (1 to " +
-               std::to_string(program.caseCount()) + ")";
+        return say("%1 has no case %2 (1 to %3)",
+                   {program.name, std::to_string(c.caseNumber), std::to_string(program.caseCount())});
     const CaseDef &def = program.cases[static_cast<std::size_t>(c.caseNumber - 1)];
     if (c.caseCaption != def.caption)
-        return "case " + std::to_string(c.caseNumber) + " of " + program.name + " is " + inQuotes(def.caption) +
-               ", not " + inQuotes(c.caseCaption);
+        return say("case %1 of %2 is %3, not %4",
+                   {std::to_string(c.caseNumber), program.name, inQuotes(def.caption), inQuotes(c.caseCaption)});
     if (!isUnitSystem(c.units))
-        return "the units are not a unit system of the window";
+        return translated("Reason", "the units are not a unit system of the window");
     if (!program.forceUnits && c.units.force != ForceUnit::Newton)
-        return program.name + " works in N only, not " + forceUnitName(c.units.force);
+        return say("%1 works in N only, not %2", {program.name, forceUnitName(c.units.force)});
     if (c.inputs.size() != def.inputs.size()) {
         std::string captions;
         for (const InputDef &in : def.inputs)
             captions += (captions.empty() ? "" : ", ") + in.caption;
-        return def.caption + " has " + std::to_string(def.inputs.size()) + " inputs (" + captions +
-               "); the file gives " + std::to_string(c.inputs.size());
+        return say("%1 has %2 inputs (%3); the file gives %4",
+                   {translatedCaption(def.caption, "Case"), std::to_string(def.inputs.size()), captions,
+                    std::to_string(c.inputs.size())});
     }
     for (std::size_t k = 0; k < c.inputs.size(); ++k) {
         const SavedInput &in = c.inputs[k];
         const std::string &caption = def.inputs[k].caption;
         if (in.caption != caption)
-            return "input " + std::to_string(k + 1) + " of " + def.caption + " is " + caption + ", not " + in.caption;
+            return say("input %1 of %2 is %3, not %4",
+                       {std::to_string(k + 1), translatedCaption(def.caption, "Case"), caption, in.caption});
         for (const auto &[what, t] :
              {std::pair<std::string, const std::string &>{"text", in.text}, {"step", in.step}}) {
-            const std::string where = "the " + what + " of input " + caption + " of " + def.caption;
+            const std::string where = say(what == "text" ? "the text of input %1 of %2" : "the step of input %1 of %2",
+                                          {caption, translatedCaption(def.caption, "Case")});
             const std::string problem = textProblemOf(where, t);
             if (!problem.empty())
                 return problem;
             // The window refuses a field whose number leaves the range of a double: a file
             // cannot bring one in.
             if (!std::isfinite(readNumber(t)))
-                return where + " is too large a number: " + t;
+                return say("%1 is too large a number: %2", {where, t});
         }
     }
     if (program.memberEditor != c.member.has_value())
-        return program.memberEditor ? "it holds no member" : program.name + " takes no member";
+        return program.memberEditor ? translated("Reason", "it holds no member")
+                                    : say("%1 takes no member", {program.name});
     if (!program.memberEditor && (c.view == ChartArea::Influence || c.view == ChartArea::Envelope))
-        return program.name + " has no influence lines or envelopes to show";
+        return say("%1 has no influence lines or envelopes to show", {program.name});
     if (!program.memberEditor && !c.envelopeOf.empty())
-        return program.name + " has no combinations to show";
+        return say("%1 has no combinations to show", {program.name});
     if (c.member) {
         const std::string problem = memberProblem(*c.member);
         if (!problem.empty())
             return problem;
         const std::size_t rows = memberRowLimit(c.member->tables[SupportTable].size());
         if (c.ticked.size() > rows)
-            return "the member has at most " + std::to_string(rows) + " result rows; the file ticks " +
-                   std::to_string(c.ticked.size());
+            return say("the member has at most %1 result rows; the file ticks %2",
+                       {std::to_string(rows), std::to_string(c.ticked.size())});
     } else if (c.ticked.size() != def.rows.size())
-        return def.caption + " has " + std::to_string(def.rows.size()) + " result rows; the file ticks " +
-               std::to_string(c.ticked.size());
+        return say(
+            "%1 has %2 result rows; the file ticks %3",
+            {translatedCaption(def.caption, "Case"), std::to_string(def.rows.size()), std::to_string(c.ticked.size())});
     if (c.plotColor > 0xFFFFFF || c.programColor > 0xFFFFFF)
-        return "a colour is not a colour of the window";
+        return translated("Reason", "a colour is not a colour of the window");
     for (const std::string *name : {&c.names.project, &c.names.member, &c.names.engineer}) {
-        const std::string problem = textProblemOf("a name", *name);
+        const std::string problem = textProblemOf(translated("Reason", "a name"), *name);
         if (!problem.empty())
             return problem;
     }

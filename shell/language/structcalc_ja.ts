@@ -2294,6 +2294,82 @@
         <translation>終点</translation>
     </message>
     <message>
+        <source>a row of %1 has %2 cells, not %3</source>
+        <translation>%1 の行のセルが %2 個です (%3 個のはずです)</translation>
+    </message>
+    <message>
+        <source>%1 is too large a number: %2</source>
+        <translation>%1 が大きすぎます: %2</translation>
+    </message>
+    <message>
+        <source>it is a calculation of %1, not of %2</source>
+        <translation>%1 の計算です (%2 の計算ではありません)</translation>
+    </message>
+    <message>
+        <source>%1 has no case %2 (1 to %3)</source>
+        <translation>%1 にケース %2 はありません (1 から %3)</translation>
+    </message>
+    <message>
+        <source>case %1 of %2 is %3, not %4</source>
+        <translation>%2 のケース %1 は %3 です (%4 ではありません)</translation>
+    </message>
+    <message>
+        <source>the units are not a unit system of the window</source>
+        <translation>単位がウィンドウの単位系ではありません</translation>
+    </message>
+    <message>
+        <source>%1 works in N only, not %2</source>
+        <translation>%1 は N のみで計算します (%2 は使えません)</translation>
+    </message>
+    <message>
+        <source>%1 has %2 inputs (%3); the file gives %4</source>
+        <translation>%1 の入力は %2 個 (%3) ですが、ファイルには %4 個あります</translation>
+    </message>
+    <message>
+        <source>input %1 of %2 is %3, not %4</source>
+        <translation>%2 の入力 %1 は %3 です (%4 ではありません)</translation>
+    </message>
+    <message>
+        <source>the text of input %1 of %2</source>
+        <translation>%2 の入力 %1 の文字列</translation>
+    </message>
+    <message>
+        <source>the step of input %1 of %2</source>
+        <translation>%2 の入力 %1 の刻み</translation>
+    </message>
+    <message>
+        <source>it holds no member</source>
+        <translation>部材がありません</translation>
+    </message>
+    <message>
+        <source>%1 takes no member</source>
+        <translation>%1 は部材を扱いません</translation>
+    </message>
+    <message>
+        <source>%1 has no influence lines or envelopes to show</source>
+        <translation>%1 には表示する影響線も包絡線もありません</translation>
+    </message>
+    <message>
+        <source>%1 has no combinations to show</source>
+        <translation>%1 には表示する組合せがありません</translation>
+    </message>
+    <message>
+        <source>the member has at most %1 result rows; the file ticks %2</source>
+        <translation>部材の結果の行は %1 行までですが、ファイルでは %2 行が選ばれています</translation>
+    </message>
+    <message>
+        <source>%1 has %2 result rows; the file ticks %3</source>
+        <translation>%1 の結果の行は %2 行ですが、ファイルでは %3 行が選ばれています</translation>
+    </message>
+    <message>
+        <source>a colour is not a colour of the window</source>
+        <translation>色がウィンドウの色ではありません</translation>
+    </message>
+    <message>
+        <source>a name</source>
+        <translation>名前</translation>
+    </message>
+    <message>
         <source>the hard-steel formula holds for λ up to 89; Euler applies beyond</source>
         <translation>硬鋼の実験式は λ が 89 以下で成り立ち、それを超えるとオイラーの式によります</translation>
     </message>

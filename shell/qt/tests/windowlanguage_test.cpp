@@ -454,6 +454,7 @@ TEST_F(language, everyTextTheSourcesTranslateHasItsTranslation)
             // The context of the file's own helper, where it has one.
             static const std::vector<std::pair<QString, QString>> helpers{
                 {QStringLiteral("/shell/core/membertables.cpp"), QStringLiteral("Reason")},
+                {QStringLiteral("/shell/core/savedcalculation.cpp"), QStringLiteral("Reason")},
                 {QStringLiteral("/shell/sheet/memberblocks.cpp"), QStringLiteral("Sheet")},
                 {QStringLiteral("/shell/paint/diagramfigures.cpp"), QStringLiteral("Text")},
                 {QStringLiteral("/cli/"), QStringLiteral("Text")}};
