@@ -3654,6 +3654,64 @@ structcalc(1) を参照してください。
         <translation>最小 V</translation>
     </message>
     <message>
+        <source>Envelope over every combination</source>
+        <translation>全組合せの包絡線</translation>
+    </message>
+    <message>
+        <source>results of the last accepted input</source>
+        <translation>最後に受け付けた入力の結果</translation>
+    </message>
+    <message>
+        <source>Results of the last accepted input</source>
+        <translation>最後に受け付けた入力の結果</translation>
+    </message>
+    <message>
+        <source>The diagrams show once the inputs are accepted</source>
+        <translation>入力が受け付けられると応力図が表示されます</translation>
+    </message>
+    <message>
+        <source>, value</source>
+        <translation>、値</translation>
+    </message>
+    <message>
+        <source>outside the formula&apos;s range: </source>
+        <translation>式の適用範囲外: </translation>
+    </message>
+    <message>
+        <source>outside range</source>
+        <translation>適用範囲外</translation>
+    </message>
+    <message>
+        <source>
+The member&apos;s true extreme from its diagrams (x from the member&apos;s left end as sketched); the row above gives its formula&apos;s value</source>
+        <translation>
+応力図から求めた部材の真の極値 (x は図の部材左端から); 上の行は式による値</translation>
+    </message>
+    <message>
+        <source>include in the chart</source>
+        <translation>グラフに含める</translation>
+    </message>
+    <message>
+        <source>: 0 or negative, drawn at the base line</source>
+        <translation>: 0 または負の値、基線上に描画</translation>
+    </message>
+    <message>
+        <source>This case has no member diagram</source>
+        <translation>このケースには部材の応力図がありません</translation>
+    </message>
+    <message>
+        <source>The diagrams need a larger window</source>
+        <translation>応力図の表示にはもっと大きなウィンドウが必要です</translation>
+    </message>
+    <message>
+        <source>No section to draw</source>
+        <translation>描く断面がありません</translation>
+    </message>
+    <message>
+        <source> – diagrams</source>
+        <translation> – 応力図</translation>
+    </message>
+    <message>
         <source>empirical</source>
         <translation>実験式</translation>
     </message>

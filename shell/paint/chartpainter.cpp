@@ -1,5 +1,7 @@
 #include "shell/paint/chartpainter.h"
 
+#include "shell/core/language.h"
+
 #include "shell/core/numbertext.h"
 
 #include <QFontMetricsF>
@@ -435,7 +437,8 @@ void drawBaseLineNote(QPainter &painter, const ChartLayout &l, const std::vector
             labels << QString::fromStdString(p.label);
     if (labels.isEmpty())
         return;
-    const QString note = labels.join(QStringLiteral(", ")) + QStringLiteral(": 0 or negative, drawn at the base line");
+    const QString note = labels.join(QStringLiteral(", ")) +
+                         QString::fromStdString(shell::translated("Text", ": 0 or negative, drawn at the base line"));
     const double left = l.area.left() + l.pad + metrics.horizontalAdvance(QStringLiteral("log10")) + (2 * l.pad);
     const QRectF box(QPointF(left, l.area.top() + (l.pad * 0.5)),
                      QPointF(l.area.right() - l.pad, l.area.top() + (l.pad * 0.5) + l.lineHeight));

@@ -1,5 +1,7 @@
 #include "shell/paint/diagrampainter.h"
 
+#include "shell/core/language.h"
+
 #include "shell/paint/diagramparts.h"
 
 #include <QFontMetricsF>
@@ -361,7 +363,8 @@ void paintDiagrams(QPainter &painter, const QRectF &area, const CaseDiagrams &di
         paintMessage(painter, area, qs(diagrams.error));
         break;
     case CaseDiagrams::Kind::None:
-        paintMessage(painter, area, QStringLiteral("This case has no member diagram"));
+        paintMessage(painter, area,
+                     QString::fromStdString(shell::translated("Text", "This case has no member diagram")));
         break;
     }
     painter.restore();

@@ -1,4 +1,6 @@
 #include "shell/paint/diagramparts.h"
+
+#include "shell/core/language.h"
 #include "shell/paint/sketchcanvas.h"
 
 #include <QPen>
@@ -248,7 +250,7 @@ void drawSketch(QPainter &painter, const Sketch &sketch, double unit, double sca
 
 void paintTooSmall(QPainter &painter, const QRectF &area)
 {
-    paintMessage(painter, area, QStringLiteral("The diagrams need a larger window"));
+    paintMessage(painter, area, QString::fromStdString(shell::translated("Text", "The diagrams need a larger window")));
 }
 
 }  // namespace shell::diagramparts

@@ -2,6 +2,8 @@
 // the bending axis to the extreme fibres.
 
 #include "shell/paint/diagramparts.h"
+
+#include "shell/core/language.h"
 #include "shell/paint/sketchpainter.h"
 
 #include <QPainterPath>
@@ -201,7 +203,7 @@ void paintSection(QPainter &painter, const QRectF &area, const SectionDiagram &s
     const double lh = metrics.height();
     const SectionGeometry g = geometryOf(section.sketch);
     if (!g.valid) {
-        paintMessage(painter, area, QStringLiteral("No section to draw"));
+        paintMessage(painter, area, QString::fromStdString(shell::translated("Text", "No section to draw")));
         return;
     }
     Sketch sketch = withoutFibreDistances(section.sketch);

@@ -1,5 +1,7 @@
 #include "shell/qt/chartpanel.h"
 
+#include "shell/core/language.h"
+
 #include "shell/core/shellmodel.h"
 #include "shell/qt/chartview.h"
 #include "shell/qt/diagramview.h"
@@ -101,7 +103,7 @@ void ChartPanel::refreshEnvelopeChoice()
     if (!shown)
         return;
     std::vector<std::string> names{""};
-    QStringList words{QStringLiteral("Envelope over every combination")};
+    QStringList words{QString::fromStdString(shell::translated("Text", "Envelope over every combination"))};
     int current = 0;
     for (const MemberCombination &c : member->combinations) {
         if (c.name == m_model.envelopeOf())

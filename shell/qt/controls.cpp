@@ -1,5 +1,7 @@
 #include "shell/qt/controls.h"
 
+#include "shell/core/language.h"
+
 #include <QContextMenuEvent>
 #include <QFontMetrics>
 #include <QKeyEvent>
@@ -240,7 +242,7 @@ void paintStaleMark(QPainter &painter, const QRect &area)
 {
     painter.save();
     painter.fillRect(area, QColor(255, 255, 255, 150));
-    const QString text = QStringLiteral("results of the last accepted input");
+    const QString text = QString::fromStdString(shell::translated("Text", "results of the last accepted input"));
     const QFontMetrics metrics(painter.font(), painter.device());
     const int pad = std::max(2, metrics.height() / 5);
     const QRect box(area.right() - metrics.horizontalAdvance(text) - (3 * pad), area.top() + pad,

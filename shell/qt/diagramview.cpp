@@ -1,5 +1,7 @@
 #include "shell/qt/diagramview.h"
 
+#include "shell/core/language.h"
+
 #include "shell/qt/controls.h"
 
 #include <QFontMetricsF>
@@ -53,8 +55,9 @@ void DiagramView::paintEvent(QPaintEvent *)
         // Refused before any input was accepted: nothing to show yet.
         painter.fillRect(rect(), Qt::white);
         painter.setPen(quietInk(Qt::black, Qt::white));
-        painter.drawText(rect().adjusted(8, 8, -8, -8), Qt::AlignCenter | Qt::TextWordWrap,
-                         QStringLiteral("The diagrams show once the inputs are accepted"));
+        painter.drawText(
+            rect().adjusted(8, 8, -8, -8), Qt::AlignCenter | Qt::TextWordWrap,
+            QString::fromStdString(shell::translated("Text", "The diagrams show once the inputs are accepted")));
     } else {
         paintDiagrams(painter, QRectF(rect()), m_diagrams, m_options);
         if (m_stale)

@@ -1,5 +1,7 @@
 #include "shell/qt/diagramwindow.h"
 
+#include "shell/core/language.h"
+
 #include "shell/qt/diagramview.h"
 
 #include <QFontMetricsF>
@@ -37,7 +39,7 @@ DiagramWindow::DiagramWindow(QWidget *calculator) : QWidget(calculator, Qt::Wind
 void DiagramWindow::setContent(const QString &caseTitle, const CaseDiagrams &diagrams, const DiagramOptions &options,
                                bool stale)
 {
-    const QString title = caseTitle + QStringLiteral(" – diagrams");
+    const QString title = caseTitle + QString::fromStdString(shell::translated("Text", " – diagrams"));
     if (windowTitle() != title)
         setWindowTitle(title);
     m_view->setData(diagrams, options);

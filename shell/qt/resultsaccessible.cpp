@@ -7,6 +7,8 @@
 
 #include "shell/qt/resultsview.h"
 
+#include "shell/core/language.h"
+
 #include <QAccessible>
 #include <QAccessibleActionInterface>
 #include <QAccessibleWidget>
@@ -40,7 +42,7 @@ public:
         const ResultsView::Row &r = m_view->row(row());
         switch (t) {
         case QAccessible::Name:
-            return isCheck() ? r.caption : r.caption + QStringLiteral(", value");
+            return isCheck() ? r.caption : r.caption + QString::fromStdString(shell::translated("Text", ", value"));
         case QAccessible::Value:
             if (isCheck())
                 return {};
@@ -52,7 +54,8 @@ public:
             if (!r.largest.isEmpty())
                 about << r.largest;
             if (!r.outsideRange.isEmpty())
-                about << QStringLiteral("outside the formula's range: ") + r.outsideRange;
+                about << QString::fromStdString(shell::translated("Text", "outside the formula's range: ")) +
+                             r.outsideRange;
             return about.join(QStringLiteral("; "));
         }
         default:

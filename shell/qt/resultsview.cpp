@@ -1,5 +1,7 @@
 #include "shell/qt/resultsview.h"
 
+#include "shell/core/language.h"
+
 #include <QAccessible>
 #include <QFocusEvent>
 #include <QHelpEvent>
@@ -49,7 +51,11 @@ const QString NumberCharacters = QStringLiteral("0123456789.+-eE");
 
 // The line under a row and the range mark are set smaller than the rows.
 constexpr qreal SmallType = 0.85;
-const QString RangeMark = QStringLiteral("\u26a0 outside range");
+// The mark beside a value outside its formula's range, in the language shown.
+QString rangeMark()
+{
+    return QStringLiteral("\u26a0 ") + QString::fromStdString(shell::translated("Text", "outside range"));
+}
 
 // A value outside its formula's range: a warm field with a strong border and dark red digits,
 // and the mark in the same red, legible on the window's light background.
@@ -216,7 +222,7 @@ ResultsView::ColumnWidths ResultsView::columnWidths(const std::vector<Row> &rows
         widths.caption = std::max(widths.caption, widths.box + metrics.horizontalAdvance(row.caption) + FocusMargin);
         widths.unit = std::max(widths.unit, metrics.horizontalAdvance(row.unit) + 1);
         if (row.rangeSlot)
-            widths.mark = FieldGap + QFontMetrics(smallFont(true)).horizontalAdvance(RangeMark) + 1;
+            widths.mark = FieldGap + QFontMetrics(smallFont(true)).horizontalAdvance(rangeMark()) + 1;
     }
     return widths;
 }
@@ -388,7 +394,7 @@ QString ResultsView::toolTipAt(const QPoint &pos) const
 {
     // Results that no longer belong to the inputs shown (a refused input) are greyed as stale.
     if (!isEnabled())
-        return QStringLiteral("Results of the last accepted input");
+        return QString::fromStdString(shell::translated("Text", "Results of the last accepted input"));
     Part part = Part::Check;
     const int r = rowAt(pos, part);
     if (r < 0)
@@ -402,12 +408,13 @@ QString ResultsView::toolTipAt(const QPoint &pos) const
         return row.reason;
     if (part == Part::Largest && !row.largest.isEmpty())
         return row.largest +
-               QStringLiteral("\nThe member's true extreme from its diagrams (x from the member's left end "
-                              "as sketched); the row above gives its formula's value");
+               QString::fromStdString(shell::translated(
+                   "Text", "\nThe member's true extreme from its diagrams (x from the member's left end as sketched); "
+                           "the row above gives its formula's value"));
     if (part != Part::Check)
         return {};
     // What the row means, and what its box does.
-    const QString include = QStringLiteral("include in the chart");
+    const QString include = QString::fromStdString(shell::translated("Text", "include in the chart"));
     return row.meaning.isEmpty() ? include : row.meaning + QLatin1Char('\n') + include;
 }
 
@@ -537,7 +544,7 @@ void ResultsView::paintUnitAndNotes(QPainter &painter, int r, const QRegion &exp
         painter.save();
         painter.setFont(smallFont(true));
         painter.setPen(isEnabled() ? OutsideInk : text);
-        painter.drawText(g.range, Qt::AlignLeft | Qt::AlignVCenter, RangeMark);
+        painter.drawText(g.range, Qt::AlignLeft | Qt::AlignVCenter, rangeMark());
         painter.restore();
     }
     if (!row.largest.isEmpty() && !g.largest.isNull() && exposed.intersects(g.largest)) {
