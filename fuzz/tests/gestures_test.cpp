@@ -12,31 +12,35 @@
 
 namespace {
 
+// Each program's gestures in two halves of four runs of their own seeds, so that the slowest
+// program's checks (the member's, which solves a study per gesture) run in two shards at once.
 class programGestures : public ::testing::TestWithParam<int>
 {
 };
 
-std::string programName(const ::testing::TestParamInfo<int> &info)
+std::string programHalf(const ::testing::TestParamInfo<int> &info)
 {
-    return registry::entries()[static_cast<std::size_t>(info.param)].name;
+    return std::string(registry::entries()[static_cast<std::size_t>(info.param / 2)].name) +
+           (info.param % 2 == 0 ? "_a" : "_b");
 }
 
 TEST_P(programGestures, keepEveryPromiseOfTheWindow)
 {
+    const int program = GetParam() / 2;
     shell::testing::Draws draws(7919 + static_cast<std::uint64_t>(GetParam()));
     int gestures = 0;
-    for (int run = 0; run < 8; ++run) {
+    for (int run = 0; run < 4; ++run) {
         std::vector<std::uint8_t> bytes(1500);
         for (std::uint8_t &b : bytes)
             b = static_cast<std::uint8_t>(draws.next() * 256);
-        ASSERT_EQ(fuzzing::runGestures(GetParam(), bytes.data(), bytes.size()), "") << "run " << run;
+        ASSERT_EQ(fuzzing::runGestures(program, bytes.data(), bytes.size()), "") << "run " << run;
         gestures += fuzzing::lastGestureCount();
     }
-    EXPECT_GE(gestures, 2000);
+    EXPECT_GE(gestures, 1000);
 }
 
 INSTANTIATE_TEST_SUITE_P(everyProgram, programGestures,
-                         ::testing::Range(0, static_cast<int>(registry::entries().size())), programName);
+                         ::testing::Range(0, 2 * static_cast<int>(registry::entries().size())), programHalf);
 
 // The byte code as its header gives it: seven gestures, and no more than asked for.
 TEST(gestureHarness, runsTheGesturesItIsGivenAndNoMore)
