@@ -32,6 +32,14 @@ std::string trainText(const std::optional<mechanics::Train> &train)
     return t;
 }
 
+// The language the study's words (its reasons, the envelopes' names) are in: a study made in
+// another language is made again.
+std::string languageKey()
+{
+    const std::optional<Language> language = installedLanguage();
+    return language ? std::string(" in ") + languageCode(*language) : std::string();
+}
+
 }  // namespace
 
 void ShellModel::computeMember(const std::vector<double> &numbers)
@@ -51,7 +59,7 @@ void ShellModel::computeMember(const std::vector<double> &numbers)
     // The study (the envelopes over the combinations and under the moving loads) depends on the
     // member alone: a new point of interest, a tick or a view keeps the one already made.
     const std::string described = memberDescriptionJson(*read.member);
-    const std::string studied = described + trainText(read.member->train);
+    const std::string studied = described + trainText(read.member->train) + languageKey();
     const bool sameMember = m_acceptedMember && m_acceptedDescription == studied;
     // Referred to, not copied: a study holds the governing combination and pattern of every
     // section of every envelope.
@@ -199,7 +207,7 @@ const CaseDiagrams &ShellModel::studyDiagrams() const
     const std::string source = memberDescriptionJson(*m_acceptedMember) + (influence ? " influence " : " envelope ") +
                                influenceKey(m_influence) + " " + generalText(x) + " " +
                                unitCaption(u, Dimension::Moment) + trainText(m_acceptedMember->train) + " of " +
-                               m_envelopeOf;
+                               m_envelopeOf + languageKey();
     if (source == m_studyDiagramsSource)
         return m_studyDiagrams;
     const mechanics::Beam beam = m_acceptedMember->beam();

@@ -225,6 +225,16 @@ TEST_F(language, theMenuSwitchesAtOnceAndIsRemembered)
     EXPECT_EQ(again.model().rows()[0].caption, "反力 (RA)");
     EXPECT_TRUE(again.get<QAction>("Language_ja")->isChecked());
 
+    // The member's envelopes, made once per member, are named again in the language chosen.
+    shell::useLanguage(Language::English);
+    ShownWindow member("Member");
+    member.model().chooseView(shell::ChartArea::Envelope);
+    ASSERT_FALSE(member.model().diagrams().members.empty());
+    EXPECT_EQ(member.model().diagrams().members.front().name, "Envelope over the combinations");
+    member.get<QAction>("Language_ja")->trigger();
+    QApplication::processEvents();
+    EXPECT_EQ(member.model().diagrams().members.front().name, "組合せの包絡線");
+
     // Given on the command line, a language holds for the run over the one remembered.
     shell::useLanguage(Language::English);
     ShownWindow given("Beams");
